@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets everything up and runs every test headless, under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="$here/build-test"
+"$here/scripts/setup.sh" "$build" -DSIDELINES_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+cd "$build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2

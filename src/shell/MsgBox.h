@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+
+// Every message the program shows goes through here, with its prompt, buttons, icon and title.
+// The default button is the first of Ok, Yes when none is given.
+QMessageBox::StandardButton MsgBox(const QString& prompt,
+                                   QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                   QMessageBox::Icon icon = QMessageBox::NoIcon,
+                                   const QString& title = QStringLiteral("Sidelines"),
+                                   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+// Lets tests answer messages without a window and read back what was asked. While installed, no
+// message box is shown: each message takes the next queued answer, or, with none queued, the
+// default button (or Ok, else No, else the first button offered).
+namespace MsgBoxHook {
+struct Asked {
+    QString prompt;
+    QString title;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+void install();
+void uninstall();
+bool installed();
+void setNextAnswer(QMessageBox::StandardButton answer);
+QList<Asked> asked();
+// The prompts asked so far, in order; handy for comparing against an expected list.
+QStringList prompts();
+void clear();
+}  // namespace MsgBoxHook

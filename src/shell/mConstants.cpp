@@ -1,0 +1,195 @@
+#include "shell/mConstants.h"
+
+#include "shell/CProgressBar.h"
+#include "shell/MsgBox.h"
+#include "store/Database.h"
+#include "store/clsPlayer.h"
+#include "store/clsTeam.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QSettings>
+
+QString pubAppPath;
+bool pubOK = false;
+std::shared_ptr<clsRecord> pubPicked;
+
+namespace {
+std::unique_ptr<clsTeam>& teamSlot()
+{
+    static std::unique_ptr<clsTeam> team;
+    return team;
+}
+
+std::unique_ptr<clsPlayer>& playerSlot()
+{
+    static std::unique_ptr<clsPlayer> player;
+    return player;
+}
+
+QPointer<QLabel>& statusLabel()
+{
+    static QPointer<QLabel> label;
+    return label;
+}
+
+QString& statusText()
+{
+    static QString text;
+    return text;
+}
+
+int& beeps()
+{
+    static int count = 0;
+    return count;
+}
+}  // namespace
+
+clsTeam& pubTeam()
+{
+    if (!teamSlot())
+        teamSlot() = std::make_unique<clsTeam>();
+    return *teamSlot();
+}
+
+void ReleasePubTeam()
+{
+    teamSlot().reset();
+}
+
+clsPlayer& pubPlayer()
+{
+    if (!playerSlot())
+        playerSlot() = std::make_unique<clsPlayer>();
+    return *playerSlot();
+}
+
+void ReleasePubPlayer()
+{
+    playerSlot().reset();
+}
+
+std::shared_ptr<clsTeam> PickedTeam()
+{
+    return std::dynamic_pointer_cast<clsTeam>(pubPicked);
+}
+
+std::shared_ptr<clsPlayer> PickedPlayer()
+{
+    return std::dynamic_pointer_cast<clsPlayer>(pubPicked);
+}
+
+CProgressBar& pubProgress()
+{
+    static CProgressBar gauge;
+    return gauge;
+}
+
+void SetStatusLabel(QLabel* label)
+{
+    statusLabel() = label;
+}
+
+void SetStatus(const QString& text)
+{
+    statusText() = text;
+    if (QLabel* label = statusLabel()) {
+        label->setText(text);
+        if (label->isVisible())
+            label->repaint();
+    }
+}
+
+QString StatusText()
+{
+    return statusText();
+}
+
+void ClearProgress()
+{
+    pubProgress().setValue(0);
+    SetStatus(QString());
+}
+
+ProgressScope::ProgressScope(const QString& status, int count)
+{
+    SetStatus(status);
+    setCount(count);
+}
+
+ProgressScope::~ProgressScope()
+{
+    ClearProgress();
+}
+
+void ProgressScope::setCount(int count)
+{
+    // A maximum of 0 is refused by the gauge; an empty list simply leaves it as it is.
+    if (count > 0) {
+        pubProgress().setMax(count);
+        m_sized = true;
+    }
+}
+
+void ProgressScope::step(int done)
+{
+    if (m_sized)
+        pubProgress().setValue(done);
+}
+
+bool RunCommand(const std::function<void()>& command)
+{
+    try {
+        command();
+        return true;
+    } catch (const DbError& e) {
+        MsgBox(e.message(), QMessageBox::Ok, QMessageBox::Critical, QStringLiteral("Sidelines"));
+    } catch (const GaugeError& e) {
+        MsgBox(e.description(), QMessageBox::Ok, QMessageBox::Critical, e.source());
+    } catch (const std::exception& e) {
+        MsgBox(QString::fromLocal8Bit(e.what()), QMessageBox::Ok, QMessageBox::Critical,
+               QStringLiteral("Sidelines"));
+    }
+    return false;
+}
+
+void Beep()
+{
+    ++beeps();
+    QApplication::beep();
+}
+
+int BeepCount()
+{
+    return beeps();
+}
+
+QString GetSetting(const QString& section, const QString& key, const QString& defaultValue)
+{
+    QSettings settings;
+    return settings.value(section + QLatin1Char('/') + key, defaultValue).toString();
+}
+
+void SaveSetting(const QString& section, const QString& key, const QString& value)
+{
+    QSettings settings;
+    settings.setValue(section + QLatin1Char('/') + key, value);
+    settings.sync();
+}
+
+void CentreOnScreen(QWidget* window)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size();
+    window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+void InitResources()
+{
+    Q_INIT_RESOURCE(sidelines);
+}

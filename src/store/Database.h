@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QString>
+#include <QVariant>
+
+#include <initializer_list>
+#include <stdexcept>
+#include <vector>
+
+class RecordId;
+
+// A statement the engine refused. Carries the engine's own message, which is what the user is
+// shown, and the statement text for the developer.
+class DbError : public std::runtime_error
+{
+public:
+    DbError(const QString& message, const QString& statement);
+    QString message() const { return m_message; }
+    QString statement() const { return m_statement; }
+
+private:
+    QString m_message;
+    QString m_statement;
+};
+
+// The shared connection, opened once at start and kept for the life of the process.
+namespace Db {
+inline constexpr auto kFileName = "Rally2.db";
+
+// Opens pubDB on an existing database file with full durability. Never creates the file or any
+// table: a missing file or a file without the eight tables fails with a reason in *error.
+bool open(const QString& path, QString* error);
+// Closes and removes the shared connection (tests, and the end of the process).
+void close();
+bool isOpen();
+QSqlDatabase connection();
+
+// Writes a fresh database with the tables of schema.sql at path. Fails if path exists.
+bool createFresh(const QString& path, QString* error);
+}  // namespace Db
+
+// The shared connection, as the rest of the program names it.
+QSqlDatabase pubDB();
+
+// One prepared statement on pubDB with values bound in order. Every failure throws DbError.
+class Query
+{
+public:
+    explicit Query(const QString& sql);
+    Query(const QString& sql, std::initializer_list<QVariant> values);
+
+    Query& bind(const QVariant& value);
+    Query& bind(const RecordId& id);
+    Query& exec();
+
+    bool next() { return m_query.next(); }
+    QVariant value(int index) const { return m_query.value(index); }
+    QVariant value(const QString& name) const { return m_query.value(name); }
+    QSqlRecord record() const { return m_query.record(); }
+    int numRowsAffected() const { return m_query.numRowsAffected(); }
+    QSqlQuery& raw() { return m_query; }
+
+private:
+    QString m_sql;
+    QSqlQuery m_query;
+};
+
+// Runs one statement that returns no rows; returns the number of rows it changed.
+int Execute(const QString& sql, std::initializer_list<QVariant> values = {});
+// Runs a SELECT and returns all its rows, so that callers know the count before walking them
+// (the gauge is sized from it).
+std::vector<QSqlRecord> SelectAll(const QString& sql, std::initializer_list<QVariant> values = {});
+// Binds an identifier as its stored text.
+QVariant Bind(const RecordId& id);
+
+// Statements that belong together: committed by commit(), rolled back if the guard goes out of
+// scope first (a throw, an early return).
+class Transaction
+{
+public:
+    Transaction();
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    bool m_open = false;
+};
+
+// Makes sure the stored query SUM_STATS exists as a view of the database; looks only for that
+// exact name and never creates a second copy.
+void CheckSumStats();

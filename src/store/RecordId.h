@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDateTime>
+#include <QMetaType>
+#include <QString>
+
+#include <functional>
+
+// The identifier of a team, player, match, game or action: the local date-time, to the second,
+// at which the record was made. Stored as text "YYYY-MM-DD HH:MM:SS" so that it sorts and
+// compares as time in SQL.
+class RecordId
+{
+public:
+    RecordId() = default;
+    explicit RecordId(const QDateTime& when);
+
+    // Parses the stored text form; an unreadable text gives a null identifier.
+    static RecordId fromText(const QString& text);
+
+    bool isNull() const { return !m_when.isValid(); }
+    QDateTime dateTime() const { return m_when; }
+    QDate date() const { return m_when.date(); }
+
+    // The form stored in the database and bound into statements.
+    QString text() const;
+    // The form shown to people in lists ("2026-12-06 14:03:27"); same as text(), kept apart so
+    // that a change of display never changes what is stored.
+    QString displayText() const { return text(); }
+
+    RecordId addSecs(qint64 secs) const { return RecordId(m_when.addSecs(secs)); }
+
+    friend bool operator==(const RecordId& a, const RecordId& b) { return a.m_when == b.m_when; }
+    friend bool operator<(const RecordId& a, const RecordId& b) { return a.m_when < b.m_when; }
+    friend bool operator<=(const RecordId& a, const RecordId& b) { return !(b < a); }
+    friend bool operator>(const RecordId& a, const RecordId& b) { return b < a; }
+
+private:
+    QDateTime m_when;
+};
+
+Q_DECLARE_METATYPE(RecordId)
+
+// The clock that identifiers are taken from. Tests and benchmarks may replace it.
+namespace Clock {
+QDateTime now();
+void setOverride(std::function<QDateTime()> source);  // empty function restores the real clock
+}
+
+// Kinds of record whose identifiers must be unique within their table.
+enum class RecordKind { Team, Player, Match, Game, Play };
+
+// Makes a new identifier for a record of the given kind. Teams, players, matches and games never
+// share one: while the clock has not passed the newest identifier issued for that kind (in this
+// run, or already in the database), the next free second is taken. Actions may share one.
+RecordId NewRecordId(RecordKind kind);
+
+// Forgets what was issued; needed when another database file is opened (tests).
+void ResetRecordIds();

@@ -1,0 +1,160 @@
+#include "support/Fixture.h"
+#include "support/TestMain.h"
+
+#include "shell/MsgBox.h"
+#include "shell/mConstants.h"
+#include "store/Database.h"
+#include "store/RecordId.h"
+
+#include <QFile>
+#include <QTest>
+
+class TestDatabase : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void freshDatabaseHasTheEightTables()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        for (const char* table : {"TEAM", "PLAYER", "MATCH", "GAME", "PLAY", "PLAYED", "REPORT", "GAMECOUNT"})
+            QCOMPARE(app.count(QString::fromLatin1(table)), 0);
+        QCOMPARE(app.scalar(QStringLiteral("PRAGMA synchronous")).toInt(), 2);  // FULL
+    }
+
+    void createFreshNeverOverwrites()
+    {
+        TestApp app;
+        app.addTeam(QStringLiteral("Keep me"));
+        QString error;
+        QVERIFY(!Db::createFresh(app.dbPath(), &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(app.count(QStringLiteral("TEAM")), 1);
+    }
+
+    void openFailsWithAReason_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("create");
+        QTest::newRow("missing file") << QByteArray() << false;
+        QTest::newRow("not a database") << QByteArray("this is not sqlite at all, just some text\n") << true;
+        QTest::newRow("empty database without tables") << QByteArray() << true;
+    }
+
+    void openFailsWithAReason()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, create);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Rally2.db"));
+        if (create) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        QString error;
+        QVERIFY(!Db::open(path, &error));
+        QVERIFY2(!error.isEmpty(), "a failed open must say why");
+        QVERIFY(!Db::isOpen());
+        QCOMPARE(QFile::exists(path), create);  // never created by opening
+    }
+
+    void namesAreStoredExactly_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("apostrophe") << QStringLiteral("O'Brien's Spikers");
+        QTest::newRow("double quote") << QStringLiteral("The \"Blockers\"");
+        QTest::newRow("hash and semicolon") << QStringLiteral("#1; DROP TABLE TEAM; --");
+        QTest::newRow("non-Latin") << QStringLiteral("Braslovče ŠPELA Ōsaka Москва");
+        QTest::newRow("200 characters") << QString(200, QLatin1Char('x'));
+    }
+
+    void namesAreStoredExactly()
+    {
+        QFETCH(QString, name);
+        TestApp app;
+        const RecordId id = app.addTeam(name);
+        QCOMPARE(app.scalar(QStringLiteral("SELECT TEAMNAME FROM TEAM WHERE TEAMID = ?"), {Bind(id)}).toString(), name);
+        QCOMPARE(app.count(QStringLiteral("TEAM")), 1);
+    }
+
+    void identifiersOfOneKindNeverRepeat()
+    {
+        TestApp app;
+        const QDateTime frozen(QDate(2026, 5, 1), QTime(18, 30, 0));
+        Clock::setOverride([frozen] { return frozen; });
+        QList<RecordId> ids;
+        for (int i = 0; i < 5; ++i)
+            ids << app.addTeam(QStringLiteral("Team %1").arg(i));
+        for (int i = 1; i < ids.size(); ++i)
+            QCOMPARE(ids[i], ids[i - 1].addSecs(1));
+        QCOMPARE(ids.first().text(), QStringLiteral("2026-05-01 18:30:00"));
+        // Another kind starts from the clock again; actions may share one.
+        QCOMPARE(NewRecordId(RecordKind::Player).text(), QStringLiteral("2026-05-01 18:30:00"));
+        QCOMPARE(NewRecordId(RecordKind::Play), NewRecordId(RecordKind::Play));
+    }
+
+    void identifiersLookPastTheNewestStored()
+    {
+        TestApp app;
+        Execute(QStringLiteral("INSERT INTO TEAM (TEAMID, TEAMNAME) VALUES ('2030-01-01 10:00:00', 'From the future')"));
+        ResetRecordIds();
+        QCOMPARE(NewRecordId(RecordKind::Team).text(), QStringLiteral("2030-01-01 10:00:01"));
+    }
+
+    void identifierTextRoundTrips()
+    {
+        const RecordId id(QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7, 450)));
+        QCOMPARE(id.text(), QStringLiteral("2026-12-06 09:05:07"));
+        QCOMPARE(RecordId::fromText(id.text()), id);
+        QVERIFY(RecordId::fromText(QStringLiteral("not a date")).isNull());
+    }
+
+    void failingStatementThrowsTheEngineMessage()
+    {
+        TestApp app;
+        try {
+            Execute(QStringLiteral("INSERT INTO NOSUCHTABLE VALUES (1)"));
+            QFAIL("expected a DbError");
+        } catch (const DbError& e) {
+            QVERIFY(e.message().contains(QStringLiteral("NOSUCHTABLE"), Qt::CaseInsensitive));
+        }
+        // The command boundary reports it and the program goes on.
+        QVERIFY(!RunCommand([] { Execute(QStringLiteral("DELETE FROM NOSUCHTABLE")); }));
+        QCOMPARE(MsgBoxHook::asked().size(), 1);
+        QVERIFY(MsgBoxHook::asked().first().prompt.contains(QStringLiteral("NOSUCHTABLE"), Qt::CaseInsensitive));
+        QVERIFY(Db::isOpen());
+    }
+
+    void transactionRollsBackWhenAbandoned()
+    {
+        TestApp app;
+        app.addTeam(QStringLiteral("A"));
+        QVERIFY(!RunCommand([] {
+            Transaction t;
+            Execute(QStringLiteral("DELETE FROM TEAM"));
+            Execute(QStringLiteral("DELETE FROM NOSUCHTABLE"));
+            t.commit();
+        }));
+        QCOMPARE(app.count(QStringLiteral("TEAM")), 1);
+    }
+
+    void sumStatsIsCreatedOnceAndSumsAPlayersGame()
+    {
+        TestApp app;
+        CheckSumStats();
+        CheckSumStats();
+        QCOMPARE(app.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='view'")).toInt(), 1);
+        Execute(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, KILL, ATTEMPT) VALUES "
+                               "('g', 'p', 'r', 1, 1, 1), ('g', 'p', 'r', 1, -1, -1), ('g', 'p', 'r', 2, 1, 1), "
+                               "('other', 'p', 'r', 2, 1, 1)"));
+        const auto rows = app.rows(QStringLiteral("SELECT iKILL, iATTEMPT, iDIG FROM SUM_STATS WHERE pPLAYERID = ? AND pGAMEID = ?"),
+                                   {QStringLiteral("r"), QStringLiteral("g")});
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0], (QVariantList{1, 1, 0}));
+    }
+};
+
+SIDELINES_TEST(TestDatabase)
+#include "tst_database.moc"

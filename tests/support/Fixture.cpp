@@ -1,0 +1,144 @@
+#include "support/Fixture.h"
+
+#include "shell/MsgBox.h"
+#include "shell/mConstants.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QSettings>
+#include <QTimer>
+#include <QWidget>
+
+TestApp::TestApp()
+{
+    QString error;
+    m_ok = m_dir.isValid() && Db::createFresh(dbPath(), &error) && Db::open(dbPath(), &error);
+    if (!m_ok)
+        qWarning("TestApp: %s", qPrintable(error));
+    pubAppPath = m_dir.path() + QLatin1Char('/');
+    pubOK = false;
+    pubPicked.reset();
+    ReleasePubTeam();
+    ReleasePubPlayer();
+    QSettings().clear();
+    MsgBoxHook::install();
+    Clock::setOverride({});
+}
+
+TestApp::~TestApp()
+{
+    CloseAllWindows();
+    pubPicked.reset();
+    ReleasePubTeam();
+    ReleasePubPlayer();
+    MsgBoxHook::uninstall();
+    Clock::setOverride({});
+    Db::close();
+}
+
+QString TestApp::dbPath() const
+{
+    return m_dir.filePath(QString::fromLatin1(Db::kFileName));
+}
+
+QVariant TestApp::scalar(const QString& sql, std::initializer_list<QVariant> values) const
+{
+    const auto result = SelectAll(sql, values);
+    return result.empty() ? QVariant() : result.front().value(0);
+}
+
+int TestApp::count(const QString& table) const
+{
+    // Table names come from the tests themselves, never from input.
+    return scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt();
+}
+
+QList<QVariantList> TestApp::rows(const QString& sql, std::initializer_list<QVariant> values) const
+{
+    QList<QVariantList> out;
+    for (const QSqlRecord& r : SelectAll(sql, values)) {
+        QVariantList row;
+        for (int i = 0; i < r.count(); ++i)
+            row << r.value(i);
+        out << row;
+    }
+    return out;
+}
+
+RecordId TestApp::addTeam(const QString& name)
+{
+    const RecordId id = NewRecordId(RecordKind::Team);
+    Execute(QStringLiteral("INSERT INTO TEAM (TEAMID, TEAMNAME) VALUES (?, ?)"), {Bind(id), name});
+    return id;
+}
+
+RecordId TestApp::addPlayer(const RecordId& team, const QString& name, int number)
+{
+    const RecordId id = NewRecordId(RecordKind::Player);
+    Execute(QStringLiteral("INSERT INTO PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) VALUES (?, ?, ?, ?)"),
+            {Bind(id), Bind(team), name, number});
+    return id;
+}
+
+std::shared_ptr<bool> OnNextModal(std::function<void(QWidget*)> action, int timeoutMs)
+{
+    auto done = std::make_shared<bool>(false);
+    QPointer<QWidget> before = QApplication::activeModalWidget();
+    auto* timer = new QTimer(qApp);
+    auto elapsed = std::make_shared<int>(0);
+    constexpr int kStep = 10;
+    QObject::connect(timer, &QTimer::timeout, timer, [=]() mutable {
+        *elapsed += kStep;
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal != before && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            *done = true;
+            action(modal);
+            return;
+        }
+        if (*elapsed >= timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            qWarning("OnNextModal: no modal window opened within %d ms", timeoutMs);
+            if (modal) {
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+                else
+                    modal->close();
+            }
+        }
+    });
+    timer->start(kStep);
+    return done;
+}
+
+QStringList VisibleTopLevels()
+{
+    QStringList names;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && !w->inherits("QMenu"))
+            names << (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
+    }
+    return names;
+}
+
+void CloseAllWindows()
+{
+    for (int round = 0; round < 5; ++round) {
+        bool any = false;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible())
+                continue;
+            any = true;
+            if (auto* dialog = qobject_cast<QDialog*>(w))
+                dialog->reject();
+            else
+                w->hide();
+        }
+        if (!any)
+            break;
+        QApplication::processEvents();
+    }
+}
