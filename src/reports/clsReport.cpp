@@ -1,0 +1,4 @@
+#include "reports/clsReport.h"
+
+// Placeholder body until the report wizard lands.
+void clsReport::Start() {}
