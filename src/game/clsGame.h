@@ -4,6 +4,20 @@
 
 #include <QString>
 
+// What the game object needs of the court screen: the boxes' highlight and captions, the status
+// line and the subtraction-mode box. The court screen implements it and attaches itself to the
+// game it shows.
+class GameView
+{
+public:
+    virtual ~GameView() = default;
+    // Box 1..12 and its key hint: white when selected, button face otherwise.
+    virtual void setBoxSelected(int index, bool selected) = 0;
+    virtual QString boxCaption(int index) const = 0;
+    virtual void showStatus(const QString& text) = 0;
+    virtual bool subtractMode() const = 0;
+};
+
 // The state of one game while it is played, and the recording of actions.
 class clsGame
 {
@@ -14,12 +28,21 @@ public:
     void setGameNumber(qint16 newGameNumber) { m_number = newGameNumber; }
     qint16 LastIndex() const { return m_lastIndex; }
 
+    void setView(GameView* view) { m_view = view; }
+    GameView* view() const { return m_view; }
+
+    // Selects box iIndex (1..12): highlights it and keeps the index.
     void PlayerOnClick(qint16 iIndex);
+    // Writes one PLAY row for the player in the selected box (negated in subtraction mode) and
+    // tells the status line what was recorded. Throws DbError when the row was not stored, in
+    // which case the status line is left as it was.
     void AddStat(const QString& strStat, const RecordId& dPlayerID);
+    // The next game of the match under way (reads the line-up window, not this object).
     void GoToNextGame();
 
 private:
     RecordId m_gameId;
     qint16 m_number = 0;
     qint16 m_lastIndex = 1;
+    GameView* m_view = nullptr;
 };
