@@ -31,6 +31,8 @@ public:
     QList<std::shared_ptr<clsPlayer>> colAwayPlayers;
     std::shared_ptr<clsGame> pubGame;                  // the same object as the line-up window's
     QString strSide;                                   // "LEFT": home on the left half
+    qint16 igame = 3;                                  // games in the match, from the line-up window
+    qint16 iPoints = 15;                               // points per game but the deciding one
     bool bShowMessage = true;                          // closing must be confirmed
 
     // Place the players in their boxes, relabel the buttons, record PLAYED rows.
