@@ -1,69 +1,490 @@
 #include "match/frmStarters.h"
 
 #include "game/frmGame.h"
+#include "shell/MsgBox.h"
+#include "shell/mConstants.h"
+#include "store/Database.h"
 
-// Placeholder until the line-up window lands.
+#include <QAbstractItemView>
+#include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 namespace {
 frmStarters* g_current = nullptr;
-std::unique_ptr<clsMatch> g_match;
-std::shared_ptr<clsGame> g_game;
-std::unique_ptr<frmGame> g_screen;
+
+// What each player entry carries, so that it maps back to exactly the player it was made from.
+enum EntryRole { PlayerIdRole = Qt::UserRole, TeamIdRole, NameRole, NumberRole };
+
+constexpr int kStarters = 6;
+const QString kSixPlayers = QStringLiteral("Six Players");
+
+QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
 }
+
+QLabel* MakeHeading(const QString& text, QWidget* parent)
+{
+    auto* heading = new QLabel(text, parent);
+    QFont f = heading->font();
+    f.setItalic(true);
+    heading->setFont(f);
+    return heading;
+}
+}  // namespace
 
 frmStarters::frmStarters(QWidget* parent) : QDialog(parent)
 {
     g_current = this;
+    setObjectName(QStringLiteral("frmStarters"));
+    setWindowTitle(QStringLiteral("Starters"));
+    setModal(true);
+
+    for (int i = 0; i < 6; ++i) {
+        auto* list = new QListWidget(this);
+        list->setObjectName(QStringLiteral("lstTeam_%1").arg(i));
+        m_lists[size_t(i)] = list;
+    }
+    const int rowHeight = fontMetrics().height() + 4;
+    const int listHeight = rowHeight * kStarters + 2 * m_lists[0]->frameWidth() + 2;
+    for (int i = 0; i < 4; ++i) {
+        QListWidget* list = m_lists[size_t(i)];
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list->setUniformItemSizes(true);
+        list->setFixedHeight(listHeight);
+        list->setMinimumWidth(i % 2 == 0 ? 190 : 170);
+        connect(list, &QListWidget::itemDoubleClicked, this, [this, i] { lstTeam_DblClick(i); });
+    }
+    // The place numbers beside each starters list: labels only, row for row with the starters.
+    for (int i = 4; i < 6; ++i) {
+        QListWidget* numbers = m_lists[size_t(i)];
+        numbers->setSelectionMode(QAbstractItemView::NoSelection);
+        numbers->setFocusPolicy(Qt::NoFocus);
+        numbers->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        numbers->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        numbers->setFixedSize(28, listHeight);
+        numbers->setEnabled(true);
+        for (int n = 1; n <= kStarters; ++n) {
+            auto* item = new QListWidgetItem(QString::number(n), numbers);
+            item->setTextAlignment(Qt::AlignCenter);
+            item->setFlags(Qt::ItemIsEnabled);
+        }
+    }
+    for (QListWidget* list : m_lists) {
+        for (int r = 0; r < list->count(); ++r)
+            list->item(r)->setSizeHint(QSize(0, rowHeight));
+    }
+
+    lblHomeTeam = new QLabel(this);
+    lblHomeTeam->setObjectName(QStringLiteral("lblHomeTeam"));
+    lblAwayTeam = new QLabel(this);
+    lblAwayTeam->setObjectName(QStringLiteral("lblAwayTeam"));
+    for (QLabel* label : {lblHomeTeam, lblAwayTeam}) {
+        QFont f = label->font();
+        f.setBold(true);
+        f.setPointSizeF(f.pointSizeF() * 1.25);
+        label->setFont(f);
+    }
+
+    cmdHMoveStart = MakeButton(QStringLiteral("cmdHMoveStart"), QStringLiteral(">"), this);
+    cmdHMoveBack = MakeButton(QStringLiteral("cmdHMoveBack"), QStringLiteral("<"), this);
+    cmdHMoveAllBack = MakeButton(QStringLiteral("cmdHMoveAllBack"), QStringLiteral("<<"), this);
+    cmdAMoveStart = MakeButton(QStringLiteral("cmdAMoveStart"), QStringLiteral(">"), this);
+    cmdAMoveBack = MakeButton(QStringLiteral("cmdAMoveBack"), QStringLiteral("<"), this);
+    cmdAMoveAllBack = MakeButton(QStringLiteral("cmdAMoveAllBack"), QStringLiteral("<<"), this);
+    for (int i = 0; i < 4; ++i) {
+        cmdUpDown[size_t(i)] = MakeButton(QStringLiteral("cmdUpDown_%1").arg(i),
+                                          i % 2 == 0 ? QStringLiteral("Up") : QStringLiteral("Down"), this);
+        connect(cmdUpDown[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdUpDown_Click(i); });
+    }
+    for (QPushButton* b : {cmdHMoveStart, cmdHMoveBack, cmdHMoveAllBack, cmdAMoveStart, cmdAMoveBack, cmdAMoveAllBack})
+        b->setFixedWidth(44);
+    cmdHMoveStart->setToolTip(QStringLiteral("Move the selected players into the starting line-up"));
+    cmdAMoveStart->setToolTip(cmdHMoveStart->toolTip());
+    cmdHMoveBack->setToolTip(QStringLiteral("Take the selected starters back to the bench"));
+    cmdAMoveBack->setToolTip(cmdHMoveBack->toolTip());
+    cmdHMoveAllBack->setToolTip(QStringLiteral("Take every starter back to the bench"));
+    cmdAMoveAllBack->setToolTip(cmdHMoveAllBack->toolTip());
+
+    connect(cmdHMoveStart, &QPushButton::clicked, this, [this] { MoveStart(0); });
+    connect(cmdHMoveBack, &QPushButton::clicked, this, [this] { MoveBack(0); });
+    connect(cmdHMoveAllBack, &QPushButton::clicked, this, [this] { MoveAllBack(0); });
+    connect(cmdAMoveStart, &QPushButton::clicked, this, [this] { MoveStart(1); });
+    connect(cmdAMoveBack, &QPushButton::clicked, this, [this] { MoveBack(1); });
+    connect(cmdAMoveAllBack, &QPushButton::clicked, this, [this] { MoveAllBack(1); });
+
+    cmdGame = new QPushButton(QStringLiteral("&Go To Game"), this);
+    cmdGame->setObjectName(QStringLiteral("cmdGame"));
+    cmdGame->setDefault(true);
+    cmdGame->setAutoDefault(true);
+    cmdGame->setMinimumWidth(120);
+    connect(cmdGame, &QPushButton::clicked, this, &frmStarters::cmdGame_Click);
+
+    // One row per team: roster, move buttons, place numbers with starters, reorder buttons.
+    auto teamRow = [this](QLabel* name, int side, QPushButton* start, QPushButton* back, QPushButton* allBack) {
+        auto* grid = new QGridLayout;
+        grid->setHorizontalSpacing(8);
+        grid->setVerticalSpacing(3);
+        grid->addWidget(name, 0, 0, 1, 6);
+        grid->addWidget(MakeHeading(QStringLiteral("Players"), this), 1, 0);
+        grid->addWidget(MakeHeading(QStringLiteral("Starting order"), this), 1, 3);
+        grid->addWidget(m_lists[size_t(side * 2)], 2, 0);
+        auto* moves = new QVBoxLayout;
+        moves->addStretch();
+        moves->addWidget(start);
+        moves->addWidget(back);
+        moves->addWidget(allBack);
+        moves->addStretch();
+        grid->addLayout(moves, 2, 1);
+        grid->addWidget(m_lists[size_t(4 + side)], 2, 2);
+        grid->addWidget(m_lists[size_t(side * 2 + 1)], 2, 3);
+        auto* order = new QVBoxLayout;
+        order->addStretch();
+        order->addWidget(cmdUpDown[size_t(side * 2)]);
+        order->addWidget(cmdUpDown[size_t(side * 2 + 1)]);
+        order->addStretch();
+        grid->addLayout(order, 2, 4);
+        grid->setColumnStretch(0, 1);
+        grid->setColumnStretch(3, 1);
+        return grid;
+    };
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(teamRow(lblHomeTeam, 0, cmdHMoveStart, cmdHMoveBack, cmdHMoveAllBack));
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    layout->addSpacing(6);
+    layout->addWidget(rule);
+    layout->addSpacing(6);
+    layout->addLayout(teamRow(lblAwayTeam, 1, cmdAMoveStart, cmdAMoveBack, cmdAMoveAllBack));
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(cmdGame);
+    layout->addSpacing(6);
+    layout->addLayout(bottom);
+
+    bSubMode = false;
+    adjustSize();
+    CentreOnScreen(this);
 }
+
 frmStarters::~frmStarters()
 {
+    releaseGame();
     if (g_current == this)
         g_current = nullptr;
 }
+
 frmStarters* frmStarters::current()
 {
     return g_current;
 }
+
 clsMatch& frmStarters::pubMatch()
 {
-    if (!g_match)
-        g_match = std::make_unique<clsMatch>();
-    return *g_match;
+    if (!m_match)
+        m_match = std::make_unique<clsMatch>();
+    return *m_match;
 }
+
 void frmStarters::releasePubMatch()
 {
-    g_match.reset();
+    m_match.reset();
 }
+
 std::shared_ptr<clsGame> frmStarters::pubGame()
 {
-    if (!g_game)
-        g_game = std::make_shared<clsGame>();
-    return g_game;
+    if (!m_game)
+        m_game = std::make_shared<clsGame>();
+    return m_game;
 }
+
 void frmStarters::setPubGame(std::shared_ptr<clsGame> game)
 {
-    g_game = std::move(game);
+    m_game = std::move(game);
 }
+
 void frmStarters::releasePubGame()
 {
-    g_game.reset();
+    m_game.reset();
 }
-void frmStarters::SetupTheHomeTeam() {}
-void frmStarters::SetupTheAwayTeam() {}
+
 frmGame& frmStarters::game()
 {
-    if (!g_screen)
-        g_screen = std::make_unique<frmGame>();
-    return *g_screen;
+    if (!m_screen)
+        m_screen = std::make_unique<frmGame>();
+    return *m_screen;
 }
+
 void frmStarters::releaseGame()
 {
-    g_screen.reset();
+    if (!m_screen)
+        return;
+    // The game object may outlive its screen (it is shared); it must not point at a dead view.
+    for (const std::shared_ptr<clsGame>& g : {m_game, m_screen->pubGame}) {
+        if (g && g->view() == static_cast<GameView*>(m_screen.get()))
+            g->setView(nullptr);
+    }
+    m_screen.reset();
 }
-void frmStarters::BeginSubstitution(const QList<std::shared_ptr<clsPlayer>>&, const QList<std::shared_ptr<clsPlayer>>&,
-                                    std::shared_ptr<clsGame>)
+
+QListWidget* frmStarters::lstTeam(int index) const
 {
+    return index >= 0 && index < int(m_lists.size()) ? m_lists[size_t(index)] : nullptr;
 }
-QListWidget* frmStarters::lstTeam(int) const
+
+QListWidgetItem* frmStarters::MakeEntry(const clsPlayer& player)
 {
-    return nullptr;
+    auto* item = new QListWidgetItem(player.PlayerName() + QStringLiteral(" #") + QString::number(player.PlayerNumber()));
+    item->setData(PlayerIdRole, QVariant::fromValue(player.PlayerID()));
+    item->setData(TeamIdRole, QVariant::fromValue(player.TeamID()));
+    item->setData(NameRole, player.PlayerName());
+    item->setData(NumberRole, int(player.PlayerNumber()));
+    return item;
+}
+
+std::shared_ptr<clsPlayer> frmStarters::EntryPlayer(const QListWidgetItem* item)
+{
+    auto player = std::make_shared<clsPlayer>();
+    player->setPlayerID(item->data(PlayerIdRole).value<RecordId>());
+    player->setTeamID(item->data(TeamIdRole).value<RecordId>());
+    player->setPlayerName(item->data(NameRole).toString());
+    player->setPlayerNumber(qint16(item->data(NumberRole).toInt()));
+    return player;
+}
+
+void frmStarters::SetupTheHomeTeam()
+{
+    SetupTeam(0);
+}
+
+void frmStarters::SetupTheAwayTeam()
+{
+    SetupTeam(1);
+}
+
+void frmStarters::SetupTeam(int side)
+{
+    const RecordId team = side == 0 ? pubMatch().HomeTeamID() : pubMatch().AwayTeamID();
+    ProgressScope progress(side == 0 ? QStringLiteral("Setting up the Home Team...")
+                                     : QStringLiteral("Setting up the Away Team..."));
+    const auto teamRows = SelectAll(QStringLiteral("SELECT TEAMNAME FROM TEAM WHERE TEAMID = ?"), {Bind(team)});
+    const auto players = SelectAll(QStringLiteral("SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM PLAYER "
+                                                  "WHERE TEAMID = ? ORDER BY PLAYERID"),
+                                   {Bind(team)});
+    progress.setCount(int(players.size()));
+    (side == 0 ? lblHomeTeam : lblAwayTeam)
+        ->setText(teamRows.empty() ? QString() : teamRows.front().value(0).toString());
+    QListWidget* roster = m_lists[size_t(side * 2)];
+    const int rowHeight = roster->sizeHintForRow(0) > 0 ? roster->sizeHintForRow(0) : fontMetrics().height() + 4;
+    int done = 0;
+    for (const QSqlRecord& row : players) {
+        clsPlayer p;
+        p.setPlayerID(RecordId::fromText(row.value(0).toString()));
+        p.setTeamID(RecordId::fromText(row.value(1).toString()));
+        p.setPlayerName(row.value(2).toString());
+        p.setPlayerNumber(qint16(row.value(3).toInt()));
+        QListWidgetItem* item = MakeEntry(p);
+        item->setSizeHint(QSize(0, rowHeight));
+        roster->addItem(item);
+        progress.step(++done);
+    }
+}
+
+void frmStarters::MoveStart(int side)
+{
+    QListWidget* roster = m_lists[size_t(side * 2)];
+    QListWidget* starters = m_lists[size_t(side * 2 + 1)];
+    QList<int> moved;
+    bool full = false;
+    for (int r = 0; r < roster->count(); ++r) {
+        if (!roster->item(r)->isSelected())
+            continue;
+        if (starters->count() >= kStarters) {
+            full = true;
+            break;
+        }
+        QListWidgetItem* entry = roster->item(r)->clone();
+        if (bSubMode)
+            starters->insertItem(iSubIndex[size_t(side)], entry);
+        else
+            starters->addItem(entry);
+        moved << r;
+    }
+    if (full)
+        MsgBox(QStringLiteral("You can only have six Players."), QMessageBox::Ok, QMessageBox::NoIcon, kSixPlayers);
+    for (auto it = moved.crbegin(); it != moved.crend(); ++it)
+        delete roster->takeItem(*it);
+    roster->clearSelection();
+    if (starters->count() == kStarters && bSubMode)
+        (side == 0 ? cmdHMoveBack : cmdAMoveBack)->setEnabled(true);
+}
+
+void frmStarters::MoveBack(int side)
+{
+    QListWidget* roster = m_lists[size_t(side * 2)];
+    QListWidget* starters = m_lists[size_t(side * 2 + 1)];
+    if (bSubMode && starters->selectedItems().size() > 1) {
+        MsgBox(QStringLiteral("You can only choose one Player at a time."), QMessageBox::Ok, QMessageBox::NoIcon,
+               QStringLiteral("One"));
+        return;
+    }
+    QList<int> moved;
+    for (int r = 0; r < starters->count(); ++r) {
+        if (!starters->item(r)->isSelected())
+            continue;
+        roster->addItem(starters->item(r)->clone());
+        iSubIndex[size_t(side)] = r;
+        moved << r;
+    }
+    for (auto it = moved.crbegin(); it != moved.crend(); ++it)
+        delete starters->takeItem(*it);
+    starters->clearSelection();
+    // During a substitution only one starter at a time may be off the court.
+    if (bSubMode && starters->count() < kStarters)
+        (side == 0 ? cmdHMoveBack : cmdAMoveBack)->setEnabled(false);
+}
+
+void frmStarters::MoveAllBack(int side)
+{
+    QListWidget* roster = m_lists[size_t(side * 2)];
+    QListWidget* starters = m_lists[size_t(side * 2 + 1)];
+    while (starters->count() > 0)
+        roster->addItem(starters->takeItem(0));
+    for (int r = 0; r < roster->count(); ++r)
+        roster->item(r)->setSelected(false);
+}
+
+void frmStarters::cmdUpDown_Click(int index)
+{
+    const bool up = index % 2 == 0;
+    QListWidget* list = m_lists[size_t(index < 2 ? 1 : 3)];
+    const int p = list->currentRow();
+    if (p < 0 || (up && p == 0) || (!up && p == list->count() - 1)) {
+        Beep();
+        return;
+    }
+    const int to = up ? p - 1 : p + 1;
+    QListWidgetItem* item = list->takeItem(p);
+    list->insertItem(to, item);
+    list->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+}
+
+void frmStarters::lstTeam_DblClick(int index)
+{
+    switch (index) {
+    case 0: MoveStart(0); break;
+    case 1: MoveBack(0); break;
+    case 2: MoveStart(1); break;
+    case 3: MoveBack(1); break;
+    default: break;
+    }
+}
+
+void frmStarters::GetHomeStarters()
+{
+    GetStarters(0);
+}
+
+void frmStarters::GetAwayStarters()
+{
+    GetStarters(1);
+}
+
+void frmStarters::GetStarters(int side)
+{
+    // The players come from the entries themselves, never from a lookup by name and number: an
+    // entry is exactly the player it was made from, whatever the name holds.
+    QListWidget* list = m_lists[size_t(side * 2 + 1)];
+    frmGame& screen = game();
+    ProgressScope progress(side == 0 ? QStringLiteral("Setting up the Home Starters...")
+                                     : QStringLiteral("Setting up the Away Starters..."),
+                           list->count());
+    QList<std::shared_ptr<clsPlayer>>& players = side == 0 ? screen.colHomePlayers : screen.colAwayPlayers;
+    players.clear();
+    for (int i = 0; i < list->count(); ++i) {
+        players << EntryPlayer(list->item(i));
+        progress.step(i + 1);
+    }
+}
+
+void frmStarters::cmdGame_Click()
+{
+    RunCommand([&] {
+        if (m_lists[1]->count() != kStarters || m_lists[3]->count() != kStarters) {
+            MsgBox(QStringLiteral("Please fill in six players for each team."), QMessageBox::Ok,
+                   QMessageBox::Information, kSixPlayers);
+            return;
+        }
+        BusyPointer busy;
+        GetHomeStarters();
+        GetAwayStarters();
+        frmGame& screen = game();
+        screen.strSide = strSide;
+        screen.igame = igame;
+        screen.iPoints = iPoints;
+        screen.SetUpHome();
+        screen.SetUpAway();
+        screen.setGame(pubGame());
+        pubOK = true;
+        done(GoToGame);
+    });
+}
+
+void frmStarters::BeginSubstitution(const QList<std::shared_ptr<clsPlayer>>& home,
+                                    const QList<std::shared_ptr<clsPlayer>>& away, std::shared_ptr<clsGame> game)
+{
+    for (QPushButton* b : {cmdHMoveAllBack, cmdAMoveAllBack})
+        b->setEnabled(false);
+    for (QPushButton* b : cmdUpDown)
+        b->setEnabled(false);
+    m_lists[1]->clear();
+    m_lists[3]->clear();
+    bSubMode = true;
+    const int rowHeight = fontMetrics().height() + 4;
+    for (int side = 0; side < 2; ++side) {
+        for (const auto& p : side == 0 ? home : away) {
+            if (!p)
+                continue;
+            QListWidgetItem* item = MakeEntry(*p);
+            item->setSizeHint(QSize(0, rowHeight));
+            m_lists[size_t(side * 2 + 1)]->addItem(item);
+        }
+    }
+    setPubGame(std::move(game));
+}
+
+void frmStarters::EndSubstitutionMode()
+{
+    for (QPushButton* b : {cmdHMoveBack, cmdAMoveBack, cmdHMoveAllBack, cmdAMoveAllBack})
+        b->setEnabled(true);
+    for (QPushButton* b : cmdUpDown)
+        b->setEnabled(true);
+    bSubMode = false;
+}
+
+void frmStarters::reject()
+{
+    const bool firstGame = pubGame()->GameNumber() <= 1;
+    const QString prompt = firstGame ? QStringLiteral("Are you sure you would like to cancel this Match?")
+                                     : QStringLiteral("Are you sure you would like to end the Match?");
+    if (MsgBox(prompt, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QStringLiteral("End Match"),
+               QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+    if (m_screen) {
+        m_screen->colHomePlayers.clear();
+        m_screen->colAwayPlayers.clear();
+    }
+    pubOK = false;
+    QDialog::reject();
 }

@@ -11,10 +11,13 @@
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <memory>
 
 class frmGame;
+class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 class frmStarters : public QDialog
@@ -53,6 +56,49 @@ public:
     // Puts the window into substitution mode with the players now on court, keeping the game.
     void BeginSubstitution(const QList<std::shared_ptr<clsPlayer>>& home,
                            const QList<std::shared_ptr<clsPlayer>>& away, std::shared_ptr<clsGame> game);
+    // Back to choosing whole line-ups (a new game): every move and reorder button works again.
+    void EndSubstitutionMode();
 
     QListWidget* lstTeam(int index) const;
+
+    // Turn a starters list into the court screen's players, in starting order.
+    void GetHomeStarters();
+    void GetAwayStarters();
+
+    // Escape and the close box: asks whether to cancel (game 1) or end the match.
+    void reject() override;
+
+    // The entry of a player in the four player lists: "Name #7", carrying the player's record.
+    static QListWidgetItem* MakeEntry(const clsPlayer& player);
+    static std::shared_ptr<clsPlayer> EntryPlayer(const QListWidgetItem* item);
+
+private:
+    void SetupTeam(int side);
+    void GetStarters(int side);
+    void MoveStart(int side);
+    void MoveBack(int side);
+    void MoveAllBack(int side);
+    void cmdUpDown_Click(int index);
+    void lstTeam_DblClick(int index);
+    void cmdGame_Click();
+
+    std::unique_ptr<clsMatch> m_match;
+    std::shared_ptr<clsGame> m_game;
+    std::unique_ptr<frmGame> m_screen;
+
+    // Where the starter taken out stood, per team, so that each team's newcomer takes its own
+    // team's free place.
+    std::array<int, 2> iSubIndex{0, 0};
+
+    std::array<QListWidget*, 6> m_lists{};
+    std::array<QPushButton*, 4> cmdUpDown{};
+    QLabel* lblHomeTeam = nullptr;
+    QLabel* lblAwayTeam = nullptr;
+    QPushButton* cmdHMoveStart = nullptr;
+    QPushButton* cmdHMoveBack = nullptr;
+    QPushButton* cmdHMoveAllBack = nullptr;
+    QPushButton* cmdAMoveStart = nullptr;
+    QPushButton* cmdAMoveBack = nullptr;
+    QPushButton* cmdAMoveAllBack = nullptr;
+    QPushButton* cmdGame = nullptr;
 };

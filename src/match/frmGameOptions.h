@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class frmStarters;
+
+// "Game Options": the length of the match, the points per game and the side on which the home
+// team starts. Proposes last time's answers; on OK writes them into the line-up window and keeps
+// them for the next match. Cancel and the close box leave everything as it was.
+class frmGameOptions : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // For the deciding game only the side may change: the length and points frames are disabled.
+    explicit frmGameOptions(frmStarters* target, bool decidingGame = false, QWidget* parent = nullptr);
+
+    void reject() override;
+
+private:
+    void cmdOk_Click();
+    void cmdCancel_Click();
+
+    frmStarters* m_target;
+    QGroupBox* frameGames;
+    QLabel* Label2;
+    QRadioButton* opt3;
+    QRadioButton* opt5;
+    QGroupBox* framePoints;
+    QLabel* Label3;
+    QRadioButton* opt15;
+    QRadioButton* opt25;
+    QGroupBox* frameSide;
+    QLabel* Label1;
+    QRadioButton* optLeft;
+    QRadioButton* optRight;
+    QPushButton* cmdOk;
+    QPushButton* cmdCancel;
+};
