@@ -1,8 +1,39 @@
 #pragma once
 
-// The report wizard's driver: Start opens the wizard and runs it to the report.
+#include "store/RecordId.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+class QComboBox;
+class frmReport;
+
+// The report wizard's logic: Start opens the wizard, the Refresh methods fill its lists page by
+// page from the database (each narrowed by the earlier pages), and Finish makes the report.
 class clsReport
 {
 public:
+    clsReport() = default;
+    // The wizard's own object, working on that wizard's lists.
+    explicit clsReport(frmReport* form) : m_form(form) {}
+
     void Start();
+    void RefreshYear();
+    void RefreshMatch();
+    void RefreshGames();
+    void RefreshTeam();
+    void RefreshPlayers();
+    void RefreshPosition();
+    void RefreshOrder();
+    // The identifiers behind the chosen entry, or behind every entry when the catch-all is chosen.
+    QList<RecordId> GetAllMatches() const;
+    QList<RecordId> GetAllTeams() const;
+    QList<RecordId> GetAllPlayers() const;
+    // Fills REPORT and GAMECOUNT from the choices, closes the wizard and runs the report. A
+    // failure says "Error Creating report please try again" and leaves the wizard open.
+    void Finish();
+
+private:
+    frmReport* m_form = nullptr;
 };

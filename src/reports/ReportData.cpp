@@ -1,0 +1,410 @@
+#include "reports/ReportData.h"
+
+#include "shell/mConstants.h"
+#include "store/Database.h"
+
+#include <QMap>
+#include <QSqlRecord>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+QString LineKey(const QString& playerId, const QVariant& position)
+{
+    const QString pos = position.isNull() ? QStringLiteral("-") : QString::number(position.toInt());
+    return playerId + QLatin1Char('|') + pos;
+}
+
+double ReportLine::hitting() const
+{
+    // Without attempts there is nothing to rate; a take-back can leave a line at zero attempts.
+    if (attempts <= 0)
+        return 0.0;
+    return double(kills - errors) / double(attempts);
+}
+
+double ReportLine::passAverage() const
+{
+    if (hasTally)
+        return pass.average();
+    return storedPassRows > 0 ? storedPassSum / storedPassRows : 0.0;
+}
+
+void ReportLine::add(const ReportLine& o)
+{
+    kills += o.kills;
+    errors += o.errors;
+    attempts += o.attempts;
+    setAssists += o.setAssists;
+    aces += o.aces;
+    serveErrors += o.serveErrors;
+    receiveErrors += o.receiveErrors;
+    digs += o.digs;
+    soloBlocks += o.soloBlocks;
+    blockAssists += o.blockAssists;
+    blockErrors += o.blockErrors;
+    ballHandleErrors += o.ballHandleErrors;
+    pass.sum += o.pass.sum;
+    pass.net += o.pass.net;
+    hasTally = hasTally || o.hasTally;
+    storedPassSum += o.storedPassSum;
+    storedPassRows += o.storedPassRows;
+}
+
+int ReportModel::lineCount() const
+{
+    int n = 0;
+    for (const ReportTeam& t : teams)
+        n += int(t.lines.size());
+    return n;
+}
+
+QString FormatHitting(double value)
+{
+    QString text = QString::number(value, 'f', 3);
+    if (text == QLatin1String("-0.000"))
+        text = QStringLiteral("0.000");
+    if (text.startsWith(QLatin1String("0.")))
+        text.remove(0, 1);
+    else if (text.startsWith(QLatin1String("-0.")))
+        text.remove(1, 1);
+    return text;
+}
+
+QString FormatPassing(double value)
+{
+    const QString text = QString::number(value, 'f', 2);
+    return text == QLatin1String("-0.00") ? QStringLiteral("0.00") : text;
+}
+
+QString ReportTitle()
+{
+    return QStringLiteral("Player Statistics");
+}
+
+namespace {
+
+int compareText(const QString& a, const QString& b)
+{
+    const int c = QString::compare(a, b, Qt::CaseInsensitive);
+    return c != 0 ? c : QString::compare(a, b, Qt::CaseSensitive);
+}
+
+int positionRank(const ReportLine& l)
+{
+    return l.position.isNull() ? 99 : l.position.toInt();
+}
+
+// Ties fall back on the name, then the position, then the identifier, so the order never depends
+// on how the engine happened to return the rows.
+bool byNameThenPosition(const ReportLine& a, const ReportLine& b)
+{
+    if (const int c = compareText(a.player, b.player))
+        return c < 0;
+    if (positionRank(a) != positionRank(b))
+        return positionRank(a) < positionRank(b);
+    return a.playerId < b.playerId;
+}
+
+std::function<double(const ReportLine&)> sortValue(const QString& column)
+{
+    static const QMap<QString, std::function<double(const ReportLine&)>> values{
+        {QStringLiteral("PERCENTAGE"), [](const ReportLine& l) { return l.hitting(); }},
+        {QStringLiteral("KILL"), [](const ReportLine& l) { return double(l.kills); }},
+        {QStringLiteral("ERROR"), [](const ReportLine& l) { return double(l.errors); }},
+        {QStringLiteral("ATTEMPT"), [](const ReportLine& l) { return double(l.attempts); }},
+        {QStringLiteral("DIG"), [](const ReportLine& l) { return double(l.digs); }},
+        {QStringLiteral("SERVEACE"), [](const ReportLine& l) { return double(l.aces); }},
+        {QStringLiteral("SERVEERROR"), [](const ReportLine& l) { return double(l.serveErrors); }},
+        {QStringLiteral("RECEIVEERROR"), [](const ReportLine& l) { return double(l.receiveErrors); }},
+        {QStringLiteral("SOLOBLOCK"), [](const ReportLine& l) { return double(l.soloBlocks); }},
+        {QStringLiteral("BLOCKASSIST"), [](const ReportLine& l) { return double(l.blockAssists); }},
+        {QStringLiteral("BLOCKERROR"), [](const ReportLine& l) { return double(l.blockErrors); }},
+        {QStringLiteral("SETASSIST"), [](const ReportLine& l) { return double(l.setAssists); }},
+    };
+    return values.value(column.toUpper());
+}
+
+void sortLines(QList<ReportLine>& lines, const QString& column)
+{
+    const auto value = sortValue(column);
+    if (!value) {
+        // Team and name orders: names ascending within each team's table.
+        std::stable_sort(lines.begin(), lines.end(), byNameThenPosition);
+        return;
+    }
+    // Totals and the percentage: leaders first.
+    std::stable_sort(lines.begin(), lines.end(), [&value](const ReportLine& a, const ReportLine& b) {
+        const double va = value(a);
+        const double vb = value(b);
+        if (va != vb)
+            return va > vb;
+        return byNameThenPosition(a, b);
+    });
+}
+
+qint64 intOf(const QSqlRecord& r, int i)
+{
+    return r.value(i).toLongLong();
+}
+
+}  // namespace
+
+ReportModel LoadReportModel(ReportLayout layout, const ReportSelection& selection)
+{
+    ReportModel model;
+    model.layout = layout;
+    model.selection = selection;
+
+    QHash<QString, int> games;
+    for (const QSqlRecord& r :
+         SelectAll(QStringLiteral("SELECT PLAYERID, SUM(GAMESPLAYED) FROM GAMECOUNT GROUP BY PLAYERID")))
+        games.insert(r.value(0).toString(), r.value(1).toInt());
+
+    const auto rows = SelectAll(QStringLiteral(
+        "SELECT TEAMNAME, PLAYERID, PLAYERNAME, POSITION, KILL, ATTEMPT, ERROR, SERVEACE, SERVEERROR, DIG, "
+        "RECEIVEERROR, SOLOBLOCK, BLOCKASSIST, BLOCKERROR, BALLHANDLEERROR, SETASSIST, PASSING "
+        "FROM REPORT ORDER BY rowid"));
+
+    ProgressScope progress(QStringLiteral("Preparing the report..."), int(rows.size()));
+    const bool apart = layout == ReportLayout::PositionsApart;
+    QMap<QString, QList<ReportLine>> byTeam;
+    QHash<QString, QPair<QString, int>> where;  // team + line key -> (team, index in its list)
+    int done = 0;
+    for (const QSqlRecord& r : rows) {
+        ReportLine line;
+        line.team = r.value(0).toString();
+        line.playerId = r.value(1).toString();
+        line.player = r.value(2).toString();
+        if (apart) {
+            const QVariant raw = r.value(3);
+            if (!raw.isNull()) {
+                int pos = raw.toInt();
+                if (pos > 6)
+                    pos -= 6;
+                line.position = pos;
+            }
+        } else {
+            line.position = 0;
+        }
+        line.kills = intOf(r, 4);
+        line.attempts = intOf(r, 5);
+        line.errors = intOf(r, 6);
+        line.aces = intOf(r, 7);
+        line.serveErrors = intOf(r, 8);
+        line.digs = intOf(r, 9);
+        line.receiveErrors = intOf(r, 10);
+        line.soloBlocks = intOf(r, 11);
+        line.blockAssists = intOf(r, 12);
+        line.blockErrors = intOf(r, 13);
+        line.ballHandleErrors = intOf(r, 14);
+        line.setAssists = intOf(r, 15);
+        const double stored = r.value(16).toDouble();
+        if (stored != 0.0) {
+            line.storedPassSum = stored;
+            line.storedPassRows = 1;
+        }
+
+        const QString key = LineKey(line.playerId, line.position);
+        const QString teamKey = line.team + QChar(0x1F) + key;
+        auto found = where.constFind(teamKey);
+        if (found == where.constEnd()) {
+            // The tally covers every row of the line, so it is taken once, with the line's first row.
+            const auto tally = selection.passes.constFind(key);
+            if (tally != selection.passes.constEnd()) {
+                line.pass = *tally;
+                line.hasTally = true;
+            }
+            line.games = games.value(line.playerId);
+            QList<ReportLine>& list = byTeam[line.team];
+            where.insert(teamKey, {line.team, int(list.size())});
+            list.append(line);
+        } else {
+            ReportLine merged = line;
+            merged.pass = {};
+            merged.hasTally = false;
+            byTeam[found->first][found->second].add(merged);
+        }
+        progress.step(++done);
+    }
+
+    QStringList names = byTeam.keys();
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return compareText(a, b) < 0; });
+    for (const QString& name : names) {
+        ReportTeam team;
+        team.name = name;
+        team.lines = byTeam.value(name);
+        sortLines(team.lines, selection.sortColumn);
+        team.totals.team = name;
+        team.totals.player = QStringLiteral("Team Totals");
+        for (const ReportLine& l : team.lines)
+            team.totals.add(l);
+        model.teams.append(team);
+    }
+    return model;
+}
+
+namespace {
+
+struct Column {
+    QString head;
+    QString legend;
+    std::function<QString(const ReportLine&, bool totals)> text;
+};
+
+QString n(qint64 v)
+{
+    return QString::number(v);
+}
+
+QList<Column> columns(ReportLayout layout)
+{
+    QList<Column> c;
+    if (layout == ReportLayout::PositionsApart)
+        c.append({QStringLiteral("Pos"), QStringLiteral("court position (zones n and n+6 together)"),
+                  [](const ReportLine& l, bool totals) {
+                      return totals || l.position.isNull() ? QString() : QString::number(l.position.toInt());
+                  }});
+    c.append({QStringLiteral("GP"), QStringLiteral("games played"),
+              [](const ReportLine& l, bool totals) { return totals ? QString() : QString::number(l.games); }});
+    c.append({QStringLiteral("K"), QStringLiteral("kills"), [](const ReportLine& l, bool) { return n(l.kills); }});
+    c.append({QStringLiteral("E"), QStringLiteral("attack errors"),
+              [](const ReportLine& l, bool) { return n(l.errors); }});
+    c.append({QStringLiteral("TA"), QStringLiteral("total attacks"),
+              [](const ReportLine& l, bool) { return n(l.attempts); }});
+    c.append({QStringLiteral("PCT"), QStringLiteral("hitting percentage (K-E)/TA"),
+              [](const ReportLine& l, bool) { return FormatHitting(l.hitting()); }});
+    c.append({QStringLiteral("AST"), QStringLiteral("set assists"),
+              [](const ReportLine& l, bool) { return n(l.setAssists); }});
+    c.append({QStringLiteral("SA"), QStringLiteral("service aces"), [](const ReportLine& l, bool) { return n(l.aces); }});
+    c.append({QStringLiteral("SE"), QStringLiteral("service errors"),
+              [](const ReportLine& l, bool) { return n(l.serveErrors); }});
+    c.append({QStringLiteral("RE"), QStringLiteral("receiving errors"),
+              [](const ReportLine& l, bool) { return n(l.receiveErrors); }});
+    c.append({QStringLiteral("DIG"), QStringLiteral("digs"), [](const ReportLine& l, bool) { return n(l.digs); }});
+    c.append({QStringLiteral("BS"), QStringLiteral("solo blocks"),
+              [](const ReportLine& l, bool) { return n(l.soloBlocks); }});
+    c.append({QStringLiteral("BA"), QStringLiteral("block assists"),
+              [](const ReportLine& l, bool) { return n(l.blockAssists); }});
+    c.append({QStringLiteral("BE"), QStringLiteral("block errors"),
+              [](const ReportLine& l, bool) { return n(l.blockErrors); }});
+    c.append({QStringLiteral("BHE"), QStringLiteral("ball-handling errors"),
+              [](const ReportLine& l, bool) { return n(l.ballHandleErrors); }});
+    c.append({QStringLiteral("PASS"), QStringLiteral("average pass rating (1 to 3)"),
+              [](const ReportLine& l, bool) { return FormatPassing(l.passAverage()); }});
+    return c;
+}
+
+QString esc(const QString& s)
+{
+    return s.toHtmlEscaped();
+}
+
+QString headingRow(const QString& label, const QString& value)
+{
+    return QStringLiteral("<tr><td style=\"color:#555555; padding-right:8px\">%1</td><td><b>%2</b></td></tr>")
+        .arg(esc(label), esc(value));
+}
+
+}  // namespace
+
+QString ReportHtml(const ReportModel& model)
+{
+    const ReportSelection& s = model.selection;
+    const bool apart = model.layout == ReportLayout::PositionsApart;
+    const QList<Column> cols = columns(model.layout);
+
+    QString h;
+    h += QStringLiteral("<html><body>");
+    h += QStringLiteral("<h2 style=\"margin-bottom:2px\">%1</h2>").arg(esc(ReportTitle()));
+    h += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
+    h += headingRow(QStringLiteral("Dates:"), s.dates);
+    h += headingRow(QStringLiteral("Match:"), s.match);
+    h += headingRow(QStringLiteral("Game:"), s.game);
+    h += headingRow(QStringLiteral("Team:"), s.team);
+    h += headingRow(QStringLiteral("Player:"), s.player);
+    h += headingRow(QStringLiteral("Position:"), s.position + (apart ? QStringLiteral(" (positions apart)")
+                                                                       : QStringLiteral(" (positions together)")));
+    h += headingRow(QStringLiteral("Order:"), s.order);
+    h += QStringLiteral("</table>");
+
+    if (model.teams.isEmpty())
+        h += QStringLiteral("<p><i>No statistics were recorded for these choices.</i></p>");
+
+    for (const ReportTeam& team : model.teams) {
+        h += QStringLiteral("<h3 style=\"margin-top:14px; margin-bottom:4px\">%1</h3>").arg(esc(team.name));
+        h += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\" border=\"1\" "
+                            "style=\"border-collapse:collapse; border-color:#9aa5b1\">");
+        h += QStringLiteral("<thead><tr style=\"background-color:#1f3a5f; color:#ffffff\">");
+        h += QStringLiteral("<th align=\"left\" width=\"22%\">Player</th>");
+        for (const Column& c : cols)
+            h += QStringLiteral("<th align=\"right\">%1</th>").arg(esc(c.head));
+        h += QStringLiteral("</tr></thead>");
+        int i = 0;
+        for (const ReportLine& l : team.lines) {
+            h += (i++ % 2) ? QStringLiteral("<tr style=\"background-color:#eef2f7\">") : QStringLiteral("<tr>");
+            h += QStringLiteral("<td>%1</td>").arg(esc(l.player));
+            for (const Column& c : cols)
+                h += QStringLiteral("<td align=\"right\">%1</td>").arg(esc(c.text(l, false)));
+            h += QStringLiteral("</tr>");
+        }
+        h += QStringLiteral("<tr style=\"background-color:#d9dee5; font-weight:bold\"><td>%1</td>")
+                 .arg(esc(team.totals.player));
+        for (const Column& c : cols)
+            h += QStringLiteral("<td align=\"right\">%1</td>").arg(esc(c.text(team.totals, true)));
+        h += QStringLiteral("</tr></table>");
+    }
+
+    QStringList legend;
+    for (const Column& c : cols)
+        legend << QStringLiteral("%1 %2").arg(c.head, c.legend);
+    h += QStringLiteral("<p style=\"color:#555555; font-size:small\">%1.</p>").arg(esc(legend.join(QStringLiteral("; "))));
+    h += QStringLiteral("</body></html>");
+    return h;
+}
+
+namespace {
+
+// A spreadsheet takes a cell that starts with one of these as a formula; names are data, never code.
+QString csvText(const QString& value)
+{
+    QString v = value;
+    if (!v.isEmpty() && QStringLiteral("=+-@\t\r").contains(v.front()))
+        v.prepend(QLatin1Char('\''));
+    return v;
+}
+
+QString csvField(const QString& value)
+{
+    if (value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('"')) || value.contains(QLatin1Char('\n'))
+        || value.contains(QLatin1Char('\r')) || value.startsWith(QLatin1Char(' ')) || value.endsWith(QLatin1Char(' '))) {
+        QString q = value;
+        q.replace(QLatin1Char('"'), QLatin1String("\"\""));
+        return QLatin1Char('"') + q + QLatin1Char('"');
+    }
+    return value;
+}
+
+}  // namespace
+
+QString ReportCsv(const ReportModel& model)
+{
+    const QList<Column> cols = columns(model.layout);
+    QStringList head{QStringLiteral("Team"), QStringLiteral("Player")};
+    for (const Column& c : cols)
+        head << c.head;
+    QString out = head.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    auto line = [&](const QString& team, const ReportLine& l, bool totals) {
+        QStringList f{csvField(csvText(team)), csvField(csvText(l.player))};
+        for (const Column& c : cols)
+            f << csvField(c.text(l, totals));
+        out += f.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    };
+    for (const ReportTeam& team : model.teams) {
+        for (const ReportLine& l : team.lines)
+            line(team.name, l, false);
+        line(team.name, team.totals, true);
+    }
+    return out;
+}

@@ -1,0 +1,283 @@
+#include "reports/frmReport.h"
+
+#include "reports/clsReport.h"
+#include "shell/MsgBox.h"
+#include "shell/mConstants.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+// The window was drawn in twips; this keeps its proportions at a size today's fonts read well in.
+int tw(int twips)
+{
+    return (twips + 6) / 12;
+}
+
+void place(QWidget* w, int left, int top, int width, int height)
+{
+    w->setGeometry(tw(left), tw(top), tw(width), tw(height));
+}
+
+QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    place(frame, 60, 90, 6555, 2655);
+    return frame;
+}
+
+QLabel* makeLabel(QWidget* parent, int index, const QString& text, int left, int top, int width, int height)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("Label1_%1").arg(index));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(label, left, top, width, height);
+    return label;
+}
+
+QComboBox* makeList(QWidget* parent, const QString& name, int left, int top, int width)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(false);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMaxVisibleItems(15);
+    place(list, left, top, width, 315);
+    return list;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, int left)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    place(button, left, 2940, 1035, 405);
+    return button;
+}
+}  // namespace
+
+frmReport::frmReport(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmReport"));
+    setWindowTitle(QStringLiteral("Report"));
+    setModal(true);
+    setFixedSize(tw(6690), tw(3420));
+
+    frameReport1 = makeFrame(this, "frameReport1", QStringLiteral("Year and Month"));
+    Label1[0] = makeLabel(frameReport1, 0,
+                          QStringLiteral("Please choose the Date(s) from which you would like to view the stats."), 120,
+                          330, 3285, 525);
+    cmbYear[0] = makeList(frameReport1, QStringLiteral("cmbYear_0"), 4110, 300, 2235);
+    chkThru[0] = new QCheckBox(QStringLiteral("&Thru"), frameReport1);
+    chkThru[0]->setObjectName(QStringLiteral("chkThru_0"));
+    place(chkThru[0], 3000, 840, 765, 255);
+    cmbYear[1] = makeList(frameReport1, QStringLiteral("cmbYear_1"), 4110, 750, 2235);
+    cmbYear[1]->setEnabled(false);
+
+    frameReport2 = makeFrame(this, "frameReport2", QStringLiteral("Match and Stat"));
+    Label1[2] = makeLabel(frameReport2, 2, QStringLiteral("Please choose the Match in which you would like to view"),
+                          120, 300, 1515, 765);
+    cmbMatch = makeList(frameReport2, QStringLiteral("cmbMatch"), 1710, 300, 4635);
+    Label1[3] = makeLabel(frameReport2, 3, QStringLiteral("Please choose the Game(s) that you would like to see."), 120,
+                          1500, 3795, 525);
+    cmbGames = makeList(frameReport2, QStringLiteral("cmbGames"), 4110, 1500, 2235);
+
+    frameReport3 = makeFrame(this, "frameReport3", QStringLiteral("Team"));
+    Label1[5] = makeLabel(frameReport3, 5,
+                          QStringLiteral("Please choose the Team(s) for which you would like to see the stats. "), 120,
+                          300, 3555, 675);
+    cmbTeam = makeList(frameReport3, QStringLiteral("cmbTeam"), 3780, 300, 2565);
+
+    frameReport4 = makeFrame(this, "frameReport4", QStringLiteral("Player and Position"));
+    Label1[6] = makeLabel(frameReport4, 6,
+                          QStringLiteral("Please choose the Player for which you would like to see the stats."), 120,
+                          300, 2925, 585);
+    cmbPlayer = makeList(frameReport4, QStringLiteral("cmbPlayer"), 3930, 300, 2415);
+    Label1[4] = makeLabel(frameReport4, 4, QStringLiteral("Please choose the Position which you would like to view."),
+                          120, 1020, 2925, 585);
+    cmbPosition = makeList(frameReport4, QStringLiteral("cmbPosition"), 3930, 1050, 2415);
+    chkShowPositionsSep = new QCheckBox(QStringLiteral("&Show all Positions Seperate "), frameReport4);
+    chkShowPositionsSep->setObjectName(QStringLiteral("chkShowPositionsSep"));
+    place(chkShowPositionsSep, 3930, 1440, 2415, 285);
+    chkShowPositionsSep->setEnabled(false);
+    Label1[7] = makeLabel(frameReport4, 7,
+                          QStringLiteral("Please choose the order in which you would like to view the stats."), 120,
+                          1710, 2925, 585);
+    cmbOrder = makeList(frameReport4, QStringLiteral("cmbOrder"), 3930, 1800, 2415);
+
+    cmdCancel = makeButton(this, "cmdCancel", QStringLiteral("Cancel"), 2100);
+    cmdBack = makeButton(this, "cmdBack", QStringLiteral("< Back"), 3330);
+    cmdNext = makeButton(this, "cmdNext", QStringLiteral("Next >"), 4380);
+    cmdFinish = makeButton(this, "cmdFinish", QStringLiteral("Finish"), 5580);
+
+    // Labels take no focus; the order runs page by page as the window was laid out.
+    QWidget* order[] = {cmbYear[0], chkThru[0], cmbYear[1], cmdCancel,   cmdBack,
+                        cmdNext,    cmdFinish,  cmbMatch,   cmbGames,    cmbTeam,
+                        cmbPlayer,  cmbPosition, cmbOrder,  chkShowPositionsSep};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    connect(cmdNext, &QPushButton::clicked, this, [this] { RunCommand([this] { cmdNext_Click(); }); });
+    connect(cmdBack, &QPushButton::clicked, this, [this] { RunCommand([this] { cmdBack_Click(); }); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(cmdFinish, &QPushButton::clicked, this, [this] { RunCommand([this] { cmdFinish_Click(); }); });
+    connect(chkThru[0], &QCheckBox::toggled, this, [this] { chkThru_Click(0); });
+    connect(cmbMatch, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            RunCommand([this] { cmbMatch_Click(); });
+    });
+    connect(cmbPosition, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            cmbPosition_Click();
+    });
+
+    Form_Load();
+}
+
+frmReport::~frmReport() = default;
+
+void frmReport::Form_Load()
+{
+    m_page = 1;
+    m_report = std::make_unique<clsReport>(this);
+    ShowPage(1);
+    CentreOnScreen(this);
+}
+
+void frmReport::ShowPage(int page)
+{
+    m_page = page;
+    frameReport1->setVisible(page == 1);
+    frameReport2->setVisible(page == 2);
+    frameReport3->setVisible(page == 3);
+    frameReport4->setVisible(page == 4);
+    cmdBack->setEnabled(page > 1);
+    cmdNext->setEnabled(page < 4);
+    cmdFinish->setEnabled(page == 4);
+    // Enter takes the user on: to the next page, and on the last page to the report.
+    QPushButton* accepting = page == 4 ? cmdFinish : cmdNext;
+    for (QPushButton* b : {cmdCancel, cmdBack, cmdNext, cmdFinish}) {
+        b->setAutoDefault(false);
+        b->setDefault(b == accepting);
+    }
+}
+
+void frmReport::cmdNext_Click()
+{
+    switch (m_page) {
+    case 1:
+        if (chkThru[0]->isChecked() && !DateCheck())
+            return;
+        {
+            BusyPointer busy;
+            m_report->RefreshMatch();
+            m_report->RefreshGames();
+        }
+        ShowPage(2);
+        break;
+    case 2: {
+        {
+            BusyPointer busy;
+            m_report->RefreshTeam();
+        }
+        ShowPage(3);
+        break;
+    }
+    case 3:
+        {
+            BusyPointer busy;
+            m_report->RefreshPlayers();
+            m_report->RefreshPosition();
+        }
+        m_report->RefreshOrder();
+        ShowPage(4);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmReport::cmdBack_Click()
+{
+    if (m_page > 1)
+        ShowPage(m_page - 1);
+}
+
+void frmReport::cmdCancel_Click()
+{
+    Unload(false);
+}
+
+void frmReport::cmdFinish_Click()
+{
+    m_report->Finish();
+}
+
+void frmReport::reject()
+{
+    pubOK = false;
+    QDialog::reject();
+}
+
+void frmReport::Unload(bool accepted)
+{
+    pubOK = accepted;
+    if (accepted)
+        QDialog::done(QDialog::Accepted);
+    else
+        QDialog::reject();
+}
+
+bool frmReport::DateCheck()
+{
+    // The dates are the entries' own values, never the texts read back.
+    if (!cmbYear[0]->currentData().isValid()) {
+        MsgBox(QStringLiteral("You cannot have a second date if you choose All Dates"));
+        chkThru[0]->setChecked(false);
+        return false;
+    }
+    const QDate d1 = cmbYear[0]->currentData().toDate();
+    const QVariant second = cmbYear[1]->currentIndex() >= 0 ? cmbYear[1]->currentData() : QVariant();
+    if (!second.isValid()) {
+        MsgBox(QStringLiteral("Please choose the second date"));
+        return false;
+    }
+    const QDate d2 = second.toDate();
+    if (d1 > d2) {
+        MsgBox(QStringLiteral("The second date must be greater than the first"));
+        return false;
+    }
+    return true;
+}
+
+void frmReport::chkThru_Click(int /*Index*/)
+{
+    // One check box on the page, whatever the index says.
+    if (!chkThru[0]->isChecked()) {
+        cmbYear[1]->setEnabled(false);
+        return;
+    }
+    if (cmbYear[0]->currentData().isValid()) {
+        cmbYear[1]->setEnabled(true);
+        return;
+    }
+    MsgBox(QStringLiteral("You cannot have a second date if you choose All Dates"));
+    chkThru[0]->setChecked(false);
+}
+
+void frmReport::cmbMatch_Click()
+{
+    m_report->RefreshGames();
+}
+
+void frmReport::cmbPosition_Click()
+{
+    if (cmbPosition->currentData().toInt() != 0)
+        chkShowPositionsSep->setChecked(false);
+    chkShowPositionsSep->setEnabled(true);
+}

@@ -1,0 +1,166 @@
+#include "reports/frmReportView.h"
+
+#include "shell/MsgBox.h"
+#include "shell/mConstants.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+QFont reportFont(qreal points)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
+QString suggestedPath(const QString& extension)
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (dir.isEmpty())
+        dir = QDir::homePath();
+    return QDir(dir).filePath(QStringLiteral("Sidelines report.") + extension);
+}
+}  // namespace
+
+frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(parent), m_model(std::move(model))
+{
+    setObjectName(QStringLiteral("frmReportView"));
+    setWindowTitle(QStringLiteral("Report - ") + ReportTitle());
+    setModal(false);
+    m_html = ReportHtml(m_model);
+
+    txtPreview = new QTextBrowser(this);
+    txtPreview->setObjectName(QStringLiteral("txtPreview"));
+    txtPreview->document()->setDefaultFont(reportFont(9));
+    txtPreview->setHtml(m_html);
+    txtPreview->setOpenLinks(false);
+
+    cmdPrint = new QPushButton(QStringLiteral("&Print..."), this);
+    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    cmdSavePdf = new QPushButton(QStringLiteral("Save as P&DF..."), this);
+    cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
+    cmdExportCsv = new QPushButton(QStringLiteral("Export &CSV..."), this);
+    cmdExportCsv->setObjectName(QStringLiteral("cmdExportCsv"));
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdSavePdf);
+    buttons->addWidget(cmdExportCsv);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtPreview, 1);
+    layout->addLayout(buttons);
+
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { RunCommand([this] { cmdPrint_Click(); }); });
+    connect(cmdSavePdf, &QPushButton::clicked, this, [this] { RunCommand([this] { cmdSavePdf_Click(); }); });
+    connect(cmdExportCsv, &QPushButton::clicked, this, [this] { RunCommand([this] { cmdExportCsv_Click(); }); });
+    // Escape and the close box end the window the same way as the button.
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+
+    resize(1060, 640);
+}
+
+frmReportView::~frmReportView() = default;
+
+void frmReportView::printTo(QPrinter* printer) const
+{
+    printer->setPageOrientation(QPageLayout::Landscape);
+    printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    QTextDocument doc;
+    doc.setDefaultFont(reportFont(7.5));
+    doc.setHtml(m_html);
+    doc.print(printer);
+}
+
+bool frmReportView::saveAsPdf(const QString& path)
+{
+    BusyPointer busy;
+    // The printer says nothing when it cannot write, so the file is checked before and after.
+    {
+        QFile probe(path);
+        if (!probe.open(QIODevice::WriteOnly)) {
+            MsgBox(QStringLiteral("The report could not be saved as %1: %2").arg(QDir::toNativeSeparators(path), probe.errorString()),
+                   QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Sidelines"));
+            return false;
+        }
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setDocName(ReportTitle());
+    printer.setCreator(QStringLiteral("Sidelines"));
+    printTo(&printer);
+    if (QFileInfo(path).size() <= 0) {
+        MsgBox(QStringLiteral("The report could not be saved as %1.").arg(QDir::toNativeSeparators(path)),
+               QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Sidelines"));
+        return false;
+    }
+    return true;
+}
+
+bool frmReportView::exportCsv(const QString& path)
+{
+    BusyPointer busy;
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly);
+    if (ok) {
+        // A byte-order mark lets spreadsheets read the names as UTF-8.
+        file.write("\xEF\xBB\xBF");
+        file.write(ReportCsv(m_model).toUtf8());
+        ok = file.commit();
+    }
+    if (!ok) {
+        MsgBox(QStringLiteral("The report could not be exported to %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
+               QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Sidelines"));
+        return false;
+    }
+    return true;
+}
+
+void frmReportView::cmdPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(ReportTitle());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Print Report"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    BusyPointer busy;
+    printTo(&printer);
+}
+
+void frmReportView::cmdSavePdf_Click()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Report as PDF"), suggestedPath(QStringLiteral("pdf")),
+                                                      QStringLiteral("PDF files (*.pdf)"));
+    if (!path.isEmpty())
+        saveAsPdf(path);
+}
+
+void frmReportView::cmdExportCsv_Click()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Report as CSV"), suggestedPath(QStringLiteral("csv")),
+                                                      QStringLiteral("CSV files (*.csv)"));
+    if (!path.isEmpty())
+        exportCsv(path);
+}

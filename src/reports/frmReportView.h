@@ -1,0 +1,43 @@
+#pragma once
+
+#include "reports/ReportData.h"
+
+#include <QDialog>
+
+class QPrinter;
+class QPushButton;
+class QTextBrowser;
+
+// The report window: a preview of the report and the ways to take it away (printer, PDF, CSV).
+class frmReportView : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmReportView(ReportModel model, QWidget* parent = nullptr);
+    ~frmReportView() override;
+
+    const ReportModel& model() const { return m_model; }
+    QString html() const { return m_html; }
+
+    // Write the report to a file; the buttons call these after asking for the path. A file that
+    // cannot be written is reported and gives false.
+    bool saveAsPdf(const QString& path);
+    bool exportCsv(const QString& path);
+
+    // Lays the report out on the printer's pages (landscape).
+    void printTo(QPrinter* printer) const;
+
+private:
+    void cmdPrint_Click();
+    void cmdSavePdf_Click();
+    void cmdExportCsv_Click();
+
+    ReportModel m_model;
+    QString m_html;
+    QTextBrowser* txtPreview = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdSavePdf = nullptr;
+    QPushButton* cmdExportCsv = nullptr;
+    QPushButton* cmdClose = nullptr;
+};
