@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+class QLabel;
+class QPainter;
+class QWidget;
+
+// The program's pictures are SVG drawings in the resources; these turn them into pixmaps at the
+// pixel density of the screen they are shown on, so they stay crisp on large and dense screens.
+QPixmap SvgPixmap(const QString& resource, const QSize& logicalSize, qreal devicePixelRatio = 1.0);
+QIcon SvgIcon(const QString& resource);
+
+// Paints the picture held by the label `picture` over `form`, repeated in both directions from
+// the left edge and from `top` downwards (everything above `top`, the tool bar strip, is left
+// alone). Each copy is drawn at the label's width and height. Call from the form's paintEvent.
+void TileBackground(QWidget* form, QPainter& painter, const QLabel* picture, int top);

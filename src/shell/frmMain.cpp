@@ -1,0 +1,391 @@
+#include "shell/frmMain.h"
+
+#include "game/clsGame.h"
+#include "match/clsMatch.h"
+#include "reports/clsReport.h"
+#include "shell/CProgressBar.h"
+#include "shell/MsgBox.h"
+#include "shell/PictureBox.h"
+#include "shell/Pictures.h"
+#include "shell/frmTip.h"
+#include "shell/mConstants.h"
+#include "store/Database.h"
+#include "store/clsPlayer.h"
+#include "store/clsTeam.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+QPointer<frmMain>& theMainWindow()
+{
+    static QPointer<frmMain> window;
+    return window;
+}
+
+struct ToolBarButton {
+    const char* caption;
+    const char* picture;
+};
+
+constexpr std::array<ToolBarButton, 5> kToolBar{{
+    {"&Start Match", ":/pictures/toolbar-start-match.svg"},
+    {"Add &Player", ":/pictures/toolbar-add-player.svg"},
+    {"Add &Team", ":/pictures/toolbar-add-team.svg"},
+    {"Report &Wiz", ":/pictures/toolbar-report-wizard.svg"},
+    {"E&xit", ":/pictures/toolbar-exit.svg"},
+}};
+
+const QColor kStripColour(0xEE, 0xF1, 0xF5);
+const QColor kGaugeBack(0xC0, 0xC0, 0xC0);
+const QColor kGaugeFore(0x80, 0x80, 0x80);
+
+// The shared edit records are released when their command ends, however it ends.
+struct ReleaseTeamOnExit {
+    ~ReleaseTeamOnExit() { ReleasePubTeam(); }
+};
+struct ReleasePlayerOnExit {
+    ~ReleasePlayerOnExit() { ReleasePubPlayer(); }
+};
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Sidelines 2.0"));
+    setWindowIcon(SvgIcon(QStringLiteral(":/pictures/volleyball.svg")));
+    theMainWindow() = this;
+
+    buildMenus();
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("frmMainClient"));
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildToolBar());
+    layout->addStretch(1);
+    layout->addWidget(buildStatusStrip());
+    setCentralWidget(central);
+
+    // The background picture; never shown itself, only tiled by paintEvent.
+    Image1_3 = new QLabel(this);
+    Image1_3->setObjectName(QStringLiteral("Image1_3"));
+    Image1_3->hide();
+    scaleBackground();
+}
+
+frmMain::~frmMain()
+{
+    if (theMainWindow() == this)
+        theMainWindow() = nullptr;
+}
+
+frmMain* frmMain::instance()
+{
+    return theMainWindow();
+}
+
+QString frmMain::DatabaseFile()
+{
+    return pubAppPath + QString::fromLatin1(Db::kFileName);
+}
+
+void frmMain::buildMenus()
+{
+    auto addItem = [this](QMenu* menu, const char* caption, const char* name, void (frmMain::*slot)()) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuAddTeam = addItem(mnuFile, "Add &Team", "mnuAddTeam", &frmMain::mnuAddTeam_Click);
+    mnuAddPlayer = addItem(mnuFile, "Add &Player", "mnuAddPlayer", &frmMain::mnuAddPlayer_Click);
+    mnuStartMatch = addItem(mnuFile, "&Start Match", "mnuStartMatch", &frmMain::mnuStartMatch_Click);
+    mnuLine1 = mnuFile->addSeparator();
+    mnuLine1->setObjectName(QStringLiteral("mnuLine1"));
+    mnuExit = addItem(mnuFile, "E&xit", "mnuExit", &frmMain::mnuExit_Click);
+
+    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEditTeam = addItem(mnuEdit, "E&dit a Team", "mnuEditTeam", &frmMain::mnuEditTeam_Click);
+    mnuEditPlayer = addItem(mnuEdit, "Edit a P&layer", "mnuEditPlayer", &frmMain::mnuEditPlayer_Click);
+    mnuDelTeam = addItem(mnuEdit, "Delete &Team", "mnuDelTeam", &frmMain::mnuDelTeam_Click);
+    mnuDelPlayer = addItem(mnuEdit, "Delete &Player", "mnuDelPlayer", &frmMain::mnuDelPlayer_Click);
+
+    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuMatch = addItem(mnuView, "&Match", "mnuMatch", &frmMain::mnuMatch_Click);
+    mnuMatch->setVisible(false);
+    mnuTips = addItem(mnuView, "&Tips", "mnuTips", &frmMain::mnuTips_Click);
+
+    mnuReport = menuBar()->addMenu(QStringLiteral("&Report"));
+    mnuReport->setObjectName(QStringLiteral("mnuReport"));
+    mnuRepWiz = addItem(mnuReport, "Report &Wizard", "mnuRepWiz", &frmMain::mnuRepWiz_Click);
+}
+
+QWidget* frmMain::buildToolBar()
+{
+    panalMain = new QFrame(this);
+    panalMain->setObjectName(QStringLiteral("panalMain"));
+    panalMain->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panalMain->setLineWidth(1);
+    panalMain->setAutoFillBackground(true);
+    QPalette strip = panalMain->palette();
+    strip.setColor(QPalette::Window, kStripColour);
+    panalMain->setPalette(strip);
+
+    auto* row = new QHBoxLayout(panalMain);
+    row->setContentsMargins(8, 5, 8, 5);
+    row->setSpacing(6);
+    for (int i = 0; i < static_cast<int>(kToolBar.size()); ++i) {
+        auto* button = new QToolButton(panalMain);
+        button->setObjectName(QStringLiteral("cmdToolBar_%1").arg(i));
+        button->setText(QString::fromUtf8(kToolBar[static_cast<size_t>(i)].caption));
+        button->setIcon(SvgIcon(QString::fromLatin1(kToolBar[static_cast<size_t>(i)].picture)));
+        button->setIconSize(QSize(36, 36));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setMinimumSize(96, 66);
+        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        connect(button, &QToolButton::clicked, this, [this, i] { cmdToolBar_Click(i); });
+        cmdToolBar[static_cast<size_t>(i)] = button;
+        row->addWidget(button);
+        // The exit button stands apart from the four working commands.
+        if (i == 3)
+            row->addSpacing(18);
+    }
+    row->addStretch(1);
+    return panalMain;
+}
+
+QWidget* frmMain::buildStatusStrip()
+{
+    panelMain = new QFrame(this);
+    panelMain->setObjectName(QStringLiteral("panelMain"));
+    panelMain->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panelMain->setLineWidth(1);
+    panelMain->setAutoFillBackground(true);
+    QPalette strip = panelMain->palette();
+    strip.setColor(QPalette::Window, kStripColour);
+    panelMain->setPalette(strip);
+
+    lblStatus = new QLabel(panelMain);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblStatus->setMinimumHeight(22);
+    lblStatus->setContentsMargins(6, 0, 6, 0);
+    lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+
+    picGauge = new PictureBox(panelMain);
+    picGauge->setObjectName(QStringLiteral("picGauge"));
+    picGauge->setBackColor(kGaugeBack);
+    picGauge->setForeColor(kGaugeFore);
+    // The gauge fits its own width to a whole number of segments when it is given the canvas.
+    picGauge->setFixedSize(242, 22);
+
+    // Receives the focus whenever a tool bar button is pressed, so that no tool bar button keeps
+    // a focus frame; it does nothing itself and stays out of sight.
+    cmdFocus = new QPushButton(panelMain);
+    cmdFocus->setObjectName(QStringLiteral("cmdFocus"));
+    cmdFocus->setFlat(true);
+    cmdFocus->setAutoDefault(false);
+    cmdFocus->setFixedSize(1, 1);
+    cmdFocus->setFocusPolicy(Qt::StrongFocus);
+    cmdFocus->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+
+    auto* row = new QHBoxLayout(panelMain);
+    row->setContentsMargins(4, 3, 4, 3);
+    row->setSpacing(6);
+    row->addWidget(lblStatus, 1);
+    row->addWidget(cmdFocus);
+    row->addWidget(picGauge);
+    SetStatusLabel(lblStatus);
+    return panelMain;
+}
+
+bool frmMain::Form_Load(const QString& appDir, QString* error)
+{
+    pubProgress().setCanvas(picGauge);
+    pubProgress().setMin(0);
+
+    pubAppPath = appDir.endsWith(QLatin1Char('/')) ? appDir : appDir + QLatin1Char('/');
+
+    if (!Db::open(DatabaseFile(), error))
+        return false;
+
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    scaleBackground();
+    return true;
+}
+
+void frmMain::GoToNextGame()
+{
+    clsGame().GoToNextGame();
+}
+
+void frmMain::scaleBackground()
+{
+    if (!Image1_3)
+        return;
+    // A tile about a quarter of the window's height keeps the pattern's scale in step with the
+    // screen: neither a fine grain on a large monitor nor a coarse one on a laptop.
+    const int size = qBound(160, height() / 4, 360);
+    if (size == m_tileSize && !Image1_3->pixmap().isNull())
+        return;
+    m_tileSize = size;
+    Image1_3->setFixedSize(size, size);
+    Image1_3->setPixmap(SvgPixmap(QStringLiteral(":/pictures/background.svg"), QSize(size, size), devicePixelRatioF()));
+    update();
+}
+
+void frmMain::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    QPainter painter(this);
+    const int top = panalMain->mapTo(this, QPoint(0, panalMain->height())).y();
+    TileBackground(this, painter, Image1_3, top);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    scaleBackground();
+}
+
+void frmMain::cmdToolBar_Click(int index)
+{
+    cmdFocus->setFocus(Qt::OtherFocusReason);
+    switch (index) {
+    case 0:
+        mnuStartMatch_Click();
+        break;
+    case 1:
+        mnuAddPlayer_Click();
+        break;
+    case 2:
+        mnuAddTeam_Click();
+        break;
+    case 3:
+        mnuRepWiz_Click();
+        break;
+    case 4:
+        mnuExit_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::mnuAddTeam_Click()
+{
+    RunCommand([] {
+        BusyPointer busy;
+        ReleaseTeamOnExit release;
+        pubTeam().MakeNewTeam();
+    });
+}
+
+void frmMain::mnuAddPlayer_Click()
+{
+    RunCommand([] {
+        BusyPointer busy;
+        ReleasePlayerOnExit release;
+        pubPlayer().AddNewPlayer();
+    });
+}
+
+void frmMain::mnuStartMatch_Click()
+{
+    RunCommand([] {
+        BusyPointer busy;
+        clsMatch().StartNewMatch();
+    });
+}
+
+void frmMain::mnuExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuEditTeam_Click()
+{
+    RunCommand([] { clsTeam().Update(); });
+}
+
+void frmMain::mnuEditPlayer_Click()
+{
+    RunCommand([] { clsPlayer().Update(); });
+}
+
+void frmMain::mnuDelTeam_Click()
+{
+    RunCommand([] { clsTeam().Delete(); });
+}
+
+void frmMain::mnuDelPlayer_Click()
+{
+    RunCommand([] { clsPlayer().Delete(); });
+}
+
+void frmMain::mnuMatch_Click()
+{
+    RunCommand([] {
+        BusyPointer busy;
+        clsMatch().PickMatch();
+    });
+}
+
+void frmMain::mnuTips_Click()
+{
+    RunCommand([this] {
+        BusyPointer busy;
+        frmTip tip(this);
+        tip.exec();
+    });
+}
+
+void frmMain::mnuRepWiz_Click()
+{
+    RunCommand([] { clsReport().Start(); });
+}
+
+bool frmMain::ForgetMatches()
+{
+    return RunCommand([] {
+        Transaction transaction;
+        Execute(QStringLiteral("DELETE FROM GAME"));
+        Execute(QStringLiteral("DELETE FROM MATCH"));
+        Execute(QStringLiteral("DELETE FROM PLAY"));
+        Execute(QStringLiteral("DELETE FROM PLAYED"));
+        transaction.commit();
+    });
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    const auto answer = MsgBox(QStringLiteral("Are you sure you would like to leave Sidelines?"),
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QStringLiteral("Exit"));
+    // If the match data cannot be let go, the program stays: leaving would report an empty
+    // database that is not.
+    if (answer != QMessageBox::Yes || !ForgetMatches()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit leaving();
+}

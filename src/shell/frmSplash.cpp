@@ -1,0 +1,205 @@
+#include "shell/frmSplash.h"
+
+#include "shell/MsgBox.h"
+#include "shell/Pictures.h"
+#include "shell/Version.h"
+#include "shell/frmMain.h"
+#include "shell/frmTip.h"
+#include "shell/mConstants.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+const QColor kInk(0x1B, 0x2A, 0x4A);
+const QColor kAccent(0xE0, 0x7A, 0x1F);
+const QColor kMuted(0x5A, 0x67, 0x7D);
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QColor& colour, qreal scale, bool bold)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * scale);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+}  // namespace
+
+frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QStringLiteral("Splash"));
+    setFixedSize(680, 400);
+
+    SSPanel1 = new QFrame(this);
+    SSPanel1->setObjectName(QStringLiteral("SSPanel1"));
+    SSPanel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    SSPanel1->setLineWidth(2);
+    SSPanel1->setAutoFillBackground(true);
+    QPalette panel = SSPanel1->palette();
+    panel.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xFF));
+    SSPanel1->setPalette(panel);
+
+    frameSplash = new QFrame(SSPanel1);
+    frameSplash->setObjectName(QStringLiteral("frameSplash"));
+    frameSplash->setFrameStyle(QFrame::NoFrame);
+
+    Picture1 = new QLabel(frameSplash);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFixedSize(300, 392);
+    Picture1->setPixmap(SvgPixmap(QStringLiteral(":/pictures/splash.svg"), Picture1->size(), devicePixelRatioF()));
+
+    lblProductName = makeLabel(frameSplash, "lblProductName", kInk, 3.0, true);
+    lblVersion = makeLabel(frameSplash, "lblVersion", kMuted, 1.1, false);
+    lblPlatform = makeLabel(frameSplash, "lblPlatform", kMuted, 1.1, false);
+    Label1 = makeLabel(frameSplash, "Label1", kAccent, 1.25, true);
+    Label1->setText(QStringLiteral("Volleyball statistics from the bench"));
+    Label2 = makeLabel(frameSplash, "Label2", kInk, 1.0, false);
+    Label2->setText(QStringLiteral("Keep your roster, record every rally live and print a report for each player."));
+    Label2->setWordWrap(true);
+    lblCompanyProduct = makeLabel(frameSplash, "lblCompanyProduct", kMuted, 0.9, false);
+    lblCompanyProduct->setText(QStringLiteral("Sidelines Volleyball Software"));
+
+    auto* accentRule = new QFrame(frameSplash);
+    accentRule->setFixedSize(56, 4);
+    accentRule->setAutoFillBackground(true);
+    QPalette rule = accentRule->palette();
+    rule.setColor(QPalette::Window, kAccent);
+    accentRule->setPalette(rule);
+
+    auto* text = new QVBoxLayout;
+    text->setContentsMargins(34, 46, 34, 28);
+    text->setSpacing(6);
+    text->addWidget(lblProductName);
+    text->addWidget(accentRule);
+    text->addSpacing(14);
+    text->addWidget(Label1);
+    text->addSpacing(4);
+    text->addWidget(Label2);
+    text->addStretch(1);
+    text->addWidget(lblVersion);
+    text->addWidget(lblPlatform);
+    text->addSpacing(16);
+    text->addWidget(lblCompanyProduct);
+
+    auto* frameLayout = new QHBoxLayout(frameSplash);
+    frameLayout->setContentsMargins(0, 0, 0, 0);
+    frameLayout->setSpacing(0);
+    frameLayout->addWidget(Picture1);
+    frameLayout->addLayout(text, 1);
+
+    auto* panelLayout = new QHBoxLayout(SSPanel1);
+    panelLayout->setContentsMargins(2, 2, 2, 2);
+    panelLayout->addWidget(frameSplash);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(SSPanel1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+}
+
+frmSplash::~frmSplash() = default;
+
+bool frmSplash::Form_Load(const QString& appDir, QString* error)
+{
+    QCoreApplication::processEvents();
+    lblPlatform->setText(QStringLiteral("for Windows 95"));
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                            .arg(SidelinesVersion::kMajor)
+                            .arg(SidelinesVersion::kMinor)
+                            .arg(SidelinesVersion::kRevision));
+    lblProductName->setText(QStringLiteral("Sidelines"));
+    CentreOnScreen(this);
+
+    m_main = std::make_unique<frmMain>();
+    return m_main->Form_Load(appDir, error);
+}
+
+void frmSplash::Timer1_Timer()
+{
+    ++m_iCount;
+    if (m_iCount == 2) {
+        if (m_main)
+            m_main->show();
+        // Back in front of the main window for the rest of its time.
+        show();
+        raise();
+    } else if (m_iCount > 4) {
+        // The tip window below runs its own event loop; the timer must not tick into it.
+        Timer1->stop();
+        close();
+        if (GetSetting(QStringLiteral("Options"), QStringLiteral("Show Tips at Startup"), QStringLiteral("1"))
+                .trimmed()
+                .toInt() == 1) {
+            frmTip tip(m_main.get());
+            tip.chkLoadTipsAtStartup->setChecked(true);
+            tip.exec();
+        }
+    }
+}
+
+SidelinesStart::SidelinesStart(const QString& appDir)
+    : m_appDir(appDir.endsWith(QLatin1Char('/')) ? appDir : appDir + QLatin1Char('/')),
+      m_lock(m_appDir + LockFileName())
+{
+    // Only a lock whose process has gone is stale: a copy left running for hours still counts.
+    m_lock.setStaleLockTime(0);
+}
+
+SidelinesStart::~SidelinesStart()
+{
+    // The windows go before the lock, so nothing of this copy outlives it.
+    m_splash.reset();
+    if (m_lock.isLocked())
+        m_lock.unlock();
+}
+
+QString SidelinesStart::LockFileName()
+{
+    return QStringLiteral("Sidelines.lock");
+}
+
+frmMain* SidelinesStart::mainWindow() const
+{
+    return m_splash ? m_splash->mainWindow() : nullptr;
+}
+
+bool SidelinesStart::begin()
+{
+    // Leaving a copy of the program empties the match tables, so a second copy on the same
+    // folder would wipe a match that the first is recording.
+    if (!m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError) {
+        MsgBox(QStringLiteral("Sidelines is already running."), QMessageBox::Ok, QMessageBox::Information,
+               QStringLiteral("Sidelines"));
+        return false;
+    }
+
+    m_splash = std::make_unique<frmSplash>();
+    QString error;
+    if (!m_splash->Form_Load(m_appDir, &error)) {
+        MsgBox(QStringLiteral("Sidelines cannot open its database\n%1\n\n%2")
+                   .arg(QDir::toNativeSeparators(frmMain::DatabaseFile()), error),
+               QMessageBox::Ok, QMessageBox::Critical, QStringLiteral("Sidelines"));
+        m_splash.reset();
+        return false;
+    }
+    QObject::connect(m_splash->mainWindow(), &frmMain::leaving, qApp, [] { QCoreApplication::exit(0); });
+    m_splash->show();
+    m_splash->timer()->start();
+    return true;
+}
