@@ -1,43 +1,899 @@
 #include "game/frmGame.h"
 
-// Placeholder until the court screen lands.
+#include "game/PlayerStats.h"
+#include "match/frmStarters.h"
+#include "shell/MsgBox.h"
+#include "shell/mConstants.h"
+#include "store/Database.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
 namespace {
 frmGame* g_current = nullptr;
+
+// The screen is laid out on a fixed design grid (client area below the menu bar) and scaled to
+// whatever size the window has, so the court keeps its shape from a laptop to a large monitor.
+constexpr int kDesignWidth = 9480;
+constexpr int kDesignHeight = 6495;
+constexpr int kTopBarHeight = 795;
+constexpr int kBottomBarTop = 6030;
+constexpr int kBottomBarHeight = 465;
+constexpr int kNetX = 4770;
+
+struct Span {
+    int x, y, w, h;
+};
+
+// Boxes 1-6 are zones 1-6 of the left half, 7-12 zones 1-6 of the right half; the front rows
+// stand at the net, zone 1 of the left half at the bottom and of the right half at the top.
+constexpr std::array<Span, 13> kBoxes{{{0, 0, 0, 0},
+                                       {210, 4275, 1740, 1665},
+                                       {2055, 4275, 1815, 1665},
+                                       {2055, 2580, 1815, 1590},
+                                       {2055, 885, 1815, 1590},
+                                       {210, 870, 1740, 1590},
+                                       {210, 2580, 1740, 1590},
+                                       {7590, 870, 1785, 1635},
+                                       {5610, 870, 1845, 1635},
+                                       {5610, 2580, 1845, 1665},
+                                       {5610, 4290, 1845, 1635},
+                                       {7590, 4290, 1815, 1665},
+                                       {7590, 2580, 1815, 1635}}};
+constexpr std::array<Span, 13> kHints{{{0, 0, 0, 0},
+                                       {1485, 5550, 390, 315},
+                                       {3405, 5550, 390, 315},
+                                       {3405, 3795, 390, 315},
+                                       {3405, 2085, 390, 315},
+                                       {1485, 2085, 390, 315},
+                                       {1515, 3795, 390, 315},
+                                       {8850, 2130, 390, 315},
+                                       {6960, 2130, 390, 315},
+                                       {6960, 3840, 390, 315},
+                                       {6960, 5550, 390, 315},
+                                       {8940, 5550, 390, 315},
+                                       {8895, 3840, 390, 315}}};
+
+// The court lines enclose the boxes; the net stands over the centre line.
+constexpr Span kCourt{90, 840, 9360, 5145};
+constexpr int kAttackLineOffset = 4680 / 3;  // three metres of a nine-metre half
+
+const QString kScoreHome = QStringLiteral("Score &Home");
+const QString kScoreAway = QStringLiteral("Score &Away");
+const QString kRotateHome = QStringLiteral("&Rotate Home");
+const QString kRotateAway = QStringLiteral("R&otate Away");
+
+const QColor kFreeZone(28, 92, 140);
+const QColor kCourtSurface(214, 118, 52);
+const QColor kCourtLine(250, 250, 245);
+
+// Scales design units to pixels, rounding edges rather than sizes so neighbours never gap.
+struct Scale {
+    double sx = 1.0;
+    double sy = 1.0;
+    int top = 0;
+
+    QRect map(const Span& s) const
+    {
+        const int left = int(std::lround(s.x * sx));
+        const int right = int(std::lround((s.x + s.w) * sx));
+        const int upper = top + int(std::lround(s.y * sy));
+        const int lower = top + int(std::lround((s.y + s.h) * sy));
+        return QRect(left, upper, std::max(1, right - left), std::max(1, lower - upper));
+    }
+    double font() const { return std::min(sx, sy); }
+};
+
+QString WithoutAccessKeys(QString text)
+{
+    text.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
 }
+
+// The largest pixel size, from want down to least, at which text fits room.
+int FittingPixelSize(QFont font, const QString& text, int want, int least, const QSize& room, bool wrap)
+{
+    want = std::max(want, least);
+    for (int px = want; px > least; --px) {
+        font.setPixelSize(px);
+        const QFontMetrics fm(font);
+        const int flags = Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0);
+        const QRect need = fm.boundingRect(QRect(0, 0, room.width(), 100000), flags, text);
+        if (need.width() <= room.width() && need.height() <= room.height())
+            return px;
+    }
+    return least;
+}
+
+void SetPixelSize(QWidget* w, int px)
+{
+    QFont f = w->font();
+    if (f.pixelSize() != px) {
+        f.setPixelSize(px);
+        w->setFont(f);
+    }
+}
+
+void SetBackground(QWidget* w, const QColor& colour)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+}
+
+}  // namespace
+
+// A player box: the player's name over "#" and the shirt number, with the player's identifier
+// kept beside the caption so that a recorded action names exactly this player.
+class PlayerBox : public QLabel
+{
+public:
+    PlayerBox(int index, QWidget* parent) : QLabel(parent), m_index(index)
+    {
+        setObjectName(QStringLiteral("lblPlayer_%1").arg(index));
+        setAlignment(Qt::AlignCenter);
+        setWordWrap(true);
+        setFrameShape(QFrame::Box);
+        setFrameShadow(QFrame::Plain);
+        setLineWidth(1);
+        setAutoFillBackground(true);
+        setCursor(Qt::PointingHandCursor);
+        QFont f = font();
+        f.setBold(true);
+        setFont(f);
+    }
+
+    std::function<void(int)> onClick;
+
+    void setPlayer(const clsPlayer& p)
+    {
+        m_playerId = p.PlayerID();
+        m_caption = p.PlayerName() + QLatin1Char('\n') + QLatin1Char('#') + QString::number(p.PlayerNumber());
+        setText(m_caption);
+        setProperty("playerId", m_playerId.text());
+        fitText();
+    }
+    void clearPlayer()
+    {
+        m_playerId = RecordId();
+        m_caption.clear();
+        setText(QString());
+        setProperty("playerId", QVariant());
+    }
+    RecordId playerId() const { return m_playerId; }
+    QString caption() const { return m_caption; }
+
+    void setWantedPixelSize(int px)
+    {
+        m_wanted = px;
+        fitText();
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && onClick) {
+            event->accept();
+            onClick(m_index);
+            return;
+        }
+        QLabel::mousePressEvent(event);
+    }
+
+private:
+    void fitText()
+    {
+        // Long names shrink rather than spill out of the box.
+        const QSize room(std::max(1, width() - width() / 12), std::max(1, height() - height() / 6));
+        SetPixelSize(this, FittingPixelSize(font(), m_caption, m_wanted, 9, room, true));
+    }
+
+    int m_index;
+    int m_wanted = 14;
+    RecordId m_playerId;
+    QString m_caption;
+};
+
+namespace {
+
+// The net seen from above: a dark band across the court with a post beyond each sideline.
+class NetLine : public QWidget
+{
+public:
+    explicit NetLine(QWidget* parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("Line1"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    int postLength = 6;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const int w = width();
+        const int band = std::max(3, w / 2);
+        const QRect net((w - band) / 2, postLength, band, height() - 2 * postLength);
+        p.fillRect(net, QColor(30, 30, 34));
+        // The mesh, drawn as fine cross lines so the band reads as a net.
+        p.setPen(QPen(QColor(200, 200, 200, 120), 1));
+        for (int y = net.top() + 3; y < net.bottom(); y += 6)
+            p.drawLine(net.left(), y, net.right(), y);
+        p.setPen(QPen(kCourtLine, std::max(1, band / 3)));
+        p.drawLine(QPoint(w / 2, net.top()), QPoint(w / 2, net.bottom()));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 60, 66));
+        p.drawRoundedRect(QRectF(0, 0, w, postLength), 2, 2);
+        p.drawRoundedRect(QRectF(0, height() - postLength, w, postLength), 2, 2);
+    }
+};
+
+// Clears the status line on every way out of a command that wrote a progress text into it.
+class StatusClearer
+{
+public:
+    explicit StatusClearer(frmGame* screen) : m_screen(screen) {}
+    ~StatusClearer() { m_screen->showStatus(QString()); }
+    StatusClearer(const StatusClearer&) = delete;
+    StatusClearer& operator=(const StatusClearer&) = delete;
+
+private:
+    frmGame* m_screen;
+};
+
+}  // namespace
 
 frmGame::frmGame(QWidget* parent) : QDialog(parent)
 {
     g_current = this;
+    setObjectName(QStringLiteral("frmGame"));
+    setWindowTitle(QStringLiteral("Game"));
+    setModal(true);
+    setSizeGripEnabled(false);
+
+    buildCourt();
+    buildBars();
+    buildMenus();
+
+    // Most of the screen, as a coach on a laptop would want it; the layout follows any size.
+    QSize size(1000, 700);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const int h = int(area.height() * 0.92);
+        const int w = std::min(int(area.width() * 0.94), int(h * 1.6));
+        size = QSize(std::max(w, 640), std::max(h, 460));
+    }
+    setMinimumSize(640, 460);
+    resize(size);
+    layoutScreen();
+    bShowMessage = true;
 }
+
 frmGame::~frmGame()
 {
+    if (pubGame && pubGame->view() == this)
+        pubGame->setView(nullptr);
     if (g_current == this)
         g_current = nullptr;
 }
+
 frmGame* frmGame::current()
 {
     return g_current;
 }
-void frmGame::SetUpHome() {}
-void frmGame::SetUpAway() {}
+
+void frmGame::buildCourt()
+{
+    Line1 = new NetLine(this);
+    for (int n = 1; n <= 12; ++n) {
+        auto* box = new PlayerBox(n, this);
+        box->onClick = [this](int index) { lblPlayer_Click(index); };
+        SetBackground(box, palette().color(QPalette::Button));
+        lblPlayer[size_t(n)] = box;
+    }
+    for (int n = 1; n <= 12; ++n) {
+        auto* hint = new QLabel(QStringLiteral("F%1").arg(n), this);
+        hint->setObjectName(QStringLiteral("lblShortcut_%1").arg(n));
+        hint->setAlignment(Qt::AlignCenter);
+        hint->setFrameShape(QFrame::Box);
+        hint->setAutoFillBackground(true);
+        hint->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QFont f = hint->font();
+        f.setBold(true);
+        hint->setFont(f);
+        SetBackground(hint, palette().color(QPalette::Button));
+        lblShortcut[size_t(n)] = hint;
+    }
+    // The key hints sit on top of their boxes.
+    for (int n = 1; n <= 12; ++n)
+        lblShortcut[size_t(n)]->raise();
+}
+
+void frmGame::buildBars()
+{
+    for (int i = 0; i < 2; ++i) {
+        auto* panel = new QFrame(this);
+        panel->setObjectName(QStringLiteral("panelGame_%1").arg(i));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Raised);
+        panel->setLineWidth(2);
+        panel->setAutoFillBackground(true);
+        panelGame[size_t(i)] = panel;
+    }
+    QFrame* top = panelGame[1];
+    QFrame* bottom = panelGame[0];
+
+    auto button = [top](const QString& name, const QString& caption) {
+        auto* b = new QPushButton(caption, top);
+        b->setObjectName(name);
+        return b;
+    };
+    cmdGame = button(QStringLiteral("cmdGame"), QStringLiteral("N&ew Game"));
+    cmdRotate[0] = button(QStringLiteral("cmdRotate_0"), kRotateHome);
+    cmdScore[0] = button(QStringLiteral("cmdScore_0"), kScoreHome);
+    cmdScore[1] = button(QStringLiteral("cmdScore_1"), kScoreAway);
+    cmdRotate[1] = button(QStringLiteral("cmdRotate_1"), kRotateAway);
+    cmdEndMatch = button(QStringLiteral("cmdEndMatch"), QStringLiteral("E&nd Match"));
+    for (int i = 0; i < 2; ++i) {
+        auto* score = new QLabel(QStringLiteral("0"), top);
+        score->setObjectName(QStringLiteral("lblScore_%1").arg(i));
+        score->setAlignment(Qt::AlignCenter);
+        score->setFrameShape(QFrame::Box);
+        score->setAutoFillBackground(true);
+        SetBackground(score, Qt::white);
+        QPalette pal = score->palette();
+        pal.setColor(QPalette::WindowText, Qt::black);
+        score->setPalette(pal);
+        lblScore[size_t(i)] = score;
+    }
+    // Tab order follows the bar from left to right.
+    setTabOrder(cmdGame, cmdRotate[0]);
+    setTabOrder(cmdRotate[0], cmdScore[0]);
+    setTabOrder(cmdScore[0], cmdScore[1]);
+    setTabOrder(cmdScore[1], cmdRotate[1]);
+    setTabOrder(cmdRotate[1], cmdEndMatch);
+
+    connect(cmdGame, &QPushButton::clicked, this, [this] { cmdGame_Click(); });
+    connect(cmdEndMatch, &QPushButton::clicked, this, [this] { mnuEndMatch_Click(); });
+    for (int i = 0; i < 2; ++i) {
+        connect(cmdScore[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdScore_Click(i); });
+        connect(cmdRotate[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdRotate_Click(i); });
+    }
+
+    lblStatus = new QLabel(bottom);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->setFrameShape(QFrame::Box);
+    lblStatus->setAutoFillBackground(true);
+    lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblStatus->setIndent(4);
+    SetBackground(lblStatus, Qt::white);
+    {
+        QPalette pal = lblStatus->palette();
+        pal.setColor(QPalette::WindowText, Qt::black);
+        lblStatus->setPalette(pal);
+    }
+
+    chkSubtractMode = new QCheckBox(QStringLiteral("Subtraction &Mode"), bottom);
+    chkSubtractMode->setObjectName(QStringLiteral("chkSubtractMode"));
+    chkSubtractMode->setToolTip(QStringLiteral("Click on here to reverse any previous action"));
+    setTabOrder(cmdEndMatch, chkSubtractMode);
+}
+
+void frmGame::buildMenus()
+{
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(QStringLiteral("menuBar"));
+    m_menuBar->setNativeMenuBar(false);
+
+    QMenu* game = m_menuBar->addMenu(QStringLiteral("&Game"));
+    game->setObjectName(QStringLiteral("mnuGame"));
+    QAction* next = game->addAction(QStringLiteral("Go to N&ext Game"));
+    next->setObjectName(QStringLiteral("mnuNewGame"));
+    QAction* sub = game->addAction(QStringLiteral("&Substitute"));
+    sub->setObjectName(QStringLiteral("mnuSub"));
+    game->addSeparator();
+    QAction* end = game->addAction(QStringLiteral("E&nd Match"));
+    end->setObjectName(QStringLiteral("mnuEndMatch"));
+    connect(next, &QAction::triggered, this, [this] { cmdGame_Click(); });
+    connect(sub, &QAction::triggered, this, [this] { mnuSub_Click(); });
+    connect(end, &QAction::triggered, this, [this] { mnuEndMatch_Click(); });
+
+    // Every box has its function key, F10 included, and the keys work whichever control has the
+    // focus: they are window shortcuts of these items.
+    QMenu* choose = m_menuBar->addMenu(QStringLiteral("&Choose Player"));
+    choose->setObjectName(QStringLiteral("mnuShortcuts"));
+    for (int n = 1; n <= 12; ++n) {
+        const QString caption = n <= 6 ? QStringLiteral("Left side zone %1").arg(n)
+                                       : QStringLiteral("Right side zone %1").arg(n - 6);
+        QAction* item = choose->addAction(caption);
+        item->setObjectName(QStringLiteral("mnu%1").arg(n));
+        item->setShortcut(QKeySequence(Qt::Key(Qt::Key_F1 + (n - 1))));
+        item->setShortcutContext(Qt::WindowShortcut);
+        connect(item, &QAction::triggered, this, [this, n] { lblPlayer_Click(n); });
+    }
+
+    // The stat menu never shows in the menu bar; it pops up at the selected box.
+    mnuStats = new QMenu(QStringLiteral("Stats"), this);
+    mnuStats->setObjectName(QStringLiteral("mnuStats"));
+    auto stat = [this](QMenu* menu, const char* name, const QString& caption, const QString& statText) {
+        QAction* item = menu->addAction(caption);
+        item->setObjectName(QString::fromLatin1(name));
+        connect(item, &QAction::triggered, this, [this, statText] { recordStat(statText); });
+    };
+    stat(mnuStats, "mnuAttempt", QStringLiteral("&Attempt"), QStringLiteral("Attempt"));
+    stat(mnuStats, "mnuKill", QStringLiteral("&Kill"), QStringLiteral("Kill"));
+    stat(mnuStats, "mnuError", QStringLiteral("&Error"), QStringLiteral("Error"));
+    QMenu* passing = mnuStats->addMenu(QStringLiteral("&Pass"));
+    passing->setObjectName(QStringLiteral("mnuPassing"));
+    passing->menuAction()->setObjectName(QStringLiteral("mnuPassingItem"));
+    stat(passing, "mnuPass1", QStringLiteral("1"), QStringLiteral("1"));
+    stat(passing, "mnuPass2", QStringLiteral("2"), QStringLiteral("2"));
+    stat(passing, "mnuPass3", QStringLiteral("3"), QStringLiteral("3"));
+    stat(mnuStats, "mnuServeAce", QStringLiteral("&Serve Ace"), QStringLiteral("ServeAce"));
+    stat(mnuStats, "mnuServeError", QStringLiteral("Serve E&rror"), QStringLiteral("ServeError"));
+    stat(mnuStats, "mnuDig", QStringLiteral("&Dig"), QStringLiteral("Dig"));
+    stat(mnuStats, "mnuReceiveError", QStringLiteral("Re&ceiving Error"), QStringLiteral("ReceiveError"));
+    stat(mnuStats, "mnuSoloBlock", QStringLiteral("S&olo Block"), QStringLiteral("SoloBlock"));
+    stat(mnuStats, "mnuBlockAssist", QStringLiteral("&Block Assist"), QStringLiteral("BlockAssist"));
+    stat(mnuStats, "mnuBlockError", QStringLiteral("B&lock Error"), QStringLiteral("BlockError"));
+    stat(mnuStats, "mnuBallHandle", QStringLiteral("Ball &Handling Error"), QStringLiteral("BallHandleError"));
+    stat(mnuStats, "mnuSetAssist", QStringLiteral("Se&t Assist"), QStringLiteral("SetAssist"));
+    QAction* view = mnuStats->addAction(QStringLiteral("&View Stats"));
+    view->setObjectName(QStringLiteral("mnuViewStats"));
+    connect(view, &QAction::triggered, this, [this] { mnuViewStats_Click(); });
+}
+
+void frmGame::layoutScreen()
+{
+    if (!m_menuBar)
+        return;
+    const double fontScale = std::min(width() / double(kDesignWidth), height() / double(kDesignHeight));
+    const int menuPx = std::clamp(int(std::lround(170 * fontScale)), 12, 24);
+    SetPixelSize(m_menuBar, menuPx);
+    for (QMenu* menu : m_menuBar->findChildren<QMenu*>())
+        SetPixelSize(menu, menuPx);
+    SetPixelSize(mnuStats, std::clamp(int(std::lround(200 * fontScale)), 13, 28));
+    for (QMenu* menu : mnuStats->findChildren<QMenu*>())
+        SetPixelSize(menu, std::clamp(int(std::lround(200 * fontScale)), 13, 28));
+
+    const int menuHeight = m_menuBar->sizeHint().height();
+    m_menuBar->setGeometry(0, 0, width(), menuHeight);
+
+    Scale s;
+    s.sx = width() / double(kDesignWidth);
+    s.sy = std::max(1, height() - menuHeight) / double(kDesignHeight);
+    s.top = menuHeight;
+    const double f = s.font();
+
+    // Bars: their controls are placed relative to the bar.
+    panelGame[1]->setGeometry(s.map({0, 0, kDesignWidth, kTopBarHeight}));
+    QRect bottomBar = s.map({0, kBottomBarTop, kDesignWidth, kBottomBarHeight});
+    bottomBar.setBottom(height() - 1);
+    panelGame[0]->setGeometry(bottomBar);
+    Scale inBar = s;
+    inBar.top = 0;
+
+    const int buttonPx = std::max(11, int(std::lround(170 * f)));
+    auto placeButton = [&](QPushButton* b, const Span& span) {
+        b->setGeometry(inBar.map(span));
+        const QSize room(b->width() - 10, b->height() - 6);
+        SetPixelSize(b, FittingPixelSize(b->font(), WithoutAccessKeys(b->text()), buttonPx, 9, room, false));
+    };
+    placeButton(cmdGame, {30, 45, 915, 690});
+    placeButton(cmdRotate[0], {990, 45, 1065, 690});
+    placeButton(cmdScore[0], {2955, 45, 1005, 690});
+    placeButton(cmdScore[1], {4860, 45, 975, 690});
+    placeButton(cmdRotate[1], {7440, 60, 1035, 675});
+    placeButton(cmdEndMatch, {8520, 45, 915, 690});
+    // Buttons of one bar read best in one size: the smallest that every caption needed.
+    int common = buttonPx;
+    for (QPushButton* b : {cmdGame, cmdRotate[0], cmdScore[0], cmdScore[1], cmdRotate[1], cmdEndMatch})
+        common = std::min(common, b->font().pixelSize());
+    for (QPushButton* b : {cmdGame, cmdRotate[0], cmdScore[0], cmdScore[1], cmdRotate[1], cmdEndMatch})
+        SetPixelSize(b, common);
+
+    lblScore[0]->setGeometry(inBar.map({3990, 45, 765, 690}));
+    lblScore[1]->setGeometry(inBar.map({5865, 45, 765, 690}));
+    for (QLabel* score : lblScore) {
+        QFont bold = score->font();
+        bold.setBold(true);
+        score->setFont(bold);
+        SetPixelSize(score, FittingPixelSize(score->font(), QStringLiteral("88"), int(std::lround(400 * f)), 12,
+                                             score->size() - QSize(6, 4), false));
+    }
+
+    lblStatus->setGeometry(inBar.map({30, 90, 3870, 285}));
+    chkSubtractMode->setGeometry(inBar.map({5610, 90, 1905, 315}));
+    SetPixelSize(chkSubtractMode,
+                 FittingPixelSize(chkSubtractMode->font(), WithoutAccessKeys(chkSubtractMode->text()),
+                                  int(std::lround(170 * f)), 9, chkSubtractMode->size() - QSize(28, 2), false));
+    showStatus(lblStatus->property("fullText").toString());
+
+    // The court.
+    const int boxPx = std::max(10, int(std::lround(230 * f)));
+    for (int n = 1; n <= 12; ++n) {
+        lblPlayer[size_t(n)]->setGeometry(s.map(kBoxes[size_t(n)]));
+        lblPlayer[size_t(n)]->setWantedPixelSize(boxPx);
+        QLabel* hint = lblShortcut[size_t(n)];
+        hint->setGeometry(s.map(kHints[size_t(n)]));
+        SetPixelSize(hint, FittingPixelSize(hint->font(), QStringLiteral("F12"), int(std::lround(190 * f)), 8,
+                                            hint->size() - QSize(4, 2), false));
+    }
+    auto* net = static_cast<NetLine*>(Line1);
+    const QRect court = s.map(kCourt);
+    const int netWidth = std::max(8, int(std::lround(90 * s.sx)));
+    const int postLength = std::max(5, int(std::lround(60 * s.sy)));
+    net->postLength = postLength;
+    net->setGeometry(s.map({kNetX, 0, 0, 0}).x() - netWidth / 2, court.top() - postLength - 1, netWidth,
+                     court.height() + 2 * postLength + 2);
+    update();
+}
+
+void frmGame::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    layoutScreen();
+}
+
+void frmGame::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        CentreOnScreen(this);
+    }
+}
+
+void frmGame::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const int menuHeight = m_menuBar->height();
+    Scale s;
+    s.sx = width() / double(kDesignWidth);
+    s.sy = std::max(1, height() - menuHeight) / double(kDesignHeight);
+    s.top = menuHeight;
+
+    const QRect area(0, panelGame[1]->geometry().bottom() + 1, width(),
+                     panelGame[0]->geometry().top() - panelGame[1]->geometry().bottom() - 1);
+    p.fillRect(area, kFreeZone);
+    const QRect court = s.map(kCourt);
+    p.fillRect(court, kCourtSurface);
+
+    const int lineWidth = std::max(2, int(std::lround(36 * s.font() * 1.6)));
+    QPen line(kCourtLine, lineWidth);
+    line.setJoinStyle(Qt::MiterJoin);
+    p.setPen(line);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(court.adjusted(lineWidth / 2, lineWidth / 2, -lineWidth / 2, -lineWidth / 2));
+    const int netX = s.map({kNetX, 0, 0, 0}).x();
+    p.drawLine(netX, court.top(), netX, court.bottom());
+    for (int offset : {-kAttackLineOffset, kAttackLineOffset}) {
+        const int x = s.map({kNetX + offset, 0, 0, 0}).x();
+        p.drawLine(x, court.top(), x, court.bottom());
+        // The attack lines go on past the sidelines in short dashes, as on a real court.
+        QPen dash(kCourtLine, lineWidth, Qt::DashLine);
+        p.setPen(dash);
+        p.drawLine(x, area.top() + 2, x, court.top());
+        p.drawLine(x, court.bottom(), x, area.bottom() - 2);
+        p.setPen(line);
+    }
+}
+
+// ---- players on court ----------------------------------------------------------------------
+
+std::shared_ptr<clsGame> frmGame::gameInPlay()
+{
+    if (pubGame)
+        return pubGame;
+    // The line-up window sets the players up before it hands the game over.
+    if (frmStarters* L = frmStarters::current())
+        return L->pubGame();
+    return nullptr;
+}
+
+void frmGame::recordPlayed(const QList<std::shared_ptr<clsPlayer>>& players)
+{
+    if (players.isEmpty())
+        return;
+    const std::shared_ptr<clsGame> game = gameInPlay();
+    // A row without its game or player would be ignored silently by the statement below.
+    if (!game || game->GameID().isNull())
+        throw DbError(QStringLiteral("There is no game under way to put the players on court in."), QString());
+    QString sql = QStringLiteral("INSERT OR IGNORE INTO PLAYED (GAMEID, PLAYERID) VALUES ");
+    for (int i = 0; i < players.size(); ++i) {
+        if (!players[i] || players[i]->PlayerID().isNull())
+            throw DbError(QStringLiteral("A player on court has no identifier."), QString());
+        sql += i == 0 ? QStringLiteral("(?, ?)") : QStringLiteral(", (?, ?)");
+    }
+    // One statement for the whole side: every pair at most once (the index is unique), and the
+    // side is either recorded completely or not at all.
+    Query q(sql);
+    for (const auto& p : players) {
+        q.bind(game->GameID());
+        q.bind(p->PlayerID());
+    }
+    q.exec();
+}
+
+void frmGame::setUpSide(bool home)
+{
+    const bool onLeft = (strSide == QLatin1String("LEFT")) == home;
+    const int bar = onLeft ? 0 : 1;
+    const int first = onLeft ? 1 : 7;
+    const QList<std::shared_ptr<clsPlayer>> players = (home ? colHomePlayers : colAwayPlayers).mid(0, 6);
+
+    // The database first: the boxes show players only once they are recorded as playing.
+    recordPlayed(players);
+
+    cmdScore[size_t(bar)]->setText(home ? kScoreHome : kScoreAway);
+    cmdRotate[size_t(bar)]->setText(home ? kRotateHome : kRotateAway);
+    for (int i = 0; i < 6; ++i) {
+        PlayerBox* box = lblPlayer[size_t(first + i)];
+        if (i < players.size())
+            box->setPlayer(*players[i]);
+        else
+            box->clearPlayer();
+    }
+}
+
+void frmGame::SetUpHome()
+{
+    setUpSide(true);
+}
+
+void frmGame::SetUpAway()
+{
+    setUpSide(false);
+}
+
 void frmGame::setGame(std::shared_ptr<clsGame> game)
 {
+    if (pubGame && pubGame != game && pubGame->view() == this)
+        pubGame->setView(nullptr);
     pubGame = std::move(game);
     if (pubGame)
         pubGame->setView(this);
 }
+
 void frmGame::closeForNextGame()
 {
     bShowMessage = false;
     done(NextGame);
 }
-void frmGame::setBoxSelected(int, bool) {}
-QString frmGame::boxCaption(int) const
+
+RecordId frmGame::boxPlayerId(int index) const
 {
-    return {};
+    if (index < 1 || index > 12)
+        return {};
+    return lblPlayer[size_t(index)]->playerId();
 }
-void frmGame::showStatus(const QString&) {}
+
+// ---- GameView ------------------------------------------------------------------------------
+
+void frmGame::setBoxSelected(int index, bool selected)
+{
+    if (index < 1 || index > 12)
+        return;
+    const QColor colour = selected ? QColor(Qt::white) : palette().color(QPalette::Button);
+    SetBackground(lblPlayer[size_t(index)], colour);
+    SetBackground(lblShortcut[size_t(index)], colour);
+}
+
+QString frmGame::boxCaption(int index) const
+{
+    if (index < 1 || index > 12)
+        return {};
+    return lblPlayer[size_t(index)]->caption();
+}
+
+void frmGame::showStatus(const QString& text)
+{
+    // The status line is one line: the line break of a box caption shows as a blank.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    shown.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    lblStatus->setProperty("fullText", text);
+    const double f = std::min(width() / double(kDesignWidth), height() / double(kDesignHeight));
+    const QSize room(std::max(1, lblStatus->width() - 10), std::max(1, lblStatus->height() - 2));
+    SetPixelSize(lblStatus, FittingPixelSize(lblStatus->font(), shown, int(std::lround(180 * f)), 9, room, false));
+    lblStatus->setText(shown);
+    if (lblStatus->isVisible())
+        lblStatus->repaint();
+}
+
 bool frmGame::subtractMode() const
 {
-    return false;
+    return chkSubtractMode->isChecked();
+}
+
+// ---- commands ------------------------------------------------------------------------------
+
+void frmGame::lblPlayer_Click(int index)
+{
+    if (index < 1 || index > 12)
+        return;
+    if (!pubGame)
+        setGame(std::make_shared<clsGame>());
+    else if (pubGame->view() != this)
+        pubGame->setView(this);
+    pubGame->PlayerOnClick(qint16(index));
+    QLabel* box = lblPlayer[size_t(index)];
+    mnuStats->popup(box->mapToGlobal(box->rect().center()));
+}
+
+void frmGame::recordStat(const QString& stat)
+{
+    RunCommand([&] {
+        if (!pubGame)
+            setGame(std::make_shared<clsGame>());
+        else if (pubGame->view() != this)
+            pubGame->setView(this);
+        const RecordId player = boxPlayerId(pubGame->LastIndex());
+        if (player.isNull())
+            throw DbError(QStringLiteral("There is no player in this box."), QString());
+        pubGame->AddStat(stat, player);
+    });
+}
+
+int frmGame::scoreLimit() const
+{
+    // Rally scoring to 25 leaves the deciding game at 15.
+    if (iPoints == 25 && !(pubGame && pubGame->GameNumber() == igame))
+        return 25;
+    return 15;
+}
+
+void frmGame::cmdScore_Click(int index)
+{
+    if (index < 0 || index > 1)
+        return;
+    RunCommand([&] {
+        const int other = index == 0 ? 1 : 0;
+        const int c = lblScore[size_t(index)]->text().toInt();
+        const int t = lblScore[size_t(other)]->text().toInt();
+        const bool subtract = subtractMode();
+        const int n = subtract ? c - 1 : c + 1;
+        const int d = std::abs(t - n);
+        const int limit = scoreLimit();
+        // Up to the limit a score runs freely; past it only while within two of the other side.
+        // Going down never below 0, and from past the limit only back to within two.
+        const bool accepted = ((c < limit + 1 || d < 3) && n >= 0 && n < limit + 1) || (n > limit && d < 3);
+        if (!accepted)
+            return;
+        if (!pubGame || pubGame->GameID().isNull())
+            throw DbError(QStringLiteral("There is no game under way to score."), QString());
+
+        const bool home = cmdScore[size_t(index)]->text() == kScoreHome;
+        QString sql;
+        if (home)
+            sql = subtract ? QStringLiteral("UPDATE GAME SET HOMESCORE = HOMESCORE - 1 WHERE GAMEID = ?")
+                           : QStringLiteral("UPDATE GAME SET HOMESCORE = HOMESCORE + 1 WHERE GAMEID = ?");
+        else
+            sql = subtract ? QStringLiteral("UPDATE GAME SET AWAYSCORE = AWAYSCORE - 1 WHERE GAMEID = ?")
+                           : QStringLiteral("UPDATE GAME SET AWAYSCORE = AWAYSCORE + 1 WHERE GAMEID = ?");
+        if (Execute(sql, {Bind(pubGame->GameID())}) != 1)
+            throw DbError(QStringLiteral("The point was not stored: this game is not in the database."), sql);
+        // Shown only now that the game's row holds it.
+        lblScore[size_t(index)]->setText(QString::number(n));
+    });
+}
+
+void frmGame::cmdRotate_Click(int index)
+{
+    if (index < 0 || index > 1)
+        return;
+    RunCommand([&] {
+        const bool subtract = subtractMode();
+        BusyPointer busy;
+        if (!pubGame)
+            setGame(std::make_shared<clsGame>());
+        else if (pubGame->view() != this)
+            pubGame->setView(this);
+
+        // The selection follows the player who was selected.
+        int i = pubGame->LastIndex();
+        if (!subtract) {
+            if (index == 0 && i < 7)
+                i = i == 1 ? 6 : i - 1;
+            else if (index == 1 && i > 6)
+                i = i == 7 ? 12 : i - 1;
+        } else {
+            if (index == 0 && i < 7)
+                i = i == 6 ? 1 : i + 1;
+            else if (index == 1 && i > 6)
+                i = i == 12 ? 7 : i + 1;
+        }
+
+        const bool home = cmdRotate[size_t(index)]->text() == kRotateHome;
+        StatusClearer clearer(this);
+        showStatus(home ? QStringLiteral("Rotating Home...") : QStringLiteral("Rotating Away..."));
+        QList<std::shared_ptr<clsPlayer>>& side = home ? colHomePlayers : colAwayPlayers;
+        const QList<std::shared_ptr<clsPlayer>> before = side;
+        QList<std::shared_ptr<clsPlayer>> turned;
+        if (side.size() > 1) {
+            if (!subtract) {
+                turned = side.mid(1);
+                turned << side.first();
+            } else {
+                // The exact inverse of the forward turn for any count: the last comes to zone 1.
+                turned << side.last();
+                turned << side.mid(0, side.size() - 1);
+            }
+        } else {
+            turned = side;
+        }
+        side = turned;
+        try {
+            setUpSide(home);
+        } catch (...) {
+            side = before;
+            throw;
+        }
+        pubGame->PlayerOnClick(qint16(i));
+    });
+}
+
+void frmGame::mnuViewStats_Click()
+{
+    RunCommand([&] {
+        const int i = pubGame ? pubGame->LastIndex() : 1;
+        QString name = boxCaption(i);
+        name.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        StatusClearer clearer(this);
+        showStatus(QStringLiteral("Getting the Stats for ") + name + QStringLiteral("..."));
+        const RecordId player = boxPlayerId(i);
+        if (player.isNull())
+            throw DbError(QStringLiteral("There is no player in this box."), QString());
+        const PlayerTotals totals = ReadPlayerTotals(player, pubGame ? pubGame->GameID() : RecordId());
+        MsgBox(PlayerStatsMessage(totals), QMessageBox::Ok, QMessageBox::Information, name + QStringLiteral(" Stats"));
+    });
+}
+
+void frmGame::mnuSub_Click()
+{
+    frmStarters* L = frmStarters::current();
+    if (!L)
+        return;
+    if (RunCommand([&] { L->BeginSubstitution(colHomePlayers, colAwayPlayers, pubGame); }))
+        done(Substitute);
+}
+
+void frmGame::cmdGame_Click()
+{
+    RunCommand([] { clsGame().GoToNextGame(); });
+}
+
+void frmGame::mnuEndMatch_Click()
+{
+    close();
+}
+
+void frmGame::reject()
+{
+    if (bShowMessage
+        && MsgBox(QStringLiteral("Are you sure you would like to end the Match?"),
+                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QStringLiteral("End Match"),
+                  QMessageBox::No)
+               != QMessageBox::Yes)
+        return;
+    QDialog::reject();
 }

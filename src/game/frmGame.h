@@ -10,7 +10,17 @@
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <memory>
+
+class PlayerBox;
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
 
 class frmGame : public QDialog, public GameView
 {
@@ -35,7 +45,8 @@ public:
     qint16 iPoints = 15;                               // points per game but the deciding one
     bool bShowMessage = true;                          // closing must be confirmed
 
-    // Place the players in their boxes, relabel the buttons, record PLAYED rows.
+    // Place the players in their boxes, relabel the buttons, record PLAYED rows. The PLAYED rows
+    // are written first: when they cannot be, DbError is thrown and the boxes stay as they were.
     void SetUpHome();
     void SetUpAway();
     // Attach the game (sets pubGame and makes this screen its view).
@@ -48,4 +59,52 @@ public:
     QString boxCaption(int index) const override;
     void showStatus(const QString& text) override;
     bool subtractMode() const override;
+
+    // The commands as the user starts them; each reports its own failures.
+    void lblPlayer_Click(int index);      // select box 1..12 and pop up the stat menu at it
+    void cmdScore_Click(int index);       // 0 left half, 1 right half
+    void cmdRotate_Click(int index);
+    void mnuViewStats_Click();
+    void mnuSub_Click();
+    void cmdGame_Click();                 // next game
+    void mnuEndMatch_Click();
+
+    // The player standing in box 1..12 (null when the box is empty).
+    RecordId boxPlayerId(int index) const;
+    // The stat menu that pops up at a selected box.
+    QMenu* statMenu() const { return mnuStats; }
+
+    // Escape and the close box end the match, after asking.
+    void reject() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildBars();
+    void buildCourt();
+    void buildMenus();
+    void layoutScreen();
+    void setUpSide(bool home);
+    void recordPlayed(const QList<std::shared_ptr<clsPlayer>>& players);
+    std::shared_ptr<clsGame> gameInPlay();
+    void recordStat(const QString& stat);
+    int scoreLimit() const;
+
+    std::array<PlayerBox*, 13> lblPlayer{};   // 1..12
+    std::array<QLabel*, 13> lblShortcut{};    // 1..12
+    std::array<QFrame*, 2> panelGame{};       // 0 bottom bar, 1 top bar
+    std::array<QPushButton*, 2> cmdScore{};
+    std::array<QPushButton*, 2> cmdRotate{};
+    std::array<QLabel*, 2> lblScore{};
+    QPushButton* cmdGame = nullptr;
+    QPushButton* cmdEndMatch = nullptr;
+    QLabel* lblStatus = nullptr;
+    QCheckBox* chkSubtractMode = nullptr;
+    QWidget* Line1 = nullptr;
+    QMenuBar* m_menuBar = nullptr;
+    QMenu* mnuStats = nullptr;
+    bool m_centred = false;
 };
