@@ -230,19 +230,23 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         const int w = width();
-        const int band = std::max(3, w / 2);
+        const int band = std::max(4, w * 2 / 3);
         const QRect net((w - band) / 2, postLength, band, height() - 2 * postLength);
-        p.fillRect(net, QColor(30, 30, 34));
-        // The mesh, drawn as fine cross lines so the band reads as a net.
-        p.setPen(QPen(QColor(200, 200, 200, 120), 1));
-        for (int y = net.top() + 3; y < net.bottom(); y += 6)
+        p.fillRect(net, QColor(34, 34, 40));
+        // The mesh, drawn as a fine grid so the band reads as a net.
+        p.setPen(QPen(QColor(190, 190, 190, 150), 1));
+        for (int y = net.top() + 2; y < net.bottom(); y += 5)
             p.drawLine(net.left(), y, net.right(), y);
-        p.setPen(QPen(kCourtLine, std::max(1, band / 3)));
+        for (int x = net.left() + 2; x < net.right(); x += 5)
+            p.drawLine(x, net.top(), x, net.bottom());
+        // The white tape along the top of the net.
+        p.setPen(QPen(kCourtLine, std::max(2, band / 4)));
         p.drawLine(QPoint(w / 2, net.top()), QPoint(w / 2, net.bottom()));
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(60, 60, 66));
-        p.drawRoundedRect(QRectF(0, 0, w, postLength), 2, 2);
-        p.drawRoundedRect(QRectF(0, height() - postLength, w, postLength), 2, 2);
+        // The posts beyond the sidelines.
+        p.setPen(QPen(QColor(20, 20, 24), 1));
+        p.setBrush(QColor(90, 90, 98));
+        p.drawEllipse(QRectF(0.5, 0.5, w - 1.0, postLength - 1.0));
+        p.drawEllipse(QRectF(0.5, height() - postLength + 0.5, w - 1.0, postLength - 1.0));
     }
 };
 
@@ -522,9 +526,15 @@ void frmGame::layoutScreen()
 
     lblStatus->setGeometry(inBar.map({30, 90, 3870, 285}));
     chkSubtractMode->setGeometry(inBar.map({5610, 90, 1905, 315}));
-    SetPixelSize(chkSubtractMode,
-                 FittingPixelSize(chkSubtractMode->font(), WithoutAccessKeys(chkSubtractMode->text()),
-                                  int(std::lround(170 * f)), 9, chkSubtractMode->size() - QSize(28, 2), false));
+    const int indicator = std::max(13, int(std::lround(150 * f)));
+    chkSubtractMode->setStyleSheet(
+        QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; } QCheckBox { spacing: %2px; }")
+            .arg(indicator)
+            .arg(indicator / 3));
+    SetPixelSize(chkSubtractMode, FittingPixelSize(chkSubtractMode->font(), WithoutAccessKeys(chkSubtractMode->text()),
+                                                   int(std::lround(170 * f)), 9,
+                                                   chkSubtractMode->size() - QSize(indicator + indicator / 3 + 8, 2),
+                                                   false));
     showStatus(lblStatus->property("fullText").toString());
 
     // The court.
@@ -539,8 +549,8 @@ void frmGame::layoutScreen()
     }
     auto* net = static_cast<NetLine*>(Line1);
     const QRect court = s.map(kCourt);
-    const int netWidth = std::max(8, int(std::lround(90 * s.sx)));
-    const int postLength = std::max(5, int(std::lround(60 * s.sy)));
+    const int netWidth = std::max(10, int(std::lround(120 * s.sx)));
+    const int postLength = netWidth;
     net->postLength = postLength;
     net->setGeometry(s.map({kNetX, 0, 0, 0}).x() - netWidth / 2, court.top() - postLength - 1, netWidth,
                      court.height() + 2 * postLength + 2);
