@@ -1,0 +1,230 @@
+#include "ShellTestSupport.h"
+#include "support/Fixture.h"
+#include "support/TestMain.h"
+
+#include "shell/MsgBox.h"
+#include "shell/frmMain.h"
+#include "shell/frmSplash.h"
+#include "shell/frmTip.h"
+#include "shell/mConstants.h"
+#include "store/Database.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLockFile>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+const QString kTipsKey = QStringLiteral("Options/Show Tips at Startup");
+
+// QLockFile records the application name with the lock and treats a lock of another program's
+// name as stale, so the test process borrows the executable's name, as the program has.
+class ProgramName
+{
+public:
+    ProgramName() : m_saved(QCoreApplication::applicationName())
+    {
+        QCoreApplication::setApplicationName(QFileInfo(QCoreApplication::applicationFilePath()).baseName());
+    }
+    ~ProgramName() { QCoreApplication::setApplicationName(m_saved); }
+
+private:
+    QString m_saved;
+};
+}  // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        QVERIFY2(VisibleTopLevels().isEmpty(), qPrintable(VisibleTopLevels().join(QLatin1Char(','))));
+    }
+
+    void splashShowsMainWindowThenLeavesWithATip_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("tipExpected");
+        QTest::newRow("setting absent") << QVariant() << true;
+        QTest::newRow("setting 1") << QVariant(QStringLiteral("1")) << true;
+        QTest::newRow("setting 0") << QVariant(QStringLiteral("0")) << false;
+    }
+
+    void splashShowsMainWindowThenLeavesWithATip()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(bool, tipExpected);
+        TestApp app;
+        QVERIFY(app.ok());
+        if (stored.isValid())
+            QSettings().setValue(kTipsKey, stored);
+
+        SidelinesStart start(app.dir());
+        QVERIFY(start.begin());
+        frmSplash* splash = start.splash();
+        frmMain* main = start.mainWindow();
+        QVERIFY(splash && main);
+        QVERIFY(Db::isOpen());
+        QCOMPARE(pubAppPath, app.dir() + QLatin1Char('/'));
+        QCOMPARE(Child<QLabel>(splash, QStringLiteral("lblProductName"))->text(), QStringLiteral("Sidelines"));
+        QCOMPARE(Child<QLabel>(splash, QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 2.0.0"));
+        QCOMPARE(Child<QLabel>(splash, QStringLiteral("lblPlatform"))->text(), QStringLiteral("for Windows 95"));
+
+        // The splash is up, the main window loaded but not yet shown; the ticks are driven here.
+        QVERIFY(splash->isVisible());
+        QVERIFY(!main->isVisible());
+        QVERIFY(splash->timer()->isActive());
+        QCOMPARE(splash->timer()->interval(), 1000);
+        splash->timer()->stop();
+
+        splash->Timer1_Timer();
+        QVERIFY(!main->isVisible());
+        splash->Timer1_Timer();
+        QVERIFY(main->isVisible());
+        QVERIFY(splash->isVisible());
+        splash->Timer1_Timer();
+        splash->Timer1_Timer();
+        QVERIFY(splash->isVisible());
+
+        bool boxTicked = false;
+        QString settingWhileShown;
+        ModalWatch watch([&](QWidget* modal) {
+            if (auto* box = Child<QCheckBox>(modal, QStringLiteral("chkLoadTipsAtStartup")))
+                boxTicked = box->isChecked();
+            settingWhileShown = QSettings().value(kTipsKey).toString();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        splash->Timer1_Timer();
+        QCOMPARE(splash->iCount(), 5);
+        QVERIFY(!splash->isVisible());
+        QVERIFY(main->isVisible());
+        QCOMPARE(watch.titles(), tipExpected ? QStringList{QStringLiteral("Tip of the Day")} : QStringList{});
+        if (tipExpected) {
+            QVERIFY(boxTicked);
+            QCOMPARE(settingWhileShown, QStringLiteral("1"));
+        } else {
+            QCOMPARE(QSettings().value(kTipsKey).toString(), QStringLiteral("0"));
+        }
+        QVERIFY(MsgBoxHook::asked().isEmpty());
+        main->hide();
+    }
+
+    void unusableDatabaseStopsTheStart_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("present");
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("not a database") << QByteArray("Rally sheet, not a database\n") << true;
+        QTest::newRow("no tables") << QByteArray() << true;
+    }
+
+    void unusableDatabaseStopsTheStart()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, present);
+        TestApp app;
+        Db::close();
+        QVERIFY(QFile::remove(app.dbPath()));
+        if (present) {
+            QFile f(app.dbPath());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+
+        SidelinesStart start(app.dir());
+        QVERIFY(!start.begin());
+        QCOMPARE(MsgBoxHook::asked().size(), 1);
+        const auto asked = MsgBoxHook::asked().first();
+        QVERIFY2(asked.prompt.contains(QDir::toNativeSeparators(app.dbPath())), qPrintable(asked.prompt));
+        // Names the reason as well as the file.
+        QVERIFY(asked.prompt.trimmed().length() > QDir::toNativeSeparators(app.dbPath()).length() + 40);
+        QCOMPARE(asked.icon, QMessageBox::Critical);
+        QVERIFY(!Db::isOpen());
+        QVERIFY(VisibleTopLevels().isEmpty());
+        // Never made up silently.
+        QCOMPARE(QFile::exists(app.dbPath()), present);
+    }
+
+    void secondCopyOnTheSameFolderIsRefused()
+    {
+        ProgramName name;
+        TestApp app;
+        app.addTeam(QStringLiteral("Falcons"));
+        Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES ('2026-01-01 10:00:00', 'a', 'b')"));
+
+        SidelinesStart first(app.dir());
+        QVERIFY(first.begin());
+        first.splash()->timer()->stop();
+
+        {
+            SidelinesStart second(app.dir());
+            QVERIFY(!second.begin());
+            QCOMPARE(MsgBoxHook::asked().size(), 1);
+            const auto asked = MsgBoxHook::asked().first();
+            QCOMPARE(asked.prompt, QStringLiteral("Sidelines is already running."));
+            QCOMPARE(asked.title, QStringLiteral("Sidelines"));
+            QCOMPARE(asked.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+            QCOMPARE(asked.icon, QMessageBox::Information);
+            QVERIFY(second.splash() == nullptr);
+        }
+        // The first copy keeps its database and its match.
+        QVERIFY(Db::isOpen());
+        QCOMPARE(app.count(QStringLiteral("MATCH")), 1);
+        first.splash()->hide();
+    }
+
+    void folderIsFreeAgainAfterTheFirstCopyEnds()
+    {
+        ProgramName name;
+        TestApp app;
+        {
+            SidelinesStart first(app.dir());
+            QVERIFY(first.begin());
+            first.splash()->hide();
+        }
+        SidelinesStart again(app.dir());
+        QVERIFY(again.begin());
+        QVERIFY(MsgBoxHook::asked().isEmpty());
+        again.splash()->hide();
+    }
+
+    void lockLeftByAnEndedCopyDoesNotBlock()
+    {
+        ProgramName name;
+        TestApp app;
+        // A lock file whose process is long gone, as after a crash or a power cut: a real lock of
+        // this process with the process number swapped for one that is not running.
+        const QString path = app.dir() + QLatin1Char('/') + SidelinesStart::LockFileName();
+        QByteArray content;
+        {
+            QLockFile lock(path);
+            QVERIFY(lock.tryLock(0));
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            content = f.readAll();
+            lock.unlock();
+        }
+        qint64 deadPid = 999999;
+        while (QFileInfo::exists(QStringLiteral("/proc/%1").arg(deadPid)))
+            ++deadPid;
+        content = QByteArray::number(deadPid) + content.mid(content.indexOf('\n'));
+        QFile stale(path);
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write(content);
+        stale.close();
+
+        SidelinesStart start(app.dir());
+        QVERIFY(start.begin());
+        QVERIFY(MsgBoxHook::asked().isEmpty());
+        start.splash()->hide();
+    }
+};
+
+SIDELINES_TEST(TestStartup)
+#include "tst_startup.moc"
