@@ -223,6 +223,7 @@ private slots:
         QVERIFY2(pointerRight, "busy pointer wrong inside a command, or left on after it");
 
         QCOMPARE(fromToolBar, fromMenu);
+        QVERIFY2(!fromMenu.first.isEmpty() || !fromMenu.second.isEmpty(), "the command showed nothing at all");
         // Cancelled, so nothing was stored and the window is still there.
         QCOMPARE(m_app->count(QStringLiteral("TEAM")), 2);
         QCOMPARE(m_app->count(QStringLiteral("PLAYER")), 12);
@@ -230,6 +231,40 @@ private slots:
         QVERIFY(main->isVisible());
         if (index == 4)
             QCOMPARE(fromMenu.second, QStringList{QStringLiteral("Are you sure you would like to leave Sidelines?")});
+    }
+
+    void menuCommandsWaitOnlyWhereTheyShould_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<bool>("busy");
+        QTest::newRow("Add Team") << QStringLiteral("mnuAddTeam") << true;
+        QTest::newRow("Add Player") << QStringLiteral("mnuAddPlayer") << true;
+        QTest::newRow("Start Match") << QStringLiteral("mnuStartMatch") << true;
+        QTest::newRow("Match") << QStringLiteral("mnuMatch") << true;
+        QTest::newRow("Tips") << QStringLiteral("mnuTips") << true;
+        QTest::newRow("Edit a Team") << QStringLiteral("mnuEditTeam") << false;
+        QTest::newRow("Edit a Player") << QStringLiteral("mnuEditPlayer") << false;
+        QTest::newRow("Delete Team") << QStringLiteral("mnuDelTeam") << false;
+        QTest::newRow("Delete Player") << QStringLiteral("mnuDelPlayer") << false;
+        QTest::newRow("Report Wizard") << QStringLiteral("mnuRepWiz") << false;
+    }
+
+    void menuCommandsWaitOnlyWhereTheyShould()
+    {
+        QFETCH(QString, menu);
+        QFETCH(bool, busy);
+        const RecordId team = m_app->addTeam(QStringLiteral("Falcons"));
+        m_app->addPlayer(team, QStringLiteral("Ana"), 7);
+        frmMain* main = load();
+        ModalWatch watch;
+        Child<QAction>(main, menu)->trigger();
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        for (const auto& seen : watch.seen())
+            QVERIFY2(seen.busyPointer == busy, qPrintable(seen.title));
+        // Whatever was shown was cancelled: the roster is as it was.
+        QCOMPARE(m_app->count(QStringLiteral("TEAM")), 1);
+        QCOMPARE(m_app->count(QStringLiteral("PLAYER")), 1);
+        QVERIFY(main->isVisible());
     }
 
     void tipsFromTheMenuWaitWithTheBusyPointer()
