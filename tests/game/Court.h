@@ -137,11 +137,34 @@ public:
         return out;
     }
 
+    // A window manager gives the focus back to the window when a popup menu closes; the offscreen
+    // platform leaves the closed menu active once pending events run, so the tests do it.
+    void refocus() const
+    {
+        // Let the platform's pending activation land first, so it cannot move the focus later.
+        QCoreApplication::processEvents();
+        if (QApplication::activePopupWidget() || QApplication::activeWindow() == screen.get())
+            return;
+        // The closed menu is a transient of the screen, so the screen's window counts as active
+        // already; only the application's active window tells.
+        QApplication::setActiveWindow(screen.get());
+        if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == screen.get(); }))
+            qWarning("the court screen did not become active again");
+    }
+
+    // Where a key goes: the control with the focus, or the window itself.
+    QWidget* keyTarget() const
+    {
+        QWidget* focus = QApplication::focusWidget();
+        return focus && focus->window() == screen.get() ? focus : screen.get();
+    }
+
     // Presses the box's function key on whatever has the focus and returns the stat menu that
     // popped up (null when none did).
     QMenu* pressBoxKey(int n) const
     {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : screen.get();
+        refocus();
+        QWidget* target = keyTarget();
         QTest::keyClick(target, Qt::Key(Qt::Key_F1 + (n - 1)));
         return qobject_cast<QMenu*>(QApplication::activePopupWidget());
     }
@@ -151,8 +174,9 @@ public:
     bool record(int n, Qt::Key accessKey, int passRating = 0) const
     {
         QMenu* menu = pressBoxKey(n);
-        if (!menu)
+        if (!menu) {
             return false;
+        }
         QTest::keyClick(menu, accessKey);
         if (passRating > 0) {
             auto* sub = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -169,7 +193,8 @@ public:
     // key clicks it after a short animation; this returns once every button is up again.
     bool accessKey(Qt::Key key) const
     {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : screen.get();
+        refocus();
+        QWidget* target = keyTarget();
         QTest::keyClick(target, key, Qt::AltModifier);
         return QTest::qWaitFor([this] {
             for (QAbstractButton* b : screen->findChildren<QAbstractButton*>()) {
