@@ -227,8 +227,11 @@ bool frmMain::Form_Load(const QString& appDir, QString* error)
     if (!Db::open(DatabaseFile(), error))
         return false;
 
+    // Cover the screen: the geometry for a desktop without a window manager, the maximised
+    // state so that a window manager fits the frame and title bar inside the screen too.
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
     scaleBackground();
     return true;
 }
