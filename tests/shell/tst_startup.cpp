@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLockFile>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
 
@@ -62,8 +63,11 @@ private slots:
         QCOMPARE(Child<QLabel>(splash, QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 2.0.0"));
         QCOMPARE(Child<QLabel>(splash, QStringLiteral("lblPlatform"))->text(), QStringLiteral("for Windows 95"));
 
-        // The splash is up, the main window loaded but not yet shown; the ticks are driven here.
+        // The splash is up in the middle of the screen, the main window loaded but not yet shown;
+        // the ticks are driven here.
         QVERIFY(splash->isVisible());
+        const QPoint offCentre = splash->frameGeometry().center() - splash->screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
         QVERIFY(!main->isVisible());
         QVERIFY(splash->timer()->isActive());
         QCOMPARE(splash->timer()->interval(), 1000);
