@@ -4,6 +4,7 @@
 // side placed as the line-up window places them, and the screen shown and active. Tests then act
 // on it as the user does: function keys, access keys, clicks.
 
+#include "Keys.h"
 #include "support/Fixture.h"
 
 #include "game/clsGame.h"
@@ -37,6 +38,7 @@ public:
     explicit Court(const QString& side = QStringLiteral("LEFT"), int gameNumber = 1, bool selfMatch = false,
                    int games = 3, int points = 15)
     {
+        PreferMemoryBackedTemp();
         homeTeam = app.addTeam(QStringLiteral("Harbour Hawks"));
         awayTeam = selfMatch ? homeTeam : app.addTeam(QStringLiteral("Owls d'Or"));
         static const char* homeNames[] = {"Ana Ruiz", "Bea O'Neil", "Cleo Marsh", "Dana Holt",
@@ -137,73 +139,12 @@ public:
         return out;
     }
 
-    // A window manager gives the focus back to the window when a popup menu closes; the offscreen
-    // platform leaves the closed menu active once pending events run, so the tests do it.
-    void refocus() const
-    {
-        // Let the platform's pending activation land first, so it cannot move the focus later.
-        QCoreApplication::processEvents();
-        if (QApplication::activePopupWidget() || QApplication::activeWindow() == screen.get())
-            return;
-        // The closed menu is a transient of the screen, so the screen's window counts as active
-        // already; only the application's active window tells.
-        QApplication::setActiveWindow(screen.get());
-        if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == screen.get(); }))
-            qWarning("the court screen did not become active again");
-    }
-
-    // Where a key goes: the control with the focus, or the window itself.
-    QWidget* keyTarget() const
-    {
-        QWidget* focus = QApplication::focusWidget();
-        return focus && focus->window() == screen.get() ? focus : screen.get();
-    }
-
-    // Presses the box's function key on whatever has the focus and returns the stat menu that
-    // popped up (null when none did).
-    QMenu* pressBoxKey(int n) const
-    {
-        refocus();
-        QWidget* target = keyTarget();
-        QTest::keyClick(target, Qt::Key(Qt::Key_F1 + (n - 1)));
-        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    }
-
-    // Records one action for box n with the keyboard: the function key, then the item's access
-    // key (for a pass: "P", then the rating chosen with the arrow keys and Enter).
-    bool record(int n, Qt::Key accessKey, int passRating = 0) const
-    {
-        QMenu* menu = pressBoxKey(n);
-        if (!menu) {
-            return false;
-        }
-        QTest::keyClick(menu, accessKey);
-        if (passRating > 0) {
-            auto* sub = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!sub || sub == menu)
-                return false;
-            for (int i = 1; i < passRating; ++i)
-                QTest::keyClick(sub, Qt::Key_Down);
-            QTest::keyClick(sub, Qt::Key_Return);
-        }
-        return QApplication::activePopupWidget() == nullptr;
-    }
-
-    // Alt and an access key on whatever has the focus, as the user presses it. A button's access
-    // key clicks it after a short animation; this returns once every button is up again.
-    bool accessKey(Qt::Key key) const
-    {
-        refocus();
-        QWidget* target = keyTarget();
-        QTest::keyClick(target, key, Qt::AltModifier);
-        return QTest::qWaitFor([this] {
-            for (QAbstractButton* b : screen->findChildren<QAbstractButton*>()) {
-                if (b->isDown())
-                    return false;
-            }
-            return true;
-        });
-    }
+    Keys keys() const { return Keys(screen.get()); }
+    void refocus() const { keys().refocus(); }
+    QWidget* keyTarget() const { return keys().target(); }
+    QMenu* pressBoxKey(int n) const { return keys().pressBoxKey(n); }
+    bool record(int n, Qt::Key accessKey, int passRating = 0) const { return keys().record(n, accessKey, passRating); }
+    bool accessKey(Qt::Key key) const { return keys().accessKey(key); }
 
     void click(const QString& buttonName) const { QTest::mouseClick(button(buttonName), Qt::LeftButton); }
 

@@ -6,9 +6,7 @@
 using namespace game_test;
 
 namespace {
-const QStringList kStatColumns{"ATTEMPT",      "KILL",      "ERROR",       "SERVEACE",   "SERVEERROR",
-                               "DIG",          "RECEIVEERROR", "SOLOBLOCK", "BLOCKASSIST", "BLOCKERROR",
-                               "BALLHANDLEERROR", "SETASSIST", "PASSING"};
+const QStringList& kStatColumns = StatColumns();
 }
 
 // Recording actions through the stat menu, with the keyboard alone, and the stats view.
@@ -29,34 +27,10 @@ private slots:
         QTest::addColumn<bool>("subtract");
         QTest::addColumn<int>("box");
 
-        struct Item {
-            const char* name;
-            Qt::Key key;
-            int rating;
-            const char* stat;
-            QStringList columns;
-            const char* middle;
-        };
-        const QList<Item> items{
-            {"Attempt", Qt::Key_A, 0, "Attempt", {"ATTEMPT"}, " to "},
-            {"Kill", Qt::Key_K, 0, "Kill", {"KILL", "ATTEMPT"}, " and 1 Attempt to "},
-            {"Error", Qt::Key_E, 0, "Error", {"ERROR", "ATTEMPT"}, " and 1 Attempt to "},
-            {"Pass 1", Qt::Key_P, 1, "1", {"PASSING"}, " Passing stat to "},
-            {"Pass 2", Qt::Key_P, 2, "2", {"PASSING"}, " Passing stat to "},
-            {"Pass 3", Qt::Key_P, 3, "3", {"PASSING"}, " Passing stat to "},
-            {"Serve Ace", Qt::Key_S, 0, "ServeAce", {"SERVEACE"}, " to "},
-            {"Serve Error", Qt::Key_R, 0, "ServeError", {"SERVEERROR"}, " to "},
-            {"Dig", Qt::Key_D, 0, "Dig", {"DIG"}, " to "},
-            {"Receiving Error", Qt::Key_C, 0, "ReceiveError", {"RECEIVEERROR"}, " to "},
-            {"Solo Block", Qt::Key_O, 0, "SoloBlock", {"SOLOBLOCK"}, " to "},
-            {"Block Assist", Qt::Key_B, 0, "BlockAssist", {"BLOCKASSIST"}, " to "},
-            {"Block Error", Qt::Key_L, 0, "BlockError", {"BLOCKERROR"}, " to "},
-            {"Ball Handling Error", Qt::Key_H, 0, "BallHandleError", {"BALLHANDLEERROR"}, " to "},
-            {"Set Assist", Qt::Key_T, 0, "SetAssist", {"SETASSIST"}, " to "},
-        };
+        const QList<StatItem>& items = StatItems();
         int box = 0;
         for (bool subtract : {false, true}) {
-            for (const Item& item : items) {
+            for (const StatItem& item : items) {
                 box = box % 12 + 1;
                 QTest::addRow("%s%s, box %d", item.name, subtract ? ", taken back" : "", box)
                     << int(item.key) << item.rating << QString::fromLatin1(item.stat) << item.columns
