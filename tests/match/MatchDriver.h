@@ -53,7 +53,9 @@ inline Step PickTeamStep(const RecordId& team)
     return [team](QWidget* w) {
         auto* list = Child<QListWidget>(w, QStringLiteral("lstTeams"));
         for (int i = 0; list && i < list->count(); ++i) {
-            if (list->item(i)->data(Qt::UserRole).value<RecordId>() == team) {
+            // The entry carries the team's identifier, as a value or as its stored text.
+            const QVariant id = list->item(i)->data(Qt::UserRole);
+            if (id.value<RecordId>() == team || id.toString() == team.text()) {
                 list->setCurrentRow(i);
                 list->item(i)->setSelected(true);
                 Click(w, QStringLiteral("cmdOk"));

@@ -7,6 +7,7 @@
 #include "shell/MsgBox.h"
 #include "shell/mConstants.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QTest>
 
@@ -189,6 +190,7 @@ private slots:
         QCOMPARE(rows[0][2].toInt(), number + 1);
         QCOMPARE(rows[0][3].toInt(), 0);
         QCOMPARE(rows[0][4].toInt(), 0);
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void aFailureLeavesTheGameGoingOn_data()
@@ -216,6 +218,7 @@ private slots:
         QCOMPARE(L->strSide, QStringLiteral("LEFT"));
         QVERIFY(L->game().result() != frmGame::NextGame);
         QVERIFY(L->game().bShowMessage);
+        QVERIFY(!QApplication::overrideCursor());
     }
 };
 

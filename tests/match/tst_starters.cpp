@@ -6,12 +6,30 @@
 #include "shell/MsgBox.h"
 #include "shell/mConstants.h"
 
+#include <QApplication>
 #include <QLabel>
+
+#include "shell/CProgressBar.h"
 #include <QTest>
 
 using namespace match_test;
 
 namespace {
+// A status line that remembers every text it was painted with.
+class StatusRecorder : public QLabel
+{
+public:
+    QStringList painted;
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        if (!text().isEmpty() && (painted.isEmpty() || painted.last() != text()))
+            painted << text();
+        QLabel::paintEvent(e);
+    }
+};
+
 const QString kSix = QStringLiteral("You can only have six Players.");
 const QString kOne = QStringLiteral("You can only choose one Player at a time.");
 }  // namespace
@@ -84,6 +102,30 @@ private slots:
         QCOMPARE(StatusText(), QString());  // the status line is cleared after loading
         QVERIFY(Child<QPushButton>(L.get(), QStringLiteral("cmdGame"))->isDefault());
         QCOMPARE(Child<QPushButton>(L.get(), QStringLiteral("cmdGame"))->text(), QStringLiteral("&Go To Game"));
+    }
+
+    void statusLineWhileSettingUp()
+    {
+        StatusRecorder status;
+        status.resize(400, 30);
+        status.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&status));
+        SetStatusLabel(&status);
+        L->lstTeam(0)->clear();
+        L->lstTeam(2)->clear();
+        L->SetupTheHomeTeam();
+        L->SetupTheAwayTeam();
+        fillSix();
+        click(QStringLiteral("cmdGame"));
+        SetStatusLabel(nullptr);
+        status.hide();
+        QCOMPARE(status.painted, (QStringList{"Setting up the Home Team...", "Setting up the Away Team...",
+                                              "Setting up the Home Starters...", "Setting up the Away Starters..."}));
+        QCOMPARE(status.text(), QString());
+        QCOMPARE(pubProgress().max(), 6);
+        QCOMPARE(pubProgress().value(), 0);
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(L->lstTeam(0)->count(), 3);  // each roster once
     }
 
     void moves_data()
@@ -318,6 +360,47 @@ private slots:
         QCOMPARE(int(screen.colAwayPlayers[0]->PlayerNumber()), 21);
         QCOMPARE(StatusText(), QString());
         QCOMPARE(MsgBoxHook::asked().size(), 0);
+    }
+
+    void entriesMapToTheirPlayers_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("number");
+        QTest::newRow("apostrophe") << "O'Brien" << 4;
+        QTest::newRow("hash in the name") << "Lee #7 Jr" << 12;
+        QTest::newRow("quote, hash and semicolon") << "#'; DROP TABLE PLAYER; --" << 3;
+        QTest::newRow("same name and number as a home player") << "H1" << 1;
+    }
+
+    void entriesMapToTheirPlayers()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, number);
+        // A twin in another team, stored first, so that a lookup by name and number would find it.
+        const RecordId twin = app->addPlayer(app->addTeam(QStringLiteral("Twins")), name, number);
+        const RecordId mine = app->addPlayer(home, name, number);
+        L->lstTeam(0)->clear();
+        L->lstTeam(2)->clear();
+        L->SetupTheHomeTeam();
+        L->SetupTheAwayTeam();
+        const int last = list(0)->count() - 1;
+        QCOMPARE(list(0)->item(last)->text(), name + QStringLiteral(" #") + QString::number(number));
+        SelectRows(list(0), {1, 2, 3, 4, 5, last});
+        click(QStringLiteral("cmdHMoveStart"));
+        SelectRows(list(2), {0, 1, 2, 3, 4, 5});
+        click(QStringLiteral("cmdAMoveStart"));
+        click(QStringLiteral("cmdGame"));
+        QCOMPARE(L->result(), int(frmStarters::GoToGame));
+        QList<RecordId> ids;
+        for (const auto& p : L->game().colHomePlayers)
+            ids << p->PlayerID();
+        QCOMPARE(ids, (QList<RecordId>{homePlayers[1], homePlayers[2], homePlayers[3], homePlayers[4], homePlayers[5],
+                                       mine}));
+        QCOMPARE(L->game().colHomePlayers.last()->PlayerName(), name);
+        QCOMPARE(int(L->game().colHomePlayers.last()->PlayerNumber()), number);
+        QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(*) FROM PLAYED WHERE PLAYERID = ?"), {Bind(mine)}).toInt(), 1);
+        QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(*) FROM PLAYED WHERE PLAYERID = ?"), {Bind(twin)}).toInt(), 0);
+        QCOMPARE(app->count(QStringLiteral("PLAYER")), 16 + 2);
     }
 
     void closingAsksByGameNumber_data()
