@@ -27,6 +27,21 @@ inline void PreferMemoryBackedTemp()
     (void)done;
 }
 
+// The offscreen platform warns on every popup menu that it cannot grab the keyboard or raise a
+// window; those lines would drown every other warning, so a test class may drop just them.
+inline void QuietOffscreenWarnings()
+{
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg
+            && (text == QLatin1String("This plugin does not support grabbing the keyboard")
+                || text == QLatin1String("This plugin does not support raise()")))
+            return;
+        if (previous)
+            previous(type, context, text);
+    });
+}
+
 // One item of the stat menu: its access key, the pass rating chosen in its submenu (0: none),
 // the stat text, the PLAY columns it fills and the middle of its status line.
 struct StatItem {

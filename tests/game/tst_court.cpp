@@ -27,6 +27,12 @@ class TestCourtScreen : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        PreferMemoryBackedTemp();
+        QuietOffscreenWarnings();
+    }
+
     void cleanup()
     {
         QVERIFY2(VisibleTopLevels().isEmpty(), qPrintable(VisibleTopLevels().join(QLatin1Char(','))));

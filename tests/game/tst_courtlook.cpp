@@ -16,6 +16,12 @@ class TestCourtLook : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        PreferMemoryBackedTemp();
+        QuietOffscreenWarnings();
+    }
+
     void cleanup() { QVERIFY(VisibleTopLevels().isEmpty()); }
 
     void readableAtEverySize_data()

@@ -20,6 +20,12 @@ class TestEndMatch : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        PreferMemoryBackedTemp();
+        QuietOffscreenWarnings();
+    }
+
     void cleanup() { QVERIFY2(VisibleTopLevels().isEmpty(), qPrintable(VisibleTopLevels().join(QLatin1Char(',')))); }
 
     void everyWayOutAsksFirst_data()

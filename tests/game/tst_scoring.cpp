@@ -47,6 +47,12 @@ class TestScoringAndRotation : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        PreferMemoryBackedTemp();
+        QuietOffscreenWarnings();
+    }
+
     void cleanup() { QVERIFY2(VisibleTopLevels().isEmpty(), qPrintable(VisibleTopLevels().join(QLatin1Char(',')))); }
 
     void scoreRule_data()

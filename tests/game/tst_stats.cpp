@@ -15,6 +15,12 @@ class TestStatCommands : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        PreferMemoryBackedTemp();
+        QuietOffscreenWarnings();
+    }
+
     void cleanup() { QVERIFY2(VisibleTopLevels().isEmpty(), qPrintable(VisibleTopLevels().join(QLatin1Char(',')))); }
 
     void eachItemRecordsOneRow_data()
