@@ -3,8 +3,12 @@
 #include "shell/mConstants.h"
 #include "store/Database.h"
 
+#include <QColor>
+#include <QFont>
 #include <QMap>
 #include <QSqlRecord>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
@@ -296,72 +300,133 @@ QList<Column> columns(ReportLayout layout)
     return c;
 }
 
-QString esc(const QString& s)
-{
-    return s.toHtmlEscaped();
-}
-
-QString headingRow(const QString& label, const QString& value)
-{
-    return QStringLiteral("<tr><td style=\"color:#555555; padding-right:8px\">%1</td><td><b>%2</b></td></tr>")
-        .arg(esc(label), esc(value));
-}
-
 }  // namespace
 
-QString ReportHtml(const ReportModel& model)
+void FillReportDocument(QTextDocument& doc, const ReportModel& model, const ReportMetrics& m)
 {
     const ReportSelection& s = model.selection;
     const bool apart = model.layout == ReportLayout::PositionsApart;
     const QList<Column> cols = columns(model.layout);
+    const qreal u = m.unitsPerPoint;
 
-    QString h;
-    h += QStringLiteral("<html><body>");
-    h += QStringLiteral("<h2 style=\"margin-bottom:2px\">%1</h2>").arg(esc(ReportTitle()));
-    h += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
-    h += headingRow(QStringLiteral("Dates:"), s.dates);
-    h += headingRow(QStringLiteral("Match:"), s.match);
-    h += headingRow(QStringLiteral("Game:"), s.game);
-    h += headingRow(QStringLiteral("Team:"), s.team);
-    h += headingRow(QStringLiteral("Player:"), s.player);
-    h += headingRow(QStringLiteral("Position:"), s.position + (apart ? QStringLiteral(" (positions apart)")
-                                                                       : QStringLiteral(" (positions together)")));
-    h += headingRow(QStringLiteral("Order:"), s.order);
-    h += QStringLiteral("</table>");
+    doc.clear();
+    QFont base(QStringLiteral("DejaVu Sans"));
+    base.setStyleHint(QFont::SansSerif);
+    base.setPointSizeF(m.pointSize);
+    doc.setDefaultFont(base);
+    doc.setDocumentMargin(4 * u);
 
-    if (model.teams.isEmpty())
-        h += QStringLiteral("<p><i>No statistics were recorded for these choices.</i></p>");
+    // One line of the box score is one paragraph with right-aligned tab stops: the figures line
+    // up as in a table, and a season's report still lays out quickly.
+    QList<QTextOption::Tab> tabs;
+    qreal x = m.nameWidth * u;
+    for (int i = 0; i < cols.size(); ++i) {
+        x += m.numberWidth * u;
+        tabs.append(QTextOption::Tab(x - 3 * u, QTextOption::RightTab));
+    }
+    auto lineFormat = [&](const QColor& background) {
+        QTextBlockFormat f;
+        f.setTabPositions(tabs);
+        f.setTopMargin(0);
+        f.setBottomMargin(0);
+        f.setLeftMargin(3 * u);
+        f.setLineHeight(135, QTextBlockFormat::ProportionalHeight);
+        if (background.isValid())
+            f.setBackground(background);
+        return f;
+    };
+    QTextCharFormat plain;
+    plain.setFont(base);
+    QTextCharFormat bold = plain;
+    bold.setFontWeight(QFont::Bold);
+    QTextCharFormat header = bold;
+    header.setForeground(Qt::white);
+    QTextCharFormat grey = plain;
+    grey.setForeground(QColor(0x55, 0x55, 0x55));
 
+    QTextCursor c(&doc);
+    QTextCharFormat title = bold;
+    QFont titleFont = base;
+    titleFont.setPointSizeF(m.pointSize * 1.6);
+    titleFont.setBold(true);
+    title.setFont(titleFont);
+    QTextBlockFormat titleBlock;
+    titleBlock.setBottomMargin(4 * u);
+    c.setBlockFormat(titleBlock);
+    c.insertText(ReportTitle(), title);
+
+    QTextBlockFormat headingBlock;
+    headingBlock.setTabPositions({QTextOption::Tab(m.pointSize * 7 * u, QTextOption::LeftTab)});
+    auto headingLine = [&](const QString& label, const QString& value) {
+        c.insertBlock(headingBlock);
+        c.insertText(label, grey);
+        c.insertText(QStringLiteral("\t"), plain);
+        c.insertText(value, bold);
+    };
+    headingLine(QStringLiteral("Dates:"), s.dates);
+    headingLine(QStringLiteral("Match:"), s.match);
+    headingLine(QStringLiteral("Game:"), s.game);
+    headingLine(QStringLiteral("Team:"), s.team);
+    headingLine(QStringLiteral("Player:"), s.player);
+    headingLine(QStringLiteral("Position:"),
+                s.position + (apart ? QStringLiteral(" (positions apart)") : QStringLiteral(" (positions together)")));
+    headingLine(QStringLiteral("Order:"), s.order);
+
+    if (model.teams.isEmpty()) {
+        QTextBlockFormat f;
+        f.setTopMargin(10 * u);
+        c.insertBlock(f);
+        QTextCharFormat note = plain;
+        note.setFontItalic(true);
+        c.insertText(QStringLiteral("No statistics were recorded for these choices."), note);
+    }
+
+    QFont teamFont = base;
+    teamFont.setPointSizeF(m.pointSize * 1.25);
+    teamFont.setBold(true);
+    QTextCharFormat teamFormat = plain;
+    teamFormat.setFont(teamFont);
+    const QColor headerColour(0x1f, 0x3a, 0x5f);
+    const QColor stripe(0xee, 0xf2, 0xf7);
+    const QColor totalsColour(0xd9, 0xde, 0xe5);
     for (const ReportTeam& team : model.teams) {
-        h += QStringLiteral("<h3 style=\"margin-top:14px; margin-bottom:4px\">%1</h3>").arg(esc(team.name));
-        h += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\" border=\"1\" "
-                            "style=\"border-collapse:collapse; border-color:#9aa5b1\">");
-        h += QStringLiteral("<thead><tr style=\"background-color:#1f3a5f; color:#ffffff\">");
-        h += QStringLiteral("<th align=\"left\" width=\"22%\">Player</th>");
-        for (const Column& c : cols)
-            h += QStringLiteral("<th align=\"right\">%1</th>").arg(esc(c.head));
-        h += QStringLiteral("</tr></thead>");
+        QTextBlockFormat teamBlock;
+        teamBlock.setTopMargin(10 * u);
+        teamBlock.setBottomMargin(2 * u);
+        c.insertBlock(teamBlock);
+        c.insertText(team.name, teamFormat);
+
+        QStringList head{QStringLiteral("Player")};
+        for (const Column& col : cols)
+            head << col.head;
+        c.insertBlock(lineFormat(headerColour));
+        c.insertText(head.join(QLatin1Char('\t')), header);
         int i = 0;
         for (const ReportLine& l : team.lines) {
-            h += (i++ % 2) ? QStringLiteral("<tr style=\"background-color:#eef2f7\">") : QStringLiteral("<tr>");
-            h += QStringLiteral("<td>%1</td>").arg(esc(l.player));
-            for (const Column& c : cols)
-                h += QStringLiteral("<td align=\"right\">%1</td>").arg(esc(c.text(l, false)));
-            h += QStringLiteral("</tr>");
+            QStringList cells{l.player};
+            for (const Column& col : cols)
+                cells << col.text(l, false);
+            c.insertBlock(lineFormat((i++ % 2) ? stripe : QColor()));
+            c.insertText(cells.join(QLatin1Char('\t')), plain);
         }
-        h += QStringLiteral("<tr style=\"background-color:#d9dee5; font-weight:bold\"><td>%1</td>")
-                 .arg(esc(team.totals.player));
-        for (const Column& c : cols)
-            h += QStringLiteral("<td align=\"right\">%1</td>").arg(esc(c.text(team.totals, true)));
-        h += QStringLiteral("</tr></table>");
+        QStringList totals{team.totals.player};
+        for (const Column& col : cols)
+            totals << col.text(team.totals, true);
+        c.insertBlock(lineFormat(totalsColour));
+        c.insertText(totals.join(QLatin1Char('\t')), bold);
     }
 
     QStringList legend;
-    for (const Column& c : cols)
-        legend << QStringLiteral("%1 %2").arg(c.head, c.legend);
-    h += QStringLiteral("<p style=\"color:#555555; font-size:small\">%1.</p>").arg(esc(legend.join(QStringLiteral("; "))));
-    h += QStringLiteral("</body></html>");
-    return h;
+    for (const Column& col : cols)
+        legend << QStringLiteral("%1 %2").arg(col.head, col.legend);
+    QTextBlockFormat legendBlock;
+    legendBlock.setTopMargin(10 * u);
+    c.insertBlock(legendBlock);
+    QTextCharFormat small = grey;
+    QFont smallFont = base;
+    smallFont.setPointSizeF(m.pointSize * 0.85);
+    small.setFont(smallFont);
+    c.insertText(legend.join(QStringLiteral("; ")) + QLatin1Char('.'), small);
 }
 
 namespace {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariant>
 
+class QTextDocument;
+
 // What one report shows, read back from the working tables REPORT and GAMECOUNT, and the ways it
 // is written out (screen and paper as HTML, spreadsheets as CSV).
 
@@ -90,5 +92,16 @@ QString FormatHitting(double value);
 QString FormatPassing(double value);
 
 QString ReportTitle();
-QString ReportHtml(const ReportModel& model);
+
+// Sizes of the written report: points, and the document units per point (screen pixels or
+// printer dots per point).
+struct ReportMetrics {
+    qreal pointSize = 9;
+    qreal nameWidth = 150;   // points
+    qreal numberWidth = 38;  // points per figure column
+    qreal unitsPerPoint = 96.0 / 72.0;
+};
+
+// Writes the report into doc: heading, one box score per team with its totals, a legend.
+void FillReportDocument(QTextDocument& doc, const ReportModel& model, const ReportMetrics& metrics);
 QString ReportCsv(const ReportModel& model);

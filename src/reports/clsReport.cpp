@@ -403,43 +403,82 @@ void clsReport::Finish()
 
     // The filter, in the order the pieces have always had; each applies only when its list does
     // not show its catch-all entry.
+    const int gameNumber = f.cmbGames->currentData().toInt();
+    const bool onePlayer = f.cmbPlayer->currentIndex() >= 0 && !IsCatchAll(f.cmbPlayer);
+    const bool oneTeam = f.cmbTeam->currentIndex() >= 0 && !IsCatchAll(f.cmbTeam);
+    const bool oneMatch = f.cmbMatch->currentIndex() >= 0 && !IsCatchAll(f.cmbMatch);
+    const QVariant player = onePlayer ? Bind(f.cmbPlayer->currentData().value<RecordId>()) : QVariant();
+    const QVariant team = oneTeam ? Bind(f.cmbTeam->currentData().value<RecordId>()) : QVariant();
+    const QVariant match = oneMatch ? Bind(f.cmbMatch->currentData().value<RecordId>()) : QVariant();
+
     Filter w;
-    if (f.cmbGames->currentData().toInt() > 0)
-        w.add(QStringLiteral("AND GAME.GAMENUMBER = ? "), {f.cmbGames->currentData().toInt()});
+    if (gameNumber > 0)
+        w.add(QStringLiteral("AND GAME.GAMENUMBER = ? "), {gameNumber});
     Filter positionPiece;
     if (position > 0)
-        positionPiece.add(QStringLiteral("AND PLAY.POSITION IN (?,?) "), {position, position + 6});
+        positionPiece.add(QStringLiteral("AND A.POSITION IN (?,?) "), {position, position + 6});
     Filter rest;
-    if (f.cmbPlayer->currentIndex() >= 0 && !IsCatchAll(f.cmbPlayer))
-        rest.add(QStringLiteral("AND PLAYER.PLAYERID = ? "), {Bind(f.cmbPlayer->currentData().value<RecordId>())});
-    if (f.cmbTeam->currentIndex() >= 0 && !IsCatchAll(f.cmbTeam))
-        rest.add(QStringLiteral("AND TEAM.TEAMID = ? "), {Bind(f.cmbTeam->currentData().value<RecordId>())});
-    if (f.cmbMatch->currentIndex() >= 0 && !IsCatchAll(f.cmbMatch))
-        rest.add(QStringLiteral("AND MATCH.MATCHID = ? "), {Bind(f.cmbMatch->currentData().value<RecordId>())});
+    if (onePlayer)
+        rest.add(QStringLiteral("AND PLAYER.PLAYERID = ? "), {player});
+    if (oneTeam)
+        rest.add(QStringLiteral("AND TEAM.TEAMID = ? "), {team});
+    if (oneMatch)
+        rest.add(QStringLiteral("AND MATCH.MATCHID = ? "), {match});
     AddDateFilter(rest, f, QStringLiteral("MATCH.MATCHID"));
 
+    // The actions are first summed per player, game and zone, so that the outer statement joins
+    // a few rows per game instead of every action; the same filters narrow that first step.
+    Filter inner;
+    if (position > 0)
+        inner.add(QStringLiteral("AND P.POSITION IN (?,?) "), {position, position + 6});
+    if (onePlayer)
+        inner.add(QStringLiteral("AND P.PLAYERID = ? "), {player});
+    if (oneTeam)
+        inner.add(QStringLiteral("AND P.PLAYERID IN (SELECT PLAYERID FROM PLAYER WHERE TEAMID = ?) "), {team});
+    Filter games;
+    if (gameNumber > 0)
+        games.add(QStringLiteral("AND GAME.GAMENUMBER = ? "), {gameNumber});
+    if (oneMatch)
+        games.add(QStringLiteral("AND MATCH.MATCHID = ? "), {match});
+    AddDateFilter(games, f, QStringLiteral("MATCH.MATCHID"));
+    if (!games.sql.isEmpty())
+        inner.add(QStringLiteral("AND P.GAMEID IN (SELECT GAME.GAMEID FROM GAME INNER JOIN MATCH "
+                                 "ON MATCH.MATCHID = GAME.MATCHID WHERE 1 = 1 %1) ")
+                      .arg(games.sql),
+                  games.binds);
+
     // The zone is folded onto 1 to 6 when positions are shown apart; together, every row is 0.
-    const QString linePosition = apart ? QStringLiteral("CASE WHEN PLAY.POSITION > 6 THEN PLAY.POSITION - 6 "
-                                                        "ELSE PLAY.POSITION END")
+    const QString linePosition = apart ? QStringLiteral("CASE WHEN A.POSITION > 6 THEN A.POSITION - 6 "
+                                                        "ELSE A.POSITION END")
                                        : QStringLiteral("0");
+    QString innerSums;
     QString sums;
-    for (const QString& c : TotalColumns())
-        sums += QStringLiteral("COALESCE(SUM(PLAY.%1),0) AS s%1, ").arg(c);
+    for (const QString& c : TotalColumns()) {
+        innerSums += QStringLiteral("SUM(P.%1) AS i%1, ").arg(c);
+        sums += QStringLiteral("COALESCE(SUM(A.i%1),0) AS s%1, ").arg(c);
+    }
+    const QString actions =
+        QStringLiteral("SELECT P.PLAYERID, P.GAMEID, P.POSITION, %1SUM(P.PASSING) AS iPASSSUM, "
+                       "SUM(CASE WHEN P.PASSING > 0 THEN 1 WHEN P.PASSING < 0 THEN -1 END) AS iPASSNET, "
+                       "COUNT(*) AS iROWS FROM PLAY AS P WHERE 1 = 1 %2"
+                       "GROUP BY P.PLAYERID, P.GAMEID, P.POSITION")
+            .arg(innerSums, inner.sql);
+    // A game without actions still joins one row (the player took part): it counts once.
     const QString reportSelect =
         QStringLiteral("SELECT TEAM.TEAMNAME, PLAYER.PLAYERID, PLAYER.PLAYERNAME, %1 AS sPOSITION, %2"
-                       "COALESCE(SUM(PLAY.PASSING),0) AS sPASSSUM, "
-                       "COALESCE(SUM(CASE WHEN PLAY.PASSING > 0 THEN 1 WHEN PLAY.PASSING < 0 THEN -1 END),0) AS sPASSNET, "
-                       "COUNT(PLAYED.PLAYERID) AS sROWS "
+                       "COALESCE(SUM(A.iPASSSUM),0) AS sPASSSUM, COALESCE(SUM(A.iPASSNET),0) AS sPASSNET, "
+                       "SUM(COALESCE(A.iROWS,1)) AS sROWS "
                        "FROM PLAYED INNER JOIN PLAYER ON PLAYER.PLAYERID = PLAYED.PLAYERID "
                        "INNER JOIN TEAM ON TEAM.TEAMID = PLAYER.TEAMID "
                        "INNER JOIN GAME ON GAME.GAMEID = PLAYED.GAMEID "
                        "INNER JOIN MATCH ON MATCH.MATCHID = GAME.MATCHID "
-                       "LEFT JOIN PLAY ON PLAY.GAMEID = PLAYED.GAMEID AND PLAY.PLAYERID = PLAYED.PLAYERID "
-                       "WHERE (TEAM.TEAMID = MATCH.HOMETEAMID OR TEAM.TEAMID = MATCH.AWAYTEAMID) %3"
-                       "GROUP BY TEAM.TEAMNAME, PLAYER.PLAYERNAME, PLAYER.PLAYERID, PLAY.POSITION "
-                       "ORDER BY %4")
-            .arg(linePosition, sums, w.sql + positionPiece.sql + rest.sql, SortClause(sortColumn));
-    const QVariantList reportBinds = w.binds + positionPiece.binds + rest.binds;
+                       "LEFT JOIN (%3) AS A ON A.GAMEID = PLAYED.GAMEID AND A.PLAYERID = PLAYED.PLAYERID "
+                       "WHERE (TEAM.TEAMID = MATCH.HOMETEAMID OR TEAM.TEAMID = MATCH.AWAYTEAMID) %4"
+                       "GROUP BY TEAM.TEAMNAME, PLAYER.PLAYERNAME, PLAYER.PLAYERID, A.POSITION "
+                       "ORDER BY %5")
+            .arg(linePosition, sums, actions, w.sql + positionPiece.sql + rest.sql, SortClause(sortColumn));
+    // The values in the order their marks stand in the text: the inner statement comes first.
+    const QVariantList reportBinds = inner.binds + w.binds + positionPiece.binds + rest.binds;
     // Games played have no position: the game count takes every filter but the zone.
     const QString gameCount =
         QStringLiteral("INSERT INTO GAMECOUNT (PLAYERID, GAMESPLAYED) SELECT PLAYED.PLAYERID, COUNT(PLAYED.PLAYERID) "

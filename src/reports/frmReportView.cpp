@@ -15,18 +15,12 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
-QFont reportFont(qreal points)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    return font;
-}
-
 QString suggestedPath(const QString& extension)
 {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -41,13 +35,12 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     setObjectName(QStringLiteral("frmReportView"));
     setWindowTitle(QStringLiteral("Report - ") + ReportTitle());
     setModal(false);
-    m_html = ReportHtml(m_model);
-
     txtPreview = new QTextBrowser(this);
     txtPreview->setObjectName(QStringLiteral("txtPreview"));
-    txtPreview->document()->setDefaultFont(reportFont(9));
-    txtPreview->setHtml(m_html);
     txtPreview->setOpenLinks(false);
+    ReportMetrics screen;
+    screen.unitsPerPoint = txtPreview->logicalDpiX() / 72.0;
+    FillReportDocument(*txtPreview->document(), m_model, screen);
 
     cmdPrint = new QPushButton(QStringLiteral("&Print..."), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
@@ -75,7 +68,7 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     // Escape and the close box end the window the same way as the button.
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
-    resize(1060, 640);
+    resize(1120, 680);
 }
 
 frmReportView::~frmReportView() = default;
@@ -84,9 +77,18 @@ void frmReportView::printTo(QPrinter* printer) const
 {
     printer->setPageOrientation(QPageLayout::Landscape);
     printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    // Laid out in screen units, as the text engine measures lengths, on a page of the printer's
+    // size; printing scales it to the printer.
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
     QTextDocument doc;
-    doc.setDefaultFont(reportFont(7.5));
-    doc.setHtml(m_html);
+    ReportMetrics paper;
+    paper.pointSize = 7;
+    paper.nameWidth = 112;
+    paper.numberWidth = 36;
+    paper.unitsPerPoint = dpi / 72.0;
+    FillReportDocument(doc, m_model, paper);
+    doc.setPageSize(printer->pageLayout().paintRect(QPageLayout::Point).size() * (dpi / 72.0));
     doc.print(printer);
 }
 

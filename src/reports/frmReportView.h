@@ -18,7 +18,6 @@ public:
     ~frmReportView() override;
 
     const ReportModel& model() const { return m_model; }
-    QString html() const { return m_html; }
 
     // Write the report to a file; the buttons call these after asking for the path. A file that
     // cannot be written is reported and gives false.
@@ -34,7 +33,6 @@ private:
     void cmdExportCsv_Click();
 
     ReportModel m_model;
-    QString m_html;
     QTextBrowser* txtPreview = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdSavePdf = nullptr;

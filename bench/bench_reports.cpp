@@ -1,0 +1,330 @@
+// Report timings on a season-sized database: 40 teams, 600 players, 200 matches, 1,000 games and
+// 1,000,000 recorded actions. The database is generated once (in one transaction) and kept in the
+// temporary folder for later runs; each run works on a copy.
+//
+// Targets: each page's lists filled within 100 ms, "Finish" with every catch-all entry within 1 s,
+// and the report window with 600 lines open within 300 ms.
+
+#include "reports/ReportEngine.h"
+#include "reports/clsReport.h"
+#include "reports/frmReport.h"
+#include "reports/frmReportView.h"
+#include "shell/MsgBox.h"
+#include "shell/mConstants.h"
+#include "store/Database.h"
+#include "store/RecordId.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kTeams = 40;
+constexpr int kPlayersPerTeam = 15;
+constexpr int kMatches = 200;
+constexpr int kGamesPerMatch = 5;
+constexpr int kPlaysPerGame = 1000;
+constexpr int kOnCourt = 6;
+
+constexpr auto kReportIndex =
+    "CREATE INDEX IF NOT EXISTS PLAY_REPORT ON PLAY (PLAYERID, GAMEID, POSITION, ATTEMPT, KILL, ERROR, SERVEACE, "
+    "SERVEERROR, DIG, RECEIVEERROR, SOLOBLOCK, BLOCKASSIST, BLOCKERROR, BALLHANDLEERROR, SETASSIST, PASSING)";
+
+QString idText(const QDateTime& when)
+{
+    return RecordId(when).text();
+}
+
+bool generateSeason(const QString& path)
+{
+    QString error;
+    if (!Db::createFresh(path, &error) || !Db::open(path, &error)) {
+        std::fprintf(stderr, "cannot create %s: %s\n", qPrintable(path), qPrintable(error));
+        return false;
+    }
+    Transaction t;
+    const QDateTime base(QDate(2025, 8, 1), QTime(9, 0, 0));
+    QStringList teams;
+    QList<QStringList> players;
+    {
+        Query team(QStringLiteral("INSERT INTO TEAM (TEAMID, TEAMNAME) VALUES (?, ?)"));
+        Query player(QStringLiteral("INSERT INTO PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) VALUES (?, ?, ?, ?)"));
+        for (int i = 0; i < kTeams; ++i) {
+            teams << idText(base.addSecs(i));
+            team.raw().bindValue(0, teams.last());
+            team.raw().bindValue(1, QStringLiteral("Team %1").arg(i + 1, 2, 10, QLatin1Char('0')));
+            team.exec();
+            QStringList roster;
+            for (int p = 0; p < kPlayersPerTeam; ++p) {
+                roster << idText(base.addSecs(1000 + i * kPlayersPerTeam + p));
+                player.raw().bindValue(0, roster.last());
+                player.raw().bindValue(1, teams.last());
+                player.raw().bindValue(2, QStringLiteral("Player %1-%2").arg(i + 1).arg(p + 1));
+                player.raw().bindValue(3, p + 1);
+                player.exec();
+            }
+            players << roster;
+        }
+    }
+    Query match(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"));
+    Query game(QStringLiteral("INSERT INTO GAME (MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE) VALUES (?, ?, ?, 0, 0)"));
+    Query played(QStringLiteral("INSERT INTO PLAYED (GAMEID, PLAYERID) VALUES (?, ?)"));
+    Query play(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, ATTEMPT, KILL, ERROR, SERVEACE, "
+                              "SERVEERROR, DIG, RECEIVEERROR, SOLOBLOCK, BLOCKASSIST, BLOCKERROR, BALLHANDLEERROR, "
+                              "SETASSIST, PASSING) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+    const QDateTime season(QDate(2026, 1, 5), QTime(18, 0, 0));
+    for (int m = 0; m < kMatches; ++m) {
+        // Four matches an evening, fifty match days.
+        const QDateTime when = season.addDays(m / 4).addSecs(3600 * (m % 4));
+        const int home = m % kTeams;
+        const int away = (home + 1 + 3 * (m / kTeams)) % kTeams;
+        match.raw().bindValue(0, idText(when));
+        match.raw().bindValue(1, teams[home]);
+        match.raw().bindValue(2, teams[away]);
+        match.exec();
+        for (int g = 1; g <= kGamesPerMatch; ++g) {
+            const QDateTime gameWhen = when.addSecs(60 * (g - 1) + 1);
+            const QString gameId = idText(gameWhen);
+            game.raw().bindValue(0, idText(when));
+            game.raw().bindValue(1, gameId);
+            game.raw().bindValue(2, g);
+            game.exec();
+            QStringList court;
+            for (int side : {home, away})
+                for (int j = 0; j < kOnCourt; ++j)
+                    court << players[side][(3 * (m / kTeams) + g + j) % kPlayersPerTeam];
+            for (const QString& p : court) {
+                played.raw().bindValue(0, gameId);
+                played.raw().bindValue(1, p);
+                played.exec();
+            }
+            for (int r = 0; r < kPlaysPerGame; ++r) {
+                const int who = r % court.size();
+                const int kind = (r / court.size()) % 13;
+                const bool takeBack = r % 47 == 0;
+                play.raw().bindValue(0, gameId);
+                play.raw().bindValue(1, idText(gameWhen.addSecs(r / 3)));
+                play.raw().bindValue(2, court[who]);
+                play.raw().bindValue(3, 1 + (who + r / 97) % 12);
+                for (int c = 0; c < 13; ++c)
+                    play.raw().bindValue(4 + c, QVariant());
+                const int value = kind == 12 ? 1 + r % 3 : 1;
+                play.raw().bindValue(4 + kind, takeBack ? -value : value);
+                if (kind == 1 || kind == 2)
+                    play.raw().bindValue(4, takeBack ? -1 : 1);
+                play.exec();
+            }
+        }
+    }
+    t.commit();
+    Db::close();
+    return true;
+}
+
+// A working copy of the season for one benchmark.
+struct Season {
+    QTemporaryDir dir;
+    bool ok = false;
+    // withIndex: also add the covering index the report statement is written for, so that the
+    // figures show what it buys.
+    explicit Season(bool withIndex = false)
+    {
+        const QString cached = QDir::temp().filePath(QStringLiteral("sidelines-bench-season-v2.db"));
+        if (!QFile::exists(cached) && !generateSeason(cached))
+            return;
+        const QString path = dir.filePath(QStringLiteral("Rally2.db"));
+        QString error;
+        ok = QFile::copy(cached, path) && Db::open(path, &error);
+        pubAppPath = dir.path() + QLatin1Char('/');
+        if (ok && withIndex)
+            Execute(QString::fromLatin1(kReportIndex));
+    }
+    ~Season() { Db::close(); }
+};
+
+// The wizard with its own lists, filled as the user's "Next >" presses fill them.
+struct Wizard {
+    frmReport form;
+    clsReport report{&form};
+    void years()
+    {
+        // The years are filled just before the wizard is shown modally; close it at once.
+        QTimer::singleShot(0, &form, [this] { form.reject(); });
+        report.RefreshYear();
+    }
+    void page2()
+    {
+        report.RefreshMatch();
+        report.RefreshGames();
+    }
+    void page3() { report.RefreshTeam(); }
+    void page4()
+    {
+        report.RefreshPlayers();
+        report.RefreshPosition();
+        report.RefreshOrder();
+    }
+};
+
+void BM_Page1_Dates(benchmark::State& state)
+{
+    Season season;
+    if (!season.ok)
+        return state.SkipWithError("no season database");
+    Wizard w;
+    for (auto _ : state)
+        w.years();
+    state.counters["entries"] = w.form.cmbYear[0]->count();
+}
+
+void BM_Page2_MatchesAndGames(benchmark::State& state)
+{
+    Season season;
+    if (!season.ok)
+        return state.SkipWithError("no season database");
+    Wizard w;
+    w.years();
+    for (auto _ : state)
+        w.page2();
+    state.counters["entries"] = w.form.cmbMatch->count();
+}
+
+void BM_Page3_Teams(benchmark::State& state)
+{
+    Season season;
+    if (!season.ok)
+        return state.SkipWithError("no season database");
+    Wizard w;
+    w.years();
+    w.page2();
+    for (auto _ : state)
+        w.page3();
+    state.counters["entries"] = w.form.cmbTeam->count();
+}
+
+void BM_Page4_PlayersPositionsOrder(benchmark::State& state)
+{
+    Season season;
+    if (!season.ok)
+        return state.SkipWithError("no season database");
+    Wizard w;
+    w.years();
+    w.page2();
+    w.page3();
+    for (auto _ : state)
+        w.page4();
+    state.counters["entries"] = w.form.cmbPlayer->count();
+}
+
+void BM_Finish_AllCatchAll(benchmark::State& state)
+{
+    Season season(state.range(0) != 0);
+    if (!season.ok)
+        return state.SkipWithError("no season database");
+    Wizard w;
+    w.years();
+    w.page2();
+    w.page3();
+    w.page4();
+    for (auto _ : state) {
+        w.report.Finish();
+        state.PauseTiming();
+        if (auto* window = VB_REPORT().LastWindow()) {
+            state.counters["lines"] = window->model().lineCount();
+            delete window;
+        }
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = double(SelectAll(QStringLiteral("SELECT COUNT(*) FROM REPORT")).front().value(0).toInt());
+}
+
+void BM_ReportWindow_600Lines(benchmark::State& state)
+{
+    Season season;
+    if (!season.ok)
+        return state.SkipWithError("no season database");
+    Wizard w;
+    w.years();
+    w.page2();
+    w.page3();
+    w.page4();
+    w.report.Finish();
+    delete VB_REPORT().LastWindow();
+    for (auto _ : state) {
+        frmReportView* window = VB_REPORT().Run();
+        state.PauseTiming();
+        state.counters["lines"] = window->model().lineCount();
+        delete window;
+        state.ResumeTiming();
+    }
+}
+
+// The parts of opening the window: reading the tables; writing and laying out the report.
+void BM_ReportWindow_Parts(benchmark::State& state)
+{
+    Season season;
+    if (!season.ok)
+        return state.SkipWithError("no season database");
+    Wizard w;
+    w.years();
+    w.page2();
+    w.page3();
+    w.page4();
+    w.report.Finish();
+    delete VB_REPORT().LastWindow();
+    const ReportLayout layout = ReportEngine::LayoutOf(VB_REPORT().ReportFileName());
+    const ReportModel model = LoadReportModel(layout, VB_REPORT().Selection());
+    for (auto _ : state) {
+        switch (state.range(0)) {
+        case 0:
+            benchmark::DoNotOptimize(LoadReportModel(layout, VB_REPORT().Selection()));
+            break;
+        default: {
+            QTextDocument doc;
+            FillReportDocument(doc, model, ReportMetrics{});
+            doc.setTextWidth(1100);
+            benchmark::DoNotOptimize(doc.size());
+        }
+        }
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_ReportWindow_Parts)->ArgName("part")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Page1_Dates)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Page2_MatchesAndGames)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Page3_Teams)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Page4_PlayersPositionsOrder)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Finish_AllCatchAll)->ArgName("coveringIndex")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportWindow_600Lines)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Sidelines"));
+    QCoreApplication::setApplicationName(QStringLiteral("bench_reports"));
+    InitResources();
+    QTemporaryDir settings;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    // No message box may stop a timing run.
+    MsgBoxHook::install();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
