@@ -55,8 +55,11 @@ void clsMatch::StartNewMatch()
     L->pubMatch().setMatchID(m_match);
     L->pubGame()->setGameID(NewRecordId(RecordKind::Game));
     L->pubGame()->setGameNumber(1);
-    L->SetupTheHomeTeam();
-    L->SetupTheAwayTeam();
+    {
+        BusyPointer busy;
+        L->SetupTheHomeTeam();
+        L->SetupTheAwayTeam();
+    }
 
     {
         frmGameOptions options(L.get());
@@ -65,8 +68,9 @@ void clsMatch::StartNewMatch()
     if (!pubOK)
         return;
 
-    CheckSumStats();
     {
+        BusyPointer busy;
+        CheckSumStats();
         Transaction t;
         Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"),
                 {Bind(m_match), Bind(m_home), Bind(m_away)});

@@ -44,6 +44,7 @@ frmMatch::frmMatch(QWidget* parent) : QDialog(parent)
 
 void frmMatch::FillMatchList()
 {
+    BusyPointer busy;
     ProgressScope progress(QStringLiteral("Loading all the matches..."));
     // Both names come with their match in one row, so an entry can never pair one match's home
     // team with another's away team; a team deleted since still leaves its match listed.

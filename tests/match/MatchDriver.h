@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -19,6 +20,21 @@
 #include <memory>
 
 namespace match_test {
+
+// A status line that remembers every text it was painted with.
+class StatusRecorder : public QLabel
+{
+public:
+    QStringList painted;
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        if (!text().isEmpty() && (painted.isEmpty() || painted.last() != text()))
+            painted << text();
+        QLabel::paintEvent(e);
+    }
+};
 
 using Step = std::function<void(QWidget*)>;
 

@@ -47,7 +47,14 @@ private slots:
 
     void listsEveryMatchAwayFirst()
     {
+        StatusRecorder status;
+        status.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&status));
+        SetStatusLabel(&status);
         frmMatch listing;
+        SetStatusLabel(nullptr);
+        status.hide();
+        QCOMPARE(status.painted, QStringList{QStringLiteral("Loading all the matches...")});
         QCOMPARE(listing.windowTitle(), QStringLiteral("Match Listing"));
         auto* list = Child<QListWidget>(&listing, QStringLiteral("lstMatch"));
         QCOMPARE(Entries(list), (QStringList{QStringLiteral("Boston on Sea vs London on 2026-03-01 18:00:00"),

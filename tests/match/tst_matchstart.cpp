@@ -155,7 +155,7 @@ private slots:
                  (QList<QVariantList>{{home.text(), home.text()}}));
     }
 
-    void optionsReachTheCourtScreen()
+    void wholeRoadOfAMatch()
     {
         // The whole road of a match: line-ups, the court screen, a substitution that comes back
         // to the same screen, the next game on a fresh screen, and the end of the match.
@@ -194,11 +194,18 @@ private slots:
             [seen](QWidget* w) {
                 auto* L = qobject_cast<frmStarters*>(w);
                 *seen << QStringLiteral("substitution %1 %2").arg(L->bSubMode).arg(L->lstTeam(1)->count());
+                // The third starter makes way for the bench player.
+                SelectRows(L->lstTeam(1), {2});
+                Click(w, QStringLiteral("cmdHMoveBack"));
+                SelectRows(L->lstTeam(0), {0});
+                Click(w, QStringLiteral("cmdHMoveStart"));
                 Click(w, QStringLiteral("cmdGame"));
             },
             [seen, &firstScreen](QWidget* w) {
                 auto* screen = qobject_cast<frmGame*>(w);
-                *seen << QStringLiteral("same screen %1").arg(screen == firstScreen);
+                *seen << QStringLiteral("same screen %1 %2")
+                             .arg(screen == firstScreen)
+                             .arg(screen->colHomePlayers[2]->PlayerName());
                 MsgBoxHook::setNextAnswer(QMessageBox::Yes);
                 clsGame().GoToNextGame();
             },
@@ -224,10 +231,14 @@ private slots:
         clsMatch().StartNewMatch();
 
         QCOMPARE(*seen, (QStringList{QStringLiteral("court RIGHT 5 6 1"), QStringLiteral("substitution 1 6"),
-                                     QStringLiteral("same screen 1"), QStringLiteral("game 2 LEFT 7 0"),
+                                     QStringLiteral("same screen 1 Hawk 7"), QStringLiteral("game 2 LEFT 7 0"),
                                      QStringLiteral("court LEFT 2")}));
         QCOMPARE(app->rows(QStringLiteral("SELECT GAMENUMBER FROM GAME ORDER BY GAMENUMBER")),
                  (QList<QVariantList>{{1}, {2}}));
+        // Everyone who stood on court has played: twelve starters and the substitute in game 1.
+        QCOMPARE(app->rows(QStringLiteral("SELECT G.GAMENUMBER, COUNT(*) FROM PLAYED P JOIN GAME G "
+                                          "ON G.GAMEID = P.GAMEID GROUP BY G.GAMENUMBER ORDER BY 1")),
+                 (QList<QVariantList>{{1, 13}, {2, 12}}));
         QVERIFY(!frmStarters::current());
         QVERIFY(!frmGame::current());
         QCOMPARE(GetSetting(QStringLiteral("Match"), QStringLiteral("Games"), QString()), QStringLiteral("5"));

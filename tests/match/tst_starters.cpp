@@ -15,21 +15,6 @@
 using namespace match_test;
 
 namespace {
-// A status line that remembers every text it was painted with.
-class StatusRecorder : public QLabel
-{
-public:
-    QStringList painted;
-
-protected:
-    void paintEvent(QPaintEvent* e) override
-    {
-        if (!text().isEmpty() && (painted.isEmpty() || painted.last() != text()))
-            painted << text();
-        QLabel::paintEvent(e);
-    }
-};
-
 const QString kSix = QStringLiteral("You can only have six Players.");
 const QString kOne = QStringLiteral("You can only choose one Player at a time.");
 }  // namespace
