@@ -23,7 +23,9 @@ frmPickPlayer::frmPickPlayer(QWidget* parent) : QDialog(parent)
     lstPlayers->setToolTip(QStringLiteral("List of Players for you to choose from"));
     lstPlayers->setUniformItemSizes(true);
     lstPlayers->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstPlayers->setMinimumSize(520, 260);
+    lstPlayers->setItemDelegate(new ListLineDelegate(lstPlayers));
+    lstPlayers->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstPlayers->setMinimumSize(480, 260);
 
     cmdOk = new QPushButton(QStringLiteral("Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
@@ -50,10 +52,9 @@ frmPickPlayer::frmPickPlayer(QWidget* parent) : QDialog(parent)
 
 frmPickPlayer::~frmPickPlayer() = default;
 
-QString frmPickPlayer::LineText(const clsPlayer& player)
+QString frmPickPlayer::LineText(const QString& name, int number, const QString& idText)
 {
-    return player.PlayerName() + QLatin1Char(' ') + QString::number(player.PlayerNumber()) +
-           QString(6, QLatin1Char('\t')) + player.PlayerID().displayText();
+    return name + QLatin1Char(' ') + QString::number(number) + QString(6, QLatin1Char('\t')) + idText;
 }
 
 bool frmPickPlayer::LoadTeam(const RecordId& teamId)
@@ -63,7 +64,7 @@ bool frmPickPlayer::LoadTeam(const RecordId& teamId)
     CentreOnScreen(this);
 
     // Insertion order: the order in which the players were added.
-    const auto rows = SelectAll(QStringLiteral("SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM PLAYER "
+    const auto rows = SelectAll(QStringLiteral("SELECT PLAYERID, PLAYERNAME, PLAYERNUMBER FROM PLAYER "
                                                "WHERE TEAMID = ? ORDER BY rowid"),
                                 {Bind(teamId)});
     if (rows.empty()) {
@@ -75,23 +76,26 @@ bool frmPickPlayer::LoadTeam(const RecordId& teamId)
 
     const int count = static_cast<int>(rows.size());
     progress.setCount(count);
-    cPlayers.clear();
-    cPlayers.reserve(count);
+    m_teamId = teamId;
     lstPlayers->setUpdatesEnabled(false);
+    const QFontMetrics metrics = lstPlayers->fontMetrics();
+    int widestName = 0;
     int done = 0;
     for (const QSqlRecord& row : rows) {
-        auto PlayerClass = std::make_shared<clsPlayer>();
-        PlayerClass->setPlayerID(RecordId::fromText(row.value(0).toString()));
-        PlayerClass->setTeamID(RecordId::fromText(row.value(1).toString()));
-        PlayerClass->setPlayerName(row.value(2).toString());
-        PlayerClass->setPlayerNumber(static_cast<qint16>(row.value(3).toInt()));
-        auto* item = new QListWidgetItem(LineText(*PlayerClass));
-        item->setData(Qt::UserRole, QVariant::fromValue(PlayerClass->PlayerID()));
+        // As in the team chooser, only the chosen entry becomes a record.
+        const QString idText = row.value(0).toString();
+        const QString name = row.value(1).toString();
+        const int number = row.value(2).toInt();
+        auto* item = new QListWidgetItem(LineText(name, number, idText));
+        item->setData(kIdRole, idText);
+        item->setData(kNameRole, name);
+        item->setData(kNumberRole, number);
         lstPlayers->addItem(item);
-        cPlayers.insert(PlayerClass->PlayerID().text(), PlayerClass);
+        widestName = qMax(widestName, metrics.horizontalAdvance(ListLineDelegate::NamePart(item->text())));
         progress.step(++done);
     }
     lstPlayers->setUpdatesEnabled(true);
+    FitListWidth(lstPlayers, widestName);
     lstPlayers->setCurrentRow(0);
     return true;
 }
@@ -104,11 +108,15 @@ void frmPickPlayer::cmdOk_Click()
                QStringLiteral("Teams"));
         return;
     }
-    const auto found = cPlayers.constFind(item->data(Qt::UserRole).value<RecordId>().text());
-    if (found == cPlayers.constEnd())
+    const RecordId id = RecordId::fromText(item->data(kIdRole).toString());
+    if (id.isNull())
         return;
-    pubPicked = found.value();
-    cPlayers.clear();
+    auto player = std::make_shared<clsPlayer>();
+    player->setPlayerID(id);
+    player->setTeamID(m_teamId);
+    player->setPlayerName(item->data(kNameRole).toString());
+    player->setPlayerNumber(static_cast<qint16>(item->data(kNumberRole).toInt()));
+    pubPicked = player;
     pubOK = true;
     QDialog::done(QDialog::Accepted);
 }
@@ -122,7 +130,6 @@ void frmPickPlayer::accept()
 // Cancel, Escape and the title-bar close box all end here.
 void frmPickPlayer::reject()
 {
-    cPlayers.clear();
     pubOK = false;
     QDialog::reject();
 }

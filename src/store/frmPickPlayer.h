@@ -3,14 +3,10 @@
 #include "store/RecordId.h"
 
 #include <QDialog>
-#include <QHash>
 #include <QString>
-
-#include <memory>
 
 class QListWidget;
 class QPushButton;
-class clsPlayer;
 
 // The player chooser: the players of one team, one line each; the chosen one goes to pubPicked.
 class frmPickPlayer : public QDialog
@@ -26,8 +22,14 @@ public:
     // to be shown.
     bool LoadTeam(const RecordId& teamId);
 
-    // The list line of a player, as people see it.
-    static QString LineText(const clsPlayer& player);
+    // The list line of a player, as people see it: name, a blank, number, six tabs and the
+    // identifier.
+    static QString LineText(const QString& name, int number, const QString& idText);
+
+    // What each list entry carries: the player's identifier in its stored form, name and number.
+    static constexpr int kIdRole = Qt::UserRole;
+    static constexpr int kNameRole = Qt::UserRole + 1;
+    static constexpr int kNumberRole = Qt::UserRole + 2;
 
 public slots:
     void accept() override;
@@ -39,8 +41,7 @@ private:
     QListWidget* lstPlayers = nullptr;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancel = nullptr;
-    // The row objects, found again through the identifier each list entry carries.
-    QHash<QString, std::shared_ptr<clsPlayer>> cPlayers;
+    RecordId m_teamId;
 };
 
 // Asks for the team with the given caption, then for one of its players. Returns pubOK; on

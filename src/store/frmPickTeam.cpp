@@ -5,10 +5,66 @@
 #include "store/Database.h"
 #include "store/clsTeam.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+namespace {
+constexpr int kColumnGap = 24;
+constexpr int kTextMargin = 4;
+}  // namespace
+
+QString ListLineDelegate::NamePart(const QString& line)
+{
+    const auto tab = line.indexOf(QLatin1Char('\t'));
+    return tab < 0 ? line : line.left(tab);
+}
+
+QString ListLineDelegate::RestPart(const QString& line)
+{
+    const auto tab = line.lastIndexOf(QLatin1Char('\t'));
+    return tab < 0 ? QString() : line.mid(tab + 1);
+}
+
+int ListLineDelegate::WidthFor(const QFontMetrics& metrics, int widestName, int widestRest)
+{
+    return widestName + kColumnGap + widestRest + 2 * kTextMargin + metrics.averageCharWidth();
+}
+
+void ListLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QString line = opt.text;
+    opt.text.clear();
+    QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+
+    const QRect area = opt.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
+    const QString rest = RestPart(line);
+    const int restWidth = opt.fontMetrics.horizontalAdvance(rest);
+    const QString name =
+        opt.fontMetrics.elidedText(NamePart(line), Qt::ElideRight, qMax(0, area.width() - restWidth - kColumnGap));
+    painter->save();
+    painter->setPen(opt.palette.color(opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled,
+                                      opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
+    painter->drawText(area, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, rest);
+    painter->restore();
+}
+
+QSize ListLineDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    const QString line = index.data(Qt::DisplayRole).toString();
+    size.setWidth(WidthFor(option.fontMetrics, option.fontMetrics.horizontalAdvance(NamePart(line)),
+                           option.fontMetrics.horizontalAdvance(RestPart(line))));
+    return size;
+}
 
 frmPickTeam::frmPickTeam(QWidget* parent) : QDialog(parent)
 {
@@ -21,7 +77,10 @@ frmPickTeam::frmPickTeam(QWidget* parent) : QDialog(parent)
     lstTeams->setToolTip(QStringLiteral("List of Teams for you to choose from"));
     lstTeams->setUniformItemSizes(true);
     lstTeams->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstTeams->setMinimumSize(520, 260);
+    lstTeams->setItemDelegate(new ListLineDelegate(lstTeams));
+    lstTeams->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstTeams->setTextElideMode(Qt::ElideRight);
+    lstTeams->setMinimumSize(480, 260);
 
     cmdOk = new QPushButton(QStringLiteral("Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
@@ -49,9 +108,20 @@ frmPickTeam::frmPickTeam(QWidget* parent) : QDialog(parent)
 
 frmPickTeam::~frmPickTeam() = default;
 
-QString frmPickTeam::LineText(const clsTeam& team)
+QString frmPickTeam::LineText(const QString& name, const QString& idText)
 {
-    return team.TeamName() + QString(5, QLatin1Char('\t')) + QStringLiteral("TEAM ID: ") + team.TeamID().displayText();
+    return name + QString(5, QLatin1Char('\t')) + QStringLiteral("TEAM ID: ") + idText;
+}
+
+void FitListWidth(QListWidget* list, int widestName)
+{
+    // Wide enough for the longest name and the identifier, within reason; longer names are cut
+    // with an ellipsis and the window can still be widened.
+    const QFontMetrics metrics = list->fontMetrics();
+    const int widestRest = metrics.horizontalAdvance(ListLineDelegate::RestPart(list->item(0)->text()));
+    const int wanted = ListLineDelegate::WidthFor(metrics, widestName, widestRest) +
+                       list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
+    list->setMinimumWidth(qBound(480, wanted, 900));
 }
 
 bool frmPickTeam::Load()
@@ -71,19 +141,25 @@ bool frmPickTeam::Load()
 
     const int count = static_cast<int>(rows.size());
     progress.setCount(count);
-    cTeams.clear();
-    cTeams.reserve(count);
     lstTeams->setUpdatesEnabled(false);
+    const QFontMetrics metrics = lstTeams->fontMetrics();
+    int widestName = 0;
     int done = 0;
     for (const QSqlRecord& row : rows) {
-        auto TeamClass = std::make_shared<clsTeam>(RecordId::fromText(row.value(0).toString()), row.value(1).toString());
-        auto* item = new QListWidgetItem(LineText(*TeamClass));
-        item->setData(Qt::UserRole, QVariant::fromValue(TeamClass->TeamID()));
+        // The identifier stays in its stored text form here: turning thousands of them into
+        // local date-times would cost far more than the whole list. Only the chosen entry
+        // becomes a record.
+        const QString idText = row.value(0).toString();
+        const QString name = row.value(1).toString();
+        auto* item = new QListWidgetItem(LineText(name, idText));
+        item->setData(kIdRole, idText);
+        item->setData(kNameRole, name);
         lstTeams->addItem(item);
-        cTeams.insert(TeamClass->TeamID().text(), TeamClass);
+        widestName = qMax(widestName, metrics.horizontalAdvance(name));
         progress.step(++done);
     }
     lstTeams->setUpdatesEnabled(true);
+    FitListWidth(lstTeams, widestName);
     lstTeams->setCurrentRow(0);
     return true;
 }
@@ -96,11 +172,10 @@ void frmPickTeam::cmdOk_Click()
                QStringLiteral("Teams"));
         return;
     }
-    const auto found = cTeams.constFind(item->data(Qt::UserRole).value<RecordId>().text());
-    if (found == cTeams.constEnd())
+    const RecordId id = RecordId::fromText(item->data(kIdRole).toString());
+    if (id.isNull())
         return;
-    pubPicked = found.value();
-    cTeams.clear();
+    pubPicked = std::make_shared<clsTeam>(id, item->data(kNameRole).toString());
     pubOK = true;
     QDialog::done(QDialog::Accepted);
 }
@@ -114,7 +189,6 @@ void frmPickTeam::accept()
 // Cancel, Escape and the title-bar close box all end here.
 void frmPickTeam::reject()
 {
-    cTeams.clear();
     pubOK = false;
     QDialog::reject();
 }

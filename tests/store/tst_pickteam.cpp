@@ -49,7 +49,7 @@ private slots:
             QVERIFY(list);
             seen = ListLines(list);
             QCOMPARE(list->currentRow(), 0);
-            QCOMPARE(list->item(1)->data(Qt::UserRole).value<RecordId>(), b);
+            QCOMPARE(list->item(1)->data(Qt::UserRole).toString(), b.text());
             QCOMPARE(Child<QPushButton>(w, QStringLiteral("cmdOk"))->text(), QStringLiteral("Ok"));
             QCOMPARE(Child<QPushButton>(w, QStringLiteral("cmdCancel"))->text(), QStringLiteral("Cancel"));
             QTest::mouseClick(Child<QPushButton>(w, QStringLiteral("cmdCancel")), Qt::LeftButton);

@@ -47,9 +47,10 @@ bool Run(Command command)
     });
 }
 
-QString FocusName()
+// The box that has the focus within the window (the window itself may not be active yet).
+QString FocusName(QWidget* w)
 {
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    return w->focusWidget() ? w->focusWidget()->objectName() : QString();
 }
 }  // namespace
 
@@ -90,7 +91,7 @@ private slots:
             ok = Child<QPushButton>(w, QStringLiteral("cmdOk"))->text();
             cancel = Child<QPushButton>(w, QStringLiteral("cmdCancel"))->text();
             maxLength = Child<QLineEdit>(w, QStringLiteral("txtPlayerNumber"))->maxLength();
-            focus = FocusName();
+            focus = FocusName(w);
         };
         auto seen = DriveWindows({ChooseRow(QStringLiteral("lstTeams"), 1), Then(look, TypePlayer(QStringLiteral("7"), QStringLiteral("Ann"))),
                                   TypePlayer(QStringLiteral("12"), QStringLiteral("Bea")),
@@ -191,7 +192,7 @@ private slots:
         QList<Step> steps{ChooseRow(QStringLiteral("lstTeams"), 0), [&](QWidget* w) {
                               TypePlayer(number, name)(w);
                               stillOpen = w->isVisible();
-                              focusAfter = FocusName();
+                              focusAfter = FocusName(w);
                               if (stillOpen)
                                   Click(QStringLiteral("cmdCancel"))(w);
                           }};

@@ -90,7 +90,7 @@ private slots:
                 label = Child<QLabel>(w, QStringLiteral("lblCaptionForName"))->text();
                 ok = Child<QPushButton>(w, QStringLiteral("cmdOk"))->text();
                 cancel = Child<QPushButton>(w, QStringLiteral("cmdCancel"))->text();
-                focus = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+                focus = w->focusWidget() ? w->focusWidget()->objectName() : QString();
             },
             TypeTeam(name))});
         QVERIFY(Run(Command::Add));
@@ -124,7 +124,7 @@ private slots:
         DriveWindows({[&](QWidget* w) {
             QTest::mouseClick(Child<QPushButton>(w, QStringLiteral("cmdOk")), Qt::LeftButton);
             stillOpen = w->isVisible();
-            focusAfter = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+            focusAfter = w->focusWidget() ? w->focusWidget()->objectName() : QString();
             QTest::mouseClick(Child<QPushButton>(w, QStringLiteral("cmdCancel")), Qt::LeftButton);
         }});
         QVERIFY(Run(Command::Add));
