@@ -1,6 +1,7 @@
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
+#include "shell/CProgressBar.h"
 #include "shell/MsgBox.h"
 #include "shell/mConstants.h"
 #include "store/clsTeam.h"
@@ -40,9 +41,9 @@ private slots:
         TestApp app;
         const RecordId a = app.addTeam(QStringLiteral("Falcons"));
         const RecordId b = app.addTeam(QStringLiteral("Herons"));
+        pubProgress().setMax(100);
         QStringList seen;
         QString title;
-        QString status;
         auto ran = OnNextModal([&](QWidget* w) {
             title = w->windowTitle();
             auto* list = Child<QListWidget>(w, QStringLiteral("lstTeams"));
@@ -59,6 +60,9 @@ private slots:
         QCOMPARE(title, QStringLiteral("Please Choose the Home Team"));
         QCOMPARE(seen, (QStringList{TeamLine(QStringLiteral("Falcons"), a), TeamLine(QStringLiteral("Herons"), b)}));
         QVERIFY(!pubOK);
+        // The gauge was sized to the rows and is back at rest, as is the status line.
+        QCOMPARE(pubProgress().max(), 2);
+        QCOMPARE(pubProgress().value(), 0);
         QCOMPARE(StatusText(), QString());
     }
 
@@ -66,25 +70,31 @@ private slots:
     void choosingReturnsThatTeam_data()
     {
         QTest::addColumn<int>("row");
-        QTest::addColumn<bool>("useEnter");
-        QTest::newRow("Enter takes the preselected first line") << 0 << true;
-        QTest::newRow("Ok on the second of two same-named teams") << 1 << false;
-        QTest::newRow("Ok on the first of two same-named teams") << 0 << false;
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Enter takes the preselected first line") << 0 << QStringLiteral("enter");
+        QTest::newRow("Ok on the second of two same-named teams") << 1 << QStringLiteral("ok");
+        QTest::newRow("Ok on the first of two same-named teams") << 0 << QStringLiteral("ok");
+        QTest::newRow("double-click on the second line") << 1 << QStringLiteral("double-click");
     }
 
     void choosingReturnsThatTeam()
     {
         QFETCH(int, row);
-        QFETCH(bool, useEnter);
+        QFETCH(QString, how);
         TestApp app;
         const QList<RecordId> ids{app.addTeam(QStringLiteral("Twins")), app.addTeam(QStringLiteral("Twins"))};
         auto ran = OnNextModal([&](QWidget* w) {
             auto* list = Child<QListWidget>(w, QStringLiteral("lstTeams"));
-            if (useEnter) {
+            if (how == QStringLiteral("enter")) {
                 QTest::keyClick(list, Qt::Key_Return);
                 return;
             }
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+            const QPoint at = list->visualItemRect(list->item(row)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            if (how == QStringLiteral("double-click")) {
+                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+                return;
+            }
             QTest::mouseClick(Child<QPushButton>(w, QStringLiteral("cmdOk")), Qt::LeftButton);
         });
         QVERIFY(PickTeam(QStringLiteral("Teams")));

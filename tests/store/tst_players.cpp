@@ -326,6 +326,24 @@ private slots:
         QCOMPARE(after[1], (QVariantList{twin.text(), team.text(), QStringLiteral("Anna O'Hara"), 10}));
     }
 
+    // Enter in both choosers takes the preselected first lines: first team, then its first player.
+    void enterTakesTheFirstLines()
+    {
+        TestApp app;
+        const RecordId first = app.addTeam(QStringLiteral("First"));
+        const RecordId second = app.addTeam(QStringLiteral("Second"));
+        app.addPlayer(second, QStringLiteral("Sam"), 5);
+        app.addPlayer(first, QStringLiteral("Fay"), 1);
+        app.addPlayer(first, QStringLiteral("Flo"), 2);
+        QString shownName;
+        auto seen = DriveWindows({Key(Qt::Key_Return), Key(Qt::Key_Return),
+                                  Then([&](QWidget* w) { shownName = Child<QLineEdit>(w, QStringLiteral("txtPlayerName"))->text(); },
+                                       Click(QStringLiteral("cmdCancel")))});
+        QVERIFY(Run(Command::Edit));
+        QCOMPARE(seen->windows, (QStringList{QStringLiteral("frmPickTeam"), QStringLiteral("frmPickPlayer"), QStringLiteral("frmPlayer")}));
+        QCOMPARE(shownName, QStringLiteral("Fay"));
+    }
+
     void deleteRemovesExactlyOnePlayer()
     {
         TestApp app;
