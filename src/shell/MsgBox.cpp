@@ -47,7 +47,14 @@ QMessageBox::StandardButton MsgBox(const QString& prompt, QMessageBox::StandardB
     // A Yes/No question must not be answered by the title-bar close box as if it were Yes.
     if (buttons.testFlag(QMessageBox::No))
         box.setEscapeButton(QMessageBox::No);
+    // A command may be showing the busy pointer; the user has to answer this, so the normal
+    // pointer stands over it until it is answered.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int answer = box.exec();
+    if (busy)
+        QApplication::restoreOverrideCursor();
     const auto pressed = box.standardButton(box.clickedButton());
     if (pressed != QMessageBox::NoButton)
         return pressed;

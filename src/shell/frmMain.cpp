@@ -296,8 +296,8 @@ void frmMain::cmdToolBar_Click(int index)
 
 void frmMain::mnuAddTeam_Click()
 {
-    RunCommand([] {
-        BusyPointer busy;
+    RunCommand([this] {
+        BusyPointer busy(this);
         ReleaseTeamOnExit release;
         pubTeam().MakeNewTeam();
     });
@@ -305,8 +305,8 @@ void frmMain::mnuAddTeam_Click()
 
 void frmMain::mnuAddPlayer_Click()
 {
-    RunCommand([] {
-        BusyPointer busy;
+    RunCommand([this] {
+        BusyPointer busy(this);
         ReleasePlayerOnExit release;
         pubPlayer().AddNewPlayer();
     });
@@ -314,8 +314,8 @@ void frmMain::mnuAddPlayer_Click()
 
 void frmMain::mnuStartMatch_Click()
 {
-    RunCommand([] {
-        BusyPointer busy;
+    RunCommand([this] {
+        BusyPointer busy(this);
         clsMatch().StartNewMatch();
     });
 }
@@ -347,8 +347,8 @@ void frmMain::mnuDelPlayer_Click()
 
 void frmMain::mnuMatch_Click()
 {
-    RunCommand([] {
-        BusyPointer busy;
+    RunCommand([this] {
+        BusyPointer busy(this);
         clsMatch().PickMatch();
     });
 }
@@ -356,7 +356,7 @@ void frmMain::mnuMatch_Click()
 void frmMain::mnuTips_Click()
 {
     RunCommand([this] {
-        BusyPointer busy;
+        BusyPointer busy(this);
         frmTip tip(this);
         tip.exec();
     });

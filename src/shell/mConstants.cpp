@@ -155,6 +155,29 @@ bool RunCommand(const std::function<void()>& command)
     return false;
 }
 
+BusyPointer::BusyPointer(QWidget* window) : m_window(window)
+{
+    if (!window)
+        return;
+    m_windowHadCursor = window->testAttribute(Qt::WA_SetCursor);
+    m_previousShape = window->cursor().shape();
+    window->setCursor(Qt::WaitCursor);
+}
+
+BusyPointer::~BusyPointer()
+{
+    if (m_override) {
+        QApplication::restoreOverrideCursor();
+        return;
+    }
+    if (!m_window)
+        return;
+    if (m_windowHadCursor)
+        m_window->setCursor(m_previousShape);
+    else
+        m_window->unsetCursor();
+}
+
 void Beep()
 {
     ++beeps();

@@ -67,10 +67,20 @@ private:
 class BusyPointer
 {
 public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    // Over the whole application, for work that runs to its end inside one event.
+    BusyPointer() : m_override(true) { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    // Over one window only, for a command that goes on to open windows of its own: those keep the
+    // normal pointer, since the user has to work in them.
+    explicit BusyPointer(QWidget* window);
+    ~BusyPointer();
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    bool m_override = false;
+    QPointer<QWidget> m_window;
+    bool m_windowHadCursor = false;
+    Qt::CursorShape m_previousShape = Qt::ArrowCursor;
 };
 
 // Runs a user command. A database failure (or any other error) is shown with the engine's own

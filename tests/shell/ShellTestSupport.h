@@ -47,8 +47,16 @@ private:
         if (!modal || !modal->isVisible() || modal == m_last)
             return;
         m_last = modal;
+        // The command waits over the main window only: the window it opens must keep the normal
+        // pointer, or the user could not tell that it is waiting for them.
         const QCursor* cursor = QApplication::overrideCursor();
-        m_seen.push_back({modal->windowTitle(), modal->objectName(), cursor && cursor->shape() == Qt::WaitCursor});
+        bool mainBusy = false;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("frmMain"))
+                mainBusy = w->testAttribute(Qt::WA_SetCursor) && w->cursor().shape() == Qt::WaitCursor;
+        }
+        const bool appBusy = cursor && cursor->shape() == Qt::WaitCursor;
+        m_seen.push_back({modal->windowTitle(), modal->objectName(), mainBusy && !appBusy});
         if (m_respond) {
             m_respond(modal);
         } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {

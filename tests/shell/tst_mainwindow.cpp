@@ -212,7 +212,7 @@ private slots:
             MsgBoxHook::setNextAnswer(QMessageBox::No);
             ModalWatch watch;
             press();
-            pointerRight = pointerRight && QApplication::overrideCursor() == nullptr;
+            pointerRight = pointerRight && QApplication::overrideCursor() == nullptr && main->cursor().shape() != Qt::WaitCursor;
             for (const auto& seen : watch.seen())
                 pointerRight = pointerRight && seen.busyPointer == busy;
             return Seen(watch.titles(), MsgBoxHook::prompts());
@@ -259,6 +259,7 @@ private slots:
         ModalWatch watch;
         Child<QAction>(main, menu)->trigger();
         QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(main->cursor().shape() != Qt::WaitCursor);
         for (const auto& seen : watch.seen())
             QVERIFY2(seen.busyPointer == busy, qPrintable(seen.title));
         // Whatever was shown was cancelled: the roster is as it was.
@@ -275,6 +276,7 @@ private slots:
         QCOMPARE(watch.titles(), QStringList{QStringLiteral("Tip of the Day")});
         QVERIFY(watch.seen().first().busyPointer);
         QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(main->cursor().shape() != Qt::WaitCursor);
     }
 
     void statusLineAndGaugeFollowALongOperation()
