@@ -12,9 +12,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
-
 #include <memory>
 
 namespace {
@@ -45,8 +43,10 @@ public:
                     {Bind(id), QStringLiteral("Team number %1 of the league").arg(i)});
         }
         for (int i = 0; i < playersOfFirstTeam; ++i)
-            Execute(QStringLiteral("INSERT INTO PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) VALUES (?, ?, ?, ?)"),
-                    {Bind(NewRecordId(RecordKind::Player)), Bind(m_firstTeam), QStringLiteral("Player %1").arg(i), i % 100});
+            Execute(
+                QStringLiteral("INSERT INTO PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) VALUES (?, ?, ?, ?)"),
+                {Bind(NewRecordId(RecordKind::Player)), Bind(m_firstTeam), QStringLiteral("Player %1").arg(i),
+                 i % 100});
         transaction.commit();
     }
 
@@ -87,7 +87,7 @@ void BM_PlayerChooser1000(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PlayerChooser1000)->Unit(benchmark::kMillisecond);
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

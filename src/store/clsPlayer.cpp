@@ -18,7 +18,7 @@ RecordId TakePickedPlayerId()
     pubPicked.reset();
     return player ? player->PlayerID() : RecordId();
 }
-}  // namespace
+} // namespace
 
 void clsPlayer::AddNewPlayer()
 {
@@ -60,7 +60,8 @@ void clsPlayer::Delete()
     m_name = rows.front().value(0).toString();
 
     if (MsgBox(QStringLiteral("Are you sure you would like to delete ") + m_name + QStringLiteral("?"),
-               QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon, QStringLiteral("Delete")) != QMessageBox::Yes)
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon, QStringLiteral("Delete"))
+        != QMessageBox::Yes)
         return;
 
     // The player's recorded actions and games stay, so that past reports still add up.
@@ -75,8 +76,8 @@ void clsPlayer::Update()
     m_id = TakePickedPlayerId();
     if (m_id.isNull())
         return;
-    const auto rows = SelectAll(QStringLiteral("SELECT TEAMID, PLAYERNAME, PLAYERNUMBER FROM PLAYER WHERE PLAYERID = ?"),
-                                {Bind(m_id)});
+    const auto rows = SelectAll(
+        QStringLiteral("SELECT TEAMID, PLAYERNAME, PLAYERNUMBER FROM PLAYER WHERE PLAYERID = ?"), {Bind(m_id)});
     if (rows.empty())
         return;
     m_teamId = RecordId::fromText(rows.front().value(0).toString());

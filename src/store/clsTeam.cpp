@@ -24,7 +24,7 @@ bool StoredTeamName(const RecordId& id, QString* name)
     *name = rows.front().value(0).toString();
     return true;
 }
-}  // namespace
+} // namespace
 
 void clsTeam::MakeNewTeam()
 {
@@ -51,7 +51,8 @@ void clsTeam::Delete()
         return;
 
     if (MsgBox(QStringLiteral("Are you sure you would like to delete ") + m_name + QStringLiteral("?"),
-               QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon, QStringLiteral("Delete")) != QMessageBox::Yes)
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon, QStringLiteral("Delete"))
+        != QMessageBox::Yes)
         return;
 
     // A team never goes without its players, nor its players without the team.

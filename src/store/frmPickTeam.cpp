@@ -16,7 +16,7 @@
 namespace {
 constexpr int kColumnGap = 24;
 constexpr int kTextMargin = 4;
-}  // namespace
+} // namespace
 
 QString ListLineDelegate::NamePart(const QString& line)
 {
@@ -47,8 +47,8 @@ void ListLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const QRect area = opt.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
     const QString rest = RestPart(line);
     const int restWidth = opt.fontMetrics.horizontalAdvance(rest);
-    const QString name =
-        opt.fontMetrics.elidedText(NamePart(line), Qt::ElideRight, qMax(0, area.width() - restWidth - kColumnGap));
+    const QString name
+        = opt.fontMetrics.elidedText(NamePart(line), Qt::ElideRight, qMax(0, area.width() - restWidth - kColumnGap));
     painter->save();
     painter->setPen(opt.palette.color(opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled,
                                       opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
@@ -119,8 +119,8 @@ void FitListWidth(QListWidget* list, int widestName)
     // with an ellipsis and the window can still be widened.
     const QFontMetrics metrics = list->fontMetrics();
     const int widestRest = metrics.horizontalAdvance(ListLineDelegate::RestPart(list->item(0)->text()));
-    const int wanted = ListLineDelegate::WidthFor(metrics, widestName, widestRest) +
-                       list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
+    const int wanted = ListLineDelegate::WidthFor(metrics, widestName, widestRest)
+        + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
     list->setMinimumWidth(qBound(480, wanted, 900));
 }
 

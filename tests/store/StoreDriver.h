@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-
 #include <functional>
 #include <memory>
 
@@ -18,7 +17,8 @@ namespace roster_test {
 using Step = std::function<void(QWidget*)>;
 
 // What the chain saw: each window's object name and title, in order.
-struct Seen {
+struct Seen
+{
     QStringList windows;
     QStringList titles;
 };
@@ -162,4 +162,4 @@ inline QStringList ListLines(QWidget* w, const QString& list)
     return lines;
 }
 
-}  // namespace roster_test
+} // namespace roster_test

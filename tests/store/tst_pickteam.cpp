@@ -1,11 +1,10 @@
-#include "support/Fixture.h"
-#include "support/TestMain.h"
-
 #include "shell/CProgressBar.h"
 #include "shell/MsgBox.h"
 #include "shell/mConstants.h"
 #include "store/clsTeam.h"
 #include "store/frmPickTeam.h"
+#include "support/Fixture.h"
+#include "support/TestMain.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -24,17 +23,14 @@ QStringList ListLines(QListWidget* list)
         lines << list->item(i)->text();
     return lines;
 }
-}  // namespace
+} // namespace
 
 class TestPickTeam : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        QCOMPARE(VisibleTopLevels(), QStringList());
-    }
+    void cleanup() { QCOMPARE(VisibleTopLevels(), QStringList()); }
 
     void showsEveryTeamOnItsOwnLine()
     {
@@ -158,7 +154,7 @@ private slots:
             list->clearSelection();
             list->setCurrentItem(nullptr);
             QTest::mouseClick(Child<QPushButton>(w, QStringLiteral("cmdOk")), Qt::LeftButton);
-            QVERIFY(w->isVisible());  // stays open
+            QVERIFY(w->isVisible()); // stays open
             list->setCurrentRow(0);
             QTest::mouseClick(Child<QPushButton>(w, QStringLiteral("cmdOk")), Qt::LeftButton);
         });

@@ -1,10 +1,9 @@
 #include "StoreDriver.h"
-#include "support/TestMain.h"
-
 #include "shell/MsgBox.h"
 #include "shell/mConstants.h"
 #include "store/clsPlayer.h"
 #include "store/frmPickPlayer.h"
+#include "support/TestMain.h"
 
 #include <QLabel>
 #include <QSet>
@@ -52,7 +51,7 @@ QString FocusName(QWidget* w)
 {
     return w->focusWidget() ? w->focusWidget()->objectName() : QString();
 }
-}  // namespace
+} // namespace
 
 Q_DECLARE_METATYPE(QList<roster_test::Step>)
 
@@ -61,15 +60,12 @@ class TestPlayers : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        NewTest();
-    }
+    void init() { NewTest(); }
 
     void cleanup()
     {
         QCOMPARE(VisibleTopLevels(), QStringList());
-        QCOMPARE(PendingSteps(), 0);  // every window the test expected did open
+        QCOMPARE(PendingSteps(), 0); // every window the test expected did open
         NewTest();
     }
 
@@ -93,12 +89,15 @@ private slots:
             maxLength = Child<QLineEdit>(w, QStringLiteral("txtPlayerNumber"))->maxLength();
             focus = FocusName(w);
         };
-        auto seen = DriveWindows({ChooseRow(QStringLiteral("lstTeams"), 1), Then(look, TypePlayer(QStringLiteral("7"), QStringLiteral("Ann"))),
+        auto seen = DriveWindows({ChooseRow(QStringLiteral("lstTeams"), 1),
+                                  Then(look, TypePlayer(QStringLiteral("7"), QStringLiteral("Ann"))),
                                   TypePlayer(QStringLiteral("12"), QStringLiteral("Bea")),
-                                  TypePlayer(QStringLiteral("3"), QStringLiteral("Cat")), Click(QStringLiteral("cmdCancel"))});
+                                  TypePlayer(QStringLiteral("3"), QStringLiteral("Cat")),
+                                  Click(QStringLiteral("cmdCancel"))});
         QVERIFY(Run(Command::Add));
-        QCOMPARE(seen->titles, (QStringList{QStringLiteral("Please Choose Team to Add to"), QStringLiteral("Player"),
-                                            QStringLiteral("Player"), QStringLiteral("Player"), QStringLiteral("Player")}));
+        QCOMPARE(seen->titles,
+                 (QStringList{QStringLiteral("Please Choose Team to Add to"), QStringLiteral("Player"),
+                              QStringLiteral("Player"), QStringLiteral("Player"), QStringLiteral("Player")}));
         QCOMPARE(numLabel, QStringLiteral("Player's Number:"));
         QCOMPARE(nameLabel, QStringLiteral("Player's Name:"));
         QCOMPARE(ok, QStringLiteral("Add Player"));
@@ -106,7 +105,8 @@ private slots:
         QCOMPARE(maxLength, 2);
         QCOMPARE(focus, QStringLiteral("txtPlayerNumber"));
 
-        const Rows players = app.rows(QStringLiteral("SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM PLAYER ORDER BY rowid"));
+        const Rows players
+            = app.rows(QStringLiteral("SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM PLAYER ORDER BY rowid"));
         QCOMPARE(players.size(), 3);
         QSet<QString> ids;
         for (const auto& row : players) {
@@ -133,8 +133,8 @@ private slots:
         QTest::newRow("Done after one player") << 1 << Click(QStringLiteral("cmdCancel"));
         QTest::newRow("close box after one player") << 1 << CloseBox();
         QTest::newRow("close box after two players") << 2 << CloseBox();
-        QTest::newRow("Done with the boxes filled") << 1
-                                                   << TypePlayer(QStringLiteral("9"), QStringLiteral("Zed"), QStringLiteral("cmdCancel"));
+        QTest::newRow("Done with the boxes filled")
+            << 1 << TypePlayer(QStringLiteral("9"), QStringLiteral("Zed"), QStringLiteral("cmdCancel"));
     }
 
     void endingTheAddingStoresNothingMore()
@@ -166,16 +166,17 @@ private slots:
         const QString namePrompt = QStringLiteral("Please fill in the Player's Name.");
         QTest::newRow("both empty") << QString() << QString() << numberPrompt << QStringLiteral("Player Number")
                                     << QStringLiteral("txtPlayerNumber");
-        QTest::newRow("number empty") << QString() << QStringLiteral("Ann") << numberPrompt << QStringLiteral("Player Number")
-                                      << QStringLiteral("txtPlayerNumber");
+        QTest::newRow("number empty") << QString() << QStringLiteral("Ann") << numberPrompt
+                                      << QStringLiteral("Player Number") << QStringLiteral("txtPlayerNumber");
         QTest::newRow("name empty") << QStringLiteral("7") << QString() << namePrompt << QStringLiteral("Player's Name")
                                     << QStringLiteral("txtPlayerName");
-        QTest::newRow("letters only in the number") << QStringLiteral("ab") << QStringLiteral("Ann") << numberPrompt
-                                                    << QStringLiteral("Player Number") << QStringLiteral("txtPlayerNumber");
+        QTest::newRow("letters only in the number")
+            << QStringLiteral("ab") << QStringLiteral("Ann") << numberPrompt << QStringLiteral("Player Number")
+            << QStringLiteral("txtPlayerNumber");
         QTest::newRow("lone minus sign") << QStringLiteral("-") << QStringLiteral("Ann") << numberPrompt
                                          << QStringLiteral("Player Number") << QStringLiteral("txtPlayerNumber");
-        QTest::newRow("name of blanks is accepted") << QStringLiteral("7") << QStringLiteral("   ") << QString() << QString()
-                                                    << QString();
+        QTest::newRow("name of blanks is accepted")
+            << QStringLiteral("7") << QStringLiteral("   ") << QString() << QString() << QString();
     }
 
     void playerWindowChecks()
@@ -197,12 +198,13 @@ private slots:
                                   Click(QStringLiteral("cmdCancel"))(w);
                           }};
         if (prompt.isEmpty())
-            steps << Click(QStringLiteral("cmdCancel"));  // the next, empty window: Done
+            steps << Click(QStringLiteral("cmdCancel")); // the next, empty window: Done
         DriveWindows(steps);
         QVERIFY(Run(Command::Add));
         if (prompt.isEmpty()) {
             QVERIFY(MsgBoxHook::asked().isEmpty());
-            QCOMPARE(app.rows(QStringLiteral("SELECT PLAYERNAME, PLAYERNUMBER FROM PLAYER")), (Rows{{name, number.toInt()}}));
+            QCOMPARE(app.rows(QStringLiteral("SELECT PLAYERNAME, PLAYERNUMBER FROM PLAYER")),
+                     (Rows{{name, number.toInt()}}));
             return;
         }
         QVERIFY(stillOpen);
@@ -285,7 +287,8 @@ private slots:
                                   Then([&](QWidget* w) { lines = ListLines(w, QStringLiteral("lstPlayers")); },
                                        Click(QStringLiteral("cmdCancel")))});
         QVERIFY(Run(Command::Edit));
-        QCOMPARE(seen->titles, (QStringList{QStringLiteral("Choose Team that the Player is on"), QStringLiteral("Players")}));
+        QCOMPARE(seen->titles,
+                 (QStringList{QStringLiteral("Choose Team that the Player is on"), QStringLiteral("Players")}));
         QCOMPARE(lines, QStringList{PlayerLine(name, number, players[0][0].toString())});
         QCOMPARE(StatusText(), QString());
     }
@@ -312,10 +315,13 @@ private slots:
                                       },
                                       TypePlayer(QStringLiteral("10"), QStringLiteral("Anna O'Hara")))});
         QVERIFY(Run(Command::Edit));
-        QCOMPARE(seen->titles, (QStringList{QStringLiteral("Choose Team that the Player is on"), QStringLiteral("Players"),
-                                            QStringLiteral("Player")}));
+        QCOMPARE(seen->titles,
+                 (QStringList{QStringLiteral("Choose Team that the Player is on"), QStringLiteral("Players"),
+                              QStringLiteral("Player")}));
         // Same name and number, still two lines told apart by the identifier.
-        QCOMPARE(lines, (QStringList{PlayerLine(QStringLiteral("Ann"), 7, ann.text()), PlayerLine(QStringLiteral("Ann"), 7, twin.text())}));
+        QCOMPARE(lines,
+                 (QStringList{PlayerLine(QStringLiteral("Ann"), 7, ann.text()),
+                              PlayerLine(QStringLiteral("Ann"), 7, twin.text())}));
         QCOMPARE(shownNumber, QStringLiteral("7"));
         QCOMPARE(shownName, QStringLiteral("Ann"));
         QCOMPARE(ok, QStringLiteral("&Update"));
@@ -336,11 +342,14 @@ private slots:
         app.addPlayer(first, QStringLiteral("Fay"), 1);
         app.addPlayer(first, QStringLiteral("Flo"), 2);
         QString shownName;
-        auto seen = DriveWindows({Key(Qt::Key_Return), Key(Qt::Key_Return),
-                                  Then([&](QWidget* w) { shownName = Child<QLineEdit>(w, QStringLiteral("txtPlayerName"))->text(); },
-                                       Click(QStringLiteral("cmdCancel")))});
+        auto seen = DriveWindows(
+            {Key(Qt::Key_Return), Key(Qt::Key_Return),
+             Then([&](QWidget* w) { shownName = Child<QLineEdit>(w, QStringLiteral("txtPlayerName"))->text(); },
+                  Click(QStringLiteral("cmdCancel")))});
         QVERIFY(Run(Command::Edit));
-        QCOMPARE(seen->windows, (QStringList{QStringLiteral("frmPickTeam"), QStringLiteral("frmPickPlayer"), QStringLiteral("frmPlayer")}));
+        QCOMPARE(
+            seen->windows,
+            (QStringList{QStringLiteral("frmPickTeam"), QStringLiteral("frmPickPlayer"), QStringLiteral("frmPlayer")}));
         QCOMPARE(shownName, QStringLiteral("Fay"));
     }
 
@@ -418,7 +427,7 @@ private slots:
         QVERIFY(Run(static_cast<Command>(command)));
         QCOMPARE(seen->windows.size(), steps.size());
         if (answer == QMessageBox::NoButton)
-            QVERIFY(!pubOK);  // the last window was cancelled
+            QVERIFY(!pubOK); // the last window was cancelled
         QCOMPARE(Teams(app), teams);
         QCOMPARE(Players(app), players);
         QCOMPARE(MsgBoxHook::asked().size(), answer == QMessageBox::NoButton ? 0 : 1);
@@ -442,7 +451,7 @@ private slots:
         const Rows teams = Teams(app);
         const Rows players = Players(app);
         MsgBoxHook::setNextAnswer(QMessageBox::Ok);
-        MsgBoxHook::setNextAnswer(QMessageBox::Yes);  // would delete, were the command to go on
+        MsgBoxHook::setNextAnswer(QMessageBox::Yes); // would delete, were the command to go on
         auto seen = DriveWindows({ChooseRow(QStringLiteral("lstTeams"), 0)});
         QVERIFY(Run(static_cast<Command>(command)));
         QCOMPARE(seen->windows, QStringList{QStringLiteral("frmPickTeam")});
@@ -503,7 +512,8 @@ private slots:
         app.addTeam(QStringLiteral("Falcons"));
         Execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON PLAYER WHEN NEW.PLAYERNAME = 'Bad' "
                                "BEGIN SELECT RAISE(ABORT, 'disk says no'); END"));
-        auto seen = DriveWindows({ChooseRow(QStringLiteral("lstTeams"), 0), TypePlayer(QStringLiteral("1"), QStringLiteral("Good")),
+        auto seen = DriveWindows({ChooseRow(QStringLiteral("lstTeams"), 0),
+                                  TypePlayer(QStringLiteral("1"), QStringLiteral("Good")),
                                   TypePlayer(QStringLiteral("2"), QStringLiteral("Bad"))});
         QVERIFY(!Run(Command::Add));
         QCOMPARE(seen->windows.size(), 3);

@@ -1,10 +1,9 @@
 #include "StoreDriver.h"
-#include "support/TestMain.h"
-
 #include "shell/MsgBox.h"
 #include "shell/mConstants.h"
 #include "store/clsTeam.h"
 #include "store/frmPickTeam.h"
+#include "support/TestMain.h"
 
 #include <QLabel>
 
@@ -45,7 +44,7 @@ bool Run(Command command)
         }
     });
 }
-}  // namespace
+} // namespace
 
 Q_DECLARE_METATYPE(QList<roster_test::Step>)
 
@@ -54,15 +53,12 @@ class TestTeams : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        NewTest();
-    }
+    void init() { NewTest(); }
 
     void cleanup()
     {
         QCOMPARE(VisibleTopLevels(), QStringList());
-        QCOMPARE(PendingSteps(), 0);  // every window the test expected did open
+        QCOMPARE(PendingSteps(), 0); // every window the test expected did open
         NewTest();
     }
 
@@ -156,15 +152,17 @@ private slots:
         const Rows playersBefore = Players(app);
 
         QString shownName, ok, cancel;
-        auto seen = DriveWindows({ChooseRow(QStringLiteral("lstTeams"), 1), Then(
-                                                                                 [&](QWidget* w) {
-                                                                                     shownName = Child<QLineEdit>(w, QStringLiteral("txtTeamName"))->text();
-                                                                                     ok = Child<QPushButton>(w, QStringLiteral("cmdOk"))->text();
-                                                                                     cancel = Child<QPushButton>(w, QStringLiteral("cmdCancel"))->text();
-                                                                                 },
-                                                                                 TypeTeam(QStringLiteral("Beta O'Neill")))});
+        auto seen = DriveWindows({ChooseRow(QStringLiteral("lstTeams"), 1),
+                                  Then(
+                                      [&](QWidget* w) {
+                                          shownName = Child<QLineEdit>(w, QStringLiteral("txtTeamName"))->text();
+                                          ok = Child<QPushButton>(w, QStringLiteral("cmdOk"))->text();
+                                          cancel = Child<QPushButton>(w, QStringLiteral("cmdCancel"))->text();
+                                      },
+                                      TypeTeam(QStringLiteral("Beta O'Neill")))});
         QVERIFY(Run(Command::Rename));
-        QCOMPARE(seen->titles, (QStringList{QStringLiteral("Please Choose the Team to Update"), QStringLiteral("Team")}));
+        QCOMPARE(seen->titles,
+                 (QStringList{QStringLiteral("Please Choose the Team to Update"), QStringLiteral("Team")}));
         QCOMPARE(shownName, QStringLiteral("Beta"));
         QCOMPARE(ok, QStringLiteral("&Update"));
         QCOMPARE(cancel, QStringLiteral("&Cancel"));
@@ -211,7 +209,7 @@ private slots:
     {
         QTest::addColumn<int>("command");
         QTest::addColumn<QList<Step>>("steps");
-        QTest::addColumn<int>("answer");  // to the delete question; NoButton when none is asked
+        QTest::addColumn<int>("answer"); // to the delete question; NoButton when none is asked
         const int none = QMessageBox::NoButton;
         const auto add = static_cast<int>(Command::Add);
         const auto rename = static_cast<int>(Command::Rename);
@@ -225,7 +223,8 @@ private slots:
         QTest::newRow("rename: chooser Cancel") << rename << QList<Step>{Click(cancel)} << none;
         QTest::newRow("rename: chooser Escape") << rename << QList<Step>{Key(Qt::Key_Escape)} << none;
         QTest::newRow("rename: chooser close box") << rename << QList<Step>{CloseBox()} << none;
-        QTest::newRow("rename: edit Cancel") << rename << QList<Step>{pick, TypeTeam(QStringLiteral("X"), cancel)} << none;
+        QTest::newRow("rename: edit Cancel")
+            << rename << QList<Step>{pick, TypeTeam(QStringLiteral("X"), cancel)} << none;
         QTest::newRow("rename: edit Escape") << rename << QList<Step>{pick, Key(Qt::Key_Escape)} << none;
         QTest::newRow("rename: edit close box") << rename << QList<Step>{pick, CloseBox()} << none;
         QTest::newRow("delete: chooser Cancel") << del << QList<Step>{Click(cancel)} << none;
@@ -252,7 +251,7 @@ private slots:
         QVERIFY(Run(static_cast<Command>(command)));
         QCOMPARE(seen->windows.size(), steps.size());
         if (answer == QMessageBox::NoButton)
-            QVERIFY(!pubOK);  // the last window was cancelled
+            QVERIFY(!pubOK); // the last window was cancelled
         QCOMPARE(Teams(app), teams);
         QCOMPARE(Players(app), players);
         QCOMPARE(MsgBoxHook::asked().size(), answer == QMessageBox::NoButton ? 0 : 1);
@@ -281,13 +280,19 @@ private slots:
     {
         QTest::addColumn<int>("command");
         QTest::addColumn<QString>("trigger");
-        QTest::newRow("add") << static_cast<int>(Command::Add)
-                             << QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON TEAM BEGIN SELECT RAISE(ABORT, 'disk says no'); END");
-        QTest::newRow("rename") << static_cast<int>(Command::Rename)
-                                << QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON TEAM BEGIN SELECT RAISE(ABORT, 'disk says no'); END");
+        QTest::newRow("add")
+            << static_cast<int>(Command::Add)
+            << QStringLiteral(
+                   "CREATE TRIGGER refuse BEFORE INSERT ON TEAM BEGIN SELECT RAISE(ABORT, 'disk says no'); END");
+        QTest::newRow("rename")
+            << static_cast<int>(Command::Rename)
+            << QStringLiteral(
+                   "CREATE TRIGGER refuse BEFORE UPDATE ON TEAM BEGIN SELECT RAISE(ABORT, 'disk says no'); END");
         // The players go in the second statement: the team must come back with them.
-        QTest::newRow("delete") << static_cast<int>(Command::Delete)
-                                << QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON PLAYER BEGIN SELECT RAISE(ABORT, 'disk says no'); END");
+        QTest::newRow("delete")
+            << static_cast<int>(Command::Delete)
+            << QStringLiteral(
+                   "CREATE TRIGGER refuse BEFORE DELETE ON PLAYER BEGIN SELECT RAISE(ABORT, 'disk says no'); END");
     }
 
     void refusedStatementIsReportedAndUndone()
