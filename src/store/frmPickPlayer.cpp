@@ -59,14 +59,17 @@ QString frmPickPlayer::LineText(const QString& name, int number, const QString& 
 
 bool frmPickPlayer::LoadTeam(const RecordId& teamId)
 {
-    BusyPointer busy;
     ProgressScope progress(QStringLiteral("Loading all the Players..."));
     CentreOnScreen(this);
 
     // Insertion order: the order in which the players were added.
-    const auto rows = SelectAll(QStringLiteral("SELECT PLAYERID, PLAYERNAME, PLAYERNUMBER FROM PLAYER "
-                                               "WHERE TEAMID = ? ORDER BY rowid"),
-                                {Bind(teamId)});
+    std::vector<QSqlRecord> rows;
+    {
+        BusyPointer busy;
+        rows = SelectAll(QStringLiteral("SELECT PLAYERID, PLAYERNAME, PLAYERNUMBER FROM PLAYER "
+                                        "WHERE TEAMID = ? ORDER BY rowid"),
+                         {Bind(teamId)});
+    }
     if (rows.empty()) {
         MsgBox(QStringLiteral("There are no Players on this team."), QMessageBox::Ok, QMessageBox::Information,
                QStringLiteral("Players"));
@@ -74,6 +77,8 @@ bool frmPickPlayer::LoadTeam(const RecordId& teamId)
         return false;
     }
 
+    // The message above is shown with the ordinary pointer; filling the list is the wait.
+    BusyPointer busy;
     const int count = static_cast<int>(rows.size());
     progress.setCount(count);
     m_teamId = teamId;

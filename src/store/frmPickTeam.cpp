@@ -126,12 +126,15 @@ void FitListWidth(QListWidget* list, int widestName)
 
 bool frmPickTeam::Load()
 {
-    BusyPointer busy;
     ProgressScope progress(QStringLiteral("Loading all the Teams..."));
     CentreOnScreen(this);
 
     // Insertion order: the order in which the teams were stored.
-    const auto rows = SelectAll(QStringLiteral("SELECT TEAMID, TEAMNAME FROM TEAM ORDER BY rowid"));
+    std::vector<QSqlRecord> rows;
+    {
+        BusyPointer busy;
+        rows = SelectAll(QStringLiteral("SELECT TEAMID, TEAMNAME FROM TEAM ORDER BY rowid"));
+    }
     if (rows.empty()) {
         MsgBox(QStringLiteral("There are no teams loaded."), QMessageBox::Ok, QMessageBox::Information,
                QStringLiteral("Teams"));
@@ -139,6 +142,8 @@ bool frmPickTeam::Load()
         return false;
     }
 
+    // The message above is shown with the ordinary pointer; filling the list is the wait.
+    BusyPointer busy;
     const int count = static_cast<int>(rows.size());
     progress.setCount(count);
     lstTeams->setUpdatesEnabled(false);
