@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QListWidgetItem>
 #include <QPushButton>
-
 #include <array>
 #include <optional>
 
@@ -18,7 +17,8 @@ namespace {
 
 // The stat texts the court screen passes, with the PLAY column each one fills. Column names
 // cannot be bound, so only these fixed names ever reach the statement text.
-struct StatColumn {
+struct StatColumn
+{
     const char* stat;
     const char* column;
 };
@@ -46,7 +46,7 @@ std::optional<QString> ColumnOf(const QString& strStat)
     return std::nullopt;
 }
 
-}  // namespace
+} // namespace
 
 void clsGame::PlayerOnClick(qint16 iIndex)
 {

@@ -24,8 +24,8 @@ std::optional<RecordId> ChooseTeam(const QString& caption)
     const std::shared_ptr<clsTeam> team = PickedTeam();
     if (!team)
         return std::nullopt;
-    const auto rows =
-        SelectAll(QStringLiteral("SELECT COUNT(TEAMID) AS PLAYERCOUNT FROM PLAYER WHERE TEAMID = ?"), {Bind(team->TeamID())});
+    const auto rows = SelectAll(QStringLiteral("SELECT COUNT(TEAMID) AS PLAYERCOUNT FROM PLAYER WHERE TEAMID = ?"),
+                                {Bind(team->TeamID())});
     if (rows.empty() || rows.front().value(0).toInt() == 0) {
         MsgBox(QStringLiteral("This Team has no Players. Please use another team."), QMessageBox::Ok,
                QMessageBox::NoIcon, QStringLiteral("Sidelines"));
@@ -34,7 +34,7 @@ std::optional<RecordId> ChooseTeam(const QString& caption)
     return team->TeamID();
 }
 
-}  // namespace
+} // namespace
 
 void clsMatch::StartNewMatch()
 {

@@ -41,7 +41,7 @@ QLabel* MakeLabel(const QString& name, const QString& text)
     label->setObjectName(name);
     return label;
 }
-}  // namespace
+} // namespace
 
 frmGameOptions::frmGameOptions(frmStarters* target, bool decidingGame, QWidget* parent)
     : QDialog(parent), m_target(target)
@@ -59,14 +59,15 @@ frmGameOptions::frmGameOptions(frmStarters* target, bool decidingGame, QWidget* 
                        QStringLiteral("How many points win a game? The deciding game is always played to 15."));
     opt15 = MakeOption(QStringLiteral("opt15"), QStringLiteral("&15 Points"));
     opt25 = MakeOption(QStringLiteral("opt25"), QStringLiteral("&25 Points"));
-    framePoints =
-        MakeFrame(QStringLiteral("framePoints"), QStringLiteral("Points per Game"), Label3, opt15, opt25, this);
+    framePoints
+        = MakeFrame(QStringLiteral("framePoints"), QStringLiteral("Points per Game"), Label3, opt15, opt25, this);
 
     Label1 = MakeLabel(QStringLiteral("Label1"),
                        QStringLiteral("Which side of the court would you like to start the home team on?"));
     optLeft = MakeOption(QStringLiteral("optLeft"), QStringLiteral("&Left Side"));
     optRight = MakeOption(QStringLiteral("optRight"), QStringLiteral("&Right Side"));
-    frameSide = MakeFrame(QStringLiteral("frameSide"), QStringLiteral("Side of Court"), Label1, optLeft, optRight, this);
+    frameSide
+        = MakeFrame(QStringLiteral("frameSide"), QStringLiteral("Side of Court"), Label1, optLeft, optRight, this);
 
     cmdOk = new QPushButton(QStringLiteral("Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));

@@ -60,8 +60,8 @@ void frmMatch::FillMatchList()
         const RecordId id = RecordId::fromText(row.value(0).toString());
         const QString home = row.isNull(1) ? deleted : row.value(1).toString();
         const QString away = row.isNull(2) ? deleted : row.value(2).toString();
-        auto* item = new QListWidgetItem(away + QStringLiteral(" vs ") + home + QStringLiteral(" on ") + id.displayText(),
-                                         lstMatch);
+        auto* item = new QListWidgetItem(
+            away + QStringLiteral(" vs ") + home + QStringLiteral(" on ") + id.displayText(), lstMatch);
         item->setData(Qt::UserRole, QVariant::fromValue(id));
         progress.step(++done);
     }

@@ -15,8 +15,8 @@ class frmMatch : public QDialog
 public:
     explicit frmMatch(QWidget* parent = nullptr);
 
-    bool bOK = false;     // OK was pressed on an entry
-    RecordId dMatchID;    // the chosen match; set only on OK
+    bool bOK = false; // OK was pressed on an entry
+    RecordId dMatchID; // the chosen match; set only on OK
 
     // Refills the list from the database, oldest match first.
     void FillMatchList();

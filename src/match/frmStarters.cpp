@@ -39,7 +39,7 @@ QLabel* MakeHeading(const QString& text, QWidget* parent)
     heading->setFont(f);
     return heading;
 }
-}  // namespace
+} // namespace
 
 frmStarters::frmStarters(QWidget* parent) : QDialog(parent)
 {
@@ -244,7 +244,8 @@ QListWidget* frmStarters::lstTeam(int index) const
 
 QListWidgetItem* frmStarters::MakeEntry(const clsPlayer& player)
 {
-    auto* item = new QListWidgetItem(player.PlayerName() + QStringLiteral(" #") + QString::number(player.PlayerNumber()));
+    auto* item
+        = new QListWidgetItem(player.PlayerName() + QStringLiteral(" #") + QString::number(player.PlayerNumber()));
     item->setData(PlayerIdRole, QVariant::fromValue(player.PlayerID()));
     item->setData(TeamIdRole, QVariant::fromValue(player.TeamID()));
     item->setData(NameRole, player.PlayerName());
@@ -382,11 +383,20 @@ void frmStarters::cmdUpDown_Click(int index)
 void frmStarters::lstTeam_DblClick(int index)
 {
     switch (index) {
-    case 0: MoveStart(0); break;
-    case 1: MoveBack(0); break;
-    case 2: MoveStart(1); break;
-    case 3: MoveBack(1); break;
-    default: break;
+    case 0:
+        MoveStart(0);
+        break;
+    case 1:
+        MoveBack(0);
+        break;
+    case 2:
+        MoveStart(1);
+        break;
+    case 3:
+        MoveBack(1);
+        break;
+    default:
+        break;
     }
 }
 

@@ -10,7 +10,6 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
-
 #include <array>
 #include <memory>
 
@@ -35,16 +34,16 @@ public:
     // The line-up window of the match under way, or null.
     static frmStarters* current();
 
-    clsMatch& pubMatch();                 // created on first use
+    clsMatch& pubMatch(); // created on first use
     void releasePubMatch();
-    std::shared_ptr<clsGame> pubGame();   // created on first use; shared with the court screen
+    std::shared_ptr<clsGame> pubGame(); // created on first use; shared with the court screen
     void setPubGame(std::shared_ptr<clsGame> game);
     void releasePubGame();
 
     QString strSide = QStringLiteral("LEFT");
     bool bSubMode = false;
-    qint16 igame = 3;      // games in the match: 3 or 5
-    qint16 iPoints = 15;   // points per game (15 or 25); the deciding game is always to 15
+    qint16 igame = 3; // games in the match: 3 or 5
+    qint16 iPoints = 15; // points per game (15 or 25); the deciding game is always to 15
 
     void SetupTheHomeTeam();
     void SetupTheAwayTeam();
@@ -54,8 +53,8 @@ public:
     void releaseGame();
 
     // Puts the window into substitution mode with the players now on court, keeping the game.
-    void BeginSubstitution(const QList<std::shared_ptr<clsPlayer>>& home,
-                           const QList<std::shared_ptr<clsPlayer>>& away, std::shared_ptr<clsGame> game);
+    void BeginSubstitution(const QList<std::shared_ptr<clsPlayer>>& home, const QList<std::shared_ptr<clsPlayer>>& away,
+                           std::shared_ptr<clsGame> game);
     // Back to choosing whole line-ups (a new game): every move and reorder button works again.
     void EndSubstitutionMode();
 

@@ -3,11 +3,10 @@
 // Helpers that drive the match windows the way a user does: pick teams in the chooser, answer the
 // options window, select entries in the line-up lists and press buttons.
 
-#include "support/Fixture.h"
-
 #include "game/frmGame.h"
 #include "match/frmStarters.h"
 #include "shell/MsgBox.h"
+#include "support/Fixture.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -15,7 +14,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-
 #include <functional>
 #include <memory>
 
@@ -133,4 +131,4 @@ inline Step ConfirmCloseStep()
     };
 }
 
-}  // namespace match_test
+} // namespace match_test

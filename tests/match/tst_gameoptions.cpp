@@ -1,9 +1,8 @@
 #include "MatchDriver.h"
-#include "support/TestMain.h"
-
 #include "match/frmGameOptions.h"
 #include "match/frmStarters.h"
 #include "shell/mConstants.h"
+#include "support/TestMain.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
@@ -31,7 +30,7 @@ void Store(const QString& key, const QString& value)
     if (!value.isNull())
         SaveSetting(QStringLiteral("Match"), key, value);
 }
-}  // namespace
+} // namespace
 
 class TestGameOptions : public QObject
 {
@@ -54,13 +53,34 @@ private slots:
         QTest::addColumn<QString>("points");
         QTest::addColumn<QString>("expected");
         QTest::newRow("first run") << QString() << QString() << QString() << "3 15 L";
-        QTest::newRow("stored left, three, fifteen") << "LEFT" << "3" << "15" << "3 15 L";
-        QTest::newRow("stored right, five, twenty-five") << "RIGHT" << "5" << "25" << "5 25 R";
-        QTest::newRow("Left is not LEFT") << "Left" << "3" << "15" << "3 15 R";
-        QTest::newRow("left is not LEFT") << "left" << "3" << "15" << "3 15 R";
-        QTest::newRow("four games means five") << "LEFT" << "4" << "15" << "5 15 L";
-        QTest::newRow("unreadable games means five") << "LEFT" << "many" << "15" << "5 15 L";
-        QTest::newRow("other points mean fifteen") << "LEFT" << "3" << "21" << "3 15 L";
+        QTest::newRow("stored left, three, fifteen") << "LEFT"
+                                                     << "3"
+                                                     << "15"
+                                                     << "3 15 L";
+        QTest::newRow("stored right, five, twenty-five") << "RIGHT"
+                                                         << "5"
+                                                         << "25"
+                                                         << "5 25 R";
+        QTest::newRow("Left is not LEFT") << "Left"
+                                          << "3"
+                                          << "15"
+                                          << "3 15 R";
+        QTest::newRow("left is not LEFT") << "left"
+                                          << "3"
+                                          << "15"
+                                          << "3 15 R";
+        QTest::newRow("four games means five") << "LEFT"
+                                               << "4"
+                                               << "15"
+                                               << "5 15 L";
+        QTest::newRow("unreadable games means five") << "LEFT"
+                                                     << "many"
+                                                     << "15"
+                                                     << "5 15 L";
+        QTest::newRow("other points mean fifteen") << "LEFT"
+                                                   << "3"
+                                                   << "21"
+                                                   << "3 15 L";
     }
 
     void proposesLastAnswers()
@@ -92,8 +112,7 @@ private slots:
         QTest::addColumn<int>("games");
         QTest::addColumn<int>("points");
         QTest::newRow("defaults") << QStringList() << "LEFT" << 3 << 15;
-        QTest::newRow("right, five, twenty-five")
-            << QStringList{"optRight", "opt5", "opt25"} << "RIGHT" << 5 << 25;
+        QTest::newRow("right, five, twenty-five") << QStringList{"optRight", "opt5", "opt25"} << "RIGHT" << 5 << 25;
         QTest::newRow("five only") << QStringList{"opt5"} << "LEFT" << 5 << 15;
     }
 
@@ -111,7 +130,7 @@ private slots:
         OnNextModal([&](QWidget* w) {
             for (const QString& c : clicks)
                 Click(w, c);
-            QTest::keyClick(w, Qt::Key_Return);  // Ok is the default button
+            QTest::keyClick(w, Qt::Key_Return); // Ok is the default button
         });
         frmGameOptions(&L).exec();
         QVERIFY(pubOK);
@@ -147,7 +166,7 @@ private slots:
         L.strSide = QStringLiteral("LEFT");
         L.igame = 3;
         L.iPoints = 15;
-        pubOK = true;  // as the team chooser leaves it
+        pubOK = true; // as the team chooser leaves it
         OnNextModal([&](QWidget* w) {
             Click(w, QStringLiteral("optRight"));
             Click(w, QStringLiteral("opt5"));
@@ -178,7 +197,7 @@ private slots:
             pointsEnabled = Child<QGroupBox>(w, QStringLiteral("framePoints"))->isEnabled();
             sideEnabled = Child<QGroupBox>(w, QStringLiteral("frameSide"))->isEnabled();
             Click(w, QStringLiteral("optRight"));
-            Click(w, QStringLiteral("opt3"));  // disabled: does nothing
+            Click(w, QStringLiteral("opt3")); // disabled: does nothing
             Click(w, QStringLiteral("cmdOk"));
         });
         frmGameOptions(&L, true).exec();

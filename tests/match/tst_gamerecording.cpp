@@ -1,8 +1,7 @@
-#include "support/Fixture.h"
-#include "support/TestMain.h"
-
 #include "game/clsGame.h"
 #include "store/Database.h"
+#include "support/Fixture.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -20,9 +19,10 @@ public:
     bool subtractMode() const override { return subtract; }
 };
 
-const QStringList kColumns{"ATTEMPT", "KILL",       "ERROR",           "SERVEACE",  "SERVEERROR", "DIG",    "RECEIVEERROR",
-                           "SOLOBLOCK", "BLOCKASSIST", "BLOCKERROR", "BALLHANDLEERROR", "SETASSIST", "PASSING"};
-}  // namespace
+const QStringList kColumns{"ATTEMPT",      "KILL",      "ERROR",       "SERVEACE",   "SERVEERROR",      "DIG",
+                           "RECEIVEERROR", "SOLOBLOCK", "BLOCKASSIST", "BLOCKERROR", "BALLHANDLEERROR", "SETASSIST",
+                           "PASSING"};
+} // namespace
 
 class TestGameRecording : public QObject
 {
@@ -52,8 +52,8 @@ private slots:
         game.PlayerOnClick(9);
         game.PlayerOnClick(9);
         game.PlayerOnClick(2);
-        QCOMPARE(view.highlights, (QList<QPair<int, bool>>{{1, false}, {9, true}, {9, false}, {9, true}, {9, false},
-                                                           {2, true}}));
+        QCOMPARE(view.highlights,
+                 (QList<QPair<int, bool>>{{1, false}, {9, true}, {9, false}, {9, true}, {9, false}, {2, true}}));
         QCOMPARE(int(game.LastIndex()), 2);
     }
 
@@ -64,15 +64,21 @@ private slots:
         QTest::addColumn<QVariantMap>("values");
         QTest::addColumn<QString>("status");
         const QString box = QStringLiteral("Box9 Lee\n#7");
-        struct Ordinary {
+        struct Ordinary
+        {
             const char* stat;
             const char* column;
         };
-        const Ordinary ordinary[] = {{"Attempt", "ATTEMPT"},       {"ServeAce", "SERVEACE"},
-                                     {"ServeError", "SERVEERROR"}, {"Dig", "DIG"},
-                                     {"ReceiveError", "RECEIVEERROR"}, {"SoloBlock", "SOLOBLOCK"},
-                                     {"BlockAssist", "BLOCKASSIST"}, {"BlockError", "BLOCKERROR"},
-                                     {"BallHandleError", "BALLHANDLEERROR"}, {"SetAssist", "SETASSIST"}};
+        const Ordinary ordinary[] = {{"Attempt", "ATTEMPT"},
+                                     {"ServeAce", "SERVEACE"},
+                                     {"ServeError", "SERVEERROR"},
+                                     {"Dig", "DIG"},
+                                     {"ReceiveError", "RECEIVEERROR"},
+                                     {"SoloBlock", "SOLOBLOCK"},
+                                     {"BlockAssist", "BLOCKASSIST"},
+                                     {"BlockError", "BLOCKERROR"},
+                                     {"BallHandleError", "BALLHANDLEERROR"},
+                                     {"SetAssist", "SETASSIST"}};
         for (bool sub : {false, true}) {
             const int v = sub ? -1 : 1;
             const QString mode = sub ? QStringLiteral(" taken back") : QString();
@@ -110,8 +116,8 @@ private slots:
         game.AddStat(stat, player);
         QCOMPARE(view.status, status);
 
-        const auto rows = app->rows(QStringLiteral("SELECT GAMEID, PLAYID, PLAYERID, POSITION, ") +
-                                    kColumns.join(QStringLiteral(", ")) + QStringLiteral(" FROM PLAY"));
+        const auto rows = app->rows(QStringLiteral("SELECT GAMEID, PLAYID, PLAYERID, POSITION, ")
+                                    + kColumns.join(QStringLiteral(", ")) + QStringLiteral(" FROM PLAY"));
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0][0].toString(), gameId.text());
         QCOMPARE(rows[0][1].toString(), QStringLiteral("2026-06-01 19:00:05"));
@@ -133,7 +139,7 @@ private slots:
         view.subtract = true;
         game.AddStat(QStringLiteral("3"), player);
         game.AddStat(QStringLiteral("Kill"), player);
-        game.AddStat(QStringLiteral("Kill"), player);  // more than was recorded: goes below zero
+        game.AddStat(QStringLiteral("Kill"), player); // more than was recorded: goes below zero
         QCOMPARE(app->rows(QStringLiteral("SELECT SUM(PASSING), SUM(KILL), SUM(ATTEMPT), COUNT(*) FROM PLAY")),
                  (QList<QVariantList>{{0, -1, -1, 5}}));
     }
@@ -151,7 +157,8 @@ private slots:
     {
         QFETCH(QString, stat);
         if (!stat.contains(QLatin1Char(';')))
-            Execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON PLAY BEGIN SELECT RAISE(ABORT, 'disk is full'); END"));
+            Execute(QStringLiteral(
+                "CREATE TRIGGER refuse BEFORE INSERT ON PLAY BEGIN SELECT RAISE(ABORT, 'disk is full'); END"));
         bool thrown = false;
         try {
             game.AddStat(stat, player);

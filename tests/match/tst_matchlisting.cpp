@@ -1,9 +1,8 @@
 #include "MatchDriver.h"
-#include "support/TestMain.h"
-
 #include "match/clsMatch.h"
 #include "match/frmMatch.h"
 #include "shell/mConstants.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -57,9 +56,10 @@ private slots:
         QCOMPARE(status.painted, QStringList{QStringLiteral("Loading all the matches...")});
         QCOMPARE(listing.windowTitle(), QStringLiteral("Match Listing"));
         auto* list = Child<QListWidget>(&listing, QStringLiteral("lstMatch"));
-        QCOMPARE(Entries(list), (QStringList{QStringLiteral("Boston on Sea vs London on 2026-03-01 18:00:00"),
-                                             QStringLiteral("London vs Boston on Sea on 2026-03-02 18:00:00"),
-                                             QStringLiteral("London vs (deleted team) on 2026-03-03 18:00:00")}));
+        QCOMPARE(Entries(list),
+                 (QStringList{QStringLiteral("Boston on Sea vs London on 2026-03-01 18:00:00"),
+                              QStringLiteral("London vs Boston on Sea on 2026-03-02 18:00:00"),
+                              QStringLiteral("London vs (deleted team) on 2026-03-03 18:00:00")}));
         QCOMPARE(list->currentRow(), 0);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(list->item(i)->data(Qt::UserRole).value<RecordId>(), matches[i]);
@@ -70,7 +70,7 @@ private slots:
     void pickingAMatch_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("chosen");  // -1: none
+        QTest::addColumn<int>("chosen"); // -1: none
         QTest::newRow("OK without touching the list") << "ok" << 0;
         QTest::newRow("Enter") << "enter" << 0;
         QTest::newRow("second entry") << "click 1" << 1;

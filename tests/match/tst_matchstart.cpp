@@ -1,11 +1,10 @@
 #include "MatchDriver.h"
-#include "support/TestMain.h"
-
 #include "game/frmGame.h"
 #include "match/clsMatch.h"
 #include "match/frmStarters.h"
 #include "shell/MsgBox.h"
 #include "shell/mConstants.h"
+#include "support/TestMain.h"
 
 #include <QSettings>
 #include <QTest>
@@ -93,8 +92,7 @@ private slots:
         else if (how == QLatin1String("options close"))
             steps = {PickTeamStep(home), PickTeamStep(away), CloseBoxStep()};
         else
-            steps = {PickTeamStep(home), PickTeamStep(away),
-                     [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }};
+            steps = {PickTeamStep(home), PickTeamStep(away), [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }};
         Chain(steps);
         clsMatch match;
         match.StartNewMatch();
@@ -124,14 +122,15 @@ private slots:
     {
         QStringList homeRoster, awayRoster;
         startAndReadRosters(&homeRoster, &awayRoster);
-        QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("Are you sure you would like to cancel this Match?")});
+        QCOMPARE(MsgBoxHook::prompts(),
+                 QStringList{QStringLiteral("Are you sure you would like to cancel this Match?")});
 
         const auto matches = app->rows(QStringLiteral("SELECT MATCHID, HOMETEAMID, AWAYTEAMID FROM MATCH"));
         QCOMPARE(matches.size(), 1);
         QCOMPARE(matches[0][1].toString(), home.text());
         QCOMPARE(matches[0][2].toString(), away.text());
-        const auto games =
-            app->rows(QStringLiteral("SELECT MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE FROM GAME"));
+        const auto games
+            = app->rows(QStringLiteral("SELECT MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE FROM GAME"));
         QCOMPARE(games.size(), 1);
         QCOMPARE(games[0][0].toString(), matches[0][0].toString());
         QVERIFY(!RecordId::fromText(games[0][1].toString()).isNull());
@@ -172,7 +171,8 @@ private slots:
             Click(w, QStringLiteral("cmdGame"));
         };
         Chain({
-            PickTeamStep(home), PickTeamStep(away),
+            PickTeamStep(home),
+            PickTeamStep(away),
             [](QWidget* w) {
                 Click(w, QStringLiteral("optRight"));
                 Click(w, QStringLiteral("opt5"));
@@ -230,9 +230,10 @@ private slots:
         });
         clsMatch().StartNewMatch();
 
-        QCOMPARE(*seen, (QStringList{QStringLiteral("court RIGHT 5 6 1"), QStringLiteral("substitution 1 6"),
-                                     QStringLiteral("same screen 1 Hawk 7"), QStringLiteral("game 2 LEFT 7 0"),
-                                     QStringLiteral("court LEFT 2")}));
+        QCOMPARE(*seen,
+                 (QStringList{QStringLiteral("court RIGHT 5 6 1"), QStringLiteral("substitution 1 6"),
+                              QStringLiteral("same screen 1 Hawk 7"), QStringLiteral("game 2 LEFT 7 0"),
+                              QStringLiteral("court LEFT 2")}));
         QCOMPARE(app->rows(QStringLiteral("SELECT GAMENUMBER FROM GAME ORDER BY GAMENUMBER")),
                  (QList<QVariantList>{{1}, {2}}));
         // Everyone who stood on court has played: twelve starters and the substitute in game 1.

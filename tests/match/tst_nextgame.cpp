@@ -1,11 +1,10 @@
 #include "MatchDriver.h"
-#include "support/TestMain.h"
-
 #include "game/clsGame.h"
 #include "game/frmGame.h"
 #include "match/frmStarters.h"
 #include "shell/MsgBox.h"
 #include "shell/mConstants.h"
+#include "support/TestMain.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -31,7 +30,7 @@ class TestNextGame : public QObject
             SelectRows(L->lstTeam(s * 2), {0, 1, 2, 3, 4, 5});
             Click(L.get(), s == 0 ? QStringLiteral("cmdHMoveStart") : QStringLiteral("cmdAMoveStart"));
         }
-        Click(L.get(), QStringLiteral("cmdGame"));  // the court screen gets its players
+        Click(L.get(), QStringLiteral("cmdGame")); // the court screen gets its players
         L->show();
     }
 
@@ -83,14 +82,14 @@ private slots:
         QTest::addColumn<QString>("prompt");
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("buttons");
-        QTest::newRow("best of 3 in game 3")
-            << 3 << 3 << "You choose a best of 3 match. There can be no game 4." << "Match" << int(QMessageBox::Ok);
-        QTest::newRow("best of 5 in game 5")
-            << 5 << 5 << "You cannot have more than five games per match" << "Match" << int(QMessageBox::Ok);
-        QTest::newRow("No to game 2")
-            << 3 << 1 << "Are you sure you want to go to game 2?" << "New Game" << int(QMessageBox::Yes | QMessageBox::No);
-        QTest::newRow("No to game 5")
-            << 5 << 4 << "Are you sure you want to go to game 5?" << "New Game" << int(QMessageBox::Yes | QMessageBox::No);
+        QTest::newRow("best of 3 in game 3") << 3 << 3 << "You choose a best of 3 match. There can be no game 4."
+                                             << "Match" << int(QMessageBox::Ok);
+        QTest::newRow("best of 5 in game 5") << 5 << 5 << "You cannot have more than five games per match"
+                                             << "Match" << int(QMessageBox::Ok);
+        QTest::newRow("No to game 2") << 3 << 1 << "Are you sure you want to go to game 2?"
+                                      << "New Game" << int(QMessageBox::Yes | QMessageBox::No);
+        QTest::newRow("No to game 5") << 5 << 4 << "Are you sure you want to go to game 5?"
+                                      << "New Game" << int(QMessageBox::Yes | QMessageBox::No);
     }
 
     void refusedOrDeclinedChangesNothing()
@@ -121,14 +120,20 @@ private slots:
         QTest::addColumn<int>("games");
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("side");
-        QTest::addColumn<QString>("deciding");  // side chosen in the options window; empty: none shown
+        QTest::addColumn<QString>("deciding"); // side chosen in the options window; empty: none shown
         QTest::addColumn<QString>("nextSide");
         QTest::newRow("best of 5, game 1 to 2: ends change") << 5 << 1 << "LEFT" << QString() << "RIGHT";
         QTest::newRow("best of 5, game 2 to 3: ends change back") << 5 << 2 << "RIGHT" << QString() << "LEFT";
         QTest::newRow("best of 3, game 1 to 2") << 3 << 1 << "RIGHT" << QString() << "LEFT";
-        QTest::newRow("best of 3, game 2 to 3: side asked") << 3 << 2 << "RIGHT" << "optLeft" << "LEFT";
-        QTest::newRow("best of 5, game 4 to 5: side asked") << 5 << 4 << "RIGHT" << "optRight" << "RIGHT";
-        QTest::newRow("deciding side cancelled keeps the side") << 3 << 2 << "RIGHT" << "cancel" << "RIGHT";
+        QTest::newRow("best of 3, game 2 to 3: side asked") << 3 << 2 << "RIGHT"
+                                                            << "optLeft"
+                                                            << "LEFT";
+        QTest::newRow("best of 5, game 4 to 5: side asked") << 5 << 4 << "RIGHT"
+                                                            << "optRight"
+                                                            << "RIGHT";
+        QTest::newRow("deciding side cancelled keeps the side") << 3 << 2 << "RIGHT"
+                                                                << "cancel"
+                                                                << "RIGHT";
     }
 
     void yesStartsTheNextGame()
@@ -149,8 +154,8 @@ private slots:
         if (!deciding.isEmpty()) {
             OnNextModal([&](QWidget* w) {
                 optionsShown = true;
-                framesDisabled = !Child<QGroupBox>(w, QStringLiteral("frameGames"))->isEnabled() &&
-                                 !Child<QGroupBox>(w, QStringLiteral("framePoints"))->isEnabled();
+                framesDisabled = !Child<QGroupBox>(w, QStringLiteral("frameGames"))->isEnabled()
+                    && !Child<QGroupBox>(w, QStringLiteral("framePoints"))->isEnabled();
                 if (deciding == QLatin1String("cancel")) {
                     Click(w, QStringLiteral("optLeft"));
                     Click(w, QStringLiteral("cmdCancel"));
@@ -210,7 +215,7 @@ private slots:
         Execute(breakage);
         MsgBoxHook::setNextAnswer(QMessageBox::Yes);
         QVERIFY(!RunCommand([] { clsGame().GoToNextGame(); }));
-        QCOMPARE(MsgBoxHook::asked().size(), 2);  // the question, then the engine's message
+        QCOMPARE(MsgBoxHook::asked().size(), 2); // the question, then the engine's message
         QCOMPARE(app->count(QStringLiteral("GAME")), 1);
         QCOMPARE(allLists(), before);
         QCOMPARE(L->pubGame(), oldGame);

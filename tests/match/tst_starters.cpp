@@ -1,15 +1,13 @@
 #include "MatchDriver.h"
-#include "support/TestMain.h"
-
 #include "game/frmGame.h"
 #include "match/frmStarters.h"
+#include "shell/CProgressBar.h"
 #include "shell/MsgBox.h"
 #include "shell/mConstants.h"
+#include "support/TestMain.h"
 
 #include <QApplication>
 #include <QLabel>
-
-#include "shell/CProgressBar.h"
 #include <QTest>
 
 using namespace match_test;
@@ -17,7 +15,7 @@ using namespace match_test;
 namespace {
 const QString kSix = QStringLiteral("You can only have six Players.");
 const QString kOne = QStringLiteral("You can only choose one Player at a time.");
-}  // namespace
+} // namespace
 
 class TestStarters : public QObject
 {
@@ -84,7 +82,7 @@ private slots:
         QCOMPARE(Entries(list(4)), (QStringList{"1", "2", "3", "4", "5", "6"}));
         QCOMPARE(Entries(list(5)), Entries(list(4)));
         QVERIFY(Entries(list(1)).isEmpty());
-        QCOMPARE(StatusText(), QString());  // the status line is cleared after loading
+        QCOMPARE(StatusText(), QString()); // the status line is cleared after loading
         QVERIFY(Child<QPushButton>(L.get(), QStringLiteral("cmdGame"))->isDefault());
         QCOMPARE(Child<QPushButton>(L.get(), QStringLiteral("cmdGame"))->text(), QStringLiteral("&Go To Game"));
     }
@@ -104,13 +102,14 @@ private slots:
         click(QStringLiteral("cmdGame"));
         SetStatusLabel(nullptr);
         status.hide();
-        QCOMPARE(status.painted, (QStringList{"Setting up the Home Team...", "Setting up the Away Team...",
-                                              "Setting up the Home Starters...", "Setting up the Away Starters..."}));
+        QCOMPARE(status.painted,
+                 (QStringList{"Setting up the Home Team...", "Setting up the Away Team...",
+                              "Setting up the Home Starters...", "Setting up the Away Starters..."}));
         QCOMPARE(status.text(), QString());
         QCOMPARE(pubProgress().max(), 6);
         QCOMPARE(pubProgress().value(), 0);
         QVERIFY(!QApplication::overrideCursor());
-        QCOMPARE(L->lstTeam(0)->count(), 3);  // each roster once
+        QCOMPARE(L->lstTeam(0)->count(), 3); // each roster once
     }
 
     void moves_data()
@@ -134,10 +133,9 @@ private slots:
             << 0 << QList<QList<int>>{{0, 1, 2}, {0, 2}} << QStringList{">", "<"}
             << QStringList{"H4 #4", "H5 #5", "H6 #6", "H7 #7", "H8 #8", "H9 #9", "H1 #1", "H3 #3"}
             << QStringList{"H2 #2"} << QStringList();
-        QTest::newRow("all back")
-            << 1 << QList<QList<int>>{{4, 5, 6}, {}} << QStringList{">", "<<"}
-            << QStringList{"A1 #21", "A2 #22", "A3 #23", "A4 #24", "A5 #25", "A6 #26", "A7 #27"}
-            << QStringList() << QStringList();
+        QTest::newRow("all back") << 1 << QList<QList<int>>{{4, 5, 6}, {}} << QStringList{">", "<<"}
+                                  << QStringList{"A1 #21", "A2 #22", "A3 #23", "A4 #24", "A5 #25", "A6 #26", "A7 #27"}
+                                  << QStringList() << QStringList();
         QTest::newRow("more than one back is fine outside a substitution")
             << 1 << QList<QList<int>>{{0, 1, 2, 3, 4, 5}, {1, 2}} << QStringList{">", "<"}
             << QStringList{"A7 #27", "A2 #22", "A3 #23"} << QStringList{"A1 #21", "A4 #24", "A5 #25", "A6 #26"}
@@ -166,9 +164,10 @@ private slots:
             }
             QListWidget* from = list(side * 2 + (b == QLatin1String(">") ? 0 : 1));
             SelectRows(from, selections[i]);
-            click(prefix + (b == QLatin1String(">")   ? QStringLiteral("MoveStart")
-                            : b == QLatin1String("<") ? QStringLiteral("MoveBack")
-                                                      : QStringLiteral("MoveAllBack")));
+            click(prefix
+                  + (b == QLatin1String(">")       ? QStringLiteral("MoveStart")
+                         : b == QLatin1String("<") ? QStringLiteral("MoveBack")
+                                                   : QStringLiteral("MoveAllBack")));
         }
         QCOMPARE(Entries(list(side * 2)), roster);
         QCOMPARE(Entries(list(side * 2 + 1)), starters);
@@ -183,8 +182,8 @@ private slots:
 
     void reorder_data()
     {
-        QTest::addColumn<int>("button");   // cmdUpDown_n
-        QTest::addColumn<int>("current");  // -1: none
+        QTest::addColumn<int>("button"); // cmdUpDown_n
+        QTest::addColumn<int>("current"); // -1: none
         QTest::addColumn<QStringList>("starters");
         QTest::addColumn<int>("selected");
         QTest::addColumn<int>("beeps");
@@ -193,8 +192,8 @@ private slots:
         QTest::newRow("down on the last beeps") << 1 << 5 << start << 5 << 1;
         QTest::newRow("up with nothing chosen beeps") << 0 << -1 << start << -1 << 1;
         QTest::newRow("down with nothing chosen beeps") << 1 << -1 << start << -1 << 1;
-        QTest::newRow("up on the third")
-            << 0 << 2 << QStringList{"H1 #1", "H3 #3", "H2 #2", "H4 #4", "H5 #5", "H6 #6"} << 1 << 0;
+        QTest::newRow("up on the third") << 0 << 2 << QStringList{"H1 #1", "H3 #3", "H2 #2", "H4 #4", "H5 #5", "H6 #6"}
+                                         << 1 << 0;
         QTest::newRow("down on the first")
             << 1 << 0 << QStringList{"H2 #2", "H1 #1", "H3 #3", "H4 #4", "H5 #5", "H6 #6"} << 1 << 0;
         QTest::newRow("away up on the last")
@@ -225,8 +224,8 @@ private slots:
             QCOMPARE(l->selectedItems(), QList<QListWidgetItem*>{l->item(selected)});
         // The moved entry is still the same player.
         if (selected >= 0)
-            QCOMPARE(frmStarters::EntryPlayer(l->item(selected))->PlayerName() + QStringLiteral(" #") +
-                         QString::number(frmStarters::EntryPlayer(l->item(selected))->PlayerNumber()),
+            QCOMPARE(frmStarters::EntryPlayer(l->item(selected))->PlayerName() + QStringLiteral(" #")
+                         + QString::number(frmStarters::EntryPlayer(l->item(selected))->PlayerNumber()),
                      l->item(selected)->text());
     }
 
@@ -240,11 +239,11 @@ private slots:
         L->BeginSubstitution(screen.colHomePlayers, screen.colAwayPlayers, game);
         L->show();
         QVERIFY(L->bSubMode);
-        for (const char* disabled : {"cmdHMoveAllBack", "cmdAMoveAllBack", "cmdUpDown_0", "cmdUpDown_1", "cmdUpDown_2",
-                                     "cmdUpDown_3"})
+        for (const char* disabled :
+             {"cmdHMoveAllBack", "cmdAMoveAllBack", "cmdUpDown_0", "cmdUpDown_1", "cmdUpDown_2", "cmdUpDown_3"})
             QVERIFY2(!Child<QPushButton>(L.get(), QString::fromLatin1(disabled))->isEnabled(), disabled);
         QCOMPARE(Entries(list(1)), (QStringList{"H1 #1", "H2 #2", "H3 #3", "H4 #4", "H5 #5", "H6 #6"}));
-        QCOMPARE(Entries(list(0)), (QStringList{"H7 #7", "H8 #8", "H9 #9"}));  // the bench stays
+        QCOMPARE(Entries(list(0)), (QStringList{"H7 #7", "H8 #8", "H9 #9"})); // the bench stays
 
         // Two at once is refused.
         SelectRows(list(1), {1, 2});
@@ -325,7 +324,7 @@ private slots:
         L->iPoints = 25;
         fillSix();
         SelectRows(list(1), {5});
-        click(QStringLiteral("cmdUpDown_0"));  // H6 becomes fifth
+        click(QStringLiteral("cmdUpDown_0")); // H6 becomes fifth
         click(QStringLiteral("cmdGame"));
         QVERIFY(!L->isVisible());
         QCOMPARE(L->result(), int(frmStarters::GoToGame));
@@ -337,8 +336,9 @@ private slots:
         QList<RecordId> ids;
         for (const auto& p : screen.colHomePlayers)
             ids << p->PlayerID();
-        QCOMPARE(ids, (QList<RecordId>{homePlayers[0], homePlayers[1], homePlayers[2], homePlayers[3], homePlayers[5],
-                                       homePlayers[4]}));
+        QCOMPARE(ids,
+                 (QList<RecordId>{homePlayers[0], homePlayers[1], homePlayers[2], homePlayers[3], homePlayers[5],
+                                  homePlayers[4]}));
         QCOMPARE(screen.colAwayPlayers.size(), 6);
         QCOMPARE(screen.colAwayPlayers[0]->PlayerID(), awayPlayers[0]);
         QCOMPARE(screen.colAwayPlayers[0]->PlayerName(), QStringLiteral("A1"));
@@ -379,12 +379,15 @@ private slots:
         QList<RecordId> ids;
         for (const auto& p : L->game().colHomePlayers)
             ids << p->PlayerID();
-        QCOMPARE(ids, (QList<RecordId>{homePlayers[1], homePlayers[2], homePlayers[3], homePlayers[4], homePlayers[5],
-                                       mine}));
+        QCOMPARE(
+            ids,
+            (QList<RecordId>{homePlayers[1], homePlayers[2], homePlayers[3], homePlayers[4], homePlayers[5], mine}));
         QCOMPARE(L->game().colHomePlayers.last()->PlayerName(), name);
         QCOMPARE(int(L->game().colHomePlayers.last()->PlayerNumber()), number);
-        QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(*) FROM PLAYED WHERE PLAYERID = ?"), {Bind(mine)}).toInt(), 1);
-        QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(*) FROM PLAYED WHERE PLAYERID = ?"), {Bind(twin)}).toInt(), 0);
+        QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(*) FROM PLAYED WHERE PLAYERID = ?"), {Bind(mine)}).toInt(),
+                 1);
+        QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(*) FROM PLAYED WHERE PLAYERID = ?"), {Bind(twin)}).toInt(),
+                 0);
         QCOMPARE(app->count(QStringLiteral("PLAYER")), 16 + 2);
     }
 
