@@ -6,12 +6,16 @@
 #include "shell/mConstants.h"
 #include "store/Database.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QScrollBar>
 #include <QComboBox>
 #include <QDate>
 #include <QHash>
 #include <QSignalBlocker>
 #include <QSqlRecord>
+
+#include <algorithm>
 
 namespace {
 
@@ -30,6 +34,9 @@ void FillList(QComboBox* list, const QList<Entry>& entries, int select)
         for (const Entry& e : entries)
             list->addItem(e.text, e.data);
         list->setCurrentIndex(-1);
+        // Long entries (a match names both teams) are shown whole in the open list.
+        QAbstractItemView* view = list->view();
+        view->setMinimumWidth(std::max(list->width(), view->sizeHintForColumn(0) + view->verticalScrollBar()->sizeHint().width() + 8));
     }
     if (select >= 0 && select < list->count())
         list->setCurrentIndex(select);
