@@ -505,6 +505,44 @@ private slots:
         QCOMPARE(app.count(QStringLiteral("PLAYER")), 1);
     }
 
+    // A refused change is reported with the engine's message and the player stays as stored.
+    void refusedEditOrDeleteChangesNothing_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("trigger");
+        QTest::newRow("edit") << static_cast<int>(Command::Edit)
+                              << QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON PLAYER "
+                                                "BEGIN SELECT RAISE(ABORT, 'disk says no'); END");
+        QTest::newRow("delete") << static_cast<int>(Command::Delete)
+                                << QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON PLAYER "
+                                                  "BEGIN SELECT RAISE(ABORT, 'disk says no'); END");
+    }
+
+    void refusedEditOrDeleteChangesNothing()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, trigger);
+        TestApp app;
+        const RecordId team = app.addTeam(QStringLiteral("Falcons"));
+        app.addPlayer(team, QStringLiteral("Ann"), 7);
+        const Rows players = Players(app);
+        Execute(trigger);
+        const auto cmd = static_cast<Command>(command);
+        QList<Step> steps{ChooseRow(QStringLiteral("lstTeams"), 0), ChooseRow(QStringLiteral("lstPlayers"), 0)};
+        if (cmd == Command::Edit)
+            steps << TypePlayer(QStringLiteral("8"), QStringLiteral("Anna"), QStringLiteral("cmdOk"));
+        else
+            MsgBoxHook::setNextAnswer(QMessageBox::Yes);
+        DriveWindows(steps);
+        QVERIFY(!Run(cmd));
+        const auto asked = MsgBoxHook::asked();
+        QVERIFY(!asked.isEmpty());
+        QVERIFY2(asked.last().prompt.contains(QStringLiteral("disk says no")), qPrintable(asked.last().prompt));
+        QCOMPARE(asked.last().icon, QMessageBox::Critical);
+        QCOMPARE(Players(app), players);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
     // A refused insert is reported with the engine's message; the players stored before it stay.
     void refusedInsertEndsTheAdding()
     {
