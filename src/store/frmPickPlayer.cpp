@@ -86,12 +86,13 @@ bool frmPickPlayer::LoadTeam(const RecordId& teamId)
     const QFontMetrics metrics = lstPlayers->fontMetrics();
     int widestName = 0;
     int done = 0;
+    const ShownIds shown(rows.front().value(0).toString());
     for (const QSqlRecord& row : rows) {
         // As in the team chooser, only the chosen entry becomes a record.
         const QString idText = row.value(0).toString();
         const QString name = row.value(1).toString();
         const int number = row.value(2).toInt();
-        auto* item = new QListWidgetItem(LineText(name, number, idText));
+        auto* item = new QListWidgetItem(LineText(name, number, shown(idText)));
         item->setData(kIdRole, idText);
         item->setData(kNameRole, name);
         item->setData(kNumberRole, number);

@@ -113,6 +113,16 @@ QString frmPickTeam::LineText(const QString& name, const QString& idText)
     return name + QString(5, QLatin1Char('\t')) + QStringLiteral("TEAM ID: ") + idText;
 }
 
+ShownIds::ShownIds(const QString& sampleStoredText)
+    : m_sameForm(RecordId::fromText(sampleStoredText).displayText() == sampleStoredText)
+{
+}
+
+QString ShownIds::operator()(const QString& storedText) const
+{
+    return m_sameForm ? storedText : RecordId::fromText(storedText).displayText();
+}
+
 void FitListWidth(QListWidget* list, int widestName)
 {
     // Wide enough for the longest name and the identifier, within reason; longer names are cut
@@ -150,13 +160,14 @@ bool frmPickTeam::Load()
     const QFontMetrics metrics = lstTeams->fontMetrics();
     int widestName = 0;
     int done = 0;
+    const ShownIds shown(rows.front().value(0).toString());
     for (const QSqlRecord& row : rows) {
         // The identifier stays in its stored text form here: turning thousands of them into
         // local date-times would cost far more than the whole list. Only the chosen entry
         // becomes a record.
         const QString idText = row.value(0).toString();
         const QString name = row.value(1).toString();
-        auto* item = new QListWidgetItem(LineText(name, idText));
+        auto* item = new QListWidgetItem(LineText(name, shown(idText)));
         item->setData(kIdRole, idText);
         item->setData(kNameRole, name);
         lstTeams->addItem(item);

@@ -59,6 +59,19 @@ private:
     QPushButton* cmdCancel = nullptr;
 };
 
+// Turns stored identifier texts into their shown form. The two forms are the same today, and
+// then nothing is converted (converting each identifier costs a time-zone lookup); should they
+// ever differ, each one is converted.
+class ShownIds
+{
+public:
+    explicit ShownIds(const QString& sampleStoredText);
+    QString operator()(const QString& storedText) const;
+
+private:
+    bool m_sameForm = true;
+};
+
 // Widens a chooser's list to show its longest name next to the identifier.
 void FitListWidth(QListWidget* list, int widestName);
 
