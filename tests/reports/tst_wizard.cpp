@@ -5,6 +5,7 @@
 #include "reports/ReportEngine.h"
 #include "reports/frmReportView.h"
 #include "shell/MsgBox.h"
+#include "shell/CProgressBar.h"
 #include "shell/mConstants.h"
 
 #include <QCheckBox>
@@ -246,6 +247,36 @@ private slots:
         QCOMPARE(gotSelected, selected);
         QCOMPARE(status, QString());  // the status line is cleared once the list is filled
         QVERIFY(MsgBoxHook::prompts().isEmpty());
+    }
+
+    void gaugeIsSizedForEachList()
+    {
+        // Each list is filled under the gauge, sized to its rows, and left cleared.
+        TestApp app;
+        seed::addSeason(app);
+        QList<int> maxima;
+        QList<int> values;
+        QStringList statuses;
+        auto record = [&] {
+            maxima << pubProgress().max();
+            values << pubProgress().value();
+            statuses << StatusText();
+            pubProgress().setMax(999);
+        };
+        drive::runWizard([&](QWidget* w) {
+            record();  // three match dates
+            QVERIFY(choose(get<QComboBox>(w, "cmbYear_0"), QStringLiteral("03/12/2026")));
+            click(get<QPushButton>(w, "cmdNext"));
+            record();  // one game of the one match, and "All Games"
+            click(get<QPushButton>(w, "cmdNext"));
+            record();  // Hawks and Vipers
+            click(get<QPushButton>(w, "cmdNext"));
+            record();  // their five players
+            click(get<QPushButton>(w, "cmdCancel"));
+        });
+        QCOMPARE(maxima, (QList<int>{3, 2, 2, 5}));
+        QCOMPARE(values, (QList<int>{0, 0, 0, 0}));
+        QCOMPARE(statuses, (QStringList{QString(), QString(), QString(), QString()}));
     }
 
     void matchEntriesNeverMixTeams()
