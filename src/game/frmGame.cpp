@@ -650,8 +650,10 @@ void frmGame::setUpSide(bool home)
     const int first = onLeft ? 1 : 7;
     const QList<std::shared_ptr<clsPlayer>> players = (home ? colHomePlayers : colAwayPlayers).mid(0, 6);
 
-    // The database first: the boxes show players only once they are recorded as playing.
-    recordPlayed(players);
+    // The database first: the boxes show players only once they are recorded as playing. The
+    // other side's players on court are recorded in the same statement, so that setting up a new
+    // game costs one write instead of two; when that side is set up next, its rows are there.
+    recordPlayed(players + (home ? colAwayPlayers : colHomePlayers).mid(0, 6));
 
     cmdScore[size_t(bar)]->setText(home ? kScoreHome : kScoreAway);
     cmdRotate[size_t(bar)]->setText(home ? kRotateHome : kRotateAway);

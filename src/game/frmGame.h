@@ -45,8 +45,9 @@ public:
     qint16 iPoints = 15;                               // points per game but the deciding one
     bool bShowMessage = true;                          // closing must be confirmed
 
-    // Place the players in their boxes, relabel the buttons, record PLAYED rows. The PLAYED rows
-    // are written first: when they cannot be, DbError is thrown and the boxes stay as they were.
+    // Place the players in their boxes, relabel the buttons, record PLAYED rows (for every player
+    // in either collection, each pair once). The PLAYED rows are written first: when they cannot
+    // be, DbError is thrown and the boxes stay as they were.
     void SetUpHome();
     void SetUpAway();
     // Attach the game (sets pubGame and makes this screen its view).
