@@ -40,6 +40,12 @@ QString& statusText()
     return text;
 }
 
+std::function<void(const QString&)>& statusObserver()
+{
+    static std::function<void(const QString&)> observer;
+    return observer;
+}
+
 int& beeps()
 {
     static int count = 0;
@@ -95,6 +101,8 @@ void SetStatusLabel(QLabel* label)
 void SetStatus(const QString& text)
 {
     statusText() = text;
+    if (statusObserver())
+        statusObserver()(text);
     if (QLabel* label = statusLabel()) {
         label->setText(text);
         if (label->isVisible())
@@ -105,6 +113,11 @@ void SetStatus(const QString& text)
 QString StatusText()
 {
     return statusText();
+}
+
+void SetStatusObserver(std::function<void(const QString&)> observer)
+{
+    statusObserver() = std::move(observer);
 }
 
 void ClearProgress()

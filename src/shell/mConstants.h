@@ -44,6 +44,9 @@ void SetStatusLabel(QLabel* label);
 // Sets the status line and repaints it at once, for work that runs inside one event.
 void SetStatus(const QString& text);
 QString StatusText();
+// Lets a test see every status text as it is set, since a long operation clears its text before
+// any window could be looked at.
+void SetStatusObserver(std::function<void(const QString&)> observer);
 // Resets the gauge and the status line at the end of every long operation.
 void ClearProgress();
 

@@ -18,9 +18,10 @@ public:
     // Parses the stored text form; an unreadable text gives a null identifier.
     static RecordId fromText(const QString& text);
 
-    bool isNull() const { return !m_when.isValid(); }
-    QDateTime dateTime() const { return m_when; }
-    QDate date() const { return m_when.date(); }
+    bool isNull() const { return m_secs < 0; }
+    // The wall-clock instant, as a local date-time.
+    QDateTime dateTime() const;
+    QDate date() const;
 
     // The form stored in the database and bound into statements.
     QString text() const;
@@ -28,15 +29,18 @@ public:
     // that a change of display never changes what is stored.
     QString displayText() const { return text(); }
 
-    RecordId addSecs(qint64 secs) const { return RecordId(m_when.addSecs(secs)); }
+    RecordId addSecs(qint64 secs) const;
 
-    friend bool operator==(const RecordId& a, const RecordId& b) { return a.m_when == b.m_when; }
-    friend bool operator<(const RecordId& a, const RecordId& b) { return a.m_when < b.m_when; }
+    friend bool operator==(const RecordId& a, const RecordId& b) { return a.m_secs == b.m_secs; }
+    friend bool operator<(const RecordId& a, const RecordId& b) { return a.m_secs < b.m_secs; }
     friend bool operator<=(const RecordId& a, const RecordId& b) { return !(b < a); }
     friend bool operator>(const RecordId& a, const RecordId& b) { return b < a; }
 
 private:
-    QDateTime m_when;
+    // Seconds of local wall-clock time counted from the start of the Julian day count. Kept as a
+    // plain number: identifiers are compared and converted for every list row, and going through
+    // the time zone each time made long lists slow.
+    qint64 m_secs = -1;
 };
 
 Q_DECLARE_METATYPE(RecordId)

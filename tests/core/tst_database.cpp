@@ -108,7 +108,29 @@ private slots:
         const RecordId id(QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7, 450)));
         QCOMPARE(id.text(), QStringLiteral("2026-12-06 09:05:07"));
         QCOMPARE(RecordId::fromText(id.text()), id);
-        QVERIFY(RecordId::fromText(QStringLiteral("not a date")).isNull());
+        QCOMPARE(id.dateTime(), QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)));
+        // Seconds carry over midnight and the end of a year, as the clock would.
+        QCOMPARE(RecordId::fromText(QStringLiteral("2026-12-31 23:59:59")).addSecs(1).text(),
+                 QStringLiteral("2027-01-01 00:00:00"));
+    }
+
+    void unreadableIdentifierTextIsNull_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("words") << QStringLiteral("not a date");
+        QTest::newRow("no such day") << QStringLiteral("2026-02-30 10:00:00");
+        QTest::newRow("hour 24") << QStringLiteral("2026-02-01 24:00:00");
+        QTest::newRow("other order") << QStringLiteral("12/06/26 09:05:07 AM");
+        QTest::newRow("letters in digits") << QStringLiteral("2026-0x-01 10:00:00");
+        QTest::newRow("too short") << QStringLiteral("2026-12-06 9:05:07");
+    }
+
+    void unreadableIdentifierTextIsNull()
+    {
+        QFETCH(QString, text);
+        QVERIFY(RecordId::fromText(text).isNull());
+        QVERIFY(RecordId::fromText(text).text().isEmpty());
     }
 
     void failingStatementThrowsTheEngineMessage()

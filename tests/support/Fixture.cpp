@@ -33,6 +33,7 @@ TestApp::~TestApp()
     ReleasePubTeam();
     ReleasePubPlayer();
     MsgBoxHook::uninstall();
+    SetStatusObserver({});
     Clock::setOverride({});
     Db::close();
 }
