@@ -272,6 +272,8 @@ frmGame::frmGame(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Game"));
     setModal(true);
     setSizeGripEnabled(false);
+    // The court is worth a whole screen: let the user maximise it.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
 
     buildCourt();
     buildBars();
