@@ -529,10 +529,12 @@ void frmGame::layoutScreen()
     lblStatus->setGeometry(inBar.map({30, 90, 3870, 285}));
     chkSubtractMode->setGeometry(inBar.map({5610, 90, 1905, 315}));
     const int indicator = std::max(13, int(std::lround(150 * f)));
-    chkSubtractMode->setStyleSheet(
+    const QString indicatorStyle =
         QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; } QCheckBox { spacing: %2px; }")
             .arg(indicator)
-            .arg(indicator / 3));
+            .arg(indicator / 3);
+    if (chkSubtractMode->styleSheet() != indicatorStyle)
+        chkSubtractMode->setStyleSheet(indicatorStyle);
     SetPixelSize(chkSubtractMode, FittingPixelSize(chkSubtractMode->font(), WithoutAccessKeys(chkSubtractMode->text()),
                                                    int(std::lround(170 * f)), 9,
                                                    chkSubtractMode->size() - QSize(indicator + indicator / 3 + 8, 2),

@@ -45,6 +45,7 @@ struct Match {
     bool subtract = false;
     int selected = 1;
     int segment = 0;  // stretches played in this game
+    QPointer<frmGame> screenOfGame;
 
     QStringList plays;                 // one line per PLAY row
     QSet<QString> played;              // "game|player"
@@ -234,11 +235,22 @@ void Match::play(frmGame* screen)
         homeScore = awayScore = 0;
         subtract = false;
         selected = 1;
+        screenOfGame = screen;
         widgetCounts << int(QApplication::allWidgets().size());
         rss << MaxRssKb();
-    } else if (homeScoreBox->text().toInt() != homeScore || awayScoreBox->text().toInt() != awayScore
-               || subtractBox->isChecked() != subtract) {
-        fail(QStringLiteral("the substitution lost the scores or the mode"));
+    } else {
+        // Back from a substitution: the same screen, with its scores, mode and selection.
+        if (screen != screenOfGame)
+            fail(QStringLiteral("the substitution did not come back to the same screen"));
+        if (homeScoreBox->text().toInt() != homeScore || awayScoreBox->text().toInt() != awayScore
+            || subtractBox->isChecked() != subtract)
+            fail(QStringLiteral("the substitution lost the scores or the mode"));
+        for (int box = 1; box <= 12; ++box) {
+            const bool white = Child<QLabel>(screen, QStringLiteral("lblPlayer_%1").arg(box))->palette().color(QPalette::Window)
+                               == QColor(Qt::white);
+            if (white != (box == selected))
+                fail(QStringLiteral("the substitution lost the selection (box %1)").arg(box));
+        }
     }
     for (int box = 1; box <= 12; ++box) {
         if (screen->boxPlayerId(box) != playerIn(box))
