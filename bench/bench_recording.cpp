@@ -40,8 +40,8 @@ struct Fixture {
             qFatal("database: %s", qPrintable(error));
         const RecordId home = NewRecordId(RecordKind::Team);
         const RecordId away = NewRecordId(RecordKind::Team);
-        Execute(QStringLiteral("INSERT INTO TEAM (TEAMID, TEAMNAME) VALUES (?, 'Hawks'), (?, 'Owls')"),
-                {Bind(home), Bind(away)});
+        Execute(QStringLiteral("INSERT INTO TEAM (TEAMID, TEAMNAME) VALUES (?, ?), (?, ?)"),
+                {Bind(home), QStringLiteral("Hawks"), Bind(away), QStringLiteral("Owls")});
         screen = std::make_unique<frmGame>();
         for (int i = 1; i <= 6; ++i) {
             for (const RecordId& team : {home, away}) {
