@@ -168,6 +168,31 @@ private slots:
         QCOMPARE(c.app.count(QStringLiteral("PLAY")), 0);
     }
 
+    void aSideShortOfPlayersLeavesBoxesEmptyAndSaysSo()
+    {
+        Court c;
+        c.screen->colHomePlayers.removeLast();
+        c.screen->SetUpHome();
+        QVERIFY(c.show());
+        QCOMPARE(c.boxText(6), QString());
+        QVERIFY(c.screen->boxPlayerId(6).isNull());
+        // Recording for the empty box says why it cannot, and writes nothing.
+        QVERIFY(c.record(6, Qt::Key_K));
+        QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("There is no player in this box.")});
+        QCOMPARE(c.app.count(QStringLiteral("PLAY")), 0);
+        // Turning the five and back brings them to where they were.
+        QStringList before;
+        for (int n = 1; n <= 6; ++n)
+            before << c.boxText(n);
+        c.click(QStringLiteral("cmdRotate_0"));
+        QCOMPARE(c.boxText(1), Court::caption(c.home[1]));
+        QCOMPARE(c.boxText(5), Court::caption(c.home[0]));
+        QTest::mouseClick(c.subtract(), Qt::LeftButton);
+        c.click(QStringLiteral("cmdRotate_0"));
+        for (int n = 1; n <= 6; ++n)
+            QCOMPARE(c.boxText(n), before[n - 1]);
+    }
+
     void playedRowsStayOnePerPlayer_data()
     {
         QTest::addColumn<bool>("selfMatch");
