@@ -913,3 +913,9 @@ void frmGame::reject()
         return;
     QDialog::reject();
 }
+
+void frmGame::done(int result)
+{
+    pubOK = result != EndMatch;
+    QDialog::done(result);
+}

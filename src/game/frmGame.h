@@ -77,6 +77,8 @@ public:
 
     // Escape and the close box end the match, after asking.
     void reject() override;
+    // Every way out sets pubOK: false when the match ended, true when it goes on elsewhere.
+    void done(int result) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

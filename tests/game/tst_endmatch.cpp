@@ -1,6 +1,8 @@
 #include "Court.h"
 #include "support/TestMain.h"
 
+#include "shell/mConstants.h"
+
 #include <QTest>
 
 using namespace game_test;
@@ -50,6 +52,7 @@ private slots:
         const QStringList before = counts(c);
         MsgBoxHook::clear();
         MsgBoxHook::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
+        pubOK = true;
 
         if (how == QLatin1String("button")) {
             c.click(QStringLiteral("cmdEndMatch"));
@@ -80,6 +83,7 @@ private slots:
         QTRY_COMPARE(c.screen->isVisible(), !yes);
         if (yes) {
             QCOMPARE(c.screen->result(), int(frmGame::EndMatch));
+            QVERIFY(!pubOK);
         } else {
             // The game goes on as it was.
             QCOMPARE(c.score(1)->text(), QStringLiteral("1"));
@@ -96,6 +100,7 @@ private slots:
         c.screen->closeForNextGame();
         QVERIFY(!c.screen->isVisible());
         QCOMPARE(c.screen->result(), int(frmGame::NextGame));
+        QVERIFY(pubOK);
         QVERIFY(MsgBoxHook::asked().isEmpty());
     }
 };
