@@ -16,17 +16,16 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <memory>
 #include <vector>
 
 namespace {
 
 // A database with two teams of six, a match and its game, and a court screen showing them.
-struct Fixture {
+struct Fixture
+{
     QTemporaryDir dir;
     RecordId gameId;
     std::shared_ptr<clsGame> game;
@@ -181,7 +180,7 @@ void BM_Rotation(benchmark::State& state)
 }
 BENCHMARK(BM_Rotation)->Iterations(200)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

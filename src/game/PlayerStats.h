@@ -5,7 +5,8 @@
 #include <QString>
 
 // A player's running totals for one game, as the stats view shows them.
-struct PlayerTotals {
+struct PlayerTotals
+{
     int attempt = 0;
     int kill = 0;
     int error = 0;

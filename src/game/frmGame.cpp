@@ -19,7 +19,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -36,7 +35,8 @@ constexpr int kBottomBarTop = 6030;
 constexpr int kBottomBarHeight = 465;
 constexpr int kNetX = 4770;
 
-struct Span {
+struct Span
+{
     int x, y, w, h;
 };
 
@@ -71,7 +71,7 @@ constexpr std::array<Span, 13> kHints{{{0, 0, 0, 0},
 
 // The court lines enclose the boxes; the net stands over the centre line.
 constexpr Span kCourt{90, 840, 9360, 5145};
-constexpr int kAttackLineOffset = 4680 / 3;  // three metres of a nine-metre half
+constexpr int kAttackLineOffset = 4680 / 3; // three metres of a nine-metre half
 
 const QString kScoreHome = QStringLiteral("Score &Home");
 const QString kScoreAway = QStringLiteral("Score &Away");
@@ -83,7 +83,8 @@ const QColor kCourtSurface(214, 118, 52);
 const QColor kCourtLine(250, 250, 245);
 
 // Scales design units to pixels, rounding edges rather than sizes so neighbours never gap.
-struct Scale {
+struct Scale
+{
     double sx = 1.0;
     double sy = 1.0;
     int top = 0;
@@ -138,7 +139,7 @@ void SetBackground(QWidget* w, const QColor& colour)
     w->setPalette(pal);
 }
 
-}  // namespace
+} // namespace
 
 // A player box: the player's name over "#" and the shirt number, with the player's identifier
 // kept beside the caption so that a recorded action names exactly this player.
@@ -254,7 +255,7 @@ protected:
 class StatusClearer
 {
 public:
-    explicit StatusClearer(frmGame* screen) : m_screen(screen) {}
+    explicit StatusClearer(frmGame* screen) : m_screen(screen) { }
     ~StatusClearer() { m_screen->showStatus(QString()); }
     StatusClearer(const StatusClearer&) = delete;
     StatusClearer& operator=(const StatusClearer&) = delete;
@@ -263,7 +264,7 @@ private:
     frmGame* m_screen;
 };
 
-}  // namespace
+} // namespace
 
 frmGame::frmGame(QWidget* parent) : QDialog(parent)
 {
@@ -427,8 +428,8 @@ void frmGame::buildMenus()
     QMenu* choose = m_menuBar->addMenu(QStringLiteral("&Choose Player"));
     choose->setObjectName(QStringLiteral("mnuShortcuts"));
     for (int n = 1; n <= 12; ++n) {
-        const QString caption = n <= 6 ? QStringLiteral("Left side zone %1").arg(n)
-                                       : QStringLiteral("Right side zone %1").arg(n - 6);
+        const QString caption
+            = n <= 6 ? QStringLiteral("Left side zone %1").arg(n) : QStringLiteral("Right side zone %1").arg(n - 6);
         QAction* item = choose->addAction(caption);
         item->setObjectName(QStringLiteral("mnu%1").arg(n));
         item->setShortcut(QKeySequence(Qt::Key(Qt::Key_F1 + (n - 1))));
@@ -522,23 +523,24 @@ void frmGame::layoutScreen()
         QFont bold = score->font();
         bold.setBold(true);
         score->setFont(bold);
-        SetPixelSize(score, FittingPixelSize(score->font(), QStringLiteral("88"), int(std::lround(400 * f)), 12,
-                                             score->size() - QSize(6, 4), false));
+        SetPixelSize(score,
+                     FittingPixelSize(score->font(), QStringLiteral("88"), int(std::lround(400 * f)), 12,
+                                      score->size() - QSize(6, 4), false));
     }
 
     lblStatus->setGeometry(inBar.map({30, 90, 3870, 285}));
     chkSubtractMode->setGeometry(inBar.map({5610, 90, 1905, 315}));
     const int indicator = std::max(13, int(std::lround(150 * f)));
-    const QString indicatorStyle =
-        QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; } QCheckBox { spacing: %2px; }")
-            .arg(indicator)
-            .arg(indicator / 3);
+    const QString indicatorStyle
+        = QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; } QCheckBox { spacing: %2px; }")
+              .arg(indicator)
+              .arg(indicator / 3);
     if (chkSubtractMode->styleSheet() != indicatorStyle)
         chkSubtractMode->setStyleSheet(indicatorStyle);
-    SetPixelSize(chkSubtractMode, FittingPixelSize(chkSubtractMode->font(), WithoutAccessKeys(chkSubtractMode->text()),
-                                                   int(std::lround(170 * f)), 9,
-                                                   chkSubtractMode->size() - QSize(indicator + indicator / 3 + 8, 2),
-                                                   false));
+    SetPixelSize(chkSubtractMode,
+                 FittingPixelSize(chkSubtractMode->font(), WithoutAccessKeys(chkSubtractMode->text()),
+                                  int(std::lround(170 * f)), 9,
+                                  chkSubtractMode->size() - QSize(indicator + indicator / 3 + 8, 2), false));
     showStatus(lblStatus->property("fullText").toString());
 
     // The court.
@@ -548,8 +550,9 @@ void frmGame::layoutScreen()
         lblPlayer[size_t(n)]->setWantedPixelSize(boxPx);
         QLabel* hint = lblShortcut[size_t(n)];
         hint->setGeometry(s.map(kHints[size_t(n)]));
-        SetPixelSize(hint, FittingPixelSize(hint->font(), QStringLiteral("F12"), int(std::lround(190 * f)), 8,
-                                            hint->size() - QSize(4, 2), false));
+        SetPixelSize(hint,
+                     FittingPixelSize(hint->font(), QStringLiteral("F12"), int(std::lround(190 * f)), 8,
+                                      hint->size() - QSize(4, 2), false));
     }
     auto* net = static_cast<NetLine*>(Line1);
     const QRect court = s.map(kCourt);
@@ -906,10 +909,9 @@ void frmGame::mnuEndMatch_Click()
 void frmGame::reject()
 {
     if (bShowMessage
-        && MsgBox(QStringLiteral("Are you sure you would like to end the Match?"),
-                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QStringLiteral("End Match"),
-                  QMessageBox::No)
-               != QMessageBox::Yes)
+        && MsgBox(QStringLiteral("Are you sure you would like to end the Match?"), QMessageBox::Yes | QMessageBox::No,
+                  QMessageBox::Question, QStringLiteral("End Match"), QMessageBox::No)
+            != QMessageBox::Yes)
         return;
     QDialog::reject();
 }

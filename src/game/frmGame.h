@@ -9,7 +9,6 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
-
 #include <array>
 #include <memory>
 
@@ -37,13 +36,13 @@ public:
     // The court screen of the match under way, or null.
     static frmGame* current();
 
-    QList<std::shared_ptr<clsPlayer>> colHomePlayers;  // zone order, six each
+    QList<std::shared_ptr<clsPlayer>> colHomePlayers; // zone order, six each
     QList<std::shared_ptr<clsPlayer>> colAwayPlayers;
-    std::shared_ptr<clsGame> pubGame;                  // the same object as the line-up window's
-    QString strSide;                                   // "LEFT": home on the left half
-    qint16 igame = 3;                                  // games in the match, from the line-up window
-    qint16 iPoints = 15;                               // points per game but the deciding one
-    bool bShowMessage = true;                          // closing must be confirmed
+    std::shared_ptr<clsGame> pubGame; // the same object as the line-up window's
+    QString strSide; // "LEFT": home on the left half
+    qint16 igame = 3; // games in the match, from the line-up window
+    qint16 iPoints = 15; // points per game but the deciding one
+    bool bShowMessage = true; // closing must be confirmed
 
     // Place the players in their boxes, relabel the buttons, record PLAYED rows (for every player
     // in either collection, each pair once). The PLAYED rows are written first: when they cannot
@@ -62,12 +61,12 @@ public:
     bool subtractMode() const override;
 
     // The commands as the user starts them; each reports its own failures.
-    void lblPlayer_Click(int index);      // select box 1..12 and pop up the stat menu at it
-    void cmdScore_Click(int index);       // 0 left half, 1 right half
+    void lblPlayer_Click(int index); // select box 1..12 and pop up the stat menu at it
+    void cmdScore_Click(int index); // 0 left half, 1 right half
     void cmdRotate_Click(int index);
     void mnuViewStats_Click();
     void mnuSub_Click();
-    void cmdGame_Click();                 // next game
+    void cmdGame_Click(); // next game
     void mnuEndMatch_Click();
 
     // The player standing in box 1..12 (null when the box is empty).
@@ -96,9 +95,9 @@ private:
     void recordStat(const QString& stat);
     int scoreLimit() const;
 
-    std::array<PlayerBox*, 13> lblPlayer{};   // 1..12
-    std::array<QLabel*, 13> lblShortcut{};    // 1..12
-    std::array<QFrame*, 2> panelGame{};       // 0 bottom bar, 1 top bar
+    std::array<PlayerBox*, 13> lblPlayer{}; // 1..12
+    std::array<QLabel*, 13> lblShortcut{}; // 1..12
+    std::array<QFrame*, 2> panelGame{}; // 0 bottom bar, 1 top bar
     std::array<QPushButton*, 2> cmdScore{};
     std::array<QPushButton*, 2> cmdRotate{};
     std::array<QLabel*, 2> lblScore{};

@@ -5,13 +5,12 @@
 // on it as the user does: function keys, access keys, clicks.
 
 #include "Keys.h"
-#include "support/Fixture.h"
-
 #include "game/clsGame.h"
 #include "game/frmGame.h"
 #include "shell/MsgBox.h"
 #include "store/Database.h"
 #include "store/clsPlayer.h"
+#include "support/Fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,12 +19,12 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
-
 #include <memory>
 
 namespace game_test {
 
-struct Seeded {
+struct Seeded
+{
     RecordId id;
     QString name;
     int number = 0;
@@ -41,10 +40,10 @@ public:
         PreferMemoryBackedTemp();
         homeTeam = app.addTeam(QStringLiteral("Harbour Hawks"));
         awayTeam = selfMatch ? homeTeam : app.addTeam(QStringLiteral("Owls d'Or"));
-        static const char* homeNames[] = {"Ana Ruiz", "Bea O'Neil", "Cleo Marsh", "Dana Holt",
-                                          "Eve Stone", "Fay Lund", "Gia Moss", "Hana Vick"};
-        static const char* awayNames[] = {"Iris Kerr", "Jo Park", "Kim \"Kat\" Lee", "Lou Reyes",
-                                          "Mia Sato", "Nell Ortiz", "Opal Dunn", "Pia Ross"};
+        static const char* homeNames[]
+            = {"Ana Ruiz", "Bea O'Neil", "Cleo Marsh", "Dana Holt", "Eve Stone", "Fay Lund", "Gia Moss", "Hana Vick"};
+        static const char* awayNames[] = {"Iris Kerr", "Jo Park",    "Kim \"Kat\" Lee", "Lou Reyes",
+                                          "Mia Sato",  "Nell Ortiz", "Opal Dunn",       "Pia Ross"};
         for (int i = 0; i < 8; ++i) {
             const QString name = QString::fromLatin1(homeNames[i]);
             home << Seeded{app.addPlayer(homeTeam, name, i + 1), name, i + 1};
@@ -150,9 +149,10 @@ public:
 
     int scoreInDb(bool homeSide) const
     {
-        return app.scalar(homeSide ? QStringLiteral("SELECT HOMESCORE FROM GAME WHERE GAMEID = ?")
-                                   : QStringLiteral("SELECT AWAYSCORE FROM GAME WHERE GAMEID = ?"),
-                          {Bind(gameId)})
+        return app
+            .scalar(homeSide ? QStringLiteral("SELECT HOMESCORE FROM GAME WHERE GAMEID = ?")
+                             : QStringLiteral("SELECT AWAYSCORE FROM GAME WHERE GAMEID = ?"),
+                    {Bind(gameId)})
             .toInt();
     }
 
@@ -163,4 +163,4 @@ public:
     std::unique_ptr<frmGame> screen;
 };
 
-}  // namespace game_test
+} // namespace game_test

@@ -44,7 +44,8 @@ inline void QuietOffscreenWarnings()
 
 // One item of the stat menu: its access key, the pass rating chosen in its submenu (0: none),
 // the stat text, the PLAY columns it fills and the middle of its status line.
-struct StatItem {
+struct StatItem
+{
     const char* name;
     Qt::Key key;
     int rating;
@@ -77,16 +78,16 @@ inline const QList<StatItem>& StatItems()
 
 inline const QStringList& StatColumns()
 {
-    static const QStringList columns{"ATTEMPT",    "KILL",         "ERROR",     "SERVEACE",    "SERVEERROR",
-                                     "DIG",        "RECEIVEERROR", "SOLOBLOCK", "BLOCKASSIST", "BLOCKERROR",
-                                     "BALLHANDLEERROR", "SETASSIST", "PASSING"};
+    static const QStringList columns{
+        "ATTEMPT",   "KILL",        "ERROR",      "SERVEACE",        "SERVEERROR", "DIG",    "RECEIVEERROR",
+        "SOLOBLOCK", "BLOCKASSIST", "BLOCKERROR", "BALLHANDLEERROR", "SETASSIST",  "PASSING"};
     return columns;
 }
 
 class Keys
 {
 public:
-    explicit Keys(frmGame* screen) : m_screen(screen) {}
+    explicit Keys(frmGame* screen) : m_screen(screen) { }
 
     // A window manager gives the focus back to the window when a popup menu closes; the offscreen
     // platform leaves the closed menu active once pending events run, so the tests do it.
@@ -171,4 +172,4 @@ private:
     frmGame* m_screen;
 };
 
-}  // namespace game_test
+} // namespace game_test

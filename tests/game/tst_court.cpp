@@ -33,10 +33,7 @@ private slots:
         QuietOffscreenWarnings();
     }
 
-    void cleanup()
-    {
-        QVERIFY2(VisibleTopLevels().isEmpty(), qPrintable(VisibleTopLevels().join(QLatin1Char(','))));
-    }
+    void cleanup() { QVERIFY2(VisibleTopLevels().isEmpty(), qPrintable(VisibleTopLevels().join(QLatin1Char(',')))); }
 
     void teamsFillTheirHalves_data()
     {
@@ -91,14 +88,16 @@ private slots:
         QStringList game;
         for (QAction* a : Child<QMenu>(c.screen.get(), QStringLiteral("mnuGame"))->actions())
             game << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + QLatin1Char('=') + a->text());
-        QCOMPARE(game, (QStringList{QStringLiteral("mnuNewGame=Go to N&ext Game"), QStringLiteral("mnuSub=&Substitute"),
-                                    QStringLiteral("-"), QStringLiteral("mnuEndMatch=E&nd Match")}));
+        QCOMPARE(game,
+                 (QStringList{QStringLiteral("mnuNewGame=Go to N&ext Game"), QStringLiteral("mnuSub=&Substitute"),
+                              QStringLiteral("-"), QStringLiteral("mnuEndMatch=E&nd Match")}));
         QStringList stats;
         for (QAction* a : c.screen->statMenu()->actions())
             stats << a->text();
-        QCOMPARE(stats, (QStringList{"&Attempt", "&Kill", "&Error", "&Pass", "&Serve Ace", "Serve E&rror", "&Dig",
-                                     "Re&ceiving Error", "S&olo Block", "&Block Assist", "B&lock Error",
-                                     "Ball &Handling Error", "Se&t Assist", "&View Stats"}));
+        QCOMPARE(stats,
+                 (QStringList{"&Attempt", "&Kill", "&Error", "&Pass", "&Serve Ace", "Serve E&rror", "&Dig",
+                              "Re&ceiving Error", "S&olo Block", "&Block Assist", "B&lock Error",
+                              "Ball &Handling Error", "Se&t Assist", "&View Stats"}));
     }
 
     void clickingABoxSelectsItAndPopsUpTheStatMenu()
@@ -114,7 +113,7 @@ private slots:
         QCOMPARE(c.whiteHints(), QList<int>{4});
         QTest::keyClick(menu, Qt::Key_Escape);
         QVERIFY(!QApplication::activePopupWidget());
-        QCOMPARE(c.whiteBoxes(), QList<int>{4});  // dismissing keeps the selection
+        QCOMPARE(c.whiteBoxes(), QList<int>{4}); // dismissing keeps the selection
         QVERIFY(c.screen->isVisible());
         // The selected box again: stays selected, menu again.
         QTest::mouseClick(c.box(4), Qt::LeftButton);
@@ -133,8 +132,8 @@ private slots:
     {
         QTest::addColumn<QString>("focus");
         QTest::newRow("window") << QString();
-        for (const char* name : {"cmdGame", "cmdRotate_0", "cmdScore_0", "cmdScore_1", "cmdRotate_1", "cmdEndMatch",
-                                 "chkSubtractMode"})
+        for (const char* name :
+             {"cmdGame", "cmdRotate_0", "cmdScore_0", "cmdScore_1", "cmdRotate_1", "cmdEndMatch", "chkSubtractMode"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 
@@ -234,12 +233,14 @@ private slots:
             }
         }
         QCOMPARE(c.app.count(QStringLiteral("PLAYED")), expected);
-        QCOMPARE(c.app.scalar(QStringLiteral("SELECT COUNT(*) FROM (SELECT DISTINCT GAMEID, PLAYERID FROM PLAYED)")).toInt(),
-                 expected);
+        QCOMPARE(
+            c.app.scalar(QStringLiteral("SELECT COUNT(*) FROM (SELECT DISTINCT GAMEID, PLAYERID FROM PLAYED)")).toInt(),
+            expected);
         // Every player on court has a row.
         for (int n = 1; n <= 12; ++n)
-            QCOMPARE(c.app.scalar(QStringLiteral("SELECT COUNT(*) FROM PLAYED WHERE GAMEID = ? AND PLAYERID = ?"),
-                                  {Bind(c.gameId), Bind(c.screen->boxPlayerId(n))})
+            QCOMPARE(c.app
+                         .scalar(QStringLiteral("SELECT COUNT(*) FROM PLAYED WHERE GAMEID = ? AND PLAYERID = ?"),
+                                 {Bind(c.gameId), Bind(c.screen->boxPlayerId(n))})
                          .toInt(),
                      1);
     }

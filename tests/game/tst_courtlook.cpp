@@ -2,9 +2,9 @@
 #include "support/TestMain.h"
 
 #include <QDir>
-#include <QScreen>
 #include <QFontInfo>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 
 using namespace game_test;
@@ -76,8 +76,8 @@ private slots:
                      qPrintable(QStringLiteral("box %1 text is %2 px").arg(n).arg(QFontInfo(box->font()).pixelSize())));
             QVERIFY(QFontInfo(box->font()).bold());
             // The caption fits the box.
-            const QRect need = box->fontMetrics().boundingRect(box->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap,
-                                                               box->text());
+            const QRect need
+                = box->fontMetrics().boundingRect(box->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, box->text());
             QVERIFY2(box->contentsRect().contains(need), qPrintable(QStringLiteral("box %1 text spills").arg(n)));
         }
         // Left half left of the net, right half right of it.

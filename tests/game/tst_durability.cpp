@@ -1,18 +1,16 @@
 #include "Keys.h"
-#include "support/Fixture.h"
-#include "support/TestMain.h"
-
 #include "game/clsGame.h"
 #include "game/frmGame.h"
 #include "shell/MsgBox.h"
 #include "store/Database.h"
 #include "store/clsPlayer.h"
+#include "support/Fixture.h"
+#include "support/TestMain.h"
 
 #include <QLabel>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRandomGenerator>
-
 #include <cstdio>
 
 using namespace game_test;
@@ -48,7 +46,7 @@ QList<std::shared_ptr<clsPlayer>> Starters(const RecordId& team)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 // Run by the durability test in a process of its own (test_game RecordingHelper, with the
 // database named in SIDELINES_RECORDING_DB): records actions on the court screen and prints a
@@ -138,7 +136,7 @@ private slots:
         Execute(QStringLiteral("INSERT INTO GAME (MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE) "
                                "VALUES (?, ?, 1, 0, 0)"),
                 {Bind(matchId), Bind(gameId)});
-        QList<RecordId> players;  // box order: home in 1-6, away in 7-12
+        QList<RecordId> players; // box order: home in 1-6, away in 7-12
         for (const RecordId& team : {home, away}) {
             for (const auto& p : Starters(team))
                 players << p->PlayerID();
@@ -165,7 +163,7 @@ private slots:
         const int spin = int(rng.bounded(0, 20000));
         for (int i = 0; i < spin; ++i)
             out += child.readAllStandardOutput();
-        child.kill();  // SIGKILL: no chance to tidy up
+        child.kill(); // SIGKILL: no chance to tidy up
         QVERIFY(child.waitForFinished());
         out += child.readAllStandardOutput();
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
@@ -180,8 +178,9 @@ private slots:
         QVERIFY(shown >= killAfter);
 
         QCOMPARE(app.scalar(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
-        const auto rows = app.rows(QStringLiteral("SELECT GAMEID, PLAYERID, POSITION, ")
-                                   + StatColumns().join(QStringLiteral(", ")) + QStringLiteral(" FROM PLAY ORDER BY rowid"));
+        const auto rows
+            = app.rows(QStringLiteral("SELECT GAMEID, PLAYERID, POSITION, ") + StatColumns().join(QStringLiteral(", "))
+                       + QStringLiteral(" FROM PLAY ORDER BY rowid"));
         // Every announced action is there; at most the one under way when the kill came is more.
         QVERIFY2(rows.size() >= shown, qPrintable(QStringLiteral("%1 rows, %2 shown").arg(rows.size()).arg(shown)));
         QVERIFY2(rows.size() <= shown + 1, qPrintable(QStringLiteral("%1 rows, %2 shown").arg(rows.size()).arg(shown)));

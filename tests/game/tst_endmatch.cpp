@@ -1,7 +1,6 @@
 #include "Court.h"
-#include "support/TestMain.h"
-
 #include "shell/mConstants.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 

@@ -1,12 +1,11 @@
 #include "Keys.h"
-#include "match/MatchDriver.h"
-#include "support/Fixture.h"
-#include "support/TestMain.h"
-
 #include "game/frmGame.h"
+#include "match/MatchDriver.h"
 #include "match/clsMatch.h"
 #include "match/frmStarters.h"
 #include "shell/MsgBox.h"
+#include "support/Fixture.h"
+#include "support/TestMain.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,7 +14,6 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTimer>
-
 #include <sys/resource.h>
 
 using namespace game_test;
@@ -31,7 +29,8 @@ long MaxRssKb()
 
 // What the database must hold after the match, kept by the test on its own: who stands where,
 // the scores, every action and every player who took part.
-struct Match {
+struct Match
+{
     QRandomGenerator rng{20261206};
     QList<RecordId> teams;
     int picks = 0;
@@ -40,16 +39,16 @@ struct Match {
     bool flipSide = false;
     int gameNumber = 0;
     RecordId gameId;
-    QList<RecordId> home, away;  // zone order
+    QList<RecordId> home, away; // zone order
     int homeScore = 0, awayScore = 0;
     bool subtract = false;
     int selected = 1;
-    int segment = 0;  // stretches played in this game
+    int segment = 0; // stretches played in this game
     QPointer<frmGame> screenOfGame;
 
-    QStringList plays;                 // one line per PLAY row
-    QSet<QString> played;              // "game|player"
-    QList<QPair<int, int>> scores;     // per game: home, away
+    QStringList plays; // one line per PLAY row
+    QSet<QString> played; // "game|player"
+    QList<QPair<int, int>> scores; // per game: home, away
     QList<RecordId> gameIds;
     QList<int> widgetCounts;
     QList<long> rss;
@@ -220,8 +219,10 @@ void Match::play(frmGame* screen)
     auto* subtractBox = Child<QCheckBox>(screen, QStringLiteral("chkSubtractMode"));
     auto* status = Child<QLabel>(screen, QStringLiteral("lblStatus"));
     const bool homeLeft = side == QLatin1String("LEFT");
-    QLabel* homeScoreBox = Child<QLabel>(screen, homeLeft ? QStringLiteral("lblScore_0") : QStringLiteral("lblScore_1"));
-    QLabel* awayScoreBox = Child<QLabel>(screen, homeLeft ? QStringLiteral("lblScore_1") : QStringLiteral("lblScore_0"));
+    QLabel* homeScoreBox
+        = Child<QLabel>(screen, homeLeft ? QStringLiteral("lblScore_0") : QStringLiteral("lblScore_1"));
+    QLabel* awayScoreBox
+        = Child<QLabel>(screen, homeLeft ? QStringLiteral("lblScore_1") : QStringLiteral("lblScore_0"));
 
     if (segment == 0) {
         // A fresh screen for a new game.
@@ -246,8 +247,9 @@ void Match::play(frmGame* screen)
             || subtractBox->isChecked() != subtract)
             fail(QStringLiteral("the substitution lost the scores or the mode"));
         for (int box = 1; box <= 12; ++box) {
-            const bool white = Child<QLabel>(screen, QStringLiteral("lblPlayer_%1").arg(box))->palette().color(QPalette::Window)
-                               == QColor(Qt::white);
+            const bool white
+                = Child<QLabel>(screen, QStringLiteral("lblPlayer_%1").arg(box))->palette().color(QPalette::Window)
+                == QColor(Qt::white);
             if (white != (box == selected))
                 fail(QStringLiteral("the substitution lost the selection (box %1)").arg(box));
         }
@@ -354,15 +356,16 @@ void Match::play(frmGame* screen)
     MsgBoxHook::setNextAnswer(QMessageBox::Yes);
     if (gameNumber < 5) {
         flipSide = true;
-        keys.accessKey(Qt::Key_E);  // "N&ew Game"
-        if (MsgBoxHook::prompts() != QStringList{QStringLiteral("Are you sure you want to go to game %1?").arg(gameNumber + 1)})
+        keys.accessKey(Qt::Key_E); // "N&ew Game"
+        if (MsgBoxHook::prompts()
+            != QStringList{QStringLiteral("Are you sure you want to go to game %1?").arg(gameNumber + 1)})
             fail(QStringLiteral("next game asked: ") + MsgBoxHook::prompts().join(QLatin1Char('/')));
     } else {
-        keys.accessKey(Qt::Key_N);  // "E&nd Match"
+        keys.accessKey(Qt::Key_N); // "E&nd Match"
     }
 }
 
-}  // namespace
+} // namespace
 
 // A whole best-of-five match through the real windows, as a statistician records it.
 class TestFullMatch : public QObject
@@ -414,9 +417,9 @@ private slots:
             QCOMPARE(games[g][3].toInt(), m->scores[g].second);
         }
         QStringList stored;
-        for (const QVariantList& row : app.rows(QStringLiteral("SELECT GAMEID, PLAYERID, POSITION, ")
-                                                + StatColumns().join(QStringLiteral(", "))
-                                                + QStringLiteral(" FROM PLAY"))) {
+        for (const QVariantList& row :
+             app.rows(QStringLiteral("SELECT GAMEID, PLAYERID, POSITION, ") + StatColumns().join(QStringLiteral(", "))
+                      + QStringLiteral(" FROM PLAY"))) {
             QStringList fields;
             for (const QVariant& v : row)
                 fields << (v.isNull() ? QString() : v.toString());

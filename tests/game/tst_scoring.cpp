@@ -8,7 +8,8 @@ using namespace game_test;
 namespace {
 
 // The score boxes of the home and away sides, whichever half each plays on.
-struct Sides {
+struct Sides
+{
     QLabel* home;
     QLabel* away;
     QString homeButton;
@@ -18,7 +19,8 @@ struct Sides {
 Sides SidesOf(const Court& c, const QString& side)
 {
     const bool left = side == QLatin1String("LEFT");
-    return {c.score(left ? 0 : 1), c.score(left ? 1 : 0), left ? QStringLiteral("cmdScore_0") : QStringLiteral("cmdScore_1"),
+    return {c.score(left ? 0 : 1), c.score(left ? 1 : 0),
+            left ? QStringLiteral("cmdScore_0") : QStringLiteral("cmdScore_1"),
             left ? QStringLiteral("cmdScore_1") : QStringLiteral("cmdScore_0")};
 }
 
@@ -34,12 +36,12 @@ bool Reach(const Court& c, const Sides& s, int home, int away)
         const bool homeNext = h < home && (h <= a || a >= away);
         c.click(homeNext ? s.homeButton : s.awayButton);
         if (s.home->text().toInt() == h && s.away->text().toInt() == a)
-            return false;  // refused: the start cannot be reached this way
+            return false; // refused: the start cannot be reached this way
     }
     return false;
 }
 
-}  // namespace
+} // namespace
 
 // Scoring within the score rule, and rotation with the selection following its player.
 class TestScoringAndRotation : public QObject
@@ -70,8 +72,10 @@ private slots:
         QTest::addColumn<int>("away");
 
         QTest::newRow("14:13, point to the 14 side") << 15 << 3 << 1 << "LEFT" << 14 << 13 << "H" << 15 << 13;
-        QTest::newRow("15:13, point to the 15 side is refused") << 15 << 3 << 1 << "LEFT" << 15 << 13 << "H" << 15 << 13;
-        QTest::newRow("15:14, two points: 16:14, the second refused") << 15 << 3 << 1 << "LEFT" << 15 << 14 << "H H" << 16 << 14;
+        QTest::newRow("15:13, point to the 15 side is refused")
+            << 15 << 3 << 1 << "LEFT" << 15 << 13 << "H" << 15 << 13;
+        QTest::newRow("15:14, two points: 16:14, the second refused")
+            << 15 << 3 << 1 << "LEFT" << 15 << 14 << "H H" << 16 << 14;
         QTest::newRow("15:15, three points: 17:15, the third refused")
             << 15 << 3 << 1 << "LEFT" << 15 << 15 << "H H H" << 17 << 15;
         QTest::newRow("15:10, the trailing side scores") << 15 << 3 << 1 << "LEFT" << 15 << 10 << "A" << 15 << 11;
@@ -80,7 +84,8 @@ private slots:
         QTest::newRow("0:0, taking back is refused") << 15 << 3 << 1 << "LEFT" << 0 << 0 << "- H A" << 0 << 0;
         QTest::newRow("16:14, taken back to 15") << 15 << 3 << 1 << "LEFT" << 16 << 14 << "- H" << 15 << 14;
         QTest::newRow("17:15, taken back twice to 15:15") << 15 << 3 << 1 << "LEFT" << 17 << 15 << "- H H" << 15 << 15;
-        QTest::newRow("3:0, taken back to 0 and no further") << 15 << 3 << 1 << "LEFT" << 3 << 0 << "- H H H H" << 0 << 0;
+        QTest::newRow("3:0, taken back to 0 and no further")
+            << 15 << 3 << 1 << "LEFT" << 3 << 0 << "- H H H H" << 0 << 0;
         QTest::newRow("home on the right, by access keys") << 15 << 3 << 1 << "RIGHT" << 0 << 0 << "a a h" << 1 << 2;
         QTest::newRow("home on the right, taken back by access keys")
             << 15 << 3 << 1 << "RIGHT" << 5 << 4 << "- h a a" << 4 << 2;
@@ -132,15 +137,17 @@ private slots:
         // The game's row moved with the screen, point by point.
         QCOMPARE(c.scoreInDb(true), home);
         QCOMPARE(c.scoreInDb(false), away);
-        QVERIFY(MsgBoxHook::asked().isEmpty());  // a refusal is silent
+        QVERIFY(MsgBoxHook::asked().isEmpty()); // a refusal is silent
     }
 
     void aFailedScoreWriteChangesNothingOnScreen_data()
     {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("said");
-        QTest::newRow("the GAME table is gone") << "DROP TABLE GAME" << "GAME";
-        QTest::newRow("the game's row is gone") << "DELETE FROM GAME" << "not in the database";
+        QTest::newRow("the GAME table is gone") << "DROP TABLE GAME"
+                                                << "GAME";
+        QTest::newRow("the game's row is gone") << "DELETE FROM GAME"
+                                                << "not in the database";
     }
 
     void aFailedScoreWriteChangesNothingOnScreen()
@@ -172,9 +179,9 @@ private slots:
     void rotationForwardAndBackAreExactInverses_data()
     {
         QTest::addColumn<QString>("side");
-        QTest::addColumn<Qt::Key>("key");   // Alt+R rotates home, Alt+O away
-        QTest::addColumn<int>("selected");  // 0: nobody chosen yet in this game
-        QTest::addColumn<int>("after");     // the box selected after the forward turn
+        QTest::addColumn<Qt::Key>("key"); // Alt+R rotates home, Alt+O away
+        QTest::addColumn<int>("selected"); // 0: nobody chosen yet in this game
+        QTest::addColumn<int>("after"); // the box selected after the forward turn
         QTest::newRow("home on the left, box 1") << "LEFT" << Qt::Key_R << 1 << 6;
         QTest::newRow("home on the left, box 4") << "LEFT" << Qt::Key_R << 4 << 3;
         QTest::newRow("home on the left, box 6") << "LEFT" << Qt::Key_R << 6 << 5;
@@ -218,7 +225,7 @@ private slots:
         }
         QCOMPARE(c.whiteBoxes(), QList<int>{after});
         QCOMPARE(c.whiteHints(), QList<int>{after});
-        QCOMPARE(c.boxText(after), selectedText);  // the selection followed its player
+        QCOMPARE(c.boxText(after), selectedText); // the selection followed its player
         QCOMPARE(c.status()->text(), QString());
         // The side's players in the screen's collection follow the boxes.
         const auto& players = homeTurns ? c.screen->colHomePlayers : c.screen->colAwayPlayers;

@@ -121,17 +121,21 @@ private slots:
 
     void statsViewShowsTheTotalsOfThisGame_data()
     {
-        QTest::addColumn<QString>("actions");  // access keys in order; "-" toggles subtraction mode
+        QTest::addColumn<QString>("actions"); // access keys in order; "-" toggles subtraction mode
         QTest::addColumn<QString>("percentage");
-        QTest::addColumn<QList<int>>("totals");  // attempts, kills, errors, then the nine others
-        QTest::newRow("nothing recorded") << "" << "0.000" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("2 kills, 1 error, 3 attempts") << "K K E" << "0.333" << QList<int>{3, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("0 kills, 2 errors, 4 attempts")
-            << "E E A A" << "-0.500" << QList<int>{4, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::addColumn<QList<int>>("totals"); // attempts, kills, errors, then the nine others
+        QTest::newRow("nothing recorded") << ""
+                                          << "0.000" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("2 kills, 1 error, 3 attempts") << "K K E"
+                                                      << "0.333" << QList<int>{3, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("0 kills, 2 errors, 4 attempts") << "E E A A"
+                                                       << "-0.500" << QList<int>{4, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
         QTest::newRow("a kill with its attempt taken back")
-            << "K - A" << "1000000.000" << QList<int>{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+            << "K - A"
+            << "1000000.000" << QList<int>{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
         QTest::newRow("every other kind once, one dig taken back")
-            << "S R D D C O B L H T P - D" << "0.000" << QList<int>{0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+            << "S R D D C O B L H T P - D"
+            << "0.000" << QList<int>{0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1};
     }
 
     void statsViewShowsTheTotalsOfThisGame()
@@ -157,18 +161,26 @@ private slots:
         MsgBoxHook::clear();
         QVERIFY(c.record(box, Qt::Key_V));
 
-        const QStringList labels{"Attempts",        "Kills",           "Errors",
-                                 "Serve Aces",      "Serve Errors",    "Digs",
-                                 "Receiving Errors", "Solo Blocks",    "Blocking Assists",
-                                 "Blocking Errors", "Ball Handling Errors", "Set Assists"};
+        const QStringList labels{"Attempts",
+                                 "Kills",
+                                 "Errors",
+                                 "Serve Aces",
+                                 "Serve Errors",
+                                 "Digs",
+                                 "Receiving Errors",
+                                 "Solo Blocks",
+                                 "Blocking Assists",
+                                 "Blocking Errors",
+                                 "Ball Handling Errors",
+                                 "Set Assists"};
         QStringList lines{QStringLiteral("Percentage = ") + percentage};
         for (int i = 0; i < labels.size(); ++i)
             lines << labels[i] + QStringLiteral(" = ") + QString::number(totals[i]);
         QCOMPARE(MsgBoxHook::asked().size(), 1);
         const MsgBoxHook::Asked asked = MsgBoxHook::asked().first();
         QCOMPARE(asked.prompt, lines.join(QLatin1Char('\n')));
-        QCOMPARE(asked.title, c.home[1].name + QStringLiteral(" #") + QString::number(c.home[1].number)
-                                  + QStringLiteral(" Stats"));
+        QCOMPARE(asked.title,
+                 c.home[1].name + QStringLiteral(" #") + QString::number(c.home[1].number) + QStringLiteral(" Stats"));
         QCOMPARE(asked.icon, QMessageBox::Information);
         QCOMPARE(asked.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         // Looking changes nothing, and the status line is cleared afterwards.
