@@ -172,6 +172,13 @@ frmStarters::frmStarters(QWidget* parent) : QDialog(parent)
     layout->addSpacing(6);
     layout->addLayout(bottom);
 
+    // Keyboard order follows the work: pick players, move them, order them, then the other team.
+    QList<QWidget*> order{m_lists[0], cmdHMoveStart, cmdHMoveBack, cmdHMoveAllBack, m_lists[1],
+                          cmdUpDown[0], cmdUpDown[1], m_lists[2], cmdAMoveStart, cmdAMoveBack,
+                          cmdAMoveAllBack, m_lists[3], cmdUpDown[2], cmdUpDown[3], cmdGame};
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
     bSubMode = false;
     adjustSize();
     CentreOnScreen(this);

@@ -286,6 +286,29 @@ private slots:
         QCOMPARE(screen.colAwayPlayers[4]->PlayerID(), awayPlayers[6]);
     }
 
+    void lineUpsCanBeMadeWithTheKeyboardAlone()
+    {
+        // Pick six with Shift+Down, Tab on to ">" and press it; the same for the away team.
+        for (int side : {0, 2}) {
+            list(side)->setFocus();
+            list(side)->setCurrentRow(0);
+            QTest::keyClick(list(side), Qt::Key_Space);
+            for (int i = 0; i < 5; ++i)
+                QTest::keyClick(list(side), Qt::Key_Down, Qt::ShiftModifier);
+            QTest::keyClick(list(side), Qt::Key_Tab);
+            QWidget* move = QApplication::focusWidget();
+            QVERIFY(move);
+            QCOMPARE(move->objectName(), side == 0 ? QStringLiteral("cmdHMoveStart") : QStringLiteral("cmdAMoveStart"));
+            QTest::keyClick(move, Qt::Key_Space);
+            QCOMPARE(list(side + 1)->count(), 6);
+        }
+        // From the last reorder button, Tab reaches "Go To Game".
+        QWidget* last = L->findChild<QWidget*>(QStringLiteral("cmdUpDown_3"));
+        last->setFocus();
+        QTest::keyClick(last, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdGame"));
+    }
+
     void goToGameNeedsSixEach_data()
     {
         QTest::addColumn<int>("homeCount");
