@@ -1,21 +1,17 @@
 #pragma once
 
+#include "store/DialogParts.h"
 #include "store/RecordId.h"
 
-#include <QDialog>
 #include <QString>
 
-class QListWidget;
-class QPushButton;
-
 // The player chooser: the players of one team, one line each; the chosen one goes to pubPicked.
-class frmPickPlayer : public QDialog
+class frmPickPlayer : public RosterChooser
 {
     Q_OBJECT
 
 public:
     explicit frmPickPlayer(QWidget* parent = nullptr);
-    ~frmPickPlayer() override;
 
     // Fills the list with the team's players, with the status line and the gauge. A team without
     // players is said so once; then it sets pubOK false and returns false, and the window is not
@@ -26,21 +22,12 @@ public:
     // identifier.
     static QString LineText(const QString& name, int number, const QString& idText);
 
-    // What each list entry carries: the player's identifier in its stored form, name and number.
-    static constexpr int kIdRole = Qt::UserRole;
-    static constexpr int kNameRole = Qt::UserRole + 1;
+    // Besides the identifier and the name, each list entry carries the player's number.
     static constexpr int kNumberRole = Qt::UserRole + 2;
 
-public slots:
-    void accept() override;
-    void reject() override;
-
 private:
-    void cmdOk_Click();
+    void cmdOk_Click() override;
 
-    QListWidget* lstPlayers = nullptr;
-    QPushButton* cmdOk = nullptr;
-    QPushButton* cmdCancel = nullptr;
     RecordId m_teamId;
 };
 

@@ -5,17 +5,15 @@
 #include "store/clsPlayer.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-frmPlayer::frmPlayer(QWidget* parent) : QDialog(parent)
+frmPlayer::frmPlayer(QWidget* parent) : RosterEditor(parent)
 {
     setObjectName(QStringLiteral("frmPlayer"));
     setWindowTitle(QStringLiteral("Player"));
-    setModal(true);
 
     lblPlayerNum = new QLabel(QStringLiteral("Player's Number:"), this);
     lblPlayerNum->setObjectName(QStringLiteral("lblPlayerNum"));
@@ -35,38 +33,16 @@ frmPlayer::frmPlayer(QWidget* parent) : QDialog(parent)
     txtPlayerName->setMinimumWidth(280);
     lblPlayerName->setBuddy(txtPlayerName);
 
-    cmdOk = new QPushButton(QStringLiteral("Add Player"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Done"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
     auto* layout = new QGridLayout(this);
     layout->addWidget(lblPlayerNum, 0, 0);
     layout->addWidget(txtPlayerNumber, 0, 1, Qt::AlignLeft);
     layout->addWidget(lblPlayerName, 1, 0);
     layout->addWidget(txtPlayerName, 1, 1);
-    layout->addLayout(buttons, 2, 0, 1, 2);
-    layout->setColumnStretch(1, 1);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    AddButtonRow(layout, 2, QStringLiteral("Add Player"), QStringLiteral("Done"));
 
     setTabOrder(txtPlayerNumber, txtPlayerName);
     setTabOrder(txtPlayerName, cmdOk);
     setTabOrder(cmdOk, cmdCancel);
-
-    connect(cmdOk, &QPushButton::clicked, this, &frmPlayer::cmdOk_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmPlayer::reject);
-}
-
-void frmPlayer::setButtonCaptions(const QString& ok, const QString& cancel)
-{
-    cmdOk->setText(ok);
-    cmdCancel->setText(cancel);
 }
 
 void frmPlayer::setPlayer(qint16 number, const QString& name)
@@ -75,11 +51,9 @@ void frmPlayer::setPlayer(qint16 number, const QString& name)
     txtPlayerName->setText(name);
 }
 
-void frmPlayer::showEvent(QShowEvent* event)
+QWidget* frmPlayer::FirstBox() const
 {
-    QDialog::showEvent(event);
-    CentreOnScreen(this);
-    txtPlayerNumber->setFocus();
+    return txtPlayerNumber;
 }
 
 void frmPlayer::cmdOk_Click()
@@ -108,18 +82,4 @@ void frmPlayer::cmdOk_Click()
     pubPlayer().setPlayerName(txtPlayerName->text());
     pubOK = true;
     QDialog::done(QDialog::Accepted);
-}
-
-// Accepting always goes through the checks of the accepting button.
-void frmPlayer::accept()
-{
-    cmdOk_Click();
-}
-
-// "Done", Escape and the title-bar close box all end here, so closing the window never stores
-// the previous player a second time.
-void frmPlayer::reject()
-{
-    pubOK = false;
-    QDialog::reject();
 }

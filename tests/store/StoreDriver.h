@@ -3,8 +3,13 @@
 // Helpers shared by the roster tests: drive a chain of modal windows one after another, the way a
 // user goes through a command's dialogs.
 
+#include "shell/MsgBox.h"
+#include "shell/mConstants.h"
+#include "store/clsPlayer.h"
+#include "store/clsTeam.h"
 #include "support/Fixture.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,6 +20,63 @@
 namespace roster_test {
 
 using Step = std::function<void(QWidget*)>;
+using Rows = QList<QVariantList>;
+
+inline Rows Teams(const TestApp& app)
+{
+    return app.rows(QStringLiteral("SELECT TEAMID, TEAMNAME FROM TEAM ORDER BY TEAMID"));
+}
+
+inline Rows Players(const TestApp& app)
+{
+    return app.rows(QStringLiteral("SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM PLAYER ORDER BY PLAYERID"));
+}
+
+// The three team and the three player commands as the main window runs them: adding works on the
+// shared record (and releases it afterwards), updating and deleting on a fresh one.
+enum class Command { Add, Update, Delete };
+
+template <class Record> bool RunRosterCommand(Command command, const std::function<void()>& add)
+{
+    return RunCommand([command, &add] {
+        if (command == Command::Add)
+            add();
+        else if (command == Command::Update)
+            Record().Update();
+        else
+            Record().Delete();
+    });
+}
+
+inline bool RunTeamCommand(Command command)
+{
+    return RunRosterCommand<clsTeam>(command, [] {
+        pubTeam().MakeNewTeam();
+        ReleasePubTeam();
+    });
+}
+
+inline bool RunPlayerCommand(Command command)
+{
+    return RunRosterCommand<clsPlayer>(command, [] {
+        pubPlayer().AddNewPlayer();
+        ReleasePubPlayer();
+    });
+}
+
+// The usual roster to back out of or fail on: the team Falcons with Ann, number 7.
+inline RecordId AddFalconsWithAnn(TestApp& app)
+{
+    const RecordId team = app.addTeam(QStringLiteral("Falcons"));
+    app.addPlayer(team, QStringLiteral("Ann"), 7);
+    return team;
+}
+
+// The box that has the focus within the window (the window itself may not be active yet).
+inline QString FocusName(QWidget* w)
+{
+    return w->focusWidget() ? w->focusWidget()->objectName() : QString();
+}
 
 // What the chain saw: each window's object name and title, in order.
 struct Seen
@@ -41,6 +103,14 @@ inline void NewTest()
 {
     ++Generation();
     PendingSteps() = 0;
+}
+
+// For each test's cleanup.
+inline void EndTest()
+{
+    QCOMPARE(VisibleTopLevels(), QStringList());
+    QCOMPARE(PendingSteps(), 0); // every window the test expected did open
+    NewTest();
 }
 
 inline void ArmStep(const QList<Step>& steps, int index, const std::shared_ptr<Seen>& seen)
@@ -162,4 +232,18 @@ inline QStringList ListLines(QWidget* w, const QString& list)
     return lines;
 }
 
+// Exactly one message was asked, with these words, buttons and icon.
+inline void ExpectOneMessage(const QString& prompt, const QString& title, QMessageBox::StandardButtons buttons,
+                             QMessageBox::Icon icon)
+{
+    const auto asked = MsgBoxHook::asked();
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked[0].prompt, prompt);
+    QCOMPARE(asked[0].title, title);
+    QCOMPARE(asked[0].buttons, buttons);
+    QCOMPARE(asked[0].icon, icon);
+}
+
 } // namespace roster_test
+
+Q_DECLARE_METATYPE(QList<roster_test::Step>)

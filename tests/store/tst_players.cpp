@@ -1,6 +1,4 @@
 #include "StoreDriver.h"
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
 #include "store/clsPlayer.h"
 #include "store/frmPickPlayer.h"
 #include "support/TestMain.h"
@@ -11,49 +9,11 @@
 using namespace roster_test;
 
 namespace {
-using Rows = QList<QVariantList>;
-
-Rows Teams(const TestApp& app)
-{
-    return app.rows(QStringLiteral("SELECT TEAMID, TEAMNAME FROM TEAM ORDER BY TEAMID"));
-}
-
-Rows Players(const TestApp& app)
-{
-    return app.rows(QStringLiteral("SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM PLAYER ORDER BY PLAYERID"));
-}
-
 QString PlayerLine(const QString& name, int number, const QString& idText)
 {
     return name + QLatin1Char(' ') + QString::number(number) + QStringLiteral("\t\t\t\t\t\t") + idText;
 }
-
-enum class Command { Add, Edit, Delete };
-
-// The player commands as the main window runs them: add on pubPlayer (released afterwards), the
-// others on a fresh record.
-bool Run(Command command)
-{
-    return RunCommand([command] {
-        if (command == Command::Add) {
-            pubPlayer().AddNewPlayer();
-            ReleasePubPlayer();
-        } else if (command == Command::Edit) {
-            clsPlayer().Update();
-        } else {
-            clsPlayer().Delete();
-        }
-    });
-}
-
-// The box that has the focus within the window (the window itself may not be active yet).
-QString FocusName(QWidget* w)
-{
-    return w->focusWidget() ? w->focusWidget()->objectName() : QString();
-}
 } // namespace
-
-Q_DECLARE_METATYPE(QList<roster_test::Step>)
 
 class TestPlayers : public QObject
 {
@@ -62,12 +22,7 @@ class TestPlayers : public QObject
 private slots:
     void init() { NewTest(); }
 
-    void cleanup()
-    {
-        QCOMPARE(VisibleTopLevels(), QStringList());
-        QCOMPARE(PendingSteps(), 0); // every window the test expected did open
-        NewTest();
-    }
+    void cleanup() { EndTest(); }
 
     // Players typed one after another within the same second each get their own identifier.
     void threePlayersInOneCommand()
@@ -94,7 +49,7 @@ private slots:
                                   TypePlayer(QStringLiteral("12"), QStringLiteral("Bea")),
                                   TypePlayer(QStringLiteral("3"), QStringLiteral("Cat")),
                                   Click(QStringLiteral("cmdCancel"))});
-        QVERIFY(Run(Command::Add));
+        QVERIFY(RunPlayerCommand(Command::Add));
         QCOMPARE(seen->titles,
                  (QStringList{QStringLiteral("Please Choose Team to Add to"), QStringLiteral("Player"),
                               QStringLiteral("Player"), QStringLiteral("Player"), QStringLiteral("Player")}));
@@ -148,7 +103,7 @@ private slots:
             steps << TypePlayer(QString::number(i + 1), QStringLiteral("P%1").arg(i + 1));
         steps << ending;
         auto seen = DriveWindows(steps);
-        QVERIFY(Run(Command::Add));
+        QVERIFY(RunPlayerCommand(Command::Add));
         QCOMPARE(seen->windows.size(), steps.size());
         QCOMPARE(app.count(QStringLiteral("PLAYER")), before);
         QCOMPARE(app.scalar(QStringLiteral("SELECT COUNT(*) FROM PLAYER WHERE PLAYERNAME = 'Zed'")).toInt(), 0);
@@ -200,7 +155,7 @@ private slots:
         if (prompt.isEmpty())
             steps << Click(QStringLiteral("cmdCancel")); // the next, empty window: Done
         DriveWindows(steps);
-        QVERIFY(Run(Command::Add));
+        QVERIFY(RunPlayerCommand(Command::Add));
         if (prompt.isEmpty()) {
             QVERIFY(MsgBoxHook::asked().isEmpty());
             QCOMPARE(app.rows(QStringLiteral("SELECT PLAYERNAME, PLAYERNUMBER FROM PLAYER")),
@@ -209,12 +164,7 @@ private slots:
         }
         QVERIFY(stillOpen);
         QCOMPARE(focusAfter, focus);
-        const auto asked = MsgBoxHook::asked();
-        QCOMPARE(asked.size(), 1);
-        QCOMPARE(asked[0].prompt, prompt);
-        QCOMPARE(asked[0].title, title);
-        QCOMPARE(asked[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(asked[0].icon, QMessageBox::NoIcon);
+        ExpectOneMessage(prompt, title, QMessageBox::Ok, QMessageBox::NoIcon);
         QCOMPARE(app.count(QStringLiteral("PLAYER")), 0);
     }
 
@@ -247,7 +197,7 @@ private slots:
                           Click(QStringLiteral("cmdOk"))(w);
                       },
                       Click(QStringLiteral("cmdCancel"))});
-        QVERIFY(Run(Command::Add));
+        QVERIFY(RunPlayerCommand(Command::Add));
         QCOMPARE(inBox, shown);
         QCOMPARE(app.rows(QStringLiteral("SELECT PLAYERNUMBER FROM PLAYER")), (Rows{{shown.toInt()}}));
     }
@@ -274,7 +224,7 @@ private slots:
         app.addTeam(QStringLiteral("Falcons"));
         DriveWindows({ChooseRow(QStringLiteral("lstTeams"), 0), TypePlayer(QString::number(number), name),
                       Click(QStringLiteral("cmdCancel"))});
-        QVERIFY(Run(Command::Add));
+        QVERIFY(RunPlayerCommand(Command::Add));
         const Rows players = app.rows(QStringLiteral("SELECT PLAYERID, PLAYERNAME, PLAYERNUMBER FROM PLAYER"));
         QCOMPARE(players.size(), 1);
         QCOMPARE(players[0][1].toString(), name);
@@ -286,7 +236,7 @@ private slots:
         auto seen = DriveWindows({ChooseRow(QStringLiteral("lstTeams"), 0),
                                   Then([&](QWidget* w) { lines = ListLines(w, QStringLiteral("lstPlayers")); },
                                        Click(QStringLiteral("cmdCancel")))});
-        QVERIFY(Run(Command::Edit));
+        QVERIFY(RunPlayerCommand(Command::Update));
         QCOMPARE(seen->titles,
                  (QStringList{QStringLiteral("Choose Team that the Player is on"), QStringLiteral("Players")}));
         QCOMPARE(lines, QStringList{PlayerLine(name, number, players[0][0].toString())});
@@ -314,7 +264,7 @@ private slots:
                                           cancel = Child<QPushButton>(w, QStringLiteral("cmdCancel"))->text();
                                       },
                                       TypePlayer(QStringLiteral("10"), QStringLiteral("Anna O'Hara")))});
-        QVERIFY(Run(Command::Edit));
+        QVERIFY(RunPlayerCommand(Command::Update));
         QCOMPARE(seen->titles,
                  (QStringList{QStringLiteral("Choose Team that the Player is on"), QStringLiteral("Players"),
                               QStringLiteral("Player")}));
@@ -346,7 +296,7 @@ private slots:
             {Key(Qt::Key_Return), Key(Qt::Key_Return),
              Then([&](QWidget* w) { shownName = Child<QLineEdit>(w, QStringLiteral("txtPlayerName"))->text(); },
                   Click(QStringLiteral("cmdCancel")))});
-        QVERIFY(Run(Command::Edit));
+        QVERIFY(RunPlayerCommand(Command::Update));
         QCOMPARE(
             seen->windows,
             (QStringList{QStringLiteral("frmPickTeam"), QStringLiteral("frmPickPlayer"), QStringLiteral("frmPlayer")}));
@@ -365,79 +315,20 @@ private slots:
 
         MsgBoxHook::setNextAnswer(QMessageBox::Yes);
         DriveWindows({ChooseRow(QStringLiteral("lstTeams"), 0), ChooseRow(QStringLiteral("lstPlayers"), 1)});
-        QVERIFY(Run(Command::Delete));
-        const auto asked = MsgBoxHook::asked();
-        QCOMPARE(asked.size(), 1);
-        QCOMPARE(asked[0].prompt, QStringLiteral("Are you sure you would like to delete Bea?"));
-        QCOMPARE(asked[0].title, QStringLiteral("Delete"));
-        QCOMPARE(asked[0].buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(asked[0].icon, QMessageBox::NoIcon);
+        QVERIFY(RunPlayerCommand(Command::Delete));
+        ExpectOneMessage(QStringLiteral("Are you sure you would like to delete Bea?"), QStringLiteral("Delete"),
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon);
         QCOMPARE(app.rows(QStringLiteral("SELECT PLAYERID FROM PLAYER ORDER BY PLAYERID")),
                  (Rows{{ann.text()}, {cat.text()}}));
         QCOMPARE(app.count(QStringLiteral("PLAYED")), 1);
         QCOMPARE(app.count(QStringLiteral("TEAM")), 2);
     }
 
-    // Every way of backing out, at every step of the three player commands, changes nothing.
-    void cancellingChangesNothing_data()
-    {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QList<Step>>("steps");
-        QTest::addColumn<int>("answer");
-        const int none = QMessageBox::NoButton;
-        const auto add = static_cast<int>(Command::Add);
-        const auto edit = static_cast<int>(Command::Edit);
-        const auto del = static_cast<int>(Command::Delete);
-        const QString cancel = QStringLiteral("cmdCancel");
-        const Step team = ChooseRow(QStringLiteral("lstTeams"), 0);
-        const Step player = ChooseRow(QStringLiteral("lstPlayers"), 0);
-
-        QTest::newRow("add: chooser Cancel") << add << QList<Step>{Click(cancel)} << none;
-        QTest::newRow("add: chooser Escape") << add << QList<Step>{Key(Qt::Key_Escape)} << none;
-        QTest::newRow("add: chooser close box") << add << QList<Step>{CloseBox()} << none;
-        QTest::newRow("edit: team chooser Cancel") << edit << QList<Step>{Click(cancel)} << none;
-        QTest::newRow("edit: player chooser Cancel") << edit << QList<Step>{team, Click(cancel)} << none;
-        QTest::newRow("edit: player chooser Escape") << edit << QList<Step>{team, Key(Qt::Key_Escape)} << none;
-        QTest::newRow("edit: player chooser close box") << edit << QList<Step>{team, CloseBox()} << none;
-        QTest::newRow("edit: Cancel after typing")
-            << edit << QList<Step>{team, player, TypePlayer(QStringLiteral("99"), QStringLiteral("X"), cancel)} << none;
-        QTest::newRow("edit: Escape") << edit << QList<Step>{team, player, Key(Qt::Key_Escape)} << none;
-        QTest::newRow("edit: close box") << edit << QList<Step>{team, player, CloseBox()} << none;
-        QTest::newRow("delete: team chooser Cancel") << del << QList<Step>{Click(cancel)} << none;
-        QTest::newRow("delete: player chooser Cancel") << del << QList<Step>{team, Click(cancel)} << none;
-        QTest::newRow("delete: No") << del << QList<Step>{team, player} << static_cast<int>(QMessageBox::No);
-    }
-
-    void cancellingChangesNothing()
-    {
-        QFETCH(int, command);
-        QFETCH(QList<Step>, steps);
-        QFETCH(int, answer);
-        TestApp app;
-        const RecordId team = app.addTeam(QStringLiteral("Falcons"));
-        app.addPlayer(team, QStringLiteral("Ann"), 7);
-        const Rows teams = Teams(app);
-        const Rows players = Players(app);
-        pubPlayer().setPlayerName(QStringLiteral("left over"));
-        pubPlayer().setPlayerNumber(1);
-
-        if (answer != QMessageBox::NoButton)
-            MsgBoxHook::setNextAnswer(static_cast<QMessageBox::StandardButton>(answer));
-        auto seen = DriveWindows(steps);
-        QVERIFY(Run(static_cast<Command>(command)));
-        QCOMPARE(seen->windows.size(), steps.size());
-        if (answer == QMessageBox::NoButton)
-            QVERIFY(!pubOK); // the last window was cancelled
-        QCOMPARE(Teams(app), teams);
-        QCOMPARE(Players(app), players);
-        QCOMPARE(MsgBoxHook::asked().size(), answer == QMessageBox::NoButton ? 0 : 1);
-    }
-
     // A team without players: said once, and the command ends there with nothing changed.
     void teamWithoutPlayersSaysSo_data()
     {
         QTest::addColumn<int>("command");
-        QTest::newRow("edit") << static_cast<int>(Command::Edit);
+        QTest::newRow("edit") << static_cast<int>(Command::Update);
         QTest::newRow("delete") << static_cast<int>(Command::Delete);
     }
 
@@ -453,42 +344,20 @@ private slots:
         MsgBoxHook::setNextAnswer(QMessageBox::Ok);
         MsgBoxHook::setNextAnswer(QMessageBox::Yes); // would delete, were the command to go on
         auto seen = DriveWindows({ChooseRow(QStringLiteral("lstTeams"), 0)});
-        QVERIFY(Run(static_cast<Command>(command)));
+        QVERIFY(RunPlayerCommand(static_cast<Command>(command)));
         QCOMPARE(seen->windows, QStringList{QStringLiteral("frmPickTeam")});
-        const auto asked = MsgBoxHook::asked();
-        QCOMPARE(asked.size(), 1);
-        QCOMPARE(asked[0].prompt, QStringLiteral("There are no Players on this team."));
-        QCOMPARE(asked[0].title, QStringLiteral("Players"));
-        QCOMPARE(asked[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(asked[0].icon, QMessageBox::Information);
+        ExpectOneMessage(QStringLiteral("There are no Players on this team."), QStringLiteral("Players"),
+                         QMessageBox::Ok, QMessageBox::Information);
         QVERIFY(!pubOK);
         QCOMPARE(StatusText(), QString());
         QCOMPARE(Teams(app), teams);
         QCOMPARE(Players(app), players);
     }
 
-    void withoutTeamsEveryPlayerCommandSaysSoOnce_data()
-    {
-        QTest::addColumn<int>("command");
-        QTest::newRow("add") << static_cast<int>(Command::Add);
-        QTest::newRow("edit") << static_cast<int>(Command::Edit);
-        QTest::newRow("delete") << static_cast<int>(Command::Delete);
-    }
-
-    void withoutTeamsEveryPlayerCommandSaysSoOnce()
-    {
-        QFETCH(int, command);
-        TestApp app;
-        QVERIFY(Run(static_cast<Command>(command)));
-        QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("There are no teams loaded.")});
-        QCOMPARE(app.count(QStringLiteral("PLAYER")), 0);
-    }
-
     void playerChooserOkWithoutSelectionAsks()
     {
         TestApp app;
-        const RecordId team = app.addTeam(QStringLiteral("Falcons"));
-        app.addPlayer(team, QStringLiteral("Ann"), 7);
+        AddFalconsWithAnn(app);
         bool stillOpen = false;
         DriveWindows({ChooseRow(QStringLiteral("lstTeams"), 0), [&](QWidget* w) {
                           auto* list = Child<QListWidget>(w, QStringLiteral("lstPlayers"));
@@ -498,49 +367,11 @@ private slots:
                           stillOpen = w->isVisible();
                           Click(QStringLiteral("cmdCancel"))(w);
                       }});
-        QVERIFY(Run(Command::Delete));
+        QVERIFY(RunPlayerCommand(Command::Delete));
         QVERIFY(stillOpen);
         QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("Please Choose a Player Name.")});
         QCOMPARE(MsgBoxHook::asked()[0].title, QStringLiteral("Teams"));
         QCOMPARE(app.count(QStringLiteral("PLAYER")), 1);
-    }
-
-    // A refused change is reported with the engine's message and the player stays as stored.
-    void refusedEditOrDeleteChangesNothing_data()
-    {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QString>("trigger");
-        QTest::newRow("edit") << static_cast<int>(Command::Edit)
-                              << QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON PLAYER "
-                                                "BEGIN SELECT RAISE(ABORT, 'disk says no'); END");
-        QTest::newRow("delete") << static_cast<int>(Command::Delete)
-                                << QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON PLAYER "
-                                                  "BEGIN SELECT RAISE(ABORT, 'disk says no'); END");
-    }
-
-    void refusedEditOrDeleteChangesNothing()
-    {
-        QFETCH(int, command);
-        QFETCH(QString, trigger);
-        TestApp app;
-        const RecordId team = app.addTeam(QStringLiteral("Falcons"));
-        app.addPlayer(team, QStringLiteral("Ann"), 7);
-        const Rows players = Players(app);
-        Execute(trigger);
-        const auto cmd = static_cast<Command>(command);
-        QList<Step> steps{ChooseRow(QStringLiteral("lstTeams"), 0), ChooseRow(QStringLiteral("lstPlayers"), 0)};
-        if (cmd == Command::Edit)
-            steps << TypePlayer(QStringLiteral("8"), QStringLiteral("Anna"), QStringLiteral("cmdOk"));
-        else
-            MsgBoxHook::setNextAnswer(QMessageBox::Yes);
-        DriveWindows(steps);
-        QVERIFY(!Run(cmd));
-        const auto asked = MsgBoxHook::asked();
-        QVERIFY(!asked.isEmpty());
-        QVERIFY2(asked.last().prompt.contains(QStringLiteral("disk says no")), qPrintable(asked.last().prompt));
-        QCOMPARE(asked.last().icon, QMessageBox::Critical);
-        QCOMPARE(Players(app), players);
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     // A refused insert is reported with the engine's message; the players stored before it stay.
@@ -553,7 +384,7 @@ private slots:
         auto seen = DriveWindows({ChooseRow(QStringLiteral("lstTeams"), 0),
                                   TypePlayer(QStringLiteral("1"), QStringLiteral("Good")),
                                   TypePlayer(QStringLiteral("2"), QStringLiteral("Bad"))});
-        QVERIFY(!Run(Command::Add));
+        QVERIFY(!RunPlayerCommand(Command::Add));
         QCOMPARE(seen->windows.size(), 3);
         QCOMPARE(MsgBoxHook::asked().size(), 1);
         QVERIFY(MsgBoxHook::asked()[0].prompt.contains(QStringLiteral("disk says no")));
