@@ -16,6 +16,8 @@
 #include <QSqlRecord>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace {
 
@@ -161,14 +163,14 @@ const QList<QPair<QString, QString>>& SortChoices()
 QString SortClause(const QString& column)
 {
     if (column == QLatin1String("TEAMNAME"))
-        return QStringLiteral("TEAM.TEAMNAME, PLAYER.PLAYERNAME");
+        return QStringLiteral("tTEAMNAME, tPLAYERNAME");
     if (column == QLatin1String("PERCENTAGE"))
-        return QStringLiteral("(sKILL - sERROR) / (sATTEMPT + 0.0000001) DESC, PLAYER.PLAYERNAME");
+        return QStringLiteral("(sKILL - sERROR) / (sATTEMPT + 0.0000001) DESC, tPLAYERNAME");
     for (const auto& choice : SortChoices()) {
         if (choice.second == column && column != QLatin1String("PLAYERNAME"))
-            return QStringLiteral("s%1 DESC, PLAYER.PLAYERNAME").arg(column);
+            return QStringLiteral("s%1 DESC, tPLAYERNAME").arg(column);
     }
-    return QStringLiteral("PLAYER.PLAYERNAME");
+    return QStringLiteral("tPLAYERNAME");
 }
 
 // The twelve totals in the order of both the report statement and the REPORT insert.
@@ -408,92 +410,87 @@ void clsReport::Finish()
     selection.order = f.cmbOrder->currentText();
     selection.sortColumn = sortColumn;
 
-    // The filter, in the order the pieces have always had; each applies only when its list does
-    // not show its catch-all entry.
+    // Each filter applies only when its list does not show its catch-all entry.
     const int gameNumber = f.cmbGames->currentData().toInt();
     const bool onePlayer = f.cmbPlayer->currentIndex() >= 0 && !IsCatchAll(f.cmbPlayer);
     const bool oneTeam = f.cmbTeam->currentIndex() >= 0 && !IsCatchAll(f.cmbTeam);
     const bool oneMatch = f.cmbMatch->currentIndex() >= 0 && !IsCatchAll(f.cmbMatch);
-    const QVariant player = onePlayer ? Bind(f.cmbPlayer->currentData().value<RecordId>()) : QVariant();
-    const QVariant team = oneTeam ? Bind(f.cmbTeam->currentData().value<RecordId>()) : QVariant();
-    const QVariant match = oneMatch ? Bind(f.cmbMatch->currentData().value<RecordId>()) : QVariant();
 
-    Filter w;
+    // The chosen games each player took part in.
+    Filter taken;
     if (gameNumber > 0)
-        w.add(QStringLiteral("AND GAME.GAMENUMBER = ? "), {gameNumber});
-    Filter positionPiece;
-    if (position > 0)
-        positionPiece.add(QStringLiteral("AND A.POSITION IN (?,?) "), {position, position + 6});
-    Filter rest;
+        taken.add(QStringLiteral("AND GAME.GAMENUMBER = ? "), {gameNumber});
     if (onePlayer)
-        rest.add(QStringLiteral("AND PLAYER.PLAYERID = ? "), {player});
+        taken.add(QStringLiteral("AND PLAYED.PLAYERID = ? "), {Bind(f.cmbPlayer->currentData().value<RecordId>())});
     if (oneTeam)
-        rest.add(QStringLiteral("AND TEAM.TEAMID = ? "), {team});
+        taken.add(QStringLiteral("AND TEAM.TEAMID = ? "), {Bind(f.cmbTeam->currentData().value<RecordId>())});
     if (oneMatch)
-        rest.add(QStringLiteral("AND MATCH.MATCHID = ? "), {match});
-    AddDateFilter(rest, f, QStringLiteral("MATCH.MATCHID"));
+        taken.add(QStringLiteral("AND MATCH.MATCHID = ? "), {Bind(f.cmbMatch->currentData().value<RecordId>())});
+    AddDateFilter(taken, f, QStringLiteral("MATCH.MATCHID"));
+    // Written as CROSS JOINs so that the engine walks PLAYED first and seeks each player-game's
+    // actions in the covering PLAY index, which hands them over by zone: they are summed as they
+    // come, and no action is ever sorted.
+    const QString playerGames =
+        QStringLiteral("FROM PLAYED CROSS JOIN GAME CROSS JOIN MATCH CROSS JOIN PLAYER CROSS JOIN TEAM %1"
+                       "WHERE GAME.GAMEID = PLAYED.GAMEID AND MATCH.MATCHID = GAME.MATCHID "
+                       "AND PLAYER.PLAYERID = PLAYED.PLAYERID AND TEAM.TEAMID = PLAYER.TEAMID %2");
+    // The report takes only the player-games whose match has the player's team on court.
+    const QString onCourt = QStringLiteral("AND (TEAM.TEAMID = MATCH.HOMETEAMID OR TEAM.TEAMID = MATCH.AWAYTEAMID) ");
 
-    // The actions are first summed per player, game and zone, so that the outer statement joins
-    // a few rows per game instead of every action; the same filters narrow that first step.
-    Filter inner;
+    // One pass over the actions of the chosen player-games, summed per player-game and raw zone
+    // (the covering PLAY index hands them over in that order), then per player and raw zone. A
+    // player-game without actions joins one empty row, which counts once and makes the player's
+    // line without a zone. With a zone chosen, only its actions count and a player-game without
+    // them adds nothing. Most action rows fill one or two statistics; the FILTERs skip the
+    // summing of the empty ones, which is most of the work of the pass.
+    Filter zone;
     if (position > 0)
-        inner.add(QStringLiteral("AND P.POSITION IN (?,?) "), {position, position + 6});
-    if (onePlayer)
-        inner.add(QStringLiteral("AND P.PLAYERID = ? "), {player});
-    if (oneTeam)
-        inner.add(QStringLiteral("AND P.PLAYERID IN (SELECT PLAYERID FROM PLAYER WHERE TEAMID = ?) "), {team});
-    Filter games;
-    if (gameNumber > 0)
-        games.add(QStringLiteral("AND GAME.GAMENUMBER = ? "), {gameNumber});
-    if (oneMatch)
-        games.add(QStringLiteral("AND MATCH.MATCHID = ? "), {match});
-    AddDateFilter(games, f, QStringLiteral("MATCH.MATCHID"));
-    if (!games.sql.isEmpty())
-        inner.add(QStringLiteral("AND P.GAMEID IN (SELECT GAME.GAMEID FROM GAME INNER JOIN MATCH "
-                                 "ON MATCH.MATCHID = GAME.MATCHID WHERE 1 = 1 %1) ")
-                      .arg(games.sql),
-                  games.binds);
-
-    // The zone is folded onto 1 to 6 when positions are shown apart; together, every row is 0.
-    const QString linePosition = apart ? QStringLiteral("CASE WHEN A.POSITION > 6 THEN A.POSITION - 6 "
-                                                        "ELSE A.POSITION END")
-                                       : QStringLiteral("0");
+        zone.add(QStringLiteral("AND P.POSITION IN (?,?) "), {position, position + 6});
     QString innerSums;
     QString sums;
+    QString lineSums;
+    auto sumOf = [](const QString& value, const QString& column) {
+        return QStringLiteral("SUM(%1) FILTER (WHERE %2 IS NOT NULL)").arg(value, column);
+    };
     for (const QString& c : TotalColumns()) {
-        innerSums += QStringLiteral("SUM(P.%1) AS i%1, ").arg(c);
-        sums += QStringLiteral("COALESCE(SUM(A.i%1),0) AS s%1, ").arg(c);
+        const QString inner = QStringLiteral("i") + c;
+        innerSums += QStringLiteral("%1 AS %2, ").arg(sumOf(QStringLiteral("P.") + c, QStringLiteral("P.") + c), inner);
+        sums += QStringLiteral("COALESCE(%1,0) AS s%2, ").arg(sumOf(inner, inner), c);
+        lineSums += QStringLiteral("R.s%1, ").arg(c);
     }
-    const QString actions =
-        QStringLiteral("SELECT P.PLAYERID, P.GAMEID, P.POSITION, %1SUM(P.PASSING) AS iPASSSUM, "
-                       "SUM(CASE WHEN P.PASSING > 0 THEN 1 WHEN P.PASSING < 0 THEN -1 END) AS iPASSNET, "
-                       "COUNT(*) AS iROWS FROM PLAY AS P WHERE 1 = 1 %2"
-                       "GROUP BY P.PLAYERID, P.GAMEID, P.POSITION")
-            .arg(innerSums, inner.sql);
-    // A game without actions still joins one row (the player took part): it counts once.
+    const QString perGame =
+        QStringLiteral("SELECT PLAYER.rowid AS tPLAYER, P.POSITION AS tPOSITION, %1%2 AS iPASSSUM, "
+                       "%3 AS iPASSNET, COUNT(*) AS iROWS ")
+            .arg(innerSums, sumOf(QStringLiteral("P.PASSING"), QStringLiteral("P.PASSING")),
+                 sumOf(QStringLiteral("CASE WHEN P.PASSING > 0 THEN 1 WHEN P.PASSING < 0 THEN -1 END"),
+                       QStringLiteral("P.PASSING")))
+        + playerGames.arg(QStringLiteral("LEFT JOIN PLAY AS P ON P.PLAYERID = PLAYED.PLAYERID "
+                                         "AND P.GAMEID = PLAYED.GAMEID "),
+                          onCourt + taken.sql + zone.sql)
+        + QStringLiteral("GROUP BY PLAYED.rowid, P.POSITION");
+    // Players are regrouped by their row number: sorting numbers is cheaper than sorting texts.
+    const QString perLine =
+        QStringLiteral("SELECT tPLAYER, tPOSITION, %1COALESCE(%2,0) AS sPASSSUM, COALESCE(%3,0) AS sPASSNET, "
+                       "SUM(iROWS) AS sROWS FROM (%4) GROUP BY tPLAYER, tPOSITION")
+            .arg(sums, sumOf(QStringLiteral("iPASSSUM"), QStringLiteral("iPASSSUM")),
+                 sumOf(QStringLiteral("iPASSNET"), QStringLiteral("iPASSNET")), perGame);
+    // The zone is folded onto 1 to 6 when positions are shown apart; together, every row is 0.
+    const QString linePosition = apart ? QStringLiteral("CASE WHEN R.tPOSITION > 6 THEN R.tPOSITION - 6 "
+                                                        "ELSE R.tPOSITION END")
+                                       : QStringLiteral("0");
     const QString reportSelect =
-        QStringLiteral("SELECT TEAM.TEAMNAME, PLAYER.PLAYERID, PLAYER.PLAYERNAME, %1 AS sPOSITION, %2"
-                       "COALESCE(SUM(A.iPASSSUM),0) AS sPASSSUM, COALESCE(SUM(A.iPASSNET),0) AS sPASSNET, "
-                       "SUM(COALESCE(A.iROWS,1)) AS sROWS "
-                       "FROM PLAYED INNER JOIN PLAYER ON PLAYER.PLAYERID = PLAYED.PLAYERID "
-                       "INNER JOIN TEAM ON TEAM.TEAMID = PLAYER.TEAMID "
-                       "INNER JOIN GAME ON GAME.GAMEID = PLAYED.GAMEID "
-                       "INNER JOIN MATCH ON MATCH.MATCHID = GAME.MATCHID "
-                       "LEFT JOIN (%3) AS A ON A.GAMEID = PLAYED.GAMEID AND A.PLAYERID = PLAYED.PLAYERID "
-                       "WHERE (TEAM.TEAMID = MATCH.HOMETEAMID OR TEAM.TEAMID = MATCH.AWAYTEAMID) %4"
-                       "GROUP BY TEAM.TEAMNAME, PLAYER.PLAYERNAME, PLAYER.PLAYERID, A.POSITION "
-                       "ORDER BY %5")
-            .arg(linePosition, sums, actions, w.sql + positionPiece.sql + rest.sql, SortClause(sortColumn));
-    // The values in the order their marks stand in the text: the inner statement comes first.
-    const QVariantList reportBinds = inner.binds + w.binds + positionPiece.binds + rest.binds;
-    // Games played have no position: the game count takes every filter but the zone.
-    const QString gameCount =
-        QStringLiteral("INSERT INTO GAMECOUNT (PLAYERID, GAMESPLAYED) SELECT PLAYED.PLAYERID, COUNT(PLAYED.PLAYERID) "
-                       "FROM GAME, MATCH, PLAYED, PLAYER, TEAM WHERE PLAYER.PLAYERID = PLAYED.PLAYERID "
-                       "AND PLAYER.TEAMID = TEAM.TEAMID AND GAME.MATCHID = MATCH.MATCHID "
-                       "AND GAME.GAMEID = PLAYED.GAMEID %1GROUP BY PLAYED.PLAYERID")
-            .arg(w.sql + rest.sql);
-    const QVariantList gameCountBinds = w.binds + rest.binds;
+        QStringLiteral("SELECT TEAM.TEAMNAME AS tTEAMNAME, PLAYER.PLAYERID, PLAYER.PLAYERNAME AS tPLAYERNAME, %1, "
+                       "%2R.sPASSSUM, R.sPASSNET, R.sROWS, (R.sKILL - R.sERROR) / (R.sATTEMPT + 0.0000001) "
+                       "FROM (%3) AS R CROSS JOIN PLAYER CROSS JOIN TEAM "
+                       "WHERE PLAYER.rowid = R.tPLAYER AND TEAM.TEAMID = PLAYER.TEAMID ORDER BY %4")
+            .arg(linePosition, lineSums, perLine, SortClause(sortColumn));
+    const QVariantList reportBinds = taken.binds + zone.binds;
+    // Games played have no position: the game count takes every filter but the zone, and counts
+    // a game the player took part in even when the player's team is not in its match.
+    const QString gameCount = QStringLiteral("INSERT INTO GAMECOUNT (PLAYERID, GAMESPLAYED) "
+                                             "SELECT PLAYED.PLAYERID, COUNT(*) ")
+                              + playerGames.arg(QString(), taken.sql)
+                              + QStringLiteral("GROUP BY PLAYED.PLAYERID");
 
     try {
         BusyPointer busy;
@@ -502,36 +499,46 @@ void clsReport::Finish()
         Execute(QStringLiteral("DELETE FROM REPORT"));
         VB_REPORT().SetReportFileName(pubAppPath + QLatin1String(apart ? ReportEngine::kPositionsApart
                                                                        : ReportEngine::kPositionsTogether));
-        const auto rows = SelectBound(reportSelect, reportBinds);
-        progress.setCount(int(rows.size()) + 2);
+        // The values are copied out of the statement as they come, without a record (and its
+        // field names) per row.
+        constexpr int kLineColumns = 20;
+        std::vector<std::array<QVariant, kLineColumns>> rows;
+        {
+            Query select(reportSelect);
+            for (const QVariant& v : reportBinds)
+                select.bind(v);
+            select.raw().setForwardOnly(true);
+            select.exec();
+            while (select.next()) {
+                std::array<QVariant, kLineColumns>& r = rows.emplace_back();
+                for (int i = 0; i < kLineColumns; ++i)
+                    r[size_t(i)] = select.value(i);
+            }
+        }
+        progress.setCount(int(rows.size()) + 1);
         Query insert(QStringLiteral(
-            "INSERT INTO REPORT (TEAMNAME, PLAYERID, PLAYERNAME, POSITION, PERCENTAGE, KILL, ATTEMPT, ERROR, "
+            "INSERT INTO REPORT (TEAMNAME, PLAYERID, PLAYERNAME, POSITION, KILL, ATTEMPT, ERROR, "
             "SERVEACE, SERVEERROR, DIG, RECEIVEERROR, SOLOBLOCK, BLOCKASSIST, BLOCKERROR, BALLHANDLEERROR, "
-            "SETASSIST, PASSING, GAMESPLAYED) VALUES (?,?,?,?,0,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+            "SETASSIST, PASSING, GAMESPLAYED, PERCENTAGE) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+        QSqlQuery& q = insert.raw();
         int done = 0;
-        for (const QSqlRecord& r : rows) {
-            QSqlQuery& q = insert.raw();
+        for (const auto& r : rows) {
             int i = 0;
-            q.bindValue(i++, r.value(0));
-            q.bindValue(i++, r.value(1));
-            q.bindValue(i++, r.value(2));
-            q.bindValue(i++, r.value(3));
-            for (int c = 0; c < TotalColumns().size(); ++c)
-                q.bindValue(i++, r.value(4 + c));
-            const PassTally tally{r.value(16).toLongLong(), r.value(17).toLongLong()};
+            for (int c = 0; c < 4 + TotalColumns().size(); ++c)
+                q.bindValue(i++, r[size_t(c)]);
+            const PassTally tally{r[16].toLongLong(), r[17].toLongLong()};
             // A pass taken back is no pass: the ratings left are averaged over the passes left.
             q.bindValue(i++, tally.average());
-            q.bindValue(i++, r.value(18));
+            q.bindValue(i++, r[18]);
+            q.bindValue(i++, r[19]);
             insert.exec();
-            PassTally& line = selection.passes[LineKey(r.value(1).toString(), r.value(3))];
+            PassTally& line = selection.passes[LineKey(r[1].toString(), r[3])];
             line.sum += tally.sum;
             line.net += tally.net;
             progress.step(++done);
         }
-        Execute(QStringLiteral("UPDATE REPORT SET PERCENTAGE = (KILL - ERROR) / (ATTEMPT + 0.0000001)"));
-        progress.step(++done);
         Execute(QStringLiteral("DELETE FROM GAMECOUNT"));
-        ExecuteBound(gameCount, gameCountBinds);
+        ExecuteBound(gameCount, taken.binds);
         progress.step(++done);
         transaction.commit();
     } catch (const std::exception& e) {

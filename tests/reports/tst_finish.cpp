@@ -225,6 +225,36 @@ private slots:
         QCOMPARE(app.count(QStringLiteral("REPORT")), 2);
     }
 
+    void onlyTheGamesAPlayerTookPartInCount()
+    {
+        // P played games 1 and 2 of the match and recorded a kill in zone 4 of game 1 only; a dig
+        // of P in game 3, which P never took part in, is no part of the report. Q took part in
+        // game 1 but Q's team is not in the match: Q's kill is no part of the report, while the
+        // game count, which never asked for the team, still counts Q's game.
+        TestApp app;
+        const RecordId t = app.addTeam(QStringLiteral("T"));
+        const RecordId u = app.addTeam(QStringLiteral("U"));
+        const RecordId v = app.addTeam(QStringLiteral("V"));
+        const RecordId p = app.addPlayer(t, QStringLiteral("P"), 1);
+        const RecordId q = app.addPlayer(v, QStringLiteral("Q"), 2);
+        const RecordId m = seed::addMatch(seed::at(8, 1, 10, 0), t, u);
+        const RecordId g1 = seed::addGame(m, 1);
+        const RecordId g2 = seed::addGame(m, 2);
+        const RecordId g3 = seed::addGame(m, 3);
+        seed::addPlayed(g1, p);
+        seed::addPlayed(g2, p);
+        seed::addPlayed(g1, q);
+        seed::addStat(g1, p, 4, QStringLiteral("KILL"), 1);
+        seed::addStat(g3, p, 4, QStringLiteral("DIG"), 1);
+        seed::addStat(g1, q, 2, QStringLiteral("KILL"), 1);
+        Choices c;
+        c.apart = true;
+        QVERIFY(finishWith(c));
+        QCOMPARE(reportLines(app), (QStringList{row("T", "P", "-", kNone, "0.00", kZero, 1),
+                                                row("T", "P", "4", "1 1 0 0 0 0 0 0 0 0 0 0", "0.00", "0.9999999", 1)}));
+        QCOMPARE(gameCounts(app), (QStringList{"P=2", "Q=1"}));
+    }
+
     void passAverage_data()
     {
         QTest::addColumn<QList<int>>("passes");
