@@ -57,28 +57,6 @@ QString Placeholders(qsizetype count)
     return marks.join(QLatin1Char(','));
 }
 
-std::vector<QSqlRecord> SelectBound(const QString& sql, const QVariantList& values)
-{
-    Query q(sql);
-    for (const QVariant& v : values)
-        q.bind(v);
-    q.raw().setForwardOnly(true);
-    q.exec();
-    std::vector<QSqlRecord> rows;
-    while (q.next())
-        rows.push_back(q.record());
-    return rows;
-}
-
-int ExecuteBound(const QString& sql, const QVariantList& values)
-{
-    Query q(sql);
-    for (const QVariant& v : values)
-        q.bind(v);
-    q.exec();
-    return q.numRowsAffected();
-}
-
 QVariantList BindAll(const QList<RecordId>& ids)
 {
     QVariantList values;
@@ -244,7 +222,7 @@ void clsReport::RefreshMatch()
     // home team with another's away team; a deleted team leaves its match listed.
     Filter w;
     AddDateFilter(w, f, QStringLiteral("MATCH.MATCHID"));
-    const auto rows = SelectBound(
+    const auto rows = SelectAll(
         QStringLiteral("SELECT MATCH.MATCHID, AWAY.TEAMNAME, HOME.TEAMNAME FROM MATCH "
                        "LEFT JOIN TEAM AS HOME ON HOME.TEAMID = MATCH.HOMETEAMID "
                        "LEFT JOIN TEAM AS AWAY ON AWAY.TEAMID = MATCH.AWAYTEAMID "
@@ -313,7 +291,7 @@ void clsReport::RefreshTeam()
     const QList<RecordId> matches = GetAllMatches();
     std::vector<QSqlRecord> rows;
     if (!matches.isEmpty()) {
-        rows = SelectBound(QStringLiteral("SELECT DISTINCT TEAM.TEAMID, TEAM.TEAMNAME FROM TEAM INNER JOIN MATCH "
+        rows = SelectAll(QStringLiteral("SELECT DISTINCT TEAM.TEAMID, TEAM.TEAMNAME FROM TEAM INNER JOIN MATCH "
                                           "ON (TEAM.TEAMID = MATCH.HOMETEAMID OR TEAM.TEAMID = MATCH.AWAYTEAMID) "
                                           "WHERE MATCH.MATCHID IN (%1) ORDER BY TEAM.TEAMNAME, TEAM.TEAMID")
                                .arg(Placeholders(matches.size())),
@@ -342,7 +320,7 @@ void clsReport::RefreshPlayers()
     const QList<RecordId> teams = GetAllTeams();
     std::vector<QSqlRecord> rows;
     if (!teams.isEmpty()) {
-        rows = SelectBound(QStringLiteral("SELECT PLAYER.PLAYERID, PLAYER.PLAYERNAME, TEAM.TEAMNAME FROM PLAYER "
+        rows = SelectAll(QStringLiteral("SELECT PLAYER.PLAYERID, PLAYER.PLAYERNAME, TEAM.TEAMNAME FROM PLAYER "
                                           "LEFT JOIN TEAM ON TEAM.TEAMID = PLAYER.TEAMID "
                                           "WHERE PLAYER.TEAMID IN (%1) "
                                           "ORDER BY PLAYER.PLAYERNAME, TEAM.TEAMNAME, PLAYER.PLAYERID")
@@ -504,9 +482,7 @@ void clsReport::Finish()
         constexpr int kLineColumns = 20;
         std::vector<std::array<QVariant, kLineColumns>> rows;
         {
-            Query select(reportSelect);
-            for (const QVariant& v : reportBinds)
-                select.bind(v);
+            Query select(reportSelect, reportBinds);
             select.raw().setForwardOnly(true);
             select.exec();
             while (select.next()) {
@@ -538,7 +514,7 @@ void clsReport::Finish()
             progress.step(++done);
         }
         Execute(QStringLiteral("DELETE FROM GAMECOUNT"));
-        ExecuteBound(gameCount, taken.binds);
+        Execute(gameCount, taken.binds);
         progress.step(++done);
         transaction.commit();
     } catch (const std::exception& e) {

@@ -93,11 +93,13 @@ bool open(const QString& path, QString* error)
         // the screen said it was recorded.
         Execute(QStringLiteral("PRAGMA synchronous=FULL"));
         Execute(QStringLiteral("PRAGMA busy_timeout=2000"));
+        // One look at the catalogue rather than one statement per table: this runs at every start.
+        QStringList present;
+        for (const QSqlRecord& row : SelectAll(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'")))
+            present << row.value(0).toString();
         QStringList missing;
         for (const QString& table : requiredTables()) {
-            const auto rows = SelectAll(
-                QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' AND name=? COLLATE NOCASE"), {table});
-            if (rows.empty())
+            if (!present.contains(table, Qt::CaseInsensitive))
                 missing << table;
         }
         if (!missing.isEmpty()) {
@@ -207,6 +209,12 @@ Query::Query(const QString& sql, std::initializer_list<QVariant> values) : Query
         m_query.addBindValue(v);
 }
 
+Query::Query(const QString& sql, const QVariantList& values) : Query(sql)
+{
+    for (const QVariant& v : values)
+        m_query.addBindValue(v);
+}
+
 Query& Query::bind(const QVariant& value)
 {
     m_query.addBindValue(value);
@@ -226,22 +234,46 @@ Query& Query::exec()
     return *this;
 }
 
-int Execute(const QString& sql, std::initializer_list<QVariant> values)
+namespace {
+int executeQuery(Query& q)
 {
-    Query q(sql, values);
     q.exec();
     return q.numRowsAffected();
 }
 
-std::vector<QSqlRecord> SelectAll(const QString& sql, std::initializer_list<QVariant> values)
+std::vector<QSqlRecord> selectAll(Query& q)
 {
-    Query q(sql, values);
     q.raw().setForwardOnly(true);
     q.exec();
     std::vector<QSqlRecord> rows;
     while (q.next())
         rows.push_back(q.record());
     return rows;
+}
+}  // namespace
+
+int Execute(const QString& sql, std::initializer_list<QVariant> values)
+{
+    Query q(sql, values);
+    return executeQuery(q);
+}
+
+int Execute(const QString& sql, const QVariantList& values)
+{
+    Query q(sql, values);
+    return executeQuery(q);
+}
+
+std::vector<QSqlRecord> SelectAll(const QString& sql, std::initializer_list<QVariant> values)
+{
+    Query q(sql, values);
+    return selectAll(q);
+}
+
+std::vector<QSqlRecord> SelectAll(const QString& sql, const QVariantList& values)
+{
+    Query q(sql, values);
+    return selectAll(q);
 }
 
 QVariant Bind(const RecordId& id)

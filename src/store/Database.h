@@ -51,6 +51,8 @@ class Query
 public:
     explicit Query(const QString& sql);
     Query(const QString& sql, std::initializer_list<QVariant> values);
+    // For statements whose number of values is known only at run time (IN lists of "?").
+    Query(const QString& sql, const QVariantList& values);
 
     Query& bind(const QVariant& value);
     Query& bind(const RecordId& id);
@@ -70,9 +72,11 @@ private:
 
 // Runs one statement that returns no rows; returns the number of rows it changed.
 int Execute(const QString& sql, std::initializer_list<QVariant> values = {});
+int Execute(const QString& sql, const QVariantList& values);
 // Runs a SELECT and returns all its rows, so that callers know the count before walking them
 // (the gauge is sized from it).
 std::vector<QSqlRecord> SelectAll(const QString& sql, std::initializer_list<QVariant> values = {});
+std::vector<QSqlRecord> SelectAll(const QString& sql, const QVariantList& values);
 // Binds an identifier as its stored text.
 QVariant Bind(const RecordId& id);
 
