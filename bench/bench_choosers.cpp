@@ -1,14 +1,14 @@
 // How long the team and player choosers take to fill from a large roster, gauge included.
 // Target: at most 250 ms for 10,000 teams and for 1,000 players.
 
-#include "shell/CProgressBar.h"
-#include "shell/MsgBox.h"
-#include "shell/PictureBox.h"
-#include "shell/mConstants.h"
-#include "store/Database.h"
-#include "store/RecordId.h"
-#include "store/frmPickPlayer.h"
-#include "store/frmPickTeam.h"
+#include "core/CProgressBar.h"
+#include "core/MsgBox.h"
+#include "core/PictureBox.h"
+#include "core/mConstants.h"
+#include "core/Database.h"
+#include "core/RecordId.h"
+#include "roster/frmPickPlayer.h"
+#include "roster/frmPickTeam.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

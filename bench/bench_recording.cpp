@@ -8,10 +8,10 @@
 
 #include "game/clsGame.h"
 #include "game/frmGame.h"
-#include "shell/mConstants.h"
-#include "store/Database.h"
-#include "store/RecordId.h"
-#include "store/clsPlayer.h"
+#include "core/mConstants.h"
+#include "core/Database.h"
+#include "core/RecordId.h"
+#include "roster/clsPlayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -9,10 +9,10 @@
 #include "reports/clsReport.h"
 #include "reports/frmReport.h"
 #include "reports/frmReportView.h"
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
-#include "store/Database.h"
-#include "store/RecordId.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
+#include "core/Database.h"
+#include "core/RecordId.h"
 
 #include <benchmark/benchmark.h>
 

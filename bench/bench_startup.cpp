@@ -4,8 +4,8 @@
 // memory (getrusage) is reported after each, so the difference shows what Sidelines adds.
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
-#include "shell/mConstants.h"
-#include "store/Database.h"
+#include "core/mConstants.h"
+#include "core/Database.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "shell/Version.h"
 #include "shell/frmSplash.h"
-#include "shell/mConstants.h"
+#include "core/mConstants.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "game/PlayerStats.h"
 
-#include "store/Database.h"
+#include "core/Database.h"
 
 #include <QStringList>
 

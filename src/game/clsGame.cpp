@@ -3,9 +3,9 @@
 #include "game/frmGame.h"
 #include "match/frmGameOptions.h"
 #include "match/frmStarters.h"
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
-#include "store/Database.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
+#include "core/Database.h"
 
 #include <QListWidget>
 #include <QListWidgetItem>

@@ -2,9 +2,9 @@
 
 #include "game/PlayerStats.h"
 #include "match/frmStarters.h"
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
-#include "store/Database.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
+#include "core/Database.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 // is a modal dialog shown by the match flow; it ends its exec() with one of the Exit codes.
 
 #include "game/clsGame.h"
-#include "store/clsPlayer.h"
+#include "roster/clsPlayer.h"
 
 #include <QDialog>
 #include <QList>

@@ -4,11 +4,12 @@
 #include "match/frmGameOptions.h"
 #include "match/frmMatch.h"
 #include "match/frmStarters.h"
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
-#include "store/Database.h"
-#include "store/clsTeam.h"
-#include "store/frmPickTeam.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
+#include "roster/Picked.h"
+#include "core/Database.h"
+#include "roster/clsTeam.h"
+#include "roster/frmPickTeam.h"
 
 #include <memory>
 #include <optional>

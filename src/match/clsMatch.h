@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/RecordId.h"
+#include "core/RecordId.h"
 
 // One match: its identifier and its two teams, and the main window's two match commands.
 class clsMatch

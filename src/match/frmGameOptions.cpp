@@ -1,7 +1,7 @@
 #include "match/frmGameOptions.h"
 
 #include "match/frmStarters.h"
-#include "shell/mConstants.h"
+#include "core/mConstants.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "match/frmStarters.h"
 
 #include "game/frmGame.h"
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
-#include "store/Database.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
+#include "core/Database.h"
 
 #include <QAbstractItemView>
 #include <QFont>

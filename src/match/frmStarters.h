@@ -5,7 +5,7 @@
 
 #include "game/clsGame.h"
 #include "match/clsMatch.h"
-#include "store/clsPlayer.h"
+#include "roster/clsPlayer.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,7 +1,7 @@
 #include "reports/ReportData.h"
 
-#include "shell/mConstants.h"
-#include "store/Database.h"
+#include "core/mConstants.h"
+#include "core/Database.h"
 
 #include <QColor>
 #include <QFont>

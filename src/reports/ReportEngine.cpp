@@ -1,7 +1,7 @@
 #include "reports/ReportEngine.h"
 
 #include "reports/frmReportView.h"
-#include "shell/mConstants.h"
+#include "core/mConstants.h"
 
 #include <QFileInfo>
 

@@ -2,9 +2,9 @@
 
 #include "reports/ReportEngine.h"
 #include "reports/frmReport.h"
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
-#include "store/Database.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
+#include "core/Database.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "reports/frmReport.h"
 
 #include "reports/clsReport.h"
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
 
 #include <QCheckBox>
 #include <QComboBox>

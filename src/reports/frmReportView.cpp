@@ -1,7 +1,7 @@
 #include "reports/frmReportView.h"
 
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
 
 #include <QDir>
 #include <QFile>

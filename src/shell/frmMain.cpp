@@ -3,15 +3,16 @@
 #include "game/clsGame.h"
 #include "match/clsMatch.h"
 #include "reports/clsReport.h"
-#include "shell/CProgressBar.h"
-#include "shell/MsgBox.h"
-#include "shell/PictureBox.h"
+#include "core/CProgressBar.h"
+#include "core/MsgBox.h"
+#include "core/PictureBox.h"
 #include "shell/Pictures.h"
 #include "shell/frmTip.h"
-#include "shell/mConstants.h"
-#include "store/Database.h"
-#include "store/clsPlayer.h"
-#include "store/clsTeam.h"
+#include "core/mConstants.h"
+#include "roster/Picked.h"
+#include "core/Database.h"
+#include "roster/clsPlayer.h"
+#include "roster/clsTeam.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,11 +1,11 @@
 #include "shell/frmSplash.h"
 
-#include "shell/MsgBox.h"
+#include "core/MsgBox.h"
 #include "shell/Pictures.h"
 #include "shell/Version.h"
 #include "shell/frmMain.h"
 #include "shell/frmTip.h"
-#include "shell/mConstants.h"
+#include "core/mConstants.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

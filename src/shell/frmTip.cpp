@@ -1,7 +1,7 @@
 #include "shell/frmTip.h"
 
 #include "shell/Pictures.h"
-#include "shell/mConstants.h"
+#include "core/mConstants.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

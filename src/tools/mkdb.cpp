@@ -1,6 +1,6 @@
 // Writes a fresh, empty Sidelines database at the path given, unless a file is already there.
-#include "shell/mConstants.h"
-#include "store/Database.h"
+#include "core/mConstants.h"
+#include "core/Database.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

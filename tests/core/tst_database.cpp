@@ -1,10 +1,10 @@
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
-#include "store/Database.h"
-#include "store/RecordId.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
+#include "core/Database.h"
+#include "core/RecordId.h"
 
 #include <QFile>
 #include <QTest>

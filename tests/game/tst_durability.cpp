@@ -1,9 +1,9 @@
 #include "Keys.h"
 #include "game/clsGame.h"
 #include "game/frmGame.h"
-#include "shell/MsgBox.h"
-#include "store/Database.h"
-#include "store/clsPlayer.h"
+#include "core/MsgBox.h"
+#include "core/Database.h"
+#include "roster/clsPlayer.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 

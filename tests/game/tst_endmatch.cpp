@@ -1,5 +1,5 @@
 #include "Court.h"
-#include "shell/mConstants.h"
+#include "core/mConstants.h"
 #include "support/TestMain.h"
 
 #include <QTest>

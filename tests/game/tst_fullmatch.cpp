@@ -3,7 +3,7 @@
 #include "match/MatchDriver.h"
 #include "match/clsMatch.h"
 #include "match/frmStarters.h"
-#include "shell/MsgBox.h"
+#include "core/MsgBox.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 

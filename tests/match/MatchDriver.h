@@ -5,7 +5,7 @@
 
 #include "game/frmGame.h"
 #include "match/frmStarters.h"
-#include "shell/MsgBox.h"
+#include "core/MsgBox.h"
 #include "support/Fixture.h"
 
 #include <QAbstractButton>

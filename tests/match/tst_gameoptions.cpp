@@ -1,7 +1,7 @@
 #include "MatchDriver.h"
 #include "match/frmGameOptions.h"
 #include "match/frmStarters.h"
-#include "shell/mConstants.h"
+#include "core/mConstants.h"
 #include "support/TestMain.h"
 
 #include <QGroupBox>

@@ -1,5 +1,5 @@
 #include "game/clsGame.h"
-#include "store/Database.h"
+#include "core/Database.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 

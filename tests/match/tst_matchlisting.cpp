@@ -1,7 +1,7 @@
 #include "MatchDriver.h"
 #include "match/clsMatch.h"
 #include "match/frmMatch.h"
-#include "shell/mConstants.h"
+#include "core/mConstants.h"
 #include "support/TestMain.h"
 
 #include <QTest>

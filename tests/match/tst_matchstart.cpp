@@ -2,8 +2,8 @@
 #include "game/frmGame.h"
 #include "match/clsMatch.h"
 #include "match/frmStarters.h"
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
 #include "support/TestMain.h"
 
 #include <QSettings>

@@ -1,9 +1,9 @@
 #include "MatchDriver.h"
 #include "game/frmGame.h"
 #include "match/frmStarters.h"
-#include "shell/CProgressBar.h"
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
+#include "core/CProgressBar.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
 #include "support/TestMain.h"
 
 #include <QApplication>

@@ -6,9 +6,9 @@
 
 #include "reports/clsReport.h"
 #include "reports/frmReport.h"
-#include "shell/MsgBox.h"
-#include "store/Database.h"
-#include "store/RecordId.h"
+#include "core/MsgBox.h"
+#include "core/Database.h"
+#include "core/RecordId.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,8 +4,8 @@
 
 #include "reports/ReportEngine.h"
 #include "reports/frmReportView.h"
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
 
 #include <QApplication>
 #include <QCheckBox>

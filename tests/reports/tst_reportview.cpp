@@ -5,8 +5,8 @@
 #include "reports/ReportData.h"
 #include "reports/ReportEngine.h"
 #include "reports/frmReportView.h"
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
 
 #include <QFile>
 #include <QPointer>

@@ -4,9 +4,9 @@
 
 #include "reports/ReportEngine.h"
 #include "reports/frmReportView.h"
-#include "shell/MsgBox.h"
-#include "shell/CProgressBar.h"
-#include "shell/mConstants.h"
+#include "core/MsgBox.h"
+#include "core/CProgressBar.h"
+#include "core/mConstants.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
-#include "shell/CProgressBar.h"
-#include "shell/PictureBox.h"
+#include "core/CProgressBar.h"
+#include "core/PictureBox.h"
 
 #include <QLabel>
 #include <QTest>

@@ -2,12 +2,12 @@
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
-#include "shell/CProgressBar.h"
-#include "shell/MsgBox.h"
-#include "shell/PictureBox.h"
+#include "core/CProgressBar.h"
+#include "core/MsgBox.h"
+#include "core/PictureBox.h"
 #include "shell/frmMain.h"
-#include "shell/mConstants.h"
-#include "store/Database.h"
+#include "core/mConstants.h"
+#include "core/Database.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,12 +2,12 @@
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
-#include "shell/MsgBox.h"
+#include "core/MsgBox.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
 #include "shell/frmTip.h"
-#include "shell/mConstants.h"
-#include "store/Database.h"
+#include "core/mConstants.h"
+#include "core/Database.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -4,7 +4,7 @@
 
 #include "shell/frmMain.h"
 #include "shell/frmTip.h"
-#include "shell/mConstants.h"
+#include "core/mConstants.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "support/Fixture.h"
 
-#include "shell/MsgBox.h"
-#include "shell/mConstants.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -18,9 +18,6 @@ TestApp::TestApp()
         qWarning("TestApp: %s", qPrintable(error));
     pubAppPath = m_dir.path() + QLatin1Char('/');
     pubOK = false;
-    pubPicked.reset();
-    ReleasePubTeam();
-    ReleasePubPlayer();
     QSettings().clear();
     MsgBoxHook::install();
     Clock::setOverride({});
@@ -29,9 +26,6 @@ TestApp::TestApp()
 TestApp::~TestApp()
 {
     CloseAllWindows();
-    pubPicked.reset();
-    ReleasePubTeam();
-    ReleasePubPlayer();
     MsgBoxHook::uninstall();
     SetStatusObserver({});
     Clock::setOverride({});

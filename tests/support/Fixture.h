@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/Database.h"
-#include "store/RecordId.h"
+#include "core/Database.h"
+#include "core/RecordId.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "support/TestMain.h"
 
-#include "shell/mConstants.h"
+#include "core/mConstants.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,104 @@
+#include "core/MsgBox.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+namespace {
+struct HookState {
+    bool installed = false;
+    QList<QMessageBox::StandardButton> answers;
+    QList<MsgBoxHook::Asked> asked;
+};
+
+HookState& hook()
+{
+    static HookState state;
+    return state;
+}
+
+QMessageBox::StandardButton fallbackAnswer(QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton)
+{
+    if (defaultButton != QMessageBox::NoButton)
+        return defaultButton;
+    for (auto b : {QMessageBox::Ok, QMessageBox::No, QMessageBox::Cancel, QMessageBox::Yes}) {
+        if (buttons.testFlag(b))
+            return b;
+    }
+    return QMessageBox::NoButton;
+}
+}  // namespace
+
+QMessageBox::StandardButton MsgBox(const QString& prompt, QMessageBox::StandardButtons buttons,
+                                   QMessageBox::Icon icon, const QString& title,
+                                   QMessageBox::StandardButton defaultButton)
+{
+    HookState& h = hook();
+    if (h.installed) {
+        h.asked.append({prompt, title, buttons, icon, defaultButton});
+        if (!h.answers.isEmpty())
+            return h.answers.takeFirst();
+        return fallbackAnswer(buttons, defaultButton);
+    }
+
+    QMessageBox box(icon, title, prompt, buttons, QApplication::activeWindow());
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    // A Yes/No question must not be answered by the title-bar close box as if it were Yes.
+    if (buttons.testFlag(QMessageBox::No))
+        box.setEscapeButton(QMessageBox::No);
+    // A command may be showing the busy pointer; the user has to answer this, so the normal
+    // pointer stands over it until it is answered.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    if (busy)
+        QApplication::restoreOverrideCursor();
+    const auto pressed = box.standardButton(box.clickedButton());
+    if (pressed != QMessageBox::NoButton)
+        return pressed;
+    return static_cast<QMessageBox::StandardButton>(answer);
+}
+
+namespace MsgBoxHook {
+void install()
+{
+    hook() = HookState{};
+    hook().installed = true;
+}
+
+void uninstall()
+{
+    hook() = HookState{};
+}
+
+bool installed()
+{
+    return hook().installed;
+}
+
+void setNextAnswer(QMessageBox::StandardButton answer)
+{
+    hook().answers.append(answer);
+}
+
+QList<Asked> asked()
+{
+    return hook().asked;
+}
+
+QStringList prompts()
+{
+    QStringList list;
+    for (const Asked& a : hook().asked)
+        list << a.prompt;
+    return list;
+}
+
+void clear()
+{
+    hook().asked.clear();
+    hook().answers.clear();
+}
+}  // namespace MsgBoxHook

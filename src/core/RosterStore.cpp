@@ -1,0 +1,101 @@
+#include "core/RosterStore.h"
+
+#include "core/Database.h"
+
+namespace RosterStore {
+
+std::vector<ListedTeam> ListTeams()
+{
+    Query q(QStringLiteral("SELECT TEAMID, TEAMNAME FROM TEAM ORDER BY rowid"));
+    q.raw().setForwardOnly(true);
+    q.exec();
+    std::vector<ListedTeam> rows;
+    while (q.next())
+        rows.push_back({q.value(0).toString(), q.value(1).toString()});
+    return rows;
+}
+
+std::vector<ListedPlayer> ListPlayers(const RecordId& team)
+{
+    Query q(QStringLiteral("SELECT PLAYERID, PLAYERNAME, PLAYERNUMBER FROM PLAYER WHERE TEAMID = ? ORDER BY rowid"),
+            {Bind(team)});
+    q.raw().setForwardOnly(true);
+    q.exec();
+    std::vector<ListedPlayer> rows;
+    while (q.next())
+        rows.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toInt()});
+    return rows;
+}
+
+std::optional<QString> TeamName(const RecordId& team)
+{
+    const auto rows = SelectAll(QStringLiteral("SELECT TEAMNAME FROM TEAM WHERE TEAMID = ?"), {Bind(team)});
+    if (rows.empty())
+        return std::nullopt;
+    return rows.front().value(0).toString();
+}
+
+std::optional<PlayerRow> Player(const RecordId& player)
+{
+    const auto rows = SelectAll(
+        QStringLiteral("SELECT TEAMID, PLAYERNAME, PLAYERNUMBER FROM PLAYER WHERE PLAYERID = ?"), {Bind(player)});
+    if (rows.empty())
+        return std::nullopt;
+    const QSqlRecord& r = rows.front();
+    return PlayerRow{player, RecordId::fromText(r.value(0).toString()), r.value(1).toString(), r.value(2).toInt()};
+}
+
+int PlayerCount(const RecordId& team)
+{
+    const auto rows = SelectAll(QStringLiteral("SELECT COUNT(TEAMID) AS PLAYERCOUNT FROM PLAYER WHERE TEAMID = ?"),
+                                {Bind(team)});
+    return rows.empty() ? 0 : rows.front().value(0).toInt();
+}
+
+QList<PlayerRow> TeamPlayers(const RecordId& team)
+{
+    QList<PlayerRow> players;
+    for (const QSqlRecord& r : SelectAll(QStringLiteral("SELECT PLAYERID, PLAYERNAME, PLAYERNUMBER FROM PLAYER "
+                                                        "WHERE TEAMID = ? ORDER BY PLAYERID"),
+                                         {Bind(team)}))
+        players << PlayerRow{RecordId::fromText(r.value(0).toString()), team, r.value(1).toString(),
+                             r.value(2).toInt()};
+    return players;
+}
+
+void AddTeam(const RecordId& team, const QString& name)
+{
+    Execute(QStringLiteral("INSERT INTO TEAM (TEAMID, TEAMNAME) VALUES (?, ?)"), {Bind(team), name});
+}
+
+void RenameTeam(const RecordId& team, const QString& name)
+{
+    Execute(QStringLiteral("UPDATE TEAM SET TEAMNAME = ? WHERE TEAMID = ?"), {name, Bind(team)});
+}
+
+void DeleteTeam(const RecordId& team)
+{
+    Transaction transaction;
+    Execute(QStringLiteral("DELETE FROM TEAM WHERE TEAMID = ?"), {Bind(team)});
+    Execute(QStringLiteral("DELETE FROM PLAYER WHERE TEAMID = ?"), {Bind(team)});
+    transaction.commit();
+}
+
+void AddPlayer(const PlayerRow& player)
+{
+    Execute(QStringLiteral("INSERT INTO PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) VALUES (?, ?, ?, ?)"),
+            {Bind(player.id), Bind(player.teamId), player.name, player.number});
+}
+
+void UpdatePlayer(const RecordId& player, const QString& name, int number)
+{
+    Execute(QStringLiteral("UPDATE PLAYER SET PLAYERNUMBER = ?, PLAYERNAME = ? WHERE PLAYERID = ?"),
+            {number, name, Bind(player)});
+}
+
+void DeletePlayer(const RecordId& player)
+{
+    Execute(QStringLiteral("DELETE FROM PLAYER WHERE PLAYERID = ?"), {Bind(player)});
+}
+
+} // namespace RosterStore

@@ -1,0 +1,182 @@
+#include "core/mConstants.h"
+
+#include "core/CProgressBar.h"
+#include "core/MsgBox.h"
+#include "core/Database.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QSettings>
+
+QString pubAppPath;
+bool pubOK = false;
+
+namespace {
+QPointer<QLabel>& statusLabel()
+{
+    static QPointer<QLabel> label;
+    return label;
+}
+
+QString& statusText()
+{
+    static QString text;
+    return text;
+}
+
+std::function<void(const QString&)>& statusObserver()
+{
+    static std::function<void(const QString&)> observer;
+    return observer;
+}
+
+int& beeps()
+{
+    static int count = 0;
+    return count;
+}
+}  // namespace
+
+CProgressBar& pubProgress()
+{
+    static CProgressBar gauge;
+    return gauge;
+}
+
+void SetStatusLabel(QLabel* label)
+{
+    statusLabel() = label;
+}
+
+void SetStatus(const QString& text)
+{
+    statusText() = text;
+    if (statusObserver())
+        statusObserver()(text);
+    if (QLabel* label = statusLabel()) {
+        label->setText(text);
+        if (label->isVisible())
+            label->repaint();
+    }
+}
+
+QString StatusText()
+{
+    return statusText();
+}
+
+void SetStatusObserver(std::function<void(const QString&)> observer)
+{
+    statusObserver() = std::move(observer);
+}
+
+void ClearProgress()
+{
+    pubProgress().setValue(0);
+    SetStatus(QString());
+}
+
+ProgressScope::ProgressScope(const QString& status, int count)
+{
+    SetStatus(status);
+    setCount(count);
+}
+
+ProgressScope::~ProgressScope()
+{
+    ClearProgress();
+}
+
+void ProgressScope::setCount(int count)
+{
+    // A maximum of 0 is refused by the gauge; an empty list simply leaves it as it is.
+    if (count > 0) {
+        pubProgress().setMax(count);
+        m_sized = true;
+    }
+}
+
+void ProgressScope::step(int done)
+{
+    if (m_sized)
+        pubProgress().setValue(done);
+}
+
+bool RunCommand(const std::function<void()>& command)
+{
+    try {
+        command();
+        return true;
+    } catch (const DbError& e) {
+        MsgBox(e.message(), QMessageBox::Ok, QMessageBox::Critical, QStringLiteral("Sidelines"));
+    } catch (const GaugeError& e) {
+        MsgBox(e.description(), QMessageBox::Ok, QMessageBox::Critical, e.source());
+    } catch (const std::exception& e) {
+        MsgBox(QString::fromLocal8Bit(e.what()), QMessageBox::Ok, QMessageBox::Critical,
+               QStringLiteral("Sidelines"));
+    }
+    return false;
+}
+
+BusyPointer::BusyPointer(QWidget* window) : m_window(window)
+{
+    if (!window)
+        return;
+    m_windowHadCursor = window->testAttribute(Qt::WA_SetCursor);
+    m_previousShape = window->cursor().shape();
+    window->setCursor(Qt::WaitCursor);
+}
+
+BusyPointer::~BusyPointer()
+{
+    if (m_override) {
+        QApplication::restoreOverrideCursor();
+        return;
+    }
+    if (!m_window)
+        return;
+    if (m_windowHadCursor)
+        m_window->setCursor(m_previousShape);
+    else
+        m_window->unsetCursor();
+}
+
+void Beep()
+{
+    ++beeps();
+    QApplication::beep();
+}
+
+int BeepCount()
+{
+    return beeps();
+}
+
+QString GetSetting(const QString& section, const QString& key, const QString& defaultValue)
+{
+    QSettings settings;
+    return settings.value(section + QLatin1Char('/') + key, defaultValue).toString();
+}
+
+void SaveSetting(const QString& section, const QString& key, const QString& value)
+{
+    QSettings settings;
+    settings.setValue(section + QLatin1Char('/') + key, value);
+    settings.sync();
+}
+
+void CentreOnScreen(QWidget* window)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size();
+    window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+void InitResources()
+{
+    Q_INIT_RESOURCE(sidelines);
+}

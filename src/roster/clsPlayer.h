@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/RecordId.h"
+#include "roster/clsRecord.h"
+
+#include <QString>
+
+// A player of one team: the record the player chooser and the court screen use, and the main
+// window's three player commands.
+class clsPlayer : public clsRecord
+{
+public:
+    clsPlayer() = default;
+
+    QString PlayerName() const { return m_name; }
+    void setPlayerName(const QString& sNewName) { m_name = sNewName; }
+    qint16 PlayerNumber() const { return m_number; }
+    void setPlayerNumber(qint16 iNewNumber) { m_number = iNewNumber; }
+    RecordId TeamID() const { return m_teamId; }
+    void setTeamID(const RecordId& vNewID) { m_teamId = vNewID; }
+    RecordId PlayerID() const { return m_id; }
+    void setPlayerID(const RecordId& vNewID) { m_id = vNewID; }
+
+    // Add players to a team one after another (called on pubPlayer), delete a player, edit a
+    // player. A database failure throws DbError to the command's caller.
+    void AddNewPlayer();
+    void Delete();
+    void Update();
+
+private:
+    RecordId m_id;
+    RecordId m_teamId;
+    QString m_name;
+    qint16 m_number = 0;
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+// The one driver for modal windows: a test lists what the user does in each window that will
+// open, in order, arms the list before the call that opens the first window, and then makes that
+// call. Each step is armed for the next window before it acts, so a window opened from inside a
+// handler (a message from an OK button, the next dialog of a command) is caught too.
+
+#include "core/MsgBox.h"
+#include "support/Fixture.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace drive {
+
+using Step = std::function<void(QWidget*)>;
+
+// What the user met: each window's object name and title, in order.
+struct Seen
+{
+    QStringList windows;
+    QStringList titles;
+};
+
+// Arms the steps; call before the command that opens the first window.
+std::shared_ptr<Seen> Windows(const QList<Step>& steps);
+
+// For each test's cleanup: no window is left open and every armed window did open. Starts a new
+// generation, so that a step left waiting by a failed test never acts on a later one.
+void EndTest();
+// Steps still waiting for their window.
+int Pending();
+
+// Types text key by key, as a keyboard would; unlike QTest::keyClicks it also takes letters
+// outside Latin-1.
+void TypeText(QWidget* w, const QString& text);
+
+// Steps.
+Step Click(const QString& button);
+Step Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+Step CloseBox();
+// Replaces the text of the named box by typing, as the user would.
+Step Type(const QString& box, const QString& text);
+// Picks the given line of the named list with the mouse.
+Step ChooseRow(const QString& list, int row);
+// Picks the line whose item data (Qt::UserRole) is this identifier.
+Step ChooseId(const QString& list, const RecordId& id);
+// The answer to the next message, then the given step (for a question asked from a handler).
+Step Answer(QMessageBox::StandardButton answer, Step step);
+// Runs several steps on the same window, in order.
+Step Steps(const QList<Step>& steps);
+// Runs a look at the window (checks) and goes on.
+Step Look(std::function<void(QWidget*)> look);
+
+// Reading windows.
+QStringList Lines(const QListWidget* list);
+QStringList Lines(QWidget* w, const QString& list);
+// Selects exactly these rows by Ctrl-clicks.
+void SelectRows(QListWidget* list, const QList<int>& rows);
+// A double-click on an entry, as the item view sees one.
+void DoubleClick(QListWidget* list, int row);
+
+} // namespace drive
