@@ -6,7 +6,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build}"
 shift || true
 
-packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite qt6-svg-dev libqt6svg6
+packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools
           xvfb xauth xdotool poppler-utils libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do

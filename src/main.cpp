@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -15,6 +18,14 @@ int main(int argc, char* argv[])
                                                 .arg(SidelinesVersion::kMinor)
                                                 .arg(SidelinesVersion::kRevision));
     InitResources();
+    // The user's language when a translation is there; the texts as written otherwise.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
+    QTranslator ownTexts;
+    if (ownTexts.load(QLocale(), QStringLiteral("sidelines"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&ownTexts);
     // The program ends through the main window's exit question only, not when the splash (the
     // last window for a moment) closes.
     QApplication::setQuitOnLastWindowClosed(false);

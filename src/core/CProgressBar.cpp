@@ -2,6 +2,7 @@
 
 #include "core/PictureBox.h"
 
+#include <QCoreApplication>
 #include <cfenv>
 #include <cmath>
 
@@ -24,7 +25,7 @@ void CProgressBar::setCanvas(QObject* NewObj)
     auto* box = qobject_cast<PictureBox*>(NewObj);
     if (!box)
         throw GaugeError(kErrorBase + 1, QStringLiteral("CProgressBar.Canvas"),
-                         QStringLiteral("Canvas property must be of type PictureBox."));
+                         QCoreApplication::translate("CProgressBar", "Canvas property must be of type PictureBox."));
     m_canvas = box;
     m_fore = box->foreColor();
     m_back = box->backColor();
@@ -41,7 +42,7 @@ void CProgressBar::setMin(qint32 NewVal)
 {
     if (NewVal >= m_max)
         throw GaugeError(kErrorBase + 2, QStringLiteral("CProgressBar.Min"),
-                         QStringLiteral("Min property must be less than Max."));
+                         QCoreApplication::translate("CProgressBar", "Min property must be less than Max."));
     m_min = NewVal;
     m_value = qBound(m_min, m_value, m_max);
     Refresh();
@@ -51,7 +52,7 @@ void CProgressBar::setMax(qint32 NewVal)
 {
     if (NewVal <= m_min)
         throw GaugeError(kErrorBase + 3, QStringLiteral("CProgressBar.Max"),
-                         QStringLiteral("Max property must be greater than Min."));
+                         QCoreApplication::translate("CProgressBar", "Max property must be greater than Min."));
     m_max = NewVal;
     m_value = qBound(m_min, m_value, m_max);
     Refresh();

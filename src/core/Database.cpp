@@ -1,7 +1,9 @@
 #include "core/Database.h"
 
 #include "core/RecordId.h"
+#include "core/StatKinds.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -24,20 +26,24 @@ QString engineMessage(const QSqlError& error)
     if (text.isEmpty())
         text = error.text().trimmed();
     if (text.isEmpty())
-        text = QStringLiteral("The database did not accept the statement.");
+        text = QCoreApplication::translate("Database", "The database did not accept the statement.");
     return text;
 }
 
-// The view that stands for the stored parameter query: a player's twelve totals per game, each 0
-// when nothing is recorded. Callers filter it by pPLAYERID and pGAMEID.
-constexpr auto kSumStatsView =
-    "CREATE VIEW SUM_STATS AS SELECT PLAYERID AS pPLAYERID, GAMEID AS pGAMEID, "
-    "COALESCE(SUM(KILL),0) AS iKILL, COALESCE(SUM(ATTEMPT),0) AS iATTEMPT, COALESCE(SUM(ERROR),0) AS iERROR, "
-    "COALESCE(SUM(SERVEACE),0) AS iSERVEACE, COALESCE(SUM(SERVEERROR),0) AS iSERVEERROR, "
-    "COALESCE(SUM(DIG),0) AS iDIG, COALESCE(SUM(RECEIVEERROR),0) AS iRECEIVEERROR, "
-    "COALESCE(SUM(SOLOBLOCK),0) AS iSOLOBLOCK, COALESCE(SUM(BLOCKASSIST),0) AS iBLOCKASSIST, "
-    "COALESCE(SUM(BLOCKERROR),0) AS iBLOCKERROR, COALESCE(SUM(BALLHANDLEERROR),0) AS iBALLHANDLEERROR, "
-    "COALESCE(SUM(SETASSIST),0) AS iSETASSIST FROM PLAY GROUP BY PLAYERID, GAMEID";
+// The view that stands for the stored parameter query: a player's totals of every counted kind
+// per game, each 0 when nothing is recorded. Callers filter it by pPLAYERID and pGAMEID. Pass
+// ratings are averaged, not totalled, so they stay out of it.
+QString SumStatsView()
+{
+    QStringList totals;
+    for (const StatKind& k : kStatKinds) {
+        if (k.shape != StatShape::Rating)
+            totals << QStringLiteral("COALESCE(SUM(%1),0) AS i%1").arg(QLatin1String(k.column));
+    }
+    return QStringLiteral("CREATE VIEW SUM_STATS AS SELECT PLAYERID AS pPLAYERID, GAMEID AS pGAMEID, %1 "
+                          "FROM PLAY GROUP BY PLAYERID, GAMEID")
+        .arg(totals.join(QStringLiteral(", ")));
+}
 }  // namespace
 
 DbError::DbError(const QString& message, const QString& statement)
@@ -78,12 +84,12 @@ bool open(const QString& path, QString* error)
     const QFileInfo info(path);
     if (!info.exists()) {
         if (error)
-            *error = QStringLiteral("The file does not exist.");
+            *error = QCoreApplication::translate("Database", "The file does not exist.");
         return false;
     }
     if (!info.isFile() || !info.isReadable()) {
         if (error)
-            *error = QStringLiteral("The file cannot be read.");
+            *error = QCoreApplication::translate("Database", "The file cannot be read.");
         return false;
     }
     if (!openConnection(path, error))
@@ -104,7 +110,7 @@ bool open(const QString& path, QString* error)
         }
         if (!missing.isEmpty()) {
             if (error)
-                *error = QStringLiteral("It is not a Sidelines database: the table %1 is missing.")
+                *error = QCoreApplication::translate("Database", "It is not a Sidelines database: the table %1 is missing.")
                              .arg(missing.join(QStringLiteral(", ")));
             close();
             return false;
@@ -135,13 +141,13 @@ bool createFresh(const QString& path, QString* error)
 {
     if (QFileInfo::exists(path)) {
         if (error)
-            *error = QStringLiteral("The file already exists.");
+            *error = QCoreApplication::translate("Database", "The file already exists.");
         return false;
     }
     QFile schemaFile(QStringLiteral(":/schema.sql"));
     if (!schemaFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
         if (error)
-            *error = QStringLiteral("The schema is missing from the program.");
+            *error = QCoreApplication::translate("Database", "The schema is missing from the program.");
         return false;
     }
     const QString schema = QString::fromUtf8(schemaFile.readAll());
@@ -317,5 +323,5 @@ void CheckSumStats()
     }
     if (found)
         return;
-    Execute(QString::fromLatin1(kSumStatsView));
+    Execute(SumStatsView());
 }

@@ -4,6 +4,7 @@
 #include "core/MsgBox.h"
 #include "core/Database.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -109,12 +110,12 @@ bool RunCommand(const std::function<void()>& command)
         command();
         return true;
     } catch (const DbError& e) {
-        MsgBox(e.message(), QMessageBox::Ok, QMessageBox::Critical, QStringLiteral("Sidelines"));
+        MsgBox(e.message(), QMessageBox::Ok, QMessageBox::Critical, QCoreApplication::translate("Sidelines", "Sidelines"));
     } catch (const GaugeError& e) {
         MsgBox(e.description(), QMessageBox::Ok, QMessageBox::Critical, e.source());
     } catch (const std::exception& e) {
         MsgBox(QString::fromLocal8Bit(e.what()), QMessageBox::Ok, QMessageBox::Critical,
-               QStringLiteral("Sidelines"));
+               QCoreApplication::translate("Sidelines", "Sidelines"));
     }
     return false;
 }

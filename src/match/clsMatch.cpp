@@ -6,7 +6,6 @@
 #include "match/frmStarters.h"
 #include "core/MsgBox.h"
 #include "core/mConstants.h"
-#include "roster/Picked.h"
 #include "core/Database.h"
 #include "roster/clsTeam.h"
 #include "roster/frmPickTeam.h"
@@ -20,9 +19,7 @@ namespace {
 // cancelled or the team was refused (the command then ends).
 std::optional<RecordId> ChooseTeam(const QString& caption)
 {
-    if (!PickTeam(caption) || !pubOK)
-        return std::nullopt;
-    const std::shared_ptr<clsTeam> team = PickedTeam();
+    const std::optional<clsTeam> team = PickTeam(caption);
     if (!team)
         return std::nullopt;
     const auto rows = SelectAll(QStringLiteral("SELECT COUNT(TEAMID) AS PLAYERCOUNT FROM PLAYER WHERE TEAMID = ?"),

@@ -48,7 +48,6 @@ void RosterDialog::accept()
 
 void RosterDialog::reject()
 {
-    pubOK = false;
     QDialog::reject();
 }
 
@@ -85,7 +84,7 @@ RosterChooser::RosterChooser(QWidget* parent, const QString& listName, const QSt
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lstChoices, 1);
-    layout->addLayout(ButtonRow(QStringLiteral("Ok"), QStringLiteral("Cancel")));
+    layout->addLayout(ButtonRow(tr("Ok"), tr("Cancel")));
 
     setTabOrder(lstChoices, cmdOk);
     setTabOrder(cmdOk, cmdCancel);
@@ -93,37 +92,36 @@ RosterChooser::RosterChooser(QWidget* parent, const QString& listName, const QSt
     connect(lstChoices, &QListWidget::itemDoubleClicked, this, &RosterChooser::cmdOk_Click);
 }
 
-bool RosterChooser::FillList(const QString& status, const std::function<std::vector<QSqlRecord>()>& select,
+bool RosterChooser::FillList(const QString& status, const std::function<QStringList()>& select,
                              const QString& nonePrompt, const QString& noneTitle,
-                             const std::function<Entry(const QSqlRecord&, const QString&)>& makeEntry)
+                             const std::function<Entry(int, const QString&)>& makeEntry)
 {
     ProgressScope progress(status);
     CentreOnScreen(this);
 
-    std::vector<QSqlRecord> rows;
+    QStringList ids;
     {
         BusyPointer busy;
-        rows = select();
+        ids = select();
     }
-    if (rows.empty()) {
+    if (ids.isEmpty()) {
         MsgBox(nonePrompt, QMessageBox::Ok, QMessageBox::Information, noneTitle);
-        pubOK = false;
         return false;
     }
 
     // The message above is shown with the ordinary pointer; filling the list is the wait.
     BusyPointer busy;
-    progress.setCount(static_cast<int>(rows.size()));
+    progress.setCount(static_cast<int>(ids.size()));
     lstChoices->setUpdatesEnabled(false);
     const QFontMetrics metrics = lstChoices->fontMetrics();
     int widestName = 0;
     int done = 0;
-    const ShownIds shown(rows.front().value(0).toString());
-    for (const QSqlRecord& row : rows) {
+    const ShownIds shown(ids.front());
+    for (int i = 0; i < ids.size(); ++i) {
         // The identifier stays in its stored text form here: turning thousands of them into
         // local date-times would cost far more than the whole list. Only the chosen entry
         // becomes a record.
-        const Entry entry = makeEntry(row, shown(row.value(0).toString()));
+        const Entry entry = makeEntry(i, shown(ids[i]));
         lstChoices->addItem(entry.item);
         widestName = qMax(widestName, metrics.horizontalAdvance(entry.widestPart));
         progress.step(++done);
@@ -139,7 +137,7 @@ QListWidgetItem* RosterChooser::ChosenEntry(const QString& choosePrompt, RecordI
     QListWidgetItem* item = lstChoices->currentItem();
     if (!item || !item->isSelected()) {
         // Both choosers ask under the same title.
-        MsgBox(choosePrompt, QMessageBox::Ok, QMessageBox::NoIcon, QStringLiteral("Teams"));
+        MsgBox(choosePrompt, QMessageBox::Ok, QMessageBox::NoIcon, tr("Teams"));
         return nullptr;
     }
     id = RecordId::fromText(item->data(kIdRole).toString());

@@ -3,7 +3,6 @@
 #include "core/RecordId.h"
 
 #include <QDialog>
-#include <QSqlRecord>
 #include <QString>
 #include <QStyledItemDelegate>
 #include <functional>
@@ -17,8 +16,8 @@ class QPushButton;
 
 // What the four roster windows have in common: the cmdOk/cmdCancel pair and the ways out. Every
 // way of accepting (Enter included) goes through the checks of the accepting button; Cancel,
-// Escape and the title-bar close box all end in reject(), so no way of closing can leave an
-// earlier pubOK standing.
+// Escape and the title-bar close box all end in reject(), so no way of closing can hand back a
+// result.
 class RosterDialog : public QDialog
 {
     Q_OBJECT
@@ -31,7 +30,7 @@ public slots:
     void reject() override;
 
 protected:
-    // The accepting button's checks; on success it sets pubOK and ends with QDialog::done.
+    // The accepting button's checks; on success it keeps the result and ends with QDialog::done.
     virtual void cmdOk_Click() = 0;
 
     // Makes and connects the pair (the accepting one is the default button, the other never is)
@@ -83,11 +82,10 @@ protected:
     };
 
     // Selects the rows, with the status line and the gauge, and fills the list with an entry per
-    // row (given the row and its identifier's shown form). With no rows it says nonePrompt once,
-    // sets pubOK false and returns false; the window is then not to be shown.
-    bool FillList(const QString& status, const std::function<std::vector<QSqlRecord>()>& select,
-                  const QString& nonePrompt, const QString& noneTitle,
-                  const std::function<Entry(const QSqlRecord&, const QString&)>& makeEntry);
+    // row (given the row's index and its identifier's shown form). With no rows it says nonePrompt
+    // once and returns false; the window is then not to be shown.
+    bool FillList(const QString& status, const std::function<QStringList()>& select, const QString& nonePrompt,
+                  const QString& noneTitle, const std::function<Entry(int, const QString&)>& makeEntry);
 
     // The chosen entry, with its record's identifier in id. Null when nothing is selected (after
     // asking with choosePrompt) or when the identifier cannot be read.

@@ -1,16 +1,21 @@
 #pragma once
 
 #include "core/RecordId.h"
-#include "roster/clsRecord.h"
 
+#include <QCoreApplication>
 #include <QString>
+
+struct PlayerRow;
 
 // A player of one team: the record the player chooser and the court screen use, and the main
 // window's three player commands.
-class clsPlayer : public clsRecord
+class clsPlayer
 {
+    Q_DECLARE_TR_FUNCTIONS(clsPlayer)
+
 public:
     clsPlayer() = default;
+    explicit clsPlayer(const PlayerRow& row);
 
     QString PlayerName() const { return m_name; }
     void setPlayerName(const QString& sNewName) { m_name = sNewName; }
@@ -21,8 +26,8 @@ public:
     RecordId PlayerID() const { return m_id; }
     void setPlayerID(const RecordId& vNewID) { m_id = vNewID; }
 
-    // Add players to a team one after another (called on pubPlayer), delete a player, edit a
-    // player. A database failure throws DbError to the command's caller.
+    // Add players to a team one after another, delete a player, edit a player. A database failure
+    // throws DbError to the command's caller.
     void AddNewPlayer();
     void Delete();
     void Update();

@@ -1,88 +1,70 @@
 #include "roster/clsTeam.h"
 
 #include "core/MsgBox.h"
+#include "core/RosterStore.h"
 #include "core/mConstants.h"
-#include "roster/Picked.h"
-#include "core/Database.h"
 #include "roster/frmPickTeam.h"
 #include "roster/frmTeam.h"
 
 namespace {
-// The chosen team's identifier; the picked record is let go at once, as it is no longer needed.
-RecordId TakePickedTeamId()
+// The chosen team as it is stored now; nothing when the user cancelled or it has gone meanwhile.
+std::optional<clsTeam> ChooseStoredTeam(const QString& caption)
 {
-    const auto team = PickedTeam();
-    pubPicked.reset();
-    return team ? team->TeamID() : RecordId();
-}
-
-// The stored name of a team; false when the team is no longer there.
-bool StoredTeamName(const RecordId& id, QString* name)
-{
-    const auto rows = SelectAll(QStringLiteral("SELECT TEAMNAME FROM TEAM WHERE TEAMID = ?"), {Bind(id)});
-    if (rows.empty())
-        return false;
-    *name = rows.front().value(0).toString();
-    return true;
+    const std::optional<clsTeam> picked = PickTeam(caption);
+    if (!picked)
+        return std::nullopt;
+    const std::optional<QString> name = RosterStore::TeamName(picked->TeamID());
+    if (!name)
+        return std::nullopt;
+    return clsTeam(picked->TeamID(), *name);
 }
 } // namespace
 
 void clsTeam::MakeNewTeam()
 {
+    std::optional<QString> name;
     {
         frmTeam window;
-        window.exec();
+        name = window.Ask();
     }
-    if (!pubOK)
+    if (!name)
         return;
-
-    // The edit window wrote the typed name into pubTeam(), which is normally this record.
-    m_name = pubTeam().TeamName();
+    m_name = *name;
     m_id = NewRecordId(RecordKind::Team);
     BusyPointer busy;
-    Execute(QStringLiteral("INSERT INTO TEAM (TEAMID, TEAMNAME) VALUES (?, ?)"), {Bind(m_id), m_name});
+    RosterStore::AddTeam(m_id, m_name);
 }
 
 void clsTeam::Delete()
 {
-    if (!PickTeam(QStringLiteral("Please Choose the Team to Delete")))
+    const std::optional<clsTeam> team = ChooseStoredTeam(tr("Please Choose the Team to Delete"));
+    if (!team)
         return;
-    m_id = TakePickedTeamId();
-    if (m_id.isNull() || !StoredTeamName(m_id, &m_name))
-        return;
-
-    if (MsgBox(QStringLiteral("Are you sure you would like to delete ") + m_name + QStringLiteral("?"),
-               QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon, QStringLiteral("Delete"))
+    *this = *team;
+    if (MsgBox(tr("Are you sure you would like to delete ") + m_name + QStringLiteral("?"),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon, tr("Delete"))
         != QMessageBox::Yes)
         return;
-
-    // A team never goes without its players, nor its players without the team.
     BusyPointer busy;
-    Transaction transaction;
-    Execute(QStringLiteral("DELETE FROM TEAM WHERE TEAMID = ?"), {Bind(m_id)});
-    Execute(QStringLiteral("DELETE FROM PLAYER WHERE TEAMID = ?"), {Bind(m_id)});
-    transaction.commit();
+    RosterStore::DeleteTeam(m_id);
 }
 
 void clsTeam::Update()
 {
-    if (!PickTeam(QStringLiteral("Please Choose the Team to Update")))
+    const std::optional<clsTeam> team = ChooseStoredTeam(tr("Please Choose the Team to Update"));
+    if (!team)
         return;
-    m_id = TakePickedTeamId();
-    QString storedName;
-    if (m_id.isNull() || !StoredTeamName(m_id, &storedName))
-        return;
-
+    m_id = team->TeamID();
+    std::optional<QString> name;
     {
         frmTeam window;
-        window.setButtonCaptions(QStringLiteral("&Update"), QStringLiteral("&Cancel"));
-        window.setTeamName(storedName);
-        window.exec();
+        window.setButtonCaptions(tr("&Update"), tr("&Cancel"));
+        window.setTeamName(team->TeamName());
+        name = window.Ask();
     }
-    if (!pubOK)
+    if (!name)
         return;
-
-    m_name = pubTeam().TeamName();
+    m_name = *name;
     BusyPointer busy;
-    Execute(QStringLiteral("UPDATE TEAM SET TEAMNAME = ? WHERE TEAMID = ?"), {m_name, Bind(m_id)});
+    RosterStore::RenameTeam(m_id, m_name);
 }

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "core/RecordId.h"
-#include "roster/clsRecord.h"
 
+#include <QCoreApplication>
 #include <QString>
 
-// A team: the record the team chooser lists, and the main window's three team commands.
-class clsTeam : public clsRecord
+// A team: the record the team chooser hands back, and the main window's three team commands.
+class clsTeam
 {
+    Q_DECLARE_TR_FUNCTIONS(clsTeam)
+
 public:
     clsTeam() = default;
     clsTeam(const RecordId& id, const QString& name) : m_id(id), m_name(name) {}
@@ -17,8 +19,8 @@ public:
     RecordId TeamID() const { return m_id; }
     void setTeamID(const RecordId& dNewID) { m_id = dNewID; }
 
-    // Add a team (called on pubTeam), delete a team with its players, rename a team. Each runs its
-    // whole dialog flow; a database failure throws DbError to the command's caller.
+    // Add a team, delete a team with its players, rename a team. Each runs its whole dialog flow;
+    // a database failure throws DbError to the command's caller.
     void MakeNewTeam();
     void Delete();
     void Update();

@@ -1,19 +1,16 @@
 #include "roster/frmPickPlayer.h"
 
+#include "core/RosterStore.h"
 #include "core/mConstants.h"
-#include "roster/Picked.h"
-#include "core/Database.h"
-#include "roster/clsPlayer.h"
-#include "roster/clsTeam.h"
 #include "roster/frmPickTeam.h"
 
 #include <QListWidget>
 
 frmPickPlayer::frmPickPlayer(QWidget* parent)
-    : RosterChooser(parent, QStringLiteral("lstPlayers"), QStringLiteral("List of Players for you to choose from"))
+    : RosterChooser(parent, QStringLiteral("lstPlayers"), tr("List of Players for you to choose from"))
 {
     setObjectName(QStringLiteral("frmPickPlayer"));
-    setWindowTitle(QStringLiteral("Players"));
+    setWindowTitle(tr("Players"));
 }
 
 QString frmPickPlayer::LineText(const QString& name, int number, const QString& idText)
@@ -23,22 +20,23 @@ QString frmPickPlayer::LineText(const QString& name, int number, const QString& 
 
 bool frmPickPlayer::LoadTeam(const RecordId& teamId)
 {
+    std::vector<ListedPlayer> players;
     const bool filled = FillList(
-        QStringLiteral("Loading all the Players..."),
-        // Insertion order: the order in which the players were added.
-        [&teamId] {
-            return SelectAll(QStringLiteral("SELECT PLAYERID, PLAYERNAME, PLAYERNUMBER FROM PLAYER "
-                                            "WHERE TEAMID = ? ORDER BY rowid"),
-                             {Bind(teamId)});
+        tr("Loading all the Players..."),
+        [&] {
+            players = RosterStore::ListPlayers(teamId);
+            QStringList ids;
+            for (const ListedPlayer& p : players)
+                ids << p.idText;
+            return ids;
         },
-        QStringLiteral("There are no Players on this team."), QStringLiteral("Players"),
-        [](const QSqlRecord& row, const QString& shownId) {
-            const QString name = row.value(1).toString();
-            const int number = row.value(2).toInt();
-            auto* item = new QListWidgetItem(LineText(name, number, shownId));
-            item->setData(kIdRole, row.value(0).toString());
-            item->setData(kNameRole, name);
-            item->setData(kNumberRole, number);
+        tr("There are no Players on this team."), tr("Players"),
+        [&players](int row, const QString& shownId) {
+            const ListedPlayer& p = players[size_t(row)];
+            auto* item = new QListWidgetItem(LineText(p.name, p.number, shownId));
+            item->setData(kIdRole, p.idText);
+            item->setData(kNameRole, p.name);
+            item->setData(kNumberRole, p.number);
             return Entry{item, ListLineDelegate::NamePart(item->text())};
         });
     if (filled)
@@ -49,34 +47,29 @@ bool frmPickPlayer::LoadTeam(const RecordId& teamId)
 void frmPickPlayer::cmdOk_Click()
 {
     RecordId id;
-    const QListWidgetItem* item = ChosenEntry(QStringLiteral("Please Choose a Player Name."), id);
+    const QListWidgetItem* item = ChosenEntry(tr("Please Choose a Player Name."), id);
     if (!item)
         return;
-    auto player = std::make_shared<clsPlayer>();
-    player->setPlayerID(id);
-    player->setTeamID(m_teamId);
-    player->setPlayerName(item->data(kNameRole).toString());
-    player->setPlayerNumber(static_cast<qint16>(item->data(kNumberRole).toInt()));
-    pubPicked = player;
-    pubOK = true;
+    clsPlayer player;
+    player.setPlayerID(id);
+    player.setTeamID(m_teamId);
+    player.setPlayerName(item->data(kNameRole).toString());
+    player.setPlayerNumber(static_cast<qint16>(item->data(kNumberRole).toInt()));
+    m_chosen = player;
     QDialog::done(QDialog::Accepted);
 }
 
-bool PickPlayer(const QString& teamCaption)
+std::optional<clsPlayer> PickPlayer(const QString& teamCaption)
 {
-    if (!PickTeam(teamCaption))
-        return false;
-    const auto team = PickedTeam();
-    pubPicked.reset();
-    pubOK = false;
+    const std::optional<clsTeam> team = PickTeam(teamCaption);
     if (!team)
-        return false;
-
+        return std::nullopt;
     frmPickPlayer chooser;
     if (!chooser.LoadTeam(team->TeamID()))
-        return false;
+        return std::nullopt;
     chooser.adjustSize();
     CentreOnScreen(&chooser);
-    chooser.exec();
-    return pubOK;
+    if (chooser.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return chooser.Chosen();
 }

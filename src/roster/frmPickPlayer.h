@@ -1,11 +1,14 @@
 #pragma once
 
-#include "roster/DialogParts.h"
 #include "core/RecordId.h"
+#include "roster/DialogParts.h"
+#include "roster/clsPlayer.h"
 
 #include <QString>
 
-// The player chooser: the players of one team, one line each; the chosen one goes to pubPicked.
+#include <optional>
+
+// The player chooser: the players of one team, one line each.
 class frmPickPlayer : public RosterChooser
 {
     Q_OBJECT
@@ -14,9 +17,11 @@ public:
     explicit frmPickPlayer(QWidget* parent = nullptr);
 
     // Fills the list with the team's players, with the status line and the gauge. A team without
-    // players is said so once; then it sets pubOK false and returns false, and the window is not
-    // to be shown.
+    // players is said so once; then it returns false, and the window is not to be shown.
     bool LoadTeam(const RecordId& teamId);
+
+    // The player chosen by the accepting button; nothing before that.
+    std::optional<clsPlayer> Chosen() const { return m_chosen; }
 
     // The list line of a player, as people see it: name, a blank, number, six tabs and the
     // identifier.
@@ -29,8 +34,9 @@ private:
     void cmdOk_Click() override;
 
     RecordId m_teamId;
+    std::optional<clsPlayer> m_chosen;
 };
 
-// Asks for the team with the given caption, then for one of its players. Returns pubOK; on
-// accept, pubPicked holds the chosen clsPlayer.
-bool PickPlayer(const QString& teamCaption);
+// Asks for the team with the given caption, then for one of its players. Returns the chosen
+// player, or nothing when the user cancelled either window.
+std::optional<clsPlayer> PickPlayer(const QString& teamCaption);

@@ -1,63 +1,67 @@
 #include "roster/frmPickTeam.h"
 
+#include "core/RosterStore.h"
 #include "core/mConstants.h"
-#include "roster/Picked.h"
-#include "core/Database.h"
-#include "roster/clsTeam.h"
 
 #include <QListWidget>
 #include <QPushButton>
 
 frmPickTeam::frmPickTeam(QWidget* parent)
-    : RosterChooser(parent, QStringLiteral("lstTeams"), QStringLiteral("List of Teams for you to choose from"))
+    : RosterChooser(parent, QStringLiteral("lstTeams"), tr("List of Teams for you to choose from"))
 {
     setObjectName(QStringLiteral("frmPickTeam"));
-    setWindowTitle(QStringLiteral("Teams"));
+    setWindowTitle(tr("Teams"));
     lstChoices->setTextElideMode(Qt::ElideRight);
     cmdOk->setAutoDefault(true);
 }
 
 QString frmPickTeam::LineText(const QString& name, const QString& idText)
 {
-    return name + QString(5, QLatin1Char('\t')) + QStringLiteral("TEAM ID: ") + idText;
+    return name + QString(5, QLatin1Char('\t')) + tr("TEAM ID: ") + idText;
 }
 
 bool frmPickTeam::Load()
 {
+    std::vector<ListedTeam> teams;
     return FillList(
-        QStringLiteral("Loading all the Teams..."),
-        // Insertion order: the order in which the teams were stored.
-        [] { return SelectAll(QStringLiteral("SELECT TEAMID, TEAMNAME FROM TEAM ORDER BY rowid")); },
-        QStringLiteral("There are no teams loaded."), QStringLiteral("Teams"),
-        [](const QSqlRecord& row, const QString& shownId) {
-            const QString name = row.value(1).toString();
-            auto* item = new QListWidgetItem(LineText(name, shownId));
-            item->setData(kIdRole, row.value(0).toString());
-            item->setData(kNameRole, name);
-            return Entry{item, name};
+        tr("Loading all the Teams..."),
+        [&teams] {
+            teams = RosterStore::ListTeams();
+            QStringList ids;
+            ids.reserve(qsizetype(teams.size()));
+            for (const ListedTeam& t : teams)
+                ids << t.idText;
+            return ids;
+        },
+        tr("There are no teams loaded."), tr("Teams"),
+        [&teams](int row, const QString& shownId) {
+            const ListedTeam& team = teams[size_t(row)];
+            auto* item = new QListWidgetItem(LineText(team.name, shownId));
+            item->setData(kIdRole, team.idText);
+            item->setData(kNameRole, team.name);
+            return Entry{item, team.name};
         });
 }
 
 void frmPickTeam::cmdOk_Click()
 {
     RecordId id;
-    const QListWidgetItem* item = ChosenEntry(QStringLiteral("Please Choose a Team Name."), id);
+    const QListWidgetItem* item = ChosenEntry(tr("Please Choose a Team Name."), id);
     if (!item)
         return;
-    pubPicked = std::make_shared<clsTeam>(id, item->data(kNameRole).toString());
-    pubOK = true;
+    m_chosen = clsTeam(id, item->data(kNameRole).toString());
     QDialog::done(QDialog::Accepted);
 }
 
-bool PickTeam(const QString& caption)
+std::optional<clsTeam> PickTeam(const QString& caption)
 {
-    pubOK = false;
     frmPickTeam chooser;
     if (!chooser.Load())
-        return false;
+        return std::nullopt;
     chooser.setWindowTitle(caption);
     chooser.adjustSize();
     CentreOnScreen(&chooser);
-    chooser.exec();
-    return pubOK;
+    if (chooser.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return chooser.Chosen();
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "roster/DialogParts.h"
+#include "roster/clsTeam.h"
 
 #include <QString>
 
-// The team chooser: every stored team, one line each; the chosen one goes to pubPicked.
+#include <optional>
+
+// The team chooser: every stored team, one line each.
 class frmPickTeam : public RosterChooser
 {
     Q_OBJECT
@@ -12,9 +15,12 @@ class frmPickTeam : public RosterChooser
 public:
     explicit frmPickTeam(QWidget* parent = nullptr);
 
-    // Fills the list from TEAM, with the status line and the gauge. With no team stored it says
-    // so once, sets pubOK false and returns false; the window is then not to be shown.
+    // Fills the list from the stored teams, with the status line and the gauge. With no team
+    // stored it says so once and returns false; the window is then not to be shown.
     bool Load();
+
+    // The team chosen by the accepting button; nothing before that.
+    std::optional<clsTeam> Chosen() const { return m_chosen; }
 
     // The list line of a team, as people see it: the name, five tabs, "TEAM ID: " and the
     // identifier.
@@ -22,9 +28,11 @@ public:
 
 private:
     void cmdOk_Click() override;
+
+    std::optional<clsTeam> m_chosen;
 };
 
-// Loads the team chooser, gives it the caption and shows it modally. Returns pubOK; on accept,
-// pubPicked holds the chosen clsTeam. With no team stored it says "There are no teams loaded."
-// once and returns false without showing the window.
-bool PickTeam(const QString& caption);
+// Loads the team chooser, gives it the caption and shows it modally. Returns the chosen team, or
+// nothing when the user cancelled. With no team stored it says "There are no teams loaded." once
+// and returns nothing without showing the window.
+std::optional<clsTeam> PickTeam(const QString& caption);

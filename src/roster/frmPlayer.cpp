@@ -2,8 +2,6 @@
 
 #include "core/MsgBox.h"
 #include "core/mConstants.h"
-#include "roster/Picked.h"
-#include "roster/clsPlayer.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -14,9 +12,9 @@
 frmPlayer::frmPlayer(QWidget* parent) : RosterEditor(parent)
 {
     setObjectName(QStringLiteral("frmPlayer"));
-    setWindowTitle(QStringLiteral("Player"));
+    setWindowTitle(tr("Player"));
 
-    lblPlayerNum = new QLabel(QStringLiteral("Player's Number:"), this);
+    lblPlayerNum = new QLabel(tr("Player's Number:"), this);
     lblPlayerNum->setObjectName(QStringLiteral("lblPlayerNum"));
     txtPlayerNumber = new QLineEdit(this);
     txtPlayerNumber->setObjectName(QStringLiteral("txtPlayerNumber"));
@@ -27,7 +25,7 @@ frmPlayer::frmPlayer(QWidget* parent) : RosterEditor(parent)
     txtPlayerNumber->setFixedWidth(txtPlayerNumber->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 16);
     lblPlayerNum->setBuddy(txtPlayerNumber);
 
-    lblPlayerName = new QLabel(QStringLiteral("Player's Name:"), this);
+    lblPlayerName = new QLabel(tr("Player's Name:"), this);
     lblPlayerName->setObjectName(QStringLiteral("lblPlayerName"));
     txtPlayerName = new QLineEdit(this);
     txtPlayerName->setObjectName(QStringLiteral("txtPlayerName"));
@@ -39,7 +37,7 @@ frmPlayer::frmPlayer(QWidget* parent) : RosterEditor(parent)
     layout->addWidget(txtPlayerNumber, 0, 1, Qt::AlignLeft);
     layout->addWidget(lblPlayerName, 1, 0);
     layout->addWidget(txtPlayerName, 1, 1);
-    AddButtonRow(layout, 2, QStringLiteral("Add Player"), QStringLiteral("Done"));
+    AddButtonRow(layout, 2, tr("Add Player"), tr("Done"));
 
     setTabOrder(txtPlayerNumber, txtPlayerName);
     setTabOrder(txtPlayerName, cmdOk);
@@ -60,14 +58,14 @@ QWidget* frmPlayer::FirstBox() const
 void frmPlayer::cmdOk_Click()
 {
     if (txtPlayerNumber->text().isEmpty()) {
-        MsgBox(QStringLiteral("Please fill in the Player's Number."), QMessageBox::Ok, QMessageBox::NoIcon,
-               QStringLiteral("Player Number"));
+        MsgBox(tr("Please fill in the Player's Number."), QMessageBox::Ok, QMessageBox::NoIcon,
+               tr("Player Number"));
         txtPlayerNumber->setFocus();
         return;
     }
     if (txtPlayerName->text().isEmpty()) {
-        MsgBox(QStringLiteral("Please fill in the Player's Name."), QMessageBox::Ok, QMessageBox::NoIcon,
-               QStringLiteral("Player's Name"));
+        MsgBox(tr("Please fill in the Player's Name."), QMessageBox::Ok, QMessageBox::NoIcon,
+               tr("Player's Name"));
         txtPlayerName->setFocus();
         return;
     }
@@ -79,8 +77,13 @@ void frmPlayer::cmdOk_Click()
         txtPlayerNumber->setFocus();
         return;
     }
-    pubPlayer().setPlayerNumber(static_cast<qint16>(number));
-    pubPlayer().setPlayerName(txtPlayerName->text());
-    pubOK = true;
+    m_entry = {static_cast<qint16>(number), txtPlayerName->text()};
     QDialog::done(QDialog::Accepted);
+}
+
+std::optional<frmPlayer::Entry> frmPlayer::Ask()
+{
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return m_entry;
 }

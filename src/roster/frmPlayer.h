@@ -4,12 +4,13 @@
 
 #include <QString>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 
-// The player edit window: shirt number and name. On the accepting button the typed values go to
-// pubPlayer(); "Done" (or the close box) ends the adding, and since it ends in reject(), closing
-// the window never stores the previous player a second time.
+// The player edit window: shirt number and name. "Done" (or the close box) ends the adding, and
+// since it ends in reject(), closing the window never stores the previous player a second time.
 class frmPlayer : public RosterEditor
 {
     Q_OBJECT
@@ -19,6 +20,14 @@ public:
 
     // The edit command fills both boxes.
     void setPlayer(qint16 number, const QString& name);
+
+    struct Entry
+    {
+        qint16 number = 0;
+        QString name;
+    };
+    // Shows the window modally; what was typed when accepted, nothing when it was left.
+    std::optional<Entry> Ask();
 
 protected:
     QWidget* FirstBox() const override;
@@ -30,4 +39,5 @@ private:
     QLineEdit* txtPlayerNumber = nullptr;
     QLabel* lblPlayerName = nullptr;
     QLineEdit* txtPlayerName = nullptr;
+    Entry m_entry;
 };

@@ -2,8 +2,6 @@
 
 #include "core/MsgBox.h"
 #include "core/mConstants.h"
-#include "roster/Picked.h"
-#include "roster/clsTeam.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -13,9 +11,9 @@
 frmTeam::frmTeam(QWidget* parent) : RosterEditor(parent)
 {
     setObjectName(QStringLiteral("frmTeam"));
-    setWindowTitle(QStringLiteral("Team"));
+    setWindowTitle(tr("Team"));
 
-    lblCaptionForName = new QLabel(QStringLiteral("Team Name:"), this);
+    lblCaptionForName = new QLabel(tr("Team Name:"), this);
     lblCaptionForName->setObjectName(QStringLiteral("lblCaptionForName"));
     txtTeamName = new QLineEdit(this);
     txtTeamName->setObjectName(QStringLiteral("txtTeamName"));
@@ -25,7 +23,7 @@ frmTeam::frmTeam(QWidget* parent) : RosterEditor(parent)
     auto* layout = new QGridLayout(this);
     layout->addWidget(lblCaptionForName, 0, 0);
     layout->addWidget(txtTeamName, 0, 1);
-    AddButtonRow(layout, 1, QStringLiteral("OK"), QStringLiteral("Cancel"));
+    AddButtonRow(layout, 1, tr("OK"), tr("Cancel"));
 
     setTabOrder(txtTeamName, cmdOk);
     setTabOrder(cmdOk, cmdCancel);
@@ -44,12 +42,18 @@ QWidget* frmTeam::FirstBox() const
 void frmTeam::cmdOk_Click()
 {
     if (txtTeamName->text().isEmpty()) {
-        MsgBox(QStringLiteral("Please fill in the Team Name."), QMessageBox::Ok, QMessageBox::NoIcon,
-               QStringLiteral("Team Name"));
+        MsgBox(tr("Please fill in the Team Name."), QMessageBox::Ok, QMessageBox::NoIcon,
+               tr("Team Name"));
         txtTeamName->setFocus();
         return;
     }
-    pubTeam().setTeamName(txtTeamName->text());
-    pubOK = true;
+    m_name = txtTeamName->text();
     QDialog::done(QDialog::Accepted);
+}
+
+std::optional<QString> frmTeam::Ask()
+{
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return m_name;
 }

@@ -4,10 +4,12 @@
 
 #include <QString>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 
-// The team edit window: one name box. On OK the typed name goes to pubTeam().
+// The team edit window: one name box.
 class frmTeam : public RosterEditor
 {
     Q_OBJECT
@@ -18,6 +20,9 @@ public:
     // The rename command fills the box.
     void setTeamName(const QString& name);
 
+    // Shows the window modally; the typed name when accepted, nothing when cancelled or closed.
+    std::optional<QString> Ask();
+
 protected:
     QWidget* FirstBox() const override;
 
@@ -26,4 +31,5 @@ private:
 
     QLabel* lblCaptionForName = nullptr;
     QLineEdit* txtTeamName = nullptr;
+    QString m_name;
 };

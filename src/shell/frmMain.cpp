@@ -1,6 +1,5 @@
 #include "shell/frmMain.h"
 
-#include "game/clsGame.h"
 #include "match/clsMatch.h"
 #include "reports/clsReport.h"
 #include "core/CProgressBar.h"
@@ -9,7 +8,6 @@
 #include "shell/Pictures.h"
 #include "shell/frmTip.h"
 #include "core/mConstants.h"
-#include "roster/Picked.h"
 #include "core/Database.h"
 #include "roster/clsPlayer.h"
 #include "roster/clsTeam.h"
@@ -41,30 +39,23 @@ struct ToolBarButton {
 };
 
 constexpr std::array<ToolBarButton, 5> kToolBar{{
-    {"&Start Match", ":/pictures/toolbar-start-match.svg"},
-    {"Add &Player", ":/pictures/toolbar-add-player.svg"},
-    {"Add &Team", ":/pictures/toolbar-add-team.svg"},
-    {"Report &Wiz", ":/pictures/toolbar-report-wizard.svg"},
-    {"E&xit", ":/pictures/toolbar-exit.svg"},
+    {QT_TRANSLATE_NOOP("frmMain", "&Start Match"), ":/pictures/toolbar-start-match.svg"},
+    {QT_TRANSLATE_NOOP("frmMain", "Add &Player"), ":/pictures/toolbar-add-player.svg"},
+    {QT_TRANSLATE_NOOP("frmMain", "Add &Team"), ":/pictures/toolbar-add-team.svg"},
+    {QT_TRANSLATE_NOOP("frmMain", "Report &Wiz"), ":/pictures/toolbar-report-wizard.svg"},
+    {QT_TRANSLATE_NOOP("frmMain", "E&xit"), ":/pictures/toolbar-exit.svg"},
 }};
 
 const QColor kStripColour(0xEE, 0xF1, 0xF5);
 const QColor kGaugeBack(0xC0, 0xC0, 0xC0);
 const QColor kGaugeFore(0x80, 0x80, 0x80);
 
-// The shared edit records are released when their command ends, however it ends.
-struct ReleaseTeamOnExit {
-    ~ReleaseTeamOnExit() { ReleasePubTeam(); }
-};
-struct ReleasePlayerOnExit {
-    ~ReleasePlayerOnExit() { ReleasePubPlayer(); }
-};
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Sidelines 2.0"));
+    setWindowTitle(tr("Sidelines 2.0"));
     setWindowIcon(SvgIcon(QStringLiteral(":/pictures/volleyball.svg")));
     theMainWindow() = this;
 
@@ -106,37 +97,37 @@ QString frmMain::DatabaseFile()
 void frmMain::buildMenus()
 {
     auto addItem = [this](QMenu* menu, const char* caption, const char* name, void (frmMain::*slot)()) {
-        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        QAction* action = menu->addAction(tr(caption));
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuAddTeam = addItem(mnuFile, "Add &Team", "mnuAddTeam", &frmMain::mnuAddTeam_Click);
-    mnuAddPlayer = addItem(mnuFile, "Add &Player", "mnuAddPlayer", &frmMain::mnuAddPlayer_Click);
-    mnuStartMatch = addItem(mnuFile, "&Start Match", "mnuStartMatch", &frmMain::mnuStartMatch_Click);
+    mnuAddTeam = addItem(mnuFile, QT_TR_NOOP("Add &Team"), "mnuAddTeam", &frmMain::mnuAddTeam_Click);
+    mnuAddPlayer = addItem(mnuFile, QT_TR_NOOP("Add &Player"), "mnuAddPlayer", &frmMain::mnuAddPlayer_Click);
+    mnuStartMatch = addItem(mnuFile, QT_TR_NOOP("&Start Match"), "mnuStartMatch", &frmMain::mnuStartMatch_Click);
     mnuLine1 = mnuFile->addSeparator();
     mnuLine1->setObjectName(QStringLiteral("mnuLine1"));
-    mnuExit = addItem(mnuFile, "E&xit", "mnuExit", &frmMain::mnuExit_Click);
+    mnuExit = addItem(mnuFile, QT_TR_NOOP("E&xit"), "mnuExit", &frmMain::mnuExit_Click);
 
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit = menuBar()->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuEditTeam = addItem(mnuEdit, "E&dit a Team", "mnuEditTeam", &frmMain::mnuEditTeam_Click);
-    mnuEditPlayer = addItem(mnuEdit, "Edit a P&layer", "mnuEditPlayer", &frmMain::mnuEditPlayer_Click);
-    mnuDelTeam = addItem(mnuEdit, "Delete &Team", "mnuDelTeam", &frmMain::mnuDelTeam_Click);
-    mnuDelPlayer = addItem(mnuEdit, "Delete &Player", "mnuDelPlayer", &frmMain::mnuDelPlayer_Click);
+    mnuEditTeam = addItem(mnuEdit, QT_TR_NOOP("E&dit a Team"), "mnuEditTeam", &frmMain::mnuEditTeam_Click);
+    mnuEditPlayer = addItem(mnuEdit, QT_TR_NOOP("Edit a P&layer"), "mnuEditPlayer", &frmMain::mnuEditPlayer_Click);
+    mnuDelTeam = addItem(mnuEdit, QT_TR_NOOP("Delete &Team"), "mnuDelTeam", &frmMain::mnuDelTeam_Click);
+    mnuDelPlayer = addItem(mnuEdit, QT_TR_NOOP("Delete &Player"), "mnuDelPlayer", &frmMain::mnuDelPlayer_Click);
 
-    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView = menuBar()->addMenu(tr("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuMatch = addItem(mnuView, "&Match", "mnuMatch", &frmMain::mnuMatch_Click);
+    mnuMatch = addItem(mnuView, QT_TR_NOOP("&Match"), "mnuMatch", &frmMain::mnuMatch_Click);
     mnuMatch->setVisible(false);
-    mnuTips = addItem(mnuView, "&Tips", "mnuTips", &frmMain::mnuTips_Click);
+    mnuTips = addItem(mnuView, QT_TR_NOOP("&Tips"), "mnuTips", &frmMain::mnuTips_Click);
 
-    mnuReport = menuBar()->addMenu(QStringLiteral("&Report"));
+    mnuReport = menuBar()->addMenu(tr("&Report"));
     mnuReport->setObjectName(QStringLiteral("mnuReport"));
-    mnuRepWiz = addItem(mnuReport, "Report &Wizard", "mnuRepWiz", &frmMain::mnuRepWiz_Click);
+    mnuRepWiz = addItem(mnuReport, QT_TR_NOOP("Report &Wizard"), "mnuRepWiz", &frmMain::mnuRepWiz_Click);
 }
 
 QWidget* frmMain::buildToolBar()
@@ -156,7 +147,7 @@ QWidget* frmMain::buildToolBar()
     for (int i = 0; i < static_cast<int>(kToolBar.size()); ++i) {
         auto* button = new QToolButton(panalMain);
         button->setObjectName(QStringLiteral("cmdToolBar_%1").arg(i));
-        button->setText(QString::fromUtf8(kToolBar[static_cast<size_t>(i)].caption));
+        button->setText(tr(kToolBar[static_cast<size_t>(i)].caption));
         button->setIcon(SvgIcon(QString::fromLatin1(kToolBar[static_cast<size_t>(i)].picture)));
         button->setIconSize(QSize(36, 36));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -237,11 +228,6 @@ bool frmMain::Form_Load(const QString& appDir, QString* error)
     return true;
 }
 
-void frmMain::GoToNextGame()
-{
-    clsGame().GoToNextGame();
-}
-
 void frmMain::scaleBackground()
 {
     if (!Image1_3)
@@ -299,8 +285,7 @@ void frmMain::mnuAddTeam_Click()
 {
     RunCommand([this] {
         BusyPointer busy(this);
-        ReleaseTeamOnExit release;
-        pubTeam().MakeNewTeam();
+        clsTeam().MakeNewTeam();
     });
 }
 
@@ -308,8 +293,7 @@ void frmMain::mnuAddPlayer_Click()
 {
     RunCommand([this] {
         BusyPointer busy(this);
-        ReleasePlayerOnExit release;
-        pubPlayer().AddNewPlayer();
+        clsPlayer().AddNewPlayer();
     });
 }
 
@@ -382,8 +366,8 @@ bool frmMain::ForgetMatches()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    const auto answer = MsgBox(QStringLiteral("Are you sure you would like to leave Sidelines?"),
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QStringLiteral("Exit"));
+    const auto answer = MsgBox(tr("Are you sure you would like to leave Sidelines?"),
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, tr("Exit"));
     // If the match data cannot be let go, the program stays: leaving would report an empty
     // database that is not.
     if (answer != QMessageBox::Yes || !ForgetMatches()) {

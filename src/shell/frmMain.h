@@ -30,9 +30,6 @@ public:
     // cannot be opened.
     bool Form_Load(const QString& appDir, QString* error);
 
-    // The game screen's way on to the next game of the match under way.
-    void GoToNextGame();
-
     static QString DatabaseFile();
 
 signals:

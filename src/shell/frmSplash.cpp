@@ -39,7 +39,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QColor& colour, qreal
 frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("Splash"));
+    setWindowTitle(tr("Splash"));
     setFixedSize(680, 400);
 
     SSPanel1 = new QFrame(this);
@@ -64,12 +64,12 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     lblVersion = makeLabel(frameSplash, "lblVersion", kMuted, 1.1, false);
     lblPlatform = makeLabel(frameSplash, "lblPlatform", kMuted, 1.1, false);
     Label1 = makeLabel(frameSplash, "Label1", kAccent, 1.25, true);
-    Label1->setText(QStringLiteral("Volleyball statistics from the bench"));
+    Label1->setText(tr("Volleyball statistics from the bench"));
     Label2 = makeLabel(frameSplash, "Label2", kInk, 1.0, false);
-    Label2->setText(QStringLiteral("Keep your roster, record every rally live and print a report for each player."));
+    Label2->setText(tr("Keep your roster, record every rally live and print a report for each player."));
     Label2->setWordWrap(true);
     lblCompanyProduct = makeLabel(frameSplash, "lblCompanyProduct", kMuted, 0.9, false);
-    lblCompanyProduct->setText(QStringLiteral("Sidelines Volleyball Software"));
+    lblCompanyProduct->setText(tr("Sidelines Volleyball Software"));
 
     auto* accentRule = new QFrame(frameSplash);
     accentRule->setFixedSize(56, 4);
@@ -118,8 +118,8 @@ frmSplash::~frmSplash() = default;
 bool frmSplash::Form_Load(const QString& appDir, QString* error)
 {
     QCoreApplication::processEvents();
-    lblPlatform->setText(QStringLiteral("for Windows 95"));
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    lblPlatform->setText(tr("for Windows 95"));
+    lblVersion->setText(tr("Version %1.%2.%3")
                             .arg(SidelinesVersion::kMajor)
                             .arg(SidelinesVersion::kMinor)
                             .arg(SidelinesVersion::kRevision));
@@ -184,7 +184,7 @@ bool SidelinesStart::begin()
     // Leaving a copy of the program empties the match tables, so a second copy on the same
     // folder would wipe a match that the first is recording.
     if (!m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError) {
-        MsgBox(QStringLiteral("Sidelines is already running."), QMessageBox::Ok, QMessageBox::Information,
+        MsgBox(QCoreApplication::translate("SidelinesStart", "Sidelines is already running."), QMessageBox::Ok, QMessageBox::Information,
                QStringLiteral("Sidelines"));
         return false;
     }
@@ -192,7 +192,7 @@ bool SidelinesStart::begin()
     m_splash = std::make_unique<frmSplash>();
     QString error;
     if (!m_splash->Form_Load(m_appDir, &error)) {
-        MsgBox(QStringLiteral("Sidelines cannot open its database\n%1\n\n%2")
+        MsgBox(QCoreApplication::translate("SidelinesStart", "Sidelines cannot open its database\n%1\n\n%2")
                    .arg(QDir::toNativeSeparators(frmMain::DatabaseFile()), error),
                QMessageBox::Ok, QMessageBox::Critical, QStringLiteral("Sidelines"));
         m_splash.reset();

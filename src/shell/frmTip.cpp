@@ -22,7 +22,7 @@ constexpr auto kTipsFileName = "TIPOFDAY.TXT";
 frmTip::frmTip(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmTip"));
-    setWindowTitle(QStringLiteral("Tip of the Day"));
+    setWindowTitle(tr("Tip of the Day"));
     setModal(true);
     // A fixed dialog frame: no resizing, no help or maximise buttons.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -55,7 +55,7 @@ frmTip::frmTip(QWidget* parent) : QDialog(parent)
     sideLayout->addWidget(Picture1, 0, Qt::AlignHCenter | Qt::AlignTop);
     sideLayout->addStretch(1);
 
-    Label1 = new QLabel(QStringLiteral("Did you know..."), card);
+    Label1 = new QLabel(tr("Did you know..."), card);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont heading = Label1->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.6);
@@ -88,14 +88,14 @@ frmTip::frmTip(QWidget* parent) : QDialog(parent)
     cardLayout->addWidget(side);
     cardLayout->addLayout(text, 1);
 
-    chkLoadTipsAtStartup = new QCheckBox(QStringLiteral("&Show Tips at Startup"), this);
+    chkLoadTipsAtStartup = new QCheckBox(tr("&Show Tips at Startup"), this);
     chkLoadTipsAtStartup->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
     chkLoadTipsAtStartup->setChecked(false);
 
-    cmdNextTip = new QPushButton(QStringLiteral("&Next Tip"), this);
+    cmdNextTip = new QPushButton(tr("&Next Tip"), this);
     cmdNextTip->setObjectName(QStringLiteral("cmdNextTip"));
     cmdNextTip->setAutoDefault(false);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdOK->setMinimumWidth(cmdNextTip->sizeHint().width());
@@ -131,10 +131,10 @@ QString frmTip::TipsFile()
 QString frmTip::MissingFileText()
 {
     const QString name = QString::fromLatin1(kTipsFileName);
-    return QStringLiteral("That the ") + name + QStringLiteral(" file was not found? ") + QStringLiteral("\r\n") +
-           QStringLiteral("\r\n") + QStringLiteral("Create a text file named ") + name +
-           QStringLiteral(" using NotePad with 1 tip per line. ") +
-           QStringLiteral("Then place it in the same directory as the application. ");
+    return tr("That the ") + name + tr(" file was not found? ") + QStringLiteral("\r\n") +
+           QStringLiteral("\r\n") + tr("Create a text file named ") + name +
+           tr(" using NotePad with 1 tip per line. ") +
+           tr("Then place it in the same directory as the application. ");
 }
 
 void frmTip::Form_Load()
