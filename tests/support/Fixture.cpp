@@ -1,6 +1,7 @@
 #include "support/Fixture.h"
 
 #include "core/MsgBox.h"
+#include "core/RosterStore.h"
 #include "core/mConstants.h"
 
 #include <QApplication>
@@ -64,15 +65,14 @@ QList<QVariantList> TestApp::rows(const QString& sql, std::initializer_list<QVar
 RecordId TestApp::addTeam(const QString& name)
 {
     const RecordId id = NewRecordId(RecordKind::Team);
-    Execute(QStringLiteral("INSERT INTO TEAM (TEAMID, TEAMNAME) VALUES (?, ?)"), {Bind(id), name});
+    RosterStore::AddTeam(id, name);
     return id;
 }
 
 RecordId TestApp::addPlayer(const RecordId& team, const QString& name, int number)
 {
     const RecordId id = NewRecordId(RecordKind::Player);
-    Execute(QStringLiteral("INSERT INTO PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) VALUES (?, ?, ?, ?)"),
-            {Bind(id), Bind(team), name, number});
+    RosterStore::AddPlayer({id, team, name, number});
     return id;
 }
 
