@@ -1,5 +1,8 @@
 #include "support/Fixture.h"
 #include "support/TestMain.h"
+#include "core/StatKinds.h"
+
+#include <QSet>
 
 #include "core/MsgBox.h"
 #include "core/mConstants.h"
@@ -175,6 +178,46 @@ private slots:
                                    {QStringLiteral("r"), QStringLiteral("g")});
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0], (QVariantList{1, 1, 0}));
+    }
+
+    // The stat table and the database file agree: every kind has its column in PLAY, a counted
+    // kind is totalled by SUM_STATS, and the text the court hands over finds exactly its kind.
+    void everyStatKindHasItsColumn()
+    {
+        TestApp app;
+        CheckSumStats();
+        QStringList playColumns;
+        for (const QVariantList& c : app.rows(QStringLiteral("SELECT name FROM pragma_table_info('PLAY')")))
+            playColumns << c[0].toString();
+        QStringList viewColumns;
+        for (const QVariantList& c : app.rows(QStringLiteral("SELECT name FROM pragma_table_info('SUM_STATS')")))
+            viewColumns << c[0].toString();
+        QSet<QString> menuNames;
+        for (const StatKind& k : kStatKinds) {
+            const QString column = QLatin1String(k.column);
+            QVERIFY2(playColumns.contains(column), k.column);
+            QCOMPARE(viewColumns.contains(QStringLiteral("i") + column), k.shape != StatShape::Rating);
+            QVERIFY2(!menuNames.contains(QLatin1String(k.menuName)), k.menuName);
+            menuNames.insert(QLatin1String(k.menuName));
+            const QString text = k.shape == StatShape::Rating ? QString::number(kTopRating) : QLatin1String(k.key);
+            const std::optional<StatAction> action = StatFromText(text);
+            QVERIFY(action);
+            QCOMPARE(action->kind, &k);
+            QCOMPARE(action->value, k.shape == StatShape::Rating ? kTopRating : 1);
+        }
+    }
+
+    void unknownStatTextNamesNoKind_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char* t : {"0", "4", "-1", "01", "dig", "Dig ", "PASSING", "Pass", ""})
+            QTest::newRow(t) << QString::fromLatin1(t);
+    }
+
+    void unknownStatTextNamesNoKind()
+    {
+        QFETCH(QString, text);
+        QVERIFY(!StatFromText(text));
     }
 };
 
