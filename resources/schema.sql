@@ -1,6 +1,7 @@
 -- Sidelines database. Identifiers are local date-times stored as text 'YYYY-MM-DD HH:MM:SS',
--- so they sort and compare as time. The program never creates tables; this file is the only
--- definition, written into a fresh Rally2.db by the build and the install step.
+-- so they sort and compare as time. The program never creates these tables: this file (database
+-- version 0) and the upgrades after it (upgrades/N.sql, version N) are the only definition, written
+-- into a fresh Rally2.db by the build and the install step; an older file is upgraded at start.
 
 CREATE TABLE TEAM (
     TEAMID   TEXT NOT NULL PRIMARY KEY,

@@ -77,6 +77,40 @@ static bool openConnection(const QString& path, QString* error)
     return true;
 }
 
+static bool upgradeFrom(QSqlDatabase& db, int from, QString* error, int to = kSchemaVersion);
+
+// An older file: copied beside itself first, then upgraded in one transaction, so that a
+// failure at any point leaves the file as it was and the copy holds every row either way.
+static bool upgrade(const QString& path, int version, QString* error)
+{
+    const QString backup = backupPath(path, version);
+    if (!QFile::copy(path, backup)) {
+        if (error)
+            *error = QCoreApplication::translate("Database", "It needs an upgrade, and the copy kept before "
+                                                             "upgrading could not be written as %1.")
+                         .arg(backup);
+        return false;
+    }
+    QSqlDatabase db = connection();
+    if (!db.transaction()) {
+        if (error)
+            *error = engineMessage(db.lastError());
+        return false;
+    }
+    QString reason;
+    if (!upgradeFrom(db, version, &reason) || !db.commit()) {
+        if (reason.isEmpty())
+            reason = engineMessage(db.lastError());
+        db.rollback();
+        if (error)
+            *error = QCoreApplication::translate("Database", "It could not be upgraded from database version %1: %2")
+                         .arg(version)
+                         .arg(reason);
+        return false;
+    }
+    return true;
+}
+
 bool open(const QString& path, QString* error)
 {
     close();
@@ -95,9 +129,6 @@ bool open(const QString& path, QString* error)
     if (!openConnection(path, error))
         return false;
     try {
-        // Full durability: a recorded action must survive the process being killed right after
-        // the screen said it was recorded.
-        Execute(QStringLiteral("PRAGMA synchronous=FULL"));
         Execute(QStringLiteral("PRAGMA busy_timeout=2000"));
         // One look at the catalogue rather than one statement per table: this runs at every start.
         QStringList present;
@@ -115,6 +146,25 @@ bool open(const QString& path, QString* error)
             close();
             return false;
         }
+        const int version = schemaVersion();
+        if (version > kSchemaVersion) {
+            if (error)
+                *error = QCoreApplication::translate("Database",
+                                                     "It was written by a newer Sidelines (database version %1); "
+                                                     "this Sidelines reads database version %2 and older.")
+                             .arg(version)
+                             .arg(kSchemaVersion);
+            close();
+            return false;
+        }
+        if (version < kSchemaVersion && !upgrade(path, version, error)) {
+            close();
+            return false;
+        }
+        // A write-ahead log keeps each recorded action one short sync, and synchronous=FULL
+        // makes that sync survive a power cut, not only a killed process.
+        Execute(QStringLiteral("PRAGMA journal_mode=WAL"));
+        Execute(QStringLiteral("PRAGMA synchronous=FULL"));
     } catch (const DbError& e) {
         // A file that is not a database at all fails on its first statement.
         if (error)
@@ -131,26 +181,83 @@ void close()
         return;
     {
         QSqlDatabase db = connection();
-        if (db.isOpen())
+        if (db.isOpen()) {
+            // Everything into the database file itself, so that a copy of the folder taken while
+            // the program is stopped holds every row.
+            QSqlQuery(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"), db);
             db.close();
+        }
     }
     QSqlDatabase::removeDatabase(QString::fromLatin1(kConnection));
 }
 
-bool createFresh(const QString& path, QString* error)
+// Runs a script of statements on db. Statements end with ';' at the end of a line, a trigger
+// with "END;" on a line of its own; comments are whole lines.
+static bool runScript(QSqlDatabase& db, const QString& script, QString* error)
+{
+    QSqlQuery q(db);
+    QString statement;
+    for (const QString& line : script.split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1String("--")) || trimmed.isEmpty())
+            continue;
+        statement += line + QLatin1Char('\n');
+        const bool inTrigger = statement.trimmed().startsWith(QLatin1String("CREATE TRIGGER"), Qt::CaseInsensitive);
+        if (inTrigger ? trimmed.compare(QLatin1String("END;"), Qt::CaseInsensitive) != 0
+                      : !trimmed.endsWith(QLatin1Char(';')))
+            continue;
+        if (!q.exec(statement)) {
+            if (error)
+                *error = engineMessage(q.lastError());
+            return false;
+        }
+        statement.clear();
+    }
+    return true;
+}
+
+static bool readResource(const QString& name, QString* text, QString* error)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        if (error)
+            *error = QCoreApplication::translate("Database", "The schema is missing from the program.");
+        return false;
+    }
+    *text = QString::fromUtf8(file.readAll());
+    return true;
+}
+
+// Brings a database of schema version `from` to the current one: each upgrade script in turn,
+// then the version, all on db's open transaction.
+static bool upgradeFrom(QSqlDatabase& db, int from, QString* error, int to)
+{
+    for (int version = from + 1; version <= to; ++version) {
+        QString script;
+        if (!readResource(QStringLiteral(":/upgrades/%1.sql").arg(version), &script, error)
+            || !runScript(db, script, error))
+            return false;
+    }
+    QSqlQuery q(db);
+    // A pragma takes no bound value; the number is the program's own constant.
+    if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(to))) {
+        if (error)
+            *error = engineMessage(q.lastError());
+        return false;
+    }
+    return true;
+}
+
+bool createFresh(const QString& path, QString* error, int version)
 {
     if (QFileInfo::exists(path)) {
         if (error)
             *error = QCoreApplication::translate("Database", "The file already exists.");
         return false;
     }
-    QFile schemaFile(QStringLiteral(":/schema.sql"));
-    if (!schemaFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        if (error)
-            *error = QCoreApplication::translate("Database", "The schema is missing from the program.");
+    QString schema;
+    if (!readResource(QStringLiteral(":/schema.sql"), &schema, error))
         return false;
-    }
-    const QString schema = QString::fromUtf8(schemaFile.readAll());
 
     const QString name = QStringLiteral("sidelines_create");
     bool ok = true;
@@ -162,31 +269,14 @@ bool createFresh(const QString& path, QString* error)
             if (error)
                 *error = engineMessage(db.lastError());
         } else {
-            QSqlQuery q(db);
+            // The first tables, then every upgrade since: a fresh file is made the same way an old
+            // one is brought up to date, so the two cannot drift apart.
             db.transaction();
-            // Statements end with ';' at the end of a line; comments are whole lines.
-            QString statement;
-            const QStringList lines = schema.split(QLatin1Char('\n'));
-            for (const QString& line : lines) {
-                const QString trimmed = line.trimmed();
-                if (trimmed.startsWith(QLatin1String("--")) || trimmed.isEmpty())
-                    continue;
-                statement += line + QLatin1Char('\n');
-                if (trimmed.endsWith(QLatin1Char(';'))) {
-                    if (!q.exec(statement)) {
-                        ok = false;
-                        if (error)
-                            *error = engineMessage(q.lastError());
-                        break;
-                    }
-                    statement.clear();
-                }
-            }
+            ok = runScript(db, schema, error) && upgradeFrom(db, 0, error, version);
             if (ok)
                 ok = db.commit();
             else
                 db.rollback();
-            q = QSqlQuery();
             db.close();
         }
     }
@@ -194,6 +284,20 @@ bool createFresh(const QString& path, QString* error)
     if (!ok)
         QFile::remove(path);
     return ok;
+}
+
+int schemaVersion()
+{
+    const auto rows = SelectAll(QStringLiteral("PRAGMA user_version"));
+    return rows.empty() ? 0 : rows.front().value(0).toInt();
+}
+
+QString backupPath(const QString& path, int version)
+{
+    QString candidate = path + QStringLiteral(".schema%1.bak").arg(version);
+    for (int n = 2; QFileInfo::exists(candidate); ++n)
+        candidate = path + QStringLiteral(".schema%1.%2.bak").arg(version).arg(n);
+    return candidate;
 }
 
 }  // namespace Db

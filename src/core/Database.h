@@ -29,17 +29,26 @@ private:
 // The shared connection, opened once at start and kept for the life of the process.
 namespace Db {
 inline constexpr auto kFileName = "Rally2.db";
+// The version of the tables this program reads and writes, kept in the file as user_version.
+// resources/schema.sql makes version 0; resources/upgrades/N.sql takes a file from N-1 to N.
+inline constexpr int kSchemaVersion = 1;
 
-// Opens pubDB on an existing database file with full durability. Never creates the file or any
-// table: a missing file or a file without the eight tables fails with a reason in *error.
+// Opens pubDB on an existing database file with full durability (write-ahead log, synchronous
+// FULL). Never creates the file or any of the eight tables: a missing file or a file without them
+// fails with a reason in *error, and so does a file of a newer database version. A file of an
+// older version is copied beside itself, then upgraded in one transaction.
 bool open(const QString& path, QString* error);
-// Closes and removes the shared connection (tests, and the end of the process).
+// Checkpoints the log into the file, closes and removes the shared connection.
 void close();
 bool isOpen();
 QSqlDatabase connection();
 
-// Writes a fresh database with the tables of schema.sql at path. Fails if path exists.
-bool createFresh(const QString& path, QString* error);
+// Writes a fresh database with the tables of schema.sql at path, brought to the given version
+// (tests make files of earlier versions). Fails if path exists.
+bool createFresh(const QString& path, QString* error, int version = kSchemaVersion);
+int schemaVersion();
+// Where the copy of a file of the given version is kept before it is upgraded.
+QString backupPath(const QString& path, int version);
 }  // namespace Db
 
 // The shared connection, as the rest of the program names it.

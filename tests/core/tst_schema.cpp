@@ -1,0 +1,193 @@
+#include "core/Database.h"
+#include "core/StatKinds.h"
+#include "support/Fixture.h"
+#include "support/TestMain.h"
+
+#include <QDir>
+#include <QSqlError>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// The totals as summing the actions gives them, written out here as the expectation.
+const QString kSummedActions = QStringLiteral(
+    "SELECT GAMEID, PLAYERID, POSITION, SUM(COALESCE(ATTEMPT,0)), SUM(COALESCE(KILL,0)), SUM(COALESCE(ERROR,0)), "
+    "SUM(COALESCE(SERVEACE,0)), SUM(COALESCE(SERVEERROR,0)), SUM(COALESCE(DIG,0)), SUM(COALESCE(RECEIVEERROR,0)), "
+    "SUM(COALESCE(SOLOBLOCK,0)), SUM(COALESCE(BLOCKASSIST,0)), SUM(COALESCE(BLOCKERROR,0)), "
+    "SUM(COALESCE(BALLHANDLEERROR,0)), SUM(COALESCE(SETASSIST,0)), SUM(COALESCE(PASSING,0)), "
+    "SUM(CASE WHEN PASSING > 0 THEN 1 WHEN PASSING < 0 THEN -1 ELSE 0 END), COUNT(*) "
+    "FROM PLAY GROUP BY GAMEID, PLAYERID, POSITION ORDER BY GAMEID, PLAYERID, POSITION");
+const QString kKept = QStringLiteral(
+    "SELECT GAMEID, PLAYERID, POSITION, ATTEMPT, KILL, ERROR, SERVEACE, SERVEERROR, DIG, RECEIVEERROR, SOLOBLOCK, "
+    "BLOCKASSIST, BLOCKERROR, BALLHANDLEERROR, SETASSIST, PASSSUM, PASSNET, ACTIONS FROM TOTALS "
+    "ORDER BY GAMEID, PLAYERID, POSITION");
+
+// Actions as the court records them, one kind per row (an attack result with its attempt), with
+// take-backs, for a few players over a few games and every box.
+void RecordRandomActions(int count, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    Transaction t;
+    for (int i = 0; i < count; ++i) {
+        const StatKind& kind = kStatKinds[random.bounded(int(kStatKinds.size()))];
+        const int sign = random.bounded(5) == 0 ? -1 : 1;
+        const int value = sign * (kind.shape == StatShape::Rating ? 1 + random.bounded(kTopRating) : 1);
+        QString columns = QLatin1String(kind.column);
+        QVariantList values{QStringLiteral("2026-01-0%1 10:00:00").arg(1 + random.bounded(3)),
+                            QStringLiteral("2026-01-01 10:00:%1").arg(i % 60, 2, 10, QLatin1Char('0')),
+                            QStringLiteral("player %1").arg(random.bounded(7)), 1 + random.bounded(12), value};
+        if (kind.shape == StatShape::Attack) {
+            columns += QStringLiteral(", ATTEMPT");
+            values << value;
+        }
+        Execute(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, %1) VALUES (?, ?, ?, ?, ?%2)")
+                    .arg(columns, kind.shape == StatShape::Attack ? QStringLiteral(", ?") : QString()),
+                values);
+    }
+    t.commit();
+}
+
+// Statements on a file through a connection of their own, as another program would.
+void RawExec(const QString& path, const QStringList& statements)
+{
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+        raw.setDatabaseName(path);
+        raw.open();
+        for (const QString& s : statements) {
+            QSqlQuery q(raw);
+            if (!q.exec(s))
+                qWarning("%s", qPrintable(q.lastError().text()));
+        }
+        raw.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+}
+
+QVariant RawValue(const QString& path, const QString& statement)
+{
+    QVariant value;
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+        raw.setDatabaseName(path);
+        raw.open();
+        QSqlQuery q(statement, raw);
+        if (q.next())
+            value = q.value(0);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+    return value;
+}
+
+int CountIn(const QString& path, const QString& table)
+{
+    QString error;
+    if (!Db::open(path, &error))
+        return -1;
+    const auto rows = SelectAll(QStringLiteral("SELECT COUNT(*) FROM ") + table);
+    Db::close();
+    return rows.front().value(0).toInt();
+}
+} // namespace
+
+class TestSchema : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The kept totals are exactly the sums of the actions, take-backs and all.
+    void keptTotalsEqualSummedActions()
+    {
+        TestApp app;
+        RecordRandomActions(3000, 7);
+        const auto kept = app.rows(kKept);
+        QVERIFY(kept.size() > 100);
+        QCOMPARE(kept, app.rows(kSummedActions));
+    }
+
+    // A file of the first version, with a recorded match in it, is copied and then upgraded with
+    // every row kept and its totals filled from the actions already there; the copy is the file as
+    // it was.
+    void olderFileIsCopiedThenUpgraded()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Rally2.db"));
+        QString error;
+        QVERIFY(Db::createFresh(path, &error, 0));
+        RawExec(path, {QStringLiteral("INSERT INTO TEAM VALUES ('2026-01-01 09:00:00', 'Hawks')"),
+                       QStringLiteral("INSERT INTO MATCH VALUES ('2026-01-01 10:00:00', '2026-01-01 09:00:00', "
+                                      "'2026-01-01 09:00:00')"),
+                       QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, KILL, ATTEMPT) VALUES "
+                                      "('g', 'p', 'r', 4, 1, 1), ('g', 'p', 'r', 4, -1, -1), ('g', 'p', 'r', 10, 1, 1)"),
+                       QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, PASSING) VALUES "
+                                      "('g', 'p', 'r', 4, 3), ('g', 'p', 'r', 4, -3), ('g', 'p', 'r', 4, 2)")});
+
+        QVERIFY2(Db::open(path, &error), qPrintable(error));
+        QCOMPARE(Db::schemaVersion(), Db::kSchemaVersion);
+        QCOMPARE(SelectAll(QStringLiteral("SELECT COUNT(*) FROM PLAY")).front().value(0).toInt(), 6);
+        QCOMPARE(SelectAll(QStringLiteral("SELECT COUNT(*) FROM MATCH")).front().value(0).toInt(), 1);
+        const auto totals = SelectAll(QStringLiteral("SELECT POSITION, KILL, ATTEMPT, PASSSUM, PASSNET, ACTIONS "
+                                                     "FROM TOTALS ORDER BY POSITION"));
+        QCOMPARE(totals.size(), size_t(2));
+        QCOMPARE(totals[0].value(1).toInt(), 0); // a kill and its take-back
+        QCOMPARE(totals[0].value(3).toInt(), 2); // 3 - 3 + 2
+        QCOMPARE(totals[0].value(4).toInt(), 1); // one pass left
+        QCOMPARE(totals[0].value(5).toInt(), 5);
+        QCOMPARE(totals[1].value(2).toInt(), 1);
+        // Recording goes on into the totals.
+        Execute(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, DIG) VALUES ('g', 'q', 'r', 10, 1)"));
+        QCOMPARE(SelectAll(QStringLiteral("SELECT DIG FROM TOTALS WHERE POSITION = 10")).front().value(0).toInt(), 1);
+        Db::close();
+
+        const QString copy = path + QStringLiteral(".schema0.bak");
+        QCOMPARE(RawValue(copy, QStringLiteral("PRAGMA user_version")).toInt(), 0);
+        QCOMPARE(RawValue(copy, QStringLiteral("SELECT COUNT(*) FROM PLAY")).toInt(), 6);
+        QCOMPARE(RawValue(copy, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'TOTALS'")).toInt(), 0);
+    }
+
+    // An upgrade that fails leaves the file exactly as it was, and says why.
+    void failedUpgradeChangesNothing()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Rally2.db"));
+        QString error;
+        QVERIFY(Db::createFresh(path, &error, 0));
+        RawExec(path, {QStringLiteral("CREATE TABLE TOTALS (X)")});
+        QVERIFY(!Db::open(path, &error));
+        QVERIFY2(error.contains(QLatin1String("version 0")), qPrintable(error));
+        QCOMPARE(RawValue(path, QStringLiteral("PRAGMA user_version")).toInt(), 0);
+        QCOMPARE(RawValue(path, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'PLAY_PLAYER_GAME'")).toInt(), 1);
+    }
+
+    void newerFileIsRefusedNamingBothVersions()
+    {
+        TestApp app;
+        Execute(QStringLiteral("PRAGMA user_version = %1").arg(Db::kSchemaVersion + 1));
+        Db::close();
+        QString error;
+        QVERIFY(!Db::open(app.dbPath(), &error));
+        QVERIFY2(error.contains(QString::number(Db::kSchemaVersion + 1)) && error.contains(QString::number(Db::kSchemaVersion)),
+                 qPrintable(error));
+    }
+
+    // Recording runs on a write-ahead log; once closed, the database file alone holds every row,
+    // so a copy of the folder taken with the program stopped is complete.
+    void closedFileHoldsEverything()
+    {
+        TestApp app;
+        QCOMPARE(app.scalar(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
+        QCOMPARE(app.scalar(QStringLiteral("PRAGMA synchronous")).toInt(), 2); // FULL
+        RecordRandomActions(200, 3);
+        Db::close();
+        QVERIFY(!QFile::exists(app.dbPath() + QStringLiteral("-wal")) || QFileInfo(app.dbPath() + QStringLiteral("-wal")).size() == 0);
+        QTemporaryDir copyDir;
+        const QString copy = copyDir.filePath(QStringLiteral("Rally2.db"));
+        QVERIFY(QFile::copy(app.dbPath(), copy));
+        QCOMPARE(CountIn(copy, QStringLiteral("PLAY")), 200);
+    }
+};
+
+SIDELINES_TEST(TestSchema)
+#include "tst_schema.moc"
