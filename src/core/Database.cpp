@@ -31,17 +31,18 @@ QString engineMessage(const QSqlError& error)
 }
 
 // The view that stands for the stored parameter query: a player's totals of every counted kind
-// per game, each 0 when nothing is recorded. Callers filter it by pPLAYERID and pGAMEID. Pass
-// ratings are averaged, not totalled, so they stay out of it.
+// per game, each 0 when nothing is recorded, read from the kept totals rather than by summing the
+// actions. Callers filter it by pPLAYERID and pGAMEID. Pass ratings are averaged, not totalled,
+// so they stay out of it.
 QString SumStatsView()
 {
     QStringList totals;
     for (const StatKind& k : kStatKinds) {
         if (k.shape != StatShape::Rating)
-            totals << QStringLiteral("COALESCE(SUM(%1),0) AS i%1").arg(QLatin1String(k.column));
+            totals << QStringLiteral("SUM(%1) AS i%1").arg(QLatin1String(k.column));
     }
     return QStringLiteral("CREATE VIEW SUM_STATS AS SELECT PLAYERID AS pPLAYERID, GAMEID AS pGAMEID, %1 "
-                          "FROM PLAY GROUP BY PLAYERID, GAMEID")
+                          "FROM TOTALS GROUP BY PLAYERID, GAMEID")
         .arg(totals.join(QStringLiteral(", ")));
 }
 }  // namespace

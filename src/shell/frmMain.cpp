@@ -23,6 +23,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -75,7 +76,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     Image1_3 = new QLabel(this);
     Image1_3->setObjectName(QStringLiteral("Image1_3"));
     Image1_3->hide();
-    scaleBackground();
 }
 
 frmMain::~frmMain()
@@ -224,13 +224,22 @@ bool frmMain::Form_Load(const QString& appDir, QString* error)
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
-    scaleBackground();
     return true;
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The background is drawn once the window is on the screen: start-up does not wait for it.
+    if (!m_backgroundWanted) {
+        m_backgroundWanted = true;
+        QTimer::singleShot(0, this, &frmMain::scaleBackground);
+    }
 }
 
 void frmMain::scaleBackground()
 {
-    if (!Image1_3)
+    if (!Image1_3 || !m_backgroundWanted)
         return;
     // A tile about a quarter of the window's height keeps the pattern's scale in step with the
     // screen: neither a fine grain on a large monitor nor a coarse one on a laptop.

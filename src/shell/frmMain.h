@@ -54,6 +54,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildMenus();
@@ -90,4 +91,5 @@ private:
     QAction* mnuRepWiz = nullptr;
 
     int m_tileSize = 0;
+    bool m_backgroundWanted = false;
 };
