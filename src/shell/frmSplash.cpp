@@ -1,5 +1,6 @@
 #include "shell/frmSplash.h"
 
+#include "core/Database.h"
 #include "core/MsgBox.h"
 #include "shell/Pictures.h"
 #include "shell/Version.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -154,24 +156,28 @@ void frmSplash::Timer1_Timer()
 }
 
 SidelinesStart::SidelinesStart(const QString& appDir)
-    : m_appDir(appDir.endsWith(QLatin1Char('/')) ? appDir : appDir + QLatin1Char('/')),
-      m_lock(m_appDir + LockFileName())
+    : m_appDir(appDir.endsWith(QLatin1Char('/')) ? appDir : appDir + QLatin1Char('/'))
 {
-    // Only a lock whose process has gone is stale: a copy left running for hours still counts.
-    m_lock.setStaleLockTime(0);
 }
 
 SidelinesStart::~SidelinesStart()
 {
     // The windows go before the lock, so nothing of this copy outlives it.
     m_splash.reset();
-    if (m_lock.isLocked())
-        m_lock.unlock();
+    if (m_lock && m_lock->isLocked())
+        m_lock->unlock();
 }
 
 QString SidelinesStart::LockFileName()
 {
     return QStringLiteral("Sidelines.lock");
+}
+
+QString SidelinesStart::LockPathFor(const QString& databaseFile)
+{
+    const QString resolved = QFileInfo(databaseFile).canonicalFilePath();
+    const QString folder = resolved.isEmpty() ? QFileInfo(databaseFile).absolutePath() : QFileInfo(resolved).absolutePath();
+    return QDir(folder).filePath(LockFileName());
 }
 
 frmMain* SidelinesStart::mainWindow() const
@@ -183,7 +189,18 @@ bool SidelinesStart::begin()
 {
     // Leaving a copy of the program empties the match tables, so a second copy on the same
     // folder would wipe a match that the first is recording.
-    if (!m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError) {
+    m_lock = std::make_unique<QLockFile>(LockPathFor(m_appDir + QString::fromLatin1(Db::kFileName)));
+    // Only a lock whose process has gone is stale: a copy left running for hours still counts.
+    m_lock->setStaleLockTime(0);
+    bool locked = m_lock->tryLock(0);
+    if (!locked && m_lock->error() == QLockFile::LockFailedError) {
+        // A lock file that no running copy holds (empty or garbled by a power cut, or left by a
+        // copy whose process number is in use again) is taken over. A running copy keeps the
+        // file locked for its whole life, and then it cannot be removed.
+        if (m_lock->removeStaleLockFile())
+            locked = m_lock->tryLock(0);
+    }
+    if (!locked && m_lock->error() == QLockFile::LockFailedError) {
         MsgBox(QCoreApplication::translate("SidelinesStart", "Sidelines is already running."), QMessageBox::Ok, QMessageBox::Information,
                QStringLiteral("Sidelines"));
         return false;

@@ -63,6 +63,9 @@ public:
     SidelinesStart& operator=(const SidelinesStart&) = delete;
 
     static QString LockFileName();
+    // The lock that keeps a second copy off a database: beside the database file actually
+    // opened, links resolved, so that two folders sharing one file share one lock.
+    static QString LockPathFor(const QString& databaseFile);
 
     // False after telling the user why (another copy running, database missing or unreadable);
     // the caller then ends with a non-zero status.
@@ -73,6 +76,6 @@ public:
 
 private:
     QString m_appDir;
-    QLockFile m_lock;
+    std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<frmSplash> m_splash;
 };

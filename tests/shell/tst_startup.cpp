@@ -17,6 +17,7 @@
 #include <QLockFile>
 #include <QScreen>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -193,35 +194,50 @@ private slots:
         again.splash()->hide();
     }
 
-    void lockLeftByAnEndedCopyDoesNotBlock()
+    // A lock file that no running copy holds never blocks a start: one whose process is long
+    // gone, or one left empty or garbled by a power cut.
+    void lockThatNoCopyHoldsDoesNotBlock_data()
     {
-
-        TestApp app;
-        // A lock file whose process is long gone, as after a crash or a power cut: a real lock of
-        // this process with the process number swapped for one that is not running.
-        const QString path = app.dir() + QLatin1Char('/') + SidelinesStart::LockFileName();
-        QByteArray content;
-        {
-            QLockFile lock(path);
-            QVERIFY(lock.tryLock(0));
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            content = f.readAll();
-            lock.unlock();
-        }
+        QTest::addColumn<QByteArray>("content");
         qint64 deadPid = 999999;
         while (QFileInfo::exists(QStringLiteral("/proc/%1").arg(deadPid)))
             ++deadPid;
-        content = QByteArray::number(deadPid) + content.mid(content.indexOf('\n'));
-        QFile stale(path);
+        QTest::newRow("process gone") << QByteArray::number(deadPid) + "\nsidelines\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << QByteArray("\x01\xff not a lock \n\n\n");
+    }
+
+    void lockThatNoCopyHoldsDoesNotBlock()
+    {
+        QFETCH(QByteArray, content);
+        TestApp app;
+        QFile stale(app.dir() + QLatin1Char('/') + SidelinesStart::LockFileName());
         QVERIFY(stale.open(QIODevice::WriteOnly));
         stale.write(content);
         stale.close();
-
         SidelinesStart start(app.dir());
         QVERIFY(start.begin());
         QVERIFY(MsgBoxHook::asked().isEmpty());
         start.splash()->hide();
+    }
+
+    // A second folder whose database is a link to the first's is the same database: its exit
+    // would empty the first copy's live match.
+    void linkedDatabaseSharesTheLock()
+    {
+        TestApp app;
+        SidelinesStart first(app.dir());
+        QVERIFY(first.begin());
+        first.splash()->timer()->stop();
+        first.splash()->hide();
+        QTemporaryDir other;
+        QVERIFY(QFile::link(app.dbPath(), other.filePath(QString::fromLatin1(Db::kFileName))));
+        {
+            SidelinesStart second(other.path());
+            QVERIFY(!second.begin());
+            QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("Sidelines is already running.")});
+        }
+        QVERIFY(Db::isOpen());
     }
 };
 
