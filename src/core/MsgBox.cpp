@@ -29,6 +29,21 @@ QMessageBox::StandardButton fallbackAnswer(QMessageBox::StandardButtons buttons,
 }
 }  // namespace
 
+std::unique_ptr<QMessageBox> MsgBoxWindow(const QString& prompt, QMessageBox::StandardButtons buttons,
+                                          QMessageBox::Icon icon, const QString& title,
+                                          QMessageBox::StandardButton defaultButton, QWidget* parent)
+{
+    auto box = std::make_unique<QMessageBox>(icon, title, prompt, buttons, parent);
+    // Prompts carry names the user typed: they are text, never markup that could load a file.
+    box->setTextFormat(Qt::PlainText);
+    if (defaultButton != QMessageBox::NoButton)
+        box->setDefaultButton(defaultButton);
+    // A Yes/No question must not be answered by the title-bar close box as if it were Yes.
+    if (buttons.testFlag(QMessageBox::No))
+        box->setEscapeButton(QMessageBox::No);
+    return box;
+}
+
 QMessageBox::StandardButton MsgBox(const QString& prompt, QMessageBox::StandardButtons buttons,
                                    QMessageBox::Icon icon, const QString& title,
                                    QMessageBox::StandardButton defaultButton)
@@ -41,12 +56,9 @@ QMessageBox::StandardButton MsgBox(const QString& prompt, QMessageBox::StandardB
         return fallbackAnswer(buttons, defaultButton);
     }
 
-    QMessageBox box(icon, title, prompt, buttons, QApplication::activeWindow());
-    if (defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(defaultButton);
-    // A Yes/No question must not be answered by the title-bar close box as if it were Yes.
-    if (buttons.testFlag(QMessageBox::No))
-        box.setEscapeButton(QMessageBox::No);
+    const std::unique_ptr<QMessageBox> window
+        = MsgBoxWindow(prompt, buttons, icon, title, defaultButton, QApplication::activeWindow());
+    QMessageBox& box = *window;
     // A command may be showing the busy pointer; the user has to answer this, so the normal
     // pointer stands over it until it is answered.
     const bool busy = QApplication::overrideCursor() != nullptr;

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <memory>
+
 // Every message the program shows goes through here, with its prompt, buttons, icon and title.
 // The default button is the first of Ok, Yes when none is given.
 QMessageBox::StandardButton MsgBox(const QString& prompt,
@@ -11,6 +13,11 @@ QMessageBox::StandardButton MsgBox(const QString& prompt,
                                    QMessageBox::Icon icon = QMessageBox::NoIcon,
                                    const QString& title = QStringLiteral("Sidelines"),
                                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+// The window MsgBox shows for a message.
+std::unique_ptr<QMessageBox> MsgBoxWindow(const QString& prompt, QMessageBox::StandardButtons buttons,
+                                          QMessageBox::Icon icon, const QString& title,
+                                          QMessageBox::StandardButton defaultButton, QWidget* parent = nullptr);
 
 // Lets tests answer messages without a window and read back what was asked. While installed, no
 // message box is shown: each message takes the next queued answer, or, with none queued, the

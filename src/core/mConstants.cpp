@@ -5,6 +5,8 @@
 #include "core/Database.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -104,13 +106,23 @@ void ProgressScope::step(int done)
         pubProgress().setValue(done);
 }
 
+QString DescribeFailure(const DbError& error)
+{
+    const QString file = Db::isOpen() ? Db::connection().databaseName() : QString();
+    if (!file.isEmpty() && !QFileInfo::exists(file))
+        return QCoreApplication::translate("Sidelines", "The database file %1 is no longer there: it was moved or "
+                                                        "deleted while Sidelines was running.")
+            .arg(QDir::toNativeSeparators(file));
+    return error.message();
+}
+
 bool RunCommand(const std::function<void()>& command)
 {
     try {
         command();
         return true;
     } catch (const DbError& e) {
-        MsgBox(e.message(), QMessageBox::Ok, QMessageBox::Critical, QCoreApplication::translate("Sidelines", "Sidelines"));
+        MsgBox(DescribeFailure(e), QMessageBox::Ok, QMessageBox::Critical, QCoreApplication::translate("Sidelines", "Sidelines"));
     } catch (const GaugeError& e) {
         MsgBox(e.description(), QMessageBox::Ok, QMessageBox::Critical, e.source());
     } catch (const std::exception& e) {

@@ -70,6 +70,11 @@ private:
     Qt::CursorShape m_previousShape = Qt::ArrowCursor;
 };
 
+class DbError;
+// What the user is told of a failed statement: the engine's message, or that the database file
+// has gone from its place while the program ran (the engine would only call it read-only).
+QString DescribeFailure(const DbError& error);
+
 // Runs a user command. A database failure (or any other error) is shown with the engine's own
 // message and abandons the command; the program stays up. Returns whether it ran to its end.
 bool RunCommand(const std::function<void()>& command);

@@ -212,3 +212,13 @@ void FitListWidth(QListWidget* list, int widestName)
         + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
     list->setMinimumWidth(qBound(480, wanted, 900));
 }
+
+bool HasControlCharacters(const QString& name)
+{
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (c.category() == QChar::Other_Control || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
+            return true;
+    }
+    return false;
+}

@@ -123,5 +123,9 @@ private:
     bool m_sameForm = true;
 };
 
+// Whether a typed name holds a character that would break the lines it is shown in: a control
+// character (tab, line break, ...) or one that reorders the text around it.
+bool HasControlCharacters(const QString& name);
+
 // Widens a chooser's list to show its longest name next to the identifier.
 void FitListWidth(QListWidget* list, int widestName);

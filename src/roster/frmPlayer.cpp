@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 frmPlayer::frmPlayer(QWidget* parent) : RosterEditor(parent)
 {
@@ -18,11 +17,9 @@ frmPlayer::frmPlayer(QWidget* parent) : RosterEditor(parent)
     lblPlayerNum->setObjectName(QStringLiteral("lblPlayerNum"));
     txtPlayerNumber = new QLineEdit(this);
     txtPlayerNumber->setObjectName(QStringLiteral("txtPlayerNumber"));
-    txtPlayerNumber->setMaxLength(2);
-    // Only a whole shirt number may reach the conversion: digits, at most two of them.
-    txtPlayerNumber->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), txtPlayerNumber));
-    txtPlayerNumber->setFixedWidth(txtPlayerNumber->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 16);
+    // Whatever is typed or pasted stays in view: a number out of range is refused with a reason
+    // at the accepting button, never cut or changed silently on the way in.
+    txtPlayerNumber->setFixedWidth(txtPlayerNumber->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
     lblPlayerNum->setBuddy(txtPlayerNumber);
 
     lblPlayerName = new QLabel(tr("Player's Name:"), this);
@@ -57,7 +54,7 @@ QWidget* frmPlayer::FirstBox() const
 
 void frmPlayer::cmdOk_Click()
 {
-    if (txtPlayerNumber->text().isEmpty()) {
+    if (txtPlayerNumber->text().trimmed().isEmpty()) {
         MsgBox(tr("Please fill in the Player's Number."), QMessageBox::Ok, QMessageBox::NoIcon,
                tr("Player Number"));
         txtPlayerNumber->setFocus();
@@ -69,12 +66,22 @@ void frmPlayer::cmdOk_Click()
         txtPlayerName->setFocus();
         return;
     }
-    // The validator lets only up to two digits through, so this cannot fail; refuse it anyway
-    // rather than store a number nobody typed.
-    bool isNumber = false;
-    const int number = txtPlayerNumber->text().toInt(&isNumber);
-    if (!isNumber || number < 0 || number > 99) {
+    const QString typed = txtPlayerNumber->text().trimmed();
+    bool isNumber = !typed.isEmpty() && typed.size() <= 2;
+    for (const QChar c : typed)
+        isNumber = isNumber && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    if (!isNumber) {
+        MsgBox(tr("The Player's Number must be a whole number from 0 to 99."), QMessageBox::Ok, QMessageBox::NoIcon,
+               tr("Player Number"));
         txtPlayerNumber->setFocus();
+        txtPlayerNumber->selectAll();
+        return;
+    }
+    const int number = typed.toInt();
+    if (HasControlCharacters(txtPlayerName->text())) {
+        MsgBox(tr("A name cannot hold tabs, line breaks or other control characters."), QMessageBox::Ok,
+               QMessageBox::NoIcon, tr("Player's Name"));
+        txtPlayerName->setFocus();
         return;
     }
     m_entry = {static_cast<qint16>(number), txtPlayerName->text()};

@@ -47,6 +47,12 @@ void frmTeam::cmdOk_Click()
         txtTeamName->setFocus();
         return;
     }
+    if (HasControlCharacters(txtTeamName->text())) {
+        MsgBox(tr("A name cannot hold tabs, line breaks or other control characters."), QMessageBox::Ok,
+               QMessageBox::NoIcon, tr("Team Name"));
+        txtTeamName->setFocus();
+        return;
+    }
     m_name = txtTeamName->text();
     QDialog::done(QDialog::Accepted);
 }

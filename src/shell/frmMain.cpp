@@ -176,6 +176,8 @@ QWidget* frmMain::buildStatusStrip()
     panelMain->setPalette(strip);
 
     lblStatus = new QLabel(panelMain);
+    // Status texts carry names the user typed: plain text, never markup.
+    lblStatus->setTextFormat(Qt::PlainText);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblStatus->setMinimumHeight(22);
@@ -363,26 +365,34 @@ void frmMain::mnuRepWiz_Click()
 
 bool frmMain::ForgetMatches()
 {
-    return RunCommand([] {
+    try {
         Transaction transaction;
         Execute(QStringLiteral("DELETE FROM GAME"));
         Execute(QStringLiteral("DELETE FROM MATCH"));
         Execute(QStringLiteral("DELETE FROM PLAY"));
         Execute(QStringLiteral("DELETE FROM PLAYED"));
         transaction.commit();
-    });
+        return true;
+    } catch (const DbError& e) {
+        MsgBox(tr("The recorded matches could not be cleared away: %1\n\nSidelines closes now; nothing was "
+                  "cleared, and the matches are still in the database.")
+                   .arg(DescribeFailure(e)),
+               QMessageBox::Ok, QMessageBox::Warning, tr("Exit"));
+        return false;
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
     const auto answer = MsgBox(tr("Are you sure you would like to leave Sidelines?"),
                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, tr("Exit"));
-    // If the match data cannot be let go, the program stays: leaving would report an empty
-    // database that is not.
-    if (answer != QMessageBox::Yes || !ForgetMatches()) {
+    if (answer != QMessageBox::Yes) {
         event->ignore();
         return;
     }
+    // The user may always leave: when the database refuses the emptying (read-only, gone), that
+    // is said, and the program still ends with every match row as it was.
+    ForgetMatches();
     event->accept();
     emit leaving();
 }

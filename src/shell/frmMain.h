@@ -61,8 +61,8 @@ private:
     QWidget* buildToolBar();
     QWidget* buildStatusStrip();
     void scaleBackground();
-    // Empties the match tables in one transaction; false (after showing the engine's message)
-    // when the database refused, in which case nothing was deleted.
+    // Empties the match tables in one transaction; false (after saying why) when the database
+    // refused, in which case nothing was deleted.
     bool ForgetMatches();
 
     QFrame* panalMain = nullptr;

@@ -211,9 +211,6 @@ private slots:
         QTest::newRow("player number") << int(AddPlayer) << QString() << QStringLiteral("Ann")
                                        << QStringLiteral("Please fill in the Player's Number.")
                                        << QStringLiteral("Player Number");
-        QTest::newRow("letters for a number") << int(AddPlayer) << QStringLiteral("ab") << QStringLiteral("Ann")
-                                              << QStringLiteral("Please fill in the Player's Number.")
-                                              << QStringLiteral("Player Number");
         QTest::newRow("player name") << int(AddPlayer) << QStringLiteral("7") << QString()
                                      << QStringLiteral("Please fill in the Player's Name.")
                                      << QStringLiteral("Player's Name");
@@ -240,30 +237,51 @@ private slots:
         QCOMPARE(app.count(QStringLiteral("PLAYER")), 3);
     }
 
-    // The number box lets only what can be a shirt number through.
-    void numberBoxTakesTwoDigits_data()
+    // What cannot be stored as typed is refused with a reason, never cut or changed on the way:
+    // shirt numbers 0 to 99 only, names without control characters. Pasted text counts too.
+    void refusedUnlessStoredAsTyped_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("two digits") << QStringLiteral("12") << QStringLiteral("12");
-        QTest::newRow("three digits") << QStringLiteral("123") << QStringLiteral("12");
-        QTest::newRow("minus sign") << QStringLiteral("-5") << QStringLiteral("5");
-        QTest::newRow("decimal point") << QStringLiteral("1.5") << QStringLiteral("15");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("prompt");
+        const QString range = QStringLiteral("The Player's Number must be a whole number from 0 to 99.");
+        const QString control = QStringLiteral("A name cannot hold tabs, line breaks or other control characters.");
+        QTest::newRow("100") << int(AddPlayer) << QStringLiteral("100") << QStringLiteral("Ann") << range;
+        QTest::newRow("-1") << int(AddPlayer) << QStringLiteral("-1") << QStringLiteral("Ann") << range;
+        QTest::newRow("pasted 123456789") << int(AddPlayer) << QStringLiteral("123456789") << QStringLiteral("Ann") << range;
+        QTest::newRow("1.5") << int(AddPlayer) << QStringLiteral("1.5") << QStringLiteral("Ann") << range;
+        QTest::newRow("7a") << int(AddPlayer) << QStringLiteral("7a") << QStringLiteral("Ann") << range;
+        QTest::newRow("tab in a player's name") << int(AddPlayer) << QStringLiteral("7") << QStringLiteral("Ann\tLee") << control;
+        QTest::newRow("line break in a player's name") << int(AddPlayer) << QStringLiteral("7") << QStringLiteral("Ann\nLee") << control;
+        QTest::newRow("text turned right to left") << int(AddPlayer) << QStringLiteral("7") << QStringLiteral("\u202Eenna") << control;
+        QTest::newRow("tab in a team name") << int(AddTeam) << QString() << QStringLiteral("Fal\tcons") << control;
     }
 
-    void numberBoxTakesTwoDigits()
+    void refusedUnlessStoredAsTyped()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
+        QFETCH(int, command);
+        QFETCH(QString, number);
+        QFETCH(QString, name);
+        QFETCH(QString, prompt);
         TestApp app;
         Seed(app);
-        QString seen;
-        Windows({PickTeamRow(0), Steps({Type(QStringLiteral("txtPlayerNumber"), typed), Look([&](QWidget* w) {
-                                        seen = Child<QLineEdit>(w, QStringLiteral("txtPlayerNumber"))->text();
-                                    }),
-                                    CloseBox()})});
-        QVERIFY(Run(AddPlayer));
-        QCOMPARE(seen, shown);
+        QString shown;
+        auto paste = [](const QString& box, const QString& text) {
+            return Look([box, text](QWidget* w) { Child<QLineEdit>(w, box)->setText(text); });
+        };
+        const Step typed = command == AddTeam
+            ? Steps({paste(QStringLiteral("txtTeamName"), name), Ok(), CloseBox()})
+            : Steps({paste(QStringLiteral("txtPlayerNumber"), number), paste(QStringLiteral("txtPlayerName"), name), Ok(),
+                     Look([&](QWidget* w) { shown = Child<QLineEdit>(w, QStringLiteral("txtPlayerNumber"))->text(); }),
+                     CloseBox()});
+        Windows(command == AddTeam ? QList<Step>{typed} : QList<Step>{PickTeamRow(0), typed});
+        QVERIFY(Run(command));
+        QCOMPARE(MsgBoxHook::prompts(), QStringList{prompt});
+        if (command == AddPlayer)
+            QCOMPARE(shown, number);
+        QCOMPARE(app.count(QStringLiteral("TEAM")), 2);
+        QCOMPARE(app.count(QStringLiteral("PLAYER")), 3);
     }
 
     // The choosers: one line per record in stored order, each mapping back to its own record

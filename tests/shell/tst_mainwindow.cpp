@@ -10,6 +10,7 @@
 #include "core/Database.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -151,28 +152,43 @@ private slots:
         }
     }
 
-    void refusedDeleteKeepsTheProgramAndEveryMatchRow()
+    // The user can always leave. When the database refuses the emptying (read-only, or damaged
+    // while running), that is said and the program still ends, with nothing half-emptied.
+    void refusedEmptyingIsSaidAndTheProgramStillEnds_data()
     {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("read-only") << QStringLiteral("PRAGMA query_only = 1") << QStringLiteral("readonly");
+        QTest::newRow("a table gone") << QStringLiteral("DROP TABLE PLAYED") << QStringLiteral("PLAYED");
+    }
+
+    void refusedEmptyingIsSaidAndTheProgramStillEnds()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, said);
         SeedMatch(*m_app);
         frmMain* main = load();
-        // The file is damaged while the program runs: the last table to empty is gone, so the
-        // delete fails half way.
-        Execute(QStringLiteral("DROP TABLE PLAYED"));
+        Execute(damage);
         QSignalSpy leaving(main, &frmMain::leaving);
-
         MsgBoxHook::setNextAnswer(QMessageBox::Yes);
         main->windowHandle()->close();
-
         QCOMPARE(MsgBoxHook::asked().size(), 2);
-        const auto failure = MsgBoxHook::asked().at(1);
-        QVERIFY2(failure.prompt.contains(QStringLiteral("PLAYED"), Qt::CaseInsensitive), qPrintable(failure.prompt));
-        QCOMPARE(failure.icon, QMessageBox::Critical);
-        QVERIFY(main->isVisible());
-        QCOMPARE(leaving.count(), 0);
-        // All or nothing: the tables emptied before the failure are whole again.
-        QCOMPARE(CountInFile(m_app->dbPath(), QStringLiteral("GAME")), 1);
-        QCOMPARE(CountInFile(m_app->dbPath(), QStringLiteral("MATCH")), 1);
-        QCOMPARE(CountInFile(m_app->dbPath(), QStringLiteral("PLAY")), 1);
+        QVERIFY2(MsgBoxHook::asked().at(1).prompt.contains(said, Qt::CaseInsensitive),
+                 qPrintable(MsgBoxHook::asked().at(1).prompt));
+        QCOMPARE(leaving.count(), 1);
+        Execute(QStringLiteral("PRAGMA query_only = 0"));
+        for (const QString& table : {QStringLiteral("GAME"), QStringLiteral("MATCH"), QStringLiteral("PLAY")})
+            QCOMPARE(CountInFile(m_app->dbPath(), table), 1);
+    }
+
+    // A database file taken away while the program runs is named as such.
+    void vanishedDatabaseIsNamed()
+    {
+        load();
+        QVERIFY(QFile::remove(m_app->dbPath()));
+        QVERIFY(!RunCommand([] { throw DbError(QStringLiteral("attempt to write a readonly database"), QString()); }));
+        QVERIFY2(MsgBoxHook::prompts().value(0).contains(QLatin1String("no longer there")),
+                 qPrintable(MsgBoxHook::prompts().value(0)));
     }
 
     // Each command, from its menu and from its tool bar twin, shows the user the same windows and
