@@ -16,6 +16,15 @@ QString Placeholders(qsizetype count)
     return marks;
 }
 
+// REPORT's values of one row: names, position, percentage, the summed kinds, pass average, rows.
+constexpr std::size_t ReportValues()
+{
+    std::size_t n = 5 + 2;
+    for (const StatKind& k : kStatKinds)
+        n += k.shape != StatShape::Rating ? 1 : 0;
+    return n;
+}
+
 QVariantList BindAll(const QList<RecordId>& ids)
 {
     QVariantList values;
@@ -101,49 +110,48 @@ std::vector<ReportLine> Fill(const ReportStatement& st, ProgressScope* progress)
     Execute(QStringLiteral("DELETE FROM GAMECOUNT"));
     Execute(st.gameCount.sql, st.gameCount.binds);
 
-    // The values are copied out of the statement as they come, without a record (and its field
-    // names) per row.
-    std::vector<std::array<QVariant, C::Count>> rows;
+    // REPORT's values are copied out of the statement as they come, without a record (and its
+    // field names) per row; a line's sums are read from its first row only.
+    std::vector<std::array<QVariant, ReportValues()>> rows;
+    std::vector<ReportLine> lines;
     {
         Query select(st.lines.sql, st.lines.binds);
         select.raw().setForwardOnly(true);
         select.exec();
         while (select.next()) {
             auto& r = rows.emplace_back();
-            for (int i = 0; i < C::Count; ++i)
-                r[size_t(i)] = select.value(i);
+            std::size_t i = 0;
+            for (int c : {C::Team, C::PlayerId, C::Player, C::Position, C::Percentage})
+                r[i++] = select.value(c);
+            for (std::size_t k = 0; k < kStatKinds.size(); ++k)
+                if (kStatKinds[k].shape != StatShape::Rating)
+                    r[i++] = select.value(C::StatRaw(k));
+            // A pass taken back is no pass: the ratings left are averaged over the passes left.
+            r[i++] = PassTally{select.value(C::PassSum).toLongLong(), select.value(C::PassNet).toLongLong()}.average();
+            r[i++] = select.value(C::Rows);
+            if (select.value(C::FirstOfLine).toInt() != 1)
+                continue;
+            ReportLine& line = lines.emplace_back();
+            line.team = r[0].toString();
+            line.playerId = r[1].toString();
+            line.player = r[2].toString();
+            line.position = r[3];
+            line.games = select.value(C::Games).toInt();
+            for (std::size_t k = 0; k < kStatKinds.size(); ++k)
+                line.counts[k] = select.value(C::StatLine(k)).toLongLong();
+            line.pass = {select.value(C::LinePassSum).toLongLong(), select.value(C::LinePassNet).toLongLong()};
         }
     }
     if (progress)
         progress->setCount(int(rows.size()) + 1);
 
-    std::vector<ReportLine> lines;
     Query insert(st.insertReport);
     QSqlQuery& q = insert.raw();
     int done = 0;
     for (const auto& r : rows) {
-        int i = 0;
-        for (int c : {C::Team, C::PlayerId, C::Player, C::Position, C::Percentage})
-            q.bindValue(i++, r[size_t(c)]);
-        for (std::size_t k = 0; k < kStatKinds.size(); ++k)
-            if (kStatKinds[k].shape != StatShape::Rating)
-                q.bindValue(i++, r[size_t(C::StatRaw(k))]);
-        // A pass taken back is no pass: the ratings left are averaged over the passes left.
-        q.bindValue(i++, PassTally{r[C::PassSum].toLongLong(), r[C::PassNet].toLongLong()}.average());
-        q.bindValue(i++, r[C::Rows]);
+        for (std::size_t i = 0; i < r.size(); ++i)
+            q.bindValue(int(i), r[i]);
         insert.exec();
-
-        if (r[C::FirstOfLine].toInt() == 1) {
-            ReportLine& line = lines.emplace_back();
-            line.team = r[C::Team].toString();
-            line.playerId = r[C::PlayerId].toString();
-            line.player = r[C::Player].toString();
-            line.position = r[C::Position];
-            line.games = r[C::Games].toInt();
-            for (std::size_t k = 0; k < kStatKinds.size(); ++k)
-                line.counts[k] = r[size_t(C::StatLine(k))].toLongLong();
-            line.pass = {r[C::LinePassSum].toLongLong(), r[C::LinePassNet].toLongLong()};
-        }
         if (progress)
             progress->step(++done);
     }
