@@ -1,61 +1,12 @@
 #include "reports/ReportData.h"
 
-#include "core/mConstants.h"
-#include "core/Database.h"
-
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
-#include <QMap>
 #include <QTextCursor>
 #include <QTextDocument>
-
 #include <algorithm>
-#include <array>
-#include <cmath>
-#include <functional>
 #include <vector>
-
-QString LineKey(const QString& playerId, const QVariant& position)
-{
-    const QString pos = position.isNull() ? QStringLiteral("-") : QString::number(position.toInt());
-    return playerId + QLatin1Char('|') + pos;
-}
-
-double ReportLine::hitting() const
-{
-    // Without attempts there is nothing to rate; a take-back can leave a line at zero attempts.
-    if (attempts <= 0)
-        return 0.0;
-    return double(kills - errors) / double(attempts);
-}
-
-double ReportLine::passAverage() const
-{
-    if (hasTally)
-        return pass.average();
-    return storedPassRows > 0 ? storedPassSum / storedPassRows : 0.0;
-}
-
-void ReportLine::add(const ReportLine& o)
-{
-    kills += o.kills;
-    errors += o.errors;
-    attempts += o.attempts;
-    setAssists += o.setAssists;
-    aces += o.aces;
-    serveErrors += o.serveErrors;
-    receiveErrors += o.receiveErrors;
-    digs += o.digs;
-    soloBlocks += o.soloBlocks;
-    blockAssists += o.blockAssists;
-    blockErrors += o.blockErrors;
-    ballHandleErrors += o.ballHandleErrors;
-    pass.sum += o.pass.sum;
-    pass.net += o.pass.net;
-    hasTally = hasTally || o.hasTally;
-    storedPassSum += o.storedPassSum;
-    storedPassRows += o.storedPassRows;
-}
 
 int ReportModel::lineCount() const
 {
@@ -63,6 +14,26 @@ int ReportModel::lineCount() const
     for (const ReportTeam& t : teams)
         n += int(t.lines.size());
     return n;
+}
+
+ReportModel MakeReportModel(ReportLayout layout, const ReportHeading& heading, const std::vector<ReportLine>& lines)
+{
+    ReportModel model;
+    model.layout = layout;
+    model.heading = heading;
+    for (const ReportLine& l : lines) {
+        // Teams come one after another, so a new name starts a new table.
+        if (model.teams.isEmpty() || model.teams.last().name != l.team) {
+            ReportTeam& team = model.teams.emplace_back();
+            team.name = l.team;
+            team.totals.team = l.team;
+            team.totals.player = QCoreApplication::translate("ReportData", "Team Totals");
+        }
+        ReportTeam& team = model.teams.last();
+        team.lines.append(l);
+        team.totals.add(l);
+    }
+    return model;
 }
 
 QString FormatHitting(double value)
@@ -85,241 +56,56 @@ QString FormatPassing(double value)
 
 QString ReportTitle()
 {
-    return QStringLiteral("Player Statistics");
+    return QCoreApplication::translate("ReportData", "Player Statistics");
 }
 
-namespace {
-
-int compareText(const QString& a, const QString& b)
+QString BoxColumn::text(const ReportLine& l, bool totals) const
 {
-    const int c = QString::compare(a, b, Qt::CaseInsensitive);
-    return c != 0 ? c : QString::compare(a, b, Qt::CaseSensitive);
-}
-
-int positionRank(const ReportLine& l)
-{
-    return l.position.isNull() ? 99 : l.position.toInt();
-}
-
-// Ties fall back on the name, then the position, then the identifier, so the order never depends
-// on how the engine happened to return the rows.
-bool byNameThenPosition(const ReportLine& a, const ReportLine& b)
-{
-    if (const int c = compareText(a.player, b.player))
-        return c < 0;
-    if (positionRank(a) != positionRank(b))
-        return positionRank(a) < positionRank(b);
-    return a.playerId < b.playerId;
-}
-
-std::function<double(const ReportLine&)> sortValue(const QString& column)
-{
-    static const QMap<QString, std::function<double(const ReportLine&)>> values{
-        {QStringLiteral("PERCENTAGE"), [](const ReportLine& l) { return l.hitting(); }},
-        {QStringLiteral("KILL"), [](const ReportLine& l) { return double(l.kills); }},
-        {QStringLiteral("ERROR"), [](const ReportLine& l) { return double(l.errors); }},
-        {QStringLiteral("ATTEMPT"), [](const ReportLine& l) { return double(l.attempts); }},
-        {QStringLiteral("DIG"), [](const ReportLine& l) { return double(l.digs); }},
-        {QStringLiteral("SERVEACE"), [](const ReportLine& l) { return double(l.aces); }},
-        {QStringLiteral("SERVEERROR"), [](const ReportLine& l) { return double(l.serveErrors); }},
-        {QStringLiteral("RECEIVEERROR"), [](const ReportLine& l) { return double(l.receiveErrors); }},
-        {QStringLiteral("SOLOBLOCK"), [](const ReportLine& l) { return double(l.soloBlocks); }},
-        {QStringLiteral("BLOCKASSIST"), [](const ReportLine& l) { return double(l.blockAssists); }},
-        {QStringLiteral("BLOCKERROR"), [](const ReportLine& l) { return double(l.blockErrors); }},
-        {QStringLiteral("SETASSIST"), [](const ReportLine& l) { return double(l.setAssists); }},
-    };
-    return values.value(column.toUpper());
-}
-
-void sortLines(QList<ReportLine>& lines, const QString& column)
-{
-    const auto value = sortValue(column);
-    if (!value) {
-        // Team and name orders: names ascending within each team's table.
-        std::stable_sort(lines.begin(), lines.end(), byNameThenPosition);
-        return;
+    switch (kind) {
+    case Kind::Position:
+        return totals || l.position.isNull() ? QString() : QString::number(l.position.toInt());
+    case Kind::Games:
+        return totals ? QString() : QString::number(l.games);
+    case Kind::Hitting:
+        return FormatHitting(l.hitting());
+    case Kind::Stat:
+        break;
     }
-    // Totals and the percentage: leaders first.
-    std::stable_sort(lines.begin(), lines.end(), [&value](const ReportLine& a, const ReportLine& b) {
-        const double va = value(a);
-        const double vb = value(b);
-        if (va != vb)
-            return va > vb;
-        return byNameThenPosition(a, b);
+    if (kStatKinds[stat].shape == StatShape::Rating)
+        return FormatPassing(l.passAverage());
+    return QString::number(l.counts[stat]);
+}
+
+QList<BoxColumn> BoxColumns(ReportLayout layout)
+{
+    std::vector<std::size_t> kinds;
+    for (std::size_t i = 0; i < kStatKinds.size(); ++i)
+        kinds.push_back(i);
+    std::stable_sort(kinds.begin(), kinds.end(), [](std::size_t a, std::size_t b) {
+        return kStatKinds[a].boxScoreRank < kStatKinds[b].boxScoreRank;
     });
-}
-
-}  // namespace
-
-ReportModel LoadReportModel(ReportLayout layout, const ReportSelection& selection)
-{
-    ReportModel model;
-    model.layout = layout;
-    model.selection = selection;
-
-    QHash<QString, int> games;
-    {
-        Query q(QStringLiteral("SELECT PLAYERID, SUM(GAMESPLAYED) FROM GAMECOUNT GROUP BY PLAYERID"));
-        q.raw().setForwardOnly(true);
-        q.exec();
-        while (q.next())
-            games.insert(q.value(0).toString(), q.value(1).toInt());
-    }
-
-    // The values are read straight from the statement: a record per row, with its field names,
-    // made reading a season's report a third slower.
-    constexpr int kColumns = 17;
-    std::vector<std::array<QVariant, kColumns>> rows;
-    {
-        Query q(QStringLiteral(
-            "SELECT TEAMNAME, PLAYERID, PLAYERNAME, POSITION, KILL, ATTEMPT, ERROR, SERVEACE, SERVEERROR, DIG, "
-            "RECEIVEERROR, SOLOBLOCK, BLOCKASSIST, BLOCKERROR, BALLHANDLEERROR, SETASSIST, PASSING "
-            "FROM REPORT ORDER BY rowid"));
-        q.raw().setForwardOnly(true);
-        q.exec();
-        while (q.next()) {
-            std::array<QVariant, kColumns>& r = rows.emplace_back();
-            for (int i = 0; i < kColumns; ++i)
-                r[size_t(i)] = q.value(i);
-        }
-    }
-
-    ProgressScope progress(QStringLiteral("Preparing the report..."), int(rows.size()));
-    const bool apart = layout == ReportLayout::PositionsApart;
-    QMap<QString, QList<ReportLine>> byTeam;
-    QHash<QString, QPair<QString, int>> where;  // team + line key -> (team, index in its list)
-    int done = 0;
-    for (const auto& r : rows) {
-        ReportLine line;
-        line.team = r[0].toString();
-        line.playerId = r[1].toString();
-        line.player = r[2].toString();
-        if (apart) {
-            const QVariant& raw = r[3];
-            if (!raw.isNull()) {
-                int pos = raw.toInt();
-                if (pos > 6)
-                    pos -= 6;
-                line.position = pos;
-            }
-        } else {
-            line.position = 0;
-        }
-        line.kills = r[4].toLongLong();
-        line.attempts = r[5].toLongLong();
-        line.errors = r[6].toLongLong();
-        line.aces = r[7].toLongLong();
-        line.serveErrors = r[8].toLongLong();
-        line.digs = r[9].toLongLong();
-        line.receiveErrors = r[10].toLongLong();
-        line.soloBlocks = r[11].toLongLong();
-        line.blockAssists = r[12].toLongLong();
-        line.blockErrors = r[13].toLongLong();
-        line.ballHandleErrors = r[14].toLongLong();
-        line.setAssists = r[15].toLongLong();
-        const double stored = r[16].toDouble();
-        if (stored != 0.0) {
-            line.storedPassSum = stored;
-            line.storedPassRows = 1;
-        }
-
-        const QString key = LineKey(line.playerId, line.position);
-        const QString teamKey = line.team + QChar(0x1F) + key;
-        auto found = where.constFind(teamKey);
-        if (found == where.constEnd()) {
-            // The tally covers every row of the line, so it is taken once, with the line's first row.
-            const auto tally = selection.passes.constFind(key);
-            if (tally != selection.passes.constEnd()) {
-                line.pass = *tally;
-                line.hasTally = true;
-            }
-            line.games = games.value(line.playerId);
-            QList<ReportLine>& list = byTeam[line.team];
-            where.insert(teamKey, {line.team, int(list.size())});
-            list.append(line);
-        } else {
-            ReportLine merged = line;
-            merged.pass = {};
-            merged.hasTally = false;
-            byTeam[found->first][found->second].add(merged);
-        }
-        progress.step(++done);
-    }
-
-    QStringList names = byTeam.keys();
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return compareText(a, b) < 0; });
-    for (const QString& name : names) {
-        ReportTeam team;
-        team.name = name;
-        team.lines = byTeam.value(name);
-        sortLines(team.lines, selection.sortColumn);
-        team.totals.team = name;
-        team.totals.player = QStringLiteral("Team Totals");
-        for (const ReportLine& l : team.lines)
-            team.totals.add(l);
-        model.teams.append(team);
-    }
-    return model;
-}
-
-namespace {
-
-struct Column {
-    QString head;
-    QString legend;
-    std::function<QString(const ReportLine&, bool totals)> text;
-};
-
-QString n(qint64 v)
-{
-    return QString::number(v);
-}
-
-QList<Column> columns(ReportLayout layout)
-{
-    QList<Column> c;
+    using K = BoxColumn::Kind;
+    QList<BoxColumn> c;
     if (layout == ReportLayout::PositionsApart)
-        c.append({QStringLiteral("Pos"), QStringLiteral("court position (zones n and n+6 together)"),
-                  [](const ReportLine& l, bool totals) {
-                      return totals || l.position.isNull() ? QString() : QString::number(l.position.toInt());
-                  }});
-    c.append({QStringLiteral("GP"), QStringLiteral("games played"),
-              [](const ReportLine& l, bool totals) { return totals ? QString() : QString::number(l.games); }});
-    c.append({QStringLiteral("K"), QStringLiteral("kills"), [](const ReportLine& l, bool) { return n(l.kills); }});
-    c.append({QStringLiteral("E"), QStringLiteral("attack errors"),
-              [](const ReportLine& l, bool) { return n(l.errors); }});
-    c.append({QStringLiteral("TA"), QStringLiteral("total attacks"),
-              [](const ReportLine& l, bool) { return n(l.attempts); }});
-    c.append({QStringLiteral("PCT"), QStringLiteral("hitting percentage (K-E)/TA"),
-              [](const ReportLine& l, bool) { return FormatHitting(l.hitting()); }});
-    c.append({QStringLiteral("AST"), QStringLiteral("set assists"),
-              [](const ReportLine& l, bool) { return n(l.setAssists); }});
-    c.append({QStringLiteral("SA"), QStringLiteral("service aces"), [](const ReportLine& l, bool) { return n(l.aces); }});
-    c.append({QStringLiteral("SE"), QStringLiteral("service errors"),
-              [](const ReportLine& l, bool) { return n(l.serveErrors); }});
-    c.append({QStringLiteral("RE"), QStringLiteral("receiving errors"),
-              [](const ReportLine& l, bool) { return n(l.receiveErrors); }});
-    c.append({QStringLiteral("DIG"), QStringLiteral("digs"), [](const ReportLine& l, bool) { return n(l.digs); }});
-    c.append({QStringLiteral("BS"), QStringLiteral("solo blocks"),
-              [](const ReportLine& l, bool) { return n(l.soloBlocks); }});
-    c.append({QStringLiteral("BA"), QStringLiteral("block assists"),
-              [](const ReportLine& l, bool) { return n(l.blockAssists); }});
-    c.append({QStringLiteral("BE"), QStringLiteral("block errors"),
-              [](const ReportLine& l, bool) { return n(l.blockErrors); }});
-    c.append({QStringLiteral("BHE"), QStringLiteral("ball-handling errors"),
-              [](const ReportLine& l, bool) { return n(l.ballHandleErrors); }});
-    c.append({QStringLiteral("PASS"), QStringLiteral("average pass rating (1 to 3)"),
-              [](const ReportLine& l, bool) { return FormatPassing(l.passAverage()); }});
+        c.append({QCoreApplication::translate("ReportData", "Pos"),
+                  QCoreApplication::translate("ReportData", "court position (zones n and n+6 together)"), K::Position});
+    c.append({QCoreApplication::translate("ReportData", "GP"),
+              QCoreApplication::translate("ReportData", "games played"), K::Games});
+    for (std::size_t k : kinds) {
+        c.append({QString::fromLatin1(kStatKinds[k].heading), StatText(kStatKinds[k].legend), K::Stat, k});
+        // The percentage follows the attacks it is taken from.
+        if (k == StatIndex("ATTEMPT"))
+            c.append({QCoreApplication::translate("ReportData", "PCT"),
+                      QCoreApplication::translate("ReportData", "hitting percentage (K-E)/TA"), K::Hitting});
+    }
     return c;
 }
 
-}  // namespace
-
 void FillReportDocument(QTextDocument& doc, const ReportModel& model, const ReportMetrics& m)
 {
-    const ReportSelection& s = model.selection;
+    const ReportHeading& s = model.heading;
     const bool apart = model.layout == ReportLayout::PositionsApart;
-    const QList<Column> cols = columns(model.layout);
+    const QList<BoxColumn> cols = BoxColumns(model.layout);
     const qreal u = m.unitsPerPoint;
 
     doc.clear();
@@ -376,14 +162,16 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
         c.insertText(QStringLiteral("\t"), plain);
         c.insertText(value, bold);
     };
-    headingLine(QStringLiteral("Dates:"), s.dates);
-    headingLine(QStringLiteral("Match:"), s.match);
-    headingLine(QStringLiteral("Game:"), s.game);
-    headingLine(QStringLiteral("Team:"), s.team);
-    headingLine(QStringLiteral("Player:"), s.player);
-    headingLine(QStringLiteral("Position:"),
-                s.position + (apart ? QStringLiteral(" (positions apart)") : QStringLiteral(" (positions together)")));
-    headingLine(QStringLiteral("Order:"), s.order);
+    headingLine(QCoreApplication::translate("ReportData", "Dates:"), s.dates);
+    headingLine(QCoreApplication::translate("ReportData", "Match:"), s.match);
+    headingLine(QCoreApplication::translate("ReportData", "Game:"), s.game);
+    headingLine(QCoreApplication::translate("ReportData", "Team:"), s.team);
+    headingLine(QCoreApplication::translate("ReportData", "Player:"), s.player);
+    headingLine(QCoreApplication::translate("ReportData", "Position:"),
+                s.position
+                    + (apart ? QCoreApplication::translate("ReportData", " (positions apart)")
+                             : QCoreApplication::translate("ReportData", " (positions together)")));
+    headingLine(QCoreApplication::translate("ReportData", "Order:"), s.order);
 
     if (model.teams.isEmpty()) {
         QTextBlockFormat f;
@@ -391,7 +179,7 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
         c.insertBlock(f);
         QTextCharFormat note = plain;
         note.setFontItalic(true);
-        c.insertText(QStringLiteral("No statistics were recorded for these choices."), note);
+        c.insertText(QCoreApplication::translate("ReportData", "No statistics were recorded for these choices."), note);
     }
 
     QFont teamFont = base;
@@ -409,28 +197,28 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
         c.insertBlock(teamBlock);
         c.insertText(team.name, teamFormat);
 
-        QStringList head{QStringLiteral("Player")};
-        for (const Column& col : cols)
+        QStringList head{QCoreApplication::translate("ReportData", "Player")};
+        for (const BoxColumn& col : cols)
             head << col.head;
         c.insertBlock(lineFormat(headerColour));
         c.insertText(head.join(QLatin1Char('\t')), header);
         int i = 0;
         for (const ReportLine& l : team.lines) {
             QStringList cells{l.player};
-            for (const Column& col : cols)
+            for (const BoxColumn& col : cols)
                 cells << col.text(l, false);
             c.insertBlock(lineFormat((i++ % 2) ? stripe : QColor()));
             c.insertText(cells.join(QLatin1Char('\t')), plain);
         }
         QStringList totals{team.totals.player};
-        for (const Column& col : cols)
+        for (const BoxColumn& col : cols)
             totals << col.text(team.totals, true);
         c.insertBlock(lineFormat(totalsColour));
         c.insertText(totals.join(QLatin1Char('\t')), bold);
     }
 
     QStringList legend;
-    for (const Column& col : cols)
+    for (const BoxColumn& col : cols)
         legend << QStringLiteral("%1 %2").arg(col.head, col.legend);
     QTextBlockFormat legendBlock;
     legendBlock.setTopMargin(10 * u);
@@ -456,7 +244,8 @@ QString csvText(const QString& value)
 QString csvField(const QString& value)
 {
     if (value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('"')) || value.contains(QLatin1Char('\n'))
-        || value.contains(QLatin1Char('\r')) || value.startsWith(QLatin1Char(' ')) || value.endsWith(QLatin1Char(' '))) {
+        || value.contains(QLatin1Char('\r')) || value.startsWith(QLatin1Char(' '))
+        || value.endsWith(QLatin1Char(' '))) {
         QString q = value;
         q.replace(QLatin1Char('"'), QLatin1String("\"\""));
         return QLatin1Char('"') + q + QLatin1Char('"');
@@ -464,18 +253,19 @@ QString csvField(const QString& value)
     return value;
 }
 
-}  // namespace
+} // namespace
 
 QString ReportCsv(const ReportModel& model)
 {
-    const QList<Column> cols = columns(model.layout);
-    QStringList head{QStringLiteral("Team"), QStringLiteral("Player")};
-    for (const Column& c : cols)
+    const QList<BoxColumn> cols = BoxColumns(model.layout);
+    QStringList head{QCoreApplication::translate("ReportData", "Team"),
+                     QCoreApplication::translate("ReportData", "Player")};
+    for (const BoxColumn& c : cols)
         head << c.head;
     QString out = head.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     auto line = [&](const QString& team, const ReportLine& l, bool totals) {
         QStringList f{csvField(csvText(team)), csvField(csvText(l.player))};
-        for (const Column& c : cols)
+        for (const BoxColumn& c : cols)
             f << csvField(c.text(l, totals));
         out += f.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     };

@@ -1,10 +1,9 @@
 #include "reports/ReportEngine.h"
 
-#include "reports/frmReportView.h"
 #include "core/mConstants.h"
+#include "reports/frmReportView.h"
 
 #include <QFileInfo>
-
 #include <stdexcept>
 
 void ReportEngine::SetReportFileName(const QString& path)
@@ -29,7 +28,8 @@ frmReportView* ReportEngine::Run()
     if (!known)
         throw std::runtime_error("The report layout \"" + m_fileName.toStdString() + "\" is not known.");
     BusyPointer busy;
-    ReportModel model = LoadReportModel(layout, m_selection);
+    ReportModel model = m_model;
+    model.layout = layout;
     auto* window = new frmReportView(std::move(model));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();

@@ -4,12 +4,13 @@
 
 #include <QPointer>
 #include <QString>
+#include <utility>
 
 class frmReportView;
 
-// The report engine that the report generation drives: it is told which layout to use and then
-// runs it over the working tables REPORT and GAMECOUNT, opening a report window. It knows the two
-// layouts by their file names; nothing is read from those files.
+// The report engine that the report generation drives: it is told which layout to use and which
+// report to show, then runs it, opening a report window. It knows the two layouts by their file
+// names; nothing is read from those files.
 class ReportEngine
 {
 public:
@@ -20,12 +21,12 @@ public:
     void SetReportFileName(const QString& path);
     QString ReportFileName() const { return m_fileName; }
 
-    // The choices the heading states, the order of the lines and the pass tallies of this report.
-    void SetSelection(const ReportSelection& selection) { m_selection = selection; }
-    const ReportSelection& Selection() const { return m_selection; }
+    // The report to show: its heading and its lines, as the report statement returned them.
+    void SetReport(ReportModel model) { m_model = std::move(model); }
+    const ReportModel& Report() const { return m_model; }
 
-    // Produces the report from the tables as they stand and shows it (not modal; Escape closes
-    // it). Throws when the layout is unknown or the tables cannot be read.
+    // Shows the report in the layout set (not modal; Escape closes it). Throws when the layout is
+    // unknown.
     frmReportView* Run();
 
     // The window of the last run while it is open.
@@ -35,7 +36,7 @@ public:
 
 private:
     QString m_fileName;
-    ReportSelection m_selection;
+    ReportModel m_model;
     QPointer<frmReportView> m_window;
 };
 

@@ -16,7 +16,7 @@ class clsReport
 public:
     clsReport() = default;
     // The wizard's own object, working on that wizard's lists.
-    explicit clsReport(frmReport* form) : m_form(form) {}
+    explicit clsReport(frmReport* form) : m_form(form) { }
 
     void Start();
     void RefreshYear();

@@ -1,8 +1,8 @@
 #include "reports/frmReport.h"
 
-#include "reports/clsReport.h"
 #include "core/MsgBox.h"
 #include "core/mConstants.h"
+#include "reports/clsReport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,66 +59,61 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     place(button, left, 2940, 1035, 405);
     return button;
 }
-}  // namespace
+} // namespace
 
 frmReport::frmReport(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmReport"));
-    setWindowTitle(QStringLiteral("Report"));
+    setWindowTitle(tr("Report"));
     setModal(true);
     setFixedSize(tw(6690), tw(3420));
 
-    frameReport1 = makeFrame(this, "frameReport1", QStringLiteral("Year and Month"));
-    Label1[0] = makeLabel(frameReport1, 0,
-                          QStringLiteral("Please choose the Date(s) from which you would like to view the stats."), 120,
-                          330, 3285, 525);
+    frameReport1 = makeFrame(this, "frameReport1", tr("Year and Month"));
+    Label1[0] = makeLabel(frameReport1, 0, tr("Please choose the Date(s) from which you would like to view the stats."),
+                          120, 330, 3285, 525);
     cmbYear[0] = makeList(frameReport1, QStringLiteral("cmbYear_0"), 4110, 300, 2235);
-    chkThru[0] = new QCheckBox(QStringLiteral("&Thru"), frameReport1);
+    chkThru[0] = new QCheckBox(tr("&Thru"), frameReport1);
     chkThru[0]->setObjectName(QStringLiteral("chkThru_0"));
     place(chkThru[0], 3000, 840, 765, 255);
     cmbYear[1] = makeList(frameReport1, QStringLiteral("cmbYear_1"), 4110, 750, 2235);
     cmbYear[1]->setEnabled(false);
 
-    frameReport2 = makeFrame(this, "frameReport2", QStringLiteral("Match and Stat"));
-    Label1[2] = makeLabel(frameReport2, 2, QStringLiteral("Please choose the Match in which you would like to view"),
-                          120, 300, 1515, 765);
+    frameReport2 = makeFrame(this, "frameReport2", tr("Match and Stat"));
+    Label1[2] = makeLabel(frameReport2, 2, tr("Please choose the Match in which you would like to view"), 120, 300,
+                          1515, 765);
     cmbMatch = makeList(frameReport2, QStringLiteral("cmbMatch"), 1710, 300, 4635);
-    Label1[3] = makeLabel(frameReport2, 3, QStringLiteral("Please choose the Game(s) that you would like to see."), 120,
-                          1500, 3795, 525);
+    Label1[3]
+        = makeLabel(frameReport2, 3, tr("Please choose the Game(s) that you would like to see."), 120, 1500, 3795, 525);
     cmbGames = makeList(frameReport2, QStringLiteral("cmbGames"), 4110, 1500, 2235);
 
-    frameReport3 = makeFrame(this, "frameReport3", QStringLiteral("Team"));
-    Label1[5] = makeLabel(frameReport3, 5,
-                          QStringLiteral("Please choose the Team(s) for which you would like to see the stats. "), 120,
-                          300, 3555, 675);
+    frameReport3 = makeFrame(this, "frameReport3", tr("Team"));
+    Label1[5] = makeLabel(frameReport3, 5, tr("Please choose the Team(s) for which you would like to see the stats. "),
+                          120, 300, 3555, 675);
     cmbTeam = makeList(frameReport3, QStringLiteral("cmbTeam"), 3780, 300, 2565);
 
-    frameReport4 = makeFrame(this, "frameReport4", QStringLiteral("Player and Position"));
-    Label1[6] = makeLabel(frameReport4, 6,
-                          QStringLiteral("Please choose the Player for which you would like to see the stats."), 120,
-                          300, 2925, 585);
+    frameReport4 = makeFrame(this, "frameReport4", tr("Player and Position"));
+    Label1[6] = makeLabel(frameReport4, 6, tr("Please choose the Player for which you would like to see the stats."),
+                          120, 300, 2925, 585);
     cmbPlayer = makeList(frameReport4, QStringLiteral("cmbPlayer"), 3930, 300, 2415);
-    Label1[4] = makeLabel(frameReport4, 4, QStringLiteral("Please choose the Position which you would like to view."),
-                          120, 1020, 2925, 585);
+    Label1[4] = makeLabel(frameReport4, 4, tr("Please choose the Position which you would like to view."), 120, 1020,
+                          2925, 585);
     cmbPosition = makeList(frameReport4, QStringLiteral("cmbPosition"), 3930, 1050, 2415);
-    chkShowPositionsSep = new QCheckBox(QStringLiteral("&Show all Positions Seperate "), frameReport4);
+    chkShowPositionsSep = new QCheckBox(tr("&Show all Positions Seperate "), frameReport4);
     chkShowPositionsSep->setObjectName(QStringLiteral("chkShowPositionsSep"));
     place(chkShowPositionsSep, 3930, 1440, 2415, 285);
     chkShowPositionsSep->setEnabled(false);
-    Label1[7] = makeLabel(frameReport4, 7,
-                          QStringLiteral("Please choose the order in which you would like to view the stats."), 120,
-                          1710, 2925, 585);
+    Label1[7] = makeLabel(frameReport4, 7, tr("Please choose the order in which you would like to view the stats."),
+                          120, 1710, 2925, 585);
     cmbOrder = makeList(frameReport4, QStringLiteral("cmbOrder"), 3930, 1800, 2415);
 
-    cmdCancel = makeButton(this, "cmdCancel", QStringLiteral("Cancel"), 2100);
-    cmdBack = makeButton(this, "cmdBack", QStringLiteral("< Back"), 3330);
-    cmdNext = makeButton(this, "cmdNext", QStringLiteral("Next >"), 4380);
-    cmdFinish = makeButton(this, "cmdFinish", QStringLiteral("Finish"), 5580);
+    cmdCancel = makeButton(this, "cmdCancel", tr("Cancel"), 2100);
+    cmdBack = makeButton(this, "cmdBack", tr("< Back"), 3330);
+    cmdNext = makeButton(this, "cmdNext", tr("Next >"), 4380);
+    cmdFinish = makeButton(this, "cmdFinish", tr("Finish"), 5580);
 
     // Labels take no focus; the order runs page by page as the window was laid out.
-    QWidget* order[] = {cmbYear[0], chkThru[0], cmbYear[1], cmdCancel,   cmdBack,
-                        cmdNext,    cmdFinish,  cmbMatch,   cmbGames,    cmbTeam,
-                        cmbPlayer,  cmbPosition, cmbOrder,  chkShowPositionsSep};
+    QWidget* order[] = {cmbYear[0], chkThru[0], cmbYear[1], cmdCancel, cmdBack,     cmdNext,  cmdFinish,
+                        cmbMatch,   cmbGames,   cmbTeam,    cmbPlayer, cmbPosition, cmbOrder, chkShowPositionsSep};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -188,12 +183,11 @@ void frmReport::cmdNext_Click()
         ShowPage(3);
         break;
     }
-    case 3:
-        {
-            BusyPointer busy;
-            m_report->RefreshPlayers();
-            m_report->RefreshPosition();
-        }
+    case 3: {
+        BusyPointer busy;
+        m_report->RefreshPlayers();
+        m_report->RefreshPosition();
+    }
         m_report->RefreshOrder();
         ShowPage(4);
         break;
@@ -233,23 +227,64 @@ void frmReport::Unload(bool accepted)
         QDialog::reject();
 }
 
+namespace {
+bool Chosen(const QComboBox* list)
+{
+    return list->currentIndex() >= 0 && list->currentData().isValid();
+}
+} // namespace
+
+ReportChoices frmReport::Choices() const
+{
+    ReportChoices c;
+    auto dateText = [](const QDate& d) { return d.toString(QStringLiteral("MM/dd/yyyy")); };
+    c.heading.dates = tr("All Dates");
+    if (Chosen(cmbYear[0])) {
+        c.firstDate = cmbYear[0]->currentData().toDate();
+        c.heading.dates = dateText(*c.firstDate);
+        if (chkThru[0]->isChecked() && Chosen(cmbYear[1])) {
+            c.thruDate = cmbYear[1]->currentData().toDate();
+            c.heading.dates += tr(" thru ") + dateText(*c.thruDate);
+        }
+    }
+    if (Chosen(cmbMatch))
+        c.match = cmbMatch->currentData().value<RecordId>();
+    if (Chosen(cmbGames))
+        c.game = cmbGames->currentData().toInt();
+    if (Chosen(cmbTeam))
+        c.team = cmbTeam->currentData().value<RecordId>();
+    if (Chosen(cmbPlayer))
+        c.player = cmbPlayer->currentData().value<RecordId>();
+    c.position = cmbPosition->currentData().toInt();
+    c.positionsApart = chkShowPositionsSep->isChecked();
+    if (Chosen(cmbOrder))
+        c.order = cmbOrder->currentData().toString();
+    c.heading.match = cmbMatch->currentText();
+    c.heading.game = cmbGames->currentText();
+    c.heading.team = cmbTeam->currentText();
+    c.heading.player = cmbPlayer->currentText();
+    c.heading.position = cmbPosition->currentText();
+    c.heading.order = cmbOrder->currentText();
+    return c;
+}
+
 bool frmReport::DateCheck()
 {
     // The dates are the entries' own values, never the texts read back.
     if (!cmbYear[0]->currentData().isValid()) {
-        MsgBox(QStringLiteral("You cannot have a second date if you choose All Dates"));
+        MsgBox(tr("You cannot have a second date if you choose All Dates"));
         chkThru[0]->setChecked(false);
         return false;
     }
     const QDate d1 = cmbYear[0]->currentData().toDate();
     const QVariant second = cmbYear[1]->currentIndex() >= 0 ? cmbYear[1]->currentData() : QVariant();
     if (!second.isValid()) {
-        MsgBox(QStringLiteral("Please choose the second date"));
+        MsgBox(tr("Please choose the second date"));
         return false;
     }
     const QDate d2 = second.toDate();
     if (d1 > d2) {
-        MsgBox(QStringLiteral("The second date must be greater than the first"));
+        MsgBox(tr("The second date must be greater than the first"));
         return false;
     }
     return true;
@@ -266,7 +301,7 @@ void frmReport::chkThru_Click(int /*Index*/)
         cmbYear[1]->setEnabled(true);
         return;
     }
-    MsgBox(QStringLiteral("You cannot have a second date if you choose All Dates"));
+    MsgBox(tr("You cannot have a second date if you choose All Dates"));
     chkThru[0]->setChecked(false);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "core/ReportQuery.h"
 
+#include <QDialog>
 #include <memory>
 
 class QCheckBox;
@@ -22,6 +23,10 @@ public:
     ~frmReport() override;
 
     int Page() const { return m_page; }
+
+    // What the lists and check boxes say now, with the texts the report's heading repeats. A list
+    // on its catch-all entry (or empty) chooses nothing.
+    ReportChoices Choices() const;
 
     // Closes the wizard; pubOK says whether a report was made.
     void Unload(bool accepted);

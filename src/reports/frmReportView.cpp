@@ -3,20 +3,21 @@
 #include "core/MsgBox.h"
 #include "core/mConstants.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTextBrowser>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -26,14 +27,14 @@ QString suggestedPath(const QString& extension)
     QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (dir.isEmpty())
         dir = QDir::homePath();
-    return QDir(dir).filePath(QStringLiteral("Sidelines report.") + extension);
+    return QDir(dir).filePath(QCoreApplication::translate("frmReportView", "Sidelines report.") + extension);
 }
-}  // namespace
+} // namespace
 
 frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(parent), m_model(std::move(model))
 {
     setObjectName(QStringLiteral("frmReportView"));
-    setWindowTitle(QStringLiteral("Report - ") + ReportTitle());
+    setWindowTitle(tr("Report - ") + ReportTitle());
     setModal(false);
     txtPreview = new QTextBrowser(this);
     txtPreview->setObjectName(QStringLiteral("txtPreview"));
@@ -42,13 +43,13 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     screen.unitsPerPoint = txtPreview->logicalDpiX() / 72.0;
     FillReportDocument(*txtPreview->document(), m_model, screen);
 
-    cmdPrint = new QPushButton(QStringLiteral("&Print..."), this);
+    cmdPrint = new QPushButton(tr("&Print..."), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    cmdSavePdf = new QPushButton(QStringLiteral("Save as P&DF..."), this);
+    cmdSavePdf = new QPushButton(tr("Save as P&DF..."), this);
     cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
-    cmdExportCsv = new QPushButton(QStringLiteral("Export &CSV..."), this);
+    cmdExportCsv = new QPushButton(tr("Export &CSV..."), this);
     cmdExportCsv->setObjectName(QStringLiteral("cmdExportCsv"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
 
@@ -99,8 +100,9 @@ bool frmReportView::saveAsPdf(const QString& path)
     {
         QFile probe(path);
         if (!probe.open(QIODevice::WriteOnly)) {
-            MsgBox(QStringLiteral("The report could not be saved as %1: %2").arg(QDir::toNativeSeparators(path), probe.errorString()),
-                   QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Sidelines"));
+            MsgBox(
+                tr("The report could not be saved as %1: %2").arg(QDir::toNativeSeparators(path), probe.errorString()),
+                QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Sidelines"));
             return false;
         }
     }
@@ -112,8 +114,8 @@ bool frmReportView::saveAsPdf(const QString& path)
     printer.setCreator(QStringLiteral("Sidelines"));
     printTo(&printer);
     if (QFileInfo(path).size() <= 0) {
-        MsgBox(QStringLiteral("The report could not be saved as %1.").arg(QDir::toNativeSeparators(path)),
-               QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Sidelines"));
+        MsgBox(tr("The report could not be saved as %1.").arg(QDir::toNativeSeparators(path)), QMessageBox::Ok,
+               QMessageBox::Warning, QStringLiteral("Sidelines"));
         return false;
     }
     return true;
@@ -131,7 +133,7 @@ bool frmReportView::exportCsv(const QString& path)
         ok = file.commit();
     }
     if (!ok) {
-        MsgBox(QStringLiteral("The report could not be exported to %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
+        MsgBox(tr("The report could not be exported to %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
                QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Sidelines"));
         return false;
     }
@@ -144,7 +146,7 @@ void frmReportView::cmdPrint_Click()
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(ReportTitle());
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print Report"));
+    dialog.setWindowTitle(tr("Print Report"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     BusyPointer busy;
@@ -153,16 +155,16 @@ void frmReportView::cmdPrint_Click()
 
 void frmReportView::cmdSavePdf_Click()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Report as PDF"), suggestedPath(QStringLiteral("pdf")),
-                                                      QStringLiteral("PDF files (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Report as PDF"),
+                                                      suggestedPath(QStringLiteral("pdf")), tr("PDF files (*.pdf)"));
     if (!path.isEmpty())
         saveAsPdf(path);
 }
 
 void frmReportView::cmdExportCsv_Click()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Report as CSV"), suggestedPath(QStringLiteral("csv")),
-                                                      QStringLiteral("CSV files (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export Report as CSV"),
+                                                      suggestedPath(QStringLiteral("csv")), tr("CSV files (*.csv)"));
     if (!path.isEmpty())
         exportCsv(path);
 }

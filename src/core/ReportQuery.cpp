@@ -1,0 +1,180 @@
+#include "core/ReportQuery.h"
+
+#include "core/Database.h"
+
+namespace {
+
+constexpr std::size_t kKill = StatIndex("KILL");
+constexpr std::size_t kError = StatIndex("ERROR");
+constexpr std::size_t kAttempt = StatIndex("ATTEMPT");
+static_assert(kKill < kStatKinds.size() && kError < kStatKinds.size() && kAttempt < kStatKinds.size());
+
+bool Summed(const StatKind& k)
+{
+    return k.shape != StatShape::Rating;
+}
+
+QString Column(const StatKind& k)
+{
+    return QString::fromLatin1(k.column);
+}
+
+struct Filter
+{
+    BoundSql out;
+    void add(const QString& piece, const QVariantList& values)
+    {
+        out.sql += piece;
+        out.binds += values;
+    }
+};
+
+// The ORDER BY of the lines inside a team: the chosen figure with leaders first, then names
+// ascending; ties by name, position and identifier, so that the order never depends on how the
+// engine happened to return the rows. Only fixed texts reach the statement.
+QString LineOrder(const QString& key)
+{
+    QString lead;
+    if (key == QLatin1String(ReportOrder::kPercentage)) {
+        lead = QStringLiteral("CASE WHEN lATTEMPT > 0 THEN (lKILL - lERROR) * 1.0 / lATTEMPT ELSE 0.0 END DESC, ");
+    } else {
+        const std::size_t k = StatIndex(key.toStdString());
+        if (k < kStatKinds.size() && Summed(kStatKinds[k]))
+            lead = QStringLiteral("l%1 DESC, ").arg(Column(kStatKinds[k]));
+    }
+    return lead + QStringLiteral("tNAME COLLATE NOCASE, tNAME, COALESCE(tLINE, 99), tID");
+}
+
+} // namespace
+
+BoundSql DateCondition(const ReportChoices& c, const QString& column)
+{
+    if (!c.firstDate)
+        return {};
+    const QString first = c.firstDate->toString(Qt::ISODate);
+    if (c.thruDate)
+        return {QStringLiteral("AND (date(%1) BETWEEN ? AND ?) ").arg(column),
+                {first, c.thruDate->toString(Qt::ISODate)}};
+    return {QStringLiteral("AND (date(%1) = ?) ").arg(column), {first}};
+}
+
+ReportStatement BuildReportStatement(const ReportChoices& c)
+{
+    ReportStatement st;
+    const bool apart = c.apart();
+    st.layout = apart ? ReportLayout::PositionsApart : ReportLayout::PositionsTogether;
+
+    // The chosen games each player took part in.
+    Filter taken;
+    if (c.game)
+        taken.add(QStringLiteral("AND GAME.GAMENUMBER = ? "), {*c.game});
+    if (c.player)
+        taken.add(QStringLiteral("AND PLAYED.PLAYERID = ? "), {Bind(*c.player)});
+    if (c.team)
+        taken.add(QStringLiteral("AND TEAM.TEAMID = ? "), {Bind(*c.team)});
+    if (c.match)
+        taken.add(QStringLiteral("AND MATCH.MATCHID = ? "), {Bind(*c.match)});
+    const BoundSql dates = DateCondition(c, QStringLiteral("MATCH.MATCHID"));
+    taken.add(dates.sql, dates.binds);
+
+    // Written as CROSS JOINs so that the engine walks PLAYED first and seeks each player-game's
+    // actions in the covering PLAY index, which hands them over by zone: they are summed as they
+    // come, and no action is ever sorted.
+    const QString playerGames
+        = QStringLiteral("FROM PLAYED CROSS JOIN GAME CROSS JOIN MATCH CROSS JOIN PLAYER CROSS JOIN TEAM %1"
+                         "WHERE GAME.GAMEID = PLAYED.GAMEID AND MATCH.MATCHID = GAME.MATCHID "
+                         "AND PLAYER.PLAYERID = PLAYED.PLAYERID AND TEAM.TEAMID = PLAYER.TEAMID %2");
+    // The report takes only the player-games whose match has the player's team on court.
+    const QString onCourt = QStringLiteral("AND (TEAM.TEAMID = MATCH.HOMETEAMID OR TEAM.TEAMID = MATCH.AWAYTEAMID) ");
+
+    Filter zone;
+    if (c.position > 0)
+        zone.add(QStringLiteral("AND P.POSITION IN (?,?) "), {c.position, c.position + 6});
+
+    // One pass over the actions of the chosen player-games, summed per player-game and raw zone,
+    // then per player and raw zone. A player-game without actions joins one empty row, which
+    // counts once and makes the player's line without a zone. Most action rows fill one or two
+    // statistics; the FILTERs skip the summing of the empty ones, which is most of the pass.
+    auto sumOf = [](const QString& value, const QString& column) {
+        return QStringLiteral("SUM(%1) FILTER (WHERE %2 IS NOT NULL)").arg(value, column);
+    };
+    QString innerSums, sums, rowSums, insertColumns, insertMarks;
+    for (const StatKind& k : kStatKinds) {
+        const QString col = Column(k);
+        if (!Summed(k)) {
+            rowSums += QStringLiteral(", 0, 0");
+            continue;
+        }
+        const QString inner = QStringLiteral("i") + col;
+        innerSums
+            += QStringLiteral("%1 AS %2, ").arg(sumOf(QStringLiteral("P.") + col, QStringLiteral("P.") + col), inner);
+        sums += QStringLiteral("COALESCE(%1,0) AS s%2, ").arg(sumOf(inner, inner), col);
+        rowSums += QStringLiteral(", R.s%1, SUM(R.s%1) OVER w AS l%1").arg(col);
+        insertColumns += col + QStringLiteral(", ");
+        insertMarks += QStringLiteral("?,");
+    }
+    const QString perGame
+        = QStringLiteral("SELECT PLAYER.rowid AS tPLAYER, P.POSITION AS tPOSITION, %1%2 AS iPASSSUM, "
+                         "%3 AS iPASSNET, COUNT(*) AS iROWS ")
+              .arg(innerSums, sumOf(QStringLiteral("P.PASSING"), QStringLiteral("P.PASSING")),
+                   sumOf(QStringLiteral("CASE WHEN P.PASSING > 0 THEN 1 WHEN P.PASSING < 0 THEN -1 END"),
+                         QStringLiteral("P.PASSING")))
+        + playerGames.arg(QStringLiteral("LEFT JOIN PLAY AS P ON P.PLAYERID = PLAYED.PLAYERID "
+                                         "AND P.GAMEID = PLAYED.GAMEID "),
+                          onCourt + taken.out.sql + zone.out.sql)
+        + QStringLiteral("GROUP BY PLAYED.rowid, P.POSITION");
+    // Players are regrouped by their row number: sorting numbers is cheaper than sorting texts.
+    const QString perZone
+        = QStringLiteral("SELECT tPLAYER, tPOSITION, %1COALESCE(%2,0) AS sPASSSUM, COALESCE(%3,0) AS sPASSNET, "
+                         "SUM(iROWS) AS sROWS FROM (%4) GROUP BY tPLAYER, tPOSITION")
+              .arg(sums, sumOf(QStringLiteral("iPASSSUM"), QStringLiteral("iPASSSUM")),
+                   sumOf(QStringLiteral("iPASSNET"), QStringLiteral("iPASSNET")), perGame);
+    // Zones n and n+6 are one line when positions are shown apart; together, a player is one line.
+    const QString linePosition = apart ? QStringLiteral("CASE WHEN R.tPOSITION > 6 THEN R.tPOSITION - 6 "
+                                                        "ELSE R.tPOSITION END")
+                                       : QStringLiteral("0");
+    // The raw-zone rows go to REPORT as they are; the lines' sums ride beside them, so that the
+    // report is summed and ordered here, once.
+    const QString rows
+        = QStringLiteral("SELECT TEAM.TEAMNAME AS tTEAM, PLAYER.PLAYERID AS tID, PLAYER.PLAYERNAME AS tNAME, "
+                         "%1 AS tLINE, (ROW_NUMBER() OVER w) = 1, COALESCE(G.tGAMES, 0), "
+                         "(R.sKILL - R.sERROR) / (R.sATTEMPT + 0.0000001), R.sPASSSUM, R.sPASSNET, R.sROWS, "
+                         "SUM(R.sPASSSUM) OVER w, SUM(R.sPASSNET) OVER w%2, R.tPOSITION AS tRAW "
+                         "FROM (%3) AS R CROSS JOIN PLAYER CROSS JOIN TEAM "
+                         "LEFT JOIN (SELECT PLAYERID, SUM(GAMESPLAYED) AS tGAMES FROM GAMECOUNT GROUP BY PLAYERID) "
+                         "AS G ON G.PLAYERID = PLAYER.PLAYERID "
+                         "WHERE PLAYER.rowid = R.tPLAYER AND TEAM.TEAMID = PLAYER.TEAMID "
+                         "WINDOW w AS (PARTITION BY R.tPLAYER, %1)")
+              .arg(linePosition, rowSums, perZone);
+    // Teams by name, then the chosen order; a line's rows stay together.
+    st.lines.sql = QStringLiteral("SELECT * FROM (%1) ORDER BY tTEAM COLLATE NOCASE, tTEAM, %2, tRAW")
+                       .arg(rows, LineOrder(c.order));
+    st.lines.binds = taken.out.binds + zone.out.binds;
+
+    // Games played have no position: the game count takes every filter but the zone, and counts
+    // a game the player took part in even when the player's team is not in its match.
+    st.gameCount.sql = QStringLiteral("INSERT INTO GAMECOUNT (PLAYERID, GAMESPLAYED) SELECT PLAYED.PLAYERID, COUNT(*) ")
+        + playerGames.arg(QString(), taken.out.sql) + QStringLiteral("GROUP BY PLAYED.PLAYERID");
+    st.gameCount.binds = taken.out.binds;
+
+    st.insertReport = QStringLiteral("INSERT INTO REPORT (TEAMNAME, PLAYERID, PLAYERNAME, POSITION, PERCENTAGE, %1"
+                                     "PASSING, GAMESPLAYED) VALUES (?,?,?,?,?,%2?,?)")
+                          .arg(insertColumns, insertMarks);
+    return st;
+}
+
+double ReportLine::hitting() const
+{
+    const qint64 attempts = counts[kAttempt];
+    if (attempts <= 0)
+        return 0.0;
+    return double(counts[kKill] - counts[kError]) / double(attempts);
+}
+
+void ReportLine::add(const ReportLine& o)
+{
+    for (std::size_t i = 0; i < counts.size(); ++i)
+        counts[i] += o.counts[i];
+    pass.sum += o.pass.sum;
+    pass.net += o.pass.net;
+}

@@ -1,0 +1,144 @@
+#pragma once
+
+// What a report asks for, as a plain value, and the statements that answer it. The wizard reads
+// its lists into ReportChoices; BuildReportStatement turns them into SQL with bound values and
+// touches no database, so every filter and order can be checked without a window.
+
+#include "core/RecordId.h"
+#include "core/StatKinds.h"
+
+#include <QDate>
+#include <QString>
+#include <QVariant>
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+enum class ReportLayout { PositionsTogether, PositionsApart };
+
+// The orders that are not a stat kind; every other order key is a kind's PLAY column.
+namespace ReportOrder {
+inline constexpr auto kTeamName = "TEAMNAME";
+inline constexpr auto kPlayerName = "PLAYERNAME";
+inline constexpr auto kPercentage = "PERCENTAGE";
+} // namespace ReportOrder
+
+// The choices as the user saw them, for the report's heading.
+struct ReportHeading
+{
+    QString dates;
+    QString match;
+    QString game;
+    QString team;
+    QString player;
+    QString position;
+    QString order;
+};
+
+struct ReportChoices
+{
+    std::optional<QDate> firstDate; // none: all dates
+    std::optional<QDate> thruDate; // with a first date: both ends included
+    std::optional<RecordId> match;
+    std::optional<int> game; // game number 1 to 5
+    std::optional<RecordId> team;
+    std::optional<RecordId> player;
+    int position = 0; // 1 to 6 counts zones n and n+6 only; 0: all
+    bool positionsApart = false;
+    QString order = QString::fromLatin1(ReportOrder::kTeamName);
+    ReportHeading heading;
+
+    // A single position is always shown as its own line.
+    bool apart() const { return position != 0 || positionsApart; }
+};
+
+struct BoundSql
+{
+    QString sql;
+    QVariantList binds;
+};
+
+struct ReportStatement
+{
+    // One row per player and raw zone, the lines' figures beside each row; see ReportColumn.
+    BoundSql lines;
+    // Refills GAMECOUNT; runs before `lines`, which reads the games played from it.
+    BoundSql gameCount;
+    // Writes one row of `lines` into REPORT (values bound by ReportStore).
+    QString insertReport;
+    ReportLayout layout = ReportLayout::PositionsTogether;
+};
+
+// Columns of ReportStatement::lines. Each stat kind k (index into kStatKinds) has its raw-zone sum
+// at StatRaw(k) and its line's sum at StatLine(k); the rating kind's pair is always 0, since
+// passes are tallied apart.
+namespace ReportColumn {
+enum : int {
+    Team,
+    PlayerId,
+    Player,
+    Position, // 0 together; 1 to 6 apart; null for a player-game without actions
+    FirstOfLine, // 1 on exactly one row of each line
+    Games, // the line's games played, from GAMECOUNT
+    Percentage, // of the raw-zone row, as REPORT keeps it
+    PassSum,
+    PassNet,
+    Rows, // joined rows of the raw-zone row (REPORT's GAMESPLAYED)
+    LinePassSum,
+    LinePassNet,
+    Stats
+};
+constexpr int StatRaw(std::size_t kind)
+{
+    return Stats + 2 * int(kind);
+}
+constexpr int StatLine(std::size_t kind)
+{
+    return Stats + 2 * int(kind) + 1;
+}
+constexpr int Count = Stats + 2 * int(kStatKinds.size());
+} // namespace ReportColumn
+
+ReportStatement BuildReportStatement(const ReportChoices& choices);
+
+// The chosen dates as a condition on a match identifier column (" AND ..." or empty). The column
+// is the caller's fixed text.
+BoundSql DateCondition(const ReportChoices& choices, const QString& column);
+
+// The place of a kind in kStatKinds by its PLAY column.
+constexpr std::size_t StatIndex(std::string_view column)
+{
+    for (std::size_t i = 0; i < kStatKinds.size(); ++i)
+        if (column == kStatKinds[i].column)
+            return i;
+    return kStatKinds.size();
+}
+
+// Pass ratings of one line: the sum of the ratings (take-backs negative) and the net number of
+// passes (a take-back cancels its pass).
+struct PassTally
+{
+    qint64 sum = 0;
+    qint64 net = 0;
+    double average() const { return net > 0 ? double(sum) / double(net) : 0.0; }
+};
+
+// One line of a report: a player, or a player at one folded position.
+struct ReportLine
+{
+    QString team;
+    QString playerId;
+    QString player;
+    QVariant position; // 0 with positions together; 1 to 6 apart; null for no action
+    int games = 0; // not summed into a team's totals
+    std::array<qint64, kStatKinds.size()> counts{};
+    PassTally pass;
+
+    qint64 count(std::string_view column) const { return counts.at(StatIndex(column)); }
+    // (kills - errors) / attempts; 0 without attempts (a take-back can leave a line at none).
+    double hitting() const;
+    double passAverage() const { return pass.average(); }
+    // Adds another line's counts and passes (a team's totals).
+    void add(const ReportLine& other);
+};

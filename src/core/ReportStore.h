@@ -1,0 +1,53 @@
+#pragma once
+
+// The report's storage: the statements that fill the wizard's lists, and the one that fills the
+// working tables REPORT and GAMECOUNT and hands back the report's lines. Every failure throws
+// DbError.
+
+#include "core/RecordId.h"
+#include "core/ReportQuery.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <vector>
+
+class ProgressScope;
+
+namespace ReportStore {
+
+// The calendar days on which matches were recorded, in order.
+std::vector<QDate> MatchDates();
+
+// A match with both its teams' names from its own row; a null name is a deleted team.
+struct MatchRow
+{
+    RecordId id;
+    QString idText;
+    QVariant away;
+    QVariant home;
+};
+// The matches on the chosen dates (only the dates of the choices count), in order.
+std::vector<MatchRow> Matches(const ReportChoices& dates);
+
+// How many games a match has.
+int GameCount(const RecordId& match);
+
+struct NamedRow
+{
+    RecordId id;
+    QString name;
+    QString team; // players only: the player's team
+};
+// The teams that played in these matches, by name.
+std::vector<NamedRow> Teams(const QList<RecordId>& matches);
+// The players of these teams, by name, then team.
+std::vector<NamedRow> Players(const QList<RecordId>& teams);
+
+// Empties and refills GAMECOUNT and REPORT in one transaction (nothing changes when a statement
+// fails) and returns the report's lines in the statement's order. progress, when given, is sized
+// and stepped.
+std::vector<ReportLine> Fill(const ReportStatement& statement, ProgressScope* progress = nullptr);
+
+} // namespace ReportStore

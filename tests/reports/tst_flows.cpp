@@ -1,0 +1,217 @@
+#include "ReportSeed.h"
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
+#include "reports/ReportEngine.h"
+#include "reports/clsReport.h"
+#include "reports/frmReportView.h"
+#include "support/Drive.h"
+#include "support/TestMain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <algorithm>
+
+namespace {
+
+QStringList entries(const QComboBox* list)
+{
+    QStringList out;
+    for (int i = 0; list && i < list->count(); ++i)
+        out << list->itemText(i);
+    return out;
+}
+
+int page(QWidget* w)
+{
+    for (int p = 1; p <= 4; ++p)
+        if (Child<QGroupBox>(w, QStringLiteral("frameReport%1").arg(p))->isVisible())
+            return p;
+    return 0;
+}
+
+// Picks an entry of a list with the keyboard: Home, then Down until it shows.
+drive::Step Pick(const QString& list, const QString& text)
+{
+    return [list, text](QWidget* w) {
+        auto* box = Child<QComboBox>(w, list);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Home);
+        for (int i = 0; i < box->count() && box->currentText() != text; ++i)
+            QTest::keyClick(box, Qt::Key_Down);
+    };
+}
+
+drive::Step Toggle(const QString& box)
+{
+    return [box](QWidget* w) {
+        Child<QCheckBox>(w, box)->setFocus();
+        QTest::keyClick(Child<QCheckBox>(w, box), Qt::Key_Space);
+    };
+}
+
+QStringList words(const QString& line)
+{
+    return line.split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+// The wizard and the report window, driven as the user does.
+class TestReportFlows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        if (auto* w = VB_REPORT().LastWindow())
+            w->close();
+        drive::EndTest();
+    }
+
+    void walkFinishAndTakeAway()
+    {
+        TestApp app;
+        seed::addSeason(app);
+        QList<int> pages;
+        QStringList orders, matches;
+        auto seePage = drive::Look([&](QWidget* w) { pages << page(w); });
+        auto seeMatches = drive::Look([&](QWidget* w) { matches = entries(Child<QComboBox>(w, "cmbMatch")); });
+        auto seeOrders = drive::Look([&](QWidget* w) { orders = entries(Child<QComboBox>(w, "cmbOrder")); });
+        const auto enter = drive::Key(Qt::Key_Return);
+        QList<drive::Step> steps;
+        steps << seePage << Pick("cmbYear_0", "03/05/2026") << Toggle("chkThru_0") << Pick("cmbYear_1", "03/12/2026")
+              << enter << seePage << seeMatches << enter << seePage << Pick("cmbTeam", "Hawks") << enter << seePage
+              << seeOrders << drive::Click("cmdBack") << seePage << drive::Click("cmdNext") << seePage
+              << Pick("cmbPosition", "Position 2") << Pick("cmbOrder", "By Kills") << enter;
+        drive::Windows({drive::Steps(steps)});
+        clsReport().Start();
+        QCOMPARE(pages, (QList<int>{1, 2, 3, 4, 3, 4}));
+        QCOMPARE(matches,
+                 (QStringList{seed::kEagles + " vs Hawks on 2026-03-05 18:00:00",
+                              "Hawks vs Vipers on 2026-03-12 19:00:00", "All Matches"}));
+        QCOMPARE(orders,
+                 (QStringList{"By Teamname", "By Name", "By Percentage", "By Kills", "By Errors", "By Attempts",
+                              "By Digs", "By Service Aces", "By Service Errors", "By Receiving Errors",
+                              "By Solo Blocks", "By Block Assists", "By Block Errors", "By Set Assists"}));
+        QVERIFY(pubOK);
+        QCOMPARE(VB_REPORT().ReportFileName(), pubAppPath + "vbpositn.rpt");
+        QCOMPARE(MsgBoxHook::prompts(), QStringList{});
+        QCOMPARE(StatusText(), QString());
+        QVERIFY(!QApplication::overrideCursor());
+        frmReportView* window = VB_REPORT().LastWindow();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Report - Player Statistics"));
+
+        const QStringList expected{"Team,Player,Pos,GP,K,E,TA,PCT,AST,SA,SE,RE,DIG,BS,BA,BE,BHE,PASS",
+                                   "Hawks,Ann,2,3,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00",
+                                   "Hawks,Team Totals,,,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00"};
+        const QString csv = app.dir() + "/report.csv";
+        QVERIFY(window->exportCsv(csv));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "\xEF\xBB\xBF" + expected.join("\r\n").toUtf8() + "\r\n");
+
+        const QString pdf = app.dir() + "/report.pdf";
+        QVERIFY(window->saveAsPdf(pdf));
+        QProcess reader;
+        reader.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(reader.waitForFinished(30000) && reader.exitCode() == 0);
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+        const QStringList printed = text.split('\n');
+        // The heading states the choices; every line of the box score is printed, cell by cell,
+        // in order, and the legend explains the columns.
+        for (const char* heading : {"Dates: 03/05/2026 thru 03/12/2026", "Team: Hawks", "Player: All Players",
+                                    "Position: Position 2 (positions apart)", "Order: By Kills"})
+            QVERIFY2(std::any_of(printed.begin(), printed.end(),
+                                 [&](const QString& l) { return words(l) == words(heading); }),
+                     qPrintable(QString::fromLatin1(heading) + " in\n" + text));
+        int from = 0;
+        for (const QString& line : expected) {
+            QStringList want = words(line);
+            want.removeFirst(); // the team is the table's heading
+            while (from < printed.size() && words(printed[from]) != want)
+                ++from;
+            QVERIFY2(from < printed.size(), qPrintable(line + " not printed in order in\n" + text));
+        }
+        QVERIFY(text.contains("PCT hitting percentage (K-E)/TA; AST set assists"));
+        QVERIFY(Child<QTextBrowser>(window, "txtPreview")->toPlainText().contains("Match:\tAll Matches"));
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+    }
+
+    void dateCheck_data()
+    {
+        // The first date, the second (empty: left alone) and a first date chosen after Thru.
+        QTest::addColumn<QString>("dates");
+        QTest::addColumn<int>("pageAfter");
+        QTest::addColumn<QString>("message");
+        const QString allDates = "You cannot have a second date if you choose All Dates";
+        QTest::newRow("same date twice") << "03/12/2026;03/12/2026;" << 2 << QString();
+        QTest::newRow("second before first")
+            << "03/12/2026;03/05/2026;" << 1 << "The second date must be greater than the first";
+        QTest::newRow("no second date") << "03/12/2026;;" << 1 << "Please choose the second date";
+        QTest::newRow("All Dates after Thru") << "03/05/2026;03/20/2026;All Dates" << 1 << allDates;
+        QTest::newRow("Thru on All Dates") << "All Dates;;" << 2 << allDates;
+    }
+
+    void dateCheck()
+    {
+        QFETCH(QString, dates);
+        QFETCH(int, pageAfter);
+        QFETCH(QString, message);
+        TestApp app;
+        seed::addSeason(app);
+        const QStringList d = dates.split(';');
+        int seen = 0;
+        QList<drive::Step> steps{Pick("cmbYear_0", d[0]), Toggle("chkThru_0")};
+        if (!d[1].isEmpty())
+            steps << Pick("cmbYear_1", d[1]);
+        if (!d[2].isEmpty())
+            steps << Pick("cmbYear_0", d[2]);
+        steps << drive::Click("cmdNext") << drive::Look([&](QWidget* w) { seen = page(w); })
+              << drive::Key(Qt::Key_Escape);
+        drive::Windows({drive::Steps(steps)});
+        clsReport().Start();
+        QCOMPARE(seen, pageAfter);
+        QCOMPARE(MsgBoxHook::prompts(), message.isEmpty() ? QStringList{} : QStringList{message});
+        QVERIFY(!pubOK);
+    }
+
+    void failureKeepsTheWizardOnPage4()
+    {
+        TestApp app;
+        seed::addSeason(app);
+        Execute("INSERT INTO REPORT (TEAMNAME, KILL) VALUES ('Old', 9)");
+        int pageAfterFailure = 0;
+        QString orderAfterFailure;
+        auto breakTable = drive::Look([](QWidget*) { Execute("ALTER TABLE GAMECOUNT RENAME TO GAMECOUNT_AWAY"); });
+        auto look = drive::Look([&](QWidget* w) {
+            pageAfterFailure = w->isVisible() ? page(w) : 0;
+            orderAfterFailure = Child<QComboBox>(w, "cmbOrder")->currentText();
+            Execute("ALTER TABLE GAMECOUNT_AWAY RENAME TO GAMECOUNT");
+        });
+        QList<drive::Step> steps;
+        steps << drive::Click("cmdNext") << drive::Click("cmdNext") << drive::Click("cmdNext")
+              << Pick("cmbOrder", "By Digs") << breakTable << drive::Click("cmdFinish") << look
+              << drive::Key(Qt::Key_Escape);
+        drive::Windows({drive::Steps(steps)});
+        clsReport().Start();
+        QCOMPARE(pageAfterFailure, 4);
+        QCOMPARE(orderAfterFailure, QStringLiteral("By Digs"));
+        QCOMPARE(MsgBoxHook::prompts(), QStringList{"Error Creating report please try again"});
+        QCOMPARE(app.rows("SELECT TEAMNAME, KILL FROM REPORT"), (QList<QVariantList>{{"Old", 9}}));
+        QVERIFY(!VB_REPORT().LastWindow());
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(StatusText(), QString());
+    }
+};
+
+SIDELINES_TEST(TestReportFlows)
+#include "tst_flows.moc"

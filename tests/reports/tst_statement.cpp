@@ -1,0 +1,377 @@
+#include "ReportSeed.h"
+#include "core/ReportStore.h"
+#include "reports/ReportData.h"
+#include "support/TestMain.h"
+
+#include <QTest>
+
+namespace {
+
+// The report as the spreadsheet gets it, without the heading row: each team's name when its
+// table starts, then one line per player (or position) in order, closed by the team's totals.
+QStringList reportOf(const ReportChoices& c)
+{
+    const ReportStatement st = BuildReportStatement(c);
+    const QString csv = ReportCsv(MakeReportModel(st.layout, {}, ReportStore::Fill(st)));
+    QStringList out;
+    for (const QString& line : csv.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1)) {
+        if (out.isEmpty() || out.last().startsWith(QLatin1String("Team Totals")))
+            out << line.section(QLatin1Char(','), 0, 0) + QLatin1Char(':');
+        out << line.section(QLatin1Char(','), 1);
+    }
+    return out;
+}
+
+// The first column of each row of a check on the database file, in order.
+QStringList texts(const TestApp& app, const QString& sql)
+{
+    QStringList out;
+    for (const QVariantList& r : app.rows(sql))
+        out << r[0].toString();
+    return out;
+}
+
+// REPORT as it is left for other readers, one row per player and raw zone:
+// team|player|position|one figure per summed kind|pass|percentage|joined rows
+QStringList reportTable(const TestApp& app)
+{
+    QStringList columns;
+    for (const StatKind& k : kStatKinds)
+        if (k.shape != StatShape::Rating)
+            columns << QString::fromLatin1(k.column);
+    // The column names come from the stat table.
+    return texts(app,
+                 QStringLiteral("SELECT substr(TEAMNAME, 1, 5) || '|' || PLAYERNAME || '|' || IFNULL(POSITION, '-') "
+                                "|| '|' || %1 || printf('|%.2f|%.3f|', PASSING, PERCENTAGE) || GAMESPLAYED "
+                                "FROM REPORT ORDER BY 1")
+                     .arg(columns.join(QStringLiteral(" || ' ' || "))));
+}
+
+} // namespace
+
+// The report statement and the report's storage over a seeded database, without any window.
+class TestReportStatement : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lines_data()
+    {
+        // Each expected line is written out, or named: a team's heading (H, E, V), a line of the
+        // whole season (ann, ...) or a team's totals over the whole season (hawks, ...).
+        QTest::addColumn<QString>("choices");
+        QTest::addColumn<QString>("expected");
+        const QString all = "H|ann|bea|cat|hawks|E|dee|eve|eagles|V|fay|gus|vipers";
+        QTest::newRow("everything, by team") << "" << all;
+        QTest::newRow("by name") << "order=PLAYERNAME" << all;
+        QTest::newRow("percentage leads, ties by name") << "order=PERCENTAGE" << all;
+        QTest::newRow("aces lead") << "order=SERVEACE"
+                                   << "H|cat|ann|bea|hawks|E|dee|eve|eagles|V|fay|gus|vipers";
+        QTest::newRow("errors lead") << "order=ERROR"
+                                     << "H|ann|bea|cat|hawks|E|dee|eve|eagles|V|gus|fay|vipers";
+        QTest::newRow("one date")
+            << "from=03-12"
+            << "H|Ann,1,2,0,3,.667,0,0,0,0,0,0,0,0,0,0.00|Team Totals,,2,0,3,.667,0,0,0,0,0,0,0,0,0,"
+               "0.00|V|fay|fayAlone";
+        QTest::newRow("range, thru date included") << "from=03-05;thru=03-12"
+                                                   << "H|ann|bea|cat|hawks|E|dee|Eve,1,0,0,0,.000,3,0,0,1,0,0,0,1,1,0."
+                                                      "00|Team Totals,,1,0,1,1.000,3,0,0,1,0,1,2,1,"
+                                                      "1,0.00|V|fay|fayAlone";
+        QTest::newRow("team with quotes in its name") << "team=eagles"
+                                                      << "E|dee|eve|eagles";
+        QTest::newRow("one player") << "player=ann"
+                                    << "H|ann|Team Totals,,7,1,15,.400,0,0,0,0,1,0,0,0,0,2.00";
+        QTest::newRow("second games")
+            << "game=2"
+            << "H|Ann,1,0,0,0,.000,0,0,0,0,1,0,0,0,0,2.00|Cat,1,0,0,0,.000,0,1,0,0,0,0,0,0,0,1."
+               "00|Team Totals,,0,0,0,.000,0,1,0,0,1,0,0,0,0,1.50";
+        QTest::newRow("match, game, team, kills lead")
+            << "match=m1;game=1;team=hawks;order=KILL"
+            << "H|Ann,1,5,1,12,.333,0,0,0,0,0,0,0,0,0,0.00|Bea,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,0.00|Cat,1,0,0,0,.000,0,"
+               "1,1,"
+               "0,0,0,0,0,0,3.00|Team Totals,,5,1,12,.333,0,1,1,0,0,0,0,0,0,3.00";
+        // Apart, zones n and n+6 are one line: 2 and 8, 3 and 9, 1 and 7.
+        QTest::newRow("apart, kills lead")
+            << "apart;order=KILL"
+            << "H|Ann,2,3,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00|Ann,5,3,2,0,3,.667,0,0,0,0,0,0,0,0,0,0.00|Bea,,1,0,0,0,."
+               "000,0,"
+               "0,0,0,0,0,0,0,0,0.00|Cat,3,2,0,0,0,.000,0,2,1,0,0,0,0,0,0,2.50|Team "
+               "Totals,,,7,1,15,.400,0,2,1,0,1,0,0,0,0,"
+               "2.40|E|Dee,1,2,1,0,1,1.000,0,0,0,0,0,1,2,0,0,0.00|Eve,6,2,1,0,1,1.000,0,0,0,0,0,0,0,0,0,0.00|Eve,4,2,0,"
+               "0,0,"
+               ".000,3,0,0,1,0,0,0,1,1,0.00|Team "
+               "Totals,,,2,0,2,1.000,3,0,0,1,0,1,2,1,1,0.00|V|Fay,1,1,0,0,0,.000,0,0,0,0,2,"
+               "0,0,0,0,0.00|Gus,2,1,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,0.00|Team "
+               "Totals,,,0,1,1,-1.000,0,0,0,0,2,0,0,0,0,0.00";
+        QTest::newRow("position 2: zones 2 and 8 only")
+            << "pos=2"
+            << "H|Ann,2,3,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00|Team "
+               "Totals,,,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00|V|Gus,2,1,0,"
+               "1,1,-1.000,0,0,0,0,0,0,0,0,0,0.00|Team Totals,,,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,0.00";
+        QTest::newRow("nobody in these choices") << "match=m2;player=bea"
+                                                 << "";
+    }
+
+    void lines()
+    {
+        QFETCH(QString, choices);
+        QFETCH(QString, expected);
+        static const QHash<QString, QString> named{{"H", "Hawks:"},
+                                                   {"E", "\"O'Brien's \"\"Eagles\"\"\":"},
+                                                   {"V", "Vipers:"},
+                                                   {"ann", "Ann,3,7,1,15,.400,0,0,0,0,1,0,0,0,0,2.00"},
+                                                   {"bea", "Bea,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,0.00"},
+                                                   {"cat", "Cat,2,0,0,0,.000,0,2,1,0,0,0,0,0,0,2.50"},
+                                                   {"hawks", "Team Totals,,7,1,15,.400,0,2,1,0,1,0,0,0,0,2.40"},
+                                                   {"dee", "Dee,2,1,0,1,1.000,0,0,0,0,0,1,2,0,0,0.00"},
+                                                   {"eve", "Eve,2,1,0,1,1.000,3,0,0,1,0,0,0,1,1,0.00"},
+                                                   {"eagles", "Team Totals,,2,0,2,1.000,3,0,0,1,0,1,2,1,1,0.00"},
+                                                   {"fay", "Fay,1,0,0,0,.000,0,0,0,0,2,0,0,0,0,0.00"},
+                                                   {"gus", "Gus,1,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,0.00"},
+                                                   {"vipers", "Team Totals,,0,1,1,-1.000,0,0,0,0,2,0,0,0,0,0.00"},
+                                                   {"fayAlone", "Team Totals,,0,0,0,.000,0,0,0,0,2,0,0,0,0,0.00"}};
+        QStringList want;
+        for (const QString& token : expected.split('|', Qt::SkipEmptyParts))
+            want << named.value(token, token);
+        TestApp app;
+        const seed::Season s = seed::addSeason(app);
+        QCOMPARE(reportOf(seed::choices(s, choices)), want);
+    }
+
+    void reportTableAsBefore_data()
+    {
+        QTest::addColumn<QString>("choices");
+        QTest::addColumn<QStringList>("report");
+        QTest::addColumn<QStringList>("games");
+        QTest::addColumn<int>("layout");
+        // One row per team, player and raw zone; the percentage per row, GAMESPLAYED its joined rows.
+        const QStringList together{
+            "Hawks|Ann|0|0 0 0 0 0 1 0 0 0 0 0 0|2.00|0.000|4",   "Hawks|Ann|0|3 2 0 0 0 0 0 0 0 0 0 0|0.00|0.667|3",
+            "Hawks|Ann|0|12 5 1 0 0 0 0 0 0 0 0 0|0.00|0.333|12", "Hawks|Bea|0|0 0 0 0 0 0 0 0 0 0 0 0|0.00|0.000|1",
+            "Hawks|Cat|0|0 0 0 1 0 0 0 0 0 0 0 0|1.00|0.000|2",   "Hawks|Cat|0|0 0 0 1 1 0 0 0 0 0 0 0|3.00|0.000|5",
+            "O'Bri|Dee|0|0 0 0 0 0 0 0 1 2 0 0 0|0.00|0.000|3",   "O'Bri|Dee|0|1 1 0 0 0 0 0 0 0 0 0 0|0.00|1.000|1",
+            "O'Bri|Eve|0|0 0 0 0 0 0 1 0 0 1 1 3|0.00|0.000|6",   "O'Bri|Eve|0|1 1 0 0 0 0 0 0 0 0 0 0|0.00|1.000|1",
+            "Viper|Fay|0|0 0 0 0 0 2 0 0 0 0 0 0|0.00|0.000|4",   "Viper|Gus|0|1 0 1 0 0 0 0 0 0 0 0 0|0.00|-1.000|1"};
+        const QStringList allGames{"Ann=3", "Bea=1", "Cat=2", "Dee=2", "Eve=2", "Fay=1", "Gus=1"};
+        QTest::newRow("together") << "" << together << allGames << int(ReportLayout::PositionsTogether);
+        QTest::newRow("one date") << "from=03-12;apart"
+                                  << QStringList{"Hawks|Ann|5|3 2 0 0 0 0 0 0 0 0 0 0|0.00|0.667|3",
+                                                 "Viper|Fay|1|0 0 0 0 0 2 0 0 0 0 0 0|0.00|0.000|4"}
+                                  << QStringList{"Ann=1", "Fay=1"} << int(ReportLayout::PositionsApart);
+    }
+
+    void reportTableAsBefore()
+    {
+        QFETCH(QString, choices);
+        QFETCH(QStringList, report);
+        QFETCH(QStringList, games);
+        QFETCH(int, layout);
+        report.sort();
+        TestApp app;
+        const seed::Season s = seed::addSeason(app);
+        const ReportStatement st = BuildReportStatement(seed::choices(s, choices));
+        QCOMPARE(int(st.layout), layout);
+        ReportStore::Fill(st);
+        QCOMPARE(reportTable(app), report);
+        QCOMPARE(texts(app,
+                       "SELECT PLAYERNAME || '=' || GAMESPLAYED FROM GAMECOUNT "
+                       "JOIN PLAYER ON PLAYER.PLAYERID = GAMECOUNT.PLAYERID ORDER BY 1"),
+                 games);
+    }
+
+    void choicesAreBoundNeverWritten()
+    {
+        TestApp app;
+        const seed::Season s = seed::addSeason(app);
+        const ReportStatement st
+            = BuildReportStatement(seed::choices(s, "from=03-05;thru=03-12;team=eagles;game=2;pos=3"));
+        for (const QString& value : {s["eagles"].text(), QStringLiteral("2026-03-05"), QStringLiteral("2026-03-12")}) {
+            QVERIFY(!st.lines.sql.contains(value));
+            QVERIFY(st.lines.binds.contains(value));
+            QVERIFY(st.gameCount.binds.contains(value));
+        }
+        // The zone applies to the actions, never to the games played.
+        QVERIFY(st.lines.binds.contains(9));
+        QVERIFY(!st.gameCount.binds.contains(9));
+    }
+
+    void eachKindLandsInItsColumn()
+    {
+        TestApp app;
+        const RecordId t = app.addTeam(QStringLiteral("T"));
+        const RecordId p = app.addPlayer(t, QStringLiteral("P"), 1);
+        const RecordId g = seed::addGame(seed::addMatch(seed::at(8, 1, 10, 0), t, app.addTeam(QStringLiteral("U"))), 1);
+        seed::addPlayed(g, p);
+        // Kind k gets k + 1 actions (a rating of 1 for the rating kind).
+        for (std::size_t k = 0; k < kStatKinds.size(); ++k)
+            seed::addStat(g, p, 4, kStatKinds[k].column, kStatKinds[k].shape == StatShape::Rating ? 1 : int(k) + 1);
+        const std::vector<ReportLine> lines = ReportStore::Fill(BuildReportStatement({}));
+        QCOMPARE(lines.size(), size_t(1));
+        qint64 attacks = 0;
+        for (const StatKind& k : kStatKinds)
+            attacks += k.shape == StatShape::Attack ? qint64(&k - kStatKinds.data()) + 1 : 0;
+        for (std::size_t k = 0; k < kStatKinds.size(); ++k) {
+            const StatKind& kind = kStatKinds[k];
+            const qint64 own = kind.shape == StatShape::Rating ? 0 : qint64(k) + 1;
+            const qint64 want = own + (QLatin1String(kind.column) == QLatin1String("ATTEMPT") ? attacks : 0);
+            QCOMPARE(lines[0].counts[k], want);
+            if (kind.shape != StatShape::Rating)
+                QCOMPARE(
+                    app.scalar(QStringLiteral("SELECT %1 FROM REPORT").arg(QLatin1String(kind.column))).toLongLong(),
+                    want);
+        }
+        QCOMPARE(lines[0].pass.sum, 1);
+    }
+
+    void passAverage_data()
+    {
+        QTest::addColumn<QList<int>>("passes");
+        QTest::addColumn<QString>("average");
+        QTest::newRow("2, 3 and 3 taken back") << QList<int>{2, 3, -3} << "2.00";
+        QTest::newRow("3 taken back, none left") << QList<int>{3, -3} << "0.00";
+        QTest::newRow("3, 3, 1") << QList<int>{3, 3, 1} << "2.33";
+        QTest::newRow("no pass") << QList<int>{} << "0.00";
+    }
+
+    void passAverage()
+    {
+        QFETCH(QList<int>, passes);
+        QFETCH(QString, average);
+        TestApp app;
+        const RecordId t = app.addTeam(QStringLiteral("T"));
+        const RecordId p = app.addPlayer(t, QStringLiteral("P"), 1);
+        const RecordId g = seed::addGame(seed::addMatch(seed::at(8, 1, 10, 0), t, app.addTeam(QStringLiteral("U"))), 1);
+        seed::addPlayed(g, p);
+        for (int rating : passes)
+            seed::addStat(g, p, 6, "PASSING", rating);
+        const std::vector<ReportLine> lines = ReportStore::Fill(BuildReportStatement({}));
+        QCOMPARE(lines.size(), size_t(1));
+        QCOMPARE(FormatPassing(lines[0].passAverage()), average);
+        QCOMPARE(FormatPassing(app.scalar(QStringLiteral("SELECT PASSING FROM REPORT")).toDouble()), average);
+    }
+
+    void sums_data()
+    {
+        QTest::addColumn<QList<qint64>>("line"); // kills, errors, attempts, pass sum, net passes
+        QTest::addColumn<QString>("hitting");
+        QTest::addColumn<QString>("pass");
+        QTest::newRow("a third") << QList<qint64>{5, 1, 12, 6, 3} << ".333"
+                                 << "2.00";
+        QTest::newRow("negative") << QList<qint64>{1, 2, 8, 7, 3} << "-.125"
+                                  << "2.33";
+        QTest::newRow("perfect") << QList<qint64>{3, 0, 3, 0, 0} << "1.000"
+                                 << "0.00";
+        QTest::newRow("no attempts left") << QList<qint64>{1, 0, 0, 3, -1} << ".000"
+                                          << "0.00";
+        QTest::newRow("all errors") << QList<qint64>{0, 4, 4, 3, 1} << "-1.000"
+                                    << "3.00";
+        QTest::newRow("rounds up") << QList<qint64>{2, 0, 3, 5, 2} << ".667"
+                                   << "2.50";
+    }
+
+    void sums()
+    {
+        QFETCH(QList<qint64>, line);
+        QFETCH(QString, hitting);
+        QFETCH(QString, pass);
+        ReportLine l;
+        l.counts[StatIndex("KILL")] = line[0];
+        l.counts[StatIndex("ERROR")] = line[1];
+        l.counts[StatIndex("ATTEMPT")] = line[2];
+        l.pass = {line[3], line[4]};
+        QCOMPARE(FormatHitting(l.hitting()), hitting);
+        QCOMPARE(FormatPassing(l.passAverage()), pass);
+        // A team's totals add the lines' counts and passes, never their averages.
+        ReportLine other = l;
+        other.team = l.team = QStringLiteral("T");
+        other.counts[StatIndex("DIG")] = 2;
+        other.pass = {3, 1};
+        const ReportModel m = MakeReportModel(ReportLayout::PositionsTogether, {}, {l, other});
+        QCOMPARE(m.teams.size(), 1);
+        QCOMPARE(m.teams[0].totals.count("KILL"), 2 * line[0]);
+        QCOMPARE(m.teams[0].totals.count("DIG"), 2);
+        QCOMPARE(m.teams[0].totals.pass.sum, line[3] + 3);
+        QCOMPARE(m.teams[0].totals.pass.net, line[4] + 1);
+    }
+
+    void csvKeepsNamesAsData()
+    {
+        // A spreadsheet would run these names as formulas.
+        ReportLine l;
+        l.team = "=HYPERLINK(\"x\")";
+        l.player = "+Plus, Comma";
+        const QString csv = ReportCsv(MakeReportModel(ReportLayout::PositionsTogether, {}, {l}));
+        QCOMPARE(csv.split("\r\n").value(1),
+                 "\"'=HYPERLINK(\"\"x\"\")\",\"'+Plus, Comma\",0,0,0,0,.000,0,0,0,0,0,0,0,0,0,0.00");
+    }
+
+    void failureChangesNothing_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::newRow("report table") << "REPORT";
+        QTest::newRow("game count table") << "GAMECOUNT";
+        QTest::newRow("actions") << "PLAY";
+    }
+
+    void failureChangesNothing()
+    {
+        QFETCH(QString, table);
+        TestApp app;
+        seed::addSeason(app);
+        Execute(QStringLiteral("INSERT INTO REPORT (TEAMNAME, KILL) VALUES ('Old', 9)"));
+        Execute(QStringLiteral("INSERT INTO GAMECOUNT (PLAYERID, GAMESPLAYED) VALUES ('x', 4)"));
+        // The table names are the test's own constants.
+        Execute(QStringLiteral("ALTER TABLE %1 RENAME TO %1_AWAY").arg(table));
+        QVERIFY_THROWS_EXCEPTION(DbError, ReportStore::Fill(BuildReportStatement({})));
+        Execute(QStringLiteral("ALTER TABLE %1_AWAY RENAME TO %1").arg(table));
+        QCOMPARE(app.rows(QStringLiteral("SELECT TEAMNAME, KILL FROM REPORT")), (QList<QVariantList>{{"Old", 9}}));
+        QCOMPARE(app.count(QStringLiteral("GAMECOUNT")), 1);
+    }
+
+    void wizardLists_data()
+    {
+        QTest::addColumn<QString>("dates");
+        QTest::addColumn<QStringList>("matches");
+        QTest::addColumn<QStringList>("teams");
+        QTest::addColumn<QStringList>("players");
+        const QString e = seed::kEagles;
+        QTest::newRow("all dates") << "" << QStringList{e + " v Hawks", "Hawks v Vipers", "Vipers v " + e}
+                                   << QStringList{"Hawks", e, "Vipers"}
+                                   << QStringList{"Ann", "Bea", "Cat", "Dee", "Eve", "Fay", "Gus"};
+        QTest::newRow("one date") << "from=03-12" << QStringList{"Hawks v Vipers"} << QStringList{"Hawks", "Vipers"}
+                                  << QStringList{"Ann", "Bea", "Cat", "Fay", "Gus"};
+        QTest::newRow("range, both ends")
+            << "from=03-12;thru=03-20" << QStringList{"Hawks v Vipers", "Vipers v " + e}
+            << QStringList{"Hawks", e, "Vipers"} << QStringList{"Ann", "Bea", "Cat", "Dee", "Eve", "Fay", "Gus"};
+    }
+
+    void wizardLists()
+    {
+        QFETCH(QString, dates);
+        QFETCH(QStringList, matches);
+        QFETCH(QStringList, teams);
+        QFETCH(QStringList, players);
+        TestApp app;
+        const seed::Season s = seed::addSeason(app);
+        QCOMPARE(ReportStore::MatchDates(), (std::vector<QDate>{{2026, 3, 5}, {2026, 3, 12}, {2026, 3, 20}}));
+        QStringList got, gotTeams, gotPlayers;
+        QList<RecordId> ids, teamIds;
+        for (const ReportStore::MatchRow& m : ReportStore::Matches(seed::choices(s, dates))) {
+            got << m.away.toString() + " v " + m.home.toString();
+            ids << m.id;
+        }
+        QCOMPARE(got, matches);
+        for (const ReportStore::NamedRow& t : ReportStore::Teams(ids)) {
+            gotTeams << t.name;
+            teamIds << t.id;
+        }
+        QCOMPARE(gotTeams, teams);
+        for (const ReportStore::NamedRow& p : ReportStore::Players(teamIds))
+            gotPlayers << p.name;
+        QCOMPARE(gotPlayers, players);
+        QCOMPARE(ReportStore::GameCount(ids.first()), ids.first() == s["m1"] ? 3 : 1);
+    }
+};
+
+SIDELINES_TEST(TestReportStatement)
+#include "tst_statement.moc"
