@@ -78,8 +78,7 @@ ReportStatement BuildReportStatement(const ReportChoices& c)
     taken.add(dates.sql, dates.binds);
 
     // Written as CROSS JOINs so that the engine walks PLAYED first and seeks each player-game's
-    // actions in the covering PLAY index, which hands them over by zone: they are summed as they
-    // come, and no action is ever sorted.
+    // kept totals by their key, which hands them over by zone.
     const QString playerGames
         = QStringLiteral("FROM PLAYED CROSS JOIN GAME CROSS JOIN MATCH CROSS JOIN PLAYER CROSS JOIN TEAM %1"
                          "WHERE GAME.GAMEID = PLAYED.GAMEID AND MATCH.MATCHID = GAME.MATCHID "
@@ -91,10 +90,9 @@ ReportStatement BuildReportStatement(const ReportChoices& c)
     if (c.position > 0)
         zone.add(QStringLiteral("AND P.POSITION IN (?,?) "), {c.position, c.position + 6});
 
-    // One pass over the actions of the chosen player-games, summed per player-game and raw zone,
-    // then per player and raw zone. A player-game without actions joins one empty row, which
-    // counts once and makes the player's line without a zone. Most action rows fill one or two
-    // statistics; the FILTERs skip the summing of the empty ones, which is most of the pass.
+    // The kept totals of the chosen player-games (one row per player, game and raw zone, exactly
+    // the sums of the actions), summed per player and raw zone. A player-game without actions
+    // joins one empty row, which counts once and makes the player's line without a zone.
     auto sumOf = [](const QString& value, const QString& column) {
         return QStringLiteral("SUM(%1) FILTER (WHERE %2 IS NOT NULL)").arg(value, column);
     };
@@ -106,20 +104,17 @@ ReportStatement BuildReportStatement(const ReportChoices& c)
             continue;
         }
         const QString inner = QStringLiteral("i") + col;
-        innerSums
-            += QStringLiteral("%1 AS %2, ").arg(sumOf(QStringLiteral("P.") + col, QStringLiteral("P.") + col), inner);
+        innerSums += QStringLiteral("SUM(P.%1) AS %2, ").arg(col, inner);
         sums += QStringLiteral("COALESCE(%1,0) AS s%2, ").arg(sumOf(inner, inner), col);
         rowSums += QStringLiteral(", R.s%1, SUM(R.s%1) OVER w AS l%1").arg(col);
         insertColumns += col + QStringLiteral(", ");
         insertMarks += QStringLiteral("?,");
     }
     const QString perGame
-        = QStringLiteral("SELECT PLAYER.rowid AS tPLAYER, P.POSITION AS tPOSITION, %1%2 AS iPASSSUM, "
-                         "%3 AS iPASSNET, COUNT(*) AS iROWS ")
-              .arg(innerSums, sumOf(QStringLiteral("P.PASSING"), QStringLiteral("P.PASSING")),
-                   sumOf(QStringLiteral("CASE WHEN P.PASSING > 0 THEN 1 WHEN P.PASSING < 0 THEN -1 END"),
-                         QStringLiteral("P.PASSING")))
-        + playerGames.arg(QStringLiteral("LEFT JOIN PLAY AS P ON P.PLAYERID = PLAYED.PLAYERID "
+        = QStringLiteral("SELECT PLAYER.rowid AS tPLAYER, P.POSITION AS tPOSITION, %1SUM(P.PASSSUM) AS iPASSSUM, "
+                         "SUM(P.PASSNET) AS iPASSNET, COALESCE(SUM(P.ACTIONS), COUNT(*)) AS iROWS ")
+              .arg(innerSums)
+        + playerGames.arg(QStringLiteral("LEFT JOIN TOTALS AS P ON P.PLAYERID = PLAYED.PLAYERID "
                                          "AND P.GAMEID = PLAYED.GAMEID "),
                           onCourt + taken.out.sql + zone.out.sql)
         + QStringLiteral("GROUP BY PLAYED.rowid, P.POSITION");

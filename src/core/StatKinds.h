@@ -2,7 +2,8 @@
 
 // The kinds of action a player's box records: the one table that the court's popup, the
 // recording, the stats view, the kept sums, the report statement, the box score, the exports and
-// the tests all read. Adding a kind is one line here (and a PLAY column in schema.sql).
+// the tests all read. Adding a kind is one line here, plus its columns in the database: PLAY and
+// REPORT, and the kept TOTALS with their trigger (a schema upgrade).
 
 #include <QCoreApplication>
 #include <QString>

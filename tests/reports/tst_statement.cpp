@@ -310,7 +310,7 @@ private slots:
         QTest::addColumn<QString>("table");
         QTest::newRow("report table") << "REPORT";
         QTest::newRow("game count table") << "GAMECOUNT";
-        QTest::newRow("actions") << "PLAY";
+        QTest::newRow("kept totals") << "TOTALS";
     }
 
     void failureChangesNothing()
