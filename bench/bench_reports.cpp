@@ -134,7 +134,8 @@ bool generateSeason(const QString& path)
 QString cachedSeasonPath()
 {
     QFile schema(QStringLiteral(":/schema.sql"));
-    const QByteArray text = schema.open(QIODevice::ReadOnly) ? schema.readAll() : QByteArray();
+    QByteArray text = schema.open(QIODevice::ReadOnly) ? schema.readAll() : QByteArray();
+    text += QByteArray::number(Db::kSchemaVersion);
     const QString key = QString::fromLatin1(QCryptographicHash::hash(text, QCryptographicHash::Sha1).toHex().left(12));
     return QDir::temp().filePath(QStringLiteral("sidelines-bench-season-v3-%1.db").arg(key));
 }
