@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class MatchSession;
+
 // What the game object needs of the court screen: the boxes' highlight and captions, the status
 // line and the subtraction-mode box. The court screen implements it and attaches itself to the
 // game it shows.
@@ -37,8 +39,15 @@ public:
     // tells the status line what was recorded. Throws DbError when the row was not stored, in
     // which case the status line is left as it was.
     void AddStat(const QString& strStat, const RecordId& dPlayerID);
-    // The next game of the match under way (reads the line-up window, not this object).
-    void GoToNextGame();
+    // Asks for the next game of the session's match and, on Yes, stores its GAME row and reloads
+    // both rosters, then makes it the session's game (a fresh object: the one under way is let
+    // go) with the side changed (but for the deciding game, whose side the caller asks for).
+    // Returns whether the match went on to the next game; a failure throws DbError and leaves the
+    // session exactly as it was.
+    static bool GoToNextGame(MatchSession& session);
+
+    // The status line for an action: "Added 1 Kill and 1 Attempt to " and so on, without the box.
+    static QString StatusFor(const QString& strStat, bool subtract);
 
 private:
     RecordId m_gameId;
