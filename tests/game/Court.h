@@ -18,10 +18,11 @@
 
 namespace court {
 
-// Every statement syncs to disk; memory-backed temporary storage keeps the tests short.
+// Every statement syncs to disk; memory-backed temporary storage keeps the tests short (unless a
+// temporary folder was chosen already).
 inline void Prepare()
 {
-    if (QFileInfo(QStringLiteral("/dev/shm")).isWritable())
+    if (qEnvironmentVariableIsEmpty("TMPDIR") && QFileInfo(QStringLiteral("/dev/shm")).isWritable())
         qputenv("TMPDIR", "/dev/shm");
     // The offscreen platform warns on every popup that it cannot grab the keyboard or raise.
     static const QtMessageHandler previous
@@ -77,12 +78,47 @@ inline bool AltKey(QWidget* window, Qt::Key key)
     });
 }
 
-class Court
+// What each stat menu item must record and say, written out here on its own: the expectation that
+// the stat table is checked against, not a copy of it. A pass is recorded with rating 2.
+struct StatExpect
+{
+    const char* name;
+    const char* caption;
+    const char* stat;
+    QStringList columns;
+    const char* middle;
+    int value() const { return columns == QStringList{"PASSING"} ? 2 : 1; }
+    Qt::Key key() const
+    {
+        const QString c = QString::fromLatin1(caption);
+        return Qt::Key(c.at(c.indexOf(QLatin1Char('&')) + 1).toUpper().unicode());
+    }
+};
+inline const QList<StatExpect> kStats{
+    {"mnuAttempt", "&Attempt", "Attempt", {"ATTEMPT"}, " to "},
+    {"mnuKill", "&Kill", "Kill", {"KILL", "ATTEMPT"}, " and 1 Attempt to "},
+    {"mnuError", "&Error", "Error", {"ERROR", "ATTEMPT"}, " and 1 Attempt to "},
+    {"mnuPassingItem", "&Pass", "2", {"PASSING"}, " Passing stat to "},
+    {"mnuServeAce", "&Serve Ace", "ServeAce", {"SERVEACE"}, " to "},
+    {"mnuServeError", "Serve E&rror", "ServeError", {"SERVEERROR"}, " to "},
+    {"mnuDig", "&Dig", "Dig", {"DIG"}, " to "},
+    {"mnuReceiveError", "Re&ceiving Error", "ReceiveError", {"RECEIVEERROR"}, " to "},
+    {"mnuSoloBlock", "S&olo Block", "SoloBlock", {"SOLOBLOCK"}, " to "},
+    {"mnuBlockAssist", "&Block Assist", "BlockAssist", {"BLOCKASSIST"}, " to "},
+    {"mnuBlockError", "B&lock Error", "BlockError", {"BLOCKERROR"}, " to "},
+    {"mnuBallHandle", "Ball &Handling Error", "BallHandleError", {"BALLHANDLEERROR"}, " to "},
+    {"mnuSetAssist", "Se&t Assist", "SetAssist", {"SETASSIST"}, " to "}};
+inline const QStringList kPlayColumns{
+    "ATTEMPT",   "KILL",        "ERROR",      "SERVEACE",        "SERVEERROR", "DIG",    "RECEIVEERROR",
+    "SOLOBLOCK", "BLOCKASSIST", "BLOCKERROR", "BALLHANDLEERROR", "SETASSIST",  "PASSING"};
+
+// Two teams of eight ("Hawk n" #n, "Owl n" #10+n), a stored match with its game, and the session
+// of that match with both rosters.
+class Seeded
 {
 public:
-    explicit Court(const QString& side = QStringLiteral("LEFT"), int gameNumber = 1, int games = 3, int points = 15)
+    explicit Seeded(const QString& side = QStringLiteral("LEFT"), int gameNumber = 1, int games = 3, int points = 15)
     {
-        Prepare();
         session.homeTeamId = app.addTeam(QStringLiteral("Harbour Hawks"));
         session.awayTeamId = app.addTeam(QStringLiteral("Owls d'Or"));
         for (int i = 1; i <= 8; ++i) {
@@ -96,7 +132,20 @@ public:
         session.loadRosters();
         MatchStore::AddMatch(session.matchId, session.homeTeamId, session.awayTeamId, session.game->GameID(),
                              gameNumber);
-        screen = std::make_unique<frmGame>(session);
+    }
+
+    TestApp app;
+    MatchSession session;
+    QList<RecordId> home, away; // seeded order
+};
+
+// The court screen of a seeded match with the first six of each team on court.
+class Court : public Seeded
+{
+public:
+    explicit Court(const QString& side = QStringLiteral("LEFT"), int gameNumber = 1, int games = 3, int points = 15)
+        : Seeded(side, gameNumber, games, points), screen(std::make_unique<frmGame>(session))
+    {
         for (int t = 0; t < 2; ++t) {
             for (const PlayerRow& r : session.rosters[size_t(t)].players.mid(0, 6)) {
                 auto p = std::make_shared<clsPlayer>();
@@ -121,11 +170,7 @@ public:
         QApplication::setActiveWindow(screen.get());
         return QTest::qWaitForWindowActive(screen.get());
     }
-    template <typename T = QLabel>
-    T* get(const QString& name) const
-    {
-        return Child<T>(screen.get(), name);
-    }
+    template <typename T = QLabel> T* get(const QString& name) const { return Child<T>(screen.get(), name); }
     QString status() const { return get(QStringLiteral("lblStatus"))->text(); }
     QString score(int half) const { return get(QStringLiteral("lblScore_%1").arg(half))->text(); }
     void click(const QString& name) const { QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton); }
@@ -139,16 +184,7 @@ public:
                 out << n;
         return out;
     }
-    QVariantList scores() const
-    {
-        return app.rows(QStringLiteral("SELECT HOMESCORE, AWAYSCORE FROM GAME WHERE GAMEID = ?"),
-                        {Bind(session.game->GameID())})
-            .value(0);
-    }
 
-    TestApp app;
-    MatchSession session;
-    QList<RecordId> home, away; // seeded order
     std::unique_ptr<frmGame> screen;
 };
 

@@ -17,13 +17,14 @@ private slots:
         QTest::addColumn<int>("game");
         QTest::addColumn<int>("games");
         QTest::addColumn<int>("limit");
-        QTest::newRow("to 15") << 15 << 1 << 3 << 15;
-        QTest::newRow("to 15, deciding") << 15 << 5 << 5 << 15;
-        QTest::newRow("to 25, game 1 of 3") << 25 << 1 << 3 << 25;
-        QTest::newRow("to 25, game 4 of 5") << 25 << 4 << 5 << 25;
-        QTest::newRow("to 25, deciding of 3") << 25 << 3 << 3 << 15;
-        QTest::newRow("to 25, deciding of 5") << 25 << 5 << 5 << 15;
-        QTest::newRow("to 25, game 3 of 5") << 25 << 3 << 5 << 25;
+        QTest::addColumn<bool>("deciding");
+        QTest::newRow("to 15") << 15 << 1 << 3 << 15 << false;
+        QTest::newRow("to 15, deciding") << 15 << 5 << 5 << 15 << true;
+        QTest::newRow("to 25, game 1 of 3") << 25 << 1 << 3 << 25 << false;
+        QTest::newRow("to 25, game 4 of 5") << 25 << 4 << 5 << 25 << false;
+        QTest::newRow("to 25, game 3 of 5") << 25 << 3 << 5 << 25 << false;
+        QTest::newRow("to 25, deciding of 3") << 25 << 3 << 3 << 15 << true;
+        QTest::newRow("to 25, deciding of 5") << 25 << 5 << 5 << 15 << true;
     }
     void scoreLimit()
     {
@@ -31,24 +32,8 @@ private slots:
         QFETCH(int, game);
         QFETCH(int, games);
         QFETCH(int, limit);
-        QCOMPARE(ScoreLimit(points, game, games), limit);
-    }
-
-    void decidingGame_data()
-    {
-        QTest::addColumn<int>("game");
-        QTest::addColumn<int>("games");
-        QTest::addColumn<bool>("deciding");
-        QTest::newRow("3 of 3") << 3 << 3 << true;
-        QTest::newRow("5 of 5") << 5 << 5 << true;
-        QTest::newRow("3 of 5") << 3 << 5 << false;
-        QTest::newRow("2 of 3") << 2 << 3 << false;
-    }
-    void decidingGame()
-    {
-        QFETCH(int, game);
-        QFETCH(int, games);
         QFETCH(bool, deciding);
+        QCOMPARE(ScoreLimit(points, game, games), limit);
         QCOMPARE(IsDecidingGame(game, games), deciding);
     }
 
@@ -60,16 +45,13 @@ private slots:
         QTest::addColumn<bool>("subtract");
         QTest::addColumn<int>("limit");
         QTest::addColumn<int>("next");
-        QTest::newRow("0:0 up") << 0 << 0 << false << 15 << 1;
         QTest::newRow("14:0 to the limit") << 14 << 0 << false << 15 << 15;
         QTest::newRow("15:0 no further") << 15 << 0 << false << 15 << -1;
         QTest::newRow("15:13 no further") << 15 << 13 << false << 15 << -1;
         QTest::newRow("15:14 on by two") << 15 << 14 << false << 15 << 16;
         QTest::newRow("15:15 on") << 15 << 15 << false << 15 << 16;
-        QTest::newRow("16:15 on") << 16 << 15 << false << 15 << 17;
         QTest::newRow("17:15 stops") << 17 << 15 << false << 15 << -1;
         QTest::newRow("20:19 on") << 20 << 19 << false << 15 << 21;
-        QTest::newRow("24:0 to 25") << 24 << 0 << false << 25 << 25;
         QTest::newRow("25:0 no further") << 25 << 0 << false << 25 << -1;
         QTest::newRow("25:24 on") << 25 << 24 << false << 25 << 26;
         QTest::newRow("16:0 under 25") << 16 << 0 << false << 25 << 17;
@@ -77,7 +59,6 @@ private slots:
         QTest::newRow("1 down to 0") << 1 << 5 << true << 15 << 0;
         QTest::newRow("15:0 down") << 15 << 0 << true << 15 << 14;
         QTest::newRow("17:15 down") << 17 << 15 << true << 15 << 16;
-        QTest::newRow("17:16 down") << 17 << 16 << true << 15 << 16;
         QTest::newRow("16:12 down refused") << 16 << 12 << true << 15 << -1;
         QTest::newRow("16:13 down") << 16 << 13 << true << 15 << 15;
         QTest::newRow("26:25 down") << 26 << 25 << true << 25 << 25;
