@@ -142,8 +142,6 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("nothing") << 0 << 0 << 0 << "0.000";
         QTest::newRow("one kill") << 1 << 1 << 0 << "1.000";
-        QTest::newRow("one error") << 1 << 0 << 1 << "-1.000";
-        QTest::newRow("two of three") << 3 << 2 << 0 << "0.667";
         QTest::newRow("kills less errors") << 4 << 3 << 1 << "0.500";
         QTest::newRow("a taken-back attempt") << -1 << 0 << 0 << "0.000";
     }

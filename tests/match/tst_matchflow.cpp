@@ -62,16 +62,15 @@ class TestMatchFlow : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TestApp> app;
+    std::unique_ptr<court::Seeded> seeded; // its match forgotten: a match starts from the roster
     RecordId home, away, empty;
-    QList<RecordId> homePlayers, awayPlayers;
 
     QString court(QWidget* w) const
     {
         auto* screen = qobject_cast<frmGame*>(w);
         QStringList boxes;
         for (int n : {1, 3, 7})
-            boxes << QString::number(int(homePlayers.indexOf(screen->boxPlayerId(n))));
+            boxes << QString::number(int(seeded->home.indexOf(screen->boxPlayerId(n))));
         return QStringLiteral("game %1 to %2, home %3: %4")
             .arg(screen->session().game->GameNumber())
             .arg(screen->session().scoreLimit())
@@ -82,21 +81,16 @@ private slots:
     void initTestCase() { court::Prepare(); }
     void init()
     {
-        app = std::make_unique<TestApp>();
-        homePlayers.clear();
-        awayPlayers.clear();
-        home = app->addTeam(QStringLiteral("Hawks"));
-        away = app->addTeam(QStringLiteral("Owls"));
-        empty = app->addTeam(QStringLiteral("Nobody"));
-        for (int i = 1; i <= 8; ++i) {
-            homePlayers << app->addPlayer(home, QStringLiteral("Hawk %1").arg(i), i);
-            awayPlayers << app->addPlayer(away, QStringLiteral("Owl %1").arg(i), 10 + i);
-        }
+        seeded = std::make_unique<court::Seeded>();
+        MatchStore::ForgetMatches();
+        home = seeded->session.homeTeamId;
+        away = seeded->session.awayTeamId;
+        empty = seeded->app.addTeam(QStringLiteral("Nobody"));
     }
     void cleanup()
     {
         EndTest();
-        app.reset();
+        seeded.reset();
     }
 
     void leavingBeforeThePlayWritesNothing_data()
@@ -128,7 +122,7 @@ private slots:
         Windows(roads[how]);
         clsMatch().StartNewMatch();
         QCOMPARE(MsgBoxHook::prompts(), messages);
-        QCOMPARE(app->count(QStringLiteral("MATCH")) + app->count(QStringLiteral("GAME")), 0);
+        QCOMPARE(seeded->app.count(QStringLiteral("MATCH")) + seeded->app.count(QStringLiteral("GAME")), 0);
     }
 
     // Cancelling in the line-up window of the first game still keeps the match it started.
@@ -142,7 +136,7 @@ private slots:
         QCOMPARE(seen->windows.last(), QStringLiteral("frmStarters"));
         QCOMPARE(MsgBoxHook::prompts(),
                  QStringList(2, QStringLiteral("Are you sure you would like to cancel this Match?")));
-        QCOMPARE(app->count(QStringLiteral("GAME")), 1);
+        QCOMPARE(seeded->app.count(QStringLiteral("GAME")), 1);
     }
 
     void keyboardRoadOfABestOfThree()
@@ -210,15 +204,15 @@ private slots:
         QCOMPARE(MsgBoxHook::prompts(),
                  (QStringList{"Are you sure you want to go to game 2?", "Are you sure you want to go to game 3?",
                               "Are you sure you would like to end the Match?"}));
-        QCOMPARE(app->rows(QStringLiteral("SELECT GAMENUMBER, HOMESCORE, AWAYSCORE FROM GAME ORDER BY 1")),
+        QCOMPARE(seeded->app.rows(QStringLiteral("SELECT GAMENUMBER, HOMESCORE, AWAYSCORE FROM GAME ORDER BY 1")),
                  (QList<QVariantList>{{1, 1, 1}, {2, 0, 0}, {3, 0, 0}}));
-        QCOMPARE(app->rows(QStringLiteral("SELECT G.GAMENUMBER, COUNT(*) FROM PLAYED P JOIN GAME G "
-                                          "ON G.GAMEID = P.GAMEID GROUP BY 1 ORDER BY 1")),
+        QCOMPARE(seeded->app.rows(QStringLiteral("SELECT G.GAMENUMBER, COUNT(*) FROM PLAYED P JOIN GAME G "
+                                                 "ON G.GAMEID = P.GAMEID GROUP BY 1 ORDER BY 1")),
                  (QList<QVariantList>{{1, 13}, {2, 12}, {3, 12}}));
         // Box 1 is the away team's zone 1 (home on the right), box 8 the home team's zone 2.
-        QCOMPARE(app->rows(QStringLiteral("SELECT PLAYERID, POSITION, COALESCE(KILL, 0), COALESCE(ATTEMPT, 0), "
-                                          "COALESCE(PASSING, 0) FROM PLAY ORDER BY rowid")),
-                 (QList<QVariantList>{{awayPlayers[0].text(), 1, 1, 1, 0}, {homePlayers[1].text(), 8, 0, 0, 2}}));
+        QCOMPARE(seeded->app.rows(QStringLiteral("SELECT PLAYERID, POSITION, COALESCE(KILL, 0), COALESCE(ATTEMPT, 0), "
+                                                 "COALESCE(PASSING, 0) FROM PLAY ORDER BY rowid")),
+                 (QList<QVariantList>{{seeded->away[0].text(), 1, 1, 1, 0}, {seeded->home[1].text(), 8, 0, 0, 2}}));
     }
 };
 
