@@ -12,9 +12,23 @@
 #include <QCoreApplication>
 
 namespace {
-QString Tr(const char* text)
+// The status line for an action, without the box: "Added 1 Kill and 1 Attempt to " and so on.
+QString StatusFor(const QString& strStat, bool subtract)
 {
-    return QCoreApplication::translate("clsGame", text);
+    const std::optional<StatAction> action = StatFromText(strStat);
+    if (!action)
+        return {};
+    switch (action->kind->shape) {
+    case StatShape::Rating:
+        return (subtract ? clsGame::tr("Subtracted a ") : clsGame::tr("Added a ")) + strStat
+            + clsGame::tr(" Passing stat to ");
+    case StatShape::Attack:
+        return (subtract ? clsGame::tr("Subtracted 1 ") : clsGame::tr("Added 1 ")) + strStat
+            + clsGame::tr(" and 1 Attempt to ");
+    case StatShape::Count:
+        break;
+    }
+    return (subtract ? clsGame::tr("Subtracted 1 ") : clsGame::tr("Added 1 ")) + strStat + clsGame::tr(" to ");
 }
 } // namespace
 
@@ -28,27 +42,11 @@ void clsGame::PlayerOnClick(qint16 iIndex)
     m_lastIndex = iIndex;
 }
 
-QString clsGame::StatusFor(const QString& strStat, bool subtract)
-{
-    const std::optional<StatAction> action = StatFromText(strStat);
-    if (!action)
-        return {};
-    switch (action->kind->shape) {
-    case StatShape::Rating:
-        return (subtract ? Tr("Subtracted a ") : Tr("Added a ")) + strStat + Tr(" Passing stat to ");
-    case StatShape::Attack:
-        return (subtract ? Tr("Subtracted 1 ") : Tr("Added 1 ")) + strStat + Tr(" and 1 Attempt to ");
-    case StatShape::Count:
-        break;
-    }
-    return (subtract ? Tr("Subtracted 1 ") : Tr("Added 1 ")) + strStat + Tr(" to ");
-}
-
 void clsGame::AddStat(const QString& strStat, const RecordId& dPlayerID)
 {
     const std::optional<StatAction> action = StatFromText(strStat);
     if (!action)
-        throw DbError(Tr("Unknown statistic: %1").arg(strStat), QString());
+        throw DbError(clsGame::tr("Unknown statistic: %1").arg(strStat), QString());
     const bool subtract = m_view && m_view->subtractMode();
     PlayStore::RecordAction(m_gameId, NewRecordId(RecordKind::Play), dPlayerID, int(m_lastIndex), *action->kind,
                             subtract ? -action->value : action->value);
@@ -63,16 +61,17 @@ bool clsGame::GoToNextGame(MatchSession& session)
     const int k = session.game->GameNumber() + 1;
 
     if (k > 5) {
-        MsgBox(Tr("You cannot have more than five games per match"), QMessageBox::Ok, QMessageBox::NoIcon, Tr("Match"));
+        MsgBox(clsGame::tr("You cannot have more than five games per match"), QMessageBox::Ok, QMessageBox::NoIcon,
+               clsGame::tr("Match"));
         return false;
     }
     if (k > 3 && g == 3) {
-        MsgBox(Tr("You choose a best of 3 match. There can be no game 4."), QMessageBox::Ok, QMessageBox::NoIcon,
-               Tr("Match"));
+        MsgBox(clsGame::tr("You choose a best of 3 match. There can be no game 4."), QMessageBox::Ok,
+               QMessageBox::NoIcon, clsGame::tr("Match"));
         return false;
     }
-    if (MsgBox(Tr("Are you sure you want to go to game %1?").arg(k), QMessageBox::Yes | QMessageBox::No,
-               QMessageBox::NoIcon, Tr("New Game"))
+    if (MsgBox(clsGame::tr("Are you sure you want to go to game %1?").arg(k), QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::NoIcon, clsGame::tr("New Game"))
         != QMessageBox::Yes)
         return false;
 

@@ -2,6 +2,7 @@
 
 #include "core/RecordId.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class MatchSession;
@@ -23,6 +24,8 @@ public:
 // The state of one game while it is played, and the recording of actions.
 class clsGame
 {
+    Q_DECLARE_TR_FUNCTIONS(clsGame)
+
 public:
     RecordId GameID() const { return m_gameId; }
     void setGameID(const RecordId& newGameID) { m_gameId = newGameID; }
@@ -45,9 +48,6 @@ public:
     // Returns whether the match went on to the next game; a failure throws DbError and leaves the
     // session exactly as it was.
     static bool GoToNextGame(MatchSession& session);
-
-    // The status line for an action: "Added 1 Kill and 1 Attempt to " and so on, without the box.
-    static QString StatusFor(const QString& strStat, bool subtract);
 
 private:
     RecordId m_gameId;

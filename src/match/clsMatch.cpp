@@ -20,11 +20,6 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("clsMatch", text);
-}
-
 // Asks for one team; refuses a team without players. Returns the team, or nothing when the user
 // cancelled or the team was refused (the command then ends).
 std::optional<RecordId> ChooseTeam(const QString& caption)
@@ -35,8 +30,8 @@ std::optional<RecordId> ChooseTeam(const QString& caption)
     if (!team)
         return std::nullopt;
     if (RosterStore::PlayerCount(team->TeamID()) == 0) {
-        MsgBox(Tr("This Team has no Players. Please use another team."), QMessageBox::Ok, QMessageBox::NoIcon,
-               Tr("Sidelines"));
+        MsgBox(clsMatch::tr("This Team has no Players. Please use another team."), QMessageBox::Ok, QMessageBox::NoIcon,
+               clsMatch::tr("Sidelines"));
         return std::nullopt;
     }
     return team->TeamID();
@@ -46,11 +41,11 @@ std::optional<RecordId> ChooseTeam(const QString& caption)
 
 void clsMatch::StartNewMatch()
 {
-    const std::optional<RecordId> home = ChooseTeam(Tr("Please Choose the Home Team"));
+    const std::optional<RecordId> home = ChooseTeam(clsMatch::tr("Please Choose the Home Team"));
     if (!home)
         return;
     m_home = *home;
-    const std::optional<RecordId> away = ChooseTeam(Tr("Please Choose the Away Team"));
+    const std::optional<RecordId> away = ChooseTeam(clsMatch::tr("Please Choose the Away Team"));
     if (!away)
         return;
     m_away = *away;
