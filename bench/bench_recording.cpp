@@ -6,11 +6,14 @@
 // Build with -DSIDELINES_BENCH=ON (Release), run build-bench/bench/bench_recording. The database
 // lives in the system's temporary folder, so the figures include that disk's sync.
 
+#include "core/Database.h"
+#include "core/MatchStore.h"
+#include "core/RecordId.h"
+#include "core/RosterStore.h"
+#include "core/mConstants.h"
+#include "game/MatchSession.h"
 #include "game/clsGame.h"
 #include "game/frmGame.h"
-#include "core/mConstants.h"
-#include "core/Database.h"
-#include "core/RecordId.h"
 #include "roster/clsPlayer.h"
 
 #include <QApplication>
@@ -27,7 +30,7 @@ namespace {
 struct Fixture
 {
     QTemporaryDir dir;
-    RecordId gameId;
+    MatchSession session;
     std::shared_ptr<clsGame> game;
     std::unique_ptr<frmGame> screen;
 
@@ -37,42 +40,40 @@ struct Fixture
         QString error;
         if (!Db::createFresh(path, &error) || !Db::open(path, &error))
             qFatal("database: %s", qPrintable(error));
-        const RecordId home = NewRecordId(RecordKind::Team);
-        const RecordId away = NewRecordId(RecordKind::Team);
-        Execute(QStringLiteral("INSERT INTO TEAM (TEAMID, TEAMNAME) VALUES (?, ?), (?, ?)"),
-                {Bind(home), QStringLiteral("Hawks"), Bind(away), QStringLiteral("Owls")});
-        screen = std::make_unique<frmGame>();
+        session.homeTeamId = NewRecordId(RecordKind::Team);
+        session.awayTeamId = NewRecordId(RecordKind::Team);
+        RosterStore::AddTeam(session.homeTeamId, QStringLiteral("Hawks"));
+        RosterStore::AddTeam(session.awayTeamId, QStringLiteral("Owls"));
         for (int i = 1; i <= 6; ++i) {
-            for (const RecordId& team : {home, away}) {
-                auto p = std::make_shared<clsPlayer>();
-                p->setPlayerID(NewRecordId(RecordKind::Player));
-                p->setTeamID(team);
-                p->setPlayerName(QStringLiteral("Player %1").arg(i));
-                p->setPlayerNumber(qint16(team == home ? i : 10 + i));
-                Execute(QStringLiteral("INSERT INTO PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) "
-                                       "VALUES (?, ?, ?, ?)"),
-                        {Bind(p->PlayerID()), Bind(team), p->PlayerName(), int(p->PlayerNumber())});
-                (team == home ? screen->colHomePlayers : screen->colAwayPlayers) << p;
+            for (const RecordId& team : {session.homeTeamId, session.awayTeamId}) {
+                const bool home = team == session.homeTeamId;
+                RosterStore::AddPlayer(PlayerRow{NewRecordId(RecordKind::Player), team,
+                                                 QStringLiteral("Player %1").arg(i), home ? i : 10 + i});
             }
         }
-        const RecordId match = NewRecordId(RecordKind::Match);
-        gameId = NewRecordId(RecordKind::Game);
-        Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"),
-                {Bind(match), Bind(home), Bind(away)});
-        Execute(QStringLiteral("INSERT INTO GAME (MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE) "
-                               "VALUES (?, ?, 1, 0, 0)"),
-                {Bind(match), Bind(gameId)});
-        game = std::make_shared<clsGame>();
-        game->setGameID(gameId);
+        session.matchId = NewRecordId(RecordKind::Match);
+        game = session.game;
+        game->setGameID(NewRecordId(RecordKind::Game));
         game->setGameNumber(1);
-        screen->strSide = QStringLiteral("LEFT");
-        screen->setGame(game);
+        MatchStore::AddMatch(session.matchId, session.homeTeamId, session.awayTeamId, game->GameID(), 1);
+        session.loadRosters();
+        screen = std::make_unique<frmGame>(session);
+        for (int t = 0; t < 2; ++t) {
+            for (const PlayerRow& r : session.rosters[size_t(t)].players) {
+                auto p = std::make_shared<clsPlayer>();
+                p->setPlayerID(r.id);
+                p->setTeamID(r.teamId);
+                p->setPlayerName(r.name);
+                p->setPlayerNumber(qint16(r.number));
+                (t == 0 ? screen->colHomePlayers : screen->colAwayPlayers) << p;
+            }
+        }
         screen->SetUpHome();
         screen->SetUpAway();
         screen->resize(1366, 768);
         screen->show();
         QApplication::processEvents();
-        game->PlayerOnClick(4);
+        screen->game().PlayerOnClick(4);
     }
 
     ~Fixture()
@@ -107,7 +108,7 @@ void BM_RecordActionVersusBareInsert(benchmark::State& state)
         record.push_back(double(t.nsecsElapsed()) / 1000.0);
 
         t.start();
-        bare.raw().bindValue(0, Bind(f.gameId));
+        bare.raw().bindValue(0, Bind(f.game->GameID()));
         bare.raw().bindValue(1, Bind(NewRecordId(RecordKind::Play)));
         bare.raw().bindValue(2, Bind(player));
         bare.raw().bindValue(3, 1);

@@ -13,7 +13,6 @@
 #include <QSettings>
 
 QString pubAppPath;
-bool pubOK = false;
 
 namespace {
 QPointer<QLabel>& statusLabel()

@@ -17,8 +17,6 @@ class QWidget;
 
 // The application's folder, with a trailing separator.
 extern QString pubAppPath;
-// Whether the last modal dialog was accepted. Every dialog sets it before it closes.
-extern bool pubOK;
 // The progress gauge of the main window; created on first use.
 CProgressBar& pubProgress();
 

@@ -2,7 +2,10 @@
 
 #include "core/RecordId.h"
 
+#include <QCoreApplication>
 #include <QString>
+
+class MatchSession;
 
 // What the game object needs of the court screen: the boxes' highlight and captions, the status
 // line and the subtraction-mode box. The court screen implements it and attaches itself to the
@@ -21,6 +24,8 @@ public:
 // The state of one game while it is played, and the recording of actions.
 class clsGame
 {
+    Q_DECLARE_TR_FUNCTIONS(clsGame)
+
 public:
     RecordId GameID() const { return m_gameId; }
     void setGameID(const RecordId& newGameID) { m_gameId = newGameID; }
@@ -37,8 +42,12 @@ public:
     // tells the status line what was recorded. Throws DbError when the row was not stored, in
     // which case the status line is left as it was.
     void AddStat(const QString& strStat, const RecordId& dPlayerID);
-    // The next game of the match under way (reads the line-up window, not this object).
-    void GoToNextGame();
+    // Asks for the next game of the session's match and, on Yes, stores its GAME row and reloads
+    // both rosters, then makes it the session's game (a fresh object: the one under way is let
+    // go) with the side changed (but for the deciding game, whose side the caller asks for).
+    // Returns whether the match went on to the next game; a failure throws DbError and leaves the
+    // session exactly as it was.
+    static bool GoToNextGame(MatchSession& session);
 
 private:
     RecordId m_gameId;

@@ -1,10 +1,13 @@
 #include "game/frmGame.h"
 
-#include "game/PlayerStats.h"
-#include "match/frmStarters.h"
-#include "core/MsgBox.h"
-#include "core/mConstants.h"
 #include "core/Database.h"
+#include "core/MatchStore.h"
+#include "core/MsgBox.h"
+#include "core/PlayStore.h"
+#include "core/StatKinds.h"
+#include "core/mConstants.h"
+#include "game/GameRules.h"
+#include "game/PlayerStats.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,8 +27,6 @@
 #include <functional>
 
 namespace {
-frmGame* g_current = nullptr;
-
 // The screen is laid out on a fixed design grid (client area below the menu bar) and scaled to
 // whatever size the window has, so the court keeps its shape from a laptop to a large monitor.
 constexpr int kDesignWidth = 9480;
@@ -72,11 +73,6 @@ constexpr std::array<Span, 13> kHints{{{0, 0, 0, 0},
 // The court lines enclose the boxes; the net stands over the centre line.
 constexpr Span kCourt{90, 840, 9360, 5145};
 constexpr int kAttackLineOffset = 4680 / 3; // three metres of a nine-metre half
-
-const QString kScoreHome = QStringLiteral("Score &Home");
-const QString kScoreAway = QStringLiteral("Score &Away");
-const QString kRotateHome = QStringLiteral("&Rotate Home");
-const QString kRotateAway = QStringLiteral("R&otate Away");
 
 const QColor kFreeZone(28, 92, 140);
 const QColor kCourtSurface(214, 118, 52);
@@ -266,11 +262,10 @@ private:
 
 } // namespace
 
-frmGame::frmGame(QWidget* parent) : QDialog(parent)
+frmGame::frmGame(MatchSession& session, QWidget* parent) : QDialog(parent), m_session(session)
 {
-    g_current = this;
     setObjectName(QStringLiteral("frmGame"));
-    setWindowTitle(QStringLiteral("Game"));
+    setWindowTitle(tr("Game"));
     setModal(true);
     setSizeGripEnabled(false);
     // The court is worth a whole screen: let the user maximise it.
@@ -296,15 +291,18 @@ frmGame::frmGame(QWidget* parent) : QDialog(parent)
 
 frmGame::~frmGame()
 {
-    if (pubGame && pubGame->view() == this)
-        pubGame->setView(nullptr);
-    if (g_current == this)
-        g_current = nullptr;
+    // The game object outlives its screen; it must not point at a dead view.
+    if (m_session.game && m_session.game->view() == this)
+        m_session.game->setView(nullptr);
 }
 
-frmGame* frmGame::current()
+clsGame& frmGame::game()
 {
-    return g_current;
+    if (!m_session.game)
+        m_session.game = std::make_shared<clsGame>();
+    if (m_session.game->view() != this)
+        m_session.game->setView(this);
+    return *m_session.game;
 }
 
 void frmGame::buildCourt()
@@ -353,12 +351,12 @@ void frmGame::buildBars()
         b->setObjectName(name);
         return b;
     };
-    cmdGame = button(QStringLiteral("cmdGame"), QStringLiteral("N&ew Game"));
-    cmdRotate[0] = button(QStringLiteral("cmdRotate_0"), kRotateHome);
-    cmdScore[0] = button(QStringLiteral("cmdScore_0"), kScoreHome);
-    cmdScore[1] = button(QStringLiteral("cmdScore_1"), kScoreAway);
-    cmdRotate[1] = button(QStringLiteral("cmdRotate_1"), kRotateAway);
-    cmdEndMatch = button(QStringLiteral("cmdEndMatch"), QStringLiteral("E&nd Match"));
+    cmdGame = button(QStringLiteral("cmdGame"), tr("N&ew Game"));
+    cmdRotate[0] = button(QStringLiteral("cmdRotate_0"), tr("&Rotate Home"));
+    cmdScore[0] = button(QStringLiteral("cmdScore_0"), tr("Score &Home"));
+    cmdScore[1] = button(QStringLiteral("cmdScore_1"), tr("Score &Away"));
+    cmdRotate[1] = button(QStringLiteral("cmdRotate_1"), tr("R&otate Away"));
+    cmdEndMatch = button(QStringLiteral("cmdEndMatch"), tr("E&nd Match"));
     for (int i = 0; i < 2; ++i) {
         auto* score = new QLabel(QStringLiteral("0"), top);
         score->setObjectName(QStringLiteral("lblScore_%1").arg(i));
@@ -398,9 +396,9 @@ void frmGame::buildBars()
         lblStatus->setPalette(pal);
     }
 
-    chkSubtractMode = new QCheckBox(QStringLiteral("Subtraction &Mode"), bottom);
+    chkSubtractMode = new QCheckBox(tr("Subtraction &Mode"), bottom);
     chkSubtractMode->setObjectName(QStringLiteral("chkSubtractMode"));
-    chkSubtractMode->setToolTip(QStringLiteral("Click on here to reverse any previous action"));
+    chkSubtractMode->setToolTip(tr("Click on here to reverse any previous action"));
     setTabOrder(cmdEndMatch, chkSubtractMode);
 }
 
@@ -410,14 +408,14 @@ void frmGame::buildMenus()
     m_menuBar->setObjectName(QStringLiteral("menuBar"));
     m_menuBar->setNativeMenuBar(false);
 
-    QMenu* game = m_menuBar->addMenu(QStringLiteral("&Game"));
+    QMenu* game = m_menuBar->addMenu(tr("&Game"));
     game->setObjectName(QStringLiteral("mnuGame"));
-    QAction* next = game->addAction(QStringLiteral("Go to N&ext Game"));
+    QAction* next = game->addAction(tr("Go to N&ext Game"));
     next->setObjectName(QStringLiteral("mnuNewGame"));
-    QAction* sub = game->addAction(QStringLiteral("&Substitute"));
+    QAction* sub = game->addAction(tr("&Substitute"));
     sub->setObjectName(QStringLiteral("mnuSub"));
     game->addSeparator();
-    QAction* end = game->addAction(QStringLiteral("E&nd Match"));
+    QAction* end = game->addAction(tr("E&nd Match"));
     end->setObjectName(QStringLiteral("mnuEndMatch"));
     connect(next, &QAction::triggered, this, [this] { cmdGame_Click(); });
     connect(sub, &QAction::triggered, this, [this] { mnuSub_Click(); });
@@ -425,11 +423,10 @@ void frmGame::buildMenus()
 
     // Every box has its function key, F10 included, and the keys work whichever control has the
     // focus: they are window shortcuts of these items.
-    QMenu* choose = m_menuBar->addMenu(QStringLiteral("&Choose Player"));
+    QMenu* choose = m_menuBar->addMenu(tr("&Choose Player"));
     choose->setObjectName(QStringLiteral("mnuShortcuts"));
     for (int n = 1; n <= 12; ++n) {
-        const QString caption
-            = n <= 6 ? QStringLiteral("Left side zone %1").arg(n) : QStringLiteral("Right side zone %1").arg(n - 6);
+        const QString caption = n <= 6 ? tr("Left side zone %1").arg(n) : tr("Right side zone %1").arg(n - 6);
         QAction* item = choose->addAction(caption);
         item->setObjectName(QStringLiteral("mnu%1").arg(n));
         item->setShortcut(QKeySequence(Qt::Key(Qt::Key_F1 + (n - 1))));
@@ -438,32 +435,27 @@ void frmGame::buildMenus()
     }
 
     // The stat menu never shows in the menu bar; it pops up at the selected box.
-    mnuStats = new QMenu(QStringLiteral("Stats"), this);
+    mnuStats = new QMenu(tr("Stats"), this);
     mnuStats->setObjectName(QStringLiteral("mnuStats"));
-    auto stat = [this](QMenu* menu, const char* name, const QString& caption, const QString& statText) {
+    auto stat = [this](QMenu* menu, const QString& name, const QString& caption, const QString& statText) {
         QAction* item = menu->addAction(caption);
-        item->setObjectName(QString::fromLatin1(name));
+        item->setObjectName(name);
         connect(item, &QAction::triggered, this, [this, statText] { recordStat(statText); });
     };
-    stat(mnuStats, "mnuAttempt", QStringLiteral("&Attempt"), QStringLiteral("Attempt"));
-    stat(mnuStats, "mnuKill", QStringLiteral("&Kill"), QStringLiteral("Kill"));
-    stat(mnuStats, "mnuError", QStringLiteral("&Error"), QStringLiteral("Error"));
-    QMenu* passing = mnuStats->addMenu(QStringLiteral("&Pass"));
-    passing->setObjectName(QStringLiteral("mnuPassing"));
-    passing->menuAction()->setObjectName(QStringLiteral("mnuPassingItem"));
-    stat(passing, "mnuPass1", QStringLiteral("1"), QStringLiteral("1"));
-    stat(passing, "mnuPass2", QStringLiteral("2"), QStringLiteral("2"));
-    stat(passing, "mnuPass3", QStringLiteral("3"), QStringLiteral("3"));
-    stat(mnuStats, "mnuServeAce", QStringLiteral("&Serve Ace"), QStringLiteral("ServeAce"));
-    stat(mnuStats, "mnuServeError", QStringLiteral("Serve E&rror"), QStringLiteral("ServeError"));
-    stat(mnuStats, "mnuDig", QStringLiteral("&Dig"), QStringLiteral("Dig"));
-    stat(mnuStats, "mnuReceiveError", QStringLiteral("Re&ceiving Error"), QStringLiteral("ReceiveError"));
-    stat(mnuStats, "mnuSoloBlock", QStringLiteral("S&olo Block"), QStringLiteral("SoloBlock"));
-    stat(mnuStats, "mnuBlockAssist", QStringLiteral("&Block Assist"), QStringLiteral("BlockAssist"));
-    stat(mnuStats, "mnuBlockError", QStringLiteral("B&lock Error"), QStringLiteral("BlockError"));
-    stat(mnuStats, "mnuBallHandle", QStringLiteral("Ball &Handling Error"), QStringLiteral("BallHandleError"));
-    stat(mnuStats, "mnuSetAssist", QStringLiteral("Se&t Assist"), QStringLiteral("SetAssist"));
-    QAction* view = mnuStats->addAction(QStringLiteral("&View Stats"));
+    for (const StatKind& kind : kStatKinds) {
+        const QString name = QString::fromLatin1(kind.menuName);
+        if (kind.shape == StatShape::Rating) {
+            // A rating is chosen in a submenu, 1 to the top rating.
+            QMenu* ratings = mnuStats->addMenu(StatText(kind.caption));
+            ratings->setObjectName(name);
+            ratings->menuAction()->setObjectName(name + QStringLiteral("Item"));
+            for (int r = 1; r <= kTopRating; ++r)
+                stat(ratings, QStringLiteral("mnuPass%1").arg(r), QString::number(r), QString::number(r));
+        } else {
+            stat(mnuStats, name, StatText(kind.caption), QString::fromLatin1(kind.key));
+        }
+    }
+    QAction* view = mnuStats->addAction(tr("&View Stats"));
     view->setObjectName(QStringLiteral("mnuViewStats"));
     connect(view, &QAction::triggered, this, [this] { mnuViewStats_Click(); });
 }
@@ -616,43 +608,17 @@ void frmGame::paintEvent(QPaintEvent*)
 
 // ---- players on court ----------------------------------------------------------------------
 
-std::shared_ptr<clsGame> frmGame::gameInPlay()
-{
-    if (pubGame)
-        return pubGame;
-    // The line-up window sets the players up before it hands the game over.
-    if (frmStarters* L = frmStarters::current())
-        return L->pubGame();
-    return nullptr;
-}
-
 void frmGame::recordPlayed(const QList<std::shared_ptr<clsPlayer>>& players)
 {
-    if (players.isEmpty())
-        return;
-    const std::shared_ptr<clsGame> game = gameInPlay();
-    // A row without its game or player would be ignored silently by the statement below.
-    if (!game || game->GameID().isNull())
-        throw DbError(QStringLiteral("There is no game under way to put the players on court in."), QString());
-    QString sql = QStringLiteral("INSERT OR IGNORE INTO PLAYED (GAMEID, PLAYERID) VALUES ");
-    for (int i = 0; i < players.size(); ++i) {
-        if (!players[i] || players[i]->PlayerID().isNull())
-            throw DbError(QStringLiteral("A player on court has no identifier."), QString());
-        sql += i == 0 ? QStringLiteral("(?, ?)") : QStringLiteral(", (?, ?)");
-    }
-    // One statement for the whole side: every pair at most once (the index is unique), and the
-    // side is either recorded completely or not at all.
-    Query q(sql);
-    for (const auto& p : players) {
-        q.bind(game->GameID());
-        q.bind(p->PlayerID());
-    }
-    q.exec();
+    QList<RecordId> ids;
+    for (const auto& p : players)
+        ids << (p ? p->PlayerID() : RecordId());
+    MatchStore::RecordPlayed(m_session.game ? m_session.game->GameID() : RecordId(), ids);
 }
 
 void frmGame::setUpSide(bool home)
 {
-    const bool onLeft = (strSide == QLatin1String("LEFT")) == home;
+    const bool onLeft = m_session.homeOnLeft() == home;
     const int bar = onLeft ? 0 : 1;
     const int first = onLeft ? 1 : 7;
     const QList<std::shared_ptr<clsPlayer>> players = (home ? colHomePlayers : colAwayPlayers).mid(0, 6);
@@ -662,8 +628,8 @@ void frmGame::setUpSide(bool home)
     // game costs one write instead of two; when that side is set up next, its rows are there.
     recordPlayed(players + (home ? colAwayPlayers : colHomePlayers).mid(0, 6));
 
-    cmdScore[size_t(bar)]->setText(home ? kScoreHome : kScoreAway);
-    cmdRotate[size_t(bar)]->setText(home ? kRotateHome : kRotateAway);
+    cmdScore[size_t(bar)]->setText(home ? tr("Score &Home") : tr("Score &Away"));
+    cmdRotate[size_t(bar)]->setText(home ? tr("&Rotate Home") : tr("R&otate Away"));
     for (int i = 0; i < 6; ++i) {
         PlayerBox* box = lblPlayer[size_t(first + i)];
         if (i < players.size())
@@ -681,15 +647,6 @@ void frmGame::SetUpHome()
 void frmGame::SetUpAway()
 {
     setUpSide(false);
-}
-
-void frmGame::setGame(std::shared_ptr<clsGame> game)
-{
-    if (pubGame && pubGame != game && pubGame->view() == this)
-        pubGame->setView(nullptr);
-    pubGame = std::move(game);
-    if (pubGame)
-        pubGame->setView(this);
 }
 
 void frmGame::closeForNextGame()
@@ -750,11 +707,7 @@ void frmGame::lblPlayer_Click(int index)
 {
     if (index < 1 || index > 12)
         return;
-    if (!pubGame)
-        setGame(std::make_shared<clsGame>());
-    else if (pubGame->view() != this)
-        pubGame->setView(this);
-    pubGame->PlayerOnClick(qint16(index));
+    game().PlayerOnClick(qint16(index));
     QLabel* box = lblPlayer[size_t(index)];
     mnuStats->popup(box->mapToGlobal(box->rect().center()));
 }
@@ -762,23 +715,12 @@ void frmGame::lblPlayer_Click(int index)
 void frmGame::recordStat(const QString& stat)
 {
     RunCommand([&] {
-        if (!pubGame)
-            setGame(std::make_shared<clsGame>());
-        else if (pubGame->view() != this)
-            pubGame->setView(this);
-        const RecordId player = boxPlayerId(pubGame->LastIndex());
+        clsGame& g = game();
+        const RecordId player = boxPlayerId(g.LastIndex());
         if (player.isNull())
-            throw DbError(QStringLiteral("There is no player in this box."), QString());
-        pubGame->AddStat(stat, player);
+            throw DbError(tr("There is no player in this box."), QString());
+        g.AddStat(stat, player);
     });
-}
-
-int frmGame::scoreLimit() const
-{
-    // Rally scoring to 25 leaves the deciding game at 15.
-    if (iPoints == 25 && !(pubGame && pubGame->GameNumber() == igame))
-        return 25;
-    return 15;
 }
 
 void frmGame::cmdScore_Click(int index)
@@ -787,32 +729,19 @@ void frmGame::cmdScore_Click(int index)
         return;
     RunCommand([&] {
         const int other = index == 0 ? 1 : 0;
-        const int c = lblScore[size_t(index)]->text().toInt();
-        const int t = lblScore[size_t(other)]->text().toInt();
         const bool subtract = subtractMode();
-        const int n = subtract ? c - 1 : c + 1;
-        const int d = std::abs(t - n);
-        const int limit = scoreLimit();
-        // Up to the limit a score runs freely; past it only while within two of the other side.
-        // Going down never below 0, and from past the limit only back to within two.
-        const bool accepted = ((c < limit + 1 || d < 3) && n >= 0 && n < limit + 1) || (n > limit && d < 3);
-        if (!accepted)
+        const std::optional<int> n
+            = GameRules::NextScore(lblScore[size_t(index)]->text().toInt(), lblScore[size_t(other)]->text().toInt(),
+                                   subtract, m_session.scoreLimit());
+        if (!n)
             return;
-        if (!pubGame || pubGame->GameID().isNull())
-            throw DbError(QStringLiteral("There is no game under way to score."), QString());
-
-        const bool home = cmdScore[size_t(index)]->text() == kScoreHome;
-        QString sql;
-        if (home)
-            sql = subtract ? QStringLiteral("UPDATE GAME SET HOMESCORE = HOMESCORE - 1 WHERE GAMEID = ?")
-                           : QStringLiteral("UPDATE GAME SET HOMESCORE = HOMESCORE + 1 WHERE GAMEID = ?");
-        else
-            sql = subtract ? QStringLiteral("UPDATE GAME SET AWAYSCORE = AWAYSCORE - 1 WHERE GAMEID = ?")
-                           : QStringLiteral("UPDATE GAME SET AWAYSCORE = AWAYSCORE + 1 WHERE GAMEID = ?");
-        if (Execute(sql, {Bind(pubGame->GameID())}) != 1)
-            throw DbError(QStringLiteral("The point was not stored: this game is not in the database."), sql);
+        const RecordId gameId = m_session.game ? m_session.game->GameID() : RecordId();
+        if (gameId.isNull())
+            throw DbError(tr("There is no game under way to score."), QString());
+        if (MatchStore::AddPoint(gameId, homeOnHalf(index), subtract ? -1 : 1) != 1)
+            throw DbError(tr("The point was not stored: this game is not in the database."), QString());
         // Shown only now that the game's row holds it.
-        lblScore[size_t(index)]->setText(QString::number(n));
+        lblScore[size_t(index)]->setText(QString::number(*n));
     });
 }
 
@@ -823,82 +752,54 @@ void frmGame::cmdRotate_Click(int index)
     RunCommand([&] {
         const bool subtract = subtractMode();
         BusyPointer busy;
-        if (!pubGame)
-            setGame(std::make_shared<clsGame>());
-        else if (pubGame->view() != this)
-            pubGame->setView(this);
-
+        clsGame& g = game();
         // The selection follows the player who was selected.
-        int i = pubGame->LastIndex();
-        if (!subtract) {
-            if (index == 0 && i < 7)
-                i = i == 1 ? 6 : i - 1;
-            else if (index == 1 && i > 6)
-                i = i == 7 ? 12 : i - 1;
-        } else {
-            if (index == 0 && i < 7)
-                i = i == 6 ? 1 : i + 1;
-            else if (index == 1 && i > 6)
-                i = i == 12 ? 7 : i + 1;
-        }
+        const int i = GameRules::SelectionAfterRotation(g.LastIndex(), index, subtract);
 
-        const bool home = cmdRotate[size_t(index)]->text() == kRotateHome;
+        const bool home = homeOnHalf(index);
         StatusClearer clearer(this);
-        showStatus(home ? QStringLiteral("Rotating Home...") : QStringLiteral("Rotating Away..."));
+        showStatus(home ? tr("Rotating Home...") : tr("Rotating Away..."));
         QList<std::shared_ptr<clsPlayer>>& side = home ? colHomePlayers : colAwayPlayers;
         const QList<std::shared_ptr<clsPlayer>> before = side;
-        QList<std::shared_ptr<clsPlayer>> turned;
-        if (side.size() > 1) {
-            if (!subtract) {
-                turned = side.mid(1);
-                turned << side.first();
-            } else {
-                // The exact inverse of the forward turn for any count: the last comes to zone 1.
-                turned << side.last();
-                turned << side.mid(0, side.size() - 1);
-            }
-        } else {
-            turned = side;
-        }
-        side = turned;
+        side = GameRules::Rotated(side, subtract);
         try {
             setUpSide(home);
         } catch (...) {
             side = before;
             throw;
         }
-        pubGame->PlayerOnClick(qint16(i));
+        g.PlayerOnClick(qint16(i));
     });
 }
 
 void frmGame::mnuViewStats_Click()
 {
     RunCommand([&] {
-        const int i = pubGame ? pubGame->LastIndex() : 1;
+        const int i = m_session.game ? m_session.game->LastIndex() : 1;
         QString name = boxCaption(i);
         name.replace(QLatin1Char('\n'), QLatin1Char(' '));
         StatusClearer clearer(this);
-        showStatus(QStringLiteral("Getting the Stats for ") + name + QStringLiteral("..."));
+        showStatus(tr("Getting the Stats for ") + name + QStringLiteral("..."));
         const RecordId player = boxPlayerId(i);
         if (player.isNull())
-            throw DbError(QStringLiteral("There is no player in this box."), QString());
-        const PlayerTotals totals = ReadPlayerTotals(player, pubGame ? pubGame->GameID() : RecordId());
-        MsgBox(PlayerStatsMessage(totals), QMessageBox::Ok, QMessageBox::Information, name + QStringLiteral(" Stats"));
+            throw DbError(tr("There is no player in this box."), QString());
+        const StatTotals totals
+            = PlayStore::PlayerTotals(player, m_session.game ? m_session.game->GameID() : RecordId());
+        MsgBox(PlayerStatsMessage(totals), QMessageBox::Ok, QMessageBox::Information, name + tr(" Stats"));
     });
 }
 
 void frmGame::mnuSub_Click()
 {
-    frmStarters* L = frmStarters::current();
-    if (!L)
-        return;
-    if (RunCommand([&] { L->BeginSubstitution(colHomePlayers, colAwayPlayers, pubGame); }))
-        done(Substitute);
+    done(Substitute);
 }
 
 void frmGame::cmdGame_Click()
 {
-    RunCommand([] { clsGame().GoToNextGame(); });
+    RunCommand([this] {
+        if (clsGame::GoToNextGame(m_session))
+            closeForNextGame();
+    });
 }
 
 void frmGame::mnuEndMatch_Click()
@@ -909,15 +810,9 @@ void frmGame::mnuEndMatch_Click()
 void frmGame::reject()
 {
     if (bShowMessage
-        && MsgBox(QStringLiteral("Are you sure you would like to end the Match?"), QMessageBox::Yes | QMessageBox::No,
-                  QMessageBox::Question, QStringLiteral("End Match"), QMessageBox::No)
+        && MsgBox(tr("Are you sure you would like to end the Match?"), QMessageBox::Yes | QMessageBox::No,
+                  QMessageBox::Question, tr("End Match"), QMessageBox::No)
             != QMessageBox::Yes)
         return;
     QDialog::reject();
-}
-
-void frmGame::done(int result)
-{
-    pubOK = result != EndMatch;
-    QDialog::done(result);
 }

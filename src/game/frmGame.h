@@ -1,8 +1,10 @@
 #pragma once
 
 // Contract of the court screen, as the match flow and the line-up window use it. The court screen
-// is a modal dialog shown by the match flow; it ends its exec() with one of the Exit codes.
+// is a modal dialog shown by the match flow; it ends its exec() with one of the Exit codes and
+// leaves the line-up work (a substitution, the next game's line-ups) to the match flow.
 
+#include "game/MatchSession.h"
 #include "game/clsGame.h"
 #include "roster/clsPlayer.h"
 
@@ -30,18 +32,16 @@ public:
     // game was agreed to, or a substitution was asked for (the screen is only hidden then).
     enum Exit { EndMatch = QDialog::Rejected, NextGame = 2, Substitute = 3 };
 
-    explicit frmGame(QWidget* parent = nullptr);
+    // The screen shows the session's game with its side and options; the session outlives it.
+    explicit frmGame(MatchSession& session, QWidget* parent = nullptr);
     ~frmGame() override;
 
-    // The court screen of the match under way, or null.
-    static frmGame* current();
+    MatchSession& session() const { return m_session; }
+    // The session's game, with this screen as its view.
+    clsGame& game();
 
     QList<std::shared_ptr<clsPlayer>> colHomePlayers; // zone order, six each
     QList<std::shared_ptr<clsPlayer>> colAwayPlayers;
-    std::shared_ptr<clsGame> pubGame; // the same object as the line-up window's
-    QString strSide; // "LEFT": home on the left half
-    qint16 igame = 3; // games in the match, from the line-up window
-    qint16 iPoints = 15; // points per game but the deciding one
     bool bShowMessage = true; // closing must be confirmed
 
     // Place the players in their boxes, relabel the buttons, record PLAYED rows (for every player
@@ -49,8 +49,6 @@ public:
     // be, DbError is thrown and the boxes stay as they were.
     void SetUpHome();
     void SetUpAway();
-    // Attach the game (sets pubGame and makes this screen its view).
-    void setGame(std::shared_ptr<clsGame> game);
     // Leave without the end-of-match question, for the next game.
     void closeForNextGame();
 
@@ -65,8 +63,8 @@ public:
     void cmdScore_Click(int index); // 0 left half, 1 right half
     void cmdRotate_Click(int index);
     void mnuViewStats_Click();
-    void mnuSub_Click();
-    void cmdGame_Click(); // next game
+    void mnuSub_Click(); // ends exec() with Substitute
+    void cmdGame_Click(); // next game: ends exec() with NextGame once it is stored
     void mnuEndMatch_Click();
 
     // The player standing in box 1..12 (null when the box is empty).
@@ -76,8 +74,6 @@ public:
 
     // Escape and the close box end the match, after asking.
     void reject() override;
-    // Every way out sets pubOK: false when the match ended, true when it goes on elsewhere.
-    void done(int result) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -91,9 +87,10 @@ private:
     void layoutScreen();
     void setUpSide(bool home);
     void recordPlayed(const QList<std::shared_ptr<clsPlayer>>& players);
-    std::shared_ptr<clsGame> gameInPlay();
     void recordStat(const QString& stat);
-    int scoreLimit() const;
+    bool homeOnHalf(int half) const { return (half == 0) == m_session.homeOnLeft(); }
+
+    MatchSession& m_session;
 
     std::array<PlayerBox*, 13> lblPlayer{}; // 1..12
     std::array<QLabel*, 13> lblShortcut{}; // 1..12

@@ -1,16 +1,20 @@
 #include "match/clsMatch.h"
 
+#include "core/Database.h"
+#include "core/MatchStore.h"
+#include "core/MsgBox.h"
+#include "core/RosterStore.h"
+#include "core/mConstants.h"
+#include "game/GameRules.h"
+#include "game/MatchSession.h"
 #include "game/frmGame.h"
 #include "match/frmGameOptions.h"
 #include "match/frmMatch.h"
 #include "match/frmStarters.h"
-#include "core/MsgBox.h"
-#include "core/mConstants.h"
-#include "core/Database.h"
 #include "roster/clsTeam.h"
 #include "roster/frmPickTeam.h"
 
-#include <memory>
+#include <QCoreApplication>
 #include <optional>
 
 namespace {
@@ -22,11 +26,9 @@ std::optional<RecordId> ChooseTeam(const QString& caption)
     const std::optional<clsTeam> team = PickTeam(caption);
     if (!team)
         return std::nullopt;
-    const auto rows = SelectAll(QStringLiteral("SELECT COUNT(TEAMID) AS PLAYERCOUNT FROM PLAYER WHERE TEAMID = ?"),
-                                {Bind(team->TeamID())});
-    if (rows.empty() || rows.front().value(0).toInt() == 0) {
-        MsgBox(QStringLiteral("This Team has no Players. Please use another team."), QMessageBox::Ok,
-               QMessageBox::NoIcon, QStringLiteral("Sidelines"));
+    if (RosterStore::PlayerCount(team->TeamID()) == 0) {
+        MsgBox(clsMatch::tr("This Team has no Players. Please use another team."), QMessageBox::Ok, QMessageBox::NoIcon,
+               clsMatch::tr("Sidelines"));
         return std::nullopt;
     }
     return team->TeamID();
@@ -36,46 +38,42 @@ std::optional<RecordId> ChooseTeam(const QString& caption)
 
 void clsMatch::StartNewMatch()
 {
-    const std::optional<RecordId> home = ChooseTeam(QStringLiteral("Please Choose the Home Team"));
+    const std::optional<RecordId> home = ChooseTeam(clsMatch::tr("Please Choose the Home Team"));
     if (!home)
         return;
     m_home = *home;
-    const std::optional<RecordId> away = ChooseTeam(QStringLiteral("Please Choose the Away Team"));
+    const std::optional<RecordId> away = ChooseTeam(clsMatch::tr("Please Choose the Away Team"));
     if (!away)
         return;
     m_away = *away;
     m_match = NewRecordId(RecordKind::Match);
 
-    // A fresh line-up window for every start: an abandoned preparation goes with it.
-    auto L = std::make_unique<frmStarters>();
-    L->pubMatch().setHomeTeamID(m_home);
-    L->pubMatch().setAwayTeamID(m_away);
-    L->pubMatch().setMatchID(m_match);
-    L->pubGame()->setGameID(NewRecordId(RecordKind::Game));
-    L->pubGame()->setGameNumber(1);
+    MatchSession session;
+    session.matchId = m_match;
+    session.homeTeamId = m_home;
+    session.awayTeamId = m_away;
+    session.game->setGameID(NewRecordId(RecordKind::Game));
+    session.game->setGameNumber(1);
+
+    // A fresh line-up window for every start: an abandoned preparation goes with it. It is
+    // declared after the session, which it works on, so that it goes first.
     {
         BusyPointer busy;
-        L->SetupTheHomeTeam();
-        L->SetupTheAwayTeam();
+        session.loadRosters();
     }
+    frmStarters L(session);
+    L.SetupTheHomeTeam();
+    L.SetupTheAwayTeam();
 
-    {
-        frmGameOptions options(L.get());
-        options.exec();
-    }
-    if (!pubOK)
+    const std::optional<GameOptions> options = frmGameOptions().choose();
+    if (!options)
         return;
+    session.setOptions(*options);
 
     {
         BusyPointer busy;
         CheckSumStats();
-        Transaction t;
-        Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"),
-                {Bind(m_match), Bind(m_home), Bind(m_away)});
-        Execute(QStringLiteral("INSERT INTO GAME (MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE) "
-                               "VALUES (?, ?, ?, 0, 0)"),
-                {Bind(m_match), Bind(L->pubGame()->GameID()), int(L->pubGame()->GameNumber())});
-        t.commit();
+        MatchStore::AddMatch(m_match, m_home, m_away, session.game->GameID(), int(session.game->GameNumber()));
     }
 
     // The match alternates between the line-up window and the court screen. Each is a modal
@@ -84,32 +82,36 @@ void clsMatch::StartNewMatch()
     //  - the line-up window ends with GoToGame once both line-ups are complete and the court
     //    screen is set up, and the court screen is shown while the line-up window stays hidden;
     //  - a substitution hides the court screen (kept, with its scores, selection and subtraction
-    //    mode) after putting the line-up window into substitution mode: round again;
-    //  - the next game has already stored its GAME row and refilled the line-up window: the old
-    //    court screen is let go, a fresh one is loaded for the new game: round again;
+    //    mode); the line-up window goes into substitution mode with the players on court;
+    //  - the next game has already stored its GAME row and reloaded the rosters into the
+    //    session: the old court screen is let go, the line-up window refilled, and before a
+    //    deciding game the side is asked again (cancelling keeps the side just played);
     //  - ending the match on the court screen, or a confirmed close of the line-up window, ends
-    //    the match; everything is released when L goes out of scope.
+    //    the match.
     for (;;) {
-        if (L->exec() != frmStarters::GoToGame)
+        if (L.exec() != frmStarters::GoToGame)
             break;
-        const int how = L->game().exec();
-        if (how == frmGame::Substitute)
-            continue;
-        if (how == frmGame::NextGame) {
-            L->releaseGame();
+        frmGame& screen = L.game();
+        const int how = screen.exec();
+        if (how == frmGame::Substitute) {
+            L.BeginSubstitution(screen.colHomePlayers, screen.colAwayPlayers);
             continue;
         }
-        break;
+        if (how != frmGame::NextGame)
+            break;
+        L.releaseGame();
+        L.EndSubstitutionMode();
+        L.SetupTheHomeTeam();
+        L.SetupTheAwayTeam();
+        if (GameRules::IsDecidingGame(session.game->GameNumber(), session.games)) {
+            if (const std::optional<GameOptions> deciding = frmGameOptions(true).choose())
+                session.setOptions(*deciding);
+        }
     }
-    L->releaseGame();
-    L->releasePubGame();
-    L->releasePubMatch();
 }
 
 void clsMatch::PickMatch()
 {
-    frmMatch listing;
-    listing.exec();
-    if (listing.bOK)
-        m_match = listing.dMatchID;
+    if (const std::optional<RecordId> chosen = frmMatch().choose())
+        m_match = *chosen;
 }

@@ -2,9 +2,13 @@
 
 #include "core/RecordId.h"
 
+#include <QCoreApplication>
+
 // One match: its identifier and its two teams, and the main window's two match commands.
 class clsMatch
 {
+    Q_DECLARE_TR_FUNCTIONS(clsMatch)
+
 public:
     RecordId MatchID() const { return m_match; }
     void setMatchID(const RecordId& id) { m_match = id; }

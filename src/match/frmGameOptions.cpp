@@ -1,6 +1,5 @@
 #include "match/frmGameOptions.h"
 
-#include "match/frmStarters.h"
 #include "core/mConstants.h"
 
 #include <QGroupBox>
@@ -43,37 +42,34 @@ QLabel* MakeLabel(const QString& name, const QString& text)
 }
 } // namespace
 
-frmGameOptions::frmGameOptions(frmStarters* target, bool decidingGame, QWidget* parent)
-    : QDialog(parent), m_target(target)
+frmGameOptions::frmGameOptions(bool decidingGame, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmGameOptions"));
-    setWindowTitle(QStringLiteral("Game Options"));
+    setWindowTitle(tr("Game Options"));
     setModal(true);
 
-    Label2 = MakeLabel(QStringLiteral("Label2"), QStringLiteral("How many games are included in this match?"));
-    opt3 = MakeOption(QStringLiteral("opt3"), QStringLiteral("Best of &3"));
-    opt5 = MakeOption(QStringLiteral("opt5"), QStringLiteral("Best of &5"));
-    frameGames = MakeFrame(QStringLiteral("frameGames"), QStringLiteral("Amount of Games"), Label2, opt3, opt5, this);
+    Label2 = MakeLabel(QStringLiteral("Label2"), tr("How many games are included in this match?"));
+    opt3 = MakeOption(QStringLiteral("opt3"), tr("Best of &3"));
+    opt5 = MakeOption(QStringLiteral("opt5"), tr("Best of &5"));
+    frameGames = MakeFrame(QStringLiteral("frameGames"), tr("Amount of Games"), Label2, opt3, opt5, this);
 
     Label3 = MakeLabel(QStringLiteral("Label3"),
-                       QStringLiteral("How many points win a game? The deciding game is always played to 15."));
-    opt15 = MakeOption(QStringLiteral("opt15"), QStringLiteral("&15 Points"));
-    opt25 = MakeOption(QStringLiteral("opt25"), QStringLiteral("&25 Points"));
-    framePoints
-        = MakeFrame(QStringLiteral("framePoints"), QStringLiteral("Points per Game"), Label3, opt15, opt25, this);
+                       tr("How many points win a game? The deciding game is always played to 15."));
+    opt15 = MakeOption(QStringLiteral("opt15"), tr("&15 Points"));
+    opt25 = MakeOption(QStringLiteral("opt25"), tr("&25 Points"));
+    framePoints = MakeFrame(QStringLiteral("framePoints"), tr("Points per Game"), Label3, opt15, opt25, this);
 
-    Label1 = MakeLabel(QStringLiteral("Label1"),
-                       QStringLiteral("Which side of the court would you like to start the home team on?"));
-    optLeft = MakeOption(QStringLiteral("optLeft"), QStringLiteral("&Left Side"));
-    optRight = MakeOption(QStringLiteral("optRight"), QStringLiteral("&Right Side"));
-    frameSide
-        = MakeFrame(QStringLiteral("frameSide"), QStringLiteral("Side of Court"), Label1, optLeft, optRight, this);
+    Label1
+        = MakeLabel(QStringLiteral("Label1"), tr("Which side of the court would you like to start the home team on?"));
+    optLeft = MakeOption(QStringLiteral("optLeft"), tr("&Left Side"));
+    optRight = MakeOption(QStringLiteral("optRight"), tr("&Right Side"));
+    frameSide = MakeFrame(QStringLiteral("frameSide"), tr("Side of Court"), Label1, optLeft, optRight, this);
 
-    cmdOk = new QPushButton(QStringLiteral("Ok"), this);
+    cmdOk = new QPushButton(tr("Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     cmdOk->setAutoDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
 
@@ -121,15 +117,10 @@ void frmGameOptions::cmdOk_Click()
     const QString side = optLeft->isChecked() ? QStringLiteral("LEFT") : QStringLiteral("RIGHT");
     const qint16 games = opt3->isChecked() ? 3 : 5;
     const qint16 points = opt25->isChecked() ? 25 : 15;
-    if (m_target) {
-        m_target->strSide = side;
-        m_target->igame = games;
-        m_target->iPoints = points;
-    }
+    m_chosen = GameOptions{side, games, points};
     SaveSetting(QStringLiteral("Match"), QStringLiteral("Side"), side);
     SaveSetting(QStringLiteral("Match"), QStringLiteral("Games"), QString::number(games));
     SaveSetting(QStringLiteral("Match"), QStringLiteral("Points"), QString::number(points));
-    pubOK = true;
     accept();
 }
 
@@ -141,6 +132,13 @@ void frmGameOptions::cmdCancel_Click()
 void frmGameOptions::reject()
 {
     // Cancel, Escape and the close box all end here: nothing is written.
-    pubOK = false;
+    m_chosen.reset();
     QDialog::reject();
+}
+
+std::optional<GameOptions> frmGameOptions::choose()
+{
+    m_chosen.reset();
+    exec();
+    return m_chosen;
 }

@@ -1,23 +1,28 @@
 #pragma once
 
+#include "game/MatchSession.h"
+
 #include <QDialog>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class frmStarters;
 
 // "Game Options": the length of the match, the points per game and the side on which the home
-// team starts. Proposes last time's answers; on OK writes them into the line-up window and keeps
-// them for the next match. Cancel and the close box leave everything as it was.
+// team starts. Proposes last time's answers; on OK hands them back and keeps them for the next
+// match. Cancel and the close box leave everything as it was.
 class frmGameOptions : public QDialog
 {
     Q_OBJECT
 
 public:
     // For the deciding game only the side may change: the length and points frames are disabled.
-    explicit frmGameOptions(frmStarters* target, bool decidingGame = false, QWidget* parent = nullptr);
+    explicit frmGameOptions(bool decidingGame = false, QWidget* parent = nullptr);
+
+    // Shows the window; the answers on OK, nothing when it was left otherwise.
+    std::optional<GameOptions> choose();
 
     void reject() override;
 
@@ -25,7 +30,7 @@ private:
     void cmdOk_Click();
     void cmdCancel_Click();
 
-    frmStarters* m_target;
+    std::optional<GameOptions> m_chosen;
     QGroupBox* frameGames;
     QLabel* Label2;
     QRadioButton* opt3;

@@ -1,7 +1,7 @@
 #include "match/frmMatch.h"
 
+#include "core/MatchStore.h"
 #include "core/mConstants.h"
-#include "core/Database.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -11,17 +11,17 @@
 frmMatch::frmMatch(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmMatch"));
-    setWindowTitle(QStringLiteral("Match Listing"));
+    setWindowTitle(tr("Match Listing"));
     setModal(true);
 
     lstMatch = new QListWidget(this);
     lstMatch->setObjectName(QStringLiteral("lstMatch"));
     lstMatch->setMinimumSize(420, 240);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
 
@@ -45,24 +45,17 @@ frmMatch::frmMatch(QWidget* parent) : QDialog(parent)
 void frmMatch::FillMatchList()
 {
     BusyPointer busy;
-    ProgressScope progress(QStringLiteral("Loading all the matches..."));
-    // Both names come with their match in one row, so an entry can never pair one match's home
-    // team with another's away team; a team deleted since still leaves its match listed.
-    const auto matches = SelectAll(QStringLiteral("SELECT M.MATCHID, H.TEAMNAME, A.TEAMNAME FROM MATCH M "
-                                                  "LEFT JOIN TEAM H ON H.TEAMID = M.HOMETEAMID "
-                                                  "LEFT JOIN TEAM A ON A.TEAMID = M.AWAYTEAMID "
-                                                  "ORDER BY M.MATCHID"));
+    ProgressScope progress(tr("Loading all the matches..."));
+    const std::vector<StoredMatch> matches = MatchStore::ListMatches();
     lstMatch->clear();
     progress.setCount(int(matches.size()));
-    const QString deleted = QStringLiteral("(deleted team)");
+    const QString deleted = tr("(deleted team)");
     int done = 0;
-    for (const QSqlRecord& row : matches) {
-        const RecordId id = RecordId::fromText(row.value(0).toString());
-        const QString home = row.isNull(1) ? deleted : row.value(1).toString();
-        const QString away = row.isNull(2) ? deleted : row.value(2).toString();
-        auto* item = new QListWidgetItem(
-            away + QStringLiteral(" vs ") + home + QStringLiteral(" on ") + id.displayText(), lstMatch);
-        item->setData(Qt::UserRole, QVariant::fromValue(id));
+    for (const StoredMatch& m : matches) {
+        auto* item = new QListWidgetItem(m.awayName.value_or(deleted) + tr(" vs ") + m.homeName.value_or(deleted)
+                                             + tr(" on ") + m.id.displayText(),
+                                         lstMatch);
+        item->setData(Qt::UserRole, QVariant::fromValue(m.id));
         progress.step(++done);
     }
     if (lstMatch->count() > 0)
@@ -77,15 +70,19 @@ void frmMatch::cmdOk_Click()
         reject();
         return;
     }
-    dMatchID = item->data(Qt::UserRole).value<RecordId>();
-    bOK = true;
-    pubOK = true;
+    m_chosen = item->data(Qt::UserRole).value<RecordId>();
     accept();
 }
 
 void frmMatch::reject()
 {
-    bOK = false;
-    pubOK = false;
+    m_chosen.reset();
     QDialog::reject();
+}
+
+std::optional<RecordId> frmMatch::choose()
+{
+    m_chosen.reset();
+    exec();
+    return m_chosen;
 }

@@ -3,6 +3,7 @@
 #include "core/RecordId.h"
 
 #include <QDialog>
+#include <optional>
 
 class QListWidget;
 class QPushButton;
@@ -15,8 +16,8 @@ class frmMatch : public QDialog
 public:
     explicit frmMatch(QWidget* parent = nullptr);
 
-    bool bOK = false; // OK was pressed on an entry
-    RecordId dMatchID; // the chosen match; set only on OK
+    // Shows the window; the match chosen with OK, nothing when it was left otherwise.
+    std::optional<RecordId> choose();
 
     // Refills the list from the database, oldest match first.
     void FillMatchList();
@@ -26,6 +27,7 @@ public:
 private:
     void cmdOk_Click();
 
+    std::optional<RecordId> m_chosen;
     QListWidget* lstMatch;
     QPushButton* cmdOK;
     QPushButton* cmdCancel;

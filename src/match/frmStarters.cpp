@@ -1,9 +1,9 @@
 #include "match/frmStarters.h"
 
-#include "game/frmGame.h"
+#include "core/Database.h"
 #include "core/MsgBox.h"
 #include "core/mConstants.h"
-#include "core/Database.h"
+#include "game/frmGame.h"
 
 #include <QAbstractItemView>
 #include <QFont>
@@ -15,13 +15,10 @@
 #include <QVBoxLayout>
 
 namespace {
-frmStarters* g_current = nullptr;
-
 // What each player entry carries, so that it maps back to exactly the player it was made from.
 enum EntryRole { PlayerIdRole = Qt::UserRole, TeamIdRole, NameRole, NumberRole };
 
 constexpr int kStarters = 6;
-const QString kSixPlayers = QStringLiteral("Six Players");
 
 QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent)
 {
@@ -41,11 +38,10 @@ QLabel* MakeHeading(const QString& text, QWidget* parent)
 }
 } // namespace
 
-frmStarters::frmStarters(QWidget* parent) : QDialog(parent)
+frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(parent), m_session(session)
 {
-    g_current = this;
     setObjectName(QStringLiteral("frmStarters"));
-    setWindowTitle(QStringLiteral("Starters"));
+    setWindowTitle(tr("Starters"));
     setModal(true);
 
     for (int i = 0; i < 6; ++i) {
@@ -94,24 +90,24 @@ frmStarters::frmStarters(QWidget* parent) : QDialog(parent)
         label->setFont(f);
     }
 
-    cmdHMoveStart = MakeButton(QStringLiteral("cmdHMoveStart"), QStringLiteral(">"), this);
-    cmdHMoveBack = MakeButton(QStringLiteral("cmdHMoveBack"), QStringLiteral("<"), this);
-    cmdHMoveAllBack = MakeButton(QStringLiteral("cmdHMoveAllBack"), QStringLiteral("<<"), this);
-    cmdAMoveStart = MakeButton(QStringLiteral("cmdAMoveStart"), QStringLiteral(">"), this);
-    cmdAMoveBack = MakeButton(QStringLiteral("cmdAMoveBack"), QStringLiteral("<"), this);
-    cmdAMoveAllBack = MakeButton(QStringLiteral("cmdAMoveAllBack"), QStringLiteral("<<"), this);
+    cmdHMoveStart = MakeButton(QStringLiteral("cmdHMoveStart"), tr(">"), this);
+    cmdHMoveBack = MakeButton(QStringLiteral("cmdHMoveBack"), tr("<"), this);
+    cmdHMoveAllBack = MakeButton(QStringLiteral("cmdHMoveAllBack"), tr("<<"), this);
+    cmdAMoveStart = MakeButton(QStringLiteral("cmdAMoveStart"), tr(">"), this);
+    cmdAMoveBack = MakeButton(QStringLiteral("cmdAMoveBack"), tr("<"), this);
+    cmdAMoveAllBack = MakeButton(QStringLiteral("cmdAMoveAllBack"), tr("<<"), this);
     for (int i = 0; i < 4; ++i) {
-        cmdUpDown[size_t(i)] = MakeButton(QStringLiteral("cmdUpDown_%1").arg(i),
-                                          i % 2 == 0 ? QStringLiteral("Up") : QStringLiteral("Down"), this);
+        cmdUpDown[size_t(i)]
+            = MakeButton(QStringLiteral("cmdUpDown_%1").arg(i), i % 2 == 0 ? tr("Up") : tr("Down"), this);
         connect(cmdUpDown[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdUpDown_Click(i); });
     }
     for (QPushButton* b : {cmdHMoveStart, cmdHMoveBack, cmdHMoveAllBack, cmdAMoveStart, cmdAMoveBack, cmdAMoveAllBack})
         b->setFixedWidth(44);
-    cmdHMoveStart->setToolTip(QStringLiteral("Move the selected players into the starting line-up"));
+    cmdHMoveStart->setToolTip(tr("Move the selected players into the starting line-up"));
     cmdAMoveStart->setToolTip(cmdHMoveStart->toolTip());
-    cmdHMoveBack->setToolTip(QStringLiteral("Take the selected starters back to the bench"));
+    cmdHMoveBack->setToolTip(tr("Take the selected starters back to the bench"));
     cmdAMoveBack->setToolTip(cmdHMoveBack->toolTip());
-    cmdHMoveAllBack->setToolTip(QStringLiteral("Take every starter back to the bench"));
+    cmdHMoveAllBack->setToolTip(tr("Take every starter back to the bench"));
     cmdAMoveAllBack->setToolTip(cmdHMoveAllBack->toolTip());
 
     connect(cmdHMoveStart, &QPushButton::clicked, this, [this] { MoveStart(0); });
@@ -121,7 +117,7 @@ frmStarters::frmStarters(QWidget* parent) : QDialog(parent)
     connect(cmdAMoveBack, &QPushButton::clicked, this, [this] { MoveBack(1); });
     connect(cmdAMoveAllBack, &QPushButton::clicked, this, [this] { MoveAllBack(1); });
 
-    cmdGame = new QPushButton(QStringLiteral("&Go To Game"), this);
+    cmdGame = new QPushButton(tr("&Go To Game"), this);
     cmdGame->setObjectName(QStringLiteral("cmdGame"));
     cmdGame->setDefault(true);
     cmdGame->setAutoDefault(true);
@@ -134,8 +130,8 @@ frmStarters::frmStarters(QWidget* parent) : QDialog(parent)
         grid->setHorizontalSpacing(8);
         grid->setVerticalSpacing(3);
         grid->addWidget(name, 0, 0, 1, 6);
-        grid->addWidget(MakeHeading(QStringLiteral("Players"), this), 1, 0);
-        grid->addWidget(MakeHeading(QStringLiteral("Starting order"), this), 1, 3);
+        grid->addWidget(MakeHeading(tr("Players"), this), 1, 0);
+        grid->addWidget(MakeHeading(tr("Starting order"), this), 1, 3);
         grid->addWidget(m_lists[size_t(side * 2)], 2, 0);
         auto* moves = new QVBoxLayout;
         moves->addStretch();
@@ -173,9 +169,9 @@ frmStarters::frmStarters(QWidget* parent) : QDialog(parent)
     layout->addLayout(bottom);
 
     // Keyboard order follows the work: pick players, move them, order them, then the other team.
-    QList<QWidget*> order{m_lists[0], cmdHMoveStart, cmdHMoveBack, cmdHMoveAllBack, m_lists[1],
-                          cmdUpDown[0], cmdUpDown[1], m_lists[2], cmdAMoveStart, cmdAMoveBack,
-                          cmdAMoveAllBack, m_lists[3], cmdUpDown[2], cmdUpDown[3], cmdGame};
+    QList<QWidget*> order{m_lists[0],      cmdHMoveStart, cmdHMoveBack, cmdHMoveAllBack, m_lists[1],
+                          cmdUpDown[0],    cmdUpDown[1],  m_lists[2],   cmdAMoveStart,   cmdAMoveBack,
+                          cmdAMoveAllBack, m_lists[3],    cmdUpDown[2], cmdUpDown[3],    cmdGame};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -187,60 +183,17 @@ frmStarters::frmStarters(QWidget* parent) : QDialog(parent)
 frmStarters::~frmStarters()
 {
     releaseGame();
-    if (g_current == this)
-        g_current = nullptr;
-}
-
-frmStarters* frmStarters::current()
-{
-    return g_current;
-}
-
-clsMatch& frmStarters::pubMatch()
-{
-    if (!m_match)
-        m_match = std::make_unique<clsMatch>();
-    return *m_match;
-}
-
-void frmStarters::releasePubMatch()
-{
-    m_match.reset();
-}
-
-std::shared_ptr<clsGame> frmStarters::pubGame()
-{
-    if (!m_game)
-        m_game = std::make_shared<clsGame>();
-    return m_game;
-}
-
-void frmStarters::setPubGame(std::shared_ptr<clsGame> game)
-{
-    m_game = std::move(game);
-}
-
-void frmStarters::releasePubGame()
-{
-    m_game.reset();
 }
 
 frmGame& frmStarters::game()
 {
     if (!m_screen)
-        m_screen = std::make_unique<frmGame>();
+        m_screen = std::make_unique<frmGame>(m_session);
     return *m_screen;
 }
 
 void frmStarters::releaseGame()
 {
-    if (!m_screen)
-        return;
-    // The game object may outlive its screen (it is shared); it must not point at a dead view.
-    for (const std::shared_ptr<clsGame>& g : {m_game, m_screen->pubGame}) {
-        if (g && g->view() == static_cast<GameView*>(m_screen.get()))
-            g->setView(nullptr);
-    }
     m_screen.reset();
 }
 
@@ -282,29 +235,21 @@ void frmStarters::SetupTheAwayTeam()
 
 void frmStarters::SetupTeam(int side)
 {
-    const RecordId team = side == 0 ? pubMatch().HomeTeamID() : pubMatch().AwayTeamID();
-    ProgressScope progress(side == 0 ? QStringLiteral("Setting up the Home Team...")
-                                     : QStringLiteral("Setting up the Away Team..."));
-    const auto teamRows = SelectAll(QStringLiteral("SELECT TEAMNAME FROM TEAM WHERE TEAMID = ?"), {Bind(team)});
-    const auto players = SelectAll(QStringLiteral("SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM PLAYER "
-                                                  "WHERE TEAMID = ? ORDER BY PLAYERID"),
-                                   {Bind(team)});
-    progress.setCount(int(players.size()));
-    (side == 0 ? lblHomeTeam : lblAwayTeam)
-        ->setText(teamRows.empty() ? QString() : teamRows.front().value(0).toString());
+    const TeamRoster& team = m_session.rosters[size_t(side)];
+    (side == 0 ? lblHomeTeam : lblAwayTeam)->setText(team.name);
     QListWidget* roster = m_lists[size_t(side * 2)];
+    roster->clear();
+    m_lists[size_t(side * 2 + 1)]->clear();
     const int rowHeight = roster->sizeHintForRow(0) > 0 ? roster->sizeHintForRow(0) : fontMetrics().height() + 4;
-    int done = 0;
-    for (const QSqlRecord& row : players) {
+    for (const PlayerRow& row : team.players) {
         clsPlayer p;
-        p.setPlayerID(RecordId::fromText(row.value(0).toString()));
-        p.setTeamID(RecordId::fromText(row.value(1).toString()));
-        p.setPlayerName(row.value(2).toString());
-        p.setPlayerNumber(qint16(row.value(3).toInt()));
+        p.setPlayerID(row.id);
+        p.setTeamID(row.teamId);
+        p.setPlayerName(row.name);
+        p.setPlayerNumber(qint16(row.number));
         QListWidgetItem* item = MakeEntry(p);
         item->setSizeHint(QSize(0, rowHeight));
         roster->addItem(item);
-        progress.step(++done);
     }
 }
 
@@ -329,7 +274,7 @@ void frmStarters::MoveStart(int side)
         moved << r;
     }
     if (full)
-        MsgBox(QStringLiteral("You can only have six Players."), QMessageBox::Ok, QMessageBox::NoIcon, kSixPlayers);
+        MsgBox(tr("You can only have six Players."), QMessageBox::Ok, QMessageBox::NoIcon, tr("Six Players"));
     for (auto it = moved.crbegin(); it != moved.crend(); ++it)
         delete roster->takeItem(*it);
     roster->clearSelection();
@@ -342,8 +287,7 @@ void frmStarters::MoveBack(int side)
     QListWidget* roster = m_lists[size_t(side * 2)];
     QListWidget* starters = m_lists[size_t(side * 2 + 1)];
     if (bSubMode && starters->selectedItems().size() > 1) {
-        MsgBox(QStringLiteral("You can only choose one Player at a time."), QMessageBox::Ok, QMessageBox::NoIcon,
-               QStringLiteral("One"));
+        MsgBox(tr("You can only choose one Player at a time."), QMessageBox::Ok, QMessageBox::NoIcon, tr("One"));
         return;
     }
     QList<int> moved;
@@ -423,8 +367,7 @@ void frmStarters::GetStarters(int side)
     // entry is exactly the player it was made from, whatever the name holds.
     QListWidget* list = m_lists[size_t(side * 2 + 1)];
     frmGame& screen = game();
-    ProgressScope progress(side == 0 ? QStringLiteral("Setting up the Home Starters...")
-                                     : QStringLiteral("Setting up the Away Starters..."),
+    ProgressScope progress(side == 0 ? tr("Setting up the Home Starters...") : tr("Setting up the Away Starters..."),
                            list->count());
     QList<std::shared_ptr<clsPlayer>>& players = side == 0 ? screen.colHomePlayers : screen.colAwayPlayers;
     players.clear();
@@ -438,27 +381,22 @@ void frmStarters::cmdGame_Click()
 {
     RunCommand([&] {
         if (m_lists[1]->count() != kStarters || m_lists[3]->count() != kStarters) {
-            MsgBox(QStringLiteral("Please fill in six players for each team."), QMessageBox::Ok,
-                   QMessageBox::Information, kSixPlayers);
+            MsgBox(tr("Please fill in six players for each team."), QMessageBox::Ok, QMessageBox::Information,
+                   tr("Six Players"));
             return;
         }
         BusyPointer busy;
         GetHomeStarters();
         GetAwayStarters();
         frmGame& screen = game();
-        screen.strSide = strSide;
-        screen.igame = igame;
-        screen.iPoints = iPoints;
         screen.SetUpHome();
         screen.SetUpAway();
-        screen.setGame(pubGame());
-        pubOK = true;
         done(GoToGame);
     });
 }
 
 void frmStarters::BeginSubstitution(const QList<std::shared_ptr<clsPlayer>>& home,
-                                    const QList<std::shared_ptr<clsPlayer>>& away, std::shared_ptr<clsGame> game)
+                                    const QList<std::shared_ptr<clsPlayer>>& away)
 {
     for (QPushButton* b : {cmdHMoveAllBack, cmdAMoveAllBack})
         b->setEnabled(false);
@@ -477,7 +415,6 @@ void frmStarters::BeginSubstitution(const QList<std::shared_ptr<clsPlayer>>& hom
             m_lists[size_t(side * 2 + 1)]->addItem(item);
         }
     }
-    setPubGame(std::move(game));
 }
 
 void frmStarters::EndSubstitutionMode()
@@ -491,17 +428,15 @@ void frmStarters::EndSubstitutionMode()
 
 void frmStarters::reject()
 {
-    const bool firstGame = pubGame()->GameNumber() <= 1;
-    const QString prompt = firstGame ? QStringLiteral("Are you sure you would like to cancel this Match?")
-                                     : QStringLiteral("Are you sure you would like to end the Match?");
-    if (MsgBox(prompt, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QStringLiteral("End Match"),
-               QMessageBox::No)
+    const bool firstGame = !m_session.game || m_session.game->GameNumber() <= 1;
+    const QString prompt = firstGame ? tr("Are you sure you would like to cancel this Match?")
+                                     : tr("Are you sure you would like to end the Match?");
+    if (MsgBox(prompt, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, tr("End Match"), QMessageBox::No)
         != QMessageBox::Yes)
         return;
     if (m_screen) {
         m_screen->colHomePlayers.clear();
         m_screen->colAwayPlayers.clear();
     }
-    pubOK = false;
     QDialog::reject();
 }

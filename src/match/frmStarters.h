@@ -1,10 +1,9 @@
 #pragma once
 
-// Contract of the line-up window, as the match start, the court screen and the next-game command
-// use it. One line-up window exists per match under way; it owns that match's court screen.
+// Contract of the line-up window, as the match flow uses it. One line-up window exists per match
+// under way; it owns that match's court screen and works on the match's session.
 
-#include "game/clsGame.h"
-#include "match/clsMatch.h"
+#include "game/MatchSession.h"
 #include "roster/clsPlayer.h"
 
 #include <QDialog>
@@ -28,23 +27,16 @@ public:
     // be shown, or Rejected when the user confirmed cancelling or ending the match.
     enum Exit { GoToGame = 2 };
 
-    explicit frmStarters(QWidget* parent = nullptr);
+    // The session outlives the window.
+    explicit frmStarters(MatchSession& session, QWidget* parent = nullptr);
     ~frmStarters() override;
 
-    // The line-up window of the match under way, or null.
-    static frmStarters* current();
+    MatchSession& session() const { return m_session; }
 
-    clsMatch& pubMatch(); // created on first use
-    void releasePubMatch();
-    std::shared_ptr<clsGame> pubGame(); // created on first use; shared with the court screen
-    void setPubGame(std::shared_ptr<clsGame> game);
-    void releasePubGame();
-
-    QString strSide = QStringLiteral("LEFT");
     bool bSubMode = false;
-    qint16 igame = 3; // games in the match: 3 or 5
-    qint16 iPoints = 15; // points per game (15 or 25); the deciding game is always to 15
 
+    // Every player of the team from the session's roster in its players list, none starting (the
+    // start of every game).
     void SetupTheHomeTeam();
     void SetupTheAwayTeam();
 
@@ -52,9 +44,9 @@ public:
     frmGame& game();
     void releaseGame();
 
-    // Puts the window into substitution mode with the players now on court, keeping the game.
-    void BeginSubstitution(const QList<std::shared_ptr<clsPlayer>>& home, const QList<std::shared_ptr<clsPlayer>>& away,
-                           std::shared_ptr<clsGame> game);
+    // Puts the window into substitution mode with the players now on court.
+    void BeginSubstitution(const QList<std::shared_ptr<clsPlayer>>& home,
+                           const QList<std::shared_ptr<clsPlayer>>& away);
     // Back to choosing whole line-ups (a new game): every move and reorder button works again.
     void EndSubstitutionMode();
 
@@ -81,8 +73,7 @@ private:
     void lstTeam_DblClick(int index);
     void cmdGame_Click();
 
-    std::unique_ptr<clsMatch> m_match;
-    std::shared_ptr<clsGame> m_game;
+    MatchSession& m_session;
     std::unique_ptr<frmGame> m_screen;
 
     // Where the starter taken out stood, per team, so that each team's newcomer takes its own

@@ -214,13 +214,11 @@ void frmReport::cmdFinish_Click()
 
 void frmReport::reject()
 {
-    pubOK = false;
     QDialog::reject();
 }
 
 void frmReport::Unload(bool accepted)
 {
-    pubOK = accepted;
     if (accepted)
         QDialog::done(QDialog::Accepted);
     else

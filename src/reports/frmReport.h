@@ -28,7 +28,7 @@ public:
     // on its catch-all entry (or empty) chooses nothing.
     ReportChoices Choices() const;
 
-    // Closes the wizard; pubOK says whether a report was made.
+    // Closes the wizard, accepted when a report was made.
     void Unload(bool accepted);
 
     // Cancel, Escape and the close box.

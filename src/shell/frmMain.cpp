@@ -9,6 +9,7 @@
 #include "shell/frmTip.h"
 #include "core/mConstants.h"
 #include "core/Database.h"
+#include "core/MatchStore.h"
 #include "roster/clsPlayer.h"
 #include "roster/clsTeam.h"
 
@@ -366,12 +367,7 @@ void frmMain::mnuRepWiz_Click()
 bool frmMain::ForgetMatches()
 {
     try {
-        Transaction transaction;
-        Execute(QStringLiteral("DELETE FROM GAME"));
-        Execute(QStringLiteral("DELETE FROM MATCH"));
-        Execute(QStringLiteral("DELETE FROM PLAY"));
-        Execute(QStringLiteral("DELETE FROM PLAYED"));
-        transaction.commit();
+        MatchStore::ForgetMatches();
         return true;
     } catch (const DbError& e) {
         MsgBox(tr("The recorded matches could not be cleared away: %1\n\nSidelines closes now; nothing was "

@@ -181,13 +181,11 @@ void frmTip::cmdNextTip_Click()
 
 void frmTip::cmdOk_Click()
 {
-    pubOK = true;
     accept();
 }
 
 void frmTip::reject()
 {
-    pubOK = false;
     QDialog::reject();
 }
 

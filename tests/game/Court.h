@@ -1,166 +1,191 @@
 #pragma once
 
-// A court screen in a fresh database: two teams of eight, a match and its game, six starters per
-// side placed as the line-up window places them, and the screen shown and active. Tests then act
-// on it as the user does: function keys, access keys, clicks.
+// A court screen on a fresh database: two teams of eight, a stored match and game, six starters
+// a side, driven as the user does (function keys, the stat menu's access keys, Alt keys).
 
-#include "Keys.h"
-#include "game/clsGame.h"
-#include "game/frmGame.h"
+#include "core/MatchStore.h"
 #include "core/MsgBox.h"
-#include "core/Database.h"
-#include "roster/clsPlayer.h"
+#include "game/frmGame.h"
 #include "support/Fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 #include <QTest>
-#include <memory>
 
-namespace game_test {
+namespace court {
 
-struct Seeded
+// Every statement syncs to disk; memory-backed temporary storage keeps the tests short (unless a
+// temporary folder was chosen already).
+inline void Prepare()
 {
-    RecordId id;
-    QString name;
-    int number = 0;
-};
+    if (qEnvironmentVariableIsEmpty("TMPDIR") && QFileInfo(QStringLiteral("/dev/shm")).isWritable())
+        qputenv("TMPDIR", "/dev/shm");
+    // The offscreen platform warns on every popup that it cannot grab the keyboard or raise.
+    static const QtMessageHandler previous
+        = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+              if (!text.startsWith(QLatin1String("This plugin does not support")) && previous)
+                  previous(type, context, text);
+          });
+}
 
-class Court
+// The offscreen platform leaves a closed popup active; a window manager would give the focus
+// back to the window, so do that before each key.
+inline QWidget* Focus(QWidget* window)
+{
+    QCoreApplication::processEvents();
+    if (!QApplication::activePopupWidget() && QApplication::activeWindow() != window) {
+        QApplication::setActiveWindow(window);
+        if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
+            qWarning("%s did not become active again", qPrintable(window->objectName()));
+    }
+    QWidget* focus = QApplication::focusWidget();
+    return focus && focus->window() == window ? focus : window;
+}
+
+// Box n's function key, then the stat menu item's access key (a pass: P, the rating by arrow
+// keys and Enter). False when no menu popped up or it stayed open.
+inline bool Record(QWidget* window, int n, Qt::Key key, int rating = 0)
+{
+    QTest::keyClick(Focus(window), Qt::Key(Qt::Key_F1 + n - 1));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu)
+        return false;
+    QTest::keyClick(menu, key);
+    if (rating > 0) {
+        auto* sub = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!sub || sub == menu)
+            return false;
+        for (int i = 1; i < rating; ++i)
+            QTest::keyClick(sub, Qt::Key_Down);
+        QTest::keyClick(sub, Qt::Key_Return);
+    }
+    return !QApplication::activePopupWidget();
+}
+
+// Alt and an access key; a button clicked by its key is up again after a short animation.
+inline bool AltKey(QWidget* window, Qt::Key key)
+{
+    QTest::keyClick(Focus(window), key, Qt::AltModifier);
+    return QTest::qWaitFor([window] {
+        for (auto* b : window->findChildren<QAbstractButton*>())
+            if (b->isDown())
+                return false;
+        return true;
+    });
+}
+
+// What each stat menu item must record and say, written out here on its own: the expectation that
+// the stat table is checked against, not a copy of it. A pass is recorded with rating 2.
+struct StatExpect
+{
+    const char* name;
+    const char* caption;
+    const char* stat;
+    QStringList columns;
+    const char* middle;
+    int value() const { return columns == QStringList{"PASSING"} ? 2 : 1; }
+    Qt::Key key() const
+    {
+        const QString c = QString::fromLatin1(caption);
+        return Qt::Key(c.at(c.indexOf(QLatin1Char('&')) + 1).toUpper().unicode());
+    }
+};
+inline const QList<StatExpect> kStats{
+    {"mnuAttempt", "&Attempt", "Attempt", {"ATTEMPT"}, " to "},
+    {"mnuKill", "&Kill", "Kill", {"KILL", "ATTEMPT"}, " and 1 Attempt to "},
+    {"mnuError", "&Error", "Error", {"ERROR", "ATTEMPT"}, " and 1 Attempt to "},
+    {"mnuPassingItem", "&Pass", "2", {"PASSING"}, " Passing stat to "},
+    {"mnuServeAce", "&Serve Ace", "ServeAce", {"SERVEACE"}, " to "},
+    {"mnuServeError", "Serve E&rror", "ServeError", {"SERVEERROR"}, " to "},
+    {"mnuDig", "&Dig", "Dig", {"DIG"}, " to "},
+    {"mnuReceiveError", "Re&ceiving Error", "ReceiveError", {"RECEIVEERROR"}, " to "},
+    {"mnuSoloBlock", "S&olo Block", "SoloBlock", {"SOLOBLOCK"}, " to "},
+    {"mnuBlockAssist", "&Block Assist", "BlockAssist", {"BLOCKASSIST"}, " to "},
+    {"mnuBlockError", "B&lock Error", "BlockError", {"BLOCKERROR"}, " to "},
+    {"mnuBallHandle", "Ball &Handling Error", "BallHandleError", {"BALLHANDLEERROR"}, " to "},
+    {"mnuSetAssist", "Se&t Assist", "SetAssist", {"SETASSIST"}, " to "}};
+inline const QStringList kPlayColumns{
+    "ATTEMPT",   "KILL",        "ERROR",      "SERVEACE",        "SERVEERROR", "DIG",    "RECEIVEERROR",
+    "SOLOBLOCK", "BLOCKASSIST", "BLOCKERROR", "BALLHANDLEERROR", "SETASSIST",  "PASSING"};
+
+// Two teams of eight ("Hawk n" #n, "Owl n" #10+n), a stored match with its game, and the session
+// of that match with both rosters.
+class Seeded
 {
 public:
-    // side: "LEFT" puts the home team on the left half. selfMatch: the away side is the home team.
-    explicit Court(const QString& side = QStringLiteral("LEFT"), int gameNumber = 1, bool selfMatch = false,
-                   int games = 3, int points = 15)
+    explicit Seeded(const QString& side = QStringLiteral("LEFT"), int gameNumber = 1, int games = 3, int points = 15)
     {
-        PreferMemoryBackedTemp();
-        homeTeam = app.addTeam(QStringLiteral("Harbour Hawks"));
-        awayTeam = selfMatch ? homeTeam : app.addTeam(QStringLiteral("Owls d'Or"));
-        static const char* homeNames[]
-            = {"Ana Ruiz", "Bea O'Neil", "Cleo Marsh", "Dana Holt", "Eve Stone", "Fay Lund", "Gia Moss", "Hana Vick"};
-        static const char* awayNames[] = {"Iris Kerr", "Jo Park",    "Kim \"Kat\" Lee", "Lou Reyes",
-                                          "Mia Sato",  "Nell Ortiz", "Opal Dunn",       "Pia Ross"};
-        for (int i = 0; i < 8; ++i) {
-            const QString name = QString::fromLatin1(homeNames[i]);
-            home << Seeded{app.addPlayer(homeTeam, name, i + 1), name, i + 1};
+        session.homeTeamId = app.addTeam(QStringLiteral("Harbour Hawks"));
+        session.awayTeamId = app.addTeam(QStringLiteral("Owls d'Or"));
+        for (int i = 1; i <= 8; ++i) {
+            home << app.addPlayer(session.homeTeamId, QStringLiteral("Hawk %1").arg(i), i);
+            away << app.addPlayer(session.awayTeamId, QStringLiteral("Owl %1").arg(i), 10 + i);
         }
-        if (selfMatch) {
-            away = home;
-        } else {
-            for (int i = 0; i < 8; ++i) {
-                const QString name = QString::fromLatin1(awayNames[i]);
-                away << Seeded{app.addPlayer(awayTeam, name, 10 + i), name, 10 + i};
+        session.matchId = NewRecordId(RecordKind::Match);
+        session.game->setGameID(NewRecordId(RecordKind::Game));
+        session.game->setGameNumber(qint16(gameNumber));
+        session.setOptions({side, qint16(games), qint16(points)});
+        session.loadRosters();
+        MatchStore::AddMatch(session.matchId, session.homeTeamId, session.awayTeamId, session.game->GameID(),
+                             gameNumber);
+    }
+
+    TestApp app;
+    MatchSession session;
+    QList<RecordId> home, away; // seeded order
+};
+
+// The court screen of a seeded match with the first six of each team on court.
+class Court : public Seeded
+{
+public:
+    explicit Court(const QString& side = QStringLiteral("LEFT"), int gameNumber = 1, int games = 3, int points = 15)
+        : Seeded(side, gameNumber, games, points), screen(std::make_unique<frmGame>(session))
+    {
+        for (int t = 0; t < 2; ++t) {
+            for (const PlayerRow& r : session.rosters[size_t(t)].players.mid(0, 6)) {
+                auto p = std::make_shared<clsPlayer>();
+                p->setPlayerID(r.id);
+                p->setPlayerName(r.name);
+                p->setPlayerNumber(qint16(r.number));
+                (t == 0 ? screen->colHomePlayers : screen->colAwayPlayers) << p;
             }
         }
-        matchId = NewRecordId(RecordKind::Match);
-        gameId = NewRecordId(RecordKind::Game);
-        Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"),
-                {Bind(matchId), Bind(homeTeam), Bind(awayTeam)});
-        Execute(QStringLiteral("INSERT INTO GAME (MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE) "
-                               "VALUES (?, ?, ?, 0, 0)"),
-                {Bind(matchId), Bind(gameId), gameNumber});
-
-        game = std::make_shared<clsGame>();
-        game->setGameID(gameId);
-        game->setGameNumber(qint16(gameNumber));
-
-        screen = std::make_unique<frmGame>();
-        screen->strSide = side;
-        screen->igame = qint16(games);
-        screen->iPoints = qint16(points);
-        for (int i = 0; i < 6; ++i) {
-            screen->colHomePlayers << player(home[i]);
-            screen->colAwayPlayers << player(away[i]);
-        }
-        screen->setGame(game);
         screen->SetUpHome();
         screen->SetUpAway();
     }
-
     ~Court()
     {
-        if (screen) {
-            screen->bShowMessage = false;
-            screen->close();
-        }
-        screen.reset();
-        game.reset();
-    }
-
-    static std::shared_ptr<clsPlayer> player(const Seeded& s)
-    {
-        auto p = std::make_shared<clsPlayer>();
-        p->setPlayerID(s.id);
-        p->setPlayerName(s.name);
-        p->setPlayerNumber(qint16(s.number));
-        return p;
+        screen->bShowMessage = false;
+        screen->close();
     }
 
     bool show()
     {
         screen->show();
-        screen->activateWindow();
+        QApplication::setActiveWindow(screen.get());
         return QTest::qWaitForWindowActive(screen.get());
     }
-
-    QLabel* box(int n) const { return Child<QLabel>(screen.get(), QStringLiteral("lblPlayer_%1").arg(n)); }
-    QLabel* hint(int n) const { return Child<QLabel>(screen.get(), QStringLiteral("lblShortcut_%1").arg(n)); }
-    QLabel* score(int i) const { return Child<QLabel>(screen.get(), QStringLiteral("lblScore_%1").arg(i)); }
-    QPushButton* button(const QString& name) const { return Child<QPushButton>(screen.get(), name); }
-    QLabel* status() const { return Child<QLabel>(screen.get(), QStringLiteral("lblStatus")); }
-    QCheckBox* subtract() const { return Child<QCheckBox>(screen.get(), QStringLiteral("chkSubtractMode")); }
-
-    // The text a box shows, one line per visible line.
-    QString boxText(int n) const { return box(n)->text(); }
-    static QString caption(const Seeded& s) { return s.name + QStringLiteral("\n#") + QString::number(s.number); }
-
-    // Which boxes are highlighted, as the user sees it (white).
-    QList<int> whiteBoxes() const
+    template <typename T = QLabel> T* get(const QString& name) const { return Child<T>(screen.get(), name); }
+    QString status() const { return get(QStringLiteral("lblStatus"))->text(); }
+    QString score(int half) const { return get(QStringLiteral("lblScore_%1").arg(half))->text(); }
+    void click(const QString& name) const { QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton); }
+    void setSubtract(bool on) const { get<QCheckBox>(QStringLiteral("chkSubtractMode"))->setChecked(on); }
+    bool record(int box, Qt::Key key, int rating = 0) const { return Record(screen.get(), box, key, rating); }
+    QList<int> white() const
     {
         QList<int> out;
-        for (int n = 1; n <= 12; ++n) {
-            if (box(n)->palette().color(QPalette::Window) == QColor(Qt::white))
+        for (int n = 1; n <= 12; ++n)
+            if (get(QStringLiteral("lblPlayer_%1").arg(n))->palette().color(QPalette::Window) == Qt::white)
                 out << n;
-        }
-        return out;
-    }
-    QList<int> whiteHints() const
-    {
-        QList<int> out;
-        for (int n = 1; n <= 12; ++n) {
-            if (hint(n)->palette().color(QPalette::Window) == QColor(Qt::white))
-                out << n;
-        }
         return out;
     }
 
-    Keys keys() const { return Keys(screen.get()); }
-    void refocus() const { keys().refocus(); }
-    QWidget* keyTarget() const { return keys().target(); }
-    QMenu* pressBoxKey(int n) const { return keys().pressBoxKey(n); }
-    bool record(int n, Qt::Key accessKey, int passRating = 0) const { return keys().record(n, accessKey, passRating); }
-    bool accessKey(Qt::Key key) const { return keys().accessKey(key); }
-
-    void click(const QString& buttonName) const { QTest::mouseClick(button(buttonName), Qt::LeftButton); }
-
-    int scoreInDb(bool homeSide) const
-    {
-        return app
-            .scalar(homeSide ? QStringLiteral("SELECT HOMESCORE FROM GAME WHERE GAMEID = ?")
-                             : QStringLiteral("SELECT AWAYSCORE FROM GAME WHERE GAMEID = ?"),
-                    {Bind(gameId)})
-            .toInt();
-    }
-
-    TestApp app;
-    RecordId homeTeam, awayTeam, matchId, gameId;
-    QList<Seeded> home, away;
-    std::shared_ptr<clsGame> game;
     std::unique_ptr<frmGame> screen;
 };
 
-} // namespace game_test
+} // namespace court

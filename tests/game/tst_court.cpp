@@ -1,250 +1,221 @@
 #include "Court.h"
+#include "core/mConstants.h"
+#include "support/Drive.h"
 #include "support/TestMain.h"
 
-#include <QAction>
-#include <QMenuBar>
-#include <QScreen>
 #include <QTest>
 
-using namespace game_test;
+using namespace court;
 
-// The court screen as the line-up window leaves it: who stands where, the buttons of each half,
-// the PLAYED rows, and selecting a player by mouse or function key.
-class TestCourtScreen : public QObject
+namespace {
+const QString kBreakPlay
+    = QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON PLAY BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+const QString kBreakPlayed
+    = QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON PLAYED BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+} // namespace
+
+// The court screen as the user works it: the stat menu, scores, turns, the stats view, the next
+// game and the way out.
+class TestCourt : public QObject
 {
     Q_OBJECT
 
-    // The stat menu opens with its corner at the middle of the box, moved up only as far as the
-    // screen's edge makes it.
-    static bool opensAtBox(const Court& c, int n)
+    // What the screen shows: the twelve boxes, both scores, the status line, the white boxes.
+    static QStringList look(const Court& c)
     {
-        const QPoint centre = c.box(n)->mapToGlobal(c.box(n)->rect().center());
-        const QRect menu = c.screen->statMenu()->geometry();
-        const QRect screen = c.screen->screen()->geometry();
-        if (menu.left() != centre.x() && menu.right() != screen.right())
-            return false;
-        return menu.top() == centre.y() || (menu.top() < centre.y() && menu.bottom() >= screen.bottom() - 1);
+        QStringList out;
+        for (int n = 1; n <= 12; ++n)
+            out << c.get(QStringLiteral("lblPlayer_%1").arg(n))->text();
+        out << c.score(0) + QLatin1Char(':') + c.score(1) << c.status();
+        for (int n : c.white())
+            out << QString::number(n);
+        return out;
     }
 
 private slots:
-    void initTestCase()
-    {
-        PreferMemoryBackedTemp();
-        QuietOffscreenWarnings();
-    }
+    void initTestCase() { Prepare(); }
+    void cleanup() { drive::EndTest(); }
 
-    void cleanup() { QVERIFY2(VisibleTopLevels().isEmpty(), qPrintable(VisibleTopLevels().join(QLatin1Char(',')))); }
-
-    void teamsFillTheirHalves_data()
-    {
-        QTest::addColumn<QString>("side");
-        QTest::addColumn<int>("homeFirst");
-        QTest::newRow("home on the left") << "LEFT" << 1;
-        QTest::newRow("home on the right") << "RIGHT" << 7;
-    }
-
-    void teamsFillTheirHalves()
-    {
-        QFETCH(QString, side);
-        QFETCH(int, homeFirst);
-        Court c(side);
-        const int awayFirst = homeFirst == 1 ? 7 : 1;
-        for (int i = 0; i < 6; ++i) {
-            QCOMPARE(c.boxText(homeFirst + i), Court::caption(c.home[i]));
-            QCOMPARE(c.boxText(awayFirst + i), Court::caption(c.away[i]));
-            QCOMPARE(c.screen->boxPlayerId(homeFirst + i), c.home[i].id);
-            QCOMPARE(c.screen->boxPlayerId(awayFirst + i), c.away[i].id);
-        }
-        const int homeBar = homeFirst == 1 ? 0 : 1;
-        const int awayBar = 1 - homeBar;
-        QCOMPARE(c.button(QStringLiteral("cmdScore_%1").arg(homeBar))->text(), QStringLiteral("Score &Home"));
-        QCOMPARE(c.button(QStringLiteral("cmdRotate_%1").arg(homeBar))->text(), QStringLiteral("&Rotate Home"));
-        QCOMPARE(c.button(QStringLiteral("cmdScore_%1").arg(awayBar))->text(), QStringLiteral("Score &Away"));
-        QCOMPARE(c.button(QStringLiteral("cmdRotate_%1").arg(awayBar))->text(), QStringLiteral("R&otate Away"));
-        for (int n = 1; n <= 12; ++n)
-            QCOMPARE(c.hint(n)->text(), QStringLiteral("F%1").arg(n));
-        QCOMPARE(c.score(0)->text(), QStringLiteral("0"));
-        QCOMPARE(c.score(1)->text(), QStringLiteral("0"));
-        QCOMPARE(c.status()->text(), QString());
-        QCOMPARE(c.app.count(QStringLiteral("PLAYED")), 12);
-        QVERIFY(c.whiteBoxes().isEmpty());
-    }
-
-    void fixedCaptions()
+    // Every item of the stat menu, in order, and what its access key records and says.
+    void statMenuByAccessKeys()
     {
         Court c;
-        QCOMPARE(c.screen->windowTitle(), QStringLiteral("Game"));
-        QCOMPARE(c.button(QStringLiteral("cmdGame"))->text(), QStringLiteral("N&ew Game"));
-        QCOMPARE(c.button(QStringLiteral("cmdEndMatch"))->text(), QStringLiteral("E&nd Match"));
-        QCOMPARE(c.subtract()->text(), QStringLiteral("Subtraction &Mode"));
-        QCOMPARE(c.subtract()->toolTip(), QStringLiteral("Click on here to reverse any previous action"));
-        QVERIFY(!c.subtract()->isChecked());
-        auto* bar = c.screen->findChild<QMenuBar*>();
-        QVERIFY(bar);
-        QStringList menus;
-        for (QAction* a : bar->actions())
-            menus << a->text();
-        QCOMPARE(menus, (QStringList{QStringLiteral("&Game"), QStringLiteral("&Choose Player")}));
-        QStringList game;
-        for (QAction* a : Child<QMenu>(c.screen.get(), QStringLiteral("mnuGame"))->actions())
-            game << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + QLatin1Char('=') + a->text());
-        QCOMPARE(game,
-                 (QStringList{QStringLiteral("mnuNewGame=Go to N&ext Game"), QStringLiteral("mnuSub=&Substitute"),
-                              QStringLiteral("-"), QStringLiteral("mnuEndMatch=E&nd Match")}));
-        QStringList stats;
+        QVERIFY(c.show());
+        QStringList shown, expected;
         for (QAction* a : c.screen->statMenu()->actions())
-            stats << a->text();
-        QCOMPARE(stats,
-                 (QStringList{"&Attempt", "&Kill", "&Error", "&Pass", "&Serve Ace", "Serve E&rror", "&Dig",
-                              "Re&ceiving Error", "S&olo Block", "&Block Assist", "B&lock Error",
-                              "Ball &Handling Error", "Se&t Assist", "&View Stats"}));
+            shown << a->objectName() + QLatin1Char('=') + a->text();
+        for (QAction* a : c.screen->findChild<QMenu*>(QStringLiteral("mnuPassing"))->actions())
+            shown << a->objectName() + QLatin1Char('=') + a->text();
+        for (int i = 0; i < kStats.size(); ++i) {
+            const StatExpect& e = kStats[i];
+            expected << QLatin1String(e.name) + QLatin1Char('=') + QLatin1String(e.caption);
+            const int box = i % 12 + 1;
+            QVERIFY(c.record(box, e.key(), e.value() == 2 ? 2 : 0));
+            QCOMPARE(c.status(),
+                     QStringLiteral("Added ") + (e.value() == 2 ? "a " : "1 ") + e.stat + e.middle
+                         + (box <= 6 ? QStringLiteral("Hawk %1 #%1").arg(box)
+                                     : QStringLiteral("Owl %1 #%2").arg(box - 6).arg(box + 4)));
+            const QString column = e.columns.first();
+            QCOMPARE(c.app.rows(QStringLiteral("SELECT POSITION, ") + column + QStringLiteral(" FROM PLAY WHERE ")
+                                + column + QStringLiteral(" IS NOT NULL AND rowid = (SELECT MAX(rowid) FROM PLAY)")),
+                     (QList<QVariantList>{{box, e.value()}}));
+        }
+        QCOMPARE(c.app.count(QStringLiteral("PLAY")), kStats.size());
+        expected << "mnuViewStats=&View Stats"
+                 << "mnuPass1=1"
+                 << "mnuPass2=2"
+                 << "mnuPass3=3";
+        QCOMPARE(shown, expected);
     }
 
-    void clickingABoxSelectsItAndPopsUpTheStatMenu()
+    void statsViewOfTheSelectedPlayer()
     {
         Court c;
         QVERIFY(c.show());
-        QTest::mouseClick(c.box(4), Qt::LeftButton);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        QCOMPARE(menu, c.screen->statMenu());
-        QVERIFY(opensAtBox(c, 4));
-        QCOMPARE(c.whiteBoxes(), QList<int>{4});
-        QCOMPARE(c.whiteHints(), QList<int>{4});
-        QTest::keyClick(menu, Qt::Key_Escape);
-        QVERIFY(!QApplication::activePopupWidget());
-        QCOMPARE(c.whiteBoxes(), QList<int>{4}); // dismissing keeps the selection
-        QVERIFY(c.screen->isVisible());
-        // The selected box again: stays selected, menu again.
-        QTest::mouseClick(c.box(4), Qt::LeftButton);
-        QVERIFY(QApplication::activePopupWidget());
-        QCOMPARE(c.whiteBoxes(), QList<int>{4});
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-        // Another box takes the selection over.
-        QTest::mouseClick(c.box(9), Qt::LeftButton);
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-        QCOMPARE(c.whiteBoxes(), QList<int>{9});
-        QCOMPARE(c.whiteHints(), QList<int>{9});
-        QCOMPARE(c.app.count(QStringLiteral("PLAY")), 0);
+        QVERIFY(c.record(2, Qt::Key_K));
+        QVERIFY(c.record(2, Qt::Key_A));
+        QVERIFY(c.record(2, Qt::Key_V));
+        QCOMPARE(MsgBoxHook::asked().size(), 1);
+        QCOMPARE(MsgBoxHook::asked()[0].title, QStringLiteral("Hawk 2 #2 Stats"));
+        QVERIFY(
+            MsgBoxHook::asked()[0].prompt.startsWith(QStringLiteral("Percentage = 0.500\nAttempts = 2\nKills = 1\n")));
+        QCOMPARE(c.status(), QString());
     }
 
-    void functionKeysWorkFromEveryControl_data()
+    void rotationMovesPlayersAndSelection()
     {
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("window") << QString();
-        for (const char* name :
-             {"cmdGame", "cmdRotate_0", "cmdScore_0", "cmdScore_1", "cmdRotate_1", "cmdEndMatch", "chkSubtractMode"})
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
-
-    void functionKeysWorkFromEveryControl()
-    {
-        QFETCH(QString, focus);
         Court c;
         QVERIFY(c.show());
-        for (int n = 1; n <= 12; ++n) {
-            QWidget* target = c.screen.get();
-            if (!focus.isEmpty()) {
-                target = Child<QWidget>(c.screen.get(), focus);
-                QVERIFY(target);
-                target->setFocus(Qt::TabFocusReason);
-                QCOMPARE(QApplication::focusWidget(), target);
-            }
-            QTest::keyClick(target, Qt::Key(Qt::Key_F1 + (n - 1)));
+        QVERIFY(c.record(3, Qt::Key_D));
+        QVERIFY(AltKey(c.screen.get(), Qt::Key_R)); // "&Rotate Home"
+        QCOMPARE(c.screen->boxPlayerId(1), c.home[1]);
+        QCOMPARE(c.screen->boxPlayerId(6), c.home[0]);
+        QCOMPARE(c.white(), QList<int>{2});
+        QCOMPARE(c.screen->boxPlayerId(2), c.home[2]);
+        c.setSubtract(true);
+        QVERIFY(AltKey(c.screen.get(), Qt::Key_R));
+        QCOMPARE(c.screen->boxPlayerId(1), c.home[0]);
+        QCOMPARE(c.white(), QList<int>{3});
+    }
+
+    // A write the engine refuses shows its message and leaves the screen exactly as it was.
+    void refusedWritesLeaveTheScreen_data()
+    {
+        QTest::addColumn<QString>("breakage");
+        QTest::addColumn<int>("command"); // 0 point, 1 turn, 2 action
+        QTest::newRow("point for a game not stored") << "DELETE FROM GAME" << 0;
+        QTest::newRow("turn refused") << kBreakPlayed << 1;
+        QTest::newRow("action refused") << kBreakPlay << 2;
+    }
+    void refusedWritesLeaveTheScreen()
+    {
+        QFETCH(QString, breakage);
+        QFETCH(int, command);
+        Court c;
+        Execute(QStringLiteral("DELETE FROM PLAYED"));
+        QVERIFY(c.show());
+        QVERIFY(c.record(4, Qt::Key_K));
+        c.click(QStringLiteral("cmdScore_0"));
+        if (command == 1)
+            c.screen->showStatus(QString()); // a turn clears the status line on every way out
+        const QStringList before = look(c);
+        Execute(breakage);
+        if (command == 0)
+            c.click(QStringLiteral("cmdScore_0"));
+        else if (command == 1)
+            c.click(QStringLiteral("cmdRotate_0"));
+        else
+            QVERIFY(c.record(4, Qt::Key_D));
+        QCOMPARE(MsgBoxHook::asked().size(), 1);
+        QCOMPARE(look(c), before);
+        QCOMPARE(c.app.count(QStringLiteral("PLAY")), 1);
+    }
+
+    void everyWayOutAsksFirst_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("yes");
+        for (const char* how : {"button", "access key", "menu", "Escape", "close box"}) {
+            QTest::addRow("%s, Yes", how) << QString::fromLatin1(how) << true;
+            QTest::addRow("%s, No", how) << QString::fromLatin1(how) << false;
+        }
+    }
+    void everyWayOutAsksFirst()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, yes);
+        Court c;
+        QVERIFY(c.show());
+        c.click(QStringLiteral("cmdScore_1"));
+        MsgBoxHook::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
+        if (how == QLatin1String("button")) {
+            c.click(QStringLiteral("cmdEndMatch"));
+        } else if (how == QLatin1String("access key")) {
+            QVERIFY(AltKey(c.screen.get(), Qt::Key_N));
+        } else if (how == QLatin1String("menu")) {
+            QTest::keyClick(Focus(c.screen.get()), Qt::Key_G, Qt::AltModifier);
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY2(menu == c.screen->statMenu(), qPrintable(QStringLiteral("F%1 opened no stat menu").arg(n)));
-            QCOMPARE(c.whiteBoxes(), QList<int>{n});
-            QVERIFY(opensAtBox(c, n));
-            QTest::keyClick(menu, Qt::Key_Escape);
-            QVERIFY(!QApplication::activePopupWidget());
+            QVERIFY(menu && menu->objectName() == QLatin1String("mnuGame"));
+            QTest::keyClick(menu, Qt::Key_N);
+        } else if (how == QLatin1String("Escape")) {
+            QTest::keyClick(Focus(c.screen.get()), Qt::Key_Escape);
+        } else {
+            c.screen->close();
         }
-        // The keys select; nothing else happened.
-        QCOMPARE(c.score(0)->text(), QStringLiteral("0"));
-        QCOMPARE(c.score(1)->text(), QStringLiteral("0"));
-        QVERIFY(!c.subtract()->isChecked());
+        QCOMPARE(MsgBoxHook::asked().size(), 1);
+        const MsgBoxHook::Asked asked = MsgBoxHook::asked().first();
+        QCOMPARE(asked.prompt, QStringLiteral("Are you sure you would like to end the Match?"));
+        QCOMPARE(asked.title, QStringLiteral("End Match"));
+        QCOMPARE(asked.icon, QMessageBox::Question);
+        QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(asked.defaultButton, QMessageBox::No);
+        QTRY_COMPARE(c.screen->isVisible(), !yes);
+        if (yes)
+            QCOMPARE(c.screen->result(), int(frmGame::EndMatch));
+        QCOMPARE(c.score(1), QStringLiteral("1"));
+    }
+
+    // Refused, declined or failed: the game under way goes on as it was.
+    void nextGameNotReached_data()
+    {
+        QTest::addColumn<int>("games");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("breakage");
+        QTest::addColumn<QStringList>("prompts");
+        const QString game2 = QStringLiteral("Are you sure you want to go to game 2?");
+        QTest::newRow("best of 3 in game 3")
+            << 3 << 3 << QString() << QStringList{"You choose a best of 3 match. There can be no game 4."};
+        QTest::newRow("best of 5 in game 5")
+            << 5 << 5 << QString() << QStringList{"You cannot have more than five games per match"};
+        QTest::newRow("No to game 2") << 3 << 1 << QString() << QStringList{game2};
+        QTest::newRow("the new game row is refused")
+            << 3 << 1 << "CREATE TRIGGER refuse BEFORE INSERT ON GAME BEGIN SELECT RAISE(ABORT, 'disk full'); END"
+            << QStringList{game2, "disk full"};
+        QTest::newRow("the rosters cannot be read")
+            << 3 << 1 << "ALTER TABLE PLAYER RENAME TO GONE" << QStringList{game2, "no such table: PLAYER"};
+    }
+    void nextGameNotReached()
+    {
+        QFETCH(int, games);
+        QFETCH(int, number);
+        QFETCH(QString, breakage);
+        QFETCH(QStringList, prompts);
+        Court c(QStringLiteral("LEFT"), number, games);
+        QVERIFY(c.show());
+        const auto game = c.session.game;
+        if (!breakage.isEmpty())
+            Execute(breakage);
+        MsgBoxHook::setNextAnswer(breakage.isEmpty() ? QMessageBox::No : QMessageBox::Yes);
+        c.click(QStringLiteral("cmdGame"));
+        QCOMPARE(MsgBoxHook::prompts(), prompts);
+        QCOMPARE(MsgBoxHook::asked()[0].title, number < games ? QStringLiteral("New Game") : QStringLiteral("Match"));
+        QCOMPARE(c.session.game, game);
+        QCOMPARE(c.session.side, QStringLiteral("LEFT"));
+        QCOMPARE(c.app.count(QStringLiteral("GAME")), 1);
         QVERIFY(c.screen->isVisible());
-        QVERIFY(MsgBoxHook::asked().isEmpty());
-        QCOMPARE(c.app.count(QStringLiteral("PLAY")), 0);
-    }
-
-    void aSideShortOfPlayersLeavesBoxesEmptyAndSaysSo()
-    {
-        Court c;
-        c.screen->colHomePlayers.removeLast();
-        c.screen->SetUpHome();
-        QVERIFY(c.show());
-        QCOMPARE(c.boxText(6), QString());
-        QVERIFY(c.screen->boxPlayerId(6).isNull());
-        // Recording for the empty box says why it cannot, and writes nothing.
-        QVERIFY(c.record(6, Qt::Key_K));
-        QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("There is no player in this box.")});
-        QCOMPARE(c.app.count(QStringLiteral("PLAY")), 0);
-        // Turning the five and back brings them to where they were.
-        QStringList before;
-        for (int n = 1; n <= 6; ++n)
-            before << c.boxText(n);
-        c.click(QStringLiteral("cmdRotate_0"));
-        QCOMPARE(c.boxText(1), Court::caption(c.home[1]));
-        QCOMPARE(c.boxText(5), Court::caption(c.home[0]));
-        QTest::mouseClick(c.subtract(), Qt::LeftButton);
-        c.click(QStringLiteral("cmdRotate_0"));
-        for (int n = 1; n <= 6; ++n)
-            QCOMPARE(c.boxText(n), before[n - 1]);
-    }
-
-    void playedRowsStayOnePerPlayer_data()
-    {
-        QTest::addColumn<bool>("selfMatch");
-        QTest::addColumn<QString>("actions");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("set up twice") << false << "setup" << 12;
-        QTest::newRow("rotations both ways, both sides") << false << "R R R R R R R O O -R -O -O" << 12;
-        QTest::newRow("a team playing itself") << true << "" << 6;
-        QTest::newRow("a team playing itself, rotated") << true << "R O R -O setup" << 6;
-        QTest::newRow("a substitute comes on") << false << "sub" << 13;
-        QTest::newRow("a substitute comes on and goes off again") << false << "sub unsub R" << 13;
-    }
-
-    void playedRowsStayOnePerPlayer()
-    {
-        QFETCH(bool, selfMatch);
-        QFETCH(QString, actions);
-        QFETCH(int, expected);
-        Court c(QStringLiteral("LEFT"), 1, selfMatch);
-        QVERIFY(c.show());
-        for (const QString& a : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            const bool back = a.startsWith(QLatin1Char('-'));
-            if (c.subtract()->isChecked() != back)
-                QVERIFY(c.accessKey(Qt::Key_M));
-            QCOMPARE(c.subtract()->isChecked(), back);
-            const QString what = back ? a.mid(1) : a;
-            if (what == QLatin1String("R"))
-                QVERIFY(c.accessKey(Qt::Key_R));
-            else if (what == QLatin1String("O"))
-                QVERIFY(c.accessKey(Qt::Key_O));
-            else if (what == QLatin1String("setup")) {
-                c.screen->SetUpHome();
-                c.screen->SetUpAway();
-            } else if (what == QLatin1String("sub") || what == QLatin1String("unsub")) {
-                // What the line-up window hands back after exchanging the third home player.
-                c.screen->colHomePlayers[2] = Court::player(what == QLatin1String("sub") ? c.home[7] : c.home[2]);
-                c.screen->SetUpHome();
-                c.screen->SetUpAway();
-            }
-        }
-        QCOMPARE(c.app.count(QStringLiteral("PLAYED")), expected);
-        QCOMPARE(
-            c.app.scalar(QStringLiteral("SELECT COUNT(*) FROM (SELECT DISTINCT GAMEID, PLAYERID FROM PLAYED)")).toInt(),
-            expected);
-        // Every player on court has a row.
-        for (int n = 1; n <= 12; ++n)
-            QCOMPARE(c.app
-                         .scalar(QStringLiteral("SELECT COUNT(*) FROM PLAYED WHERE GAMEID = ? AND PLAYERID = ?"),
-                                 {Bind(c.gameId), Bind(c.screen->boxPlayerId(n))})
-                         .toInt(),
-                     1);
+        QVERIFY(!QApplication::overrideCursor());
     }
 };
 
-SIDELINES_TEST(TestCourtScreen)
+SIDELINES_TEST(TestCourt)
 #include "tst_court.moc"

@@ -18,7 +18,6 @@ TestApp::TestApp()
     if (!m_ok)
         qWarning("TestApp: %s", qPrintable(error));
     pubAppPath = m_dir.path() + QLatin1Char('/');
-    pubOK = false;
     QSettings().clear();
     MsgBoxHook::install();
     Clock::setOverride({});

@@ -1,0 +1,37 @@
+#pragma once
+
+// Every statement on the match tables MATCH, GAME and PLAYED. Each function throws DbError when
+// the engine refuses.
+
+#include "core/RecordId.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// A line of the match listing. A team deleted since leaves its name empty.
+struct StoredMatch
+{
+    RecordId id;
+    std::optional<QString> homeName;
+    std::optional<QString> awayName;
+};
+
+namespace MatchStore {
+
+// The match with its first game, in one transaction: never one without the other.
+void AddMatch(const RecordId& match, const RecordId& home, const RecordId& away, const RecordId& firstGame,
+              int gameNumber);
+void AddGame(const RecordId& match, const RecordId& game, int gameNumber);
+// One point more (delta +1) or less (-1) for a side, relative to what the row holds. Returns the
+// rows changed: 0 when the game is not stored.
+int AddPoint(const RecordId& game, bool home, int delta);
+// Every player once per game, in one statement: all of them or none.
+void RecordPlayed(const RecordId& game, const QList<RecordId>& players);
+// Every stored match with both team names, oldest first.
+std::vector<StoredMatch> ListMatches();
+// Empties GAME, MATCH, PLAY and PLAYED in one transaction; the roster stays.
+void ForgetMatches();
+
+} // namespace MatchStore

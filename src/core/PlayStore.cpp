@@ -1,0 +1,57 @@
+#include "core/PlayStore.h"
+
+#include "core/Database.h"
+
+#include <cstring>
+
+int StatTotals::of(const char* key) const
+{
+    for (size_t i = 0; i < kStatKinds.size(); ++i)
+        if (std::strcmp(kStatKinds[i].key, key) == 0)
+            return values[i];
+    return 0;
+}
+
+namespace PlayStore {
+
+void RecordAction(const RecordId& game, const RecordId& play, const RecordId& player, int position,
+                  const StatKind& kind, int value)
+{
+    // Column names cannot be bound; only the table's fixed names reach the statement text.
+    const QString column = QString::fromLatin1(kind.column);
+    if (kind.shape == StatShape::Attack) {
+        Execute(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, %1, ATTEMPT, POSITION) "
+                               "VALUES (?, ?, ?, ?, ?, ?)")
+                    .arg(column),
+                {Bind(game), Bind(play), Bind(player), value, value, position});
+    } else {
+        Execute(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, %1, POSITION) VALUES (?, ?, ?, ?, ?)")
+                    .arg(column),
+                {Bind(game), Bind(play), Bind(player), value, position});
+    }
+}
+
+StatTotals PlayerTotals(const RecordId& player, const RecordId& game)
+{
+    CheckSumStats();
+    // The view names each sum "i" and its column; only kinds shown in the stats view are kept.
+    QStringList columns;
+    std::vector<size_t> kinds;
+    for (size_t i = 0; i < kStatKinds.size(); ++i) {
+        if (kStatKinds[i].shape == StatShape::Rating)
+            continue;
+        columns << QLatin1Char('i') + QString::fromLatin1(kStatKinds[i].column);
+        kinds.push_back(i);
+    }
+    const auto rows = SelectAll(QStringLiteral("SELECT %1 FROM SUM_STATS WHERE pPLAYERID = ? AND pGAMEID = ?")
+                                    .arg(columns.join(QStringLiteral(", "))),
+                                {Bind(player), Bind(game)});
+    StatTotals totals;
+    if (rows.empty())
+        return totals;
+    for (size_t c = 0; c < kinds.size(); ++c)
+        totals.values[kinds[c]] = rows.front().value(int(c)).toInt();
+    return totals;
+}
+
+} // namespace PlayStore

@@ -1,0 +1,42 @@
+#pragma once
+
+// The rules of the court screen as plain functions of the state: what a score press leads to,
+// how a side turns and where the selection goes with it.
+
+#include <QList>
+#include <optional>
+
+namespace GameRules {
+
+// Points that win a game: 25 when the match is played to 25, except in its deciding game.
+int ScoreLimit(int pointsPerGame, int gameNumber, int gamesInMatch);
+// The last game of the match: the side is chosen again before it.
+bool IsDecidingGame(int gameNumber, int gamesInMatch);
+
+// The score after a press on own's button (one less in subtraction mode), or nothing when the
+// press is refused. Up to the limit a score runs freely; past it only while within two of the
+// other side. Going down never below 0, and from past the limit only back to within two.
+std::optional<int> NextScore(int own, int other, bool subtract, int limit);
+
+// A side's players in zone order after a turn: forward moves zone 2 into zone 1 and zone 1 to the
+// back; back is the exact inverse for any count.
+template <typename T> QList<T> Rotated(const QList<T>& side, bool back)
+{
+    if (side.size() < 2)
+        return side;
+    QList<T> turned;
+    if (!back) {
+        turned = side.mid(1);
+        turned << side.first();
+    } else {
+        turned << side.last();
+        turned << side.mid(0, side.size() - 1);
+    }
+    return turned;
+}
+
+// The box (1..12) that stays selected when the left half (0) or right half (1) turns: it follows
+// the player who was selected. A box of the other half stays as it is.
+int SelectionAfterRotation(int selected, int half, bool back);
+
+} // namespace GameRules

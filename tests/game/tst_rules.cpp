@@ -1,0 +1,122 @@
+#include "game/GameRules.h"
+#include "support/TestMain.h"
+
+#include <QTest>
+
+using namespace GameRules;
+
+// The score rule, the turn of a side and the selection that follows it, without a window.
+class TestGameRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void scoreLimit_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("game");
+        QTest::addColumn<int>("games");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("deciding");
+        QTest::newRow("to 15") << 15 << 1 << 3 << 15 << false;
+        QTest::newRow("to 15, deciding") << 15 << 5 << 5 << 15 << true;
+        QTest::newRow("to 25, game 1 of 3") << 25 << 1 << 3 << 25 << false;
+        QTest::newRow("to 25, game 4 of 5") << 25 << 4 << 5 << 25 << false;
+        QTest::newRow("to 25, game 3 of 5") << 25 << 3 << 5 << 25 << false;
+        QTest::newRow("to 25, deciding of 3") << 25 << 3 << 3 << 15 << true;
+        QTest::newRow("to 25, deciding of 5") << 25 << 5 << 5 << 15 << true;
+    }
+    void scoreLimit()
+    {
+        QFETCH(int, points);
+        QFETCH(int, game);
+        QFETCH(int, games);
+        QFETCH(int, limit);
+        QFETCH(bool, deciding);
+        QCOMPARE(ScoreLimit(points, game, games), limit);
+        QCOMPARE(IsDecidingGame(game, games), deciding);
+    }
+
+    // -1: the press is refused.
+    void nextScore_data()
+    {
+        QTest::addColumn<int>("own");
+        QTest::addColumn<int>("other");
+        QTest::addColumn<bool>("subtract");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("next");
+        QTest::newRow("14:0 to the limit") << 14 << 0 << false << 15 << 15;
+        QTest::newRow("15:0 no further") << 15 << 0 << false << 15 << -1;
+        QTest::newRow("15:13 no further") << 15 << 13 << false << 15 << -1;
+        QTest::newRow("15:14 on by two") << 15 << 14 << false << 15 << 16;
+        QTest::newRow("15:15 on") << 15 << 15 << false << 15 << 16;
+        QTest::newRow("17:15 stops") << 17 << 15 << false << 15 << -1;
+        QTest::newRow("20:19 on") << 20 << 19 << false << 15 << 21;
+        QTest::newRow("25:0 no further") << 25 << 0 << false << 25 << -1;
+        QTest::newRow("25:24 on") << 25 << 24 << false << 25 << 26;
+        QTest::newRow("16:0 under 25") << 16 << 0 << false << 25 << 17;
+        QTest::newRow("0 down refused") << 0 << 0 << true << 15 << -1;
+        QTest::newRow("1 down to 0") << 1 << 5 << true << 15 << 0;
+        QTest::newRow("15:0 down") << 15 << 0 << true << 15 << 14;
+        QTest::newRow("17:15 down") << 17 << 15 << true << 15 << 16;
+        QTest::newRow("16:12 down refused") << 16 << 12 << true << 15 << -1;
+        QTest::newRow("16:13 down") << 16 << 13 << true << 15 << 15;
+        QTest::newRow("26:25 down") << 26 << 25 << true << 25 << 25;
+    }
+    void nextScore()
+    {
+        QFETCH(int, own);
+        QFETCH(int, other);
+        QFETCH(bool, subtract);
+        QFETCH(int, limit);
+        QFETCH(int, next);
+        QCOMPARE(NextScore(own, other, subtract, limit).value_or(-1), next);
+    }
+
+    void rotation_data()
+    {
+        QTest::addColumn<QList<int>>("side");
+        QTest::addColumn<QList<int>>("forward");
+        QTest::newRow("none") << QList<int>{} << QList<int>{};
+        QTest::newRow("one") << QList<int>{1} << QList<int>{1};
+        QTest::newRow("two") << QList<int>{1, 2} << QList<int>{2, 1};
+        QTest::newRow("five") << QList<int>{1, 2, 3, 4, 5} << QList<int>{2, 3, 4, 5, 1};
+        QTest::newRow("six") << QList<int>{1, 2, 3, 4, 5, 6} << QList<int>{2, 3, 4, 5, 6, 1};
+        QTest::newRow("seven") << QList<int>{1, 2, 3, 4, 5, 6, 7} << QList<int>{2, 3, 4, 5, 6, 7, 1};
+    }
+    void rotation()
+    {
+        QFETCH(QList<int>, side);
+        QFETCH(QList<int>, forward);
+        QCOMPARE(Rotated(side, false), forward);
+        QCOMPARE(Rotated(forward, true), side);
+        QList<int> turned = side;
+        for (int i = 0; i < side.size(); ++i)
+            turned = Rotated(turned, false);
+        QCOMPARE(turned, side);
+    }
+
+    void selection_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("half");
+        QTest::addColumn<int>("forward");
+        QTest::newRow("left 1") << 1 << 0 << 6;
+        QTest::newRow("left 2") << 2 << 0 << 1;
+        QTest::newRow("right 7") << 7 << 1 << 12;
+        QTest::newRow("right 8") << 8 << 1 << 7;
+        QTest::newRow("left turn, right box") << 9 << 0 << 9;
+        QTest::newRow("right turn, left box") << 3 << 1 << 3;
+    }
+    void selection()
+    {
+        QFETCH(int, selected);
+        QFETCH(int, half);
+        QFETCH(int, forward);
+        QCOMPARE(SelectionAfterRotation(selected, half, false), forward);
+        QCOMPARE(SelectionAfterRotation(forward, half, true), selected);
+    }
+};
+
+SIDELINES_TEST(TestGameRules)
+#include "tst_rules.moc"

@@ -1,0 +1,229 @@
+#include "Court.h"
+#include "core/MatchStore.h"
+#include "core/PlayStore.h"
+#include "game/PlayerStats.h"
+#include "game/clsGame.h"
+#include "support/TestMain.h"
+
+#include <QTest>
+
+using namespace court;
+
+namespace {
+
+// The court screen as the game object sees it, without a window.
+class FakeView : public GameView
+{
+public:
+    bool subtract = false;
+    QString status;
+    void setBoxSelected(int, bool) override { }
+    QString boxCaption(int index) const override { return QStringLiteral("Box %1\n#%1").arg(index); }
+    void showStatus(const QString& text) override { status = text; }
+    bool subtractMode() const override { return subtract; }
+};
+
+StatTotals Totals(const QMap<QString, int>& byKey)
+{
+    StatTotals t;
+    for (size_t i = 0; i < kStatKinds.size(); ++i)
+        t.values[i] = byKey.value(QString::fromLatin1(kStatKinds[i].key));
+    return t;
+}
+
+} // namespace
+
+class TestStores : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestApp> app;
+    RecordId team, player, other, match, game;
+
+    QVariantList playRow() const
+    {
+        return app
+            ->rows(QStringLiteral("SELECT GAMEID, PLAYERID, POSITION, ") + kPlayColumns.join(QStringLiteral(", "))
+                   + QStringLiteral(" FROM PLAY"))
+            .value(0);
+    }
+
+private slots:
+    void init()
+    {
+        app = std::make_unique<TestApp>();
+        team = app->addTeam(QStringLiteral("Hawks"));
+        player = app->addPlayer(team, QStringLiteral("Ana"), 4);
+        other = app->addPlayer(team, QStringLiteral("Bea"), 5);
+        match = NewRecordId(RecordKind::Match);
+        game = NewRecordId(RecordKind::Game);
+        MatchStore::AddMatch(match, team, team, game, 1);
+    }
+    void cleanup() { app.reset(); }
+
+    void actionWritesItsRowAndSaysSo_data()
+    {
+        QTest::addColumn<QString>("stat");
+        QTest::addColumn<bool>("subtract");
+        QTest::addColumn<QStringList>("columns");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("status");
+        for (const StatExpect& e : kStats) {
+            for (bool subtract : {false, true}) {
+                const QString lead
+                    = QLatin1String(subtract ? "Subtracted " : "Added ") + QLatin1String(e.value() == 2 ? "a " : "1 ");
+                QTest::addRow("%s%s", e.stat, subtract ? ", taken back" : "")
+                    << QString::fromLatin1(e.stat) << subtract << e.columns << (subtract ? -e.value() : e.value())
+                    << lead + QLatin1String(e.stat) + QLatin1String(e.middle) + QStringLiteral("Box 9\n#9");
+            }
+        }
+        for (int rating : {1, 3})
+            QTest::addRow("rating %d", rating) << QString::number(rating) << false << QStringList{"PASSING"} << rating
+                                               << QStringLiteral("Added a %1 Passing stat to Box 9\n#9").arg(rating);
+    }
+    void actionWritesItsRowAndSaysSo()
+    {
+        QFETCH(QString, stat);
+        QFETCH(bool, subtract);
+        QFETCH(QStringList, columns);
+        QFETCH(int, value);
+        QFETCH(QString, status);
+        FakeView view;
+        view.subtract = subtract;
+        clsGame g;
+        g.setGameID(game);
+        g.setView(&view);
+        g.PlayerOnClick(9);
+        g.AddStat(stat, player);
+        QCOMPARE(view.status, status);
+        QCOMPARE(app->count(QStringLiteral("PLAY")), 1);
+        const QVariantList row = playRow();
+        QCOMPARE(row.mid(0, 3), (QVariantList{game.text(), player.text(), 9}));
+        for (int c = 0; c < kPlayColumns.size(); ++c) {
+            if (columns.contains(kPlayColumns[c]))
+                QCOMPARE(row[3 + c].toInt(), value);
+            else
+                QVERIFY2(row[3 + c].isNull(), qPrintable(kPlayColumns[c]));
+        }
+    }
+
+    // The totals come from the kept sums, per player and game, and the message lists them in order.
+    void totalsOfOnePlayerInOneGame()
+    {
+        const RecordId otherGame = NewRecordId(RecordKind::Game);
+        int position = 0;
+        auto act = [&](const RecordId& p, const RecordId& g, const char* stat, int times, int value = 1) {
+            for (int i = 0; i < times; ++i)
+                PlayStore::RecordAction(g, NewRecordId(RecordKind::Play), p, ++position % 12 + 1,
+                                        *StatFromText(QString::fromLatin1(stat))->kind, value);
+        };
+        const QStringList keys{"Attempt",     "Kill",       "Error",           "ServeAce",
+                               "ServeError",  "Dig",        "ReceiveError",    "SoloBlock",
+                               "BlockAssist", "BlockError", "BallHandleError", "SetAssist"};
+        for (int k = 0; k < keys.size(); ++k)
+            act(player, game, qPrintable(keys[k]), k + 1);
+        act(player, game, "Dig", 1, -1); // taken back
+        act(player, game, "3", 1, 3);
+        act(other, game, "Kill", 5);
+        act(player, otherGame, "Kill", 5);
+        QCOMPARE(PlayerStatsMessage(PlayStore::PlayerTotals(player, game)),
+                 QStringLiteral("Percentage = -0.167\nAttempts = 6\nKills = 2\nErrors = 3\nServe Aces = 4\n"
+                                "Serve Errors = 5\nDigs = 5\nReceiving Errors = 7\nSolo Blocks = 8\n"
+                                "Blocking Assists = 9\nBlocking Errors = 10\nBall Handling Errors = 11\n"
+                                "Set Assists = 12"));
+        QCOMPARE(PlayStore::PlayerTotals(other, otherGame).values, StatTotals().values);
+    }
+
+    void percentage_data()
+    {
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<int>("kills");
+        QTest::addColumn<int>("errors");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("nothing") << 0 << 0 << 0 << "0.000";
+        QTest::newRow("one kill") << 1 << 1 << 0 << "1.000";
+        QTest::newRow("kills less errors") << 4 << 3 << 1 << "0.500";
+        QTest::newRow("a taken-back attempt") << -1 << 0 << 0 << "0.000";
+    }
+    void percentage()
+    {
+        QFETCH(int, attempts);
+        QFETCH(int, kills);
+        QFETCH(int, errors);
+        QFETCH(QString, shown);
+        const StatTotals t = Totals({{"Attempt", attempts}, {"Kill", kills}, {"Error", errors}});
+        QCOMPARE(PlayerStatsMessage(t).section(QLatin1Char('\n'), 0, 0), QStringLiteral("Percentage = ") + shown);
+    }
+
+    void pointsAreRelativeToTheRow_data()
+    {
+        QTest::addColumn<QList<int>>("presses"); // +1/-1 home, +2/-2 away
+        QTest::addColumn<QVariantList>("scores");
+        QTest::newRow("home up") << QList<int>{1, 1} << QVariantList{9, 3};
+        QTest::newRow("away up, home down") << QList<int>{2, -1} << QVariantList{6, 4};
+        QTest::newRow("both down") << QList<int>{-1, -2, -2} << QVariantList{6, 1};
+    }
+    void pointsAreRelativeToTheRow()
+    {
+        QFETCH(QList<int>, presses);
+        QFETCH(QVariantList, scores);
+        // Whatever a screen shows, a point changes the stored score by one.
+        Execute(QStringLiteral("UPDATE GAME SET HOMESCORE = 7, AWAYSCORE = 3"));
+        for (int p : presses)
+            QCOMPARE(MatchStore::AddPoint(game, std::abs(p) == 1, p > 0 ? 1 : -1), 1);
+        QCOMPARE(app->rows(QStringLiteral("SELECT HOMESCORE, AWAYSCORE FROM GAME")).value(0), scores);
+        QCOMPARE(MatchStore::AddPoint(NewRecordId(RecordKind::Game), true, 1), 0);
+    }
+
+    void playedOncePerPair_data()
+    {
+        QTest::addColumn<QList<QList<int>>>("calls"); // 0 player, 1 other, -1 no identifier
+        QTest::addColumn<int>("rows");
+        QTest::newRow("one call") << QList<QList<int>>{{0, 1}} << 2;
+        QTest::newRow("again") << QList<QList<int>>{{0, 1}, {1, 0}, {0}} << 2;
+        QTest::newRow("twice in one call") << QList<QList<int>>{{0, 0}} << 1;
+        QTest::newRow("none without an identifier") << QList<QList<int>>{{0, -1}} << 0;
+    }
+    void playedOncePerPair()
+    {
+        QFETCH(QList<QList<int>>, calls);
+        QFETCH(int, rows);
+        for (const QList<int>& call : calls) {
+            QList<RecordId> ids;
+            for (int i : call)
+                ids << (i == 0 ? player : i == 1 ? other : RecordId());
+            try {
+                MatchStore::RecordPlayed(game, ids);
+            } catch (const DbError&) {
+                QVERIFY(call.contains(-1));
+            }
+        }
+        QCOMPARE(app->count(QStringLiteral("PLAYED")), rows);
+        QVERIFY_THROWS_EXCEPTION(DbError, MatchStore::RecordPlayed(RecordId(), {player}));
+    }
+
+    void aMatchIsStoredWithItsFirstGameOrNotAtAll()
+    {
+        QCOMPARE(app->rows(QStringLiteral("SELECT M.MATCHID, M.HOMETEAMID, G.GAMEID, G.GAMENUMBER, G.HOMESCORE, "
+                                          "G.AWAYSCORE FROM MATCH M JOIN GAME G ON G.MATCHID = M.MATCHID")),
+                 (QList<QVariantList>{{match.text(), team.text(), game.text(), 1, 0, 0}}));
+        // The same game again is refused, and takes its match with it.
+        QVERIFY_THROWS_EXCEPTION(DbError, MatchStore::AddMatch(NewRecordId(RecordKind::Match), team, team, game, 1));
+        QCOMPARE(app->count(QStringLiteral("MATCH")), 1);
+    }
+
+    void forgettingMatchesKeepsTheRoster()
+    {
+        PlayStore::RecordAction(game, NewRecordId(RecordKind::Play), player, 1, kStatKinds[0], 1);
+        MatchStore::RecordPlayed(game, {player});
+        MatchStore::ForgetMatches();
+        for (const char* table : {"MATCH", "GAME", "PLAY", "PLAYED"})
+            QVERIFY2(app->count(QString::fromLatin1(table)) == 0, table);
+        QCOMPARE(app->count(QStringLiteral("TEAM")), 1);
+        QCOMPARE(app->count(QStringLiteral("PLAYER")), 2);
+        QVERIFY(MatchStore::ListMatches().empty());
+    }
+};
+
+SIDELINES_TEST(TestStores)
+#include "tst_stores.moc"

@@ -1,0 +1,237 @@
+#include "core/MsgBox.h"
+#include "core/mConstants.h"
+#include "game/Court.h"
+#include "game/frmGame.h"
+#include "match/frmGameOptions.h"
+#include "match/frmMatch.h"
+#include "match/frmStarters.h"
+#include "support/Drive.h"
+#include "support/TestMain.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace drive;
+
+// The line-up window, the options window and the match listing.
+class TestLineUp : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<court::Seeded> seeded;
+    MatchSession* session = nullptr;
+    std::unique_ptr<frmStarters> L;
+
+    QListWidget* list(int i) const { return L->lstTeam(i); }
+    void click(const QString& name) const { QTest::mouseClick(Child<QPushButton>(L.get(), name), Qt::LeftButton); }
+    void move(int side, const QList<int>& rows, const char* button)
+    {
+        SelectRows(list(side), rows);
+        click(QString::fromLatin1(button));
+    }
+    void fillSix()
+    {
+        move(0, {0, 1, 2, 3, 4, 5}, "cmdHMoveStart");
+        move(2, {0, 1, 2, 3, 4, 5}, "cmdAMoveStart");
+    }
+
+private slots:
+    void init()
+    {
+        seeded = std::make_unique<court::Seeded>();
+        session = &seeded->session;
+        L = std::make_unique<frmStarters>(*session);
+        L->SetupTheHomeTeam();
+        L->SetupTheAwayTeam();
+        L->show();
+        QVERIFY(QTest::qWaitForWindowExposed(L.get()));
+    }
+    void cleanup()
+    {
+        L.reset();
+        EndTest();
+        seeded.reset();
+    }
+
+    void moves_data()
+    {
+        QTest::addColumn<QList<int>>("start"); // home rows moved in
+        QTest::addColumn<QList<int>>("back"); // starter rows taken back (-1: all)
+        QTest::addColumn<QStringList>("starters");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("two in, in roster order")
+            << QList<int>{4, 1} << QList<int>{} << QStringList{"Hawk 2 #2", "Hawk 5 #5"} << QString();
+        QTest::newRow("one back") << QList<int>{0, 1, 2} << QList<int>{1} << QStringList{"Hawk 1 #1", "Hawk 3 #3"}
+                                  << QString();
+        QTest::newRow("all back") << QList<int>{0, 1} << QList<int>{-1} << QStringList{} << QString();
+        QTest::newRow("no seventh") << QList<int>{0, 1, 2, 3, 4, 5, 6} << QList<int>{}
+                                    << QStringList{"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3",
+                                                   "Hawk 4 #4", "Hawk 5 #5", "Hawk 6 #6"}
+                                    << "You can only have six Players.";
+    }
+    void moves()
+    {
+        QFETCH(QList<int>, start);
+        QFETCH(QList<int>, back);
+        QFETCH(QStringList, starters);
+        QFETCH(QString, message);
+        move(0, start, "cmdHMoveStart");
+        if (back == QList<int>{-1})
+            click(QStringLiteral("cmdHMoveAllBack"));
+        else if (!back.isEmpty())
+            move(1, back, "cmdHMoveBack");
+        QCOMPARE(Lines(list(1)), starters);
+        QCOMPARE(list(0)->count() + list(1)->count(), 8);
+        QCOMPARE(MsgBoxHook::prompts(), message.isEmpty() ? QStringList() : QStringList{message});
+    }
+
+    void reorder_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("starters");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("up") << 1 << "cmdUpDown_0" << QStringList{"Hawk 2 #2", "Hawk 1 #1", "Hawk 3 #3"} << 0;
+        QTest::newRow("down") << 1 << "cmdUpDown_1" << QStringList{"Hawk 1 #1", "Hawk 3 #3", "Hawk 2 #2"} << 0;
+        QTest::newRow("first up") << 0 << "cmdUpDown_0" << QStringList{"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3"} << 1;
+        QTest::newRow("last down") << 2 << "cmdUpDown_1" << QStringList{"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3"} << 1;
+    }
+    void reorder()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, button);
+        QFETCH(QStringList, starters);
+        QFETCH(int, beeps);
+        move(0, {0, 1, 2}, "cmdHMoveStart");
+        list(1)->setCurrentRow(row);
+        const int before = BeepCount();
+        click(button);
+        QCOMPARE(Lines(list(1)), starters);
+        QCOMPARE(BeepCount() - before, beeps);
+    }
+
+    void goToGameNeedsSixEach()
+    {
+        move(0, {0, 1, 2, 3, 4, 5}, "cmdHMoveStart");
+        move(2, {0, 1, 2, 3, 4}, "cmdAMoveStart");
+        click(QStringLiteral("cmdGame"));
+        QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("Please fill in six players for each team.")});
+        QCOMPARE(MsgBoxHook::asked()[0].title, QStringLiteral("Six Players"));
+        QVERIFY(L->isVisible());
+        QCOMPARE(seeded->app.count(QStringLiteral("PLAYED")), 0);
+    }
+
+    // A substitution: one player at a time, and each team's newcomer takes its own freed place.
+    void substitutionTakesTheFreedPlace()
+    {
+        fillSix();
+        click(QStringLiteral("cmdGame"));
+        QCOMPARE(L->result(), int(frmStarters::GoToGame));
+        frmGame& screen = L->game();
+        QCOMPARE(seeded->app.count(QStringLiteral("PLAYED")), 12);
+        L->BeginSubstitution(screen.colHomePlayers, screen.colAwayPlayers);
+        L->show();
+        for (const char* off : {"cmdHMoveAllBack", "cmdAMoveAllBack", "cmdUpDown_0", "cmdUpDown_3"})
+            QVERIFY2(!Child<QPushButton>(L.get(), QString::fromLatin1(off))->isEnabled(), off);
+        move(1, {1, 2}, "cmdHMoveBack");
+        QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("You can only choose one Player at a time.")});
+        move(1, {2}, "cmdHMoveBack");
+        move(3, {4}, "cmdAMoveBack");
+        QVERIFY(!Child<QPushButton>(L.get(), QStringLiteral("cmdHMoveBack"))->isEnabled());
+        move(0, {1}, "cmdHMoveStart");
+        move(2, {0}, "cmdAMoveStart");
+        QCOMPARE(Lines(list(1)),
+                 (QStringList{"Hawk 1 #1", "Hawk 2 #2", "Hawk 8 #8", "Hawk 4 #4", "Hawk 5 #5", "Hawk 6 #6"}));
+        QCOMPARE(Lines(list(3)),
+                 (QStringList{"Owl 1 #11", "Owl 2 #12", "Owl 3 #13", "Owl 4 #14", "Owl 7 #17", "Owl 6 #16"}));
+        click(QStringLiteral("cmdGame"));
+        QCOMPARE(&L->game(), &screen);
+        QCOMPARE(screen.colHomePlayers[2]->PlayerName(), QStringLiteral("Hawk 8"));
+        QCOMPARE(screen.boxPlayerId(11), screen.colAwayPlayers[4]->PlayerID());
+        QCOMPARE(seeded->app.count(QStringLiteral("PLAYED")), 14);
+    }
+
+    // In the first game the question is whether to cancel (the keyboard road asks it).
+    void closingInALaterGameEndsTheMatch()
+    {
+        session->game->setGameNumber(2);
+        MsgBoxHook::setNextAnswer(QMessageBox::Yes);
+        L->close();
+        QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("Are you sure you would like to end the Match?")});
+        QCOMPARE(MsgBoxHook::asked()[0].defaultButton, QMessageBox::No);
+        QVERIFY(!L->isVisible());
+    }
+
+    void optionsProposeLastAnswers_data()
+    {
+        QTest::addColumn<QStringList>("stored"); // side, games, points; empty: never answered
+        QTest::addColumn<QStringList>("checked");
+        QTest::newRow("first time") << QStringList{} << QStringList{"opt3", "opt15", "optLeft"};
+        QTest::newRow("five, 25, right") << QStringList{"RIGHT", "5", "25"} << QStringList{"opt5", "opt25", "optRight"};
+        QTest::newRow("unreadable") << QStringList{"left", "4", "x"} << QStringList{"opt5", "opt15", "optRight"};
+    }
+    void optionsProposeLastAnswers()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, checked);
+        for (int i = 0; i < stored.size(); ++i)
+            SaveSetting(QStringLiteral("Match"), QStringList{"Side", "Games", "Points"}[i], stored[i]);
+        frmGameOptions options;
+        QStringList on;
+        for (auto* b : options.findChildren<QRadioButton*>())
+            if (b->isChecked())
+                on << b->objectName();
+        QCOMPARE(on, checked);
+    }
+
+    // The answers come back and are kept only on OK; the deciding game's frames are on the road.
+    void optionsAnswer_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::addColumn<QString>("answer"); // empty: none
+        QTest::newRow("ok") << 0 << "RIGHT 5 25";
+        QTest::newRow("cancel") << 1 << QString();
+        QTest::newRow("escape") << 2 << QString();
+        QTest::newRow("close box") << 3 << QString();
+    }
+    void optionsAnswer()
+    {
+        QFETCH(int, how);
+        QFETCH(QString, answer);
+        const QList<Step> leave{Click(QStringLiteral("cmdOk")), Click(QStringLiteral("cmdCancel")), Key(Qt::Key_Escape),
+                                CloseBox()};
+        Windows({Steps({Click(QStringLiteral("opt5")), Click(QStringLiteral("opt25")),
+                        Click(QStringLiteral("optRight")), leave[how]})});
+        const std::optional<GameOptions> chosen = frmGameOptions().choose();
+        QCOMPARE(chosen ? QStringLiteral("%1 %2 %3").arg(chosen->side).arg(chosen->games).arg(chosen->points)
+                        : QString(),
+                 answer);
+        QCOMPARE(GetSetting(QStringLiteral("Match"), QStringLiteral("Points"), QStringLiteral("none")),
+                 chosen ? QStringLiteral("25") : QStringLiteral("none"));
+    }
+
+    void matchListing()
+    {
+        const RecordId gone = seeded->app.addTeam(QStringLiteral("Gone"));
+        const RecordId second = NewRecordId(RecordKind::Match);
+        MatchStore::AddMatch(second, session->homeTeamId, gone, NewRecordId(RecordKind::Game), 1);
+        RosterStore::DeleteTeam(gone);
+        QStringList lines;
+        Windows({Steps({Look([&](QWidget* w) { lines = Lines(w, QStringLiteral("lstMatch")); }),
+                        ChooseRow(QStringLiteral("lstMatch"), 1), Click(QStringLiteral("cmdOK"))})});
+        QCOMPARE(frmMatch().choose(), std::optional<RecordId>(second));
+        QCOMPARE(lines,
+                 (QStringList{"Owls d'Or vs Harbour Hawks on " + session->matchId.displayText(),
+                              "(deleted team) vs Harbour Hawks on " + second.displayText()}));
+        Windows({Click(QStringLiteral("cmdCancel"))});
+        QCOMPARE(frmMatch().choose(), std::optional<RecordId>());
+        MatchStore::ForgetMatches();
+        Windows({Click(QStringLiteral("cmdOK"))}); // nothing to choose: the same as Cancel
+        QCOMPARE(frmMatch().choose(), std::optional<RecordId>());
+    }
+};
+
+SIDELINES_TEST(TestLineUp)
+#include "tst_lineup.moc"

@@ -1,0 +1,220 @@
+#include "game/Court.h"
+#include "match/clsMatch.h"
+#include "match/frmStarters.h"
+#include "support/Drive.h"
+#include "support/TestMain.h"
+
+#include <QGroupBox>
+#include <QListWidget>
+#include <QTest>
+
+using namespace drive;
+
+namespace {
+
+// Keys pressed in the window, each after giving it the focus back as a window manager would; an
+// Alt key waits for the button it clicks.
+Step Keys(const QList<QPair<Qt::Key, Qt::KeyboardModifiers>>& keys)
+{
+    return [keys](QWidget* w) {
+        for (const auto& k : keys) {
+            if (k.second == Qt::AltModifier)
+                court::AltKey(w, k.first);
+            else
+                QTest::keyClick(court::Focus(w), k.first, k.second);
+        }
+    };
+}
+QPair<Qt::Key, Qt::KeyboardModifiers> Alt(Qt::Key key)
+{
+    return {key, Qt::AltModifier};
+}
+
+// Six starters a team by keys: the first six with Space and Shift+Down, Tab to ">", Space; then
+// "&Go To Game".
+Step LineUpByKeys()
+{
+    return [](QWidget* w) {
+        court::Focus(w);
+        for (int side : {0, 2}) {
+            auto* list = Child<QListWidget>(w, QStringLiteral("lstTeam_%1").arg(side));
+            list->setFocus();
+            list->setCurrentRow(0);
+            QTest::keyClick(list, Qt::Key_Space);
+            for (int i = 0; i < 5; ++i)
+                QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+            QTest::keyClick(list, Qt::Key_Tab);
+            QTest::keyClick(court::Focus(w), Qt::Key_Space);
+        }
+        Keys({Alt(Qt::Key_G)})(w);
+    };
+}
+
+Step PickTeam(const RecordId& team)
+{
+    return Steps({ChooseId(QStringLiteral("lstTeams"), team), Key(Qt::Key_Return)});
+}
+
+} // namespace
+
+// A match through the real windows, as a statistician records it from the keyboard.
+class TestMatchFlow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<court::Seeded> seeded; // its match forgotten: a match starts from the roster
+    RecordId home, away, empty;
+
+    QString court(QWidget* w) const
+    {
+        auto* screen = qobject_cast<frmGame*>(w);
+        QStringList boxes;
+        for (int n : {1, 3, 7})
+            boxes << QString::number(int(seeded->home.indexOf(screen->boxPlayerId(n))));
+        return QStringLiteral("game %1 to %2, home %3: %4")
+            .arg(screen->session().game->GameNumber())
+            .arg(screen->session().scoreLimit())
+            .arg(screen->session().side, boxes.join(QLatin1Char(',')));
+    }
+
+private slots:
+    void initTestCase() { court::Prepare(); }
+    void init()
+    {
+        seeded = std::make_unique<court::Seeded>();
+        MatchStore::ForgetMatches();
+        home = seeded->session.homeTeamId;
+        away = seeded->session.awayTeamId;
+        empty = seeded->app.addTeam(QStringLiteral("Nobody"));
+    }
+    void cleanup()
+    {
+        EndTest();
+        seeded.reset();
+    }
+
+    void leavingBeforeThePlayWritesNothing_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList none;
+        const QStringList noPlayers{QStringLiteral("This Team has no Players. Please use another team.")};
+        QTest::newRow("home chooser cancelled") << 0 << none;
+        QTest::newRow("away chooser cancelled") << 1 << none;
+        QTest::newRow("home team without players") << 2 << noPlayers;
+        QTest::newRow("away team without players") << 3 << noPlayers;
+        QTest::newRow("options cancelled") << 4 << none;
+        QTest::newRow("options left by Escape") << 5 << none;
+        QTest::newRow("options closed") << 6 << none;
+    }
+    void leavingBeforeThePlayWritesNothing()
+    {
+        QFETCH(int, how);
+        QFETCH(QStringList, messages);
+        const Step cancel = Click(QStringLiteral("cmdCancel"));
+        const QList<QList<Step>> roads{{cancel},
+                                       {PickTeam(home), cancel},
+                                       {PickTeam(empty)},
+                                       {PickTeam(home), PickTeam(empty)},
+                                       {PickTeam(home), PickTeam(away), cancel},
+                                       {PickTeam(home), PickTeam(away), Key(Qt::Key_Escape)},
+                                       {PickTeam(home), PickTeam(away), CloseBox()}};
+        Windows(roads[how]);
+        clsMatch().StartNewMatch();
+        QCOMPARE(MsgBoxHook::prompts(), messages);
+        QCOMPARE(seeded->app.count(QStringLiteral("MATCH")) + seeded->app.count(QStringLiteral("GAME")), 0);
+    }
+
+    // Cancelling in the line-up window of the first game still keeps the match it started.
+    void theLineUpWindowAsksBeforeItCloses()
+    {
+        const auto seen
+            = Windows({PickTeam(home), PickTeam(away), Key(Qt::Key_Return),
+                       Steps({Look([](QWidget* w) { QCOMPARE(Lines(w, QStringLiteral("lstTeam_0")).size(), 8); }),
+                              Key(Qt::Key_Escape), Answer(QMessageBox::Yes, Key(Qt::Key_Escape))})});
+        clsMatch().StartNewMatch();
+        QCOMPARE(seen->windows.last(), QStringLiteral("frmStarters"));
+        QCOMPARE(MsgBoxHook::prompts(),
+                 QStringList(2, QStringLiteral("Are you sure you would like to cancel this Match?")));
+        QCOMPARE(seeded->app.count(QStringLiteral("GAME")), 1);
+    }
+
+    void keyboardRoadOfABestOfThree()
+    {
+        QStringList seen;
+        frmGame* first = nullptr;
+        const auto windows = Windows({
+            PickTeam(home),
+            PickTeam(away),
+            Keys({Alt(Qt::Key_3), Alt(Qt::Key_2), Alt(Qt::Key_R), {Qt::Key_Return, {}}}),
+            LineUpByKeys(),
+            [&](QWidget* w) { // game 1: actions, points, a turn, then a substitution
+                first = qobject_cast<frmGame*>(w);
+                seen << court(w);
+                court::Record(w, 1, Qt::Key_K);
+                court::Record(w, 8, Qt::Key_P, 2);
+                seen << Child<QLabel>(w, QStringLiteral("lblStatus"))->text();
+                court::AltKey(w, Qt::Key_H);
+                court::AltKey(w, Qt::Key_A);
+                court::AltKey(w, Qt::Key_O); // the away team on the left half turns
+                QTest::keyClick(court::Focus(w), Qt::Key_G, Qt::AltModifier);
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_S);
+            },
+            [&](QWidget* w) { // the third home starter makes way for the seventh player
+                seen << Lines(w, QStringLiteral("lstTeam_1")).join(QLatin1Char(','));
+                Steps({ChooseRow(QStringLiteral("lstTeam_1"), 2), Click(QStringLiteral("cmdHMoveBack")),
+                       ChooseRow(QStringLiteral("lstTeam_0"), 0), Click(QStringLiteral("cmdHMoveStart")),
+                       Keys({Alt(Qt::Key_G)})})(w);
+            },
+            [&](QWidget* w) {
+                seen << QStringLiteral("same screen %1, ").arg(w == first) + court(w) + QLatin1Char(' ')
+                        + Child<QLabel>(w, QStringLiteral("lblScore_1"))->text();
+                MsgBoxHook::setNextAnswer(QMessageBox::Yes);
+                court::AltKey(w, Qt::Key_E);
+            },
+            LineUpByKeys(),
+            [&](QWidget* w) {
+                seen << court(w);
+                MsgBoxHook::setNextAnswer(QMessageBox::Yes);
+                court::AltKey(w, Qt::Key_E);
+            },
+            [&](QWidget* w) { // the deciding game: only the side
+                seen << QStringLiteral("options %1%2%3")
+                            .arg(Child<QGroupBox>(w, QStringLiteral("frameGames"))->isEnabled())
+                            .arg(Child<QGroupBox>(w, QStringLiteral("framePoints"))->isEnabled())
+                            .arg(Child<QGroupBox>(w, QStringLiteral("frameSide"))->isEnabled());
+                Keys({Alt(Qt::Key_L), {Qt::Key_Return, {}}})(w);
+            },
+            LineUpByKeys(),
+            [&](QWidget* w) {
+                seen << court(w);
+                MsgBoxHook::setNextAnswer(QMessageBox::Yes);
+                QTest::keyClick(court::Focus(w), Qt::Key_Escape);
+            },
+        });
+        clsMatch().StartNewMatch();
+        QCOMPARE(windows->windows.size(), 12);
+        QCOMPARE(seen,
+                 (QStringList{QStringLiteral("game 1 to 25, home RIGHT: -1,-1,0"),
+                              QStringLiteral("Added a 2 Passing stat to Hawk 2 #2"),
+                              QStringLiteral("Hawk 1 #1,Hawk 2 #2,Hawk 3 #3,Hawk 4 #4,Hawk 5 #5,Hawk 6 #6"),
+                              QStringLiteral("same screen 1, game 1 to 25, home RIGHT: -1,-1,0 1"),
+                              QStringLiteral("game 2 to 25, home LEFT: 0,2,-1"), QStringLiteral("options 001"),
+                              QStringLiteral("game 3 to 15, home LEFT: 0,2,-1")}));
+        QCOMPARE(MsgBoxHook::prompts(),
+                 (QStringList{"Are you sure you want to go to game 2?", "Are you sure you want to go to game 3?",
+                              "Are you sure you would like to end the Match?"}));
+        QCOMPARE(seeded->app.rows(QStringLiteral("SELECT GAMENUMBER, HOMESCORE, AWAYSCORE FROM GAME ORDER BY 1")),
+                 (QList<QVariantList>{{1, 1, 1}, {2, 0, 0}, {3, 0, 0}}));
+        QCOMPARE(seeded->app.rows(QStringLiteral("SELECT G.GAMENUMBER, COUNT(*) FROM PLAYED P JOIN GAME G "
+                                                 "ON G.GAMEID = P.GAMEID GROUP BY 1 ORDER BY 1")),
+                 (QList<QVariantList>{{1, 13}, {2, 12}, {3, 12}}));
+        // Box 1 is the away team's zone 1 (home on the right), box 8 the home team's zone 2.
+        QCOMPARE(seeded->app.rows(QStringLiteral("SELECT PLAYERID, POSITION, COALESCE(KILL, 0), COALESCE(ATTEMPT, 0), "
+                                                 "COALESCE(PASSING, 0) FROM PLAY ORDER BY rowid")),
+                 (QList<QVariantList>{{seeded->away[0].text(), 1, 1, 1, 0}, {seeded->home[1].text(), 8, 0, 0, 2}}));
+    }
+};
+
+SIDELINES_TEST(TestMatchFlow)
+#include "tst_matchflow.moc"
