@@ -1,4 +1,5 @@
 #include "core/Database.h"
+#include "core/ReportStore.h"
 #include "core/StatKinds.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
@@ -90,6 +91,46 @@ int CountIn(const QString& path, const QString& table)
     Db::close();
     return rows.front().value(0).toInt();
 }
+
+// A recorded match: two teams of players, three games with their line-ups, and the actions.
+void SeedRecordedMatch()
+{
+    Execute(QStringLiteral("INSERT INTO TEAM VALUES ('2026-01-01 09:00:00', 'Hawks'), ('2026-01-01 09:00:01', 'Owls')"));
+    for (int p = 0; p < 7; ++p)
+        Execute(QStringLiteral("INSERT INTO PLAYER VALUES (?, ?, ?, ?)"),
+                {QStringLiteral("player %1").arg(p), QStringLiteral("2026-01-01 09:00:0%1").arg(p % 2),
+                 QStringLiteral("Player %1").arg(p), p + 1});
+    Execute(QStringLiteral("INSERT INTO MATCH VALUES ('2026-01-01 09:30:00', '2026-01-01 09:00:00', "
+                           "'2026-01-01 09:00:01')"));
+    for (int g = 1; g <= 3; ++g) {
+        const QString game = QStringLiteral("2026-01-0%1 10:00:00").arg(g);
+        Execute(QStringLiteral("INSERT INTO GAME VALUES ('2026-01-01 09:30:00', ?, ?, 25, 20 + ?)"), {game, g, g});
+        for (int p = 0; p < 7; ++p)
+            Execute(QStringLiteral("INSERT INTO PLAYED VALUES (?, ?)"), {game, QStringLiteral("player %1").arg(p)});
+    }
+    RecordRandomActions(2000, 11);
+}
+
+// Every line of the all-inclusive report, as text, in the report's order.
+QStringList CatchAllReport()
+{
+    QStringList out;
+    for (const bool apart : {false, true}) {
+        ReportChoices choices;
+        choices.positionsApart = apart;
+        for (const ReportLine& line : ReportStore::Fill(BuildReportStatement(choices))) {
+            QStringList figures{line.team, line.player, line.position.toString(), QString::number(line.games),
+                                QString::number(line.pass.sum), QString::number(line.pass.net)};
+            for (const qint64 count : line.counts)
+                figures << QString::number(count);
+            out << figures.join(QLatin1Char('|'));
+        }
+    }
+    return out;
+}
+
+const QStringList kRecordTables{QStringLiteral("TEAM"), QStringLiteral("PLAYER"), QStringLiteral("MATCH"),
+                                QStringLiteral("GAME"), QStringLiteral("PLAYED"), QStringLiteral("PLAY")};
 } // namespace
 
 class TestSchema : public QObject
@@ -145,6 +186,36 @@ private slots:
         QCOMPARE(RawValue(copy, QStringLiteral("PRAGMA user_version")).toInt(), 0);
         QCOMPARE(RawValue(copy, QStringLiteral("SELECT COUNT(*) FROM PLAY")).toInt(), 6);
         QCOMPARE(RawValue(copy, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'TOTALS'")).toInt(), 0);
+    }
+
+    // A file written by the first version with a recorded match in it comes out of the upgrade with
+    // every row and gives the same report, line for line, as the same match recorded today.
+    void upgradedMatchGivesTheSameReport()
+    {
+        QTemporaryDir dir;
+        const QString today = dir.filePath(QStringLiteral("today.db"));
+        const QString old = dir.filePath(QStringLiteral("Rally2.db"));
+        QString error;
+        QVERIFY(Db::createFresh(today, &error) && Db::open(today, &error));
+        SeedRecordedMatch();
+        const QStringList expected = CatchAllReport();
+        QVERIFY(expected.size() > 20);
+        Db::close();
+
+        QVERIFY(Db::createFresh(old, &error, 0));
+        QStringList copy{QStringLiteral("ATTACH DATABASE '%1' AS today").arg(today)};
+        for (const QString& table : kRecordTables)
+            copy << QStringLiteral("INSERT INTO %1 SELECT * FROM today.%1").arg(table);
+        RawExec(old, copy);
+        QCOMPARE(RawValue(old, QStringLiteral("SELECT COUNT(*) FROM PLAY")).toInt(), 2000);
+
+        QVERIFY2(Db::open(old, &error), qPrintable(error));
+        const auto tidy = qScopeGuard([] { Db::close(); });
+        QCOMPARE(Db::schemaVersion(), Db::kSchemaVersion);
+        for (const QString& table : kRecordTables)
+            QCOMPARE(SelectAll(QStringLiteral("SELECT COUNT(*) FROM ") + table).front().value(0).toInt(),
+                     RawValue(today, QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt());
+        QCOMPARE(CatchAllReport(), expected);
     }
 
     // An upgrade that fails leaves the file exactly as it was, and says why.

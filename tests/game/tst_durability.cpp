@@ -10,6 +10,9 @@ using namespace court;
 
 namespace {
 constexpr auto kChildVariable = "SIDELINES_RECORDING_CHILD";
+// Set in the child when the log is to be copied back into the file after every commit, so that a
+// kill lands in the middle of a checkpoint as often as not.
+constexpr auto kCheckpointVariable = "SIDELINES_CHECKPOINT_EVERY_COMMIT";
 int BoxOf(int i)
 {
     return i * 5 % 12 + 1;
@@ -31,6 +34,8 @@ private slots:
         Prepare();
         Court c;
         QVERIFY(c.show());
+        if (!qEnvironmentVariableIsEmpty(kCheckpointVariable))
+            Execute(QStringLiteral("PRAGMA wal_autocheckpoint = 1"));
         std::printf("DB %s\n", qPrintable(c.app.dbPath()));
         for (int i = 0;; ++i) {
             const StatExpect& e = kStats[i % kStats.size()];
@@ -54,12 +59,15 @@ private slots:
     void killedRecordingLosesNothingItShowed_data()
     {
         QTest::addColumn<int>("seed");
+        QTest::addColumn<bool>("checkpointing");
         for (int run = 1; run <= 20; ++run)
-            QTest::addRow("run %d", run) << 7919 * run;
+            QTest::addRow("run %d%s", run, run % 2 ? "" : ", checkpoint after every commit")
+                << 7919 * run << (run % 2 == 0);
     }
     void killedRecordingLosesNothingItShowed()
     {
         QFETCH(int, seed);
+        QFETCH(bool, checkpointing);
         QRandomGenerator rng{quint32(seed)};
         // Whatever the killed child leaves behind goes with this folder.
         const QTemporaryDir leftovers;
@@ -67,6 +75,8 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QString::fromLatin1(kChildVariable), QStringLiteral("1"));
         env.insert(QStringLiteral("TMPDIR"), leftovers.path());
+        if (checkpointing)
+            env.insert(QString::fromLatin1(kCheckpointVariable), QStringLiteral("1"));
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("RecordingHelper")});
         QVERIFY(child.waitForStarted());
@@ -110,6 +120,19 @@ private slots:
             for (int c = 0; c < kPlayColumns.size(); ++c)
                 QCOMPARE(rows[size_t(i)].value(3 + c).toInt(), e.columns.contains(kPlayColumns[c]) ? e.value() : 0);
         }
+        // The kept totals went in with each action, or not at all.
+        QStringList sums, mismatches;
+        for (const QString& column : kPlayColumns) {
+            // Pass ratings are kept as their sum.
+            const QString kept = column == QLatin1String("PASSING") ? QStringLiteral("PASSSUM") : column;
+            sums << QStringLiteral("COALESCE(SUM(%1), 0) AS %1").arg(column);
+            mismatches << QStringLiteral("T.%1 IS NOT S.%2").arg(kept, column);
+        }
+        const auto differing = SelectAll(
+            QStringLiteral("SELECT COUNT(*) FROM (SELECT PLAYERID, GAMEID, POSITION, %1 FROM PLAY GROUP BY 1, 2, 3) S "
+                           "LEFT JOIN TOTALS T USING (PLAYERID, GAMEID, POSITION) WHERE %2")
+                .arg(sums.join(QStringLiteral(", ")), mismatches.join(QStringLiteral(" OR "))));
+        QCOMPARE(differing.front().value(0).toInt(), 0);
     }
 };
 
