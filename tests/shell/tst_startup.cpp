@@ -60,6 +60,11 @@ private slots:
         QVERIFY(splash && main);
         QVERIFY(Db::isOpen());
         QCOMPARE(pubAppPath, app.dir() + QLatin1Char('/'));
+        // The status line names the database in use, and comes back to it after a long operation.
+        const QString inUse = "Database: " + QDir::toNativeSeparators(app.dbPath());
+        QCOMPARE(Child<QLabel>(main, QStringLiteral("lblStatus"))->text(), inUse);
+        { ProgressScope work(QStringLiteral("Working...")); }
+        QCOMPARE(Child<QLabel>(main, QStringLiteral("lblStatus"))->text(), inUse);
         QCOMPARE(Child<QLabel>(splash, QStringLiteral("lblProductName"))->text(), QStringLiteral("Sidelines"));
         QCOMPARE(Child<QLabel>(splash, QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 2.0.0"));
         QCOMPARE(Child<QLabel>(splash, QStringLiteral("lblPlatform"))->text(), QStringLiteral("for Windows 95"));
