@@ -5,6 +5,7 @@ set -euo pipefail
 build="$1" id="$2"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
+fail() { echo "$*" >&2; exit 1; }
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
 cd "$scratch/usr"
 
@@ -16,11 +17,13 @@ share/sidelines/Rally2.db
 share/sidelines/TIPOFDAY.TXT"
 actual="$(find . -type f | sed 's|^\./||' | LC_ALL=C sort)"
 if [ "$actual" != "$expected" ]; then
-    printf 'installed files differ from the layout:\n%s\n' "$actual" >&2
-    exit 1
+    fail "installed files differ from the layout:
+$actual"
 fi
 
-desktop-file-validate "share/applications/$id.desktop"
+# Hints count too: a desktop entry without a main category ends up in a catch-all menu.
+hints="$(desktop-file-validate "share/applications/$id.desktop" 2>&1)"
+[ -z "$hints" ] || fail "$hints"
 appstreamcli validate --no-net --strict "share/metainfo/$id.metainfo.xml"
 grep -qx "Icon=$id" "share/applications/$id.desktop"
 grep -q '<svg' "share/icons/hicolor/scalable/apps/$id.svg"
