@@ -1,3 +1,4 @@
+#include "shell/Pictures.h"
 #include "shell/Version.h"
 #include "shell/frmSplash.h"
 #include "core/mConstants.h"
@@ -5,6 +6,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -67,8 +69,11 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     SetIdentity();
+    // The desktop entry's name lets a desktop show its icon for these windows; the same icon on
+    // the windows themselves serves desktops that do not look.
     QGuiApplication::setDesktopFileName(QStringLiteral(SIDELINES_APP_ID));
     InitResources();
+    QApplication::setWindowIcon(QIcon(SvgPixmap(QStringLiteral(":/desktop/sidelines.svg"), QSize(256, 256))));
     // The user's language when a translation is there; the texts as written otherwise.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
