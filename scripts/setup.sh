@@ -7,7 +7,8 @@ build="${1:-$here/build}"
 shift || true
 
 packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools
-          xvfb xauth xdotool poppler-utils libbenchmark-dev)
+          xvfb xauth xdotool poppler-utils libbenchmark-dev
+          desktop-file-utils appstream dpkg-dev file sqlite3)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,23 +1,79 @@
+#include "shell/Pictures.h"
 #include "shell/Version.h"
 #include "shell/frmSplash.h"
 #include "core/mConstants.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-int main(int argc, char* argv[])
+#include <cstdio>
+
+namespace {
+void SetIdentity()
 {
-    QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Sidelines"));
     QCoreApplication::setApplicationName(QFileInfo(QCoreApplication::applicationFilePath()).baseName());
     QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                                 .arg(SidelinesVersion::kMajor)
                                                 .arg(SidelinesVersion::kMinor)
                                                 .arg(SidelinesVersion::kRevision));
+}
+
+// The program takes no arguments but --help and --version. They are answered without a window
+// system, so that a terminal without a display can ask too; anything else is refused with the
+// usage text and status 2.
+int AnswerArguments(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    SetIdentity();
     InitResources();
+    QTranslator ownTexts;
+    if (ownTexts.load(QLocale(), QStringLiteral("sidelines"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&ownTexts);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Volleyball statistics from the bench. Started without arguments, "
+                                            "Sidelines opens its main window."));
+    // Qt's own help option would also offer --help-all with Qt's options, which are refused here.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QCoreApplication::translate("main", "Displays this help."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+        const QString why = parser.errorText().isEmpty()
+                                ? QCoreApplication::translate("main", "Unexpected argument '%1'.")
+                                      .arg(parser.positionalArguments().value(0))
+                                : parser.errorText();
+        std::fputs(qPrintable(why + QStringLiteral("\n") + parser.helpText()), stderr);
+        return 2;
+    }
+    if (parser.isSet(help))
+        std::fputs(qPrintable(parser.helpText()), stdout);
+    else if (parser.isSet(version))
+        std::fputs(qPrintable(QStringLiteral("%1 %2\n").arg(QStringLiteral("Sidelines"), QCoreApplication::applicationVersion())),
+                   stdout);
+    return 0;
+}
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc > 1)
+        return AnswerArguments(argc, argv);
+
+    QApplication app(argc, argv);
+    SetIdentity();
+    // The desktop entry's name lets a desktop show its icon for these windows; the same icon on
+    // the windows themselves serves desktops that do not look.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SIDELINES_APP_ID));
+    InitResources();
+    QApplication::setWindowIcon(QIcon(SvgPixmap(QStringLiteral(":/desktop/sidelines.svg"), QSize(256, 256))));
     // The user's language when a translation is there; the texts as written otherwise.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),

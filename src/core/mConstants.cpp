@@ -73,10 +73,24 @@ void SetStatusObserver(std::function<void(const QString&)> observer)
     statusObserver() = std::move(observer);
 }
 
+namespace {
+QString& idleStatus()
+{
+    static QString text;
+    return text;
+}
+}  // namespace
+
+void SetIdleStatus(const QString& text)
+{
+    idleStatus() = text;
+    SetStatus(text);
+}
+
 void ClearProgress()
 {
     pubProgress().setValue(0);
-    SetStatus(QString());
+    SetStatus(idleStatus());
 }
 
 ProgressScope::ProgressScope(const QString& status, int count)

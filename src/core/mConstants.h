@@ -29,7 +29,10 @@ QString StatusText();
 // Lets a test see every status text as it is set, since a long operation clears its text before
 // any window could be looked at.
 void SetStatusObserver(std::function<void(const QString&)> observer);
-// Resets the gauge and the status line at the end of every long operation.
+// What the status line shows while no long operation runs (the database in use); empty unless set.
+void SetIdleStatus(const QString& text);
+// Resets the gauge and brings the status line back to its idle text at the end of every long
+// operation.
 void ClearProgress();
 
 // A long operation: shows its status text, sizes the gauge (a count of 0 leaves it alone), steps

@@ -1,5 +1,6 @@
 #include "shell/frmSplash.h"
 
+#include "core/DataPlace.h"
 #include "core/Database.h"
 #include "core/MsgBox.h"
 #include "shell/Pictures.h"
@@ -166,6 +167,10 @@ SidelinesStart::~SidelinesStart()
     m_splash.reset();
     if (m_lock && m_lock->isLocked())
         m_lock->unlock();
+    if (m_placed) {
+        SetIdleStatus(QString());
+        frmTip::SetTipsFile(QString());
+    }
 }
 
 QString SidelinesStart::LockFileName()
@@ -187,9 +192,23 @@ frmMain* SidelinesStart::mainWindow() const
 
 bool SidelinesStart::begin()
 {
+    const DataPlace place =
+        DataPlaces::Choose(m_appDir, DataPlaces::IsWritableFolder(m_appDir),
+                           DataPlaces::UserDataFolder());
+    QString error;
+    // The folder first, so that the lock can be taken before the template is copied in: two
+    // copies started at once must not both write the first database.
+    if (!place.ok() || !QDir().mkpath(place.folder)) {
+        MsgBox(place.ok() ? QCoreApplication::translate("SidelinesStart", "Sidelines cannot create its data folder\n%1")
+                                .arg(QDir::toNativeSeparators(place.folder))
+                          : place.error,
+               QMessageBox::Ok, QMessageBox::Critical, QStringLiteral("Sidelines"));
+        return false;
+    }
+
     // Leaving a copy of the program empties the match tables, so a second copy on the same
-    // folder would wipe a match that the first is recording.
-    m_lock = std::make_unique<QLockFile>(LockPathFor(m_appDir + QString::fromLatin1(Db::kFileName)));
+    // database would wipe a match that the first is recording.
+    m_lock = std::make_unique<QLockFile>(LockPathFor(place.database));
     // Only a lock whose process has gone is stale: a copy left running for hours still counts.
     m_lock->setStaleLockTime(0);
     bool locked = m_lock->tryLock(0);
@@ -206,15 +225,22 @@ bool SidelinesStart::begin()
         return false;
     }
 
+    if (!DataPlaces::Prepare(place, &error)) {
+        MsgBox(error, QMessageBox::Ok, QMessageBox::Critical, QStringLiteral("Sidelines"));
+        return false;
+    }
+    m_placed = true;
+    frmTip::SetTipsFile(place.tipsFile);
+
     m_splash = std::make_unique<frmSplash>();
-    QString error;
-    if (!m_splash->Form_Load(m_appDir, &error)) {
+    if (!m_splash->Form_Load(place.folder, &error)) {
         MsgBox(QCoreApplication::translate("SidelinesStart", "Sidelines cannot open its database\n%1\n\n%2")
                    .arg(QDir::toNativeSeparators(frmMain::DatabaseFile()), error),
                QMessageBox::Ok, QMessageBox::Critical, QStringLiteral("Sidelines"));
         m_splash.reset();
         return false;
     }
+    SetIdleStatus(QCoreApplication::translate("SidelinesStart", "Database: %1").arg(QDir::toNativeSeparators(place.database)));
     QObject::connect(m_splash->mainWindow(), &frmMain::leaving, qApp, [] { QCoreApplication::exit(0); });
     m_splash->show();
     m_splash->timer()->start();

@@ -67,7 +67,10 @@ public:
     // opened, links resolved, so that two folders sharing one file share one lock.
     static QString LockPathFor(const QString& databaseFile);
 
-    // False after telling the user why (another copy running, database missing or unreadable);
+    // Chooses where the database lives (beside the program, or in the user's data folder for an
+    // installed copy) and says so on the status line.
+    // False after telling the user why (another copy running, no place for the database,
+    // database missing or unreadable);
     // the caller then ends with a non-zero status.
     bool begin();
 
@@ -76,6 +79,7 @@ public:
 
 private:
     QString m_appDir;
+    bool m_placed = false;
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<frmSplash> m_splash;
 };

@@ -17,7 +17,13 @@
 
 namespace {
 constexpr auto kTipsFileName = "TIPOFDAY.TXT";
+
+QString& chosenTipsFile()
+{
+    static QString path;
+    return path;
 }
+}  // namespace
 
 frmTip::frmTip(QWidget* parent) : QDialog(parent)
 {
@@ -125,7 +131,12 @@ frmTip::frmTip(QWidget* parent) : QDialog(parent)
 
 QString frmTip::TipsFile()
 {
-    return pubAppPath + QString::fromLatin1(kTipsFileName);
+    return chosenTipsFile().isEmpty() ? pubAppPath + QString::fromLatin1(kTipsFileName) : chosenTipsFile();
+}
+
+void frmTip::SetTipsFile(const QString& path)
+{
+    chosenTipsFile() = path;
 }
 
 QString frmTip::MissingFileText()

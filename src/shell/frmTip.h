@@ -16,8 +16,10 @@ class frmTip : public QDialog
 public:
     explicit frmTip(QWidget* parent = nullptr);
 
-    // The path of the tips file in the application folder.
+    // The path of the tips file: the one start-up found, else the one in the application folder.
     static QString TipsFile();
+    // Set by start-up (an installed copy finds its tips in the shared folder); empty resets.
+    static void SetTipsFile(const QString& path);
     // The text shown when the tips file cannot be found.
     static QString MissingFileText();
 

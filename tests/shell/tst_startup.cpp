@@ -8,6 +8,7 @@
 #include "shell/frmTip.h"
 #include "core/mConstants.h"
 #include "core/Database.h"
+#include "core/DataPlace.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -60,6 +61,11 @@ private slots:
         QVERIFY(splash && main);
         QVERIFY(Db::isOpen());
         QCOMPARE(pubAppPath, app.dir() + QLatin1Char('/'));
+        // The status line names the database in use, and comes back to it after a long operation.
+        const QString inUse = "Database: " + QDir::toNativeSeparators(app.dbPath());
+        QCOMPARE(Child<QLabel>(main, QStringLiteral("lblStatus"))->text(), inUse);
+        { ProgressScope work(QStringLiteral("Working...")); }
+        QCOMPARE(Child<QLabel>(main, QStringLiteral("lblStatus"))->text(), inUse);
         QCOMPARE(Child<QLabel>(splash, QStringLiteral("lblProductName"))->text(), QStringLiteral("Sidelines"));
         QCOMPARE(Child<QLabel>(splash, QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 2.0.0"));
         QCOMPARE(Child<QLabel>(splash, QStringLiteral("lblPlatform"))->text(), QStringLiteral("for Windows 95"));
@@ -143,6 +149,40 @@ private slots:
         QVERIFY(VisibleTopLevels().isEmpty());
         // Never made up silently.
         QCOMPARE(QFile::exists(app.dbPath()), present);
+    }
+
+    // A copy installed under a prefix: nothing is written beside the program, the database comes
+    // from the template into the user's data folder, and the tips from the shared folder.
+    void anInstalledCopyKeepsItsDatabaseInTheUsersFolder()
+    {
+        TestApp app;
+        QTemporaryDir root;
+        const QString bin = root.path() + "/usr/bin", shared = root.path() + "/usr/share/sidelines/";
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(shared));
+        QString error;
+        QVERIFY2(Db::createFresh(shared + Db::kFileName, &error), qPrintable(error));
+        QFile tips(shared + "TIPOFDAY.TXT");
+        QVERIFY(tips.open(QIODevice::WriteOnly));
+        tips.write("Installed tip\n");
+        tips.close();
+        const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(root.path() + "/data"));
+        const QString user = DataPlaces::UserDataFolder() + QLatin1Char('/');
+        {
+            SidelinesStart start(bin);
+            const bool begun = start.begin();
+            qputenv("XDG_DATA_HOME", oldDataHome);
+            QVERIFY(begun);
+            start.splash()->timer()->stop();
+            QVERIFY2(user.startsWith(root.path() + "/data/"), qPrintable(user));
+            QCOMPARE(pubAppPath, user);
+            QVERIFY(QFile::exists(user + Db::kFileName));
+            QVERIFY(QFile::exists(user + SidelinesStart::LockFileName()));
+            QCOMPARE(QDir(bin).entryList(QDir::Files | QDir::Hidden), QStringList());
+            QCOMPARE(StatusText(), "Database: " + QDir::toNativeSeparators(user + Db::kFileName));
+            QCOMPARE(frmTip(start.mainWindow()).tips(), QStringList{QStringLiteral("Installed tip")});
+        }
+        QCOMPARE(frmTip::TipsFile(), pubAppPath + "TIPOFDAY.TXT");
     }
 
     void secondCopyOnTheSameFolderIsRefused()

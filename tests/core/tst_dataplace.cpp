@@ -1,0 +1,111 @@
+#include "support/TestMain.h"
+
+#include "core/DataPlace.h"
+#include "core/Database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+void write(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+}  // namespace
+
+// Where the database and the tips are taken from, in a scratch copy of the installed layout:
+// prefix/bin (the program), prefix/share/sidelines (template, tips) and a user data folder.
+class TestDataPlace : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void choosesAndPreparesThePlace_data()
+    {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QStringList>("present");  // files there before the start
+        QTest::addColumn<QString>("place");        // bin, user or error
+        QTest::addColumn<bool>("copied");
+        QTest::addColumn<QString>("tips");         // bin or share
+
+        const QString db = QString::fromLatin1(Db::kFileName);
+        const QString binDb = "bin/" + db, shareDb = "share/sidelines/" + db, userDb = "user/" + db;
+        const QString binTips = "bin/TIPOFDAY.TXT", shareTips = "share/sidelines/TIPOFDAY.TXT";
+        const QString bin = "bin", user = "user", share = "share", error = "error";
+        QTest::newRow("portable copy") << true << QStringList{binDb, binTips} << bin << false << bin;
+        QTest::newRow("portable copy in an installed layout")
+            << true << QStringList{binDb, shareDb, shareTips} << bin << false << share;
+        QTest::newRow("build tree before its database") << true << QStringList{binTips} << bin << false << bin;
+        QTest::newRow("installed in a writable prefix")
+            << true << QStringList{shareDb, shareTips} << user << true << share;
+        QTest::newRow("installed, first start") << false << QStringList{shareDb, shareTips} << user << true << share;
+        QTest::newRow("installed, later start")
+            << false << QStringList{shareDb, shareTips, userDb} << user << false << share;
+        QTest::newRow("read-only folder holding a database")
+            << false << QStringList{binDb, binTips, shareDb, shareTips} << user << true << bin;
+        QTest::newRow("template gone after the first start") << false << QStringList{userDb} << user << false << bin;
+        QTest::newRow("read-only, no template") << false << QStringList{binDb, binTips} << error << false << bin;
+    }
+
+    void choosesAndPreparesThePlace()
+    {
+        QFETCH(bool, writable);
+        QFETCH(QStringList, present);
+        QFETCH(QString, place);
+        QFETCH(bool, copied);
+        QFETCH(QString, tips);
+        QTemporaryDir root;
+        const QString prefix = root.path() + QLatin1Char('/');
+        for (const QString& file : present)
+            write(prefix + file, file.toUtf8());
+
+        const DataPlace chosen = DataPlaces::Choose(prefix + "bin", writable, prefix + "user");
+        QCOMPARE(chosen.tipsFile, QDir::cleanPath(prefix + tips + (tips == "bin" ? "" : "/sidelines")) + "/TIPOFDAY.TXT");
+        QString error;
+        if (place == "error") {
+            QVERIFY(!chosen.ok());
+            // The message names both places the user can act on.
+            QVERIFY2(chosen.error.contains(prefix + "bin/") && chosen.error.contains(prefix + "share/sidelines/"),
+                     qPrintable(chosen.error));
+            QVERIFY(!DataPlaces::Prepare(chosen, &error));
+            QCOMPARE(error, chosen.error);
+            QVERIFY(!QFileInfo::exists(prefix + "user"));
+            return;
+        }
+        QVERIFY2(chosen.ok(), qPrintable(chosen.error));
+        QCOMPARE(chosen.folder, prefix + place + QLatin1Char('/'));
+        QCOMPARE(chosen.database, chosen.folder + Db::kFileName);
+        QCOMPARE(!chosen.templateFile.isEmpty(), copied);
+
+        const QByteArray before = read(chosen.database);
+        QVERIFY2(DataPlaces::Prepare(chosen, &error), qPrintable(error));
+        // A copy is made only when no database is there, and an existing one is never replaced.
+        const QString source = copied ? "share/sidelines/" : place + QLatin1Char('/');
+        QCOMPARE(read(chosen.database), copied ? (source + Db::kFileName).toUtf8() : before);
+        // Nothing half-written is left beside it.
+        QCOMPARE(QDir(chosen.folder).entryList(QDir::Files | QDir::Hidden).filter(Db::kFileName),
+                 QFileInfo::exists(chosen.database) ? QStringList{Db::kFileName} : QStringList{});
+    }
+
+    void writabilityIsProbed()
+    {
+        QTemporaryDir root;
+        QVERIFY(DataPlaces::IsWritableFolder(root.path()));
+        QVERIFY(!DataPlaces::IsWritableFolder(root.path() + "/missing"));
+        QVERIFY(QDir(root.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+    }
+};
+
+SIDELINES_TEST(TestDataPlace)
+#include "tst_dataplace.moc"
