@@ -88,6 +88,9 @@ private:
     void setUpSide(bool home);
     void recordPlayed(const QList<std::shared_ptr<clsPlayer>>& players);
     void recordStat(const QString& stat);
+    void fitTeamNames();
+    // Why the score rule refused a press, for the status line.
+    QString scoreRefusal(int own, bool subtract) const;
     bool homeOnHalf(int half) const { return (half == 0) == m_session.homeOnLeft(); }
 
     MatchSession& m_session;
@@ -100,8 +103,10 @@ private:
     std::array<QLabel*, 2> lblScore{};
     QPushButton* cmdGame = nullptr;
     QPushButton* cmdEndMatch = nullptr;
+    std::array<QLabel*, 2> lblTeamName{}; // above the left and the right half
     QLabel* lblStatus = nullptr;
     QCheckBox* chkSubtractMode = nullptr;
+    QLabel* lblSubtractBanner = nullptr;
     QWidget* Line1 = nullptr;
     QMenuBar* m_menuBar = nullptr;
     QMenu* mnuStats = nullptr;
