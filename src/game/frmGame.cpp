@@ -501,7 +501,7 @@ void frmGame::buildBars()
     connect(chkSubtractMode, &QCheckBox::toggled, this, [this](bool on) {
         lblSubtractBanner->setVisible(on);
         SetBackground(panelGame[0], on ? QColor(255, 196, 196) : palette().color(QPalette::Window));
-        update();
+        layoutScreen();
     });
 }
 
@@ -637,7 +637,8 @@ void frmGame::layoutScreen()
                                       score->size() - QSize(6, 4), false));
     }
 
-    lblStatus->setGeometry(inBar.map({30, 90, 3870, 285}));
+    // The status line takes the room up to the check box unless the subtraction banner needs it.
+    lblStatus->setGeometry(inBar.map({30, 90, chkSubtractMode->isChecked() ? 3870 : 5490, 285}));
     chkSubtractMode->setGeometry(inBar.map({5610, 90, 1905, 315}));
     const int indicator = std::max(13, int(std::lround(150 * f)));
     const QString indicatorStyle
@@ -839,7 +840,13 @@ void frmGame::showStatus(const QString& text)
     lblStatus->setProperty("fullText", text);
     const double f = std::min(width() / double(kDesignWidth), height() / double(kDesignHeight));
     const QSize room(std::max(1, lblStatus->width() - 10), std::max(1, lblStatus->height() - 2));
-    SetPixelSize(lblStatus, FittingPixelSize(lblStatus->font(), shown, int(std::lround(180 * f)), 9, room, false));
+    const int want = int(std::lround(180 * f));
+    QFont line = lblStatus->font();
+    line.setPixelSize(FittingPixelSize(line, shown, want, 9, room, false));
+    // What does not fit on one line even in the least size goes on two, rather than be cut.
+    const bool oneLine = QFontMetrics(line).horizontalAdvance(shown) <= room.width();
+    lblStatus->setWordWrap(!oneLine);
+    SetPixelSize(lblStatus, oneLine ? line.pixelSize() : FittingPixelSize(line, shown, want, 8, room, true));
     lblStatus->setText(shown);
     if (lblStatus->isVisible())
         lblStatus->repaint();
@@ -902,8 +909,8 @@ QString frmGame::scoreRefusal(int own, bool subtract) const
 {
     const int limit = m_session.scoreLimit();
     if (!subtract)
-        return tr("Not counted: this game is played to %1 and won by two points. \"Points per Game\" can be "
-                  "changed in the match options.")
+        return tr("Not counted: this game is played to %1, won by two. \"Points per Game\" can be changed in "
+                  "the match options.")
             .arg(limit);
     if (own <= 0)
         return tr("Not taken back: a score cannot go below 0.");

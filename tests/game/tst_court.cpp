@@ -161,8 +161,8 @@ private slots:
         QTest::addColumn<int>("other");
         QTest::addColumn<bool>("subtract");
         QTest::addColumn<QString>("status");
-        const QString to = QStringLiteral("Not counted: this game is played to %1 and won by two points. \"Points per "
-                                          "Game\" can be changed in the match options.");
+        const QString to = QStringLiteral("Not counted: this game is played to %1, won by two. \"Points per Game\" can "
+                                          "be changed in the match options.");
         QTest::newRow("15 to 13") << 15 << 15 << 13 << false << to.arg(15);
         QTest::newRow("25 to 23") << 25 << 25 << 23 << false << to.arg(25);
         QTest::newRow("nothing to take back") << 15 << 0 << 0 << true << "Not taken back: a score cannot go below 0.";

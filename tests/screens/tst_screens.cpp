@@ -46,6 +46,10 @@ private slots:
         if (window == QLatin1String("court")) {
             court::Court c;
             QVERIFY(c.show());
+            // With the longest status line: a point refused.
+            c.get(QStringLiteral("lblScore_0"))->setText(QStringLiteral("15"));
+            c.screen->cmdScore_Click(0);
+            QVERIFY(c.status().contains(QStringLiteral("Points per Game")));
             Fits(Problems(c.screen.get(), area()));
             // The stat menu at the box of the bottom right, its ratings, and a menu of the bar.
             MenuFits(c.screen.get(), Qt::Key_F11);
