@@ -892,7 +892,9 @@ void frmGame::cmdScore_Click(int index)
             = GameRules::NextScore(lblScore[size_t(index)]->text().toInt(), lblScore[size_t(other)]->text().toInt(),
                                    subtract, m_session.scoreLimit());
         if (!n) {
-            showStatus(scoreRefusal(lblScore[size_t(index)]->text().toInt(), subtract));
+            showStatus(scoreRefusal(GameRules::WhyRefused(lblScore[size_t(index)]->text().toInt(),
+                                                          lblScore[size_t(other)]->text().toInt(), subtract,
+                                                          m_session.scoreLimit())));
             return;
         }
         const RecordId gameId = m_session.game ? m_session.game->GameID() : RecordId();
@@ -905,15 +907,21 @@ void frmGame::cmdScore_Click(int index)
     });
 }
 
-QString frmGame::scoreRefusal(int own, bool subtract) const
+QString frmGame::scoreRefusal(GameRules::Refusal why) const
 {
     const int limit = m_session.scoreLimit();
-    if (!subtract)
+    switch (why) {
+    case GameRules::Refusal::None:
+        return {};
+    case GameRules::Refusal::PastLimit:
         return tr("Not counted: this game is played to %1, won by two. \"Points per Game\" can be changed in "
                   "the match options.")
             .arg(limit);
-    if (own <= 0)
+    case GameRules::Refusal::BelowZero:
         return tr("Not taken back: a score cannot go below 0.");
+    case GameRules::Refusal::BackPastLimit:
+        break;
+    }
     return tr("Not taken back: past %1 a score only comes back to within two points of the other side.").arg(limit);
 }
 

@@ -4,6 +4,7 @@
 // is a modal dialog shown by the match flow; it ends its exec() with one of the Exit codes and
 // leaves the line-up work (a substitution, the next game's line-ups) to the match flow.
 
+#include "game/GameRules.h"
 #include "game/MatchSession.h"
 #include "game/clsGame.h"
 #include "roster/clsPlayer.h"
@@ -90,7 +91,7 @@ private:
     void recordStat(const QString& stat);
     void fitTeamNames();
     // Why the score rule refused a press, for the status line.
-    QString scoreRefusal(int own, bool subtract) const;
+    QString scoreRefusal(GameRules::Refusal why) const;
     bool homeOnHalf(int half) const { return (half == 0) == m_session.homeOnLeft(); }
 
     MatchSession& m_session;
