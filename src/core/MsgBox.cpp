@@ -36,6 +36,8 @@ std::unique_ptr<QMessageBox> MsgBoxWindow(const QString& prompt, QMessageBox::St
     auto box = std::make_unique<QMessageBox>(icon, title, prompt, buttons, parent);
     // Prompts carry names the user typed: they are text, never markup that could load a file.
     box->setTextFormat(Qt::PlainText);
+    // A message takes its window's font, so that one over the court reads at the court's size.
+    box->setAttribute(Qt::WA_WindowPropagation);
     if (defaultButton != QMessageBox::NoButton)
         box->setDefaultButton(defaultButton);
     // A Yes/No question must not be answered by the title-bar close box as if it were Yes.

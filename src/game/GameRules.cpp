@@ -28,6 +28,15 @@ std::optional<int> NextScore(int own, int other, bool subtract, int limit)
     return n;
 }
 
+Refusal WhyRefused(int own, int other, bool subtract, int limit)
+{
+    if (NextScore(own, other, subtract, limit))
+        return Refusal::None;
+    if (!subtract)
+        return Refusal::PastLimit;
+    return own <= 0 ? Refusal::BelowZero : Refusal::BackPastLimit;
+}
+
 int SelectionAfterRotation(int selected, int half, bool back)
 {
     const int first = half == 0 ? 1 : 7;

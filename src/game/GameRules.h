@@ -17,6 +17,10 @@ bool IsDecidingGame(int gameNumber, int gamesInMatch);
 // press is refused. Up to the limit a score runs freely; past it only while within two of the
 // other side. Going down never below 0, and from past the limit only back to within two.
 std::optional<int> NextScore(int own, int other, bool subtract, int limit);
+// Why NextScore refuses a press, for the user: past the limit without a two-point lead, below 0,
+// or back from past the limit to more than two ahead. None when the press is accepted.
+enum class Refusal { None = 0, PastLimit, BelowZero, BackPastLimit };
+Refusal WhyRefused(int own, int other, bool subtract, int limit);
 
 // A side's players in zone order after a turn: forward moves zone 2 into zone 1 and zone 1 to the
 // back; back is the exact inverse for any count.

@@ -71,7 +71,7 @@ bool clsGame::GoToNextGame(MatchSession& session)
         return false;
     }
     if (MsgBox(clsGame::tr("Are you sure you want to go to game %1?").arg(k), QMessageBox::Yes | QMessageBox::No,
-               QMessageBox::NoIcon, clsGame::tr("New Game"))
+               QMessageBox::NoIcon, clsGame::tr("New Game"), QMessageBox::No)
         != QMessageBox::Yes)
         return false;
 

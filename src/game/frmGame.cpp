@@ -30,9 +30,11 @@ namespace {
 // The screen is laid out on a fixed design grid (client area below the menu bar) and scaled to
 // whatever size the window has, so the court keeps its shape from a laptop to a large monitor.
 constexpr int kDesignWidth = 9480;
-constexpr int kDesignHeight = 6495;
+// The band under the top bar carries each half's team name; the court stands below it.
+constexpr int kNameBand = 360;
+constexpr int kDesignHeight = 6495 + kNameBand;
 constexpr int kTopBarHeight = 795;
-constexpr int kBottomBarTop = 6030;
+constexpr int kBottomBarTop = 6030 + kNameBand;
 constexpr int kBottomBarHeight = 465;
 constexpr int kNetX = 4770;
 
@@ -72,6 +74,17 @@ constexpr std::array<Span, 13> kHints{{{0, 0, 0, 0},
 
 // The court lines enclose the boxes; the net stands over the centre line.
 constexpr Span kCourt{90, 840, 9360, 5145};
+// The court's pieces stand below the team names.
+constexpr Span Lowered(const Span& s)
+{
+    return {s.x, s.y + kNameBand, s.w, s.h};
+}
+// Each half's team name, above its half: left half, right half.
+constexpr std::array<Span, 2> kTeamNames{{{150, 815, 4500, 370}, {4830, 815, 4500, 370}}};
+// While subtraction mode is on, a banner in the bottom bar between the status line and the box.
+constexpr Span kSubtractBanner{3990, 45, 1560, 375};
+const QColor kSubtractTint(200, 20, 30);
+const QColor kSelectedFrame(0, 90, 255);
 constexpr int kAttackLineOffset = 4680 / 3; // three metres of a nine-metre half
 
 const QColor kFreeZone(28, 92, 140);
@@ -128,6 +141,25 @@ void SetPixelSize(QWidget* w, int px)
     }
 }
 
+// The style sizes a menu with a narrow check column but draws that column as wide as four fifths
+// of an item's height: in the court's large fonts the longest captions would lose their middle
+// ("Ball Han...ng Error"). The menu is made wide enough for the column as it is drawn.
+void ReserveCheckColumn(QMenu* menu)
+{
+    const QFontMetrics fm(menu->font());
+    int widest = 0;
+    int shortcut = 0;
+    for (QAction* a : menu->actions()) {
+        widest = std::max(widest, fm.horizontalAdvance(WithoutAccessKeys(a->text())));
+        const QString key = a->shortcut().toString(QKeySequence::NativeText);
+        if (!key.isEmpty())
+            shortcut = std::max(shortcut, fm.horizontalAdvance(key) + fm.height());
+    }
+    const int itemHeight = fm.height() + 8;
+    const int check = std::max(itemHeight * 4 / 5 + 1, 22);
+    menu->setMinimumWidth(widest + shortcut + check + 20 + itemHeight / 2 + 8);
+}
+
 void SetBackground(QWidget* w, const QColor& colour)
 {
     QPalette pal = w->palette();
@@ -177,6 +209,16 @@ public:
     RecordId playerId() const { return m_playerId; }
     QString caption() const { return m_caption; }
 
+    // The selected box wears a thick coloured frame besides its white, to be seen from the bench.
+    void setSelected(bool on)
+    {
+        setProperty("selected", on);
+        if (m_selected == on)
+            return;
+        m_selected = on;
+        update();
+    }
+
     void setWantedPixelSize(int px)
     {
         m_wanted = px;
@@ -184,6 +226,20 @@ public:
     }
 
 protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (!m_selected)
+            return;
+        QPainter p(this);
+        const int w = selectionWidth();
+        QPen pen(kSelectedFrame, w);
+        pen.setJoinStyle(Qt::MiterJoin);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
+    }
+
     void mousePressEvent(QMouseEvent* event) override
     {
         if (event->button() == Qt::LeftButton && onClick) {
@@ -197,12 +253,16 @@ protected:
 private:
     void fitText()
     {
-        // Long names shrink rather than spill out of the box.
-        const QSize room(std::max(1, width() - width() / 12), std::max(1, height() - height() / 6));
+        // Long names shrink rather than spill out of the box, or under the selection frame.
+        const int frame = 2 * selectionWidth() + 4;
+        const QSize room(std::max(1, width() - frame), std::max(1, height() - frame - height() / 10));
         SetPixelSize(this, FittingPixelSize(font(), m_caption, m_wanted, 9, room, true));
     }
 
+    int selectionWidth() const { return std::max(4, std::min(width(), height()) / 14); }
+
     int m_index;
+    bool m_selected = false;
     int m_wanted = 14;
     RecordId m_playerId;
     QString m_caption;
@@ -330,6 +390,22 @@ void frmGame::buildCourt()
     // The key hints sit on top of their boxes.
     for (int n = 1; n <= 12; ++n)
         lblShortcut[size_t(n)]->raise();
+
+    // Each half's team name stands above it, white on the free zone.
+    for (int i = 0; i < 2; ++i) {
+        auto* name = new QLabel(this);
+        name->setObjectName(QStringLiteral("lblTeamName_%1").arg(i));
+        name->setTextFormat(Qt::PlainText);
+        name->setAlignment(Qt::AlignCenter);
+        name->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QFont f = name->font();
+        f.setBold(true);
+        name->setFont(f);
+        QPalette pal = name->palette();
+        pal.setColor(QPalette::WindowText, kCourtLine);
+        name->setPalette(pal);
+        lblTeamName[size_t(i)] = name;
+    }
 }
 
 void frmGame::buildBars()
@@ -346,9 +422,14 @@ void frmGame::buildBars()
     QFrame* top = panelGame[1];
     QFrame* bottom = panelGame[0];
 
+    // No button acts on Enter: a second Enter after a command must never start the next game.
+    // A mouse click leaves the focus where it was, so Space cannot repeat the last button either.
     auto button = [top](const QString& name, const QString& caption) {
         auto* b = new QPushButton(caption, top);
         b->setObjectName(name);
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        b->setFocusPolicy(Qt::TabFocus);
         return b;
     };
     cmdGame = button(QStringLiteral("cmdGame"), tr("N&ew Game"));
@@ -399,7 +480,29 @@ void frmGame::buildBars()
     chkSubtractMode = new QCheckBox(tr("Subtraction &Mode"), bottom);
     chkSubtractMode->setObjectName(QStringLiteral("chkSubtractMode"));
     chkSubtractMode->setToolTip(tr("Click on here to reverse any previous action"));
+    chkSubtractMode->setFocusPolicy(Qt::TabFocus);
     setTabOrder(cmdEndMatch, chkSubtractMode);
+
+    // Taking back must not pass unnoticed: a banner, a tinted bar and a tinted court while it is on.
+    lblSubtractBanner = new QLabel(tr("SUBTRACTING"), bottom);
+    lblSubtractBanner->setObjectName(QStringLiteral("lblSubtractBanner"));
+    lblSubtractBanner->setAlignment(Qt::AlignCenter);
+    lblSubtractBanner->setAutoFillBackground(true);
+    SetBackground(lblSubtractBanner, kSubtractTint);
+    {
+        QPalette pal = lblSubtractBanner->palette();
+        pal.setColor(QPalette::WindowText, Qt::white);
+        lblSubtractBanner->setPalette(pal);
+        QFont f = lblSubtractBanner->font();
+        f.setBold(true);
+        lblSubtractBanner->setFont(f);
+    }
+    lblSubtractBanner->hide();
+    connect(chkSubtractMode, &QCheckBox::toggled, this, [this](bool on) {
+        lblSubtractBanner->setVisible(on);
+        SetBackground(panelGame[0], on ? QColor(255, 196, 196) : palette().color(QPalette::Window));
+        layoutScreen();
+    });
 }
 
 void frmGame::buildMenus()
@@ -429,7 +532,16 @@ void frmGame::buildMenus()
         const QString caption = n <= 6 ? tr("Left side zone %1").arg(n) : tr("Right side zone %1").arg(n - 6);
         QAction* item = choose->addAction(caption);
         item->setObjectName(QStringLiteral("mnu%1").arg(n));
-        item->setShortcut(QKeySequence(Qt::Key(Qt::Key_F1 + (n - 1))));
+        // The key selects its box whatever Shift, Ctrl or Alt is held with it.
+        QList<QKeySequence> keys;
+        for (int mods = 0; mods < 8; ++mods) {
+            Qt::KeyboardModifiers held;
+            held.setFlag(Qt::ShiftModifier, mods & 1);
+            held.setFlag(Qt::ControlModifier, mods & 2);
+            held.setFlag(Qt::AltModifier, mods & 4);
+            keys << QKeySequence(QKeyCombination(held, Qt::Key(Qt::Key_F1 + (n - 1))));
+        }
+        item->setShortcuts(keys);
         item->setShortcutContext(Qt::WindowShortcut);
         connect(item, &QAction::triggered, this, [this, n] { lblPlayer_Click(n); });
     }
@@ -472,6 +584,11 @@ void frmGame::layoutScreen()
     SetPixelSize(mnuStats, std::clamp(int(std::lround(200 * fontScale)), 13, 28));
     for (QMenu* menu : mnuStats->findChildren<QMenu*>())
         SetPixelSize(menu, std::clamp(int(std::lround(200 * fontScale)), 13, 28));
+    ReserveCheckColumn(mnuStats);
+    for (QMenu* menu : mnuStats->findChildren<QMenu*>())
+        ReserveCheckColumn(menu);
+    for (QMenu* menu : m_menuBar->findChildren<QMenu*>())
+        ReserveCheckColumn(menu);
 
     const int menuHeight = m_menuBar->sizeHint().height();
     m_menuBar->setGeometry(0, 0, width(), menuHeight);
@@ -520,7 +637,8 @@ void frmGame::layoutScreen()
                                       score->size() - QSize(6, 4), false));
     }
 
-    lblStatus->setGeometry(inBar.map({30, 90, 3870, 285}));
+    // The status line takes the room up to the check box unless the subtraction banner needs it.
+    lblStatus->setGeometry(inBar.map({30, 90, chkSubtractMode->isChecked() ? 3870 : 5490, 285}));
     chkSubtractMode->setGeometry(inBar.map({5610, 90, 1905, 315}));
     const int indicator = std::max(13, int(std::lround(150 * f)));
     const QString indicatorStyle
@@ -534,26 +652,51 @@ void frmGame::layoutScreen()
                                   int(std::lround(170 * f)), 9,
                                   chkSubtractMode->size() - QSize(indicator + indicator / 3 + 8, 2), false));
     showStatus(lblStatus->property("fullText").toString());
+    lblSubtractBanner->setGeometry(inBar.map(kSubtractBanner));
+    SetPixelSize(lblSubtractBanner,
+                 FittingPixelSize(lblSubtractBanner->font(), lblSubtractBanner->text(), int(std::lround(230 * f)), 9,
+                                  lblSubtractBanner->size() - QSize(8, 2), false));
 
     // The court.
     const int boxPx = std::max(10, int(std::lround(230 * f)));
+    // What the screen opens itself (the player stats view, its questions) reads at the size of
+    // the court's text; every control here sets its own size.
+    SetPixelSize(this, boxPx);
+    for (int i = 0; i < 2; ++i)
+        lblTeamName[size_t(i)]->setGeometry(s.map(kTeamNames[size_t(i)]));
+    fitTeamNames();
     for (int n = 1; n <= 12; ++n) {
-        lblPlayer[size_t(n)]->setGeometry(s.map(kBoxes[size_t(n)]));
+        lblPlayer[size_t(n)]->setGeometry(s.map(Lowered(kBoxes[size_t(n)])));
         lblPlayer[size_t(n)]->setWantedPixelSize(boxPx);
         QLabel* hint = lblShortcut[size_t(n)];
-        hint->setGeometry(s.map(kHints[size_t(n)]));
+        hint->setGeometry(s.map(Lowered(kHints[size_t(n)])));
         SetPixelSize(hint,
                      FittingPixelSize(hint->font(), QStringLiteral("F12"), int(std::lround(190 * f)), 8,
                                       hint->size() - QSize(4, 2), false));
     }
     auto* net = static_cast<NetLine*>(Line1);
-    const QRect court = s.map(kCourt);
+    const QRect court = s.map(Lowered(kCourt));
     const int netWidth = std::max(10, int(std::lround(120 * s.sx)));
     const int postLength = netWidth;
     net->postLength = postLength;
     net->setGeometry(s.map({kNetX, 0, 0, 0}).x() - netWidth / 2, court.top() - postLength - 1, netWidth,
                      court.height() + 2 * postLength + 2);
     update();
+}
+
+void frmGame::fitTeamNames()
+{
+    const double f = std::min(width() / double(kDesignWidth), height() / double(kDesignHeight));
+    for (QLabel* name : lblTeamName) {
+        const QString full = name->property("fullText").toString();
+        const QSize room = name->size() - QSize(8, 2);
+        const int px = FittingPixelSize(name->font(), full, int(std::lround(260 * f)), 10, room, false);
+        SetPixelSize(name, px);
+        // A name too long even at the least size is shortened, and whole in its tool tip.
+        const QString shown = name->fontMetrics().elidedText(full, Qt::ElideRight, std::max(1, room.width()));
+        name->setText(shown);
+        name->setToolTip(shown == full ? QString() : full);
+    }
 }
 
 void frmGame::resizeEvent(QResizeEvent* event)
@@ -569,6 +712,8 @@ void frmGame::showEvent(QShowEvent* event)
         m_centred = true;
         CentreOnScreen(this);
     }
+    // The screen opens with the focus on the court, not on a button.
+    setFocus(Qt::OtherFocusReason);
 }
 
 void frmGame::paintEvent(QPaintEvent*)
@@ -582,9 +727,10 @@ void frmGame::paintEvent(QPaintEvent*)
 
     const QRect area(0, panelGame[1]->geometry().bottom() + 1, width(),
                      panelGame[0]->geometry().top() - panelGame[1]->geometry().bottom() - 1);
-    p.fillRect(area, kFreeZone);
-    const QRect court = s.map(kCourt);
-    p.fillRect(court, kCourtSurface);
+    const bool subtracting = chkSubtractMode->isChecked();
+    p.fillRect(area, subtracting ? kSubtractTint.darker(160) : kFreeZone);
+    const QRect court = s.map(Lowered(kCourt));
+    p.fillRect(court, subtracting ? QColor(196, 70, 70) : kCourtSurface);
 
     const int lineWidth = std::max(2, int(std::lround(36 * s.font() * 1.6)));
     QPen line(kCourtLine, lineWidth);
@@ -600,7 +746,8 @@ void frmGame::paintEvent(QPaintEvent*)
         // The attack lines go on past the sidelines in short dashes, as on a real court.
         QPen dash(kCourtLine, lineWidth, Qt::DashLine);
         p.setPen(dash);
-        p.drawLine(x, area.top() + 2, x, court.top());
+        // Above the court they stop short of the team names.
+        p.drawLine(x, lblTeamName[0]->geometry().bottom() + 2, x, court.top());
         p.drawLine(x, court.bottom(), x, area.bottom() - 2);
         p.setPen(line);
     }
@@ -629,6 +776,8 @@ void frmGame::setUpSide(bool home)
     recordPlayed(players + (home ? colAwayPlayers : colHomePlayers).mid(0, 6));
 
     cmdScore[size_t(bar)]->setText(home ? tr("Score &Home") : tr("Score &Away"));
+    lblTeamName[size_t(bar)]->setProperty("fullText", m_session.rosters[home ? 0 : 1].name);
+    fitTeamNames();
     cmdRotate[size_t(bar)]->setText(home ? tr("&Rotate Home") : tr("R&otate Away"));
     for (int i = 0; i < 6; ++i) {
         PlayerBox* box = lblPlayer[size_t(first + i)];
@@ -671,6 +820,7 @@ void frmGame::setBoxSelected(int index, bool selected)
     const QColor colour = selected ? QColor(Qt::white) : palette().color(QPalette::Button);
     SetBackground(lblPlayer[size_t(index)], colour);
     SetBackground(lblShortcut[size_t(index)], colour);
+    lblPlayer[size_t(index)]->setSelected(selected);
 }
 
 QString frmGame::boxCaption(int index) const
@@ -690,7 +840,13 @@ void frmGame::showStatus(const QString& text)
     lblStatus->setProperty("fullText", text);
     const double f = std::min(width() / double(kDesignWidth), height() / double(kDesignHeight));
     const QSize room(std::max(1, lblStatus->width() - 10), std::max(1, lblStatus->height() - 2));
-    SetPixelSize(lblStatus, FittingPixelSize(lblStatus->font(), shown, int(std::lround(180 * f)), 9, room, false));
+    const int want = int(std::lround(180 * f));
+    QFont line = lblStatus->font();
+    line.setPixelSize(FittingPixelSize(line, shown, want, 9, room, false));
+    // What does not fit on one line even in the least size goes on two, rather than be cut.
+    const bool oneLine = QFontMetrics(line).horizontalAdvance(shown) <= room.width();
+    lblStatus->setWordWrap(!oneLine);
+    SetPixelSize(lblStatus, oneLine ? line.pixelSize() : FittingPixelSize(line, shown, want, 8, room, true));
     lblStatus->setText(shown);
     if (lblStatus->isVisible())
         lblStatus->repaint();
@@ -721,6 +877,8 @@ void frmGame::recordStat(const QString& stat)
             throw DbError(tr("There is no player in this box."), QString());
         g.AddStat(stat, player);
     });
+    // Back to the court, wherever the keyboard was before the menu: Enter and Space act on nothing.
+    setFocus(Qt::OtherFocusReason);
 }
 
 void frmGame::cmdScore_Click(int index)
@@ -733,8 +891,12 @@ void frmGame::cmdScore_Click(int index)
         const std::optional<int> n
             = GameRules::NextScore(lblScore[size_t(index)]->text().toInt(), lblScore[size_t(other)]->text().toInt(),
                                    subtract, m_session.scoreLimit());
-        if (!n)
+        if (!n) {
+            showStatus(scoreRefusal(GameRules::WhyRefused(lblScore[size_t(index)]->text().toInt(),
+                                                          lblScore[size_t(other)]->text().toInt(), subtract,
+                                                          m_session.scoreLimit())));
             return;
+        }
         const RecordId gameId = m_session.game ? m_session.game->GameID() : RecordId();
         if (gameId.isNull())
             throw DbError(tr("There is no game under way to score."), QString());
@@ -743,6 +905,24 @@ void frmGame::cmdScore_Click(int index)
         // Shown only now that the game's row holds it.
         lblScore[size_t(index)]->setText(QString::number(*n));
     });
+}
+
+QString frmGame::scoreRefusal(GameRules::Refusal why) const
+{
+    const int limit = m_session.scoreLimit();
+    switch (why) {
+    case GameRules::Refusal::None:
+        return {};
+    case GameRules::Refusal::PastLimit:
+        return tr("Not counted: this game is played to %1, won by two. \"Points per Game\" can be changed in "
+                  "the match options.")
+            .arg(limit);
+    case GameRules::Refusal::BelowZero:
+        return tr("Not taken back: a score cannot go below 0.");
+    case GameRules::Refusal::BackPastLimit:
+        break;
+    }
+    return tr("Not taken back: past %1 a score only comes back to within two points of the other side.").arg(limit);
 }
 
 void frmGame::cmdRotate_Click(int index)

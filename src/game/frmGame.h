@@ -4,6 +4,7 @@
 // is a modal dialog shown by the match flow; it ends its exec() with one of the Exit codes and
 // leaves the line-up work (a substitution, the next game's line-ups) to the match flow.
 
+#include "game/GameRules.h"
 #include "game/MatchSession.h"
 #include "game/clsGame.h"
 #include "roster/clsPlayer.h"
@@ -88,6 +89,9 @@ private:
     void setUpSide(bool home);
     void recordPlayed(const QList<std::shared_ptr<clsPlayer>>& players);
     void recordStat(const QString& stat);
+    void fitTeamNames();
+    // Why the score rule refused a press, for the status line.
+    QString scoreRefusal(GameRules::Refusal why) const;
     bool homeOnHalf(int half) const { return (half == 0) == m_session.homeOnLeft(); }
 
     MatchSession& m_session;
@@ -100,8 +104,10 @@ private:
     std::array<QLabel*, 2> lblScore{};
     QPushButton* cmdGame = nullptr;
     QPushButton* cmdEndMatch = nullptr;
+    std::array<QLabel*, 2> lblTeamName{}; // above the left and the right half
     QLabel* lblStatus = nullptr;
     QCheckBox* chkSubtractMode = nullptr;
+    QLabel* lblSubtractBanner = nullptr;
     QWidget* Line1 = nullptr;
     QMenuBar* m_menuBar = nullptr;
     QMenu* mnuStats = nullptr;

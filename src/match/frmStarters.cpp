@@ -8,11 +8,15 @@
 #include <QAbstractItemView>
 #include <QFont>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 // What each player entry carries, so that it maps back to exactly the player it was made from.
@@ -28,9 +32,11 @@ QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* pa
     return button;
 }
 
-QLabel* MakeHeading(const QString& text, QWidget* parent)
+QLabel* MakeHeading(const QString& text, QWidget* buddy, QWidget* parent)
 {
     auto* heading = new QLabel(text, parent);
+    // Its access key takes the keyboard straight to the list it heads.
+    heading->setBuddy(buddy);
     QFont f = heading->font();
     f.setItalic(true);
     heading->setFont(f);
@@ -55,7 +61,9 @@ frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(paren
         QListWidget* list = m_lists[size_t(i)];
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
         list->setUniformItemSizes(true);
-        list->setFixedHeight(listHeight);
+        // The lists grow with the window; fitToScreen makes them as tall as the roster.
+        list->setMinimumHeight(listHeight);
+        list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         list->setMinimumWidth(i % 2 == 0 ? 190 : 170);
         connect(list, &QListWidget::itemDoubleClicked, this, [this, i] { lstTeam_DblClick(i); });
     }
@@ -130,8 +138,8 @@ frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(paren
         grid->setHorizontalSpacing(8);
         grid->setVerticalSpacing(3);
         grid->addWidget(name, 0, 0, 1, 6);
-        grid->addWidget(MakeHeading(tr("Players"), this), 1, 0);
-        grid->addWidget(MakeHeading(tr("Starting order"), this), 1, 3);
+        grid->addWidget(MakeHeading(tr("&Players"), m_lists[size_t(side * 2)], this), 1, 0);
+        grid->addWidget(MakeHeading(tr("Starting &order"), m_lists[size_t(side * 2 + 1)], this), 1, 3);
         grid->addWidget(m_lists[size_t(side * 2)], 2, 0);
         auto* moves = new QVBoxLayout;
         moves->addStretch();
@@ -140,7 +148,7 @@ frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(paren
         moves->addWidget(allBack);
         moves->addStretch();
         grid->addLayout(moves, 2, 1);
-        grid->addWidget(m_lists[size_t(4 + side)], 2, 2);
+        grid->addWidget(m_lists[size_t(4 + side)], 2, 2, Qt::AlignTop);
         grid->addWidget(m_lists[size_t(side * 2 + 1)], 2, 3);
         auto* order = new QVBoxLayout;
         order->addStretch();
@@ -153,7 +161,20 @@ frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(paren
         return grid;
     };
 
+    // What the window is for just now: the game's line-ups, or a substitution during it.
+    lblHeading = new QLabel(this);
+    lblHeading->setObjectName(QStringLiteral("lblHeading"));
+    lblHeading->setTextFormat(Qt::PlainText);
+    {
+        QFont f = lblHeading->font();
+        f.setBold(true);
+        f.setPointSizeF(f.pointSizeF() * 1.4);
+        lblHeading->setFont(f);
+    }
+
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblHeading);
+    layout->addSpacing(4);
     layout->addLayout(teamRow(lblHomeTeam, 0, cmdHMoveStart, cmdHMoveBack, cmdHMoveAllBack));
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
@@ -320,7 +341,8 @@ void frmStarters::cmdUpDown_Click(int index)
 {
     const bool up = index % 2 == 0;
     QListWidget* list = m_lists[size_t(index < 2 ? 1 : 3)];
-    const int p = list->currentRow();
+    // Only a chosen starter moves: after "<" Qt still holds a current row that nobody sees.
+    const int p = list->currentItem() && list->currentItem()->isSelected() ? list->currentRow() : -1;
     if (p < 0 || (up && p == 0) || (!up && p == list->count() - 1)) {
         Beep();
         return;
@@ -424,6 +446,59 @@ void frmStarters::EndSubstitutionMode()
     for (QPushButton* b : cmdUpDown)
         b->setEnabled(true);
     bSubMode = false;
+}
+
+void frmStarters::showEvent(QShowEvent* event)
+{
+    const int number = m_session.game ? m_session.game->GameNumber() : 1;
+    lblHeading->setText(
+        bSubMode ? tr("Game %1: substitution under way. One player out with \"<\", one in with \">\".").arg(number)
+                 : tr("Game %1: choose six starters for each team, in their order.").arg(number));
+    fitToScreen();
+    QDialog::showEvent(event);
+}
+
+void frmStarters::fitToScreen()
+{
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // Before the first showing the frame is not known yet: leave room for a title bar.
+    const QSize decoration = isVisible() ? frameGeometry().size() - size() : QSize(8, 36);
+
+    // Wide enough for the longest name, tall enough for the whole roster of each team.
+    int rows = kStarters;
+    for (int side = 0; side < 2; ++side) {
+        QListWidget* roster = m_lists[size_t(side * 2)];
+        QListWidget* starters = m_lists[size_t(side * 2 + 1)];
+        rows = std::max(rows, roster->count() + starters->count());
+        int widest = 0;
+        for (QListWidget* list : {roster, starters})
+            for (int r = 0; r < list->count(); ++r)
+                widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(r)->text()));
+        const int chrome = 2 * roster->frameWidth() + roster->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+        const int cap = (area.width() - decoration.width() - 260) / 2;
+        for (QListWidget* list : {roster, starters})
+            list->setMinimumWidth(std::clamp(widest + chrome, 170, std::max(170, cap)));
+    }
+    const int rowHeight = std::max(m_lists[0]->sizeHintForRow(0), fontMetrics().height() + 4);
+    const int frame = 2 * m_lists[0]->frameWidth() + 4;
+    const int sixRows = rowHeight * kStarters + frame;
+    for (int i = 0; i < 4; ++i)
+        m_lists[size_t(i)]->setMinimumHeight(sixRows);
+    layout()->activate();
+    // What the two rows of lists may take once everything else has its room.
+    const int others = layout()->sizeHint().height() - 2 * std::max(sixRows, m_lists[0]->sizeHint().height());
+    const int room = (area.height() - decoration.height() - others) / 2;
+    const int listHeight = std::clamp(rowHeight * rows + frame, sixRows, std::max(sixRows, room));
+    for (int i = 0; i < 4; ++i)
+        m_lists[size_t(i)]->setMinimumHeight(listHeight);
+    layout()->activate();
+    const QSize want = layout()->sizeHint();
+    resize(std::min(want.width(), area.width() - decoration.width()),
+           std::min(want.height(), area.height() - decoration.height()));
+    CentreOnScreen(this);
 }
 
 void frmStarters::reject()

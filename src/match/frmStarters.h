@@ -63,6 +63,10 @@ public:
     static QListWidgetItem* MakeEntry(const clsPlayer& player);
     static std::shared_ptr<clsPlayer> EntryPlayer(const QListWidgetItem* item);
 
+protected:
+    // Each showing says which game it is for and fits the window to the screen and the roster.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void SetupTeam(int side);
     void GetStarters(int side);
@@ -72,6 +76,7 @@ private:
     void cmdUpDown_Click(int index);
     void lstTeam_DblClick(int index);
     void cmdGame_Click();
+    void fitToScreen();
 
     MatchSession& m_session;
     std::unique_ptr<frmGame> m_screen;
@@ -82,6 +87,7 @@ private:
 
     std::array<QListWidget*, 6> m_lists{};
     std::array<QPushButton*, 4> cmdUpDown{};
+    QLabel* lblHeading = nullptr;
     QLabel* lblHomeTeam = nullptr;
     QLabel* lblAwayTeam = nullptr;
     QPushButton* cmdHMoveStart = nullptr;

@@ -3,6 +3,7 @@
 #include "support/Drive.h"
 #include "support/TestMain.h"
 
+#include <QPushButton>
 #include <QTest>
 
 using namespace court;
@@ -80,6 +81,88 @@ private slots:
         QVERIFY(
             MsgBoxHook::asked()[0].prompt.startsWith(QStringLiteral("Percentage = 0.500\nAttempts = 2\nKills = 1\n")));
         QCOMPARE(c.status(), QString());
+        // The view (and every question of the court) reads at the court's text size.
+        const int px = MsgBoxWindow("", {}, {}, "", {}, c.screen.get())->font().pixelSize();
+        QVERIFY(px == c.screen->font().pixelSize() && px > QFontInfo(QApplication::font()).pixelSize());
+    }
+
+    // A function key selects its box and opens the stat menu, whatever Shift, Ctrl or Alt is held.
+    void functionKeysWhateverTheModifiers_data()
+    {
+        QTest::addColumn<QString>("keys");
+        for (const char* keys : {"F1", "Shift+F5", "Ctrl+F10", "Alt+F12", "Ctrl+Shift+F7", "Ctrl+Alt+Shift+F3"})
+            QTest::newRow(keys) << QString::fromLatin1(keys);
+    }
+    void functionKeysWhateverTheModifiers()
+    {
+        QFETCH(QString, keys);
+        const QKeyCombination key = QKeySequence(keys)[0];
+        const int box = key.key() - Qt::Key_F1 + 1;
+        Court c;
+        QVERIFY(c.show());
+        QTest::keyClick(Focus(c.screen.get()), key.key(), key.keyboardModifiers());
+        QCOMPARE(QApplication::activePopupWidget(), c.screen->statMenu());
+        c.screen->statMenu()->close();
+        QCOMPARE(c.white(), QList<int>{box});
+        QVERIFY(c.get(QStringLiteral("lblPlayer_%1").arg(box))->property("selected").toBool());
+    }
+
+    // Enter, Enter must not end the game: no button acts on Enter, whatever came before.
+    void enterActsOnNothing_data()
+    {
+        QTest::addColumn<int>("before"); // 0 nothing, 1 a stat command, 2 a point by the mouse
+        QTest::newRow("screen opened") << 0;
+        QTest::newRow("after a stat command") << 1;
+        QTest::newRow("after a point by the mouse") << 2;
+    }
+    void enterActsOnNothing()
+    {
+        QFETCH(int, before);
+        Court c;
+        QVERIFY(c.show());
+        if (before == 1)
+            QVERIFY(c.record(4, Qt::Key_K));
+        if (before == 2)
+            c.click(QStringLiteral("cmdScore_0"));
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Return, Qt::Key_Enter})
+            QTest::keyClick(Focus(c.screen.get()), key);
+        QCOMPARE(MsgBoxHook::prompts(), QStringList());
+        QCOMPARE(c.score(0).toInt(), int(before == 2));
+        QCOMPARE(c.app.count(QStringLiteral("PLAY")), int(before == 1));
+        for (auto* b : c.screen->findChildren<QPushButton*>())
+            QVERIFY2(!b->isDefault() && b != QApplication::focusWidget(), qPrintable(b->objectName()));
+    }
+
+    // Each half's team name stands above it; the buttons keep their captions.
+    void teamNamesAboveTheirHalves_data()
+    {
+        QTest::addColumn<QString>("side");
+        QTest::addColumn<QString>("shown"); // left name, right name, left score button
+        QTest::newRow("home left") << "LEFT"
+                                   << "Harbour Hawks|Owls d'Or|Score &Home";
+        QTest::newRow("home right") << "RIGHT"
+                                    << "Owls d'Or|Harbour Hawks|Score &Away";
+    }
+    void teamNamesAboveTheirHalves()
+    {
+        QFETCH(QString, side);
+        QFETCH(QString, shown);
+        Court c(side);
+        QCOMPARE(c.get(QStringLiteral("lblTeamName_0"))->text() + '|' + c.get(QStringLiteral("lblTeamName_1"))->text()
+                     + '|' + c.get<QAbstractButton>(QStringLiteral("cmdScore_0"))->text(),
+                 shown);
+    }
+
+    // A point the score rule refuses says why on the status line, with the game's limit.
+    void refusedPointSaysWhy()
+    {
+        Court c(QStringLiteral("LEFT"), 1, 3, 25);
+        c.get(QStringLiteral("lblScore_0"))->setText(QStringLiteral("25"));
+        c.screen->cmdScore_Click(0);
+        QCOMPARE(c.status() + c.score(0),
+                 QStringLiteral("Not counted: this game is played to 25, won by two. \"Points "
+                                "per Game\" can be changed in the match options.25"));
+        QCOMPARE(MsgBoxHook::prompts(), QStringList());
     }
 
     void rotationMovesPlayersAndSelection()
@@ -92,7 +175,9 @@ private slots:
         QCOMPARE(c.screen->boxPlayerId(6), c.home[0]);
         QCOMPARE(c.white(), QList<int>{2});
         QCOMPARE(c.screen->boxPlayerId(2), c.home[2]);
+        QVERIFY(!c.get(QStringLiteral("lblSubtractBanner"))->isVisible());
         c.setSubtract(true);
+        QVERIFY(c.get(QStringLiteral("lblSubtractBanner"))->isVisible());
         QVERIFY(AltKey(c.screen.get(), Qt::Key_R));
         QCOMPARE(c.screen->boxPlayerId(1), c.home[0]);
         QCOMPARE(c.white(), QList<int>{3});
@@ -209,6 +294,7 @@ private slots:
         c.click(QStringLiteral("cmdGame"));
         QCOMPARE(MsgBoxHook::prompts(), prompts);
         QCOMPARE(MsgBoxHook::asked()[0].title, number < games ? QStringLiteral("New Game") : QStringLiteral("Match"));
+        QCOMPARE(MsgBoxHook::asked()[0].defaultButton, number < games ? QMessageBox::No : QMessageBox::NoButton);
         QCOMPARE(c.session.game, game);
         QCOMPARE(c.session.side, QStringLiteral("LEFT"));
         QCOMPARE(c.app.count(QStringLiteral("GAME")), 1);

@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(IsDecidingGame(game, games), deciding);
     }
 
-    // -1: the press is refused.
+    // Refused: -1 past the limit, -2 below 0, -3 back from past the limit.
     void nextScore_data()
     {
         QTest::addColumn<int>("own");
@@ -55,11 +55,11 @@ private slots:
         QTest::newRow("25:0 no further") << 25 << 0 << false << 25 << -1;
         QTest::newRow("25:24 on") << 25 << 24 << false << 25 << 26;
         QTest::newRow("16:0 under 25") << 16 << 0 << false << 25 << 17;
-        QTest::newRow("0 down refused") << 0 << 0 << true << 15 << -1;
+        QTest::newRow("0 down refused") << 0 << 0 << true << 15 << -2;
         QTest::newRow("1 down to 0") << 1 << 5 << true << 15 << 0;
         QTest::newRow("15:0 down") << 15 << 0 << true << 15 << 14;
         QTest::newRow("17:15 down") << 17 << 15 << true << 15 << 16;
-        QTest::newRow("16:12 down refused") << 16 << 12 << true << 15 << -1;
+        QTest::newRow("16:12 down refused") << 16 << 12 << true << 15 << -3;
         QTest::newRow("16:13 down") << 16 << 13 << true << 15 << 15;
         QTest::newRow("26:25 down") << 26 << 25 << true << 25 << 25;
     }
@@ -70,7 +70,7 @@ private slots:
         QFETCH(bool, subtract);
         QFETCH(int, limit);
         QFETCH(int, next);
-        QCOMPARE(NextScore(own, other, subtract, limit).value_or(-1), next);
+        QCOMPARE(NextScore(own, other, subtract, limit).value_or(-int(WhyRefused(own, other, subtract, limit))), next);
     }
 
     void rotation_data()

@@ -93,10 +93,16 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("starters");
         QTest::addColumn<int>("beeps");
-        QTest::newRow("up") << 1 << "cmdUpDown_0" << QStringList{"Hawk 2 #2", "Hawk 1 #1", "Hawk 3 #3"} << 0;
-        QTest::newRow("down") << 1 << "cmdUpDown_1" << QStringList{"Hawk 1 #1", "Hawk 3 #3", "Hawk 2 #2"} << 0;
-        QTest::newRow("first up") << 0 << "cmdUpDown_0" << QStringList{"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3"} << 1;
-        QTest::newRow("last down") << 2 << "cmdUpDown_1" << QStringList{"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3"} << 1;
+        QTest::addColumn<bool>("backFirst"); // "<" takes the chosen starter out before the move
+        const QStringList outSecond{"Hawk 1 #1", "Hawk 3 #3"};
+        QTest::newRow("up") << 1 << "cmdUpDown_0" << QStringList{"Hawk 2 #2", "Hawk 1 #1", "Hawk 3 #3"} << 0 << false;
+        QTest::newRow("down") << 1 << "cmdUpDown_1" << QStringList{"Hawk 1 #1", "Hawk 3 #3", "Hawk 2 #2"} << 0 << false;
+        QTest::newRow("first up") << 0 << "cmdUpDown_0" << QStringList{"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3"} << 1
+                                  << false;
+        QTest::newRow("last down") << 2 << "cmdUpDown_1" << QStringList{"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3"} << 1
+                                   << false;
+        QTest::newRow("up, nothing chosen") << 1 << "cmdUpDown_0" << outSecond << 1 << true;
+        QTest::newRow("down, nothing chosen") << 1 << "cmdUpDown_1" << outSecond << 1 << true;
     }
     void reorder()
     {
@@ -104,12 +110,28 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QStringList, starters);
         QFETCH(int, beeps);
+        QFETCH(bool, backFirst);
         move(0, {0, 1, 2}, "cmdHMoveStart");
         list(1)->setCurrentRow(row);
+        if (backFirst)
+            click(QStringLiteral("cmdHMoveBack"));
         const int before = BeepCount();
         click(button);
         QCOMPARE(Lines(list(1)), starters);
         QCOMPARE(BeepCount() - before, beeps);
+    }
+
+    // The list headings' access keys take the keyboard to their lists; each key is shared by the
+    // two teams, so a second press in a row goes on to the away team's list.
+    void accessKeysReachTheLists()
+    {
+        QApplication::setActiveWindow(L.get());
+        QVERIFY(QTest::qWaitForWindowActive(L.get()));
+        const QList<QPair<Qt::Key, int>> road{{Qt::Key_P, 0}, {Qt::Key_P, 2}, {Qt::Key_O, 1}, {Qt::Key_O, 3}};
+        for (const auto& [key, to] : road) {
+            QTest::keyClick(court::Focus(L.get()), key, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), list(to));
+        }
     }
 
     void goToGameNeedsSixEach()

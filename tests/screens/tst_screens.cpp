@@ -1,0 +1,105 @@
+#include "game/Court.h"
+#include "match/frmStarters.h"
+#include "reports/frmReportView.h"
+#include "support/Drive.h"
+#include "support/ScreenFit.h"
+#include "support/TestMain.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+using namespace screenfit;
+
+// The court screen, the line-up window and the report window on the screen of this run (each
+// screen size runs as its own test): every control on the screen, no text cut.
+class TestScreens : public QObject
+{
+    Q_OBJECT
+
+    static QRect area() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+    static void Fits(const QStringList& faults) { QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; "))); }
+    // The menu that the key opens at the court, checked and closed.
+    static void MenuFits(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : court::Focus(window),
+                        key, modifiers);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        Fits(MenuProblems(menu, area()));
+    }
+
+private slots:
+    void initTestCase() { court::Prepare(); }
+    void cleanup() { drive::EndTest(); }
+
+    void windowFits_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char* w : {"court", "line-up", "substitution", "report"})
+            QTest::addRow("%s@%dx%d", w, area().width(), area().height()) << QString::fromLatin1(w);
+    }
+    void windowFits()
+    {
+        QFETCH(QString, window);
+        if (window == QLatin1String("court")) {
+            court::Court c;
+            QVERIFY(c.show());
+            // With the longest status line: a point refused.
+            c.get(QStringLiteral("lblScore_0"))->setText(QStringLiteral("15"));
+            c.screen->cmdScore_Click(0);
+            QVERIFY(c.status().contains(QStringLiteral("Points per Game")));
+            Fits(Problems(c.screen.get(), area()));
+            // The stat menu at the box of the bottom right, its ratings, and a menu of the bar.
+            MenuFits(c.screen.get(), Qt::Key_F11);
+            MenuFits(c.screen.get(), Qt::Key_P);
+            QApplication::activePopupWidget()->close();
+            QApplication::activePopupWidget()->close();
+            MenuFits(c.screen.get(), Qt::Key_C, Qt::AltModifier);
+            QApplication::activePopupWidget()->close();
+        } else if (window != QLatin1String("report")) {
+            // A whole club roster of fourteen, one with a long name.
+            court::Seeded s;
+            for (int i = 9; i <= 14; ++i) {
+                s.app.addPlayer(s.session.homeTeamId,
+                                i < 14 ? QStringLiteral("Hawk %1").arg(i)
+                                       : QStringLiteral("Maximiliana Konstantinopoulou-Vanderbilt"),
+                                i);
+                s.app.addPlayer(s.session.awayTeamId, QStringLiteral("Owl %1").arg(i), 10 + i);
+            }
+            s.session.loadRosters();
+            frmStarters L(s.session);
+            L.SetupTheHomeTeam();
+            L.SetupTheAwayTeam();
+            const bool sub = window == QLatin1String("substitution");
+            if (sub) {
+                for (int i = 0; i < 6; ++i)
+                    L.game().colHomePlayers << frmStarters::EntryPlayer(L.lstTeam(0)->item(13 - i));
+                L.BeginSubstitution(L.game().colHomePlayers, {});
+            }
+            L.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&L));
+            Fits(Problems(&L, area()));
+            const QString heading = Child<QLabel>(&L, QStringLiteral("lblHeading"))->text();
+            QVERIFY2(heading.startsWith(QStringLiteral("Game 1")) && heading.contains("substitution") == sub,
+                     qPrintable(heading));
+            // From a laptop's screen up, each roster shows whole without scrolling.
+            for (int i : {0, 2})
+                QVERIFY(area().height() < 768 || L.lstTeam(i)->verticalScrollBar()->maximum() == 0);
+        } else {
+            ReportLine line;
+            line.team = QStringLiteral("Harbour Hawks");
+            line.player = QStringLiteral("Hawk 1 #1");
+            frmReportView view(MakeReportModel(ReportLayout::PositionsTogether, ReportHeading{}, {line}));
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            if (area().width() < 1200)
+                QEXPECT_FAIL("", "report window fitting comes with the box-score work", Continue);
+            Fits(Problems(&view, area()));
+        }
+    }
+};
+
+SIDELINES_TEST(TestScreens)
+#include "tst_screens.moc"

@@ -1,0 +1,95 @@
+#include "support/ScreenFit.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QStyleOption>
+
+namespace screenfit {
+namespace {
+
+// What the user reads: access-key ampersands gone, a shortcut column left off.
+QString Shown(QString text)
+{
+    text = text.section(QLatin1Char('\t'), 0, 0).replace(QLatin1String("&&"), QLatin1String("\x01"));
+    return text.remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+void Need(QStringList& out, const QWidget* w, const QString& what, double need, double room)
+{
+    if (need > room)
+        out << QStringLiteral("%1 %2: needs %3 px, has %4").arg(w->objectName(), what).arg(need).arg(room);
+}
+
+// The room a text has inside the control, as the style lays the control out.
+void CheckText(QWidget* w, QStringList& out)
+{
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        const QString text = label->textFormat() == Qt::RichText ? QString() : Shown(label->text());
+        if (text.isEmpty())
+            return;
+        const QRect room = label->contentsRect().marginsRemoved(QMargins() + label->margin());
+        const int flags = label->alignment() | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect need = label->fontMetrics().boundingRect(QRect(0, 0, room.width(), 100000), flags, text);
+        Need(out, w, text, need.width() + std::max(0, label->indent()), room.width());
+        Need(out, w, text + QStringLiteral(" (height)"), need.height(), room.height());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        QStyleOptionButton opt;
+        opt.initFrom(button);
+        const bool check = qobject_cast<QCheckBox*>(w) != nullptr;
+        const QRect room
+            = w->style()->subElementRect(check ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &opt, w);
+        Need(out, w, Shown(button->text()), w->fontMetrics().horizontalAdvance(Shown(button->text())), room.width());
+    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        const int margin = 2 * (w->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1);
+        for (int r = 0; r < list->count(); ++r)
+            Need(out, w, list->item(r)->text(), w->fontMetrics().horizontalAdvance(list->item(r)->text()) + margin,
+                 list->viewport()->width());
+    }
+}
+
+} // namespace
+
+QStringList Problems(QWidget* window, const QRect& area)
+{
+    QStringList out;
+    if (!area.contains(window->frameGeometry()))
+        out << window->objectName() + QStringLiteral(": off the screen");
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        // Inside a scrolled view only the view counts: its contents may lie beyond it.
+        bool scrolled = false;
+        for (QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+            if (auto* view = qobject_cast<QAbstractScrollArea*>(p))
+                scrolled = scrolled || w->parentWidget() == view->viewport();
+        if (!w->isVisible() || w->isWindow() || scrolled)
+            continue;
+        if (!area.contains(QRect(w->mapToGlobal(QPoint(0, 0)), w->size())))
+            out << w->objectName() + QStringLiteral(": off the screen");
+        CheckText(w, out);
+    }
+    return out;
+}
+
+QStringList MenuProblems(QMenu* menu, const QRect& area)
+{
+    QStringList out;
+    if (!menu->isVisible() || !area.contains(menu->geometry()))
+        out << menu->objectName() + QStringLiteral(": not on the screen");
+    // An item's text has the room the style (Fusion, as the tests run) draws it in, not the one it
+    // sized the menu for: a check column of 0.79 of the item's height (at least 21 px), 20 px of
+    // margins and border, and the text in the menu's font turned into points.
+    QFont drawn = menu->font();
+    drawn.setPointSizeF(QFontInfo(menu->font()).pointSizeF());
+    for (QAction* a : menu->actions()) {
+        const QRect item = menu->actionGeometry(a);
+        if (!a->isSeparator() && a->isVisible())
+            Need(out, menu, Shown(a->text()), QFontMetricsF(drawn).horizontalAdvance(Shown(a->text())),
+                 item.width() - std::max(int(item.height() * 0.79), 21) - 20 + 0.5);
+    }
+    return out;
+}
+
+} // namespace screenfit
