@@ -145,6 +145,43 @@ private slots:
         QCOMPARE(QFile::exists(app.dbPath()), present);
     }
 
+    // A file the engine may only read starts with that said plainly; the roster still reads, and
+    // a change is refused with the engine's reason. The file's format version is raised past what
+    // the engine writes (byte 18 of its header), which it honours for every user, root included.
+    void readOnlyDatabaseIsSaidAtStart()
+    {
+        TestApp app;
+        app.addTeam(QStringLiteral("Falcons"));
+        Db::close();
+        {
+            QFile file(app.dbPath());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(18));
+            QCOMPARE(file.write("\x03", 1), qint64(1));
+        }
+        const QByteArray before = [&] {
+            QFile file(app.dbPath());
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+
+        SidelinesStart start(app.dir());
+        QVERIFY(start.begin());
+        start.splash()->timer()->stop();
+        QCOMPARE(MsgBoxHook::asked().size(), 1);
+        const auto asked = MsgBoxHook::asked().first();
+        for (const QString& part : {QDir::toNativeSeparators(app.dbPath()), QStringLiteral("cannot write to it"),
+                                    QStringLiteral("readonly database")})
+            QVERIFY2(asked.prompt.contains(part), qPrintable(asked.prompt));
+        QCOMPARE(asked.icon, QMessageBox::Warning);
+        QCOMPARE(app.count(QStringLiteral("TEAM")), 1);
+        QVERIFY_THROWS_EXCEPTION(DbError, Execute(QStringLiteral("DELETE FROM TEAM")));
+        start.splash()->hide();
+        Db::close();
+        QFile file(app.dbPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll() == before);
+    }
+
     void secondCopyOnTheSameFolderIsRefused()
     {
 
