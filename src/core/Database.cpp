@@ -54,6 +54,37 @@ DbError::DbError(const QString& message, const QString& statement)
 
 namespace Db {
 
+namespace {
+QString& refusal()
+{
+    static QString reason;
+    return reason;
+}
+
+// A write the engine must refuse on a file it opened read-only, rolled back whatever happens: the
+// file is the same afterwards. Setting the version to the value it has touches no table.
+QString probeWrite()
+{
+    QSqlDatabase db = connection();
+    if (!db.transaction())
+        return engineMessage(db.lastError());
+    QString reason;
+    {
+        QSqlQuery q(db);
+        // A pragma takes no bound value; the number is the file's own.
+        if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion())))
+            reason = engineMessage(q.lastError());
+    }
+    db.rollback();
+    return reason;
+}
+}  // namespace
+
+QString writeRefusal()
+{
+    return refusal();
+}
+
 QSqlDatabase connection()
 {
     return QSqlDatabase::database(QString::fromLatin1(kConnection), false);
@@ -162,9 +193,14 @@ bool open(const QString& path, QString* error)
             close();
             return false;
         }
+        // A file the engine will not write is still opened, so that the roster can be read;
+        // the start says so.
+        refusal() = probeWrite();
         // A write-ahead log keeps each recorded action one short sync, and synchronous=FULL
-        // makes that sync survive a power cut, not only a killed process.
-        Execute(QStringLiteral("PRAGMA journal_mode=WAL"));
+        // makes that sync survive a power cut, not only a killed process. Turning the log on is
+        // itself a write.
+        if (refusal().isEmpty())
+            Execute(QStringLiteral("PRAGMA journal_mode=WAL"));
         Execute(QStringLiteral("PRAGMA synchronous=FULL"));
     } catch (const DbError& e) {
         // A file that is not a database at all fails on its first statement.
@@ -178,6 +214,7 @@ bool open(const QString& path, QString* error)
 
 void close()
 {
+    refusal().clear();
     if (!QSqlDatabase::contains(QString::fromLatin1(kConnection)))
         return;
     {

@@ -38,6 +38,10 @@ inline constexpr int kSchemaVersion = 1;
 // fails with a reason in *error, and so does a file of a newer database version. A file of an
 // older version is copied beside itself, then upgraded in one transaction.
 bool open(const QString& path, QString* error);
+// Why the engine will not write to the open file (no write permission, a read-only file system,
+// a file format it may only read), or empty when it will. Found out at open by a write that is
+// rolled back at once; such a file is still opened, for reading.
+QString writeRefusal();
 // Checkpoints the log into the file, closes and removes the shared connection.
 void close();
 bool isOpen();

@@ -2,6 +2,8 @@
 
 #include "core/Database.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cstdio>
 #include <optional>
@@ -20,22 +22,43 @@ std::array<std::optional<RecordId>, 5>& lastIssued()
     return last;
 }
 
+#define STORED_FORM "'[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]'"
+
 // Fixed statements per kind: no name here comes from user input.
 const char* newestIdStatement(RecordKind kind)
 {
+    // Only texts in the stored form count: another tool's "abc" sorts after every date and
+    // would hide the newest real identifier.
     switch (kind) {
     case RecordKind::Team:
-        return "SELECT MAX(TEAMID) FROM TEAM";
+        return "SELECT MAX(TEAMID) FROM TEAM WHERE TEAMID GLOB " STORED_FORM;
     case RecordKind::Player:
-        return "SELECT MAX(PLAYERID) FROM PLAYER";
+        return "SELECT MAX(PLAYERID) FROM PLAYER WHERE PLAYERID GLOB " STORED_FORM;
     case RecordKind::Match:
-        return "SELECT MAX(MATCHID) FROM MATCH";
+        return "SELECT MAX(MATCHID) FROM MATCH WHERE MATCHID GLOB " STORED_FORM;
     case RecordKind::Game:
-        return "SELECT MAX(GAMEID) FROM GAME";
+        return "SELECT MAX(GAMEID) FROM GAME WHERE GAMEID GLOB " STORED_FORM;
     case RecordKind::Play:
         break;
     }
     return nullptr;
+}
+
+QString kindName(RecordKind kind)
+{
+    switch (kind) {
+    case RecordKind::Team:
+        return QCoreApplication::translate("RecordId", "team");
+    case RecordKind::Player:
+        return QCoreApplication::translate("RecordId", "player");
+    case RecordKind::Match:
+        return QCoreApplication::translate("RecordId", "match");
+    case RecordKind::Game:
+        return QCoreApplication::translate("RecordId", "game");
+    case RecordKind::Play:
+        break;
+    }
+    return QCoreApplication::translate("RecordId", "action");
 }
 }  // namespace
 
@@ -88,6 +111,12 @@ RecordId RecordId::fromText(const QString& text)
         return id;
     id.m_secs = wallSeconds(date, hour, minute, second);
     return id;
+}
+
+bool RecordId::isStoredForm(const QString& text)
+{
+    const RecordId id = fromText(text);
+    return !id.isNull() && id.text() == text;
 }
 
 QDate RecordId::date() const
@@ -153,6 +182,13 @@ RecordId NewRecordId(RecordKind kind)
     RecordId id = now;
     if (!last->isNull() && id <= *last)
         id = last->addSecs(1);
+    // A fifth digit of the year would make a text that no longer sorts as time nor reads back.
+    if (id.date().year() > 9999)
+        throw RecordIdError(QCoreApplication::translate("RecordId",
+                                                        "No new %1 can be stored: the newest %1 in the database has "
+                                                        "the identifier %2, the last date and time an identifier "
+                                                        "can hold.")
+                                .arg(kindName(kind), last->text()));
     last = id;
     return id;
 }

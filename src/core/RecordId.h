@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <stdexcept>
 
 // The identifier of a team, player, match, game or action: the local date-time, to the second,
 // at which the record was made. Stored as text "YYYY-MM-DD HH:MM:SS" so that it sorts and
@@ -17,6 +18,10 @@ public:
 
     // Parses the stored text form; an unreadable text gives a null identifier.
     static RecordId fromText(const QString& text);
+    // Whether text is exactly an identifier's stored form, with nothing around it. Rows written
+    // by other tools may hold texts that only read as one (blanks around it): bound back into a
+    // statement, such a text would find another record, or none.
+    static bool isStoredForm(const QString& text);
 
     bool isNull() const { return m_secs < 0; }
     // The wall-clock instant, as a local date-time.
@@ -54,9 +59,18 @@ void setOverride(std::function<QDateTime()> source);  // empty function restores
 // Kinds of record whose identifiers must be unique within their table.
 enum class RecordKind { Team, Player, Match, Game, Play };
 
+// No identifier is left for a new record: the newest one stored is the last second the stored
+// form can hold (9999-12-31 23:59:59).
+class RecordIdError : public std::runtime_error
+{
+public:
+    explicit RecordIdError(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
 // Makes a new identifier for a record of the given kind. Teams, players, matches and games never
 // share one: while the clock has not passed the newest identifier issued for that kind (in this
-// run, or already in the database), the next free second is taken. Actions may share one.
+// run, or already in the database), the next free second is taken. Actions may share one. Throws
+// RecordIdError when the next free second would lie past the year 9999.
 RecordId NewRecordId(RecordKind kind);
 
 // Forgets what was issued; needed when another database file is opened (tests).

@@ -52,6 +52,20 @@ int PlayerCount(const RecordId& team)
     return rows.empty() ? 0 : rows.front().value(0).toInt();
 }
 
+int TeamsWithId(const RecordId& team)
+{
+    const auto rows
+        = SelectAll(QStringLiteral("SELECT COUNT(*) FROM TEAM WHERE CAST(TEAMID AS TEXT) = ?"), {Bind(team)});
+    return rows.empty() ? 0 : rows.front().value(0).toInt();
+}
+
+int PlayersWithId(const RecordId& player)
+{
+    const auto rows
+        = SelectAll(QStringLiteral("SELECT COUNT(*) FROM PLAYER WHERE CAST(PLAYERID AS TEXT) = ?"), {Bind(player)});
+    return rows.empty() ? 0 : rows.front().value(0).toInt();
+}
+
 QList<PlayerRow> TeamPlayers(const RecordId& team)
 {
     QList<PlayerRow> players;

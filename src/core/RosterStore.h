@@ -44,6 +44,11 @@ std::vector<ListedPlayer> ListPlayers(const RecordId& team);
 std::optional<QString> TeamName(const RecordId& team);
 std::optional<PlayerRow> Player(const RecordId& player);
 int PlayerCount(const RecordId& team);
+// How many rows read as this identifier, whatever type their value was stored as: more than one
+// only when another tool stored it twice (a table without its key, or the same text once as
+// bytes), and then no statement by identifier can tell the records apart.
+int TeamsWithId(const RecordId& team);
+int PlayersWithId(const RecordId& player);
 // A team's players for the line-up, by identifier (the order they were made in).
 QList<PlayerRow> TeamPlayers(const RecordId& team);
 

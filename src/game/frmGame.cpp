@@ -177,6 +177,7 @@ public:
     PlayerBox(int index, QWidget* parent) : QLabel(parent), m_index(index)
     {
         setObjectName(QStringLiteral("lblPlayer_%1").arg(index));
+        setTextFormat(Qt::PlainText);  // a name is data, never markup
         setAlignment(Qt::AlignCenter);
         setWordWrap(true);
         setFrameShape(QFrame::Box);
@@ -466,6 +467,7 @@ void frmGame::buildBars()
 
     lblStatus = new QLabel(bottom);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->setTextFormat(Qt::PlainText);  // status texts carry players' names
     lblStatus->setFrameShape(QFrame::Box);
     lblStatus->setAutoFillBackground(true);
     lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -96,6 +96,7 @@ frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(paren
         f.setBold(true);
         f.setPointSizeF(f.pointSizeF() * 1.25);
         label->setFont(f);
+        label->setTextFormat(Qt::PlainText);  // team names are data, never markup
     }
 
     cmdHMoveStart = MakeButton(QStringLiteral("cmdHMoveStart"), tr(">"), this);

@@ -1,5 +1,6 @@
 #include "roster/DialogParts.h"
 
+#include "core/Database.h"
 #include "core/MsgBox.h"
 #include "core/mConstants.h"
 
@@ -132,7 +133,8 @@ bool RosterChooser::FillList(const QString& status, const std::function<QStringL
     return true;
 }
 
-QListWidgetItem* RosterChooser::ChosenEntry(const QString& choosePrompt, RecordId& id) const
+QListWidgetItem* RosterChooser::ChosenEntry(const QString& choosePrompt, RecordId& id,
+                                            const std::function<int(const RecordId&)>& storedCopies) const
 {
     QListWidgetItem* item = lstChoices->currentItem();
     if (!item || !item->isSelected()) {
@@ -140,8 +142,37 @@ QListWidgetItem* RosterChooser::ChosenEntry(const QString& choosePrompt, RecordI
         MsgBox(choosePrompt, QMessageBox::Ok, QMessageBox::NoIcon, tr("Teams"));
         return nullptr;
     }
-    id = RecordId::fromText(item->data(kIdRole).toString());
-    return id.isNull() ? nullptr : item;
+    const QString stored = item->data(kIdRole).toString();
+    const QString name = item->data(kNameRole).toString();
+    id = RecordId::fromText(stored);
+    if (!RecordId::isStoredForm(stored)) {
+        MsgBox(tr("\"%1\" cannot be chosen: its identifier \"%2\" is not a date and time written as "
+                  "YYYY-MM-DD HH:MM:SS, so Sidelines cannot tell which record it is. Nothing was changed.")
+                   .arg(name, stored),
+               QMessageBox::Ok, QMessageBox::Warning, windowTitle());
+        id = RecordId();
+        return nullptr;
+    }
+    int copies = 0;
+    try {
+        copies = storedCopies(id);
+    } catch (const DbError& e) {
+        // Called from a button inside the window's own event loop: reported here, never thrown
+        // through it.
+        MsgBox(DescribeFailure(e), QMessageBox::Ok, QMessageBox::Critical, windowTitle());
+        id = RecordId();
+        return nullptr;
+    }
+    if (copies > 1) {
+        // One arg() call: a name holding "%2" stays as it is.
+        MsgBox(tr("\"%1\" cannot be chosen: %2 records share its identifier \"%3\", so Sidelines cannot "
+                  "tell them apart. Nothing was changed.")
+                   .arg(name, QString::number(copies), stored),
+               QMessageBox::Ok, QMessageBox::Warning, windowTitle());
+        id = RecordId();
+        return nullptr;
+    }
+    return item;
 }
 
 QString ListLineDelegate::NamePart(const QString& line)

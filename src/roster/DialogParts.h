@@ -88,8 +88,11 @@ protected:
                   const QString& noneTitle, const std::function<Entry(int, const QString&)>& makeEntry);
 
     // The chosen entry, with its record's identifier in id. Null when nothing is selected (after
-    // asking with choosePrompt) or when the identifier cannot be read.
-    QListWidgetItem* ChosenEntry(const QString& choosePrompt, RecordId& id) const;
+    // asking with choosePrompt), or, after saying so and naming the record, when its identifier
+    // is not in the stored form or is carried by more than one row (storedCopies counts them):
+    // a command must never act on another record than the one chosen.
+    QListWidgetItem* ChosenEntry(const QString& choosePrompt, RecordId& id,
+                                 const std::function<int(const RecordId&)>& storedCopies) const;
 
     QListWidget* lstChoices = nullptr;
 };

@@ -47,7 +47,7 @@ bool frmPickPlayer::LoadTeam(const RecordId& teamId)
 void frmPickPlayer::cmdOk_Click()
 {
     RecordId id;
-    const QListWidgetItem* item = ChosenEntry(tr("Please Choose a Player Name."), id);
+    const QListWidgetItem* item = ChosenEntry(tr("Please Choose a Player Name."), id, RosterStore::PlayersWithId);
     if (!item)
         return;
     clsPlayer player;

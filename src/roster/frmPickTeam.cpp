@@ -46,7 +46,7 @@ bool frmPickTeam::Load()
 void frmPickTeam::cmdOk_Click()
 {
     RecordId id;
-    const QListWidgetItem* item = ChosenEntry(tr("Please Choose a Team Name."), id);
+    const QListWidgetItem* item = ChosenEntry(tr("Please Choose a Team Name."), id, RosterStore::TeamsWithId);
     if (!item)
         return;
     m_chosen = clsTeam(id, item->data(kNameRole).toString());

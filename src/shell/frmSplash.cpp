@@ -241,6 +241,14 @@ bool SidelinesStart::begin()
         return false;
     }
     SetIdleStatus(QCoreApplication::translate("SidelinesStart", "Database: %1").arg(QDir::toNativeSeparators(place.database)));
+    if (const QString refusal = Db::writeRefusal(); !refusal.isEmpty())
+        MsgBox(QCoreApplication::translate("SidelinesStart",
+                                           "Sidelines can read its database\n%1\nbut cannot write to it: %2\n\n"
+                                           "The roster and the recorded matches can be looked at. Anything that "
+                                           "stores (adding or changing, recording a match, making a report) will be "
+                                           "refused until the file can be written.")
+                   .arg(QDir::toNativeSeparators(place.database), refusal),
+               QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Sidelines"));
     QObject::connect(m_splash->mainWindow(), &frmMain::leaving, qApp, [] { QCoreApplication::exit(0); });
     m_splash->show();
     m_splash->timer()->start();

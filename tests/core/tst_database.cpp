@@ -98,12 +98,31 @@ private slots:
         QCOMPARE(NewRecordId(RecordKind::Play), NewRecordId(RecordKind::Play));
     }
 
+    // Only stored-form texts count, and none is made up past the last second (empty next: refused).
+    void identifiersLookPastTheNewestStored_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("from the future") << QStringList{"2030-01-01 10:00:00"} << "2030-01-01 10:00:01";
+        QTest::newRow("words sort after dates") << QStringList{"2030-01-01 10:00:00", "zzz"} << "2030-01-01 10:00:01";
+        QTest::newRow("last second there is") << QStringList{"9999-12-31 23:59:59"} << QString();
+    }
+
     void identifiersLookPastTheNewestStored()
     {
+        QFETCH(QStringList, stored);
+        QFETCH(QString, next);
         TestApp app;
-        Execute(QStringLiteral("INSERT INTO TEAM (TEAMID, TEAMNAME) VALUES ('2030-01-01 10:00:00', 'From the future')"));
+        for (const QString& id : stored)
+            Execute(QStringLiteral("INSERT INTO TEAM (TEAMID, TEAMNAME) VALUES (?, 'Planted')"), {id});
         ResetRecordIds();
-        QCOMPARE(NewRecordId(RecordKind::Team).text(), QStringLiteral("2030-01-01 10:00:01"));
+        QString made;
+        try {
+            made = NewRecordId(RecordKind::Team).text();
+        } catch (const RecordIdError& e) {
+            QVERIFY(QString::fromUtf8(e.what()).contains(stored.last()));
+        }
+        QCOMPARE(made, next);
     }
 
     void identifierTextRoundTrips()
@@ -111,6 +130,8 @@ private slots:
         const RecordId id(QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7, 450)));
         QCOMPARE(id.text(), QStringLiteral("2026-12-06 09:05:07"));
         QCOMPARE(RecordId::fromText(id.text()), id);
+        QVERIFY(RecordId::isStoredForm(id.text()));
+        QVERIFY(!RecordId::isStoredForm(QLatin1Char(' ') + id.text()));
         QCOMPARE(id.dateTime(), QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)));
         // Seconds carry over midnight and the end of a year, as the clock would.
         QCOMPARE(RecordId::fromText(QStringLiteral("2026-12-31 23:59:59")).addSecs(1).text(),

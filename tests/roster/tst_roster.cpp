@@ -364,6 +364,53 @@ private slots:
         QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("There are no teams loaded.")});
     }
 
+    // Rows another tool stored with an identifier that is none, or another record's (as bytes: the key
+    // refuses the text twice): choosing one names it, the chooser stays open, no record changes.
+    void strayIdentifiersAreNamedNotActedOn_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QVariant>("id"); // %1: Falcons' or Ann's identifier
+        QTest::addColumn<QString>("reason");
+        const QString notADate = QStringLiteral("is not a date and time"), shared = QStringLiteral("2 records share");
+        QTest::newRow("team: words") << int(DeleteTeam) << QVariant("abc") << notADate;
+        QTest::newRow("team: blanks around another's") << int(DeleteTeam) << QVariant(" %1 ") << notADate;
+        QTest::newRow("team: another's as bytes") << int(DeleteTeam) << QVariant(QByteArray("%1")) << shared;
+        QTest::newRow("player: words") << int(EditPlayer) << QVariant("abc") << notADate;
+        QTest::newRow("player: another team's player's as bytes")
+            << int(DeletePlayer) << QVariant(QByteArray("%1")) << shared;
+    }
+
+    void strayIdentifiersAreNamedNotActedOn()
+    {
+        QFETCH(int, command);
+        QFETCH(QVariant, id);
+        QFETCH(QString, reason);
+        TestApp app;
+        const Seeded s = Seed(app);
+        const bool team = command == DeleteTeam;
+        const QString stray = QStringLiteral("Stray <i>%2</i>"), text = id.toString();
+        const QString planted = text.contains(QLatin1String("%1")) ? text.arg((team ? s.falcons : s.ann).text()) : text;
+        const QVariant value = id.typeId() == QMetaType::QByteArray ? QVariant(planted.toUtf8()) : QVariant(planted);
+        if (team)
+            Execute(QStringLiteral("INSERT INTO TEAM (TEAMID, TEAMNAME) VALUES (?, ?)"), {value, stray});
+        else // on the second team, beside Cy
+            Execute(QStringLiteral("INSERT INTO PLAYER VALUES (?, ?, ?, 5)"), {value, Bind(s.herons), stray});
+        const Rows teams = Teams(app), players = Players(app);
+        bool stillOpen = false;
+        // Yes to a delete question, should one be asked.
+        const Step refused
+            = Answer(QMessageBox::Yes, Steps({ChooseRow(team ? "lstTeams" : "lstPlayers", team ? 2 : 1), Ok(),
+                                              Look([&](QWidget* w) { stillOpen = w->isVisible(); }), CloseBox()}));
+        Windows(team ? QList<Step>{refused} : QList<Step>{PickTeamRow(1), refused});
+        QVERIFY(Run(command));
+        QCOMPARE(Teams(app), teams);
+        QCOMPARE(Players(app), players);
+        QVERIFY(stillOpen);
+        QCOMPARE(MsgBoxHook::prompts().size(), 1);
+        for (const QString& part : {stray, planted, reason})
+            QVERIFY2(MsgBoxHook::prompts()[0].contains(part), qPrintable(MsgBoxHook::prompts()[0]));
+    }
+
     // A statement the engine refuses is reported with its message, and nothing half-done stays.
     void refusedStatementChangesNothing_data()
     {

@@ -185,6 +185,29 @@ private slots:
         QCOMPARE(frmTip::TipsFile(), pubAppPath + "TIPOFDAY.TXT");
     }
 
+    // A file the engine may only read (its header's write version, byte 18, past what the engine
+    // writes: honoured for root too) starts with that said; it still reads and stays unchanged.
+    void readOnlyDatabaseIsSaidAtStart()
+    {
+        TestApp app;
+        app.addTeam(QStringLiteral("Falcons"));
+        Db::close();
+        QFile file(app.dbPath());
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(18) && file.write("\x03", 1) == 1 && file.seek(0));
+        const QByteArray before = file.readAll();
+        SidelinesStart start(app.dir());
+        QVERIFY(start.begin());
+        start.splash()->timer()->stop();
+        start.splash()->hide();
+        QCOMPARE(MsgBoxHook::prompts().size(), 1);
+        for (const QString& part : {QDir::toNativeSeparators(app.dbPath()),
+                                    QStringLiteral("cannot write to it: attempt to write a readonly database")})
+            QVERIFY2(MsgBoxHook::prompts()[0].contains(part), qPrintable(MsgBoxHook::prompts()[0]));
+        QCOMPARE(app.count(QStringLiteral("TEAM")), 1);
+        Db::close();
+        QVERIFY(file.seek(0) && file.readAll() == before);
+    }
+
     void secondCopyOnTheSameFolderIsRefused()
     {
 
