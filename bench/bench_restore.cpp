@@ -130,9 +130,6 @@ void BM_RestoreSeason(benchmark::State& state)
         return;
     }
     QList<RecordId> all;
-    for (const ArchiveStore::ArchivedMatch& m : ArchiveStore::ListMatches(archive))
-        all << m.id;
-
     PictureBox gauge;
     gauge.resize(242, 22);
     gauge.show();
@@ -150,6 +147,10 @@ void BM_RestoreSeason(benchmark::State& state)
         if (!Db::open(working, &error)) {
             state.SkipWithError(qPrintable(error));
             return;
+        }
+        if (all.isEmpty()) {
+            for (const ArchiveStore::ArchivedMatch& m : ArchiveStore::ListMatches(archive))
+                all << m.id;
         }
         state.ResumeTiming();
 
