@@ -112,8 +112,10 @@ QString DefaultPath()
     return QDir(folder).filePath(QStringLiteral("Archive.db"));
 }
 
-int ArchiveMatches(const QString& path)
+int ArchiveMatches(const QString& path, ProgressScope* progress)
 {
+    if (progress)
+        progress->setCount(4);
     Attached archive(path);
     Transaction t;
     pick();
@@ -131,6 +133,7 @@ int ArchiveMatches(const QString& path)
         "OR (SELECT COUNT(*) FROM main.PLAYED WHERE GAMEID IN (SELECT GAMEID FROM main.GAME WHERE MATCHID = M.MATCHID)) "
         "   <> (SELECT COUNT(*) FROM archive.PLAYED WHERE GAMEID IN "
         "       (SELECT GAMEID FROM archive.GAME WHERE MATCHID = M.MATCHID))"));
+    step(progress, 1);
     if (picked > 0) {
         // A changed match replaces its archived copy whole. The kept totals go with the actions,
         // since the trigger only ever adds to them.
@@ -141,6 +144,7 @@ int ArchiveMatches(const QString& path)
         Execute(QStringLiteral("DELETE FROM archive.MATCH WHERE MATCHID IN (SELECT MATCHID FROM temp.ARCHIVE_PICKED)"));
         copyPicked(kWorking, kArchive);
     }
+    step(progress, 2);
     // The roster as it stands, so that a restore can name every player and team even after they
     // were deleted; a rename since the last exit replaces the older name.
     Execute(QStringLiteral("INSERT INTO archive.TEAM (TEAMID, TEAMNAME) SELECT TEAMID, TEAMNAME FROM main.TEAM "
@@ -151,16 +155,18 @@ int ArchiveMatches(const QString& path)
                            "PLAYERNAME = excluded.PLAYERNAME, PLAYERNUMBER = excluded.PLAYERNUMBER"));
     pick();
     t.commit();
+    step(progress, 3);
     return picked;
 }
 
-void ArchiveThenForget(const QString& path)
+void ArchiveThenForget(const QString& path, ProgressScope* progress)
 {
     // Two transactions on purpose: the archive's commit is on the disk before the first row is
     // deleted, so a stop between them leaves the matches in both places, and the next exit finds
     // them archived already.
-    ArchiveMatches(path);
+    ArchiveMatches(path, progress);
     MatchStore::ForgetMatches();
+    step(progress, 4);
 }
 
 std::vector<ArchivedMatch> ListMatches(const QString& path)

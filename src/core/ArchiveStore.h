@@ -35,12 +35,12 @@ struct ArchivedMatch
 // committed transaction, with the teams and players of the working roster, which replace their
 // older archived rows. A match already archived as it stands is not copied again; one that has
 // changed since (a restored match played on) replaces its archived copy. Returns how many
-// matches were written.
-int ArchiveMatches(const QString& path);
+// matches were written. progress, when given, is sized and stepped through the exit's four stages.
+int ArchiveMatches(const QString& path, ProgressScope* progress = nullptr);
 
 // What the exit does: archives, committed, and only then empties the working match tables. A
 // process stopped at any moment leaves every match in the working tables, the archive, or both.
-void ArchiveThenForget(const QString& path);
+void ArchiveThenForget(const QString& path, ProgressScope* progress = nullptr);
 
 // Every archived match, oldest first; none when there is no archive yet.
 std::vector<ArchivedMatch> ListMatches(const QString& path);

@@ -376,7 +376,7 @@ bool frmMain::ForgetMatches()
     try {
         BusyPointer busy;
         ProgressScope progress(tr("Saving the matches to the archive..."));
-        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
+        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath(), &progress);
         return true;
     } catch (const DbError& e) {
         MsgBox(tr("The recorded matches could not be saved and cleared away: %1\n\nSidelines closes now; nothing "
