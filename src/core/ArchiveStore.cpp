@@ -39,6 +39,8 @@ public:
             throw DbError(archiveText("The archive of saved matches %1 cannot be used: %2")
                               .arg(QDir::toNativeSeparators(path), error),
                           QStringLiteral("ATTACH"));
+        // One left attached by an earlier failure would refuse the name.
+        QSqlQuery(QStringLiteral("DETACH DATABASE archive"), Db::connection());
         Execute(QStringLiteral("ATTACH DATABASE ? AS archive"), {path});
         // What is committed to the archive must survive a power cut as the working tables do.
         Execute(QStringLiteral("PRAGMA archive.synchronous = FULL"));
