@@ -324,6 +324,81 @@ bool createFresh(const QString& path, QString* error, int version)
     return ok;
 }
 
+bool prepareFile(const QString& path, QString* error)
+{
+    const QFileInfo info(path);
+    // An empty file is what a process stopped while creating one leaves behind.
+    if (!info.exists() || (info.isFile() && info.size() == 0)) {
+        // Written under another name and renamed into place, so that a stop at any moment leaves
+        // either no file or a whole one.
+        const QString part = path + QStringLiteral(".part");
+        QFile::remove(part);
+        if (!createFresh(part, error))
+            return false;
+        QFile::remove(path);
+        if (!QFile::rename(part, path)) {
+            if (error)
+                *error = QCoreApplication::translate("Database", "%1 could not be written.").arg(path);
+            return false;
+        }
+        return true;
+    }
+    const QString name = QStringLiteral("sidelines_prepare");
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        if (!db.open()) {
+            if (error)
+                *error = engineMessage(db.lastError());
+        } else if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "
+                                          "('TEAM', 'PLAYER', 'MATCH', 'GAME', 'PLAY', 'PLAYED')"))
+                   || !q.next()) {
+            if (error)
+                *error = engineMessage(q.lastError());
+        } else if (q.value(0).toInt() != 6) {
+            if (error)
+                *error = QCoreApplication::translate("Database", "%1 is not a Sidelines database.").arg(path);
+        } else if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+            if (error)
+                *error = engineMessage(q.lastError());
+        } else {
+            const int version = q.value(0).toInt();
+            q.finish();
+            if (version > kSchemaVersion) {
+                if (error)
+                    *error = QCoreApplication::translate("Database",
+                                                         "%1 was written by a newer Sidelines (database version %2).")
+                                 .arg(path)
+                                 .arg(version);
+            } else if (version == kSchemaVersion) {
+                ok = true;
+            } else if (!QFile::copy(path, backupPath(path, version))) {
+                if (error)
+                    *error = QCoreApplication::translate("Database", "%1 needs an upgrade, and the copy kept before "
+                                                                    "upgrading could not be written.")
+                                 .arg(path);
+            } else if (db.transaction()) {
+                QString reason;
+                ok = upgradeFrom(db, version, &reason) && db.commit();
+                if (!ok) {
+                    if (reason.isEmpty())
+                        reason = engineMessage(db.lastError());
+                    db.rollback();
+                    if (error)
+                        *error = reason;
+                }
+            } else if (error) {
+                *error = engineMessage(db.lastError());
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
 int schemaVersion()
 {
     const auto rows = SelectAll(QStringLiteral("PRAGMA user_version"));

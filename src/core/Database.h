@@ -51,6 +51,11 @@ QSqlDatabase connection();
 // (tests make files of earlier versions). Fails if path exists.
 bool createFresh(const QString& path, QString* error, int version = kSchemaVersion);
 int schemaVersion();
+// Makes sure path holds a Sidelines database of this version, for a file kept apart from the one
+// in use (the archive of past matches): a missing (or empty) file is written fresh, whole or not
+// at all; an older one is copied beside itself and upgraded in one transaction; a newer one, or one that is no Sidelines
+// database, is refused with the reason in *error. Uses a connection of its own, closed again.
+bool prepareFile(const QString& path, QString* error);
 // Where the copy of a file of the given version is kept before it is upgraded.
 QString backupPath(const QString& path, int version);
 }  // namespace Db

@@ -9,7 +9,8 @@
 #include "shell/frmTip.h"
 #include "core/mConstants.h"
 #include "core/Database.h"
-#include "core/MatchStore.h"
+#include "core/ArchiveStore.h"
+#include "match/frmRestore.h"
 #include "roster/clsPlayer.h"
 #include "roster/clsTeam.h"
 
@@ -109,6 +110,7 @@ void frmMain::buildMenus()
     mnuAddTeam = addItem(mnuFile, QT_TR_NOOP("Add &Team"), "mnuAddTeam", &frmMain::mnuAddTeam_Click);
     mnuAddPlayer = addItem(mnuFile, QT_TR_NOOP("Add &Player"), "mnuAddPlayer", &frmMain::mnuAddPlayer_Click);
     mnuStartMatch = addItem(mnuFile, QT_TR_NOOP("&Start Match"), "mnuStartMatch", &frmMain::mnuStartMatch_Click);
+    mnuRestore = addItem(mnuFile, QT_TR_NOOP("Restore Saved &Matches…"), "mnuRestore", &frmMain::mnuRestore_Click);
     mnuLine1 = mnuFile->addSeparator();
     mnuLine1->setObjectName(QStringLiteral("mnuLine1"));
     mnuExit = addItem(mnuFile, QT_TR_NOOP("E&xit"), "mnuExit", &frmMain::mnuExit_Click);
@@ -317,6 +319,11 @@ void frmMain::mnuStartMatch_Click()
     });
 }
 
+void frmMain::mnuRestore_Click()
+{
+    RunCommand([this] { RestoreSavedMatches(this); });
+}
+
 void frmMain::mnuExit_Click()
 {
     close();
@@ -367,11 +374,13 @@ void frmMain::mnuRepWiz_Click()
 bool frmMain::ForgetMatches()
 {
     try {
-        MatchStore::ForgetMatches();
+        BusyPointer busy;
+        ProgressScope progress(tr("Saving the matches to the archive..."));
+        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath(), &progress);
         return true;
     } catch (const DbError& e) {
-        MsgBox(tr("The recorded matches could not be cleared away: %1\n\nSidelines closes now; nothing was "
-                  "cleared, and the matches are still in the database.")
+        MsgBox(tr("The recorded matches could not be saved and cleared away: %1\n\nSidelines closes now; nothing "
+                  "was cleared, and the matches are still in the database.")
                    .arg(DescribeFailure(e)),
                QMessageBox::Ok, QMessageBox::Warning, tr("Exit"));
         return false;

@@ -41,6 +41,7 @@ public slots:
     void mnuAddTeam_Click();
     void mnuAddPlayer_Click();
     void mnuStartMatch_Click();
+    void mnuRestore_Click();
     void mnuExit_Click();
     void mnuEditTeam_Click();
     void mnuEditPlayer_Click();
@@ -61,8 +62,8 @@ private:
     QWidget* buildToolBar();
     QWidget* buildStatusStrip();
     void scaleBackground();
-    // Empties the match tables in one transaction; false (after saying why) when the database
-    // refused, in which case nothing was deleted.
+    // Saves every match into the archive, then empties the match tables; false (after saying
+    // why) when either refused, in which case nothing was deleted.
     bool ForgetMatches();
 
     QFrame* panalMain = nullptr;
@@ -80,6 +81,7 @@ private:
     QAction* mnuAddTeam = nullptr;
     QAction* mnuAddPlayer = nullptr;
     QAction* mnuStartMatch = nullptr;
+    QAction* mnuRestore = nullptr;
     QAction* mnuLine1 = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuEditTeam = nullptr;

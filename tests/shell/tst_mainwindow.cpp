@@ -2,6 +2,7 @@
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
+#include "core/ArchiveStore.h"
 #include "core/CProgressBar.h"
 #include "core/MsgBox.h"
 #include "core/PictureBox.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -143,10 +145,14 @@ private slots:
                 QCOMPARE(after.value(table), 0);
             QCOMPARE(after.value(QStringLiteral("TEAM")), 2);
             QCOMPARE(after.value(QStringLiteral("PLAYER")), 2);
+            // Kept in the archive first.
+            for (const QString& table : kMatchTables)
+                QCOMPARE(CountInFile(ArchiveStore::DefaultPath(), table), before.value(table));
             QVERIFY(!main->isVisible());
             QCOMPARE(leaving.count(), 1);
         } else {
             QCOMPARE(after, before);
+            QVERIFY(!QFileInfo::exists(ArchiveStore::DefaultPath()));
             QVERIFY(main->isVisible());
             QCOMPARE(leaving.count(), 0);
         }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTimer>
 #include <QWidget>
@@ -18,6 +19,8 @@ TestApp::TestApp()
     if (!m_ok)
         qWarning("TestApp: %s", qPrintable(error));
     pubAppPath = m_dir.path() + QLatin1Char('/');
+    // The user's data folder (the archive of saved matches) inside the test's own folder.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("data"))));
     QSettings().clear();
     MsgBoxHook::install();
     Clock::setOverride({});

@@ -15,7 +15,7 @@
 class QWidget;
 
 // A fresh application folder for one test: an empty database made from the program's schema and
-// opened as pubDB, pubAppPath pointing at the folder, empty settings, and the message hook
+// opened as pubDB, pubAppPath and the user's data folder in it, empty settings, the message hook
 // installed. Create one in init() (or at the top of a test) and drop it in cleanup().
 class TestApp
 {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -41,6 +42,9 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("sidelines"));
     InitResources();
 
+    // Nor does the archive of saved matches, even from a test without a TestApp.
+    QTemporaryDir dataDir;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataDir.path()));
     // Settings never reach the developer's own profile.
     QTemporaryDir settingsDir;
     QSettings::setDefaultFormat(QSettings::IniFormat);

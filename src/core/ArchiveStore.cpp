@@ -1,0 +1,249 @@
+#include "core/ArchiveStore.h"
+
+#include "core/Database.h"
+#include "core/MatchStore.h"
+#include "core/StatKinds.h"
+#include "core/mConstants.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace ArchiveStore {
+
+namespace {
+
+// The schema names of the two databases on the shared connection; the only names that reach the
+// statement text besides the tables' own.
+const QString kWorking = QStringLiteral("main");
+const QString kArchive = QStringLiteral("archive");
+
+QString archiveText(const char* text)
+{
+    return QCoreApplication::translate("ArchiveStore", text);
+}
+
+// The archive attached to the shared connection for as long as the guard lives. Attaching and
+// detaching need no transaction open, so a guard is made before any Transaction and outlives it.
+class Attached
+{
+public:
+    explicit Attached(const QString& path)
+    {
+        QString error;
+        if (!Db::prepareFile(path, &error))
+            throw DbError(archiveText("The archive of saved matches %1 cannot be used: %2")
+                              .arg(QDir::toNativeSeparators(path), error),
+                          QStringLiteral("ATTACH"));
+        // One left attached by an earlier failure would refuse the name.
+        QSqlQuery(QStringLiteral("DETACH DATABASE archive"), Db::connection());
+        Execute(QStringLiteral("ATTACH DATABASE ? AS archive"), {path});
+        // What is committed to the archive must survive a power cut as the working tables do.
+        Execute(QStringLiteral("PRAGMA archive.synchronous = FULL"));
+    }
+    ~Attached()
+    {
+        QSqlQuery detach(Db::connection());
+        detach.exec(QStringLiteral("DETACH DATABASE archive"));
+    }
+    Attached(const Attached&) = delete;
+    Attached& operator=(const Attached&) = delete;
+};
+
+// Every PLAY column: the action's place, then one per stat kind, so a new kind travels too.
+QString playColumns()
+{
+    QStringList columns{QStringLiteral("GAMEID"), QStringLiteral("PLAYID"), QStringLiteral("PLAYERID"),
+                        QStringLiteral("POSITION")};
+    for (const StatKind& k : kStatKinds)
+        columns << QString::fromLatin1(k.column);
+    return columns.join(QStringLiteral(", "));
+}
+
+// The matches one operation moves, kept on the connection's own temporary schema.
+void pick(const QList<RecordId>& matches = {})
+{
+    Execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS ARCHIVE_PICKED (MATCHID TEXT NOT NULL PRIMARY KEY)"));
+    Execute(QStringLiteral("DELETE FROM temp.ARCHIVE_PICKED"));
+    for (const RecordId& id : matches)
+        Execute(QStringLiteral("INSERT OR IGNORE INTO temp.ARCHIVE_PICKED (MATCHID) VALUES (?)"), {Bind(id)});
+}
+
+QString pickedGames(const QString& schema)
+{
+    return QStringLiteral("SELECT GAMEID FROM %1.GAME WHERE MATCHID IN (SELECT MATCHID FROM temp.ARCHIVE_PICKED)")
+        .arg(schema);
+}
+
+// Copies the picked matches whole, with their games, participation and actions. The kept totals
+// of the receiving side are made by its own trigger as the actions arrive.
+void copyPicked(const QString& from, const QString& to)
+{
+    const QString picked = QStringLiteral("(SELECT MATCHID FROM temp.ARCHIVE_PICKED)");
+    Execute(QStringLiteral("INSERT INTO %2.MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) "
+                           "SELECT MATCHID, HOMETEAMID, AWAYTEAMID FROM %1.MATCH WHERE MATCHID IN %3")
+                .arg(from, to, picked));
+    Execute(QStringLiteral("INSERT INTO %2.GAME (MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE) "
+                           "SELECT MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE FROM %1.GAME WHERE MATCHID IN %3")
+                .arg(from, to, picked));
+    Execute(QStringLiteral("INSERT INTO %2.PLAYED (GAMEID, PLAYERID) SELECT GAMEID, PLAYERID FROM %1.PLAYED "
+                           "WHERE GAMEID IN (%3)")
+                .arg(from, to, pickedGames(from)));
+    Execute(QStringLiteral("INSERT INTO %2.PLAY (%4) SELECT %4 FROM %1.PLAY WHERE GAMEID IN (%3)")
+                .arg(from, to, pickedGames(from), playColumns()));
+}
+
+void step(ProgressScope* progress, int done)
+{
+    if (progress)
+        progress->step(done);
+}
+
+}  // namespace
+
+QString DefaultPath()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        throw DbError(archiveText("There is no folder for your own data to keep the archive of saved matches in."),
+                      QString());
+    return QDir(folder).filePath(QStringLiteral("Archive.db"));
+}
+
+int ArchiveMatches(const QString& path, ProgressScope* progress)
+{
+    if (progress)
+        progress->setCount(4);
+    Attached archive(path);
+    Transaction t;
+    pick();
+    // New matches, and archived ones that have changed since they were archived: a game added or
+    // scored, an action or a player on court more. Actions are only ever added (a take-back is an
+    // action too), so their count tells a changed match.
+    const int picked = Execute(QStringLiteral(
+        "INSERT INTO temp.ARCHIVE_PICKED (MATCHID) SELECT M.MATCHID FROM main.MATCH M "
+        "WHERE NOT EXISTS (SELECT 1 FROM archive.MATCH A WHERE A.MATCHID = M.MATCHID) "
+        "OR EXISTS (SELECT GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE FROM main.GAME WHERE MATCHID = M.MATCHID "
+        "           EXCEPT SELECT GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE FROM archive.GAME WHERE MATCHID = M.MATCHID) "
+        "OR (SELECT COUNT(*) FROM main.PLAY WHERE GAMEID IN (SELECT GAMEID FROM main.GAME WHERE MATCHID = M.MATCHID)) "
+        "   <> (SELECT COUNT(*) FROM archive.PLAY WHERE GAMEID IN "
+        "       (SELECT GAMEID FROM archive.GAME WHERE MATCHID = M.MATCHID)) "
+        "OR (SELECT COUNT(*) FROM main.PLAYED WHERE GAMEID IN (SELECT GAMEID FROM main.GAME WHERE MATCHID = M.MATCHID)) "
+        "   <> (SELECT COUNT(*) FROM archive.PLAYED WHERE GAMEID IN "
+        "       (SELECT GAMEID FROM archive.GAME WHERE MATCHID = M.MATCHID))"));
+    step(progress, 1);
+    if (picked > 0) {
+        // A changed match replaces its archived copy whole. The kept totals go with the actions,
+        // since the trigger only ever adds to them.
+        const QString games = pickedGames(kArchive);
+        for (const char* table : {"TOTALS", "PLAY", "PLAYED"})
+            Execute(QStringLiteral("DELETE FROM archive.%1 WHERE GAMEID IN (%2)").arg(QLatin1String(table), games));
+        Execute(QStringLiteral("DELETE FROM archive.GAME WHERE MATCHID IN (SELECT MATCHID FROM temp.ARCHIVE_PICKED)"));
+        Execute(QStringLiteral("DELETE FROM archive.MATCH WHERE MATCHID IN (SELECT MATCHID FROM temp.ARCHIVE_PICKED)"));
+        copyPicked(kWorking, kArchive);
+    }
+    step(progress, 2);
+    // The roster as it stands, so that a restore can name every player and team even after they
+    // were deleted; a rename since the last exit replaces the older name.
+    Execute(QStringLiteral("INSERT INTO archive.TEAM (TEAMID, TEAMNAME) SELECT TEAMID, TEAMNAME FROM main.TEAM "
+                           "WHERE true ON CONFLICT (TEAMID) DO UPDATE SET TEAMNAME = excluded.TEAMNAME"));
+    Execute(QStringLiteral("INSERT INTO archive.PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) "
+                           "SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM main.PLAYER WHERE true "
+                           "ON CONFLICT (PLAYERID) DO UPDATE SET TEAMID = excluded.TEAMID, "
+                           "PLAYERNAME = excluded.PLAYERNAME, PLAYERNUMBER = excluded.PLAYERNUMBER"));
+    pick();
+    t.commit();
+    step(progress, 3);
+    return picked;
+}
+
+void ArchiveThenForget(const QString& path, ProgressScope* progress)
+{
+    // Two transactions on purpose: the archive's commit is on the disk before the first row is
+    // deleted, so a stop between them leaves the matches in both places, and the next exit finds
+    // them archived already.
+    ArchiveMatches(path, progress);
+    MatchStore::ForgetMatches();
+    step(progress, 4);
+}
+
+std::vector<ArchivedMatch> ListMatches(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return {};
+    Attached archive(path);
+    std::vector<ArchivedMatch> out;
+    QHash<QString, std::size_t> index;
+    {
+        const auto rows = SelectAll(QStringLiteral("SELECT M.MATCHID, H.TEAMNAME, A.TEAMNAME FROM archive.MATCH M "
+                                                   "LEFT JOIN archive.TEAM H ON H.TEAMID = M.HOMETEAMID "
+                                                   "LEFT JOIN archive.TEAM A ON A.TEAMID = M.AWAYTEAMID "
+                                                   "ORDER BY M.MATCHID"));
+        out.reserve(rows.size());
+        for (const QSqlRecord& row : rows) {
+            ArchivedMatch m;
+            m.id = RecordId::fromText(row.value(0).toString());
+            if (!row.isNull(1))
+                m.homeName = row.value(1).toString();
+            if (!row.isNull(2))
+                m.awayName = row.value(2).toString();
+            index.insert(row.value(0).toString(), out.size());
+            out.push_back(std::move(m));
+        }
+    }
+    for (const QSqlRecord& row : SelectAll(QStringLiteral("SELECT MATCHID, HOMESCORE, AWAYSCORE FROM archive.GAME "
+                                                          "ORDER BY MATCHID, GAMENUMBER, GAMEID"))) {
+        const auto at = index.constFind(row.value(0).toString());
+        if (at != index.constEnd())
+            out[*at].scores.append({row.value(1).toInt(), row.value(2).toInt()});
+    }
+    return out;
+}
+
+RestoreResult Restore(const QString& path, const QList<RecordId>& matches, ProgressScope* progress)
+{
+    RestoreResult result;
+    if (progress)
+        progress->setCount(int(matches.size()));
+    Attached archive(path);
+    Transaction t;
+    const QString games = pickedGames(kArchive);
+    int done = 0;
+    for (const RecordId& id : matches) {
+        step(progress, ++done);
+        if (!SelectAll(QStringLiteral("SELECT 1 FROM main.MATCH WHERE MATCHID = ?"), {Bind(id)}).empty()) {
+            result.skipped << id;
+            continue;
+        }
+        if (SelectAll(QStringLiteral("SELECT 1 FROM archive.MATCH WHERE MATCHID = ?"), {Bind(id)}).empty())
+            continue;
+        pick({id});
+        // The players and teams the match names that the roster has lost since; a roster entry
+        // still there keeps what the user has made of it.
+        Execute(QStringLiteral("INSERT OR IGNORE INTO main.PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) "
+                               "SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM archive.PLAYER "
+                               "WHERE PLAYERID IN (SELECT PLAYERID FROM archive.PLAYED WHERE GAMEID IN (%1) "
+                               "                   UNION SELECT PLAYERID FROM archive.PLAY WHERE GAMEID IN (%1))")
+                    .arg(games));
+        Execute(QStringLiteral("INSERT OR IGNORE INTO main.TEAM (TEAMID, TEAMNAME) "
+                               "SELECT TEAMID, TEAMNAME FROM archive.TEAM WHERE TEAMID IN "
+                               "(SELECT HOMETEAMID FROM archive.MATCH WHERE MATCHID = ? "
+                               " UNION SELECT AWAYTEAMID FROM archive.MATCH WHERE MATCHID = ? "
+                               " UNION SELECT TEAMID FROM archive.PLAYER WHERE PLAYERID IN "
+                               "   (SELECT PLAYERID FROM archive.PLAYED WHERE GAMEID IN (%1) "
+                               "    UNION SELECT PLAYERID FROM archive.PLAY WHERE GAMEID IN (%1)))")
+                    .arg(games),
+                {Bind(id), Bind(id)});
+        copyPicked(kArchive, kWorking);
+        result.restored << id;
+    }
+    pick();
+    t.commit();
+    return result;
+}
+
+}  // namespace ArchiveStore

@@ -1,0 +1,59 @@
+#pragma once
+
+// The archive of past matches: a second Sidelines database of the same version in the user's data
+// folder, attached to the shared connection for each operation. The exit copies every match of
+// the working tables into it before they are emptied, so that no recorded match is ever lost; the
+// user copies matches back for reports. Every function throws DbError when the engine (or the
+// archive file) refuses.
+
+#include "core/RecordId.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class ProgressScope;
+
+namespace ArchiveStore {
+
+// "Archive.db" in the user's data folder (the folder is made when missing).
+QString DefaultPath();
+
+// A match kept in the archive, with its teams' names as last seen (none: no such team) and every
+// game's score, home first, in game order.
+struct ArchivedMatch
+{
+    RecordId id;
+    std::optional<QString> homeName;
+    std::optional<QString> awayName;
+    QList<std::pair<int, int>> scores;
+};
+
+// Copies every match of the working tables into the archive at path (made when missing) in one
+// committed transaction, with the teams and players of the working roster, which replace their
+// older archived rows. A match already archived as it stands is not copied again; one that has
+// changed since (a restored match played on) replaces its archived copy. Returns how many
+// matches were written. progress, when given, is sized and stepped through the exit's four stages.
+int ArchiveMatches(const QString& path, ProgressScope* progress = nullptr);
+
+// What the exit does: archives, committed, and only then empties the working match tables. A
+// process stopped at any moment leaves every match in the working tables, the archive, or both.
+void ArchiveThenForget(const QString& path, ProgressScope* progress = nullptr);
+
+// Every archived match, oldest first; none when there is no archive yet.
+std::vector<ArchivedMatch> ListMatches(const QString& path);
+
+struct RestoreResult
+{
+    QList<RecordId> restored;
+    QList<RecordId> skipped;  // already among the working matches: left as they are there
+};
+
+// Copies the chosen archived matches back into the working tables, in one transaction (all or
+// none), with the teams and players they name that the roster no longer has. progress, when
+// given, is sized and stepped per match.
+RestoreResult Restore(const QString& path, const QList<RecordId>& matches, ProgressScope* progress = nullptr);
+
+}  // namespace ArchiveStore
