@@ -109,9 +109,9 @@ private slots:
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("Report - Player Statistics"));
 
-        const QStringList expected{"Team,Player,Pos,GP,K,E,TA,PCT,AST,SA,SE,RE,DIG,BS,BA,BE,BHE,PASS",
-                                   "Hawks,Ann,2,3,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00",
-                                   "Hawks,Team Totals,,,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00"};
+        const QStringList expected{"Team,#,Player,Pos,GP,K,E,TA,PCT,AST,SA,SE,RE,DIG,BS,BA,BE,BHE,PASS,PTS",
+                                   "Hawks,1,Ann,2,3,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00,5",
+                                   "Hawks,,Team Totals,,,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00,5"};
         const QString csv = app.dir() + "/report.csv";
         QVERIFY(window->exportCsv(csv));
         QFile file(csv);
@@ -141,7 +141,7 @@ private slots:
             QVERIFY2(from < printed.size(), qPrintable(line + " not printed in order in\n" + text));
         }
         QVERIFY(text.contains("PCT hitting percentage (K-E)/TA; AST set assists"));
-        QVERIFY(Child<QTextBrowser>(window, "txtPreview")->toPlainText().contains("Match:\tAll Matches"));
+        QVERIFY(Child<QTextBrowser>(window, "txtPreview")->toPlainText().contains("Match:\nAll Matches"));
         QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(!window->isVisible());
     }
