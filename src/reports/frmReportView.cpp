@@ -44,6 +44,8 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     ReportMetrics screen;
     screen.unitsPerPoint = txtPreview->logicalDpiX() / 72.0;
     FillReportDocument(*txtPreview->document(), m_model, screen);
+    // The window opens on the report's heading.
+    txtPreview->moveCursor(QTextCursor::Start);
 
     cmdPrint = new QPushButton(tr("&Print..."), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
@@ -123,10 +125,14 @@ void frmReportView::printTo(QPrinter* printer) const
         painter.translate(0, -view.top());
         doc.drawContents(&painter, view);
         painter.restore();
+        // The page number in the printer's own units, where its font's points are true points.
+        painter.save();
+        painter.resetTransform();
         painter.setFont(footFont);
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(0, page.height() - foot, page.width(), foot), Qt::AlignRight | Qt::AlignBottom,
+        painter.drawText(QRectF(0, 0, printer->width(), printer->height()), Qt::AlignRight | Qt::AlignBottom,
                          tr("Page %1 of %2").arg(p + 1).arg(pages));
+        painter.restore();
     }
     painter.end();
 }
