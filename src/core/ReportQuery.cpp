@@ -188,8 +188,9 @@ ReportStatement BuildReportStatement(const ReportChoices& c)
     sides << QStringLiteral("PASSSUM") << QStringLiteral("PASSNET");
     QString extremes;
     for (const QString& col : sides)
-        extremes += QStringLiteral(", TOTAL(CASE WHEN P.%1 > 0 THEN P.%1 END), -TOTAL(CASE WHEN P.%1 < 0 THEN P.%1 END)")
-                        .arg(col);
+        extremes
+            += QStringLiteral(", TOTAL(CASE WHEN P.%1 > 0 THEN P.%1 END), -TOTAL(CASE WHEN P.%1 < 0 THEN P.%1 END)")
+                   .arg(col);
     st.overflow.sql = QStringLiteral("SELECT TEAM.TEAMNAME, PLAYER.PLAYERNAME ")
         + playerGames.arg(QStringLiteral("LEFT JOIN TOTALS AS P ON P.PLAYERID = PLAYED.PLAYERID "
                                          "AND P.GAMEID = PLAYED.GAMEID "),

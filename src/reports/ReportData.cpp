@@ -4,9 +4,9 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QTextTable>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 #include <algorithm>
 #include <vector>
 
@@ -193,9 +193,8 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
     look.grey = look.plain;
     look.grey.setForeground(QColor(0x55, 0x55, 0x55));
     look.small = look.grey;
-    QFont smallFont = base;
-    smallFont.setPointSizeF(m.pointSize * 0.9);
-    look.small.setFont(smallFont);
+    // The legend stays at the report's size: on paper nothing is printed below 9 points.
+    look.small.setFont(base);
     look.title = look.bold;
     QFont titleFont = base;
     titleFont.setPointSizeF(m.pointSize * 1.6);
@@ -215,9 +214,8 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
     c.insertText(ReportTitle(), look.title);
 
     // The heading: what was chosen, and the match's result when one match is reported.
-    QList<std::pair<QString, QString>> heading{
-        {QCoreApplication::translate("ReportData", "Dates:"), s.dates},
-        {QCoreApplication::translate("ReportData", "Match:"), s.match}};
+    QList<std::pair<QString, QString>> heading{{QCoreApplication::translate("ReportData", "Dates:"), s.dates},
+                                               {QCoreApplication::translate("ReportData", "Match:"), s.match}};
     if (!s.result.isEmpty())
         heading.append({QCoreApplication::translate("ReportData", "Result:"), s.result});
     heading.append({{QCoreApplication::translate("ReportData", "Game:"), s.game},
@@ -258,7 +256,8 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
     QList<qreal> widest{boldMetrics.horizontalAdvance(QStringLiteral("00")), 0};
     for (const BoxColumn& col : cols) {
         head << col.head;
-        qreal w = std::max(boldMetrics.horizontalAdvance(col.head), boldMetrics.horizontalAdvance(QStringLiteral("-1.000")));
+        qreal w = std::max(boldMetrics.horizontalAdvance(col.head),
+                           boldMetrics.horizontalAdvance(QStringLiteral("-1.000")));
         if (col.kind == BoxColumn::Kind::Stat || col.kind == BoxColumn::Kind::Points)
             w = std::max(w, boldMetrics.horizontalAdvance(QStringLiteral("9999")));
         widest << w;

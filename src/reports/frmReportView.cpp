@@ -8,9 +8,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>

@@ -64,17 +64,20 @@ private slots:
         const QString all = "H|ann|bea|cat|hawks|E|dee|eve|eagles|V|fay|gus|vipers";
         QTest::newRow("everything, by team") << "" << all;
         QTest::newRow("by name") << "order=PLAYERNAME" << all;
-        QTest::newRow("percentage leads, ties by name") << "order=PERCENTAGE" << all;
+        QTest::newRow("percentage leads, ties by name") << "order=PERCENTAGE"
+                                                        << "H|cat|ann|bea|hawks|E|dee|eve|eagles|V|fay|gus|vipers";
         QTest::newRow("aces lead") << "order=SERVEACE"
                                    << "H|cat|ann|bea|hawks|E|dee|eve|eagles|V|fay|gus|vipers";
         QTest::newRow("errors lead") << "order=ERROR"
                                      << "H|ann|bea|cat|hawks|E|dee|eve|eagles|V|gus|fay|vipers";
-        QTest::newRow("one date")
-            << "from=03-12"
-            << "H|1,Ann,1,2,0,3,.667,0,0,0,0,0,0,0,0,0,\u2013,2|,Team Totals,,2,0,3,.667,0,0,0,0,0,0,0,0,0,\u2013,2|V|fay|fayAlone";
+        QTest::newRow("one date") << "from=03-12"
+                                  << "H|1,Ann,1,2,0,3,.667,0,0,0,0,0,0,0,0,0,\u2013,2|3,Cat,1,0,0,0,.000,0,0,0,0,0,0,0,"
+                                     "0,0,\u2013,0|,Team Totals,,2,0,3,.667,"
+                                     "0,0,0,0,0,0,0,0,0,\u2013,2|V|fay|fayAlone";
         QTest::newRow("range, thru date included") << "from=03-05;thru=03-12"
-            << "H|ann|bea|cat|hawks|E|dee|5,Eve,1,0,0,0,.000,3,0,0,1,0,0,0,1,1,\u2013,0|,Team Totals,,1,0,1,1.000,3,0,0,1,"
-               "0,1,2,1,1,\u2013,3|V|fay|fayAlone";
+                                                   << "H|ann|bea|cat|hawks|E|dee|5,Eve,1,0,0,0,.000,3,0,0,1,0,0,0,1,1,"
+                                                      "\u2013,0|,Team Totals,,1,0,1,1.000,3,0,0,1,"
+                                                      "0,1,2,1,1,\u2013,3|V|fay|fayAlone";
         QTest::newRow("team with quotes in its name") << "team=eagles"
                                                       << "E|dee|eve|eagles";
         QTest::newRow("one player") << "player=ann"
@@ -85,22 +88,28 @@ private slots:
                "Totals,,0,0,0,.000,0,1,0,0,1,0,0,0,0,1.50,1";
         QTest::newRow("match, game, team, kills lead")
             << "match=m1;game=1;team=hawks;order=KILL"
-            << "H|1,Ann,1,5,1,12,.333,0,0,0,0,0,0,0,0,0,\u2013,5|2,Bea,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,\u2013,0|3,Cat,1,0,0,0,.000,"
-               "0,1,1,0,0,0,0,0,0,3.00,1|,Team Totals,,5,1,12,.333,0,1,1,0,0,0,0,0,0,3.00,6";
+            << "H|1,Ann,1,5,1,12,.333,0,0,0,0,0,0,0,0,0,\u2013,5|3,Cat,1,3,0,3,1.000,0,1,1,0,0,0,0,0,0,3.00,4|2,Bea,1,"
+               "0,0,0,"
+               ".000,0,0,0,0,0,0,0,0,0,\u2013,0|,Team Totals,,8,1,15,.467,0,1,1,0,0,0,0,0,0,3.00,9";
         // Apart, zones n and n+6 are one line: 2 and 8, 3 and 9, 1 and 7. A player's lines stay
         // together, ranked by the player's own figure, the games played on the first; a player
         // without any action keeps one line without a position.
-        QTest::newRow("apart, kills lead")
-            << "apart;order=KILL"
-            << "H|1,Ann,2,3,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00,5|1,Ann,5,,2,0,3,.667,0,0,0,0,0,0,0,0,0,\u2013,2|2,Bea,\u2013,1,0,0,"
-               "0,.000,0,0,0,0,0,0,0,0,0,\u2013,0|3,Cat,3,2,0,0,0,.000,0,2,1,0,0,0,0,0,0,2.50,2|,Team Totals,,,7,1,15,.400,0,2,"
-               "1,0,1,0,0,0,0,2.40,9|E|4,Dee,1,2,1,0,1,1.000,0,0,0,0,0,1,2,0,0,\u2013,3|5,Eve,4,2,0,0,0,.000,3,0,0,1,0,0,0,1,1,"
-               "\u2013,0|5,Eve,6,,1,0,1,1.000,0,0,0,0,0,0,0,0,0,\u2013,1|,Team Totals,,,2,0,2,1.000,3,0,0,1,0,1,2,1,1,\u2013,4|V|6,Fay,1,"
-               "1,0,0,0,.000,0,0,0,0,2,0,0,0,0,\u2013,0|7,Gus,2,1,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,\u2013,0|,Team Totals,,,0,1,1,"
-               "-1.000,0,0,0,0,2,0,0,0,0,\u2013,0";
+        QTest::newRow("apart, kills lead") << "apart;order=KILL"
+                                           << "H|1,Ann,2,3,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00,5|1,Ann,5,,2,0,3,.667,0,"
+                                              "0,0,0,0,0,0,0,0,\u2013,2|3,Cat,3,3,3,0,"
+                                              "3,1.000,0,2,1,0,0,0,0,0,0,2.50,5|2,Bea,\u2013,1,0,0,0,.000,0,0,0,0,0,0,"
+                                              "0,0,0,\u2013,0|,Team Totals,,,10,1,18,.500,0,"
+                                              "2,1,0,1,0,0,0,0,2.40,12|E|4,Dee,1,2,1,0,1,1.000,0,0,0,0,0,1,2,0,0,"
+                                              "\u2013,3|5,Eve,4,2,0,0,0,.000,3,0,0,1,0,0,0,1,1,"
+                                              "\u2013,0|5,Eve,6,,1,0,1,1.000,0,0,0,0,0,0,0,0,0,\u2013,1|,Team "
+                                              "Totals,,,2,0,2,1.000,3,0,0,1,0,1,2,1,1,\u2013,4|V|6,Fay,1,"
+                                              "1,0,0,0,.000,0,0,0,0,2,0,0,0,0,\u2013,0|7,Gus,2,1,0,1,1,-1.000,0,0,0,0,"
+                                              "0,0,0,0,0,\u2013,0|,Team Totals,,,0,1,1,"
+                                              "-1.000,0,0,0,0,2,0,0,0,0,\u2013,0";
         QTest::newRow("position 2: zones 2 and 8 only")
             << "pos=2"
-            << "H|1,Ann,2,3,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00,5|,Team Totals,,,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00,5|V|7,"
+            << "H|1,Ann,2,3,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00,5|,Team "
+               "Totals,,,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00,5|V|7,"
                "Gus,2,1,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,\u2013,0|,Team Totals,,,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,\u2013,0";
         QTest::newRow("nobody in these choices") << "match=m2;player=bea"
                                                  << "";
@@ -110,21 +119,20 @@ private slots:
     {
         QFETCH(QString, choices);
         QFETCH(QString, expected);
-        static const QHash<QString, QString> named{
-            {"H", "Hawks:"},
-            {"E", "\"O'Brien's \"\"Eagles\"\"\":"},
-            {"V", "Vipers:"},
-            {"ann", "1,Ann,3,7,1,15,.400,0,0,0,0,1,0,0,0,0,2.00,7"},
-            {"bea", "2,Bea,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,\u2013,0"},
-            {"cat", "3,Cat,2,0,0,0,.000,0,2,1,0,0,0,0,0,0,2.50,2"},
-            {"hawks", ",Team Totals,,7,1,15,.400,0,2,1,0,1,0,0,0,0,2.40,9"},
-            {"dee", "4,Dee,2,1,0,1,1.000,0,0,0,0,0,1,2,0,0,\u2013,3"},
-            {"eve", "5,Eve,2,1,0,1,1.000,3,0,0,1,0,0,0,1,1,\u2013,1"},
-            {"eagles", ",Team Totals,,2,0,2,1.000,3,0,0,1,0,1,2,1,1,\u2013,4"},
-            {"fay", "6,Fay,1,0,0,0,.000,0,0,0,0,2,0,0,0,0,\u2013,0"},
-            {"gus", "7,Gus,1,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,\u2013,0"},
-            {"vipers", ",Team Totals,,0,1,1,-1.000,0,0,0,0,2,0,0,0,0,\u2013,0"},
-            {"fayAlone", ",Team Totals,,0,0,0,.000,0,0,0,0,2,0,0,0,0,\u2013,0"}};
+        static const QHash<QString, QString> named{{"H", "Hawks:"},
+                                                   {"E", "\"O'Brien's \"\"Eagles\"\"\":"},
+                                                   {"V", "Vipers:"},
+                                                   {"ann", "1,Ann,3,7,1,15,.400,0,0,0,0,1,0,0,0,0,2.00,7"},
+                                                   {"bea", "2,Bea,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,\u2013,0"},
+                                                   {"cat", "3,Cat,3,3,0,3,1.000,0,2,1,0,0,0,0,0,0,2.50,5"},
+                                                   {"hawks", ",Team Totals,,10,1,18,.500,0,2,1,0,1,0,0,0,0,2.40,12"},
+                                                   {"dee", "4,Dee,2,1,0,1,1.000,0,0,0,0,0,1,2,0,0,\u2013,3"},
+                                                   {"eve", "5,Eve,2,1,0,1,1.000,3,0,0,1,0,0,0,1,1,\u2013,1"},
+                                                   {"eagles", ",Team Totals,,2,0,2,1.000,3,0,0,1,0,1,2,1,1,\u2013,4"},
+                                                   {"fay", "6,Fay,1,0,0,0,.000,0,0,0,0,2,0,0,0,0,\u2013,0"},
+                                                   {"gus", "7,Gus,1,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,\u2013,0"},
+                                                   {"vipers", ",Team Totals,,0,1,1,-1.000,0,0,0,0,2,0,0,0,0,\u2013,0"},
+                                                   {"fayAlone", ",Team Totals,,0,0,0,.000,0,0,0,0,2,0,0,0,0,\u2013,0"}};
         QStringList want;
         for (const QString& token : expected.split('|', Qt::SkipEmptyParts))
             want << named.value(token, token);
@@ -143,16 +151,18 @@ private slots:
         const QStringList together{
             "Hawks|Ann|0|0 0 0 0 0 1 0 0 0 0 0 0|2.00|0.000|4",   "Hawks|Ann|0|3 2 0 0 0 0 0 0 0 0 0 0|0.00|0.667|3",
             "Hawks|Ann|0|12 5 1 0 0 0 0 0 0 0 0 0|0.00|0.333|12", "Hawks|Bea|0|0 0 0 0 0 0 0 0 0 0 0 0|0.00|0.000|1",
-            "Hawks|Cat|0|0 0 0 1 0 0 0 0 0 0 0 0|1.00|0.000|2",   "Hawks|Cat|0|0 0 0 1 1 0 0 0 0 0 0 0|3.00|0.000|5",
-            "O'Bri|Dee|0|0 0 0 0 0 0 0 1 2 0 0 0|0.00|0.000|3",   "O'Bri|Dee|0|1 1 0 0 0 0 0 0 0 0 0 0|0.00|1.000|1",
-            "O'Bri|Eve|0|0 0 0 0 0 0 1 0 0 1 1 3|0.00|0.000|6",   "O'Bri|Eve|0|1 1 0 0 0 0 0 0 0 0 0 0|0.00|1.000|1",
-            "Viper|Fay|0|0 0 0 0 0 2 0 0 0 0 0 0|0.00|0.000|4",   "Viper|Gus|0|1 0 1 0 0 0 0 0 0 0 0 0|0.00|-1.000|1"};
-        const QStringList allGames{"Ann=3", "Bea=1", "Cat=2", "Dee=2", "Eve=2", "Fay=1", "Gus=1"};
+            "Hawks|Cat|0|0 0 0 1 0 0 0 0 0 0 0 0|1.00|0.000|2",   "Hawks|Cat|0|3 3 0 1 1 0 0 0 0 0 0 0|3.00|1.000|8",
+            "Hawks|Cat|0|0 0 0 0 0 0 0 0 0 0 0 0|0.00|0.000|1",   "O'Bri|Dee|0|0 0 0 0 0 0 0 1 2 0 0 0|0.00|0.000|3",
+            "O'Bri|Dee|0|1 1 0 0 0 0 0 0 0 0 0 0|0.00|1.000|1",   "O'Bri|Eve|0|0 0 0 0 0 0 1 0 0 1 1 3|0.00|0.000|6",
+            "O'Bri|Eve|0|1 1 0 0 0 0 0 0 0 0 0 0|0.00|1.000|1",   "Viper|Fay|0|0 0 0 0 0 2 0 0 0 0 0 0|0.00|0.000|4",
+            "Viper|Gus|0|1 0 1 0 0 0 0 0 0 0 0 0|0.00|-1.000|1"};
+        const QStringList allGames{"Ann=3", "Bea=1", "Cat=3", "Dee=2", "Eve=2", "Fay=1", "Gus=1"};
         QTest::newRow("together") << "" << together << allGames << int(ReportLayout::PositionsTogether);
         QTest::newRow("one date") << "from=03-12;apart"
                                   << QStringList{"Hawks|Ann|5|3 2 0 0 0 0 0 0 0 0 0 0|0.00|0.667|3",
+                                                 "Hawks|Cat|-|0 0 0 0 0 0 0 0 0 0 0 0|0.00|0.000|1",
                                                  "Viper|Fay|1|0 0 0 0 0 2 0 0 0 0 0 0|0.00|0.000|4"}
-                                  << QStringList{"Ann=1", "Fay=1"} << int(ReportLayout::PositionsApart);
+                                  << QStringList{"Ann=1", "Cat=1", "Fay=1"} << int(ReportLayout::PositionsApart);
     }
 
     void reportTableAsBefore()
