@@ -139,14 +139,19 @@ struct Look
     QColor totalsColour{0xd9, 0xde, 0xe5};
 };
 
-// Names are data: a cell gets its text as plain characters, never as markup. Every block is laid
-// out left to right so that a right-to-left name stays inside its own cell and the columns never
-// move; the name itself is still shown in its own direction.
-void PutText(QTextCursor cursor, const QString& text, const QTextCharFormat& format, Qt::Alignment align)
+// Every block is laid out left to right so that a right-to-left name stays inside its own cell
+// and the columns never move; the name itself is still shown in its own direction.
+QTextBlockFormat Aligned(Qt::Alignment align)
 {
-    QTextBlockFormat block = cursor.blockFormat();
+    QTextBlockFormat block;
     block.setAlignment(align | Qt::AlignAbsolute);
     block.setLayoutDirection(Qt::LeftToRight);
+    return block;
+}
+
+// Names are data: a cell gets its text as plain characters, never as markup.
+void PutText(QTextCursor cursor, const QString& text, const QTextCharFormat& format, const QTextBlockFormat& block)
+{
     cursor.setBlockFormat(block);
     cursor.insertText(text, format);
 }
@@ -207,6 +212,8 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
     look.team.setFont(teamFont);
 
     QTextCursor c(&doc);
+    // One edit: the document is laid out once, when the report is complete.
+    c.beginEditBlock();
     QTextBlockFormat titleBlock;
     titleBlock.setBottomMargin(4 * u);
     titleBlock.setLayoutDirection(Qt::LeftToRight);
@@ -226,12 +233,13 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
                          + (apart ? QCoreApplication::translate("ReportData", " (positions apart)")
                                   : QCoreApplication::translate("ReportData", " (positions together)"))},
                     {QCoreApplication::translate("ReportData", "Order:"), s.order}});
+    const QTextBlockFormat left = Aligned(Qt::AlignLeft), right = Aligned(Qt::AlignRight);
     QTextTableFormat headingFormat = TableFormat(u);
     headingFormat.setCellPadding(1 * u);
     QTextTable* headingTable = c.insertTable(int(heading.size()), 2, headingFormat);
     for (int r = 0; r < heading.size(); ++r) {
-        PutText(headingTable->cellAt(r, 0).firstCursorPosition(), heading[r].first, look.grey, Qt::AlignLeft);
-        PutText(headingTable->cellAt(r, 1).firstCursorPosition(), heading[r].second, look.bold, Qt::AlignLeft);
+        PutText(headingTable->cellAt(r, 0).firstCursorPosition(), heading[r].first, look.grey, left);
+        PutText(headingTable->cellAt(r, 1).firstCursorPosition(), heading[r].second, look.bold, left);
     }
     c.movePosition(QTextCursor::End);
 
@@ -244,69 +252,100 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
         c.insertText(QCoreApplication::translate("ReportData", "No statistics were recorded for these choices."), note);
     }
 
-    // Column widths: a figure column is as wide as its widest heading or figure, the number
-    // column as wide as two digits; the name takes what is left of the width.
-    // Measured as the document measures its fonts (both at the screen's resolution).
+    // Every figure of every table first, so that each column is made as wide as its widest text.
+    struct Row
+    {
+        QString number, name;
+        QStringList figures;
+    };
+    QList<QList<Row>> tables;
+    QStringList head;
+    for (const BoxColumn& col : cols)
+        head << col.head;
+    QStringList longest = head;
+    auto keep = [&](const QStringList& figures) {
+        for (int i = 0; i < figures.size(); ++i)
+            if (figures[i].size() > longest[i].size())
+                longest[i] = figures[i];
+    };
+    for (const ReportTeam& team : model.teams) {
+        QList<Row>& rows = tables.emplace_back();
+        for (const ReportLine& l : team.lines) {
+            Row& row = rows.emplace_back(Row{JerseyText(l), l.player, {}});
+            for (const BoxColumn& col : cols)
+                row.figures << col.text(l, false);
+            keep(row.figures);
+        }
+        Row& totals = rows.emplace_back(Row{QString(), team.totals.player, {}});
+        for (const BoxColumn& col : cols)
+            totals.figures << col.text(team.totals, true);
+        keep(totals.figures);
+    }
+
+    // A row is a table row of three cells: the shirt number, the name, and the figures on right
+    // tab stops of one block. The name's cell takes what the other two leave of the width and
+    // wraps a long name; the figures' cell has a fixed width, so no name can move a figure from
+    // under its heading. Three cells a row instead of one per figure keep a season's report quick
+    // to lay out. Widths are measured as the document measures its fonts (at the screen's
+    // resolution), in bold as the headings and totals are written.
     QFont boldFont = base;
     boldFont.setBold(true);
-    const QFontMetricsF boldMetrics(boldFont);
+    const QFontMetricsF bold(boldFont);
     const qreal pad = 2 * u;
-    QStringList head{QCoreApplication::translate("ReportData", "#"),
-                     QCoreApplication::translate("ReportData", "Player")};
-    QList<qreal> widest{boldMetrics.horizontalAdvance(QStringLiteral("00")), 0};
-    for (const BoxColumn& col : cols) {
-        head << col.head;
-        qreal w = std::max(boldMetrics.horizontalAdvance(col.head),
-                           boldMetrics.horizontalAdvance(QStringLiteral("-1.000")));
-        if (col.kind == BoxColumn::Kind::Stat || col.kind == BoxColumn::Kind::Points)
-            w = std::max(w, boldMetrics.horizontalAdvance(QStringLiteral("9999")));
-        widest << w;
+    QList<QTextOption::Tab> tabs;
+    qreal x = 0;
+    for (int i = 0; i < cols.size(); ++i) {
+        x += std::max({bold.horizontalAdvance(longest[i]), bold.horizontalAdvance(QStringLiteral("-1.000")),
+                       bold.horizontalAdvance(QStringLiteral("0000"))})
+            + 4 * u;
+        tabs.append(QTextOption::Tab(x, QTextOption::RightTab));
     }
-    widest[0] = std::max(widest[0], boldMetrics.horizontalAdvance(head[0]));
-    QList<QTextLength> widths;
-    for (int i = 0; i < widest.size(); ++i)
-        widths << (i == 1 ? QTextLength(QTextLength::VariableLength, 0)
-                          : QTextLength(QTextLength::FixedLength, widest[i] + 2 * pad + 1));
+    const QList<QTextLength> widths{
+        QTextLength(QTextLength::FixedLength, bold.horizontalAdvance(QStringLiteral("000")) + 2 * pad),
+        QTextLength(QTextLength::VariableLength, 0), QTextLength(QTextLength::FixedLength, x + 2 * pad + 1)};
+    QTextBlockFormat figuresBlock = right;
+    figuresBlock.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    figuresBlock.setTabPositions(tabs);
 
-    for (const ReportTeam& team : model.teams) {
+    for (int t = 0; t < model.teams.size(); ++t) {
         QTextBlockFormat teamBlock;
         teamBlock.setTopMargin(10 * u);
         teamBlock.setBottomMargin(2 * u);
         teamBlock.setLayoutDirection(Qt::LeftToRight);
         c.insertBlock(teamBlock);
-        c.insertText(team.name, look.team);
+        c.insertText(model.teams[t].name, look.team);
 
         QTextTableFormat format = TableFormat(u);
         format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
         format.setColumnWidthConstraints(widths);
         // Printed on several pages, every page starts with the column headings.
         format.setHeaderRowCount(1);
-        const int rows = int(team.lines.size()) + 2;
-        QTextTable* table = c.insertTable(rows, int(head.size()), format);
-        auto fillRow = [&](int r, const QStringList& cells, const QTextCharFormat& text, const QColor& background) {
-            for (int col = 0; col < cells.size(); ++col) {
+        const QList<Row>& rows = tables[t];
+        QTextTable* table = c.insertTable(int(rows.size()) + 1, 3, format);
+        auto fillRow = [&](int r, const Row& row, const QTextCharFormat& text, const QColor& background) {
+            QTextTableCellFormat shade;
+            shade.setBackground(background);
+            for (int col = 0; col < 3; ++col) {
                 QTextTableCell cell = table->cellAt(r, col);
-                if (background.isValid()) {
-                    QTextTableCellFormat f = cell.format().toTableCellFormat();
-                    f.setBackground(background);
-                    cell.setFormat(f);
-                }
-                PutText(cell.firstCursorPosition(), cells[col], text, col == 1 ? Qt::AlignLeft : Qt::AlignRight);
+                if (background.isValid())
+                    cell.setFormat(shade);
+                const QString cellText = col == 0 ? row.number
+                    : col == 1                    ? row.name
+                                                  : QLatin1Char('\t') + row.figures.join(QLatin1Char('\t'));
+                PutText(cell.firstCursorPosition(), cellText, text, col == 0 ? right : col == 1 ? left : figuresBlock);
             }
         };
-        fillRow(0, head, look.header, look.headerColour);
-        int r = 1;
-        for (const ReportLine& l : team.lines) {
-            QStringList cells{JerseyText(l), l.player};
-            for (const BoxColumn& col : cols)
-                cells << col.text(l, false);
-            fillRow(r, cells, look.plain, (r % 2) ? QColor() : look.stripe);
-            ++r;
+        fillRow(0,
+                Row{QCoreApplication::translate("ReportData", "#"), QCoreApplication::translate("ReportData", "Player"),
+                    head},
+                look.header, look.headerColour);
+        for (int r = 0; r < rows.size(); ++r) {
+            const bool totals = r == rows.size() - 1;
+            fillRow(r + 1, rows[r], totals ? look.bold : look.plain,
+                    totals        ? look.totalsColour
+                        : (r % 2) ? look.stripe
+                                  : QColor());
         }
-        QStringList totals{QString(), team.totals.player};
-        for (const BoxColumn& col : cols)
-            totals << col.text(team.totals, true);
-        fillRow(r, totals, look.bold, look.totalsColour);
         c.movePosition(QTextCursor::End);
     }
 
@@ -318,6 +357,7 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
     legendBlock.setLayoutDirection(Qt::LeftToRight);
     c.insertBlock(legendBlock);
     c.insertText(legend.join(QStringLiteral("; ")) + QLatin1Char('.'), look.small);
+    c.endEditBlock();
 }
 
 namespace {
