@@ -41,6 +41,8 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     txtPreview = new QTextBrowser(this);
     txtPreview->setObjectName(QStringLiteral("txtPreview"));
     txtPreview->setOpenLinks(false);
+    // The report has no links: Enter in the preview reaches the window's default button (Close).
+    txtPreview->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     ReportMetrics screen;
     screen.unitsPerPoint = txtPreview->logicalDpiX() / 72.0;
     FillReportDocument(*txtPreview->document(), m_model, screen);
