@@ -29,20 +29,44 @@ struct Filter
     }
 };
 
-// The ORDER BY of the lines inside a team: the chosen figure with leaders first, then names
-// ascending; ties by name, position and identifier, so that the order never depends on how the
-// engine happened to return the rows. Only fixed texts reach the statement.
-QString LineOrder(const QString& key)
+// The ORDER BY of the lines inside a team: the chosen figure of the player (p: all the player's
+// lines; with positions together that is the line itself, l) with leaders first, then names
+// ascending; ties by name, identifier and position, so that a player's lines stay together and the
+// order never depends on how the engine happened to return the rows. Only fixed texts reach the
+// statement.
+QString LineOrder(const QString& key, const QString& p)
 {
     QString lead;
     if (key == QLatin1String(ReportOrder::kPercentage)) {
-        lead = QStringLiteral("CASE WHEN lATTEMPT > 0 THEN (lKILL - lERROR) * 1.0 / lATTEMPT ELSE 0.0 END DESC, ");
+        // The hitting percentage by its one rule; lines without a figure come last.
+        lead = QStringLiteral("CASE WHEN %1KILL = 0 AND %1ERROR = 0 THEN 0.0 "
+                              "WHEN %1KILL < 0 OR %1ERROR < 0 OR %1ATTEMPT <= 0 OR %1KILL > %1ATTEMPT "
+                              "OR %1ERROR > %1ATTEMPT - %1KILL THEN NULL "
+                              "ELSE (%1KILL - %1ERROR) * 1.0 / %1ATTEMPT END DESC NULLS LAST, ")
+                   .arg(p);
     } else {
         const std::size_t k = StatIndex(key.toStdString());
         if (k < kStatKinds.size() && Summed(kStatKinds[k]))
-            lead = QStringLiteral("l%1 DESC, ").arg(Column(kStatKinds[k]));
+            lead = QStringLiteral("%1%2 DESC, ").arg(p, Column(kStatKinds[k]));
     }
-    return lead + QStringLiteral("tNAME COLLATE NOCASE, tNAME, COALESCE(tLINE, 99), tID");
+    return lead + QStringLiteral("tNAME COLLATE NOCASE, tNAME, tID, COALESCE(tLINE, 99)");
+}
+
+// The player's sums of the columns the order reads, over all the player's lines.
+QString PlayerSums(const QString& key)
+{
+    QStringList columns;
+    if (key == QLatin1String(ReportOrder::kPercentage)) {
+        columns = {QStringLiteral("KILL"), QStringLiteral("ERROR"), QStringLiteral("ATTEMPT")};
+    } else {
+        const std::size_t k = StatIndex(key.toStdString());
+        if (k < kStatKinds.size() && Summed(kStatKinds[k]))
+            columns = {Column(kStatKinds[k])};
+    }
+    QString sums;
+    for (const QString& c : columns)
+        sums += QStringLiteral(", SUM(R.s%1) OVER p AS p%1").arg(c);
+    return sums;
 }
 
 } // namespace
@@ -130,20 +154,23 @@ ReportStatement BuildReportStatement(const ReportChoices& c)
                                        : QStringLiteral("0");
     // The raw-zone rows go to REPORT as they are; the lines' sums ride beside them, so that the
     // report is summed and ordered here, once.
+    // Apart, a player's lines are ranked by the player's own sums, so that they stay together.
+    const QString playerSums = apart ? PlayerSums(c.order) : QString();
     const QString rows
         = QStringLiteral("SELECT TEAM.TEAMNAME AS tTEAM, PLAYER.PLAYERID AS tID, PLAYER.PLAYERNAME AS tNAME, "
-                         "%1 AS tLINE, (ROW_NUMBER() OVER w) = 1, COALESCE(G.tGAMES, 0), "
+                         "PLAYER.PLAYERNUMBER, %1 AS tLINE, (ROW_NUMBER() OVER w) = 1, COALESCE(G.tGAMES, 0), "
                          "(R.sKILL - R.sERROR) / (R.sATTEMPT + 0.0000001), R.sPASSSUM, R.sPASSNET, R.sROWS, "
-                         "SUM(R.sPASSSUM) OVER w, SUM(R.sPASSNET) OVER w%2, R.tPOSITION AS tRAW "
+                         "SUM(R.sPASSSUM) OVER w, SUM(R.sPASSNET) OVER w%2, R.tPOSITION AS tRAW%4 "
                          "FROM (%3) AS R CROSS JOIN PLAYER CROSS JOIN TEAM "
                          "LEFT JOIN (SELECT PLAYERID, SUM(GAMESPLAYED) AS tGAMES FROM GAMECOUNT GROUP BY PLAYERID) "
                          "AS G ON G.PLAYERID = PLAYER.PLAYERID "
                          "WHERE PLAYER.rowid = R.tPLAYER AND TEAM.TEAMID = PLAYER.TEAMID "
-                         "WINDOW w AS (PARTITION BY R.tPLAYER, %1)")
-              .arg(linePosition, rowSums, perZone);
+                         "WINDOW w AS (PARTITION BY R.tPLAYER, %1)%5")
+              .arg(linePosition, rowSums, perZone, playerSums,
+                   playerSums.isEmpty() ? QString() : QStringLiteral(", p AS (PARTITION BY R.tPLAYER)"));
     // Teams by name, then the chosen order; a line's rows stay together.
     st.lines.sql = QStringLiteral("SELECT * FROM (%1) ORDER BY tTEAM COLLATE NOCASE, tTEAM, %2, tRAW")
-                       .arg(rows, LineOrder(c.order));
+                       .arg(rows, LineOrder(c.order, playerSums.isEmpty() ? QStringLiteral("l") : QStringLiteral("p")));
     st.lines.binds = taken.out.binds + zone.out.binds;
 
     // Games played have no position: the game count takes every filter but the zone, and counts
@@ -152,24 +179,58 @@ ReportStatement BuildReportStatement(const ReportChoices& c)
         + playerGames.arg(QString(), taken.out.sql) + QStringLiteral("GROUP BY PLAYED.PLAYERID");
     st.gameCount.binds = taken.out.binds;
 
+    // Every amount the lines add, split into what it adds and what it takes away: a player whose
+    // either side reaches 2^62 is the one whose sums (or their differences) left the 64-bit range.
+    QStringList sides;
+    for (const StatKind& k : kStatKinds)
+        if (Summed(k))
+            sides << Column(k);
+    sides << QStringLiteral("PASSSUM") << QStringLiteral("PASSNET");
+    QString extremes;
+    for (const QString& col : sides)
+        extremes
+            += QStringLiteral(", TOTAL(CASE WHEN P.%1 > 0 THEN P.%1 END), -TOTAL(CASE WHEN P.%1 < 0 THEN P.%1 END)")
+                   .arg(col);
+    st.overflow.sql = QStringLiteral("SELECT TEAM.TEAMNAME, PLAYER.PLAYERNAME ")
+        + playerGames.arg(QStringLiteral("LEFT JOIN TOTALS AS P ON P.PLAYERID = PLAYED.PLAYERID "
+                                         "AND P.GAMEID = PLAYED.GAMEID "),
+                          onCourt + taken.out.sql + zone.out.sql)
+        + QStringLiteral("GROUP BY PLAYER.PLAYERID HAVING max(0%1) >= 4611686018427387904.0 "
+                         "ORDER BY TEAM.TEAMNAME, PLAYER.PLAYERNAME")
+              .arg(extremes);
+    st.overflow.binds = st.lines.binds;
+
     st.insertReport = QStringLiteral("INSERT INTO REPORT (TEAMNAME, PLAYERID, PLAYERNAME, POSITION, PERCENTAGE, %1"
                                      "PASSING, GAMESPLAYED) VALUES (?,?,?,?,?,%2?,?)")
                           .arg(insertColumns, insertMarks);
     return st;
 }
 
-double ReportLine::hitting() const
+std::optional<double> ReportLine::hitting() const
 {
-    const qint64 attempts = counts[kAttempt];
-    if (attempts <= 0)
-        return 0.0;
-    return double(counts[kKill] - counts[kError]) / double(attempts);
+    return HittingPercentage(counts[kKill], counts[kError], counts[kAttempt]);
 }
 
-void ReportLine::add(const ReportLine& o)
+std::optional<qint64> ReportLine::halfPoints() const
 {
+    qint64 half = counts[StatIndex("BLOCKASSIST")];
+    for (std::size_t k : {kKill, StatIndex("SERVEACE"), StatIndex("SOLOBLOCK")})
+        for (int twice = 0; twice < 2; ++twice)
+            if (__builtin_add_overflow(half, counts[k], &half))
+                return std::nullopt;
+    return half;
+}
+
+bool ReportLine::add(const ReportLine& o)
+{
+    ReportLine sum = *this;
+    bool over = false;
     for (std::size_t i = 0; i < counts.size(); ++i)
-        counts[i] += o.counts[i];
-    pass.sum += o.pass.sum;
-    pass.net += o.pass.net;
+        over |= __builtin_add_overflow(counts[i], o.counts[i], &sum.counts[i]);
+    over |= __builtin_add_overflow(pass.sum, o.pass.sum, &sum.pass.sum);
+    over |= __builtin_add_overflow(pass.net, o.pass.net, &sum.pass.net);
+    if (over)
+        return false;
+    *this = sum;
+    return true;
 }

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <stdexcept>
 #include <string_view>
 
 enum class ReportLayout { PositionsTogether, PositionsApart };
@@ -34,6 +35,7 @@ struct ReportHeading
     QString player;
     QString position;
     QString order;
+    QString result; // one match reported: its result and every game's score; else empty
 };
 
 struct ReportChoices
@@ -67,6 +69,9 @@ struct ReportStatement
     BoundSql gameCount;
     // Writes one row of `lines` into REPORT (values bound by ReportStore).
     QString insertReport;
+    // The players of `lines` whose amounts, added up, leave the 64-bit range: "team|player" rows.
+    // Asked only after `lines` failed, to name them.
+    BoundSql overflow;
     ReportLayout layout = ReportLayout::PositionsTogether;
 };
 
@@ -78,6 +83,7 @@ enum : int {
     Team,
     PlayerId,
     Player,
+    Number, // the player's shirt number
     Position, // 0 together; 1 to 6 apart; null for a player-game without actions
     FirstOfLine, // 1 on exactly one row of each line
     Games, // the line's games played, from GAMECOUNT
@@ -130,15 +136,37 @@ struct ReportLine
     QString team;
     QString playerId;
     QString player;
+    QVariant number; // the shirt number; null for a team's totals
     QVariant position; // 0 with positions together; 1 to 6 apart; null for no action
     int games = 0; // not summed into a team's totals
+    bool continued = false; // a further line of the player above: the games played are shown once
     std::array<qint64, kStatKinds.size()> counts{};
     PassTally pass;
 
     qint64 count(std::string_view column) const { return counts.at(StatIndex(column)); }
-    // (kills - errors) / attempts; 0 without attempts (a take-back can leave a line at none).
-    double hitting() const;
+    // By the one rule every screen and file uses (HittingPercentage).
+    std::optional<double> hitting() const;
     double passAverage() const { return pass.average(); }
-    // Adds another line's counts and passes (a team's totals).
-    void add(const ReportLine& other);
+    // Points: kills, service aces and solo blocks count one, block assists a half; in half points
+    // so that it stays a whole number. Nothing when the sum does not fit.
+    std::optional<qint64> halfPoints() const;
+    // Adds another line's counts and passes (a team's totals); false, and nothing changed, when a
+    // sum would not fit.
+    [[nodiscard]] bool add(const ReportLine& other);
+};
+
+// A report whose figures do not fit in the numbers they are kept in (rows written by other tools):
+// names the player, or the team whose totals overflow, so that the user knows which records to
+// correct.
+class ReportOverflow : public std::runtime_error
+{
+public:
+    explicit ReportOverflow(const QString& who)
+        : std::runtime_error("report sums overflow: " + who.toStdString()), m_who(who)
+    {
+    }
+    QString who() const { return m_who; }
+
+private:
+    QString m_who;
 };

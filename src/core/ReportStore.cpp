@@ -3,7 +3,9 @@
 #include "core/Database.h"
 #include "core/mConstants.h"
 
+#include <QSqlError>
 #include <QSqlRecord>
+#include <QStringList>
 #include <array>
 
 namespace {
@@ -65,6 +67,24 @@ std::vector<MatchRow> Matches(const ReportChoices& dates)
     return out;
 }
 
+MatchResult Result(const RecordId& match)
+{
+    MatchResult result;
+    for (const QSqlRecord& r : SelectAll(QStringLiteral("SELECT HOME.TEAMNAME, AWAY.TEAMNAME FROM MATCH "
+                                                        "LEFT JOIN TEAM AS HOME ON HOME.TEAMID = MATCH.HOMETEAMID "
+                                                        "LEFT JOIN TEAM AS AWAY ON AWAY.TEAMID = MATCH.AWAYTEAMID "
+                                                        "WHERE MATCH.MATCHID = ?"),
+                                         {Bind(match)})) {
+        result.home = r.value(0);
+        result.away = r.value(1);
+    }
+    for (const QSqlRecord& r : SelectAll(QStringLiteral("SELECT HOMESCORE, AWAYSCORE FROM GAME WHERE MATCHID = ? "
+                                                        "ORDER BY GAMENUMBER, GAMEID"),
+                                         {Bind(match)}))
+        result.games.emplace_back(r.value(0).toInt(), r.value(1).toInt());
+    return result;
+}
+
 int GameCount(const RecordId& match)
 {
     const auto rows = SelectAll(QStringLiteral("SELECT COUNT(*) FROM GAME WHERE MATCHID = ?"), {Bind(match)});
@@ -114,7 +134,7 @@ std::vector<ReportLine> Fill(const ReportStatement& st, ProgressScope* progress)
     // field names) per row; a line's sums are read from its first row only.
     std::vector<std::array<QVariant, ReportValues()>> rows;
     std::vector<ReportLine> lines;
-    {
+    try {
         Query select(st.lines.sql, st.lines.binds);
         select.raw().setForwardOnly(true);
         select.exec();
@@ -131,16 +151,37 @@ std::vector<ReportLine> Fill(const ReportStatement& st, ProgressScope* progress)
             r[i++] = select.value(C::Rows);
             if (select.value(C::FirstOfLine).toInt() != 1)
                 continue;
-            ReportLine& line = lines.emplace_back();
+            ReportLine line;
             line.team = r[0].toString();
             line.playerId = r[1].toString();
             line.player = r[2].toString();
+            line.number = select.value(C::Number);
             line.position = r[3];
             line.games = select.value(C::Games).toInt();
             for (std::size_t k = 0; k < kStatKinds.size(); ++k)
                 line.counts[k] = select.value(C::StatLine(k)).toLongLong();
             line.pass = {select.value(C::LinePassSum).toLongLong(), select.value(C::LinePassNet).toLongLong()};
+            // Apart, the games a player took part in without any action make a line without a
+            // position; it says nothing beside the player's other lines (the games played are
+            // the player's, from GAMECOUNT), so it is kept only for a player who has no other.
+            // A player's lines come together, the one without a position last.
+            if (!lines.empty() && lines.back().playerId == line.playerId && line.position.isNull())
+                continue;
+            lines.push_back(std::move(line));
         }
+        // The engine may stop on a row it cannot compute (a sum out of range) without failing exec.
+        if (select.raw().lastError().isValid())
+            throw DbError(select.raw().lastError().text(), st.lines.sql);
+    } catch (const DbError& e) {
+        // Sums out of range come from rows other tools wrote: the user is told whose they are.
+        if (!st.overflow.sql.isEmpty() && e.message().contains(QLatin1String("overflow"), Qt::CaseInsensitive)) {
+            QStringList who;
+            for (const QSqlRecord& r : SelectAll(st.overflow.sql, st.overflow.binds))
+                who << QStringLiteral("%1 (%2)").arg(r.value(1).toString(), r.value(0).toString());
+            if (!who.isEmpty())
+                throw ReportOverflow(who.join(QStringLiteral(", ")));
+        }
+        throw;
     }
     if (progress)
         progress->setCount(int(rows.size()) + 1);

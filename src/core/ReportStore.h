@@ -31,6 +31,15 @@ struct MatchRow
 // The matches on the chosen dates (only the dates of the choices count), in order.
 std::vector<MatchRow> Matches(const ReportChoices& dates);
 
+// A match's result: its teams' names (null: a deleted team) and every game's score, in order.
+struct MatchResult
+{
+    QVariant home;
+    QVariant away;
+    std::vector<std::pair<int, int>> games; // home, away
+};
+MatchResult Result(const RecordId& match);
+
 // How many games a match has.
 int GameCount(const RecordId& match);
 

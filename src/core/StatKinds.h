@@ -99,6 +99,46 @@ inline std::optional<StatAction> StatFromText(const QString& text)
     return std::nullopt;
 }
 
+// The hitting percentage, (kills - errors) / attempts as a fraction, where the record allows one.
+// Nothing attacked reads 0. Attempts taken back below the kills and errors that counted them (or
+// results taken back below zero) leave no honest figure: every screen and file shows "no figure"
+// rather than a made-up 0 or a number outside -1 to 1.
+inline std::optional<double> HittingPercentage(qint64 kills, qint64 errors, qint64 attempts)
+{
+    if (kills < 0 || errors < 0)
+        return std::nullopt;
+    if (kills == 0 && errors == 0)
+        return 0.0;
+    // kills + errors > 0 here, so the attempts are positive when they cover them; the sum of two
+    // non-negative values is compared without adding them (they may be anything a file holds).
+    if (attempts <= 0 || kills > attempts || errors > attempts - kills)
+        return std::nullopt;
+    return double(kills - errors) / double(attempts);
+}
+
+// The text of "no figure" in every place that shows one.
+inline QString NoFigure()
+{
+    return QStringLiteral("\u2013");
+}
+
+// "0.333" (leadingZero) or ".333" as box scores write it; "-0.000" reads as 0; no figure: NoFigure().
+inline QString HittingText(std::optional<double> value, bool leadingZero)
+{
+    if (!value)
+        return NoFigure();
+    QString text = QString::number(*value, 'f', 3);
+    if (text == QLatin1String("-0.000"))
+        text = QStringLiteral("0.000");
+    if (!leadingZero) {
+        if (text.startsWith(QLatin1String("0.")))
+            text.remove(0, 1);
+        else if (text.startsWith(QLatin1String("-0.")))
+            text.remove(1, 1);
+    }
+    return text;
+}
+
 // The kind kept in a column, or null.
 inline const StatKind* StatByColumn(const QString& column)
 {

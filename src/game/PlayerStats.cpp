@@ -3,17 +3,11 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-double HittingPercentage(const StatTotals& totals)
-{
-    return double(totals.of("Kill") - totals.of("Error")) / (double(totals.of("Attempt")) + 0.000001);
-}
-
 QString PlayerStatsMessage(const StatTotals& totals)
 {
-    // A zero that came out negative (nothing over taken-back attempts) reads as plain 0.000.
-    QString shown = QString::number(HittingPercentage(totals), 'f', 3);
-    if (shown == QLatin1String("-0.000"))
-        shown = QStringLiteral("0.000");
+    // The same rule as the box score's, so the bench and the printed report never disagree.
+    const QString shown
+        = HittingText(HittingPercentage(totals.of("Kill"), totals.of("Error"), totals.of("Attempt")), true);
     QStringList lines{QCoreApplication::translate("PlayerStats", "Percentage = ") + shown};
     for (size_t i = 0; i < kStatKinds.size(); ++i) {
         if (kStatKinds[i].viewLabel)

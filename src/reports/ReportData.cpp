@@ -3,8 +3,10 @@
 #include <QColor>
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 #include <algorithm>
 #include <vector>
 
@@ -30,22 +32,20 @@ ReportModel MakeReportModel(ReportLayout layout, const ReportHeading& heading, c
             team.totals.player = QCoreApplication::translate("ReportData", "Team Totals");
         }
         ReportTeam& team = model.teams.last();
+        if (!l.halfPoints())
+            throw ReportOverflow(QStringLiteral("%1 (%2)").arg(l.player, l.team));
         team.lines.append(l);
-        team.totals.add(l);
+        ReportLine& added = team.lines.last();
+        added.continued = team.lines.size() > 1 && team.lines[team.lines.size() - 2].playerId == l.playerId;
+        if (!team.totals.add(l) || !team.totals.halfPoints())
+            throw ReportOverflow(QCoreApplication::translate("ReportData", "the totals of %1").arg(l.team));
     }
     return model;
 }
 
-QString FormatHitting(double value)
+QString FormatHitting(std::optional<double> value)
 {
-    QString text = QString::number(value, 'f', 3);
-    if (text == QLatin1String("-0.000"))
-        text = QStringLiteral("0.000");
-    if (text.startsWith(QLatin1String("0.")))
-        text.remove(0, 1);
-    else if (text.startsWith(QLatin1String("-0.")))
-        text.remove(1, 1);
-    return text;
+    return HittingText(value, false);
 }
 
 QString FormatPassing(double value)
@@ -54,25 +54,50 @@ QString FormatPassing(double value)
     return text == QLatin1String("-0.00") ? QStringLiteral("0.00") : text;
 }
 
+QString PassText(const PassTally& pass)
+{
+    return pass.net > 0 ? FormatPassing(pass.average()) : NoFigure();
+}
+
+QString PointsText(qint64 half)
+{
+    // Written from the magnitude, so that -1 half point reads "-0.5".
+    const quint64 magnitude = half < 0 ? 0 - quint64(half) : quint64(half);
+    QString text = QString::number(magnitude / 2);
+    if (magnitude % 2)
+        text += QLatin1String(".5");
+    return half < 0 ? QLatin1Char('-') + text : text;
+}
+
 QString ReportTitle()
 {
     return QCoreApplication::translate("ReportData", "Player Statistics");
+}
+
+QString JerseyText(const ReportLine& l)
+{
+    return l.number.isNull() ? QString() : QString::number(l.number.toLongLong());
 }
 
 QString BoxColumn::text(const ReportLine& l, bool totals) const
 {
     switch (kind) {
     case Kind::Position:
-        return totals || l.position.isNull() ? QString() : QString::number(l.position.toInt());
+        // A player who took part without any recorded action has no position to show.
+        return totals ? QString() : l.position.isNull() ? NoFigure() : QString::number(l.position.toInt());
     case Kind::Games:
-        return totals ? QString() : QString::number(l.games);
+        return totals || l.continued ? QString() : QString::number(l.games);
     case Kind::Hitting:
         return FormatHitting(l.hitting());
+    case Kind::Points: {
+        const std::optional<qint64> half = l.halfPoints();
+        return half ? PointsText(*half) : NoFigure();
+    }
     case Kind::Stat:
         break;
     }
     if (kStatKinds[stat].shape == StatShape::Rating)
-        return FormatPassing(l.passAverage());
+        return PassText(l.pass);
     return QString::number(l.counts[stat]);
 }
 
@@ -98,8 +123,52 @@ QList<BoxColumn> BoxColumns(ReportLayout layout)
             c.append({QCoreApplication::translate("ReportData", "PCT"),
                       QCoreApplication::translate("ReportData", "hitting percentage (K-E)/TA"), K::Hitting});
     }
+    c.append({QCoreApplication::translate("ReportData", "PTS"),
+              QCoreApplication::translate("ReportData", "points K + SA + BS + \u00bd BA"), K::Points});
     return c;
 }
+
+namespace {
+
+// The document's pieces, in one place so that the screen and the paper look alike.
+struct Look
+{
+    QTextCharFormat plain, bold, header, grey, small, title, team;
+    QColor headerColour{0x1f, 0x3a, 0x5f};
+    QColor stripe{0xee, 0xf2, 0xf7};
+    QColor totalsColour{0xd9, 0xde, 0xe5};
+};
+
+// Every block is laid out left to right so that a right-to-left name stays inside its own cell
+// and the columns never move; the name itself is still shown in its own direction.
+QTextBlockFormat Aligned(Qt::Alignment align)
+{
+    QTextBlockFormat block;
+    block.setAlignment(align | Qt::AlignAbsolute);
+    block.setLayoutDirection(Qt::LeftToRight);
+    return block;
+}
+
+// Names are data: a cell gets its text as plain characters, never as markup.
+void PutText(QTextCursor cursor, const QString& text, const QTextCharFormat& format, const QTextBlockFormat& block)
+{
+    cursor.setBlockFormat(block);
+    cursor.insertText(text, format);
+}
+
+QTextTableFormat TableFormat(qreal u)
+{
+    QTextTableFormat f;
+    f.setBorder(0);
+    f.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+    f.setCellSpacing(0);
+    f.setCellPadding(2 * u);
+    f.setLayoutDirection(Qt::LeftToRight);
+    f.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    return f;
+}
+
+} // namespace
 
 void FillReportDocument(QTextDocument& doc, const ReportModel& model, const ReportMetrics& m)
 {
@@ -114,107 +183,170 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
     base.setPointSizeF(m.pointSize);
     doc.setDefaultFont(base);
     doc.setDocumentMargin(4 * u);
+    // A name too long for its column wraps inside its cell, even without a blank to break at.
+    QTextOption option = doc.defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTextDirection(Qt::LeftToRight);
+    doc.setDefaultTextOption(option);
 
-    // One line of the box score is one paragraph with right-aligned tab stops: the figures line
-    // up as in a table, and a season's report still lays out quickly.
-    QList<QTextOption::Tab> tabs;
-    qreal x = m.nameWidth * u;
-    for (int i = 0; i < cols.size(); ++i) {
-        x += m.numberWidth * u;
-        tabs.append(QTextOption::Tab(x - 3 * u, QTextOption::RightTab));
-    }
-    auto lineFormat = [&](const QColor& background) {
-        QTextBlockFormat f;
-        f.setTabPositions(tabs);
-        f.setTopMargin(0);
-        f.setBottomMargin(0);
-        f.setLeftMargin(3 * u);
-        f.setLineHeight(135, QTextBlockFormat::ProportionalHeight);
-        if (background.isValid())
-            f.setBackground(background);
-        return f;
-    };
-    QTextCharFormat plain;
-    plain.setFont(base);
-    QTextCharFormat bold = plain;
-    bold.setFontWeight(QFont::Bold);
-    QTextCharFormat header = bold;
-    header.setForeground(Qt::white);
-    QTextCharFormat grey = plain;
-    grey.setForeground(QColor(0x55, 0x55, 0x55));
-
-    QTextCursor c(&doc);
-    QTextCharFormat title = bold;
+    Look look;
+    look.plain.setFont(base);
+    look.bold = look.plain;
+    look.bold.setFontWeight(QFont::Bold);
+    look.header = look.bold;
+    look.header.setForeground(Qt::white);
+    look.grey = look.plain;
+    look.grey.setForeground(QColor(0x55, 0x55, 0x55));
+    look.small = look.grey;
+    // The legend stays at the report's size: on paper nothing is printed below 9 points.
+    look.small.setFont(base);
+    look.title = look.bold;
     QFont titleFont = base;
     titleFont.setPointSizeF(m.pointSize * 1.6);
     titleFont.setBold(true);
-    title.setFont(titleFont);
+    look.title.setFont(titleFont);
+    look.team = look.plain;
+    QFont teamFont = base;
+    teamFont.setPointSizeF(m.pointSize * 1.25);
+    teamFont.setBold(true);
+    look.team.setFont(teamFont);
+
+    QTextCursor c(&doc);
+    // One edit: the document is laid out once, when the report is complete.
+    c.beginEditBlock();
     QTextBlockFormat titleBlock;
     titleBlock.setBottomMargin(4 * u);
+    titleBlock.setLayoutDirection(Qt::LeftToRight);
     c.setBlockFormat(titleBlock);
-    c.insertText(ReportTitle(), title);
+    c.insertText(ReportTitle(), look.title);
 
-    QTextBlockFormat headingBlock;
-    headingBlock.setTabPositions({QTextOption::Tab(m.pointSize * 7 * u, QTextOption::LeftTab)});
-    auto headingLine = [&](const QString& label, const QString& value) {
-        c.insertBlock(headingBlock);
-        c.insertText(label, grey);
-        c.insertText(QStringLiteral("\t"), plain);
-        c.insertText(value, bold);
-    };
-    headingLine(QCoreApplication::translate("ReportData", "Dates:"), s.dates);
-    headingLine(QCoreApplication::translate("ReportData", "Match:"), s.match);
-    headingLine(QCoreApplication::translate("ReportData", "Game:"), s.game);
-    headingLine(QCoreApplication::translate("ReportData", "Team:"), s.team);
-    headingLine(QCoreApplication::translate("ReportData", "Player:"), s.player);
-    headingLine(QCoreApplication::translate("ReportData", "Position:"),
-                s.position
-                    + (apart ? QCoreApplication::translate("ReportData", " (positions apart)")
-                             : QCoreApplication::translate("ReportData", " (positions together)")));
-    headingLine(QCoreApplication::translate("ReportData", "Order:"), s.order);
+    // The heading: what was chosen, and the match's result when one match is reported.
+    QList<std::pair<QString, QString>> heading{{QCoreApplication::translate("ReportData", "Dates:"), s.dates},
+                                               {QCoreApplication::translate("ReportData", "Match:"), s.match}};
+    if (!s.result.isEmpty())
+        heading.append({QCoreApplication::translate("ReportData", "Result:"), s.result});
+    heading.append({{QCoreApplication::translate("ReportData", "Game:"), s.game},
+                    {QCoreApplication::translate("ReportData", "Team:"), s.team},
+                    {QCoreApplication::translate("ReportData", "Player:"), s.player},
+                    {QCoreApplication::translate("ReportData", "Position:"),
+                     s.position
+                         + (apart ? QCoreApplication::translate("ReportData", " (positions apart)")
+                                  : QCoreApplication::translate("ReportData", " (positions together)"))},
+                    {QCoreApplication::translate("ReportData", "Order:"), s.order}});
+    const QTextBlockFormat left = Aligned(Qt::AlignLeft), right = Aligned(Qt::AlignRight);
+    QTextTableFormat headingFormat = TableFormat(u);
+    headingFormat.setCellPadding(1 * u);
+    QTextTable* headingTable = c.insertTable(int(heading.size()), 2, headingFormat);
+    for (int r = 0; r < heading.size(); ++r) {
+        PutText(headingTable->cellAt(r, 0).firstCursorPosition(), heading[r].first, look.grey, left);
+        PutText(headingTable->cellAt(r, 1).firstCursorPosition(), heading[r].second, look.bold, left);
+    }
+    c.movePosition(QTextCursor::End);
 
     if (model.teams.isEmpty()) {
         QTextBlockFormat f;
         f.setTopMargin(10 * u);
         c.insertBlock(f);
-        QTextCharFormat note = plain;
+        QTextCharFormat note = look.plain;
         note.setFontItalic(true);
         c.insertText(QCoreApplication::translate("ReportData", "No statistics were recorded for these choices."), note);
     }
 
-    QFont teamFont = base;
-    teamFont.setPointSizeF(m.pointSize * 1.25);
-    teamFont.setBold(true);
-    QTextCharFormat teamFormat = plain;
-    teamFormat.setFont(teamFont);
-    const QColor headerColour(0x1f, 0x3a, 0x5f);
-    const QColor stripe(0xee, 0xf2, 0xf7);
-    const QColor totalsColour(0xd9, 0xde, 0xe5);
+    // Every figure of every table first, so that each column is made as wide as its widest text.
+    struct Row
+    {
+        QString number, name;
+        QStringList figures;
+    };
+    QList<QList<Row>> tables;
+    QStringList head;
+    for (const BoxColumn& col : cols)
+        head << col.head;
+    QStringList longest = head;
+    auto keep = [&](const QStringList& figures) {
+        for (int i = 0; i < figures.size(); ++i)
+            if (figures[i].size() > longest[i].size())
+                longest[i] = figures[i];
+    };
     for (const ReportTeam& team : model.teams) {
+        QList<Row>& rows = tables.emplace_back();
+        for (const ReportLine& l : team.lines) {
+            Row& row = rows.emplace_back(Row{JerseyText(l), l.player, {}});
+            for (const BoxColumn& col : cols)
+                row.figures << col.text(l, false);
+            keep(row.figures);
+        }
+        Row& totals = rows.emplace_back(Row{QString(), team.totals.player, {}});
+        for (const BoxColumn& col : cols)
+            totals.figures << col.text(team.totals, true);
+        keep(totals.figures);
+    }
+
+    // A row is a table row of three cells: the shirt number, the name, and the figures on right
+    // tab stops of one block. The name's cell takes what the other two leave of the width and
+    // wraps a long name; the figures' cell has a fixed width, so no name can move a figure from
+    // under its heading. Three cells a row instead of one per figure keep a season's report quick
+    // to lay out. Widths are measured as the document measures its fonts (at the screen's
+    // resolution), in bold as the headings and totals are written.
+    QFont boldFont = base;
+    boldFont.setBold(true);
+    const QFontMetricsF bold(boldFont);
+    const qreal pad = 2 * u;
+    QList<QTextOption::Tab> tabs;
+    qreal x = 0;
+    for (int i = 0; i < cols.size(); ++i) {
+        x += std::max({bold.horizontalAdvance(longest[i]), bold.horizontalAdvance(QStringLiteral("-1.000")),
+                       bold.horizontalAdvance(QStringLiteral("0000"))})
+            + 4 * u;
+        tabs.append(QTextOption::Tab(x, QTextOption::RightTab));
+    }
+    const QList<QTextLength> widths{
+        QTextLength(QTextLength::FixedLength, bold.horizontalAdvance(QStringLiteral("000")) + 2 * pad),
+        QTextLength(QTextLength::VariableLength, 0), QTextLength(QTextLength::FixedLength, x + 2 * pad + 1)};
+    QTextBlockFormat figuresBlock = right;
+    figuresBlock.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    figuresBlock.setTabPositions(tabs);
+
+    for (int t = 0; t < model.teams.size(); ++t) {
         QTextBlockFormat teamBlock;
         teamBlock.setTopMargin(10 * u);
         teamBlock.setBottomMargin(2 * u);
+        teamBlock.setLayoutDirection(Qt::LeftToRight);
         c.insertBlock(teamBlock);
-        c.insertText(team.name, teamFormat);
+        c.insertText(model.teams[t].name, look.team);
 
-        QStringList head{QCoreApplication::translate("ReportData", "Player")};
-        for (const BoxColumn& col : cols)
-            head << col.head;
-        c.insertBlock(lineFormat(headerColour));
-        c.insertText(head.join(QLatin1Char('\t')), header);
-        int i = 0;
-        for (const ReportLine& l : team.lines) {
-            QStringList cells{l.player};
-            for (const BoxColumn& col : cols)
-                cells << col.text(l, false);
-            c.insertBlock(lineFormat((i++ % 2) ? stripe : QColor()));
-            c.insertText(cells.join(QLatin1Char('\t')), plain);
+        QTextTableFormat format = TableFormat(u);
+        format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+        format.setColumnWidthConstraints(widths);
+        // Printed on several pages, every page starts with the column headings.
+        format.setHeaderRowCount(1);
+        const QList<Row>& rows = tables[t];
+        QTextTable* table = c.insertTable(int(rows.size()) + 1, 3, format);
+        auto fillRow = [&](int r, const Row& row, const QTextCharFormat& text, const QColor& background) {
+            QTextTableCellFormat shade;
+            shade.setBackground(background);
+            for (int col = 0; col < 3; ++col) {
+                QTextTableCell cell = table->cellAt(r, col);
+                if (background.isValid())
+                    cell.setFormat(shade);
+                const QString cellText = col == 0 ? row.number
+                    : col == 1                    ? row.name
+                                                  : QLatin1Char('\t') + row.figures.join(QLatin1Char('\t'));
+                PutText(cell.firstCursorPosition(), cellText, text, col == 0 ? right : col == 1 ? left : figuresBlock);
+            }
+        };
+        fillRow(0,
+                Row{QCoreApplication::translate("ReportData", "#"), QCoreApplication::translate("ReportData", "Player"),
+                    head},
+                look.header, look.headerColour);
+        for (int r = 0; r < rows.size(); ++r) {
+            const bool totals = r == rows.size() - 1;
+            fillRow(r + 1, rows[r], totals ? look.bold : look.plain,
+                    totals        ? look.totalsColour
+                        : (r % 2) ? look.stripe
+                                  : QColor());
         }
-        QStringList totals{team.totals.player};
-        for (const BoxColumn& col : cols)
-            totals << col.text(team.totals, true);
-        c.insertBlock(lineFormat(totalsColour));
-        c.insertText(totals.join(QLatin1Char('\t')), bold);
+        c.movePosition(QTextCursor::End);
     }
 
     QStringList legend;
@@ -222,12 +354,10 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
         legend << QStringLiteral("%1 %2").arg(col.head, col.legend);
     QTextBlockFormat legendBlock;
     legendBlock.setTopMargin(10 * u);
+    legendBlock.setLayoutDirection(Qt::LeftToRight);
     c.insertBlock(legendBlock);
-    QTextCharFormat small = grey;
-    QFont smallFont = base;
-    smallFont.setPointSizeF(m.pointSize * 0.85);
-    small.setFont(smallFont);
-    c.insertText(legend.join(QStringLiteral("; ")) + QLatin1Char('.'), small);
+    c.insertText(legend.join(QStringLiteral("; ")) + QLatin1Char('.'), look.small);
+    c.endEditBlock();
 }
 
 namespace {
@@ -258,13 +388,13 @@ QString csvField(const QString& value)
 QString ReportCsv(const ReportModel& model)
 {
     const QList<BoxColumn> cols = BoxColumns(model.layout);
-    QStringList head{QCoreApplication::translate("ReportData", "Team"),
+    QStringList head{QCoreApplication::translate("ReportData", "Team"), QCoreApplication::translate("ReportData", "#"),
                      QCoreApplication::translate("ReportData", "Player")};
     for (const BoxColumn& c : cols)
         head << c.head;
     QString out = head.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     auto line = [&](const QString& team, const ReportLine& l, bool totals) {
-        QStringList f{csvField(csvText(team)), csvField(csvText(l.player))};
+        QStringList f{csvField(csvText(team)), JerseyText(l), csvField(csvText(l.player))};
         for (const BoxColumn& c : cols)
             f << csvField(c.text(l, totals));
         out += f.join(QLatin1Char(',')) + QStringLiteral("\r\n");
@@ -273,6 +403,70 @@ QString ReportCsv(const ReportModel& model)
         for (const ReportLine& l : team.lines)
             line(team.name, l, false);
         line(team.name, team.totals, true);
+    }
+    return out;
+}
+
+QString ReportMaxPreps(const ReportModel& model)
+{
+    // The header MaxPreps expects, field for field; a field is filled when a kind of the stat
+    // table names it, or for the shirt number, the games played and the good receptions.
+    static const QStringList fields{QStringLiteral("Jersey"),
+                                    QStringLiteral("MatchGamesPlayed"),
+                                    QStringLiteral("TotalServes"),
+                                    QStringLiteral("ServingAces"),
+                                    QStringLiteral("ServingErrors"),
+                                    QStringLiteral("ServingPoints"),
+                                    QStringLiteral("AttacksAttempts"),
+                                    QStringLiteral("AttacksKills"),
+                                    QStringLiteral("AttacksErrors"),
+                                    QStringLiteral("ServingReceivedSuccess"),
+                                    QStringLiteral("ServingReceivedErrors"),
+                                    QStringLiteral("BlocksSolo"),
+                                    QStringLiteral("BlocksAssists"),
+                                    QStringLiteral("BlocksErrors"),
+                                    QStringLiteral("BallHandlingAttempt"),
+                                    QStringLiteral("Assists"),
+                                    QStringLiteral("AssistsErrors"),
+                                    QStringLiteral("Digs"),
+                                    QStringLiteral("DigsErrors")};
+    QString out = fields.join(QLatin1Char('|')) + QLatin1Char('\n');
+    auto write = [&](const ReportLine& p) {
+        QStringList values;
+        for (const QString& field : fields) {
+            QString value;
+            if (field == QLatin1String("Jersey")) {
+                value = JerseyText(p);
+            } else if (field == QLatin1String("MatchGamesPlayed")) {
+                value = QString::number(p.games);
+            } else {
+                for (std::size_t k = 0; k < kStatKinds.size(); ++k) {
+                    if (!kStatKinds[k].maxPreps || field != QLatin1String(kStatKinds[k].maxPreps))
+                        continue;
+                    // Every pass is rated 1 to 3, and each is a reception that kept the ball in play.
+                    value = QString::number(kStatKinds[k].shape == StatShape::Rating ? p.pass.net : p.counts[k]);
+                }
+            }
+            values << value;
+        }
+        out += values.join(QLatin1Char('|')) + QLatin1Char('\n');
+    };
+    for (const ReportTeam& team : model.teams) {
+        // A player's lines (one per position when positions are apart) make one line; they come
+        // together, the games played on the first.
+        std::optional<ReportLine> player;
+        for (const ReportLine& l : team.lines) {
+            if (player && player->playerId == l.playerId) {
+                if (!player->add(l))
+                    throw ReportOverflow(QStringLiteral("%1 (%2)").arg(l.player, l.team));
+                continue;
+            }
+            if (player)
+                write(*player);
+            player = l;
+        }
+        if (player)
+            write(*player);
     }
     return out;
 }

@@ -69,6 +69,24 @@ QList<RecordId> IdsOf(const QComboBox* list)
 
 } // namespace
 
+QString ResultText(const ReportStore::MatchResult& r)
+{
+    const QString deleted = QCoreApplication::translate("clsReport", "(deleted team)");
+    const QString home = r.home.isNull() ? deleted : r.home.toString();
+    const QString away = r.away.isNull() ? deleted : r.away.toString();
+    int homeWon = 0, awayWon = 0;
+    QStringList scores;
+    for (const auto& [h, a] : r.games) {
+        homeWon += h > a ? 1 : 0;
+        awayWon += a > h ? 1 : 0;
+        scores << QStringLiteral("%1\u2013%2").arg(h).arg(a);
+    }
+    if (scores.isEmpty())
+        return QCoreApplication::translate("clsReport", "%1 v %2, no game recorded").arg(home, away);
+    return QCoreApplication::translate("clsReport", "%1 %2, %3 %4 (%5)")
+        .arg(home, QString::number(homeWon), away, QString::number(awayWon), scores.join(QStringLiteral(", ")));
+}
+
 void clsReport::Start()
 {
     ProgressScope status(QCoreApplication::translate("clsReport", "Loading the Report Wizard..."));
@@ -263,7 +281,19 @@ void clsReport::Finish()
                                                           ? ReportEngine::kPositionsApart
                                                           : ReportEngine::kPositionsTogether));
         const std::vector<ReportLine> lines = ReportStore::Fill(statement, &progress);
-        VB_REPORT().SetReport(MakeReportModel(statement.layout, choices.heading, lines));
+        ReportHeading heading = choices.heading;
+        if (choices.match)
+            heading.result = ResultText(ReportStore::Result(*choices.match));
+        VB_REPORT().SetReport(MakeReportModel(statement.layout, heading, lines));
+    } catch (const ReportOverflow& e) {
+        // Rows written by other tools: the user learns whose records to correct; no retry helps.
+        qWarning("Report not created: %s", e.what());
+        MsgBox(QCoreApplication::translate("clsReport",
+                                           "The report cannot be made: the figures of %1 are too large to add up. "
+                                           "Correct or delete those records and try again.")
+                   .arg(e.who()),
+               QMessageBox::Ok, QMessageBox::Warning);
+        return;
     } catch (const std::exception& e) {
         qWarning("Report not created: %s", e.what());
         MsgBox(QCoreApplication::translate("clsReport", "Error Creating report please try again"));

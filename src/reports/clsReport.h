@@ -7,6 +7,9 @@
 #include <QVariant>
 
 class QComboBox;
+namespace ReportStore {
+struct MatchResult;
+}
 class frmReport;
 
 // The report wizard's logic: Start opens the wizard, the Refresh methods fill its lists page by
@@ -37,3 +40,6 @@ public:
 private:
     frmReport* m_form = nullptr;
 };
+
+// "Hawks 2, Eagles 1 (25–20, 18–25, 15–10)": the home team first, games won, every game's score.
+QString ResultText(const ReportStore::MatchResult& result);

@@ -8,9 +8,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -39,9 +41,13 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     txtPreview = new QTextBrowser(this);
     txtPreview->setObjectName(QStringLiteral("txtPreview"));
     txtPreview->setOpenLinks(false);
+    // The report has no links: Enter in the preview reaches the window's default button (Close).
+    txtPreview->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     ReportMetrics screen;
     screen.unitsPerPoint = txtPreview->logicalDpiX() / 72.0;
     FillReportDocument(*txtPreview->document(), m_model, screen);
+    // The window opens on the report's heading.
+    txtPreview->moveCursor(QTextCursor::Start);
 
     cmdPrint = new QPushButton(tr("&Print..."), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
@@ -49,6 +55,8 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
     cmdExportCsv = new QPushButton(tr("Export &CSV..."), this);
     cmdExportCsv->setObjectName(QStringLiteral("cmdExportCsv"));
+    cmdExportMaxPreps = new QPushButton(tr("Export &MaxPreps..."), this);
+    cmdExportMaxPreps->setObjectName(QStringLiteral("cmdExportMaxPreps"));
     cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
@@ -57,6 +65,7 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     buttons->addWidget(cmdPrint);
     buttons->addWidget(cmdSavePdf);
     buttons->addWidget(cmdExportCsv);
+    buttons->addWidget(cmdExportMaxPreps);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
@@ -66,10 +75,22 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     connect(cmdPrint, &QPushButton::clicked, this, [this] { RunCommand([this] { cmdPrint_Click(); }); });
     connect(cmdSavePdf, &QPushButton::clicked, this, [this] { RunCommand([this] { cmdSavePdf_Click(); }); });
     connect(cmdExportCsv, &QPushButton::clicked, this, [this] { RunCommand([this] { cmdExportCsv_Click(); }); });
+    connect(cmdExportMaxPreps, &QPushButton::clicked, this,
+            [this] { RunCommand([this] { cmdExportMaxPreps_Click(); }); });
     // Escape and the close box end the window the same way as the button.
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
-    resize(1120, 680);
+    // The preview gives way first: the window fits any screen's free area, and the buttons below
+    // it always stay inside the window.
+    txtPreview->setMinimumSize(200, 120);
+    setSizeGripEnabled(true);
+    QSize size(1120, 680);
+    if (QScreen* shownOn = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        // The frame the window manager adds is not known before showing; leave room for it.
+        const QSize room = shownOn->availableGeometry().size() - QSize(16, 40);
+        size = size.boundedTo(room).expandedTo(minimumSizeHint());
+    }
+    resize(size);
 }
 
 frmReportView::~frmReportView() = default;
@@ -79,18 +100,43 @@ void frmReportView::printTo(QPrinter* printer) const
     printer->setPageOrientation(QPageLayout::Landscape);
     printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     // Laid out in screen units, as the text engine measures lengths, on a page of the printer's
-    // size; printing scales it to the printer.
+    // size less a line for the page number; each page is then drawn scaled to the printer.
     QScreen* screen = QGuiApplication::primaryScreen();
     const qreal dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
     QTextDocument doc;
     ReportMetrics paper;
-    paper.pointSize = 7;
-    paper.nameWidth = 112;
-    paper.numberWidth = 36;
+    paper.pointSize = 9;
     paper.unitsPerPoint = dpi / 72.0;
     FillReportDocument(doc, m_model, paper);
-    doc.setPageSize(printer->pageLayout().paintRect(QPageLayout::Point).size() * (dpi / 72.0));
-    doc.print(printer);
+    const QSizeF page = printer->pageLayout().paintRect(QPageLayout::Point).size() * (dpi / 72.0);
+    QFont footFont(QStringLiteral("DejaVu Sans"));
+    footFont.setPointSizeF(8);
+    const qreal foot = QFontMetricsF(footFont).height() * 2;
+    doc.setPageSize(QSizeF(page.width(), page.height() - foot));
+    const int pages = doc.pageCount();
+
+    QPainter painter;
+    if (!painter.begin(printer))
+        return;
+    painter.scale(printer->logicalDpiX() / dpi, printer->logicalDpiY() / dpi);
+    for (int p = 0; p < pages; ++p) {
+        if (p > 0)
+            printer->newPage();
+        painter.save();
+        const QRectF view(0, p * (page.height() - foot), page.width(), page.height() - foot);
+        painter.translate(0, -view.top());
+        doc.drawContents(&painter, view);
+        painter.restore();
+        // The page number in the printer's own units, where its font's points are true points.
+        painter.save();
+        painter.resetTransform();
+        painter.setFont(footFont);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(0, 0, printer->width(), printer->height()), Qt::AlignRight | Qt::AlignBottom,
+                         tr("Page %1 of %2").arg(p + 1).arg(pages));
+        painter.restore();
+    }
+    painter.end();
 }
 
 bool frmReportView::saveAsPdf(const QString& path)
@@ -124,12 +170,30 @@ bool frmReportView::saveAsPdf(const QString& path)
 bool frmReportView::exportCsv(const QString& path)
 {
     BusyPointer busy;
+    // A byte-order mark lets spreadsheets read the names as UTF-8.
+    return writeText(path, "\xEF\xBB\xBF" + ReportCsv(m_model).toUtf8());
+}
+
+bool frmReportView::exportMaxPreps(const QString& path)
+{
+    BusyPointer busy;
+    QByteArray text;
+    try {
+        text = ReportMaxPreps(m_model).toUtf8();
+    } catch (const ReportOverflow& e) {
+        MsgBox(tr("The report could not be exported: the figures of %1 are too large to add up.").arg(e.who()),
+               QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Sidelines"));
+        return false;
+    }
+    return writeText(path, text);
+}
+
+bool frmReportView::writeText(const QString& path, const QByteArray& bytes)
+{
     QSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly);
     if (ok) {
-        // A byte-order mark lets spreadsheets read the names as UTF-8.
-        file.write("\xEF\xBB\xBF");
-        file.write(ReportCsv(m_model).toUtf8());
+        file.write(bytes);
         ok = file.commit();
     }
     if (!ok) {
@@ -167,4 +231,12 @@ void frmReportView::cmdExportCsv_Click()
                                                       suggestedPath(QStringLiteral("csv")), tr("CSV files (*.csv)"));
     if (!path.isEmpty())
         exportCsv(path);
+}
+
+void frmReportView::cmdExportMaxPreps_Click()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export Report for MaxPreps"),
+                                                      suggestedPath(QStringLiteral("txt")), tr("Text files (*.txt)"));
+    if (!path.isEmpty())
+        exportMaxPreps(path);
 }

@@ -23,19 +23,25 @@ public:
     // cannot be written is reported and gives false.
     bool saveAsPdf(const QString& path);
     bool exportCsv(const QString& path);
+    bool exportMaxPreps(const QString& path);
 
-    // Lays the report out on the printer's pages (landscape).
+    // Lays the report out on the printer's pages (landscape), at 9 points, the box score across
+    // the page's width, its column headings on every page and the page's number at its foot.
     void printTo(QPrinter* printer) const;
 
 private:
     void cmdPrint_Click();
     void cmdSavePdf_Click();
     void cmdExportCsv_Click();
+    void cmdExportMaxPreps_Click();
+    // Writes text to path in one piece (nothing half-written is left); reports a failure.
+    bool writeText(const QString& path, const QByteArray& bytes);
 
     ReportModel m_model;
     QTextBrowser* txtPreview = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdSavePdf = nullptr;
     QPushButton* cmdExportCsv = nullptr;
+    QPushButton* cmdExportMaxPreps = nullptr;
     QPushButton* cmdClose = nullptr;
 };

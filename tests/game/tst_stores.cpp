@@ -144,6 +144,7 @@ private slots:
         QTest::newRow("one kill") << 1 << 1 << 0 << "1.000";
         QTest::newRow("kills less errors") << 4 << 3 << 1 << "0.500";
         QTest::newRow("a taken-back attempt") << -1 << 0 << 0 << "0.000";
+        QTest::newRow("a kill over its attempt taken back") << 0 << 1 << 0 << "\u2013";
     }
     void percentage()
     {

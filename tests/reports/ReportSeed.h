@@ -91,14 +91,15 @@ inline Season addSeason(TestApp& app)
     for (const char* g : {"m1g1", "m1g2", "m1g3", "m2g1", "m3g1"})
         id[g] = addGame(id[QString::fromLatin1(g).left(2)], QString::fromLatin1(g).right(1).toInt());
     for (const QString& line :
-         QStringLiteral("m1g1 ann bea cat dee eve,m1g2 ann cat,m1g3 dee,m2g1 ann fay,m3g1 eve gus").split(',')) {
+         QStringLiteral("m1g1 ann bea cat dee eve,m1g2 ann cat,m1g3 dee,m2g1 ann cat fay,m3g1 eve gus").split(',')) {
         const QStringList f = line.split(' ');
         for (const QString& p : f.mid(1))
             addPlayed(id[f[0]], id[p]);
     }
     // Game, player, zone, kind, count (a rating for passes). Ann: zone 2 with zone 8 (a dig, and
     // passes of 2, 3 and a 3 taken back), zone 5 in the second match; Bea records nothing; Cat's
-    // passes in zones 3 and 9 average 10 / 4 together, not 3.00 and 1.00 apart.
+    // passes in zones 3 and 9 average 10 / 4 together, not 3.00 and 1.00 apart, her kills rank
+    // between Ann's two zones, and she records nothing in the second match.
     const QString actions = "m1g1 ann 2 KILL 5,m1g1 ann 2 ERROR 1,m1g1 ann 2 ATTEMPT 6,m1g2 ann 8 DIG 1,"
                             "m1g2 ann 8 PASSING 2,m1g2 ann 8 PASSING 3,m1g2 ann 8 PASSING -3,m2g1 ann 5 KILL 2,"
                             "m2g1 ann 5 ATTEMPT 1,m1g1 cat 3 SERVEACE 1,m1g1 cat 3 SERVEERROR 1,m1g1 cat 3 PASSING 3,"
@@ -106,7 +107,7 @@ inline Season addSeason(TestApp& app)
                             "m1g1 dee 7 SOLOBLOCK 1,m1g1 dee 7 BLOCKASSIST 2,m1g3 dee 1 KILL 1,m1g1 eve 4 SETASSIST 3,"
                             "m1g1 eve 4 BALLHANDLEERROR 1,m1g1 eve 4 RECEIVEERROR 1,m1g1 eve 4 BLOCKERROR 1,"
                             "m3g1 eve 6 KILL 1,m2g1 fay 1 DIG 2,m2g1 fay 1 PASSING 3,m2g1 fay 1 PASSING -3,"
-                            "m3g1 gus 2 ERROR 1";
+                            "m3g1 gus 2 ERROR 1,m1g1 cat 3 KILL 3";
     for (const QString& action : actions.split(',')) {
         const QStringList f = action.split(' ');
         addStat(id[f[0]], id[f[1]], f[2].toInt(), qPrintable(f[3]), f[4].toInt());

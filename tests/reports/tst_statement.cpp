@@ -15,7 +15,7 @@ QStringList reportOf(const ReportChoices& c)
     const QString csv = ReportCsv(MakeReportModel(st.layout, {}, ReportStore::Fill(st)));
     QStringList out;
     for (const QString& line : csv.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1)) {
-        if (out.isEmpty() || out.last().startsWith(QLatin1String("Team Totals")))
+        if (out.isEmpty() || out.last().startsWith(QLatin1String(",Team Totals")))
             out << line.section(QLatin1Char(','), 0, 0) + QLatin1Char(':');
         out << line.section(QLatin1Char(','), 1);
     }
@@ -64,50 +64,53 @@ private slots:
         const QString all = "H|ann|bea|cat|hawks|E|dee|eve|eagles|V|fay|gus|vipers";
         QTest::newRow("everything, by team") << "" << all;
         QTest::newRow("by name") << "order=PLAYERNAME" << all;
-        QTest::newRow("percentage leads, ties by name") << "order=PERCENTAGE" << all;
+        QTest::newRow("percentage leads, ties by name") << "order=PERCENTAGE"
+                                                        << "H|cat|ann|bea|hawks|E|dee|eve|eagles|V|fay|gus|vipers";
         QTest::newRow("aces lead") << "order=SERVEACE"
                                    << "H|cat|ann|bea|hawks|E|dee|eve|eagles|V|fay|gus|vipers";
         QTest::newRow("errors lead") << "order=ERROR"
                                      << "H|ann|bea|cat|hawks|E|dee|eve|eagles|V|gus|fay|vipers";
-        QTest::newRow("one date")
-            << "from=03-12"
-            << "H|Ann,1,2,0,3,.667,0,0,0,0,0,0,0,0,0,0.00|Team Totals,,2,0,3,.667,0,0,0,0,0,0,0,0,0,"
-               "0.00|V|fay|fayAlone";
+        QTest::newRow("one date") << "from=03-12"
+                                  << "H|1,Ann,1,2,0,3,.667,0,0,0,0,0,0,0,0,0,\u2013,2|3,Cat,1,0,0,0,.000,0,0,0,0,0,0,0,"
+                                     "0,0,\u2013,0|,Team Totals,,2,0,3,.667,"
+                                     "0,0,0,0,0,0,0,0,0,\u2013,2|V|fay|fayAlone";
         QTest::newRow("range, thru date included") << "from=03-05;thru=03-12"
-                                                   << "H|ann|bea|cat|hawks|E|dee|Eve,1,0,0,0,.000,3,0,0,1,0,0,0,1,1,0."
-                                                      "00|Team Totals,,1,0,1,1.000,3,0,0,1,0,1,2,1,"
-                                                      "1,0.00|V|fay|fayAlone";
+                                                   << "H|ann|bea|cat|hawks|E|dee|5,Eve,1,0,0,0,.000,3,0,0,1,0,0,0,1,1,"
+                                                      "\u2013,0|,Team Totals,,1,0,1,1.000,3,0,0,1,"
+                                                      "0,1,2,1,1,\u2013,3|V|fay|fayAlone";
         QTest::newRow("team with quotes in its name") << "team=eagles"
                                                       << "E|dee|eve|eagles";
         QTest::newRow("one player") << "player=ann"
-                                    << "H|ann|Team Totals,,7,1,15,.400,0,0,0,0,1,0,0,0,0,2.00";
+                                    << "H|ann|,Team Totals,,7,1,15,.400,0,0,0,0,1,0,0,0,0,2.00,7";
         QTest::newRow("second games")
             << "game=2"
-            << "H|Ann,1,0,0,0,.000,0,0,0,0,1,0,0,0,0,2.00|Cat,1,0,0,0,.000,0,1,0,0,0,0,0,0,0,1."
-               "00|Team Totals,,0,0,0,.000,0,1,0,0,1,0,0,0,0,1.50";
+            << "H|1,Ann,1,0,0,0,.000,0,0,0,0,1,0,0,0,0,2.00,0|3,Cat,1,0,0,0,.000,0,1,0,0,0,0,0,0,0,1.00,1|,Team "
+               "Totals,,0,0,0,.000,0,1,0,0,1,0,0,0,0,1.50,1";
         QTest::newRow("match, game, team, kills lead")
             << "match=m1;game=1;team=hawks;order=KILL"
-            << "H|Ann,1,5,1,12,.333,0,0,0,0,0,0,0,0,0,0.00|Bea,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,0.00|Cat,1,0,0,0,.000,0,"
-               "1,1,"
-               "0,0,0,0,0,0,3.00|Team Totals,,5,1,12,.333,0,1,1,0,0,0,0,0,0,3.00";
-        // Apart, zones n and n+6 are one line: 2 and 8, 3 and 9, 1 and 7.
-        QTest::newRow("apart, kills lead")
-            << "apart;order=KILL"
-            << "H|Ann,2,3,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00|Ann,5,3,2,0,3,.667,0,0,0,0,0,0,0,0,0,0.00|Bea,,1,0,0,0,."
-               "000,0,"
-               "0,0,0,0,0,0,0,0,0.00|Cat,3,2,0,0,0,.000,0,2,1,0,0,0,0,0,0,2.50|Team "
-               "Totals,,,7,1,15,.400,0,2,1,0,1,0,0,0,0,"
-               "2.40|E|Dee,1,2,1,0,1,1.000,0,0,0,0,0,1,2,0,0,0.00|Eve,6,2,1,0,1,1.000,0,0,0,0,0,0,0,0,0,0.00|Eve,4,2,0,"
-               "0,0,"
-               ".000,3,0,0,1,0,0,0,1,1,0.00|Team "
-               "Totals,,,2,0,2,1.000,3,0,0,1,0,1,2,1,1,0.00|V|Fay,1,1,0,0,0,.000,0,0,0,0,2,"
-               "0,0,0,0,0.00|Gus,2,1,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,0.00|Team "
-               "Totals,,,0,1,1,-1.000,0,0,0,0,2,0,0,0,0,0.00";
+            << "H|1,Ann,1,5,1,12,.333,0,0,0,0,0,0,0,0,0,\u2013,5|3,Cat,1,3,0,3,1.000,0,1,1,0,0,0,0,0,0,3.00,4|2,Bea,1,"
+               "0,0,0,"
+               ".000,0,0,0,0,0,0,0,0,0,\u2013,0|,Team Totals,,8,1,15,.467,0,1,1,0,0,0,0,0,0,3.00,9";
+        // Apart, zones n and n+6 are one line: 2 and 8, 3 and 9, 1 and 7. A player's lines stay
+        // together, ranked by the player's own figure, the games played on the first; a player
+        // without any action keeps one line without a position.
+        QTest::newRow("apart, kills lead") << "apart;order=KILL"
+                                           << "H|1,Ann,2,3,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00,5|1,Ann,5,,2,0,3,.667,0,"
+                                              "0,0,0,0,0,0,0,0,\u2013,2|3,Cat,3,3,3,0,"
+                                              "3,1.000,0,2,1,0,0,0,0,0,0,2.50,5|2,Bea,\u2013,1,0,0,0,.000,0,0,0,0,0,0,"
+                                              "0,0,0,\u2013,0|,Team Totals,,,10,1,18,.500,0,"
+                                              "2,1,0,1,0,0,0,0,2.40,12|E|4,Dee,1,2,1,0,1,1.000,0,0,0,0,0,1,2,0,0,"
+                                              "\u2013,3|5,Eve,4,2,0,0,0,.000,3,0,0,1,0,0,0,1,1,"
+                                              "\u2013,0|5,Eve,6,,1,0,1,1.000,0,0,0,0,0,0,0,0,0,\u2013,1|,Team "
+                                              "Totals,,,2,0,2,1.000,3,0,0,1,0,1,2,1,1,\u2013,4|V|6,Fay,1,"
+                                              "1,0,0,0,.000,0,0,0,0,2,0,0,0,0,\u2013,0|7,Gus,2,1,0,1,1,-1.000,0,0,0,0,"
+                                              "0,0,0,0,0,\u2013,0|,Team Totals,,,0,1,1,"
+                                              "-1.000,0,0,0,0,2,0,0,0,0,\u2013,0";
         QTest::newRow("position 2: zones 2 and 8 only")
             << "pos=2"
-            << "H|Ann,2,3,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00|Team "
-               "Totals,,,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00|V|Gus,2,1,0,"
-               "1,1,-1.000,0,0,0,0,0,0,0,0,0,0.00|Team Totals,,,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,0.00";
+            << "H|1,Ann,2,3,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00,5|,Team "
+               "Totals,,,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00,5|V|7,"
+               "Gus,2,1,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,\u2013,0|,Team Totals,,,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,\u2013,0";
         QTest::newRow("nobody in these choices") << "match=m2;player=bea"
                                                  << "";
     }
@@ -119,17 +122,17 @@ private slots:
         static const QHash<QString, QString> named{{"H", "Hawks:"},
                                                    {"E", "\"O'Brien's \"\"Eagles\"\"\":"},
                                                    {"V", "Vipers:"},
-                                                   {"ann", "Ann,3,7,1,15,.400,0,0,0,0,1,0,0,0,0,2.00"},
-                                                   {"bea", "Bea,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,0.00"},
-                                                   {"cat", "Cat,2,0,0,0,.000,0,2,1,0,0,0,0,0,0,2.50"},
-                                                   {"hawks", "Team Totals,,7,1,15,.400,0,2,1,0,1,0,0,0,0,2.40"},
-                                                   {"dee", "Dee,2,1,0,1,1.000,0,0,0,0,0,1,2,0,0,0.00"},
-                                                   {"eve", "Eve,2,1,0,1,1.000,3,0,0,1,0,0,0,1,1,0.00"},
-                                                   {"eagles", "Team Totals,,2,0,2,1.000,3,0,0,1,0,1,2,1,1,0.00"},
-                                                   {"fay", "Fay,1,0,0,0,.000,0,0,0,0,2,0,0,0,0,0.00"},
-                                                   {"gus", "Gus,1,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,0.00"},
-                                                   {"vipers", "Team Totals,,0,1,1,-1.000,0,0,0,0,2,0,0,0,0,0.00"},
-                                                   {"fayAlone", "Team Totals,,0,0,0,.000,0,0,0,0,2,0,0,0,0,0.00"}};
+                                                   {"ann", "1,Ann,3,7,1,15,.400,0,0,0,0,1,0,0,0,0,2.00,7"},
+                                                   {"bea", "2,Bea,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,\u2013,0"},
+                                                   {"cat", "3,Cat,3,3,0,3,1.000,0,2,1,0,0,0,0,0,0,2.50,5"},
+                                                   {"hawks", ",Team Totals,,10,1,18,.500,0,2,1,0,1,0,0,0,0,2.40,12"},
+                                                   {"dee", "4,Dee,2,1,0,1,1.000,0,0,0,0,0,1,2,0,0,\u2013,3"},
+                                                   {"eve", "5,Eve,2,1,0,1,1.000,3,0,0,1,0,0,0,1,1,\u2013,1"},
+                                                   {"eagles", ",Team Totals,,2,0,2,1.000,3,0,0,1,0,1,2,1,1,\u2013,4"},
+                                                   {"fay", "6,Fay,1,0,0,0,.000,0,0,0,0,2,0,0,0,0,\u2013,0"},
+                                                   {"gus", "7,Gus,1,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,\u2013,0"},
+                                                   {"vipers", ",Team Totals,,0,1,1,-1.000,0,0,0,0,2,0,0,0,0,\u2013,0"},
+                                                   {"fayAlone", ",Team Totals,,0,0,0,.000,0,0,0,0,2,0,0,0,0,\u2013,0"}};
         QStringList want;
         for (const QString& token : expected.split('|', Qt::SkipEmptyParts))
             want << named.value(token, token);
@@ -148,16 +151,18 @@ private slots:
         const QStringList together{
             "Hawks|Ann|0|0 0 0 0 0 1 0 0 0 0 0 0|2.00|0.000|4",   "Hawks|Ann|0|3 2 0 0 0 0 0 0 0 0 0 0|0.00|0.667|3",
             "Hawks|Ann|0|12 5 1 0 0 0 0 0 0 0 0 0|0.00|0.333|12", "Hawks|Bea|0|0 0 0 0 0 0 0 0 0 0 0 0|0.00|0.000|1",
-            "Hawks|Cat|0|0 0 0 1 0 0 0 0 0 0 0 0|1.00|0.000|2",   "Hawks|Cat|0|0 0 0 1 1 0 0 0 0 0 0 0|3.00|0.000|5",
-            "O'Bri|Dee|0|0 0 0 0 0 0 0 1 2 0 0 0|0.00|0.000|3",   "O'Bri|Dee|0|1 1 0 0 0 0 0 0 0 0 0 0|0.00|1.000|1",
-            "O'Bri|Eve|0|0 0 0 0 0 0 1 0 0 1 1 3|0.00|0.000|6",   "O'Bri|Eve|0|1 1 0 0 0 0 0 0 0 0 0 0|0.00|1.000|1",
-            "Viper|Fay|0|0 0 0 0 0 2 0 0 0 0 0 0|0.00|0.000|4",   "Viper|Gus|0|1 0 1 0 0 0 0 0 0 0 0 0|0.00|-1.000|1"};
-        const QStringList allGames{"Ann=3", "Bea=1", "Cat=2", "Dee=2", "Eve=2", "Fay=1", "Gus=1"};
+            "Hawks|Cat|0|0 0 0 1 0 0 0 0 0 0 0 0|1.00|0.000|2",   "Hawks|Cat|0|3 3 0 1 1 0 0 0 0 0 0 0|3.00|1.000|8",
+            "Hawks|Cat|0|0 0 0 0 0 0 0 0 0 0 0 0|0.00|0.000|1",   "O'Bri|Dee|0|0 0 0 0 0 0 0 1 2 0 0 0|0.00|0.000|3",
+            "O'Bri|Dee|0|1 1 0 0 0 0 0 0 0 0 0 0|0.00|1.000|1",   "O'Bri|Eve|0|0 0 0 0 0 0 1 0 0 1 1 3|0.00|0.000|6",
+            "O'Bri|Eve|0|1 1 0 0 0 0 0 0 0 0 0 0|0.00|1.000|1",   "Viper|Fay|0|0 0 0 0 0 2 0 0 0 0 0 0|0.00|0.000|4",
+            "Viper|Gus|0|1 0 1 0 0 0 0 0 0 0 0 0|0.00|-1.000|1"};
+        const QStringList allGames{"Ann=3", "Bea=1", "Cat=3", "Dee=2", "Eve=2", "Fay=1", "Gus=1"};
         QTest::newRow("together") << "" << together << allGames << int(ReportLayout::PositionsTogether);
         QTest::newRow("one date") << "from=03-12;apart"
                                   << QStringList{"Hawks|Ann|5|3 2 0 0 0 0 0 0 0 0 0 0|0.00|0.667|3",
+                                                 "Hawks|Cat|-|0 0 0 0 0 0 0 0 0 0 0 0|0.00|0.000|1",
                                                  "Viper|Fay|1|0 0 0 0 0 2 0 0 0 0 0 0|0.00|0.000|4"}
-                                  << QStringList{"Ann=1", "Fay=1"} << int(ReportLayout::PositionsApart);
+                                  << QStringList{"Ann=1", "Cat=1", "Fay=1"} << int(ReportLayout::PositionsApart);
     }
 
     void reportTableAsBefore()
@@ -261,8 +266,15 @@ private slots:
                                   << "2.33";
         QTest::newRow("perfect") << QList<qint64>{3, 0, 3, 0, 0} << "1.000"
                                  << "0.00";
-        QTest::newRow("no attempts left") << QList<qint64>{1, 0, 0, 3, -1} << ".000"
-                                          << "0.00";
+        // Attempts taken back below the results they came with leave no figure.
+        QTest::newRow("a kill, no attempt left") << QList<qint64>{1, 0, 0, 3, -1} << "\u2013"
+                                                 << "0.00";
+        QTest::newRow("more kills than attempts") << QList<qint64>{3, 0, 2, 0, 0} << "\u2013"
+                                                  << "0.00";
+        QTest::newRow("an error over a kill and one attempt") << QList<qint64>{1, 1, 1, 0, 0} << "\u2013"
+                                                              << "0.00";
+        QTest::newRow("nothing attacked, an attempt taken back") << QList<qint64>{0, 0, -1, 0, 0} << ".000"
+                                                                 << "0.00";
         QTest::newRow("all errors") << QList<qint64>{0, 4, 4, 3, 1} << "-1.000"
                                     << "3.00";
         QTest::newRow("rounds up") << QList<qint64>{2, 0, 3, 5, 2} << ".667"
@@ -302,7 +314,7 @@ private slots:
         l.player = "+Plus, Comma";
         const QString csv = ReportCsv(MakeReportModel(ReportLayout::PositionsTogether, {}, {l}));
         QCOMPARE(csv.split("\r\n").value(1),
-                 "\"'=HYPERLINK(\"\"x\"\")\",\"'+Plus, Comma\",0,0,0,0,.000,0,0,0,0,0,0,0,0,0,0.00");
+                 "\"'=HYPERLINK(\"\"x\"\")\",,\"'+Plus, Comma\",0,0,0,0,.000,0,0,0,0,0,0,0,0,0,\u2013,0");
     }
 
     void failureChangesNothing_data()

@@ -1,0 +1,212 @@
+#include "ReportSeed.h"
+#include "core/ReportStore.h"
+#include "reports/ReportData.h"
+#include "reports/clsReport.h"
+#include "reports/frmReportView.h"
+#include "support/TestMain.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+
+QString pdfText(const QString& pdf, const QStringList& options = {QStringLiteral("-layout")})
+{
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), options + QStringList{pdf, QStringLiteral("-")});
+    return reader.waitForFinished(30000) ? QString::fromUtf8(reader.readAllStandardOutput()) : QString();
+}
+
+// Words of a printed line with the column just after each: right-aligned figures end where their
+// heading ends. The reader's invisible marks around right-to-left runs take no column.
+QList<std::pair<QString, int>> wordEnds(QString line)
+{
+    line.remove(QRegularExpression(QStringLiteral("[\\x{200e}\\x{200f}\\x{202a}-\\x{202e}\\x{2066}-\\x{2069}]")));
+    QList<std::pair<QString, int>> out;
+    for (auto it = QRegularExpression(QStringLiteral("\\S+")).globalMatch(line); it.hasNext();) {
+        const auto m = it.next();
+        out.append({m.captured(), int(m.capturedEnd())});
+    }
+    return out;
+}
+
+// A line whose figures all differ, so that a figure under the wrong heading shows.
+ReportLine figures(const QString& name, int number)
+{
+    ReportLine l;
+    l.team = QStringLiteral("Hawks");
+    l.playerId = l.player = name;
+    l.number = number;
+    l.position = 0;
+    l.games = 4;
+    for (std::size_t k = 0; k < kStatKinds.size(); ++k)
+        l.counts[k] = 20 + qint64(k);
+    l.counts[StatIndex("ATTEMPT")] = 90;
+    l.pass = {7, 3};
+    return l;
+}
+
+} // namespace
+
+// The box score as it is read: on screen, on paper, in the files handed on.
+class TestBoxScore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void figuresStayUnderTheirHeadings_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("60 characters") << QStringLiteral(
+            "Maximiliana Evangelina Wolfeschlegelsteinhausenbergerdorff-Q");
+        QTest::newRow("right to left") << QStringLiteral(
+            "\u05e9\u05e8\u05d4 \u05db\u05d4\u05df 12 \u0645\u062d\u0645\u062f");
+        QTest::newRow("markup") << QStringLiteral("<b>x</b><img src=\"/etc/passwd\">");
+        QTest::newRow("tab and line break") << QStringLiteral("Tab\tin\nname");
+    }
+
+    void figuresStayUnderTheirHeadings()
+    {
+        QFETCH(QString, name);
+        QCOMPARE(name.size() == 60, QByteArray(QTest::currentDataTag()) == "60 characters");
+        TestApp app;
+        const ReportModel model
+            = MakeReportModel(ReportLayout::PositionsTogether, {}, {figures(name, 12), figures("Bo", 3)});
+        frmReportView window(model);
+        const QString pdf = app.dir() + "/report.pdf";
+        QVERIFY(window.saveAsPdf(pdf));
+        const QStringList printed = pdfText(pdf).split('\n');
+        const auto head
+            = std::find_if(printed.begin(), printed.end(), [](const QString& l) { return l.contains(" PTS"); });
+        QVERIFY2(head != printed.end(), qPrintable(printed.join('\n')));
+        const auto headings = wordEnds(*head);
+        const QList<BoxColumn> cols = BoxColumns(model.layout);
+        QCOMPARE(headings.size(), cols.size() + 2); // "#" and "Player" first
+        // The first printed line of each player's row holds all the figures.
+        int seen = 0;
+        for (auto line = head + 1; line != printed.end() && seen < 2; ++line) {
+            const auto words = wordEnds(*line);
+            if (words.size() < cols.size())
+                continue;
+            for (int c = 0; c < cols.size(); ++c) {
+                const int end = headings[c + 2].second;
+                const auto under = std::find_if(words.begin(), words.end(),
+                                                [end](const auto& w) { return std::abs(w.second - end) <= 2; });
+                QVERIFY2(under != words.end() && under->first == cols[c].text(model.teams[0].lines[seen], false),
+                         qPrintable(headings[c + 2].first + " in\n" + QStringList(head, head + 8).join('\n')));
+            }
+            ++seen;
+        }
+        QCOMPARE(seen, 2);
+        // The name as the characters it is made of, never as markup: on screen, on paper (where
+        // "ff" is one glyph and a tab's two sides read as two places) and in the file.
+        QVERIFY(window.findChild<QTextBrowser*>("txtPreview")->toPlainText().contains(name));
+        const QRegularExpression blank("\\s");
+        if (!name.isRightToLeft() && !name.contains('\t'))
+            QVERIFY(pdfText(pdf, {})
+                        .normalized(QString::NormalizationForm_KC)
+                        .remove(blank)
+                        .contains(QString(name).remove(blank)));
+        QVERIFY(ReportCsv(model).contains(QString(name).replace('"', "\"\"")));
+        // The window fits the screen's free area, every button inside it.
+        window.show();
+        QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+        for (QPushButton* b : window.findChildren<QPushButton*>())
+            QVERIFY(b->isVisible() && window.rect().contains(QRect(b->mapTo(&window, QPoint()), b->size())));
+    }
+
+    void paperFillsThePageAndRepeatsHeadings()
+    {
+        TestApp app;
+        std::vector<ReportLine> lines;
+        for (int i = 0; i < 90; ++i)
+            lines.push_back(figures(QStringLiteral("Player %1").arg(i, 2, 10, QChar('0')), i));
+        const QString pdf = app.dir() + "/long.pdf";
+        QVERIFY(frmReportView(MakeReportModel(ReportLayout::PositionsTogether, {}, lines)).saveAsPdf(pdf));
+        const QStringList pages = pdfText(pdf).split('\f', Qt::SkipEmptyParts);
+        QVERIFY(pages.size() >= 2);
+        for (int p = 0; p < pages.size(); ++p) {
+            QVERIFY2(pages[p].contains(QRegularExpression("\\bGP\\s+K\\s+E\\s+TA\\s+PCT\\b")), qPrintable(pages[p]));
+            QVERIFY(pages[p].contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages.size())));
+        }
+        // Word boxes in points: the last column ends at the right margin of landscape Letter (792
+        // points, 10 mm margins); a word's box is about 1.16 times its font's size in this font.
+        double ptsRight = 0, smallest = 1e9;
+        static const QRegularExpression word("yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">(PTS|Player)<");
+        for (auto it = word.globalMatch(pdfText(pdf, {"-bbox"})); it.hasNext();) {
+            const auto m = it.next();
+            if (m.captured(4) == "PTS")
+                ptsRight = std::max(ptsRight, m.captured(2).toDouble());
+            smallest = std::min(smallest, m.captured(3).toDouble() - m.captured(1).toDouble());
+        }
+        QVERIFY2(ptsRight > 792 - 28.35 - 8, qPrintable(QString::number(ptsRight)));
+        QVERIFY2(smallest >= 9 * 1.1 && smallest < 1e9, qPrintable(QString::number(smallest)));
+    }
+
+    void maxPrepsAsImported()
+    {
+        TestApp app;
+        const seed::Season s = seed::addSeason(app);
+        // Apart, so that a player's several lines must become one.
+        const ReportStatement st = BuildReportStatement(seed::choices(s, "apart"));
+        QFile expected(QFINDTESTDATA("maxpreps_expected.txt"));
+        QVERIFY(expected.open(QIODevice::ReadOnly));
+        QCOMPARE(ReportMaxPreps(MakeReportModel(st.layout, {}, ReportStore::Fill(st))),
+                 QString::fromUtf8(expected.readAll()));
+    }
+
+    void overflowNamesWhose_data()
+    {
+        QTest::addColumn<QList<qint64>>("kills"); // kept totals of A in two games, then of B and C
+        QTest::addColumn<QString>("who");
+        const qint64 half = std::numeric_limits<qint64>::max() / 2 + 1, third = std::numeric_limits<qint64>::max() / 3;
+        QTest::newRow("one player's games") << QList<qint64>{half, half, 1, 1} << "A (T)";
+        QTest::newRow("a team's totals") << QList<qint64>{third, 9, third, third} << "the totals of T";
+    }
+
+    void overflowNamesWhose()
+    {
+        QFETCH(QList<qint64>, kills);
+        QFETCH(QString, who);
+        TestApp app;
+        const RecordId t = app.addTeam("T");
+        const RecordId m = seed::addMatch(seed::at(8, 1, 10, 0), t, app.addTeam("U"));
+        const RecordId g1 = seed::addGame(m, 1), g2 = seed::addGame(m, 2), a = app.addPlayer(t, "A", 1);
+        const QList<std::pair<RecordId, RecordId>> rows{
+            {g1, a}, {g2, a}, {g1, app.addPlayer(t, "B", 2)}, {g1, app.addPlayer(t, "C", 3)}};
+        for (int i = 0; i < rows.size(); ++i) {
+            // Kept totals as another tool could leave them.
+            seed::addPlayed(rows[i].first, rows[i].second);
+            Execute("INSERT INTO TOTALS (GAMEID, PLAYERID, POSITION, KILL, ATTEMPT) VALUES (?, ?, 1, ?, ?)",
+                    {Bind(rows[i].first), Bind(rows[i].second), kills[i], kills[i]});
+        }
+        const ReportStatement st = BuildReportStatement({});
+        QString named;
+        try {
+            MakeReportModel(st.layout, {}, ReportStore::Fill(st));
+        } catch (const ReportOverflow& e) {
+            named = e.who();
+        }
+        QCOMPARE(named, who);
+    }
+
+    void matchResultHeading()
+    {
+        TestApp app;
+        const seed::Season s = seed::addSeason(app);
+        for (const auto& [game, home, away] : {std::tuple{"m1g1", 25, 20}, {"m1g2", 18, 25}, {"m1g3", 15, 10}})
+            Execute("UPDATE GAME SET HOMESCORE = ?, AWAYSCORE = ? WHERE GAMEID = ?", {home, away, Bind(s[game])});
+        QCOMPARE(ResultText(ReportStore::Result(s["m1"])),
+                 "Hawks 2, " + seed::kEagles + " 1 (25\u201320, 18\u201325, 15\u201310)");
+        Execute("DELETE FROM GAME WHERE MATCHID = ?", {Bind(s["m2"])});
+        QCOMPARE(ResultText(ReportStore::Result(s["m2"])), QStringLiteral("Vipers v Hawks, no game recorded"));
+    }
+};
+
+SIDELINES_TEST(TestBoxScore)
+#include "tst_boxscore.moc"
