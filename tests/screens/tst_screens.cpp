@@ -94,8 +94,6 @@ private slots:
             frmReportView view(MakeReportModel(ReportLayout::PositionsTogether, ReportHeading{}, {line}));
             view.show();
             QVERIFY(QTest::qWaitForWindowExposed(&view));
-            if (area().width() < 1200)
-                QEXPECT_FAIL("", "report window fitting comes with the box-score work", Continue);
             Fits(Problems(&view, area()));
         }
     }
