@@ -20,6 +20,33 @@
     </message>
 </context>
 <context>
+    <name>DataPlaces</name>
+    <message>
+        <location filename="../../src/core/DataPlace.cpp" line="48"/>
+        <source>Sidelines cannot keep its database beside the program in
+%1
+because that folder cannot be written, and no database template was installed in
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/DataPlace.cpp" line="84"/>
+        <source>Sidelines cannot create its data folder
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/DataPlace.cpp" line="97"/>
+        <source>Sidelines cannot copy the empty database
+%1
+to
+%2
+
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <location filename="../../src/core/Database.cpp" line="29"/>
@@ -27,43 +54,63 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="90"/>
+        <location filename="../../src/core/Database.cpp" line="121"/>
         <source>It needs an upgrade, and the copy kept before upgrading could not be written as %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="107"/>
+        <location filename="../../src/core/Database.cpp" line="138"/>
         <source>It could not be upgraded from database version %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="122"/>
+        <location filename="../../src/core/Database.cpp" line="153"/>
         <source>The file does not exist.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="127"/>
+        <location filename="../../src/core/Database.cpp" line="158"/>
         <source>The file cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="145"/>
+        <location filename="../../src/core/Database.cpp" line="176"/>
         <source>It is not a Sidelines database: the table %1 is missing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="153"/>
+        <location filename="../../src/core/Database.cpp" line="184"/>
         <source>It was written by a newer Sidelines (database version %1); this Sidelines reads database version %2 and older.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="225"/>
+        <location filename="../../src/core/Database.cpp" line="262"/>
         <source>The schema is missing from the program.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="256"/>
+        <location filename="../../src/core/Database.cpp" line="293"/>
         <source>The file already exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/Database.cpp" line="341"/>
+        <source>%1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/Database.cpp" line="362"/>
+        <source>%1 is not a Sidelines database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/Database.cpp" line="371"/>
+        <source>%1 was written by a newer Sidelines (database version %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/Database.cpp" line="379"/>
+        <source>%1 needs an upgrade, and the copy kept before upgrading could not be written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -96,111 +143,170 @@
 <context>
     <name>PlayerStats</name>
     <message>
-        <location filename="../../src/game/PlayerStats.cpp" line="17"/>
+        <location filename="../../src/game/PlayerStats.cpp" line="11"/>
         <source>Percentage = </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordId</name>
+    <message>
+        <location filename="../../src/core/RecordId.cpp" line="51"/>
+        <source>team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/RecordId.cpp" line="53"/>
+        <source>player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/RecordId.cpp" line="55"/>
+        <source>match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/RecordId.cpp" line="57"/>
+        <source>game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/RecordId.cpp" line="61"/>
+        <source>action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/RecordId.cpp" line="187"/>
+        <source>No new %1 can be stored: the newest %1 in the database has the identifier %2, the last date and time an identifier can hold.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ReportData</name>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="30"/>
+        <location filename="../../src/reports/ReportData.cpp" line="32"/>
         <source>Team Totals</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="59"/>
+        <location filename="../../src/reports/ReportData.cpp" line="41"/>
+        <source>the totals of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="74"/>
         <source>Player Statistics</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="90"/>
+        <location filename="../../src/reports/ReportData.cpp" line="115"/>
         <source>Pos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="91"/>
+        <location filename="../../src/reports/ReportData.cpp" line="116"/>
         <source>court position (zones n and n+6 together)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="92"/>
+        <location filename="../../src/reports/ReportData.cpp" line="117"/>
         <source>GP</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="93"/>
+        <location filename="../../src/reports/ReportData.cpp" line="118"/>
         <source>games played</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="98"/>
+        <location filename="../../src/reports/ReportData.cpp" line="123"/>
         <source>PCT</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="99"/>
+        <location filename="../../src/reports/ReportData.cpp" line="124"/>
         <source>hitting percentage (K-E)/TA</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="165"/>
+        <location filename="../../src/reports/ReportData.cpp" line="126"/>
+        <source>PTS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="127"/>
+        <source>points K + SA + BS + ½ BA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="224"/>
         <source>Dates:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="166"/>
+        <location filename="../../src/reports/ReportData.cpp" line="225"/>
         <source>Match:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="167"/>
+        <location filename="../../src/reports/ReportData.cpp" line="227"/>
+        <source>Result:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="228"/>
         <source>Game:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="168"/>
+        <location filename="../../src/reports/ReportData.cpp" line="229"/>
         <source>Team:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="169"/>
+        <location filename="../../src/reports/ReportData.cpp" line="230"/>
         <source>Player:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="170"/>
+        <location filename="../../src/reports/ReportData.cpp" line="231"/>
         <source>Position:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="172"/>
+        <location filename="../../src/reports/ReportData.cpp" line="233"/>
         <source> (positions apart)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="173"/>
+        <location filename="../../src/reports/ReportData.cpp" line="234"/>
         <source> (positions together)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="174"/>
+        <location filename="../../src/reports/ReportData.cpp" line="235"/>
         <source>Order:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="182"/>
+        <location filename="../../src/reports/ReportData.cpp" line="252"/>
         <source>No statistics were recorded for these choices.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="200"/>
-        <location filename="../../src/reports/ReportData.cpp" line="262"/>
+        <location filename="../../src/reports/ReportData.cpp" line="339"/>
+        <location filename="../../src/reports/ReportData.cpp" line="392"/>
         <source>Player</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="261"/>
+        <location filename="../../src/reports/ReportData.cpp" line="339"/>
+        <location filename="../../src/reports/ReportData.cpp" line="391"/>
+        <source>#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="391"/>
         <source>Team</source>
         <translation type="unfinished"></translation>
     </message>
@@ -208,31 +314,41 @@
 <context>
     <name>RosterChooser</name>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="87"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="88"/>
         <source>Ok</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="87"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="88"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="140"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="142"/>
         <source>Teams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/roster/DialogParts.cpp" line="149"/>
+        <source>&quot;%1&quot; cannot be chosen: its identifier &quot;%2&quot; is not a date and time written as YYYY-MM-DD HH:MM:SS, so Sidelines cannot tell which record it is. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/roster/DialogParts.cpp" line="168"/>
+        <source>&quot;%1&quot; cannot be chosen: %2 records share its identifier &quot;%3&quot;, so Sidelines cannot tell them apart. Nothing was changed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Sidelines</name>
     <message>
-        <location filename="../../src/core/mConstants.cpp" line="112"/>
+        <location filename="../../src/core/mConstants.cpp" line="126"/>
         <source>The database file %1 is no longer there: it was moved or deleted while Sidelines was running.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/mConstants.cpp" line="124"/>
-        <location filename="../../src/core/mConstants.cpp" line="129"/>
+        <location filename="../../src/core/mConstants.cpp" line="138"/>
+        <location filename="../../src/core/mConstants.cpp" line="143"/>
         <source>Sidelines</source>
         <translation type="unfinished"></translation>
     </message>
@@ -240,16 +356,36 @@
 <context>
     <name>SidelinesStart</name>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="204"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="202"/>
+        <source>Sidelines cannot create its data folder
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmSplash.cpp" line="223"/>
         <source>Sidelines is already running.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="212"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="237"/>
         <source>Sidelines cannot open its database
 %1
 
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmSplash.cpp" line="243"/>
+        <source>Database: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmSplash.cpp" line="245"/>
+        <source>Sidelines can read its database
+%1
+but cannot write to it: %2
+
+The roster and the recorded matches can be looked at. Anything that stores (adding or changing, recording a match, making a report) will be refused until the file can be written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -383,125 +519,141 @@
 <context>
     <name>clsReport</name>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="74"/>
+        <location filename="../../src/reports/clsReport.cpp" line="92"/>
         <source>Loading the Report Wizard...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="90"/>
+        <location filename="../../src/reports/clsReport.cpp" line="108"/>
         <source>Loading all the years...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="93"/>
+        <location filename="../../src/reports/clsReport.cpp" line="111"/>
         <source>You do not have any saved Matches</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="94"/>
+        <location filename="../../src/reports/clsReport.cpp" line="112"/>
         <source>Matches</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="110"/>
+        <location filename="../../src/reports/clsReport.cpp" line="128"/>
         <source>All Dates</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="122"/>
+        <location filename="../../src/reports/clsReport.cpp" line="140"/>
         <source>Loading all the matches...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="126"/>
+        <location filename="../../src/reports/clsReport.cpp" line="74"/>
+        <location filename="../../src/reports/clsReport.cpp" line="144"/>
         <source>(deleted team)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="133"/>
+        <location filename="../../src/reports/clsReport.cpp" line="85"/>
+        <source>%1 v %2, no game recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/clsReport.cpp" line="86"/>
+        <source>%1 %2, %3 %4 (%5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/clsReport.cpp" line="151"/>
         <source> vs </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="134"/>
+        <location filename="../../src/reports/clsReport.cpp" line="152"/>
         <source> on </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="141"/>
+        <location filename="../../src/reports/clsReport.cpp" line="159"/>
         <source>All Matches</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="150"/>
+        <location filename="../../src/reports/clsReport.cpp" line="168"/>
         <source>All Games</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="152"/>
-        <location filename="../../src/reports/clsReport.cpp" line="162"/>
+        <location filename="../../src/reports/clsReport.cpp" line="170"/>
+        <location filename="../../src/reports/clsReport.cpp" line="180"/>
         <source>Loading the Game Options...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="155"/>
-        <location filename="../../src/reports/clsReport.cpp" line="167"/>
+        <location filename="../../src/reports/clsReport.cpp" line="173"/>
+        <location filename="../../src/reports/clsReport.cpp" line="185"/>
         <source>Game %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="181"/>
+        <location filename="../../src/reports/clsReport.cpp" line="199"/>
         <source>Loading all the teams...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="185"/>
+        <location filename="../../src/reports/clsReport.cpp" line="203"/>
         <source>All Teams</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="202"/>
+        <location filename="../../src/reports/clsReport.cpp" line="220"/>
         <source>Loading all the Players...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="209"/>
+        <location filename="../../src/reports/clsReport.cpp" line="227"/>
         <source>All Players</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="229"/>
+        <location filename="../../src/reports/clsReport.cpp" line="247"/>
         <source>All Positions</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="231"/>
+        <location filename="../../src/reports/clsReport.cpp" line="249"/>
         <source>Position %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="239"/>
+        <location filename="../../src/reports/clsReport.cpp" line="257"/>
         <source>By Teamname</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="240"/>
+        <location filename="../../src/reports/clsReport.cpp" line="258"/>
         <source>By Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="241"/>
+        <location filename="../../src/reports/clsReport.cpp" line="259"/>
         <source>By Percentage</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="260"/>
+        <location filename="../../src/reports/clsReport.cpp" line="278"/>
         <source>Creating the report...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="269"/>
-        <location filename="../../src/reports/clsReport.cpp" line="278"/>
+        <location filename="../../src/reports/clsReport.cpp" line="291"/>
+        <source>The report cannot be made: the figures of %1 are too large to add up. Correct or delete those records and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/clsReport.cpp" line="299"/>
+        <location filename="../../src/reports/clsReport.cpp" line="308"/>
         <source>Error Creating report please try again</source>
         <translation type="unfinished"></translation>
     </message>
@@ -542,138 +694,158 @@
 <context>
     <name>frmGame</name>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="268"/>
+        <location filename="../../src/game/frmGame.cpp" line="329"/>
         <source>Game</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="354"/>
+        <location filename="../../src/game/frmGame.cpp" line="436"/>
         <source>N&amp;ew Game</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="355"/>
-        <location filename="../../src/game/frmGame.cpp" line="632"/>
+        <location filename="../../src/game/frmGame.cpp" line="437"/>
+        <location filename="../../src/game/frmGame.cpp" line="783"/>
         <source>&amp;Rotate Home</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="356"/>
-        <location filename="../../src/game/frmGame.cpp" line="631"/>
+        <location filename="../../src/game/frmGame.cpp" line="438"/>
+        <location filename="../../src/game/frmGame.cpp" line="780"/>
         <source>Score &amp;Home</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="357"/>
-        <location filename="../../src/game/frmGame.cpp" line="631"/>
+        <location filename="../../src/game/frmGame.cpp" line="439"/>
+        <location filename="../../src/game/frmGame.cpp" line="780"/>
         <source>Score &amp;Away</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="358"/>
-        <location filename="../../src/game/frmGame.cpp" line="632"/>
+        <location filename="../../src/game/frmGame.cpp" line="440"/>
+        <location filename="../../src/game/frmGame.cpp" line="783"/>
         <source>R&amp;otate Away</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="359"/>
-        <location filename="../../src/game/frmGame.cpp" line="418"/>
+        <location filename="../../src/game/frmGame.cpp" line="441"/>
+        <location filename="../../src/game/frmGame.cpp" line="523"/>
         <source>E&amp;nd Match</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="399"/>
+        <location filename="../../src/game/frmGame.cpp" line="482"/>
         <source>Subtraction &amp;Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="401"/>
+        <location filename="../../src/game/frmGame.cpp" line="484"/>
         <source>Click on here to reverse any previous action</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="411"/>
+        <location filename="../../src/game/frmGame.cpp" line="489"/>
+        <source>SUBTRACTING</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="516"/>
         <source>&amp;Game</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="413"/>
+        <location filename="../../src/game/frmGame.cpp" line="518"/>
         <source>Go to N&amp;ext Game</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="415"/>
+        <location filename="../../src/game/frmGame.cpp" line="520"/>
         <source>&amp;Substitute</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="426"/>
+        <location filename="../../src/game/frmGame.cpp" line="531"/>
         <source>&amp;Choose Player</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="429"/>
+        <location filename="../../src/game/frmGame.cpp" line="534"/>
         <source>Left side zone %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="429"/>
+        <location filename="../../src/game/frmGame.cpp" line="534"/>
         <source>Right side zone %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="438"/>
+        <location filename="../../src/game/frmGame.cpp" line="552"/>
         <source>Stats</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="458"/>
+        <location filename="../../src/game/frmGame.cpp" line="572"/>
         <source>&amp;View Stats</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="721"/>
-        <location filename="../../src/game/frmGame.cpp" line="785"/>
+        <location filename="../../src/game/frmGame.cpp" line="879"/>
+        <location filename="../../src/game/frmGame.cpp" line="967"/>
         <source>There is no player in this box.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="740"/>
+        <location filename="../../src/game/frmGame.cpp" line="904"/>
         <source>There is no game under way to score.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="742"/>
+        <location filename="../../src/game/frmGame.cpp" line="906"/>
         <source>The point was not stored: this game is not in the database.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="761"/>
+        <location filename="../../src/game/frmGame.cpp" line="919"/>
+        <source>Not counted: this game is played to %1, won by two. &quot;Points per Game&quot; can be changed in the match options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="923"/>
+        <source>Not taken back: a score cannot go below 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="927"/>
+        <source>Not taken back: past %1 a score only comes back to within two points of the other side.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="943"/>
         <source>Rotating Home...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="761"/>
+        <location filename="../../src/game/frmGame.cpp" line="943"/>
         <source>Rotating Away...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="782"/>
+        <location filename="../../src/game/frmGame.cpp" line="964"/>
         <source>Getting the Stats for </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="788"/>
+        <location filename="../../src/game/frmGame.cpp" line="970"/>
         <source> Stats</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="813"/>
+        <location filename="../../src/game/frmGame.cpp" line="995"/>
         <source>Are you sure you would like to end the Match?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="814"/>
+        <location filename="../../src/game/frmGame.cpp" line="996"/>
         <source>End Match</source>
         <translation type="unfinished"></translation>
     </message>
@@ -759,109 +931,119 @@
 <context>
     <name>frmMain</name>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="44"/>
-        <location filename="../../src/shell/frmMain.cpp" line="111"/>
+        <location filename="../../src/shell/frmMain.cpp" line="45"/>
+        <location filename="../../src/shell/frmMain.cpp" line="112"/>
         <source>&amp;Start Match</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="45"/>
-        <location filename="../../src/shell/frmMain.cpp" line="110"/>
+        <location filename="../../src/shell/frmMain.cpp" line="46"/>
+        <location filename="../../src/shell/frmMain.cpp" line="111"/>
         <source>Add &amp;Player</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="46"/>
-        <location filename="../../src/shell/frmMain.cpp" line="109"/>
+        <location filename="../../src/shell/frmMain.cpp" line="47"/>
+        <location filename="../../src/shell/frmMain.cpp" line="110"/>
         <source>Add &amp;Team</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="47"/>
+        <location filename="../../src/shell/frmMain.cpp" line="48"/>
         <source>Report &amp;Wiz</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="48"/>
-        <location filename="../../src/shell/frmMain.cpp" line="114"/>
+        <location filename="../../src/shell/frmMain.cpp" line="49"/>
+        <location filename="../../src/shell/frmMain.cpp" line="116"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="60"/>
+        <location filename="../../src/shell/frmMain.cpp" line="61"/>
         <source>Sidelines 2.0</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="107"/>
+        <location filename="../../src/shell/frmMain.cpp" line="108"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="116"/>
-        <source>&amp;Edit</source>
+        <location filename="../../src/shell/frmMain.cpp" line="113"/>
+        <source>Restore Saved &amp;Matches…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="118"/>
-        <source>E&amp;dit a Team</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/frmMain.cpp" line="119"/>
-        <source>Edit a P&amp;layer</source>
+        <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="120"/>
-        <source>Delete &amp;Team</source>
+        <source>E&amp;dit a Team</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="121"/>
-        <source>Delete &amp;Player</source>
+        <source>Edit a P&amp;layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="122"/>
+        <source>Delete &amp;Team</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="123"/>
-        <source>&amp;View</source>
+        <source>Delete &amp;Player</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="125"/>
-        <source>&amp;Match</source>
+        <source>&amp;View</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="127"/>
-        <source>&amp;Tips</source>
+        <source>&amp;Match</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="129"/>
-        <source>&amp;Report</source>
+        <source>&amp;Tips</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="131"/>
+        <source>&amp;Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="133"/>
         <source>Report &amp;Wizard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="373"/>
-        <source>The recorded matches could not be cleared away: %1
+        <location filename="../../src/shell/frmMain.cpp" line="378"/>
+        <source>Saving the matches to the archive...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="382"/>
+        <source>The recorded matches could not be saved and cleared away: %1
 
 Sidelines closes now; nothing was cleared, and the matches are still in the database.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="376"/>
-        <location filename="../../src/shell/frmMain.cpp" line="384"/>
+        <location filename="../../src/shell/frmMain.cpp" line="385"/>
+        <location filename="../../src/shell/frmMain.cpp" line="393"/>
         <source>Exit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="383"/>
+        <location filename="../../src/shell/frmMain.cpp" line="392"/>
         <source>Are you sure you would like to leave Sidelines?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1149,105 +1331,201 @@ Sidelines closes now; nothing was cleared, and the matches are still in the data
 <context>
     <name>frmReportView</name>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="30"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="32"/>
         <source>Sidelines report.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="37"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="39"/>
         <source>Report - </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="46"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="52"/>
         <source>&amp;Print...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="48"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="54"/>
         <source>Save as P&amp;DF...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="50"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="56"/>
         <source>Export &amp;CSV...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="52"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="58"/>
+        <source>Export &amp;MaxPreps...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="60"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="104"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="136"/>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="150"/>
         <source>The report could not be saved as %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="117"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="163"/>
         <source>The report could not be saved as %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="136"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="184"/>
+        <source>The report could not be exported: the figures of %1 are too large to add up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="200"/>
         <source>The report could not be exported to %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="149"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="213"/>
         <source>Print Report</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="158"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="222"/>
         <source>Save Report as PDF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="159"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="223"/>
         <source>PDF files (*.pdf)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="166"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="230"/>
         <source>Export Report as CSV</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="167"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="231"/>
         <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="238"/>
+        <source>Export Report for MaxPreps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="239"/>
+        <source>Text files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmRestore</name>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="15"/>
+        <location filename="../../src/match/frmRestore.cpp" line="106"/>
+        <source>Restore Saved Matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="22"/>
+        <source>Select &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="25"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="29"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="59"/>
+        <source>(deleted team)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="60"/>
+        <source> vs </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="60"/>
+        <source> on </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="69"/>
+        <source>%1-%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="110"/>
+        <source>Loading the saved matches...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="114"/>
+        <source>There are no saved matches yet. The recorded matches are saved each time you leave Sidelines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="125"/>
+        <source>Restoring the saved matches...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="128"/>
+        <source>Saved matches restored: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="136"/>
+        <source>These matches are already among the recorded matches and were left as they are:
+
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="44"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="45"/>
         <source>Splash</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="69"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="70"/>
         <source>Volleyball statistics from the bench</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="71"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="72"/>
         <source>Keep your roster, record every rally live and print a report for each player.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="74"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="75"/>
         <source>Sidelines Volleyball Software</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="123"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="124"/>
         <source>for Windows 95</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="124"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="125"/>
         <source>Version %1.%2.%3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1255,116 +1533,126 @@ Sidelines closes now; nothing was cleared, and the matches are still in the data
 <context>
     <name>frmStarters</name>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="44"/>
+        <location filename="../../src/match/frmStarters.cpp" line="50"/>
         <source>Starters</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="93"/>
-        <location filename="../../src/match/frmStarters.cpp" line="96"/>
+        <location filename="../../src/match/frmStarters.cpp" line="102"/>
+        <location filename="../../src/match/frmStarters.cpp" line="105"/>
         <source>&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="94"/>
-        <location filename="../../src/match/frmStarters.cpp" line="97"/>
+        <location filename="../../src/match/frmStarters.cpp" line="103"/>
+        <location filename="../../src/match/frmStarters.cpp" line="106"/>
         <source>&lt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="95"/>
-        <location filename="../../src/match/frmStarters.cpp" line="98"/>
+        <location filename="../../src/match/frmStarters.cpp" line="104"/>
+        <location filename="../../src/match/frmStarters.cpp" line="107"/>
         <source>&lt;&lt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="101"/>
+        <location filename="../../src/match/frmStarters.cpp" line="110"/>
         <source>Up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="101"/>
+        <location filename="../../src/match/frmStarters.cpp" line="110"/>
         <source>Down</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="106"/>
+        <location filename="../../src/match/frmStarters.cpp" line="115"/>
         <source>Move the selected players into the starting line-up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="108"/>
+        <location filename="../../src/match/frmStarters.cpp" line="117"/>
         <source>Take the selected starters back to the bench</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="110"/>
+        <location filename="../../src/match/frmStarters.cpp" line="119"/>
         <source>Take every starter back to the bench</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="120"/>
+        <location filename="../../src/match/frmStarters.cpp" line="129"/>
         <source>&amp;Go To Game</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="133"/>
-        <source>Players</source>
+        <location filename="../../src/match/frmStarters.cpp" line="142"/>
+        <source>&amp;Players</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="134"/>
-        <source>Starting order</source>
+        <location filename="../../src/match/frmStarters.cpp" line="143"/>
+        <source>Starting &amp;order</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="277"/>
+        <location filename="../../src/match/frmStarters.cpp" line="299"/>
         <source>You can only have six Players.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="277"/>
-        <location filename="../../src/match/frmStarters.cpp" line="385"/>
+        <location filename="../../src/match/frmStarters.cpp" line="299"/>
+        <location filename="../../src/match/frmStarters.cpp" line="408"/>
         <source>Six Players</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="290"/>
+        <location filename="../../src/match/frmStarters.cpp" line="312"/>
         <source>You can only choose one Player at a time.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="290"/>
+        <location filename="../../src/match/frmStarters.cpp" line="312"/>
         <source>One</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="370"/>
+        <location filename="../../src/match/frmStarters.cpp" line="393"/>
         <source>Setting up the Home Starters...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="370"/>
+        <location filename="../../src/match/frmStarters.cpp" line="393"/>
         <source>Setting up the Away Starters...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="384"/>
+        <location filename="../../src/match/frmStarters.cpp" line="407"/>
         <source>Please fill in six players for each team.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="432"/>
+        <location filename="../../src/match/frmStarters.cpp" line="456"/>
+        <source>Game %1: substitution under way. One player out with &quot;&lt;&quot;, one in with &quot;&gt;&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="457"/>
+        <source>Game %1: choose six starters for each team, in their order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="508"/>
         <source>Are you sure you would like to cancel this Match?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="433"/>
+        <location filename="../../src/match/frmStarters.cpp" line="509"/>
         <source>Are you sure you would like to end the Match?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="434"/>
+        <location filename="../../src/match/frmStarters.cpp" line="510"/>
         <source>End Match</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1411,53 +1699,71 @@ Sidelines closes now; nothing was cleared, and the matches are still in the data
 <context>
     <name>frmTip</name>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="25"/>
+        <location filename="../../src/shell/frmTip.cpp" line="31"/>
         <source>Tip of the Day</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="58"/>
+        <location filename="../../src/shell/frmTip.cpp" line="64"/>
         <source>Did you know...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="91"/>
+        <location filename="../../src/shell/frmTip.cpp" line="97"/>
         <source>&amp;Show Tips at Startup</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="95"/>
+        <location filename="../../src/shell/frmTip.cpp" line="101"/>
         <source>&amp;Next Tip</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="98"/>
+        <location filename="../../src/shell/frmTip.cpp" line="104"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="134"/>
+        <location filename="../../src/shell/frmTip.cpp" line="145"/>
         <source>That the </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="134"/>
+        <location filename="../../src/shell/frmTip.cpp" line="145"/>
         <source> file was not found? </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="135"/>
+        <location filename="../../src/shell/frmTip.cpp" line="146"/>
         <source>Create a text file named </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="136"/>
+        <location filename="../../src/shell/frmTip.cpp" line="147"/>
         <source> using NotePad with 1 tip per line. </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="137"/>
+        <location filename="../../src/shell/frmTip.cpp" line="148"/>
         <source>Then place it in the same directory as the application. </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../../src/main.cpp" line="40"/>
+        <source>Volleyball statistics from the bench. Started without arguments, Sidelines opens its main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/main.cpp" line="44"/>
+        <source>Displays this help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/main.cpp" line="50"/>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
