@@ -115,39 +115,29 @@ ReportStatement BuildReportStatement(const ReportChoices& c)
         zone.add(QStringLiteral("AND P.POSITION IN (?,?) "), {c.position, c.position + 6});
 
     // The kept totals of the chosen player-games (one row per player, game and raw zone, exactly
-    // the sums of the actions), summed per player and raw zone. A player-game without actions
-    // joins one empty row, which counts once and makes the player's line without a zone.
-    auto sumOf = [](const QString& value, const QString& column) {
-        return QStringLiteral("SUM(%1) FILTER (WHERE %2 IS NOT NULL)").arg(value, column);
-    };
-    QString innerSums, sums, rowSums, insertColumns, insertMarks;
+    // the sums of the actions), summed per player and raw zone in one pass. A player-game without
+    // actions joins one empty row, which counts once and makes the player's line without a zone.
+    // Players are grouped by their row number: sorting numbers is cheaper than sorting texts.
+    QString sums, rowSums, insertColumns, insertMarks;
     for (const StatKind& k : kStatKinds) {
         const QString col = Column(k);
         if (!Summed(k)) {
             rowSums += QStringLiteral(", 0, 0");
             continue;
         }
-        const QString inner = QStringLiteral("i") + col;
-        innerSums += QStringLiteral("SUM(P.%1) AS %2, ").arg(col, inner);
-        sums += QStringLiteral("COALESCE(%1,0) AS s%2, ").arg(sumOf(inner, inner), col);
+        sums += QStringLiteral("COALESCE(SUM(P.%1),0) AS s%1, ").arg(col);
         rowSums += QStringLiteral(", R.s%1, SUM(R.s%1) OVER w AS l%1").arg(col);
         insertColumns += col + QStringLiteral(", ");
         insertMarks += QStringLiteral("?,");
     }
-    const QString perGame
-        = QStringLiteral("SELECT PLAYER.rowid AS tPLAYER, P.POSITION AS tPOSITION, %1SUM(P.PASSSUM) AS iPASSSUM, "
-                         "SUM(P.PASSNET) AS iPASSNET, COALESCE(SUM(P.ACTIONS), COUNT(*)) AS iROWS ")
-              .arg(innerSums)
+    const QString perZone
+        = QStringLiteral("SELECT PLAYER.rowid AS tPLAYER, P.POSITION AS tPOSITION, %1COALESCE(SUM(P.PASSSUM),0) AS "
+                         "sPASSSUM, COALESCE(SUM(P.PASSNET),0) AS sPASSNET, SUM(COALESCE(P.ACTIONS, 1)) AS sROWS ")
+              .arg(sums)
         + playerGames.arg(QStringLiteral("LEFT JOIN TOTALS AS P ON P.PLAYERID = PLAYED.PLAYERID "
                                          "AND P.GAMEID = PLAYED.GAMEID "),
                           onCourt + taken.out.sql + zone.out.sql)
-        + QStringLiteral("GROUP BY PLAYED.rowid, P.POSITION");
-    // Players are regrouped by their row number: sorting numbers is cheaper than sorting texts.
-    const QString perZone
-        = QStringLiteral("SELECT tPLAYER, tPOSITION, %1COALESCE(%2,0) AS sPASSSUM, COALESCE(%3,0) AS sPASSNET, "
-                         "SUM(iROWS) AS sROWS FROM (%4) GROUP BY tPLAYER, tPOSITION")
-              .arg(sums, sumOf(QStringLiteral("iPASSSUM"), QStringLiteral("iPASSSUM")),
-                   sumOf(QStringLiteral("iPASSNET"), QStringLiteral("iPASSNET")), perGame);
+        + QStringLiteral("GROUP BY PLAYER.rowid, P.POSITION");
     // Zones n and n+6 are one line when positions are shown apart; together, a player is one line.
     const QString linePosition = apart ? QStringLiteral("CASE WHEN R.tPOSITION > 6 THEN R.tPOSITION - 6 "
                                                         "ELSE R.tPOSITION END")
