@@ -88,8 +88,10 @@ void ForgetMatches()
     Execute(QStringLiteral("DELETE FROM MATCH"));
     Execute(QStringLiteral("DELETE FROM PLAY"));
     Execute(QStringLiteral("DELETE FROM PLAYED"));
-    // The kept totals are the actions' sums: they go with the actions.
+    // The kept totals are the actions' sums: they go with the actions. The game totals first: their
+    // triggers take each one off the totals per box, which must still be there to take it from.
     Execute(QStringLiteral("DELETE FROM TOTALS"));
+    Execute(QStringLiteral("DELETE FROM ZONETOTALS"));
     t.commit();
 }
 

@@ -146,8 +146,8 @@ ReportStatement BuildReportStatement(const ReportChoices& c)
     // report is summed and ordered here, once.
     // Apart, a player's lines are ranked by the player's own sums, so that they stay together.
     const QString playerSums = apart ? PlayerSums(c.order) : QString();
-    const QString rows
-        = QStringLiteral("SELECT TEAM.TEAMNAME AS tTEAM, PLAYER.PLAYERID AS tID, PLAYER.PLAYERNAME AS tNAME, "
+    const auto rowsOf = [&](const QString& zones) {
+        return QStringLiteral("SELECT TEAM.TEAMNAME AS tTEAM, PLAYER.PLAYERID AS tID, PLAYER.PLAYERNAME AS tNAME, "
                          "PLAYER.PLAYERNUMBER, %1 AS tLINE, (ROW_NUMBER() OVER w) = 1, COALESCE(G.tGAMES, 0), "
                          "(R.sKILL - R.sERROR) / (R.sATTEMPT + 0.0000001), R.sPASSSUM, R.sPASSNET, R.sROWS, "
                          "SUM(R.sPASSSUM) OVER w, SUM(R.sPASSNET) OVER w%2, R.tPOSITION AS tRAW%4 "
@@ -156,12 +156,43 @@ ReportStatement BuildReportStatement(const ReportChoices& c)
                          "AS G ON G.PLAYERID = PLAYER.PLAYERID "
                          "WHERE PLAYER.rowid = R.tPLAYER AND TEAM.TEAMID = PLAYER.TEAMID "
                          "WINDOW w AS (PARTITION BY R.tPLAYER, %1)%5")
-              .arg(linePosition, rowSums, perZone, playerSums,
-                   playerSums.isEmpty() ? QString() : QStringLiteral(", p AS (PARTITION BY R.tPLAYER)"));
+            .arg(linePosition, rowSums, zones, playerSums,
+                 playerSums.isEmpty() ? QString() : QStringLiteral(", p AS (PARTITION BY R.tPLAYER)"));
+    };
     // Teams by name, then the chosen order; a line's rows stay together.
-    st.lines.sql = QStringLiteral("SELECT * FROM (%1) ORDER BY tTEAM COLLATE NOCASE, tTEAM, %2, tRAW")
-                       .arg(rows, LineOrder(c.order, playerSums.isEmpty() ? QStringLiteral("l") : QStringLiteral("p")));
+    const QString order = QStringLiteral(" ORDER BY tTEAM COLLATE NOCASE, tTEAM, %1, tRAW")
+                              .arg(LineOrder(c.order, playerSums.isEmpty() ? QStringLiteral("l") : QStringLiteral("p")));
+    st.lines.sql = QStringLiteral("SELECT * FROM (%1)").arg(rowsOf(perZone)) + order;
     st.lines.binds = taken.out.binds + zone.out.binds;
+
+    // Every game of every match: the same rows from the totals kept per player and box, and the
+    // player-games without actions each counted once on the player's line without a zone. They
+    // are the same as above only while every game's kept totals belong to a player-game the
+    // report takes (rows written by other tools may break that; then the statement above runs).
+    if (taken.out.sql.isEmpty()) {
+        QString keptSums, noSums;
+        for (const StatKind& k : kStatKinds) {
+            if (!Summed(k))
+                continue;
+            keptSums += QStringLiteral("Z.%1 AS s%1, ").arg(Column(k));
+            noSums += QStringLiteral("0, ");
+        }
+        QString zones = QStringLiteral("SELECT PLAYER.rowid AS tPLAYER, Z.POSITION AS tPOSITION, %1Z.PASSSUM AS sPASSSUM, "
+                                       "Z.PASSNET AS sPASSNET, Z.ACTIONS AS sROWS FROM ZONETOTALS AS Z CROSS JOIN PLAYER "
+                                       "WHERE PLAYER.PLAYERID = Z.PLAYERID ")
+                            .arg(keptSums)
+            + QString(zone.out.sql).replace(QLatin1String("P.POSITION"), QLatin1String("Z.POSITION"));
+        const QString withTotals = QStringLiteral("EXISTS (SELECT 1 FROM TOTALS AS T WHERE T.PLAYERID = PLAYED.PLAYERID "
+                                                  "AND T.GAMEID = PLAYED.GAMEID) ");
+        if (c.position == 0)
+            zones += QStringLiteral("UNION ALL SELECT PLAYER.rowid, NULL, %1 0, 0, COUNT(*) ").arg(noSums)
+                + playerGames.arg(QString(), onCourt + QStringLiteral("AND NOT ") + withTotals)
+                + QStringLiteral("GROUP BY PLAYER.rowid");
+        st.keptLines = {QStringLiteral("SELECT * FROM (%1)").arg(rowsOf(zones)) + order, zone.out.binds};
+        st.keptLinesHold = QStringLiteral("SELECT (SELECT COUNT(*) FROM (SELECT DISTINCT PLAYERID, GAMEID FROM TOTALS)) "
+                                          "= (SELECT COUNT(*) ")
+            + playerGames.arg(QString(), onCourt + QStringLiteral("AND ") + withTotals) + QStringLiteral(")");
+    }
 
     // Games played have no position: the game count takes every filter but the zone, and counts
     // a game the player took part in even when the player's team is not in its match.

@@ -72,6 +72,12 @@ struct ReportStatement
     // The players of `lines` whose amounts, added up, leave the 64-bit range: "team|player" rows.
     // Asked only after `lines` failed, to name them.
     BoundSql overflow;
+    // For a report on every game of every match: `lines` read from the totals kept per player and
+    // box (ZONETOTALS) instead of per game, with the same rows. Valid only while `keptLinesHold`
+    // answers 1: every game's kept totals belong to a player-game that the report takes. Empty
+    // when the choices narrow the games.
+    BoundSql keptLines;
+    QString keptLinesHold;
     ReportLayout layout = ReportLayout::PositionsTogether;
 };
 

@@ -122,6 +122,14 @@ std::vector<NamedRow> Players(const QList<RecordId>& teams)
     return out;
 }
 
+bool KeptLinesHold(const ReportStatement& st)
+{
+    if (st.keptLinesHold.isEmpty())
+        return false;
+    const auto answer = SelectAll(st.keptLinesHold);
+    return !answer.empty() && answer.front().value(0).toInt() == 1;
+}
+
 std::vector<ReportLine> Fill(const ReportStatement& st, ProgressScope* progress)
 {
     namespace C = ReportColumn;
@@ -135,7 +143,8 @@ std::vector<ReportLine> Fill(const ReportStatement& st, ProgressScope* progress)
     std::vector<std::array<QVariant, ReportValues()>> rows;
     std::vector<ReportLine> lines;
     try {
-        Query select(st.lines.sql, st.lines.binds);
+        const BoundSql& statement = KeptLinesHold(st) ? st.keptLines : st.lines;
+        Query select(statement.sql, statement.binds);
         select.raw().setForwardOnly(true);
         select.exec();
         while (select.next()) {
@@ -171,7 +180,7 @@ std::vector<ReportLine> Fill(const ReportStatement& st, ProgressScope* progress)
         }
         // The engine may stop on a row it cannot compute (a sum out of range) without failing exec.
         if (select.raw().lastError().isValid())
-            throw DbError(select.raw().lastError().text(), st.lines.sql);
+            throw DbError(select.raw().lastError().text(), statement.sql);
     } catch (const DbError& e) {
         // Sums out of range come from rows other tools wrote: the user is told whose they are.
         if (!st.overflow.sql.isEmpty() && e.message().contains(QLatin1String("overflow"), Qt::CaseInsensitive)) {

@@ -188,12 +188,17 @@ private slots:
             QProcess child;
             child.start(QStringLiteral(SIDELINES_EXIT_CHILD), {db, archive, QString::number(run * 1000)});
             QVERIFY(child.waitForStarted());
-            QTest::qWait(40 + QRandomGenerator::global()->bounded(160));
+            // Killed once it has recorded a match, at a random moment of what follows, however fast
+            // the machine.
+            QByteArray out;
+            while (!out.contains("recorded ") && child.waitForReadyRead(10000))
+                out += child.readAllStandardOutput();
+            QTest::qWait(QRandomGenerator::global()->bounded(160));
             QVERIFY2(child.state() == QProcess::Running, child.readAllStandardError().constData());
             child.kill();
             QVERIFY(child.waitForFinished());
-            const QStringList lines = QString::fromLatin1(child.readAllStandardOutput()).split(QLatin1Char('\n'),
-                                                                                                   Qt::SkipEmptyParts);
+            out += child.readAllStandardOutput();
+            const QStringList lines = QString::fromLatin1(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             for (const QString& line : lines) {
                 if (line.startsWith(QLatin1String("recorded ")))
                     announced << Id(line.mid(9).toInt());
@@ -209,7 +214,7 @@ private slots:
             for (const QString& id : announced)
                 QVERIFY2(kept.contains(id), qPrintable(QStringLiteral("run %1 lost match %2").arg(run).arg(id)));
         }
-        QVERIFY(announced.size() > 20);
+        QVERIFY(announced.size() >= 20);
     }
 };
 

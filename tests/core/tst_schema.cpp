@@ -111,22 +111,35 @@ void SeedRecordedMatch()
     RecordRandomActions(2000, 11);
 }
 
-// Every line of the all-inclusive report, as text, in the report's order.
-QStringList CatchAllReport()
+// Every line of a report on every game, and what it wrote to REPORT, as text in the report's
+// order; `perGame` leaves the totals kept per box out.
+QStringList Report(const ReportChoices& choices, bool perGame = false)
 {
+    ReportStatement statement = BuildReportStatement(choices);
+    if (perGame)
+        statement.keptLinesHold.clear();
     QStringList out;
-    for (const bool apart : {false, true}) {
-        ReportChoices choices;
-        choices.positionsApart = apart;
-        for (const ReportLine& line : ReportStore::Fill(BuildReportStatement(choices))) {
-            QStringList figures{line.team, line.player, line.position.toString(), QString::number(line.games),
-                                QString::number(line.pass.sum), QString::number(line.pass.net)};
-            for (const qint64 count : line.counts)
-                figures << QString::number(count);
-            out << figures.join(QLatin1Char('|'));
-        }
+    for (const ReportLine& line : ReportStore::Fill(statement)) {
+        QStringList figures{line.team, line.player, line.position.toString(), QString::number(line.games),
+                            QString::number(line.pass.sum), QString::number(line.pass.net)};
+        for (const qint64 count : line.counts)
+            figures << QString::number(count);
+        out << figures.join(QLatin1Char('|'));
+    }
+    for (const QSqlRecord& r : SelectAll(QStringLiteral("SELECT * FROM REPORT ORDER BY rowid"))) {
+        QStringList values;
+        for (int i = 0; i < r.count(); ++i)
+            values << r.value(i).toString();
+        out << values.join(QLatin1Char(';'));
     }
     return out;
+}
+
+QStringList CatchAllReport()
+{
+    ReportChoices apart;
+    apart.positionsApart = true;
+    return Report(ReportChoices{}) + Report(apart);
 }
 
 const QStringList kRecordTables{QStringLiteral("TEAM"), QStringLiteral("PLAYER"), QStringLiteral("MATCH"),
@@ -146,6 +159,71 @@ private slots:
         const auto kept = app.rows(kKept);
         QVERIFY(kept.size() > 100);
         QCOMPARE(kept, app.rows(kSummedActions));
+    }
+
+    // The totals per box follow the game totals through every change, removals included (the
+    // archive takes a replaced match's totals away).
+    void totalsPerBoxFollowTheGameTotals()
+    {
+        TestApp app;
+        RecordRandomActions(1500, 5);
+        Execute(QStringLiteral("DELETE FROM TOTALS WHERE GAMEID = '2026-01-02 10:00:00'"));
+        RecordRandomActions(300, 6);
+        const QString perBox = QStringLiteral(
+            "SELECT PLAYERID, POSITION, ATTEMPT, KILL, ERROR, SERVEACE, SERVEERROR, DIG, RECEIVEERROR, SOLOBLOCK, "
+            "BLOCKASSIST, BLOCKERROR, BALLHANDLEERROR, SETASSIST, PASSSUM, PASSNET, ACTIONS FROM ZONETOTALS "
+            "ORDER BY PLAYERID, POSITION");
+        const QString summed = QStringLiteral(
+            "SELECT PLAYERID, POSITION, SUM(ATTEMPT), SUM(KILL), SUM(ERROR), SUM(SERVEACE), SUM(SERVEERROR), SUM(DIG), "
+            "SUM(RECEIVEERROR), SUM(SOLOBLOCK), SUM(BLOCKASSIST), SUM(BLOCKERROR), SUM(BALLHANDLEERROR), "
+            "SUM(SETASSIST), SUM(PASSSUM), SUM(PASSNET), SUM(ACTIONS) FROM TOTALS GROUP BY PLAYERID, POSITION "
+            "ORDER BY PLAYERID, POSITION");
+        QVERIFY(app.rows(perBox).size() > 50);
+        QCOMPARE(app.rows(perBox), app.rows(summed));
+        Execute(QStringLiteral("DELETE FROM TOTALS"));
+        QCOMPARE(app.count(QStringLiteral("ZONETOTALS")), 0);
+    }
+
+    // A report on every game reads the totals per box only while each game's totals belong to a
+    // player-game it takes; either way its lines and REPORT are those of the per-game totals.
+    void reportOnEveryGameAsFromTheGameTotals_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<bool>("perBox");
+        QTest::newRow("as recorded") << QStringList{} << true;
+        QTest::newRow("games without actions") << QStringList{
+            QStringLiteral("INSERT INTO PLAYER VALUES ('player 8', '2026-01-01 09:00:00', 'Bench', 9)"),
+            QStringLiteral("INSERT INTO PLAYED VALUES ('2026-01-01 10:00:00', 'player 8')")} << true;
+        QTest::newRow("actions without the line-up") << QStringList{
+            QStringLiteral("DELETE FROM PLAYED WHERE PLAYERID = 'player 3' AND GAMEID = '2026-01-02 10:00:00'")}
+                                                     << false;
+        QTest::newRow("a player of another team") << QStringList{
+            QStringLiteral("INSERT INTO TEAM VALUES ('2026-01-01 09:00:09', 'Rooks')"),
+            QStringLiteral("UPDATE PLAYER SET TEAMID = '2026-01-01 09:00:09' WHERE PLAYERID = 'player 4'")}
+                                                  << false;
+        QTest::newRow("a game gone") << QStringList{
+            QStringLiteral("DELETE FROM GAME WHERE GAMEID = '2026-01-03 10:00:00'")} << false;
+    }
+    void reportOnEveryGameAsFromTheGameTotals()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(bool, perBox);
+        TestApp app;
+        SeedRecordedMatch();
+        for (const QString& statement : extra)
+            Execute(statement);
+        QCOMPARE(ReportStore::KeptLinesHold(BuildReportStatement(ReportChoices{})), perBox);
+        for (const int position : {0, 2}) {
+            for (const bool apart : {false, true}) {
+                ReportChoices choices;
+                choices.positionsApart = apart;
+                choices.position = position;
+                choices.order = QStringLiteral("KILL");
+                const QStringList report = Report(choices);
+                QVERIFY(report.size() > 10);
+                QCOMPARE(report, Report(choices, true));
+            }
+        }
     }
 
     // A file of the first version, with a recorded match in it, is copied and then upgraded with
