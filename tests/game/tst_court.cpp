@@ -113,12 +113,9 @@ private slots:
     void enterActsOnNothing_data()
     {
         QTest::addColumn<int>("before");
-        for (int before : {0, 1, 2})
-            QTest::addRow("%s",
-                          before == 0       ? "screen opened"
-                              : before == 1 ? "a stat"
-                                            : "a point by the mouse")
-                << before;
+        const char* names[] = {"screen opened", "after a stat command", "after a point by the mouse"};
+        for (int before = 0; before < 3; ++before)
+            QTest::newRow(names[before]) << before;
     }
     void enterActsOnNothing()
     {
@@ -141,18 +138,14 @@ private slots:
     // Each half's team name stands above it; the buttons keep their captions.
     void teamNamesAboveTheirHalves_data()
     {
-        QTest::addColumn<QString>("side");
-        QTest::addColumn<QString>("shown"); // left name, right name, left score button
-        QTest::newRow("home left") << "LEFT"
-                                   << "Harbour Hawks|Owls d'Or|Score &Home";
-        QTest::newRow("home right") << "RIGHT"
-                                    << "Owls d'Or|Harbour Hawks|Score &Away";
+        QTest::addColumn<QString>("shown"); // left name, right name, left score button; the tag is the home side
+        QTest::newRow("LEFT") << QStringLiteral("Harbour Hawks|Owls d'Or|Score &Home");
+        QTest::newRow("RIGHT") << QStringLiteral("Owls d'Or|Harbour Hawks|Score &Away");
     }
     void teamNamesAboveTheirHalves()
     {
-        QFETCH(QString, side);
         QFETCH(QString, shown);
-        Court c(side);
+        Court c(QString::fromLatin1(QTest::currentDataTag()));
         QCOMPARE(c.get(QStringLiteral("lblTeamName_0"))->text() + '|' + c.get(QStringLiteral("lblTeamName_1"))->text()
                      + '|' + c.get<QAbstractButton>(QStringLiteral("cmdScore_0"))->text(),
                  shown);
