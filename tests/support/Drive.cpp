@@ -15,42 +15,35 @@ void Dismiss(QWidget* w)
         w->close();
 }
 
-// Acts on the next modal window that opens after the one up now (so nested windows work). If none
-// opens in time, whatever modal window is up is dismissed, so that the test cannot hang.
-void OnNextModal(std::function<void(QWidget*)> action)
+// Each step waits for the next modal window that opens after the one up now (so nested windows
+// work). If none opens in time, whatever modal window is up is dismissed, so that the test cannot hang.
+void Arm(const QList<drive::Step>& steps, int index, const std::shared_ptr<drive::Seen>& seen)
 {
+    if (index >= steps.size())
+        return;
+    ++gPending;
     const QPointer<QWidget> before = QApplication::activeModalWidget();
     auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [=, deadline = QDeadlineTimer(5000)] {
+    QObject::connect(timer, &QTimer::timeout, timer, [=, armedIn = gGeneration, deadline = QDeadlineTimer(5000)] {
         QWidget* modal = QApplication::activeModalWidget();
         const bool opened = modal && modal != before && modal->isVisible();
         if (!opened && !deadline.hasExpired())
             return;
         timer->stop();
         timer->deleteLater();
-        if (opened)
-            return action(modal);
-        qWarning("drive: no modal window opened within 5 s");
-        if (modal)
-            Dismiss(modal);
+        if (!opened) {
+            qWarning("drive: no modal window opened within 5 s");
+            if (modal)
+                Dismiss(modal);
+        } else if (armedIn == gGeneration) {
+            --gPending;
+            seen->windows << modal->objectName();
+            seen->titles << modal->windowTitle();
+            Arm(steps, index + 1, seen);
+            steps[index](modal);
+        }
     });
     timer->start(10);
-}
-
-void Arm(const QList<drive::Step>& steps, int index, const std::shared_ptr<drive::Seen>& seen)
-{
-    if (index >= steps.size())
-        return;
-    ++gPending;
-    OnNextModal([steps, index, seen, armedIn = gGeneration](QWidget* w) {
-        if (armedIn != gGeneration)
-            return;
-        --gPending;
-        seen->windows << w->objectName();
-        seen->titles << w->windowTitle();
-        Arm(steps, index + 1, seen);
-        steps[index](w);
-    });
 }
 
 // A step that cannot do its part closes the window, so that the test fails instead of hanging.
