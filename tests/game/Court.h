@@ -174,7 +174,6 @@ public:
     QString status() const { return get(QStringLiteral("lblStatus"))->text(); }
     QString score(int half) const { return get(QStringLiteral("lblScore_%1").arg(half))->text(); }
     void click(const QString& name) const { QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton); }
-    void setSubtract(bool on) const { get<QCheckBox>(QStringLiteral("chkSubtractMode"))->setChecked(on); }
     bool record(int box, Qt::Key key, int rating = 0) const { return Record(screen.get(), box, key, rating); }
     QList<int> white() const
     {

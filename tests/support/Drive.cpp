@@ -1,62 +1,74 @@
 #include "support/Drive.h"
 
-namespace drive {
+#include <QDeadlineTimer>
 
 namespace {
-int& generation()
+// A step armed in an earlier test never acts: EndTest starts a new generation.
+int gGeneration = 0;
+int gPending = 0;
+
+void Dismiss(QWidget* w)
 {
-    static int g = 0;
-    return g;
+    if (auto* dialog = qobject_cast<QDialog*>(w))
+        dialog->reject();
+    else
+        w->close();
 }
 
-int& pending()
-{
-    static int p = 0;
-    return p;
-}
-
-void arm(const QList<Step>& steps, int index, const std::shared_ptr<Seen>& seen)
+// Each step waits for the next modal window that opens after the one up now (so nested windows
+// work). If none opens in time, whatever modal window is up is dismissed, so that the test cannot hang.
+void Arm(const QList<drive::Step>& steps, int index, const std::shared_ptr<drive::Seen>& seen)
 {
     if (index >= steps.size())
         return;
-    ++pending();
-    const int armedIn = generation();
-    OnNextModal([steps, index, seen, armedIn](QWidget* w) {
-        if (armedIn != generation())
+    ++gPending;
+    const QPointer<QWidget> before = QApplication::activeModalWidget();
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [=, armedIn = gGeneration, deadline = QDeadlineTimer(5000)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool opened = modal && modal != before && modal->isVisible();
+        if (!opened && !deadline.hasExpired())
             return;
-        --pending();
-        seen->windows << w->objectName();
-        seen->titles << w->windowTitle();
-        arm(steps, index + 1, seen);
-        steps[index](w);
+        timer->stop();
+        timer->deleteLater();
+        if (!opened) {
+            qWarning("drive: no modal window opened within 5 s");
+            if (modal)
+                Dismiss(modal);
+        } else if (armedIn == gGeneration) {
+            --gPending;
+            seen->windows << modal->objectName();
+            seen->titles << modal->windowTitle();
+            Arm(steps, index + 1, seen);
+            steps[index](modal);
+        }
     });
+    timer->start(10);
 }
 
-void giveUp(QWidget* w, const QString& why)
+// A step that cannot do its part closes the window, so that the test fails instead of hanging.
+void GiveUp(QWidget* w, const QString& why)
 {
     qWarning("drive: %s in %s", qPrintable(why), qPrintable(w->objectName()));
     w->close();
 }
 } // namespace
 
+namespace drive {
+
 std::shared_ptr<Seen> Windows(const QList<Step>& steps)
 {
     auto seen = std::make_shared<Seen>();
-    arm(steps, 0, seen);
+    Arm(steps, 0, seen);
     return seen;
-}
-
-int Pending()
-{
-    return pending();
 }
 
 void EndTest()
 {
     const QStringList left = VisibleTopLevels();
-    const int waiting = pending();
-    ++generation();
-    pending() = 0;
+    const int waiting = gPending;
+    ++gGeneration;
+    gPending = 0;
     CloseAllWindows();
     QCOMPARE(left, QStringList());
     QCOMPARE(waiting, 0);
@@ -72,17 +84,13 @@ Step Click(const QString& button)
 {
     return [button](QWidget* w) {
         auto* b = Child<QAbstractButton>(w, button);
-        if (!b)
-            return giveUp(w, QStringLiteral("no button ") + button);
-        QTest::mouseClick(b, Qt::LeftButton);
+        b ? QTest::mouseClick(b, Qt::LeftButton) : GiveUp(w, QStringLiteral("no button ") + button);
     };
 }
 
 Step Key(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    return [key, modifiers](QWidget* w) {
-        QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, key, modifiers);
-    };
+    return [key, modifiers](QWidget* w) { QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, key, modifiers); };
 }
 
 Step CloseBox()
@@ -95,7 +103,7 @@ Step Type(const QString& box, const QString& text)
     return [box, text](QWidget* w) {
         auto* edit = Child<QLineEdit>(w, box);
         if (!edit)
-            return giveUp(w, QStringLiteral("no box ") + box);
+            return GiveUp(w, QStringLiteral("no box ") + box);
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
@@ -108,7 +116,7 @@ Step ChooseRow(const QString& list, int row)
     return [list, row](QWidget* w) {
         auto* l = Child<QListWidget>(w, list);
         if (!l || row >= l->count())
-            return giveUp(w, QStringLiteral("no row %1 in %2").arg(row).arg(list));
+            return GiveUp(w, QStringLiteral("no row %1 in %2").arg(row).arg(list));
         l->scrollToItem(l->item(row));
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
     };
@@ -123,7 +131,7 @@ Step ChooseId(const QString& list, const RecordId& id)
             if (data.value<RecordId>() == id || data.toString() == id.text())
                 return ChooseRow(list, i)(w);
         }
-        giveUp(w, QStringLiteral("no entry for %1 in %2").arg(id.text(), list));
+        GiveUp(w, QStringLiteral("no entry for %1 in %2").arg(id.text(), list));
     };
 }
 
@@ -165,20 +173,47 @@ void SelectRows(QListWidget* list, const QList<int>& rows)
 {
     list->clearSelection();
     for (int row : rows) {
-        QListWidgetItem* item = list->item(row);
-        list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualItemRect(item).center());
+        list->scrollToItem(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualItemRect(list->item(row)).center());
     }
 }
 
 void DoubleClick(QListWidget* list, int row)
 {
-    QListWidgetItem* item = list->item(row);
-    list->scrollToItem(item);
-    const QPoint at = list->visualItemRect(item).center();
+    list->scrollToItem(list->item(row));
+    const QPoint at = list->visualItemRect(list->item(row)).center();
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
 } // namespace drive
+
+QStringList ModalWatch::titles() const
+{
+    QStringList out;
+    for (const Seen& s : m_seen)
+        out << s.title;
+    return out;
+}
+
+void ModalWatch::poll()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible() || modal == m_last)
+        return;
+    m_last = modal;
+    // The command waits over the main window only: the window it opens must keep the normal
+    // pointer, or the user could not tell that it is waiting for them.
+    bool mainBusy = false;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("frmMain"))
+            mainBusy = w->testAttribute(Qt::WA_SetCursor) && w->cursor().shape() == Qt::WaitCursor;
+    const QCursor* app = QApplication::overrideCursor();
+    m_seen.push_back({modal->windowTitle(), modal->objectName(), mainBusy && !(app && app->shape() == Qt::WaitCursor)});
+    if (m_respond)
+        m_respond(modal);
+    else
+        Dismiss(modal);
+}

@@ -9,15 +9,13 @@
 #include "support/Fixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QApplication>
-#include <QCursor>
-#include <QDialog>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
-
 #include <functional>
 #include <memory>
 
@@ -38,8 +36,6 @@ std::shared_ptr<Seen> Windows(const QList<Step>& steps);
 // For each test's cleanup: no window is left open and every armed window did open. Starts a new
 // generation, so that a step left waiting by a failed test never acts on a later one.
 void EndTest();
-// Steps still waiting for their window.
-int Pending();
 
 // Types text key by key, as a keyboard would; unlike QTest::keyClicks it also takes letters
 // outside Latin-1.
@@ -79,7 +75,8 @@ void DoubleClick(QListWidget* list, int row);
 class ModalWatch
 {
 public:
-    struct Seen {
+    struct Seen
+    {
         QString title;
         QString objectName;
         bool busyPointer = false;
@@ -92,39 +89,10 @@ public:
     }
 
     const QList<Seen>& seen() const { return m_seen; }
-    QStringList titles() const
-    {
-        QStringList out;
-        for (const Seen& s : m_seen)
-            out << s.title;
-        return out;
-    }
+    QStringList titles() const;
 
 private:
-    void poll()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || modal == m_last)
-            return;
-        m_last = modal;
-        // The command waits over the main window only: the window it opens must keep the normal
-        // pointer, or the user could not tell that it is waiting for them.
-        const QCursor* cursor = QApplication::overrideCursor();
-        bool mainBusy = false;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == QLatin1String("frmMain"))
-                mainBusy = w->testAttribute(Qt::WA_SetCursor) && w->cursor().shape() == Qt::WaitCursor;
-        }
-        const bool appBusy = cursor && cursor->shape() == Qt::WaitCursor;
-        m_seen.push_back({modal->windowTitle(), modal->objectName(), mainBusy && !appBusy});
-        if (m_respond) {
-            m_respond(modal);
-        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            dialog->reject();
-        } else {
-            modal->close();
-        }
-    }
+    void poll();
 
     std::function<void(QWidget*)> m_respond;
     QTimer m_timer;

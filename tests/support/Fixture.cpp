@@ -6,11 +6,8 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QTimer>
-#include <QWidget>
 
 TestApp::TestApp()
 {
@@ -78,51 +75,18 @@ RecordId TestApp::addPlayer(const RecordId& team, const QString& name, int numbe
     return id;
 }
 
-std::shared_ptr<bool> OnNextModal(std::function<void(QWidget*)> action, int timeoutMs)
-{
-    auto done = std::make_shared<bool>(false);
-    QPointer<QWidget> before = QApplication::activeModalWidget();
-    auto* timer = new QTimer(qApp);
-    auto elapsed = std::make_shared<int>(0);
-    constexpr int kStep = 10;
-    QObject::connect(timer, &QTimer::timeout, timer, [=]() mutable {
-        *elapsed += kStep;
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal != before && modal->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            *done = true;
-            action(modal);
-            return;
-        }
-        if (*elapsed >= timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-            qWarning("OnNextModal: no modal window opened within %d ms", timeoutMs);
-            if (modal) {
-                if (auto* dialog = qobject_cast<QDialog*>(modal))
-                    dialog->reject();
-                else
-                    modal->close();
-            }
-        }
-    });
-    timer->start(kStep);
-    return done;
-}
-
 QStringList VisibleTopLevels()
 {
     QStringList names;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
+    for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && !w->inherits("QMenu"))
             names << (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
-    }
     return names;
 }
 
 void CloseAllWindows()
 {
+    // Hidden, not closed: a window's own close would ask its questions again.
     for (int round = 0; round < 5; ++round) {
         bool any = false;
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -135,7 +99,7 @@ void CloseAllWindows()
                 w->hide();
         }
         if (!any)
-            break;
+            return;
         QApplication::processEvents();
     }
 }

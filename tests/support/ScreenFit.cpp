@@ -60,10 +60,9 @@ QStringList Problems(QWidget* window, const QRect& area)
         out << window->objectName() + QStringLiteral(": off the screen");
     for (QWidget* w : window->findChildren<QWidget*>()) {
         // Inside a scrolled view only the view counts: its contents may lie beyond it.
-        bool scrolled = false;
-        for (QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
-            if (auto* view = qobject_cast<QAbstractScrollArea*>(p))
-                scrolled = scrolled || w->parentWidget() == view->viewport();
+        QWidget* parent = w->parentWidget();
+        auto* view = parent && parent != window ? qobject_cast<QAbstractScrollArea*>(parent->parentWidget()) : nullptr;
+        const bool scrolled = view && view != window && view->viewport() == parent;
         if (!w->isVisible() || w->isWindow() || scrolled)
             continue;
         if (!area.contains(QRect(w->mapToGlobal(QPoint(0, 0)), w->size())))

@@ -3,14 +3,10 @@
 #include "core/mConstants.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -21,7 +17,7 @@ std::map<std::string, std::function<QObject*()>>& registry()
     static std::map<std::string, std::function<QObject*()>> classes;
     return classes;
 }
-}  // namespace
+} // namespace
 
 int RegisterTestClass(const char* name, std::function<QObject*()> make)
 {
@@ -33,7 +29,7 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir runtime;
+    QTemporaryDir runtime, dataDir, settingsDir;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
 
@@ -42,28 +38,22 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("sidelines"));
     InitResources();
 
-    // Nor does the archive of saved matches, even from a test without a TestApp.
-    QTemporaryDir dataDir;
+    // Neither the archive of saved matches (even from a test without a TestApp) nor the settings
+    // ever reach the developer's own profile.
     qputenv("XDG_DATA_HOME", QFile::encodeName(dataDir.path()));
-    // Settings never reach the developer's own profile.
-    QTemporaryDir settingsDir;
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
 
-    std::string only;
-    int first = 1;
-    if (argc > 1 && registry().count(argv[1])) {
-        only = argv[1];
-        first = 2;
-    }
+    // The first argument may name the one class to run.
+    const bool one = argc > 1 && registry().count(argv[1]);
+    QStringList args{QString::fromLocal8Bit(argv[0])};
+    for (int i = one ? 2 : 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     int failures = 0;
     for (auto& [name, make] : registry()) {
-        if (!only.empty() && name != only)
+        if (one && name != argv[1])
             continue;
         std::unique_ptr<QObject> test(make());
-        QStringList args{QString::fromLocal8Bit(argv[0])};
-        for (int i = first; i < argc; ++i)
-            args << QString::fromLocal8Bit(argv[i]);
         failures += QTest::qExec(test.get(), args);
     }
     return failures == 0 ? 0 : 1;
