@@ -1,16 +1,11 @@
 #include "support/Drive.h"
-#include "support/Fixture.h"
 #include "support/TestMain.h"
 
 #include "core/ArchiveStore.h"
-#include "core/MsgBox.h"
 #include "core/mConstants.h"
 #include "shell/frmMain.h"
 
 #include <QAction>
-#include <QDialog>
-#include <QTest>
-#include <QTimer>
 
 namespace {
 // A key that no longer closes the window fails the test instead of leaving it waiting.
@@ -19,6 +14,7 @@ void Guard(QWidget* window)
     QTimer::singleShot(3000, window, [window] { qobject_cast<QDialog*>(window)->reject(); });
 }
 }  // namespace
+Q_DECLARE_METATYPE(drive::Step)
 
 // File › Restore Saved Matches, driven as the user does it, on three matches left at an exit.
 class TestRestoreWindow : public QObject
@@ -78,36 +74,32 @@ private slots:
     void chooseAndRestore_data()
     {
         QTest::addColumn<QList<int>>("select"); // empty: leave the window's own choice
-        QTest::addColumn<QString>("how");
+        QTest::addColumn<drive::Step>("how");
         QTest::addColumn<QList<int>>("restored");
-        QTest::newRow("Enter") << QList<int>{} << QStringLiteral("enter") << QList<int>{0};
-        QTest::newRow("Escape") << QList<int>{} << QStringLiteral("escape") << QList<int>{};
-        QTest::newRow("close box") << QList<int>{1} << QStringLiteral("close") << QList<int>{};
-        QTest::newRow("two, OK") << QList<int>{0, 2} << QStringLiteral("cmdOK") << QList<int>{0, 2};
-        QTest::newRow("Select All, Enter") << QList<int>{} << QStringLiteral("all") << QList<int>{0, 1, 2};
+        using namespace drive;
+        const Step enter = Key(Qt::Key_Return);
+        QTest::newRow("Enter") << QList<int>{} << enter << QList<int>{0};
+        QTest::newRow("Escape") << QList<int>{} << Key(Qt::Key_Escape) << QList<int>{};
+        QTest::newRow("close box") << QList<int>{1} << CloseBox() << QList<int>{};
+        QTest::newRow("two, OK") << QList<int>{0, 2} << Click(QStringLiteral("cmdOK")) << QList<int>{0, 2};
+        QTest::newRow("Select All, Enter") << QList<int>{} << Steps({Click(QStringLiteral("cmdAll")), enter}) << QList<int>{0, 1, 2};
     }
 
     void chooseAndRestore()
     {
         QFETCH(QList<int>, select);
-        QFETCH(QString, how);
+        QFETCH(drive::Step, how);
         QFETCH(QList<int>, restored);
         seedAndLeave();
         auto statuses = std::make_shared<QStringList>();
         SetStatusObserver([statuses](const QString& text) { *statuses << text; });
-        const QHash<QString, drive::Step> act{
-            {QStringLiteral("enter"), drive::Key(Qt::Key_Return)},
-            {QStringLiteral("escape"), drive::Key(Qt::Key_Escape)},
-            {QStringLiteral("close"), drive::CloseBox()},
-            {QStringLiteral("cmdOK"), drive::Click(QStringLiteral("cmdOK"))},
-            {QStringLiteral("all"), drive::Steps({drive::Click(QStringLiteral("cmdAll")), drive::Key(Qt::Key_Return)})}};
         QStringList lines;
         const auto seen = drive::Windows({[&](QWidget* w) {
             Guard(w);
             lines = drive::Lines(w, QStringLiteral("lstArchive"));
             if (!select.isEmpty())
                 drive::SelectRows(Child<QListWidget>(w, QStringLiteral("lstArchive")), select);
-            act.value(how)(w);
+            how(w);
         }});
         Child<QAction>(m_main.get(), QStringLiteral("mnuRestore"))->trigger();
         QCOMPARE(seen->titles, QStringList{QStringLiteral("Restore Saved Matches")});
