@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QTimer>
 #include <QToolButton>
 #include <QUuid>
 #include <QWindow>
@@ -55,7 +56,40 @@ QMap<QString, int> CountsInFile(const QString& path, const QStringList& tables)
 }
 const QStringList kAllTables = kMatchTables + QStringList{QStringLiteral("TEAM"), QStringLiteral("PLAYER")};
 
+
+// Three matches of one, two and three games, left in the archive by an exit.
+QList<RecordId> SeedAndLeave(TestApp& app)
+{
+    const RecordId home = app.addTeam(QStringLiteral("Falcons"));
+    const RecordId away = app.addTeam(QStringLiteral("Hawks"));
+    QList<RecordId> matches;
+    for (int n = 0; n < 3; ++n) {
+        matches << RecordId::fromText(QStringLiteral("2026-03-0%1 18:00:00").arg(n + 1));
+        Execute(QStringLiteral("INSERT INTO MATCH VALUES (?, ?, ?)"), {Bind(matches[n]), Bind(home), Bind(away)});
+        for (int g = 1; g <= n + 1; ++g)
+            Execute(QStringLiteral("INSERT INTO GAME VALUES (?, ?, ?, 25, ?)"),
+                    {Bind(matches[n]), Bind(matches[n].addSecs(g)), g, 20 + g});
+    }
+    ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
+    return matches;
+}
+
+// The working matches, as their places in the archive's list.
+QList<int> Working(const TestApp& app, const QList<RecordId>& matches)
+{
+    QList<int> rows;
+    for (const QVariantList& row : app.rows(QStringLiteral("SELECT MATCHID FROM MATCH ORDER BY MATCHID")))
+        rows << int(matches.indexOf(RecordId::fromText(row[0].toString())));
+    return rows;
+}
+
+// A key that no longer closes the window fails the test instead of leaving it waiting.
+void Guard(QWidget* window)
+{
+    QTimer::singleShot(3000, window, [window] { qobject_cast<QDialog*>(window)->reject(); });
+}
 }  // namespace
+Q_DECLARE_METATYPE(drive::Step)
 
 class TestMainWindow : public QObject
 {
@@ -88,6 +122,7 @@ private slots:
     {
         if (m_main)
             m_main->hide();
+        drive::EndTest();
         QVERIFY2(VisibleTopLevels().isEmpty(), qPrintable(VisibleTopLevels().join(QLatin1Char(','))));
         m_main.reset();
         m_app.reset();
@@ -176,17 +211,12 @@ private slots:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<int>("toolBar"); // -1: none
         QTest::addColumn<bool>("busy");
-        QTest::newRow("Start Match") << QStringLiteral("mnuStartMatch") << 0 << true;
-        QTest::newRow("Add Player") << QStringLiteral("mnuAddPlayer") << 1 << true;
-        QTest::newRow("Add Team") << QStringLiteral("mnuAddTeam") << 2 << true;
-        QTest::newRow("Report Wizard") << QStringLiteral("mnuRepWiz") << 3 << false;
-        QTest::newRow("Exit") << QStringLiteral("mnuExit") << 4 << false;
-        QTest::newRow("Match") << QStringLiteral("mnuMatch") << -1 << true;
-        QTest::newRow("Tips") << QStringLiteral("mnuTips") << -1 << true;
-        QTest::newRow("Edit a Team") << QStringLiteral("mnuEditTeam") << -1 << false;
-        QTest::newRow("Edit a Player") << QStringLiteral("mnuEditPlayer") << -1 << false;
-        QTest::newRow("Delete Team") << QStringLiteral("mnuDelTeam") << -1 << false;
-        QTest::newRow("Delete Player") << QStringLiteral("mnuDelPlayer") << -1 << false;
+        // The first five have tool bar buttons, in this order.
+        const QStringList menus{"mnuStartMatch", "mnuAddPlayer", "mnuAddTeam", "mnuRepWiz", "mnuExit", "mnuMatch",
+                                "mnuTips", "mnuEditTeam", "mnuEditPlayer", "mnuDelTeam", "mnuDelPlayer"};
+        const QStringList busy{"mnuStartMatch", "mnuAddPlayer", "mnuAddTeam", "mnuMatch", "mnuTips"};
+        for (int i = 0; i < menus.size(); ++i)
+            QTest::newRow(qPrintable(menus[i])) << menus[i] << (i < 5 ? i : -1) << busy.contains(menus[i]);
     }
 
     void commandsAndTheirToolBarTwins()
@@ -247,6 +277,69 @@ private slots:
                 QCOMPARE(shot.pixel(x, y), shot.pixel(x + step, y + step));
         }
         QCOMPARE(shot.pixel(step / 2, top + step / 2), tile->pixmap().toImage().scaled(tile->size()).pixel(step / 2, step / 2));
+    }
+
+    // File › Restore Saved Matches on three matches left at an exit. Enter takes the first match (chosen when the window opens), Escape and the close box
+    // nothing; several may be chosen together.
+    void restoreWindowChoosesAndRestores_data()
+    {
+        QTest::addColumn<QList<int>>("select"); // empty: leave the window's own choice
+        QTest::addColumn<drive::Step>("how");
+        QTest::addColumn<QList<int>>("restored");
+        using namespace drive;
+        const Step enter = Key(Qt::Key_Return);
+        QTest::newRow("Enter") << QList<int>{} << enter << QList<int>{0};
+        QTest::newRow("Escape") << QList<int>{} << Key(Qt::Key_Escape) << QList<int>{};
+        QTest::newRow("close box") << QList<int>{1} << CloseBox() << QList<int>{};
+        QTest::newRow("two, OK") << QList<int>{0, 2} << Click(QStringLiteral("cmdOK")) << QList<int>{0, 2};
+        QTest::newRow("Select All, Enter") << QList<int>{} << Steps({Click(QStringLiteral("cmdAll")), enter}) << QList<int>{0, 1, 2};
+    }
+
+    void restoreWindowChoosesAndRestores()
+    {
+        QFETCH(QList<int>, select);
+        QFETCH(drive::Step, how);
+        QFETCH(QList<int>, restored);
+        frmMain* main = load();
+        const QList<RecordId> matches = SeedAndLeave(*m_app);
+        auto statuses = std::make_shared<QStringList>();
+        SetStatusObserver([statuses](const QString& text) { *statuses << text; });
+        QStringList lines;
+        const auto seen = drive::Windows({[&](QWidget* w) {
+            Guard(w);
+            lines = drive::Lines(w, QStringLiteral("lstArchive"));
+            if (!select.isEmpty())
+                drive::SelectRows(Child<QListWidget>(w, QStringLiteral("lstArchive")), select);
+            how(w);
+        }});
+        Child<QAction>(main, QStringLiteral("mnuRestore"))->trigger();
+        QCOMPARE(seen->titles, QStringList{QStringLiteral("Restore Saved Matches")});
+        QCOMPARE(lines, (QStringList{QStringLiteral("Hawks vs Falcons on 2026-03-01 18:00:00   21-25"),
+                                     QStringLiteral("Hawks vs Falcons on 2026-03-02 18:00:00   21-25, 22-25"),
+                                     QStringLiteral("Hawks vs Falcons on 2026-03-03 18:00:00   21-25, 22-25, 23-25")}));
+        QCOMPARE(Working(*m_app, matches), restored);
+        QCOMPARE(statuses->contains(QStringLiteral("Restoring the saved matches...")), !restored.isEmpty());
+        QVERIFY(MsgBoxHook::asked().isEmpty());
+    }
+
+    // Before any exit there is nothing to restore; a match already there is named and left alone.
+    void restoreWindowNamesAMatchAlreadyThere()
+    {
+        frmMain* main = load();
+        Child<QAction>(main, QStringLiteral("mnuRestore"))->trigger();
+        QCOMPARE(MsgBoxHook::prompts().size(), 1);
+        QVERIFY(MsgBoxHook::prompts().first().startsWith(QLatin1String("There are no saved matches yet.")));
+        MsgBoxHook::clear();
+        const QList<RecordId> matches = SeedAndLeave(*m_app);
+        ArchiveStore::Restore(ArchiveStore::DefaultPath(), {matches[1]});
+        Execute(QStringLiteral("UPDATE GAME SET HOMESCORE = 30"));
+        drive::Windows({drive::Steps({Guard, drive::Click(QStringLiteral("cmdAll")), drive::Key(Qt::Key_Return)})});
+        Child<QAction>(main, QStringLiteral("mnuRestore"))->trigger();
+        QCOMPARE(Working(*m_app, matches), (QList<int>{0, 1, 2}));
+        QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral(
+                     "These matches are already among the recorded matches and were left as they are:\n\n"
+                     "Hawks vs Falcons on 2026-03-02 18:00:00")});
+        QCOMPARE(m_app->scalar(QStringLiteral("SELECT COUNT(*) FROM GAME WHERE HOMESCORE = 30")).toInt(), 2);
     }
 };
 
