@@ -21,21 +21,6 @@ namespace {
 const QStringList kMatchTables{QStringLiteral("GAME"), QStringLiteral("MATCH"), QStringLiteral("PLAY"),
                                QStringLiteral("PLAYED")};
 
-// A roster and one match under way, with its game, actions and participation.
-void SeedMatch(TestApp& app)
-{
-    const RecordId home = app.addTeam(QStringLiteral("Falcons"));
-    const RecordId away = app.addTeam(QStringLiteral("O'Hara's Hawks"));
-    const RecordId p1 = app.addPlayer(home, QStringLiteral("Ana"), 7);
-    app.addPlayer(away, QStringLiteral("Bea"), 12);
-    const QString id = QStringLiteral("2026-03-01 18:00:00");
-    Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"), {id, Bind(home), Bind(away)});
-    Execute(QStringLiteral("INSERT INTO GAME (MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE) VALUES (?, ?, 1, 3, 2)"), {id, id});
-    Execute(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, KILL, ATTEMPT) VALUES (?, ?, ?, 4, 1, 1)"),
-            {id, QStringLiteral("2026-03-01 18:05:00"), Bind(p1)});
-    Execute(QStringLiteral("INSERT INTO PLAYED (GAMEID, PLAYERID) VALUES (?, ?)"), {id, Bind(p1)});
-}
-
 // Rows of each table, read through a connection of its own so that only what was committed to
 // the file counts.
 QMap<QString, int> CountsInFile(const QString& path, const QStringList& tables)
@@ -57,11 +42,13 @@ QMap<QString, int> CountsInFile(const QString& path, const QStringList& tables)
 const QStringList kAllTables = kMatchTables + QStringList{QStringLiteral("TEAM"), QStringLiteral("PLAYER")};
 
 
-// Three matches of one, two and three games, left in the archive by an exit.
-QList<RecordId> SeedAndLeave(TestApp& app)
+// Two teams, a player, and three matches of one, two and three games; the first game has the
+// player's action and participation.
+QList<RecordId> SeedMatches(TestApp& app)
 {
     const RecordId home = app.addTeam(QStringLiteral("Falcons"));
-    const RecordId away = app.addTeam(QStringLiteral("Hawks"));
+    const RecordId away = app.addTeam(QStringLiteral("O'Hara's Hawks"));
+    const RecordId player = app.addPlayer(home, QStringLiteral("Ana"), 7);
     QList<RecordId> matches;
     for (int n = 0; n < 3; ++n) {
         matches << RecordId::fromText(QStringLiteral("2026-03-0%1 18:00:00").arg(n + 1));
@@ -70,7 +57,10 @@ QList<RecordId> SeedAndLeave(TestApp& app)
             Execute(QStringLiteral("INSERT INTO GAME VALUES (?, ?, ?, 25, ?)"),
                     {Bind(matches[n]), Bind(matches[n].addSecs(g)), g, 20 + g});
     }
-    ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
+    const RecordId game = matches[0].addSecs(1);
+    Execute(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, KILL, ATTEMPT) VALUES (?, ?, ?, 4, 1, 1)"),
+            {Bind(game), Bind(game.addSecs(300)), Bind(player)});
+    Execute(QStringLiteral("INSERT INTO PLAYED (GAMEID, PLAYERID) VALUES (?, ?)"), {Bind(game), Bind(player)});
     return matches;
 }
 
@@ -154,7 +144,7 @@ private slots:
         QFETCH(bool, yes);
         QFETCH(QString, damage);
         QFETCH(QString, said);
-        SeedMatch(*m_app);
+        SeedMatches(*m_app);
         frmMain* main = load();
         if (!damage.isEmpty())
             Execute(damage);
@@ -190,7 +180,7 @@ private slots:
             QCOMPARE(after.value(table), 0);
             QCOMPARE(archived.value(table), before.value(table));
         }
-        QCOMPARE(after.value(QStringLiteral("TEAM")) + after.value(QStringLiteral("PLAYER")), 4);
+        QCOMPARE(after.value(QStringLiteral("TEAM")) + after.value(QStringLiteral("PLAYER")), 3);
     }
 
     // A database file taken away while the program runs is named as such.
@@ -301,7 +291,8 @@ private slots:
         QFETCH(drive::Step, how);
         QFETCH(QList<int>, restored);
         frmMain* main = load();
-        const QList<RecordId> matches = SeedAndLeave(*m_app);
+        const QList<RecordId> matches = SeedMatches(*m_app);
+        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
         auto statuses = std::make_shared<QStringList>();
         SetStatusObserver([statuses](const QString& text) { *statuses << text; });
         QStringList lines;
@@ -314,9 +305,9 @@ private slots:
         }});
         Child<QAction>(main, QStringLiteral("mnuRestore"))->trigger();
         QCOMPARE(seen->titles, QStringList{QStringLiteral("Restore Saved Matches")});
-        QCOMPARE(lines, (QStringList{QStringLiteral("Hawks vs Falcons on 2026-03-01 18:00:00   21-25"),
-                                     QStringLiteral("Hawks vs Falcons on 2026-03-02 18:00:00   21-25, 22-25"),
-                                     QStringLiteral("Hawks vs Falcons on 2026-03-03 18:00:00   21-25, 22-25, 23-25")}));
+        QCOMPARE(lines, (QStringList{QStringLiteral("O'Hara's Hawks vs Falcons on 2026-03-01 18:00:00   21-25"),
+                                     QStringLiteral("O'Hara's Hawks vs Falcons on 2026-03-02 18:00:00   21-25, 22-25"),
+                                     QStringLiteral("O'Hara's Hawks vs Falcons on 2026-03-03 18:00:00   21-25, 22-25, 23-25")}));
         QCOMPARE(Working(*m_app, matches), restored);
         QCOMPARE(statuses->contains(QStringLiteral("Restoring the saved matches...")), !restored.isEmpty());
         QVERIFY(MsgBoxHook::asked().isEmpty());
@@ -330,7 +321,8 @@ private slots:
         QCOMPARE(MsgBoxHook::prompts().size(), 1);
         QVERIFY(MsgBoxHook::prompts().first().startsWith(QLatin1String("There are no saved matches yet.")));
         MsgBoxHook::clear();
-        const QList<RecordId> matches = SeedAndLeave(*m_app);
+        const QList<RecordId> matches = SeedMatches(*m_app);
+        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
         ArchiveStore::Restore(ArchiveStore::DefaultPath(), {matches[1]});
         Execute(QStringLiteral("UPDATE GAME SET HOMESCORE = 30"));
         drive::Windows({drive::Steps({Guard, drive::Click(QStringLiteral("cmdAll")), drive::Key(Qt::Key_Return)})});
@@ -338,7 +330,7 @@ private slots:
         QCOMPARE(Working(*m_app, matches), (QList<int>{0, 1, 2}));
         QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral(
                      "These matches are already among the recorded matches and were left as they are:\n\n"
-                     "Hawks vs Falcons on 2026-03-02 18:00:00")});
+                     "O'Hara's Hawks vs Falcons on 2026-03-02 18:00:00")});
         QCOMPARE(m_app->scalar(QStringLiteral("SELECT COUNT(*) FROM GAME WHERE HOMESCORE = 30")).toInt(), 2);
     }
 };

@@ -4,7 +4,6 @@
 
 #include "core/RosterStore.h"
 #include "core/mConstants.h"
-#include "match/frmMatch.h"
 #include "match/frmStarters.h"
 #include "roster/clsTeam.h"
 
@@ -46,23 +45,19 @@ private slots:
                 wrong << QStringLiteral("%1 shows [%2]").arg(QLatin1String(place), shown);
         };
 
-        // The roster's chooser and delete question, the match listing.
-        Windows({Answer(QMessageBox::No,
-                        Steps({Look([&](QWidget* w) { expect("chooser", Lines(w, "lstTeams").value(0), name); }),
-                               Click("cmdOk")})),
-                 Steps({Look([&](QWidget* w) { expect("match listing", Lines(w, "lstMatch").value(0), name); }),
-                        Click("cmdCancel")})});
+        // The roster's chooser and delete question.
+        Windows({Answer(QMessageBox::No, Steps({Look([&](QWidget* w) { expect("chooser", Lines(w, "lstTeams").value(0), name); }),
+                                                Click("cmdOk")}))});
         QVERIFY(RunCommand([] { clsTeam().Delete(); }));
         const auto question = MsgBoxWindow(MsgBoxHook::prompts()[0], QMessageBox::Yes | QMessageBox::No,
                                            QMessageBox::NoIcon, QString(), QMessageBox::NoButton);
         expect("delete question", Shown(question->findChild<QLabel*>("qt_msgbox_label")), name);
-        QCOMPARE(frmMatch().choose(), std::optional<RecordId>());
 
         frmStarters lineUp(seeded.session);
         lineUp.SetupTheHomeTeam();
         expect("line-up label", Shown(Child<QLabel>(&lineUp, "lblHomeTeam")), name);
 
-        // The court screen: the player's box, the status line after an action, the stats view.
+        // The court screen: the player's box, the status line after an action.
         frmGame screen(seeded.session);
         for (const PlayerRow& r : seeded.session.rosters[0].players.mid(0, 6))
             screen.colHomePlayers << std::make_shared<clsPlayer>(r);
@@ -75,8 +70,6 @@ private slots:
         screen.game().PlayerOnClick(qint16(n));
         QVERIFY(RunCommand([&] { screen.game().AddStat(QStringLiteral("Kill"), seeded.home[0]); }));
         expect("court status line", Shown(Child<QLabel>(&screen, "lblStatus")), name);
-        screen.mnuViewStats_Click();
-        expect("stats view", MsgBoxHook::asked().last().title, name);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
     }
 };

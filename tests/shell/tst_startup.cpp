@@ -42,10 +42,7 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        QVERIFY2(VisibleTopLevels().isEmpty(), qPrintable(VisibleTopLevels().join(QLatin1Char(','))));
-    }
+    void cleanup() { QVERIFY2(VisibleTopLevels().isEmpty(), qPrintable(VisibleTopLevels().join(QLatin1Char(',')))); }
 
     void splashShowsMainWindowThenLeavesWithATip_data()
     {
