@@ -1,9 +1,13 @@
+#include "game/Court.h"
 #include "support/Drive.h"
 #include "support/TestMain.h"
 
 #include "core/ArchiveStore.h"
 #include "core/Database.h"
 #include "core/mConstants.h"
+#include "core/RosterStore.h"
+#include "match/frmStarters.h"
+#include "roster/clsTeam.h"
 #include "shell/frmMain.h"
 
 #include <QAction>
@@ -12,6 +16,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <QUuid>
@@ -77,6 +82,16 @@ QList<int> Working(const TestApp& app, const QList<RecordId>& matches)
 void Guard(QWidget* window)
 {
     QTimer::singleShot(3000, window, [window] { qobject_cast<QDialog*>(window)->reject(); });
+}
+// What a label puts on the screen, decided the way the label decides: markup shows as its document.
+QString Shown(const QLabel* label)
+{
+    const Qt::TextFormat format = label->textFormat();
+    if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(label->text())))
+        return label->text();
+    QTextDocument document;
+    document.setHtml(label->text());
+    return document.toPlainText();
 }
 }  // namespace
 Q_DECLARE_METATYPE(drive::Step)
@@ -277,12 +292,11 @@ private slots:
         QTest::addColumn<drive::Step>("how");
         QTest::addColumn<QList<int>>("restored");
         using namespace drive;
-        const Step enter = Key(Qt::Key_Return);
-        QTest::newRow("Enter") << QList<int>{} << enter << QList<int>{0};
+        QTest::newRow("Enter") << QList<int>{} << Key(Qt::Key_Return) << QList<int>{0};
         QTest::newRow("Escape") << QList<int>{} << Key(Qt::Key_Escape) << QList<int>{};
         QTest::newRow("close box") << QList<int>{1} << CloseBox() << QList<int>{};
         QTest::newRow("two, OK") << QList<int>{0, 2} << Click(QStringLiteral("cmdOK")) << QList<int>{0, 2};
-        QTest::newRow("Select All, Enter") << QList<int>{} << Steps({Click(QStringLiteral("cmdAll")), enter}) << QList<int>{0, 1, 2};
+        QTest::newRow("Select All, Enter") << QList<int>{} << Steps({Click(QStringLiteral("cmdAll")), Key(Qt::Key_Return)}) << QList<int>{0, 1, 2};
     }
 
     void restoreWindowChoosesAndRestores()
@@ -336,4 +350,58 @@ private slots:
 };
 
 SIDELINES_TEST(TestMainWindow)
+// Names are data: a name full of markup shows as typed everywhere it appears, never as the
+// picture, bold text or nothing that the markup would make.
+class TestNamesAsData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { drive::EndTest(); }
+
+    void markupInANameShowsAsTyped()
+    {
+        using namespace drive;
+        court::Prepare();
+        const QString name = QStringLiteral("<b>Bo</b><img src=\"nowhere.png\"><i>Lee</i>");
+        court::Seeded seeded;
+        RosterStore::RenameTeam(seeded.session.homeTeamId, name);
+        RosterStore::UpdatePlayer(seeded.home[0], name, 1);
+        seeded.session.loadRosters();
+        QStringList wrong; // every place that went wrong, so that one run names them all
+        auto expect = [&wrong](const char* place, const QString& shown, const QString& wanted) {
+            if (!shown.contains(wanted))
+                wrong << QStringLiteral("%1 shows [%2]").arg(QLatin1String(place), shown);
+        };
+
+        // The roster's chooser and delete question.
+        Windows({Answer(QMessageBox::No, Steps({Look([&](QWidget* w) { expect("chooser", Lines(w, "lstTeams").value(0), name); }),
+                                                Click("cmdOk")}))});
+        QVERIFY(RunCommand([] { clsTeam().Delete(); }));
+        const auto question = MsgBoxWindow(MsgBoxHook::prompts()[0], QMessageBox::Yes | QMessageBox::No,
+                                           QMessageBox::NoIcon, QString(), QMessageBox::NoButton);
+        expect("delete question", Shown(question->findChild<QLabel*>("qt_msgbox_label")), name);
+
+        frmStarters lineUp(seeded.session);
+        lineUp.SetupTheHomeTeam();
+        expect("line-up label", Shown(Child<QLabel>(&lineUp, "lblHomeTeam")), name);
+
+        // The court screen: the player's box, the status line after an action.
+        frmGame screen(seeded.session);
+        for (const PlayerRow& r : seeded.session.rosters[0].players.mid(0, 6))
+            screen.colHomePlayers << std::make_shared<clsPlayer>(r);
+        screen.SetUpHome();
+        auto box = [&screen](int n) { return Child<QLabel>(&screen, QStringLiteral("lblPlayer_%1").arg(n)); };
+        int n = 1;
+        while (n < 12 && box(n)->property("playerId") != seeded.home[0].text())
+            ++n;
+        expect("court box", Shown(box(n)), name + "\n#1");
+        screen.game().PlayerOnClick(qint16(n));
+        QVERIFY(RunCommand([&] { screen.game().AddStat(QStringLiteral("Kill"), seeded.home[0]); }));
+        expect("court status line", Shown(Child<QLabel>(&screen, "lblStatus")), name);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    }
+};
+
+SIDELINES_TEST(TestNamesAsData)
 #include "tst_mainwindow.moc"

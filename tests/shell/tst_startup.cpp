@@ -65,8 +65,7 @@ private slots:
         QVERIFY(start.begin());
         frmSplash* splash = start.splash();
         frmMain* main = start.mainWindow();
-        QVERIFY(splash && main);
-        QVERIFY(Db::isOpen());
+        QVERIFY(splash && main && Db::isOpen());
         QCOMPARE(pubAppPath, app.dir() + QLatin1Char('/'));
         // The status line names the database in use; a long operation shows there and on the
         // main window's gauge, and then the status line comes back to the database.
@@ -166,8 +165,7 @@ private slots:
             start.splash()->timer()->stop();
             QVERIFY2(user.startsWith(root.path() + "/data/"), qPrintable(user));
             QCOMPARE(pubAppPath, user);
-            QVERIFY(QFile::exists(user + Db::kFileName));
-            QVERIFY(QFile::exists(user + SidelinesStart::LockFileName()));
+            QVERIFY(QFile::exists(user + Db::kFileName) && QFile::exists(user + SidelinesStart::LockFileName()));
             QCOMPARE(QDir(bin).entryList(QDir::Files | QDir::Hidden), QStringList());
             QCOMPARE(StatusText(), "Database: " + QDir::toNativeSeparators(user + Db::kFileName));
             QCOMPARE(frmTip(start.mainWindow()).tips(), QStringList{QStringLiteral("Installed tip")});
