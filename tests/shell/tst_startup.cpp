@@ -346,21 +346,21 @@ private slots:
         QString error;
         QVERIFY2(main.Form_Load(app.dir(), &error), qPrintable(error));
         main.show();
-        bool startedUnticked = false;
-        QStringList seenTips;
+        QStringList seen; // the box at first, the tip, and the window after the key
         ModalWatch watch([&](QWidget* tip) {
             auto* box = Child<QCheckBox>(tip, QStringLiteral("chkLoadTipsAtStartup"));
-            startedUnticked = box && !box->isChecked();
-            seenTips << TipText(tip);
-            for (int i = 0; i < clicks && box; ++i)
+            seen << (box->isChecked() ? "ticked" : "unticked") << TipText(tip);
+            for (int i = 0; i < clicks; ++i)
                 QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
             Child<QPushButton>(tip, QStringLiteral("cmdNextTip"))->setFocus();
             QTest::keyClick(tip, Qt::Key(key));
+            seen << (tip->isVisible() ? "open" : "closed");
+            if (tip->isVisible()) // a key that does not close fails instead of waiting forever
+                qobject_cast<QDialog*>(tip)->reject();
         });
         Child<QAction>(&main, QStringLiteral("mnuTips"))->trigger();
         QCOMPARE(watch.titles(), QStringList{QStringLiteral("Tip of the Day")});
-        QVERIFY(startedUnticked);
-        QCOMPARE(seenTips, QStringList{QStringLiteral("Rotate before you serve.")});
+        QCOMPARE(seen, (QStringList{"unticked", "Rotate before you serve.", "closed"}));
         QCOMPARE(QSettings().contains(kTipsKey), expected.isValid());
         QCOMPARE(QSettings().value(kTipsKey).toString(), expected.toString());
         main.hide();
