@@ -5,8 +5,6 @@
 #include "support/ScreenFit.h"
 #include "support/TestMain.h"
 
-#include <QListWidget>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -81,9 +79,7 @@ private slots:
             L.show();
             QVERIFY(QTest::qWaitForWindowExposed(&L));
             Fits(Problems(&L, area()));
-            const QString heading = Child<QLabel>(&L, QStringLiteral("lblHeading"))->text();
-            QVERIFY2(heading.startsWith(QStringLiteral("Game 1")) && heading.contains("substitution") == sub,
-                     qPrintable(heading));
+            QCOMPARE(Child<QLabel>(&L, QStringLiteral("lblHeading"))->text().contains("substitution"), sub);
             // From a laptop's screen up, each roster shows whole without scrolling.
             for (int i : {0, 2})
                 QVERIFY(area().height() < 768 || L.lstTeam(i)->verticalScrollBar()->maximum() == 0);

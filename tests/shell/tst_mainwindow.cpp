@@ -1,59 +1,100 @@
-#include "ShellTestSupport.h"
-#include "support/Fixture.h"
+#include "game/Court.h"
+#include "support/Drive.h"
 #include "support/TestMain.h"
 
 #include "core/ArchiveStore.h"
-#include "core/CProgressBar.h"
-#include "core/MsgBox.h"
-#include "core/PictureBox.h"
-#include "shell/frmMain.h"
-#include "core/mConstants.h"
 #include "core/Database.h"
+#include "core/mConstants.h"
+#include "core/RosterStore.h"
+#include "match/frmStarters.h"
+#include "roster/clsTeam.h"
+#include "shell/frmMain.h"
 
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
+#include <QSqlQuery>
+#include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
+#include <QUuid>
 #include <QWindow>
-
-#include <cmath>
 
 namespace {
 const QStringList kMatchTables{QStringLiteral("GAME"), QStringLiteral("MATCH"), QStringLiteral("PLAY"),
                                QStringLiteral("PLAYED")};
 
-// A roster and one match under way, with its game, actions and participation.
-void SeedMatch(TestApp& app)
+// Rows of each table, read through a connection of its own so that only what was committed to
+// the file counts.
+QMap<QString, int> CountsInFile(const QString& path, const QStringList& tables)
+{
+    QMap<QString, int> counts;
+    const QString name = QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        const bool open = db.open();
+        for (const QString& table : tables) {
+            QSqlQuery q(QStringLiteral("SELECT COUNT(*) FROM ") + table, db); // names from the tests only
+            counts[table] = open && q.next() ? q.value(0).toInt() : -1;
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return counts;
+}
+const QStringList kAllTables = kMatchTables + QStringList{QStringLiteral("TEAM"), QStringLiteral("PLAYER")};
+
+
+// Two teams, a player, and three matches of one, two and three games; the first game has the
+// player's action and participation.
+QList<RecordId> SeedMatches(TestApp& app)
 {
     const RecordId home = app.addTeam(QStringLiteral("Falcons"));
     const RecordId away = app.addTeam(QStringLiteral("O'Hara's Hawks"));
-    const RecordId p1 = app.addPlayer(home, QStringLiteral("Ana"), 7);
-    app.addPlayer(away, QStringLiteral("Bea"), 12);
-    Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"),
-            {QStringLiteral("2026-03-01 18:00:00"), Bind(home), Bind(away)});
-    Execute(QStringLiteral("INSERT INTO GAME (MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE) VALUES (?, ?, 1, 3, 2)"),
-            {QStringLiteral("2026-03-01 18:00:00"), QStringLiteral("2026-03-01 18:00:00")});
+    const RecordId player = app.addPlayer(home, QStringLiteral("Ana"), 7);
+    QList<RecordId> matches;
+    for (int n = 0; n < 3; ++n) {
+        matches << RecordId::fromText(QStringLiteral("2026-03-0%1 18:00:00").arg(n + 1));
+        Execute(QStringLiteral("INSERT INTO MATCH VALUES (?, ?, ?)"), {Bind(matches[n]), Bind(home), Bind(away)});
+        for (int g = 1; g <= n + 1; ++g)
+            Execute(QStringLiteral("INSERT INTO GAME VALUES (?, ?, ?, 25, ?)"),
+                    {Bind(matches[n]), Bind(matches[n].addSecs(g)), g, 20 + g});
+    }
+    const RecordId game = matches[0].addSecs(1);
     Execute(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, KILL, ATTEMPT) VALUES (?, ?, ?, 4, 1, 1)"),
-            {QStringLiteral("2026-03-01 18:00:00"), QStringLiteral("2026-03-01 18:05:00"), Bind(p1)});
-    Execute(QStringLiteral("INSERT INTO PLAYED (GAMEID, PLAYERID) VALUES (?, ?)"),
-            {QStringLiteral("2026-03-01 18:00:00"), Bind(p1)});
+            {Bind(game), Bind(game.addSecs(300)), Bind(player)});
+    Execute(QStringLiteral("INSERT INTO PLAYED (GAMEID, PLAYERID) VALUES (?, ?)"), {Bind(game), Bind(player)});
+    return matches;
 }
 
-QMap<QString, int> CountsInFile(const QString& path)
+// The working matches, as their places in the archive's list.
+QList<int> Working(const TestApp& app, const QList<RecordId>& matches)
 {
-    QMap<QString, int> counts;
-    for (const QString& table : kMatchTables + QStringList{QStringLiteral("TEAM"), QStringLiteral("PLAYER")})
-        counts[table] = CountInFile(path, table);
-    return counts;
+    QList<int> rows;
+    for (const QVariantList& row : app.rows(QStringLiteral("SELECT MATCHID FROM MATCH ORDER BY MATCHID")))
+        rows << int(matches.indexOf(RecordId::fromText(row[0].toString())));
+    return rows;
 }
 
-enum class Way { Menu, ToolBar, CloseBox };
+// A key that no longer closes the window fails the test instead of leaving it waiting.
+void Guard(QWidget* window)
+{
+    QTimer::singleShot(3000, window, [window] { qobject_cast<QDialog*>(window)->reject(); });
+}
+// What a label puts on the screen, decided the way the label decides: markup shows as its document.
+QString Shown(const QLabel* label)
+{
+    const Qt::TextFormat format = label->textFormat();
+    if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(label->text())))
+        return label->text();
+    QTextDocument document;
+    document.setHtml(label->text());
+    return document.toPlainText();
+}
 }  // namespace
-Q_DECLARE_METATYPE(Way)
+Q_DECLARE_METATYPE(drive::Step)
 
 class TestMainWindow : public QObject
 {
@@ -75,21 +116,6 @@ private:
         return m_main.get();
     }
 
-    void leave(frmMain* main, Way way)
-    {
-        switch (way) {
-        case Way::Menu:
-            Child<QAction>(main, QStringLiteral("mnuExit"))->trigger();
-            break;
-        case Way::ToolBar:
-            QTest::mouseClick(Child<QToolButton>(main, QStringLiteral("cmdToolBar_4")), Qt::LeftButton);
-            break;
-        case Way::CloseBox:
-            main->windowHandle()->close();
-            break;
-        }
-    }
-
 private slots:
     void init()
     {
@@ -101,90 +127,75 @@ private slots:
     {
         if (m_main)
             m_main->hide();
+        drive::EndTest();
         QVERIFY2(VisibleTopLevels().isEmpty(), qPrintable(VisibleTopLevels().join(QLatin1Char(','))));
         m_main.reset();
         m_app.reset();
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
+    // Leaving asks first; Yes archives the matches and empties their tables, No keeps them. The
+    // user can always leave: when the database refuses the emptying (read-only, or damaged while
+    // running), that is said and the program still ends, with nothing half-emptied.
     void leavingAsksAndForgetsOnlyTheMatches_data()
     {
-        QTest::addColumn<Way>("way");
+        QTest::addColumn<QString>("way");
         QTest::addColumn<bool>("yes");
-        QTest::newRow("menu, yes") << Way::Menu << true;
-        QTest::newRow("menu, no") << Way::Menu << false;
-        QTest::newRow("tool bar, yes") << Way::ToolBar << true;
-        QTest::newRow("tool bar, no") << Way::ToolBar << false;
-        QTest::newRow("close box, yes") << Way::CloseBox << true;
-        QTest::newRow("close box, no") << Way::CloseBox << false;
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("said");
+        for (const char* way : {"menu", "tool bar", "close box"}) {
+            QTest::addRow("%s, yes", way) << QString::fromLatin1(way) << true << QString() << QString();
+            QTest::addRow("%s, no", way) << QString::fromLatin1(way) << false << QString() << QString();
+        }
+        QTest::newRow("refused: read-only") << QStringLiteral("close box") << true << QStringLiteral("PRAGMA query_only = 1")
+                                            << QStringLiteral("readonly");
+        QTest::newRow("refused: a table gone") << QStringLiteral("menu") << true << QStringLiteral("DROP TABLE PLAYED")
+                                               << QStringLiteral("PLAYED");
     }
 
     void leavingAsksAndForgetsOnlyTheMatches()
     {
-        QFETCH(Way, way);
+        QFETCH(QString, way);
         QFETCH(bool, yes);
-        SeedMatch(*m_app);
+        QFETCH(QString, damage);
+        QFETCH(QString, said);
+        SeedMatches(*m_app);
         frmMain* main = load();
-        const auto before = CountsInFile(m_app->dbPath());
+        if (!damage.isEmpty())
+            Execute(damage);
+        const auto before = CountsInFile(m_app->dbPath(), kAllTables);
         QCOMPARE(before.value(QStringLiteral("PLAY")), 1);
         QSignalSpy leaving(main, &frmMain::leaving);
 
         MsgBoxHook::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
-        leave(main, way);
+        if (way == QLatin1String("menu"))
+            Child<QAction>(main, QStringLiteral("mnuExit"))->trigger();
+        else if (way == QLatin1String("tool bar"))
+            QTest::mouseClick(Child<QToolButton>(main, QStringLiteral("cmdToolBar_4")), Qt::LeftButton);
+        else
+            main->windowHandle()->close();
 
-        QCOMPARE(MsgBoxHook::asked().size(), 1);
-        const auto asked = MsgBoxHook::asked().first();
-        QCOMPARE(asked.prompt, QStringLiteral("Are you sure you would like to leave Sidelines?"));
-        QCOMPARE(asked.title, QStringLiteral("Exit"));
-        QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(asked.icon, QMessageBox::Question);
-
-        const auto after = CountsInFile(m_app->dbPath());
-        if (yes) {
-            for (const QString& table : kMatchTables)
-                QCOMPARE(after.value(table), 0);
-            QCOMPARE(after.value(QStringLiteral("TEAM")), 2);
-            QCOMPARE(after.value(QStringLiteral("PLAYER")), 2);
-            // Kept in the archive first.
-            for (const QString& table : kMatchTables)
-                QCOMPARE(CountInFile(ArchiveStore::DefaultPath(), table), before.value(table));
-            QVERIFY(!main->isVisible());
-            QCOMPARE(leaving.count(), 1);
-        } else {
-            QCOMPARE(after, before);
-            QVERIFY(!QFileInfo::exists(ArchiveStore::DefaultPath()));
-            QVERIFY(main->isVisible());
-            QCOMPARE(leaving.count(), 0);
-        }
-    }
-
-    // The user can always leave. When the database refuses the emptying (read-only, or damaged
-    // while running), that is said and the program still ends, with nothing half-emptied.
-    void refusedEmptyingIsSaidAndTheProgramStillEnds_data()
-    {
-        QTest::addColumn<QString>("damage");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("read-only") << QStringLiteral("PRAGMA query_only = 1") << QStringLiteral("readonly");
-        QTest::newRow("a table gone") << QStringLiteral("DROP TABLE PLAYED") << QStringLiteral("PLAYED");
-    }
-
-    void refusedEmptyingIsSaidAndTheProgramStillEnds()
-    {
-        QFETCH(QString, damage);
-        QFETCH(QString, said);
-        SeedMatch(*m_app);
-        frmMain* main = load();
-        Execute(damage);
-        QSignalSpy leaving(main, &frmMain::leaving);
-        MsgBoxHook::setNextAnswer(QMessageBox::Yes);
-        main->windowHandle()->close();
-        QCOMPARE(MsgBoxHook::asked().size(), 2);
-        QVERIFY2(MsgBoxHook::asked().at(1).prompt.contains(said, Qt::CaseInsensitive),
-                 qPrintable(MsgBoxHook::asked().at(1).prompt));
-        QCOMPARE(leaving.count(), 1);
+        const QStringList prompts = MsgBoxHook::prompts();
+        QCOMPARE(prompts.value(0), QStringLiteral("Are you sure you would like to leave Sidelines?"));
+        QCOMPARE(MsgBoxHook::asked().first().buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(prompts.size(), said.isEmpty() ? 1 : 2);
+        QVERIFY2(prompts.value(1).contains(said, Qt::CaseInsensitive), qPrintable(prompts.value(1)));
+        QCOMPARE(main->isVisible(), !yes);
+        QCOMPARE(leaving.count(), yes ? 1 : 0);
         Execute(QStringLiteral("PRAGMA query_only = 0"));
-        for (const QString& table : {QStringLiteral("GAME"), QStringLiteral("MATCH"), QStringLiteral("PLAY")})
-            QCOMPARE(CountInFile(m_app->dbPath(), table), 1);
+        const auto after = CountsInFile(m_app->dbPath(), kAllTables);
+        if (!yes || !damage.isEmpty()) {
+            QCOMPARE(after, before);
+            QVERIFY(yes || !QFileInfo::exists(ArchiveStore::DefaultPath()));
+            return;
+        }
+        // Kept in the archive first; the roster stays.
+        const auto archived = CountsInFile(ArchiveStore::DefaultPath(), kMatchTables);
+        for (const QString& table : kMatchTables) {
+            QCOMPARE(after.value(table), 0);
+            QCOMPARE(archived.value(table), before.value(table));
+        }
+        QCOMPARE(after.value(QStringLiteral("TEAM")) + after.value(QStringLiteral("PLAYER")), 3);
     }
 
     // A database file taken away while the program runs is named as such.
@@ -205,17 +216,12 @@ private slots:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<int>("toolBar"); // -1: none
         QTest::addColumn<bool>("busy");
-        QTest::newRow("Start Match") << QStringLiteral("mnuStartMatch") << 0 << true;
-        QTest::newRow("Add Player") << QStringLiteral("mnuAddPlayer") << 1 << true;
-        QTest::newRow("Add Team") << QStringLiteral("mnuAddTeam") << 2 << true;
-        QTest::newRow("Report Wizard") << QStringLiteral("mnuRepWiz") << 3 << false;
-        QTest::newRow("Exit") << QStringLiteral("mnuExit") << 4 << false;
-        QTest::newRow("Match") << QStringLiteral("mnuMatch") << -1 << true;
-        QTest::newRow("Tips") << QStringLiteral("mnuTips") << -1 << true;
-        QTest::newRow("Edit a Team") << QStringLiteral("mnuEditTeam") << -1 << false;
-        QTest::newRow("Edit a Player") << QStringLiteral("mnuEditPlayer") << -1 << false;
-        QTest::newRow("Delete Team") << QStringLiteral("mnuDelTeam") << -1 << false;
-        QTest::newRow("Delete Player") << QStringLiteral("mnuDelPlayer") << -1 << false;
+        // The first five have tool bar buttons, in this order.
+        const QStringList menus{"mnuStartMatch", "mnuAddPlayer", "mnuAddTeam", "mnuRepWiz", "mnuExit", "mnuMatch",
+                                "mnuTips", "mnuEditTeam", "mnuEditPlayer", "mnuDelTeam", "mnuDelPlayer"};
+        const QStringList busy{"mnuStartMatch", "mnuAddPlayer", "mnuAddTeam", "mnuMatch", "mnuTips"};
+        for (int i = 0; i < menus.size(); ++i)
+            QTest::newRow(qPrintable(menus[i])) << menus[i] << (i < 5 ? i : -1) << busy.contains(menus[i]);
     }
 
     void commandsAndTheirToolBarTwins()
@@ -224,11 +230,10 @@ private slots:
         QFETCH(int, toolBar);
         QFETCH(bool, busy);
         // Two teams with players, so that each command gets as far as its first window.
-        const RecordId a = m_app->addTeam(QStringLiteral("Falcons"));
-        const RecordId b = m_app->addTeam(QStringLiteral("Hawks"));
-        for (int i = 1; i <= 6; ++i) {
-            m_app->addPlayer(a, QStringLiteral("A%1").arg(i), i);
-            m_app->addPlayer(b, QStringLiteral("B%1").arg(i), i + 10);
+        for (const QString& name : {QStringLiteral("Falcons"), QStringLiteral("Hawks")}) {
+            const RecordId team = m_app->addTeam(name);
+            for (int i = 1; i <= 6; ++i)
+                m_app->addPlayer(team, name + QString::number(i), i);
         }
         frmMain* main = load();
         // Every window is cancelled, every question answered No.
@@ -261,86 +266,142 @@ private slots:
         QVERIFY(main->isVisible());
     }
 
-    void statusLineAndGaugeFollowALongOperation()
-    {
-        frmMain* main = load();
-        auto* status = Child<QLabel>(main, QStringLiteral("lblStatus"));
-        auto* gauge = Child<PictureBox>(main, QStringLiteral("picGauge"));
-        QVERIFY(status && gauge);
-        QCOMPARE(pubProgress().canvas(), gauge);
-        QCOMPARE(pubProgress().min(), 0);
-        const int segments = pubProgress().segmentCount();
-        QVERIFY(segments > 4);
-        // The gauge fitted its canvas to a whole number of segments.
-        QCOMPARE(gauge->innerWidth(), segments * (pubProgress().segmentWidth() + pubProgress().gap()) + pubProgress().gap());
-
-        auto litInCanvas = [&] {
-            const QImage image = gauge->surface().toImage();
-            int lit = 0;
-            const int y = pubProgress().margin() + pubProgress().segmentHeight() / 2;
-            for (int i = 0; i < segments; ++i) {
-                const int x = pubProgress().margin() + i * (pubProgress().segmentWidth() + pubProgress().gap()) + 2;
-                const QColor c = image.pixelColor(x, y);
-                if (c == QColor(0x80, 0x80, 0x80))
-                    ++lit;
-                else if (c != QColor(0xC0, 0xC0, 0xC0))
-                    return -1;
-            }
-            return lit;
-        };
-        {
-            ProgressScope scope(QStringLiteral("Loading all the Teams..."), 4);
-            QCOMPARE(status->text(), QStringLiteral("Loading all the Teams..."));
-            scope.step(2);
-            QCOMPARE(litInCanvas(), static_cast<int>(std::nearbyint(segments / 2.0)));  // a half goes to the even neighbour
-            scope.step(4);
-            QCOMPARE(litInCanvas(), segments);
-        }
-        QCOMPARE(status->text(), QString());
-        QCOMPARE(litInCanvas(), 0);
-    }
-
-    void backgroundRepeatsBelowTheToolBarStrip_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("large monitor") << QSize(2400, 1300);
-    }
-
+    // The background picture repeats across and down from right under the tool bar strip.
     void backgroundRepeatsBelowTheToolBarStrip()
     {
-        QFETCH(QSize, size);
         frmMain* main = load();
-        main->resize(size);
+        main->resize(2400, 1300);
         QCoreApplication::processEvents();
         auto* strip = Child<QWidget>(main, QStringLiteral("panalMain"));
-        auto* status = Child<QWidget>(main, QStringLiteral("panelMain"));
         auto* tile = Child<QLabel>(main, QStringLiteral("Image1_3"));
-        QVERIFY(strip && status && tile);
-        QVERIFY(!tile->pixmap().isNull());
-        const int top = strip->mapTo(main, QPoint(0, strip->height())).y();
-        const int bottom = status->mapTo(main, QPoint(0, 0)).y();
-        const int step = tile->width();
-        QVERIFY(step > 0 && tile->height() == step);
-        // More than one copy fits across and down, even on the laptop.
-        QVERIFY(main->width() > 2 * step && bottom - top > 2 * step);
-
+        const int top = strip->mapTo(main, QPoint(0, strip->height())).y(), step = tile->width();
         const QImage shot = main->grab().toImage();
-        const QImage picture = tile->pixmap().toImage().scaled(tile->size());
-        int compared = 0;
-        for (int y = top + 3; y + step < bottom; y += 37) {
-            for (int x = 3; x + step < main->width(); x += 41) {
-                QCOMPARE(shot.pixel(x, y), shot.pixel(x + step, y));
-                QCOMPARE(shot.pixel(x, y), shot.pixel(x, y + step));
-                ++compared;
-            }
+        QVERIFY(step > 0 && top + 3 * step < Child<QWidget>(main, QStringLiteral("panelMain"))->mapTo(main, QPoint()).y());
+        for (int x = 3; x + 2 * step < main->width(); x += 37) {
+            for (int y : {top + 3, top + step / 2})
+                QCOMPARE(shot.pixel(x, y), shot.pixel(x + step, y + step));
         }
-        QVERIFY(compared > 50);
-        // The first copy starts right under the strip; the strip keeps its own colour.
-        QCOMPARE(shot.pixel(step / 2, top + step / 2), picture.pixel(step / 2, step / 2));
-        const QColor stripColour = strip->palette().color(QPalette::Window);
-        QCOMPARE(shot.pixelColor(main->width() - 20, strip->mapTo(main, QPoint(0, strip->height() / 2)).y()), stripColour);
+        QCOMPARE(shot.pixel(step / 2, top + step / 2), tile->pixmap().toImage().scaled(tile->size()).pixel(step / 2, step / 2));
+    }
+
+    // File › Restore Saved Matches on three matches left at an exit. Enter takes the first match (chosen when the window opens), Escape and the close box
+    // nothing; several may be chosen together.
+    void restoreWindowChoosesAndRestores_data()
+    {
+        QTest::addColumn<QList<int>>("select"); // empty: leave the window's own choice
+        QTest::addColumn<drive::Step>("how");
+        QTest::addColumn<QList<int>>("restored");
+        using namespace drive;
+        QTest::newRow("Enter") << QList<int>{} << Key(Qt::Key_Return) << QList<int>{0};
+        QTest::newRow("Escape") << QList<int>{} << Key(Qt::Key_Escape) << QList<int>{};
+        QTest::newRow("close box") << QList<int>{1} << CloseBox() << QList<int>{};
+        QTest::newRow("two, OK") << QList<int>{0, 2} << Click(QStringLiteral("cmdOK")) << QList<int>{0, 2};
+        QTest::newRow("Select All, Enter") << QList<int>{} << Steps({Click(QStringLiteral("cmdAll")), Key(Qt::Key_Return)}) << QList<int>{0, 1, 2};
+    }
+
+    void restoreWindowChoosesAndRestores()
+    {
+        QFETCH(QList<int>, select);
+        QFETCH(drive::Step, how);
+        QFETCH(QList<int>, restored);
+        frmMain* main = load();
+        const QList<RecordId> matches = SeedMatches(*m_app);
+        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
+        auto statuses = std::make_shared<QStringList>();
+        SetStatusObserver([statuses](const QString& text) { *statuses << text; });
+        QStringList lines;
+        const auto seen = drive::Windows({[&](QWidget* w) {
+            Guard(w);
+            lines = drive::Lines(w, QStringLiteral("lstArchive"));
+            if (!select.isEmpty())
+                drive::SelectRows(Child<QListWidget>(w, QStringLiteral("lstArchive")), select);
+            how(w);
+        }});
+        Child<QAction>(main, QStringLiteral("mnuRestore"))->trigger();
+        QCOMPARE(seen->titles, QStringList{QStringLiteral("Restore Saved Matches")});
+        QCOMPARE(lines, (QStringList{QStringLiteral("O'Hara's Hawks vs Falcons on 2026-03-01 18:00:00   21-25"),
+                                     QStringLiteral("O'Hara's Hawks vs Falcons on 2026-03-02 18:00:00   21-25, 22-25"),
+                                     QStringLiteral("O'Hara's Hawks vs Falcons on 2026-03-03 18:00:00   21-25, 22-25, 23-25")}));
+        QCOMPARE(Working(*m_app, matches), restored);
+        QCOMPARE(statuses->contains(QStringLiteral("Restoring the saved matches...")), !restored.isEmpty());
+        QVERIFY(MsgBoxHook::asked().isEmpty());
+    }
+
+    // Before any exit there is nothing to restore; a match already there is named and left alone.
+    void restoreWindowNamesAMatchAlreadyThere()
+    {
+        frmMain* main = load();
+        Child<QAction>(main, QStringLiteral("mnuRestore"))->trigger();
+        QCOMPARE(MsgBoxHook::prompts().size(), 1);
+        QVERIFY(MsgBoxHook::prompts().first().startsWith(QLatin1String("There are no saved matches yet.")));
+        MsgBoxHook::clear();
+        const QList<RecordId> matches = SeedMatches(*m_app);
+        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
+        ArchiveStore::Restore(ArchiveStore::DefaultPath(), {matches[1]});
+        Execute(QStringLiteral("UPDATE GAME SET HOMESCORE = 30"));
+        drive::Windows({drive::Steps({Guard, drive::Click(QStringLiteral("cmdAll")), drive::Key(Qt::Key_Return)})});
+        Child<QAction>(main, QStringLiteral("mnuRestore"))->trigger();
+        QCOMPARE(Working(*m_app, matches), (QList<int>{0, 1, 2}));
+        QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral(
+                     "These matches are already among the recorded matches and were left as they are:\n\n"
+                     "O'Hara's Hawks vs Falcons on 2026-03-02 18:00:00")});
+        QCOMPARE(m_app->scalar(QStringLiteral("SELECT COUNT(*) FROM GAME WHERE HOMESCORE = 30")).toInt(), 2);
     }
 };
 
 SIDELINES_TEST(TestMainWindow)
+// Names are data: a name full of markup shows as typed everywhere it appears, never as the
+// picture, bold text or nothing that the markup would make.
+class TestNamesAsData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { drive::EndTest(); }
+
+    void markupInANameShowsAsTyped()
+    {
+        using namespace drive;
+        court::Prepare();
+        const QString name = QStringLiteral("<b>Bo</b><img src=\"nowhere.png\"><i>Lee</i>");
+        court::Seeded seeded;
+        RosterStore::RenameTeam(seeded.session.homeTeamId, name);
+        RosterStore::UpdatePlayer(seeded.home[0], name, 1);
+        seeded.session.loadRosters();
+        QStringList wrong; // every place that went wrong, so that one run names them all
+        auto expect = [&wrong](const char* place, const QString& shown, const QString& wanted) {
+            if (!shown.contains(wanted))
+                wrong << QStringLiteral("%1 shows [%2]").arg(QLatin1String(place), shown);
+        };
+
+        // The roster's chooser and delete question.
+        Windows({Answer(QMessageBox::No, Steps({Look([&](QWidget* w) { expect("chooser", Lines(w, "lstTeams").value(0), name); }),
+                                                Click("cmdOk")}))});
+        QVERIFY(RunCommand([] { clsTeam().Delete(); }));
+        const auto question = MsgBoxWindow(MsgBoxHook::prompts()[0], QMessageBox::Yes | QMessageBox::No,
+                                           QMessageBox::NoIcon, QString(), QMessageBox::NoButton);
+        expect("delete question", Shown(question->findChild<QLabel*>("qt_msgbox_label")), name);
+
+        frmStarters lineUp(seeded.session);
+        lineUp.SetupTheHomeTeam();
+        expect("line-up label", Shown(Child<QLabel>(&lineUp, "lblHomeTeam")), name);
+
+        // The court screen: the player's box, the status line after an action.
+        frmGame screen(seeded.session);
+        for (const PlayerRow& r : seeded.session.rosters[0].players.mid(0, 6))
+            screen.colHomePlayers << std::make_shared<clsPlayer>(r);
+        screen.SetUpHome();
+        auto box = [&screen](int n) { return Child<QLabel>(&screen, QStringLiteral("lblPlayer_%1").arg(n)); };
+        int n = 1;
+        while (n < 12 && box(n)->property("playerId") != seeded.home[0].text())
+            ++n;
+        expect("court box", Shown(box(n)), name + "\n#1");
+        screen.game().PlayerOnClick(qint16(n));
+        QVERIFY(RunCommand([&] { screen.game().AddStat(QStringLiteral("Kill"), seeded.home[0]); }));
+        expect("court status line", Shown(Child<QLabel>(&screen, "lblStatus")), name);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    }
+};
+
+SIDELINES_TEST(TestNamesAsData)
 #include "tst_mainwindow.moc"
