@@ -2,7 +2,6 @@
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlQuery>
@@ -37,8 +36,8 @@ QStringList Rows(const QString& path, const QString& sql)
 QStringList Dump(const QString& path)
 {
     QStringList out;
-    for (const char* table : {"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS"})
-        out << QString::fromLatin1(table) << Rows(path, QStringLiteral("SELECT * FROM ") + QLatin1String(table));
+    for (const QString table : {"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS"})
+        out << table << Rows(path, "SELECT * FROM " + table);
     return out;
 }
 
@@ -79,8 +78,6 @@ void SeedMatch(int n, int games)
 class TestArchive : public QObject
 {
     Q_OBJECT
-
-private:
     std::unique_ptr<TestApp> m_app;
     QString m_archive;
 
@@ -116,8 +113,6 @@ private slots:
         SeedMatch(0, 2);
         SeedMatch(1, 3);
         const QStringList recorded = Dump(m_app->dbPath());
-        QCOMPARE(recorded.size(), 5 + 2 + 5 + 10 + 15 + 10);
-
         ArchiveStore::ArchiveThenForget(m_archive);
         QCOMPARE(Dump(m_archive), recorded);
         QCOMPARE(Dump(m_app->dbPath()), (QStringList{"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS"}));
@@ -151,15 +146,14 @@ private slots:
         QFETCH(QByteArray, contents);
         QFETCH(bool, works);
         QString error;
+        QFile file(m_archive);
         if (contents.startsWith('v')) {
             QVERIFY(Db::createFresh(m_archive, &error, contents == "v0" ? 0 : Db::kSchemaVersion));
             Rows(m_archive, QStringLiteral("INSERT INTO MATCH VALUES ('2025-01-01 10:00:00', 'h', 'a')"));
             Rows(m_archive, QStringLiteral("PRAGMA user_version = %1").arg(contents == "v0" ? 0 : 99));
-        } else if (contents == "empty") {
-            QVERIFY(QFile(m_archive).open(QIODevice::WriteOnly));
         } else if (!contents.isEmpty()) {
-            QFile file(m_archive);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) > 0);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents == "empty" ? "" : contents) >= 0);
+            file.close();
         }
         SeedMatch(0, 1);
         const QStringList recorded = Dump(m_app->dbPath());
@@ -182,7 +176,7 @@ private slots:
     {
         const QString db = m_app->dbPath();
         Db::close(); // the child has the working file to itself
-        const QString archive = QFileInfo(db).dir().filePath(QStringLiteral("Archive.db"));
+        const QString archive = QFileInfo(db).path() + QStringLiteral("/Archive.db");
         QStringList announced;
         for (int run = 0; run < 20; ++run) {
             QProcess child;
@@ -198,8 +192,7 @@ private slots:
             child.kill();
             QVERIFY(child.waitForFinished());
             out += child.readAllStandardOutput();
-            const QStringList lines = QString::fromLatin1(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-            for (const QString& line : lines) {
+            for (const QString& line : QString::fromLatin1(out).split(QLatin1Char('\n'))) {
                 if (line.startsWith(QLatin1String("recorded ")))
                     announced << Id(line.mid(9).toInt());
             }

@@ -4,7 +4,6 @@
 #include "core/Database.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,20 +41,17 @@ private slots:
         const QString db = QString::fromLatin1(Db::kFileName);
         const QString binDb = "bin/" + db, shareDb = "share/sidelines/" + db, userDb = "user/" + db;
         const QString binTips = "bin/TIPOFDAY.TXT", shareTips = "share/sidelines/TIPOFDAY.TXT";
-        const QString bin = "bin", user = "user", share = "share", error = "error";
+        const QString bin = "bin", user = "user", share = "share";
+        const QStringList installed{shareDb, shareTips};
         QTest::newRow("portable copy") << true << QStringList{binDb, binTips} << bin << false << bin;
-        QTest::newRow("portable copy in an installed layout")
-            << true << QStringList{binDb, shareDb, shareTips} << bin << false << share;
+        QTest::newRow("portable copy, installed layout") << true << installed + QStringList{binDb} << bin << false << share;
         QTest::newRow("build tree before its database") << true << QStringList{binTips} << bin << false << bin;
-        QTest::newRow("installed in a writable prefix")
-            << true << QStringList{shareDb, shareTips} << user << true << share;
-        QTest::newRow("installed, first start") << false << QStringList{shareDb, shareTips} << user << true << share;
-        QTest::newRow("installed, later start")
-            << false << QStringList{shareDb, shareTips, userDb} << user << false << share;
-        QTest::newRow("read-only folder holding a database")
-            << false << QStringList{binDb, binTips, shareDb, shareTips} << user << true << bin;
+        QTest::newRow("installed in a writable prefix") << true << installed << user << true << share;
+        QTest::newRow("installed, first start") << false << installed << user << true << share;
+        QTest::newRow("installed, later start") << false << installed + QStringList{userDb} << user << false << share;
+        QTest::newRow("read-only folder with a database") << false << installed + QStringList{binDb, binTips} << user << true << bin;
         QTest::newRow("template gone after the first start") << false << QStringList{userDb} << user << false << bin;
-        QTest::newRow("read-only, no template") << false << QStringList{binDb, binTips} << error << false << bin;
+        QTest::newRow("read-only, no template") << false << QStringList{binDb, binTips} << "error" << false << bin;
     }
 
     void choosesAndPreparesThePlace()
@@ -71,15 +67,15 @@ private slots:
             write(prefix + file, file.toUtf8());
 
         const DataPlace chosen = DataPlaces::Choose(prefix + "bin", writable, prefix + "user");
-        QCOMPARE(chosen.tipsFile, QDir::cleanPath(prefix + tips + (tips == "bin" ? "" : "/sidelines")) + "/TIPOFDAY.TXT");
+        const QString tipsFolder = QDir::cleanPath(prefix + tips + (tips == "bin" ? "" : "/sidelines"));
+        QCOMPARE(chosen.tipsFile, tipsFolder + "/TIPOFDAY.TXT");
         QString error;
         if (place == "error") {
             QVERIFY(!chosen.ok());
             // The message names both places the user can act on.
             QVERIFY2(chosen.error.contains(prefix + "bin/") && chosen.error.contains(prefix + "share/sidelines/"),
                      qPrintable(chosen.error));
-            QVERIFY(!DataPlaces::Prepare(chosen, &error));
-            QCOMPARE(error, chosen.error);
+            QVERIFY(!DataPlaces::Prepare(chosen, &error) && error == chosen.error);
             QVERIFY(!QFileInfo::exists(prefix + "user"));
             return;
         }
@@ -101,8 +97,7 @@ private slots:
     void writabilityIsProbed()
     {
         QTemporaryDir root;
-        QVERIFY(DataPlaces::IsWritableFolder(root.path()));
-        QVERIFY(!DataPlaces::IsWritableFolder(root.path() + "/missing"));
+        QVERIFY(DataPlaces::IsWritableFolder(root.path()) && !DataPlaces::IsWritableFolder(root.path() + "/missing"));
         QVERIFY(QDir(root.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
     }
 };
