@@ -12,22 +12,16 @@ using namespace drive;
 
 namespace {
 
-// Keys pressed in the window, each after giving it the focus back as a window manager would; an
-// Alt key waits for the button it clicks.
-Step Keys(const QList<QPair<Qt::Key, Qt::KeyboardModifiers>>& keys)
+// Access keys pressed in the window, each waiting for the button it clicks; then Enter, after
+// giving the window the focus back as a window manager would.
+Step AltKeys(const QList<Qt::Key>& keys, bool enter = false)
 {
-    return [keys](QWidget* w) {
-        for (const auto& k : keys) {
-            if (k.second == Qt::AltModifier)
-                court::AltKey(w, k.first);
-            else
-                QTest::keyClick(court::Focus(w), k.first, k.second);
-        }
+    return [keys, enter](QWidget* w) {
+        for (Qt::Key k : keys)
+            court::AltKey(w, k);
+        if (enter)
+            QTest::keyClick(court::Focus(w), Qt::Key_Return);
     };
-}
-QPair<Qt::Key, Qt::KeyboardModifiers> Alt(Qt::Key key)
-{
-    return {key, Qt::AltModifier};
 }
 
 // Six starters a team by keys: the first six with Space and Shift+Down, Tab to ">", Space; then
@@ -46,7 +40,7 @@ Step LineUpByKeys()
             QTest::keyClick(list, Qt::Key_Tab);
             QTest::keyClick(court::Focus(w), Qt::Key_Space);
         }
-        Keys({Alt(Qt::Key_G)})(w);
+        court::AltKey(w, Qt::Key_G);
     };
 }
 
@@ -135,7 +129,7 @@ private slots:
         const auto windows = Windows({
             PickTeam(home),
             PickTeam(away),
-            Keys({Alt(Qt::Key_3), Alt(Qt::Key_2), Alt(Qt::Key_R), {Qt::Key_Return, {}}}),
+            AltKeys({Qt::Key_3, Qt::Key_2, Qt::Key_R}, true),
             LineUpByKeys(),
             [&](QWidget* w) { // game 1: actions, points, a turn, then a substitution
                 first = qobject_cast<frmGame*>(w);
@@ -153,7 +147,7 @@ private slots:
                 seen << Lines(w, QStringLiteral("lstTeam_1")).join(QLatin1Char(','));
                 Steps({ChooseRow(QStringLiteral("lstTeam_1"), 2), Click(QStringLiteral("cmdHMoveBack")),
                        ChooseRow(QStringLiteral("lstTeam_0"), 0), Click(QStringLiteral("cmdHMoveStart")),
-                       Keys({Alt(Qt::Key_G)})})(w);
+                       AltKeys({Qt::Key_G})})(w);
             },
             [&](QWidget* w) {
                 seen << QStringLiteral("same screen %1, ").arg(w == first) + court(w) + QLatin1Char(' ')
@@ -172,7 +166,7 @@ private slots:
                             .arg(Child<QGroupBox>(w, QStringLiteral("frameGames"))->isEnabled())
                             .arg(Child<QGroupBox>(w, QStringLiteral("framePoints"))->isEnabled())
                             .arg(Child<QGroupBox>(w, QStringLiteral("frameSide"))->isEnabled());
-                Keys({Alt(Qt::Key_L), {Qt::Key_Return, {}}})(w);
+                AltKeys({Qt::Key_L}, true)(w);
             },
             LineUpByKeys(),
             [&](QWidget* w) {
