@@ -55,71 +55,58 @@ private slots:
         seeded.reset();
     }
 
-    void moves_data()
+    // Home players moved in and back, and the starters reordered with Up and Down, which only
+    // beep at either end or with no starter chosen.
+    void starters_data()
     {
         QTest::addColumn<QList<int>>("start"); // home rows moved in
         QTest::addColumn<QList<int>>("back"); // starter rows taken back (-1: all)
+        QTest::addColumn<int>("at"); // the starter then chosen (-1: none)
+        QTest::addColumn<int>("press"); // then Up (0) or Down (1); -1: neither
         QTest::addColumn<QStringList>("starters");
+        QTest::addColumn<int>("beeps");
         QTest::addColumn<QString>("message");
-        auto row = [](const char* tag, QList<int> start, QList<int> back, QStringList starters, const char* message) {
-            QTest::newRow(tag) << start << back << starters << QString::fromLatin1(message);
+        auto row = [](const char* tag, QList<int> start, QList<int> back, int at, int press, QStringList starters,
+                      int beeps = 0, const char* message = "") {
+            QTest::newRow(tag) << start << back << at << press << starters << beeps << QString::fromLatin1(message);
         };
-        row("two in, in roster order", {4, 1}, {}, {"Hawk 2 #2", "Hawk 5 #5"}, "");
-        row("one back", {0, 1, 2}, {1}, {"Hawk 1 #1", "Hawk 3 #3"}, "");
-        row("all back", {0, 1}, {-1}, {}, "");
-        row("no seventh", {0, 1, 2, 3, 4, 5, 6}, {},
-            {"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3", "Hawk 4 #4", "Hawk 5 #5", "Hawk 6 #6"},
-            "You can only have six Players.");
+        const QList<int> three{0, 1, 2};
+        const QStringList still{"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3"}, outSecond{"Hawk 1 #1", "Hawk 3 #3"};
+        row("two in, in roster order", {4, 1}, {}, -1, -1, {"Hawk 2 #2", "Hawk 5 #5"});
+        row("one back", three, {1}, -1, -1, outSecond);
+        row("all back", {0, 1}, {-1}, -1, -1, {});
+        row("no seventh", {0, 1, 2, 3, 4, 5, 6}, {}, -1, -1, still + QStringList{"Hawk 4 #4", "Hawk 5 #5", "Hawk 6 #6"},
+            0, "You can only have six Players.");
+        row("up", three, {}, 1, 0, {"Hawk 2 #2", "Hawk 1 #1", "Hawk 3 #3"});
+        row("down", three, {}, 1, 1, {"Hawk 1 #1", "Hawk 3 #3", "Hawk 2 #2"});
+        row("first up", three, {}, 0, 0, still, 1);
+        row("last down", three, {}, 2, 1, still, 1);
+        row("up, nothing chosen", three, {1}, -1, 0, outSecond, 1);
+        row("down, nothing chosen", three, {1}, -1, 1, outSecond, 1);
     }
-    void moves()
+    void starters()
     {
         QFETCH(QList<int>, start);
         QFETCH(QList<int>, back);
+        QFETCH(int, at);
+        QFETCH(int, press);
         QFETCH(QStringList, starters);
+        QFETCH(int, beeps);
         QFETCH(QString, message);
         move(0, start, "cmdHMoveStart");
         if (back == QList<int>{-1})
             click(QStringLiteral("cmdHMoveAllBack"));
         else if (!back.isEmpty())
             move(1, back, "cmdHMoveBack");
+        const int before = BeepCount();
+        if (at >= 0)
+            list(1)->setCurrentRow(at);
+        if (press >= 0)
+            click(QStringLiteral("cmdUpDown_%1").arg(press));
         QCOMPARE(Lines(list(1)), starters);
         QCOMPARE(list(0)->count() + list(1)->count(), 8);
-        QCOMPARE(MsgBoxHook::prompts(), message.isEmpty() ? QStringList() : QStringList{message});
-    }
-
-    void reorder_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QStringList>("starters");
-        QTest::addColumn<int>("beeps");
-        QTest::addColumn<bool>("backFirst"); // "<" takes the chosen starter out before the move
-        auto row = [](const char* tag, int at, int down, QStringList starters, int beeps, bool backFirst = false) {
-            QTest::newRow(tag) << at << QStringLiteral("cmdUpDown_%1").arg(down) << starters << beeps << backFirst;
-        };
-        const QStringList still{"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3"}, outSecond{"Hawk 1 #1", "Hawk 3 #3"};
-        row("up", 1, 0, {"Hawk 2 #2", "Hawk 1 #1", "Hawk 3 #3"}, 0);
-        row("down", 1, 1, {"Hawk 1 #1", "Hawk 3 #3", "Hawk 2 #2"}, 0);
-        row("first up", 0, 0, still, 1);
-        row("last down", 2, 1, still, 1);
-        row("up, nothing chosen", 1, 0, outSecond, 1, true);
-        row("down, nothing chosen", 1, 1, outSecond, 1, true);
-    }
-    void reorder()
-    {
-        QFETCH(int, row);
-        QFETCH(QString, button);
-        QFETCH(QStringList, starters);
-        QFETCH(int, beeps);
-        QFETCH(bool, backFirst);
-        move(0, {0, 1, 2}, "cmdHMoveStart");
-        list(1)->setCurrentRow(row);
-        if (backFirst)
-            click(QStringLiteral("cmdHMoveBack"));
-        const int before = BeepCount();
-        click(button);
-        QCOMPARE(Lines(list(1)), starters);
         QCOMPARE(BeepCount() - before, beeps);
+        QCOMPARE(MsgBoxHook::prompts(), message.isEmpty() ? QStringList() : QStringList{message});
     }
 
     // The list headings' access keys take the keyboard to their lists; each key is shared by the

@@ -6,9 +6,7 @@
 #include "support/TestMain.h"
 
 #include <QFile>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -103,11 +101,6 @@ private slots:
                         .remove(blank)
                         .contains(QString(name).remove(blank)));
         QVERIFY(ReportCsv(model).contains(QString(name).replace('"', "\"\"")));
-        // The window fits the screen's free area, every button inside it.
-        window.show();
-        QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
-        for (QPushButton* b : window.findChildren<QPushButton*>())
-            QVERIFY(b->isVisible() && window.rect().contains(QRect(b->mapTo(&window, QPoint()), b->size())));
     }
 
     void paperFillsThePageAndRepeatsHeadings()
@@ -166,9 +159,9 @@ private slots:
         TestApp app;
         const RecordId t = app.addTeam("T");
         const RecordId m = seed::addMatch(seed::at(8, 1, 10, 0), t, app.addTeam("U"));
-        const RecordId g1 = seed::addGame(m, 1), g2 = seed::addGame(m, 2), a = app.addPlayer(t, "A", 1);
+        const RecordId g1 = seed::addGame(m, 1), a = app.addPlayer(t, "A", 1);
         const QList<std::pair<RecordId, RecordId>> rows{
-            {g1, a}, {g2, a}, {g1, app.addPlayer(t, "B", 2)}, {g1, app.addPlayer(t, "C", 3)}};
+            {g1, a}, {seed::addGame(m, 2), a}, {g1, app.addPlayer(t, "B", 2)}, {g1, app.addPlayer(t, "C", 3)}};
         for (int i = 0; i < rows.size(); ++i) {
             // Kept totals as another tool could leave them.
             seed::addPlayed(rows[i].first, rows[i].second);

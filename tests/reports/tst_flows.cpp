@@ -18,14 +18,6 @@
 
 namespace {
 
-QStringList entries(const QComboBox* list)
-{
-    QStringList out;
-    for (int i = 0; list && i < list->count(); ++i)
-        out << list->itemText(i);
-    return out;
-}
-
 int page(QWidget* w)
 {
     for (int p = 1; p <= 4; ++p)
@@ -81,7 +73,10 @@ private slots:
         QList<int> pages;
         QStringList matches;
         auto seePage = drive::Look([&](QWidget* w) { pages << page(w); });
-        auto seeMatches = drive::Look([&](QWidget* w) { matches = entries(Child<QComboBox>(w, "cmbMatch")); });
+        auto seeMatches = drive::Look([&](QWidget* w) {
+            for (auto* box = Child<QComboBox>(w, "cmbMatch"); matches.size() < box->count();)
+                matches << box->itemText(int(matches.size()));
+        });
         const auto enter = drive::Key(Qt::Key_Return);
         QList<drive::Step> steps;
         steps << seePage << Pick("cmbYear_0", "03/05/2026") << Toggle("chkThru_0") << Pick("cmbYear_1", "03/12/2026")
