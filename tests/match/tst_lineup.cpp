@@ -21,7 +21,6 @@ class TestLineUp : public QObject
     Q_OBJECT
 
     std::unique_ptr<court::Seeded> seeded;
-    MatchSession* session = nullptr;
     std::unique_ptr<frmStarters> L;
 
     QListWidget* list(int i) const { return L->lstTeam(i); }
@@ -41,8 +40,7 @@ private slots:
     void init()
     {
         seeded = std::make_unique<court::Seeded>();
-        session = &seeded->session;
-        L = std::make_unique<frmStarters>(*session);
+        L = std::make_unique<frmStarters>(seeded->session);
         L->SetupTheHomeTeam();
         L->SetupTheAwayTeam();
         L->show();
@@ -165,7 +163,7 @@ private slots:
     // In the first game the question is whether to cancel (the keyboard road asks it).
     void closingInALaterGameEndsTheMatch()
     {
-        session->game->setGameNumber(2);
+        seeded->session.game->setGameNumber(2);
         MsgBoxHook::setNextAnswer(QMessageBox::Yes);
         L->close();
         QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("Are you sure you would like to end the Match?")});
@@ -222,14 +220,14 @@ private slots:
     {
         const RecordId gone = seeded->app.addTeam(QStringLiteral("Gone"));
         const RecordId second = NewRecordId(RecordKind::Match);
-        MatchStore::AddMatch(second, session->homeTeamId, gone, NewRecordId(RecordKind::Game), 1);
+        MatchStore::AddMatch(second, seeded->session.homeTeamId, gone, NewRecordId(RecordKind::Game), 1);
         RosterStore::DeleteTeam(gone);
         QStringList lines;
         Windows({Steps({Look([&](QWidget* w) { lines = Lines(w, QStringLiteral("lstMatch")); }),
                         ChooseRow(QStringLiteral("lstMatch"), 1), Click(QStringLiteral("cmdOK"))})});
         QCOMPARE(frmMatch().choose(), std::optional<RecordId>(second));
         QCOMPARE(lines,
-                 (QStringList{"Owls d'Or vs Harbour Hawks on " + session->matchId.displayText(),
+                 (QStringList{"Owls d'Or vs Harbour Hawks on " + seeded->session.matchId.displayText(),
                               "(deleted team) vs Harbour Hawks on " + second.displayText()}));
         Windows({Click(QStringLiteral("cmdCancel"))});
         QCOMPARE(frmMatch().choose(), std::optional<RecordId>());
