@@ -1,5 +1,7 @@
 #include "ReportSeed.h"
+#include "core/ArchiveStore.h"
 #include "core/ReportStore.h"
+#include "core/RosterStore.h"
 #include "reports/ReportData.h"
 #include "support/TestMain.h"
 
@@ -323,6 +325,42 @@ private slots:
         QCOMPARE(teams, (QList<RecordId>{s["hawks"], s["vipers"]}));
         QCOMPARE(names, (QStringList{"Ann", "Bea", "Cat", "Fay", "Gus"}));
         QCOMPARE(ReportStore::GameCount(s["m1"]), 3);
+    }
+
+    // A season left through the exit and restored from the archive reports exactly as before,
+    // even when a team and its players were deleted from the roster in between.
+    void sameReportAfterExitAndRestore_data()
+    {
+        QTest::addColumn<QString>("choices");
+        QTest::addColumn<bool>("rosterLost");
+        QTest::newRow("everything") << QString() << false;
+        QTest::newRow("everything, Vipers deleted") << QString() << true;
+        QTest::newRow("positions apart, Vipers deleted") << QStringLiteral("apart;order=KILL") << true;
+        QTest::newRow("one match, game 1") << QStringLiteral("match=m2;game=1") << true;
+    }
+
+    void sameReportAfterExitAndRestore()
+    {
+        QFETCH(QString, choices);
+        QFETCH(bool, rosterLost);
+        TestApp app;
+        const seed::Season s = seed::addSeason(app);
+        auto report = [&] { return reportOf(seed::choices(s, choices)); };
+        const QStringList before = report();
+        QVERIFY(before.size() > 3);
+        const QString archive = ArchiveStore::DefaultPath();
+
+        ArchiveStore::ArchiveThenForget(archive);
+        if (rosterLost)
+            RosterStore::DeleteTeam(s["vipers"]);
+        QVERIFY(report() != before);
+
+        QList<RecordId> all;
+        for (const ArchiveStore::ArchivedMatch& m : ArchiveStore::ListMatches(archive))
+            all << m.id;
+        QCOMPARE(all, (QList<RecordId>{s["m1"], s["m2"], s["m3"]}));
+        QCOMPARE(ArchiveStore::Restore(archive, all).restored, all);
+        QCOMPARE(report(), before);
     }
 };
 
