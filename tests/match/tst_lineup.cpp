@@ -8,7 +8,6 @@
 #include "support/Drive.h"
 #include "support/TestMain.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
