@@ -180,7 +180,6 @@ private slots:
         QTest::addColumn<QString>("answer"); // empty: none
         const QStringList first{"opt3", "opt15", "optLeft"};
         QTest::newRow("first time, ok") << QStringList{} << first << 0 << "RIGHT 5 25";
-        QTest::newRow("cancel") << QStringList{} << first << 1 << QString();
         QTest::newRow("escape") << QStringList{} << first << 2 << QString();
         QTest::newRow("close box") << QStringList{} << first << 3 << QString();
         QTest::newRow("five, 25, right") << QStringList{"RIGHT", "5", "25"} << QStringList{"opt5", "opt25", "optRight"}

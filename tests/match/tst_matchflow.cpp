@@ -131,12 +131,12 @@ private slots:
             PickTeam(away),
             AltKeys({Qt::Key_3, Qt::Key_2, Qt::Key_R}, true),
             LineUpByKeys(),
-            [&](QWidget* w) { // game 1: actions, points, a turn, then a substitution
+            [&](QWidget*
+                    w) { // game 1: actions, points, a turn, then a substitution (the court tests check the actions)
                 first = qobject_cast<frmGame*>(w);
                 seen << court(w);
                 court::Record(w, 1, Qt::Key_K);
                 court::Record(w, 8, Qt::Key_P, 2);
-                seen << Child<QLabel>(w, QStringLiteral("lblStatus"))->text();
                 court::AltKey(w, Qt::Key_H);
                 court::AltKey(w, Qt::Key_A);
                 court::AltKey(w, Qt::Key_O); // the away team on the left half turns
@@ -178,7 +178,7 @@ private slots:
         clsMatch().StartNewMatch();
         QCOMPARE(seen,
                  (QStringList{QStringLiteral("game 1 to 25, home RIGHT: -1,-1,0"),
-                              QStringLiteral("Added a 2 Passing stat to Hawk 2 #2"),
+
                               QStringLiteral("Hawk 1 #1,Hawk 2 #2,Hawk 3 #3,Hawk 4 #4,Hawk 5 #5,Hawk 6 #6"),
                               QStringLiteral("same screen 1, game 1 to 25, home RIGHT: -1,-1,0 1"),
                               QStringLiteral("game 2 to 25, home LEFT: 0,2,-1"), QStringLiteral("options 001"),
@@ -191,10 +191,6 @@ private slots:
         QCOMPARE(seeded->app.rows(QStringLiteral("SELECT G.GAMENUMBER, COUNT(*) FROM PLAYED P JOIN GAME G "
                                                  "ON G.GAMEID = P.GAMEID GROUP BY 1 ORDER BY 1")),
                  (QList<QVariantList>{{1, 13}, {2, 12}, {3, 12}}));
-        // Box 1 is the away team's zone 1 (home on the right), box 8 the home team's zone 2.
-        QCOMPARE(seeded->app.rows(QStringLiteral("SELECT PLAYERID, POSITION, COALESCE(KILL, 0), COALESCE(ATTEMPT, 0), "
-                                                 "COALESCE(PASSING, 0) FROM PLAY ORDER BY rowid")),
-                 (QList<QVariantList>{{seeded->away[0].text(), 1, 1, 1, 0}, {seeded->home[1].text(), 8, 0, 0, 2}}));
     }
 };
 

@@ -262,17 +262,6 @@ private slots:
         l.pass = {line[3], line[4]};
         QCOMPARE(FormatHitting(l.hitting()), hitting);
         QCOMPARE(FormatPassing(l.passAverage()), pass);
-        // A team's totals add the lines' counts and passes, never their averages.
-        ReportLine other = l;
-        other.team = l.team = QStringLiteral("T");
-        other.counts[StatIndex("DIG")] = 2;
-        other.pass = {3, 1};
-        const ReportModel m = MakeReportModel(ReportLayout::PositionsTogether, {}, {l, other});
-        QCOMPARE(m.teams.size(), 1);
-        QCOMPARE(m.teams[0].totals.count("KILL"), 2 * line[0]);
-        QCOMPARE(m.teams[0].totals.count("DIG"), 2);
-        QCOMPARE(m.teams[0].totals.pass.sum, line[3] + 3);
-        QCOMPARE(m.teams[0].totals.pass.net, line[4] + 1);
     }
 
     void csvKeepsNamesAsData()
