@@ -275,28 +275,6 @@ private slots:
                  "\"'=HYPERLINK(\"\"x\"\")\",,\"'+Plus, Comma\",0,0,0,0,.000,0,0,0,0,0,0,0,0,0,\u2013,0");
     }
 
-    void failureChangesNothing_data()
-    {
-        QTest::addColumn<QString>("table");
-        for (const char* table : {"REPORT", "GAMECOUNT", "TOTALS"})
-            QTest::newRow(table) << QString::fromLatin1(table);
-    }
-
-    void failureChangesNothing()
-    {
-        QFETCH(QString, table);
-        TestApp app;
-        seed::addSeason(app);
-        Execute(QStringLiteral("INSERT INTO REPORT (TEAMNAME, KILL) VALUES ('Old', 9)"));
-        Execute(QStringLiteral("INSERT INTO GAMECOUNT (PLAYERID, GAMESPLAYED) VALUES ('x', 4)"));
-        // The table names are the test's own constants.
-        Execute(QStringLiteral("ALTER TABLE %1 RENAME TO %1_AWAY").arg(table));
-        QVERIFY_THROWS_EXCEPTION(DbError, ReportStore::Fill(BuildReportStatement({})));
-        Execute(QStringLiteral("ALTER TABLE %1_AWAY RENAME TO %1").arg(table));
-        QCOMPARE(app.rows(QStringLiteral("SELECT TEAMNAME, KILL FROM REPORT")), (QList<QVariantList>{{"Old", 9}}));
-        QCOMPARE(app.count(QStringLiteral("GAMECOUNT")), 1);
-    }
-
     // The wizard's lists narrow to the dates chosen (the range is the window's walk).
     void wizardLists()
     {
