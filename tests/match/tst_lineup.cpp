@@ -8,7 +8,6 @@
 #include "support/Drive.h"
 #include "support/TestMain.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -21,7 +20,6 @@ class TestLineUp : public QObject
     Q_OBJECT
 
     std::unique_ptr<court::Seeded> seeded;
-    MatchSession* session = nullptr;
     std::unique_ptr<frmStarters> L;
 
     QListWidget* list(int i) const { return L->lstTeam(i); }
@@ -31,18 +29,12 @@ class TestLineUp : public QObject
         SelectRows(list(side), rows);
         click(QString::fromLatin1(button));
     }
-    void fillSix()
-    {
-        move(0, {0, 1, 2, 3, 4, 5}, "cmdHMoveStart");
-        move(2, {0, 1, 2, 3, 4, 5}, "cmdAMoveStart");
-    }
 
 private slots:
     void init()
     {
         seeded = std::make_unique<court::Seeded>();
-        session = &seeded->session;
-        L = std::make_unique<frmStarters>(*session);
+        L = std::make_unique<frmStarters>(seeded->session);
         L->SetupTheHomeTeam();
         L->SetupTheAwayTeam();
         L->show();
@@ -55,70 +47,58 @@ private slots:
         seeded.reset();
     }
 
-    void moves_data()
+    // Home players moved in and back, and the starters reordered with Up and Down, which only
+    // beep at either end or with no starter chosen.
+    void starters_data()
     {
         QTest::addColumn<QList<int>>("start"); // home rows moved in
         QTest::addColumn<QList<int>>("back"); // starter rows taken back (-1: all)
+        QTest::addColumn<int>("at"); // the starter then chosen (-1: none)
+        QTest::addColumn<int>("press"); // then Up (0) or Down (1); -1: neither
         QTest::addColumn<QStringList>("starters");
+        QTest::addColumn<int>("beeps");
         QTest::addColumn<QString>("message");
-        QTest::newRow("two in, in roster order")
-            << QList<int>{4, 1} << QList<int>{} << QStringList{"Hawk 2 #2", "Hawk 5 #5"} << QString();
-        QTest::newRow("one back") << QList<int>{0, 1, 2} << QList<int>{1} << QStringList{"Hawk 1 #1", "Hawk 3 #3"}
-                                  << QString();
-        QTest::newRow("all back") << QList<int>{0, 1} << QList<int>{-1} << QStringList{} << QString();
-        QTest::newRow("no seventh") << QList<int>{0, 1, 2, 3, 4, 5, 6} << QList<int>{}
-                                    << QStringList{"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3",
-                                                   "Hawk 4 #4", "Hawk 5 #5", "Hawk 6 #6"}
-                                    << "You can only have six Players.";
+        auto row = [](const char* tag, QList<int> start, QList<int> back, int at, int press, QStringList starters,
+                      int beeps = 0, const char* message = "") {
+            QTest::newRow(tag) << start << back << at << press << starters << beeps << QString::fromLatin1(message);
+        };
+        const QList<int> three{0, 1, 2};
+        const QStringList still{"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3"}, outSecond{"Hawk 1 #1", "Hawk 3 #3"};
+        row("two in, in roster order", {4, 1}, {}, -1, -1, {"Hawk 2 #2", "Hawk 5 #5"});
+        row("one back", three, {1}, -1, -1, outSecond);
+        row("all back", {0, 1}, {-1}, -1, -1, {});
+        row("no seventh", {0, 1, 2, 3, 4, 5, 6}, {}, -1, -1, still + QStringList{"Hawk 4 #4", "Hawk 5 #5", "Hawk 6 #6"},
+            0, "You can only have six Players.");
+        row("up", three, {}, 1, 0, {"Hawk 2 #2", "Hawk 1 #1", "Hawk 3 #3"});
+        row("down", three, {}, 1, 1, {"Hawk 1 #1", "Hawk 3 #3", "Hawk 2 #2"});
+        row("first up", three, {}, 0, 0, still, 1);
+        row("last down", three, {}, 2, 1, still, 1);
+        row("up, nothing chosen", three, {1}, -1, 0, outSecond, 1);
+        row("down, nothing chosen", three, {1}, -1, 1, outSecond, 1);
     }
-    void moves()
+    void starters()
     {
         QFETCH(QList<int>, start);
         QFETCH(QList<int>, back);
+        QFETCH(int, at);
+        QFETCH(int, press);
         QFETCH(QStringList, starters);
+        QFETCH(int, beeps);
         QFETCH(QString, message);
         move(0, start, "cmdHMoveStart");
         if (back == QList<int>{-1})
             click(QStringLiteral("cmdHMoveAllBack"));
         else if (!back.isEmpty())
             move(1, back, "cmdHMoveBack");
+        const int before = BeepCount();
+        if (at >= 0)
+            list(1)->setCurrentRow(at);
+        if (press >= 0)
+            click(QStringLiteral("cmdUpDown_%1").arg(press));
         QCOMPARE(Lines(list(1)), starters);
         QCOMPARE(list(0)->count() + list(1)->count(), 8);
-        QCOMPARE(MsgBoxHook::prompts(), message.isEmpty() ? QStringList() : QStringList{message});
-    }
-
-    void reorder_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QStringList>("starters");
-        QTest::addColumn<int>("beeps");
-        QTest::addColumn<bool>("backFirst"); // "<" takes the chosen starter out before the move
-        const QStringList outSecond{"Hawk 1 #1", "Hawk 3 #3"};
-        QTest::newRow("up") << 1 << "cmdUpDown_0" << QStringList{"Hawk 2 #2", "Hawk 1 #1", "Hawk 3 #3"} << 0 << false;
-        QTest::newRow("down") << 1 << "cmdUpDown_1" << QStringList{"Hawk 1 #1", "Hawk 3 #3", "Hawk 2 #2"} << 0 << false;
-        QTest::newRow("first up") << 0 << "cmdUpDown_0" << QStringList{"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3"} << 1
-                                  << false;
-        QTest::newRow("last down") << 2 << "cmdUpDown_1" << QStringList{"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3"} << 1
-                                   << false;
-        QTest::newRow("up, nothing chosen") << 1 << "cmdUpDown_0" << outSecond << 1 << true;
-        QTest::newRow("down, nothing chosen") << 1 << "cmdUpDown_1" << outSecond << 1 << true;
-    }
-    void reorder()
-    {
-        QFETCH(int, row);
-        QFETCH(QString, button);
-        QFETCH(QStringList, starters);
-        QFETCH(int, beeps);
-        QFETCH(bool, backFirst);
-        move(0, {0, 1, 2}, "cmdHMoveStart");
-        list(1)->setCurrentRow(row);
-        if (backFirst)
-            click(QStringLiteral("cmdHMoveBack"));
-        const int before = BeepCount();
-        click(button);
-        QCOMPARE(Lines(list(1)), starters);
         QCOMPARE(BeepCount() - before, beeps);
+        QCOMPARE(MsgBoxHook::prompts(), message.isEmpty() ? QStringList() : QStringList{message});
     }
 
     // The list headings' access keys take the keyboard to their lists; each key is shared by the
@@ -134,21 +114,17 @@ private slots:
         }
     }
 
-    void goToGameNeedsSixEach()
+    // The game needs six players a team; then a substitution: one player at a time, and each
+    // team's newcomer takes its own freed place.
+    void substitutionTakesTheFreedPlace()
     {
+        const QString six = QStringLiteral("Please fill in six players for each team.");
         move(0, {0, 1, 2, 3, 4, 5}, "cmdHMoveStart");
         move(2, {0, 1, 2, 3, 4}, "cmdAMoveStart");
         click(QStringLiteral("cmdGame"));
-        QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("Please fill in six players for each team.")});
-        QCOMPARE(MsgBoxHook::asked()[0].title, QStringLiteral("Six Players"));
-        QVERIFY(L->isVisible());
+        QCOMPARE(MsgBoxHook::prompts(), QStringList{six});
         QCOMPARE(seeded->app.count(QStringLiteral("PLAYED")), 0);
-    }
-
-    // A substitution: one player at a time, and each team's newcomer takes its own freed place.
-    void substitutionTakesTheFreedPlace()
-    {
-        fillSix();
+        move(2, {0}, "cmdAMoveStart");
         click(QStringLiteral("cmdGame"));
         QCOMPARE(L->result(), int(frmStarters::GoToGame));
         frmGame& screen = L->game();
@@ -158,7 +134,8 @@ private slots:
         for (const char* off : {"cmdHMoveAllBack", "cmdAMoveAllBack", "cmdUpDown_0", "cmdUpDown_3"})
             QVERIFY2(!Child<QPushButton>(L.get(), QString::fromLatin1(off))->isEnabled(), off);
         move(1, {1, 2}, "cmdHMoveBack");
-        QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("You can only choose one Player at a time.")});
+        QCOMPARE(MsgBoxHook::prompts(),
+                 (QStringList{six, QStringLiteral("You can only choose one Player at a time.")}));
         move(1, {2}, "cmdHMoveBack");
         move(3, {4}, "cmdAMoveBack");
         QVERIFY(!Child<QPushButton>(L.get(), QStringLiteral("cmdHMoveBack"))->isEnabled());
@@ -178,7 +155,7 @@ private slots:
     // In the first game the question is whether to cancel (the keyboard road asks it).
     void closingInALaterGameEndsTheMatch()
     {
-        session->game->setGameNumber(2);
+        seeded->session.game->setGameNumber(2);
         MsgBoxHook::setNextAnswer(QMessageBox::Yes);
         L->close();
         QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("Are you sure you would like to end the Match?")});
@@ -186,66 +163,62 @@ private slots:
         QVERIFY(!L->isVisible());
     }
 
-    void optionsProposeLastAnswers_data()
+    // The last answers are proposed (unreadable ones fall back); the answers come back, and are
+    // kept, only on OK.
+    void options_data()
     {
         QTest::addColumn<QStringList>("stored"); // side, games, points; empty: never answered
         QTest::addColumn<QStringList>("checked");
-        QTest::newRow("first time") << QStringList{} << QStringList{"opt3", "opt15", "optLeft"};
-        QTest::newRow("five, 25, right") << QStringList{"RIGHT", "5", "25"} << QStringList{"opt5", "opt25", "optRight"};
-        QTest::newRow("unreadable") << QStringList{"left", "4", "x"} << QStringList{"opt5", "opt15", "optRight"};
+        QTest::addColumn<int>("how"); // OK, Cancel, Escape, the close box
+        QTest::addColumn<QString>("answer"); // empty: none
+        const QStringList first{"opt3", "opt15", "optLeft"};
+        QTest::newRow("first time, ok") << QStringList{} << first << 0 << "RIGHT 5 25";
+        QTest::newRow("escape") << QStringList{} << first << 2 << QString();
+        QTest::newRow("close box") << QStringList{} << first << 3 << QString();
+        QTest::newRow("five, 25, right") << QStringList{"RIGHT", "5", "25"} << QStringList{"opt5", "opt25", "optRight"}
+                                         << 0 << "RIGHT 5 25";
+        QTest::newRow("unreadable, cancel")
+            << QStringList{"left", "4", "x"} << QStringList{"opt5", "opt15", "optRight"} << 1 << QString();
     }
-    void optionsProposeLastAnswers()
+    void options()
     {
         QFETCH(QStringList, stored);
         QFETCH(QStringList, checked);
-        for (int i = 0; i < stored.size(); ++i)
-            SaveSetting(QStringLiteral("Match"), QStringList{"Side", "Games", "Points"}[i], stored[i]);
-        frmGameOptions options;
-        QStringList on;
-        for (auto* b : options.findChildren<QRadioButton*>())
-            if (b->isChecked())
-                on << b->objectName();
-        QCOMPARE(on, checked);
-    }
-
-    // The answers come back and are kept only on OK; the deciding game's frames are on the road.
-    void optionsAnswer_data()
-    {
-        QTest::addColumn<int>("how");
-        QTest::addColumn<QString>("answer"); // empty: none
-        QTest::newRow("ok") << 0 << "RIGHT 5 25";
-        QTest::newRow("cancel") << 1 << QString();
-        QTest::newRow("escape") << 2 << QString();
-        QTest::newRow("close box") << 3 << QString();
-    }
-    void optionsAnswer()
-    {
         QFETCH(int, how);
         QFETCH(QString, answer);
+        for (int i = 0; i < stored.size(); ++i)
+            SaveSetting(QStringLiteral("Match"), QStringList{"Side", "Games", "Points"}[i], stored[i]);
+        QStringList on;
         const QList<Step> leave{Click(QStringLiteral("cmdOk")), Click(QStringLiteral("cmdCancel")), Key(Qt::Key_Escape),
                                 CloseBox()};
-        Windows({Steps({Click(QStringLiteral("opt5")), Click(QStringLiteral("opt25")),
+        Windows({Steps({Look([&](QWidget* w) {
+                            for (auto* b : w->findChildren<QRadioButton*>())
+                                if (b->isChecked())
+                                    on << b->objectName();
+                        }),
+                        Click(QStringLiteral("opt5")), Click(QStringLiteral("opt25")),
                         Click(QStringLiteral("optRight")), leave[how]})});
         const std::optional<GameOptions> chosen = frmGameOptions().choose();
+        QCOMPARE(on, checked);
         QCOMPARE(chosen ? QStringLiteral("%1 %2 %3").arg(chosen->side).arg(chosen->games).arg(chosen->points)
                         : QString(),
                  answer);
         QCOMPARE(GetSetting(QStringLiteral("Match"), QStringLiteral("Points"), QStringLiteral("none")),
-                 chosen ? QStringLiteral("25") : QStringLiteral("none"));
+                 chosen ? QStringLiteral("25") : stored.value(2, QStringLiteral("none")));
     }
 
     void matchListing()
     {
         const RecordId gone = seeded->app.addTeam(QStringLiteral("Gone"));
         const RecordId second = NewRecordId(RecordKind::Match);
-        MatchStore::AddMatch(second, session->homeTeamId, gone, NewRecordId(RecordKind::Game), 1);
+        MatchStore::AddMatch(second, seeded->session.homeTeamId, gone, NewRecordId(RecordKind::Game), 1);
         RosterStore::DeleteTeam(gone);
         QStringList lines;
         Windows({Steps({Look([&](QWidget* w) { lines = Lines(w, QStringLiteral("lstMatch")); }),
                         ChooseRow(QStringLiteral("lstMatch"), 1), Click(QStringLiteral("cmdOK"))})});
         QCOMPARE(frmMatch().choose(), std::optional<RecordId>(second));
         QCOMPARE(lines,
-                 (QStringList{"Owls d'Or vs Harbour Hawks on " + session->matchId.displayText(),
+                 (QStringList{"Owls d'Or vs Harbour Hawks on " + seeded->session.matchId.displayText(),
                               "(deleted team) vs Harbour Hawks on " + second.displayText()}));
         Windows({Click(QStringLiteral("cmdCancel"))});
         QCOMPARE(frmMatch().choose(), std::optional<RecordId>());

@@ -10,6 +10,7 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QProcess>
 #include <QStringList>
 
 namespace seed {
@@ -67,16 +68,11 @@ inline const QString kEagles = QStringLiteral("O'Brien's \"Eagles\"");
 //   03/05/2026 Hawks (home) v O'Brien's "Eagles": three games
 //   03/12/2026 Vipers (home) v Hawks: one game
 //   03/20/2026 Eagles (home) v Vipers: one game
-struct Season
-{
-    QHash<QString, RecordId> ids; // teams, players and matches by their short names
-    RecordId operator[](const QString& name) const { return ids.value(name); }
-};
+using Season = QHash<QString, RecordId>; // teams, players and matches by their short names
 
 inline Season addSeason(TestApp& app)
 {
-    Season s;
-    auto& id = s.ids;
+    Season id;
     id["hawks"] = app.addTeam(QStringLiteral("Hawks"));
     id["eagles"] = app.addTeam(kEagles);
     id["vipers"] = app.addTeam(QStringLiteral("Vipers"));
@@ -112,7 +108,7 @@ inline Season addSeason(TestApp& app)
         const QStringList f = action.split(' ');
         addStat(id[f[0]], id[f[1]], f[2].toInt(), qPrintable(f[3]), f[4].toInt());
     }
-    return s;
+    return id;
 }
 
 // Choices written as "team=eagles;from=03-05;thru=03-12;game=2;pos=2;apart;order=KILL".
@@ -124,7 +120,7 @@ inline ReportChoices choices(const Season& s, const QString& text)
     auto day = [&](const QString& key) {
         return v.contains(key) ? std::optional(QDate::fromString("2026-" + v[key], Qt::ISODate)) : std::nullopt;
     };
-    auto id = [&](const QString& key) { return v.contains(key) ? std::optional(s[v[key]]) : std::nullopt; };
+    auto id = [&](const QString& key) { return v.contains(key) ? std::optional(s.value(v[key])) : std::nullopt; };
     ReportChoices c;
     c.firstDate = day("from");
     c.thruDate = day("thru");
@@ -136,6 +132,14 @@ inline ReportChoices choices(const Season& s, const QString& text)
     c.positionsApart = v.contains("apart");
     c.order = v.value("order", c.order);
     return c;
+}
+
+// The text of a printed file as pdftotext reads it.
+inline QString pdfText(const QString& pdf, const QStringList& options = {QStringLiteral("-layout")})
+{
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), options + QStringList{pdf, QStringLiteral("-")});
+    return reader.waitForFinished(30000) ? QString::fromUtf8(reader.readAllStandardOutput()) : QString();
 }
 
 } // namespace seed
