@@ -103,7 +103,7 @@ private slots:
         QVERIFY(ReportCsv(model).contains(QString(name).replace('"', "\"\"")));
     }
 
-    void paperRepeatsHeadingsOnEveryPage()
+    void paperFillsThePageAndRepeatsHeadings()
     {
         TestApp app;
         std::vector<ReportLine> lines;
@@ -117,6 +117,18 @@ private slots:
             QVERIFY2(pages[p].contains(QRegularExpression("\\bGP\\s+K\\s+E\\s+TA\\s+PCT\\b")), qPrintable(pages[p]));
             QVERIFY(pages[p].contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages.size())));
         }
+        // Word boxes in points: the last column ends at the right margin of landscape Letter (792
+        // points, 10 mm margins); a word's box is about 1.16 times its font's size in this font.
+        double ptsRight = 0, smallest = 1e9;
+        static const QRegularExpression word("yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">(PTS|Player)<");
+        for (auto it = word.globalMatch(seed::pdfText(pdf, {"-bbox"})); it.hasNext();) {
+            const auto m = it.next();
+            if (m.captured(4) == "PTS")
+                ptsRight = std::max(ptsRight, m.captured(2).toDouble());
+            smallest = std::min(smallest, m.captured(3).toDouble() - m.captured(1).toDouble());
+        }
+        QVERIFY2(ptsRight > 792 - 28.35 - 8, qPrintable(QString::number(ptsRight)));
+        QVERIFY2(smallest >= 9 * 1.1 && smallest < 1e9, qPrintable(QString::number(smallest)));
     }
 
     void maxPrepsAsImported()
