@@ -46,25 +46,16 @@ private slots:
         QCOMPARE(NextScore(own, other, subtract, limit).value_or(-int(WhyRefused(own, other, subtract, limit))), next);
     }
 
-    // A turn moves each player one box back (box 2 to box 1); a selection moves with its player,
-    // in the half that turned only.
-    void rotation_data()
+    // A turn moves each player one box back (box 2 to box 1), the back turn exactly undoes it; a
+    // selection moves with its player, in the half that turned only.
+    void rotationAndSelection()
     {
-        QTest::addColumn<QList<int>>("side");
-        QTest::addColumn<QList<int>>("forward");
-        QTest::newRow("none") << QList<int>{} << QList<int>{};
-        QTest::newRow("two") << QList<int>{1, 2} << QList<int>{2, 1};
-        QTest::newRow("six") << QList<int>{1, 2, 3, 4, 5, 6} << QList<int>{2, 3, 4, 5, 6, 1};
-    }
-    void rotation()
-    {
-        QFETCH(QList<int>, side);
-        QFETCH(QList<int>, forward);
-        QCOMPARE(Rotated(side, false), forward);
-        QCOMPARE(Rotated(forward, true), side);
-    }
-    void selection()
-    {
+        const std::pair<QList<int>, QList<int>> turns[]
+            = {{{}, {}}, {{1, 2}, {2, 1}}, {{1, 2, 3, 4, 5, 6}, {2, 3, 4, 5, 6, 1}}};
+        for (const auto& [side, forward] : turns) {
+            QCOMPARE(Rotated(side, false), forward);
+            QCOMPARE(Rotated(forward, true), side);
+        }
         // Box before and after a forward turn of the left (0) or right (1) half.
         const std::tuple<int, int, int> moves[] = {{1, 0, 6}, {2, 0, 1}, {7, 1, 12}, {8, 1, 7}, {9, 0, 9}, {3, 1, 3}};
         for (auto [selected, half, after] : moves) {
