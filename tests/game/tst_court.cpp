@@ -1,5 +1,4 @@
 #include "Court.h"
-#include "core/mConstants.h"
 #include "support/Drive.h"
 #include "support/TestMain.h"
 
@@ -46,10 +45,9 @@ private slots:
         Court c;
         QVERIFY(c.show());
         QStringList shown, expected;
-        for (QAction* a : c.screen->statMenu()->actions())
-            shown << a->objectName() + QLatin1Char('=') + a->text();
-        for (QAction* a : c.screen->findChild<QMenu*>(QStringLiteral("mnuPassing"))->actions())
-            shown << a->objectName() + QLatin1Char('=') + a->text();
+        for (QMenu* menu : {c.screen->statMenu(), c.screen->findChild<QMenu*>(QStringLiteral("mnuPassing"))})
+            for (QAction* a : menu->actions())
+                shown << a->objectName() + QLatin1Char('=') + a->text();
         for (int i = 0; i < kStats.size(); ++i) {
             const StatExpect& e = kStats[i];
             expected << QLatin1String(e.name) + QLatin1Char('=') + QLatin1String(e.caption);
@@ -61,10 +59,7 @@ private slots:
                      (QList<QVariantList>{{box, e.value()}}));
         }
         QCOMPARE(c.app.count(QStringLiteral("PLAY")), kStats.size());
-        expected << "mnuViewStats=&View Stats"
-                 << "mnuPass1=1"
-                 << "mnuPass2=2"
-                 << "mnuPass3=3";
+        expected << QStringList{"mnuViewStats=&View Stats", "mnuPass1=1", "mnuPass2=2", "mnuPass3=3"};
         QCOMPARE(shown, expected);
         // Box 2 has had a kill (with its attempt); one more attempt.
         QVERIFY(c.record(2, Qt::Key_A));

@@ -1,8 +1,6 @@
 #include "Court.h"
-#include "core/MatchStore.h"
 #include "core/PlayStore.h"
 #include "game/PlayerStats.h"
-#include "game/clsGame.h"
 #include "support/TestMain.h"
 
 #include <QTest>
