@@ -12,8 +12,8 @@ class TestGameRules : public QObject
     Q_OBJECT
 
 private slots:
-    // Points per game 15 or 25 (a deciding game always to 15); refused: -1 past the limit, -2 below
-    // 0, -3 back from past the limit.
+    // Points per game 15 or 25 (the deciding, last game always to 15); refused: -1 past the limit,
+    // -2 below 0, -3 back from past the limit.
     void nextScore_data()
     {
         for (const char* column : {"points", "game", "games", "own", "other", "next"})
@@ -42,6 +42,7 @@ private slots:
         QFETCH(int, points);
         QFETCH(int, game);
         QFETCH(int, games);
+        QCOMPARE(IsDecidingGame(game, games), game == games);
         const int limit = ScoreLimit(points, game, games);
         QCOMPARE(NextScore(own, other, subtract, limit).value_or(-int(WhyRefused(own, other, subtract, limit))), next);
     }

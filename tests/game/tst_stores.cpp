@@ -121,42 +121,32 @@ private slots:
         QCOMPARE(PlayStore::PlayerTotals(other, otherGame).values, StatTotals().values);
     }
 
-    // Whatever a screen shows, a point changes the stored score by one.
-    void pointsAreRelativeToTheRow()
-    {
-        Execute(QStringLiteral("UPDATE GAME SET HOMESCORE = 7, AWAYSCORE = 3"));
-        const std::pair<bool, int> presses[] = {{true, 1}, {true, 1}, {false, -1}, {true, -1}};
-        for (auto [home, delta] : presses)
-            QCOMPARE(MatchStore::AddPoint(game, home, delta), 1);
-        QCOMPARE(app->rows(QStringLiteral("SELECT HOMESCORE, AWAYSCORE FROM GAME")).value(0), (QVariantList{8, 2}));
-        QCOMPARE(MatchStore::AddPoint(NewRecordId(RecordKind::Game), true, 1), 0);
-    }
-
-    // Once per player and game, however often or twice in one call; never without a game.
-    void playedOncePerPair()
-    {
-        QVERIFY_THROWS_EXCEPTION(DbError, MatchStore::RecordPlayed(game, {player, RecordId()}));
-        QVERIFY_THROWS_EXCEPTION(DbError, MatchStore::RecordPlayed(RecordId(), {player}));
-        QCOMPARE(app->count(QStringLiteral("PLAYED")), 0);
-        MatchStore::RecordPlayed(game, {player, other});
-        MatchStore::RecordPlayed(game, {other, player, player});
-        QCOMPARE(app->count(QStringLiteral("PLAYED")), 2);
-    }
-
-    // A match is stored with its first game or not at all: the same game again takes its match with it.
-    void aMatchIsStoredWithItsFirstGameOrNotAtAll()
+    // A match is stored with its first game or not at all (the same game again takes its match with
+    // it); whatever a screen shows, a point changes the stored score by one; a player is played once
+    // per game, never without a game; forgetting the matches keeps the roster.
+    void matchRowsFromFirstGameToForgetting()
     {
         QCOMPARE(app->rows(QStringLiteral("SELECT M.MATCHID, M.HOMETEAMID, G.GAMEID, G.GAMENUMBER, G.HOMESCORE, "
                                           "G.AWAYSCORE FROM MATCH M JOIN GAME G ON G.MATCHID = M.MATCHID")),
                  (QList<QVariantList>{{match.text(), team.text(), game.text(), 1, 0, 0}}));
         QVERIFY_THROWS_EXCEPTION(DbError, MatchStore::AddMatch(NewRecordId(RecordKind::Match), team, team, game, 1));
         QCOMPARE(app->count(QStringLiteral("MATCH")), 1);
-    }
 
-    void forgettingMatchesKeepsTheRoster()
-    {
+        Execute(QStringLiteral("UPDATE GAME SET HOMESCORE = 7, AWAYSCORE = 3"));
+        const std::pair<bool, int> presses[] = {{true, 1}, {true, 1}, {false, -1}, {true, -1}};
+        for (auto [home, delta] : presses)
+            QCOMPARE(MatchStore::AddPoint(game, home, delta), 1);
+        QCOMPARE(app->rows(QStringLiteral("SELECT HOMESCORE, AWAYSCORE FROM GAME")).value(0), (QVariantList{8, 2}));
+        QCOMPARE(MatchStore::AddPoint(NewRecordId(RecordKind::Game), true, 1), 0);
+
+        QVERIFY_THROWS_EXCEPTION(DbError, MatchStore::RecordPlayed(game, {player, RecordId()}));
+        QVERIFY_THROWS_EXCEPTION(DbError, MatchStore::RecordPlayed(RecordId(), {player}));
+        QCOMPARE(app->count(QStringLiteral("PLAYED")), 0);
+        MatchStore::RecordPlayed(game, {player, other});
+        MatchStore::RecordPlayed(game, {other, player, player});
+        QCOMPARE(app->count(QStringLiteral("PLAYED")), 2);
+
         PlayStore::RecordAction(game, NewRecordId(RecordKind::Play), player, 1, kStatKinds[0], 1);
-        MatchStore::RecordPlayed(game, {player});
         MatchStore::ForgetMatches();
         for (const char* table : {"MATCH", "GAME", "PLAY", "PLAYED", "TOTALS", "ZONETOTALS"})
             QVERIFY2(app->count(QString::fromLatin1(table)) == 0, table);
