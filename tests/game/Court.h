@@ -146,15 +146,9 @@ public:
     explicit Court(const QString& side = QStringLiteral("LEFT"), int gameNumber = 1, int games = 3, int points = 15)
         : Seeded(side, gameNumber, games, points), screen(std::make_unique<frmGame>(session))
     {
-        for (int t = 0; t < 2; ++t) {
-            for (const PlayerRow& r : session.rosters[size_t(t)].players.mid(0, 6)) {
-                auto p = std::make_shared<clsPlayer>();
-                p->setPlayerID(r.id);
-                p->setPlayerName(r.name);
-                p->setPlayerNumber(qint16(r.number));
-                (t == 0 ? screen->colHomePlayers : screen->colAwayPlayers) << p;
-            }
-        }
+        for (int t = 0; t < 2; ++t)
+            for (const PlayerRow& r : session.rosters[size_t(t)].players.mid(0, 6))
+                (t == 0 ? screen->colHomePlayers : screen->colAwayPlayers) << std::make_shared<clsPlayer>(r);
         screen->SetUpHome();
         screen->SetUpAway();
     }

@@ -37,7 +37,6 @@ void Arm(const QList<drive::Step>& steps, int index, const std::shared_ptr<drive
                 Dismiss(modal);
         } else if (armedIn == gGeneration) {
             --gPending;
-            seen->windows << modal->objectName();
             seen->titles << modal->windowTitle();
             Arm(steps, index + 1, seen);
             steps[index](modal);
@@ -74,12 +73,6 @@ void EndTest()
     QCOMPARE(waiting, 0);
 }
 
-void TypeText(QWidget* w, const QString& text)
-{
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
 Step Click(const QString& button)
 {
     return [button](QWidget* w) {
@@ -107,7 +100,9 @@ Step Type(const QString& box, const QString& text)
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
-        TypeText(edit, text);
+        // Key by key, as a keyboard would; unlike QTest::keyClicks also letters outside Latin-1.
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     };
 }
 
@@ -211,7 +206,7 @@ void ModalWatch::poll()
         if (w->objectName() == QLatin1String("frmMain"))
             mainBusy = w->testAttribute(Qt::WA_SetCursor) && w->cursor().shape() == Qt::WaitCursor;
     const QCursor* app = QApplication::overrideCursor();
-    m_seen.push_back({modal->windowTitle(), modal->objectName(), mainBusy && !(app && app->shape() == Qt::WaitCursor)});
+    m_seen.push_back({modal->windowTitle(), mainBusy && !(app && app->shape() == Qt::WaitCursor)});
     if (m_respond)
         m_respond(modal);
     else

@@ -23,10 +23,9 @@ namespace drive {
 
 using Step = std::function<void(QWidget*)>;
 
-// What the user met: each window's object name and title, in order.
+// What the user met: each window's title, in order.
 struct Seen
 {
-    QStringList windows;
     QStringList titles;
 };
 
@@ -36,10 +35,6 @@ std::shared_ptr<Seen> Windows(const QList<Step>& steps);
 // For each test's cleanup: no window is left open and every armed window did open. Starts a new
 // generation, so that a step left waiting by a failed test never acts on a later one.
 void EndTest();
-
-// Types text key by key, as a keyboard would; unlike QTest::keyClicks it also takes letters
-// outside Latin-1.
-void TypeText(QWidget* w, const QString& text);
 
 // Steps.
 Step Click(const QString& button);
@@ -78,7 +73,6 @@ public:
     struct Seen
     {
         QString title;
-        QString objectName;
         bool busyPointer = false;
     };
 

@@ -20,8 +20,6 @@ class TestApp
 public:
     TestApp();
     ~TestApp();
-    TestApp(const TestApp&) = delete;
-    TestApp& operator=(const TestApp&) = delete;
 
     bool ok() const { return m_ok; }
     QString dir() const { return m_dir.path(); }
