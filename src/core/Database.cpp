@@ -1,5 +1,8 @@
 #include "core/Database.h"
 
+#include <map>
+#include <memory>
+
 #include "core/RecordId.h"
 #include "core/StatKinds.h"
 
@@ -212,8 +215,16 @@ bool open(const QString& path, QString* error)
     return true;
 }
 
+// Statements kept prepared on the shared connection (ExecuteKept); dropped before it closes.
+static std::map<QString, std::unique_ptr<QSqlQuery>>& keptStatements()
+{
+    static std::map<QString, std::unique_ptr<QSqlQuery>> kept;
+    return kept;
+}
+
 void close()
 {
+    keptStatements().clear();
     refusal().clear();
     if (!QSqlDatabase::contains(QString::fromLatin1(kConnection)))
         return;
@@ -479,6 +490,28 @@ int Execute(const QString& sql, std::initializer_list<QVariant> values)
 {
     Query q(sql, values);
     return executeQuery(q);
+}
+
+int ExecuteKept(const QString& sql, std::initializer_list<QVariant> values)
+{
+    std::unique_ptr<QSqlQuery>& q = Db::keptStatements()[sql];
+    if (!q) {
+        auto prepared = std::make_unique<QSqlQuery>(Db::connection());
+        if (!prepared->prepare(sql))
+            throw DbError(engineMessage(prepared->lastError()), sql);
+        q = std::move(prepared);
+    }
+    int i = 0;
+    for (const QVariant& v : values)
+        q->bindValue(i++, v);
+    const bool ok = q->exec();
+    const int changed = q->numRowsAffected();
+    const QString failure = ok ? QString() : engineMessage(q->lastError());
+    // Reset, so that the kept statement holds no lock between actions.
+    q->finish();
+    if (!ok)
+        throw DbError(failure, sql);
+    return changed;
 }
 
 int Execute(const QString& sql, const QVariantList& values)

@@ -91,6 +91,10 @@ private:
 // Runs one statement that returns no rows; returns the number of rows it changed.
 int Execute(const QString& sql, std::initializer_list<QVariant> values = {});
 int Execute(const QString& sql, const QVariantList& values);
+// The same for a statement run again and again (one per recorded action): prepared once on the
+// connection and kept until it closes, since preparing it (with the triggers it sets off) costs
+// more than running it.
+int ExecuteKept(const QString& sql, std::initializer_list<QVariant> values);
 // Runs a SELECT and returns all its rows, so that callers know the count before walking them
 // (the gauge is sized from it).
 std::vector<QSqlRecord> SelectAll(const QString& sql, std::initializer_list<QVariant> values = {});

@@ -20,12 +20,12 @@ void RecordAction(const RecordId& game, const RecordId& play, const RecordId& pl
     // Column names cannot be bound; only the table's fixed names reach the statement text.
     const QString column = QString::fromLatin1(kind.column);
     if (kind.shape == StatShape::Attack) {
-        Execute(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, %1, ATTEMPT, POSITION) "
+        ExecuteKept(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, %1, ATTEMPT, POSITION) "
                                "VALUES (?, ?, ?, ?, ?, ?)")
                     .arg(column),
                 {Bind(game), Bind(play), Bind(player), value, value, position});
     } else {
-        Execute(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, %1, POSITION) VALUES (?, ?, ?, ?, ?)")
+        ExecuteKept(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, %1, POSITION) VALUES (?, ?, ?, ?, ?)")
                     .arg(column),
                 {Bind(game), Bind(play), Bind(player), value, position});
     }
