@@ -266,24 +266,6 @@ private slots:
         QVERIFY(main->isVisible());
     }
 
-    // The background picture repeats across and down from right under the tool bar strip.
-    void backgroundRepeatsBelowTheToolBarStrip()
-    {
-        frmMain* main = load();
-        main->resize(2400, 1300);
-        QCoreApplication::processEvents();
-        auto* strip = Child<QWidget>(main, QStringLiteral("panalMain"));
-        auto* tile = Child<QLabel>(main, QStringLiteral("Image1_3"));
-        const int top = strip->mapTo(main, QPoint(0, strip->height())).y(), step = tile->width();
-        const QImage shot = main->grab().toImage();
-        QVERIFY(step > 0 && top + 3 * step < Child<QWidget>(main, QStringLiteral("panelMain"))->mapTo(main, QPoint()).y());
-        for (int x = 3; x + 2 * step < main->width(); x += 37) {
-            for (int y : {top + 3, top + step / 2})
-                QCOMPARE(shot.pixel(x, y), shot.pixel(x + step, y + step));
-        }
-        QCOMPARE(shot.pixel(step / 2, top + step / 2), tile->pixmap().toImage().scaled(tile->size()).pixel(step / 2, step / 2));
-    }
-
     // File › Restore Saved Matches on three matches left at an exit. Enter takes the first match (chosen when the window opens), Escape and the close box
     // nothing; several may be chosen together.
     void restoreWindowChoosesAndRestores_data()

@@ -9,8 +9,6 @@
 #include "support/Fixture.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
