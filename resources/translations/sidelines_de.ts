@@ -49,68 +49,86 @@ to
 <context>
     <name>Database</name>
     <message>
-        <location filename="../../src/core/Database.cpp" line="29"/>
+        <location filename="../../src/core/Database.cpp" line="32"/>
         <source>The database did not accept the statement.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="121"/>
+        <location filename="../../src/core/Database.cpp" line="124"/>
         <source>It needs an upgrade, and the copy kept before upgrading could not be written as %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="138"/>
+        <location filename="../../src/core/Database.cpp" line="141"/>
         <source>It could not be upgraded from database version %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="153"/>
+        <location filename="../../src/core/Database.cpp" line="156"/>
         <source>The file does not exist.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="158"/>
+        <location filename="../../src/core/Database.cpp" line="161"/>
         <source>The file cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="176"/>
+        <location filename="../../src/core/Database.cpp" line="179"/>
         <source>It is not a Sidelines database: the table %1 is missing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="184"/>
+        <location filename="../../src/core/Database.cpp" line="187"/>
         <source>It was written by a newer Sidelines (database version %1); this Sidelines reads database version %2 and older.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="262"/>
+        <location filename="../../src/core/Database.cpp" line="273"/>
         <source>The schema is missing from the program.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="293"/>
+        <location filename="../../src/core/Database.cpp" line="304"/>
         <source>The file already exists.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="341"/>
+        <location filename="../../src/core/Database.cpp" line="352"/>
         <source>%1 could not be written.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="362"/>
+        <location filename="../../src/core/Database.cpp" line="373"/>
         <source>%1 is not a Sidelines database.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="371"/>
+        <location filename="../../src/core/Database.cpp" line="382"/>
         <source>%1 was written by a newer Sidelines (database version %2).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="379"/>
+        <location filename="../../src/core/Database.cpp" line="390"/>
         <source>%1 needs an upgrade, and the copy kept before upgrading could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MatchCaption</name>
+    <message>
+        <location filename="../../src/core/MatchStore.cpp" line="9"/>
+        <source>(deleted team)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/MatchStore.cpp" line="10"/>
+        <source> vs </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/MatchStore.cpp" line="11"/>
+        <source> on </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -130,12 +148,12 @@ to
 <context>
     <name>MatchStore</name>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="48"/>
+        <location filename="../../src/core/MatchStore.cpp" line="55"/>
         <source>There is no game under way to put the players on court in.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="54"/>
+        <location filename="../../src/core/MatchStore.cpp" line="61"/>
         <source>A player on court has no identifier.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -519,59 +537,48 @@ The roster and the recorded matches can be looked at. Anything that stores (addi
 <context>
     <name>clsReport</name>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="92"/>
+        <location filename="../../src/reports/clsReport.cpp" line="94"/>
         <source>Loading the Report Wizard...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="108"/>
+        <location filename="../../src/reports/clsReport.cpp" line="110"/>
         <source>Loading all the years...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="111"/>
+        <location filename="../../src/reports/clsReport.cpp" line="113"/>
         <source>You do not have any saved Matches</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="112"/>
+        <location filename="../../src/reports/clsReport.cpp" line="114"/>
         <source>Matches</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="128"/>
+        <location filename="../../src/reports/clsReport.cpp" line="130"/>
         <source>All Dates</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="140"/>
+        <location filename="../../src/reports/clsReport.cpp" line="142"/>
         <source>Loading all the matches...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="74"/>
-        <location filename="../../src/reports/clsReport.cpp" line="144"/>
+        <location filename="../../src/reports/clsReport.cpp" line="76"/>
         <source>(deleted team)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="85"/>
+        <location filename="../../src/reports/clsReport.cpp" line="87"/>
         <source>%1 v %2, no game recorded</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="86"/>
+        <location filename="../../src/reports/clsReport.cpp" line="88"/>
         <source>%1 %2, %3 %4 (%5)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/clsReport.cpp" line="151"/>
-        <source> vs </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/clsReport.cpp" line="152"/>
-        <source> on </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1070,21 +1077,6 @@ Sidelines closes now; nothing was cleared, and the matches are still in the data
         <source>Loading all the matches...</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <location filename="../../src/match/frmMatch.cpp" line="52"/>
-        <source>(deleted team)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmMatch.cpp" line="55"/>
-        <source> vs </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmMatch.cpp" line="56"/>
-        <source> on </source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>frmPickPlayer</name>
@@ -1429,39 +1421,24 @@ Sidelines closes now; nothing was cleared, and the matches are still in the data
 <context>
     <name>frmRestore</name>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="15"/>
+        <location filename="../../src/match/frmRestore.cpp" line="17"/>
         <location filename="../../src/match/frmRestore.cpp" line="106"/>
         <source>Restore Saved Matches</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="22"/>
+        <location filename="../../src/match/frmRestore.cpp" line="24"/>
         <source>Select &amp;All</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="25"/>
+        <location filename="../../src/match/frmRestore.cpp" line="27"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="29"/>
+        <location filename="../../src/match/frmRestore.cpp" line="31"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmRestore.cpp" line="59"/>
-        <source>(deleted team)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmRestore.cpp" line="60"/>
-        <source> vs </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmRestore.cpp" line="60"/>
-        <source> on </source>
         <translation type="unfinished"></translation>
     </message>
     <message>

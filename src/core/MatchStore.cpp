@@ -4,6 +4,13 @@
 
 #include <QCoreApplication>
 
+QString MatchCaption(const std::optional<QString>& away, const std::optional<QString>& home, const QString& when)
+{
+    const QString deleted = QCoreApplication::translate("MatchCaption", "(deleted team)");
+    return away.value_or(deleted) + QCoreApplication::translate("MatchCaption", " vs ") + home.value_or(deleted)
+        + QCoreApplication::translate("MatchCaption", " on ") + when;
+}
+
 namespace MatchStore {
 
 namespace {

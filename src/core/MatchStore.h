@@ -18,6 +18,10 @@ struct StoredMatch
     std::optional<QString> awayName;
 };
 
+// How a match is named wherever one is listed (the match listing, the restore window, the report
+// wizard): "away vs home on date". A team without a name is one deleted since.
+QString MatchCaption(const std::optional<QString>& away, const std::optional<QString>& home, const QString& when);
+
 namespace MatchStore {
 
 // The match with its first game, in one transaction: never one without the other.

@@ -49,12 +49,9 @@ void frmMatch::FillMatchList()
     const std::vector<StoredMatch> matches = MatchStore::ListMatches();
     lstMatch->clear();
     progress.setCount(int(matches.size()));
-    const QString deleted = tr("(deleted team)");
     int done = 0;
     for (const StoredMatch& m : matches) {
-        auto* item = new QListWidgetItem(m.awayName.value_or(deleted) + tr(" vs ") + m.homeName.value_or(deleted)
-                                             + tr(" on ") + m.id.displayText(),
-                                         lstMatch);
+        auto* item = new QListWidgetItem(MatchCaption(m.awayName, m.homeName, m.id.displayText()), lstMatch);
         item->setData(Qt::UserRole, QVariant::fromValue(m.id));
         progress.step(++done);
     }

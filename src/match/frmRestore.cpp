@@ -1,5 +1,7 @@
 #include "match/frmRestore.h"
 
+#include "core/MatchStore.h"
+
 #include "core/MsgBox.h"
 #include "core/mConstants.h"
 
@@ -56,9 +58,7 @@ frmRestore::frmRestore(const std::vector<ArchiveStore::ArchivedMatch>& matches, 
 
 QString frmRestore::Name(const ArchiveStore::ArchivedMatch& match)
 {
-    const QString deleted = tr("(deleted team)");
-    return match.awayName.value_or(deleted) + tr(" vs ") + match.homeName.value_or(deleted) + tr(" on ")
-           + match.id.displayText();
+    return MatchCaption(match.awayName, match.homeName, match.id.displayText());
 }
 
 QString frmRestore::Line(const ArchiveStore::ArchivedMatch& match)

@@ -1,5 +1,7 @@
 #include "reports/clsReport.h"
 
+#include "core/MatchStore.h"
+
 #include "core/MsgBox.h"
 #include "core/ReportStore.h"
 #include "core/StatKinds.h"
@@ -141,16 +143,14 @@ void clsReport::RefreshMatch()
     f.cmbMatch->clear();
     const std::vector<ReportStore::MatchRow> rows = ReportStore::Matches(f.Choices());
     progress.setCount(int(rows.size()));
-    const QString deleted = QCoreApplication::translate("clsReport", "(deleted team)");
+    const auto name = [](const QVariant& team) {
+        return team.isNull() ? std::nullopt : std::optional<QString>(team.toString());
+    };
     QList<Entry> matches;
     int done = 0;
     for (const ReportStore::MatchRow& r : rows) {
-        const QString away = r.away.isNull() ? deleted : r.away.toString();
-        const QString home = r.home.isNull() ? deleted : r.home.toString();
         const QString when = r.id.isNull() ? r.idText : r.id.displayText();
-        matches << Entry{away + QCoreApplication::translate("clsReport", " vs ") + home
-                             + QCoreApplication::translate("clsReport", " on ") + when,
-                         QVariant::fromValue(r.id)};
+        matches << Entry{MatchCaption(name(r.away), name(r.home), when), QVariant::fromValue(r.id)};
         progress.step(++done);
     }
     if (matches.size() == 1) {
