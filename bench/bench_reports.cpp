@@ -8,6 +8,7 @@
 #include "core/Database.h"
 #include "core/MsgBox.h"
 #include "core/RecordId.h"
+#include "core/ReportStore.h"
 #include "core/mConstants.h"
 #include "reports/ReportEngine.h"
 #include "reports/clsReport.h"
@@ -260,6 +261,25 @@ void BM_Finish(benchmark::State& state)
     state.counters["rows"] = double(SelectAll(QStringLiteral("SELECT COUNT(*) FROM REPORT")).front().value(0).toInt());
 }
 
+// The storage part of Finish alone: REPORT and GAMECOUNT filled and the lines read, every list at
+// its catch-all.
+void BM_Fill(benchmark::State& state)
+{
+    Season season;
+    if (!season.ok)
+        return state.SkipWithError("no season database");
+    Wizard w;
+    w.years();
+    w.page2();
+    w.page3();
+    w.page4();
+    const ReportStatement st = BuildReportStatement(w.form.Choices());
+    bool perBox = false;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReportStore::Fill(st, nullptr, &perBox));
+    state.counters["kept_per_box"] = perBox ? 1 : 0;
+}
+
 void BM_ReportWindow_600Lines(benchmark::State& state)
 {
     Season season;
@@ -322,6 +342,7 @@ BENCHMARK(BM_Page2_MatchesAndGames)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Page3_Teams)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Page4_PlayersPositionsOrder)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Finish)->ArgName("one_match")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Fill)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReportWindow_600Lines)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)

@@ -96,9 +96,11 @@ void ForgetMatches()
     Execute(QStringLiteral("DELETE FROM PLAY"));
     Execute(QStringLiteral("DELETE FROM PLAYED"));
     // The kept totals are the actions' sums: they go with the actions. The game totals first: their
-    // triggers take each one off the totals per box, which must still be there to take it from.
+    // triggers take each one off the totals per box and per player-game, which must still be there
+    // to take it from.
     Execute(QStringLiteral("DELETE FROM TOTALS"));
     Execute(QStringLiteral("DELETE FROM ZONETOTALS"));
+    Execute(QStringLiteral("DELETE FROM GAMETOTALS"));
     t.commit();
 }
 

@@ -65,11 +65,30 @@ QString PlayerSums(const QString& key)
     }
     QString sums;
     for (const QString& c : columns)
-        sums += QStringLiteral(", SUM(R.s%1) OVER p AS p%1").arg(c);
+        sums += QStringLiteral(", SUM(L.l%1) OVER (PARTITION BY L.tPLAYER) AS p%1").arg(c);
     return sums;
 }
 
+// The summed kinds' columns, each with a prefix, joined by ", ".
+QString SummedColumns(const QString& format)
+{
+    QStringList out;
+    for (const StatKind& k : kStatKinds)
+        if (Summed(k))
+            out << format.arg(Column(k));
+    return out.join(QStringLiteral(", "));
+}
+
 } // namespace
+
+QStringList ReportWorkTables()
+{
+    return {QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS REPORTGAMES (tPLAYER INTEGER PRIMARY KEY, "
+                           "PLAYERID TEXT, GAMES INTEGER, ONCOURT INTEGER, KEPT INTEGER)"),
+            QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS REPORTZONES (tPLAYER INTEGER, tPOSITION INTEGER, %1, "
+                           "sPASSSUM INTEGER, sPASSNET INTEGER, sROWS INTEGER)")
+                .arg(SummedColumns(QStringLiteral("s%1 INTEGER")))};
+}
 
 BoundSql DateCondition(const ReportChoices& c, const QString& column)
 {
@@ -100,6 +119,7 @@ ReportStatement BuildReportStatement(const ReportChoices& c)
         taken.add(QStringLiteral("AND MATCH.MATCHID = ? "), {Bind(*c.match)});
     const BoundSql dates = DateCondition(c, QStringLiteral("MATCH.MATCHID"));
     taken.add(dates.sql, dates.binds);
+    const bool everyGame = taken.out.sql.isEmpty();
 
     // Written as CROSS JOINs so that the engine walks PLAYED first and seeks each player-game's
     // kept totals by their key, which hands them over by zone.
@@ -108,97 +128,106 @@ ReportStatement BuildReportStatement(const ReportChoices& c)
                          "WHERE GAME.GAMEID = PLAYED.GAMEID AND MATCH.MATCHID = GAME.MATCHID "
                          "AND PLAYER.PLAYERID = PLAYED.PLAYERID AND TEAM.TEAMID = PLAYER.TEAMID %2");
     // The report takes only the player-games whose match has the player's team on court.
-    const QString onCourt = QStringLiteral("AND (TEAM.TEAMID = MATCH.HOMETEAMID OR TEAM.TEAMID = MATCH.AWAYTEAMID) ");
+    const QString onCourt = QStringLiteral("(TEAM.TEAMID = MATCH.HOMETEAMID OR TEAM.TEAMID = MATCH.AWAYTEAMID)");
+
+    // Games played have no position: they take every filter but the zone, and count a game the
+    // player took part in even when the player's team is not in its match. On every game, the
+    // players are walked in their own order, which is the order of the groups; narrowed, the
+    // line-ups are walked from what narrows them.
+    const QString gamesFrom = everyGame
+        ? QStringLiteral("FROM PLAYER CROSS JOIN TEAM CROSS JOIN PLAYED CROSS JOIN GAME CROSS JOIN MATCH "
+                         "WHERE GAME.GAMEID = PLAYED.GAMEID AND MATCH.MATCHID = GAME.MATCHID "
+                         "AND PLAYER.PLAYERID = PLAYED.PLAYERID AND TEAM.TEAMID = PLAYER.TEAMID ")
+        : playerGames.arg(QString(), taken.out.sql);
+    st.games = {QStringLiteral("INSERT INTO REPORTGAMES (tPLAYER, PLAYERID, GAMES, ONCOURT, KEPT) "
+                               "SELECT PLAYER.rowid, PLAYER.PLAYERID, COUNT(*), SUM(%1), "
+                               "SUM(CASE WHEN %1 THEN EXISTS (SELECT 1 FROM GAMETOTALS AS K "
+                               "WHERE K.PLAYERID = PLAYED.PLAYERID AND K.GAMEID = PLAYED.GAMEID) ELSE 0 END) ")
+                        .arg(onCourt)
+                    + gamesFrom + QStringLiteral("GROUP BY PLAYER.rowid"),
+                taken.out.binds};
+    st.gameCount = QStringLiteral("INSERT INTO GAMECOUNT (PLAYERID, GAMESPLAYED) SELECT PLAYERID, GAMES FROM REPORTGAMES");
 
     Filter zone;
     if (c.position > 0)
         zone.add(QStringLiteral("AND P.POSITION IN (?,?) "), {c.position, c.position + 6});
 
+    const QString zoneColumns = QStringLiteral("INSERT INTO REPORTZONES (tPLAYER, tPOSITION, %1, sPASSSUM, sPASSNET, sROWS) ")
+                                    .arg(SummedColumns(QStringLiteral("s%1")));
     // The kept totals of the chosen player-games (one row per player, game and raw zone, exactly
-    // the sums of the actions), summed per player and raw zone in one pass. A player-game without
-    // actions joins one empty row, which counts once and makes the player's line without a zone.
-    // Players are grouped by their row number: sorting numbers is cheaper than sorting texts.
-    QString sums, rowSums, insertColumns, insertMarks;
-    for (const StatKind& k : kStatKinds) {
-        const QString col = Column(k);
-        if (!Summed(k)) {
-            rowSums += QStringLiteral(", 0, 0");
-            continue;
-        }
-        sums += QStringLiteral("COALESCE(SUM(P.%1),0) AS s%1, ").arg(col);
-        rowSums += QStringLiteral(", R.s%1, SUM(R.s%1) OVER w AS l%1").arg(col);
-        insertColumns += col + QStringLiteral(", ");
-        insertMarks += QStringLiteral("?,");
-    }
-    const QString perZone
-        = QStringLiteral("SELECT PLAYER.rowid AS tPLAYER, P.POSITION AS tPOSITION, %1COALESCE(SUM(P.PASSSUM),0) AS "
-                         "sPASSSUM, COALESCE(SUM(P.PASSNET),0) AS sPASSNET, SUM(COALESCE(P.ACTIONS, 1)) AS sROWS ")
-              .arg(sums)
+    // the sums of the actions), summed per player and raw zone. A player-game without actions
+    // joins one empty row, which counts once and makes the player's line without a zone.
+    st.zones.sql = zoneColumns
+        + QStringLiteral("SELECT PLAYER.rowid, P.POSITION, %1, COALESCE(SUM(P.PASSSUM),0), COALESCE(SUM(P.PASSNET),0), "
+                         "SUM(COALESCE(P.ACTIONS, 1)) ")
+              .arg(SummedColumns(QStringLiteral("COALESCE(SUM(P.%1),0)")))
         + playerGames.arg(QStringLiteral("LEFT JOIN TOTALS AS P ON P.PLAYERID = PLAYED.PLAYERID "
                                          "AND P.GAMEID = PLAYED.GAMEID "),
-                          onCourt + taken.out.sql + zone.out.sql)
+                          QStringLiteral("AND ") + onCourt + QLatin1Char(' ') + taken.out.sql + zone.out.sql)
         + QStringLiteral("GROUP BY PLAYER.rowid, P.POSITION");
+    st.zones.binds = taken.out.binds + zone.out.binds;
+
+    // Every game of every match: the same rows from the totals kept per player and box, and the
+    // player-games without actions each counted once on the player's line without a zone. They
+    // are the same rows as above only while every player-game with kept totals is one the report
+    // takes (rows written by other tools may break that; then the statement above runs).
+    if (everyGame) {
+        st.keptZones.sql = zoneColumns
+            + QStringLiteral("SELECT PLAYER.rowid, Z.POSITION, %1, Z.PASSSUM, Z.PASSNET, Z.ACTIONS "
+                             "FROM ZONETOTALS AS Z CROSS JOIN PLAYER WHERE PLAYER.PLAYERID = Z.PLAYERID ")
+                  .arg(SummedColumns(QStringLiteral("Z.%1")))
+            + QString(zone.out.sql).replace(QLatin1String("P.POSITION"), QLatin1String("Z.POSITION"));
+        if (c.position == 0) {
+            QString noSums;
+            for (const StatKind& k : kStatKinds)
+                if (Summed(k))
+                    noSums += QStringLiteral("0, ");
+            st.keptZones.sql += QStringLiteral("UNION ALL SELECT tPLAYER, NULL, %1 0, 0, ONCOURT - KEPT FROM REPORTGAMES "
+                                               "WHERE ONCOURT > KEPT")
+                                    .arg(noSums);
+        }
+        st.keptZones.binds = zone.out.binds;
+        st.keptZonesHold = QStringLiteral(
+            "SELECT (SELECT TOTAL(KEPT) FROM REPORTGAMES) = (SELECT COUNT(*) FROM GAMETOTALS)");
+    }
+
     // Zones n and n+6 are one line when positions are shown apart; together, a player is one line.
     const QString linePosition = apart ? QStringLiteral("CASE WHEN R.tPOSITION > 6 THEN R.tPOSITION - 6 "
                                                         "ELSE R.tPOSITION END")
                                        : QStringLiteral("0");
-    // The raw-zone rows go to REPORT as they are; the lines' sums ride beside them, so that the
-    // report is summed and ordered here, once.
-    // Apart, a player's lines are ranked by the player's own sums, so that they stay together.
-    const QString playerSums = apart ? PlayerSums(c.order) : QString();
-    const auto rowsOf = [&](const QString& zones) {
-        return QStringLiteral("SELECT TEAM.TEAMNAME AS tTEAM, PLAYER.PLAYERID AS tID, PLAYER.PLAYERNAME AS tNAME, "
-                         "PLAYER.PLAYERNUMBER, %1 AS tLINE, (ROW_NUMBER() OVER w) = 1, COALESCE(G.tGAMES, 0), "
-                         "(R.sKILL - R.sERROR) / (R.sATTEMPT + 0.0000001), R.sPASSSUM, R.sPASSNET, R.sROWS, "
-                         "SUM(R.sPASSSUM) OVER w, SUM(R.sPASSNET) OVER w%2, R.tPOSITION AS tRAW%4 "
-                         "FROM (%3) AS R CROSS JOIN PLAYER CROSS JOIN TEAM "
-                         "LEFT JOIN (SELECT PLAYERID, SUM(GAMESPLAYED) AS tGAMES FROM GAMECOUNT GROUP BY PLAYERID) "
-                         "AS G ON G.PLAYERID = PLAYER.PLAYERID "
-                         "WHERE PLAYER.rowid = R.tPLAYER AND TEAM.TEAMID = PLAYER.TEAMID "
-                         "WINDOW w AS (PARTITION BY R.tPLAYER, %1)%5")
-            .arg(linePosition, rowSums, zones, playerSums,
-                 playerSums.isEmpty() ? QString() : QStringLiteral(", p AS (PARTITION BY R.tPLAYER)"));
-    };
-    // Teams by name, then the chosen order; a line's rows stay together.
-    const QString order = QStringLiteral(" ORDER BY tTEAM COLLATE NOCASE, tTEAM, %1, tRAW")
-                              .arg(LineOrder(c.order, playerSums.isEmpty() ? QStringLiteral("l") : QStringLiteral("p")));
-    st.lines.sql = QStringLiteral("SELECT * FROM (%1)").arg(rowsOf(perZone)) + order;
-    st.lines.binds = taken.out.binds + zone.out.binds;
 
-    // Every game of every match: the same rows from the totals kept per player and box, and the
-    // player-games without actions each counted once on the player's line without a zone. They
-    // are the same as above only while every game's kept totals belong to a player-game the
-    // report takes (rows written by other tools may break that; then the statement above runs).
-    if (taken.out.sql.isEmpty()) {
-        QString keptSums, noSums;
-        for (const StatKind& k : kStatKinds) {
-            if (!Summed(k))
-                continue;
-            keptSums += QStringLiteral("Z.%1 AS s%1, ").arg(Column(k));
-            noSums += QStringLiteral("0, ");
+    // REPORT keeps each raw zone with the line's position, its percentage as the old tables had it,
+    // and its pass average by the rule of PassTally::average.
+    st.report = QStringLiteral("INSERT INTO REPORT (TEAMNAME, PLAYERID, PLAYERNAME, POSITION, PERCENTAGE, %1, "
+                               "PASSING, GAMESPLAYED) SELECT TEAM.TEAMNAME, PLAYER.PLAYERID, PLAYER.PLAYERNAME, %2, "
+                               "(R.sKILL - R.sERROR) / (R.sATTEMPT + 0.0000001), %3, "
+                               "CASE WHEN R.sPASSNET > 0 THEN R.sPASSSUM * 1.0 / R.sPASSNET ELSE 0.0 END, R.sROWS "
+                               "FROM REPORTZONES AS R CROSS JOIN PLAYER CROSS JOIN TEAM "
+                               "WHERE PLAYER.rowid = R.tPLAYER AND TEAM.TEAMID = PLAYER.TEAMID")
+                    .arg(SummedColumns(QStringLiteral("%1")), linePosition,
+                         SummedColumns(QStringLiteral("R.s%1")));
+
+    // The lines: the raw zones summed per player and line, then ordered by team name and the chosen
+    // order. Apart, a player's lines are ranked by the player's own sums, so that they stay together.
+    QString lineSums, lineColumns;
+    for (const StatKind& k : kStatKinds) {
+        if (Summed(k)) {
+            lineSums += QStringLiteral(", SUM(R.s%1) AS l%1").arg(Column(k));
+            lineColumns += QStringLiteral(", L.l%1").arg(Column(k));
+        } else {
+            lineColumns += QStringLiteral(", 0");
         }
-        QString zones = QStringLiteral("SELECT PLAYER.rowid AS tPLAYER, Z.POSITION AS tPOSITION, %1Z.PASSSUM AS sPASSSUM, "
-                                       "Z.PASSNET AS sPASSNET, Z.ACTIONS AS sROWS FROM ZONETOTALS AS Z CROSS JOIN PLAYER "
-                                       "WHERE PLAYER.PLAYERID = Z.PLAYERID ")
-                            .arg(keptSums)
-            + QString(zone.out.sql).replace(QLatin1String("P.POSITION"), QLatin1String("Z.POSITION"));
-        const QString withTotals = QStringLiteral("EXISTS (SELECT 1 FROM TOTALS AS T WHERE T.PLAYERID = PLAYED.PLAYERID "
-                                                  "AND T.GAMEID = PLAYED.GAMEID) ");
-        if (c.position == 0)
-            zones += QStringLiteral("UNION ALL SELECT PLAYER.rowid, NULL, %1 0, 0, COUNT(*) ").arg(noSums)
-                + playerGames.arg(QString(), onCourt + QStringLiteral("AND NOT ") + withTotals)
-                + QStringLiteral("GROUP BY PLAYER.rowid");
-        st.keptLines = {QStringLiteral("SELECT * FROM (%1)").arg(rowsOf(zones)) + order, zone.out.binds};
-        st.keptLinesHold = QStringLiteral("SELECT (SELECT COUNT(*) FROM (SELECT DISTINCT PLAYERID, GAMEID FROM TOTALS)) "
-                                          "= (SELECT COUNT(*) ")
-            + playerGames.arg(QString(), onCourt + QStringLiteral("AND ") + withTotals) + QStringLiteral(")");
     }
-
-    // Games played have no position: the game count takes every filter but the zone, and counts
-    // a game the player took part in even when the player's team is not in its match.
-    st.gameCount.sql = QStringLiteral("INSERT INTO GAMECOUNT (PLAYERID, GAMESPLAYED) SELECT PLAYED.PLAYERID, COUNT(*) ")
-        + playerGames.arg(QString(), taken.out.sql) + QStringLiteral("GROUP BY PLAYED.PLAYERID");
-    st.gameCount.binds = taken.out.binds;
+    const QString playerSums = apart ? PlayerSums(c.order) : QString();
+    st.lines = QStringLiteral("SELECT TEAM.TEAMNAME AS tTEAM, PLAYER.PLAYERID AS tID, PLAYER.PLAYERNAME AS tNAME, "
+                              "PLAYER.PLAYERNUMBER, L.tLINE, COALESCE(G.GAMES, 0), L.lPASSSUM, L.lPASSNET%1%2 "
+                              "FROM (SELECT R.tPLAYER, %3 AS tLINE, SUM(R.sPASSSUM) AS lPASSSUM, "
+                              "SUM(R.sPASSNET) AS lPASSNET%4 FROM REPORTZONES AS R GROUP BY R.tPLAYER, tLINE) AS L "
+                              "CROSS JOIN PLAYER CROSS JOIN TEAM LEFT JOIN REPORTGAMES AS G ON G.tPLAYER = L.tPLAYER "
+                              "WHERE PLAYER.rowid = L.tPLAYER AND TEAM.TEAMID = PLAYER.TEAMID "
+                              "ORDER BY tTEAM COLLATE NOCASE, tTEAM, %5")
+                   .arg(lineColumns, playerSums, linePosition, lineSums,
+                        LineOrder(c.order, playerSums.isEmpty() ? QStringLiteral("L.l") : QStringLiteral("p")));
 
     // Every amount the lines add, split into what it adds and what it takes away: a player whose
     // either side reaches 2^62 is the one whose sums (or their differences) left the 64-bit range.
@@ -215,15 +244,11 @@ ReportStatement BuildReportStatement(const ReportChoices& c)
     st.overflow.sql = QStringLiteral("SELECT TEAM.TEAMNAME, PLAYER.PLAYERNAME ")
         + playerGames.arg(QStringLiteral("LEFT JOIN TOTALS AS P ON P.PLAYERID = PLAYED.PLAYERID "
                                          "AND P.GAMEID = PLAYED.GAMEID "),
-                          onCourt + taken.out.sql + zone.out.sql)
+                          QStringLiteral("AND ") + onCourt + QLatin1Char(' ') + taken.out.sql + zone.out.sql)
         + QStringLiteral("GROUP BY PLAYER.PLAYERID HAVING max(0%1) >= 4611686018427387904.0 "
                          "ORDER BY TEAM.TEAMNAME, PLAYER.PLAYERNAME")
               .arg(extremes);
-    st.overflow.binds = st.lines.binds;
-
-    st.insertReport = QStringLiteral("INSERT INTO REPORT (TEAMNAME, PLAYERID, PLAYERNAME, POSITION, PERCENTAGE, %1"
-                                     "PASSING, GAMESPLAYED) VALUES (?,?,?,?,?,%2?,?)")
-                          .arg(insertColumns, insertMarks);
+    st.overflow.binds = st.zones.binds;
     return st;
 }
 

@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <array>
 #include <cstddef>
@@ -61,29 +62,40 @@ struct BoundSql
     QVariantList binds;
 };
 
+// A report is made in steps inside one transaction, through two working tables of the connection
+// (REPORTGAMES: a row per player with the games taken; REPORTZONES: a row per player and raw zone
+// with its sums), so that every step reads a few hundred or thousand rows once. ReportStore runs
+// them in this order:
 struct ReportStatement
 {
-    // One row per player and raw zone, the lines' figures beside each row; see ReportColumn.
-    BoundSql lines;
-    // Refills GAMECOUNT; runs before `lines`, which reads the games played from it.
-    BoundSql gameCount;
-    // Writes one row of `lines` into REPORT (values bound by ReportStore).
-    QString insertReport;
-    // The players of `lines` whose amounts, added up, leave the 64-bit range: "team|player" rows.
-    // Asked only after `lines` failed, to name them.
+    // Fills REPORTGAMES: the player-games the choices take, counted per player (GAMES), those whose
+    // match has the player's team on court (ONCOURT), and of those the ones with kept totals (KEPT).
+    BoundSql games;
+    // Refills GAMECOUNT from REPORTGAMES.
+    QString gameCount;
+    // For a report on every game of every match: fills REPORTZONES from the totals kept per player
+    // and box (ZONETOTALS) instead of per game, with the same rows. Valid only while `keptZonesHold`
+    // answers 1: every player-game with kept totals is one the report takes. Empty when the
+    // choices narrow the games.
+    BoundSql keptZones;
+    QString keptZonesHold;
+    // Otherwise fills REPORTZONES by summing the kept totals of each player-game taken.
+    BoundSql zones;
+    // Refills REPORT from REPORTZONES: one row per player and raw zone.
+    QString report;
+    // One row per line of the report, in the report's order; see ReportColumn.
+    QString lines;
+    // The players whose amounts, added up, leave the 64-bit range. Asked only after a sum failed,
+    // to name them.
     BoundSql overflow;
-    // For a report on every game of every match: `lines` read from the totals kept per player and
-    // box (ZONETOTALS) instead of per game, with the same rows. Valid only while `keptLinesHold`
-    // answers 1: every game's kept totals belong to a player-game that the report takes. Empty
-    // when the choices narrow the games.
-    BoundSql keptLines;
-    QString keptLinesHold;
     ReportLayout layout = ReportLayout::PositionsTogether;
 };
 
-// Columns of ReportStatement::lines. Each stat kind k (index into kStatKinds) has its raw-zone sum
-// at StatRaw(k) and its line's sum at StatLine(k); the rating kind's pair is always 0, since
-// passes are tallied apart.
+// The working tables the statements fill; made on the connection when first needed.
+QStringList ReportWorkTables();
+
+// Columns of ReportStatement::lines. Each stat kind k (index into kStatKinds) has the line's sum at
+// Stat(k); the rating kind's is always 0, since passes are tallied apart.
 namespace ReportColumn {
 enum : int {
     Team,
@@ -91,25 +103,16 @@ enum : int {
     Player,
     Number, // the player's shirt number
     Position, // 0 together; 1 to 6 apart; null for a player-game without actions
-    FirstOfLine, // 1 on exactly one row of each line
-    Games, // the line's games played, from GAMECOUNT
-    Percentage, // of the raw-zone row, as REPORT keeps it
+    Games, // the player's games played, as GAMECOUNT has them
     PassSum,
     PassNet,
-    Rows, // joined rows of the raw-zone row (REPORT's GAMESPLAYED)
-    LinePassSum,
-    LinePassNet,
     Stats
 };
-constexpr int StatRaw(std::size_t kind)
+constexpr int Stat(std::size_t kind)
 {
-    return Stats + 2 * int(kind);
+    return Stats + int(kind);
 }
-constexpr int StatLine(std::size_t kind)
-{
-    return Stats + 2 * int(kind) + 1;
-}
-constexpr int Count = Stats + 2 * int(kStatKinds.size());
+constexpr int Count = Stats + int(kStatKinds.size());
 } // namespace ReportColumn
 
 ReportStatement BuildReportStatement(const ReportChoices& choices);

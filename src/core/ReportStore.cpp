@@ -18,15 +18,6 @@ QString Placeholders(qsizetype count)
     return marks;
 }
 
-// REPORT's values of one row: names, position, percentage, the summed kinds, pass average, rows.
-constexpr std::size_t ReportValues()
-{
-    std::size_t n = 5 + 2;
-    for (const StatKind& k : kStatKinds)
-        n += k.shape != StatShape::Rating ? 1 : 0;
-    return n;
-}
-
 QVariantList BindAll(const QList<RecordId>& ids)
 {
     QVariantList values;
@@ -122,54 +113,54 @@ std::vector<NamedRow> Players(const QList<RecordId>& teams)
     return out;
 }
 
-bool KeptLinesHold(const ReportStatement& st)
-{
-    if (st.keptLinesHold.isEmpty())
-        return false;
-    const auto answer = SelectAll(st.keptLinesHold);
-    return !answer.empty() && answer.front().value(0).toInt() == 1;
-}
-
-std::vector<ReportLine> Fill(const ReportStatement& st, ProgressScope* progress)
+std::vector<ReportLine> Fill(const ReportStatement& st, ProgressScope* progress, bool* readKeptZones)
 {
     namespace C = ReportColumn;
+    // Six steps, each a single statement over a few thousand rows at most.
+    if (progress)
+        progress->setCount(6);
+    int done = 0;
+    const auto stepped = [&] {
+        if (progress)
+            progress->step(++done);
+    };
     Transaction transaction;
-    Execute(QStringLiteral("DELETE FROM REPORT"));
-    Execute(QStringLiteral("DELETE FROM GAMECOUNT"));
-    Execute(st.gameCount.sql, st.gameCount.binds);
+    for (const QString& table : ReportWorkTables())
+        Execute(table);
+    for (const char* table : {"REPORT", "GAMECOUNT", "REPORTGAMES", "REPORTZONES"})
+        Execute(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
+    Execute(st.games.sql, st.games.binds);
+    Execute(st.gameCount);
+    stepped();
 
-    // REPORT's values are copied out of the statement as they come, without a record (and its
-    // field names) per row; a line's sums are read from its first row only.
-    std::vector<std::array<QVariant, ReportValues()>> rows;
     std::vector<ReportLine> lines;
     try {
-        const BoundSql& statement = KeptLinesHold(st) ? st.keptLines : st.lines;
-        Query select(statement.sql, statement.binds);
+        const bool kept = !st.keptZonesHold.isEmpty() && [&] {
+            const auto answer = SelectAll(st.keptZonesHold);
+            return !answer.empty() && answer.front().value(0).toInt() == 1;
+        }();
+        if (readKeptZones)
+            *readKeptZones = kept;
+        const BoundSql& zones = kept ? st.keptZones : st.zones;
+        Execute(zones.sql, zones.binds);
+        stepped();
+        Execute(st.report);
+        stepped();
+
+        Query select(st.lines);
         select.raw().setForwardOnly(true);
         select.exec();
         while (select.next()) {
-            auto& r = rows.emplace_back();
-            std::size_t i = 0;
-            for (int c : {C::Team, C::PlayerId, C::Player, C::Position, C::Percentage})
-                r[i++] = select.value(c);
-            for (std::size_t k = 0; k < kStatKinds.size(); ++k)
-                if (kStatKinds[k].shape != StatShape::Rating)
-                    r[i++] = select.value(C::StatRaw(k));
-            // A pass taken back is no pass: the ratings left are averaged over the passes left.
-            r[i++] = PassTally{select.value(C::PassSum).toLongLong(), select.value(C::PassNet).toLongLong()}.average();
-            r[i++] = select.value(C::Rows);
-            if (select.value(C::FirstOfLine).toInt() != 1)
-                continue;
             ReportLine line;
-            line.team = r[0].toString();
-            line.playerId = r[1].toString();
-            line.player = r[2].toString();
+            line.team = select.value(C::Team).toString();
+            line.playerId = select.value(C::PlayerId).toString();
+            line.player = select.value(C::Player).toString();
             line.number = select.value(C::Number);
-            line.position = r[3];
+            line.position = select.value(C::Position);
             line.games = select.value(C::Games).toInt();
             for (std::size_t k = 0; k < kStatKinds.size(); ++k)
-                line.counts[k] = select.value(C::StatLine(k)).toLongLong();
-            line.pass = {select.value(C::LinePassSum).toLongLong(), select.value(C::LinePassNet).toLongLong()};
+                line.counts[k] = select.value(C::Stat(k)).toLongLong();
+            line.pass = {select.value(C::PassSum).toLongLong(), select.value(C::PassNet).toLongLong()};
             // Apart, the games a player took part in without any action make a line without a
             // position; it says nothing beside the player's other lines (the games played are
             // the player's, from GAMECOUNT), so it is kept only for a player who has no other.
@@ -180,7 +171,8 @@ std::vector<ReportLine> Fill(const ReportStatement& st, ProgressScope* progress)
         }
         // The engine may stop on a row it cannot compute (a sum out of range) without failing exec.
         if (select.raw().lastError().isValid())
-            throw DbError(select.raw().lastError().text(), statement.sql);
+            throw DbError(select.raw().lastError().text(), st.lines);
+        stepped();
     } catch (const DbError& e) {
         // Sums out of range come from rows other tools wrote: the user is told whose they are.
         if (!st.overflow.sql.isEmpty() && e.message().contains(QLatin1String("overflow"), Qt::CaseInsensitive)) {
@@ -192,22 +184,8 @@ std::vector<ReportLine> Fill(const ReportStatement& st, ProgressScope* progress)
         }
         throw;
     }
-    if (progress)
-        progress->setCount(int(rows.size()) + 1);
-
-    Query insert(st.insertReport);
-    QSqlQuery& q = insert.raw();
-    int done = 0;
-    for (const auto& r : rows) {
-        for (std::size_t i = 0; i < r.size(); ++i)
-            q.bindValue(int(i), r[i]);
-        insert.exec();
-        if (progress)
-            progress->step(++done);
-    }
     transaction.commit();
-    if (progress)
-        progress->step(++done);
+    stepped();
     return lines;
 }
 

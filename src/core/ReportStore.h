@@ -54,12 +54,11 @@ std::vector<NamedRow> Teams(const QList<RecordId>& matches);
 // The players of these teams, by name, then team.
 std::vector<NamedRow> Players(const QList<RecordId>& teams);
 
-// Whether the statement's lines may be read from the totals kept per player and box.
-bool KeptLinesHold(const ReportStatement& statement);
-
 // Empties and refills GAMECOUNT and REPORT in one transaction (nothing changes when a statement
-// fails) and returns the report's lines in the statement's order. progress, when given, is sized
-// and stepped.
-std::vector<ReportLine> Fill(const ReportStatement& statement, ProgressScope* progress = nullptr);
+// fails) and returns the report's lines in the statement's order. The totals kept per player and
+// box are read instead of each game's whenever the statement allows it (readKeptZones, when given,
+// says whether they were). progress, when given, is sized and stepped.
+std::vector<ReportLine> Fill(const ReportStatement& statement, ProgressScope* progress = nullptr,
+                             bool* readKeptZones = nullptr);
 
 } // namespace ReportStore

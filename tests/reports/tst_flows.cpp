@@ -142,7 +142,7 @@ private slots:
         row("no second date", "03/12/2026;;", 1, "Please choose the second date");
         row("All Dates after Thru", "03/05/2026;03/20/2026;All Dates", 1, allDates);
         row("Thru on All Dates", "All Dates;;", 2, allDates);
-        for (const char* table : {"REPORT", "GAMECOUNT", "TOTALS"})
+        for (const char* table : {"REPORT", "GAMECOUNT", "GAMETOTALS"})
             row(table, "", 4, "Error Creating report please try again", table);
         // Kept totals another tool left too large to add up: the player is named.
         row("sums out of range", "", 4,
