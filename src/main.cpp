@@ -73,7 +73,8 @@ int main(int argc, char* argv[])
     // the windows themselves serves desktops that do not look.
     QGuiApplication::setDesktopFileName(QStringLiteral(SIDELINES_APP_ID));
     InitResources();
-    QApplication::setWindowIcon(QIcon(SvgPixmap(QStringLiteral(":/desktop/sidelines.svg"), QSize(256, 256))));
+    // Drawn at the sizes a window asks for, when it asks.
+    QApplication::setWindowIcon(SvgIcon(QStringLiteral(":/desktop/sidelines.svg")));
     // The user's language when a translation is there; the texts as written otherwise.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),

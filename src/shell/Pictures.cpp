@@ -5,20 +5,33 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
-QPixmap SvgPixmap(const QString& resource, const QSize& logicalSize, qreal devicePixelRatio)
+namespace {
+// Drawn into an image, which (unlike a pixmap) may be painted on any thread.
+QImage SvgImage(const QString& resource, const QSize& logicalSize, qreal devicePixelRatio)
 {
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    QPixmap pixmap(logicalSize * ratio);
-    pixmap.fill(Qt::transparent);
+    QImage image(logicalSize * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     QSvgRenderer renderer(resource);
     if (renderer.isValid()) {
-        QPainter p(&pixmap);
+        QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         renderer.render(&p);
     }
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+} // namespace
+
+QPixmap SvgPixmap(const QString& resource, const QSize& logicalSize, qreal devicePixelRatio)
+{
+    return QPixmap::fromImage(SvgImage(resource, logicalSize, devicePixelRatio));
+}
+
+std::future<QImage> SvgImageLater(const QString& resource, const QSize& logicalSize, qreal devicePixelRatio)
+{
+    return std::async(std::launch::async, SvgImage, resource, logicalSize, devicePixelRatio);
 }
 
 QIcon SvgIcon(const QString& resource)

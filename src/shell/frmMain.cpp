@@ -59,7 +59,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("Sidelines 2.0"));
-    setWindowIcon(SvgIcon(QStringLiteral(":/pictures/volleyball.svg")));
     theMainWindow() = this;
 
     buildMenus();
@@ -151,7 +150,6 @@ QWidget* frmMain::buildToolBar()
         auto* button = new QToolButton(panalMain);
         button->setObjectName(QStringLiteral("cmdToolBar_%1").arg(i));
         button->setText(tr(kToolBar[static_cast<size_t>(i)].caption));
-        button->setIcon(SvgIcon(QString::fromLatin1(kToolBar[static_cast<size_t>(i)].picture)));
         button->setIconSize(QSize(36, 36));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setMinimumSize(96, 66);
@@ -235,9 +233,14 @@ bool frmMain::Form_Load(const QString& appDir, QString* error)
 void frmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    // The background is drawn once the window is on the screen: start-up does not wait for it.
+    // The pictures wait for the window to be shown (the splash stands in front of it until then),
+    // so that start-up does not read them: the icons before the first paint, the background once
+    // the window is on the screen.
     if (!m_backgroundWanted) {
         m_backgroundWanted = true;
+        setWindowIcon(SvgIcon(QStringLiteral(":/pictures/volleyball.svg")));
+        for (std::size_t i = 0; i < kToolBar.size(); ++i)
+            cmdToolBar[i]->setIcon(SvgIcon(QString::fromLatin1(kToolBar[i].picture)));
         QTimer::singleShot(0, this, &frmMain::scaleBackground);
     }
 }

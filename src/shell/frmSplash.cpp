@@ -61,7 +61,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     Picture1 = new QLabel(frameSplash);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFixedSize(300, 392);
-    Picture1->setPixmap(SvgPixmap(QStringLiteral(":/pictures/splash.svg"), Picture1->size(), devicePixelRatioF()));
+    m_picture = SvgImageLater(QStringLiteral(":/pictures/splash.svg"), Picture1->size(), qApp->devicePixelRatio());
 
     lblProductName = makeLabel(frameSplash, "lblProductName", kInk, 3.0, true);
     lblVersion = makeLabel(frameSplash, "lblVersion", kMuted, 1.1, false);
@@ -117,6 +117,19 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
 }
 
 frmSplash::~frmSplash() = default;
+
+void frmSplash::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_picture.valid())
+        return;
+    QImage picture = m_picture.get();
+    // Shown on a screen of another pixel density than the one guessed: drawn again for it.
+    if (!qFuzzyCompare(picture.devicePixelRatio(), devicePixelRatioF()))
+        Picture1->setPixmap(SvgPixmap(QStringLiteral(":/pictures/splash.svg"), Picture1->size(), devicePixelRatioF()));
+    else
+        Picture1->setPixmap(QPixmap::fromImage(std::move(picture)));
+}
 
 bool frmSplash::Form_Load(const QString& appDir, QString* error)
 {
@@ -192,6 +205,8 @@ frmMain* SidelinesStart::mainWindow() const
 
 bool SidelinesStart::begin()
 {
+    // Made first, so that its picture is drawn while the database is found and opened.
+    m_splash = std::make_unique<frmSplash>();
     const DataPlace place =
         DataPlaces::Choose(m_appDir, DataPlaces::IsWritableFolder(m_appDir),
                            DataPlaces::UserDataFolder());
@@ -203,6 +218,7 @@ bool SidelinesStart::begin()
                                 .arg(QDir::toNativeSeparators(place.folder))
                           : place.error,
                QMessageBox::Ok, QMessageBox::Critical, QStringLiteral("Sidelines"));
+        m_splash.reset();
         return false;
     }
 
@@ -222,17 +238,18 @@ bool SidelinesStart::begin()
     if (!locked && m_lock->error() == QLockFile::LockFailedError) {
         MsgBox(QCoreApplication::translate("SidelinesStart", "Sidelines is already running."), QMessageBox::Ok, QMessageBox::Information,
                QStringLiteral("Sidelines"));
+        m_splash.reset();
         return false;
     }
 
     if (!DataPlaces::Prepare(place, &error)) {
         MsgBox(error, QMessageBox::Ok, QMessageBox::Critical, QStringLiteral("Sidelines"));
+        m_splash.reset();
         return false;
     }
     m_placed = true;
     frmTip::SetTipsFile(place.tipsFile);
 
-    m_splash = std::make_unique<frmSplash>();
     if (!m_splash->Form_Load(place.folder, &error)) {
         MsgBox(QCoreApplication::translate("SidelinesStart", "Sidelines cannot open its database\n%1\n\n%2")
                    .arg(QDir::toNativeSeparators(frmMain::DatabaseFile()), error),

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QImage>
 #include <QLockFile>
 #include <QPointer>
 #include <QWidget>
 
+#include <future>
 #include <memory>
 
 class QFrame;
@@ -34,7 +36,14 @@ public slots:
     // One tick of the splash timer; tests call it directly instead of waiting.
     void Timer1_Timer();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // The picture is drawn on another thread from the moment the window is made, and put in
+    // when the window is first shown.
+    std::future<QImage> m_picture;
+
     QFrame* SSPanel1 = nullptr;
     QFrame* frameSplash = nullptr;
     QLabel* Picture1 = nullptr;

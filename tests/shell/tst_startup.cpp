@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QToolButton>
 #include <QProcess>
 #include <QPushButton>
 #include <QSet>
@@ -77,17 +78,22 @@ private slots:
         }
         QCOMPARE(status->text(), inUse);
 
-        // The splash is up, the main window loaded but not yet shown; the ticks are driven here.
+        // The splash is up with its picture (drawn while the rest started), the main window
+        // loaded but not yet shown; the ticks are driven here.
         QVERIFY(splash->isVisible() && !main->isVisible() && splash->timer()->isActive());
+        QCOMPARE(Child<QLabel>(splash, QStringLiteral("Picture1"))->pixmap().deviceIndependentSize(), QSizeF(300, 392));
         splash->timer()->stop();
 
-        // The main window shows at the second tick; the splash leaves at the fifth, with the tip
-        // (its box ticked) unless the user turned it off.
+        // The main window shows at the second tick, with its pictures from then on; the splash
+        // leaves at the fifth, with the tip (its box ticked) unless the user turned it off.
         for (int tick = 1; tick <= 4; ++tick) {
             splash->Timer1_Timer();
             QCOMPARE(main->isVisible(), tick >= 2);
             QVERIFY(splash->isVisible());
         }
+        QVERIFY(!main->windowIcon().isNull());
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(!Child<QToolButton>(main, QStringLiteral("cmdToolBar_%1").arg(i))->icon().pixmap(36).isNull());
         bool boxTicked = false;
         ModalWatch watch([&](QWidget* modal) {
             boxTicked = Child<QCheckBox>(modal, QStringLiteral("chkLoadTipsAtStartup"))->isChecked();
