@@ -23,6 +23,11 @@ namespace {
 const QColor kInk(0x1B, 0x2A, 0x4A);
 const QColor kAccent(0xE0, 0x7A, 0x1F);
 const QColor kMuted(0x5A, 0x67, 0x7D);
+const QSize kSplashSize(680, 400);
+constexpr int kTextMargin = 34;
+// The raised panel's frame, and the margin inside it.
+constexpr int kPanelFrame = 2;
+constexpr int kPanelMargin = 2;
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QColor& colour, qreal scale, bool bold)
 {
@@ -43,12 +48,12 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(tr("Splash"));
-    setFixedSize(680, 400);
+    setFixedSize(kSplashSize);
 
     SSPanel1 = new QFrame(this);
     SSPanel1->setObjectName(QStringLiteral("SSPanel1"));
     SSPanel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    SSPanel1->setLineWidth(2);
+    SSPanel1->setLineWidth(kPanelFrame);
     SSPanel1->setAutoFillBackground(true);
     QPalette panel = SSPanel1->palette();
     panel.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xFF));
@@ -71,6 +76,14 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     Label2 = makeLabel(frameSplash, "Label2", kInk, 1.0, false);
     Label2->setText(tr("Keep your roster, record every rally live and print a report for each player."));
     Label2->setWordWrap(true);
+    // The text column's width is fixed by the window, the picture and the margins; the wrapped
+    // text's height follows from it once here, so that laying the window out does not wrap the
+    // text again for every width its layouts try.
+    const int textWidth
+        = kSplashSize.width() - 2 * (kPanelFrame + kPanelMargin) - Picture1->width() - 2 * kTextMargin;
+    Label2->setFixedSize(textWidth, Label2->heightForWidth(textWidth));
+    QSizePolicy fixedText(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    Label2->setSizePolicy(fixedText);
     lblCompanyProduct = makeLabel(frameSplash, "lblCompanyProduct", kMuted, 0.9, false);
     lblCompanyProduct->setText(tr("Sidelines Volleyball Software"));
 
@@ -82,7 +95,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     accentRule->setPalette(rule);
 
     auto* text = new QVBoxLayout;
-    text->setContentsMargins(34, 46, 34, 28);
+    text->setContentsMargins(kTextMargin, 46, kTextMargin, 28);
     text->setSpacing(6);
     text->addWidget(lblProductName);
     text->addWidget(accentRule);
@@ -103,7 +116,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     frameLayout->addLayout(text, 1);
 
     auto* panelLayout = new QHBoxLayout(SSPanel1);
-    panelLayout->setContentsMargins(2, 2, 2, 2);
+    panelLayout->setContentsMargins(kPanelMargin, kPanelMargin, kPanelMargin, kPanelMargin);
     panelLayout->addWidget(frameSplash);
 
     auto* layout = new QHBoxLayout(this);
