@@ -3,6 +3,7 @@
 #include "core/DataPlace.h"
 #include "core/Database.h"
 #include "core/MsgBox.h"
+#include "shell/InstanceLock.h"
 #include "shell/Pictures.h"
 #include "shell/Version.h"
 #include "shell/frmMain.h"
@@ -191,8 +192,7 @@ SidelinesStart::~SidelinesStart()
 {
     // The windows go before the lock, so nothing of this copy outlives it.
     m_splash.reset();
-    if (m_lock && m_lock->isLocked())
-        m_lock->unlock();
+    m_lock.reset();
     if (m_placed) {
         SetIdleStatus(QString());
         frmTip::SetTipsFile(QString());
@@ -237,18 +237,8 @@ bool SidelinesStart::begin()
 
     // Leaving a copy of the program empties the match tables, so a second copy on the same
     // database would wipe a match that the first is recording.
-    m_lock = std::make_unique<QLockFile>(LockPathFor(place.database));
-    // Only a lock whose process has gone is stale: a copy left running for hours still counts.
-    m_lock->setStaleLockTime(0);
-    bool locked = m_lock->tryLock(0);
-    if (!locked && m_lock->error() == QLockFile::LockFailedError) {
-        // A lock file that no running copy holds (empty or garbled by a power cut, or left by a
-        // copy whose process number is in use again) is taken over. A running copy keeps the
-        // file locked for its whole life, and then it cannot be removed.
-        if (m_lock->removeStaleLockFile())
-            locked = m_lock->tryLock(0);
-    }
-    if (!locked && m_lock->error() == QLockFile::LockFailedError) {
+    m_lock = std::make_unique<InstanceLock>(LockPathFor(place.database));
+    if (m_lock->state() == InstanceLock::State::HeldElsewhere) {
         MsgBox(QCoreApplication::translate("SidelinesStart", "Sidelines is already running."), QMessageBox::Ok, QMessageBox::Information,
                QStringLiteral("Sidelines"));
         m_splash.reset();

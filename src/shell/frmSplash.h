@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QLockFile>
 #include <QPointer>
 #include <QWidget>
 
@@ -10,6 +9,7 @@
 
 class QFrame;
 class QLabel;
+class InstanceLock;
 class QTimer;
 class frmMain;
 
@@ -89,6 +89,6 @@ public:
 private:
     QString m_appDir;
     bool m_placed = false;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<InstanceLock> m_lock;
     std::unique_ptr<frmSplash> m_splash;
 };

@@ -8,6 +8,7 @@
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
 #include "shell/frmTip.h"
+#include "shell/InstanceLock.h"
 #include "shell/Version.h"
 
 #include <QAction>
@@ -230,6 +231,30 @@ private slots:
         }
         QVERIFY(Db::isOpen());
         QCOMPARE(app.count(QStringLiteral("MATCH")), 1);
+    }
+
+    // The lock is the system's lock on the file: while another process holds it no copy starts,
+    // and once that process is killed the next start takes it over at once.
+    void lockHeldByAProcessUntilItIsKilled()
+    {
+        TestApp app;
+        const QString lockPath = app.dir() + QLatin1Char('/') + SidelinesStart::LockFileName();
+        QProcess holder;
+        // The shell becomes the sleeping process that holds the lock, so killing it lets the lock go.
+        holder.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("exec 9>\"$0\" && flock -n 9 && exec sleep 60"),
+                                            lockPath});
+        QVERIFY(holder.waitForStarted());
+        QVERIFY(QTest::qWaitFor([&] { return InstanceLock(lockPath).state() == InstanceLock::State::HeldElsewhere; }));
+        {
+            SidelinesStart refused(app.dir());
+            QVERIFY(!refused.begin());
+            QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("Sidelines is already running.")});
+        }
+        holder.kill();
+        QVERIFY(holder.waitForFinished());
+        SidelinesStart start(app.dir());
+        QVERIFY(start.begin());
+        start.splash()->hide();
     }
 
     // A lock file that no running copy holds never blocks a start: one left by a copy that

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// Keeps a second copy of the program off one database: a lock file beside it, held for the
+// copy's whole life with the system's advisory lock on the open file. The system drops that lock
+// when the process ends however it ends, so a file left behind by a copy that crashed or lost
+// its power never blocks a start, whatever it holds; and taking the lock writes nothing that
+// must reach the disk before the program can go on.
+class InstanceLock
+{
+public:
+    enum class State {
+        Held, // this copy holds the lock
+        HeldElsewhere, // another running copy holds it
+        Unavailable, // no lock file can be made there (a read-only folder): nothing to hold
+    };
+
+    explicit InstanceLock(const QString& path);
+    ~InstanceLock();
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+
+    State state() const { return m_state; }
+    // Removes the file and lets the lock go; also done by the destructor.
+    void release();
+
+private:
+    QString m_path;
+    int m_fd = -1;
+    State m_state = State::Unavailable;
+};
