@@ -6,7 +6,6 @@
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QStringList>
-#include <array>
 
 namespace {
 
@@ -116,9 +115,10 @@ std::vector<NamedRow> Players(const QList<RecordId>& teams)
 std::vector<ReportLine> Fill(const ReportStatement& st, ProgressScope* progress, bool* readKeptZones)
 {
     namespace C = ReportColumn;
-    // Six steps, each a single statement over a few thousand rows at most.
+    // Five steps (the games, the zones, REPORT, the lines, the commit), each a statement or two
+    // over a few thousand rows at most.
     if (progress)
-        progress->setCount(6);
+        progress->setCount(5);
     int done = 0;
     const auto stepped = [&] {
         if (progress)
