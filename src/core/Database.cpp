@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QPointer>
+#include <QTimer>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QStringList>
@@ -80,6 +82,68 @@ QString probeWrite()
     }
     db.rollback();
     return reason;
+}
+
+// The log is copied into the file (a checkpoint, with its own sync of the file) once the writing
+// pauses for a moment, not by whichever commit happens to fill it: a recorded action never waits
+// for one. A commit still checkpoints when the log grows past kLogPagesWithoutPause, for writing
+// that never pauses.
+constexpr int kQuietMs = 1000;
+constexpr int kLogPagesWithoutPause = 10000;
+
+struct QuietCheckpoints
+{
+    QPointer<QTimer> timer;
+    qint64 seen = 0; // the connection's count of changed rows at the last look
+    qint64 copied = 0; // the same when the log was last copied into the file
+};
+
+QuietCheckpoints& quiet()
+{
+    static QuietCheckpoints q;
+    return q;
+}
+
+qint64 changesSoFar(QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    return q.exec(QStringLiteral("SELECT total_changes()")) && q.next() ? q.value(0).toLongLong() : -1;
+}
+
+void lookForAPause()
+{
+    QSqlDatabase db = connection();
+    if (!db.isOpen())
+        return;
+    QuietCheckpoints& q = quiet();
+    const qint64 changes = changesSoFar(db);
+    if (changes < 0 || changes != q.seen) {
+        q.seen = changes;
+        return;
+    }
+    if (changes == q.copied)
+        return;
+    // PASSIVE: never waits, and a checkpoint that cannot run now (inside a transaction) runs at
+    // the next pause.
+    QSqlQuery checkpoint(db);
+    if (checkpoint.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)")))
+        q.copied = changes;
+}
+
+void startQuietCheckpoints()
+{
+    QuietCheckpoints& q = quiet();
+    // Without an event loop (a command-line tool) only the commits' own checkpoints run.
+    if (!QCoreApplication::instance())
+        return;
+    if (!q.timer) {
+        q.timer = new QTimer(QCoreApplication::instance());
+        QObject::connect(q.timer, &QTimer::timeout, lookForAPause);
+    }
+    q.timer->setInterval(kQuietMs);
+    QSqlDatabase db = connection();
+    q.seen = q.copied = changesSoFar(db);
+    q.timer->start();
 }
 }  // namespace
 
@@ -202,8 +266,11 @@ bool open(const QString& path, QString* error)
         // A write-ahead log keeps each recorded action one short sync, and synchronous=FULL
         // makes that sync survive a power cut, not only a killed process. Turning the log on is
         // itself a write.
-        if (refusal().isEmpty())
+        if (refusal().isEmpty()) {
             Execute(QStringLiteral("PRAGMA journal_mode=WAL"));
+            Execute(QStringLiteral("PRAGMA wal_autocheckpoint=%1").arg(kLogPagesWithoutPause));
+            startQuietCheckpoints();
+        }
         Execute(QStringLiteral("PRAGMA synchronous=FULL"));
     } catch (const DbError& e) {
         // A file that is not a database at all fails on its first statement.
@@ -226,6 +293,8 @@ void close()
 {
     keptStatements().clear();
     refusal().clear();
+    if (quiet().timer)
+        quiet().timer->stop();
     if (!QSqlDatabase::contains(QString::fromLatin1(kConnection)))
         return;
     {

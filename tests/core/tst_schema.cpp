@@ -293,6 +293,20 @@ private slots:
                  qPrintable(error));
     }
 
+    // A recorded action never waits for the log to be copied into the file: that waits for the
+    // recording to pause, however many actions came before.
+    void theLogIsCopiedInAPauseNotWhileRecording()
+    {
+        TestApp app;
+        const qint64 before = QFileInfo(app.dbPath()).size();
+        for (int i = 0; i < 400; ++i)
+            Execute(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, DIG) VALUES ('g', ?, 'p', 1, 1)"),
+                    {QString::number(i)});
+        QCOMPARE(QFileInfo(app.dbPath()).size(), before);
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo(app.dbPath()).size() > before; }, 5000));
+        QCOMPARE(RawValue(app.dbPath(), QStringLiteral("SELECT COUNT(*) FROM PLAY")).toInt(), 400);
+    }
+
     // Recording runs on a write-ahead log; once closed, the database file alone holds every row,
     // so a copy of the folder taken with the program stopped is complete.
     void closedFileHoldsEverything()
