@@ -1,6 +1,7 @@
 // How long the team and player choosers take to fill from a large roster, gauge included.
 // Target: at most 250 ms for 10,000 teams and for 1,000 players.
 
+#include "BenchSupport.h"
 #include "core/CProgressBar.h"
 #include "core/MsgBox.h"
 #include "core/PictureBox.h"
@@ -91,11 +92,6 @@ BENCHMARK(BM_PlayerChooser1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Sidelines"));
-    InitResources();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    BenchApp bench(argc, argv, "bench_choosers");
+    return RunBenchmarks(argc, argv);
 }

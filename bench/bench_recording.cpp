@@ -6,6 +6,7 @@
 // Build with -DSIDELINES_BENCH=ON (Release), run build-bench/bench/bench_recording. The database
 // lives in the system's temporary folder, so the figures include that disk's sync.
 
+#include "BenchSupport.h"
 #include "core/Database.h"
 #include "core/MatchStore.h"
 #include "core/RecordId.h"
@@ -84,15 +85,6 @@ struct Fixture
         Db::close();
     }
 };
-
-double Percentile(std::vector<double> v, double q)
-{
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    const size_t i = std::min(v.size() - 1, size_t(q * double(v.size() - 1) + 0.5));
-    return v[i];
-}
 
 // Both ways of writing an action, alternating within one run so that they meet the same disk.
 void BM_RecordActionVersusBareInsert(benchmark::State& state)
@@ -185,16 +177,6 @@ BENCHMARK(BM_Rotation)->Iterations(200)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Sidelines"));
-    QCoreApplication::setApplicationName(QStringLiteral("sidelines"));
-    InitResources();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    BenchApp bench(argc, argv, "bench_recording");
+    return RunBenchmarks(argc, argv);
 }

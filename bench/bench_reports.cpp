@@ -6,6 +6,7 @@
 // within 100 ms with every catch-all entry and within 30 ms for one match; the report window with
 // 600 lines open within 300 ms.
 
+#include "BenchSupport.h"
 #include "core/Database.h"
 #include "core/MsgBox.h"
 #include "core/RecordId.h"
@@ -347,19 +348,8 @@ BENCHMARK(BM_ReportWindow_600Lines)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Sidelines"));
-    QCoreApplication::setApplicationName(QStringLiteral("bench_reports"));
-    InitResources();
-    QTemporaryDir settings;
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    BenchApp bench(argc, argv, "bench_reports");
     // No message box may stop a timing run.
     MsgBoxHook::install();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -4,6 +4,7 @@
 //
 // Target: the restore within 2 s. The report on the restored season is timed beside it.
 
+#include "BenchSupport.h"
 #include "core/ArchiveStore.h"
 #include "core/CProgressBar.h"
 #include "core/Database.h"
@@ -187,16 +188,6 @@ BENCHMARK(BM_RestoreSeason)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Sidelines"));
-    QCoreApplication::setApplicationName(QStringLiteral("sidelines"));
-    InitResources();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    BenchApp bench(argc, argv, "bench_restore");
+    return RunBenchmarks(argc, argv);
 }

@@ -4,6 +4,7 @@
 // both in the same run. Peak resident memory (getrusage) is reported after the bare window alone
 // and after both, so the difference shows what Sidelines adds. Target: the median start at most
 // twice the bare one's, and 40 MiB at most.
+#include "BenchSupport.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
 #include "core/mConstants.h"
@@ -37,14 +38,6 @@ double PeakRssMiB()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0;  // Linux reports KiB
-}
-
-double Median(std::vector<double> v)
-{
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 // One start of each, timed from nothing to the window on the screen and the events handled.
@@ -117,9 +110,9 @@ void BM_SidelinesVersusBare(benchmark::State& state)
         if (!bareOk || !ok)
             state.SkipWithError("start-up failed");
     }
-    state.counters["bare_median_ms"] = Median(bare);
-    state.counters["sidelines_median_ms"] = Median(sidelines);
-    state.counters["ratio_to_bare"] = Median(bare) > 0 ? Median(sidelines) / Median(bare) : 0;
+    state.counters["bare_median_ms"] = Percentile(bare, 0.5);
+    state.counters["sidelines_median_ms"] = Percentile(sidelines, 0.5);
+    state.counters["ratio_to_bare"] = Percentile(bare, 0.5) > 0 ? Percentile(sidelines, 0.5) / Percentile(bare, 0.5) : 0;
     state.counters["peak_rss_MiB"] = PeakRssMiB();
 }
 
@@ -129,16 +122,7 @@ BENCHMARK(BM_SidelinesVersusBare)->Unit(benchmark::kMillisecond)->Iterations(300
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Sidelines"));
-    QCoreApplication::setApplicationName(QStringLiteral("bench_startup"));
-    InitResources();
-    QTemporaryDir settings;
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-
+    BenchApp bench(argc, argv, "bench_startup");
     QTemporaryDir dir;
     g_dir = &dir;
     QString error;
@@ -147,11 +131,5 @@ int main(int argc, char** argv)
         return 1;
     }
     std::printf("peak RSS before any window: %.1f MiB\n", PeakRssMiB());
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

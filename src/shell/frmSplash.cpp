@@ -25,6 +25,7 @@ const QColor kInk(0x1B, 0x2A, 0x4A);
 const QColor kAccent(0xE0, 0x7A, 0x1F);
 const QColor kMuted(0x5A, 0x67, 0x7D);
 const QSize kSplashSize(680, 400);
+const auto kPicture = QStringLiteral(":/pictures/splash.svg");
 constexpr int kTextMargin = 34;
 // The raised panel's frame, and the margin inside it.
 constexpr int kPanelFrame = 2;
@@ -67,7 +68,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     Picture1 = new QLabel(frameSplash);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFixedSize(300, 392);
-    m_picture = SvgImageLater(QStringLiteral(":/pictures/splash.svg"), Picture1->size(), qApp->devicePixelRatio());
+    m_picture = SvgImageLater(kPicture, Picture1->size(), qApp->devicePixelRatio());
 
     lblProductName = makeLabel(frameSplash, "lblProductName", kInk, 3.0, true);
     lblVersion = makeLabel(frameSplash, "lblVersion", kMuted, 1.1, false);
@@ -140,7 +141,7 @@ void frmSplash::showEvent(QShowEvent* event)
     QImage picture = m_picture.get();
     // Shown on a screen of another pixel density than the one guessed: drawn again for it.
     if (!qFuzzyCompare(picture.devicePixelRatio(), devicePixelRatioF()))
-        Picture1->setPixmap(SvgPixmap(QStringLiteral(":/pictures/splash.svg"), Picture1->size(), devicePixelRatioF()));
+        Picture1->setPixmap(SvgPixmap(kPicture, Picture1->size(), devicePixelRatioF()));
     else
         Picture1->setPixmap(QPixmap::fromImage(std::move(picture)));
 }
