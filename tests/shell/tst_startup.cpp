@@ -8,7 +8,6 @@
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
 #include "shell/frmTip.h"
-#include "shell/InstanceLock.h"
 #include "shell/Version.h"
 
 #include <QAction>
@@ -241,10 +240,13 @@ private slots:
         const QString lockPath = app.dir() + QLatin1Char('/') + SidelinesStart::LockFileName();
         QProcess holder;
         // The shell becomes the sleeping process that holds the lock, so killing it lets the lock go.
-        holder.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("exec 9>\"$0\" && flock -n 9 && exec sleep 60"),
-                                            lockPath});
+        // It says when it holds it: looking for the lock before then would race it for the file.
+        holder.start(QStringLiteral("sh"),
+                     {QStringLiteral("-c"), QStringLiteral("exec 9>\"$0\" && flock -n 9 && echo held && exec sleep 60"),
+                      lockPath});
         QVERIFY(holder.waitForStarted());
-        QVERIFY(QTest::qWaitFor([&] { return InstanceLock(lockPath).state() == InstanceLock::State::HeldElsewhere; }));
+        QVERIFY(QTest::qWaitFor([&] { return holder.readAllStandardOutput().contains("held") || holder.state() == QProcess::NotRunning; }));
+        QCOMPARE(holder.state(), QProcess::Running);
         {
             SidelinesStart refused(app.dir());
             QVERIFY(!refused.begin());
