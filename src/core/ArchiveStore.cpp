@@ -2,6 +2,7 @@
 
 #include "core/Database.h"
 #include "core/MatchStore.h"
+#include "core/RallyStore.h"
 #include "core/StatKinds.h"
 #include "core/mConstants.h"
 
@@ -95,6 +96,8 @@ void copyPicked(const QString& from, const QString& to)
                 .arg(from, to, pickedGames(from)));
     Execute(QStringLiteral("INSERT INTO %2.PLAY (%4) SELECT %4 FROM %1.PLAY WHERE GAMEID IN (%3)")
                 .arg(from, to, pickedGames(from), playColumns()));
+    Execute(QStringLiteral("INSERT INTO %2.RALLY (%4) SELECT %4 FROM %1.RALLY WHERE GAMEID IN (%3)")
+                .arg(from, to, pickedGames(from), RallyStore::Columns()));
 }
 
 void step(ProgressScope* progress, int done)
@@ -122,8 +125,8 @@ int ArchiveMatches(const QString& path, ProgressScope* progress)
     Transaction t;
     pick();
     // New matches, and archived ones that have changed since they were archived: a game added or
-    // scored, an action or a player on court more. Actions are only ever added (a take-back is an
-    // action too), so their count tells a changed match.
+    // scored, an action, a player on court or a log entry more. Actions and log entries are only
+    // ever added (a take-back is one too), so their count tells a changed match.
     const int picked = Execute(QStringLiteral(
         "INSERT INTO temp.ARCHIVE_PICKED (MATCHID) SELECT M.MATCHID FROM main.MATCH M "
         "WHERE NOT EXISTS (SELECT 1 FROM archive.MATCH A WHERE A.MATCHID = M.MATCHID) "
@@ -134,13 +137,16 @@ int ArchiveMatches(const QString& path, ProgressScope* progress)
         "       (SELECT GAMEID FROM archive.GAME WHERE MATCHID = M.MATCHID)) "
         "OR (SELECT COUNT(*) FROM main.PLAYED WHERE GAMEID IN (SELECT GAMEID FROM main.GAME WHERE MATCHID = M.MATCHID)) "
         "   <> (SELECT COUNT(*) FROM archive.PLAYED WHERE GAMEID IN "
+        "       (SELECT GAMEID FROM archive.GAME WHERE MATCHID = M.MATCHID)) "
+        "OR (SELECT COUNT(*) FROM main.RALLY WHERE GAMEID IN (SELECT GAMEID FROM main.GAME WHERE MATCHID = M.MATCHID)) "
+        "   <> (SELECT COUNT(*) FROM archive.RALLY WHERE GAMEID IN "
         "       (SELECT GAMEID FROM archive.GAME WHERE MATCHID = M.MATCHID))"));
     step(progress, 1);
     if (picked > 0) {
         // A changed match replaces its archived copy whole. The kept totals go with the actions,
         // since the trigger only ever adds to them.
         const QString games = pickedGames(kArchive);
-        for (const char* table : {"TOTALS", "PLAY", "PLAYED"})
+        for (const char* table : {"TOTALS", "PLAY", "PLAYED", "RALLY"})
             Execute(QStringLiteral("DELETE FROM archive.%1 WHERE GAMEID IN (%2)").arg(QLatin1String(table), games));
         Execute(QStringLiteral("DELETE FROM archive.GAME WHERE MATCHID IN (SELECT MATCHID FROM temp.ARCHIVE_PICKED)"));
         Execute(QStringLiteral("DELETE FROM archive.MATCH WHERE MATCHID IN (SELECT MATCHID FROM temp.ARCHIVE_PICKED)"));

@@ -563,6 +563,11 @@ int Execute(const QString& sql, std::initializer_list<QVariant> values)
 
 int ExecuteKept(const QString& sql, std::initializer_list<QVariant> values)
 {
+    return ExecuteKept(sql, QVariantList(values));
+}
+
+int ExecuteKept(const QString& sql, const QVariantList& values)
+{
     std::unique_ptr<QSqlQuery>& q = Db::keptStatements()[sql];
     if (!q) {
         auto prepared = std::make_unique<QSqlQuery>(Db::connection());

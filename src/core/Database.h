@@ -31,7 +31,7 @@ namespace Db {
 inline constexpr auto kFileName = "Rally2.db";
 // The version of the tables this program reads and writes, kept in the file as user_version.
 // resources/schema.sql makes version 0; resources/upgrades/N.sql takes a file from N-1 to N.
-inline constexpr int kSchemaVersion = 3;
+inline constexpr int kSchemaVersion = 4;
 
 // Opens pubDB on an existing database file with full durability (write-ahead log, synchronous
 // FULL). Never creates the file or any of the eight tables: a missing file or a file without them
@@ -95,6 +95,7 @@ int Execute(const QString& sql, const QVariantList& values);
 // connection and kept until it closes, since preparing it (with the triggers it sets off) costs
 // more than running it.
 int ExecuteKept(const QString& sql, std::initializer_list<QVariant> values);
+int ExecuteKept(const QString& sql, const QVariantList& values);
 // Runs a SELECT and returns all its rows, so that callers know the count before walking them
 // (the gauge is sized from it).
 std::vector<QSqlRecord> SelectAll(const QString& sql, std::initializer_list<QVariant> values = {});

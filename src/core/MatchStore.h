@@ -35,7 +35,7 @@ int AddPoint(const RecordId& game, bool home, int delta);
 void RecordPlayed(const RecordId& game, const QList<RecordId>& players);
 // Every stored match with both team names, oldest first.
 std::vector<StoredMatch> ListMatches();
-// Empties GAME, MATCH, PLAY and PLAYED in one transaction; the roster stays.
+// Empties GAME, MATCH, PLAY, PLAYED and the rally log in one transaction; the roster stays.
 void ForgetMatches();
 
 } // namespace MatchStore

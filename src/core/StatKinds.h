@@ -15,6 +15,11 @@
 // attempt in the same row; or a pass rating of 1 to 3.
 enum class StatShape { Count, Attack, Rating };
 
+// What recording the kind does to the rally when points are scored from the deciding action: it
+// wins the point for the player's side, loses it to the other side, wins it only as the first of
+// its kind in the rally (the second player of a block), or leaves the rally going.
+enum class RallyEnd { None, Wins, Loses, FirstWins };
+
 struct StatKind
 {
     const char* key;         // the stat text the court hands to AddStat; a rating passes "1" to "3"
@@ -29,40 +34,42 @@ struct StatKind
     int boxScoreRank;        // place among the box score's columns (derived columns sit between)
     int sortRank;            // place among the report orders
     const char* maxPreps;    // field of the MaxPreps export; null: not exported
+    RallyEnd rallyEnd;       // the point it decides, when points come from the deciding action
 };
 
 #define SL_STAT(text) QT_TRANSLATE_NOOP("StatKind", text)
 
 inline constexpr std::array<StatKind, 13> kStatKinds{{
-    // key, column, shape, menu item, caption, stats view, heading, legend, order, box rank, order rank, MaxPreps
+    // key, column, shape, menu item, caption, stats view, heading, legend, order, box rank, order rank, MaxPreps,
+    // rally end
     {"Attempt", "ATTEMPT", StatShape::Count, "mnuAttempt", SL_STAT("&Attempt"), SL_STAT("Attempts"), "TA",
-     SL_STAT("total attacks"), SL_STAT("By Attempts"), 30, 6, "AttacksAttempts"},
+     SL_STAT("total attacks"), SL_STAT("By Attempts"), 30, 6, "AttacksAttempts", RallyEnd::None},
     {"Kill", "KILL", StatShape::Attack, "mnuKill", SL_STAT("&Kill"), SL_STAT("Kills"), "K", SL_STAT("kills"),
-     SL_STAT("By Kills"), 10, 4, "AttacksKills"},
+     SL_STAT("By Kills"), 10, 4, "AttacksKills", RallyEnd::Wins},
     {"Error", "ERROR", StatShape::Attack, "mnuError", SL_STAT("&Error"), SL_STAT("Errors"), "E",
-     SL_STAT("attack errors"), SL_STAT("By Errors"), 20, 5, "AttacksErrors"},
+     SL_STAT("attack errors"), SL_STAT("By Errors"), 20, 5, "AttacksErrors", RallyEnd::Loses},
     {"Pass", "PASSING", StatShape::Rating, "mnuPassing", SL_STAT("&Pass"), nullptr, "PASS",
-     SL_STAT("average pass rating (1 to 3)"), nullptr, 140, 0, "ServingReceivedSuccess"},
+     SL_STAT("average pass rating (1 to 3)"), nullptr, 140, 0, "ServingReceivedSuccess", RallyEnd::None},
     {"ServeAce", "SERVEACE", StatShape::Count, "mnuServeAce", SL_STAT("&Serve Ace"), SL_STAT("Serve Aces"), "SA",
-     SL_STAT("service aces"), SL_STAT("By Service Aces"), 60, 8, "ServingAces"},
+     SL_STAT("service aces"), SL_STAT("By Service Aces"), 60, 8, "ServingAces", RallyEnd::Wins},
     {"ServeError", "SERVEERROR", StatShape::Count, "mnuServeError", SL_STAT("Serve E&rror"), SL_STAT("Serve Errors"),
-     "SE", SL_STAT("service errors"), SL_STAT("By Service Errors"), 70, 9, "ServingErrors"},
+     "SE", SL_STAT("service errors"), SL_STAT("By Service Errors"), 70, 9, "ServingErrors", RallyEnd::Loses},
     {"Dig", "DIG", StatShape::Count, "mnuDig", SL_STAT("&Dig"), SL_STAT("Digs"), "DIG", SL_STAT("digs"),
-     SL_STAT("By Digs"), 90, 7, "Digs"},
+     SL_STAT("By Digs"), 90, 7, "Digs", RallyEnd::None},
     {"ReceiveError", "RECEIVEERROR", StatShape::Count, "mnuReceiveError", SL_STAT("Re&ceiving Error"),
      SL_STAT("Receiving Errors"), "RE", SL_STAT("receiving errors"), SL_STAT("By Receiving Errors"), 80, 10,
-     "ServingReceivedErrors"},
+     "ServingReceivedErrors", RallyEnd::Loses},
     {"SoloBlock", "SOLOBLOCK", StatShape::Count, "mnuSoloBlock", SL_STAT("S&olo Block"), SL_STAT("Solo Blocks"), "BS",
-     SL_STAT("solo blocks"), SL_STAT("By Solo Blocks"), 100, 11, "BlocksSolo"},
+     SL_STAT("solo blocks"), SL_STAT("By Solo Blocks"), 100, 11, "BlocksSolo", RallyEnd::Wins},
     {"BlockAssist", "BLOCKASSIST", StatShape::Count, "mnuBlockAssist", SL_STAT("&Block Assist"),
      SL_STAT("Blocking Assists"), "BA", SL_STAT("block assists"), SL_STAT("By Block Assists"), 110, 12,
-     "BlocksAssists"},
+     "BlocksAssists", RallyEnd::FirstWins},
     {"BlockError", "BLOCKERROR", StatShape::Count, "mnuBlockError", SL_STAT("B&lock Error"), SL_STAT("Blocking Errors"),
-     "BE", SL_STAT("block errors"), SL_STAT("By Block Errors"), 120, 13, "BlocksErrors"},
+     "BE", SL_STAT("block errors"), SL_STAT("By Block Errors"), 120, 13, "BlocksErrors", RallyEnd::Loses},
     {"BallHandleError", "BALLHANDLEERROR", StatShape::Count, "mnuBallHandle", SL_STAT("Ball &Handling Error"),
-     SL_STAT("Ball Handling Errors"), "BHE", SL_STAT("ball-handling errors"), nullptr, 130, 0, nullptr},
+     SL_STAT("Ball Handling Errors"), "BHE", SL_STAT("ball-handling errors"), nullptr, 130, 0, nullptr, RallyEnd::Loses},
     {"SetAssist", "SETASSIST", StatShape::Count, "mnuSetAssist", SL_STAT("Se&t Assist"), SL_STAT("Set Assists"),
-     "AST", SL_STAT("set assists"), SL_STAT("By Set Assists"), 50, 14, "Assists"},
+     "AST", SL_STAT("set assists"), SL_STAT("By Set Assists"), 50, 14, "Assists", RallyEnd::None},
 }};
 
 #undef SL_STAT

@@ -1,0 +1,26 @@
+#pragma once
+
+// Every statement on the rally log RALLY. Each function throws DbError when the engine refuses.
+
+#include "core/RallyLog.h"
+#include "core/RecordId.h"
+
+#include <QList>
+#include <map>
+
+namespace RallyStore {
+
+// One command of the court in one transaction: the GAME row's scores changed relative to what it
+// holds, the PLAY rows of its actions, any players newly on court (PLAYED) and the log entries.
+// Nothing is stored when any of them is refused; a game that is not stored is refused too.
+void Write(const RecordId& game, const Rally::StepWrite& step, const QList<RecordId>& onCourt = {});
+
+// Every column of RALLY, for statements that copy whole entries.
+QString Columns();
+
+// The log of one game, in order; empty for a game recorded before the log.
+Rally::Log GameLog(const RecordId& game);
+// The logs of several games at once, each in order.
+std::map<RecordId, Rally::Log> GameLogs(const QList<RecordId>& games);
+
+} // namespace RallyStore
