@@ -81,9 +81,9 @@ Book Play(const QString& script, bool sideOut = false, bool fromAction = false)
         } else if (w.startsWith(QLatin1String("sub:"))) {
             const QStringList parts = w.split(QLatin1Char(':'));
             const int side = SideOf(parts[1].at(0));
-            Zones now = book.court()[size_t(side)];
-            now[size_t(parts[1].mid(1).toInt() - 1)] = Who(parts[2]);
-            step = book.substitute(side, now, at);
+            Court now = book.court();
+            now[size_t(side)][size_t(parts[1].mid(1).toInt() - 1)] = Who(parts[2]);
+            step = book.substitute(now, at);
         } else if (w == QLatin1String("u")) {
             step = book.takeBack(at).value_or(StepWrite{});
         } else {

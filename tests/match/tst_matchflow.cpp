@@ -151,7 +151,10 @@ private slots:
                 MsgBoxHook::setNextAnswer(QMessageBox::Yes);
                 court::AltKey(w, Qt::Key_E);
             },
-            LineUpByKeys(),
+            [&](QWidget* w) { // game 1's starting six are proposed again
+                seen << Lines(w, QStringLiteral("lstTeam_1")).join(QLatin1Char(','));
+                AltKeys({Qt::Key_G})(w);
+            },
             [&](QWidget* w) {
                 seen << court(w);
                 MsgBoxHook::setNextAnswer(QMessageBox::Yes);
@@ -164,7 +167,7 @@ private slots:
                             .arg(Child<QGroupBox>(w, QStringLiteral("frameSide"))->isEnabled());
                 AltKeys({Qt::Key_L}, true)(w);
             },
-            LineUpByKeys(),
+            AltKeys({Qt::Key_G}),
             [&](QWidget* w) {
                 seen << court(w);
                 MsgBoxHook::setNextAnswer(QMessageBox::Yes);
@@ -177,11 +180,12 @@ private slots:
 
                               QStringLiteral("Hawk 1 #1,Hawk 2 #2,Hawk 3 #3,Hawk 4 #4,Hawk 5 #5,Hawk 6 #6"),
                               QStringLiteral("same screen 1, game 1 to 25, home RIGHT: -1,-1,0 1"),
+                              QStringLiteral("Hawk 1 #1,Hawk 2 #2,Hawk 3 #3,Hawk 4 #4,Hawk 5 #5,Hawk 6 #6"),
                               QStringLiteral("game 2 to 25, home LEFT: 0,2,-1"), QStringLiteral("options 001"),
                               QStringLiteral("game 3 to 15, home LEFT: 0,2,-1")}));
         QCOMPARE(MsgBoxHook::prompts(),
                  (QStringList{"Are you sure you want to go to game 2?", "Are you sure you want to go to game 3?",
-                              "Are you sure you would like to end the Match?"}));
+                              "The match is not decided (0\u20130). End it anyway?"}));
         QCOMPARE(seeded->app.rows(QStringLiteral("SELECT GAMENUMBER, HOMESCORE, AWAYSCORE FROM GAME ORDER BY 1")),
                  (QList<QVariantList>{{1, 1, 1}, {2, 0, 0}, {3, 0, 0}}));
         QCOMPARE(seeded->app.rows(QStringLiteral("SELECT G.GAMENUMBER, COUNT(*) FROM PLAYED P JOIN GAME G "

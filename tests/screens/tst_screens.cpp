@@ -18,6 +18,17 @@ class TestScreens : public QObject
 
     static QRect area() { return QGuiApplication::primaryScreen()->availableGeometry(); }
     static void Fits(const QStringList& faults) { QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; "))); }
+    // With SIDELINES_SHOTS naming a folder, each window checked is also saved there as a picture,
+    // for a person to look at.
+    static void Shot(QWidget* window, const QString& name)
+    {
+        const QString folder = qEnvironmentVariable("SIDELINES_SHOTS");
+        if (!folder.isEmpty())
+            window->grab().save(QStringLiteral("%1/%2-%3x%4.png")
+                                    .arg(folder, name)
+                                    .arg(area().width())
+                                    .arg(area().height()));
+    }
     // The menu that the key opens at the court, checked and closed.
     static void MenuFits(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -45,10 +56,11 @@ private slots:
             court::Court c;
             QVERIFY(c.show());
             // With the longest status line: a point refused.
-            c.get(QStringLiteral("lblScore_0"))->setText(QStringLiteral("15"));
-            c.screen->cmdScore_Click(0);
+            for (int i = 0; i < 16; ++i)
+                c.screen->cmdScore_Click(0);
             QVERIFY(c.status().contains(QStringLiteral("Points per Game")));
             Fits(Problems(c.screen.get(), area()));
+            Shot(c.screen.get(), window);
             // The stat menu at the box of the bottom right, its ratings, and a menu of the bar.
             MenuFits(c.screen.get(), Qt::Key_F11);
             MenuFits(c.screen.get(), Qt::Key_P);
@@ -79,6 +91,7 @@ private slots:
             L.show();
             QVERIFY(QTest::qWaitForWindowExposed(&L));
             Fits(Problems(&L, area()));
+            Shot(&L, window);
             QCOMPARE(Child<QLabel>(&L, QStringLiteral("lblHeading"))->text().contains("substitution"), sub);
             // From a laptop's screen up, each roster shows whole without scrolling.
             for (int i : {0, 2})
@@ -91,6 +104,7 @@ private slots:
             view.show();
             QVERIFY(QTest::qWaitForWindowExposed(&view));
             Fits(Problems(&view, area()));
+            Shot(&view, window);
         }
     }
 };

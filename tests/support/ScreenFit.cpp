@@ -45,9 +45,20 @@ void CheckText(QWidget* w, QStringList& out)
         Need(out, w, Shown(button->text()), w->fontMetrics().horizontalAdvance(Shown(button->text())), room.width());
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
         const int margin = 2 * (w->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1);
-        for (int r = 0; r < list->count(); ++r)
-            Need(out, w, list->item(r)->text(), w->fontMetrics().horizontalAdvance(list->item(r)->text()) + margin,
-                 list->viewport()->width());
+        for (int r = 0; r < list->count(); ++r) {
+            const QString text = list->item(r)->text();
+            if (!list->wordWrap()) {
+                Need(out, w, text, w->fontMetrics().horizontalAdvance(text) + margin, list->viewport()->width());
+                continue;
+            }
+            // A wrapped entry needs its lines' height inside its row, and its row inside the view.
+            const QRect row = list->visualItemRect(list->item(r));
+            const QRect need = w->fontMetrics().boundingRect(QRect(0, 0, row.width() - margin, 100000),
+                                                             Qt::TextWordWrap, text);
+            Need(out, w, text + QStringLiteral(" (width)"), need.width() + margin, row.width());
+            Need(out, w, text + QStringLiteral(" (height)"), need.height(), row.height());
+            Need(out, w, text + QStringLiteral(" (in view)"), row.bottom() + 1, list->viewport()->height());
+        }
     }
 }
 
