@@ -152,7 +152,7 @@ private slots:
         const qint64 third = std::numeric_limits<qint64>::max() / 3 + 1;
         for (const char* name : {"A", "B", "C"}) {
             // Kept totals as another tool could leave them.
-            const RecordId p = app.addPlayer(t, name, 1);
+            const RecordId p = app.addPlayer(t, name, name[0] - 'A' + 1);
             seed::addPlayed(g, p);
             Execute("INSERT INTO TOTALS (GAMEID, PLAYERID, POSITION, KILL, ATTEMPT) VALUES (?, ?, 1, ?, ?)",
                     {Bind(g), Bind(p), third, third});
