@@ -263,7 +263,7 @@ bool Chosen(const QComboBox* list)
 ReportChoices frmReport::Choices() const
 {
     ReportChoices c;
-    auto dateText = [](const QDate& d) { return d.toString(QStringLiteral("MM/dd/yyyy")); };
+    auto dateText = [](const QDate& d) { return QLocale().toString(d, QLocale::ShortFormat); };
     c.heading.dates = tr("All Dates");
     if (Chosen(cmbYear[0])) {
         c.firstDate = cmbYear[0]->currentData().toDate();
