@@ -118,6 +118,39 @@ private slots:
         QCOMPARE(seeded->app.count(QStringLiteral("MATCH")) + seeded->app.count(QStringLiteral("GAME")), written);
     }
 
+    // The away chooser opens on the first team that is not the home team, so that Enter, Enter
+    // never sets a team against itself; the home team can still be chosen on purpose.
+    void awayChooserOffersAnotherTeam_data()
+    {
+        QTest::addColumn<int>("homeRow"); // teams listed: home, away, Nobody
+        QTest::addColumn<int>("awayRow"); // chosen on purpose; -1: Enter on the line offered
+        QTest::addColumn<int>("offered");
+        QTest::addColumn<int>("started"); // the away team of the match started
+        QTest::newRow("Enter, Enter") << 0 << -1 << 1 << 1;
+        QTest::newRow("second team at home, Enter") << 1 << -1 << 0 << 0;
+        QTest::newRow("one team twice on purpose") << 0 << 0 << 1 << 0;
+    }
+    void awayChooserOffersAnotherTeam()
+    {
+        QFETCH(int, homeRow);
+        QFETCH(int, awayRow);
+        QFETCH(int, offered);
+        QFETCH(int, started);
+        const QList<RecordId> teams{home, away, empty};
+        const QString list = QStringLiteral("lstTeams");
+        int offeredRow = -1;
+        QList<Step> awayChooser{Look([&](QWidget* w) { offeredRow = Child<QListWidget>(w, list)->currentRow(); })};
+        if (awayRow >= 0)
+            awayChooser << ChooseRow(list, awayRow);
+        awayChooser << Key(Qt::Key_Return);
+        Windows({Steps({ChooseRow(list, homeRow), Key(Qt::Key_Return)}), Steps(awayChooser), Key(Qt::Key_Return),
+                 Steps({Key(Qt::Key_Escape), Answer(QMessageBox::Yes, Key(Qt::Key_Escape))})});
+        clsMatch().StartNewMatch();
+        QCOMPARE(offeredRow, offered);
+        QCOMPARE(seeded->app.rows(QStringLiteral("SELECT HOMETEAMID, AWAYTEAMID FROM MATCH")),
+                 (QList<QVariantList>{{teams[homeRow].text(), teams[started].text()}}));
+    }
+
     void keyboardRoadOfABestOfThree()
     {
         QStringList seen;

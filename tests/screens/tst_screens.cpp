@@ -1,17 +1,20 @@
 #include "game/Court.h"
 #include "match/frmStarters.h"
+#include "reports/ReportSeed.h"
+#include "reports/clsReport.h"
 #include "reports/frmReportView.h"
 #include "support/Drive.h"
 #include "support/ScreenFit.h"
 #include "support/TestMain.h"
 
+#include <QComboBox>
 #include <QScreen>
 #include <QScrollBar>
 
 using namespace screenfit;
 
-// The court screen, the line-up window and the report window on the screen of this run (each
-// screen size runs as its own test): every control on the screen, no text cut.
+// The court screen, the line-up window, the report wizard and the report window on the screen of
+// this run (each screen size runs as its own test): every control on the screen, no text cut.
 class TestScreens : public QObject
 {
     Q_OBJECT
@@ -46,7 +49,7 @@ private slots:
     void windowFits_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char* w : {"court", "line-up", "substitution", "report"})
+        for (const char* w : {"court", "line-up", "substitution", "wizard", "report"})
             QTest::addRow("%s@%dx%d", w, area().width(), area().height()) << QString::fromLatin1(w);
     }
     void windowFits()
@@ -68,6 +71,24 @@ private slots:
             QApplication::activePopupWidget()->close();
             MenuFits(c.screen.get(), Qt::Key_C, Qt::AltModifier);
             QApplication::activePopupWidget()->close();
+        } else if (window == QLatin1String("wizard")) {
+            // Every page; on the second, a match of two long-named teams, whose caption must show
+            // whole with its date.
+            TestApp app;
+            seed::addSeason(app);
+            const RecordId match = seed::addMatch(seed::at(12, 17, 18, 30), app.addTeam("Westfield Academy Eagles"),
+                                                  app.addTeam("Harbour Hawks Volleyball"));
+            seed::addGame(match, 1);
+            QStringList faults;
+            const auto fits = drive::Look([&](QWidget* w) { faults << Problems(w, area()); });
+            drive::Windows({drive::Steps({fits, drive::Click("cmdNext"), drive::Look([](QWidget* w) {
+                                              auto* list = Child<QComboBox>(w, "cmbMatch");
+                                              list->setCurrentIndex(list->count() - 2);
+                                          }),
+                                          fits, drive::Click("cmdNext"), fits, drive::Click("cmdNext"), fits,
+                                          drive::Key(Qt::Key_Escape)})});
+            clsReport().Start();
+            Fits(faults);
         } else if (window != QLatin1String("report")) {
             // A whole club roster of fourteen, one with a long name.
             court::Seeded s;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -43,6 +44,15 @@ void CheckText(QWidget* w, QStringList& out)
         const QRect room
             = w->style()->subElementRect(check ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &opt, w);
         Need(out, w, Shown(button->text()), w->fontMetrics().horizontalAdvance(Shown(button->text())), room.width());
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        // The chosen entry whole, in the field the style draws it in (a pixel in from each side).
+        QStyleOptionComboBox opt;
+        opt.initFrom(combo);
+        opt.editable = combo->isEditable();
+        opt.frame = combo->hasFrame();
+        opt.currentText = combo->currentText();
+        const QRect room = w->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, w);
+        Need(out, w, opt.currentText, w->fontMetrics().horizontalAdvance(opt.currentText) + 2, room.width());
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
         const int margin = 2 * (w->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1);
         for (int r = 0; r < list->count(); ++r) {
