@@ -36,7 +36,7 @@ QStringList Rows(const QString& path, const QString& sql)
 QStringList Dump(const QString& path)
 {
     QStringList out;
-    for (const QString table : {"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS"})
+    for (const QString table : {"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS", "RALLY"})
         out << table << Rows(path, "SELECT * FROM " + table);
     return out;
 }
@@ -59,7 +59,8 @@ QString Id(int n)
     return RecordId(QDateTime(QDate(2026, 2, 1), QTime(18, 0)).addSecs(qint64(n) * 60)).text();
 }
 
-// Match n with its games; each game has two players on court and three actions.
+// Match n with its games; each game has two players on court, three actions and the log's start
+// and a point.
 void SeedMatch(int n, int games)
 {
     Execute(QStringLiteral("INSERT INTO MATCH VALUES (?, 'home', 'away')"), {Id(n)});
@@ -71,6 +72,10 @@ void SeedMatch(int n, int games)
                                "(?, ?, 'ann', 4, 1, 1, NULL), (?, ?, 'bea', 2, NULL, NULL, 3), "
                                "(?, ?, 'ann', 4, -1, -1, NULL)"),
                 QVariantList(6, game));
+        Execute(QStringLiteral("INSERT INTO RALLY (GAMEID, ENTRY, STEP, KIND, ENTERED, SERVER, HOMESCORE, AWAYSCORE, "
+                               "H1, A1) VALUES (?, 1, 1, 'START', ?, 0, 0, 0, 'ann', 'bea'), "
+                               "(?, 2, 2, 'POINT', ?, 1, 1, 0, 'ann', 'bea')"),
+                {game, game, game, game});
     }
 }
 }  // namespace
@@ -105,6 +110,8 @@ private slots:
         QTest::newRow("a point") << QStringLiteral("UPDATE GAME SET AWAYSCORE = 9 WHERE GAMEID = '2026-02-01 18:00:02'");
         QTest::newRow("a player on court") << QStringLiteral("INSERT INTO PLAYED VALUES ('2026-02-01 18:00:01', 'cat')");
         QTest::newRow("a game") << QStringLiteral("INSERT INTO GAME VALUES ('2026-02-01 18:00:00', 'g3', 3, 0, 0)");
+        QTest::newRow("a log entry") << QStringLiteral("INSERT INTO RALLY (GAMEID, ENTRY, STEP, KIND, ENTERED, HOMESCORE, "
+                                                       "AWAYSCORE) VALUES ('2026-02-01 18:00:01', 3, 3, 'ROTATE', 'x', 1, 0)");
     }
 
     void exitArchivesAndRestoreBringsBack()
@@ -115,7 +122,7 @@ private slots:
         const QStringList recorded = Dump(m_app->dbPath());
         ArchiveStore::ArchiveThenForget(m_archive);
         QCOMPARE(Dump(m_archive), recorded);
-        QCOMPARE(Dump(m_app->dbPath()), (QStringList{"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS"}));
+        QCOMPARE(Dump(m_app->dbPath()), (QStringList{"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS", "RALLY"}));
 
         const QList<RecordId> both{RecordId::fromText(Id(0)), RecordId::fromText(Id(1))};
         QCOMPARE(ArchiveStore::Restore(m_archive, both).restored, both);

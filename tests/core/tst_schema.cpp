@@ -232,6 +232,7 @@ private slots:
         QTest::addColumn<int>("version");
         QTest::newRow("first version") << 0;
         QTest::newRow("totals per box") << 2;
+        QTest::newRow("before the rally log") << 3;
     }
     void upgradedMatchGivesTheSameReport()
     {
