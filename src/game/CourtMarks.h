@@ -13,7 +13,7 @@ class ServeMark : public QLabel
 {
 public:
     explicit ServeMark(QWidget* parent);
-    // Stands in the top left corner of box (in the parent's coordinates) for the named server.
+    // Stands on the top left corner of box (in the parent's coordinates) for the named server.
     void showOn(const QRect& box, const QString& server);
     QString server() const { return m_server; }
 

@@ -231,6 +231,15 @@ public:
     }
 
 protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QLabel::resizeEvent(event);
+        // The text is laid out inside the selection frame, so that the frame never covers it.
+        setMargin(selectionWidth());
+        setProperty("selectionWidth", selectionWidth());
+        fitText();
+    }
+
     void paintEvent(QPaintEvent* event) override
     {
         QLabel::paintEvent(event);
@@ -258,10 +267,22 @@ protected:
 private:
     void fitText()
     {
-        // Long names shrink rather than spill out of the box, or under the selection frame.
-        const int frame = 2 * selectionWidth() + 4;
-        const QSize room(std::max(1, width() - frame), std::max(1, height() - frame - height() / 10));
+        // Long names shrink rather than spill out of the box, or under the selection frame; the
+        // key hint keeps the bottom tenth.
+        const QRect inside = contentsRect().marginsRemoved(QMargins() + margin());
+        const QSize room(std::max(1, inside.width() - 2), std::max(1, inside.height() - height() / 10));
         SetPixelSize(this, FittingPixelSize(font(), m_caption, m_wanted, 9, room, true));
+        // A name that does not fit even so loses its middle on the screen, never its ends; the
+        // status line and the stats view keep it whole.
+        QString shown = m_caption;
+        const QFontMetrics fm(font());
+        if (fm.boundingRect(QRect(0, 0, room.width(), 100000), Qt::AlignCenter | Qt::TextWordWrap, shown).width()
+            > room.width()) {
+            const qsizetype cut = shown.lastIndexOf(QLatin1Char('\n'));
+            shown = fm.elidedText(shown.left(cut), Qt::ElideMiddle, room.width()) + shown.mid(cut);
+        }
+        if (text() != shown)
+            setText(shown);
     }
 
     int selectionWidth() const { return std::max(4, std::min(width(), height()) / 14); }

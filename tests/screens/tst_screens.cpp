@@ -57,7 +57,11 @@ private slots:
         QFETCH(QString, window);
         if (window == QLatin1String("court")) {
             court::Court c;
+            // A long name on the selected box.
+            c.screen->colHomePlayers[0]->setPlayerName(QStringLiteral("Maximiliana Konstantinopoulou-Vanderbilt"));
+            c.screen->SetUpHome();
             QVERIFY(c.show());
+            c.screen->game().PlayerOnClick(1);
             // With the longest status line: a point refused.
             for (int i = 0; i < 16; ++i)
                 c.screen->cmdScore_Click(0);
