@@ -1,6 +1,7 @@
 #include "support/Drive.h"
 #include "support/TestMain.h"
 
+#include "core/ArchiveStore.h"
 #include "core/CProgressBar.h"
 #include "core/DataPlace.h"
 #include "core/mConstants.h"
@@ -167,6 +168,8 @@ private slots:
             QCOMPARE(QDir(bin).entryList(QDir::Files | QDir::Hidden), QStringList());
             QCOMPARE(StatusText(), "Database: " + QDir::toNativeSeparators(user + Db::kFileName));
             QCOMPARE(frmTip(start.mainWindow()).tips(), QStringList{QStringLiteral("Installed tip")});
+            // The archive of saved matches goes with the database.
+            QCOMPARE(ArchiveStore::DefaultPath(), user + "Archive.db");
         }
         QCOMPARE(frmTip::TipsFile(), pubAppPath + "TIPOFDAY.TXT");
     }
