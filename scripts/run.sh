@@ -3,5 +3,7 @@
 # beside the executable (a fresh one is written there by the build when none exists).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$here/scripts/setup.sh" "$here/build" -DSIDELINES_TESTS=OFF
+# Optimised without debugging information, the common headers read once: the build is what
+# stands between a fresh clone and the main window.
+"$here/scripts/setup.sh" "$here/build" -DSIDELINES_TESTS=OFF -DCMAKE_BUILD_TYPE=Release -DSIDELINES_PCH=ON
 exec "$here/build/src/sidelines"
