@@ -26,19 +26,6 @@ QString archiveText(const char* text)
     return QCoreApplication::translate("ArchiveStore", text);
 }
 
-// Runs work, whose statements make, attach or write the archive: a refusal there is the archive
-// file's (full, read-only, gone), and is said as such.
-template <typename Work> void onArchive(const QString& path, Work&& work)
-{
-    try {
-        work();
-    } catch (const ArchiveError&) {
-        throw;
-    } catch (const DbError& e) {
-        throw ArchiveError(path, e.message(), e.statement());
-    }
-}
-
 // The archive attached to the shared connection for as long as the guard lives. Attaching and
 // detaching need no transaction open, so a guard is made before any Transaction and outlives it.
 class Attached
@@ -51,11 +38,13 @@ public:
             throw ArchiveError(path, error, QStringLiteral("ATTACH"));
         // One left attached by an earlier failure would refuse the name.
         QSqlQuery(QStringLiteral("DETACH DATABASE archive"), Db::connection());
-        onArchive(path, [&] {
+        try {
             Execute(QStringLiteral("ATTACH DATABASE ? AS archive"), {path});
             // What is committed to the archive must survive a power cut as the working tables do.
             Execute(QStringLiteral("PRAGMA archive.synchronous = FULL"));
-        });
+        } catch (const DbError& e) {
+            throw ArchiveError(path, e.message(), e.statement());
+        }
     }
     ~Attached()
     {
@@ -138,7 +127,10 @@ QString DefaultPath()
     return QDir(file.absolutePath()).filePath(QStringLiteral("Archive.db"));
 }
 
-int ArchiveMatches(const QString& path, ProgressScope* progress)
+namespace {
+
+// ArchiveMatches, which sets *writing once the statements that follow write the archive.
+int archiveChanges(const QString& path, ProgressScope* progress, bool* writing)
 {
     if (progress)
         progress->setCount(4);
@@ -185,33 +177,51 @@ int ArchiveMatches(const QString& path, ProgressScope* progress)
         step(progress, 3);
         return 0;
     }
-    onArchive(path, [&] {
-        if (picked > 0) {
-            // A changed match replaces its archived copy whole. The kept totals go with the actions,
-            // since the trigger only ever adds to them.
-            const QString games = pickedGames(kArchive);
-            for (const char* table : {"TOTALS", "PLAY", "PLAYED"})
-                Execute(QStringLiteral("DELETE FROM archive.%1 WHERE GAMEID IN (%2)").arg(QLatin1String(table), games));
-            Execute(QStringLiteral("DELETE FROM archive.GAME WHERE MATCHID IN (SELECT MATCHID FROM temp.ARCHIVE_PICKED)"));
-            Execute(QStringLiteral("DELETE FROM archive.MATCH WHERE MATCHID IN (SELECT MATCHID FROM temp.ARCHIVE_PICKED)"));
-            copyPicked(kWorking, kArchive);
-        }
-        step(progress, 2);
-        // The roster as it stands, so that a restore can name every player and team even after
-        // they were deleted; a rename since the last exit replaces the older name.
-        Execute(QStringLiteral("INSERT INTO archive.TEAM (TEAMID, TEAMNAME) SELECT TEAMID, TEAMNAME FROM (%1) "
-                               "WHERE true ON CONFLICT (TEAMID) DO UPDATE SET TEAMNAME = excluded.TEAMNAME")
-                    .arg(newTeams));
-        Execute(QStringLiteral("INSERT INTO archive.PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) "
-                               "SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM (%1) WHERE true "
-                               "ON CONFLICT (PLAYERID) DO UPDATE SET TEAMID = excluded.TEAMID, "
-                               "PLAYERNAME = excluded.PLAYERNAME, PLAYERNUMBER = excluded.PLAYERNUMBER")
-                    .arg(newPlayers));
-        pick();
-        t.commit();
-    });
+    *writing = true;
+    if (picked > 0) {
+        // A changed match replaces its archived copy whole. The kept totals go with the actions,
+        // since the trigger only ever adds to them.
+        const QString games = pickedGames(kArchive);
+        for (const char* table : {"TOTALS", "PLAY", "PLAYED"})
+            Execute(QStringLiteral("DELETE FROM archive.%1 WHERE GAMEID IN (%2)").arg(QLatin1String(table), games));
+        Execute(QStringLiteral("DELETE FROM archive.GAME WHERE MATCHID IN (SELECT MATCHID FROM temp.ARCHIVE_PICKED)"));
+        Execute(QStringLiteral("DELETE FROM archive.MATCH WHERE MATCHID IN (SELECT MATCHID FROM temp.ARCHIVE_PICKED)"));
+        copyPicked(kWorking, kArchive);
+    }
+    step(progress, 2);
+    // The roster as it stands, so that a restore can name every player and team even after they
+    // were deleted; a rename since the last exit replaces the older name. Only the rows that
+    // differ are written.
+    Execute(QStringLiteral("INSERT INTO archive.TEAM (TEAMID, TEAMNAME) SELECT TEAMID, TEAMNAME FROM (%1) "
+                           "WHERE true ON CONFLICT (TEAMID) DO UPDATE SET TEAMNAME = excluded.TEAMNAME")
+                .arg(newTeams));
+    Execute(QStringLiteral("INSERT INTO archive.PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) "
+                           "SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM (%1) WHERE true "
+                           "ON CONFLICT (PLAYERID) DO UPDATE SET TEAMID = excluded.TEAMID, "
+                           "PLAYERNAME = excluded.PLAYERNAME, PLAYERNUMBER = excluded.PLAYERNUMBER")
+                .arg(newPlayers));
+    pick();
+    t.commit();
     step(progress, 3);
     return picked;
+}
+
+}  // namespace
+
+int ArchiveMatches(const QString& path, ProgressScope* progress)
+{
+    bool writing = false;
+    try {
+        return archiveChanges(path, progress, &writing);
+    } catch (const ArchiveError&) {
+        throw;
+    } catch (const DbError& e) {
+        // A statement that wrote the archive (or the commit) was refused: the archive file is full,
+        // read-only or gone. One that only read is the working tables' as much as the archive's.
+        if (writing)
+            throw ArchiveError(path, e.message(), e.statement());
+        throw;
+    }
 }
 
 void ArchiveThenForget(const QString& path, ProgressScope* progress)

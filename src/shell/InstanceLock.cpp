@@ -45,7 +45,7 @@ InstanceLock::InstanceLock(const QString& path) : m_path(path)
         }
         ::close(fd);
     }
-    m_reason = QCoreApplication::translate("InstanceLock", "the file was replaced each time it was locked.");
+    m_reason = QCoreApplication::translate("InstanceLock", "The file was replaced each time it was locked.");
 }
 
 InstanceLock::~InstanceLock()
