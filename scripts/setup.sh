@@ -17,7 +17,7 @@ for option in "$@"; do
     esac
 done
 if [ "$tests" = ON ]; then
-    packages+=(xvfb xauth xdotool poppler-utils desktop-file-utils appstream dpkg-dev file sqlite3 lintian)
+    packages+=(xvfb xauth xdotool poppler-utils desktop-file-utils appstream dpkg-dev file sqlite3 man-db lintian)
 fi
 missing=()
 for p in "${packages[@]}"; do
