@@ -142,4 +142,54 @@ std::map<RecordId, Rally::Log> GameLogs(const QList<RecordId>& games)
     return logs;
 }
 
+std::map<RecordId, Rally::Log> PointLogs(const QList<RecordId>& games)
+{
+    using Rally::Kind;
+    std::map<RecordId, Rally::Log> logs;
+    // The columns StandingPoints and Serving read, zones last as in kColumns; the rest stays empty.
+    static const QString columns
+        = QStringLiteral("GAMEID, ENTRY, STEP, KIND, SIDE, SERVER, AMOUNT, HOMESCORE, "
+                         "AWAYSCORE, REVERSES, H1, H2, H3, H4, H5, H6, A1, A2, A3, A4, A5, A6");
+    constexpr int zonesAt = 10;
+    const QVariantList kinds{Rally::KindName(Kind::Start), Rally::KindName(Kind::Point), Rally::KindName(Kind::Undo)};
+    // In slices, so that a season of games never meets the engine's limit on bound values.
+    constexpr qsizetype slice = 500;
+    for (qsizetype from = 0; from < games.size(); from += slice) {
+        const QList<RecordId> part = games.mid(from, slice);
+        QVariantList binds = kinds;
+        for (const RecordId& g : part)
+            binds << Bind(g);
+        Query q(QStringLiteral("SELECT %1 FROM RALLY WHERE KIND IN (?,?,?) AND GAMEID IN (%2) ORDER BY GAMEID, ENTRY")
+                    .arg(columns, Marks(part.size())),
+                binds);
+        q.raw().setForwardOnly(true);
+        q.exec();
+        QString gameText;
+        Rally::Log* log = nullptr;
+        while (q.next()) {
+            const QSqlQuery& r = q.raw();
+            // The rows of one game come together: its identifier is read once.
+            const QString text = r.value(0).toString();
+            if (!log || text != gameText) {
+                gameText = text;
+                log = &logs[RecordId::fromText(text)];
+            }
+            Rally::Entry& e = log->emplace_back();
+            e.entry = r.value(1).toInt();
+            e.step = r.value(2).toInt();
+            e.kind = Rally::KindFromName(r.value(3).toString()).value_or(Kind::Start);
+            e.side = r.value(4).isNull() ? -1 : r.value(4).toInt();
+            e.server = r.value(5).isNull() ? -1 : r.value(5).toInt();
+            e.amount = r.value(6).toInt();
+            e.homeScore = r.value(7).toInt();
+            e.awayScore = r.value(8).toInt();
+            e.reverses = r.value(9).toInt();
+            for (size_t s = 0; s < 2; ++s)
+                for (size_t z = 0; z < 6; ++z)
+                    e.zones[s][z] = RecordId::fromText(r.value(zonesAt + int(s * 6 + z)).toString());
+        }
+    }
+    return logs;
+}
+
 } // namespace RallyStore

@@ -6,8 +6,10 @@
 
 #include "core/RecordId.h"
 #include "core/ReportQuery.h"
+#include "core/TeamNumbers.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -57,8 +59,25 @@ std::vector<NamedRow> Players(const QList<RecordId>& teams);
 // Empties and refills GAMECOUNT and REPORT in one transaction (nothing changes when a statement
 // fails) and returns the report's lines in the statement's order. The totals kept per player and
 // box are read instead of each game's whenever the statement allows it (readKeptZones, when given,
-// says whether they were). progress, when given, is sized and stepped.
+// says whether they were). progress, when given, is sized for Fill's five steps and stepsAfter more
+// that the caller takes next, and stepped through Fill's.
 std::vector<ReportLine> Fill(const ReportStatement& statement, ProgressScope* progress = nullptr,
-                             bool* readKeptZones = nullptr);
+                             bool* readKeptZones = nullptr, int stepsAfter = 0);
+
+// The games a report's team numbers cover: those its dates, match and game choices take, and with
+// a team chosen only the games that team played (the player and position choices do not narrow
+// them). In match and game order, each with its teams (a deleted team named "(deleted team)"),
+// its score as the GAME row holds it and the part of its rally log that the team numbers read
+// (RallyStore::PointLogs); a game recorded before the log has an empty one.
+std::vector<TeamNumbers::GameRecord> RallyGames(const ReportChoices& choices);
+
+// A player of a line-up as the roster has it now.
+struct LineUpPlayer
+{
+    int number = 0;
+    QString name;
+};
+// The players on court in these games' logs; one no longer on the roster is left out.
+QHash<RecordId, LineUpPlayer> LineUpPlayers(const std::vector<TeamNumbers::GameRecord>& games);
 
 } // namespace ReportStore
