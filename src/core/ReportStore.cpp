@@ -5,7 +5,6 @@
 #include "core/mConstants.h"
 
 #include <QCoreApplication>
-#include <QSet>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QStringList>
@@ -238,7 +237,7 @@ std::vector<TeamNumbers::GameRecord> RallyGames(const ReportChoices& c)
         g.awayScore = q.value(8).toInt();
         ids << g.game;
     }
-    std::map<RecordId, Rally::Log> logs = RallyStore::PointLogs(ids);
+    std::map<RecordId, Rally::Log> logs = RallyStore::PointLogs(ids, RallyStore::LineUps::ZoneOne);
     for (TeamNumbers::GameRecord& g : games) {
         const auto found = logs.find(g.game);
         if (found != logs.end())
@@ -247,30 +246,78 @@ std::vector<TeamNumbers::GameRecord> RallyGames(const ReportChoices& c)
     return games;
 }
 
-QHash<RecordId, LineUpPlayer> LineUpPlayers(const std::vector<TeamNumbers::GameRecord>& games)
+namespace {
+
+// The players on court in these logs, as the roster has them now.
+LineUpRoster RosterOf(const std::vector<const Rally::Log*>& logs)
 {
-    QSet<RecordId> seen;
-    for (const TeamNumbers::GameRecord& g : games)
-        for (const Rally::Entry& e : g.log)
+    // Sorted rather than hashed: an identifier's hash goes through its text, and a season's
+    // line-ups name the same few hundred players tens of thousands of times.
+    std::vector<RecordId> ids;
+    for (const Rally::Log* log : logs) {
+        const Rally::Court* last = nullptr;
+        for (const Rally::Entry& e : *log) {
+            if (last && *last == e.zones)
+                continue;
+            last = &e.zones;
             for (const Rally::Zones& side : e.zones)
                 for (const RecordId& id : side)
                     if (!id.isNull())
-                        seen.insert(id);
-    const QList<RecordId> ids(seen.begin(), seen.end());
-    QHash<RecordId, LineUpPlayer> players;
+                        ids.push_back(id);
+        }
+    }
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    LineUpRoster players;
     // In slices, so that no list of players meets the engine's limit on bound values.
-    constexpr qsizetype slice = 500;
-    for (qsizetype from = 0; from < ids.size(); from += slice) {
-        const QList<RecordId> part = ids.mid(from, slice);
+    constexpr size_t slice = 500;
+    for (size_t from = 0; from < ids.size(); from += slice) {
+        const QList<RecordId> part(ids.begin() + qsizetype(from),
+                                   ids.begin() + qsizetype(std::min(ids.size(), from + slice)));
         Query q(QStringLiteral("SELECT PLAYERID, PLAYERNUMBER, PLAYERNAME FROM PLAYER WHERE PLAYERID IN (%1)")
                     .arg(Placeholders(part.size())),
                 BindAll(part));
         q.raw().setForwardOnly(true);
         q.exec();
         while (q.next())
-            players.insert(RecordId::fromText(q.value(0).toString()), {q.value(1).toInt(), q.value(2).toString()});
+            players.insert_or_assign(RecordId::fromText(q.value(0).toString()),
+                                     LineUpPlayer{q.value(1).toInt(), q.value(2).toString()});
     }
     return players;
+}
+
+} // namespace
+
+LineUpRoster LineUpPlayers(const std::vector<TeamNumbers::GameRecord>& games)
+{
+    std::vector<const Rally::Log*> logs;
+    for (const TeamNumbers::GameRecord& g : games)
+        logs.push_back(&g.log);
+    return RosterOf(logs);
+}
+
+WholeLineUps LineUpsOf(const std::vector<TeamNumbers::GameRecord>& games)
+{
+    QList<RecordId> ids;
+    for (const TeamNumbers::GameRecord& g : games)
+        if (!g.log.empty())
+            ids << g.game;
+    WholeLineUps out;
+    out.logs = RallyStore::PointLogs(ids, RallyStore::LineUps::Whole);
+    std::vector<const Rally::Log*> logs;
+    for (const TeamNumbers::GameRecord& g : games) {
+        const auto found = out.logs.find(g.game);
+        if (found == out.logs.end())
+            continue;
+        // A log only grows: what was added since the games were read is left out.
+        const int last = g.log.empty() ? 0 : g.log.back().entry;
+        Rally::Log& log = found->second;
+        log.erase(std::remove_if(log.begin(), log.end(), [last](const Rally::Entry& e) { return e.entry > last; }),
+                  log.end());
+        logs.push_back(&log);
+    }
+    out.players = RosterOf(logs);
+    return out;
 }
 
 } // namespace ReportStore

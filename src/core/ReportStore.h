@@ -9,10 +9,10 @@
 #include "core/TeamNumbers.h"
 
 #include <QDate>
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QVariant>
+#include <map>
 #include <vector>
 
 class ProgressScope;
@@ -68,7 +68,7 @@ std::vector<ReportLine> Fill(const ReportStatement& statement, ProgressScope* pr
 // a team chosen only the games that team played (the player and position choices do not narrow
 // them). In match and game order, each with its teams (a deleted team named "(deleted team)"),
 // its score as the GAME row holds it and the part of its rally log that the team numbers read
-// (RallyStore::PointLogs); a game recorded before the log has an empty one.
+// (RallyStore::PointLogs, zone 1 of each line-up); a game recorded before the log has an empty one.
 std::vector<TeamNumbers::GameRecord> RallyGames(const ReportChoices& choices);
 
 // A player of a line-up as the roster has it now.
@@ -77,7 +77,18 @@ struct LineUpPlayer
     int number = 0;
     QString name;
 };
+using LineUpRoster = std::map<RecordId, LineUpPlayer>;
 // The players on court in these games' logs; one no longer on the roster is left out.
-QHash<RecordId, LineUpPlayer> LineUpPlayers(const std::vector<TeamNumbers::GameRecord>& games);
+LineUpRoster LineUpPlayers(const std::vector<TeamNumbers::GameRecord>& games);
+
+// RallyGames reads only zone 1 of each line-up, which names a rotation: the whole line-ups are
+// needed only when the rallies are written out. The logs of those games again with all six zones,
+// as far as each was read then (a log only grows), by game, and the players on court in them.
+struct WholeLineUps
+{
+    std::map<RecordId, Rally::Log> logs;
+    LineUpRoster players;
+};
+WholeLineUps LineUpsOf(const std::vector<TeamNumbers::GameRecord>& games);
 
 } // namespace ReportStore

@@ -78,8 +78,8 @@ QString PointsText(qint64 half)
     return half < 0 ? QLatin1Char('-') + text : text;
 }
 
-ReportRallies MakeReportRallies(std::vector<TeamNumbers::GameRecord> games,
-                                QHash<RecordId, ReportStore::LineUpPlayer> players, const ReportChoices& choices)
+ReportRallies MakeReportRallies(std::vector<TeamNumbers::GameRecord> games, ReportStore::LineUpRoster players,
+                                const ReportChoices& choices)
 {
     ReportRallies r;
     r.numbers = TeamNumbers::Compute(games, choices.team);
@@ -102,20 +102,20 @@ QString PlusMinusText(int value)
     return value > 0 ? QLatin1Char('+') + QString::number(value) : QString::number(value);
 }
 
-QStringList RotationNames(const TeamNumbers::Team& team, const QHash<RecordId, ReportStore::LineUpPlayer>& players)
+QStringList RotationNames(const TeamNumbers::Team& team, const ReportStore::LineUpRoster& players)
 {
     int gone = 0;
     for (const TeamNumbers::Rotation& r : team.rotations)
-        gone += !r.player.isNull() && !players.contains(r.player) ? 1 : 0;
+        gone += !r.player.isNull() && !players.count(r.player) ? 1 : 0;
     QStringList names;
     int goneSeen = 0;
     for (const TeamNumbers::Rotation& r : team.rotations) {
         if (r.player.isNull()) {
             names << QCoreApplication::translate("ReportData", "Rotation with zone 1 empty");
-        } else if (const auto found = players.constFind(r.player); found != players.constEnd()) {
+        } else if (const auto found = players.find(r.player); found != players.end()) {
             // The name is data: it is joined as characters, never read as a pattern.
             names << QCoreApplication::translate("ReportData", "Rotation of #%1 %2")
-                         .arg(QString::number(found->number), found->name);
+                         .arg(QString::number(found->second.number), found->second.name);
         } else if (gone == 1) {
             names << QCoreApplication::translate("ReportData", "Rotation of a player no longer on the roster");
         } else {
@@ -1021,7 +1021,7 @@ QString TeamNumbersCsv(const ReportModel& model)
     return out;
 }
 
-QString RalliesCsv(const ReportModel& model)
+QString RalliesCsv(const ReportModel& model, const ReportStore::WholeLineUps& lineUps)
 {
     const ReportRallies& r = model.rallies;
     // The header is a fixed format for other programs, never translated.
@@ -1029,18 +1029,21 @@ QString RalliesCsv(const ReportModel& model)
     const auto zones = [&](const Rally::Zones& side) {
         QStringList shirts;
         for (const RecordId& id : side) {
-            const auto found = r.players.constFind(id);
+            const auto found = lineUps.players.find(id);
             // A zone left empty stays empty; a player no longer on the roster has no number to give.
-            shirts << (found != r.players.constEnd() ? QString::number(found->number)
-                           : id.isNull()             ? QString()
-                                                     : QStringLiteral("?"));
+            shirts << (found != lineUps.players.end() ? QString::number(found->second.number)
+                           : id.isNull()              ? QString()
+                                                      : QStringLiteral("?"));
         }
         return csvField(csvText(shirts.join(QLatin1Char('-'))));
     };
     for (const TeamNumbers::GameRecord& g : r.games) {
+        const auto log = lineUps.logs.find(g.game);
+        if (log == lineUps.logs.end())
+            continue;
         const QString served[2] = {csvField(csvText(g.names[0])), csvField(csvText(g.names[1]))};
         int rally = 0;
-        for (const Rally::Point& p : Rally::StandingPoints(g.log)) {
+        for (const Rally::Point& p : Rally::StandingPoints(log->second)) {
             const QStringList fields{g.match.text(),
                                      QString::number(g.number),
                                      QString::number(++rally),

@@ -4,7 +4,6 @@
 #include "core/ReportStore.h"
 #include "core/TeamNumbers.h"
 
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QTextFormat>
@@ -26,12 +25,13 @@ struct ReportTeam
 };
 
 // What the rally logs add to a report: the games it covers, each with the part of its log that
-// the team numbers read, the team numbers computed from them, and the players of their line-ups.
+// the team numbers read, the team numbers computed from them, and the players who name their
+// rotations.
 struct ReportRallies
 {
     std::vector<TeamNumbers::GameRecord> games;
     TeamNumbers::Numbers numbers;
-    QHash<RecordId, ReportStore::LineUpPlayer> players;
+    ReportStore::LineUpRoster players;
     std::optional<RecordId> team; // the team chosen: only its numbers are shown
     // A player or a position was chosen: the team numbers count every rally all the same, and the
     // report says so.
@@ -54,8 +54,8 @@ ReportModel MakeReportModel(ReportLayout layout, const ReportHeading& heading, c
 
 // The team numbers of the games a report covers (RallyGames of the choices), for its teams: the
 // chosen one only, when one is chosen.
-ReportRallies MakeReportRallies(std::vector<TeamNumbers::GameRecord> games,
-                                QHash<RecordId, ReportStore::LineUpPlayer> players, const ReportChoices& choices);
+ReportRallies MakeReportRallies(std::vector<TeamNumbers::GameRecord> games, ReportStore::LineUpRoster players,
+                                const ReportChoices& choices);
 
 // ".333", "-.125", "1.000", ".000", as box scores write it; "–" where the record allows no figure.
 QString FormatHitting(std::optional<double> value);
@@ -100,7 +100,7 @@ QString PlusMinusText(int value);
 // The names of a team's rotations, in its order: "Rotation of #7 Ann Lee" by the player in zone 1
 // as the roster has the player now; a player no longer on the roster, or a zone 1 left empty, is
 // named so (and numbered when several are).
-QStringList RotationNames(const TeamNumbers::Team& team, const QHash<RecordId, ReportStore::LineUpPlayer>& players);
+QStringList RotationNames(const TeamNumbers::Team& team, const ReportStore::LineUpRoster& players);
 // A team's numbers as the report shows them: rallies served, won on serve, break-point %, rallies
 // received, won on receive, sideout %, won, lost, +/-.
 QStringList TallyFigures(const TeamNumbers::Tally& tally);
@@ -147,8 +147,9 @@ QString TeamNumbersCsv(const ReportModel& model);
 // One line per point that stands in the games the report covers, under the header
 // "Match,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones": the match's identifier,
 // the game's number, the rally's number in the game, the teams that served and won it, the score
-// after it and both line-ups as shirt numbers from zone 1, joined by "-".
-QString RalliesCsv(const ReportModel& model);
+// after it and both line-ups as shirt numbers from zone 1, joined by "-" ("?" for a player no
+// longer on the roster), from the whole line-ups of those games (ReportStore::LineUpsOf).
+QString RalliesCsv(const ReportModel& model, const ReportStore::WholeLineUps& lineUps);
 // The text MaxPreps imports for volleyball, one team a file: its header, then one line per player
 // (a player's lines together), fields separated by "|"; what Sidelines does not record stays empty.
 QString ReportMaxPreps(const ReportTeam& team);

@@ -289,7 +289,7 @@ void clsReport::Finish()
             heading.result = ResultText(ReportStore::Result(*choices.match));
         ReportModel model = MakeReportModel(statement.layout, heading, lines);
         std::vector<TeamNumbers::GameRecord> games = ReportStore::RallyGames(choices);
-        QHash<RecordId, ReportStore::LineUpPlayer> players = ReportStore::LineUpPlayers(games);
+        ReportStore::LineUpRoster players = ReportStore::LineUpPlayers(games);
         progress.step(6);
         model.rallies = MakeReportRallies(std::move(games), std::move(players), choices);
         progress.step(7);

@@ -1,6 +1,8 @@
 #include "reports/frmReportView.h"
 
+#include "core/Database.h"
 #include "core/MsgBox.h"
+#include "core/ReportStore.h"
 #include "core/mConstants.h"
 
 #include <QCoreApplication>
@@ -248,7 +250,16 @@ bool frmReportView::exportTeamNumbers(const QString& path)
 bool frmReportView::exportRallies(const QString& path)
 {
     BusyPointer busy;
-    return writeTexts({path}, {"\xEF\xBB\xBF" + RalliesCsv(m_model).toUtf8()});
+    QString text;
+    try {
+        // The report keeps zone 1 of each line-up; the whole line-ups are read for the file.
+        text = RalliesCsv(m_model, ReportStore::LineUpsOf(m_model.rallies.games));
+    } catch (const DbError& e) {
+        MsgBox(tr("The rallies could not be read from the database: %1").arg(DescribeFailure(e)), QMessageBox::Ok,
+               QMessageBox::Warning, QStringLiteral("Sidelines"));
+        return false;
+    }
+    return writeTexts({path}, {"\xEF\xBB\xBF" + text.toUtf8()});
 }
 
 bool frmReportView::exportMaxPreps(const QString& path)

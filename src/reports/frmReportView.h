@@ -42,7 +42,7 @@ public:
     // the window names the files it wrote.
     bool exportMaxPreps(const QString& path);
     // The team numbers (TeamNumbersCsv) and every rally that stands (RalliesCsv) of the games the
-    // report covers.
+    // report covers; the rallies' whole line-ups are read from the database for the file.
     bool exportTeamNumbers(const QString& path);
     bool exportRallies(const QString& path);
 

@@ -256,8 +256,9 @@ private slots:
             QVERIFY(
                 contents(folder + "/" + files[0]).contains("\r\nHawks,Team Totals,,,2,1,50.0%,1,1,100.0%,2,1,1,\r\n"));
         } else if (button == "cmdExportRallies") {
-            QCOMPARE(contents(folder + "/" + files[0]), "\xEF\xBB\xBF" + RalliesCsv(window.model()).toUtf8());
-            QCOMPARE(contents(folder + "/" + files[0]).count("\r\n"), 4);
+            // The game is not in the database: the file holds the header alone.
+            QCOMPARE(contents(folder + "/" + files[0]),
+                     "\xEF\xBB\xBFMatch,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones\r\n");
         }
         window.close();
     }

@@ -23,14 +23,15 @@
 
 namespace {
 
-// Plays a game's script on the court's log, each command stored as the court stores it:
+// Plays a game's script on the court's log (after what it holds already), each command stored as
+// the court stores it:
 //   start:h | start:a   the game begins, home or away serving first (both line-ups of `court`)
 //   ph pa               a point won by home / away (the side that sides out turns)
 //   se                  a serve error of the side serving: the point goes to the other side
 //   u                   the take-back of the last command
 void Record(const RecordId& game, const Rally::Court& court, const QString& script)
 {
-    Rally::Book book;
+    Rally::Book book(RallyStore::GameLog(game));
     const QDateTime at(QDate(2026, 3, 5), QTime(18, 10));
     const StatKind* serveError = StatByColumn(QStringLiteral("SERVEERROR"));
     QVERIFY(serveError);
@@ -103,7 +104,7 @@ ReportModel MakeModel(const ReportChoices& choices)
     const ReportStatement st = BuildReportStatement(choices);
     ReportModel model = MakeReportModel(st.layout, choices.heading, ReportStore::Fill(st));
     std::vector<TeamNumbers::GameRecord> games = ReportStore::RallyGames(choices);
-    QHash<RecordId, ReportStore::LineUpPlayer> players = ReportStore::LineUpPlayers(games);
+    ReportStore::LineUpRoster players = ReportStore::LineUpPlayers(games);
     model.rallies = MakeReportRallies(std::move(games), std::move(players), choices);
     return model;
 }
@@ -298,11 +299,15 @@ private slots:
         QFETCH(QStringList, lines);
         TestApp app;
         const seed::Season s = RecordSeason(app);
-        const QString csv = RalliesCsv(MakeModel(seed::choices(s, choices)));
-        QCOMPARE(
-            csv,
-            (QStringList{"Match,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones"} + lines).join("\r\n")
-                + "\r\n");
+        const ReportModel model = MakeModel(seed::choices(s, choices));
+        const QString expected
+            = (QStringList{"Match,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones"} + lines).join("\r\n")
+            + "\r\n";
+        QCOMPARE(RalliesCsv(model, ReportStore::LineUpsOf(model.rallies.games)), expected);
+        // The file is the report's: points recorded and taken back since it was made are not in it.
+        Record(s["m1g2"], {}, QStringLiteral("ph u u"));
+        Record(s["m2g1"], {}, QStringLiteral("ph pa"));
+        QCOMPARE(RalliesCsv(model, ReportStore::LineUpsOf(model.rallies.games)), expected);
     }
 
     // A report of games recorded before the log says so instead of numbers, and offers no file of them.
@@ -422,8 +427,9 @@ private slots:
         QFile a(numbers), b(rallies);
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
         QCOMPARE(a.readAll(), "\xEF\xBB\xBF" + TeamNumbersCsv(window->model()).toUtf8());
-        QCOMPARE(b.readAll(), "\xEF\xBB\xBF" + RalliesCsv(window->model()).toUtf8());
-        QCOMPARE(RalliesCsv(window->model()).count("\r\n"), 13);
+        const QString lines = RalliesCsv(window->model(), ReportStore::LineUpsOf(window->model().rallies.games));
+        QCOMPARE(b.readAll(), "\xEF\xBB\xBF" + lines.toUtf8());
+        QCOMPARE(lines.count("\r\n"), 13);
     }
 
     // Every button of the report window has an access key of its own.

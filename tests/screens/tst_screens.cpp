@@ -96,13 +96,13 @@ private slots:
             ReportModel model;
             ReportChoices choices;
             std::vector<TeamNumbers::GameRecord> games;
-            QHash<RecordId, ReportStore::LineUpPlayer> players;
+            ReportStore::LineUpRoster players;
             Rally::Court court;
             for (int side = 0; side < 2; ++side)
                 for (int z = 0; z < 6; ++z) {
                     const RecordId id(QDateTime(QDate(2026, 1, 1 + side), QTime(0, 0, z)));
                     court[size_t(side)][size_t(z)] = id;
-                    players.insert(id, {10 * side + z + 1, QStringLiteral("Maximiliana Konstantinopoulou %1").arg(z)});
+                    players[id] = {10 * side + z + 1, QStringLiteral("Maximiliana Konstantinopoulou %1").arg(z)};
                 }
             for (int number = 1; number <= 4; ++number) {
                 TeamNumbers::GameRecord& g = games.emplace_back();
