@@ -197,8 +197,10 @@ private slots:
                                << false;
         QTest::newRow("team narrows the teams and the games")
             << "team=eagles" << QStringList{"Eagles"} << QStringList{} << eagles << flows << false;
-        QTest::newRow("player and position do not narrow")
-            << "player=ann;pos=2" << all << hawks << eagles << flows + QStringList{"1: 1 2"} << true;
+        QTest::newRow("a player does not narrow")
+            << "player=ann" << all << hawks << eagles << flows + QStringList{"1: 1 2"} << true;
+        QTest::newRow("a position does not narrow")
+            << "pos=2;apart" << all << hawks << eagles << flows + QStringList{"1: 1 2"} << true;
         QTest::newRow("game 2") << "game=2" << QStringList{"Eagles", "Hawks"}
                                 << QStringList{"Rotation of #1 Ann Lee|0 0 \u2013 4 1 25.0% 1 3 -2",
                                                "Rotation of #2 <b>Bea</b> Kim|1 1 100.0% 0 0 \u2013 1 0 +1",
