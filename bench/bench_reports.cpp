@@ -225,9 +225,12 @@ bool generateSeason(const QString& path)
 // measured as it ships instead of a season made before the change.
 QString cachedSeasonPath()
 {
-    QFile schema(QStringLiteral(":/schema.sql"));
-    QByteArray text = schema.open(QIODevice::ReadOnly) ? schema.readAll() : QByteArray();
-    text += QByteArray::number(Db::kSchemaVersion);
+    QByteArray text;
+    for (int version = 0; version <= Db::kSchemaVersion; ++version) {
+        QFile script(version == 0 ? QStringLiteral(":/schema.sql") : QStringLiteral(":/upgrades/%1.sql").arg(version));
+        if (script.open(QIODevice::ReadOnly))
+            text += script.readAll();
+    }
     const QString key = QString::fromLatin1(QCryptographicHash::hash(text, QCryptographicHash::Sha1).toHex().left(12));
     return QDir::temp().filePath(QStringLiteral("sidelines-bench-season-v4-%1.db").arg(key));
 }
@@ -240,8 +243,15 @@ struct Season
     Season()
     {
         const QString cached = cachedSeasonPath();
-        if (!QFile::exists(cached) && !generateSeason(cached))
-            return;
+        if (!QFile::exists(cached)) {
+            // Made under another name and renamed when whole, so that a run cut short never
+            // leaves a half-made season to be measured by the next.
+            const QString part = cached + QStringLiteral(".part");
+            for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+                QFile::remove(part + QLatin1String(suffix));
+            if (!generateSeason(part) || !QFile::rename(part, cached))
+                return;
+        }
         const QString path = dir.filePath(QStringLiteral("Rally2.db"));
         QString error;
         ok = QFile::copy(cached, path) && Db::open(path, &error);

@@ -35,3 +35,10 @@ CREATE TABLE RALLY (
     A1 TEXT, A2 TEXT, A3 TEXT, A4 TEXT, A5 TEXT, A6 TEXT,
     PRIMARY KEY (GAMEID, ENTRY)
 ) WITHOUT ROWID;
+
+-- The team numbers read only the start, the points and the take-backs of the games a report
+-- covers, with zone 1 of each side: a season's worth of them from this index alone, without
+-- walking the actions between them.
+CREATE INDEX RALLY_POINTS ON RALLY (GAMEID, ENTRY, STEP, KIND, SIDE, SERVER, AMOUNT, HOMESCORE, AWAYSCORE,
+                                    REVERSES, H1, A1)
+    WHERE KIND IN ('START', 'POINT', 'UNDO');

@@ -154,18 +154,18 @@ std::map<RecordId, Rally::Log> PointLogs(const QList<RecordId>& games, LineUps l
         = whole ? QStringLiteral("H1, H2, H3, H4, H5, H6, A1, A2, A3, A4, A5, A6") : QStringLiteral("H1, A1");
     const int perSide = whole ? 6 : 1;
     constexpr int zonesAt = 10;
-    const QString start = Rally::KindName(Kind::Start), point = Rally::KindName(Kind::Point),
-                  undo = Rally::KindName(Kind::Undo);
-    // In slices, so that a season of games never meets the engine's limit on bound values.
+    // In slices, so that a season of games never meets the engine's limit on bound values. The
+    // kinds are written as the index RALLY_POINTS names them (the program's own words, no value
+    // of a user's), so that the engine reads that index alone.
     constexpr qsizetype slice = 500;
     for (qsizetype from = 0; from < games.size(); from += slice) {
         const QList<RecordId> part = games.mid(from, slice);
-        QVariantList binds{start, point, start, point, undo};
+        QVariantList binds;
         for (const RecordId& g : part)
             binds << Bind(g);
-        Query q(QStringLiteral("SELECT GAMEID, ENTRY, STEP, CASE KIND WHEN ? THEN 0 WHEN ? THEN 1 ELSE 2 END, SIDE, "
-                               "SERVER, AMOUNT, HOMESCORE, AWAYSCORE, REVERSES, %1 FROM RALLY "
-                               "WHERE KIND IN (?,?,?) AND GAMEID IN (%2) ORDER BY GAMEID, ENTRY")
+        Query q(QStringLiteral("SELECT GAMEID, ENTRY, STEP, CASE KIND WHEN 'START' THEN 0 WHEN 'POINT' THEN 1 ELSE 2 "
+                               "END, SIDE, SERVER, AMOUNT, HOMESCORE, AWAYSCORE, REVERSES, %1 FROM RALLY "
+                               "WHERE KIND IN ('START', 'POINT', 'UNDO') AND GAMEID IN (%2) ORDER BY GAMEID, ENTRY")
                     .arg(zones, Marks(part.size())),
                 binds);
         q.raw().setForwardOnly(true);

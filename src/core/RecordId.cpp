@@ -198,8 +198,3 @@ void ResetRecordIds()
     for (auto& last : lastIssued())
         last.reset();
 }
-
-size_t qHash(const RecordId& id, size_t seed) noexcept
-{
-    return qHash(id.text(), seed);
-}

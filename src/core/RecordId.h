@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHashFunctions>
 #include <QMetaType>
 #include <QString>
 
@@ -37,6 +38,8 @@ public:
     RecordId addSecs(qint64 secs) const;
 
     friend bool operator==(const RecordId& a, const RecordId& b) { return a.m_secs == b.m_secs; }
+    // For QHash and QSet of identifiers: the number itself, never its text.
+    friend size_t qHash(const RecordId& id, size_t seed = 0) noexcept { return ::qHash(id.m_secs, seed); }
     friend bool operator<(const RecordId& a, const RecordId& b) { return a.m_secs < b.m_secs; }
     friend bool operator<=(const RecordId& a, const RecordId& b) { return !(b < a); }
     friend bool operator>(const RecordId& a, const RecordId& b) { return b < a; }
@@ -50,8 +53,6 @@ private:
 
 Q_DECLARE_METATYPE(RecordId)
 
-// For QHash and QSet of identifiers.
-size_t qHash(const RecordId& id, size_t seed = 0) noexcept;
 
 // The clock that identifiers are taken from. Tests and benchmarks may replace it.
 namespace Clock {
