@@ -1,5 +1,6 @@
 #include "game/frmGame.h"
 
+#include "core/Accessible.h"
 #include "core/Database.h"
 #include "core/MatchStore.h"
 #include "core/MsgBox.h"
@@ -174,7 +175,9 @@ void SetBackground(QWidget* w, const QColor& colour)
 } // namespace
 
 // A player box: the player's name over "#" and the shirt number, with the player's identifier
-// kept beside the caption so that a recorded action names exactly this player.
+// kept beside the caption so that a recorded action names exactly this player. A screen reader
+// hears the box, its player and whether it is selected or serving ("Box 3: #7 Ann Lee,
+// selected"); the description says where the box stands and which key selects it.
 class PlayerBox : public QLabel
 {
 public:
@@ -192,6 +195,7 @@ public:
         QFont f = font();
         f.setBold(true);
         setFont(f);
+        updateName();
     }
 
     std::function<void(int)> onClick;
@@ -202,6 +206,8 @@ public:
         m_caption = p.PlayerName() + QLatin1Char('\n') + QLatin1Char('#') + QString::number(p.PlayerNumber());
         setText(m_caption);
         setProperty("playerId", m_playerId.text());
+        m_who = QStringLiteral("#%1 %2").arg(p.PlayerNumber()).arg(p.PlayerName());
+        updateName();
         fitText();
     }
     void clearPlayer()
@@ -210,6 +216,8 @@ public:
         m_caption.clear();
         setText(QString());
         setProperty("playerId", QVariant());
+        m_who.clear();
+        updateName();
     }
     RecordId playerId() const { return m_playerId; }
     QString caption() const { return m_caption; }
@@ -221,7 +229,27 @@ public:
         if (m_selected == on)
             return;
         m_selected = on;
+        updateName();
         update();
+    }
+
+    // The server's box: the ball marks it, the name says it.
+    void setServing(bool on)
+    {
+        if (m_serving == on)
+            return;
+        m_serving = on;
+        updateName();
+    }
+
+    // Where the box stands: its half and zone, its key, and the team playing there.
+    void setPlace(const QString& team)
+    {
+        const int zone = (m_index - 1) % 6 + 1;
+        const QString where = m_index <= 6 ? QCoreApplication::translate("PlayerBox", "Left half, zone %1, key F%2")
+                                           : QCoreApplication::translate("PlayerBox", "Right half, zone %1, key F%2");
+        const QString place = where.arg(zone).arg(m_index);
+        a11y::SetDescription(this, team.isEmpty() ? place : QStringLiteral("%1; %2").arg(place, team));
     }
 
     void setWantedPixelSize(int px)
@@ -287,8 +315,22 @@ private:
 
     int selectionWidth() const { return std::max(4, std::min(width(), height()) / 14); }
 
+    void updateName()
+    {
+        QString name = QCoreApplication::translate("PlayerBox", "Box %1: %2")
+                           .arg(m_index)
+                           .arg(m_who.isEmpty() ? QCoreApplication::translate("PlayerBox", "empty") : m_who);
+        if (m_selected)
+            name = QCoreApplication::translate("PlayerBox", "%1, selected").arg(name);
+        if (m_serving)
+            name = QCoreApplication::translate("PlayerBox", "%1, serving").arg(name);
+        a11y::SetName(this, name);
+    }
+
     int m_index;
     bool m_selected = false;
+    bool m_serving = false;
+    QString m_who; // "#7 Ann Lee"
     int m_wanted = 14;
     RecordId m_playerId;
     QString m_caption;
@@ -516,6 +558,7 @@ void frmGame::buildBars()
     lblStatus->setAutoFillBackground(true);
     lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblStatus->setIndent(4);
+    lblStatus->setAccessibleDescription(tr("Status line"));
     SetBackground(lblStatus, Qt::white);
     {
         QPalette pal = lblStatus->palette();
@@ -600,6 +643,7 @@ void frmGame::buildMenus()
     // The stat menu never shows in the menu bar; it pops up at the selected box.
     mnuStats = new QMenu(tr("Stats"), this);
     mnuStats->setObjectName(QStringLiteral("mnuStats"));
+    mnuStats->setAccessibleName(tr("Stats"));
     auto stat = [this](QMenu* menu, const QString& name, const QString& caption, const QString& statText) {
         QAction* item = menu->addAction(caption);
         item->setObjectName(name);
@@ -611,6 +655,7 @@ void frmGame::buildMenus()
             // A rating is chosen in a submenu, 1 to the top rating.
             QMenu* ratings = mnuStats->addMenu(StatText(kind.caption));
             ratings->setObjectName(name);
+            ratings->setAccessibleName(WithoutAccessKeys(StatText(kind.caption)));
             ratings->menuAction()->setObjectName(name + QStringLiteral("Item"));
             // Each rating is its own access key: P, then 1, 2 or 3.
             for (int r = 1; r <= kTopRating; ++r)
@@ -878,8 +923,13 @@ void frmGame::placeSide(bool home)
     lblTeamName[size_t(bar)]->setProperty("fullText", m_session.rosters[home ? 0 : 1].name);
     fitTeamNames();
     cmdRotate[size_t(bar)]->setText(home ? tr("&Rotate Home") : tr("R&otate Away"));
+    const QString team = m_session.rosters[home ? 0 : 1].name;
+    a11y::SetDescription(cmdScore[size_t(bar)], tr("A point for %1").arg(team));
+    a11y::SetDescription(cmdRotate[size_t(bar)], tr("Turns %1 one place").arg(team));
+    nameScores();
     for (int i = 0; i < 6; ++i) {
         PlayerBox* box = lblPlayer[size_t(first + i)];
+        box->setPlace(team);
         if (i < players.size())
             box->setPlayer(*players[i]);
         else
@@ -946,7 +996,11 @@ void frmGame::showStatus(const QString& text)
     const bool oneLine = QFontMetrics(line).horizontalAdvance(shown) <= room.width();
     lblStatus->setWordWrap(!oneLine);
     SetPixelSize(lblStatus, oneLine ? line.pixelSize() : FittingPixelSize(line, shown, want, 8, room, true));
+    const bool changed = lblStatus->text() != shown;
     lblStatus->setText(shown);
+    // Its text is its accessible name: a screen reader reads each new status out.
+    if (changed)
+        a11y::Announce(lblStatus);
     if (lblStatus->isVisible())
         lblStatus->repaint();
 }
@@ -1061,6 +1115,7 @@ void frmGame::showRally(const RallyKeeper::Done& done, const QString& status)
     const Rally::Book& book = m_rally->book();
     for (int half = 0; half < 2; ++half)
         lblScore[size_t(half)]->setText(QString::number(book.score(homeOnHalf(half) ? Rally::kHome : Rally::kAway)));
+    nameScores();
 
     // The sides as the log has them; the selection follows the player who was selected.
     if (book.started()) {
@@ -1128,16 +1183,28 @@ void frmGame::showRally(const RallyKeeper::Done& done, const QString& status)
         showStatus(say);
 }
 
+void frmGame::nameScores()
+{
+    for (int half = 0; half < 2; ++half) {
+        const QString& team = m_session.rosters[homeOnHalf(half) ? 0 : 1].name;
+        a11y::SetName(lblScore[size_t(half)], tr("Score of %1: %2").arg(team, lblScore[size_t(half)]->text()));
+    }
+}
+
 void frmGame::placeServeMark()
 {
     const Rally::Book& book = m_rally->book();
     if (!book.started() || !lblServe) {
         if (lblServe)
             lblServe->hide();
+        for (int n = 1; n <= 12; ++n)
+            lblPlayer[size_t(n)]->setServing(false);
         return;
     }
     const int side = book.serving();
     const int box = (side == Rally::kHome) == m_session.homeOnLeft() ? 1 : 7;
+    for (int n = 1; n <= 12; ++n)
+        lblPlayer[size_t(n)]->setServing(n == box);
     const RecordId server = boxPlayerId(box);
     lblServe->showOn(lblPlayer[size_t(box)]->geometry(), m_rally->words().player(server));
     lblServe->setProperty("box", box);

@@ -117,7 +117,7 @@ QList<BoxColumn> BoxColumns(ReportLayout layout)
     c.append({QCoreApplication::translate("ReportData", "GP"),
               QCoreApplication::translate("ReportData", "games played"), K::Games});
     for (std::size_t k : kinds) {
-        c.append({QString::fromLatin1(kStatKinds[k].heading), StatText(kStatKinds[k].legend), K::Stat, k});
+        c.append({StatText(kStatKinds[k].heading), StatText(kStatKinds[k].legend), K::Stat, k});
         // The percentage follows the attacks it is taken from.
         if (k == StatIndex("ATTEMPT"))
             c.append({QCoreApplication::translate("ReportData", "PCT"),
@@ -273,12 +273,12 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
         for (const ReportLine& l : team.lines) {
             Row& row = rows.emplace_back(Row{JerseyText(l), l.player, {}});
             for (const BoxColumn& col : cols)
-                row.figures << col.text(l, false);
+                row.figures << LocalFigure(col.text(l, false));
             keep(row.figures);
         }
         Row& totals = rows.emplace_back(Row{QString(), team.totals.player, {}});
         for (const BoxColumn& col : cols)
-            totals.figures << col.text(team.totals, true);
+            totals.figures << LocalFigure(col.text(team.totals, true));
         keep(totals.figures);
     }
 
