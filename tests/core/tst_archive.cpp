@@ -276,7 +276,7 @@ private slots:
             QCOMPARE(e.path(), m_archive);
             QVERIFY2(e.reason().contains(QLatin1String("readonly")), qPrintable(e.reason()));
         }
-        const QStringList emptied{"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS"};
+        const QStringList emptied{"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS", "RALLY"};
         QCOMPARE(Dump(m_app->dbPath()), refused ? before : emptied);
         if (refused || written.isEmpty())
             QCOMPARE(Bytes(m_archive), archived);

@@ -1,4 +1,5 @@
 #include "game/Court.h"
+#include "match/frmGameOptions.h"
 #include "match/frmStarters.h"
 #include "reports/ReportSeed.h"
 #include "reports/clsReport.h"
@@ -84,13 +85,19 @@ private slots:
     void windowFits_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char* w : {"court", "line-up", "substitution", "wizard", "report"})
+        for (const char* w : {"court", "line-up", "substitution", "wizard", "report", "options"})
             QTest::addRow("%s@%s", w, qPrintable(screenName())) << QString::fromLatin1(w);
     }
     void windowFits()
     {
         QFETCH(QString, window);
-        if (window == QLatin1String("court")) {
+        if (window == QLatin1String("options")) {
+            frmGameOptions options;
+            options.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&options));
+            Fits(Problems(&options, area()));
+            Shot(&options, window);
+        } else if (window == QLatin1String("court")) {
             court::Court c;
             // A long name on the selected box.
             c.screen->colHomePlayers[0]->setPlayerName(QStringLiteral("Maximiliana Konstantinopoulou-Vanderbilt"));

@@ -408,7 +408,10 @@ private slots:
         int n = 1;
         while (n < 12 && box(n)->property("playerId") != seeded.home[0].text())
             ++n;
-        expect("court box", Shown(box(n)), name + "\n#1");
+        // A name too long for the box loses its middle there, and still shows its markup as typed.
+        const QString shownBox = Shown(box(n));
+        if (!shownBox.startsWith(name.left(5)) || !shownBox.endsWith(name.right(5) + "\n#1"))
+            wrong << QStringLiteral("court box shows [%1]").arg(shownBox);
         screen.game().PlayerOnClick(qint16(n));
         QVERIFY(RunCommand([&] { screen.game().AddStat(QStringLiteral("Kill"), seeded.home[0]); }));
         expect("court status line", Shown(Child<QLabel>(&screen, "lblStatus")), name);
