@@ -33,10 +33,21 @@ void ServeMark::showOn(const QRect& box, const QString& server)
 
 void ServeMark::paintEvent(QPaintEvent*)
 {
-    static QSvgRenderer ball(QStringLiteral(":/pictures/volleyball.svg"));
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_ball.size() != pixels) {
+        // Drawn from its vector source at the screen's density.
+        QSvgRenderer ball(QStringLiteral(":/pictures/volleyball.svg"));
+        m_ball = QPixmap(pixels);
+        m_ball.fill(Qt::transparent);
+        QPainter draw(&m_ball);
+        draw.setRenderHint(QPainter::Antialiasing);
+        ball.render(&draw, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        draw.end();
+        m_ball.setDevicePixelRatio(ratio);
+    }
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    ball.render(&p, QRectF(rect()));
+    p.drawPixmap(0, 0, m_ball);
 }
 
 LogStrip::LogStrip(QWidget* parent) : QListWidget(parent)

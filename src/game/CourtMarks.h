@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPixmap>
 #include <QStringList>
 
 // The ball drawn in the corner of the server's box, with the server in its accessible name so
@@ -22,6 +23,7 @@ protected:
 
 private:
     QString m_server;
+    QPixmap m_ball; // drawn once for each size, not at every paint
 };
 
 // The last entries of the log, newest first. It never takes the keyboard focus: the court's keys

@@ -1001,6 +1001,12 @@ void frmGame::showStatus(const QString& text)
     // Its text is its accessible name: a screen reader reads each new status out.
     if (changed)
         a11y::Announce(lblStatus);
+}
+
+void frmGame::showProgress(const QString& text)
+{
+    // Work that runs to its end inside one event: the text is painted now, not after it.
+    showStatus(text);
     if (lblStatus->isVisible())
         lblStatus->repaint();
 }
@@ -1088,7 +1094,7 @@ void frmGame::cmdRotate_Click(int index)
         game();
         const bool home = homeOnHalf(index);
         StatusClearer clearer(this);
-        showStatus(home ? tr("Rotating Home...") : tr("Rotating Away..."));
+        showProgress(home ? tr("Rotating Home...") : tr("Rotating Away..."));
         showRally(m_rally->rotate(home ? Rally::kHome : Rally::kAway, subtract));
     });
 }
@@ -1096,7 +1102,6 @@ void frmGame::cmdRotate_Click(int index)
 void frmGame::mnuUndo_Click()
 {
     RunCommand([&] {
-        BusyPointer busy;
         game();
         const RallyKeeper::Done done = m_rally->takeBack();
         if (!done.stored) {
@@ -1223,7 +1228,7 @@ void frmGame::mnuViewStats_Click()
         QString name = boxCaption(i);
         name.replace(QLatin1Char('\n'), QLatin1Char(' '));
         StatusClearer clearer(this);
-        showStatus(tr("Getting the Stats for ") + name + QStringLiteral("..."));
+        showProgress(tr("Getting the Stats for ") + name + QStringLiteral("..."));
         const RecordId player = boxPlayerId(i);
         if (player.isNull())
             throw DbError(tr("There is no player in this box."), QString());

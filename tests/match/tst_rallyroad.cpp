@@ -1,3 +1,4 @@
+#include "MatchKeys.h"
 #include "core/RallyStore.h"
 #include "core/ReportStore.h"
 #include "core/TeamNumbers.h"
@@ -15,31 +16,7 @@ using namespace drive;
 
 namespace {
 
-Step AltKeys(const QList<Qt::Key>& keys, bool enter = false)
-{
-    return [keys, enter](QWidget* w) {
-        for (Qt::Key k : keys)
-            court::AltKey(w, k);
-        if (enter)
-            QTest::keyClick(court::Focus(w), Qt::Key_Return);
-    };
-}
-
-// The first six of each roster into the starting order by keys, as the match flow test does.
-void SixEachByKeys(QWidget* w)
-{
-    court::Focus(w);
-    for (int side : {0, 2}) {
-        auto* list = Child<QListWidget>(w, QStringLiteral("lstTeam_%1").arg(side));
-        list->setFocus();
-        list->setCurrentRow(0);
-        QTest::keyClick(list, Qt::Key_Space);
-        for (int i = 0; i < 5; ++i)
-            QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
-        QTest::keyClick(list, Qt::Key_Tab);
-        QTest::keyClick(court::Focus(w), Qt::Key_Space);
-    }
-}
+using namespace matchkeys;
 
 void CtrlZ(QWidget* w)
 {
@@ -191,8 +168,8 @@ private slots:
     {
         QStringList seen;
         Windows({
-            Steps({ChooseId(QStringLiteral("lstTeams"), seeded->session.homeTeamId), Key(Qt::Key_Return)}),
-            Steps({ChooseId(QStringLiteral("lstTeams"), seeded->session.awayTeamId), Key(Qt::Key_Return)}),
+            PickTeam(seeded->session.homeTeamId),
+            PickTeam(seeded->session.awayTeamId),
             AltKeys({Qt::Key_3, Qt::Key_1, Qt::Key_L}, true),
             [](QWidget* w) {
                 SixEachByKeys(w);
@@ -287,8 +264,8 @@ private slots:
         QStringList seen, before, after;
         int entries = 0;
         Windows({
-            Steps({ChooseId(QStringLiteral("lstTeams"), seeded->session.homeTeamId), Key(Qt::Key_Return)}),
-            Steps({ChooseId(QStringLiteral("lstTeams"), seeded->session.awayTeamId), Key(Qt::Key_Return)}),
+            PickTeam(seeded->session.homeTeamId),
+            PickTeam(seeded->session.awayTeamId),
             AltKeys({Qt::Key_3, Qt::Key_1, Qt::Key_L, Qt::Key_O, Qt::Key_D}, true),
             [](QWidget* w) {
                 SixEachByKeys(w);
