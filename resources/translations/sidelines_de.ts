@@ -150,7 +150,7 @@ kopieren.
 <context>
     <name>LogStrip</name>
     <message>
-        <location filename="../../src/game/CourtMarks.cpp" line="52"/>
+        <location filename="../../src/game/CourtMarks.cpp" line="63"/>
         <source>Last entries, newest first</source>
         <translation>Letzte Einträge, neueste zuerst</translation>
     </message>
@@ -1349,83 +1349,83 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
         <translation>Rotiert %1 um eine Position</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1030"/>
-        <location filename="../../src/game/frmGame.cpp" line="1229"/>
+        <location filename="../../src/game/frmGame.cpp" line="1036"/>
+        <location filename="../../src/game/frmGame.cpp" line="1234"/>
         <source>There is no player in this box.</source>
         <translation>In diesem Feld steht kein Spieler.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1052"/>
+        <location filename="../../src/game/frmGame.cpp" line="1058"/>
         <source>There is no game under way to score.</source>
         <translation>Es läuft kein Satz, in dem gezählt werden könnte.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1070"/>
+        <location filename="../../src/game/frmGame.cpp" line="1076"/>
         <source>Not counted: this game is played to %1, won by two. &quot;Points per Game&quot; can be changed in the match options.</source>
         <translation>Nicht gezählt: Dieser Satz geht bis %1, mit zwei Punkten Vorsprung. „Punkte pro Satz“ lässt sich in den Spieloptionen ändern.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1074"/>
+        <location filename="../../src/game/frmGame.cpp" line="1080"/>
         <source>Not taken back: a score cannot go below 0.</source>
         <translation>Nicht zurückgenommen: Ein Spielstand kann nicht unter 0 fallen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1078"/>
+        <location filename="../../src/game/frmGame.cpp" line="1084"/>
         <source>Not taken back: past %1 a score only comes back to within two points of the other side.</source>
         <translation>Nicht zurückgenommen: Über %1 geht ein Spielstand nur bis auf zwei Punkte an die andere Seite zurück.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1091"/>
+        <location filename="../../src/game/frmGame.cpp" line="1097"/>
         <source>Rotating Home...</source>
         <translation>Heim rotiert...</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1091"/>
+        <location filename="../../src/game/frmGame.cpp" line="1097"/>
         <source>Rotating Away...</source>
         <translation>Gast rotiert...</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1104"/>
+        <location filename="../../src/game/frmGame.cpp" line="1109"/>
         <source>Nothing to take back in this game.</source>
         <translation>In diesem Satz gibt es nichts zurückzunehmen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1166"/>
+        <location filename="../../src/game/frmGame.cpp" line="1171"/>
         <source>%1 win game %2, %3, and the match %4. Alt+N ends the match.</source>
         <translation>%1 gewinnt Satz %2, %3, und das Spiel %4. Alt+N beendet das Spiel.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1171"/>
+        <location filename="../../src/game/frmGame.cpp" line="1176"/>
         <source>%1 win game %2, %3. Alt+E goes to game %4.</source>
         <translation>%1 gewinnt Satz %2, %3. Alt+E geht zu Satz %4.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1179"/>
+        <location filename="../../src/game/frmGame.cpp" line="1184"/>
         <source>Home won the serve back: rotate Home (Alt+R).</source>
         <translation>Heim hat den Aufschlag zurückgewonnen: Heim rotieren (Alt+R).</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1180"/>
+        <location filename="../../src/game/frmGame.cpp" line="1185"/>
         <source>Away won the serve back: rotate Away (Alt+O).</source>
         <translation>Gast hat den Aufschlag zurückgewonnen: Gast rotieren (Alt+O).</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1190"/>
+        <location filename="../../src/game/frmGame.cpp" line="1195"/>
         <source>Score of %1: %2</source>
         <translation>Punkte %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1226"/>
+        <location filename="../../src/game/frmGame.cpp" line="1231"/>
         <source>Getting the Stats for </source>
         <translation>Statistik wird geholt für </translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1232"/>
+        <location filename="../../src/game/frmGame.cpp" line="1237"/>
         <source> Stats</source>
         <translation> – Statistik</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1258"/>
+        <location filename="../../src/game/frmGame.cpp" line="1263"/>
         <source>End Match</source>
         <translation>Spiel beenden</translation>
     </message>

@@ -132,7 +132,11 @@ private slots:
                                                   app.addTeam("Harbour Hawks Volleyball"));
             seed::addGame(match, 1);
             QStringList faults;
-            const auto fits = drive::Look([&](QWidget* w) { faults << Problems(w, area()); });
+            int page = 0;
+            const auto fits = drive::Look([&](QWidget* w) {
+                faults << Problems(w, area());
+                Shot(w, QStringLiteral("wizard-%1").arg(++page));
+            });
             drive::Windows({drive::Steps({fits, drive::Click("cmdNext"), drive::Look([](QWidget* w) {
                                               auto* list = Child<QComboBox>(w, "cmbMatch");
                                               list->setCurrentIndex(list->count() - 2);
