@@ -310,6 +310,22 @@ private slots:
         QVERIFY(events.names(c.get("lblPlayer_7"), QAccessible::NameChanged).contains(boxName(7)));
     }
 
+    // The tips come in the user's language where their file is translated, in English otherwise.
+    void tipsInTheUsersLanguage()
+    {
+        const QString folder = m_app->dir();
+        for (const auto& [name, text] : {std::pair{"TIPOFDAY.TXT", "English tip"}, {"TIPOFDAY_de.TXT", "Deutscher Tipp"}}) {
+            QFile file(folder + QLatin1Char('/') + QLatin1String(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        }
+        frmTip::SetTipsFile(folder + QStringLiteral("/TIPOFDAY.TXT"));
+        frmTip tip;
+        frmTip::SetTipsFile(QString());
+        QCOMPARE(Child<QLabel>(&tip, "lblTipText")->text(),
+                 German() ? QStringLiteral("Deutscher Tipp") : QStringLiteral("English tip"));
+    }
+
     // A screen reader reads the status line out when it changes: on the court and in the main
     // window.
     void statusLineIsAnnounced()
