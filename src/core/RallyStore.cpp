@@ -142,4 +142,61 @@ std::map<RecordId, Rally::Log> GameLogs(const QList<RecordId>& games)
     return logs;
 }
 
+std::map<RecordId, Rally::Log> PointLogs(const QList<RecordId>& games, LineUps lineUps)
+{
+    using Rally::Kind;
+    std::map<RecordId, Rally::Log> logs;
+    // A season holds tens of thousands of these entries and the driver hands over every column of
+    // every row as a value of its own, so only what is asked for is read: the kind as a number, and
+    // of the line-ups zone 1 alone unless all six are wanted.
+    const bool whole = lineUps == LineUps::Whole;
+    const QString zones
+        = whole ? QStringLiteral("H1, H2, H3, H4, H5, H6, A1, A2, A3, A4, A5, A6") : QStringLiteral("H1, A1");
+    const int perSide = whole ? 6 : 1;
+    constexpr int zonesAt = 10;
+    const QString start = Rally::KindName(Kind::Start), point = Rally::KindName(Kind::Point),
+                  undo = Rally::KindName(Kind::Undo);
+    // In slices, so that a season of games never meets the engine's limit on bound values.
+    constexpr qsizetype slice = 500;
+    for (qsizetype from = 0; from < games.size(); from += slice) {
+        const QList<RecordId> part = games.mid(from, slice);
+        QVariantList binds{start, point, start, point, undo};
+        for (const RecordId& g : part)
+            binds << Bind(g);
+        Query q(QStringLiteral("SELECT GAMEID, ENTRY, STEP, CASE KIND WHEN ? THEN 0 WHEN ? THEN 1 ELSE 2 END, SIDE, "
+                               "SERVER, AMOUNT, HOMESCORE, AWAYSCORE, REVERSES, %1 FROM RALLY "
+                               "WHERE KIND IN (?,?,?) AND GAMEID IN (%2) ORDER BY GAMEID, ENTRY")
+                    .arg(zones, Marks(part.size())),
+                binds);
+        q.raw().setForwardOnly(true);
+        q.exec();
+        QString gameText;
+        Rally::Log* log = nullptr;
+        while (q.next()) {
+            const QSqlQuery& r = q.raw();
+            // The rows of one game come together: its identifier is read once.
+            const QString text = r.value(0).toString();
+            if (!log || text != gameText) {
+                gameText = text;
+                log = &logs[RecordId::fromText(text)];
+            }
+            Rally::Entry& e = log->emplace_back();
+            e.entry = r.value(1).toInt();
+            e.step = r.value(2).toInt();
+            const int kind = r.value(3).toInt();
+            e.kind = kind == 0 ? Kind::Start : kind == 1 ? Kind::Point : Kind::Undo;
+            e.side = r.value(4).isNull() ? -1 : r.value(4).toInt();
+            e.server = r.value(5).isNull() ? -1 : r.value(5).toInt();
+            e.amount = r.value(6).toInt();
+            e.homeScore = r.value(7).toInt();
+            e.awayScore = r.value(8).toInt();
+            e.reverses = r.value(9).toInt();
+            for (int s = 0; s < 2; ++s)
+                for (int z = 0; z < perSide; ++z)
+                    e.zones[size_t(s)][size_t(z)] = RecordId::fromText(r.value(zonesAt + s * perSide + z).toString());
+        }
+    }
+    return logs;
+}
+
 } // namespace RallyStore

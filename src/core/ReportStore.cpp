@@ -1,11 +1,14 @@
 #include "core/ReportStore.h"
 
 #include "core/Database.h"
+#include "core/RallyStore.h"
 #include "core/mConstants.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -112,13 +115,13 @@ std::vector<NamedRow> Players(const QList<RecordId>& teams)
     return out;
 }
 
-std::vector<ReportLine> Fill(const ReportStatement& st, ProgressScope* progress, bool* readKeptZones)
+std::vector<ReportLine> Fill(const ReportStatement& st, ProgressScope* progress, bool* readKeptZones, int stepsAfter)
 {
     namespace C = ReportColumn;
     // Five steps (the games, the zones, REPORT, the lines, the commit), each a statement or two
     // over a few thousand rows at most.
     if (progress)
-        progress->setCount(5);
+        progress->setCount(5 + std::max(0, stepsAfter));
     int done = 0;
     const auto stepped = [&] {
         if (progress)
@@ -187,6 +190,134 @@ std::vector<ReportLine> Fill(const ReportStatement& st, ProgressScope* progress,
     transaction.commit();
     stepped();
     return lines;
+}
+
+std::vector<TeamNumbers::GameRecord> RallyGames(const ReportChoices& c)
+{
+    QString where;
+    QVariantList binds;
+    if (c.game) {
+        where += QStringLiteral("AND GAME.GAMENUMBER = ? ");
+        binds << *c.game;
+    }
+    if (c.match) {
+        where += QStringLiteral("AND MATCH.MATCHID = ? ");
+        binds << Bind(*c.match);
+    }
+    if (c.team) {
+        where += QStringLiteral("AND (MATCH.HOMETEAMID = ? OR MATCH.AWAYTEAMID = ?) ");
+        binds << Bind(*c.team) << Bind(*c.team);
+    }
+    const BoundSql dates = DateCondition(c, QStringLiteral("MATCH.MATCHID"));
+    where += dates.sql;
+    binds += dates.binds;
+
+    std::vector<TeamNumbers::GameRecord> games;
+    QList<RecordId> ids;
+    const QString deleted = QCoreApplication::translate("ReportStore", "(deleted team)");
+    Query q(QStringLiteral("SELECT MATCH.MATCHID, GAME.GAMEID, GAME.GAMENUMBER, MATCH.HOMETEAMID, MATCH.AWAYTEAMID, "
+                           "HOME.TEAMNAME, AWAY.TEAMNAME, GAME.HOMESCORE, GAME.AWAYSCORE "
+                           "FROM GAME CROSS JOIN MATCH LEFT JOIN TEAM AS HOME ON HOME.TEAMID = MATCH.HOMETEAMID "
+                           "LEFT JOIN TEAM AS AWAY ON AWAY.TEAMID = MATCH.AWAYTEAMID "
+                           "WHERE MATCH.MATCHID = GAME.MATCHID %1"
+                           "ORDER BY MATCH.MATCHID, GAME.GAMENUMBER, GAME.GAMEID")
+                .arg(where),
+            binds);
+    q.raw().setForwardOnly(true);
+    q.exec();
+    while (q.next()) {
+        TeamNumbers::GameRecord& g = games.emplace_back();
+        g.match = RecordId::fromText(q.value(0).toString());
+        g.game = RecordId::fromText(q.value(1).toString());
+        g.number = q.value(2).toInt();
+        g.teams = {RecordId::fromText(q.value(3).toString()), RecordId::fromText(q.value(4).toString())};
+        g.names = {q.value(5).isNull() ? deleted : q.value(5).toString(),
+                   q.value(6).isNull() ? deleted : q.value(6).toString()};
+        g.homeScore = q.value(7).toInt();
+        g.awayScore = q.value(8).toInt();
+        ids << g.game;
+    }
+    std::map<RecordId, Rally::Log> logs = RallyStore::PointLogs(ids, RallyStore::LineUps::ZoneOne);
+    for (TeamNumbers::GameRecord& g : games) {
+        const auto found = logs.find(g.game);
+        if (found != logs.end())
+            g.log = std::move(found->second);
+    }
+    return games;
+}
+
+namespace {
+
+// The players on court in these logs, as the roster has them now.
+LineUpRoster RosterOf(const std::vector<const Rally::Log*>& logs)
+{
+    // Sorted rather than hashed: an identifier's hash goes through its text, and a season's
+    // line-ups name the same few hundred players tens of thousands of times.
+    std::vector<RecordId> ids;
+    for (const Rally::Log* log : logs) {
+        const Rally::Court* last = nullptr;
+        for (const Rally::Entry& e : *log) {
+            if (last && *last == e.zones)
+                continue;
+            last = &e.zones;
+            for (const Rally::Zones& side : e.zones)
+                for (const RecordId& id : side)
+                    if (!id.isNull())
+                        ids.push_back(id);
+        }
+    }
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    LineUpRoster players;
+    // In slices, so that no list of players meets the engine's limit on bound values.
+    constexpr size_t slice = 500;
+    for (size_t from = 0; from < ids.size(); from += slice) {
+        const QList<RecordId> part(ids.begin() + qsizetype(from),
+                                   ids.begin() + qsizetype(std::min(ids.size(), from + slice)));
+        Query q(QStringLiteral("SELECT PLAYERID, PLAYERNUMBER, PLAYERNAME FROM PLAYER WHERE PLAYERID IN (%1)")
+                    .arg(Placeholders(part.size())),
+                BindAll(part));
+        q.raw().setForwardOnly(true);
+        q.exec();
+        while (q.next())
+            players.insert_or_assign(RecordId::fromText(q.value(0).toString()),
+                                     LineUpPlayer{q.value(1).toInt(), q.value(2).toString()});
+    }
+    return players;
+}
+
+} // namespace
+
+LineUpRoster LineUpPlayers(const std::vector<TeamNumbers::GameRecord>& games)
+{
+    std::vector<const Rally::Log*> logs;
+    for (const TeamNumbers::GameRecord& g : games)
+        logs.push_back(&g.log);
+    return RosterOf(logs);
+}
+
+WholeLineUps LineUpsOf(const std::vector<TeamNumbers::GameRecord>& games)
+{
+    QList<RecordId> ids;
+    for (const TeamNumbers::GameRecord& g : games)
+        if (!g.log.empty())
+            ids << g.game;
+    WholeLineUps out;
+    out.logs = RallyStore::PointLogs(ids, RallyStore::LineUps::Whole);
+    std::vector<const Rally::Log*> logs;
+    for (const TeamNumbers::GameRecord& g : games) {
+        const auto found = out.logs.find(g.game);
+        if (found == out.logs.end())
+            continue;
+        // A log only grows: what was added since the games were read is left out.
+        const int last = g.log.empty() ? 0 : g.log.back().entry;
+        Rally::Log& log = found->second;
+        log.erase(std::remove_if(log.begin(), log.end(), [last](const Rally::Entry& e) { return e.entry > last; }),
+                  log.end());
+        logs.push_back(&log);
+    }
+    out.players = RosterOf(logs);
+    return out;
 }
 
 } // namespace ReportStore

@@ -1,7 +1,6 @@
 #include "reports/clsReport.h"
 
 #include "core/MatchStore.h"
-
 #include "core/MsgBox.h"
 #include "core/ReportStore.h"
 #include "core/StatKinds.h"
@@ -283,11 +282,18 @@ void clsReport::Finish()
                                       + QLatin1String(statement.layout == ReportLayout::PositionsApart
                                                           ? ReportEngine::kPositionsApart
                                                           : ReportEngine::kPositionsTogether));
-        const std::vector<ReportLine> lines = ReportStore::Fill(statement, &progress);
+        // Two steps after the box score's: the games' rally logs read, the team numbers computed.
+        const std::vector<ReportLine> lines = ReportStore::Fill(statement, &progress, nullptr, 2);
         ReportHeading heading = choices.heading;
         if (choices.match)
             heading.result = ResultText(ReportStore::Result(*choices.match));
-        VB_REPORT().SetReport(MakeReportModel(statement.layout, heading, lines));
+        ReportModel model = MakeReportModel(statement.layout, heading, lines);
+        std::vector<TeamNumbers::GameRecord> games = ReportStore::RallyGames(choices);
+        ReportStore::LineUpRoster players = ReportStore::LineUpPlayers(games);
+        progress.step(6);
+        model.rallies = MakeReportRallies(std::move(games), std::move(players), choices);
+        progress.step(7);
+        VB_REPORT().SetReport(std::move(model));
     } catch (const ReportOverflow& e) {
         // Rows written by other tools: the user learns whose records to correct; no retry helps.
         qWarning("Report not created: %s", e.what());

@@ -1,6 +1,8 @@
 #include "reports/frmReportView.h"
 
+#include "core/Database.h"
 #include "core/MsgBox.h"
+#include "core/ReportStore.h"
 #include "core/mConstants.h"
 
 #include <QCoreApplication>
@@ -104,12 +106,21 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     cmdExportCsv->setObjectName(QStringLiteral("cmdExportCsv"));
     cmdExportMaxPreps = new QPushButton(tr("Export &MaxPreps..."), this);
     cmdExportMaxPreps->setObjectName(QStringLiteral("cmdExportMaxPreps"));
+    cmdExportTeamNumbers = new QPushButton(tr("Export &Team Numbers..."), this);
+    cmdExportTeamNumbers->setObjectName(QStringLiteral("cmdExportTeamNumbers"));
+    cmdExportRallies = new QPushButton(tr("Export &Rallies..."), this);
+    cmdExportRallies->setObjectName(QStringLiteral("cmdExportRallies"));
+    // Both come from the rally logs: nothing to write when no game the report covers has one.
+    const bool logged = m_model.rallies.numbers.anyLog();
+    cmdExportTeamNumbers->setEnabled(logged);
+    cmdExportRallies->setEnabled(logged);
     cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
     // Enter always means Close: a button clicked last never becomes the default, so Enter cannot
     // print or write a file again.
-    for (QPushButton* b : {cmdPrint, cmdSavePdf, cmdExportCsv, cmdExportMaxPreps})
+    for (QPushButton* b :
+         {cmdPrint, cmdSavePdf, cmdExportCsv, cmdExportMaxPreps, cmdExportTeamNumbers, cmdExportRallies})
         b->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
@@ -117,6 +128,8 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     buttons->addWidget(cmdSavePdf);
     buttons->addWidget(cmdExportCsv);
     buttons->addWidget(cmdExportMaxPreps);
+    buttons->addWidget(cmdExportTeamNumbers);
+    buttons->addWidget(cmdExportRallies);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
@@ -128,6 +141,10 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     connect(cmdExportCsv, &QPushButton::clicked, this, [this] { RunCommand([this] { cmdExportCsv_Click(); }); });
     connect(cmdExportMaxPreps, &QPushButton::clicked, this,
             [this] { RunCommand([this] { cmdExportMaxPreps_Click(); }); });
+    connect(cmdExportTeamNumbers, &QPushButton::clicked, this,
+            [this] { RunCommand([this] { cmdExportTeamNumbers_Click(); }); });
+    connect(cmdExportRallies, &QPushButton::clicked, this,
+            [this] { RunCommand([this] { cmdExportRallies_Click(); }); });
     // Escape and the close box end the window the same way as the button.
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -225,6 +242,27 @@ bool frmReportView::exportCsv(const QString& path)
     return writeTexts({path}, {"\xEF\xBB\xBF" + ReportCsv(m_model).toUtf8()});
 }
 
+bool frmReportView::exportTeamNumbers(const QString& path)
+{
+    BusyPointer busy;
+    return writeTexts({path}, {"\xEF\xBB\xBF" + TeamNumbersCsv(m_model).toUtf8()});
+}
+
+bool frmReportView::exportRallies(const QString& path)
+{
+    BusyPointer busy;
+    QString text;
+    try {
+        // The report keeps zone 1 of each line-up; the whole line-ups are read for the file.
+        text = RalliesCsv(m_model, ReportStore::LineUpsOf(m_model.rallies.games));
+    } catch (const DbError& e) {
+        MsgBox(tr("The rallies could not be read from the database: %1").arg(DescribeFailure(e)), QMessageBox::Ok,
+               QMessageBox::Warning, QStringLiteral("Sidelines"));
+        return false;
+    }
+    return writeTexts({path}, {"\xEF\xBB\xBF" + text.toUtf8()});
+}
+
 bool frmReportView::exportMaxPreps(const QString& path)
 {
     QStringList teams;
@@ -280,9 +318,11 @@ bool frmReportView::writeTexts(const QStringList& paths, const QList<QByteArray>
 }
 
 QString frmReportView::askPath(const QString& title, const QString& extension, const QString& filter,
-                               const std::function<QStringList(const QString&)>& written)
+                               const std::function<QStringList(const QString&)>& written, const QString& offered)
 {
-    QString start = QDir(ExportFolder()).filePath(tr("Sidelines report") + QLatin1Char('.') + extension);
+    QString start
+        = QDir(ExportFolder())
+              .filePath((offered.isEmpty() ? tr("Sidelines report") : offered) + QLatin1Char('.') + extension);
     for (;;) {
         const QString typed = QFileDialog::getSaveFileName(this, title, start, filter);
         if (typed.isEmpty())
@@ -342,4 +382,22 @@ void frmReportView::cmdExportMaxPreps_Click()
                                  [&teams](const QString& p) { return MaxPrepsPaths(p, teams); });
     if (!path.isEmpty())
         exportMaxPreps(path);
+}
+
+void frmReportView::cmdExportTeamNumbers_Click()
+{
+    const QString path = askPath(
+        tr("Export Team Numbers as CSV"), QStringLiteral("csv"), tr("CSV files (*.csv)"),
+        [](const QString& p) { return QStringList{p}; }, tr("Sidelines team numbers"));
+    if (!path.isEmpty())
+        exportTeamNumbers(path);
+}
+
+void frmReportView::cmdExportRallies_Click()
+{
+    const QString path = askPath(
+        tr("Export Rallies as CSV"), QStringLiteral("csv"), tr("CSV files (*.csv)"),
+        [](const QString& p) { return QStringList{p}; }, tr("Sidelines rallies"));
+    if (!path.isEmpty())
+        exportRallies(path);
 }

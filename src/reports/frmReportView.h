@@ -41,6 +41,10 @@ public:
     // MaxPreps takes one team a file: with several teams, one file per team (MaxPrepsPaths), and
     // the window names the files it wrote.
     bool exportMaxPreps(const QString& path);
+    // The team numbers (TeamNumbersCsv) and every rally that stands (RalliesCsv) of the games the
+    // report covers; the rallies' whole line-ups are read from the database for the file.
+    bool exportTeamNumbers(const QString& path);
+    bool exportRallies(const QString& path);
 
     // Lays the report out on the printer's pages (landscape), at 9 points, the box score across
     // the page's width, its column headings on every page and the page's number at its foot.
@@ -51,10 +55,13 @@ private:
     void cmdSavePdf_Click();
     void cmdExportCsv_Click();
     void cmdExportMaxPreps_Click();
-    // Asks for the file to write, starting in ExportFolder(); the extension is added to a name
-    // typed without it (asking before that replaces a file). Empty when the user cancelled.
+    void cmdExportTeamNumbers_Click();
+    void cmdExportRallies_Click();
+    // Asks for the file to write, starting in ExportFolder() with the name offered; the extension
+    // is added to a name typed without it (asking before that replaces a file). Empty when the
+    // user cancelled.
     QString askPath(const QString& title, const QString& extension, const QString& filter,
-                    const std::function<QStringList(const QString&)>& written);
+                    const std::function<QStringList(const QString&)>& written, const QString& offered = QString());
     // Writes each text to its path, each in one piece (nothing half-written is left): every file
     // is opened and written before the first one takes its place. Reports a failure.
     bool writeTexts(const QStringList& paths, const QList<QByteArray>& texts);
@@ -65,5 +72,7 @@ private:
     QPushButton* cmdSavePdf = nullptr;
     QPushButton* cmdExportCsv = nullptr;
     QPushButton* cmdExportMaxPreps = nullptr;
+    QPushButton* cmdExportTeamNumbers = nullptr;
+    QPushButton* cmdExportRallies = nullptr;
     QPushButton* cmdClose = nullptr;
 };

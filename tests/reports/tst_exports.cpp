@@ -1,5 +1,6 @@
 #include "ReportSeed.h"
 #include "core/MsgBox.h"
+#include "core/RallyLog.h"
 #include "reports/ReportData.h"
 #include "reports/frmReportView.h"
 #include "support/Drive.h"
@@ -29,6 +30,35 @@ ReportLine teamLine(const QString& team, const QString& player, int number)
     l.counts[StatIndex("ATTEMPT")] = 6;
     l.pass = {4, 2};
     return l;
+}
+
+// The rally log of one game, Hawks at home to Owls, three points: what the team numbers and the
+// rally file are written from.
+ReportRallies loggedGame()
+{
+    TeamNumbers::GameRecord g;
+    g.match = seed::at(3, 5, 18, 0);
+    g.game = g.match.addSecs(60);
+    g.number = 1;
+    g.teams = {seed::at(1, 1, 0, 0), seed::at(1, 1, 0, 1)};
+    g.names = {QStringLiteral("Hawks"), QStringLiteral("Owls")};
+    Rally::Book book;
+    const QDateTime at = g.match.dateTime();
+    book.append(book.start({}, Rally::kHome, at));
+    for (int side : {Rally::kHome, Rally::kAway, Rally::kHome})
+        book.append(book.point(side, 1, true, at));
+    g.log = book.log();
+    g.homeScore = 2;
+    g.awayScore = 1;
+    return MakeReportRallies({g}, {}, {});
+}
+
+// A report of these lines with the game above.
+ReportModel withLog(const std::vector<ReportLine>& lines)
+{
+    ReportModel model = MakeReportModel(ReportLayout::PositionsTogether, {}, lines);
+    model.rallies = loggedGame();
+    return model;
 }
 
 // HOME and the user's folder settings pointed at a folder of the test's own, with or without a
@@ -181,6 +211,10 @@ private slots:
         QTest::newRow("MaxPreps, two teams") << "cmdExportMaxPreps" << true << "season" << 2
                                              << QStringList{"season - Hawks.txt", "season - O'Brien's _Eagles_.txt"}
                                              << several + "season - Hawks.txt\nseason - O'Brien's _Eagles_.txt";
+        QTest::newRow("team numbers into Documents")
+            << "cmdExportTeamNumbers" << true << "numbers" << 1 << QStringList{"numbers.csv"} << "";
+        QTest::newRow("rallies without Documents")
+            << "cmdExportRallies" << false << "week 12.03" << 1 << QStringList{"week 12.03.csv"} << "";
     }
 
     void exportsFromTheButtons()
@@ -197,7 +231,7 @@ private slots:
         std::vector<ReportLine> lines{teamLine("Hawks", "Ann", 1), teamLine("Hawks", "Bea", 2)};
         if (teams > 1)
             lines.push_back(teamLine(seed::kEagles, "Cy", 3));
-        frmReportView window(MakeReportModel(ReportLayout::PositionsTogether, {}, lines));
+        frmReportView window(withLog(lines));
         window.show();
         QString opened;
         drive::Windows({drive::Steps(
@@ -217,6 +251,14 @@ private slots:
                 QCOMPARE(contents(folder + "/" + files[1]).mid(header.size()).left(4), "3|2|");
         } else if (button == "cmdExportCsv") {
             QVERIFY(contents(folder + "/" + files[0]).contains("Ann"));
+        } else if (button == "cmdExportTeamNumbers") {
+            QCOMPARE(contents(folder + "/" + files[0]), "\xEF\xBB\xBF" + TeamNumbersCsv(window.model()).toUtf8());
+            QVERIFY(
+                contents(folder + "/" + files[0]).contains("\r\nHawks,Team Totals,,,2,1,50.0%,1,1,100.0%,2,1,1,\r\n"));
+        } else if (button == "cmdExportRallies") {
+            // The game is not in the database: the file holds the header alone.
+            QCOMPARE(contents(folder + "/" + files[0]),
+                     "\xEF\xBB\xBFMatch,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones\r\n");
         }
         window.close();
     }
@@ -257,7 +299,8 @@ private slots:
     void enterCloses_data()
     {
         QTest::addColumn<QString>("button");
-        for (const char* b : {"cmdPrint", "cmdSavePdf", "cmdExportCsv", "cmdExportMaxPreps"})
+        for (const char* b : {"cmdPrint", "cmdSavePdf", "cmdExportCsv", "cmdExportMaxPreps", "cmdExportTeamNumbers",
+                              "cmdExportRallies"})
             QTest::newRow(b) << QString::fromLatin1(b);
     }
 
@@ -266,7 +309,7 @@ private slots:
         QFETCH(QString, button);
         TestApp app;
         const OwnHome home(true);
-        frmReportView window(MakeReportModel(ReportLayout::PositionsTogether, {}, {teamLine("Hawks", "Ann", 1)}));
+        frmReportView window(withLog({teamLine("Hawks", "Ann", 1)}));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* b = Child<QPushButton>(&window, button);

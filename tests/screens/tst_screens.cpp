@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBrowser>
 
 using namespace screenfit;
 
@@ -87,6 +88,8 @@ private slots:
         QTest::addColumn<QString>("window");
         for (const char* w : {"court", "line-up", "substitution", "wizard", "report", "options"})
             QTest::addRow("%s@%s", w, qPrintable(screenName())) << QString::fromLatin1(w);
+        // The report window again, with the team numbers and the score flows of a match.
+        QTest::addRow("team numbers@%s", qPrintable(screenName())) << QStringLiteral("team numbers");
     }
     void windowFits()
     {
@@ -145,6 +148,46 @@ private slots:
                                           drive::Key(Qt::Key_Escape)})});
             clsReport().Start();
             Fits(faults);
+        } else if (window == QLatin1String("team numbers")) {
+            // A match of long-named teams, three games to 25 with their score flows and one game
+            // recorded before the log; the window scrolled to the charts.
+            ReportModel model;
+            ReportChoices choices;
+            std::vector<TeamNumbers::GameRecord> games;
+            ReportStore::LineUpRoster players;
+            Rally::Court court;
+            for (int side = 0; side < 2; ++side)
+                for (int z = 0; z < 6; ++z) {
+                    const RecordId id(QDateTime(QDate(2026, 1, 1 + side), QTime(0, 0, z)));
+                    court[size_t(side)][size_t(z)] = id;
+                    players[id] = {10 * side + z + 1, QStringLiteral("Maximiliana Konstantinopoulou %1").arg(z)};
+                }
+            for (int number = 1; number <= 4; ++number) {
+                TeamNumbers::GameRecord& g = games.emplace_back();
+                g.match = RecordId(QDateTime(QDate(2026, 12, 17), QTime(18, 30)));
+                g.number = number;
+                g.teams = {RecordId(QDateTime(QDate(2020, 1, 1), QTime(0, 0))),
+                           RecordId(QDateTime(QDate(2020, 1, 1), QTime(0, 1)))};
+                g.names = {QStringLiteral("Harbour Hawks Volleyball"), QStringLiteral("Westfield Academy Eagles")};
+                if (number == 4)
+                    break;
+                Rally::Book book;
+                const QDateTime at(QDate(2026, 12, 17), QTime(19, 0));
+                book.append(book.start(court, number % 2, at));
+                for (int rally = 0; std::max(book.score(0), book.score(1)) < 25; ++rally)
+                    book.append(book.point((rally * 7 + number) % 11 < 5 ? 0 : 1, 1, true, at));
+                g.log = book.log();
+                g.homeScore = book.score(0);
+                g.awayScore = book.score(1);
+            }
+            model.rallies = MakeReportRallies(std::move(games), std::move(players), choices);
+            frmReportView view(model);
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            Fits(Problems(&view, area()));
+            auto* preview = Child<QTextBrowser>(&view, "txtPreview");
+            preview->verticalScrollBar()->setValue(preview->verticalScrollBar()->maximum());
+            Shot(&view, QStringLiteral("team-numbers"));
         } else if (window != QLatin1String("report")) {
             // A whole club roster of fourteen, one with a long name.
             court::Seeded s;

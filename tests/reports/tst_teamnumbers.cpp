@@ -1,0 +1,455 @@
+#include "ReportSeed.h"
+#include "core/RallyStore.h"
+#include "core/ReportStore.h"
+#include "core/mConstants.h"
+#include "reports/ReportData.h"
+#include "reports/ReportEngine.h"
+#include "reports/clsReport.h"
+#include "reports/frmReportView.h"
+#include "support/Drive.h"
+#include "support/TestMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+namespace {
+
+// Plays a game's script on the court's log (after what it holds already), each command stored as
+// the court stores it:
+//   start:h | start:a   the game begins, home or away serving first (both line-ups of `court`)
+//   ph pa               a point won by home / away (the side that sides out turns)
+//   se                  a serve error of the side serving: the point goes to the other side
+//   u                   the take-back of the last command
+void Record(const RecordId& game, const Rally::Court& court, const QString& script)
+{
+    Rally::Book book(RallyStore::GameLog(game));
+    const QDateTime at(QDate(2026, 3, 5), QTime(18, 10));
+    const StatKind* serveError = StatByColumn(QStringLiteral("SERVEERROR"));
+    QVERIFY(serveError);
+    for (const QString& word : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        Rally::StepWrite step;
+        QList<RecordId> onCourt;
+        if (word.startsWith(QLatin1String("start:"))) {
+            step = book.start(court, word.endsWith(QLatin1Char('h')) ? Rally::kHome : Rally::kAway, at);
+            for (const Rally::Zones& side : court)
+                onCourt += QList<RecordId>(side.begin(), side.end());
+        } else if (word == QLatin1String("ph") || word == QLatin1String("pa")) {
+            step = book.point(word == QLatin1String("ph") ? Rally::kHome : Rally::kAway, 1, true, at);
+        } else if (word == QLatin1String("se")) {
+            const int side = book.serving();
+            const RecordId server = book.court()[size_t(side)][0];
+            step = book.action(server, side, 1 + 6 * side, *serveError, 1,
+                               Rally::PointFromAction(*serveError, side, 1, book.log()), true, at);
+        } else if (word == QLatin1String("u")) {
+            step = book.takeBack(at).value_or(Rally::StepWrite{});
+        } else {
+            QFAIL(qPrintable("unknown word " + word));
+        }
+        RallyStore::Write(game, step, onCourt);
+        book.append(step);
+    }
+}
+
+// The recorded season of these tests:
+//   3/5/26  Eagles at Hawks: game 1 home serving first, a serve error, a point taken back (4-3);
+//           game 2 away serving first (2-3); game 3 recorded before the log (25-20)
+//   3/12/26 Owls at Vipers: one game (2-0)
+// Hawks wear 1-7 (#2's name is markup, to be shown as written), Eagles 11-17; the Eagles' #13 has
+// left the roster since.
+seed::Season RecordSeason(TestApp& app)
+{
+    seed::Season id;
+    const auto squad = [&](const char* team, const QString& name, const QStringList& players, int first) {
+        id[team] = app.addTeam(name);
+        Rally::Zones zones;
+        for (int i = 0; i < players.size(); ++i) {
+            const RecordId p = app.addPlayer(id[team], players[i], first + i);
+            id[players[i].section(' ', 0, 0).toLower()] = p;
+            if (i < 6)
+                zones[size_t(i)] = p;
+        }
+        return zones;
+    };
+    const Rally::Zones hawks = squad(
+        "hawks", "Hawks", {"Ann Lee", "<b>Bea</b> Kim", "Cat Roy", "Dot Ames", "Eve Bo", "Fay Dunn", "Gia Park"}, 1);
+    const Rally::Zones eagles
+        = squad("eagles", "Eagles", {"Ida Cole", "Jo Hart", "Kay Moss", "Lu Fenn", "Mo Gray", "Nia Holt"}, 11);
+    const Rally::Zones vipers = squad("vipers", "Vipers", {"V1", "V2", "V3", "V4", "V5", "V6"}, 21);
+    const Rally::Zones owls = squad("owls", "Owls", {"O1", "O2", "O3", "O4", "O5", "O6"}, 31);
+
+    id["m1"] = seed::addMatch(seed::at(3, 5, 18, 0), id["hawks"], id["eagles"]);
+    id["m2"] = seed::addMatch(seed::at(3, 12, 19, 0), id["vipers"], id["owls"]);
+    for (const char* g : {"m1g1", "m1g2", "m1g3", "m2g1"})
+        id[g] = seed::addGame(id[QString::fromLatin1(g).left(2)], QString::fromLatin1(g).right(1).toInt());
+    Record(id["m1g1"], {hawks, eagles}, QStringLiteral("start:h ph pa pa se ph ph u pa ph"));
+    Record(id["m1g2"], {hawks, eagles}, QStringLiteral("start:a pa pa pa ph ph"));
+    Execute(QStringLiteral("UPDATE GAME SET HOMESCORE = 25, AWAYSCORE = 20 WHERE GAMEID = ?"), {Bind(id["m1g3"])});
+    Record(id["m2g1"], {vipers, owls}, QStringLiteral("start:h ph ph"));
+    Execute(QStringLiteral("DELETE FROM PLAYER WHERE PLAYERID = ?"), {Bind(id["kay"])});
+    return id;
+}
+
+// The report of the choices as Finish makes it: box score and team numbers.
+ReportModel MakeModel(const ReportChoices& choices)
+{
+    const ReportStatement st = BuildReportStatement(choices);
+    ReportModel model = MakeReportModel(st.layout, choices.heading, ReportStore::Fill(st));
+    std::vector<TeamNumbers::GameRecord> games = ReportStore::RallyGames(choices);
+    ReportStore::LineUpRoster players = ReportStore::LineUpPlayers(games);
+    model.rallies = MakeReportRallies(std::move(games), std::move(players), choices);
+    return model;
+}
+
+// A team's part of the "Team Numbers" section as the document reads: each table row as
+// "label|figures", figures apart by blanks, then the longest runs as "match|runs".
+QStringList TeamSection(const QString& plain, const QString& team)
+{
+    const QStringList lines = plain.split(QLatin1Char('\n'));
+    qsizetype at = lines.indexOf(QStringLiteral("Team Numbers"));
+    if (at < 0)
+        return {};
+    at = lines.indexOf(team, at);
+    if (at < 0)
+        return {};
+    QStringList rows;
+    for (qsizetype i = at + 1; i + 1 < lines.size(); ++i) {
+        const QString& label = lines[i];
+        const QString& next = lines[i + 1];
+        if (next.startsWith(QLatin1Char('\t'))) {
+            if (label != QLatin1String("Rotation"))
+                rows << label + QLatin1Char('|') + next.split(QLatin1Char('\t'), Qt::SkipEmptyParts).join(' ');
+            ++i;
+        } else if (label == QLatin1String("Match")) {
+            ++i; // the heading of the runs
+        } else if (label.contains(QLatin1String(" vs "))) {
+            rows << label + QLatin1Char('|') + next;
+            ++i;
+        } else if (!label.isEmpty() && !rows.isEmpty()) {
+            break;
+        }
+    }
+    return rows;
+}
+
+QString Leads(const std::vector<int>& leads)
+{
+    QStringList out;
+    for (int l : leads)
+        out << QString::number(l);
+    return out.join(' ');
+}
+
+} // namespace
+
+// The team numbers of a report: computed from the games' rally logs as stored, shown on screen
+// and on paper, and written to their own file and to the rally file.
+class TestTeamNumbersReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void cleanupTestCase() { QLocale::setDefault(QLocale::system()); }
+    void cleanup()
+    {
+        if (auto* w = VB_REPORT().LastWindow())
+            w->close();
+        drive::EndTest();
+    }
+
+    // Every row worked out by hand from the scripts above. Game 1 (H: Hawks, A: Eagles):
+    //   1 H serves, H wins   2 H serves, A wins (A turns: #12 serves)   3 A serves, A wins
+    //   4 A's serve error: H wins (H turns: #2 serves)   5 H serves, H wins   (6 H wins, taken back)
+    //   6 H serves, A wins (A turns: #13)   7 A serves, H wins (H turns)
+    // Game 2: 1-3 A serves, A wins   4 A serves, H wins (H turns)   5 H serves, H wins.
+    void numbersInTheDocument_data()
+    {
+        QTest::addColumn<QString>("choices");
+        QTest::addColumn<QStringList>("teams"); // the teams of the section, in order
+        QTest::addColumn<QStringList>("hawks"); // empty: not shown
+        QTest::addColumn<QStringList>("eagles");
+        QTest::addColumn<QStringList>("flows"); // "number: leads"
+        QTest::addColumn<bool>("playerNote");
+
+        const QString m1 = "Eagles vs Hawks on 3/5/26 6:00 PM";
+        const QStringList hawks{"Rotation of #1 Ann Lee|2 1 50.0% 6 2 33.3% 3 5 -2",
+                                "Rotation of #2 <b>Bea</b> Kim|3 2 66.7% 1 1 100.0% 3 1 +2",
+                                "Team Totals|5 3 60.0% 7 3 42.9% 6 6 0",
+                                m1 + "|Game 1: 2, Game 2: 2, No rally log for game 3"};
+        const QStringList eagles{
+            "Rotation of #11 Ida Cole|4 3 75.0% 3 1 33.3% 4 3 +1", "Rotation of #12 Jo Hart|2 1 50.0% 2 1 50.0% 2 2 0",
+            "Rotation of a player no longer on the roster|1 0 0.0% 0 0 \u2013 0 1 -1",
+            "Team Totals|7 4 57.1% 5 2 40.0% 6 6 0", m1 + "|Game 1: 2, Game 2: 3, No rally log for game 3"};
+        const QStringList flows{"1: 1 0 -1 0 1 0 1", "2: -1 -2 -3 -2 -1"};
+        const QStringList all{"Eagles", "Hawks", "Owls", "Vipers"};
+        QTest::newRow("every game") << "" << all << hawks << eagles << flows + QStringList{"1: 1 2"} << false;
+        QTest::newRow("one match") << "match=m1" << QStringList{"Eagles", "Hawks"} << hawks << eagles << flows << false;
+        QTest::newRow("dates") << "from=03-01;thru=03-06" << QStringList{"Eagles", "Hawks"} << hawks << eagles << flows
+                               << false;
+        QTest::newRow("team narrows the teams and the games")
+            << "team=eagles" << QStringList{"Eagles"} << QStringList{} << eagles << flows << false;
+        QTest::newRow("a player does not narrow")
+            << "player=ann" << all << hawks << eagles << flows + QStringList{"1: 1 2"} << true;
+        QTest::newRow("a position does not narrow")
+            << "pos=2;apart" << all << hawks << eagles << flows + QStringList{"1: 1 2"} << true;
+        QTest::newRow("game 2") << "game=2" << QStringList{"Eagles", "Hawks"}
+                                << QStringList{"Rotation of #1 Ann Lee|0 0 \u2013 4 1 25.0% 1 3 -2",
+                                               "Rotation of #2 <b>Bea</b> Kim|1 1 100.0% 0 0 \u2013 1 0 +1",
+                                               "Team Totals|1 1 100.0% 4 1 25.0% 2 3 -1", m1 + "|Game 2: 2"}
+                                << QStringList{"Rotation of #11 Ida Cole|4 3 75.0% 1 0 0.0% 3 2 +1",
+                                               "Team Totals|4 3 75.0% 1 0 0.0% 3 2 +1", m1 + "|Game 2: 3"}
+                                << QStringList{"2: -1 -2 -3 -2 -1"} << false;
+    }
+
+    void numbersInTheDocument()
+    {
+        QFETCH(QString, choices);
+        QFETCH(QStringList, teams);
+        QFETCH(QStringList, hawks);
+        QFETCH(QStringList, eagles);
+        QFETCH(QStringList, flows);
+        QFETCH(bool, playerNote);
+        TestApp app;
+        const seed::Season s = RecordSeason(app);
+        const ReportModel model = MakeModel(seed::choices(s, choices));
+        frmReportView window(model);
+        const QTextDocument* doc = Child<QTextBrowser>(&window, "txtPreview")->document();
+        const QString plain = doc->toPlainText();
+
+        QStringList shown;
+        for (const char* team : {"Eagles", "Hawks", "Owls", "Vipers"})
+            if (!TeamSection(plain, team).isEmpty())
+                shown << QString::fromLatin1(team);
+        QCOMPARE(shown, teams);
+        QCOMPARE(TeamSection(plain, "Hawks"), hawks);
+        QCOMPARE(TeamSection(plain, "Eagles"), eagles);
+        QCOMPARE(plain.contains("The player and position chosen do not narrow the team numbers"), playerNote);
+
+        // A chart for each game with a log, its leads after each point that stands.
+        QStringList charted;
+        for (const TeamNumbers::Flow& f : ScoreFlowsIn(*doc))
+            charted << QStringLiteral("%1: %2").arg(f.number).arg(Leads(f.leads));
+        QCOMPARE(charted, flows);
+        // Game 3 is said to have no log under each of its teams shown and among the charts.
+        const int withThird = int(!hawks.isEmpty()) + int(!eagles.isEmpty()) + 1;
+        QCOMPARE(plain.count("No rally log for game 3"), choices.startsWith("game=") ? 0 : withThird);
+    }
+
+    // The team numbers' own file: each rotation and the totals, then each game's longest run, the
+    // figures as a spreadsheet reads them (no sign on a gain, empty where there is no figure).
+    void teamNumbersCsv()
+    {
+        TestApp app;
+        const seed::Season s = RecordSeason(app);
+        const QString csv = TeamNumbersCsv(MakeModel(seed::choices(s, "match=m1")));
+        QCOMPARE(
+            csv.split("\r\n"),
+            (QStringList{"Team,Line,Match,Game,Served,Won Serving,Break Point %,Received,Won Receiving,"
+                         "Sideout %,Won,Lost,+/-,Longest Run",
+                         "Eagles,Rotation of #11 Ida Cole,,,4,3,75.0%,3,1,33.3%,4,3,1,",
+                         "Eagles,Rotation of #12 Jo Hart,,,2,1,50.0%,2,1,50.0%,2,2,0,",
+                         "Eagles,Rotation of a player no longer on the roster,,,1,0,0.0%,0,0,,0,1,-1,",
+                         "Eagles,Team Totals,,,7,4,57.1%,5,2,40.0%,6,6,0,",
+                         "Eagles,Game,2026-03-05 18:00:00,1,,,,,,,,,,2", "Eagles,Game,2026-03-05 18:00:00,2,,,,,,,,,,3",
+                         "Eagles,No rally log for game 3,2026-03-05 18:00:00,3,,,,,,,,,,",
+                         "Hawks,Rotation of #1 Ann Lee,,,2,1,50.0%,6,2,33.3%,3,5,-2,",
+                         "Hawks,Rotation of #2 <b>Bea</b> Kim,,,3,2,66.7%,1,1,100.0%,3,1,2,",
+                         "Hawks,Team Totals,,,5,3,60.0%,7,3,42.9%,6,6,0,",
+                         "Hawks,Game,2026-03-05 18:00:00,1,,,,,,,,,,2", "Hawks,Game,2026-03-05 18:00:00,2,,,,,,,,,,2",
+                         "Hawks,No rally log for game 3,2026-03-05 18:00:00,3,,,,,,,,,,", ""}));
+    }
+
+    // One line per point that stands: the point taken back is left out and the rallies are
+    // numbered without it; zones are shirt numbers from zone 1 ("?" for a player no longer on the
+    // roster); a game without a log has no line.
+    void ralliesCsv_data()
+    {
+        QTest::addColumn<QString>("choices");
+        QTest::addColumn<QStringList>("lines");
+        const QString h0 = "1-2-3-4-5-6", h1 = "2-3-4-5-6-1";
+        const QString a0 = "11-12-?-14-15-16", a1 = "12-?-14-15-16-11", a2 = "?-14-15-16-11-12";
+        const QString m1 = "2026-03-05 18:00:00,";
+        const QStringList game1{
+            m1 + "1,1,Hawks,Hawks,1,0," + h0 + "," + a0,   m1 + "1,2,Hawks,Eagles,1,1," + h0 + "," + a0,
+            m1 + "1,3,Eagles,Eagles,1,2," + h0 + "," + a1, m1 + "1,4,Eagles,Hawks,2,2," + h0 + "," + a1,
+            m1 + "1,5,Hawks,Hawks,3,2," + h1 + "," + a1,   m1 + "1,6,Hawks,Eagles,3,3," + h1 + "," + a1,
+            m1 + "1,7,Eagles,Hawks,4,3," + h1 + "," + a2};
+        const QStringList game2{
+            m1 + "2,1,Eagles,Eagles,0,1," + h0 + "," + a0, m1 + "2,2,Eagles,Eagles,0,2," + h0 + "," + a0,
+            m1 + "2,3,Eagles,Eagles,0,3," + h0 + "," + a0, m1 + "2,4,Eagles,Hawks,1,3," + h0 + "," + a0,
+            m1 + "2,5,Hawks,Hawks,2,3," + h1 + "," + a0};
+        const QStringList vipers{"2026-03-12 19:00:00,1,1,Vipers,Vipers,1,0,21-22-23-24-25-26,31-32-33-34-35-36",
+                                 "2026-03-12 19:00:00,1,2,Vipers,Vipers,2,0,21-22-23-24-25-26,31-32-33-34-35-36"};
+        QTest::newRow("every game") << "" << game1 + game2 + vipers;
+        QTest::newRow("a team's games") << "team=hawks" << game1 + game2;
+        QTest::newRow("game 1") << "game=1" << game1 + vipers;
+        QTest::newRow("only a game without a log") << "game=3" << QStringList{};
+    }
+
+    void ralliesCsv()
+    {
+        QFETCH(QString, choices);
+        QFETCH(QStringList, lines);
+        TestApp app;
+        const seed::Season s = RecordSeason(app);
+        const ReportModel model = MakeModel(seed::choices(s, choices));
+        const QString expected
+            = (QStringList{"Match,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones"} + lines).join("\r\n")
+            + "\r\n";
+        QCOMPARE(RalliesCsv(model, ReportStore::LineUpsOf(model.rallies.games)), expected);
+        // The file is the report's: points recorded and taken back since it was made are not in it.
+        Record(s["m1g2"], {}, QStringLiteral("ph u u"));
+        Record(s["m2g1"], {}, QStringLiteral("ph pa"));
+        QCOMPARE(RalliesCsv(model, ReportStore::LineUpsOf(model.rallies.games)), expected);
+    }
+
+    // A report of games recorded before the log says so instead of numbers, and offers no file of them.
+    void gamesWithoutALog()
+    {
+        TestApp app;
+        const seed::Season s = RecordSeason(app);
+        frmReportView window(MakeModel(seed::choices(s, "game=3")));
+        const QString plain = Child<QTextBrowser>(&window, "txtPreview")->document()->toPlainText();
+        QVERIFY(plain.contains("Team Numbers"));
+        QCOMPARE(TeamSection(plain, "Hawks"), QStringList{"Eagles vs Hawks on 3/5/26 6:00 PM|No rally log for game 3"});
+        QVERIFY(!plain.contains("Team Totals\n\t"));
+        QVERIFY(ScoreFlowsIn(*Child<QTextBrowser>(&window, "txtPreview")->document()).empty());
+        QVERIFY(!Child<QPushButton>(&window, "cmdExportTeamNumbers")->isEnabled());
+        QVERIFY(!Child<QPushButton>(&window, "cmdExportRallies")->isEnabled());
+        // Nothing of the kind for a report that covers no game at all.
+        frmReportView empty(MakeModel(seed::choices(s, "from=01-01")));
+        QVERIFY(!Child<QTextBrowser>(&empty, "txtPreview")->toPlainText().contains("Team Numbers"));
+    }
+
+    // The chart shows who led: the home team's colour above the middle line, the away team's below.
+    void chartShowsTheLead_data()
+    {
+        QTest::addColumn<QList<int>>("leads");
+        QTest::addColumn<bool>("homeAhead");
+        QTest::addColumn<bool>("awayAhead");
+        QTest::newRow("home ahead throughout") << QList<int>{1, 2, 3, 2} << true << false;
+        QTest::newRow("away ahead throughout") << QList<int>{-1, -2, -1} << false << true;
+        QTest::newRow("both ways") << QList<int>{1, 0, -1, -2, -1, 0, 1} << true << true;
+        QTest::newRow("level") << QList<int>{1, 0} << true << false;
+        QTest::newRow("no point yet") << QList<int>{} << false << false;
+        QTest::newRow("a long game") << QList<int>(60, -4) << false << true;
+    }
+
+    void chartShowsTheLead()
+    {
+        QFETCH(QList<int>, leads);
+        QFETCH(bool, homeAhead);
+        QFETCH(bool, awayAhead);
+        TeamNumbers::Flow flow;
+        flow.number = 2;
+        flow.names = {"Hawks", "Eagles"};
+        flow.logged = true;
+        flow.leads.assign(leads.begin(), leads.end());
+        const qreal u = 2; // units per point
+        QImage image(QSize(int(ScoreFlow::kWidth * u), int(ScoreFlow::kHeight * u)), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        {
+            QPainter p(&image);
+            DrawScoreFlow(p, QRectF(QPointF(0, 0), image.size()), flow, u);
+        }
+        // The fills' colours, and where they are: the home team's all above the away team's.
+        int home = 0, away = 0, homeLowest = -1, awayHighest = image.height();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb c = image.pixel(x, y) & 0xffffff;
+                if (c == 0xc4d3e8) {
+                    ++home;
+                    homeLowest = std::max(homeLowest, y);
+                } else if (c == 0xf4d3ae) {
+                    ++away;
+                    awayHighest = std::min(awayHighest, y);
+                }
+            }
+        QCOMPARE(home > 100, homeAhead);
+        QCOMPARE(away > 100, awayAhead);
+        QVERIFY2(homeLowest < awayHighest, qPrintable(QStringLiteral("%1 %2").arg(homeLowest).arg(awayHighest)));
+        // The frame is drawn on white within the rectangle it was given.
+        QCOMPARE(image.pixel(image.width() / 2, 3 * int(u)) & 0xffffff, 0xffffffu);
+    }
+
+    // The paper shows what the screen shows: the section, its notes and each chart with its
+    // caption, drawn as lines and text (no picture that would blur when printed).
+    void onPaper()
+    {
+        TestApp app;
+        const seed::Season s = RecordSeason(app);
+        frmReportView window(MakeModel(seed::choices(s, "match=m1")));
+        const QString pdf = app.dir() + "/report.pdf";
+        QVERIFY(window.saveAsPdf(pdf));
+        const QString text = seed::pdfText(pdf, {});
+        for (const char* expected :
+             {"Team Numbers", "Rotation of #2 <b>Bea</b> Kim", "No rally log for game 3", "Score Flow",
+              "Game 1: Eagles 3, Hawks 4", "Game 2: Eagles 3, Hawks 2", "Hawks ahead", "Eagles ahead"})
+            QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+        QProcess images;
+        images.start("pdfimages", {"-list", pdf});
+        QVERIFY(images.waitForFinished(30000));
+        QCOMPARE(QString::fromUtf8(images.readAllStandardOutput()).trimmed().count('\n'), 1); // the heading only
+    }
+
+    // Finish makes the team numbers with the box score, under the same gauge: the window opens on
+    // them, and both files are written from its buttons' commands.
+    void fromTheWizard()
+    {
+        TestApp app;
+        const seed::Season s = RecordSeason(app);
+        QList<drive::Step> steps{drive::Key(Qt::Key_Return), drive::Look([](QWidget* w) {
+                                     auto* list = Child<QComboBox>(w, "cmbMatch");
+                                     list->setCurrentIndex(list->findText("Eagles vs Hawks on 3/5/26 6:00 PM"));
+                                 }),
+                                 drive::Key(Qt::Key_Return), drive::Key(Qt::Key_Return), drive::Key(Qt::Key_Return)};
+        drive::Windows({drive::Steps(steps)});
+        clsReport().Start();
+        frmReportView* window = VB_REPORT().LastWindow();
+        QVERIFY(window);
+        QCOMPARE(window->model().rallies.games.size(), size_t(3));
+        const QString plain = Child<QTextBrowser>(window, "txtPreview")->toPlainText();
+        QCOMPARE(TeamSection(plain, "Hawks").value(2), QStringLiteral("Team Totals|5 3 60.0% 7 3 42.9% 6 6 0"));
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(StatusText(), QString());
+        for (const char* button : {"cmdExportTeamNumbers", "cmdExportRallies"})
+            QVERIFY(Child<QPushButton>(window, button)->isEnabled());
+        const QString numbers = app.dir() + "/numbers.csv", rallies = app.dir() + "/rallies.csv";
+        QVERIFY(window->exportTeamNumbers(numbers));
+        QVERIFY(window->exportRallies(rallies));
+        QFile a(numbers), b(rallies);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(a.readAll(), "\xEF\xBB\xBF" + TeamNumbersCsv(window->model()).toUtf8());
+        const QString lines = RalliesCsv(window->model(), ReportStore::LineUpsOf(window->model().rallies.games));
+        QCOMPARE(b.readAll(), "\xEF\xBB\xBF" + lines.toUtf8());
+        QCOMPARE(lines.count("\r\n"), 13);
+    }
+
+    // Every button of the report window has an access key of its own.
+    void accessKeysDiffer()
+    {
+        TestApp app;
+        frmReportView window(ReportModel{});
+        QStringList keys;
+        for (QPushButton* b : window.findChildren<QPushButton*>()) {
+            const qsizetype at = b->text().indexOf('&');
+            if (at >= 0)
+                keys << b->text().mid(at + 1, 1).toLower();
+        }
+        QCOMPARE(keys.size(), 6);
+        keys.removeDuplicates();
+        QCOMPARE(keys.size(), 6);
+    }
+};
+
+SIDELINES_TEST(TestTeamNumbersReport)
+#include "tst_teamnumbers.moc"
