@@ -213,32 +213,32 @@ kopieren.
 <context>
     <name>PlayerBox</name>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="249"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="139"/>
         <source>Left half, zone %1, key F%2</source>
         <translation>Linke Hälfte, Position %1, Taste F%2</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="250"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="140"/>
         <source>Right half, zone %1, key F%2</source>
         <translation>Rechte Hälfte, Position %1, Taste F%2</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="320"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="147"/>
         <source>Box %1: %2</source>
         <translation>Feld %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="322"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="149"/>
         <source>empty</source>
         <translation>leer</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="324"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="151"/>
         <source>%1, selected</source>
         <translation>%1, ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="326"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="153"/>
         <source>%1, serving</source>
         <translation>%1, hat Aufschlag</translation>
     </message>
@@ -249,6 +249,29 @@ kopieren.
         <location filename="../../src/game/PlayerStats.cpp" line="11"/>
         <source>Percentage = </source>
         <translation>Angriffsquote = </translation>
+    </message>
+</context>
+<context>
+    <name>RallyKeeper</name>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="127"/>
+        <source>%1 win game %2, %3, and the match %4. Alt+N ends the match.</source>
+        <translation>%1 gewinnt Satz %2, %3, und das Spiel %4. Alt+N beendet das Spiel.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="133"/>
+        <source>%1 win game %2, %3. Alt+E goes to game %4.</source>
+        <translation>%1 gewinnt Satz %2, %3. Alt+E geht zu Satz %4.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="141"/>
+        <source>Home won the serve back: rotate Home (Alt+R).</source>
+        <translation>Heim hat den Aufschlag zurückgewonnen: Heim rotieren (Alt+R).</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="142"/>
+        <source>Away won the serve back: rotate Away (Alt+O).</source>
+        <translation>Gast hat den Aufschlag zurückgewonnen: Gast rotieren (Alt+O).</translation>
     </message>
 </context>
 <context>
@@ -267,62 +290,62 @@ kopieren.
 <context>
     <name>RallyWords</name>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="136"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="171"/>
         <source>a player no longer on the roster</source>
         <translation>ein Spieler, der nicht mehr im Kader ist</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="146"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="181"/>
         <source>Pass %1</source>
         <translation>Annahme %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="158"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="193"/>
         <source>Game starts, %1 serve first</source>
         <translation>Satzbeginn, %1 hat den ersten Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="160"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="195"/>
         <source>Point %1, %2</source>
         <translation>Punkt %1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="161"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="196"/>
         <source>Point taken off %1, %2</source>
         <translation>Punkt abgezogen %1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="163"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="198"/>
         <source>%1 rotate</source>
         <translation>%1 rotiert</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="163"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="198"/>
         <source>%1 rotate back</source>
         <translation>%1 rotiert zurück</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="165"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="200"/>
         <source>%1: %2 in for %3</source>
         <translation>%1: %2 kommt für %3</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="167"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="202"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="168"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="203"/>
         <source>Taken off: %1, %2</source>
         <translation>Abgezogen: %1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="172"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="207"/>
         <source>Took back: %1</source>
         <translation>Zurückgenommen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="173"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="208"/>
         <source>Took back an entry</source>
         <translation>Einen Eintrag zurückgenommen</translation>
     </message>
@@ -363,131 +386,372 @@ kopieren.
 <context>
     <name>ReportData</name>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="32"/>
+        <location filename="../../src/reports/ReportData.cpp" line="41"/>
+        <location filename="../../src/reports/ReportData.cpp" line="485"/>
+        <location filename="../../src/reports/ReportData.cpp" line="1002"/>
         <source>Team Totals</source>
         <translation>Teamsumme</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="41"/>
+        <location filename="../../src/reports/ReportData.cpp" line="50"/>
         <source>the totals of %1</source>
         <translation>die Summen von %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="74"/>
+        <location filename="../../src/reports/ReportData.cpp" line="114"/>
+        <source>Rotation with zone 1 empty</source>
+        <translation>Rotation mit leerer Position 1</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="117"/>
+        <source>Rotation of #%1 %2</source>
+        <translation>Rotation von #%1 %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="120"/>
+        <source>Rotation of a player no longer on the roster</source>
+        <translation>Rotation eines Spielers, der nicht mehr im Kader ist</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="122"/>
+        <source>Rotation of a player no longer on the roster (%1)</source>
+        <translation>Rotation eines Spielers, der nicht mehr im Kader ist (%1)</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="139"/>
+        <source>SRV</source>
+        <translation>AUFS</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="139"/>
+        <source>rallies served</source>
+        <translation>Ballwechsel mit eigenem Aufschlag</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="140"/>
+        <source>WS</source>
+        <translation>PA</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="140"/>
+        <source>points won on own serve</source>
+        <translation>Punkte bei eigenem Aufschlag</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="141"/>
+        <source>BP%</source>
+        <translation>BP%</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="141"/>
+        <source>break-point percentage WS/SRV</source>
+        <translation>Breakpoint-Quote PA/AUFS</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="142"/>
+        <source>REC</source>
+        <translation>EMPF</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="143"/>
+        <source>rallies received (the other side served)</source>
+        <translation>Ballwechsel in der Annahme (die andere Seite schlug auf)</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="144"/>
+        <source>WR</source>
+        <translation>PE</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="145"/>
+        <source>points won on the other side&apos;s serve, its serve errors included</source>
+        <translation>Punkte bei gegnerischem Aufschlag, dessen Aufschlagfehler eingeschlossen</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="146"/>
+        <source>SO%</source>
+        <translation>SO%</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="146"/>
+        <source>sideout percentage WR/REC</source>
+        <translation>Sideout-Quote PE/EMPF</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="147"/>
+        <source>W</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="147"/>
+        <source>points won</source>
+        <translation>gewonnene Punkte</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="148"/>
+        <source>L</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="148"/>
+        <source>points lost</source>
+        <translation>verlorene Punkte</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="149"/>
+        <location filename="../../src/reports/ReportData.cpp" line="981"/>
+        <source>+/-</source>
+        <translation>+/-</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="149"/>
+        <source>points won less points lost</source>
+        <translation>gewonnene weniger verlorene Punkte</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="159"/>
         <source>Player Statistics</source>
         <translation>Spielerstatistik</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="115"/>
+        <location filename="../../src/reports/ReportData.cpp" line="200"/>
         <source>Pos</source>
         <translation>Pos</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="116"/>
+        <location filename="../../src/reports/ReportData.cpp" line="201"/>
         <source>court position (zones n and n+6 together)</source>
         <translation>Position auf dem Feld (Positionen n und n+6 zusammen)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="117"/>
+        <location filename="../../src/reports/ReportData.cpp" line="202"/>
         <source>GP</source>
         <translation>GS</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="118"/>
+        <location filename="../../src/reports/ReportData.cpp" line="203"/>
         <source>games played</source>
         <translation>gespielte Sätze</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="123"/>
+        <location filename="../../src/reports/ReportData.cpp" line="208"/>
         <source>PCT</source>
         <translation>QUO</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="124"/>
+        <location filename="../../src/reports/ReportData.cpp" line="209"/>
         <source>hitting percentage (K-E)/TA</source>
         <translation>Angriffsquote (AP-AF)/AV</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="126"/>
+        <location filename="../../src/reports/ReportData.cpp" line="211"/>
         <source>PTS</source>
         <translation>PKT</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="127"/>
+        <location filename="../../src/reports/ReportData.cpp" line="212"/>
         <source>points K + SA + BS + ½ BA</source>
         <translation>Punkte AP + ASS + EB + ½ BB</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="224"/>
+        <location filename="../../src/reports/ReportData.cpp" line="383"/>
+        <location filename="../../src/reports/ReportData.cpp" line="564"/>
+        <location filename="../../src/reports/ReportData.cpp" line="1021"/>
+        <source>No rally log for game %1</source>
+        <translation>Kein Ballwechsel-Protokoll für Satz %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="391"/>
+        <source>Game %1: %2</source>
+        <translation>Satz %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="445"/>
+        <source>Team Numbers</source>
+        <translation>Teamwerte</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="446"/>
+        <source>Every rally of the games chosen, from each game&apos;s rally log; a point taken back counts nowhere.</source>
+        <translation>Jeder Ballwechsel der gewählten Sätze, aus dem Protokoll jedes Satzes; ein zurückgenommener Punkt zählt nirgends.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="450"/>
+        <source>The player and position chosen do not narrow the team numbers: they count every rally of these games.</source>
+        <translation>Gewählter Spieler und gewählte Position schränken die Teamwerte nicht ein: Sie zählen jeden Ballwechsel dieser Sätze.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="501"/>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="508"/>
+        <location filename="../../src/reports/ReportData.cpp" line="971"/>
+        <source>Match</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="509"/>
+        <source>Longest run of points in each game</source>
+        <translation>Längste Punkteserie in jedem Satz</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="519"/>
+        <source>Score Flow</source>
+        <translation>Spielverlauf</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="520"/>
+        <source>The lead after each rally that stands: above the middle line the home team leads, below it the away team.</source>
+        <translation>Die Führung nach jedem gültigen Ballwechsel: Über der Mittellinie führt das Heimteam, darunter das Gastteam.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="624"/>
         <source>Dates:</source>
         <translation>Zeitraum:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="225"/>
+        <location filename="../../src/reports/ReportData.cpp" line="625"/>
         <source>Match:</source>
         <translation>Spiel:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="227"/>
+        <location filename="../../src/reports/ReportData.cpp" line="627"/>
         <source>Result:</source>
         <translation>Ergebnis:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="228"/>
+        <location filename="../../src/reports/ReportData.cpp" line="628"/>
         <source>Game:</source>
         <translation>Satz:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="229"/>
+        <location filename="../../src/reports/ReportData.cpp" line="629"/>
         <source>Team:</source>
         <translation>Team:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="230"/>
+        <location filename="../../src/reports/ReportData.cpp" line="630"/>
         <source>Player:</source>
         <translation>Spieler:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="231"/>
+        <location filename="../../src/reports/ReportData.cpp" line="631"/>
         <source>Position:</source>
         <translation>Position:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="233"/>
+        <location filename="../../src/reports/ReportData.cpp" line="633"/>
         <source> (positions apart)</source>
         <translation> (Positionen getrennt)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="234"/>
+        <location filename="../../src/reports/ReportData.cpp" line="634"/>
         <source> (positions together)</source>
         <translation> (Positionen zusammen)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="235"/>
+        <location filename="../../src/reports/ReportData.cpp" line="635"/>
         <source>Order:</source>
         <translation>Reihenfolge:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="252"/>
+        <location filename="../../src/reports/ReportData.cpp" line="652"/>
         <source>No statistics were recorded for these choices.</source>
         <translation>Für diese Auswahl wurden keine Statistiken erfasst.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="339"/>
-        <location filename="../../src/reports/ReportData.cpp" line="392"/>
+        <location filename="../../src/reports/ReportData.cpp" line="739"/>
+        <location filename="../../src/reports/ReportData.cpp" line="946"/>
         <source>Player</source>
         <translation>Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="339"/>
-        <location filename="../../src/reports/ReportData.cpp" line="391"/>
+        <location filename="../../src/reports/ReportData.cpp" line="739"/>
+        <location filename="../../src/reports/ReportData.cpp" line="945"/>
         <source>#</source>
         <translation>Nr.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="391"/>
+        <location filename="../../src/reports/ReportData.cpp" line="809"/>
+        <source>Game %1: %2 %3, %4 %5</source>
+        <translation>Satz %1: %2 %3, %4 %5</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="905"/>
+        <source>%1 ahead</source>
+        <translation>%1 führt</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="945"/>
+        <location filename="../../src/reports/ReportData.cpp" line="969"/>
         <source>Team</source>
         <translation>Team</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="970"/>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="972"/>
+        <location filename="../../src/reports/ReportData.cpp" line="1012"/>
+        <source>Game</source>
+        <translation>Satz</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="973"/>
+        <source>Served</source>
+        <translation>Aufschläge</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="974"/>
+        <source>Won Serving</source>
+        <translation>Gewonnen bei Aufschlag</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="975"/>
+        <source>Break Point %</source>
+        <translation>Breakpoint %</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="976"/>
+        <source>Received</source>
+        <translation>Annahmen</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="977"/>
+        <source>Won Receiving</source>
+        <translation>Gewonnen bei Annahme</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="978"/>
+        <source>Sideout %</source>
+        <translation>Sideout %</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="979"/>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="980"/>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="982"/>
+        <source>Longest Run</source>
+        <translation>Längste Serie</translation>
+    </message>
+</context>
+<context>
+    <name>ReportStore</name>
+    <message>
+        <location filename="../../src/core/ReportStore.cpp" line="217"/>
+        <source>(deleted team)</source>
+        <translation>(gelöschtes Team)</translation>
     </message>
 </context>
 <context>
@@ -1059,130 +1323,130 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>clsReport</name>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="96"/>
+        <location filename="../../src/reports/clsReport.cpp" line="95"/>
         <source>Loading the Report Wizard...</source>
         <translation>Berichts-Assistent wird geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="112"/>
+        <location filename="../../src/reports/clsReport.cpp" line="111"/>
         <source>Loading all the years...</source>
         <translation>Alle Jahre werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="115"/>
+        <location filename="../../src/reports/clsReport.cpp" line="114"/>
         <source>You do not have any saved Matches</source>
         <translation>Es gibt keine gespeicherten Spiele</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="116"/>
+        <location filename="../../src/reports/clsReport.cpp" line="115"/>
         <source>Matches</source>
         <translation>Spiele</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="132"/>
+        <location filename="../../src/reports/clsReport.cpp" line="131"/>
         <source>All Dates</source>
         <translation>Alle Daten</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="144"/>
+        <location filename="../../src/reports/clsReport.cpp" line="143"/>
         <source>Loading all the matches...</source>
         <translation>Alle Spiele werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="77"/>
+        <location filename="../../src/reports/clsReport.cpp" line="76"/>
         <source>(deleted team)</source>
         <translation>(gelöschtes Team)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="89"/>
+        <location filename="../../src/reports/clsReport.cpp" line="88"/>
         <source>%1 v %2, no game recorded</source>
         <translation>%1 gegen %2, kein Satz erfasst</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="90"/>
+        <location filename="../../src/reports/clsReport.cpp" line="89"/>
         <source>%1 %2, %3 %4 (%5)</source>
         <translation>%1 %2, %3 %4 (%5)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="162"/>
+        <location filename="../../src/reports/clsReport.cpp" line="161"/>
         <source>All Matches</source>
         <translation>Alle Spiele</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="171"/>
+        <location filename="../../src/reports/clsReport.cpp" line="170"/>
         <source>All Games</source>
         <translation>Alle Sätze</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="173"/>
-        <location filename="../../src/reports/clsReport.cpp" line="183"/>
+        <location filename="../../src/reports/clsReport.cpp" line="172"/>
+        <location filename="../../src/reports/clsReport.cpp" line="182"/>
         <source>Loading the Game Options...</source>
         <translation>Satzauswahl wird geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="176"/>
-        <location filename="../../src/reports/clsReport.cpp" line="188"/>
+        <location filename="../../src/reports/clsReport.cpp" line="175"/>
+        <location filename="../../src/reports/clsReport.cpp" line="187"/>
         <source>Game %1</source>
         <translation>Satz %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="202"/>
+        <location filename="../../src/reports/clsReport.cpp" line="201"/>
         <source>Loading all the teams...</source>
         <translation>Alle Teams werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="206"/>
+        <location filename="../../src/reports/clsReport.cpp" line="205"/>
         <source>All Teams</source>
         <translation>Alle Teams</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="223"/>
+        <location filename="../../src/reports/clsReport.cpp" line="222"/>
         <source>Loading all the Players...</source>
         <translation>Alle Spieler werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="230"/>
+        <location filename="../../src/reports/clsReport.cpp" line="229"/>
         <source>All Players</source>
         <translation>Alle Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="250"/>
+        <location filename="../../src/reports/clsReport.cpp" line="249"/>
         <source>All Positions</source>
         <translation>Alle Positionen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="252"/>
+        <location filename="../../src/reports/clsReport.cpp" line="251"/>
         <source>Position %1</source>
         <translation>Position %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="260"/>
+        <location filename="../../src/reports/clsReport.cpp" line="259"/>
         <source>By Teamname</source>
         <translation>Nach Teamname</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="261"/>
+        <location filename="../../src/reports/clsReport.cpp" line="260"/>
         <source>By Name</source>
         <translation>Nach Name</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="262"/>
+        <location filename="../../src/reports/clsReport.cpp" line="261"/>
         <source>By Percentage</source>
         <translation>Nach Angriffsquote</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="281"/>
+        <location filename="../../src/reports/clsReport.cpp" line="280"/>
         <source>Creating the report...</source>
         <translation>Bericht wird erstellt...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="294"/>
+        <location filename="../../src/reports/clsReport.cpp" line="300"/>
         <source>The report cannot be made: the figures of %1 are too large to add up. Correct or delete those records and try again.</source>
         <translation>Der Bericht kann nicht erstellt werden: Die Werte von %1 sind zu groß zum Addieren. Korrigieren oder löschen Sie diese Datensätze und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="302"/>
-        <location filename="../../src/reports/clsReport.cpp" line="311"/>
+        <location filename="../../src/reports/clsReport.cpp" line="308"/>
+        <location filename="../../src/reports/clsReport.cpp" line="317"/>
         <source>Error Creating report please try again</source>
         <translation>Fehler beim Erstellen des Berichts, bitte erneut versuchen</translation>
     </message>
@@ -1223,209 +1487,189 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>frmGame</name>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="397"/>
+        <location filename="../../src/game/frmGame.cpp" line="138"/>
         <source>Game</source>
         <translation>Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="469"/>
+        <location filename="../../src/game/frmGame.cpp" line="210"/>
         <source>Last entries</source>
         <translation>Letzte Einträge</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="522"/>
+        <location filename="../../src/game/frmGame.cpp" line="263"/>
         <source>N&amp;ew Game</source>
         <translation>N&amp;euer Satz</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="523"/>
-        <location filename="../../src/game/frmGame.cpp" line="925"/>
+        <location filename="../../src/game/frmGame.cpp" line="264"/>
+        <location filename="../../src/game/frmGame.cpp" line="666"/>
         <source>&amp;Rotate Home</source>
         <translation>Heim &amp;rotieren</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="524"/>
-        <location filename="../../src/game/frmGame.cpp" line="922"/>
+        <location filename="../../src/game/frmGame.cpp" line="265"/>
+        <location filename="../../src/game/frmGame.cpp" line="663"/>
         <source>Score &amp;Home</source>
         <translation>Punkt &amp;Heim</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="525"/>
-        <location filename="../../src/game/frmGame.cpp" line="922"/>
+        <location filename="../../src/game/frmGame.cpp" line="266"/>
+        <location filename="../../src/game/frmGame.cpp" line="663"/>
         <source>Score &amp;Away</source>
         <translation>Punkt G&amp;ast</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="526"/>
-        <location filename="../../src/game/frmGame.cpp" line="925"/>
+        <location filename="../../src/game/frmGame.cpp" line="267"/>
+        <location filename="../../src/game/frmGame.cpp" line="666"/>
         <source>R&amp;otate Away</source>
         <translation>Gast r&amp;otieren</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="527"/>
-        <location filename="../../src/game/frmGame.cpp" line="615"/>
+        <location filename="../../src/game/frmGame.cpp" line="268"/>
+        <location filename="../../src/game/frmGame.cpp" line="356"/>
         <source>E&amp;nd Match</source>
         <translation>Spiel bee&amp;nden</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="561"/>
+        <location filename="../../src/game/frmGame.cpp" line="302"/>
         <source>Status line</source>
         <translation>Statuszeile</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="569"/>
+        <location filename="../../src/game/frmGame.cpp" line="310"/>
         <source>Subtraction &amp;Mode</source>
         <translation>Abzieh&amp;modus</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="571"/>
+        <location filename="../../src/game/frmGame.cpp" line="312"/>
         <source>Click on here to reverse any previous action</source>
         <translation>Hier klicken, um eine frühere Aktion zurückzunehmen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="576"/>
+        <location filename="../../src/game/frmGame.cpp" line="317"/>
         <source>SUBTRACTING</source>
         <translation>ABZIEHEN</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="603"/>
+        <location filename="../../src/game/frmGame.cpp" line="344"/>
         <source>&amp;Game</source>
         <translation>&amp;Satz</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="605"/>
+        <location filename="../../src/game/frmGame.cpp" line="346"/>
         <source>Go to N&amp;ext Game</source>
         <translation>Zum nächst&amp;en Satz</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="607"/>
+        <location filename="../../src/game/frmGame.cpp" line="348"/>
         <source>&amp;Substitute</source>
         <translation>We&amp;chsel</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="609"/>
+        <location filename="../../src/game/frmGame.cpp" line="350"/>
         <source>&amp;Undo Last</source>
         <translation>Letzten Eintrag z&amp;urücknehmen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="623"/>
+        <location filename="../../src/game/frmGame.cpp" line="364"/>
         <source>&amp;Choose Player</source>
         <translation>Spieler &amp;wählen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="626"/>
+        <location filename="../../src/game/frmGame.cpp" line="367"/>
         <source>Left side zone %1</source>
         <translation>Linke Seite, Position %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="626"/>
+        <location filename="../../src/game/frmGame.cpp" line="367"/>
         <source>Right side zone %1</source>
         <translation>Rechte Seite, Position %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="644"/>
-        <location filename="../../src/game/frmGame.cpp" line="646"/>
+        <location filename="../../src/game/frmGame.cpp" line="385"/>
+        <location filename="../../src/game/frmGame.cpp" line="387"/>
         <source>Stats</source>
         <translation>Statistik</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="667"/>
+        <location filename="../../src/game/frmGame.cpp" line="408"/>
         <source>&amp;View Stats</source>
         <translation>S&amp;tatistik anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="910"/>
+        <location filename="../../src/game/frmGame.cpp" line="651"/>
         <source>A player on court has no identifier.</source>
         <translation>Ein Spieler auf dem Feld hat keine Kennung.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="927"/>
+        <location filename="../../src/game/frmGame.cpp" line="668"/>
         <source>A point for %1</source>
         <translation>Ein Punkt für %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="928"/>
+        <location filename="../../src/game/frmGame.cpp" line="669"/>
         <source>Turns %1 one place</source>
         <translation>Rotiert %1 um eine Position</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1036"/>
-        <location filename="../../src/game/frmGame.cpp" line="1234"/>
+        <location filename="../../src/game/frmGame.cpp" line="777"/>
+        <location filename="../../src/game/frmGame.cpp" line="947"/>
         <source>There is no player in this box.</source>
         <translation>In diesem Feld steht kein Spieler.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1058"/>
+        <location filename="../../src/game/frmGame.cpp" line="799"/>
         <source>There is no game under way to score.</source>
         <translation>Es läuft kein Satz, in dem gezählt werden könnte.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1076"/>
+        <location filename="../../src/game/frmGame.cpp" line="817"/>
         <source>Not counted: this game is played to %1, won by two. &quot;Points per Game&quot; can be changed in the match options.</source>
         <translation>Nicht gezählt: Dieser Satz geht bis %1, mit zwei Punkten Vorsprung. „Punkte pro Satz“ lässt sich in den Spieloptionen ändern.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1080"/>
+        <location filename="../../src/game/frmGame.cpp" line="821"/>
         <source>Not taken back: a score cannot go below 0.</source>
         <translation>Nicht zurückgenommen: Ein Spielstand kann nicht unter 0 fallen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1084"/>
+        <location filename="../../src/game/frmGame.cpp" line="825"/>
         <source>Not taken back: past %1 a score only comes back to within two points of the other side.</source>
         <translation>Nicht zurückgenommen: Über %1 geht ein Spielstand nur bis auf zwei Punkte an die andere Seite zurück.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1097"/>
+        <location filename="../../src/game/frmGame.cpp" line="838"/>
         <source>Rotating Home...</source>
         <translation>Heim rotiert...</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1097"/>
+        <location filename="../../src/game/frmGame.cpp" line="838"/>
         <source>Rotating Away...</source>
         <translation>Gast rotiert...</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1109"/>
+        <location filename="../../src/game/frmGame.cpp" line="850"/>
         <source>Nothing to take back in this game.</source>
         <translation>In diesem Satz gibt es nichts zurückzunehmen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1171"/>
-        <source>%1 win game %2, %3, and the match %4. Alt+N ends the match.</source>
-        <translation>%1 gewinnt Satz %2, %3, und das Spiel %4. Alt+N beendet das Spiel.</translation>
-    </message>
-    <message>
-        <location filename="../../src/game/frmGame.cpp" line="1176"/>
-        <source>%1 win game %2, %3. Alt+E goes to game %4.</source>
-        <translation>%1 gewinnt Satz %2, %3. Alt+E geht zu Satz %4.</translation>
-    </message>
-    <message>
-        <location filename="../../src/game/frmGame.cpp" line="1184"/>
-        <source>Home won the serve back: rotate Home (Alt+R).</source>
-        <translation>Heim hat den Aufschlag zurückgewonnen: Heim rotieren (Alt+R).</translation>
-    </message>
-    <message>
-        <location filename="../../src/game/frmGame.cpp" line="1185"/>
-        <source>Away won the serve back: rotate Away (Alt+O).</source>
-        <translation>Gast hat den Aufschlag zurückgewonnen: Gast rotieren (Alt+O).</translation>
-    </message>
-    <message>
-        <location filename="../../src/game/frmGame.cpp" line="1195"/>
+        <location filename="../../src/game/frmGame.cpp" line="908"/>
         <source>Score of %1: %2</source>
         <translation>Punkte %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1231"/>
+        <location filename="../../src/game/frmGame.cpp" line="944"/>
         <source>Getting the Stats for </source>
         <translation>Statistik wird geholt für </translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1237"/>
+        <location filename="../../src/game/frmGame.cpp" line="950"/>
         <source> Stats</source>
         <translation> – Statistik</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1263"/>
+        <location filename="../../src/game/frmGame.cpp" line="976"/>
         <source>End Match</source>
         <translation>Spiel beenden</translation>
     </message>
@@ -1954,79 +2198,94 @@ Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen ent
 <context>
     <name>frmReportView</name>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="85"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="87"/>
         <source>Report - </source>
         <translation>Bericht – </translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="88"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="90"/>
         <source>Report preview</source>
         <translation>Berichtsvorschau</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="99"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="101"/>
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="101"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="103"/>
         <source>Save as P&amp;DF...</source>
         <translation>Als PD&amp;F speichern...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="103"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="105"/>
         <source>Export &amp;CSV...</source>
         <translation>&amp;CSV exportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="105"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="107"/>
         <source>Export &amp;MaxPreps...</source>
         <translation>&amp;MaxPreps exportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="107"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="109"/>
+        <source>Export &amp;Team Numbers...</source>
+        <translation>&amp;Teamwerte exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="111"/>
+        <source>Export &amp;Rallies...</source>
+        <translation>&amp;Ballwechsel exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="117"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="187"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="204"/>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="201"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="218"/>
         <source>The report could not be saved as %1: %2</source>
         <translation>Der Bericht konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="214"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="231"/>
         <source>The report could not be saved as %1.</source>
         <translation>Der Bericht konnte nicht als %1 gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="243"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="259"/>
+        <source>The rallies could not be read from the database: %1</source>
+        <translation>Die Ballwechsel konnten nicht aus der Datenbank gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="281"/>
         <source>The report could not be exported: the figures of %1 are too large to add up.</source>
         <translation>Der Bericht konnte nicht exportiert werden: Die Werte von %1 sind zu groß zum Addieren.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="254"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="292"/>
         <source>MaxPreps reads one team from a file, so a file was written for each team in %1:
 %2</source>
         <translation>MaxPreps liest ein Team je Datei, daher wurde für jedes Team eine Datei in %1 geschrieben:
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="265"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="303"/>
         <source>The report could not be exported to %1: %2</source>
         <translation>Der Bericht konnte nicht nach %1 exportiert werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="285"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="325"/>
         <source>Sidelines report</source>
         <translation>Sidelines-Bericht</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="298"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="338"/>
         <source>These files already exist:
 %1
 Do you want to replace them?</source>
@@ -2035,38 +2294,60 @@ Do you want to replace them?</source>
 Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="313"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="353"/>
         <source>Print Report</source>
         <translation>Bericht drucken</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="322"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="362"/>
         <source>Save Report as PDF</source>
         <translation>Bericht als PDF speichern</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="322"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="362"/>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="330"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="370"/>
         <source>Export Report as CSV</source>
         <translation>Bericht als CSV exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="330"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="370"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="390"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="399"/>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="256"/>
-        <location filename="../../src/reports/frmReportView.cpp" line="341"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="390"/>
+        <source>Export Team Numbers as CSV</source>
+        <translation>Teamwerte als CSV exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="391"/>
+        <source>Sidelines team numbers</source>
+        <translation>Sidelines-Teamwerte</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="399"/>
+        <source>Export Rallies as CSV</source>
+        <translation>Ballwechsel als CSV exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="400"/>
+        <source>Sidelines rallies</source>
+        <translation>Sidelines-Ballwechsel</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="294"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="381"/>
         <source>Export Report for MaxPreps</source>
         <translation>Bericht für MaxPreps exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="341"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="381"/>
         <source>Text files (*.txt)</source>
         <translation>Textdateien (*.txt)</translation>
     </message>
@@ -2426,52 +2707,52 @@ Möchten Sie sie ersetzen?</translation>
 <context>
     <name>frmTip</name>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="31"/>
+        <location filename="../../src/shell/frmTip.cpp" line="33"/>
         <source>Tip of the Day</source>
         <translation>Tipp des Tages</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="64"/>
+        <location filename="../../src/shell/frmTip.cpp" line="66"/>
         <source>Did you know...</source>
         <translation>Wussten Sie schon...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="97"/>
+        <location filename="../../src/shell/frmTip.cpp" line="99"/>
         <source>&amp;Show Tips at Startup</source>
         <translation>Tipps beim &amp;Start zeigen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="101"/>
+        <location filename="../../src/shell/frmTip.cpp" line="103"/>
         <source>&amp;Next Tip</source>
         <translation>&amp;Nächster Tipp</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="104"/>
+        <location filename="../../src/shell/frmTip.cpp" line="106"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="145"/>
+        <location filename="../../src/shell/frmTip.cpp" line="147"/>
         <source>That the </source>
         <translation>Dass die Datei </translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="145"/>
+        <location filename="../../src/shell/frmTip.cpp" line="147"/>
         <source> file was not found? </source>
         <translation> nicht gefunden wurde? </translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="146"/>
+        <location filename="../../src/shell/frmTip.cpp" line="148"/>
         <source>Create a text file named </source>
         <translation>Legen Sie eine Textdatei namens </translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="147"/>
+        <location filename="../../src/shell/frmTip.cpp" line="149"/>
         <source> using NotePad with 1 tip per line. </source>
         <translation> mit einem Texteditor an, mit 1 Tipp pro Zeile. </translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="148"/>
+        <location filename="../../src/shell/frmTip.cpp" line="150"/>
         <source>Then place it in the same directory as the application. </source>
         <translation>Legen Sie sie dann in denselben Ordner wie das Programm. </translation>
     </message>

@@ -468,14 +468,21 @@ void InsertRallies(QTextCursor& c, const Look& look, const QFont& base, qreal u,
     };
     std::vector<Part> parts;
     QStringList longest = heads;
+    // The percentages as the user's language writes them; the CSV keeps the point.
+    const auto paper = [](QStringList figures) {
+        for (QString& f : figures)
+            f = LocalFigure(f);
+        return figures;
+    };
     for (const auto& [id, name] : ShownTeams(r)) {
         Part& part = parts.emplace_back(Part{id, name, NumbersOf(r, id), {}});
         if (!part.numbers)
             continue;
         const QStringList names = RotationNames(*part.numbers, r.players);
         for (size_t i = 0; i < part.numbers->rotations.size(); ++i)
-            part.rows.append({names[qsizetype(i)], TallyFigures(part.numbers->rotations[i].tally)});
-        part.rows.append({QCoreApplication::translate("ReportData", "Team Totals"), TallyFigures(part.numbers->tally)});
+            part.rows.append({names[qsizetype(i)], paper(TallyFigures(part.numbers->rotations[i].tally))});
+        part.rows.append(
+            {QCoreApplication::translate("ReportData", "Team Totals"), paper(TallyFigures(part.numbers->tally))});
         for (const auto& row : part.rows)
             for (int i = 0; i < row.second.size() && i < longest.size(); ++i)
                 if (row.second[i].size() > longest[i].size())
