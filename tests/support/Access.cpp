@@ -144,18 +144,29 @@ int AccessKeyCount(const QString& caption)
 }
 
 namespace {
-// One caption shown twice (the same heading over both teams' lists) is one command that Alt+key
-// cycles through; two different captions on one key are a clash.
-QStringList Clashes(const QMap<QChar, QStringList>& keys, const QString& where)
+// Where an access key is used: the control and its caption. A heading shown twice (the same
+// heading over both teams' lists) is one key that Alt+key cycles through; any other second use of
+// a key is a clash.
+struct Use
+{
+    QString who;
+    QString caption;
+    bool heading = false;
+};
+
+QStringList Clashes(const QMap<QChar, QList<Use>>& keys, const QString& where)
 {
     QStringList out;
     for (auto it = keys.begin(); it != keys.end(); ++it) {
         QStringList captions;
-        for (const QString& entry : it.value())
-            captions << entry.mid(entry.indexOf(QLatin1Char('"')));
+        QStringList uses;
+        for (const Use& use : it.value()) {
+            captions << (use.heading ? use.caption : use.who + use.caption);
+            uses << QStringLiteral("%1 \"%2\"").arg(use.who, use.caption);
+        }
         captions.removeDuplicates();
         if (captions.size() > 1)
-            out << QStringLiteral("%1Alt+%2: %3").arg(where, QString(it.key()), it.value().join(QStringLiteral(", ")));
+            out << QStringLiteral("%1Alt+%2: %3").arg(where, QString(it.key()), uses.join(QStringLiteral(", ")));
     }
     return out;
 }
@@ -163,14 +174,14 @@ QStringList Clashes(const QMap<QChar, QStringList>& keys, const QString& where)
 
 QStringList MenuKeyClashes(QMenu* menu)
 {
-    QMap<QChar, QStringList> keys;
+    QMap<QChar, QList<Use>> keys;
     QStringList out;
     for (QAction* a : menu->actions()) {
         if (a->isSeparator() || !a->isVisible())
             continue;
         const QChar key = AccessKey(a->text());
         if (!key.isNull())
-            keys[key] << QStringLiteral("\"%1\"").arg(a->text());
+            keys[key] << Use{Describe(a), a->text()};
         if (a->menu())
             out << MenuKeyClashes(a->menu());
     }
@@ -179,12 +190,12 @@ QStringList MenuKeyClashes(QMenu* menu)
 
 QStringList KeyClashes(QWidget* window)
 {
-    QMap<QChar, QStringList> keys;
+    QMap<QChar, QList<Use>> keys;
     QStringList out;
-    auto note = [&](QWidget* w, const QString& caption) {
+    auto note = [&](QObject* w, const QString& caption) {
         const QChar key = AccessKey(caption);
         if (!key.isNull())
-            keys[key] << QStringLiteral("%1 \"%2\"").arg(Describe(w), caption);
+            keys[key] << Use{Describe(w), caption, qobject_cast<QLabel*>(w) != nullptr};
     };
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (w->window() != window || !w->isVisibleTo(window))
@@ -199,7 +210,7 @@ QStringList KeyClashes(QWidget* window)
             for (QAction* a : bar->actions()) {
                 if (!a->isVisible())
                     continue;
-                note(bar, a->text());
+                note(a, a->text());
                 if (a->menu())
                     out << MenuKeyClashes(a->menu());
             }
