@@ -8,7 +8,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build}"
 shift || true
 
-packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools)
+packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 tests=ON
 for option in "$@"; do
     case "$option" in

@@ -1,4 +1,5 @@
 #include "shell/Pictures.h"
+#include "shell/Texts.h"
 #include "shell/Version.h"
 #include "shell/frmSplash.h"
 #include "core/Database.h"
@@ -8,9 +9,6 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -33,9 +31,7 @@ int AnswerArguments(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     SetIdentity();
     InitResources();
-    QTranslator ownTexts;
-    if (ownTexts.load(QLocale(), QStringLiteral("sidelines"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(&ownTexts);
+    InstallTranslations();
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "Volleyball statistics from the bench. Started without arguments, "
@@ -77,13 +73,7 @@ int main(int argc, char* argv[])
     // Drawn at the sizes a window asks for, when it asks.
     QApplication::setWindowIcon(SvgIcon(QStringLiteral(":/desktop/sidelines.svg")));
     // The user's language when a translation is there; the texts as written otherwise.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTexts);
-    QTranslator ownTexts;
-    if (ownTexts.load(QLocale(), QStringLiteral("sidelines"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(&ownTexts);
+    InstallTranslations();
     // The program ends through the main window's exit question only, not when the splash (the
     // last window for a moment) closes.
     QApplication::setQuitOnLastWindowClosed(false);

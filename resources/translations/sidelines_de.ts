@@ -6,112 +6,153 @@
     <message>
         <location filename="../../src/core/CProgressBar.cpp" line="28"/>
         <source>Canvas property must be of type PictureBox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eigenschaft Canvas muss vom Typ PictureBox sein.</translation>
     </message>
     <message>
         <location filename="../../src/core/CProgressBar.cpp" line="45"/>
         <source>Min property must be less than Max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eigenschaft Min muss kleiner als Max sein.</translation>
     </message>
     <message>
         <location filename="../../src/core/CProgressBar.cpp" line="55"/>
         <source>Max property must be greater than Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eigenschaft Max muss größer als Min sein.</translation>
     </message>
 </context>
 <context>
     <name>DataPlaces</name>
     <message>
-        <location filename="../../src/core/DataPlace.cpp" line="48"/>
+        <location filename="../../src/core/DataPlace.cpp" line="51"/>
+        <source>Sidelines cannot use its database
+%1
+because the folder that holds it is read-only. Copy the folder to a place you can write to, or make it writable.</source>
+        <translation>Sidelines kann seine Datenbank
+%1
+nicht verwenden, weil ihr Ordner schreibgeschützt ist. Kopieren Sie den Ordner an einen beschreibbaren Ort, oder machen Sie ihn beschreibbar.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/DataPlace.cpp" line="54"/>
         <source>Sidelines cannot keep its database beside the program in
 %1
 because that folder cannot be written, and no database template was installed in
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidelines kann seine Datenbank nicht neben dem Programm in
+%1
+ablegen, weil dieser Ordner nicht beschreibbar ist, und in
+%2
+wurde keine Datenbankvorlage installiert.</translation>
     </message>
     <message>
-        <location filename="../../src/core/DataPlace.cpp" line="84"/>
+        <location filename="../../src/core/DataPlace.cpp" line="90"/>
         <source>Sidelines cannot create its data folder
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidelines kann seinen Datenordner nicht anlegen:
+%1</translation>
     </message>
     <message>
-        <location filename="../../src/core/DataPlace.cpp" line="97"/>
+        <location filename="../../src/core/DataPlace.cpp" line="103"/>
         <source>Sidelines cannot copy the empty database
 %1
 to
 %2
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidelines kann die leere Datenbank
+%1
+nicht nach
+%2
+kopieren.
+
+%3</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
-        <location filename="../../src/core/Database.cpp" line="32"/>
+        <location filename="../../src/core/Database.cpp" line="36"/>
         <source>The database did not accept the statement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank hat die Anweisung nicht angenommen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="124"/>
-        <source>It needs an upgrade, and the copy kept before upgrading could not be written as %1.</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/core/Database.cpp" line="121"/>
+        <source>it needs an upgrade, and the copy kept before upgrading could not be written as %1: %2</source>
+        <translation>sie muss aktualisiert werden, und die Sicherungskopie vor der Aktualisierung konnte nicht als %1 geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="141"/>
+        <location filename="../../src/core/Database.cpp" line="230"/>
+        <source>It needs an upgrade from database version %1, but it cannot be written: %2</source>
+        <translation>Sie muss von Datenbankversion %1 aktualisiert werden, ist aber nicht beschreibbar: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/Database.cpp" line="243"/>
         <source>It could not be upgraded from database version %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie konnte nicht von Datenbankversion %1 aktualisiert werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="156"/>
+        <location filename="../../src/core/Database.cpp" line="261"/>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="161"/>
+        <location filename="../../src/core/Database.cpp" line="266"/>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="179"/>
+        <location filename="../../src/core/Database.cpp" line="284"/>
         <source>It is not a Sidelines database: the table %1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist keine Sidelines-Datenbank: Die Tabelle %1 fehlt.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="187"/>
+        <location filename="../../src/core/Database.cpp" line="292"/>
         <source>It was written by a newer Sidelines (database version %1); this Sidelines reads database version %2 and older.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wurde von einem neueren Sidelines geschrieben (Datenbankversion %1); dieses Sidelines liest Datenbankversion %2 und älter.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="273"/>
+        <location filename="../../src/core/Database.cpp" line="383"/>
         <source>The schema is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Programm fehlt das Datenbankschema.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="304"/>
+        <location filename="../../src/core/Database.cpp" line="414"/>
         <source>The file already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert bereits.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="352"/>
-        <source>%1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/core/Database.cpp" line="463"/>
+        <source>it could not be written.</source>
+        <translation>sie konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="373"/>
-        <source>%1 is not a Sidelines database.</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/core/Database.cpp" line="484"/>
+        <source>it is not a Sidelines database.</source>
+        <translation>sie ist keine Sidelines-Datenbank.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="382"/>
-        <source>%1 was written by a newer Sidelines (database version %2).</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/core/Database.cpp" line="493"/>
+        <source>it was written by a newer Sidelines (database version %1); this Sidelines reads database version %2 and older.</source>
+        <translation>sie wurde von einem neueren Sidelines geschrieben (Datenbankversion %1); dieses Sidelines liest Datenbankversion %2 und älter.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="390"/>
-        <source>%1 needs an upgrade, and the copy kept before upgrading could not be written.</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/core/Database.cpp" line="503"/>
+        <source>it needs an upgrade from database version %1, but it cannot be written: %2</source>
+        <translation>sie muss von Datenbankversion %1 aktualisiert werden, ist aber nicht beschreibbar: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <location filename="../../src/shell/InstanceLock.cpp" line="48"/>
+        <source>The file was replaced each time it was locked.</source>
+        <translation>Die Datei wurde bei jedem Sperren ersetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>LogStrip</name>
+    <message>
+        <location filename="../../src/game/CourtMarks.cpp" line="63"/>
+        <source>Last entries, newest first</source>
+        <translation>Letzte Einträge, neueste zuerst</translation>
     </message>
 </context>
 <context>
@@ -119,30 +160,41 @@ to
     <message>
         <location filename="../../src/core/MatchStore.cpp" line="9"/>
         <source>(deleted team)</source>
-        <translation type="unfinished"></translation>
+        <translation>(gelöschtes Team)</translation>
     </message>
     <message>
         <location filename="../../src/core/MatchStore.cpp" line="10"/>
         <source> vs </source>
-        <translation type="unfinished"></translation>
+        <translation> gegen </translation>
     </message>
     <message>
         <location filename="../../src/core/MatchStore.cpp" line="11"/>
         <source> on </source>
-        <translation type="unfinished"></translation>
+        <translation> am </translation>
     </message>
 </context>
 <context>
     <name>MatchSession</name>
     <message>
-        <location filename="../../src/game/MatchSession.cpp" line="24"/>
-        <source>Setting up the Home Team...</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/game/MatchSession.cpp" line="53"/>
+        <location filename="../../src/game/MatchSession.cpp" line="56"/>
+        <source>Are you sure you would like to end the Match?</source>
+        <translation>Möchten Sie das Spiel wirklich beenden?</translation>
     </message>
     <message>
-        <location filename="../../src/game/MatchSession.cpp" line="25"/>
+        <location filename="../../src/game/MatchSession.cpp" line="57"/>
+        <source>The match is not decided (%1–%2). End it anyway?</source>
+        <translation>Das Spiel ist noch nicht entschieden (%1–%2). Trotzdem beenden?</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/MatchSession.cpp" line="66"/>
+        <source>Setting up the Home Team...</source>
+        <translation>Heimteam wird aufgestellt...</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/MatchSession.cpp" line="67"/>
         <source>Setting up the Away Team...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastteam wird aufgestellt...</translation>
     </message>
 </context>
 <context>
@@ -150,12 +202,45 @@ to
     <message>
         <location filename="../../src/core/MatchStore.cpp" line="55"/>
         <source>There is no game under way to put the players on court in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es läuft kein Satz, in dem die Spieler aufs Feld gestellt werden könnten.</translation>
     </message>
     <message>
         <location filename="../../src/core/MatchStore.cpp" line="61"/>
         <source>A player on court has no identifier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spieler auf dem Feld hat keine Kennung.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerBox</name>
+    <message>
+        <location filename="../../src/game/CourtPieces.cpp" line="139"/>
+        <source>Left half, zone %1, key F%2</source>
+        <translation>Linke Hälfte, Position %1, Taste F%2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/CourtPieces.cpp" line="140"/>
+        <source>Right half, zone %1, key F%2</source>
+        <translation>Rechte Hälfte, Position %1, Taste F%2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/CourtPieces.cpp" line="147"/>
+        <source>Box %1: %2</source>
+        <translation>Feld %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/CourtPieces.cpp" line="149"/>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/CourtPieces.cpp" line="151"/>
+        <source>%1, selected</source>
+        <translation>%1, ausgewählt</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/CourtPieces.cpp" line="153"/>
+        <source>%1, serving</source>
+        <translation>%1, hat Aufschlag</translation>
     </message>
 </context>
 <context>
@@ -163,7 +248,106 @@ to
     <message>
         <location filename="../../src/game/PlayerStats.cpp" line="11"/>
         <source>Percentage = </source>
-        <translation type="unfinished"></translation>
+        <translation>Angriffsquote = </translation>
+    </message>
+</context>
+<context>
+    <name>RallyKeeper</name>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="127"/>
+        <source>%1 win game %2, %3, and the match %4. Alt+N ends the match.</source>
+        <translation>%1 gewinnt Satz %2, %3, und das Spiel %4. Alt+N beendet das Spiel.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="133"/>
+        <source>%1 win game %2, %3. Alt+E goes to game %4.</source>
+        <translation>%1 gewinnt Satz %2, %3. Alt+E geht zu Satz %4.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="141"/>
+        <source>Home won the serve back: rotate Home (Alt+R).</source>
+        <translation>Heim hat den Aufschlag zurückgewonnen: Heim rotieren (Alt+R).</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="142"/>
+        <source>Away won the serve back: rotate Away (Alt+O).</source>
+        <translation>Gast hat den Aufschlag zurückgewonnen: Gast rotieren (Alt+O).</translation>
+    </message>
+</context>
+<context>
+    <name>RallyStore</name>
+    <message>
+        <location filename="../../src/core/RallyStore.cpp" line="95"/>
+        <source>There is no game under way to record in.</source>
+        <translation>Es läuft kein Satz, in dem etwas erfasst werden könnte.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/RallyStore.cpp" line="108"/>
+        <source>The point was not stored: this game is not in the database.</source>
+        <translation>Der Punkt wurde nicht gespeichert: Dieser Satz ist nicht in der Datenbank.</translation>
+    </message>
+</context>
+<context>
+    <name>RallyWords</name>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="171"/>
+        <source>a player no longer on the roster</source>
+        <translation>ein Spieler, der nicht mehr im Kader ist</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="181"/>
+        <source>Pass %1</source>
+        <translation>Annahme %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="193"/>
+        <source>Game starts, %1 serve first</source>
+        <translation>Satzbeginn, %1 hat den ersten Aufschlag</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="195"/>
+        <source>Point %1, %2</source>
+        <translation>Punkt %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="196"/>
+        <source>Point taken off %1, %2</source>
+        <translation>Punkt abgezogen %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="198"/>
+        <source>%1 rotate</source>
+        <translation>%1 rotiert</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="198"/>
+        <source>%1 rotate back</source>
+        <translation>%1 rotiert zurück</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="200"/>
+        <source>%1: %2 in for %3</source>
+        <translation>%1: %2 kommt für %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="202"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="203"/>
+        <source>Taken off: %1, %2</source>
+        <translation>Abgezogen: %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="207"/>
+        <source>Took back: %1</source>
+        <translation>Zurückgenommen: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="208"/>
+        <source>Took back an entry</source>
+        <translation>Einen Eintrag zurückgenommen</translation>
     </message>
 </context>
 <context>
@@ -171,334 +355,926 @@ to
     <message>
         <location filename="../../src/core/RecordId.cpp" line="51"/>
         <source>team</source>
-        <translation type="unfinished"></translation>
+        <translation>Team</translation>
     </message>
     <message>
         <location filename="../../src/core/RecordId.cpp" line="53"/>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <location filename="../../src/core/RecordId.cpp" line="55"/>
         <source>match</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel</translation>
     </message>
     <message>
         <location filename="../../src/core/RecordId.cpp" line="57"/>
         <source>game</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz</translation>
     </message>
     <message>
         <location filename="../../src/core/RecordId.cpp" line="61"/>
         <source>action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion</translation>
     </message>
     <message>
         <location filename="../../src/core/RecordId.cpp" line="187"/>
         <source>No new %1 can be stored: the newest %1 in the database has the identifier %2, the last date and time an identifier can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein neuer Eintrag (%1) kann gespeichert werden: Der neueste Eintrag dieser Art (%1) in der Datenbank hat die Kennung %2, das letzte Datum mit Uhrzeit, das eine Kennung fassen kann.</translation>
     </message>
 </context>
 <context>
     <name>ReportData</name>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="32"/>
-        <source>Team Totals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../../src/reports/ReportData.cpp" line="41"/>
+        <location filename="../../src/reports/ReportData.cpp" line="485"/>
+        <location filename="../../src/reports/ReportData.cpp" line="1002"/>
+        <source>Team Totals</source>
+        <translation>Teamsumme</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="50"/>
         <source>the totals of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Summen von %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="74"/>
-        <source>Player Statistics</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/ReportData.cpp" line="115"/>
-        <source>Pos</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/ReportData.cpp" line="116"/>
-        <source>court position (zones n and n+6 together)</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/reports/ReportData.cpp" line="114"/>
+        <source>Rotation with zone 1 empty</source>
+        <translation>Rotation mit leerer Position 1</translation>
     </message>
     <message>
         <location filename="../../src/reports/ReportData.cpp" line="117"/>
+        <source>Rotation of #%1 %2</source>
+        <translation>Rotation von #%1 %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="120"/>
+        <source>Rotation of a player no longer on the roster</source>
+        <translation>Rotation eines Spielers, der nicht mehr im Kader ist</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="122"/>
+        <source>Rotation of a player no longer on the roster (%1)</source>
+        <translation>Rotation eines Spielers, der nicht mehr im Kader ist (%1)</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="139"/>
+        <source>SRV</source>
+        <translation>AUFS</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="139"/>
+        <source>rallies served</source>
+        <translation>Ballwechsel mit eigenem Aufschlag</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="140"/>
+        <source>WS</source>
+        <translation>PA</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="140"/>
+        <source>points won on own serve</source>
+        <translation>Punkte bei eigenem Aufschlag</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="141"/>
+        <source>BP%</source>
+        <translation>BP%</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="141"/>
+        <source>break-point percentage WS/SRV</source>
+        <translation>Breakpoint-Quote PA/AUFS</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="142"/>
+        <source>REC</source>
+        <translation>EMPF</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="143"/>
+        <source>rallies received (the other side served)</source>
+        <translation>Ballwechsel in der Annahme (die andere Seite schlug auf)</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="144"/>
+        <source>WR</source>
+        <translation>PE</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="145"/>
+        <source>points won on the other side&apos;s serve, its serve errors included</source>
+        <translation>Punkte bei gegnerischem Aufschlag, dessen Aufschlagfehler eingeschlossen</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="146"/>
+        <source>SO%</source>
+        <translation>SO%</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="146"/>
+        <source>sideout percentage WR/REC</source>
+        <translation>Sideout-Quote PE/EMPF</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="147"/>
+        <source>W</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="147"/>
+        <source>points won</source>
+        <translation>gewonnene Punkte</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="148"/>
+        <source>L</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="148"/>
+        <source>points lost</source>
+        <translation>verlorene Punkte</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="149"/>
+        <location filename="../../src/reports/ReportData.cpp" line="981"/>
+        <source>+/-</source>
+        <translation>+/-</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="149"/>
+        <source>points won less points lost</source>
+        <translation>gewonnene weniger verlorene Punkte</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="159"/>
+        <source>Player Statistics</source>
+        <translation>Spielerstatistik</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="200"/>
+        <source>Pos</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="201"/>
+        <source>court position (zones n and n+6 together)</source>
+        <translation>Position auf dem Feld (Positionen n und n+6 zusammen)</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="202"/>
         <source>GP</source>
-        <translation type="unfinished"></translation>
+        <translation>GS</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="118"/>
+        <location filename="../../src/reports/ReportData.cpp" line="203"/>
         <source>games played</source>
-        <translation type="unfinished"></translation>
+        <translation>gespielte Sätze</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="123"/>
+        <location filename="../../src/reports/ReportData.cpp" line="208"/>
         <source>PCT</source>
-        <translation type="unfinished"></translation>
+        <translation>QUO</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="124"/>
+        <location filename="../../src/reports/ReportData.cpp" line="209"/>
         <source>hitting percentage (K-E)/TA</source>
-        <translation type="unfinished"></translation>
+        <translation>Angriffsquote (AP-AF)/AV</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="126"/>
+        <location filename="../../src/reports/ReportData.cpp" line="211"/>
         <source>PTS</source>
-        <translation type="unfinished"></translation>
+        <translation>PKT</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="127"/>
+        <location filename="../../src/reports/ReportData.cpp" line="212"/>
         <source>points K + SA + BS + ½ BA</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte AP + ASS + EB + ½ BB</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="224"/>
+        <location filename="../../src/reports/ReportData.cpp" line="383"/>
+        <location filename="../../src/reports/ReportData.cpp" line="564"/>
+        <location filename="../../src/reports/ReportData.cpp" line="1021"/>
+        <source>No rally log for game %1</source>
+        <translation>Kein Ballwechsel-Protokoll für Satz %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="391"/>
+        <source>Game %1: %2</source>
+        <translation>Satz %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="445"/>
+        <source>Team Numbers</source>
+        <translation>Teamwerte</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="446"/>
+        <source>Every rally of the games chosen, from each game&apos;s rally log; a point taken back counts nowhere.</source>
+        <translation>Jeder Ballwechsel der gewählten Sätze, aus dem Protokoll jedes Satzes; ein zurückgenommener Punkt zählt nirgends.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="450"/>
+        <source>The player and position chosen do not narrow the team numbers: they count every rally of these games.</source>
+        <translation>Gewählter Spieler und gewählte Position schränken die Teamwerte nicht ein: Sie zählen jeden Ballwechsel dieser Sätze.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="501"/>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="508"/>
+        <location filename="../../src/reports/ReportData.cpp" line="971"/>
+        <source>Match</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="509"/>
+        <source>Longest run of points in each game</source>
+        <translation>Längste Punkteserie in jedem Satz</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="519"/>
+        <source>Score Flow</source>
+        <translation>Spielverlauf</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="520"/>
+        <source>The lead after each rally that stands: above the middle line the home team leads, below it the away team.</source>
+        <translation>Die Führung nach jedem gültigen Ballwechsel: Über der Mittellinie führt das Heimteam, darunter das Gastteam.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="624"/>
         <source>Dates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="225"/>
+        <location filename="../../src/reports/ReportData.cpp" line="625"/>
         <source>Match:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="227"/>
+        <location filename="../../src/reports/ReportData.cpp" line="627"/>
         <source>Result:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="228"/>
+        <location filename="../../src/reports/ReportData.cpp" line="628"/>
         <source>Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="229"/>
+        <location filename="../../src/reports/ReportData.cpp" line="629"/>
         <source>Team:</source>
-        <translation type="unfinished"></translation>
+        <translation>Team:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="230"/>
+        <location filename="../../src/reports/ReportData.cpp" line="630"/>
         <source>Player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="231"/>
+        <location filename="../../src/reports/ReportData.cpp" line="631"/>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="233"/>
+        <location filename="../../src/reports/ReportData.cpp" line="633"/>
         <source> (positions apart)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Positionen getrennt)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="234"/>
+        <location filename="../../src/reports/ReportData.cpp" line="634"/>
         <source> (positions together)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Positionen zusammen)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="235"/>
+        <location filename="../../src/reports/ReportData.cpp" line="635"/>
         <source>Order:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="252"/>
+        <location filename="../../src/reports/ReportData.cpp" line="652"/>
         <source>No statistics were recorded for these choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Auswahl wurden keine Statistiken erfasst.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="339"/>
-        <location filename="../../src/reports/ReportData.cpp" line="392"/>
+        <location filename="../../src/reports/ReportData.cpp" line="739"/>
+        <location filename="../../src/reports/ReportData.cpp" line="946"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="339"/>
-        <location filename="../../src/reports/ReportData.cpp" line="391"/>
+        <location filename="../../src/reports/ReportData.cpp" line="739"/>
+        <location filename="../../src/reports/ReportData.cpp" line="945"/>
         <source>#</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="391"/>
+        <location filename="../../src/reports/ReportData.cpp" line="809"/>
+        <source>Game %1: %2 %3, %4 %5</source>
+        <translation>Satz %1: %2 %3, %4 %5</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="905"/>
+        <source>%1 ahead</source>
+        <translation>%1 führt</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="945"/>
+        <location filename="../../src/reports/ReportData.cpp" line="969"/>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="970"/>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="972"/>
+        <location filename="../../src/reports/ReportData.cpp" line="1012"/>
+        <source>Game</source>
+        <translation>Satz</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="973"/>
+        <source>Served</source>
+        <translation>Aufschläge</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="974"/>
+        <source>Won Serving</source>
+        <translation>Gewonnen bei Aufschlag</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="975"/>
+        <source>Break Point %</source>
+        <translation>Breakpoint %</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="976"/>
+        <source>Received</source>
+        <translation>Annahmen</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="977"/>
+        <source>Won Receiving</source>
+        <translation>Gewonnen bei Annahme</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="978"/>
+        <source>Sideout %</source>
+        <translation>Sideout %</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="979"/>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="980"/>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="982"/>
+        <source>Longest Run</source>
+        <translation>Längste Serie</translation>
+    </message>
+</context>
+<context>
+    <name>ReportStore</name>
+    <message>
+        <location filename="../../src/core/ReportStore.cpp" line="217"/>
+        <source>(deleted team)</source>
+        <translation>(gelöschtes Team)</translation>
     </message>
 </context>
 <context>
     <name>RosterChooser</name>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="88"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="90"/>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="88"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="90"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="142"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="144"/>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Teams</translation>
     </message>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="149"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="151"/>
         <source>&quot;%1&quot; cannot be chosen: its identifier &quot;%2&quot; is not a date and time written as YYYY-MM-DD HH:MM:SS, so Sidelines cannot tell which record it is. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gewählt werden: Seine Kennung „%2“ ist kein Datum mit Uhrzeit in der Form JJJJ-MM-TT HH:MM:SS, daher kann Sidelines den Datensatz nicht bestimmen. Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="168"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="170"/>
         <source>&quot;%1&quot; cannot be chosen: %2 records share its identifier &quot;%3&quot;, so Sidelines cannot tell them apart. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gewählt werden: %2 Datensätze teilen sich die Kennung „%3“, daher kann Sidelines sie nicht unterscheiden. Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>ServeMark</name>
+    <message>
+        <location filename="../../src/game/CourtMarks.cpp" line="19"/>
+        <source>Serving: %1</source>
+        <translation>Aufschlag: %1</translation>
     </message>
 </context>
 <context>
     <name>Sidelines</name>
     <message>
-        <location filename="../../src/core/mConstants.cpp" line="126"/>
+        <location filename="../../src/core/mConstants.cpp" line="131"/>
         <source>The database file %1 is no longer there: it was moved or deleted while Sidelines was running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei %1 ist nicht mehr vorhanden: Sie wurde verschoben oder gelöscht, während Sidelines lief.</translation>
     </message>
     <message>
-        <location filename="../../src/core/mConstants.cpp" line="138"/>
         <location filename="../../src/core/mConstants.cpp" line="143"/>
+        <location filename="../../src/core/mConstants.cpp" line="148"/>
         <source>Sidelines</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidelines</translation>
     </message>
 </context>
 <context>
     <name>SidelinesStart</name>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="202"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="231"/>
         <source>Sidelines cannot create its data folder
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidelines kann seinen Datenordner nicht anlegen:
+%1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="223"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="243"/>
         <source>Sidelines is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidelines läuft bereits.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="237"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="251"/>
+        <source>Sidelines cannot start: its lock file
+%1
+cannot be used: %2
+
+Without it, a second copy of Sidelines could start on the same database and clear the matches this one records. When no other copy is running, remove or repair that file, then start Sidelines again.</source>
+        <translation>Sidelines kann nicht starten: Seine Sperrdatei
+%1
+kann nicht verwendet werden: %2
+
+Ohne sie könnte eine zweite Sidelines-Kopie mit derselben Datenbank starten und die Spiele löschen, die diese erfasst. Wenn keine andere Kopie läuft, entfernen oder reparieren Sie die Datei und starten Sie Sidelines erneut.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmSplash.cpp" line="272"/>
         <source>Sidelines cannot open its database
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidelines kann seine Datenbank
+%1
+nicht öffnen.
+
+%2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="243"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="278"/>
         <source>Database: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank: %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="245"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="280"/>
         <source>Sidelines can read its database
 %1
 but cannot write to it: %2
 
 The roster and the recorded matches can be looked at. Anything that stores (adding or changing, recording a match, making a report) will be refused until the file can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidelines kann seine Datenbank
+%1
+lesen, aber nicht beschreiben: %2
+
+Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen oder Ändern, ein Spiel erfassen, einen Bericht erstellen), wird abgelehnt, bis die Datei beschreibbar ist.</translation>
+    </message>
+</context>
+<context>
+    <name>StatKind</name>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="45"/>
+        <source>&amp;Attempt</source>
+        <translation>&amp;Angriff</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="46"/>
+        <source>Attempts</source>
+        <translation>Angriffe</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="46"/>
+        <source>TA</source>
+        <translation>AV</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="47"/>
+        <source>total attacks</source>
+        <translation>Angriffsversuche</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="47"/>
+        <source>By Attempts</source>
+        <translation>Nach Angriffen</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="49"/>
+        <source>&amp;Kill</source>
+        <translation>Angriffspun&amp;kt</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="50"/>
+        <source>Kills</source>
+        <translation>Angriffspunkte</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="50"/>
+        <source>K</source>
+        <translation>AP</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="50"/>
+        <source>kills</source>
+        <translation>Angriffspunkte</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="51"/>
+        <source>By Kills</source>
+        <translation>Nach Angriffspunkten</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="52"/>
+        <source>&amp;Error</source>
+        <translation>Angriffsf&amp;ehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="53"/>
+        <source>Errors</source>
+        <translation>Angriffsfehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="53"/>
+        <source>E</source>
+        <translation>AF</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="54"/>
+        <source>attack errors</source>
+        <translation>Angriffsfehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="54"/>
+        <source>By Errors</source>
+        <translation>Nach Angriffsfehlern</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="56"/>
+        <source>&amp;Pass</source>
+        <translation>A&amp;nnahme</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="57"/>
+        <source>PASS</source>
+        <translation>ANN</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="57"/>
+        <source>average pass rating (1 to 3)</source>
+        <translation>mittlere Annahmenote (1 bis 3)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="59"/>
+        <source>&amp;Serve Ace</source>
+        <translation>Aufschlag-A&amp;ss</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="60"/>
+        <source>Serve Aces</source>
+        <translation>Aufschlag-Asse</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="60"/>
+        <source>SA</source>
+        <translation>ASS</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="61"/>
+        <source>service aces</source>
+        <translation>Aufschlag-Asse</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="61"/>
+        <source>By Service Aces</source>
+        <translation>Nach Aufschlag-Assen</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="63"/>
+        <source>Serve E&amp;rror</source>
+        <translation>Aufschlagfehle&amp;r</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="64"/>
+        <source>Serve Errors</source>
+        <translation>Aufschlagfehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="64"/>
+        <source>SE</source>
+        <translation>AUF</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="65"/>
+        <source>service errors</source>
+        <translation>Aufschlagfehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="65"/>
+        <source>By Service Errors</source>
+        <translation>Nach Aufschlagfehlern</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="67"/>
+        <source>&amp;Dig</source>
+        <translation>Fel&amp;dabwehr</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="68"/>
+        <source>Digs</source>
+        <translation>Feldabwehr</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="68"/>
+        <source>DIG</source>
+        <translation>FA</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="68"/>
+        <source>digs</source>
+        <translation>Feldabwehraktionen</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="69"/>
+        <source>By Digs</source>
+        <translation>Nach Feldabwehr</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="71"/>
+        <source>Re&amp;ceiving Error</source>
+        <translation>Annahme&amp;fehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="71"/>
+        <source>Receiving Errors</source>
+        <translation>Annahmefehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="72"/>
+        <source>RE</source>
+        <translation>ANF</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="72"/>
+        <source>receiving errors</source>
+        <translation>Annahmefehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="73"/>
+        <source>By Receiving Errors</source>
+        <translation>Nach Annahmefehlern</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="74"/>
+        <source>S&amp;olo Block</source>
+        <translation>Einzelbl&amp;ock</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="75"/>
+        <source>Solo Blocks</source>
+        <translation>Einzelblocks</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="75"/>
+        <source>BS</source>
+        <translation>EB</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="76"/>
+        <source>solo blocks</source>
+        <translation>Einzelblockpunkte</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="76"/>
+        <source>By Solo Blocks</source>
+        <translation>Nach Einzelblocks</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="78"/>
+        <source>&amp;Block Assist</source>
+        <translation>&amp;Blockbeteiligung</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="79"/>
+        <source>Blocking Assists</source>
+        <translation>Blockbeteiligungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="79"/>
+        <source>BA</source>
+        <translation>BB</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="80"/>
+        <source>block assists</source>
+        <translation>Blockbeteiligungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="80"/>
+        <source>By Block Assists</source>
+        <translation>Nach Blockbeteiligungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="82"/>
+        <source>B&amp;lock Error</source>
+        <translation>B&amp;lockfehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="83"/>
+        <source>Blocking Errors</source>
+        <translation>Blockfehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="83"/>
+        <source>BE</source>
+        <translation>BF</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="84"/>
+        <source>block errors</source>
+        <translation>Blockfehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="84"/>
+        <source>By Block Errors</source>
+        <translation>Nach Blockfehlern</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="87"/>
+        <source>Ball &amp;Handling Error</source>
+        <translation>Tec&amp;hnikfehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="87"/>
+        <source>Ball Handling Errors</source>
+        <translation>Technikfehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="88"/>
+        <source>BHE</source>
+        <translation>TF</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="88"/>
+        <source>ball-handling errors</source>
+        <translation>Technikfehler (Ballführung)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="90"/>
+        <source>Se&amp;t Assist</source>
+        <translation>&amp;Zuspiel zum Punkt</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="91"/>
+        <source>Set Assists</source>
+        <translation>Zuspiele zum Punkt</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="91"/>
+        <source>AST</source>
+        <translation>ZU</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="92"/>
+        <source>set assists</source>
+        <translation>Zuspiele zum Punkt</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/StatKinds.h" line="92"/>
+        <source>By Set Assists</source>
+        <translation>Nach Zuspielen zum Punkt</translation>
     </message>
 </context>
 <context>
     <name>clsGame</name>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="23"/>
-        <source>Subtracted a </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/game/clsGame.cpp" line="23"/>
-        <source>Added a </source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/game/clsGame.cpp" line="24"/>
+        <source>Took back a %1 Passing stat from </source>
+        <translation>Annahme %1 zurückgenommen bei </translation>
     </message>
     <message>
         <location filename="../../src/game/clsGame.cpp" line="24"/>
-        <source> Passing stat to </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/game/clsGame.cpp" line="26"/>
-        <location filename="../../src/game/clsGame.cpp" line="31"/>
-        <source>Subtracted 1 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/game/clsGame.cpp" line="26"/>
-        <location filename="../../src/game/clsGame.cpp" line="31"/>
-        <source>Added 1 </source>
-        <translation type="unfinished"></translation>
+        <source>Added a %1 Passing stat to </source>
+        <translation>Annahme %1 erfasst für </translation>
     </message>
     <message>
         <location filename="../../src/game/clsGame.cpp" line="27"/>
-        <source> and 1 Attempt to </source>
-        <translation type="unfinished"></translation>
+        <source>Took back 1 %1 and 1 Attempt from </source>
+        <translation>1 × %1 und 1 Angriff zurückgenommen bei </translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="31"/>
-        <source> to </source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/game/clsGame.cpp" line="27"/>
+        <source>Added 1 %1 and 1 Attempt to </source>
+        <translation>1 × %1 und 1 Angriff erfasst für </translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="49"/>
+        <location filename="../../src/game/clsGame.cpp" line="32"/>
+        <source>Took back 1 %1 from </source>
+        <translation>1 × %1 zurückgenommen bei </translation>
+    </message>
+    <message>
+        <location filename="../../src/game/clsGame.cpp" line="32"/>
+        <source>Added 1 %1 to </source>
+        <translation>1 × %1 erfasst für </translation>
+    </message>
+    <message>
+        <location filename="../../src/game/clsGame.cpp" line="50"/>
         <source>Unknown statistic: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Statistik: %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="64"/>
-        <source>You cannot have more than five games per match</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/game/clsGame.cpp" line="62"/>
+        <source>pass rated %1</source>
+        <translation>Annahme mit Note %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="65"/>
-        <location filename="../../src/game/clsGame.cpp" line="70"/>
-        <source>Match</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/game/clsGame.cpp" line="69"/>
-        <source>You choose a best of 3 match. There can be no game 4.</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/game/clsGame.cpp" line="63"/>
+        <source>Not taken back: %1 has no %2 to take back in this game.</source>
+        <translation>Nicht zurückgenommen: %1 hat in diesem Satz kein(e) %2 zum Zurücknehmen.</translation>
     </message>
     <message>
         <location filename="../../src/game/clsGame.cpp" line="73"/>
-        <source>Are you sure you want to go to game %1?</source>
-        <translation type="unfinished"></translation>
+        <source> Point %1: %2–%3.</source>
+        <translation> Punkt %1: %2–%3.</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="74"/>
+        <location filename="../../src/game/clsGame.cpp" line="90"/>
+        <source>You cannot have more than five games per match</source>
+        <translation>Ein Spiel hat höchstens fünf Sätze</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/clsGame.cpp" line="91"/>
+        <location filename="../../src/game/clsGame.cpp" line="96"/>
+        <source>Match</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/clsGame.cpp" line="95"/>
+        <source>You choose a best of 3 match. There can be no game 4.</source>
+        <translation>Sie haben ein Spiel über höchstens 3 Sätze gewählt. Einen 4. Satz gibt es nicht.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/clsGame.cpp" line="99"/>
+        <source>Are you sure you want to go to game %1?</source>
+        <translation>Möchten Sie wirklich zu Satz %1 wechseln?</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/clsGame.cpp" line="100"/>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Satz</translation>
     </message>
 </context>
 <context>
     <name>clsMatch</name>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="30"/>
-        <source>This Team has no Players. Please use another team.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../../src/match/clsMatch.cpp" line="31"/>
+        <source>This Team has no Players. Please use another team.</source>
+        <translation>Dieses Team hat keine Spieler. Bitte wählen Sie ein anderes Team.</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/clsMatch.cpp" line="32"/>
         <source>Sidelines</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidelines</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="41"/>
+        <location filename="../../src/match/clsMatch.cpp" line="42"/>
         <source>Please Choose the Home Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie das Heimteam</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="45"/>
+        <location filename="../../src/match/clsMatch.cpp" line="47"/>
         <source>Please Choose the Away Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie das Gastteam</translation>
     </message>
 </context>
 <context>
@@ -506,163 +1282,173 @@ The roster and the recorded matches can be looked at. Anything that stores (addi
     <message>
         <location filename="../../src/roster/clsPlayer.cpp" line="14"/>
         <source>Choose Team that the Player is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Team des Spielers wählen</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="28"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="24"/>
+        <source>Number %1 is already worn by %2 of %3. Please give this player another number.</source>
+        <translation>Die Nummer %1 trägt schon %2 von %3. Bitte geben Sie diesem Spieler eine andere Nummer.</translation>
+    </message>
+    <message>
+        <location filename="../../src/roster/clsPlayer.cpp" line="26"/>
+        <source>Player Number</source>
+        <translation>Rückennummer</translation>
+    </message>
+    <message>
+        <location filename="../../src/roster/clsPlayer.cpp" line="37"/>
         <source>Please Choose Team to Add to</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie das Team, zu dem hinzugefügt wird</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="56"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="77"/>
         <source>Are you sure you would like to delete </source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich löschen: </translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="57"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="78"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="74"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="99"/>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Ä&amp;ndern</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="74"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="99"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>clsReport</name>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="94"/>
+        <location filename="../../src/reports/clsReport.cpp" line="95"/>
         <source>Loading the Report Wizard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichts-Assistent wird geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="110"/>
+        <location filename="../../src/reports/clsReport.cpp" line="111"/>
         <source>Loading all the years...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/clsReport.cpp" line="113"/>
-        <source>You do not have any saved Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Jahre werden geladen...</translation>
     </message>
     <message>
         <location filename="../../src/reports/clsReport.cpp" line="114"/>
+        <source>You do not have any saved Matches</source>
+        <translation>Es gibt keine gespeicherten Spiele</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/clsReport.cpp" line="115"/>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiele</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="130"/>
+        <location filename="../../src/reports/clsReport.cpp" line="131"/>
         <source>All Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Daten</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="142"/>
+        <location filename="../../src/reports/clsReport.cpp" line="143"/>
         <source>Loading all the matches...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Spiele werden geladen...</translation>
     </message>
     <message>
         <location filename="../../src/reports/clsReport.cpp" line="76"/>
         <source>(deleted team)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/clsReport.cpp" line="87"/>
-        <source>%1 v %2, no game recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>(gelöschtes Team)</translation>
     </message>
     <message>
         <location filename="../../src/reports/clsReport.cpp" line="88"/>
+        <source>%1 v %2, no game recorded</source>
+        <translation>%1 gegen %2, kein Satz erfasst</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/clsReport.cpp" line="89"/>
         <source>%1 %2, %3 %4 (%5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3 %4 (%5)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="159"/>
+        <location filename="../../src/reports/clsReport.cpp" line="161"/>
         <source>All Matches</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/clsReport.cpp" line="168"/>
-        <source>All Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Spiele</translation>
     </message>
     <message>
         <location filename="../../src/reports/clsReport.cpp" line="170"/>
-        <location filename="../../src/reports/clsReport.cpp" line="180"/>
+        <source>All Games</source>
+        <translation>Alle Sätze</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/clsReport.cpp" line="172"/>
+        <location filename="../../src/reports/clsReport.cpp" line="182"/>
         <source>Loading the Game Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Satzauswahl wird geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="173"/>
-        <location filename="../../src/reports/clsReport.cpp" line="185"/>
+        <location filename="../../src/reports/clsReport.cpp" line="175"/>
+        <location filename="../../src/reports/clsReport.cpp" line="187"/>
         <source>Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="199"/>
+        <location filename="../../src/reports/clsReport.cpp" line="201"/>
         <source>Loading all the teams...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Teams werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="203"/>
+        <location filename="../../src/reports/clsReport.cpp" line="205"/>
         <source>All Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Teams</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="220"/>
+        <location filename="../../src/reports/clsReport.cpp" line="222"/>
         <source>Loading all the Players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Spieler werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="227"/>
+        <location filename="../../src/reports/clsReport.cpp" line="229"/>
         <source>All Players</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/clsReport.cpp" line="247"/>
-        <source>All Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Spieler</translation>
     </message>
     <message>
         <location filename="../../src/reports/clsReport.cpp" line="249"/>
+        <source>All Positions</source>
+        <translation>Alle Positionen</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/clsReport.cpp" line="251"/>
         <source>Position %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/clsReport.cpp" line="257"/>
-        <source>By Teamname</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/clsReport.cpp" line="258"/>
-        <source>By Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Position %1</translation>
     </message>
     <message>
         <location filename="../../src/reports/clsReport.cpp" line="259"/>
+        <source>By Teamname</source>
+        <translation>Nach Teamname</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/clsReport.cpp" line="260"/>
+        <source>By Name</source>
+        <translation>Nach Name</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/clsReport.cpp" line="261"/>
         <source>By Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Angriffsquote</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="278"/>
+        <location filename="../../src/reports/clsReport.cpp" line="280"/>
         <source>Creating the report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht wird erstellt...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="291"/>
+        <location filename="../../src/reports/clsReport.cpp" line="300"/>
         <source>The report cannot be made: the figures of %1 are too large to add up. Correct or delete those records and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht kann nicht erstellt werden: Die Werte von %1 sind zu groß zum Addieren. Korrigieren oder löschen Sie diese Datensätze und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="299"/>
         <location filename="../../src/reports/clsReport.cpp" line="308"/>
+        <location filename="../../src/reports/clsReport.cpp" line="317"/>
         <source>Error Creating report please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Erstellen des Berichts, bitte erneut versuchen</translation>
     </message>
 </context>
 <context>
@@ -670,389 +1456,473 @@ The roster and the recorded matches can be looked at. Anything that stores (addi
     <message>
         <location filename="../../src/roster/clsTeam.cpp" line="40"/>
         <source>Please Choose the Team to Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie das zu löschende Team</translation>
     </message>
     <message>
         <location filename="../../src/roster/clsTeam.cpp" line="44"/>
         <source>Are you sure you would like to delete </source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich löschen: </translation>
     </message>
     <message>
         <location filename="../../src/roster/clsTeam.cpp" line="45"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <location filename="../../src/roster/clsTeam.cpp" line="54"/>
         <source>Please Choose the Team to Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie das zu ändernde Team</translation>
     </message>
     <message>
         <location filename="../../src/roster/clsTeam.cpp" line="61"/>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Ä&amp;ndern</translation>
     </message>
     <message>
         <location filename="../../src/roster/clsTeam.cpp" line="61"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>frmGame</name>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="329"/>
+        <location filename="../../src/game/frmGame.cpp" line="138"/>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="436"/>
+        <location filename="../../src/game/frmGame.cpp" line="210"/>
+        <source>Last entries</source>
+        <translation>Letzte Einträge</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="263"/>
         <source>N&amp;ew Game</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;euer Satz</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="437"/>
-        <location filename="../../src/game/frmGame.cpp" line="783"/>
+        <location filename="../../src/game/frmGame.cpp" line="264"/>
+        <location filename="../../src/game/frmGame.cpp" line="666"/>
         <source>&amp;Rotate Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Heim &amp;rotieren</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="438"/>
-        <location filename="../../src/game/frmGame.cpp" line="780"/>
+        <location filename="../../src/game/frmGame.cpp" line="265"/>
+        <location filename="../../src/game/frmGame.cpp" line="663"/>
         <source>Score &amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt &amp;Heim</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="439"/>
-        <location filename="../../src/game/frmGame.cpp" line="780"/>
+        <location filename="../../src/game/frmGame.cpp" line="266"/>
+        <location filename="../../src/game/frmGame.cpp" line="663"/>
         <source>Score &amp;Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt G&amp;ast</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="440"/>
-        <location filename="../../src/game/frmGame.cpp" line="783"/>
+        <location filename="../../src/game/frmGame.cpp" line="267"/>
+        <location filename="../../src/game/frmGame.cpp" line="666"/>
         <source>R&amp;otate Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast r&amp;otieren</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="441"/>
-        <location filename="../../src/game/frmGame.cpp" line="523"/>
+        <location filename="../../src/game/frmGame.cpp" line="268"/>
+        <location filename="../../src/game/frmGame.cpp" line="356"/>
         <source>E&amp;nd Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel bee&amp;nden</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="482"/>
+        <location filename="../../src/game/frmGame.cpp" line="302"/>
+        <source>Status line</source>
+        <translation>Statuszeile</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="310"/>
         <source>Subtraction &amp;Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Abzieh&amp;modus</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="484"/>
+        <location filename="../../src/game/frmGame.cpp" line="312"/>
         <source>Click on here to reverse any previous action</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier klicken, um eine frühere Aktion zurückzunehmen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="489"/>
+        <location filename="../../src/game/frmGame.cpp" line="317"/>
         <source>SUBTRACTING</source>
-        <translation type="unfinished"></translation>
+        <translation>ABZIEHEN</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="516"/>
+        <location filename="../../src/game/frmGame.cpp" line="344"/>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Satz</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="518"/>
+        <location filename="../../src/game/frmGame.cpp" line="346"/>
         <source>Go to N&amp;ext Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum nächst&amp;en Satz</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="520"/>
+        <location filename="../../src/game/frmGame.cpp" line="348"/>
         <source>&amp;Substitute</source>
-        <translation type="unfinished"></translation>
+        <translation>We&amp;chsel</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="531"/>
+        <location filename="../../src/game/frmGame.cpp" line="350"/>
+        <source>&amp;Undo Last</source>
+        <translation>Letzten Eintrag z&amp;urücknehmen</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="364"/>
         <source>&amp;Choose Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler &amp;wählen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="534"/>
+        <location filename="../../src/game/frmGame.cpp" line="367"/>
         <source>Left side zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Linke Seite, Position %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="534"/>
+        <location filename="../../src/game/frmGame.cpp" line="367"/>
         <source>Right side zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechte Seite, Position %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="552"/>
+        <location filename="../../src/game/frmGame.cpp" line="385"/>
+        <location filename="../../src/game/frmGame.cpp" line="387"/>
         <source>Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="572"/>
+        <location filename="../../src/game/frmGame.cpp" line="408"/>
         <source>&amp;View Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatistik anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="879"/>
-        <location filename="../../src/game/frmGame.cpp" line="967"/>
+        <location filename="../../src/game/frmGame.cpp" line="651"/>
+        <source>A player on court has no identifier.</source>
+        <translation>Ein Spieler auf dem Feld hat keine Kennung.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="668"/>
+        <source>A point for %1</source>
+        <translation>Ein Punkt für %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="669"/>
+        <source>Turns %1 one place</source>
+        <translation>Rotiert %1 um eine Position</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="777"/>
+        <location filename="../../src/game/frmGame.cpp" line="947"/>
         <source>There is no player in this box.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Feld steht kein Spieler.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="904"/>
+        <location filename="../../src/game/frmGame.cpp" line="799"/>
         <source>There is no game under way to score.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es läuft kein Satz, in dem gezählt werden könnte.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="906"/>
-        <source>The point was not stored: this game is not in the database.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/game/frmGame.cpp" line="919"/>
+        <location filename="../../src/game/frmGame.cpp" line="817"/>
         <source>Not counted: this game is played to %1, won by two. &quot;Points per Game&quot; can be changed in the match options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gezählt: Dieser Satz geht bis %1, mit zwei Punkten Vorsprung. „Punkte pro Satz“ lässt sich in den Spieloptionen ändern.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="923"/>
+        <location filename="../../src/game/frmGame.cpp" line="821"/>
         <source>Not taken back: a score cannot go below 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht zurückgenommen: Ein Spielstand kann nicht unter 0 fallen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="927"/>
+        <location filename="../../src/game/frmGame.cpp" line="825"/>
         <source>Not taken back: past %1 a score only comes back to within two points of the other side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht zurückgenommen: Über %1 geht ein Spielstand nur bis auf zwei Punkte an die andere Seite zurück.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="943"/>
+        <location filename="../../src/game/frmGame.cpp" line="838"/>
         <source>Rotating Home...</source>
-        <translation type="unfinished"></translation>
+        <translation>Heim rotiert...</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="943"/>
+        <location filename="../../src/game/frmGame.cpp" line="838"/>
         <source>Rotating Away...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast rotiert...</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="964"/>
+        <location filename="../../src/game/frmGame.cpp" line="850"/>
+        <source>Nothing to take back in this game.</source>
+        <translation>In diesem Satz gibt es nichts zurückzunehmen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="908"/>
+        <source>Score of %1: %2</source>
+        <translation>Punkte %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="944"/>
         <source>Getting the Stats for </source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik wird geholt für </translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="970"/>
+        <location filename="../../src/game/frmGame.cpp" line="950"/>
         <source> Stats</source>
-        <translation type="unfinished"></translation>
+        <translation> – Statistik</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="995"/>
-        <source>Are you sure you would like to end the Match?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/game/frmGame.cpp" line="996"/>
+        <location filename="../../src/game/frmGame.cpp" line="976"/>
         <source>End Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel beenden</translation>
     </message>
 </context>
 <context>
     <name>frmGameOptions</name>
     <message>
-        <location filename="../../src/match/frmGameOptions.cpp" line="48"/>
+        <location filename="../../src/match/frmGameOptions.cpp" line="49"/>
         <source>Game Options</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmGameOptions.cpp" line="51"/>
-        <source>How many games are included in this match?</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieloptionen</translation>
     </message>
     <message>
         <location filename="../../src/match/frmGameOptions.cpp" line="52"/>
-        <source>Best of &amp;3</source>
-        <translation type="unfinished"></translation>
+        <source>How many games are included in this match?</source>
+        <translation>Über wie viele Sätze geht dieses Spiel?</translation>
     </message>
     <message>
         <location filename="../../src/match/frmGameOptions.cpp" line="53"/>
-        <source>Best of &amp;5</source>
-        <translation type="unfinished"></translation>
+        <source>Best of &amp;3</source>
+        <translation>Höchstens &amp;3 Sätze</translation>
     </message>
     <message>
         <location filename="../../src/match/frmGameOptions.cpp" line="54"/>
-        <source>Amount of Games</source>
-        <translation type="unfinished"></translation>
+        <source>Best of &amp;5</source>
+        <translation>Höchstens &amp;5 Sätze</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmGameOptions.cpp" line="57"/>
-        <source>How many points win a game? The deciding game is always played to 15.</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/match/frmGameOptions.cpp" line="55"/>
+        <source>Amount of Games</source>
+        <translation>Anzahl der Sätze</translation>
     </message>
     <message>
         <location filename="../../src/match/frmGameOptions.cpp" line="58"/>
-        <source>&amp;15 Points</source>
-        <translation type="unfinished"></translation>
+        <source>How many points win a game? The deciding game is always played to 15.</source>
+        <translation>Wie viele Punkte gewinnen einen Satz? Der Entscheidungssatz geht immer bis 15.</translation>
     </message>
     <message>
         <location filename="../../src/match/frmGameOptions.cpp" line="59"/>
-        <source>&amp;25 Points</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;15 Points</source>
+        <translation>&amp;15 Punkte</translation>
     </message>
     <message>
         <location filename="../../src/match/frmGameOptions.cpp" line="60"/>
-        <source>Points per Game</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;25 Points</source>
+        <translation>&amp;25 Punkte</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmGameOptions.cpp" line="63"/>
-        <source>Which side of the court would you like to start the home team on?</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/match/frmGameOptions.cpp" line="61"/>
+        <source>Points per Game</source>
+        <translation>Punkte pro Satz</translation>
     </message>
     <message>
         <location filename="../../src/match/frmGameOptions.cpp" line="64"/>
-        <source>&amp;Left Side</source>
-        <translation type="unfinished"></translation>
+        <source>Which side of the court would you like to start the home team on?</source>
+        <translation>Auf welcher Feldseite soll das Heimteam beginnen?</translation>
     </message>
     <message>
         <location filename="../../src/match/frmGameOptions.cpp" line="65"/>
-        <source>&amp;Right Side</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Left Side</source>
+        <translation>&amp;Linke Seite</translation>
     </message>
     <message>
         <location filename="../../src/match/frmGameOptions.cpp" line="66"/>
+        <source>&amp;Right Side</source>
+        <translation>&amp;Rechte Seite</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmGameOptions.cpp" line="67"/>
         <source>Side of Court</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldseite</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmGameOptions.cpp" line="68"/>
+        <location filename="../../src/match/frmGameOptions.cpp" line="71"/>
+        <source>Keeping Score</source>
+        <translation>Zählweise</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmGameOptions.cpp" line="73"/>
+        <source>Rotate on side-&amp;out</source>
+        <translation>Bei Aufschlag&amp;wechsel rotieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmGameOptions.cpp" line="75"/>
+        <source>Score from the &amp;deciding action</source>
+        <translation>Punkt aus der &amp;entscheidenden Aktion</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmGameOptions.cpp" line="83"/>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmGameOptions.cpp" line="72"/>
+        <location filename="../../src/match/frmGameOptions.cpp" line="87"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="45"/>
-        <location filename="../../src/shell/frmMain.cpp" line="112"/>
-        <source>&amp;Start Match</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/frmMain.cpp" line="46"/>
-        <location filename="../../src/shell/frmMain.cpp" line="111"/>
-        <source>Add &amp;Player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../../src/shell/frmMain.cpp" line="47"/>
-        <location filename="../../src/shell/frmMain.cpp" line="110"/>
-        <source>Add &amp;Team</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/shell/frmMain.cpp" line="113"/>
+        <source>&amp;Start Match</source>
+        <translation>Spiel &amp;starten</translation>
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="48"/>
-        <source>Report &amp;Wiz</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/shell/frmMain.cpp" line="112"/>
+        <source>Add &amp;Player</source>
+        <translation>S&amp;pieler hinzufügen</translation>
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="49"/>
-        <location filename="../../src/shell/frmMain.cpp" line="116"/>
+        <location filename="../../src/shell/frmMain.cpp" line="111"/>
+        <source>Add &amp;Team</source>
+        <translation>&amp;Team hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="50"/>
+        <source>Report &amp;Wiz</source>
+        <translation>Ber&amp;icht</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="51"/>
+        <location filename="../../src/shell/frmMain.cpp" line="117"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="61"/>
+        <location filename="../../src/shell/frmMain.cpp" line="63"/>
         <source>Sidelines 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidelines 2.0</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="108"/>
+        <location filename="../../src/shell/frmMain.cpp" line="109"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="113"/>
+        <location filename="../../src/shell/frmMain.cpp" line="114"/>
         <source>Restore Saved &amp;Matches…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Spiele wieder&amp;herstellen…</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="118"/>
+        <location filename="../../src/shell/frmMain.cpp" line="119"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/frmMain.cpp" line="120"/>
-        <source>E&amp;dit a Team</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="121"/>
-        <source>Edit a P&amp;layer</source>
-        <translation type="unfinished"></translation>
+        <source>E&amp;dit a Team</source>
+        <translation>Team &amp;ändern</translation>
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="122"/>
-        <source>Delete &amp;Team</source>
-        <translation type="unfinished"></translation>
+        <source>Edit a P&amp;layer</source>
+        <translation>Spieler ä&amp;ndern</translation>
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="123"/>
+        <source>Delete &amp;Team</source>
+        <translation>&amp;Team löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="124"/>
         <source>Delete &amp;Player</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;pieler löschen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="125"/>
+        <location filename="../../src/shell/frmMain.cpp" line="126"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="127"/>
+        <location filename="../../src/shell/frmMain.cpp" line="128"/>
         <source>&amp;Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel&amp;übersicht</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="129"/>
+        <location filename="../../src/shell/frmMain.cpp" line="130"/>
         <source>&amp;Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipps</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="131"/>
+        <location filename="../../src/shell/frmMain.cpp" line="132"/>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;richt</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="133"/>
+        <location filename="../../src/shell/frmMain.cpp" line="134"/>
         <source>Report &amp;Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichts-Ass&amp;istent</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="378"/>
+        <location filename="../../src/shell/frmMain.cpp" line="189"/>
+        <source>Status line</source>
+        <translation>Statuszeile</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="208"/>
+        <source>Main window</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="209"/>
+        <source>The menu bar and the tool bar hold the commands</source>
+        <translation>Die Befehle stehen in der Menüleiste und der Werkzeugleiste</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="387"/>
         <source>Saving the matches to the archive...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiele werden im Archiv gesichert...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="382"/>
+        <location filename="../../src/shell/frmMain.cpp" line="394"/>
+        <source>The recorded matches could not be saved to the archive %1 in the folder
+%2
+
+%3
+
+Make room on that drive, or move %1 aside; nothing was cleared, and the matches are still in the database. Sidelines closes now.</source>
+        <translation>Die erfassten Spiele konnten nicht im Archiv %1 im Ordner
+%2
+gesichert werden.
+
+%3
+
+Schaffen Sie Platz auf dem Laufwerk oder verschieben Sie %1; es wurde nichts gelöscht, die Spiele sind weiter in der Datenbank. Sidelines wird jetzt beendet.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="401"/>
         <source>The recorded matches could not be saved and cleared away: %1
 
 Sidelines closes now; nothing was cleared, and the matches are still in the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erfassten Spiele konnten nicht gesichert und geleert werden: %1
+
+Sidelines wird jetzt beendet; es wurde nichts gelöscht, die Spiele sind weiter in der Datenbank.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="385"/>
-        <location filename="../../src/shell/frmMain.cpp" line="393"/>
+        <location filename="../../src/shell/frmMain.cpp" line="411"/>
+        <source>Are you sure you would like to leave Sidelines?
+
+Your recorded matches are saved to the archive and cleared from the working tables.</source>
+        <translation>Möchten Sie Sidelines wirklich beenden?
+
+Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen entfernt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="398"/>
+        <location filename="../../src/shell/frmMain.cpp" line="404"/>
+        <location filename="../../src/shell/frmMain.cpp" line="413"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/frmMain.cpp" line="392"/>
-        <source>Are you sure you would like to leave Sidelines?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
@@ -1060,22 +1930,27 @@ Sidelines closes now; nothing was cleared, and the matches are still in the data
     <message>
         <location filename="../../src/match/frmMatch.cpp" line="14"/>
         <source>Match Listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielübersicht</translation>
     </message>
     <message>
         <location filename="../../src/match/frmMatch.cpp" line="20"/>
+        <source>Recorded matches</source>
+        <translation>Erfasste Spiele</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmMatch.cpp" line="21"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmMatch.cpp" line="24"/>
+        <location filename="../../src/match/frmMatch.cpp" line="25"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmMatch.cpp" line="48"/>
+        <location filename="../../src/match/frmMatch.cpp" line="49"/>
         <source>Loading all the matches...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Spiele werden geladen...</translation>
     </message>
 </context>
 <context>
@@ -1083,28 +1958,28 @@ Sidelines closes now; nothing was cleared, and the matches are still in the data
     <message>
         <location filename="../../src/roster/frmPickPlayer.cpp" line="10"/>
         <source>List of Players for you to choose from</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der Spieler zur Auswahl</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmPickPlayer.cpp" line="13"/>
         <location filename="../../src/roster/frmPickPlayer.cpp" line="33"/>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmPickPlayer.cpp" line="25"/>
         <source>Loading all the Players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Spieler werden geladen...</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmPickPlayer.cpp" line="33"/>
         <source>There are no Players on this team.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Team hat keine Spieler.</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmPickPlayer.cpp" line="50"/>
         <source>Please Choose a Player Name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Spieler.</translation>
     </message>
 </context>
 <context>
@@ -1112,33 +1987,33 @@ Sidelines closes now; nothing was cleared, and the matches are still in the data
     <message>
         <location filename="../../src/roster/frmPickTeam.cpp" line="10"/>
         <source>List of Teams for you to choose from</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der Teams zur Auswahl</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmPickTeam.cpp" line="13"/>
         <location filename="../../src/roster/frmPickTeam.cpp" line="36"/>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Teams</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmPickTeam.cpp" line="20"/>
         <source>TEAM ID: </source>
-        <translation type="unfinished"></translation>
+        <translation>TEAM-KENNUNG: </translation>
     </message>
     <message>
         <location filename="../../src/roster/frmPickTeam.cpp" line="27"/>
         <source>Loading all the Teams...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Teams werden geladen...</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmPickTeam.cpp" line="36"/>
         <source>There are no teams loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Teams vorhanden.</translation>
     </message>
     <message>
-        <location filename="../../src/roster/frmPickTeam.cpp" line="49"/>
+        <location filename="../../src/roster/frmPickTeam.cpp" line="59"/>
         <source>Please Choose a Team Name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie ein Team.</translation>
     </message>
 </context>
 <context>
@@ -1146,492 +2021,648 @@ Sidelines closes now; nothing was cleared, and the matches are still in the data
     <message>
         <location filename="../../src/roster/frmPlayer.cpp" line="14"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmPlayer.cpp" line="16"/>
         <source>Player&apos;s Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückennummer:</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmPlayer.cpp" line="25"/>
         <source>Player&apos;s Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Spielers:</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmPlayer.cpp" line="37"/>
         <source>Add Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler hinzufügen</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmPlayer.cpp" line="37"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
-        <location filename="../../src/roster/frmPlayer.cpp" line="58"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="61"/>
         <source>Please fill in the Player&apos;s Number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Rückennummer ein.</translation>
     </message>
     <message>
-        <location filename="../../src/roster/frmPlayer.cpp" line="59"/>
-        <location filename="../../src/roster/frmPlayer.cpp" line="75"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="62"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="78"/>
         <source>Player Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückennummer</translation>
     </message>
     <message>
-        <location filename="../../src/roster/frmPlayer.cpp" line="64"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="67"/>
         <source>Please fill in the Player&apos;s Name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Namen des Spielers ein.</translation>
     </message>
     <message>
-        <location filename="../../src/roster/frmPlayer.cpp" line="65"/>
-        <location filename="../../src/roster/frmPlayer.cpp" line="83"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="68"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="86"/>
         <source>Player&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Spielers</translation>
     </message>
     <message>
-        <location filename="../../src/roster/frmPlayer.cpp" line="74"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="77"/>
         <source>The Player&apos;s Number must be a whole number from 0 to 99.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rückennummer muss eine ganze Zahl von 0 bis 99 sein.</translation>
     </message>
     <message>
-        <location filename="../../src/roster/frmPlayer.cpp" line="82"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="85"/>
         <source>A name cannot hold tabs, line breaks or other control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name darf keine Tabulatoren, Zeilenumbrüche oder andere Steuerzeichen enthalten.</translation>
     </message>
 </context>
 <context>
     <name>frmReport</name>
     <message>
-        <location filename="../../src/reports/frmReport.cpp" line="67"/>
+        <location filename="../../src/reports/frmReport.cpp" line="93"/>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReport.cpp" line="71"/>
+        <location filename="../../src/reports/frmReport.cpp" line="97"/>
         <source>Year and Month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReport.cpp" line="72"/>
-        <source>Please choose the Date(s) from which you would like to view the stats.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReport.cpp" line="75"/>
-        <source>&amp;Thru</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReport.cpp" line="81"/>
-        <source>Match and Stat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReport.cpp" line="82"/>
-        <source>Please choose the Match in which you would like to view</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReport.cpp" line="86"/>
-        <source>Please choose the Game(s) that you would like to see.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReport.cpp" line="89"/>
-        <source>Team</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReport.cpp" line="90"/>
-        <source>Please choose the Team(s) for which you would like to see the stats. </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReport.cpp" line="94"/>
-        <source>Player and Position</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReport.cpp" line="95"/>
-        <source>Please choose the Player for which you would like to see the stats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr und Monat</translation>
     </message>
     <message>
         <location filename="../../src/reports/frmReport.cpp" line="98"/>
-        <source>Please choose the Position which you would like to view.</source>
-        <translation type="unfinished"></translation>
+        <source>Please choose the Date(s) from which you would like to view the stats.</source>
+        <translation>Bitte wählen Sie das Datum oder den Zeitraum der Statistik.</translation>
     </message>
     <message>
         <location filename="../../src/reports/frmReport.cpp" line="101"/>
-        <source>&amp;Show all Positions Seperate </source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Thru</source>
+        <translation>&amp;bis</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReport.cpp" line="105"/>
-        <source>Please choose the order in which you would like to view the stats.</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../src/reports/frmReport.cpp" line="107"/>
+        <source>Match and Stat</source>
+        <translation>Spiel und Satz</translation>
     </message>
     <message>
         <location filename="../../src/reports/frmReport.cpp" line="109"/>
+        <source>Please choose the Match in which you would like to view</source>
+        <translation>Bitte wählen Sie das Spiel, das Sie sehen möchten</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReport.cpp" line="114"/>
+        <source>Please choose the Game(s) that you would like to see.</source>
+        <translation>Bitte wählen Sie den oder die Sätze, die Sie sehen möchten.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReport.cpp" line="117"/>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReport.cpp" line="118"/>
+        <source>Please choose the Team(s) for which you would like to see the stats. </source>
+        <translation>Bitte wählen Sie das oder die Teams für die Statistik. </translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReport.cpp" line="122"/>
+        <source>Player and Position</source>
+        <translation>Spieler und Position</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReport.cpp" line="123"/>
+        <source>Please choose the Player for which you would like to see the stats.</source>
+        <translation>Bitte wählen Sie den Spieler für die Statistik.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReport.cpp" line="126"/>
+        <source>Please choose the Position which you would like to view.</source>
+        <translation>Bitte wählen Sie die Position, die Sie sehen möchten.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReport.cpp" line="129"/>
+        <source>&amp;Show all Positions Seperate </source>
+        <translation>Positionen &amp;getrennt zeigen </translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReport.cpp" line="133"/>
+        <source>Please choose the order in which you would like to view the stats.</source>
+        <translation>Bitte wählen Sie die Reihenfolge der Statistik.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReport.cpp" line="137"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReport.cpp" line="110"/>
+        <location filename="../../src/reports/frmReport.cpp" line="138"/>
         <source>&lt; Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Zurück</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReport.cpp" line="111"/>
+        <location filename="../../src/reports/frmReport.cpp" line="139"/>
         <source>Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter &gt;</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReport.cpp" line="112"/>
+        <location filename="../../src/reports/frmReport.cpp" line="140"/>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReport.cpp" line="239"/>
+        <location filename="../../src/reports/frmReport.cpp" line="267"/>
         <source>All Dates</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReport.cpp" line="245"/>
-        <source> thru </source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Daten</translation>
     </message>
     <message>
         <location filename="../../src/reports/frmReport.cpp" line="273"/>
-        <location filename="../../src/reports/frmReport.cpp" line="302"/>
+        <source> thru </source>
+        <translation> bis </translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReport.cpp" line="301"/>
+        <location filename="../../src/reports/frmReport.cpp" line="330"/>
         <source>You cannot have a second date if you choose All Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit „Alle Daten“ gibt es kein zweites Datum</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReport.cpp" line="280"/>
+        <location filename="../../src/reports/frmReport.cpp" line="308"/>
         <source>Please choose the second date</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie das zweite Datum</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReport.cpp" line="285"/>
+        <location filename="../../src/reports/frmReport.cpp" line="313"/>
         <source>The second date must be greater than the first</source>
-        <translation type="unfinished"></translation>
+        <translation>Das zweite Datum muss nach dem ersten liegen</translation>
     </message>
 </context>
 <context>
     <name>frmReportView</name>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="32"/>
-        <source>Sidelines report.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="39"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="87"/>
         <source>Report - </source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht – </translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="52"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="90"/>
+        <source>Report preview</source>
+        <translation>Berichtsvorschau</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="101"/>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="54"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="103"/>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PD&amp;F speichern...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="56"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="105"/>
         <source>Export &amp;CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CSV exportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="58"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="107"/>
         <source>Export &amp;MaxPreps...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;MaxPreps exportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="60"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="109"/>
+        <source>Export &amp;Team Numbers...</source>
+        <translation>&amp;Teamwerte exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="111"/>
+        <source>Export &amp;Rallies...</source>
+        <translation>&amp;Ballwechsel exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="117"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="136"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="204"/>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="150"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="218"/>
         <source>The report could not be saved as %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="163"/>
-        <source>The report could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="184"/>
-        <source>The report could not be exported: the figures of %1 are too large to add up.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="200"/>
-        <source>The report could not be exported to %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="213"/>
-        <source>Print Report</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="222"/>
-        <source>Save Report as PDF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="223"/>
-        <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="230"/>
-        <source>Export Report as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <location filename="../../src/reports/frmReportView.cpp" line="231"/>
+        <source>The report could not be saved as %1.</source>
+        <translation>Der Bericht konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="259"/>
+        <source>The rallies could not be read from the database: %1</source>
+        <translation>Die Ballwechsel konnten nicht aus der Datenbank gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="281"/>
+        <source>The report could not be exported: the figures of %1 are too large to add up.</source>
+        <translation>Der Bericht konnte nicht exportiert werden: Die Werte von %1 sind zu groß zum Addieren.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="292"/>
+        <source>MaxPreps reads one team from a file, so a file was written for each team in %1:
+%2</source>
+        <translation>MaxPreps liest ein Team je Datei, daher wurde für jedes Team eine Datei in %1 geschrieben:
+%2</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="303"/>
+        <source>The report could not be exported to %1: %2</source>
+        <translation>Der Bericht konnte nicht nach %1 exportiert werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="325"/>
+        <source>Sidelines report</source>
+        <translation>Sidelines-Bericht</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="338"/>
+        <source>These files already exist:
+%1
+Do you want to replace them?</source>
+        <translation>Diese Dateien existieren bereits:
+%1
+Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="353"/>
+        <source>Print Report</source>
+        <translation>Bericht drucken</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="362"/>
+        <source>Save Report as PDF</source>
+        <translation>Bericht als PDF speichern</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="362"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="370"/>
+        <source>Export Report as CSV</source>
+        <translation>Bericht als CSV exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="370"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="390"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="399"/>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="238"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="390"/>
+        <source>Export Team Numbers as CSV</source>
+        <translation>Teamwerte als CSV exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="391"/>
+        <source>Sidelines team numbers</source>
+        <translation>Sidelines-Teamwerte</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="399"/>
+        <source>Export Rallies as CSV</source>
+        <translation>Ballwechsel als CSV exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="400"/>
+        <source>Sidelines rallies</source>
+        <translation>Sidelines-Ballwechsel</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="294"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="381"/>
         <source>Export Report for MaxPreps</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht für MaxPreps exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="239"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="381"/>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
 </context>
 <context>
     <name>frmRestore</name>
     <message>
         <location filename="../../src/match/frmRestore.cpp" line="17"/>
-        <location filename="../../src/match/frmRestore.cpp" line="106"/>
+        <location filename="../../src/match/frmRestore.cpp" line="107"/>
         <source>Restore Saved Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Spiele wiederherstellen</translation>
     </message>
     <message>
         <location filename="../../src/match/frmRestore.cpp" line="24"/>
+        <source>Saved matches</source>
+        <translation>Gespeicherte Spiele</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="25"/>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="27"/>
+        <location filename="../../src/match/frmRestore.cpp" line="28"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="31"/>
+        <location filename="../../src/match/frmRestore.cpp" line="32"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="69"/>
+        <location filename="../../src/match/frmRestore.cpp" line="70"/>
         <source>%1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-%2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="110"/>
+        <location filename="../../src/match/frmRestore.cpp" line="111"/>
         <source>Loading the saved matches...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Spiele werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="114"/>
+        <location filename="../../src/match/frmRestore.cpp" line="115"/>
         <source>There are no saved matches yet. The recorded matches are saved each time you leave Sidelines.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt noch keine gespeicherten Spiele. Die erfassten Spiele werden bei jedem Beenden von Sidelines gesichert.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="125"/>
+        <location filename="../../src/match/frmRestore.cpp" line="126"/>
         <source>Restoring the saved matches...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Spiele werden wiederhergestellt...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="128"/>
+        <location filename="../../src/match/frmRestore.cpp" line="129"/>
         <source>Saved matches restored: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Spiele wiederhergestellt: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="136"/>
+        <location filename="../../src/match/frmRestore.cpp" line="137"/>
         <source>These matches are already among the recorded matches and were left as they are:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Spiele sind bereits unter den erfassten Spielen und wurden belassen:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="45"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="52"/>
         <source>Splash</source>
-        <translation type="unfinished"></translation>
+        <translation>Startbild</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="70"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="77"/>
         <source>Volleyball statistics from the bench</source>
-        <translation type="unfinished"></translation>
+        <translation>Volleyball-Statistik von der Bank</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="72"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="79"/>
         <source>Keep your roster, record every rally live and print a report for each player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kader pflegen, jeden Ballwechsel live erfassen und für jeden Spieler einen Bericht drucken.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="75"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="90"/>
         <source>Sidelines Volleyball Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidelines Volleyball-Software</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="124"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="152"/>
         <source>for Windows 95</source>
-        <translation type="unfinished"></translation>
+        <translation>für Windows 95</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="125"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="153"/>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>frmStarters</name>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="50"/>
+        <location filename="../../src/match/frmStarters.cpp" line="52"/>
         <source>Starters</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmStarters.cpp" line="102"/>
-        <location filename="../../src/match/frmStarters.cpp" line="105"/>
-        <source>&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmStarters.cpp" line="103"/>
-        <location filename="../../src/match/frmStarters.cpp" line="106"/>
-        <source>&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufstellung</translation>
     </message>
     <message>
         <location filename="../../src/match/frmStarters.cpp" line="104"/>
         <location filename="../../src/match/frmStarters.cpp" line="107"/>
+        <source>&gt;</source>
+        <translation>&gt;</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="105"/>
+        <location filename="../../src/match/frmStarters.cpp" line="108"/>
+        <source>&lt;</source>
+        <translation>&lt;</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="106"/>
+        <location filename="../../src/match/frmStarters.cpp" line="109"/>
         <source>&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="110"/>
+        <location filename="../../src/match/frmStarters.cpp" line="112"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="110"/>
+        <location filename="../../src/match/frmStarters.cpp" line="112"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmStarters.cpp" line="115"/>
-        <source>Move the selected players into the starting line-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Runter</translation>
     </message>
     <message>
         <location filename="../../src/match/frmStarters.cpp" line="117"/>
-        <source>Take the selected starters back to the bench</source>
-        <translation type="unfinished"></translation>
+        <source>Move the selected players into the starting line-up</source>
+        <translation>Die gewählten Spieler in die Startaufstellung übernehmen</translation>
     </message>
     <message>
         <location filename="../../src/match/frmStarters.cpp" line="119"/>
+        <source>Take the selected starters back to the bench</source>
+        <translation>Die gewählten Starter zurück auf die Bank</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="121"/>
         <source>Take every starter back to the bench</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Starter zurück auf die Bank</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="125"/>
+        <source>Home: move into the starting order</source>
+        <translation>Heim: in die Aufstellung übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="126"/>
+        <source>Home: back to the players</source>
+        <translation>Heim: zurück zu den Spielern</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="127"/>
+        <source>Home: every starter back to the players</source>
+        <translation>Heim: alle Starter zurück zu den Spielern</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="128"/>
+        <source>Away: move into the starting order</source>
+        <translation>Gast: in die Aufstellung übernehmen</translation>
     </message>
     <message>
         <location filename="../../src/match/frmStarters.cpp" line="129"/>
+        <source>Away: back to the players</source>
+        <translation>Gast: zurück zu den Spielern</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="130"/>
+        <source>Away: every starter back to the players</source>
+        <translation>Gast: alle Starter zurück zu den Spielern</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="131"/>
+        <source>Home: starter up</source>
+        <translation>Heim: Starter nach oben</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="132"/>
+        <source>Home: starter down</source>
+        <translation>Heim: Starter nach unten</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="133"/>
+        <source>Away: starter up</source>
+        <translation>Gast: Starter nach oben</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="134"/>
+        <source>Away: starter down</source>
+        <translation>Gast: Starter nach unten</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="136"/>
+        <source>Home players</source>
+        <translation>Heimspieler</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="137"/>
+        <source>Home starting order</source>
+        <translation>Heim-Aufstellung</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="138"/>
+        <source>Away players</source>
+        <translation>Gastspieler</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="139"/>
+        <source>Away starting order</source>
+        <translation>Gast-Aufstellung</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="140"/>
+        <source>Home places</source>
+        <translation>Heim-Positionen</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="141"/>
+        <source>Away places</source>
+        <translation>Gast-Positionen</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="150"/>
         <source>&amp;Go To Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum &amp;Satz</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="142"/>
+        <location filename="../../src/match/frmStarters.cpp" line="163"/>
         <source>&amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;pieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="143"/>
+        <location filename="../../src/match/frmStarters.cpp" line="164"/>
         <source>Starting &amp;order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="299"/>
+        <location filename="../../src/match/frmStarters.cpp" line="214"/>
+        <source>First serve:</source>
+        <translation>Erster Aufschlag:</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="218"/>
+        <source>&amp;Home serves first</source>
+        <translation>&amp;Heim schlägt auf</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="218"/>
+        <source>&amp;Away serves first</source>
+        <translation>&amp;Gast schlägt auf</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="351"/>
         <source>You can only have six Players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es können nur sechs Spieler starten.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="299"/>
-        <location filename="../../src/match/frmStarters.cpp" line="408"/>
+        <location filename="../../src/match/frmStarters.cpp" line="351"/>
+        <location filename="../../src/match/frmStarters.cpp" line="460"/>
         <source>Six Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Sechs Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="312"/>
+        <location filename="../../src/match/frmStarters.cpp" line="364"/>
         <source>You can only choose one Player at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können nur einen Spieler auf einmal wählen.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="312"/>
+        <location filename="../../src/match/frmStarters.cpp" line="364"/>
         <source>One</source>
-        <translation type="unfinished"></translation>
+        <translation>Einer</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="393"/>
+        <location filename="../../src/match/frmStarters.cpp" line="445"/>
         <source>Setting up the Home Starters...</source>
-        <translation type="unfinished"></translation>
+        <translation>Heim-Aufstellung wird vorbereitet...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="393"/>
+        <location filename="../../src/match/frmStarters.cpp" line="445"/>
         <source>Setting up the Away Starters...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast-Aufstellung wird vorbereitet...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="407"/>
+        <location filename="../../src/match/frmStarters.cpp" line="459"/>
         <source>Please fill in six players for each team.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte stellen Sie für jedes Team sechs Spieler auf.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="456"/>
+        <location filename="../../src/match/frmStarters.cpp" line="521"/>
         <source>Game %1: substitution under way. One player out with &quot;&lt;&quot;, one in with &quot;&gt;&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz %1: Wechsel läuft. Ein Spieler raus mit „&lt;“, einer rein mit „&gt;“.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="457"/>
+        <location filename="../../src/match/frmStarters.cpp" line="522"/>
         <source>Game %1: choose six starters for each team, in their order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz %1: Wählen Sie für jedes Team sechs Starter in ihrer Reihenfolge.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="508"/>
+        <location filename="../../src/match/frmStarters.cpp" line="586"/>
         <source>Are you sure you would like to cancel this Match?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie dieses Spiel wirklich abbrechen?</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="509"/>
-        <source>Are you sure you would like to end the Match?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmStarters.cpp" line="510"/>
+        <location filename="../../src/match/frmStarters.cpp" line="587"/>
         <source>End Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel beenden</translation>
     </message>
 </context>
 <context>
@@ -1639,109 +2670,109 @@ Sidelines closes now; nothing was cleared, and the matches are still in the data
     <message>
         <location filename="../../src/roster/frmTeam.cpp" line="14"/>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Team</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmTeam.cpp" line="16"/>
         <source>Team Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teamname:</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmTeam.cpp" line="26"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmTeam.cpp" line="26"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmTeam.cpp" line="45"/>
         <source>Please fill in the Team Name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Teamnamen ein.</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmTeam.cpp" line="46"/>
         <location filename="../../src/roster/frmTeam.cpp" line="52"/>
         <source>Team Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Teamname</translation>
     </message>
     <message>
         <location filename="../../src/roster/frmTeam.cpp" line="51"/>
         <source>A name cannot hold tabs, line breaks or other control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name darf keine Tabulatoren, Zeilenumbrüche oder andere Steuerzeichen enthalten.</translation>
     </message>
 </context>
 <context>
     <name>frmTip</name>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="31"/>
+        <location filename="../../src/shell/frmTip.cpp" line="33"/>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp des Tages</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="64"/>
+        <location filename="../../src/shell/frmTip.cpp" line="66"/>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wussten Sie schon...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="97"/>
+        <location filename="../../src/shell/frmTip.cpp" line="99"/>
         <source>&amp;Show Tips at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipps beim &amp;Start zeigen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="101"/>
+        <location filename="../../src/shell/frmTip.cpp" line="103"/>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächster Tipp</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="104"/>
+        <location filename="../../src/shell/frmTip.cpp" line="106"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/frmTip.cpp" line="145"/>
-        <source>That the </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/frmTip.cpp" line="145"/>
-        <source> file was not found? </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/frmTip.cpp" line="146"/>
-        <source>Create a text file named </source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../../src/shell/frmTip.cpp" line="147"/>
-        <source> using NotePad with 1 tip per line. </source>
-        <translation type="unfinished"></translation>
+        <source>That the </source>
+        <translation>Dass die Datei </translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmTip.cpp" line="147"/>
+        <source> file was not found? </source>
+        <translation> nicht gefunden wurde? </translation>
     </message>
     <message>
         <location filename="../../src/shell/frmTip.cpp" line="148"/>
+        <source>Create a text file named </source>
+        <translation>Legen Sie eine Textdatei namens </translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmTip.cpp" line="149"/>
+        <source> using NotePad with 1 tip per line. </source>
+        <translation> mit einem Texteditor an, mit 1 Tipp pro Zeile. </translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmTip.cpp" line="150"/>
         <source>Then place it in the same directory as the application. </source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie sie dann in denselben Ordner wie das Programm. </translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../src/main.cpp" line="40"/>
+        <location filename="../../src/main.cpp" line="37"/>
         <source>Volleyball statistics from the bench. Started without arguments, Sidelines opens its main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Volleyball-Statistik von der Bank. Ohne Argumente gestartet, öffnet Sidelines sein Hauptfenster.</translation>
     </message>
     <message>
-        <location filename="../../src/main.cpp" line="44"/>
+        <location filename="../../src/main.cpp" line="41"/>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe an.</translation>
     </message>
     <message>
-        <location filename="../../src/main.cpp" line="50"/>
+        <location filename="../../src/main.cpp" line="47"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument „%1“.</translation>
     </message>
 </context>
 </TS>

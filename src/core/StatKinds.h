@@ -6,8 +6,8 @@
 // REPORT, and the kept TOTALS with their trigger (a schema upgrade).
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QString>
-
 #include <array>
 #include <optional>
 
@@ -22,57 +22,76 @@ enum class RallyEnd { None, Wins, Loses, FirstWins };
 
 struct StatKind
 {
-    const char* key;         // the stat text the court hands to AddStat; a rating passes "1" to "3"
-    const char* column;      // its PLAY column (fixed text: the only names that reach statement text)
+    const char* key; // the stat text the court hands to AddStat; a rating passes "1" to "3"
+    const char* column; // its PLAY column (fixed text: the only names that reach statement text)
     StatShape shape;
-    const char* menuName;    // object name of its popup item
-    const char* caption;     // popup caption with its access key
-    const char* viewLabel;   // its line in the stats view ("Digs = 3"); null: not shown there
-    const char* heading;     // box score column heading
-    const char* legend;      // what the heading means, for the box score's legend
+    const char* menuName; // object name of its popup item
+    const char* caption; // popup caption with its access key
+    const char* viewLabel; // its line in the stats view ("Digs = 3"); null: not shown there
+    const char* heading; // box score column heading (translated, like the captions)
+    const char* legend; // what the heading means, for the box score's legend
     const char* sortCaption; // the report order that ranks by it; null: none
-    int boxScoreRank;        // place among the box score's columns (derived columns sit between)
-    int sortRank;            // place among the report orders
-    const char* maxPreps;    // field of the MaxPreps export; null: not exported
-    RallyEnd rallyEnd;       // the point it decides, when points come from the deciding action
+    int boxScoreRank; // place among the box score's columns (derived columns sit between)
+    int sortRank; // place among the report orders
+    const char* maxPreps; // field of the MaxPreps export; null: not exported
+    RallyEnd rallyEnd; // the point it decides, when points come from the deciding action
 };
 
-#define SL_STAT(text) QT_TRANSLATE_NOOP("StatKind", text)
-
+// The texts are marked for translation in full, never through a macro of our own, so that lupdate
+// finds every caption, heading and legend.
 inline constexpr std::array<StatKind, 13> kStatKinds{{
     // key, column, shape, menu item, caption, stats view, heading, legend, order, box rank, order rank, MaxPreps,
     // rally end
-    {"Attempt", "ATTEMPT", StatShape::Count, "mnuAttempt", SL_STAT("&Attempt"), SL_STAT("Attempts"), "TA",
-     SL_STAT("total attacks"), SL_STAT("By Attempts"), 30, 6, "AttacksAttempts", RallyEnd::None},
-    {"Kill", "KILL", StatShape::Attack, "mnuKill", SL_STAT("&Kill"), SL_STAT("Kills"), "K", SL_STAT("kills"),
-     SL_STAT("By Kills"), 10, 4, "AttacksKills", RallyEnd::Wins},
-    {"Error", "ERROR", StatShape::Attack, "mnuError", SL_STAT("&Error"), SL_STAT("Errors"), "E",
-     SL_STAT("attack errors"), SL_STAT("By Errors"), 20, 5, "AttacksErrors", RallyEnd::Loses},
-    {"Pass", "PASSING", StatShape::Rating, "mnuPassing", SL_STAT("&Pass"), nullptr, "PASS",
-     SL_STAT("average pass rating (1 to 3)"), nullptr, 140, 0, "ServingReceivedSuccess", RallyEnd::None},
-    {"ServeAce", "SERVEACE", StatShape::Count, "mnuServeAce", SL_STAT("&Serve Ace"), SL_STAT("Serve Aces"), "SA",
-     SL_STAT("service aces"), SL_STAT("By Service Aces"), 60, 8, "ServingAces", RallyEnd::Wins},
-    {"ServeError", "SERVEERROR", StatShape::Count, "mnuServeError", SL_STAT("Serve E&rror"), SL_STAT("Serve Errors"),
-     "SE", SL_STAT("service errors"), SL_STAT("By Service Errors"), 70, 9, "ServingErrors", RallyEnd::Loses},
-    {"Dig", "DIG", StatShape::Count, "mnuDig", SL_STAT("&Dig"), SL_STAT("Digs"), "DIG", SL_STAT("digs"),
-     SL_STAT("By Digs"), 90, 7, "Digs", RallyEnd::None},
-    {"ReceiveError", "RECEIVEERROR", StatShape::Count, "mnuReceiveError", SL_STAT("Re&ceiving Error"),
-     SL_STAT("Receiving Errors"), "RE", SL_STAT("receiving errors"), SL_STAT("By Receiving Errors"), 80, 10,
-     "ServingReceivedErrors", RallyEnd::Loses},
-    {"SoloBlock", "SOLOBLOCK", StatShape::Count, "mnuSoloBlock", SL_STAT("S&olo Block"), SL_STAT("Solo Blocks"), "BS",
-     SL_STAT("solo blocks"), SL_STAT("By Solo Blocks"), 100, 11, "BlocksSolo", RallyEnd::Wins},
-    {"BlockAssist", "BLOCKASSIST", StatShape::Count, "mnuBlockAssist", SL_STAT("&Block Assist"),
-     SL_STAT("Blocking Assists"), "BA", SL_STAT("block assists"), SL_STAT("By Block Assists"), 110, 12,
+    {"Attempt", "ATTEMPT", StatShape::Count, "mnuAttempt", QT_TRANSLATE_NOOP("StatKind", "&Attempt"),
+     QT_TRANSLATE_NOOP("StatKind", "Attempts"), QT_TRANSLATE_NOOP("StatKind", "TA"),
+     QT_TRANSLATE_NOOP("StatKind", "total attacks"), QT_TRANSLATE_NOOP("StatKind", "By Attempts"), 30, 6,
+     "AttacksAttempts", RallyEnd::None},
+    {"Kill", "KILL", StatShape::Attack, "mnuKill", QT_TRANSLATE_NOOP("StatKind", "&Kill"),
+     QT_TRANSLATE_NOOP("StatKind", "Kills"), QT_TRANSLATE_NOOP("StatKind", "K"), QT_TRANSLATE_NOOP("StatKind", "kills"),
+     QT_TRANSLATE_NOOP("StatKind", "By Kills"), 10, 4, "AttacksKills", RallyEnd::Wins},
+    {"Error", "ERROR", StatShape::Attack, "mnuError", QT_TRANSLATE_NOOP("StatKind", "&Error"),
+     QT_TRANSLATE_NOOP("StatKind", "Errors"), QT_TRANSLATE_NOOP("StatKind", "E"),
+     QT_TRANSLATE_NOOP("StatKind", "attack errors"), QT_TRANSLATE_NOOP("StatKind", "By Errors"), 20, 5, "AttacksErrors",
+     RallyEnd::Loses},
+    {"Pass", "PASSING", StatShape::Rating, "mnuPassing", QT_TRANSLATE_NOOP("StatKind", "&Pass"), nullptr,
+     QT_TRANSLATE_NOOP("StatKind", "PASS"), QT_TRANSLATE_NOOP("StatKind", "average pass rating (1 to 3)"), nullptr, 140,
+     0, "ServingReceivedSuccess", RallyEnd::None},
+    {"ServeAce", "SERVEACE", StatShape::Count, "mnuServeAce", QT_TRANSLATE_NOOP("StatKind", "&Serve Ace"),
+     QT_TRANSLATE_NOOP("StatKind", "Serve Aces"), QT_TRANSLATE_NOOP("StatKind", "SA"),
+     QT_TRANSLATE_NOOP("StatKind", "service aces"), QT_TRANSLATE_NOOP("StatKind", "By Service Aces"), 60, 8,
+     "ServingAces", RallyEnd::Wins},
+    {"ServeError", "SERVEERROR", StatShape::Count, "mnuServeError", QT_TRANSLATE_NOOP("StatKind", "Serve E&rror"),
+     QT_TRANSLATE_NOOP("StatKind", "Serve Errors"), QT_TRANSLATE_NOOP("StatKind", "SE"),
+     QT_TRANSLATE_NOOP("StatKind", "service errors"), QT_TRANSLATE_NOOP("StatKind", "By Service Errors"), 70, 9,
+     "ServingErrors", RallyEnd::Loses},
+    {"Dig", "DIG", StatShape::Count, "mnuDig", QT_TRANSLATE_NOOP("StatKind", "&Dig"),
+     QT_TRANSLATE_NOOP("StatKind", "Digs"), QT_TRANSLATE_NOOP("StatKind", "DIG"), QT_TRANSLATE_NOOP("StatKind", "digs"),
+     QT_TRANSLATE_NOOP("StatKind", "By Digs"), 90, 7, "Digs", RallyEnd::None},
+    {"ReceiveError", "RECEIVEERROR", StatShape::Count, "mnuReceiveError",
+     QT_TRANSLATE_NOOP("StatKind", "Re&ceiving Error"), QT_TRANSLATE_NOOP("StatKind", "Receiving Errors"),
+     QT_TRANSLATE_NOOP("StatKind", "RE"), QT_TRANSLATE_NOOP("StatKind", "receiving errors"),
+     QT_TRANSLATE_NOOP("StatKind", "By Receiving Errors"), 80, 10, "ServingReceivedErrors", RallyEnd::Loses},
+    {"SoloBlock", "SOLOBLOCK", StatShape::Count, "mnuSoloBlock", QT_TRANSLATE_NOOP("StatKind", "S&olo Block"),
+     QT_TRANSLATE_NOOP("StatKind", "Solo Blocks"), QT_TRANSLATE_NOOP("StatKind", "BS"),
+     QT_TRANSLATE_NOOP("StatKind", "solo blocks"), QT_TRANSLATE_NOOP("StatKind", "By Solo Blocks"), 100, 11,
+     "BlocksSolo", RallyEnd::Wins},
+    {"BlockAssist", "BLOCKASSIST", StatShape::Count, "mnuBlockAssist", QT_TRANSLATE_NOOP("StatKind", "&Block Assist"),
+     QT_TRANSLATE_NOOP("StatKind", "Blocking Assists"), QT_TRANSLATE_NOOP("StatKind", "BA"),
+     QT_TRANSLATE_NOOP("StatKind", "block assists"), QT_TRANSLATE_NOOP("StatKind", "By Block Assists"), 110, 12,
      "BlocksAssists", RallyEnd::FirstWins},
-    {"BlockError", "BLOCKERROR", StatShape::Count, "mnuBlockError", SL_STAT("B&lock Error"), SL_STAT("Blocking Errors"),
-     "BE", SL_STAT("block errors"), SL_STAT("By Block Errors"), 120, 13, "BlocksErrors", RallyEnd::Loses},
-    {"BallHandleError", "BALLHANDLEERROR", StatShape::Count, "mnuBallHandle", SL_STAT("Ball &Handling Error"),
-     SL_STAT("Ball Handling Errors"), "BHE", SL_STAT("ball-handling errors"), nullptr, 130, 0, nullptr, RallyEnd::Loses},
-    {"SetAssist", "SETASSIST", StatShape::Count, "mnuSetAssist", SL_STAT("Se&t Assist"), SL_STAT("Set Assists"),
-     "AST", SL_STAT("set assists"), SL_STAT("By Set Assists"), 50, 14, "Assists", RallyEnd::None},
+    {"BlockError", "BLOCKERROR", StatShape::Count, "mnuBlockError", QT_TRANSLATE_NOOP("StatKind", "B&lock Error"),
+     QT_TRANSLATE_NOOP("StatKind", "Blocking Errors"), QT_TRANSLATE_NOOP("StatKind", "BE"),
+     QT_TRANSLATE_NOOP("StatKind", "block errors"), QT_TRANSLATE_NOOP("StatKind", "By Block Errors"), 120, 13,
+     "BlocksErrors", RallyEnd::Loses},
+    {"BallHandleError", "BALLHANDLEERROR", StatShape::Count, "mnuBallHandle",
+     QT_TRANSLATE_NOOP("StatKind", "Ball &Handling Error"), QT_TRANSLATE_NOOP("StatKind", "Ball Handling Errors"),
+     QT_TRANSLATE_NOOP("StatKind", "BHE"), QT_TRANSLATE_NOOP("StatKind", "ball-handling errors"), nullptr, 130, 0,
+     nullptr, RallyEnd::Loses},
+    {"SetAssist", "SETASSIST", StatShape::Count, "mnuSetAssist", QT_TRANSLATE_NOOP("StatKind", "Se&t Assist"),
+     QT_TRANSLATE_NOOP("StatKind", "Set Assists"), QT_TRANSLATE_NOOP("StatKind", "AST"),
+     QT_TRANSLATE_NOOP("StatKind", "set assists"), QT_TRANSLATE_NOOP("StatKind", "By Set Assists"), 50, 14, "Assists",
+     RallyEnd::None},
 }};
-
-#undef SL_STAT
 
 // The highest pass rating; ratings run from 1.
 inline constexpr int kTopRating = 3;
@@ -104,6 +123,16 @@ inline std::optional<StatAction> StatFromText(const QString& text)
         }
     }
     return std::nullopt;
+}
+
+// A figure written with a decimal point ("1.50", ".250") as the user's language writes it, for the
+// screen and paper; the files for other programs keep the point.
+inline QString LocalFigure(QString text)
+{
+    const QString point = QLocale().decimalPoint();
+    if (point != QLatin1String("."))
+        text.replace(QLatin1Char('.'), point);
+    return text;
 }
 
 // The hitting percentage, (kills - errors) / attempts as a fraction, where the record allows one.

@@ -1,5 +1,6 @@
 #include "core/mConstants.h"
 
+#include "core/Accessible.h"
 #include "core/CProgressBar.h"
 #include "core/MsgBox.h"
 #include "core/Database.h"
@@ -57,7 +58,11 @@ void SetStatus(const QString& text)
     if (statusObserver())
         statusObserver()(text);
     if (QLabel* label = statusLabel()) {
+        const bool changed = label->text() != text;
         label->setText(text);
+        // Its text is its accessible name: a screen reader reads each new status out.
+        if (changed)
+            a11y::Announce(label);
         if (label->isVisible())
             label->repaint();
     }

@@ -1,8 +1,10 @@
 #include "game/CourtPieces.h"
 
+#include "core/Accessible.h"
 #include "roster/clsPlayer.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QMenu>
@@ -89,6 +91,7 @@ PlayerBox::PlayerBox(int index, QWidget* parent) : QLabel(parent), m_index(index
     QFont f = font();
     f.setBold(true);
     setFont(f);
+    updateName();
 }
 
 void PlayerBox::setPlayer(const clsPlayer& p)
@@ -97,6 +100,8 @@ void PlayerBox::setPlayer(const clsPlayer& p)
     m_caption = p.PlayerName() + QLatin1Char('\n') + QLatin1Char('#') + QString::number(p.PlayerNumber());
     setText(m_caption);
     setProperty("playerId", m_playerId.text());
+    m_who = QStringLiteral("#%1 %2").arg(p.PlayerNumber()).arg(p.PlayerName());
+    updateName();
     fitText();
 }
 
@@ -106,6 +111,8 @@ void PlayerBox::clearPlayer()
     m_caption.clear();
     setText(QString());
     setProperty("playerId", QVariant());
+    m_who.clear();
+    updateName();
 }
 
 void PlayerBox::setSelected(bool on)
@@ -114,7 +121,37 @@ void PlayerBox::setSelected(bool on)
     if (m_selected == on)
         return;
     m_selected = on;
+    updateName();
     update();
+}
+
+void PlayerBox::setServing(bool on)
+{
+    if (m_serving == on)
+        return;
+    m_serving = on;
+    updateName();
+}
+
+void PlayerBox::setPlace(const QString& team)
+{
+    const int zone = (m_index - 1) % 6 + 1;
+    const QString where = m_index <= 6 ? QCoreApplication::translate("PlayerBox", "Left half, zone %1, key F%2")
+                                       : QCoreApplication::translate("PlayerBox", "Right half, zone %1, key F%2");
+    const QString place = where.arg(zone).arg(m_index);
+    a11y::SetDescription(this, team.isEmpty() ? place : QStringLiteral("%1; %2").arg(place, team));
+}
+
+void PlayerBox::updateName()
+{
+    QString name = QCoreApplication::translate("PlayerBox", "Box %1: %2")
+                       .arg(m_index)
+                       .arg(m_who.isEmpty() ? QCoreApplication::translate("PlayerBox", "empty") : m_who);
+    if (m_selected)
+        name = QCoreApplication::translate("PlayerBox", "%1, selected").arg(name);
+    if (m_serving)
+        name = QCoreApplication::translate("PlayerBox", "%1, serving").arg(name);
+    a11y::SetName(this, name);
 }
 
 void PlayerBox::setWantedPixelSize(int px)

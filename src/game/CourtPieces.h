@@ -26,7 +26,9 @@ void SetBackground(QWidget* w, const QColor& colour);
 } // namespace CourtText
 
 // A player box: the player's name over "#" and the shirt number, with the player's identifier
-// kept beside the caption so that a recorded action names exactly this player.
+// kept beside the caption so that a recorded action names exactly this player. A screen reader
+// hears the box, its player and whether it is selected or serving ("Box 3: #7 Ann Lee,
+// selected"); the description says where the box stands and which key selects it.
 class PlayerBox : public QLabel
 {
 public:
@@ -41,6 +43,10 @@ public:
 
     // The selected box wears a thick coloured frame besides its white, to be seen from the bench.
     void setSelected(bool on);
+    // The server's box: the ball marks it, the name says it.
+    void setServing(bool on);
+    // Where the box stands: its half and zone, its key, and the team playing there.
+    void setPlace(const QString& team);
     void setWantedPixelSize(int px);
 
 protected:
@@ -51,9 +57,12 @@ protected:
 private:
     void fitText();
     int selectionWidth() const;
+    void updateName();
 
     int m_index;
     bool m_selected = false;
+    bool m_serving = false;
+    QString m_who; // "#7 Ann Lee"
     int m_wanted = 14;
     RecordId m_playerId;
     QString m_caption;

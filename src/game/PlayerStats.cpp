@@ -6,8 +6,8 @@
 QString PlayerStatsMessage(const StatTotals& totals)
 {
     // The same rule as the box score's, so the bench and the printed report never disagree.
-    const QString shown
-        = HittingText(HittingPercentage(totals.of("Kill"), totals.of("Error"), totals.of("Attempt")), true);
+    const QString shown = LocalFigure(
+        HittingText(HittingPercentage(totals.of("Kill"), totals.of("Error"), totals.of("Attempt")), true));
     QStringList lines{QCoreApplication::translate("PlayerStats", "Percentage = ") + shown};
     for (size_t i = 0; i < kStatKinds.size(); ++i) {
         if (kStatKinds[i].viewLabel)

@@ -1,5 +1,6 @@
 #include "game/frmGame.h"
 
+#include "core/Accessible.h"
 #include "core/Database.h"
 #include "core/MatchStore.h"
 #include "core/MsgBox.h"
@@ -298,6 +299,7 @@ void frmGame::buildBars()
     lblStatus->setAutoFillBackground(true);
     lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblStatus->setIndent(4);
+    lblStatus->setAccessibleDescription(tr("Status line"));
     SetBackground(lblStatus, Qt::white);
     {
         QPalette pal = lblStatus->palette();
@@ -382,6 +384,7 @@ void frmGame::buildMenus()
     // The stat menu never shows in the menu bar; it pops up at the selected box.
     mnuStats = new QMenu(tr("Stats"), this);
     mnuStats->setObjectName(QStringLiteral("mnuStats"));
+    mnuStats->setAccessibleName(tr("Stats"));
     auto stat = [this](QMenu* menu, const QString& name, const QString& caption, const QString& statText) {
         QAction* item = menu->addAction(caption);
         item->setObjectName(name);
@@ -393,6 +396,7 @@ void frmGame::buildMenus()
             // A rating is chosen in a submenu, 1 to the top rating.
             QMenu* ratings = mnuStats->addMenu(StatText(kind.caption));
             ratings->setObjectName(name);
+            ratings->setAccessibleName(WithoutAccessKeys(StatText(kind.caption)));
             ratings->menuAction()->setObjectName(name + QStringLiteral("Item"));
             // Each rating is its own access key: P, then 1, 2 or 3.
             for (int r = 1; r <= kTopRating; ++r)
@@ -660,8 +664,13 @@ void frmGame::placeSide(bool home)
     lblTeamName[size_t(bar)]->setProperty("fullText", m_session.rosters[home ? 0 : 1].name);
     fitTeamNames();
     cmdRotate[size_t(bar)]->setText(home ? tr("&Rotate Home") : tr("R&otate Away"));
+    const QString team = m_session.rosters[home ? 0 : 1].name;
+    a11y::SetDescription(cmdScore[size_t(bar)], tr("A point for %1").arg(team));
+    a11y::SetDescription(cmdRotate[size_t(bar)], tr("Turns %1 one place").arg(team));
+    nameScores();
     for (int i = 0; i < 6; ++i) {
         PlayerBox* box = lblPlayer[size_t(first + i)];
+        box->setPlace(team);
         if (i < players.size())
             box->setPlayer(*players[i]);
         else
@@ -728,7 +737,11 @@ void frmGame::showStatus(const QString& text)
     const bool oneLine = QFontMetrics(line).horizontalAdvance(shown) <= room.width();
     lblStatus->setWordWrap(!oneLine);
     SetPixelSize(lblStatus, oneLine ? line.pixelSize() : FittingPixelSize(line, shown, want, 8, room, true));
+    const bool changed = lblStatus->text() != shown;
     lblStatus->setText(shown);
+    // Its text is its accessible name: a screen reader reads each new status out.
+    if (changed)
+        a11y::Announce(lblStatus);
 }
 
 void frmGame::showProgress(const QString& text)
@@ -848,6 +861,7 @@ void frmGame::showRally(const RallyKeeper::Done& done, const QString& status)
     const Rally::Book& book = m_rally->book();
     for (int half = 0; half < 2; ++half)
         lblScore[size_t(half)]->setText(QString::number(book.score(homeOnHalf(half) ? Rally::kHome : Rally::kAway)));
+    nameScores();
 
     // The sides as the log has them; the selection follows the player who was selected.
     if (book.started()) {
@@ -887,16 +901,28 @@ void frmGame::showRally(const RallyKeeper::Done& done, const QString& status)
         showStatus(say);
 }
 
+void frmGame::nameScores()
+{
+    for (int half = 0; half < 2; ++half) {
+        const QString& team = m_session.rosters[homeOnHalf(half) ? 0 : 1].name;
+        a11y::SetName(lblScore[size_t(half)], tr("Score of %1: %2").arg(team, lblScore[size_t(half)]->text()));
+    }
+}
+
 void frmGame::placeServeMark()
 {
     const Rally::Book& book = m_rally->book();
     if (!book.started() || !lblServe) {
         if (lblServe)
             lblServe->hide();
+        for (int n = 1; n <= 12; ++n)
+            lblPlayer[size_t(n)]->setServing(false);
         return;
     }
     const int side = book.serving();
     const int box = (side == Rally::kHome) == m_session.homeOnLeft() ? 1 : 7;
+    for (int n = 1; n <= 12; ++n)
+        lblPlayer[size_t(n)]->setServing(n == box);
     const RecordId server = boxPlayerId(box);
     lblServe->showOn(lblPlayer[size_t(box)]->geometry(), m_rally->words().player(server));
     lblServe->setProperty("box", box);

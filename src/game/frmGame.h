@@ -106,6 +106,8 @@ private:
     // line unless the step won the game.
     void showRally(const RallyKeeper::Done& done, const QString& status = QString());
     void placeServeMark();
+    // The score boxes' names for a screen reader: the team and its score.
+    void nameScores();
     // The court's share of the window's width; the entries strip takes the rest.
     int courtWidth() const;
     double fontScale() const;

@@ -17,6 +17,7 @@ frmMatch::frmMatch(QWidget* parent) : QDialog(parent)
     lstMatch = new QListWidget(this);
     lstMatch->setObjectName(QStringLiteral("lstMatch"));
     lstMatch->setMinimumSize(420, 240);
+    lstMatch->setAccessibleName(tr("Recorded matches"));
     cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);

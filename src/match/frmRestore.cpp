@@ -21,6 +21,7 @@ frmRestore::frmRestore(const std::vector<ArchiveStore::ArchivedMatch>& matches, 
     lstArchive->setObjectName(QStringLiteral("lstArchive"));
     lstArchive->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstArchive->setMinimumSize(520, 280);
+    lstArchive->setAccessibleName(tr("Saved matches"));
     cmdAll = new QPushButton(tr("Select &All"), this);
     cmdAll->setObjectName(QStringLiteral("cmdAll"));
     cmdAll->setAutoDefault(false);

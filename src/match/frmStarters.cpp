@@ -1,5 +1,6 @@
 #include "match/frmStarters.h"
 
+#include "core/Accessible.h"
 #include "core/Database.h"
 #include "core/MsgBox.h"
 #include "core/mConstants.h"
@@ -119,6 +120,25 @@ frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(paren
     cmdAMoveBack->setToolTip(cmdHMoveBack->toolTip());
     cmdHMoveAllBack->setToolTip(tr("Take every starter back to the bench"));
     cmdAMoveAllBack->setToolTip(cmdHMoveAllBack->toolTip());
+
+    // The arrows say nothing to a screen reader: each button is named for what it does.
+    cmdHMoveStart->setAccessibleName(tr("Home: move into the starting order"));
+    cmdHMoveBack->setAccessibleName(tr("Home: back to the players"));
+    cmdHMoveAllBack->setAccessibleName(tr("Home: every starter back to the players"));
+    cmdAMoveStart->setAccessibleName(tr("Away: move into the starting order"));
+    cmdAMoveBack->setAccessibleName(tr("Away: back to the players"));
+    cmdAMoveAllBack->setAccessibleName(tr("Away: every starter back to the players"));
+    cmdUpDown[0]->setAccessibleName(tr("Home: starter up"));
+    cmdUpDown[1]->setAccessibleName(tr("Home: starter down"));
+    cmdUpDown[2]->setAccessibleName(tr("Away: starter up"));
+    cmdUpDown[3]->setAccessibleName(tr("Away: starter down"));
+    // Both teams' lists have the same headings; the names tell them apart.
+    m_lists[0]->setAccessibleName(tr("Home players"));
+    m_lists[1]->setAccessibleName(tr("Home starting order"));
+    m_lists[2]->setAccessibleName(tr("Away players"));
+    m_lists[3]->setAccessibleName(tr("Away starting order"));
+    m_lists[4]->setAccessibleName(tr("Home places"));
+    m_lists[5]->setAccessibleName(tr("Away places"));
 
     connect(cmdHMoveStart, &QPushButton::clicked, this, [this] { MoveStart(0); });
     connect(cmdHMoveBack, &QPushButton::clicked, this, [this] { MoveBack(0); });
@@ -279,6 +299,8 @@ void frmStarters::SetupTeam(int side)
 {
     const TeamRoster& team = m_session.rosters[size_t(side)];
     (side == 0 ? lblHomeTeam : lblAwayTeam)->setText(team.name);
+    for (int list : {side * 2, side * 2 + 1})
+        a11y::SetDescription(m_lists[size_t(list)], team.name);
     QListWidget* roster = m_lists[size_t(side * 2)];
     roster->clear();
     m_lists[size_t(side * 2 + 1)]->clear();

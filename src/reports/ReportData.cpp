@@ -202,7 +202,7 @@ QList<BoxColumn> BoxColumns(ReportLayout layout)
     c.append({QCoreApplication::translate("ReportData", "GP"),
               QCoreApplication::translate("ReportData", "games played"), K::Games});
     for (std::size_t k : kinds) {
-        c.append({QString::fromLatin1(kStatKinds[k].heading), StatText(kStatKinds[k].legend), K::Stat, k});
+        c.append({StatText(kStatKinds[k].heading), StatText(kStatKinds[k].legend), K::Stat, k});
         // The percentage follows the attacks it is taken from.
         if (k == StatIndex("ATTEMPT"))
             c.append({QCoreApplication::translate("ReportData", "PCT"),
@@ -468,14 +468,21 @@ void InsertRallies(QTextCursor& c, const Look& look, const QFont& base, qreal u,
     };
     std::vector<Part> parts;
     QStringList longest = heads;
+    // The percentages as the user's language writes them; the CSV keeps the point.
+    const auto paper = [](QStringList figures) {
+        for (QString& f : figures)
+            f = LocalFigure(f);
+        return figures;
+    };
     for (const auto& [id, name] : ShownTeams(r)) {
         Part& part = parts.emplace_back(Part{id, name, NumbersOf(r, id), {}});
         if (!part.numbers)
             continue;
         const QStringList names = RotationNames(*part.numbers, r.players);
         for (size_t i = 0; i < part.numbers->rotations.size(); ++i)
-            part.rows.append({names[qsizetype(i)], TallyFigures(part.numbers->rotations[i].tally)});
-        part.rows.append({QCoreApplication::translate("ReportData", "Team Totals"), TallyFigures(part.numbers->tally)});
+            part.rows.append({names[qsizetype(i)], paper(TallyFigures(part.numbers->rotations[i].tally))});
+        part.rows.append(
+            {QCoreApplication::translate("ReportData", "Team Totals"), paper(TallyFigures(part.numbers->tally))});
         for (const auto& row : part.rows)
             for (int i = 0; i < row.second.size() && i < longest.size(); ++i)
                 if (row.second[i].size() > longest[i].size())
@@ -666,12 +673,12 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
         for (const ReportLine& l : team.lines) {
             Row& row = rows.emplace_back(Row{JerseyText(l), l.player, {}});
             for (const BoxColumn& col : cols)
-                row.figures << col.text(l, false);
+                row.figures << LocalFigure(col.text(l, false));
             keep(row.figures);
         }
         Row& totals = rows.emplace_back(Row{QString(), team.totals.player, {}});
         for (const BoxColumn& col : cols)
-            totals.figures << col.text(team.totals, true);
+            totals.figures << LocalFigure(col.text(team.totals, true));
         keep(totals.figures);
     }
 

@@ -139,9 +139,9 @@ frmReport::frmReport(QWidget* parent) : QDialog(parent)
     cmdNext = makeButton(this, "cmdNext", tr("Next >"), 4380);
     cmdFinish = makeButton(this, "cmdFinish", tr("Finish"), 5580);
 
-    // Labels take no focus; the order runs page by page as the window was laid out.
-    QWidget* order[] = {cmbYear[0], chkThru[0], cmbYear[1], cmdCancel, cmdBack,     cmdNext,  cmdFinish,
-                        cmbMatch,   cmbGames,   cmbTeam,    cmbPlayer, cmbPosition, cmbOrder, chkShowPositionsSep};
+    // Labels take no focus; on every page the order reads its lists top down, then the buttons.
+    QWidget* order[] = {cmbYear[0],  chkThru[0],          cmbYear[1], cmbMatch,  cmbGames, cmbTeam, cmbPlayer,
+                        cmbPosition, chkShowPositionsSep, cmbOrder,   cmdCancel, cmdBack,  cmdNext, cmdFinish};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 

@@ -87,6 +87,7 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     setWindowTitle(tr("Report - ") + ReportTitle());
     setModal(false);
     txtPreview = new QTextBrowser(this);
+    txtPreview->setAccessibleName(tr("Report preview"));
     txtPreview->setObjectName(QStringLiteral("txtPreview"));
     txtPreview->setOpenLinks(false);
     // The report has no links: Enter in the preview reaches the window's default button (Close).

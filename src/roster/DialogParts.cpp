@@ -77,6 +77,8 @@ RosterChooser::RosterChooser(QWidget* parent, const QString& listName, const QSt
     lstChoices = new QListWidget(this);
     lstChoices->setObjectName(listName);
     lstChoices->setToolTip(toolTip);
+    // The list has no heading: a screen reader names it by what it offers.
+    lstChoices->setAccessibleName(toolTip);
     lstChoices->setUniformItemSizes(true);
     lstChoices->setSelectionMode(QAbstractItemView::SingleSelection);
     lstChoices->setItemDelegate(new ListLineDelegate(lstChoices));

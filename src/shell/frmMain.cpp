@@ -186,6 +186,7 @@ QWidget* frmMain::buildStatusStrip()
     lblStatus->setMinimumHeight(22);
     lblStatus->setContentsMargins(6, 0, 6, 0);
     lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    lblStatus->setAccessibleDescription(tr("Status line"));
 
     picGauge = new PictureBox(panelMain);
     picGauge->setObjectName(QStringLiteral("picGauge"));
@@ -203,6 +204,9 @@ QWidget* frmMain::buildStatusStrip()
     cmdFocus->setFixedSize(1, 1);
     cmdFocus->setFocusPolicy(Qt::StrongFocus);
     cmdFocus->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+    // A screen reader meets it after each tool bar command: it says where the keyboard is.
+    cmdFocus->setAccessibleName(tr("Main window"));
+    cmdFocus->setAccessibleDescription(tr("The menu bar and the tool bar hold the commands"));
 
     auto* row = new QHBoxLayout(panelMain);
     row->setContentsMargins(4, 3, 4, 3);

@@ -6,10 +6,12 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTextStream>
@@ -148,10 +150,29 @@ QString frmTip::MissingFileText()
            tr("Then place it in the same directory as the application. ");
 }
 
+namespace {
+// The tips in the user's language where a translation of the file stands beside it
+// ("TIPOFDAY_de.TXT"), the file as written otherwise.
+QString LocalTipsFile(const QString& tips)
+{
+    const QFileInfo file(tips);
+    for (const QString& language : QLocale().uiLanguages()) {
+        const QString code = language.section(QLatin1Char('-'), 0, 0).toLower();
+        if (code == QLatin1String("en"))
+            break;
+        const QString local = file.dir().filePath(
+            QStringLiteral("%1_%2.%3").arg(file.completeBaseName(), code, file.suffix()));
+        if (QFileInfo(local).isFile())
+            return local;
+    }
+    return tips;
+}
+} // namespace
+
 void frmTip::Form_Load()
 {
     // QRandomGenerator::global() is seeded by the system, which covers seeding from the clock.
-    if (!LoadTips(TipsFile()))
+    if (!LoadTips(LocalTipsFile(TipsFile())))
         lblTipText->setText(MissingFileText());
 }
 

@@ -25,11 +25,13 @@ for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6 libqt6sql6-sqlite libq
     grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
 # What the package says of itself: who answers for it (a real address), a short line and a
-# long description wrapped as Debian shows it, and nothing recommended that the program does not use.
+# long description wrapped as Debian shows it, and nothing recommended that the program does not use
+# (Qt's own translations it loads for the user's language).
 maintainer="$(dpkg-deb -f "$deb" Maintainer)"
 grep -Eq '^[^<>]+ <[^@<>]+@[^@<>]+\.[a-z]+>$' <<<"$maintainer" && ! grep -q '@localhost' <<<"$maintainer" \
     || fail "Maintainer is not a real address: $maintainer"
-[ -z "$(dpkg-deb -f "$deb" Recommends)" ] || fail "the package recommends $(dpkg-deb -f "$deb" Recommends)"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-translations-l10n" ] \
+    || fail "the package recommends $(dpkg-deb -f "$deb" Recommends)"
 description="$(dpkg-deb -f "$deb" Description)"
 [ "$(wc -l <<<"$description")" -ge 3 ] || fail "the description has no long text: $description"
 ! awk 'length > 80' <<<"$description" | grep -q . || fail "description lines longer than 80 characters"

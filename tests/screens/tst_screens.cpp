@@ -4,6 +4,11 @@
 #include "reports/ReportSeed.h"
 #include "reports/clsReport.h"
 #include "reports/frmReportView.h"
+#include "shell/Texts.h"
+#include "shell/frmMain.h"
+#include "shell/frmSplash.h"
+#include "shell/frmTip.h"
+#include "support/Access.h"
 #include "support/Drive.h"
 #include "support/ScreenFit.h"
 #include "support/TestMain.h"
@@ -22,6 +27,32 @@ class TestScreens : public QObject
     Q_OBJECT
 
     static QRect area() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+    static qreal ratio() { return QGuiApplication::primaryScreen()->devicePixelRatio(); }
+    // The run's screen and language, for the names of the rows and pictures.
+    static QString screenName()
+    {
+        QString name = QStringLiteral("%1x%2").arg(area().width()).arg(area().height());
+        if (ratio() > 1)
+            name += QStringLiteral("@%1x").arg(ratio());
+        if (QLocale().language() != QLocale::English)
+            name += QLatin1Char('-') + QLocale().name().left(2);
+        return name;
+    }
+    // Every picture of the window is drawn for the pixel density of its screen, so that a dense
+    // screen shows it sharp, not a small picture blown up.
+    static QStringList Blurred(QWidget* window)
+    {
+        QStringList out;
+        for (QLabel* l : window->findChildren<QLabel*>()) {
+            const QPixmap p = l->pixmap();
+            if (!p.isNull() && !qFuzzyCompare(p.devicePixelRatio(), window->devicePixelRatioF()))
+                out << QStringLiteral("%1: picture drawn for a pixel ratio of %2 on a screen of %3")
+                           .arg(l->objectName())
+                           .arg(p.devicePixelRatio())
+                           .arg(window->devicePixelRatioF());
+        }
+        return out;
+    }
     static void Fits(const QStringList& faults) { QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; "))); }
     // With SIDELINES_SHOTS naming a folder, each window checked is also saved there as a picture,
     // for a person to look at.
@@ -29,11 +60,10 @@ class TestScreens : public QObject
     {
         const QString folder = qEnvironmentVariable("SIDELINES_SHOTS");
         if (!folder.isEmpty())
-            window->grab().save(QStringLiteral("%1/%2-%3x%4.png")
-                                    .arg(folder, name)
-                                    .arg(area().width())
-                                    .arg(area().height()));
+            window->grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, name, screenName()));
     }
+    // A caption's access key as a key to press.
+    static Qt::Key Key(const QString& caption) { return Qt::Key(reachable::AccessKey(caption).unicode()); }
     // The menu that the key opens at the court, checked and closed.
     static void MenuFits(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -45,16 +75,21 @@ class TestScreens : public QObject
     }
 
 private slots:
-    void initTestCase() { court::Prepare(); }
+    void initTestCase()
+    {
+        court::Prepare();
+        // In the language of the run, as the program would be.
+        InstallTranslations(QStringLiteral(SIDELINES_QM_DIR));
+    }
     void cleanup() { drive::EndTest(); }
 
     void windowFits_data()
     {
         QTest::addColumn<QString>("window");
         for (const char* w : {"court", "line-up", "substitution", "wizard", "report", "options"})
-            QTest::addRow("%s@%dx%d", w, area().width(), area().height()) << QString::fromLatin1(w);
+            QTest::addRow("%s@%s", w, qPrintable(screenName())) << QString::fromLatin1(w);
         // The report window again, with the team numbers and the score flows of a match.
-        QTest::addRow("team numbers@%dx%d", area().width(), area().height()) << QStringLiteral("team numbers");
+        QTest::addRow("team numbers@%s", qPrintable(screenName())) << QStringLiteral("team numbers");
     }
     void windowFits()
     {
@@ -75,15 +110,21 @@ private slots:
             // With the longest status line: a point refused.
             for (int i = 0; i < 16; ++i)
                 c.screen->cmdScore_Click(0);
-            QVERIFY(c.status().contains(QStringLiteral("Points per Game")));
+            QCOMPARE(c.status(),
+                     QCoreApplication::translate("frmGame",
+                                                 "Not counted: this game is played to %1, won by "
+                                                 "two. \"Points per Game\" can be changed in "
+                                                 "the match options.")
+                         .arg(15));
             Fits(Problems(c.screen.get(), area()));
             Shot(c.screen.get(), window);
             // The stat menu at the box of the bottom right, its ratings, and a menu of the bar.
+            // The keys as the run's language has them.
             MenuFits(c.screen.get(), Qt::Key_F11);
-            MenuFits(c.screen.get(), Qt::Key_P);
+            MenuFits(c.screen.get(), Key(QCoreApplication::translate("StatKind", "&Pass")));
             QApplication::activePopupWidget()->close();
             QApplication::activePopupWidget()->close();
-            MenuFits(c.screen.get(), Qt::Key_C, Qt::AltModifier);
+            MenuFits(c.screen.get(), Key(QCoreApplication::translate("frmGame", "&Choose Player")), Qt::AltModifier);
             QApplication::activePopupWidget()->close();
         } else if (window == QLatin1String("wizard")) {
             // Every page; on the second, a match of two long-named teams, whose caption must show
@@ -94,7 +135,11 @@ private slots:
                                                   app.addTeam("Harbour Hawks Volleyball"));
             seed::addGame(match, 1);
             QStringList faults;
-            const auto fits = drive::Look([&](QWidget* w) { faults << Problems(w, area()); });
+            int page = 0;
+            const auto fits = drive::Look([&](QWidget* w) {
+                faults << Problems(w, area());
+                Shot(w, QStringLiteral("wizard-%1").arg(++page));
+            });
             drive::Windows({drive::Steps({fits, drive::Click("cmdNext"), drive::Look([](QWidget* w) {
                                               auto* list = Child<QComboBox>(w, "cmbMatch");
                                               list->setCurrentIndex(list->count() - 2);
@@ -167,7 +212,14 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&L));
             Fits(Problems(&L, area()));
             Shot(&L, window);
-            QCOMPARE(Child<QLabel>(&L, QStringLiteral("lblHeading"))->text().contains("substitution"), sub);
+            QCOMPARE(Child<QLabel>(&L, QStringLiteral("lblHeading"))->text(),
+                     sub ? QCoreApplication::translate("frmStarters",
+                                                       "Game %1: substitution under way. One player out "
+                                                       "with \"<\", one in with \">\".")
+                               .arg(1)
+                         : QCoreApplication::translate("frmStarters",
+                                                       "Game %1: choose six starters for each team, in their order.")
+                               .arg(1));
             // From a laptop's screen up, each roster shows whole without scrolling.
             for (int i : {0, 2})
                 QVERIFY(area().height() < 768 || L.lstTeam(i)->verticalScrollBar()->maximum() == 0);
@@ -181,6 +233,30 @@ private slots:
             Fits(Problems(&view, area()));
             Shot(&view, window);
         }
+    }
+
+    // The windows with pictures: each drawn from its drawing at the screen's density.
+    void picturesAtScreenDensity()
+    {
+        TestApp app;
+        frmTip tip;
+        tip.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tip));
+        Fits(Blurred(&tip));
+        Shot(&tip, QStringLiteral("tip"));
+        frmMain main;
+        QString error;
+        QVERIFY2(main.Form_Load(app.dir(), &error), qPrintable(error));
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        Fits(Blurred(&main));
+        Fits(Problems(&main, area()));
+        Shot(&main, QStringLiteral("main"));
+        main.hide();
+        // The serve mark is painted from its drawing at whatever density it is shown.
+        court::Court c;
+        QVERIFY(c.show());
+        QCOMPARE(c.screen->grab().devicePixelRatio(), ratio());
     }
 };
 

@@ -498,6 +498,9 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        // The answers as written, whatever the language of the machine.
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        env.remove(QStringLiteral("LANGUAGE"));
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(SIDELINES_EXE), arguments);
         QVERIFY(program.waitForFinished(30000));
@@ -510,6 +513,40 @@ private slots:
         QVERIFY2((status == 0 ? stdErr : stdOut).isEmpty(), qPrintable(stdOut + stdErr));
         if (out.contains(QLatin1String("Usage: ")))
             QVERIFY((stdOut + stdErr).contains(QLatin1String("--version")));
+    }
+
+    // The program speaks the system's language where it has a translation, English otherwise.
+    void helpInTheSystemsLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("language"); // LANGUAGE, which comes before the locale
+        QTest::addColumn<QString>("description");
+        const QString german = QStringLiteral("Volleyball-Statistik von der Bank.");
+        const QString english = QStringLiteral("Volleyball statistics from the bench.");
+        QTest::newRow("German") << "de_DE.UTF-8" << "" << german;
+        QTest::newRow("Austrian German") << "de_AT.UTF-8" << "" << german;
+        QTest::newRow("French: English") << "fr_FR.UTF-8" << "" << english;
+        QTest::newRow("American English") << "en_US.UTF-8" << "" << english;
+        QTest::newRow("C") << "C" << "" << english;
+        QTest::newRow("German chosen over English") << "en_US.UTF-8" << "de" << german;
+    }
+    void helpInTheSystemsLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, language);
+        QFETCH(QString, description);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.insert(QStringLiteral("LANG"), locale);
+        env.insert(QStringLiteral("LC_ALL"), locale);
+        env.insert(QStringLiteral("LANGUAGE"), language);
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(SIDELINES_EXE), {QStringLiteral("--help")});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), 0);
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        QVERIFY2(out.contains(description), qPrintable(out));
     }
 };
 

@@ -1,0 +1,23 @@
+#pragma once
+
+// What a screen reader is told about a control whose meaning its caption alone does not carry
+// (a box on the court, a score, a button marked ">"), and when what it shows changes.
+
+#include <QAccessible>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace a11y {
+// Gives w its accessible name, and tells a screen reader when the name has changed.
+void SetName(QWidget* w, const QString& name);
+// Gives w its accessible description, telling a screen reader when it has changed.
+void SetDescription(QWidget* w, const QString& description);
+// A line whose text is its name (a status line, a label without an accessible name of its own)
+// has changed: a screen reader reads it out.
+void Announce(QWidget* line);
+// Lets a test see each event as it is sent: Qt hands events on only while a screen reader is
+// listening, which no test has.
+void SetEventObserver(std::function<void(QWidget*, QAccessible::Event)> observer);
+} // namespace a11y

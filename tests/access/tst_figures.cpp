@@ -1,0 +1,71 @@
+#include "core/StatKinds.h"
+#include "game/PlayerStats.h"
+#include "reports/ReportData.h"
+#include "support/TestMain.h"
+
+#include <QLocale>
+#include <QTest>
+#include <QTextDocument>
+
+// Figures with a decimal point read as the user's language writes them on the screen and paper
+// (the box score, the player's stats view); the files for other programs keep the point.
+class TestLocalFigures : public QObject
+{
+    Q_OBJECT
+
+    QLocale m_before;
+
+private slots:
+    void init() { m_before = QLocale(); }
+    void cleanup() { QLocale::setDefault(m_before); }
+
+    void decimalsInTheUsersLanguage_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("shown"); // hitting, pass average, points
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << QStringList{".250", "2.50", "3.5"};
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << QStringList{",250", "2,50", "3,5"};
+        QTest::newRow("Swiss German") << QLocale(QLocale::German, QLocale::Switzerland)
+                                      << QStringList{".250", "2.50", "3.5"};
+        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << QStringList{",250", "2,50", "3,5"};
+    }
+    void decimalsInTheUsersLanguage()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, shown);
+        QLocale::setDefault(locale);
+        ReportLine line;
+        line.team = QStringLiteral("Harbour Hawks");
+        line.player = QStringLiteral("Ann Lee");
+        line.counts[StatIndex("KILL")] = 3;
+        line.counts[StatIndex("ERROR")] = 1;
+        line.counts[StatIndex("ATTEMPT")] = 8;
+        line.counts[StatIndex("BLOCKASSIST")] = 1;
+        line.pass.sum = 5;
+        line.pass.net = 2;
+        const ReportModel model = MakeReportModel(ReportLayout::PositionsTogether, ReportHeading{}, {line});
+        QTextDocument doc;
+        FillReportDocument(doc, model, ReportMetrics{});
+        const QString paper = doc.toPlainText();
+        // On the player's line and the team's totals alike.
+        for (const QString& figure : shown)
+            QVERIFY2(paper.count(figure) == 2, qPrintable(figure + QLatin1Char('\n') + paper));
+        // The spreadsheet file keeps the point, whatever the language.
+        const QString csv = ReportCsv(model);
+        for (const char* figure : {".250", "2.50", "3.5"})
+            QVERIFY2(csv.contains(QLatin1String(figure)), qPrintable(csv));
+        QVERIFY(!csv.contains(QLatin1String(",250")));
+
+        StatTotals totals;
+        totals.values[StatIndex("KILL")] = 3;
+        totals.values[StatIndex("ERROR")] = 1;
+        totals.values[StatIndex("ATTEMPT")] = 8;
+        const QString view = PlayerStatsMessage(totals).section(QLatin1Char('\n'), 0, 0);
+        QVERIFY2(view.endsWith(QLatin1String(" = ") + QString(shown[0]).replace(QLatin1Char('.'), QStringLiteral("0."))
+                                                           .replace(QLatin1Char(','), QStringLiteral("0,"))),
+                 qPrintable(view));
+    }
+};
+
+SIDELINES_TEST(TestLocalFigures)
+#include "tst_figures.moc"
