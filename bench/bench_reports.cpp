@@ -283,11 +283,16 @@ struct Wizard
         report.RefreshPosition();
         report.RefreshOrder();
     }
-    // Every page as "Next >" fills it, each list left at its catch-all.
-    void allPages()
+    // Every page as "Next >" fills it, each list left at its catch-all but for the match, which
+    // may be one from the middle of the season.
+    void allPages(bool oneMatch = false)
     {
         years();
         page2();
+        if (oneMatch) {
+            form.cmbMatch->setCurrentIndex(form.cmbMatch->count() / 2);
+            report.RefreshGames();
+        }
         page3();
         page4();
     }
@@ -350,14 +355,7 @@ void BM_Finish(benchmark::State& state)
     if (!season.ok)
         return state.SkipWithError("no season database");
     Wizard w;
-    w.years();
-    w.page2();
-    if (state.range(0) == 1) {
-        w.form.cmbMatch->setCurrentIndex(w.form.cmbMatch->count() / 2);
-        w.report.RefreshGames();
-    }
-    w.page3();
-    w.page4();
+    w.allPages(state.range(0) == 1);
     for (auto _ : state) {
         w.report.Finish();
         state.PauseTiming();
@@ -394,14 +392,7 @@ void BM_TeamNumbers(benchmark::State& state)
     if (!season.ok)
         return state.SkipWithError("no season database");
     Wizard w;
-    w.years();
-    w.page2();
-    if (state.range(0) == 1) {
-        w.form.cmbMatch->setCurrentIndex(w.form.cmbMatch->count() / 2);
-        w.report.RefreshGames();
-    }
-    w.page3();
-    w.page4();
+    w.allPages(state.range(0) == 1);
     const ReportChoices choices = w.form.Choices();
     ReportRallies rallies;
     for (auto _ : state) {
