@@ -1,4 +1,6 @@
+#include "core/ScoutFixture.h"
 #include "game/Court.h"
+#include "match/frmImportScout.h"
 #include "match/frmStarters.h"
 #include "reports/frmReportView.h"
 #include "support/Drive.h"
@@ -35,7 +37,7 @@ private slots:
     void windowFits_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char* w : {"court", "line-up", "substitution", "report"})
+        for (const char* w : {"court", "line-up", "substitution", "report", "scout import"})
             QTest::addRow("%s@%dx%d", w, area().width(), area().height()) << QString::fromLatin1(w);
     }
     void windowFits()
@@ -56,6 +58,23 @@ private slots:
             QApplication::activePopupWidget()->close();
             MenuFits(c.screen.get(), Qt::Key_C, Qt::AltModifier);
             QApplication::activePopupWidget()->close();
+        } else if (window == QLatin1String("scout import")) {
+            // Twenty players a side and a long team name, every one of them new.
+            TestApp app;
+            frmImportScout preview(QStringLiteral("/home/coach/Scouting/2015 Finals/example_data.dvw"),
+                                   scoutfixture::Crowded(20, "Športno društvo Odbojkarski klub Braslovče Mladinke "
+                                                             "in Kadetinje Savinjska regija"));
+            QVERIFY2(preview.read().ok(), qPrintable(preview.read().refusal.text()));
+            preview.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&preview));
+            Fits(Problems(&preview, area()));
+            QCOMPARE(Child<QListWidget>(&preview, QStringLiteral("lstHome"))->count(), 20);
+            // A file cut short: the reason, whole.
+            frmImportScout refused(QStringLiteral("cut.dvw"), scoutfixture::Join(scoutfixture::Lines().mid(0, 700)));
+            refused.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&refused));
+            Fits(Problems(&refused, area()));
+            QVERIFY(Child<QLabel>(&refused, QStringLiteral("lblProblem"))->text().contains(QStringLiteral("Line 700")));
         } else if (window != QLatin1String("report")) {
             // A whole club roster of fourteen, one with a long name.
             court::Seeded s;
