@@ -48,8 +48,9 @@ struct Fixture
         for (int i = 1; i <= 6; ++i) {
             for (const RecordId& team : {session.homeTeamId, session.awayTeamId}) {
                 const bool home = team == session.homeTeamId;
-                RosterStore::AddPlayer(PlayerRow{NewRecordId(RecordKind::Player), team,
-                                                 QStringLiteral("Player %1").arg(i), home ? i : 10 + i});
+                if (RosterStore::AddPlayer(PlayerRow{NewRecordId(RecordKind::Player), team,
+                                                     QStringLiteral("Player %1").arg(i), home ? i : 10 + i}))
+                    qFatal("seeding: a shirt number given twice");
             }
         }
         session.matchId = NewRecordId(RecordKind::Match);

@@ -2,6 +2,7 @@
 #include "shell/Version.h"
 #include "shell/ScoutBatch.h"
 #include "shell/frmSplash.h"
+#include "core/Database.h"
 #include "core/mConstants.h"
 
 #include <QApplication>
@@ -95,5 +96,9 @@ int main(int argc, char* argv[])
     SidelinesStart start(QCoreApplication::applicationDirPath());
     if (!start.begin())
         return 1;
-    return app.exec();
+    const int status = app.exec();
+    // The log copied into the file and the kept statements let go while the application is
+    // still there to take them.
+    Db::close();
+    return status;
 }

@@ -66,6 +66,17 @@ void RecordPlayed(const RecordId& game, const QList<RecordId>& players)
     Execute(sql, values);
 }
 
+std::vector<GameScore> GameScores(const RecordId& match)
+{
+    std::vector<GameScore> out;
+    for (const QSqlRecord& r : SelectAll(QStringLiteral("SELECT GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE FROM GAME "
+                                                        "WHERE MATCHID = ? ORDER BY GAMENUMBER, GAMEID"),
+                                         {Bind(match)}))
+        out.push_back({RecordId::fromText(r.value(0).toString()), r.value(1).toInt(), r.value(2).toInt(),
+                       r.value(3).toInt()});
+    return out;
+}
+
 std::vector<StoredMatch> ListMatches()
 {
     // Both names come with their match in one row, so an entry can never pair one match's home

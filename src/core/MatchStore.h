@@ -33,6 +33,16 @@ void AddGame(const RecordId& match, const RecordId& game, int gameNumber);
 int AddPoint(const RecordId& game, bool home, int delta);
 // Every player once per game, in one statement: all of them or none.
 void RecordPlayed(const RecordId& game, const QList<RecordId>& players);
+// A game's number and score, as its GAME row holds them.
+struct GameScore
+{
+    RecordId game;
+    int number = 0;
+    int home = 0;
+    int away = 0;
+};
+// The games of a match in their order.
+std::vector<GameScore> GameScores(const RecordId& match);
 // Every stored match with both team names, oldest first.
 std::vector<StoredMatch> ListMatches();
 // Empties GAME, MATCH, PLAY, PLAYED and the rally log in one transaction; the roster stays.

@@ -2,6 +2,7 @@
 
 #include "core/Database.h"
 
+#include <algorithm>
 #include <cstring>
 
 int StatTotals::of(const char* key) const
@@ -29,6 +30,29 @@ void RecordAction(const RecordId& game, const RecordId& play, const RecordId& pl
                     .arg(column),
                 {Bind(game), Bind(play), Bind(player), value, position});
     }
+}
+
+qint64 StandingTotal(const RecordId& player, const RecordId& game, const StatKind& kind, int rating)
+{
+    // Column names cannot be bound; only the table's fixed names reach the statement text.
+    const QString column = QString::fromLatin1(kind.column);
+    QString sums;
+    QVariantList binds;
+    if (kind.shape == StatShape::Rating) {
+        sums = QStringLiteral("SUM(CASE WHEN %1 = ? THEN 1 WHEN %1 = ? THEN -1 ELSE 0 END), NULL").arg(column);
+        binds << rating << -rating;
+    } else if (kind.shape == StatShape::Attack) {
+        sums = QStringLiteral("SUM(%1), SUM(ATTEMPT)").arg(column);
+    } else {
+        sums = QStringLiteral("SUM(%1), NULL").arg(column);
+    }
+    binds << Bind(player) << Bind(game);
+    const auto rows
+        = SelectAll(QStringLiteral("SELECT %1 FROM PLAY WHERE PLAYERID = ? AND GAMEID = ?").arg(sums), binds);
+    if (rows.empty())
+        return 0;
+    const qint64 own = rows.front().value(0).toLongLong();
+    return rows.front().isNull(1) ? own : std::min(own, rows.front().value(1).toLongLong());
 }
 
 StatTotals PlayerTotals(const RecordId& player, const RecordId& game)

@@ -24,6 +24,10 @@ namespace PlayStore {
 // attempt (ATTEMPT gets the same value); a rating's value is the rating itself.
 void RecordAction(const RecordId& game, const RecordId& play, const RecordId& player, int position,
                   const StatKind& kind, int value);
+// What the player holds of one kind in the game: the kind's own total, and for an attack result
+// also its attempts (the smaller of the two, since taking the result back takes both); for a
+// rating, how many passes of that rating stand (rated, less taken back).
+qint64 StandingTotal(const RecordId& player, const RecordId& game, const StatKind& kind, int rating);
 // Read from the kept sums SUM_STATS (ensured first); no row means the player did nothing yet.
 StatTotals PlayerTotals(const RecordId& player, const RecordId& game);
 

@@ -245,18 +245,22 @@ StepWrite Book::rotate(int side, bool back, const QDateTime& at) const
     return d.write;
 }
 
-StepWrite Book::substitute(int side, const Zones& now, const QDateTime& at) const
+StepWrite Book::substitute(const Court& now, const QDateTime& at) const
 {
     Draft d = DraftOn(m_log, nextStep(), at);
-    for (size_t z = 0; z < now.size(); ++z) {
-        if (d.court[size_t(side)][z] == now[z])
-            continue;
-        const RecordId out = d.court[size_t(side)][z];
-        d.court[size_t(side)][z] = now[z];
-        Entry& e = d.add(Kind::Sub);
-        e.side = side;
-        e.player = now[z];
-        e.out = out;
+    for (int side = 0; side < 2; ++side) {
+        for (size_t z = 0; z < Zones().size(); ++z) {
+            RecordId& place = d.court[size_t(side)][z];
+            const RecordId& in = now[size_t(side)][z];
+            if (place == in)
+                continue;
+            const RecordId out = place;
+            place = in;
+            Entry& e = d.add(Kind::Sub);
+            e.side = side;
+            e.player = in;
+            e.out = out;
+        }
     }
     return d.write;
 }

@@ -130,9 +130,9 @@ public:
     // did not serve also turns that side when rotateOnSideOut is set, in the same step.
     StepWrite point(int side, int amount, bool rotateOnSideOut, const QDateTime& at) const;
     StepWrite rotate(int side, bool back, const QDateTime& at) const;
-    // The side's players as the line-up window left them; one entry per player exchanged. Empty
-    // when nothing changed.
-    StepWrite substitute(int side, const Zones& now, const QDateTime& at) const;
+    // Both sides as the line-up window left them; one entry per player exchanged. Empty when
+    // nothing changed.
+    StepWrite substitute(const Court& now, const QDateTime& at) const;
     // An action with its PLAY row; with pointFor set, the point it decides in the same step
     // (and its rotation on a side-out when rotateOnSideOut is set).
     StepWrite action(const RecordId& player, int side, int position, const StatKind& kind, int value,

@@ -198,3 +198,8 @@ void ResetRecordIds()
     for (auto& last : lastIssued())
         last.reset();
 }
+
+size_t qHash(const RecordId& id, size_t seed) noexcept
+{
+    return qHash(id.text(), seed);
+}

@@ -50,6 +50,9 @@ private:
 
 Q_DECLARE_METATYPE(RecordId)
 
+// For QHash and QSet of identifiers.
+size_t qHash(const RecordId& id, size_t seed = 0) noexcept;
+
 // The clock that identifiers are taken from. Tests and benchmarks may replace it.
 namespace Clock {
 QDateTime now();

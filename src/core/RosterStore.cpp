@@ -95,16 +95,45 @@ void DeleteTeam(const RecordId& team)
     transaction.commit();
 }
 
-void AddPlayer(const PlayerRow& player)
+namespace {
+// Another player of the team with the number, the first one stored; read inside the transaction
+// that has just written the player.
+std::optional<NumberTaken> OtherWearer(const PlayerRow& player)
 {
+    const auto rows = SelectAll(QStringLiteral("SELECT P.PLAYERID, P.PLAYERNAME, T.TEAMNAME FROM PLAYER P "
+                                               "LEFT JOIN TEAM T ON T.TEAMID = P.TEAMID "
+                                               "WHERE P.TEAMID = ? AND P.PLAYERNUMBER = ? AND P.PLAYERID <> ? "
+                                               "ORDER BY P.rowid LIMIT 1"),
+                                {Bind(player.teamId), player.number, Bind(player.id)});
+    if (rows.empty())
+        return std::nullopt;
+    const QSqlRecord& r = rows.front();
+    return NumberTaken{
+        PlayerRow{RecordId::fromText(r.value(0).toString()), player.teamId, r.value(1).toString(), player.number},
+        r.value(2).toString()};
+}
+} // namespace
+
+std::optional<NumberTaken> AddPlayer(const PlayerRow& player)
+{
+    Transaction transaction;
     Execute(QStringLiteral("INSERT INTO PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) VALUES (?, ?, ?, ?)"),
             {Bind(player.id), Bind(player.teamId), player.name, player.number});
+    if (std::optional<NumberTaken> taken = OtherWearer(player))
+        return taken; // rolled back with the transaction
+    transaction.commit();
+    return std::nullopt;
 }
 
-void UpdatePlayer(const RecordId& player, const QString& name, int number)
+std::optional<NumberTaken> UpdatePlayer(const PlayerRow& player)
 {
-    Execute(QStringLiteral("UPDATE PLAYER SET PLAYERNUMBER = ?, PLAYERNAME = ? WHERE PLAYERID = ?"),
-            {number, name, Bind(player)});
+    Transaction transaction;
+    Execute(QStringLiteral("UPDATE PLAYER SET TEAMID = ?, PLAYERNUMBER = ?, PLAYERNAME = ? WHERE PLAYERID = ?"),
+            {Bind(player.teamId), player.number, player.name, Bind(player.id)});
+    if (std::optional<NumberTaken> taken = OtherWearer(player))
+        return taken;
+    transaction.commit();
+    return std::nullopt;
 }
 
 void DeletePlayer(const RecordId& player)

@@ -34,6 +34,15 @@ struct ListedPlayer
     int number = 0;
 };
 
+// The player of a team who already wears a shirt number: a player added or changed to that number
+// (or moved to that team) would make two players of one team that no report, export or scout file
+// can tell apart.
+struct NumberTaken
+{
+    PlayerRow wearer;
+    QString teamName;
+};
+
 namespace RosterStore {
 
 // Every team, in the order they were stored.
@@ -57,8 +66,15 @@ void RenameTeam(const RecordId& team, const QString& name);
 // The team with its players, in one transaction: never one without the other.
 void DeleteTeam(const RecordId& team);
 
-void AddPlayer(const PlayerRow& player);
-void UpdatePlayer(const RecordId& player, const QString& name, int number);
+// Each stores the player unless another player of the player's team already wears the number; then
+// nothing is stored and that player is handed back. The write and the look for a wearer are one
+// transaction, the write first: it waits for any other writer, so the look sees everything stored
+// before it, and two windows can never both store the same number. Files written before numbers
+// were checked may already hold a pair: either of the two can still be given another number or
+// deleted, but neither keeps the shared one through an edit.
+[[nodiscard]] std::optional<NumberTaken> AddPlayer(const PlayerRow& player);
+// Name, number and team of the stored player player.id.
+[[nodiscard]] std::optional<NumberTaken> UpdatePlayer(const PlayerRow& player);
 // The player's recorded actions and games stay, so that past reports still add up.
 void DeletePlayer(const RecordId& player);
 

@@ -1,5 +1,6 @@
 #include "game/GameRules.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace GameRules {
@@ -35,6 +36,13 @@ Refusal WhyRefused(int own, int other, bool subtract, int limit)
     if (!subtract)
         return Refusal::PastLimit;
     return own <= 0 ? Refusal::BelowZero : Refusal::BackPastLimit;
+}
+
+std::optional<int> Winner(int home, int away, int limit)
+{
+    if (std::max(home, away) < limit || std::abs(home - away) < 2)
+        return std::nullopt;
+    return home > away ? 0 : 1;
 }
 
 int SelectionAfterRotation(int selected, int half, bool back)

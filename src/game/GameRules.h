@@ -22,6 +22,10 @@ std::optional<int> NextScore(int own, int other, bool subtract, int limit);
 enum class Refusal { None = 0, PastLimit, BelowZero, BackPastLimit };
 Refusal WhyRefused(int own, int other, bool subtract, int limit);
 
+// The side (0 home, 1 away) that has won a game with this score: at the limit or past it, two
+// points ahead. Nothing while the game goes on.
+std::optional<int> Winner(int home, int away, int limit);
+
 // A side's players in zone order after a turn: forward moves zone 2 into zone 1 and zone 1 to the
 // back; back is the exact inverse for any count.
 template <typename T> QList<T> Rotated(const QList<T>& side, bool back)

@@ -1,5 +1,7 @@
 #include "game/MatchSession.h"
 
+#include "core/Database.h"
+#include "core/MatchStore.h"
 #include "core/mConstants.h"
 #include "game/GameRules.h"
 
@@ -10,11 +12,51 @@ void MatchSession::setOptions(const GameOptions& options)
     side = options.side;
     games = options.games;
     points = options.points;
+    sideOutRotate = options.sideOutRotate;
+    scoreFromAction = options.scoreFromAction;
 }
 
 int MatchSession::scoreLimit() const
 {
-    return GameRules::ScoreLimit(points, game ? game->GameNumber() : 0, games);
+    return scoreLimit(game ? game->GameNumber() : 0);
+}
+
+int MatchSession::scoreLimit(int gameNumber) const
+{
+    return GameRules::ScoreLimit(points, gameNumber, games);
+}
+
+std::pair<int, int> MatchSession::gamesWon() const
+{
+    std::pair<int, int> won{0, 0};
+    for (const MatchStore::GameScore& g : MatchStore::GameScores(matchId)) {
+        const std::optional<int> winner = GameRules::Winner(g.home, g.away, scoreLimit(g.number));
+        if (winner)
+            (*winner == 0 ? won.first : won.second) += 1;
+    }
+    return won;
+}
+
+bool MatchSession::decided(const std::pair<int, int>& won) const
+{
+    const int needed = games / 2 + 1;
+    return won.first >= needed || won.second >= needed;
+}
+
+QString EndMatchQuestion(const MatchSession& session)
+{
+    std::pair<int, int> won;
+    try {
+        won = session.gamesWon();
+    } catch (const DbError&) {
+        // Without the scores the plain question still lets the user decide.
+        return QCoreApplication::translate("MatchSession", "Are you sure you would like to end the Match?");
+    }
+    if (session.decided(won))
+        return QCoreApplication::translate("MatchSession", "Are you sure you would like to end the Match?");
+    return QCoreApplication::translate("MatchSession", "The match is not decided (%1\u2013%2). End it anyway?")
+        .arg(won.first)
+        .arg(won.second);
 }
 
 std::array<TeamRoster, 2> MatchSession::readRosters() const

@@ -18,6 +18,8 @@ struct GameOptions
     QString side = QStringLiteral("LEFT");
     qint16 games = 3;
     qint16 points = 15;
+    bool sideOutRotate = false; // a point won on the other side's serve also turns the winner
+    bool scoreFromAction = false; // a kill, ace, block or error also scores its point
 };
 
 struct TeamRoster
@@ -35,16 +37,35 @@ public:
     QString side = QStringLiteral("LEFT"); // "LEFT": home on the left half
     qint16 games = 3; // games in the match: 3 or 5
     qint16 points = 15; // points per game (15 or 25); the deciding game is always to 15
+    bool sideOutRotate = false;
+    bool scoreFromAction = false;
     std::shared_ptr<clsGame> game = std::make_shared<clsGame>();
     std::array<TeamRoster, 2> rosters; // home, away
+    // The side that serves first in the game under way (0 home, 1 away), as the line-up window
+    // asked; the next game proposes the other side.
+    int firstServer = 0;
+    // The starting six of each side in the game under way, in their order: the next game's
+    // line-up window proposes them.
+    std::array<QList<RecordId>, 2> startingSix;
 
     void setOptions(const GameOptions& options);
     bool homeOnLeft() const { return side == QLatin1String("LEFT"); }
     // The points that win the game under way.
     int scoreLimit() const;
+    // The points that win a game of this match.
+    int scoreLimit(int gameNumber) const;
+    // Games won by home and by away so far, the game under way counted once it is won. Throws
+    // DbError.
+    std::pair<int, int> gamesWon() const;
+    // Whether one side has won the match.
+    bool decided(const std::pair<int, int>& won) const;
 
     // Both teams' names and players, read fresh. Throws DbError.
     std::array<TeamRoster, 2> readRosters() const;
     // Reads both rosters; on a failure the ones held stay.
     void loadRosters() { rosters = readRosters(); }
 };
+
+// What the user is asked before the match ends: whether to end it, or, while no side has won it,
+// whether to end it anyway ("The match is not decided (1–1). End it anyway?").
+QString EndMatchQuestion(const MatchSession& session);

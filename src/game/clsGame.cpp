@@ -8,27 +8,28 @@
 #include "core/mConstants.h"
 #include "game/GameRules.h"
 #include "game/MatchSession.h"
+#include "game/RallyKeeper.h"
 
 #include <QCoreApplication>
 
 namespace {
-// The status line for an action, without the box: "Added 1 Kill and 1 Attempt to " and so on.
-QString StatusFor(const QString& strStat, bool subtract)
+// The status line for an action, without the box: "Added 1 Kill and 1 Attempt to ", "Took back
+// 1 Receiving Error from " and so on, the kind named as the stat menu names it.
+QString StatusFor(const StatAction& action, bool subtract)
 {
-    const std::optional<StatAction> action = StatFromText(strStat);
-    if (!action)
-        return {};
-    switch (action->kind->shape) {
+    QString caption = StatText(action.kind->caption);
+    caption.remove(QLatin1Char('&'));
+    switch (action.kind->shape) {
     case StatShape::Rating:
-        return (subtract ? clsGame::tr("Subtracted a ") : clsGame::tr("Added a ")) + strStat
-            + clsGame::tr(" Passing stat to ");
+        return (subtract ? clsGame::tr("Took back a %1 Passing stat from ") : clsGame::tr("Added a %1 Passing stat to "))
+            .arg(action.value);
     case StatShape::Attack:
-        return (subtract ? clsGame::tr("Subtracted 1 ") : clsGame::tr("Added 1 ")) + strStat
-            + clsGame::tr(" and 1 Attempt to ");
+        return (subtract ? clsGame::tr("Took back 1 %1 and 1 Attempt from ") : clsGame::tr("Added 1 %1 and 1 Attempt to "))
+            .arg(caption);
     case StatShape::Count:
         break;
     }
-    return (subtract ? clsGame::tr("Subtracted 1 ") : clsGame::tr("Added 1 ")) + strStat + clsGame::tr(" to ");
+    return (subtract ? clsGame::tr("Took back 1 %1 from ") : clsGame::tr("Added 1 %1 to ")).arg(caption);
 }
 } // namespace
 
@@ -42,17 +43,42 @@ void clsGame::PlayerOnClick(qint16 iIndex)
     m_lastIndex = iIndex;
 }
 
-void clsGame::AddStat(const QString& strStat, const RecordId& dPlayerID)
+bool clsGame::AddStat(const QString& strStat, const RecordId& dPlayerID)
 {
     const std::optional<StatAction> action = StatFromText(strStat);
     if (!action)
         throw DbError(clsGame::tr("Unknown statistic: %1").arg(strStat), QString());
     const bool subtract = m_view && m_view->subtractMode();
-    PlayStore::RecordAction(m_gameId, NewRecordId(RecordKind::Play), dPlayerID, int(m_lastIndex), *action->kind,
-                            subtract ? -action->value : action->value);
+    const int value = subtract ? -action->value : action->value;
+    QString who = m_view ? m_view->boxCaption(m_lastIndex) : QString();
+    who.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (subtract && PlayStore::StandingTotal(dPlayerID, m_gameId, *action->kind, action->value) < 1) {
+        // Taking back what was never recorded would leave a total below zero in every report.
+        Beep();
+        if (m_view) {
+            QString caption = StatText(action->kind->caption);
+            caption.remove(QLatin1Char('&'));
+            if (action->kind->shape == StatShape::Rating)
+                caption = clsGame::tr("pass rated %1").arg(action->value);
+            m_view->showStatus(clsGame::tr("Not taken back: %1 has no %2 to take back in this game.").arg(who, caption));
+        }
+        return false;
+    }
+    QString point;
+    if (m_rally && m_view) {
+        const RallyKeeper::Done done
+            = m_rally->action(dPlayerID, m_view->sideOfBox(m_lastIndex), int(m_lastIndex), *action->kind, value);
+        for (const Rally::Entry& e : done.step.entries)
+            if (e.kind == Rally::Kind::Point)
+                point = clsGame::tr(" Point %1: %2\u2013%3.").arg(m_rally->words().team(e.side)).arg(e.homeScore).arg(e.awayScore);
+    } else {
+        PlayStore::RecordAction(m_gameId, NewRecordId(RecordKind::Play), dPlayerID, int(m_lastIndex), *action->kind,
+                                value);
+    }
     // Only now that the row is stored may the status line say so.
     if (m_view)
-        m_view->showStatus(StatusFor(strStat, subtract) + m_view->boxCaption(m_lastIndex));
+        m_view->showStatus(StatusFor(*action, subtract) + m_view->boxCaption(m_lastIndex) + point);
+    return true;
 }
 
 bool clsGame::GoToNextGame(MatchSession& session)
@@ -88,6 +114,9 @@ bool clsGame::GoToNextGame(MatchSession& session)
         next->setGameNumber(qint16(k));
         session.game = std::move(next);
         session.rosters = std::move(rosters);
+        // The side that received first serves first in the next game (the deciding game's toss
+        // may change it in the line-up window).
+        session.firstServer = session.firstServer == 0 ? 1 : 0;
     }
     // The deciding game's side is asked again by the match; any other game changes ends.
     if (!GameRules::IsDecidingGame(k, g))

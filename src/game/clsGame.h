@@ -6,6 +6,7 @@
 #include <QString>
 
 class MatchSession;
+class RallyKeeper;
 
 // What the game object needs of the court screen: the boxes' highlight and captions, the status
 // line and the subtraction-mode box. The court screen implements it and attaches itself to the
@@ -19,6 +20,8 @@ public:
     virtual QString boxCaption(int index) const = 0;
     virtual void showStatus(const QString& text) = 0;
     virtual bool subtractMode() const = 0;
+    // The side (0 home, 1 away) whose player stands in box 1..12.
+    virtual int sideOfBox(int index) const = 0;
 };
 
 // The state of one game while it is played, and the recording of actions.
@@ -35,13 +38,19 @@ public:
 
     void setView(GameView* view) { m_view = view; }
     GameView* view() const { return m_view; }
+    // The rally log the court keeps for this game; without one (no court) an action is only its
+    // PLAY row.
+    void setRally(RallyKeeper* rally) { m_rally = rally; }
+    RallyKeeper* rally() const { return m_rally; }
 
     // Selects box iIndex (1..12): highlights it and keeps the index.
     void PlayerOnClick(qint16 iIndex);
-    // Writes one PLAY row for the player in the selected box (negated in subtraction mode) and
-    // tells the status line what was recorded. Throws DbError when the row was not stored, in
-    // which case the status line is left as it was.
-    void AddStat(const QString& strStat, const RecordId& dPlayerID);
+    // Writes one PLAY row for the player in the selected box (negated in subtraction mode), with
+    // its entry in the rally log and the point it decides, and tells the status line what was
+    // recorded. A take-back of more than the player holds in this game is refused with a beep.
+    // Returns whether anything was stored; throws DbError when the row was not stored, in which
+    // case the status line is left as it was.
+    bool AddStat(const QString& strStat, const RecordId& dPlayerID);
     // Asks for the next game of the session's match and, on Yes, stores its GAME row and reloads
     // both rosters, then makes it the session's game (a fresh object: the one under way is let
     // go) with the side changed (but for the deciding game, whose side the caller asks for).
@@ -54,4 +63,5 @@ private:
     qint16 m_number = 0;
     qint16 m_lastIndex = 1;
     GameView* m_view = nullptr;
+    RallyKeeper* m_rally = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "core/PlayStore.h"
 #include "core/StatKinds.h"
 #include "core/mConstants.h"
+#include "game/CourtMarks.h"
 #include "game/GameRules.h"
 #include "game/PlayerStats.h"
 
@@ -37,6 +38,9 @@ constexpr int kTopBarHeight = 795;
 constexpr int kBottomBarTop = 6030 + kNameBand;
 constexpr int kBottomBarHeight = 465;
 constexpr int kNetX = 4770;
+// Beside the court, between the bars, the strip of the last entries.
+constexpr int kLogWidth = 1800;
+constexpr int kScreenWidth = kDesignWidth + kLogWidth;
 
 struct Span
 {
@@ -323,7 +327,8 @@ private:
 
 } // namespace
 
-frmGame::frmGame(MatchSession& session, QWidget* parent) : QDialog(parent), m_session(session)
+frmGame::frmGame(MatchSession& session, QWidget* parent)
+    : QDialog(parent), m_session(session), m_rally(std::make_unique<RallyKeeper>(session))
 {
     setObjectName(QStringLiteral("frmGame"));
     setWindowTitle(tr("Game"));
@@ -341,7 +346,8 @@ frmGame::frmGame(MatchSession& session, QWidget* parent) : QDialog(parent), m_se
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         const int h = int(area.height() * 0.92);
-        const int w = std::min(int(area.width() * 0.94), int(h * 1.6));
+        // The court keeps its shape; the entries strip beside it takes what is left of the width.
+        const int w = std::min(int(area.width() * 0.94), int(h * 1.6 * kScreenWidth / kDesignWidth));
         size = QSize(std::max(w, 640), std::max(h, 460));
     }
     setMinimumSize(640, 460);
@@ -352,17 +358,21 @@ frmGame::frmGame(MatchSession& session, QWidget* parent) : QDialog(parent), m_se
 
 frmGame::~frmGame()
 {
-    // The game object outlives its screen; it must not point at a dead view.
-    if (m_session.game && m_session.game->view() == this)
+    // The game object outlives its screen; it must not point at a dead view or log.
+    if (m_session.game && m_session.game->view() == this) {
         m_session.game->setView(nullptr);
+        m_session.game->setRally(nullptr);
+    }
 }
 
 clsGame& frmGame::game()
 {
     if (!m_session.game)
         m_session.game = std::make_shared<clsGame>();
-    if (m_session.game->view() != this)
+    if (m_session.game->view() != this) {
         m_session.game->setView(this);
+        m_session.game->setRally(m_rally.get());
+    }
     return *m_session.game;
 }
 
@@ -391,6 +401,19 @@ void frmGame::buildCourt()
     // The key hints sit on top of their boxes.
     for (int n = 1; n <= 12; ++n)
         lblShortcut[size_t(n)]->raise();
+
+    lblServe = new ServeMark(this);
+    lblLog = new QLabel(tr("Last entries"), this);
+    lblLog->setObjectName(QStringLiteral("lblLog"));
+    {
+        QFont f = lblLog->font();
+        f.setBold(true);
+        lblLog->setFont(f);
+        QPalette pal = lblLog->palette();
+        pal.setColor(QPalette::WindowText, kCourtLine);
+        lblLog->setPalette(pal);
+    }
+    lstLog = new LogStrip(this);
 
     // Each half's team name stands above it, white on the free zone.
     for (int i = 0; i < 2; ++i) {
@@ -519,6 +542,11 @@ void frmGame::buildMenus()
     next->setObjectName(QStringLiteral("mnuNewGame"));
     QAction* sub = game->addAction(tr("&Substitute"));
     sub->setObjectName(QStringLiteral("mnuSub"));
+    mnuUndo = game->addAction(tr("&Undo Last"));
+    mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
+    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuUndo->setShortcutContext(Qt::WindowShortcut);
+    connect(mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
     game->addSeparator();
     QAction* end = game->addAction(tr("E&nd Match"));
     end->setObjectName(QStringLiteral("mnuEndMatch"));
@@ -563,8 +591,9 @@ void frmGame::buildMenus()
             QMenu* ratings = mnuStats->addMenu(StatText(kind.caption));
             ratings->setObjectName(name);
             ratings->menuAction()->setObjectName(name + QStringLiteral("Item"));
+            // Each rating is its own access key: P, then 1, 2 or 3.
             for (int r = 1; r <= kTopRating; ++r)
-                stat(ratings, QStringLiteral("mnuPass%1").arg(r), QString::number(r), QString::number(r));
+                stat(ratings, QStringLiteral("mnuPass%1").arg(r), QStringLiteral("&%1").arg(r), QString::number(r));
         } else {
             stat(mnuStats, name, StatText(kind.caption), QString::fromLatin1(kind.key));
         }
@@ -578,14 +607,13 @@ void frmGame::layoutScreen()
 {
     if (!m_menuBar)
         return;
-    const double fontScale = std::min(width() / double(kDesignWidth), height() / double(kDesignHeight));
-    const int menuPx = std::clamp(int(std::lround(170 * fontScale)), 12, 24);
+    const int menuPx = std::clamp(int(std::lround(170 * fontScale())), 12, 24);
     SetPixelSize(m_menuBar, menuPx);
     for (QMenu* menu : m_menuBar->findChildren<QMenu*>())
         SetPixelSize(menu, menuPx);
-    SetPixelSize(mnuStats, std::clamp(int(std::lround(200 * fontScale)), 13, 28));
+    SetPixelSize(mnuStats, std::clamp(int(std::lround(200 * fontScale())), 13, 28));
     for (QMenu* menu : mnuStats->findChildren<QMenu*>())
-        SetPixelSize(menu, std::clamp(int(std::lround(200 * fontScale)), 13, 28));
+        SetPixelSize(menu, std::clamp(int(std::lround(200 * fontScale())), 13, 28));
     ReserveCheckColumn(mnuStats);
     for (QMenu* menu : mnuStats->findChildren<QMenu*>())
         ReserveCheckColumn(menu);
@@ -596,17 +624,19 @@ void frmGame::layoutScreen()
     m_menuBar->setGeometry(0, 0, width(), menuHeight);
 
     Scale s;
-    s.sx = width() / double(kDesignWidth);
+    s.sx = courtWidth() / double(kDesignWidth);
     s.sy = std::max(1, height() - menuHeight) / double(kDesignHeight);
     s.top = menuHeight;
     const double f = s.font();
 
-    // Bars: their controls are placed relative to the bar.
-    panelGame[1]->setGeometry(s.map({0, 0, kDesignWidth, kTopBarHeight}));
-    QRect bottomBar = s.map({0, kBottomBarTop, kDesignWidth, kBottomBarHeight});
+    // Bars: across the whole window, their controls placed relative to the bar.
+    Scale bars = s;
+    bars.sx = width() / double(kDesignWidth);
+    panelGame[1]->setGeometry(bars.map({0, 0, kDesignWidth, kTopBarHeight}));
+    QRect bottomBar = bars.map({0, kBottomBarTop, kDesignWidth, kBottomBarHeight});
     bottomBar.setBottom(height() - 1);
     panelGame[0]->setGeometry(bottomBar);
-    Scale inBar = s;
+    Scale inBar = bars;
     inBar.top = 0;
 
     const int buttonPx = std::max(11, int(std::lround(170 * f)));
@@ -683,12 +713,35 @@ void frmGame::layoutScreen()
     net->postLength = postLength;
     net->setGeometry(s.map({kNetX, 0, 0, 0}).x() - netWidth / 2, court.top() - postLength - 1, netWidth,
                      court.height() + 2 * postLength + 2);
+
+    // The entries strip beside the court, under its heading.
+    const int gap = std::max(4, int(std::lround(90 * s.sx)));
+    const int left = court.right() + 1 + gap;
+    const int top = panelGame[1]->geometry().bottom() + 1 + gap / 2;
+    const int logPx = std::max(10, int(std::lround(170 * f)));
+    SetPixelSize(lblLog, logPx);
+    lblLog->setGeometry(left, top, std::max(1, width() - left - gap), lblLog->fontMetrics().height() + 4);
+    lstLog->setPixelSize(logPx);
+    const int listTop = lblLog->geometry().bottom() + 2;
+    lstLog->setGeometry(left, listTop, std::max(1, width() - left - gap),
+                        std::max(1, panelGame[0]->geometry().top() - gap / 2 - listTop));
+    placeServeMark();
     update();
+}
+
+int frmGame::courtWidth() const
+{
+    return int(std::lround(width() * double(kDesignWidth) / kScreenWidth));
+}
+
+double frmGame::fontScale() const
+{
+    return std::min(courtWidth() / double(kDesignWidth), height() / double(kDesignHeight));
 }
 
 void frmGame::fitTeamNames()
 {
-    const double f = std::min(width() / double(kDesignWidth), height() / double(kDesignHeight));
+    const double f = fontScale();
     for (QLabel* name : lblTeamName) {
         const QString full = name->property("fullText").toString();
         const QSize room = name->size() - QSize(8, 2);
@@ -723,7 +776,7 @@ void frmGame::paintEvent(QPaintEvent*)
     QPainter p(this);
     const int menuHeight = m_menuBar->height();
     Scale s;
-    s.sx = width() / double(kDesignWidth);
+    s.sx = courtWidth() / double(kDesignWidth);
     s.sy = std::max(1, height() - menuHeight) / double(kDesignHeight);
     s.top = menuHeight;
 
@@ -757,26 +810,49 @@ void frmGame::paintEvent(QPaintEvent*)
 
 // ---- players on court ----------------------------------------------------------------------
 
-void frmGame::recordPlayed(const QList<std::shared_ptr<clsPlayer>>& players)
+namespace {
+QList<RecordId> Ids(const QList<std::shared_ptr<clsPlayer>>& players)
 {
     QList<RecordId> ids;
-    for (const auto& p : players)
+    for (const auto& p : players.mid(0, 6))
         ids << (p ? p->PlayerID() : RecordId());
-    MatchStore::RecordPlayed(m_session.game ? m_session.game->GameID() : RecordId(), ids);
+    return ids;
 }
 
+// A side's players put in the order the log has them; they are the same players, only turned.
+void Reorder(QList<std::shared_ptr<clsPlayer>>& side, const Rally::Zones& zones)
+{
+    QList<std::shared_ptr<clsPlayer>> ordered;
+    for (const RecordId& id : zones) {
+        const auto found = std::find_if(side.begin(), side.end(), [&](const auto& p) { return p && p->PlayerID() == id; });
+        if (found == side.end())
+            return;
+        ordered << *found;
+    }
+    side = ordered + side.mid(6);
+}
+} // namespace
+
 void frmGame::setUpSide(bool home)
+{
+    // The database first: the boxes show players only once they are recorded as playing. Both
+    // sides are recorded (and the log's start of the game, or the substitutions made) in one
+    // transaction, so that setting up a new game costs one write instead of two; when the other
+    // side is set up next, its rows are there.
+    for (const RecordId& id : Ids(colHomePlayers) + Ids(colAwayPlayers))
+        if (id.isNull())
+            throw DbError(tr("A player on court has no identifier."), QString());
+    const RallyKeeper::Done done = m_rally->enterLineUps(Ids(colHomePlayers), Ids(colAwayPlayers));
+    placeSide(home);
+    showRally(done);
+}
+
+void frmGame::placeSide(bool home)
 {
     const bool onLeft = m_session.homeOnLeft() == home;
     const int bar = onLeft ? 0 : 1;
     const int first = onLeft ? 1 : 7;
     const QList<std::shared_ptr<clsPlayer>> players = (home ? colHomePlayers : colAwayPlayers).mid(0, 6);
-
-    // The database first: the boxes show players only once they are recorded as playing. The
-    // other side's players on court are recorded in the same statement, so that setting up a new
-    // game costs one write instead of two; when that side is set up next, its rows are there.
-    recordPlayed(players + (home ? colAwayPlayers : colHomePlayers).mid(0, 6));
-
     cmdScore[size_t(bar)]->setText(home ? tr("Score &Home") : tr("Score &Away"));
     lblTeamName[size_t(bar)]->setProperty("fullText", m_session.rosters[home ? 0 : 1].name);
     fitTeamNames();
@@ -840,7 +916,7 @@ void frmGame::showStatus(const QString& text)
     shown.replace(QLatin1Char('\r'), QLatin1Char(' '));
     shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
     lblStatus->setProperty("fullText", text);
-    const double f = std::min(width() / double(kDesignWidth), height() / double(kDesignHeight));
+    const double f = fontScale();
     const QSize room(std::max(1, lblStatus->width() - 10), std::max(1, lblStatus->height() - 2));
     const int want = int(std::lround(180 * f));
     QFont line = lblStatus->font();
@@ -877,7 +953,16 @@ void frmGame::recordStat(const QString& stat)
         const RecordId player = boxPlayerId(g.LastIndex());
         if (player.isNull())
             throw DbError(tr("There is no player in this box."), QString());
-        g.AddStat(stat, player);
+        const qsizetype before = m_rally->book().log().size();
+        if (!g.AddStat(stat, player))
+            return;
+        // The action's status stays, unless the point it decided won the game.
+        Rally::StepWrite step;
+        step.entries.assign(m_rally->book().log().begin() + before, m_rally->book().log().end());
+        RallyKeeper::Done done;
+        done.step = step;
+        done.stored = true;
+        showRally(done, lblStatus->property("fullText").toString());
     });
     // Back to the court, wherever the keyboard was before the menu: Enter and Space act on nothing.
     setFocus(Qt::OtherFocusReason);
@@ -888,24 +973,15 @@ void frmGame::cmdScore_Click(int index)
     if (index < 0 || index > 1)
         return;
     RunCommand([&] {
-        const int other = index == 0 ? 1 : 0;
-        const bool subtract = subtractMode();
-        const std::optional<int> n
-            = GameRules::NextScore(lblScore[size_t(index)]->text().toInt(), lblScore[size_t(other)]->text().toInt(),
-                                   subtract, m_session.scoreLimit());
-        if (!n) {
-            showStatus(scoreRefusal(GameRules::WhyRefused(lblScore[size_t(index)]->text().toInt(),
-                                                          lblScore[size_t(other)]->text().toInt(), subtract,
-                                                          m_session.scoreLimit())));
+        if (!m_session.game || m_session.game->GameID().isNull())
+            throw DbError(tr("There is no game under way to score."), QString());
+        const RallyKeeper::Done done = m_rally->point(homeOnHalf(index) ? Rally::kHome : Rally::kAway,
+                                                      subtractMode() ? -1 : 1);
+        if (done.scoreRefused) {
+            showStatus(scoreRefusal(*done.scoreRefused));
             return;
         }
-        const RecordId gameId = m_session.game ? m_session.game->GameID() : RecordId();
-        if (gameId.isNull())
-            throw DbError(tr("There is no game under way to score."), QString());
-        if (MatchStore::AddPoint(gameId, homeOnHalf(index), subtract ? -1 : 1) != 1)
-            throw DbError(tr("The point was not stored: this game is not in the database."), QString());
-        // Shown only now that the game's row holds it.
-        lblScore[size_t(index)]->setText(QString::number(*n));
+        showRally(done);
     });
 }
 
@@ -934,24 +1010,122 @@ void frmGame::cmdRotate_Click(int index)
     RunCommand([&] {
         const bool subtract = subtractMode();
         BusyPointer busy;
-        clsGame& g = game();
-        // The selection follows the player who was selected.
-        const int i = GameRules::SelectionAfterRotation(g.LastIndex(), index, subtract);
-
+        game();
         const bool home = homeOnHalf(index);
         StatusClearer clearer(this);
         showStatus(home ? tr("Rotating Home...") : tr("Rotating Away..."));
-        QList<std::shared_ptr<clsPlayer>>& side = home ? colHomePlayers : colAwayPlayers;
-        const QList<std::shared_ptr<clsPlayer>> before = side;
-        side = GameRules::Rotated(side, subtract);
-        try {
-            setUpSide(home);
-        } catch (...) {
-            side = before;
-            throw;
-        }
-        g.PlayerOnClick(qint16(i));
+        showRally(m_rally->rotate(home ? Rally::kHome : Rally::kAway, subtract));
     });
+}
+
+void frmGame::mnuUndo_Click()
+{
+    RunCommand([&] {
+        BusyPointer busy;
+        game();
+        const RallyKeeper::Done done = m_rally->takeBack();
+        if (!done.stored) {
+            Beep();
+            showStatus(tr("Nothing to take back in this game."));
+            return;
+        }
+        const Rally::Entry& undo = done.step.entries.back();
+        showRally(done, m_rally->words().entry(undo, m_rally->book().log()) + QLatin1Char('.'));
+    });
+    setFocus(Qt::OtherFocusReason);
+}
+
+void frmGame::showRally(const RallyKeeper::Done& done, const QString& status)
+{
+    const Rally::Book& book = m_rally->book();
+    for (int half = 0; half < 2; ++half)
+        lblScore[size_t(half)]->setText(QString::number(book.score(homeOnHalf(half) ? Rally::kHome : Rally::kAway)));
+
+    // The sides as the log has them; the selection follows the player who was selected.
+    if (book.started()) {
+        const Rally::Court court = book.court();
+        clsGame& g = game();
+        const RecordId selected = boxPlayerId(g.LastIndex());
+        bool turned = false;
+        for (int side = 0; side < 2; ++side) {
+            QList<std::shared_ptr<clsPlayer>>& players = side == Rally::kHome ? colHomePlayers : colAwayPlayers;
+            const QList<RecordId> before = Ids(players);
+            Reorder(players, court[size_t(side)]);
+            if (Ids(players) != before) {
+                turned = true;
+                placeSide(side == Rally::kHome);
+            }
+        }
+        if (turned) {
+            int follow = g.LastIndex();
+            const int first = g.LastIndex() <= 6 ? 1 : 7;
+            for (int n = first; n < first + 6; ++n)
+                if (!selected.isNull() && boxPlayerId(n) == selected)
+                    follow = n;
+            g.PlayerOnClick(qint16(follow));
+        }
+    }
+    placeServeMark();
+
+    QStringList shown;
+    const Rally::Log& log = book.log();
+    for (auto it = log.rbegin(); it != log.rend() && shown.size() < LogStrip::kShown; ++it)
+        shown << m_rally->words().entry(*it, log);
+    lstLog->showEntries(shown);
+
+    // A point that wins the game says so and names the next step; a serve won back without the
+    // side-out turn reminds which side to turn.
+    QString say = status;
+    const bool point = std::any_of(done.step.entries.begin(), done.step.entries.end(),
+                                   [](const Rally::Entry& e) { return e.kind == Rally::Kind::Point && e.amount > 0; });
+    const std::optional<int> winner
+        = point ? GameRules::Winner(book.score(Rally::kHome), book.score(Rally::kAway), m_session.scoreLimit())
+                : std::nullopt;
+    if (winner) {
+        const int number = m_session.game ? m_session.game->GameNumber() : 1;
+        const QString score
+            = QStringLiteral("%1\u2013%2").arg(book.score(*winner)).arg(book.score(Rally::Other(*winner)));
+        const std::pair<int, int> won = m_session.gamesWon();
+        if (m_session.decided(won))
+            say = tr("%1 win game %2, %3, and the match %4. Alt+N ends the match.")
+                      .arg(m_rally->words().team(*winner))
+                      .arg(number)
+                      .arg(score, QStringLiteral("%1\u2013%2").arg(std::max(won.first, won.second)).arg(std::min(won.first, won.second)));
+        else
+            say = tr("%1 win game %2, %3. Alt+E goes to game %4.")
+                      .arg(m_rally->words().team(*winner))
+                      .arg(number)
+                      .arg(score)
+                      .arg(number + 1);
+    } else if (done.serveWonBack) {
+        for (const Rally::Entry& e : done.step.entries)
+            if (e.kind == Rally::Kind::Point && e.amount > 0)
+                say = e.side == Rally::kHome ? tr("Home won the serve back: rotate Home (Alt+R).")
+                                             : tr("Away won the serve back: rotate Away (Alt+O).");
+    }
+    if (!say.isEmpty())
+        showStatus(say);
+}
+
+void frmGame::placeServeMark()
+{
+    const Rally::Book& book = m_rally->book();
+    if (!book.started() || !lblServe) {
+        if (lblServe)
+            lblServe->hide();
+        return;
+    }
+    const int side = book.serving();
+    const int box = (side == Rally::kHome) == m_session.homeOnLeft() ? 1 : 7;
+    const RecordId server = boxPlayerId(box);
+    lblServe->showOn(lblPlayer[size_t(box)]->geometry(), m_rally->words().player(server));
+    lblServe->setProperty("box", box);
+}
+
+int frmGame::sideOfBox(int index) const
+{
+    const bool leftHalf = index <= 6;
+    return leftHalf == m_session.homeOnLeft() ? Rally::kHome : Rally::kAway;
 }
 
 void frmGame::mnuViewStats_Click()
@@ -992,8 +1166,8 @@ void frmGame::mnuEndMatch_Click()
 void frmGame::reject()
 {
     if (bShowMessage
-        && MsgBox(tr("Are you sure you would like to end the Match?"), QMessageBox::Yes | QMessageBox::No,
-                  QMessageBox::Question, tr("End Match"), QMessageBox::No)
+        && MsgBox(EndMatchQuestion(m_session), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
+                  tr("End Match"), QMessageBox::No)
             != QMessageBox::Yes)
         return;
     QDialog::reject();

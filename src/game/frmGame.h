@@ -6,6 +6,7 @@
 
 #include "game/GameRules.h"
 #include "game/MatchSession.h"
+#include "game/RallyKeeper.h"
 #include "game/clsGame.h"
 #include "roster/clsPlayer.h"
 
@@ -15,7 +16,9 @@
 #include <array>
 #include <memory>
 
+class LogStrip;
 class PlayerBox;
+class ServeMark;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -38,16 +41,19 @@ public:
     ~frmGame() override;
 
     MatchSession& session() const { return m_session; }
-    // The session's game, with this screen as its view.
+    // The session's game, with this screen as its view and its rally log.
     clsGame& game();
+    // The rally log of the game on this screen.
+    RallyKeeper& rally() { return *m_rally; }
 
     QList<std::shared_ptr<clsPlayer>> colHomePlayers; // zone order, six each
     QList<std::shared_ptr<clsPlayer>> colAwayPlayers;
     bool bShowMessage = true; // closing must be confirmed
 
     // Place the players in their boxes, relabel the buttons, record PLAYED rows (for every player
-    // in either collection, each pair once). The PLAYED rows are written first: when they cannot
-    // be, DbError is thrown and the boxes stay as they were.
+    // in either collection, each pair once) with the rally log's start of the game or the
+    // substitutions made. The rows are written first: when they cannot be, DbError is thrown and
+    // the boxes stay as they were.
     void SetUpHome();
     void SetUpAway();
     // Leave without the end-of-match question, for the next game.
@@ -58,12 +64,15 @@ public:
     QString boxCaption(int index) const override;
     void showStatus(const QString& text) override;
     bool subtractMode() const override;
+    int sideOfBox(int index) const override;
 
     // The commands as the user starts them; each reports its own failures.
     void lblPlayer_Click(int index); // select box 1..12 and pop up the stat menu at it
     void cmdScore_Click(int index); // 0 left half, 1 right half
     void cmdRotate_Click(int index);
     void mnuViewStats_Click();
+    // Takes back the last action, point or rotation of the game (Ctrl+Z).
+    void mnuUndo_Click();
     void mnuSub_Click(); // ends exec() with Substitute
     void cmdGame_Click(); // next game: ends exec() with NextGame once it is stored
     void mnuEndMatch_Click();
@@ -87,8 +96,17 @@ private:
     void buildMenus();
     void layoutScreen();
     void setUpSide(bool home);
-    void recordPlayed(const QList<std::shared_ptr<clsPlayer>>& players);
+    // The buttons, team name and boxes of one side, from its collection; no database.
+    void placeSide(bool home);
     void recordStat(const QString& stat);
+    // Brings the screen to the rally log: scores, the sides' order (the selection follows its
+    // player), the serve mark and the entries strip. status, when not empty, goes on the status
+    // line unless the step won the game.
+    void showRally(const RallyKeeper::Done& done, const QString& status = QString());
+    void placeServeMark();
+    // The court's share of the window's width; the entries strip takes the rest.
+    int courtWidth() const;
+    double fontScale() const;
     void fitTeamNames();
     // Why the score rule refused a press, for the status line.
     QString scoreRefusal(GameRules::Refusal why) const;
@@ -107,6 +125,11 @@ private:
     std::array<QLabel*, 2> lblTeamName{}; // above the left and the right half
     QLabel* lblStatus = nullptr;
     QCheckBox* chkSubtractMode = nullptr;
+    ServeMark* lblServe = nullptr;
+    LogStrip* lstLog = nullptr;
+    QLabel* lblLog = nullptr;
+    QAction* mnuUndo = nullptr;
+    std::unique_ptr<RallyKeeper> m_rally;
     QLabel* lblSubtractBanner = nullptr;
     QWidget* Line1 = nullptr;
     QMenuBar* m_menuBar = nullptr;

@@ -19,11 +19,12 @@
 
 namespace {
 
-// Asks for one team; refuses a team without players. Returns the team, or nothing when the user
-// cancelled or the team was refused (the command then ends).
-std::optional<RecordId> ChooseTeam(const QString& caption)
+// Asks for one team, the list on the first team other than notPreselected; refuses a team without
+// players. Returns the team, or nothing when the user cancelled or the team was refused (the
+// command then ends).
+std::optional<RecordId> ChooseTeam(const QString& caption, const std::optional<RecordId>& notPreselected = std::nullopt)
 {
-    const std::optional<clsTeam> team = PickTeam(caption);
+    const std::optional<clsTeam> team = PickTeam(caption, notPreselected);
     if (!team)
         return std::nullopt;
     if (RosterStore::PlayerCount(team->TeamID()) == 0) {
@@ -42,7 +43,8 @@ void clsMatch::StartNewMatch()
     if (!home)
         return;
     m_home = *home;
-    const std::optional<RecordId> away = ChooseTeam(clsMatch::tr("Please Choose the Away Team"));
+    // Enter, Enter must not set a team against itself; choosing it on purpose stays possible.
+    const std::optional<RecordId> away = ChooseTeam(clsMatch::tr("Please Choose the Away Team"), m_home);
     if (!away)
         return;
     m_away = *away;

@@ -2,6 +2,7 @@
 
 #include "core/mConstants.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -65,6 +66,20 @@ frmGameOptions::frmGameOptions(bool decidingGame, QWidget* parent) : QDialog(par
     optRight = MakeOption(QStringLiteral("optRight"), tr("&Right Side"));
     frameSide = MakeFrame(QStringLiteral("frameSide"), tr("Side of Court"), Label1, optLeft, optRight, this);
 
+    // How much one key keeps: the point from the action that ends the rally, the turn on a
+    // side-out. Both off keeps every score and rotation the user's own press.
+    frameRally = new QGroupBox(tr("Keeping Score"), this);
+    frameRally->setObjectName(QStringLiteral("frameRally"));
+    chkSideOutRotate = new QCheckBox(tr("Rotate on side-&out"), frameRally);
+    chkSideOutRotate->setObjectName(QStringLiteral("chkSideOutRotate"));
+    chkScoreFromAction = new QCheckBox(tr("Score from the &deciding action"), frameRally);
+    chkScoreFromAction->setObjectName(QStringLiteral("chkScoreFromAction"));
+    {
+        auto* rally = new QVBoxLayout(frameRally);
+        rally->addWidget(chkSideOutRotate);
+        rally->addWidget(chkScoreFromAction);
+    }
+
     cmdOk = new QPushButton(tr("Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
@@ -82,6 +97,7 @@ frmGameOptions::frmGameOptions(bool decidingGame, QWidget* parent) : QDialog(par
     layout->addWidget(frameGames);
     layout->addWidget(framePoints);
     layout->addWidget(frameSide);
+    layout->addWidget(frameRally);
     layout->addSpacing(4);
     layout->addLayout(buttons);
     setFixedWidth(400);
@@ -101,10 +117,15 @@ frmGameOptions::frmGameOptions(bool decidingGame, QWidget* parent) : QDialog(par
     (gamesRead && gameCount == 3 ? opt3 : opt5)->setChecked(true);
     (pointsRead && pointCount == 25 ? opt25 : opt15)->setChecked(true);
     (side == QLatin1String("LEFT") ? optLeft : optRight)->setChecked(true);
+    chkSideOutRotate->setChecked(GetSetting(QStringLiteral("Match"), QStringLiteral("SideOutRotate"), QStringLiteral("0"))
+                                 == QLatin1String("1"));
+    chkScoreFromAction->setChecked(
+        GetSetting(QStringLiteral("Match"), QStringLiteral("ScoreFromAction"), QStringLiteral("0")) == QLatin1String("1"));
 
     if (decidingGame) {
         frameGames->setEnabled(false);
         framePoints->setEnabled(false);
+        frameRally->setEnabled(false);
         optLeft->setFocus();
     }
 
@@ -117,8 +138,12 @@ void frmGameOptions::cmdOk_Click()
     const QString side = optLeft->isChecked() ? QStringLiteral("LEFT") : QStringLiteral("RIGHT");
     const qint16 games = opt3->isChecked() ? 3 : 5;
     const qint16 points = opt25->isChecked() ? 25 : 15;
-    m_chosen = GameOptions{side, games, points};
+    m_chosen = GameOptions{side, games, points, chkSideOutRotate->isChecked(), chkScoreFromAction->isChecked()};
     SaveSetting(QStringLiteral("Match"), QStringLiteral("Side"), side);
+    SaveSetting(QStringLiteral("Match"), QStringLiteral("SideOutRotate"),
+                chkSideOutRotate->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    SaveSetting(QStringLiteral("Match"), QStringLiteral("ScoreFromAction"),
+                chkScoreFromAction->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     SaveSetting(QStringLiteral("Match"), QStringLiteral("Games"), QString::number(games));
     SaveSetting(QStringLiteral("Match"), QStringLiteral("Points"), QString::number(points));
     accept();

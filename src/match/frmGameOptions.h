@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <optional>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -18,7 +19,8 @@ class frmGameOptions : public QDialog
     Q_OBJECT
 
 public:
-    // For the deciding game only the side may change: the length and points frames are disabled.
+    // For the deciding game only the side may change: the length, points and score-keeping frames
+    // are disabled.
     explicit frmGameOptions(bool decidingGame = false, QWidget* parent = nullptr);
 
     // Shows the window; the answers on OK, nothing when it was left otherwise.
@@ -43,6 +45,9 @@ private:
     QLabel* Label1;
     QRadioButton* optLeft;
     QRadioButton* optRight;
+    QGroupBox* frameRally;
+    QCheckBox* chkSideOutRotate;
+    QCheckBox* chkScoreFromAction;
     QPushButton* cmdOk;
     QPushButton* cmdCancel;
 };

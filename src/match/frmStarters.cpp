@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QFont>
 #include <QGridLayout>
+#include <QRadioButton>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -184,7 +185,23 @@ frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(paren
     layout->addWidget(rule);
     layout->addSpacing(6);
     layout->addLayout(teamRow(lblAwayTeam, 1, cmdAMoveStart, cmdAMoveBack, cmdAMoveAllBack));
+    // Who serves first in this game; the rules alternate it, the deciding game's toss may not.
+    // On the row of "Go To Game", so that the rosters keep their height on a small screen.
+    frameServe = new QFrame(this);
+    frameServe->setObjectName(QStringLiteral("frameServe"));
+    auto* serve = new QHBoxLayout(frameServe);
+    serve->setContentsMargins(0, 0, 0, 0);
+    auto* serveLabel = new QLabel(tr("First serve:"), frameServe);
+    serveLabel->setObjectName(QStringLiteral("lblFirstServe"));
+    serve->addWidget(serveLabel);
+    for (int side = 0; side < 2; ++side) {
+        optServe[size_t(side)] = new QRadioButton(side == 0 ? tr("&Home serves first") : tr("&Away serves first"), frameServe);
+        optServe[size_t(side)]->setObjectName(QStringLiteral("optServe_%1").arg(side));
+        serve->addWidget(optServe[size_t(side)]);
+    }
+    optServe[0]->setChecked(true);
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(frameServe);
     bottom->addStretch();
     bottom->addWidget(cmdGame);
     layout->addSpacing(6);
@@ -193,7 +210,8 @@ frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(paren
     // Keyboard order follows the work: pick players, move them, order them, then the other team.
     QList<QWidget*> order{m_lists[0],      cmdHMoveStart, cmdHMoveBack, cmdHMoveAllBack, m_lists[1],
                           cmdUpDown[0],    cmdUpDown[1],  m_lists[2],   cmdAMoveStart,   cmdAMoveBack,
-                          cmdAMoveAllBack, m_lists[3],    cmdUpDown[2], cmdUpDown[3],    cmdGame};
+                          cmdAMoveAllBack, m_lists[3],    cmdUpDown[2], cmdUpDown[3],    optServe[0],
+                          optServe[1],     cmdGame};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -205,6 +223,8 @@ frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(paren
 frmStarters::~frmStarters()
 {
     releaseGame();
+    for (auto& bench : m_benchBefore)
+        qDeleteAll(bench);
 }
 
 frmGame& frmStarters::game()
@@ -272,6 +292,16 @@ void frmStarters::SetupTeam(int side)
         QListWidgetItem* item = MakeEntry(p);
         item->setSizeHint(QSize(0, rowHeight));
         roster->addItem(item);
+    }
+    // Last game's starters, in their order, as long as each is still on the roster.
+    QListWidget* starters = m_lists[size_t(side * 2 + 1)];
+    for (const RecordId& id : m_session.startingSix[size_t(side)]) {
+        for (int r = 0; r < roster->count(); ++r) {
+            if (EntryPlayer(roster->item(r))->PlayerID() == id) {
+                starters->addItem(roster->takeItem(r));
+                break;
+            }
+        }
     }
 }
 
@@ -409,6 +439,8 @@ void frmStarters::cmdGame_Click()
             return;
         }
         BusyPointer busy;
+        if (!bSubMode)
+            m_session.firstServer = optServe[1]->isChecked() ? 1 : 0;
         GetHomeStarters();
         GetAwayStarters();
         frmGame& screen = game();
@@ -428,6 +460,14 @@ void frmStarters::BeginSubstitution(const QList<std::shared_ptr<clsPlayer>>& hom
     m_lists[1]->clear();
     m_lists[3]->clear();
     bSubMode = true;
+    frameServe->setEnabled(false);
+    for (int side = 0; side < 2; ++side) {
+        qDeleteAll(m_benchBefore[size_t(side)]);
+        m_benchBefore[size_t(side)].clear();
+        QListWidget* bench = m_lists[size_t(side * 2)];
+        for (int r = 0; r < bench->count(); ++r)
+            m_benchBefore[size_t(side)] << bench->item(r)->clone();
+    }
     const int rowHeight = fontMetrics().height() + 4;
     for (int side = 0; side < 2; ++side) {
         for (const auto& p : side == 0 ? home : away) {
@@ -447,10 +487,13 @@ void frmStarters::EndSubstitutionMode()
     for (QPushButton* b : cmdUpDown)
         b->setEnabled(true);
     bSubMode = false;
+    frameServe->setEnabled(true);
 }
 
 void frmStarters::showEvent(QShowEvent* event)
 {
+    if (!bSubMode)
+        optServe[size_t(m_session.firstServer == 1 ? 1 : 0)]->setChecked(true);
     const int number = m_session.game ? m_session.game->GameNumber() : 1;
     lblHeading->setText(
         bSubMode ? tr("Game %1: substitution under way. One player out with \"<\", one in with \">\".").arg(number)
@@ -504,9 +547,21 @@ void frmStarters::fitToScreen()
 
 void frmStarters::reject()
 {
+    if (bSubMode) {
+        // Leaving a substitution changes nothing: the bench as it was, and back to the court,
+        // whose players were never touched.
+        for (int side = 0; side < 2; ++side) {
+            QListWidget* bench = m_lists[size_t(side * 2)];
+            bench->clear();
+            for (QListWidgetItem* item : m_benchBefore[size_t(side)])
+                bench->addItem(item->clone());
+        }
+        done(GoToGame);
+        return;
+    }
     const bool firstGame = !m_session.game || m_session.game->GameNumber() <= 1;
-    const QString prompt = firstGame ? tr("Are you sure you would like to cancel this Match?")
-                                     : tr("Are you sure you would like to end the Match?");
+    const QString prompt
+        = firstGame ? tr("Are you sure you would like to cancel this Match?") : EndMatchQuestion(m_session);
     if (MsgBox(prompt, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, tr("End Match"), QMessageBox::No)
         != QMessageBox::Yes)
         return;

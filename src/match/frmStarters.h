@@ -16,7 +16,9 @@ class frmGame;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
+class QFrame;
 class QPushButton;
+class QRadioButton;
 
 class frmStarters : public QDialog
 {
@@ -35,8 +37,9 @@ public:
 
     bool bSubMode = false;
 
-    // Every player of the team from the session's roster in its players list, none starting (the
-    // start of every game).
+    // Every player of the team from the session's roster in its players list; the last game's
+    // starting six (still on the roster) proposed as starters in their order, none in the first
+    // game.
     void SetupTheHomeTeam();
     void SetupTheAwayTeam();
 
@@ -56,7 +59,8 @@ public:
     void GetHomeStarters();
     void GetAwayStarters();
 
-    // Escape and the close box: asks whether to cancel (game 1) or end the match.
+    // Escape and the close box: during a substitution, back to the court with nothing changed;
+    // otherwise asks whether to cancel (game 1) or end the match.
     void reject() override;
 
     // The entry of a player in the four player lists: "Name #7", carrying the player's record.
@@ -84,6 +88,8 @@ private:
     // Where the starter taken out stood, per team, so that each team's newcomer takes its own
     // team's free place.
     std::array<int, 2> iSubIndex{0, 0};
+    // The players lists as a substitution found them, for leaving it with nothing changed.
+    std::array<QList<QListWidgetItem*>, 2> m_benchBefore;
 
     std::array<QListWidget*, 6> m_lists{};
     std::array<QPushButton*, 4> cmdUpDown{};
@@ -97,4 +103,6 @@ private:
     QPushButton* cmdAMoveBack = nullptr;
     QPushButton* cmdAMoveAllBack = nullptr;
     QPushButton* cmdGame = nullptr;
+    QFrame* frameServe = nullptr;
+    std::array<QRadioButton*, 2> optServe{};
 };

@@ -395,8 +395,10 @@ QString ReportCsv(const ReportModel& model)
     QString out = head.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     auto line = [&](const QString& team, const ReportLine& l, bool totals) {
         QStringList f{csvField(csvText(team)), JerseyText(l), csvField(csvText(l.player))};
-        for (const BoxColumn& c : cols)
-            f << csvField(c.text(l, totals));
+        for (const BoxColumn& c : cols) {
+            const QString text = c.text(l, totals);
+            f << (text == NoFigure() ? QString() : csvField(text));
+        }
         out += f.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     };
     for (const ReportTeam& team : model.teams) {
@@ -407,7 +409,7 @@ QString ReportCsv(const ReportModel& model)
     return out;
 }
 
-QString ReportMaxPreps(const ReportModel& model)
+QString ReportMaxPreps(const ReportTeam& team)
 {
     // The header MaxPreps expects, field for field; a field is filled when a kind of the stat
     // table names it, or for the shirt number, the games played and the good receptions.
@@ -451,22 +453,20 @@ QString ReportMaxPreps(const ReportModel& model)
         }
         out += values.join(QLatin1Char('|')) + QLatin1Char('\n');
     };
-    for (const ReportTeam& team : model.teams) {
-        // A player's lines (one per position when positions are apart) make one line; they come
-        // together, the games played on the first.
-        std::optional<ReportLine> player;
-        for (const ReportLine& l : team.lines) {
-            if (player && player->playerId == l.playerId) {
-                if (!player->add(l))
-                    throw ReportOverflow(QStringLiteral("%1 (%2)").arg(l.player, l.team));
-                continue;
-            }
-            if (player)
-                write(*player);
-            player = l;
+    // A player's lines (one per position when positions are apart) make one line; they come
+    // together, the games played on the first.
+    std::optional<ReportLine> player;
+    for (const ReportLine& l : team.lines) {
+        if (player && player->playerId == l.playerId) {
+            if (!player->add(l))
+                throw ReportOverflow(QStringLiteral("%1 (%2)").arg(l.player, l.team));
+            continue;
         }
         if (player)
             write(*player);
+        player = l;
     }
+    if (player)
+        write(*player);
     return out;
 }

@@ -71,7 +71,9 @@ struct ReportMetrics
 // Writes the report into doc: heading, one box score table per team with its totals, a legend.
 // Every name is inserted as plain text.
 void FillReportDocument(QTextDocument& doc, const ReportModel& model, const ReportMetrics& metrics);
+// The box score for spreadsheets: a line per row of every team's table. A cell without a figure
+// ("–" on screen and paper) is left empty, so that a spreadsheet still reads the column as numbers.
 QString ReportCsv(const ReportModel& model);
-// The text MaxPreps imports for volleyball: its header, then one line per player (a player's
-// lines together), fields separated by "|"; what Sidelines does not record stays empty.
-QString ReportMaxPreps(const ReportModel& model);
+// The text MaxPreps imports for volleyball, one team a file: its header, then one line per player
+// (a player's lines together), fields separated by "|"; what Sidelines does not record stays empty.
+QString ReportMaxPreps(const ReportTeam& team);

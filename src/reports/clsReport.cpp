@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QHash>
+#include <QLocale>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -78,15 +79,16 @@ QString ResultText(const ReportStore::MatchResult& r)
     const QString away = r.away.isNull() ? deleted : r.away.toString();
     int homeWon = 0, awayWon = 0;
     QStringList scores;
+    // The away team first, as every match caption names the teams.
     for (const auto& [h, a] : r.games) {
         homeWon += h > a ? 1 : 0;
         awayWon += a > h ? 1 : 0;
-        scores << QStringLiteral("%1\u2013%2").arg(h).arg(a);
+        scores << QStringLiteral("%1\u2013%2").arg(a).arg(h);
     }
     if (scores.isEmpty())
-        return QCoreApplication::translate("clsReport", "%1 v %2, no game recorded").arg(home, away);
+        return QCoreApplication::translate("clsReport", "%1 v %2, no game recorded").arg(away, home);
     return QCoreApplication::translate("clsReport", "%1 %2, %3 %4 (%5)")
-        .arg(home, QString::number(homeWon), away, QString::number(awayWon), scores.join(QStringLiteral(", ")));
+        .arg(away, QString::number(awayWon), home, QString::number(homeWon), scores.join(QStringLiteral(", ")));
 }
 
 void clsReport::Start()
@@ -118,7 +120,7 @@ void clsReport::RefreshYear()
         QList<Entry> dates;
         int done = 0;
         for (const QDate& day : days) {
-            dates << Entry{day.toString(QStringLiteral("MM/dd/yyyy")), day};
+            dates << Entry{QLocale().toString(day, QLocale::ShortFormat), day};
             progress.step(++done);
         }
         if (dates.size() == 1) {
@@ -149,7 +151,8 @@ void clsReport::RefreshMatch()
     QList<Entry> matches;
     int done = 0;
     for (const ReportStore::MatchRow& r : rows) {
-        const QString when = r.id.isNull() ? r.idText : r.id.displayText();
+        // In the user's own form, as the report's heading repeats it.
+        const QString when = r.id.isNull() ? r.idText : QLocale().toString(r.id.dateTime(), QLocale::ShortFormat);
         matches << Entry{MatchCaption(name(r.away), name(r.home), when), QVariant::fromValue(r.id)};
         progress.step(++done);
     }

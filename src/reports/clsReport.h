@@ -41,5 +41,6 @@ private:
     frmReport* m_form = nullptr;
 };
 
-// "Hawks 2, Eagles 1 (25–20, 18–25, 15–10)": the home team first, games won, every game's score.
+// "Eagles 1, Hawks 2 (20–25, 25–18, 10–15)": the away team first, as in every match caption
+// ("Eagles vs Hawks on ..."), with the games won and every game's score in the same order.
 QString ResultText(const ReportStore::MatchResult& result);

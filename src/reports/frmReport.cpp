@@ -4,12 +4,16 @@
 #include "core/mConstants.h"
 #include "reports/clsReport.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 namespace {
 // The window was drawn in twips; this keeps its proportions at a size today's fonts read well in.
@@ -41,9 +45,31 @@ QLabel* makeLabel(QWidget* parent, int index, const QString& text, int left, int
     return label;
 }
 
-QComboBox* makeList(QWidget* parent, const QString& name, int left, int top, int width)
+// A list whose chosen entry, when too long for the box, loses its middle rather than its end: a
+// match's caption keeps its date, which tells two matches of the same teams apart.
+class MiddleElidedList : public QComboBox
 {
-    auto* list = new QComboBox(parent);
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        painter.setPen(palette().color(QPalette::Text));
+        QStyleOptionComboBox opt;
+        initStyleOption(&opt);
+        painter.drawComplexControl(QStyle::CC_ComboBox, opt);
+        // The style draws the text one pixel in from each side of the field.
+        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+        opt.currentText = fontMetrics().elidedText(opt.currentText, Qt::ElideMiddle, field.width() - 2);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, opt);
+    }
+};
+
+QComboBox* makeList(QWidget* parent, const QString& name, int left, int top, int width, bool middleElided = false)
+{
+    auto* list = middleElided ? new MiddleElidedList(parent) : new QComboBox(parent);
     list->setObjectName(name);
     list->setEditable(false);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -79,9 +105,11 @@ frmReport::frmReport(QWidget* parent) : QDialog(parent)
     cmbYear[1]->setEnabled(false);
 
     frameReport2 = makeFrame(this, "frameReport2", tr("Match and Stat"));
+    // A match's caption names both teams and the date: the list spans the page under its label.
     Label1[2] = makeLabel(frameReport2, 2, tr("Please choose the Match in which you would like to view"), 120, 300,
-                          1515, 765);
-    cmbMatch = makeList(frameReport2, QStringLiteral("cmbMatch"), 1710, 300, 4635);
+                          6225, 285);
+    cmbMatch = makeList(frameReport2, QStringLiteral("cmbMatch"), 120, 660, 6225, true);
+    cmbMatch->view()->setTextElideMode(Qt::ElideMiddle);
     Label1[3]
         = makeLabel(frameReport2, 3, tr("Please choose the Game(s) that you would like to see."), 120, 1500, 3795, 525);
     cmbGames = makeList(frameReport2, QStringLiteral("cmbGames"), 4110, 1500, 2235);
@@ -235,7 +263,7 @@ bool Chosen(const QComboBox* list)
 ReportChoices frmReport::Choices() const
 {
     ReportChoices c;
-    auto dateText = [](const QDate& d) { return d.toString(QStringLiteral("MM/dd/yyyy")); };
+    auto dateText = [](const QDate& d) { return QLocale().toString(d, QLocale::ShortFormat); };
     c.heading.dates = tr("All Dates");
     if (Chosen(cmbYear[0])) {
         c.firstDate = cmbYear[0]->currentData().toDate();

@@ -23,15 +23,61 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-namespace {
-QString suggestedPath(const QString& extension)
+QString ExportFolder()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dir.isEmpty())
-        dir = QDir::homePath();
-    return QDir(dir).filePath(QCoreApplication::translate("frmReportView", "Sidelines report.") + extension);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A folder that is not there would leave the dialog in the current folder, the program's own.
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
 }
-} // namespace
+
+QString WithExtension(const QString& path, const QString& extension)
+{
+    const QString dotted = QLatin1Char('.') + extension;
+    if (path.endsWith(dotted, Qt::CaseInsensitive))
+        return path;
+    return path + dotted;
+}
+
+QString FileNamePart(const QString& name)
+{
+    QString part;
+    for (const QChar c : name) {
+        const bool refused = c.category() == QChar::Other_Control || c.category() == QChar::Other_Format
+            || QStringLiteral("/\\:*?\"<>|").contains(c);
+        part += refused ? QLatin1Char('_') : c;
+    }
+    // Blanks and dots at the ends make names some systems refuse, or hide the file.
+    while (!part.isEmpty() && (part.front().isSpace() || part.front() == QLatin1Char('.')))
+        part.remove(0, 1);
+    while (!part.isEmpty() && (part.back().isSpace() || part.back() == QLatin1Char('.')))
+        part.chop(1);
+    // Within what file systems take for a whole name, with room for the rest of it.
+    part.truncate(80);
+    return part.isEmpty() ? QStringLiteral("_") : part;
+}
+
+QStringList MaxPrepsPaths(const QString& path, const QStringList& teams)
+{
+    if (teams.size() <= 1)
+        return {path};
+    const QFileInfo chosen(path);
+    const QString suffix = chosen.suffix();
+    const QString base = chosen.completeBaseName();
+    QStringList paths;
+    QStringList taken; // as a file system that ignores case sees them
+    for (const QString& team : teams) {
+        const QString part = FileNamePart(team);
+        QString name;
+        for (int n = 1; name.isEmpty() || taken.contains(name.toCaseFolded()); ++n)
+            name = n == 1 ? QStringLiteral("%1 - %2.%3").arg(base, part, suffix)
+                          : QStringLiteral("%1 - %2 (%3).%4").arg(base, part, QString::number(n), suffix);
+        taken << name.toCaseFolded();
+        paths << chosen.dir().filePath(name);
+    }
+    return paths;
+}
 
 frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(parent), m_model(std::move(model))
 {
@@ -60,6 +106,10 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
+    // Enter always means Close: a button clicked last never becomes the default, so Enter cannot
+    // print or write a file again.
+    for (QPushButton* b : {cmdPrint, cmdSavePdf, cmdExportCsv, cmdExportMaxPreps})
+        b->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdPrint);
@@ -171,37 +221,86 @@ bool frmReportView::exportCsv(const QString& path)
 {
     BusyPointer busy;
     // A byte-order mark lets spreadsheets read the names as UTF-8.
-    return writeText(path, "\xEF\xBB\xBF" + ReportCsv(m_model).toUtf8());
+    return writeTexts({path}, {"\xEF\xBB\xBF" + ReportCsv(m_model).toUtf8()});
 }
 
 bool frmReportView::exportMaxPreps(const QString& path)
 {
-    BusyPointer busy;
-    QByteArray text;
-    try {
-        text = ReportMaxPreps(m_model).toUtf8();
-    } catch (const ReportOverflow& e) {
-        MsgBox(tr("The report could not be exported: the figures of %1 are too large to add up.").arg(e.who()),
-               QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Sidelines"));
-        return false;
+    QStringList teams;
+    for (const ReportTeam& team : m_model.teams)
+        teams << team.name;
+    const QStringList paths = MaxPrepsPaths(path, teams);
+    QList<QByteArray> texts;
+    {
+        BusyPointer busy;
+        try {
+            if (m_model.teams.isEmpty())
+                texts << ReportMaxPreps(ReportTeam{}).toUtf8();
+            for (const ReportTeam& team : m_model.teams)
+                texts << ReportMaxPreps(team).toUtf8();
+        } catch (const ReportOverflow& e) {
+            MsgBox(tr("The report could not be exported: the figures of %1 are too large to add up.").arg(e.who()),
+                   QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Sidelines"));
+            return false;
+        }
+        if (!writeTexts(paths, texts))
+            return false;
     }
-    return writeText(path, text);
-}
-
-bool frmReportView::writeText(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok) {
-        file.write(bytes);
-        ok = file.commit();
-    }
-    if (!ok) {
-        MsgBox(tr("The report could not be exported to %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
-               QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Sidelines"));
-        return false;
+    if (paths.size() > 1) {
+        QStringList names;
+        for (const QString& p : paths)
+            names << QFileInfo(p).fileName();
+        MsgBox(tr("MaxPreps reads one team from a file, so a file was written for each team in %1:\n%2")
+                   .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), names.join(QLatin1Char('\n'))),
+               QMessageBox::Ok, QMessageBox::Information, tr("Export Report for MaxPreps"));
     }
     return true;
+}
+
+bool frmReportView::writeTexts(const QStringList& paths, const QList<QByteArray>& texts)
+{
+    std::vector<std::unique_ptr<QSaveFile>> files;
+    const auto failed = [&](const QSaveFile& file) {
+        MsgBox(tr("The report could not be exported to %1: %2")
+                   .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()),
+               QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Sidelines"));
+        return false;
+    };
+    // Every file is opened and written before the first one takes its place.
+    for (int i = 0; i < paths.size(); ++i) {
+        auto& file = files.emplace_back(std::make_unique<QSaveFile>(paths[i]));
+        if (!file->open(QIODevice::WriteOnly) || file->write(texts[i]) != texts[i].size())
+            return failed(*file);
+    }
+    for (auto& file : files)
+        if (!file->commit())
+            return failed(*file);
+    return true;
+}
+
+QString frmReportView::askPath(const QString& title, const QString& extension, const QString& filter,
+                               const std::function<QStringList(const QString&)>& written)
+{
+    QString start = QDir(ExportFolder()).filePath(tr("Sidelines report") + QLatin1Char('.') + extension);
+    for (;;) {
+        const QString typed = QFileDialog::getSaveFileName(this, title, start, filter);
+        if (typed.isEmpty())
+            return QString();
+        const QString path = WithExtension(typed, extension);
+        // The dialog has asked about the name as typed; any other file that would be replaced is
+        // asked about here.
+        QStringList existing;
+        for (const QString& file : written(path))
+            if (file != typed && QFileInfo::exists(file))
+                existing << QDir::toNativeSeparators(file);
+        if (existing.isEmpty()
+            || MsgBox(tr("These files already exist:\n%1\nDo you want to replace them?")
+                          .arg(existing.join(QLatin1Char('\n'))),
+                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning, title, QMessageBox::No)
+                == QMessageBox::Yes)
+            return path;
+        start = path;
+    }
 }
 
 void frmReportView::cmdPrint_Click()
@@ -219,24 +318,27 @@ void frmReportView::cmdPrint_Click()
 
 void frmReportView::cmdSavePdf_Click()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Report as PDF"),
-                                                      suggestedPath(QStringLiteral("pdf")), tr("PDF files (*.pdf)"));
+    const QString path = askPath(tr("Save Report as PDF"), QStringLiteral("pdf"), tr("PDF files (*.pdf)"),
+                                 [](const QString& p) { return QStringList{p}; });
     if (!path.isEmpty())
         saveAsPdf(path);
 }
 
 void frmReportView::cmdExportCsv_Click()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export Report as CSV"),
-                                                      suggestedPath(QStringLiteral("csv")), tr("CSV files (*.csv)"));
+    const QString path = askPath(tr("Export Report as CSV"), QStringLiteral("csv"), tr("CSV files (*.csv)"),
+                                 [](const QString& p) { return QStringList{p}; });
     if (!path.isEmpty())
         exportCsv(path);
 }
 
 void frmReportView::cmdExportMaxPreps_Click()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export Report for MaxPreps"),
-                                                      suggestedPath(QStringLiteral("txt")), tr("Text files (*.txt)"));
+    QStringList teams;
+    for (const ReportTeam& team : m_model.teams)
+        teams << team.name;
+    const QString path = askPath(tr("Export Report for MaxPreps"), QStringLiteral("txt"), tr("Text files (*.txt)"),
+                                 [&teams](const QString& p) { return MaxPrepsPaths(p, teams); });
     if (!path.isEmpty())
         exportMaxPreps(path);
 }

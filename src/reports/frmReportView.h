@@ -3,10 +3,25 @@
 #include "reports/ReportData.h"
 
 #include <QDialog>
+#include <QStringList>
+#include <functional>
 
 class QPrinter;
 class QPushButton;
 class QTextBrowser;
+
+// Where the file dialogs of the report window open: the user's Documents folder, or the home
+// folder when there is none (never the program's own folder).
+QString ExportFolder();
+// The path with the export's extension ("pdf", "csv", "txt"): a name typed without it gets it.
+QString WithExtension(const QString& path, const QString& extension);
+// A team's name as part of a file name: characters no file system takes become "_", and blanks
+// and dots at the ends go; never empty.
+QString FileNamePart(const QString& name);
+// The MaxPreps files of a report, given the chosen path (with its extension): the path itself for
+// one team; for several, one file per team beside it, "<name> - <team>.txt", distinct even where
+// two teams' names read alike in a file name.
+QStringList MaxPrepsPaths(const QString& path, const QStringList& teams);
 
 // The report window: a preview of the report and the ways to take it away (printer, PDF, CSV).
 class frmReportView : public QDialog
@@ -23,6 +38,8 @@ public:
     // cannot be written is reported and gives false.
     bool saveAsPdf(const QString& path);
     bool exportCsv(const QString& path);
+    // MaxPreps takes one team a file: with several teams, one file per team (MaxPrepsPaths), and
+    // the window names the files it wrote.
     bool exportMaxPreps(const QString& path);
 
     // Lays the report out on the printer's pages (landscape), at 9 points, the box score across
@@ -34,8 +51,13 @@ private:
     void cmdSavePdf_Click();
     void cmdExportCsv_Click();
     void cmdExportMaxPreps_Click();
-    // Writes text to path in one piece (nothing half-written is left); reports a failure.
-    bool writeText(const QString& path, const QByteArray& bytes);
+    // Asks for the file to write, starting in ExportFolder(); the extension is added to a name
+    // typed without it (asking before that replaces a file). Empty when the user cancelled.
+    QString askPath(const QString& title, const QString& extension, const QString& filter,
+                    const std::function<QStringList(const QString&)>& written);
+    // Writes each text to its path, each in one piece (nothing half-written is left): every file
+    // is opened and written before the first one takes its place. Reports a failure.
+    bool writeTexts(const QStringList& paths, const QList<QByteArray>& texts);
 
     ReportModel m_model;
     QTextBrowser* txtPreview = nullptr;

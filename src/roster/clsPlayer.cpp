@@ -16,6 +16,15 @@ std::optional<PlayerRow> ChooseStoredPlayer()
         return std::nullopt;
     return RosterStore::Player(picked->PlayerID());
 }
+
+// Says who already wears the number the user gave.
+void SayNumberTaken(const NumberTaken& taken)
+{
+    // One arg() call: a name holding "%2" stays as it is.
+    MsgBox(clsPlayer::tr("Number %1 is already worn by %2 of %3. Please give this player another number.")
+               .arg(QString::number(taken.wearer.number), taken.wearer.name, taken.teamName),
+           QMessageBox::Ok, QMessageBox::NoIcon, clsPlayer::tr("Player Number"));
+}
 } // namespace
 
 clsPlayer::clsPlayer(const PlayerRow& row)
@@ -30,11 +39,15 @@ void clsPlayer::AddNewPlayer()
         return;
     m_teamId = team->TeamID();
 
-    // One window per player; "Done" (or closing the window) ends the command.
+    // One window per player; "Done" (or closing the window) ends the command. A number another
+    // player of the team wears is refused, and the window comes back with what was typed.
+    std::optional<frmPlayer::Entry> refused;
     for (;;) {
         std::optional<frmPlayer::Entry> entry;
         {
             frmPlayer window;
+            if (refused)
+                window.setPlayer(refused->number, refused->name);
             entry = window.Ask();
         }
         if (!entry)
@@ -42,8 +55,16 @@ void clsPlayer::AddNewPlayer()
         m_name = entry->name;
         m_number = entry->number;
         m_id = NewRecordId(RecordKind::Player);
-        BusyPointer busy;
-        RosterStore::AddPlayer({m_id, m_teamId, m_name, m_number});
+        std::optional<NumberTaken> taken;
+        {
+            BusyPointer busy;
+            taken = RosterStore::AddPlayer({m_id, m_teamId, m_name, m_number});
+        }
+        refused.reset();
+        if (taken) {
+            SayNumberTaken(*taken);
+            refused = entry;
+        }
     }
 }
 
@@ -67,17 +88,30 @@ void clsPlayer::Update()
     if (!player)
         return;
     *this = clsPlayer(*player);
-    std::optional<frmPlayer::Entry> entry;
-    {
-        frmPlayer window;
-        window.setPlayer(m_number, m_name);
-        window.setButtonCaptions(tr("&Update"), tr("&Cancel"));
-        entry = window.Ask();
+    // A number another player of the team wears is refused, and the window comes back with what
+    // was typed until it is changed or left.
+    frmPlayer::Entry shown{m_number, m_name};
+    for (;;) {
+        std::optional<frmPlayer::Entry> entry;
+        {
+            frmPlayer window;
+            window.setPlayer(shown.number, shown.name);
+            window.setButtonCaptions(tr("&Update"), tr("&Cancel"));
+            entry = window.Ask();
+        }
+        if (!entry)
+            return;
+        std::optional<NumberTaken> taken;
+        {
+            BusyPointer busy;
+            taken = RosterStore::UpdatePlayer({m_id, m_teamId, entry->name, entry->number});
+        }
+        if (!taken) {
+            m_name = entry->name;
+            m_number = entry->number;
+            return;
+        }
+        SayNumberTaken(*taken);
+        shown = *entry;
     }
-    if (!entry)
-        return;
-    m_name = entry->name;
-    m_number = entry->number;
-    BusyPointer busy;
-    RosterStore::UpdatePlayer(m_id, m_name, m_number);
 }

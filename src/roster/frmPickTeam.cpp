@@ -43,6 +43,16 @@ bool frmPickTeam::Load()
         });
 }
 
+void frmPickTeam::PreselectOtherThan(const RecordId& team)
+{
+    for (int row = 0; row < lstChoices->count(); ++row) {
+        if (!(RecordId::fromText(lstChoices->item(row)->data(kIdRole).toString()) == team)) {
+            lstChoices->setCurrentRow(row);
+            return;
+        }
+    }
+}
+
 void frmPickTeam::cmdOk_Click()
 {
     RecordId id;
@@ -53,11 +63,13 @@ void frmPickTeam::cmdOk_Click()
     QDialog::done(QDialog::Accepted);
 }
 
-std::optional<clsTeam> PickTeam(const QString& caption)
+std::optional<clsTeam> PickTeam(const QString& caption, const std::optional<RecordId>& notPreselected)
 {
     frmPickTeam chooser;
     if (!chooser.Load())
         return std::nullopt;
+    if (notPreselected)
+        chooser.PreselectOtherThan(*notPreselected);
     chooser.setWindowTitle(caption);
     chooser.adjustSize();
     CentreOnScreen(&chooser);

@@ -19,6 +19,10 @@ public:
     // stored it says so once and returns false; the window is then not to be shown.
     bool Load();
 
+    // Puts the list on the first team that is not this one (the home team, when the away team is
+    // asked for next), so that Enter does not pick one team twice; that team can still be chosen.
+    void PreselectOtherThan(const RecordId& team);
+
     // The team chosen by the accepting button; nothing before that.
     std::optional<clsTeam> Chosen() const { return m_chosen; }
 
@@ -32,7 +36,8 @@ private:
     std::optional<clsTeam> m_chosen;
 };
 
-// Loads the team chooser, gives it the caption and shows it modally. Returns the chosen team, or
-// nothing when the user cancelled. With no team stored it says "There are no teams loaded." once
-// and returns nothing without showing the window.
-std::optional<clsTeam> PickTeam(const QString& caption);
+// Loads the team chooser, gives it the caption and shows it modally, on the first team (or, given
+// notPreselected, the first other team). Returns the chosen team, or nothing when the user
+// cancelled. With no team stored it says "There are no teams loaded." once and returns nothing
+// without showing the window.
+std::optional<clsTeam> PickTeam(const QString& caption, const std::optional<RecordId>& notPreselected = std::nullopt);

@@ -45,6 +45,9 @@ void frmPlayer::setPlayer(qint16 number, const QString& name)
 {
     txtPlayerNumber->setText(QString::number(number));
     txtPlayerName->setText(name);
+    // The number box takes the focus when the window opens: a new number typed replaces the old
+    // one (after a refused number, the one refused).
+    txtPlayerNumber->selectAll();
 }
 
 QWidget* frmPlayer::FirstBox() const

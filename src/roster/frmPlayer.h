@@ -18,7 +18,7 @@ class frmPlayer : public RosterEditor
 public:
     explicit frmPlayer(QWidget* parent = nullptr);
 
-    // The edit command fills both boxes.
+    // The edit command fills both boxes, and so does the adding after a refused number.
     void setPlayer(qint16 number, const QString& name);
 
     struct Entry

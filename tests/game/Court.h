@@ -46,8 +46,8 @@ inline QWidget* Focus(QWidget* window)
     return focus && focus->window() == window ? focus : window;
 }
 
-// Box n's function key, then the stat menu item's access key (a pass: P, the rating by arrow
-// keys and Enter). False when no menu popped up or it stayed open.
+// Box n's function key, then the stat menu item's access key (a pass: P, then the rating's
+// digit). False when no menu popped up or it stayed open.
 inline bool Record(QWidget* window, int n, Qt::Key key, int rating = 0)
 {
     QTest::keyClick(Focus(window), Qt::Key(Qt::Key_F1 + n - 1));
@@ -56,12 +56,11 @@ inline bool Record(QWidget* window, int n, Qt::Key key, int rating = 0)
         return false;
     QTest::keyClick(menu, key);
     if (rating > 0) {
+        // Each rating is its own access key.
         auto* sub = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!sub || sub == menu)
             return false;
-        for (int i = 1; i < rating; ++i)
-            QTest::keyClick(sub, Qt::Key_Down);
-        QTest::keyClick(sub, Qt::Key_Return);
+        QTest::keyClick(sub, Qt::Key(Qt::Key_0 + rating));
     }
     return !QApplication::activePopupWidget();
 }

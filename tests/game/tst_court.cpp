@@ -59,7 +59,7 @@ private slots:
                      (QList<QVariantList>{{box, e.value()}}));
         }
         QCOMPARE(c.app.count(QStringLiteral("PLAY")), kStats.size());
-        expected << QStringList{"mnuViewStats=&View Stats", "mnuPass1=1", "mnuPass2=2", "mnuPass3=3"};
+        expected << QStringList{"mnuViewStats=&View Stats", "mnuPass1=&1", "mnuPass2=&2", "mnuPass3=&3"};
         QCOMPARE(shown, expected);
         // Box 2 has had a kill (with its attempt); one more attempt.
         QVERIFY(c.record(2, Qt::Key_A));
@@ -132,8 +132,8 @@ private slots:
     void refusedPointSaysWhy()
     {
         Court c(QStringLiteral("LEFT"), 1, 3, 25);
-        c.get(QStringLiteral("lblScore_0"))->setText(QStringLiteral("25"));
-        c.screen->cmdScore_Click(0);
+        for (int i = 0; i < 26; ++i)
+            c.screen->cmdScore_Click(0);
         QCOMPARE(c.status() + c.score(0),
                  QStringLiteral("Not counted: this game is played to 25, won by two. \"Points "
                                 "per Game\" can be changed in the match options.25"));
@@ -163,7 +163,7 @@ private slots:
         QTest::addColumn<QString>("breakage");
         QTest::addColumn<int>("command"); // 0 point, 1 turn, 2 action
         QTest::newRow("point for a game not stored") << "DELETE FROM GAME" << 0;
-        QTest::newRow("turn refused") << Refuse("PLAYED") << 1;
+        QTest::newRow("turn refused") << Refuse("RALLY") << 1;
         QTest::newRow("action refused") << Refuse("PLAY") << 2;
     }
     void refusedWritesLeaveTheScreen()
@@ -222,7 +222,7 @@ private slots:
         QCOMPARE(MsgBoxHook::asked().size(), 1);
         const MsgBoxHook::Asked asked = MsgBoxHook::asked().first();
         QCOMPARE(asked.title + '|' + asked.prompt,
-                 QStringLiteral("End Match|Are you sure you would like to end the Match?"));
+                 QStringLiteral("End Match|The match is not decided (0\u20130). End it anyway?"));
         QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(asked.defaultButton, QMessageBox::No);
         QTRY_COMPARE(c.screen->isVisible(), !yes);

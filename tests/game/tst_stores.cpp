@@ -1,5 +1,6 @@
 #include "Court.h"
 #include "core/PlayStore.h"
+#include "core/mConstants.h"
 #include "game/PlayerStats.h"
 #include "support/TestMain.h"
 
@@ -19,6 +20,7 @@ public:
     QString boxCaption(int index) const override { return QStringLiteral("Box %1\n#%1").arg(index); }
     void showStatus(const QString& text) override { status = text; }
     bool subtractMode() const override { return subtract; }
+    int sideOfBox(int index) const override { return index <= 6 ? 0 : 1; }
 };
 
 } // namespace
@@ -43,44 +45,75 @@ private slots:
     }
     void cleanup() { app.reset(); }
 
+    // Each kind's row and words, added and taken back; a take-back of what the player does not hold
+    // in this game (never recorded, another rating, already taken back) is refused with a beep and
+    // writes nothing.
     void actionWritesItsRowAndSaysSo_data()
     {
         QTest::addColumn<QString>("stat");
+        QTest::addColumn<QStringList>("before"); // recorded first, in normal mode
         QTest::addColumn<bool>("subtract");
         QTest::addColumn<QStringList>("columns");
-        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("value"); // 0: refused
         QTest::addColumn<QString>("status");
         for (const StatExpect& e : kStats) {
-            for (bool subtract : {false, true}) {
-                const QString lead
-                    = QLatin1String(subtract ? "Subtracted " : "Added ") + QLatin1String(e.value() == 2 ? "a " : "1 ");
-                QTest::addRow("%s%s", e.stat, subtract ? ", taken back" : "")
-                    << QString::fromLatin1(e.stat) << subtract << e.columns << (subtract ? -e.value() : e.value())
-                    << lead + QLatin1String(e.stat) + QLatin1String(e.middle) + QStringLiteral("Box 9\n#9");
-            }
+            QString name = QString::fromLatin1(e.caption).remove(QLatin1Char('&'));
+            if (e.value() == 2)
+                name = QStringLiteral("2");
+            const QString added = QLatin1String("Added ") + QLatin1String(e.value() == 2 ? "a " : "1 ") + name
+                + QLatin1String(e.middle) + QStringLiteral("Box 9\n#9");
+            const QString tookBack = QLatin1String("Took back ") + QLatin1String(e.value() == 2 ? "a " : "1 ") + name
+                + QString::fromLatin1(e.middle).replace(QLatin1String(" to "), QLatin1String(" from "))
+                + QStringLiteral("Box 9\n#9");
+            const QString stat = QString::fromLatin1(e.stat);
+            QTest::addRow("%s", e.stat) << stat << QStringList() << false << e.columns << e.value() << added;
+            QTest::addRow("%s, taken back", e.stat)
+                << stat << QStringList{stat} << true << e.columns << -e.value() << tookBack;
+            QTest::addRow("%s, never recorded", e.stat)
+                << stat << QStringList() << true << e.columns << 0
+                << QStringLiteral("Not taken back: Box 9 #9 has no %1 to take back in this game.")
+                       .arg(e.value() == 2 ? QStringLiteral("pass rated 2") : name);
         }
         for (int rating : {1, 3})
-            QTest::addRow("rating %d", rating) << QString::number(rating) << false << QStringList{"PASSING"} << rating
+            QTest::addRow("rating %d", rating) << QString::number(rating) << QStringList() << false
+                                               << QStringList{"PASSING"} << rating
                                                << QStringLiteral("Added a %1 Passing stat to Box 9\n#9").arg(rating);
+        QTest::addRow("another rating") << "3" << QStringList{"2"} << true << QStringList{"PASSING"} << 0
+                                        << "Not taken back: Box 9 #9 has no pass rated 3 to take back in this game.";
+        QTest::addRow("kill without its attempt")
+            << "Kill" << QStringList{"Kill", "Attempt"} << true << QStringList{"KILL", "ATTEMPT"} << 0
+            << "Not taken back: Box 9 #9 has no Kill to take back in this game.";
     }
     void actionWritesItsRowAndSaysSo()
     {
         QFETCH(QString, stat);
+        QFETCH(QStringList, before);
         QFETCH(bool, subtract);
         QFETCH(QStringList, columns);
         QFETCH(int, value);
         QFETCH(QString, status);
         FakeView view;
-        view.subtract = subtract;
         clsGame g;
         g.setGameID(game);
         g.setView(&view);
         g.PlayerOnClick(9);
-        g.AddStat(stat, player);
+        // A second action before is taken back (the attempt of "kill without its attempt").
+        for (int i = 0; i < before.size(); ++i) {
+            view.subtract = i == 1;
+            QVERIFY(g.AddStat(before[i], player));
+        }
+        const int rows = app->count(QStringLiteral("PLAY"));
+        const int beeps = BeepCount();
+        view.subtract = subtract;
+        QCOMPARE(g.AddStat(stat, player), value != 0);
         QCOMPARE(view.status, status);
-        QCOMPARE(app->count(QStringLiteral("PLAY")), 1);
+        QCOMPARE(BeepCount() - beeps, value == 0 ? 1 : 0);
+        QCOMPARE(app->count(QStringLiteral("PLAY")), rows + (value != 0 ? 1 : 0));
+        if (value == 0)
+            return;
         const QVariantList row = app->rows(QStringLiteral("SELECT GAMEID, PLAYERID, POSITION, ")
-                                           + kPlayColumns.join(QStringLiteral(", ")) + QStringLiteral(" FROM PLAY"))
+                                           + kPlayColumns.join(QStringLiteral(", "))
+                                           + QStringLiteral(" FROM PLAY WHERE rowid = (SELECT MAX(rowid) FROM PLAY)"))
                                      .value(0);
         QCOMPARE(row.mid(0, 3), (QVariantList{game.text(), player.text(), 9}));
         for (int c = 0; c < kPlayColumns.size(); ++c) {

@@ -158,7 +158,7 @@ private slots:
         seeded->session.game->setGameNumber(2);
         MsgBoxHook::setNextAnswer(QMessageBox::Yes);
         L->close();
-        QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("Are you sure you would like to end the Match?")});
+        QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("The match is not decided (0\u20130). End it anyway?")});
         QCOMPARE(MsgBoxHook::asked()[0].defaultButton, QMessageBox::No);
         QVERIFY(!L->isVisible());
     }

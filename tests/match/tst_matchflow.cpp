@@ -118,6 +118,39 @@ private slots:
         QCOMPARE(seeded->app.count(QStringLiteral("MATCH")) + seeded->app.count(QStringLiteral("GAME")), written);
     }
 
+    // The away chooser opens on the first team that is not the home team, so that Enter, Enter
+    // never sets a team against itself; the home team can still be chosen on purpose.
+    void awayChooserOffersAnotherTeam_data()
+    {
+        QTest::addColumn<int>("homeRow"); // teams listed: home, away, Nobody
+        QTest::addColumn<int>("awayRow"); // chosen on purpose; -1: Enter on the line offered
+        QTest::addColumn<int>("offered");
+        QTest::addColumn<int>("started"); // the away team of the match started
+        QTest::newRow("Enter, Enter") << 0 << -1 << 1 << 1;
+        QTest::newRow("second team at home, Enter") << 1 << -1 << 0 << 0;
+        QTest::newRow("one team twice on purpose") << 0 << 0 << 1 << 0;
+    }
+    void awayChooserOffersAnotherTeam()
+    {
+        QFETCH(int, homeRow);
+        QFETCH(int, awayRow);
+        QFETCH(int, offered);
+        QFETCH(int, started);
+        const QList<RecordId> teams{home, away, empty};
+        const QString list = QStringLiteral("lstTeams");
+        int offeredRow = -1;
+        QList<Step> awayChooser{Look([&](QWidget* w) { offeredRow = Child<QListWidget>(w, list)->currentRow(); })};
+        if (awayRow >= 0)
+            awayChooser << ChooseRow(list, awayRow);
+        awayChooser << Key(Qt::Key_Return);
+        Windows({Steps({ChooseRow(list, homeRow), Key(Qt::Key_Return)}), Steps(awayChooser), Key(Qt::Key_Return),
+                 Steps({Key(Qt::Key_Escape), Answer(QMessageBox::Yes, Key(Qt::Key_Escape))})});
+        clsMatch().StartNewMatch();
+        QCOMPARE(offeredRow, offered);
+        QCOMPARE(seeded->app.rows(QStringLiteral("SELECT HOMETEAMID, AWAYTEAMID FROM MATCH")),
+                 (QList<QVariantList>{{teams[homeRow].text(), teams[started].text()}}));
+    }
+
     void keyboardRoadOfABestOfThree()
     {
         QStringList seen;
@@ -151,7 +184,10 @@ private slots:
                 MsgBoxHook::setNextAnswer(QMessageBox::Yes);
                 court::AltKey(w, Qt::Key_E);
             },
-            LineUpByKeys(),
+            [&](QWidget* w) { // game 1's starting six are proposed again
+                seen << Lines(w, QStringLiteral("lstTeam_1")).join(QLatin1Char(','));
+                AltKeys({Qt::Key_G})(w);
+            },
             [&](QWidget* w) {
                 seen << court(w);
                 MsgBoxHook::setNextAnswer(QMessageBox::Yes);
@@ -164,7 +200,7 @@ private slots:
                             .arg(Child<QGroupBox>(w, QStringLiteral("frameSide"))->isEnabled());
                 AltKeys({Qt::Key_L}, true)(w);
             },
-            LineUpByKeys(),
+            AltKeys({Qt::Key_G}),
             [&](QWidget* w) {
                 seen << court(w);
                 MsgBoxHook::setNextAnswer(QMessageBox::Yes);
@@ -177,11 +213,12 @@ private slots:
 
                               QStringLiteral("Hawk 1 #1,Hawk 2 #2,Hawk 3 #3,Hawk 4 #4,Hawk 5 #5,Hawk 6 #6"),
                               QStringLiteral("same screen 1, game 1 to 25, home RIGHT: -1,-1,0 1"),
+                              QStringLiteral("Hawk 1 #1,Hawk 2 #2,Hawk 3 #3,Hawk 4 #4,Hawk 5 #5,Hawk 6 #6"),
                               QStringLiteral("game 2 to 25, home LEFT: 0,2,-1"), QStringLiteral("options 001"),
                               QStringLiteral("game 3 to 15, home LEFT: 0,2,-1")}));
         QCOMPARE(MsgBoxHook::prompts(),
                  (QStringList{"Are you sure you want to go to game 2?", "Are you sure you want to go to game 3?",
-                              "Are you sure you would like to end the Match?"}));
+                              "The match is not decided (0\u20130). End it anyway?"}));
         QCOMPARE(seeded->app.rows(QStringLiteral("SELECT GAMENUMBER, HOMESCORE, AWAYSCORE FROM GAME ORDER BY 1")),
                  (QList<QVariantList>{{1, 1, 1}, {2, 0, 0}, {3, 0, 0}}));
         QCOMPARE(seeded->app.rows(QStringLiteral("SELECT G.GAMENUMBER, COUNT(*) FROM PLAYED P JOIN GAME G "

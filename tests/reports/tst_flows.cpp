@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <algorithm>
@@ -59,8 +60,13 @@ class TestReportFlows : public QObject
     Q_OBJECT
 
 private slots:
+    // Dates are written in the user's own form: these tests speak American English.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void cleanupTestCase() { QLocale::setDefault(QLocale::system()); }
+
     void cleanup()
     {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         if (auto* w = VB_REPORT().LastWindow())
             w->close();
         drive::EndTest();
@@ -79,16 +85,16 @@ private slots:
         });
         const auto enter = drive::Key(Qt::Key_Return);
         QList<drive::Step> steps;
-        steps << seePage << Pick("cmbYear_0", "03/05/2026") << Toggle("chkThru_0") << Pick("cmbYear_1", "03/12/2026")
-              << enter << seePage << seeMatches << enter << seePage << Pick("cmbTeam", "Hawks") << enter << seePage
+        steps << seePage << Pick("cmbYear_0", "3/5/26") << Toggle("chkThru_0") << Pick("cmbYear_1", "3/12/26") << enter
+              << seePage << seeMatches << enter << seePage << Pick("cmbTeam", "Hawks") << enter << seePage
               << drive::Click("cmdBack") << seePage << drive::Click("cmdNext") << seePage
               << Pick("cmbPosition", "Position 2") << Pick("cmbOrder", "By Kills") << enter;
         drive::Windows({drive::Steps(steps)});
         clsReport().Start();
         QCOMPARE(pages, (QList<int>{1, 2, 3, 4, 3, 4}));
         QCOMPARE(matches,
-                 (QStringList{seed::kEagles + " vs Hawks on 2026-03-05 18:00:00",
-                              "Hawks vs Vipers on 2026-03-12 19:00:00", "All Matches"}));
+                 (QStringList{seed::kEagles + " vs Hawks on 3/5/26 6:00 PM", "Hawks vs Vipers on 3/12/26 7:00 PM",
+                              "All Matches"}));
         QCOMPARE(VB_REPORT().ReportFileName(), pubAppPath + "vbpositn.rpt");
         QCOMPARE(MsgBoxHook::prompts(), QStringList{});
         QCOMPARE(StatusText(), QString());
@@ -112,7 +118,7 @@ private slots:
         const QStringList printed = text.split('\n');
         // The heading states the choices and the legend explains the columns (the figures on paper
         // are the box score's tests).
-        for (const char* heading : {"Dates: 03/05/2026 thru 03/12/2026", "Team: Hawks", "Player: All Players",
+        for (const char* heading : {"Dates: 3/5/26 thru 3/12/26", "Team: Hawks", "Player: All Players",
                                     "Position: Position 2 (positions apart)", "Order: By Kills"})
             QVERIFY2(std::any_of(printed.begin(), printed.end(),
                                  [&](const QString& l) { return words(l) == words(heading); }),
@@ -121,6 +127,45 @@ private slots:
         QVERIFY(Child<QTextBrowser>(window, "txtPreview")->toPlainText().contains("Match:\nAll Matches"));
         QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(!window->isVisible());
+    }
+
+    // The heading speaks one form of dates, the user's, on every line (the wizard's lists say the
+    // same), and names the teams of a match in one order, the away team first, on every line.
+    void headingInOneForm_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("days"); // the first and the last day, as the lists show them
+        QTest::addColumn<QString>("when"); // the first match's start
+        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << QStringList{"3/5/26", "3/12/26"}
+                               << "3/5/26 6:00 PM";
+        QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom)
+                               << QStringList{"05/03/2026", "12/03/2026"} << "05/03/2026 18:00";
+        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << QStringList{"05.03.26", "12.03.26"}
+                               << "05.03.26 18:00";
+    }
+
+    void headingInOneForm()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, days);
+        QFETCH(QString, when);
+        TestApp app;
+        const seed::Season s = seed::addSeason(app);
+        for (const auto& [game, home, away] : {std::tuple{"m1g1", 25, 20}, {"m1g2", 18, 25}, {"m1g3", 15, 10}})
+            Execute("UPDATE GAME SET HOMESCORE = ?, AWAYSCORE = ? WHERE GAMEID = ?", {home, away, Bind(s[game])});
+        QLocale::setDefault(locale);
+        const QString match = seed::kEagles + " vs Hawks on " + when;
+        const auto enter = drive::Key(Qt::Key_Return);
+        drive::Windows({drive::Steps({Pick("cmbYear_0", days[0]), Toggle("chkThru_0"), Pick("cmbYear_1", days[1]),
+                                      enter, Pick("cmbMatch", match), enter, enter, enter})});
+        clsReport().Start();
+        frmReportView* window = VB_REPORT().LastWindow();
+        QVERIFY(window);
+        // The title, then the heading's labels and texts, a line each.
+        QCOMPARE(Child<QTextBrowser>(window, "txtPreview")->toPlainText().split('\n').mid(1, 8),
+                 (QStringList{"Dates:", days[0] + " thru " + days[1], "Match:", match,
+                              "Result:", seed::kEagles + " 1, Hawks 2 (20\u201325, 25\u201318, 10\u201315)",
+                              "Game:", "All Games"}));
     }
 
     // What stops the wizard, where it stays and what the user is told: the dates' checks, and a
@@ -137,10 +182,10 @@ private slots:
             QTest::newRow(tag) << QString::fromLatin1(dates) << QString::fromLatin1(breaking) << page << message;
         };
         const QString allDates = "You cannot have a second date if you choose All Dates";
-        row("same date twice", "03/12/2026;03/12/2026;", 2, {});
-        row("second before first", "03/12/2026;03/05/2026;", 1, "The second date must be greater than the first");
-        row("no second date", "03/12/2026;;", 1, "Please choose the second date");
-        row("All Dates after Thru", "03/05/2026;03/20/2026;All Dates", 1, allDates);
+        row("same date twice", "3/12/26;3/12/26;", 2, {});
+        row("second before first", "3/12/26;3/5/26;", 1, "The second date must be greater than the first");
+        row("no second date", "3/12/26;;", 1, "Please choose the second date");
+        row("All Dates after Thru", "3/5/26;3/20/26;All Dates", 1, allDates);
         row("Thru on All Dates", "All Dates;;", 2, allDates);
         for (const char* table : {"REPORT", "GAMECOUNT", "GAMETOTALS"})
             row(table, "", 4, "Error Creating report please try again", table);

@@ -70,33 +70,33 @@ private slots:
         row("everything, by team", "", "H|ann|bea|cat|hawks|E|dee|eve|eagles" + V);
         row("percentage leads, ties by name", "order=PERCENTAGE", "H|cat|ann|bea|hawks|E|dee|eve|eagles" + V);
         row("one date", "from=03-12",
-            "H|1,Ann,1,2,0,3,.667,0,0,0,0,0,0,0,0,0,\u2013,2|3,Cat,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,\u2013,0|"
-            ",Team Totals,,2,0,3,.667,0,0,0,0,0,0,0,0,0,\u2013,2|V|fay|fayAlone");
+            "H|1,Ann,1,2,0,3,.667,0,0,0,0,0,0,0,0,0,,2|3,Cat,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,,0|"
+            ",Team Totals,,2,0,3,.667,0,0,0,0,0,0,0,0,0,,2|V|fay|fayAlone");
         row("range, thru date included", "from=03-05;thru=03-12",
-            "H|ann|bea|cat|hawks|E|dee|5,Eve,1,0,0,0,.000,3,0,0,1,0,0,0,1,1,\u2013,0|"
-            ",Team Totals,,1,0,1,1.000,3,0,0,1,0,1,2,1,1,\u2013,3|V|fay|fayAlone");
+            "H|ann|bea|cat|hawks|E|dee|5,Eve,1,0,0,0,.000,3,0,0,1,0,0,0,1,1,,0|"
+            ",Team Totals,,1,0,1,1.000,3,0,0,1,0,1,2,1,1,,3|V|fay|fayAlone");
         row("team with quotes in its name", "team=eagles", "E|dee|eve|eagles");
         row("one player", "player=ann", "H|ann|,Team Totals,,7,1,15,.400,0,0,0,0,1,0,0,0,0,2.00,7");
         row("second games", "game=2",
             "H|1,Ann,1,0,0,0,.000,0,0,0,0,1,0,0,0,0,2.00,0|3,Cat,1,0,0,0,.000,0,1,0,0,0,0,0,0,0,1.00,1|"
             ",Team Totals,,0,0,0,.000,0,1,0,0,1,0,0,0,0,1.50,1");
         row("match, game, team, kills lead", "match=m1;game=1;team=hawks;order=KILL",
-            "H|1,Ann,1,5,1,12,.333,0,0,0,0,0,0,0,0,0,\u2013,5|3,Cat,1,3,0,3,1.000,0,1,1,0,0,0,0,0,0,3.00,4|"
-            "2,Bea,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,\u2013,0|,Team Totals,,8,1,15,.467,0,1,1,0,0,0,0,0,0,3.00,9");
+            "H|1,Ann,1,5,1,12,.333,0,0,0,0,0,0,0,0,0,,5|3,Cat,1,3,0,3,1.000,0,1,1,0,0,0,0,0,0,3.00,4|"
+            "2,Bea,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,,0|,Team Totals,,8,1,15,.467,0,1,1,0,0,0,0,0,0,3.00,9");
         // Apart, zones n and n+6 are one line: 2 and 8, 3 and 9, 1 and 7. A player's lines stay
         // together, ranked by the player's own figure, the games played on the first; a player
         // without any action keeps one line without a position.
         row("apart, kills lead", "apart;order=KILL",
-            "H|ann2|1,Ann,5,,2,0,3,.667,0,0,0,0,0,0,0,0,0,\u2013,2|3,Cat,3,3,3,0,3,1.000,0,2,1,0,0,0,0,0,0,2.50,5|"
-            "2,Bea,\u2013,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,\u2013,0|,Team "
+            "H|ann2|1,Ann,5,,2,0,3,.667,0,0,0,0,0,0,0,0,0,,2|3,Cat,3,3,3,0,3,1.000,0,2,1,0,0,0,0,0,0,2.50,5|"
+            "2,Bea,,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,,0|,Team "
             "Totals,,,10,1,18,.500,0,2,1,0,1,0,0,0,0,2.40,12|"
-            "E|4,Dee,1,2,1,0,1,1.000,0,0,0,0,0,1,2,0,0,\u2013,3|5,Eve,4,2,0,0,0,.000,3,0,0,1,0,0,0,1,1,\u2013,0|"
-            "5,Eve,6,,1,0,1,1.000,0,0,0,0,0,0,0,0,0,\u2013,1|,Team Totals,,,2,0,2,1.000,3,0,0,1,0,1,2,1,1,\u2013,4|"
-            "V|6,Fay,1,1,0,0,0,.000,0,0,0,0,2,0,0,0,0,\u2013,0|gus2|,Team Totals,,,0,1,1,-1.000,0,0,0,0,2,0,0,0,0,"
-            "\u2013,0");
+            "E|4,Dee,1,2,1,0,1,1.000,0,0,0,0,0,1,2,0,0,,3|5,Eve,4,2,0,0,0,.000,3,0,0,1,0,0,0,1,1,,0|"
+            "5,Eve,6,,1,0,1,1.000,0,0,0,0,0,0,0,0,0,,1|,Team Totals,,,2,0,2,1.000,3,0,0,1,0,1,2,1,1,,4|"
+            "V|6,Fay,1,1,0,0,0,.000,0,0,0,0,2,0,0,0,0,,0|gus2|,Team Totals,,,0,1,1,-1.000,0,0,0,0,2,0,0,0,0,"
+            ",0");
         row("position 2: zones 2 and 8 only", "pos=2",
             "H|ann2|,Team Totals,,,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00,5|V|gus2|"
-            ",Team Totals,,,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,\u2013,0");
+            ",Team Totals,,,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,,0");
         row("nobody in these choices", "match=m2;player=bea", "");
     }
 
@@ -109,17 +109,17 @@ private slots:
                                                    {"V", "Vipers:"},
                                                    {"ann", "1,Ann,3,7,1,15,.400,0,0,0,0,1,0,0,0,0,2.00,7"},
                                                    {"ann2", "1,Ann,2,3,5,1,12,.333,0,0,0,0,1,0,0,0,0,2.00,5"},
-                                                   {"bea", "2,Bea,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,\u2013,0"},
+                                                   {"bea", "2,Bea,1,0,0,0,.000,0,0,0,0,0,0,0,0,0,,0"},
                                                    {"cat", "3,Cat,3,3,0,3,1.000,0,2,1,0,0,0,0,0,0,2.50,5"},
                                                    {"hawks", ",Team Totals,,10,1,18,.500,0,2,1,0,1,0,0,0,0,2.40,12"},
-                                                   {"dee", "4,Dee,2,1,0,1,1.000,0,0,0,0,0,1,2,0,0,\u2013,3"},
-                                                   {"eve", "5,Eve,2,1,0,1,1.000,3,0,0,1,0,0,0,1,1,\u2013,1"},
-                                                   {"eagles", ",Team Totals,,2,0,2,1.000,3,0,0,1,0,1,2,1,1,\u2013,4"},
-                                                   {"fay", "6,Fay,1,0,0,0,.000,0,0,0,0,2,0,0,0,0,\u2013,0"},
-                                                   {"gus", "7,Gus,1,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,\u2013,0"},
-                                                   {"gus2", "7,Gus,2,1,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,\u2013,0"},
-                                                   {"vipers", ",Team Totals,,0,1,1,-1.000,0,0,0,0,2,0,0,0,0,\u2013,0"},
-                                                   {"fayAlone", ",Team Totals,,0,0,0,.000,0,0,0,0,2,0,0,0,0,\u2013,0"}};
+                                                   {"dee", "4,Dee,2,1,0,1,1.000,0,0,0,0,0,1,2,0,0,,3"},
+                                                   {"eve", "5,Eve,2,1,0,1,1.000,3,0,0,1,0,0,0,1,1,,1"},
+                                                   {"eagles", ",Team Totals,,2,0,2,1.000,3,0,0,1,0,1,2,1,1,,4"},
+                                                   {"fay", "6,Fay,1,0,0,0,.000,0,0,0,0,2,0,0,0,0,,0"},
+                                                   {"gus", "7,Gus,1,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,,0"},
+                                                   {"gus2", "7,Gus,2,1,0,1,1,-1.000,0,0,0,0,0,0,0,0,0,,0"},
+                                                   {"vipers", ",Team Totals,,0,1,1,-1.000,0,0,0,0,2,0,0,0,0,,0"},
+                                                   {"fayAlone", ",Team Totals,,0,0,0,.000,0,0,0,0,2,0,0,0,0,,0"}};
         QStringList want;
         for (const QString& token : expected.split('|', Qt::SkipEmptyParts))
             want << named.value(token, token);
@@ -218,7 +218,7 @@ private slots:
         l.player = "+Plus, Comma";
         const QString csv = ReportCsv(MakeReportModel(ReportLayout::PositionsTogether, {}, {l}));
         QCOMPARE(csv.split("\r\n").value(1),
-                 "\"'=HYPERLINK(\"\"x\"\")\",,\"'+Plus, Comma\",0,0,0,0,.000,0,0,0,0,0,0,0,0,0,\u2013,0");
+                 "\"'=HYPERLINK(\"\"x\"\")\",,\"'+Plus, Comma\",0,0,0,0,.000,0,0,0,0,0,0,0,0,0,,0");
     }
 
     // The wizard's lists narrow to the match chosen (the dates are the window's walk).

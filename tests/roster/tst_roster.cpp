@@ -1,4 +1,5 @@
 #include "core/CProgressBar.h"
+#include "core/RosterStore.h"
 #include "core/mConstants.h"
 #include "roster/clsPlayer.h"
 #include "roster/clsTeam.h"
@@ -6,6 +7,11 @@
 #include "roster/frmPickTeam.h"
 #include "support/Drive.h"
 #include "support/TestMain.h"
+
+#include <QSqlQuery>
+#include <chrono>
+#include <future>
+#include <thread>
 
 using namespace drive;
 
@@ -245,6 +251,174 @@ private slots:
         QVERIFY(chosen && chosen->PlayerID() == ann);
         QCOMPARE(chosen->PlayerNumber(), qint16(7));
         QCOMPARE(lines, (QStringList{"Bea 8\t\t\t\t\t\t" + bea.text(), "Ann 7\t\t\t\t\t\t" + ann.text()}));
+    }
+
+    // A shirt number another player of the same team wears is refused, naming that player; the
+    // window comes back with what was typed, the number ready to be typed over. Another team's
+    // number is free, and a player keeps the number already worn.
+    void takenNumberIsRefused_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QList<Step>>("steps");
+        QTest::addColumn<QString>("players"); // "name number team" after
+        QTest::addColumn<QStringList>("refused"); // "number wearer" of each refusal
+        const QString p = "Ann 7 Falcons|Bea 8 Falcons|Cy 9 Herons";
+        const Step done = Click(QStringLiteral("cmdCancel"));
+        // The window as it comes back after a refusal: what was typed, the number selected.
+        const auto back = [](const QString& number, const QString& name) {
+            return Look([=](QWidget* w) {
+                auto* box = Child<QLineEdit>(w, "txtPlayerNumber");
+                QCOMPARE(QStringList({box->text(), Child<QLineEdit>(w, "txtPlayerName")->text()}),
+                         QStringList({number, name}));
+                QCOMPARE(w->focusWidget(), box);
+                QCOMPARE(box->selectedText(), number);
+            });
+        };
+        const QStringList ann{"7 Ann"}, none;
+        QTest::newRow("add: the team's number, then Done")
+            << int(AddPlayer) << QList<Step>{PickTeamRow(0), TypePlayer("7", "Di"), Steps({back("7", "Di"), done})} << p
+            << ann;
+        QTest::newRow("add: refused twice, then another number")
+            << int(AddPlayer)
+            << QList<Step>{PickTeamRow(0), TypePlayer("7", "Di"), TypePlayer("08", "Di"), TypePlayer("5", "Di"), done}
+            << p + "|Di 5 Falcons" << QStringList{"7 Ann", "8 Bea"};
+        QTest::newRow("add: another team's number")
+            << int(AddPlayer) << QList<Step>{PickTeamRow(1), TypePlayer("7", "Di"), done} << p + "|Di 7 Herons" << none;
+        QTest::newRow("edit: a team-mate's number, then Cancel")
+            << int(EditPlayer)
+            << QList<Step>{PickTeamRow(0), PickPlayerRow(1), TypePlayer("7", "Bee"), Steps({back("7", "Bee"), done})}
+            << p << ann;
+        QTest::newRow("edit: refused, then another number")
+            << int(EditPlayer)
+            << QList<Step>{PickTeamRow(0), PickPlayerRow(1), TypePlayer("7", "Bee"), TypePlayer("6", "Bee")}
+            << "Ann 7 Falcons|Bee 6 Falcons|Cy 9 Herons" << ann;
+        QTest::newRow("edit: the name, keeping the number")
+            << int(EditPlayer) << QList<Step>{PickTeamRow(0), PickPlayerRow(0), TypePlayer("7", "Anna")}
+            << "Anna 7 Falcons|Bea 8 Falcons|Cy 9 Herons" << none;
+    }
+
+    void takenNumberIsRefused()
+    {
+        QFETCH(int, command);
+        QFETCH(QList<Step>, steps);
+        QFETCH(QString, players);
+        QFETCH(QStringList, refused);
+        TestApp app;
+        Seed(app);
+        Windows(steps);
+        QVERIFY(Run(command));
+        QCOMPARE(app.scalar("SELECT group_concat(P.PLAYERNAME || ' ' || P.PLAYERNUMBER || ' ' || T.TEAMNAME, '|') "
+                            "FROM (SELECT * FROM PLAYER ORDER BY rowid) P JOIN TEAM T USING (TEAMID)")
+                     .toString(),
+                 players);
+        QStringList expected;
+        for (const QString& r : refused)
+            expected << QStringLiteral("Number %1 is already worn by %2 of Falcons. Please give this player another "
+                                       "number.")
+                            .arg(r.section(' ', 0, 0), r.section(' ', 1));
+        QCOMPARE(MsgBoxHook::prompts(), expected);
+        for (const MsgBoxHook::Asked& asked : MsgBoxHook::asked())
+            QCOMPARE(asked.title, QStringLiteral("Player Number"));
+    }
+
+    // The storage refuses a second wearer of a number within a team, whatever the way in: a new
+    // player, a new number, a move to another team. Refused, nothing changes; a pair that a file
+    // from before the check already holds can be parted, but not kept through an edit.
+    void storeKeepsNumbersApart_data()
+    {
+        QTest::addColumn<bool>("add");
+        QTest::addColumn<QString>("player"); // who is written: a seeded name, or a new one
+        QTest::addColumn<QString>("team");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("wearer"); // "name team" handed back; empty: stored
+        auto row = [](const char* tag, bool add, const char* player, const char* team, int number, const char* wearer) {
+            QTest::newRow(tag) << add << QString::fromLatin1(player) << QString::fromLatin1(team) << number
+                               << QString::fromLatin1(wearer);
+        };
+        row("new player, taken number", true, "Di", "falcons", 7, "Ann Falcons");
+        row("new player, number free in this team", true, "Di", "herons", 7, "");
+        row("new number taken", false, "Bea", "falcons", 7, "Ann Falcons");
+        row("own number kept", false, "Ann", "falcons", 7, "");
+        row("moved where the number is worn", false, "Bea", "herons", 9, "Cy Herons");
+        row("moved where the number is free", false, "Cy", "falcons", 9, "");
+        row("one of an old pair keeps the number", false, "Zed", "falcons", 8, "Bea Falcons");
+        row("one of an old pair takes another", false, "Zed", "falcons", 11, "");
+    }
+
+    void storeKeepsNumbersApart()
+    {
+        QFETCH(bool, add);
+        QFETCH(QString, player);
+        QFETCH(QString, team);
+        QFETCH(int, number);
+        QFETCH(QString, wearer);
+        TestApp app;
+        const Seeded s = Seed(app);
+        // A pair as a file from before numbers were checked can hold it.
+        const RecordId zed = NewRecordId(RecordKind::Player);
+        Execute("INSERT INTO PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) VALUES (?, ?, 'Zed', 8)",
+                {Bind(zed), Bind(s.falcons)});
+        const QList<QVariantList> before = Stored(app);
+        const RecordId teamId = team == "falcons" ? s.falcons : s.herons;
+        RecordId id = add ? NewRecordId(RecordKind::Player) : zed;
+        if (!add && player != "Zed")
+            id = RecordId::fromText(
+                app.scalar("SELECT PLAYERID FROM PLAYER WHERE PLAYERNAME = ?", {player}).toString());
+        const PlayerRow row{id, teamId, player, number};
+        const std::optional<NumberTaken> taken = add ? RosterStore::AddPlayer(row) : RosterStore::UpdatePlayer(row);
+        QCOMPARE(taken ? taken->wearer.name + " " + taken->teamName : QString(), wearer);
+        if (taken) {
+            QCOMPARE(taken->wearer.number, number);
+            QCOMPARE(Stored(app), before);
+        } else {
+            QCOMPARE(RosterStore::Player(id).value_or(PlayerRow{}).number, number);
+            QCOMPARE(RosterStore::Player(id).value_or(PlayerRow{}).teamId, teamId);
+        }
+    }
+
+    // Two writers at once: while another connection holds an uncommitted write that gives
+    // number 7 to a player of Falcons, adding Di with 7 waits for it and is then refused. It never
+    // stores a second 7 because its look came before the other write was committed, nor fails
+    // because that write came in between.
+    void storeRefusesANumberTakenMeanwhile()
+    {
+        TestApp app;
+        const Seeded s = Seed(app);
+        Execute("UPDATE PLAYER SET PLAYERNUMBER = 1 WHERE PLAYERID = ?", {Bind(s.ann)});
+        std::promise<bool> holding;
+        std::thread other([path = app.dbPath(), team = s.falcons.text(), &holding] {
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
+                db.setDatabaseName(path);
+                QSqlQuery q(db);
+                bool held = db.open() && q.exec("BEGIN IMMEDIATE")
+                    && q.prepare("INSERT INTO PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) "
+                                 "VALUES ('2030-01-01 00:00:00', ?, 'Eve', 7)");
+                q.addBindValue(team);
+                held = held && q.exec();
+                holding.set_value(held);
+                std::this_thread::sleep_for(std::chrono::milliseconds(500));
+                q.exec("COMMIT");
+                q.finish();
+                db.close();
+            }
+            QSqlDatabase::removeDatabase("other");
+        });
+        const bool held = holding.get_future().get();
+        std::optional<NumberTaken> taken;
+        QString failure;
+        try {
+            taken = RosterStore::AddPlayer({NewRecordId(RecordKind::Player), s.falcons, "Di", 7});
+        } catch (const DbError& e) {
+            failure = e.message();
+        }
+        other.join();
+        QVERIFY(held);
+        QCOMPARE(failure, QString());
+        QVERIFY(taken);
+        QCOMPARE(taken->wearer.name, QStringLiteral("Eve"));
+        QCOMPARE(app.scalar("SELECT group_concat(PLAYERNAME) FROM PLAYER WHERE PLAYERNUMBER = 7").toString(),
+                 QStringLiteral("Eve"));
     }
 
     // Without teams every command but adding a team says so once and shows no window.

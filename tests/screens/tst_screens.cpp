@@ -2,24 +2,38 @@
 #include "game/Court.h"
 #include "match/frmImportScout.h"
 #include "match/frmStarters.h"
+#include "reports/ReportSeed.h"
+#include "reports/clsReport.h"
 #include "reports/frmReportView.h"
 #include "support/Drive.h"
 #include "support/ScreenFit.h"
 #include "support/TestMain.h"
 
+#include <QComboBox>
 #include <QScreen>
 #include <QScrollBar>
 
 using namespace screenfit;
 
-// The court screen, the line-up window and the report window on the screen of this run (each
-// screen size runs as its own test): every control on the screen, no text cut.
+// The court screen, the line-up window, the report wizard and the report window on the screen of
+// this run (each screen size runs as its own test): every control on the screen, no text cut.
 class TestScreens : public QObject
 {
     Q_OBJECT
 
     static QRect area() { return QGuiApplication::primaryScreen()->availableGeometry(); }
     static void Fits(const QStringList& faults) { QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; "))); }
+    // With SIDELINES_SHOTS naming a folder, each window checked is also saved there as a picture,
+    // for a person to look at.
+    static void Shot(QWidget* window, const QString& name)
+    {
+        const QString folder = qEnvironmentVariable("SIDELINES_SHOTS");
+        if (!folder.isEmpty())
+            window->grab().save(QStringLiteral("%1/%2-%3x%4.png")
+                                    .arg(folder, name)
+                                    .arg(area().width())
+                                    .arg(area().height()));
+    }
     // The menu that the key opens at the court, checked and closed.
     static void MenuFits(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -37,7 +51,7 @@ private slots:
     void windowFits_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char* w : {"court", "line-up", "substitution", "report", "scout import"})
+        for (const char* w : {"court", "line-up", "substitution", "wizard", "report", "scout import"})
             QTest::addRow("%s@%dx%d", w, area().width(), area().height()) << QString::fromLatin1(w);
     }
     void windowFits()
@@ -47,10 +61,11 @@ private slots:
             court::Court c;
             QVERIFY(c.show());
             // With the longest status line: a point refused.
-            c.get(QStringLiteral("lblScore_0"))->setText(QStringLiteral("15"));
-            c.screen->cmdScore_Click(0);
+            for (int i = 0; i < 16; ++i)
+                c.screen->cmdScore_Click(0);
             QVERIFY(c.status().contains(QStringLiteral("Points per Game")));
             Fits(Problems(c.screen.get(), area()));
+            Shot(c.screen.get(), window);
             // The stat menu at the box of the bottom right, its ratings, and a menu of the bar.
             MenuFits(c.screen.get(), Qt::Key_F11);
             MenuFits(c.screen.get(), Qt::Key_P);
@@ -58,6 +73,24 @@ private slots:
             QApplication::activePopupWidget()->close();
             MenuFits(c.screen.get(), Qt::Key_C, Qt::AltModifier);
             QApplication::activePopupWidget()->close();
+        } else if (window == QLatin1String("wizard")) {
+            // Every page; on the second, a match of two long-named teams, whose caption must show
+            // whole with its date.
+            TestApp app;
+            seed::addSeason(app);
+            const RecordId match = seed::addMatch(seed::at(12, 17, 18, 30), app.addTeam("Westfield Academy Eagles"),
+                                                  app.addTeam("Harbour Hawks Volleyball"));
+            seed::addGame(match, 1);
+            QStringList faults;
+            const auto fits = drive::Look([&](QWidget* w) { faults << Problems(w, area()); });
+            drive::Windows({drive::Steps({fits, drive::Click("cmdNext"), drive::Look([](QWidget* w) {
+                                              auto* list = Child<QComboBox>(w, "cmbMatch");
+                                              list->setCurrentIndex(list->count() - 2);
+                                          }),
+                                          fits, drive::Click("cmdNext"), fits, drive::Click("cmdNext"), fits,
+                                          drive::Key(Qt::Key_Escape)})});
+            clsReport().Start();
+            Fits(faults);
         } else if (window == QLatin1String("scout import")) {
             // Twenty players a side and a long team name, every one of them new.
             TestApp app;
@@ -98,6 +131,7 @@ private slots:
             L.show();
             QVERIFY(QTest::qWaitForWindowExposed(&L));
             Fits(Problems(&L, area()));
+            Shot(&L, window);
             QCOMPARE(Child<QLabel>(&L, QStringLiteral("lblHeading"))->text().contains("substitution"), sub);
             // From a laptop's screen up, each roster shows whole without scrolling.
             for (int i : {0, 2})
@@ -110,6 +144,7 @@ private slots:
             view.show();
             QVERIFY(QTest::qWaitForWindowExposed(&view));
             Fits(Problems(&view, area()));
+            Shot(&view, window);
         }
     }
 };

@@ -348,7 +348,7 @@ private slots:
         const QString name = QStringLiteral("<b>Bo</b><img src=\"nowhere.png\"><i>Lee</i>");
         court::Seeded seeded;
         RosterStore::RenameTeam(seeded.session.homeTeamId, name);
-        RosterStore::UpdatePlayer(seeded.home[0], name, 1);
+        QVERIFY(!RosterStore::UpdatePlayer({seeded.home[0], seeded.session.homeTeamId, name, 1}));
         seeded.session.loadRosters();
         QStringList wrong; // every place that went wrong, so that one run names them all
         auto expect = [&wrong](const char* place, const QString& shown, const QString& wanted) {

@@ -71,7 +71,10 @@ RecordId TestApp::addTeam(const QString& name)
 RecordId TestApp::addPlayer(const RecordId& team, const QString& name, int number)
 {
     const RecordId id = NewRecordId(RecordKind::Player);
-    RosterStore::AddPlayer({id, team, name, number});
+    // A test that wants two players with one number (a file from before numbers were checked)
+    // writes them itself.
+    if (const std::optional<NumberTaken> taken = RosterStore::AddPlayer({id, team, name, number}))
+        qFatal("Seeding %s: number %d is worn by %s already", qPrintable(name), number, qPrintable(taken->wearer.name));
     return id;
 }
 

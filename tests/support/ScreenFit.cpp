@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -43,11 +44,31 @@ void CheckText(QWidget* w, QStringList& out)
         const QRect room
             = w->style()->subElementRect(check ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &opt, w);
         Need(out, w, Shown(button->text()), w->fontMetrics().horizontalAdvance(Shown(button->text())), room.width());
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        // The chosen entry whole, in the field the style draws it in (a pixel in from each side).
+        QStyleOptionComboBox opt;
+        opt.initFrom(combo);
+        opt.editable = combo->isEditable();
+        opt.frame = combo->hasFrame();
+        opt.currentText = combo->currentText();
+        const QRect room = w->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, w);
+        Need(out, w, opt.currentText, w->fontMetrics().horizontalAdvance(opt.currentText) + 2, room.width());
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
         const int margin = 2 * (w->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1);
-        for (int r = 0; r < list->count(); ++r)
-            Need(out, w, list->item(r)->text(), w->fontMetrics().horizontalAdvance(list->item(r)->text()) + margin,
-                 list->viewport()->width());
+        for (int r = 0; r < list->count(); ++r) {
+            const QString text = list->item(r)->text();
+            if (!list->wordWrap()) {
+                Need(out, w, text, w->fontMetrics().horizontalAdvance(text) + margin, list->viewport()->width());
+                continue;
+            }
+            // A wrapped entry needs its lines' height inside its row, and its row inside the view.
+            const QRect row = list->visualItemRect(list->item(r));
+            const QRect need = w->fontMetrics().boundingRect(QRect(0, 0, row.width() - margin, 100000),
+                                                             Qt::TextWordWrap, text);
+            Need(out, w, text + QStringLiteral(" (width)"), need.width() + margin, row.width());
+            Need(out, w, text + QStringLiteral(" (height)"), need.height(), row.height());
+            Need(out, w, text + QStringLiteral(" (in view)"), row.bottom() + 1, list->viewport()->height());
+        }
     }
 }
 

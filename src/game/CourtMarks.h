@@ -1,0 +1,44 @@
+#pragma once
+
+// Two small pieces of the court screen that follow the rally log: the mark of the server on the
+// serving side's zone-1 box, and the strip of the last entries in words.
+
+#include <QLabel>
+#include <QListWidget>
+#include <QStringList>
+
+// The ball drawn in the corner of the server's box, with the server in its accessible name so
+// that a screen reader says who serves. It lets clicks through to the box beneath.
+class ServeMark : public QLabel
+{
+public:
+    explicit ServeMark(QWidget* parent);
+    // Stands in the top left corner of box (in the parent's coordinates) for the named server.
+    void showOn(const QRect& box, const QString& server);
+    QString server() const { return m_server; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_server;
+};
+
+// The last entries of the log, newest first. It never takes the keyboard focus: the court's keys
+// go to the court. Entries too long for one line wrap onto the next rather than lose their end.
+class LogStrip : public QListWidget
+{
+public:
+    static constexpr int kShown = 5;
+
+    explicit LogStrip(QWidget* parent);
+    void showEntries(const QStringList& newestFirst);
+    void setPixelSize(int px);
+    QStringList entries() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void refit();
+};

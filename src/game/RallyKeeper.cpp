@@ -1,0 +1,176 @@
+#include "game/RallyKeeper.h"
+
+#include "core/Database.h"
+#include "core/MatchStore.h"
+#include "core/PlayStore.h"
+#include "core/RallyStore.h"
+#include "game/MatchSession.h"
+
+#include <cstdlib>
+
+RallyKeeper::RallyKeeper(MatchSession& session, Rally::Log log)
+    : m_session(session), m_book(std::move(log)), m_words(session)
+{
+}
+
+RallyKeeper::Done RallyKeeper::store(Rally::StepWrite step, const QList<RecordId>& onCourt)
+{
+    Done done;
+    if (step.entries.empty() && onCourt.isEmpty())
+        return done;
+    const RecordId game = m_session.game ? m_session.game->GameID() : RecordId();
+    RallyStore::Write(game, step, onCourt);
+    // Only what the database holds joins the log.
+    m_book.append(step);
+    done.stored = !step.entries.empty();
+    done.step = std::move(step);
+    return done;
+}
+
+RallyKeeper::Done RallyKeeper::enterLineUps(const QList<RecordId>& home, const QList<RecordId>& away)
+{
+    QList<RecordId> onCourt;
+    for (const RecordId& id : home + away)
+        if (!onCourt.contains(id))
+            onCourt << id;
+    const bool complete = home.size() == 6 && away.size() == 6;
+    if (!complete) {
+        // Without both line-ups there is no court to log; the players are still on it.
+        MatchStore::RecordPlayed(m_session.game ? m_session.game->GameID() : RecordId(), onCourt);
+        return {};
+    }
+    Rally::Court court;
+    for (size_t z = 0; z < 6; ++z) {
+        court[Rally::kHome][z] = home[qsizetype(z)];
+        court[Rally::kAway][z] = away[qsizetype(z)];
+    }
+    if (!m_book.started()) {
+        Done done = store(m_book.start(court, m_session.firstServer, Clock::now()), onCourt);
+        m_session.startingSix = {home, away};
+        return done;
+    }
+    Rally::StepWrite subs = m_book.substitute(court, Clock::now());
+    // Nothing changed: the players on court were recorded when they came on.
+    if (subs.entries.empty())
+        return {};
+    return store(std::move(subs), onCourt);
+}
+
+RallyKeeper::Done RallyKeeper::point(int side, int amount)
+{
+    const int own = score(side);
+    const int other = score(Rally::Other(side));
+    const bool subtract = amount < 0;
+    const int limit = m_session.scoreLimit();
+    if (!GameRules::NextScore(own, other, subtract, limit)) {
+        Done refused;
+        refused.scoreRefused = GameRules::WhyRefused(own, other, subtract, limit);
+        return refused;
+    }
+    const int server = serving();
+    Done done = store(m_book.point(side, amount, m_session.sideOutRotate, Clock::now()));
+    done.serveWonBack = amount > 0 && side != server && !m_session.sideOutRotate;
+    return done;
+}
+
+RallyKeeper::Done RallyKeeper::rotate(int side, bool back)
+{
+    return store(m_book.rotate(side, back, Clock::now()));
+}
+
+RallyKeeper::Done RallyKeeper::action(const RecordId& player, int side, int box, const StatKind& kind, int value)
+{
+    std::optional<int> pointFor
+        = m_session.scoreFromAction ? Rally::PointFromAction(kind, side, value, m_book.log()) : std::nullopt;
+    std::optional<GameRules::Refusal> refused;
+    if (pointFor) {
+        const int own = score(*pointFor);
+        const int other = score(Rally::Other(*pointFor));
+        if (!GameRules::NextScore(own, other, false, m_session.scoreLimit())) {
+            // The action stands; a game already won takes no further point.
+            refused = GameRules::WhyRefused(own, other, false, m_session.scoreLimit());
+            pointFor.reset();
+        }
+    }
+    const int server = serving();
+    Done done = store(m_book.action(player, side, box, kind, value, pointFor, m_session.sideOutRotate, Clock::now()));
+    done.scoreRefused = refused;
+    done.serveWonBack = pointFor && *pointFor != server && !m_session.sideOutRotate;
+    return done;
+}
+
+RallyKeeper::Done RallyKeeper::takeBack()
+{
+    std::optional<Rally::StepWrite> step = m_book.takeBack(Clock::now());
+    if (!step)
+        return {};
+    return store(std::move(*step));
+}
+
+// ---- words ---------------------------------------------------------------------------------
+
+RallyWords::RallyWords(const MatchSession& session)
+{
+    for (size_t side = 0; side < 2; ++side) {
+        m_teams[side] = session.rosters[side].name;
+        for (const PlayerRow& p : session.rosters[side].players)
+            m_players.insert(p.id, {p.number, p.name});
+    }
+}
+
+QString RallyWords::team(int side) const
+{
+    return side == Rally::kHome || side == Rally::kAway ? m_teams[size_t(side)] : QString();
+}
+
+QString RallyWords::shirt(const RecordId& id) const
+{
+    const auto found = m_players.constFind(id);
+    return found == m_players.constEnd() ? QString() : QStringLiteral("#%1").arg(found->first);
+}
+
+QString RallyWords::player(const RecordId& id) const
+{
+    const auto found = m_players.constFind(id);
+    if (found == m_players.constEnd())
+        return id.isNull() ? QString() : tr("a player no longer on the roster");
+    return QStringLiteral("#%1 %2").arg(found->first).arg(found->second);
+}
+
+QString RallyWords::statName(const QString& column, int value)
+{
+    const StatKind* kind = StatByColumn(column);
+    if (!kind)
+        return column;
+    if (kind->shape == StatShape::Rating)
+        return tr("Pass %1").arg(std::abs(value));
+    QString name = StatText(kind->caption);
+    name.remove(QLatin1Char('&'));
+    return name;
+}
+
+QString RallyWords::entry(const Rally::Entry& e, const Rally::Log& log) const
+{
+    using Rally::Kind;
+    const QString score = QStringLiteral("%1\u2013%2").arg(e.homeScore).arg(e.awayScore);
+    switch (e.kind) {
+    case Kind::Start:
+        return tr("Game starts, %1 serve first").arg(team(e.server));
+    case Kind::Point:
+        return e.amount > 0 ? tr("Point %1, %2").arg(team(e.side), score)
+                            : tr("Point taken off %1, %2").arg(team(e.side), score);
+    case Kind::Rotate:
+        return e.amount > 0 ? tr("%1 rotate").arg(team(e.side)) : tr("%1 rotate back").arg(team(e.side));
+    case Kind::Sub:
+        return tr("%1: %2 in for %3").arg(team(e.side), player(e.player), player(e.out));
+    case Kind::Action:
+        return e.amount > 0 ? tr("%1, %2").arg(statName(e.stat, e.amount), player(e.player))
+                            : tr("Taken off: %1, %2").arg(statName(e.stat, e.amount), player(e.player));
+    case Kind::Undo:
+        for (const Rally::Entry& reversed : log)
+            if (reversed.step == e.reverses)
+                return tr("Took back: %1").arg(entry(reversed, log));
+        return tr("Took back an entry");
+    }
+    return {};
+}

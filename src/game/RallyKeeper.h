@@ -1,0 +1,85 @@
+#pragma once
+
+// The rally log of the game under way as the court screen's commands keep it: each command is
+// decided here (the score rule, the side-out turn, the point an action decides, what a take-back
+// reverses), stored as one step in one transaction, and only then added to the log that the
+// screen shows. No widgets: the court screen asks and shows; tests drive it on a database alone.
+
+#include "core/RallyLog.h"
+#include "core/RecordId.h"
+#include "core/StatKinds.h"
+#include "game/GameRules.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QString>
+#include <optional>
+
+class MatchSession;
+
+// The words for the log: what an entry records, with the players' shirt numbers and names and
+// the teams' names, as the entries strip and the status line show it.
+class RallyWords
+{
+    Q_DECLARE_TR_FUNCTIONS(RallyWords)
+
+public:
+    explicit RallyWords(const MatchSession& session);
+
+    QString team(int side) const;
+    // "#7 Ann Lee"; empty for nobody.
+    QString player(const RecordId& id) const;
+    QString shirt(const RecordId& id) const; // "#7"
+    // The entry in a few words: "Kill, #7 Ann Lee", "Point Hawks 12–10", "Owls rotate".
+    QString entry(const Rally::Entry& e, const Rally::Log& log) const;
+    // The action's name as the stat menu calls it, without its access key ("Receiving Error").
+    static QString statName(const QString& column, int value);
+
+private:
+    std::array<QString, 2> m_teams;
+    QHash<RecordId, QPair<int, QString>> m_players;
+};
+
+class RallyKeeper
+{
+    Q_DECLARE_TR_FUNCTIONS(RallyKeeper)
+
+public:
+    // What a command did: the step stored (no entries: nothing was written) and what the user is
+    // told about it beyond the entries themselves.
+    struct Done
+    {
+        Rally::StepWrite step;
+        bool stored = false;
+        std::optional<GameRules::Refusal> scoreRefused; // the point (or the action's point) refused
+        bool serveWonBack = false; // the receiving side won without turning: it should rotate
+    };
+
+    explicit RallyKeeper(MatchSession& session, Rally::Log log = {});
+
+    const Rally::Book& book() const { return m_book; }
+    const RallyWords& words() const { return m_words; }
+    int score(int side) const { return m_book.score(side); }
+    int serving() const { return m_book.serving(); }
+
+    // The line-ups as the line-up window left them, with everyone on court recorded as playing
+    // (PLAYED) in the same transaction: the game's start (both sides complete, the session's first
+    // server), or the substitutions made since. Sides that are not complete are only recorded as
+    // playing.
+    Done enterLineUps(const QList<RecordId>& home, const QList<RecordId>& away);
+    // A point for a side (amount 1) or taken off in subtraction mode (-1), by the score rule.
+    Done point(int side, int amount);
+    Done rotate(int side, bool back);
+    // An action of the player in a box; with points from the deciding action, the point it decides.
+    Done action(const RecordId& player, int side, int box, const StatKind& kind, int value);
+    // The last step not yet taken back; nothing stored when there is none.
+    Done takeBack();
+
+private:
+    Done store(Rally::StepWrite step, const QList<RecordId>& onCourt = {});
+
+    MatchSession& m_session;
+    Rally::Book m_book;
+    RallyWords m_words;
+};
+
