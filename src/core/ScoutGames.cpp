@@ -171,6 +171,14 @@ private:
         return out;
     }
 
+    // The court as it stands with one side's players replaced.
+    Rally::Court WithSide(int side, const Rally::Zones& zones) const
+    {
+        Rally::Court court = book.court();
+        court[size_t(side)] = zones;
+        return court;
+    }
+
     void add(const Rally::StepWrite& step)
     {
         book.append(step);
@@ -198,7 +206,7 @@ private:
             else if (Rally::Rotated(now, true) == target)
                 add(book.rotate(side, true, at));
             else
-                add(book.substitute(side, target, at));
+                add(book.substitute(WithSide(side, target), at));
         }
     }
 
@@ -226,7 +234,7 @@ private:
             return;
         }
         now[size_t(outZone - 1)] = in;
-        add(book.substitute(l.side, now, at));
+        add(book.substitute(WithSide(l.side, now), at));
     }
 
     void action(size_t j, const Line& l, const QDateTime& at)

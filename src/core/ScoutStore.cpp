@@ -157,8 +157,20 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
     for (int side = 0; side < 2; ++side)
         if (!plan.teams[size_t(side)])
             RosterStore::AddTeam(teams[size_t(side)], m.teams[size_t(side)].name);
-    for (const PlayerRow& p : newPlayers)
-        RosterStore::AddPlayer(p);
+    for (const PlayerRow& p : newPlayers) {
+        Execute(QStringLiteral("INSERT INTO PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) VALUES (?, ?, ?, ?)"),
+                {Bind(p.id), Bind(p.teamId), p.name, p.number});
+        // A shirt is worn by one player of a team; the roster was read before the transaction.
+        if (SelectAll(QStringLiteral("SELECT 1 FROM PLAYER WHERE TEAMID = ? AND PLAYERNUMBER = ? AND PLAYERID <> ?"),
+                      {Bind(p.teamId), p.number, Bind(p.id)})
+                .size()
+            > 0)
+            throw RefusalError(Refusal{m.matchLine,
+                                       T("shirt number %1 of %2 was given to a player of the roster "
+                                         "meanwhile; import the file again.")
+                                           .arg(p.number)
+                                           .arg(RosterStore::TeamName(p.teamId).value_or(QString()))});
+    }
     // Looked for again inside the transaction: another copy may have imported it meanwhile.
     if (plan.teams[0] && plan.teams[1])
         if (const std::optional<RecordId> same = SameMatch(m, teams[0], teams[1]))

@@ -89,11 +89,16 @@ public:
     void rotate(int side, bool back) { write(m_book.rotate(side, back, tick())); }
     void takeBack() { write(*m_book.takeBack(tick())); }
 
-    void substitute(int side, int zone, const RecordId& in)
+    // Players exchanged in the line-up window at once: each zone given its new player.
+    void substitute(int side, const QList<std::pair<int, RecordId>>& changes)
     {
-        Rally::Zones now = m_book.court()[size_t(side)];
-        now[size_t(zone - 1)] = in;
-        write(m_book.substitute(side, now, tick()), {in});
+        Rally::Court now = m_book.court();
+        QList<RecordId> in;
+        for (const auto& [zone, player] : changes) {
+            now[size_t(side)][size_t(zone - 1)] = player;
+            in << player;
+        }
+        write(m_book.substitute(now, tick()), in);
     }
 
     // Rallies until a side has won the game under the score rule (to `limit`, two clear), each a

@@ -9,6 +9,7 @@
 #include "core/ScoutFile.h"
 #include "core/ScoutGames.h"
 #include "core/ScoutStore.h"
+#include "core/TeamNumbers.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
@@ -119,6 +120,61 @@ RallyCounts StoredRallies(const RecordId& match, std::vector<std::vector<QString
             points->push_back(game);
     }
     return c;
+}
+
+// The team numbers of a stored match as the reports compute them from its logs (players named by
+// shirt number, so that a match stored under other identifiers compares too).
+QStringList Numbers(const RecordId& match)
+{
+    std::vector<TeamNumbers::GameRecord> games;
+    QList<RecordId> ids;
+    for (const QSqlRecord& r :
+         SelectAll(QStringLiteral("SELECT G.GAMEID, G.GAMENUMBER, G.HOMESCORE, G.AWAYSCORE, "
+                                  "M.HOMETEAMID, M.AWAYTEAMID, H.TEAMNAME, A.TEAMNAME FROM GAME G "
+                                  "JOIN MATCH M ON M.MATCHID = G.MATCHID JOIN TEAM H ON H.TEAMID = "
+                                  "M.HOMETEAMID JOIN TEAM A ON A.TEAMID = M.AWAYTEAMID "
+                                  "WHERE G.MATCHID = ? ORDER BY G.GAMENUMBER"),
+                   {Bind(match)})) {
+        TeamNumbers::GameRecord g;
+        g.match = match;
+        g.game = RecordId::fromText(r.value(0).toString());
+        g.number = r.value(1).toInt();
+        g.homeScore = r.value(2).toInt();
+        g.awayScore = r.value(3).toInt();
+        g.teams = {RecordId::fromText(r.value(4).toString()), RecordId::fromText(r.value(5).toString())};
+        g.names = {r.value(6).toString(), r.value(7).toString()};
+        games.push_back(g);
+        ids << g.game;
+    }
+    const auto logs = RallyStore::GameLogs(ids);
+    for (TeamNumbers::GameRecord& g : games)
+        if (const auto it = logs.find(g.game); it != logs.end())
+            g.log = it->second;
+    auto tally = [](const TeamNumbers::Tally& t) {
+        return QStringLiteral("%1/%2 on serve, %3/%4 on receive")
+            .arg(t.wonServing)
+            .arg(t.served)
+            .arg(t.wonReceiving)
+            .arg(t.received);
+    };
+    QStringList out;
+    const TeamNumbers::Numbers n = TeamNumbers::Compute(games);
+    for (const TeamNumbers::Team& t : n.teams) {
+        out << t.name + QStringLiteral(": ") + tally(t.tally);
+        for (const TeamNumbers::Run& run : t.runs)
+            out << QStringLiteral("  longest run in game %1: %2").arg(run.game).arg(run.points);
+        for (const TeamNumbers::Rotation& r : t.rotations)
+            out << QStringLiteral("  #%1 in zone 1: ")
+                        .arg(RosterStore::Player(r.player) ? RosterStore::Player(r.player)->number : -1)
+                    + tally(r.tally);
+    }
+    for (const TeamNumbers::Flow& f : n.games) {
+        QStringList leads;
+        for (int lead : f.leads)
+            leads << QString::number(lead);
+        out << QStringLiteral("game %1 %2-%3: %4").arg(f.number).arg(f.homeScore).arg(f.awayScore).arg(leads.join(' '));
+    }
+    return out;
 }
 
 } // namespace
@@ -491,8 +547,20 @@ private slots:
                           .arg(r[1].toInt(), 2, 10, QLatin1Char('0'));
         QCOMPARE(stored, fileScores);
 
-        // The side-out and break-point numbers, from the stored logs as the court's rules read them.
+        // The side-out and break-point numbers, from the stored logs as the court's rules read them,
+        // and as the team numbers of the reports have them.
         QCOMPARE(Text(StoredRallies(imported.match)), Text(fileRallies));
+        const QStringList numbers = Numbers(imported.match);
+        for (int side = 0; side < 2; ++side) {
+            const QString team = side == 0 ? QStringLiteral("Braslovče") : QStringLiteral("Nova KBM Branik");
+            const QString line = QStringLiteral("%1: %2/%3 on serve, %4/%5 on receive")
+                                     .arg(team)
+                                     .arg(fileRallies.breaks[size_t(side)])
+                                     .arg(fileRallies.serves[size_t(side)])
+                                     .arg(fileRallies.sideouts[size_t(side)])
+                                     .arg(fileRallies.received[size_t(side)]);
+            QVERIFY2(numbers.contains(line), qPrintable(numbers.join('\n')));
+        }
 
         // Every player's report line against the figures of the file's lines; accented names as written.
         std::map<std::pair<int, int>, Figures> expected = FromFileLines();
@@ -698,6 +766,7 @@ class TestScoutRoundTrip : public QObject
         QStringList together;
         QStringList apart;
         QString rallies;
+        QStringList numbers;
         std::vector<std::vector<QString>> points;
         QList<QVariantList> games;
     };
@@ -708,6 +777,7 @@ class TestScoutRoundTrip : public QObject
         s.together = ReportText(OneMatch(match, false));
         s.apart = ReportText(OneMatch(match, true));
         s.rallies = Text(StoredRallies(match, &s.points));
+        s.numbers = Numbers(match);
         s.games = app->rows(QStringLiteral("SELECT GAMENUMBER, HOMESCORE, AWAYSCORE FROM GAME WHERE MATCHID = ? "
                                            "ORDER BY GAMENUMBER"),
                             {Bind(match)});
@@ -734,6 +804,7 @@ class TestScoutRoundTrip : public QObject
         QCOMPARE(b.apart, WithoutNoughts(b.apart));
         QCOMPARE(b.apart, WithoutNoughts(a.apart));
         QCOMPARE(b.rallies, a.rallies);
+        QCOMPARE(b.numbers, a.numbers);
         QCOMPARE(b.points, a.points);
     }
 
@@ -758,8 +829,8 @@ private slots:
         // mistake and taken off, a rotation turned back.
         r.startGame(hawks, owls, 1, Rally::kHome, false);
         r.playGame(12, 1);
-        r.substitute(Rally::kHome, 4, hawks.players[6]);
-        r.substitute(Rally::kAway, 2, owls.players[6]);
+        r.substitute(Rally::kHome, {{4, hawks.players[6]}});
+        r.substitute(Rally::kAway, {{2, owls.players[6]}});
         r.point(Rally::kAway);
         r.pointOff(Rally::kAway);
         r.rotate(Rally::kHome, false);
@@ -768,8 +839,7 @@ private slots:
         // Game 2: the visitors serve first; a double substitution.
         r.startGame(hawks, owls, 2, Rally::kAway, true);
         r.playGame(10, 3);
-        r.substitute(Rally::kHome, 1, hawks.players[7]);
-        r.substitute(Rally::kHome, 2, hawks.players[8]);
+        r.substitute(Rally::kHome, {{1, hawks.players[7]}, {2, hawks.players[8]}});
         r.playGame(25, 4);
         // Game 3, the deciding game, to 15.
         r.startGame(hawks, owls, 3, Rally::kHome, false);
