@@ -58,7 +58,7 @@ Rally::Entry Read(const QSqlQuery& q)
     e.entry = q.value(1).toInt();
     e.step = q.value(2).toInt();
     e.kind = Rally::KindFromName(q.value(3).toString()).value_or(Rally::Kind::Start);
-    e.entered = QDateTime::fromString(q.value(4).toString(), kTimeFormat);
+    e.entered = RecordId::fromText(q.value(4).toString()).dateTime();
     e.side = q.value(5).isNull() ? -1 : q.value(5).toInt();
     e.server = q.value(6).isNull() ? -1 : q.value(6).toInt();
     e.amount = q.value(7).toInt();

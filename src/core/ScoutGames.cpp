@@ -276,9 +276,8 @@ private:
 
 Resolver StandInPlayers()
 {
-    return [](int side, int number) {
-        return RecordId(QDateTime(QDate(2000, 1, 1), QTime(0, 0))).addSecs(1 + side * 100 + number);
-    };
+    static const RecordId base = RecordId::fromText(QStringLiteral("2000-01-01 00:00:00"));
+    return [](int side, int number) { return base.addSecs(1 + side * 100 + number); };
 }
 
 bool OnLeft(int side, int set)
@@ -304,7 +303,9 @@ std::vector<Game> BuildGames(const ScoutMatch& m, const Resolver& players)
         times.reserve(s.lines.size());
         for (int index : s.lines) {
             const Line& l = m.lines[size_t(index)];
-            if (l.time.isValid()) {
+            // A local date-time is costly to make (the time zone is looked up each time): lines of
+            // one moment share it.
+            if (l.time.isValid() && l.time != last) {
                 if (l.time.msecsSinceStartOfDay() + 12 * 3600 * 1000 < last.msecsSinceStartOfDay())
                     day = day.addDays(1);
                 last = l.time;

@@ -357,8 +357,10 @@ QByteArray ExportMatch(const RecordId& match)
 QString FileName(const ListedMatch& match)
 {
     const QString deleted = T("deleted team");
-    QString name = match.id.date().toString(Qt::ISODate) + QLatin1Char(' ') + match.homeName.value_or(deleted)
-        + QStringLiteral(" - ") + match.awayName.value_or(deleted);
+    // Each name within what any file system takes in a name, with room for the date.
+    auto team = [&](const std::optional<QString>& name) { return name.value_or(deleted).left(60).trimmed(); };
+    QString name = match.id.date().toString(Qt::ISODate) + QLatin1Char(' ') + team(match.homeName)
+        + QStringLiteral(" - ") + team(match.awayName);
     for (QChar& c : name)
         if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
             c = QLatin1Char('_');

@@ -4,6 +4,7 @@
 #include "core/Database.h"
 #include "core/RecordId.h"
 #include "core/ScoutStore.h"
+#include "core/mConstants.h"
 #include "shell/InstanceLock.h"
 #include "shell/frmSplash.h"
 
@@ -91,7 +92,7 @@ int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream&
             out << T("%1: refused: %2").arg(shown, e.refusal().text()) << Qt::endl;
             ++failures;
         } catch (const DbError& e) {
-            out << T("%1: refused: %2").arg(shown, e.message()) << Qt::endl;
+            out << T("%1: refused: %2").arg(shown, DescribeFailure(e)) << Qt::endl;
             ++failures;
         } catch (const RecordIdError& e) {
             out << T("%1: refused: %2").arg(shown, QString::fromUtf8(e.what())) << Qt::endl;
@@ -109,7 +110,10 @@ int ExportAll(const QString& folder, QTextStream& out, QTextStream& err)
     }
     int failures = 0;
     QSet<QString> taken;
-    for (const ScoutStore::ListedMatch& m : ScoutStore::ListMatches()) {
+    const std::vector<ScoutStore::ListedMatch> matches = ScoutStore::ListMatches();
+    if (matches.empty())
+        out << T("There are no recorded matches to export.") << Qt::endl;
+    for (const ScoutStore::ListedMatch& m : matches) {
         // Two matches of the same teams on one day are told apart by a number.
         const QString name = ScoutStore::FileName(m);
         QString unique = name;
@@ -124,7 +128,7 @@ int ExportAll(const QString& folder, QTextStream& out, QTextStream& err)
             err << T("%1: not written: %2").arg(m.id.displayText(), e.message()) << Qt::endl;
             ++failures;
         } catch (const DbError& e) {
-            err << T("%1: not written: %2").arg(m.id.displayText(), e.message()) << Qt::endl;
+            err << T("%1: not written: %2").arg(m.id.displayText(), DescribeFailure(e)) << Qt::endl;
             ++failures;
         }
     }

@@ -678,6 +678,21 @@ private slots:
         QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(DISTINCT GAMEID) FROM GAME")).toInt(), 9);
     }
 
+    // The engine refusing a row half way through leaves the tables as they were: the teams,
+    // players, match, games, actions and logs of an import go in together or not at all.
+    void failureHalfWayWritesNothing()
+    {
+        const Scout::ReadResult read = Scout::Read(Fixture(), Scout::Encoding::Automatic, kToday);
+        Execute(QStringLiteral("CREATE TEMP TRIGGER FAIL_LATE BEFORE INSERT ON RALLY WHEN NEW.ENTRY = 100 "
+                               "BEGIN SELECT RAISE(ABORT, 'the disk is full'); END"));
+        const QString before = Counts(*app);
+        QVERIFY_THROWS_EXCEPTION(DbError, ScoutStore::Import(*read.match));
+        QCOMPARE(Counts(*app), before);
+        Execute(QStringLiteral("DROP TRIGGER FAIL_LATE"));
+        ScoutStore::Import(*read.match);
+        QCOMPARE(app->count(QStringLiteral("MATCH")), 1);
+    }
+
     // Each code of the mapping, in a rally of its own, records its kind (or nothing) for the player.
     void codesRecordTheirKinds_data()
     {

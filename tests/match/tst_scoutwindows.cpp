@@ -68,8 +68,16 @@ private slots:
                                QVERIFY(Child<QPushButton>(w, QStringLiteral("cmdImport"))->isDefault());
                            }),
                            drive::Key(Qt::Key(key))})});
+        QStringList statuses;
+        SetStatusObserver([&](const QString& text) { statuses << text; });
         ImportScoutFiles(nullptr, [&] { return QStringList{path}; });
         QCOMPARE(seen->titles, QStringList{QStringLiteral("Import Scout File")});
+        // The status line says what is being done while the import runs, and what was done after.
+        QCOMPARE(statuses.contains(QStringLiteral("Importing example_data.dvw...")), matches == 1);
+        if (matches)
+            QCOMPARE(StatusText(), QStringLiteral("Scout files imported: 1."));
+        else
+            QCOMPARE(statuses, QStringList());
         QCOMPARE(app->count(QStringLiteral("MATCH")), matches);
         QCOMPARE(app->count(QStringLiteral("TEAM")), 2 * matches);
         if (matches == 0) {
