@@ -32,6 +32,18 @@ class TestScoutWindows : public QObject
 
     static QString text(QWidget* w, const char* label) { return Child<QLabel>(w, QString::fromLatin1(label))->text(); }
 
+    // After the key that should have closed the window: one still open is closed, so that the test
+    // fails instead of waiting for ever.
+    static drive::Step Closed()
+    {
+        return drive::Look([](QWidget* w) {
+            if (!w->isVisible())
+                return;
+            w->close();
+            QFAIL("the window is still open");
+        });
+    }
+
 private slots:
     void init() { app = std::make_unique<TestApp>(); }
     void cleanup()
@@ -67,7 +79,7 @@ private slots:
                                QVERIFY(!Child<QLabel>(w, QStringLiteral("lblProblem"))->isVisible());
                                QVERIFY(Child<QPushButton>(w, QStringLiteral("cmdImport"))->isDefault());
                            }),
-                           drive::Key(Qt::Key(key))})});
+                           drive::Key(Qt::Key(key)), Closed()})});
         QStringList statuses;
         SetStatusObserver([&](const QString& text) { statuses << text; });
         ImportScoutFiles(nullptr, [&] { return QStringList{path}; });
@@ -116,7 +128,7 @@ private slots:
                  QVERIFY(
                      drive::Lines(w, QStringLiteral("lstAway")).contains(QStringLiteral("#6  KARMINA SUŠNIK  (new)")));
              }),
-             drive::Key(Qt::Key_Return)})});
+             drive::Key(Qt::Key_Return), Closed()})});
         ImportScoutFiles(nullptr, [&] { return QStringList{path}; });
         QCOMPARE(seen->titles.size(), 1);
         QCOMPARE(app->rows(QStringLiteral("SELECT TEAMNAME FROM TEAM ORDER BY 1")),
@@ -132,7 +144,7 @@ private slots:
         const QString other = write(QStringLiteral("other.dvw"), Renamed("Hawks", "Owls", "02/02/2015"));
         const auto problem = [](QWidget* w) { return text(w, "lblProblem"); };
         const auto seen = drive::Windows(
-            {drive::Key(Qt::Key_Return),
+            {drive::Steps({drive::Key(Qt::Key_Return), Closed()}),
              drive::Steps({drive::Look([&](QWidget* w) {
                                QCOMPARE(problem(w),
                                         QStringLiteral("This file cannot be imported. Line 700: set 2 ends "
@@ -148,7 +160,7 @@ private slots:
                                         qPrintable(problem(w)));
                            }),
                            drive::Key(Qt::Key_Return), drive::Key(Qt::Key_Escape)}),
-             drive::Key(Qt::Key_Return)});
+             drive::Steps({drive::Key(Qt::Key_Return), Closed()})});
         ImportScoutFiles(nullptr, [&] { return QStringList{good, cut, good, other}; });
         QCOMPARE(seen->titles.size(), 4);
         QCOMPARE(app->count(QStringLiteral("MATCH")), 2);
@@ -188,7 +200,7 @@ private slots:
                                QVERIFY2(lines[0].startsWith(QStringLiteral("Owls vs Hawks on 2026-03-05 18:00:")),
                                         qPrintable(lines[0]));
                            }),
-                           drive::Key(Qt::Key(key))})});
+                           drive::Key(Qt::Key(key)), Closed()})});
         ExportScoutFile(nullptr, [&](const QString& name) {
             proposed = name;
             return path;
