@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
 # Installs what Sidelines needs on Debian 12 when it is missing, then configures and builds.
 #   scripts/setup.sh [BUILD_DIR] [extra cmake options...]
+# With -DSIDELINES_TESTS=OFF only the program is built, and only what building it needs is
+# installed; the tests (the default) also need the tools that check the installed package.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build}"
 shift || true
 
-packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools
-          xvfb xauth xdotool poppler-utils libbenchmark-dev
-          desktop-file-utils appstream dpkg-dev file sqlite3)
+packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools)
+tests=ON
+for option in "$@"; do
+    case "$option" in
+        -DSIDELINES_TESTS=OFF | -DSIDELINES_TESTS:BOOL=OFF) tests=OFF ;;
+        -DSIDELINES_BENCH=ON | -DSIDELINES_BENCH:BOOL=ON) packages+=(libbenchmark-dev) ;;
+    esac
+done
+if [ "$tests" = ON ]; then
+    packages+=(xvfb xauth xdotool poppler-utils desktop-file-utils appstream dpkg-dev file sqlite3 man-db lintian)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QStringList>
 
 namespace ArchiveStore {
@@ -37,14 +36,16 @@ public:
     {
         QString error;
         if (!Db::prepareFile(path, &error))
-            throw DbError(archiveText("The archive of saved matches %1 cannot be used: %2")
-                              .arg(QDir::toNativeSeparators(path), error),
-                          QStringLiteral("ATTACH"));
+            throw ArchiveError(path, error, QStringLiteral("ATTACH"));
         // One left attached by an earlier failure would refuse the name.
         QSqlQuery(QStringLiteral("DETACH DATABASE archive"), Db::connection());
-        Execute(QStringLiteral("ATTACH DATABASE ? AS archive"), {path});
-        // What is committed to the archive must survive a power cut as the working tables do.
-        Execute(QStringLiteral("PRAGMA archive.synchronous = FULL"));
+        try {
+            Execute(QStringLiteral("ATTACH DATABASE ? AS archive"), {path});
+            // What is committed to the archive must survive a power cut as the working tables do.
+            Execute(QStringLiteral("PRAGMA archive.synchronous = FULL"));
+        } catch (const DbError& e) {
+            throw ArchiveError(path, e.message(), e.statement());
+        }
     }
     ~Attached()
     {
@@ -108,20 +109,44 @@ void step(ProgressScope* progress, int done)
 
 }  // namespace
 
-QString DefaultPath()
+ArchiveError::ArchiveError(const QString& path, const QString& reason, const QString& statement)
+    : DbError(archiveText("The archive of saved matches %1 cannot be used: %2")
+                  .arg(QDir::toNativeSeparators(path), reason),
+              statement),
+      m_path(path), m_reason(reason)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        throw DbError(archiveText("There is no folder for your own data to keep the archive of saved matches in."),
-                      QString());
-    return QDir(folder).filePath(QStringLiteral("Archive.db"));
 }
 
-int ArchiveMatches(const QString& path, ProgressScope* progress)
+QString DefaultPath()
+{
+    const QString database = Db::isOpen() ? Db::connection().databaseName() : QString();
+    if (database.isEmpty())
+        throw DbError(archiveText("No database is open, so there is no archive of saved matches beside it."),
+                      QString());
+    // Beside the file itself, as the lock is: two folders that share one database by a link
+    // share its archive too.
+    const QString resolved = QFileInfo(database).canonicalFilePath();
+    const QFileInfo file(resolved.isEmpty() ? database : resolved);
+    return QDir(file.absolutePath()).filePath(QStringLiteral("Archive.db"));
+}
+
+namespace {
+
+// ArchiveMatches, which sets *writing once the statements that follow write the archive.
+int archiveChanges(const QString& path, ProgressScope* progress, bool* writing)
 {
     if (progress)
         progress->setCount(4);
+    if (!QFileInfo::exists(path)
+        && SelectAll(QStringLiteral("SELECT 1 WHERE EXISTS (SELECT 1 FROM main.MATCH) OR EXISTS (SELECT 1 FROM "
+                                    "main.TEAM) OR EXISTS (SELECT 1 FROM main.PLAYER)"))
+               .empty()) {
+        // Nothing to keep, and no archive made for it.
+        step(progress, 3);
+        return 0;
+    }
     Attached archive(path);
+    // Read only, until something is found to write.
     Transaction t;
     pick();
     // New matches, and archived ones that have changed since they were archived: a game added or
@@ -142,6 +167,23 @@ int ArchiveMatches(const QString& path, ProgressScope* progress)
         "   <> (SELECT COUNT(*) FROM archive.RALLY WHERE GAMEID IN "
         "       (SELECT GAMEID FROM archive.GAME WHERE MATCHID = M.MATCHID))"));
     step(progress, 1);
+    // The roster rows the archive lacks or holds otherwise: new teams and players, and renames,
+    // moves and new numbers since the last exit. Rows the roster has lost stay archived.
+    const QString newTeams = QStringLiteral("SELECT TEAMID, TEAMNAME FROM main.TEAM "
+                                            "EXCEPT SELECT TEAMID, TEAMNAME FROM archive.TEAM");
+    const QString newPlayers = QStringLiteral("SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM main.PLAYER "
+                                              "EXCEPT SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM archive.PLAYER");
+    const bool rosterChanged
+        = !SelectAll(QStringLiteral("SELECT 1 WHERE EXISTS (%1) OR EXISTS (%2)").arg(newTeams, newPlayers)).empty();
+    if (picked == 0 && !rosterChanged) {
+        // Everything is archived as it stands: nothing is written, so an archive that can only be
+        // read (a read-only file or medium) does not hold up the exit.
+        pick();
+        t.commit();
+        step(progress, 3);
+        return 0;
+    }
+    *writing = true;
     if (picked > 0) {
         // A changed match replaces its archived copy whole. The kept totals go with the actions,
         // since the trigger only ever adds to them.
@@ -154,17 +196,38 @@ int ArchiveMatches(const QString& path, ProgressScope* progress)
     }
     step(progress, 2);
     // The roster as it stands, so that a restore can name every player and team even after they
-    // were deleted; a rename since the last exit replaces the older name.
-    Execute(QStringLiteral("INSERT INTO archive.TEAM (TEAMID, TEAMNAME) SELECT TEAMID, TEAMNAME FROM main.TEAM "
-                           "WHERE true ON CONFLICT (TEAMID) DO UPDATE SET TEAMNAME = excluded.TEAMNAME"));
+    // were deleted; a rename since the last exit replaces the older name. Only the rows that
+    // differ are written.
+    Execute(QStringLiteral("INSERT INTO archive.TEAM (TEAMID, TEAMNAME) SELECT TEAMID, TEAMNAME FROM (%1) "
+                           "WHERE true ON CONFLICT (TEAMID) DO UPDATE SET TEAMNAME = excluded.TEAMNAME")
+                .arg(newTeams));
     Execute(QStringLiteral("INSERT INTO archive.PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) "
-                           "SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM main.PLAYER WHERE true "
+                           "SELECT PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER FROM (%1) WHERE true "
                            "ON CONFLICT (PLAYERID) DO UPDATE SET TEAMID = excluded.TEAMID, "
-                           "PLAYERNAME = excluded.PLAYERNAME, PLAYERNUMBER = excluded.PLAYERNUMBER"));
+                           "PLAYERNAME = excluded.PLAYERNAME, PLAYERNUMBER = excluded.PLAYERNUMBER")
+                .arg(newPlayers));
     pick();
     t.commit();
     step(progress, 3);
     return picked;
+}
+
+}  // namespace
+
+int ArchiveMatches(const QString& path, ProgressScope* progress)
+{
+    bool writing = false;
+    try {
+        return archiveChanges(path, progress, &writing);
+    } catch (const ArchiveError&) {
+        throw;
+    } catch (const DbError& e) {
+        // A statement that wrote the archive (or the commit) was refused: the archive file is full,
+        // read-only or gone. One that only read is the working tables' as much as the archive's.
+        if (writing)
+            throw ArchiveError(path, e.message(), e.statement());
+        throw;
+    }
 }
 
 void ArchiveThenForget(const QString& path, ProgressScope* progress)

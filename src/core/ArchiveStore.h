@@ -1,11 +1,12 @@
 #pragma once
 
-// The archive of past matches: a second Sidelines database of the same version in the user's data
-// folder, attached to the shared connection for each operation. The exit copies every match of
-// the working tables into it before they are emptied, so that no recorded match is ever lost; the
-// user copies matches back for reports. Every function throws DbError when the engine (or the
-// archive file) refuses.
+// The archive of past matches: a second Sidelines database of the same version beside the
+// database in use, attached to the shared connection for each operation. The exit copies every
+// match of the working tables into it before they are emptied, so that no recorded match is ever
+// lost; the user copies matches back for reports. Every function throws DbError when the engine
+// refuses, ArchiveStore::ArchiveError when it is the archive file that cannot be used.
 
+#include "core/Database.h"
 #include "core/RecordId.h"
 
 #include <QList>
@@ -18,7 +19,23 @@ class ProgressScope;
 
 namespace ArchiveStore {
 
-// "Archive.db" in the user's data folder (the folder is made when missing).
+// The archive file could not be made, read or written (full, read-only, of another version, no
+// Sidelines database): message() names the file, path() and reason() give the parts.
+class ArchiveError : public DbError
+{
+public:
+    ArchiveError(const QString& path, const QString& reason, const QString& statement);
+    QString path() const { return m_path; }
+    QString reason() const { return m_reason; }
+
+private:
+    QString m_path;
+    QString m_reason;
+};
+
+// "Archive.db" in the folder of the database in use (links resolved), so that each database
+// keeps its own archive: for an installed copy the user's data folder, for a portable copy or
+// the build tree the program's folder.
 QString DefaultPath();
 
 // A match kept in the archive, with its teams' names as last seen (none: no such team) and every
@@ -33,9 +50,12 @@ struct ArchivedMatch
 
 // Copies every match of the working tables into the archive at path (made when missing) in one
 // committed transaction, with the teams and players of the working roster, which replace their
-// older archived rows. A match already archived as it stands is not copied again; one that has
-// changed since (a restored match played on) replaces its archived copy. Returns how many
-// matches were written. progress, when given, is sized and stepped through the exit's four stages.
+// older archived rows. Only what has changed is written: a match already archived as it stands
+// is not copied again, one that has changed since (a restored match played on) replaces its
+// archived copy, and only new or changed roster rows are written. When nothing has changed the
+// archive is only read, so that one that cannot be written still lets the exit go on; with
+// nothing recorded and no archive yet, none is made. Returns how many matches were written.
+// progress, when given, is sized and stepped through the exit's four stages.
 int ArchiveMatches(const QString& path, ProgressScope* progress = nullptr);
 
 // What the exit does: archives, committed, and only then empties the working match tables. A

@@ -45,9 +45,15 @@ DataPlace DataPlaces::Choose(const QString& appDir, bool appDirWritable, const Q
         const QString user = userDataDir.isEmpty() ? QString() : withSlash(QDir::cleanPath(userDataDir));
         const bool userExists = !user.isEmpty() && QFileInfo::exists(user + dbName);
         if (user.isEmpty() || (!userExists && !templateExists)) {
-            place.error = tr("Sidelines cannot keep its database beside the program in\n%1\nbecause that folder "
-                             "cannot be written, and no database template was installed in\n%2")
-                              .arg(QDir::toNativeSeparators(app), QDir::toNativeSeparators(shared));
+            // A copy carried on a read-only medium has its database and no template: what stops
+            // it is that the folder is read-only, not a missing installation.
+            place.error = besideExists
+                              ? tr("Sidelines cannot use its database\n%1\nbecause the folder that holds it is "
+                                   "read-only. Copy the folder to a place you can write to, or make it writable.")
+                                    .arg(QDir::toNativeSeparators(app + dbName))
+                              : tr("Sidelines cannot keep its database beside the program in\n%1\nbecause that "
+                                   "folder cannot be written, and no database template was installed in\n%2")
+                                    .arg(QDir::toNativeSeparators(app), QDir::toNativeSeparators(shared));
             return place;
         }
         place.folder = user;

@@ -7,8 +7,10 @@
 #include "core/StatKinds.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QSaveFile>
 #include <QTimer>
 #include <QFileInfo>
 #include <QSqlError>
@@ -67,21 +69,60 @@ QString& refusal()
 }
 
 // A write the engine must refuse on a file it opened read-only, rolled back whatever happens: the
-// file is the same afterwards. Setting the version to the value it has touches no table.
-QString probeWrite()
+// file is the same afterwards. Setting the version to the value it has (version) touches no table.
+// busy, when given, tells a refusal because another connection is writing at that moment.
+QString probeWrite(QSqlDatabase& db, int version, bool* busy = nullptr)
 {
-    QSqlDatabase db = connection();
+    const auto refused = [busy](const QSqlError& e) {
+        // SQLITE_BUSY and SQLITE_LOCKED, with or without their extended codes.
+        const int code = e.nativeErrorCode().toInt() & 0xff;
+        if (busy)
+            *busy = code == 5 || code == 6;
+        return engineMessage(e);
+    };
     if (!db.transaction())
-        return engineMessage(db.lastError());
+        return refused(db.lastError());
     QString reason;
     {
         QSqlQuery q(db);
         // A pragma takes no bound value; the number is the file's own.
-        if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion())))
-            reason = engineMessage(q.lastError());
+        if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version)))
+            reason = refused(q.lastError());
     }
     db.rollback();
     return reason;
+}
+
+QString probeWrite()
+{
+    QSqlDatabase db = connection();
+    return probeWrite(db, schemaVersion());
+}
+
+// Copies the file at path, as it stands before the upgrade from version that is about to run,
+// to the one backup kept for that version. The copy is written under a temporary name and
+// replaces the backup an earlier, interrupted upgrade left only once it is whole, so there is a
+// complete copy of the file at every moment, and never a second one.
+bool keepBackup(QSqlDatabase& db, const QString& path, int version, QString* error)
+{
+    // Rows committed to the log but not yet to the file (a copy that stopped without closing)
+    // belong in the copy too.
+    QSqlQuery(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"), db);
+    const QString backup = backupPath(path, version);
+    QFile source(path);
+    QSaveFile copy(backup);
+    bool copied = source.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly);
+    while (copied && !source.atEnd()) {
+        const QByteArray block = source.read(1 << 16);
+        copied = !block.isEmpty() && copy.write(block) == block.size();
+    }
+    copied = copied && copy.commit();
+    if (!copied && error)
+        *error = QCoreApplication::translate("Database", "it needs an upgrade, and the copy kept before upgrading "
+                                                         "could not be written as %1: %2")
+                     .arg(QDir::toNativeSeparators(backup),
+                          source.error() != QFileDevice::NoError ? source.errorString() : copy.errorString());
+    return copied;
 }
 
 // The log is copied into the file (a checkpoint, with its own sync of the file) once the writing
@@ -182,32 +223,32 @@ static bool upgradeFrom(QSqlDatabase& db, int from, QString* error, int to = kSc
 // failure at any point leaves the file as it was and the copy holds every row either way.
 static bool upgrade(const QString& path, int version, QString* error)
 {
-    const QString backup = backupPath(path, version);
-    if (!QFile::copy(path, backup)) {
-        if (error)
-            *error = QCoreApplication::translate("Database", "It needs an upgrade, and the copy kept before "
-                                                             "upgrading could not be written as %1.")
-                         .arg(backup);
-        return false;
-    }
     QSqlDatabase db = connection();
-    if (!db.transaction()) {
-        if (error)
-            *error = engineMessage(db.lastError());
-        return false;
-    }
     QString reason;
-    if (!upgradeFrom(db, version, &reason) || !db.commit()) {
+    if (const QString refused = probeWrite(db, version); !refused.isEmpty()) {
+        // Nothing is copied for an upgrade that cannot run.
+        reason = QCoreApplication::translate("Database", "It needs an upgrade from database version %1, but it "
+                                                         "cannot be written: %2")
+                     .arg(version)
+                     .arg(refused);
+    } else if (!keepBackup(db, path, version, &reason)) {
+        // The phrase as a sentence of its own.
+        reason = reason.left(1).toUpper() + reason.mid(1);
+    } else if (!db.transaction()) {
+        reason = engineMessage(db.lastError());
+    } else if (!upgradeFrom(db, version, &reason) || !db.commit()) {
         if (reason.isEmpty())
             reason = engineMessage(db.lastError());
         db.rollback();
-        if (error)
-            *error = QCoreApplication::translate("Database", "It could not be upgraded from database version %1: %2")
-                         .arg(version)
-                         .arg(reason);
-        return false;
+        reason = QCoreApplication::translate("Database", "It could not be upgraded from database version %1: %2")
+                     .arg(version)
+                     .arg(reason);
+    } else {
+        return true;
     }
-    return true;
+    if (error)
+        *error = reason;
+    return false;
 }
 
 bool open(const QString& path, QString* error)
@@ -417,8 +458,9 @@ bool prepareFile(const QString& path, QString* error)
             return false;
         QFile::remove(path);
         if (!QFile::rename(part, path)) {
+            QFile::remove(part);
             if (error)
-                *error = QCoreApplication::translate("Database", "%1 could not be written.").arg(path);
+                *error = QCoreApplication::translate("Database", "it could not be written.");
             return false;
         }
         return true;
@@ -439,44 +481,73 @@ bool prepareFile(const QString& path, QString* error)
                 *error = engineMessage(q.lastError());
         } else if (q.value(0).toInt() != 6) {
             if (error)
-                *error = QCoreApplication::translate("Database", "%1 is not a Sidelines database.").arg(path);
+                *error = QCoreApplication::translate("Database", "it is not a Sidelines database.");
         } else if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
             if (error)
                 *error = engineMessage(q.lastError());
         } else {
             const int version = q.value(0).toInt();
             q.finish();
+            QString reason;
             if (version > kSchemaVersion) {
-                if (error)
-                    *error = QCoreApplication::translate("Database",
-                                                         "%1 was written by a newer Sidelines (database version %2).")
-                                 .arg(path)
-                                 .arg(version);
+                reason = QCoreApplication::translate("Database", "it was written by a newer Sidelines (database "
+                                                                 "version %1); this Sidelines reads database "
+                                                                 "version %2 and older.")
+                             .arg(version)
+                             .arg(kSchemaVersion);
             } else if (version == kSchemaVersion) {
+                // Nothing is written: a file that can only be read is still read.
                 ok = true;
-            } else if (!QFile::copy(path, backupPath(path, version))) {
-                if (error)
-                    *error = QCoreApplication::translate("Database", "%1 needs an upgrade, and the copy kept before "
-                                                                    "upgrading could not be written.")
-                                 .arg(path);
-            } else if (db.transaction()) {
-                QString reason;
-                ok = upgradeFrom(db, version, &reason) && db.commit();
-                if (!ok) {
-                    if (reason.isEmpty())
+            } else if (const QString refused = probeWrite(db, version); !refused.isEmpty()) {
+                // Neither a copy nor an upgrade for a file that cannot take the upgrade.
+                reason = QCoreApplication::translate("Database", "it needs an upgrade from database version %1, "
+                                                                 "but it cannot be written: %2")
+                             .arg(version)
+                             .arg(refused);
+            } else if (keepBackup(db, path, version, &reason)) {
+                if (db.transaction()) {
+                    ok = upgradeFrom(db, version, &reason) && db.commit();
+                    if (!ok && reason.isEmpty())
                         reason = engineMessage(db.lastError());
-                    db.rollback();
-                    if (error)
-                        *error = reason;
+                    if (!ok)
+                        db.rollback();
+                } else {
+                    reason = engineMessage(db.lastError());
                 }
-            } else if (error) {
-                *error = engineMessage(db.lastError());
             }
+            if (!ok && error)
+                *error = reason;
             db.close();
         }
     }
     QSqlDatabase::removeDatabase(name);
     return ok;
+}
+
+bool isReadOnlyFile(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    const QString name = QStringLiteral("sidelines_readonly_probe");
+    bool readOnly = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery q(db);
+            // A file the engine cannot even read is no database it could be asked to leave alone.
+            if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next()) {
+                const int version = q.value(0).toInt();
+                q.finish();
+                // Another copy writing just now is no sign of a file that cannot change.
+                bool busy = false;
+                readOnly = !probeWrite(db, version, &busy).isEmpty() && !busy;
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return readOnly;
 }
 
 int schemaVersion()
@@ -487,10 +558,7 @@ int schemaVersion()
 
 QString backupPath(const QString& path, int version)
 {
-    QString candidate = path + QStringLiteral(".schema%1.bak").arg(version);
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
-        candidate = path + QStringLiteral(".schema%1.%2.bak").arg(version).arg(n);
-    return candidate;
+    return path + QStringLiteral(".schema%1.bak").arg(version);
 }
 
 }  // namespace Db

@@ -36,7 +36,7 @@ inline constexpr int kSchemaVersion = 4;
 // Opens pubDB on an existing database file with full durability (write-ahead log, synchronous
 // FULL). Never creates the file or any of the eight tables: a missing file or a file without them
 // fails with a reason in *error, and so does a file of a newer database version. A file of an
-// older version is copied beside itself, then upgraded in one transaction.
+// older version is copied beside itself (backupPath), then upgraded in one transaction.
 bool open(const QString& path, QString* error);
 // Why the engine will not write to the open file (no write permission, a read-only file system,
 // a file format it may only read), or empty when it will. Found out at open by a write that is
@@ -53,10 +53,18 @@ bool createFresh(const QString& path, QString* error, int version = kSchemaVersi
 int schemaVersion();
 // Makes sure path holds a Sidelines database of this version, for a file kept apart from the one
 // in use (the archive of past matches): a missing (or empty) file is written fresh, whole or not
-// at all; an older one is copied beside itself and upgraded in one transaction; a newer one, or one that is no Sidelines
-// database, is refused with the reason in *error. Uses a connection of its own, closed again.
+// at all; an older one is copied beside itself and upgraded in one transaction; a newer one, one
+// that is no Sidelines database, or an older one that cannot be written is refused with the
+// reason in *error (a phrase that follows the file's name, without it). A file of this version is
+// only read, so one that cannot be written is still prepared. Uses a connection of its own,
+// closed again.
 bool prepareFile(const QString& path, QString* error);
-// Where the copy of a file of the given version is kept before it is upgraded.
+// True when path is a database the engine reads but will not write (no write permission, a
+// read-only medium, a file format it may only read): a file that nothing can change. Probed
+// with a write that is rolled back, on a connection of its own.
+bool isReadOnlyFile(const QString& path);
+// The one copy of a file of the given version kept before it is upgraded; a later upgrade of
+// the same version replaces it.
 QString backupPath(const QString& path, int version);
 }  // namespace Db
 

@@ -76,9 +76,9 @@ std::optional<Kind> KindFromName(const QString& name)
     return std::nullopt;
 }
 
-QList<int> ReversedSteps(const Log& log)
+QSet<int> ReversedSteps(const Log& log)
 {
-    QList<int> steps;
+    QSet<int> steps;
     for (const Entry& e : log)
         if (e.kind == Kind::Undo)
             steps << e.reverses;
@@ -87,7 +87,7 @@ QList<int> ReversedSteps(const Log& log)
 
 std::vector<Point> StandingPoints(const Log& log)
 {
-    const QList<int> reversed = ReversedSteps(log);
+    const QSet<int> reversed = ReversedSteps(log);
     std::vector<Point> points;
     for (const Entry& e : log) {
         if (e.kind != Kind::Point || reversed.contains(e.step))
@@ -117,7 +117,7 @@ int Serving(const Log& log)
 
 std::optional<int> StepToTakeBack(const Log& log)
 {
-    const QList<int> reversed = ReversedSteps(log);
+    const QSet<int> reversed = ReversedSteps(log);
     for (auto it = log.rbegin(); it != log.rend(); ++it) {
         const bool reversible = it->kind == Kind::Point || it->kind == Kind::Rotate || it->kind == Kind::Action;
         if (reversible && !reversed.contains(it->step))
@@ -159,7 +159,7 @@ std::optional<int> PointFromAction(const StatKind& kind, int playerSide, int val
     }
     // Back through the steps that stand: block assists of this side that scored nothing belong to
     // the same block; the first other step tells whether that block already won the rally.
-    const QList<int> reversed = ReversedSteps(log);
+    const QSet<int> reversed = ReversedSteps(log);
     const auto isAssist = [&](const Entry& e) {
         return e.kind == Kind::Action && e.side == playerSide && e.amount > 0
             && e.stat.compare(QLatin1String(kind.column), Qt::CaseInsensitive) == 0;

@@ -10,6 +10,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <array>
 #include <optional>
@@ -69,7 +70,7 @@ struct Point
 };
 
 // The steps that a take-back has reversed.
-QList<int> ReversedSteps(const Log& log);
+QSet<int> ReversedSteps(const Log& log);
 // The points that stand, in the order they were won. A point taken off by the score button in
 // subtraction mode cancels the last standing point of that side.
 std::vector<Point> StandingPoints(const Log& log);

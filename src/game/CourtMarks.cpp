@@ -18,15 +18,14 @@ void ServeMark::showOn(const QRect& box, const QString& server)
     m_server = server;
     const QString name = QCoreApplication::translate("ServeMark", "Serving: %1").arg(server);
     if (accessibleName() != name) {
+        // No tool tip: a tool tip reads markup, and names are data.
         setAccessibleName(name);
-        setToolTip(name);
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
-    // Big enough to be seen from the bench, small enough to leave the name readable.
+    // Big enough to be seen from the bench; on the box's corner, so that it never covers the name.
     const int side = std::max(12, std::min(box.width(), box.height()) / 4);
-    const int inset = std::max(3, side / 5);
-    setGeometry(box.left() + inset, box.top() + inset, side, side);
+    setGeometry(box.left() - side / 4, box.top() - side / 4, side, side);
     raise();
     show();
     update();
@@ -34,10 +33,21 @@ void ServeMark::showOn(const QRect& box, const QString& server)
 
 void ServeMark::paintEvent(QPaintEvent*)
 {
-    static QSvgRenderer ball(QStringLiteral(":/pictures/volleyball.svg"));
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_ball.size() != pixels) {
+        // Drawn from its vector source at the screen's density.
+        QSvgRenderer ball(QStringLiteral(":/pictures/volleyball.svg"));
+        m_ball = QPixmap(pixels);
+        m_ball.fill(Qt::transparent);
+        QPainter draw(&m_ball);
+        draw.setRenderHint(QPainter::Antialiasing);
+        ball.render(&draw, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        draw.end();
+        m_ball.setDevicePixelRatio(ratio);
+    }
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    ball.render(&p, QRectF(rect()));
+    p.drawPixmap(0, 0, m_ball);
 }
 
 LogStrip::LogStrip(QWidget* parent) : QListWidget(parent)

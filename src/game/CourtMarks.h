@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPixmap>
 #include <QStringList>
 
 // The ball drawn in the corner of the server's box, with the server in its accessible name so
@@ -13,7 +14,7 @@ class ServeMark : public QLabel
 {
 public:
     explicit ServeMark(QWidget* parent);
-    // Stands in the top left corner of box (in the parent's coordinates) for the named server.
+    // Stands on the top left corner of box (in the parent's coordinates) for the named server.
     void showOn(const QRect& box, const QString& server);
     QString server() const { return m_server; }
 
@@ -22,6 +23,7 @@ protected:
 
 private:
     QString m_server;
+    QPixmap m_ball; // drawn once for each size, not at every paint
 };
 
 // The last entries of the log, newest first. It never takes the keyboard focus: the court's keys

@@ -6,6 +6,7 @@
 #include "core/RallyStore.h"
 #include "game/MatchSession.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 RallyKeeper::RallyKeeper(MatchSession& session, Rally::Log log)
@@ -105,6 +106,40 @@ RallyKeeper::Done RallyKeeper::takeBack()
     if (!step)
         return {};
     return store(std::move(*step));
+}
+
+QString RallyKeeper::followUp(const Done& done) const
+{
+    const Rally::Entry* won = nullptr;
+    for (const Rally::Entry& e : done.step.entries)
+        if (e.kind == Rally::Kind::Point && e.amount > 0)
+            won = &e;
+    if (!won)
+        return {};
+    const std::optional<int> winner
+        = GameRules::Winner(score(Rally::kHome), score(Rally::kAway), m_session.scoreLimit());
+    if (winner) {
+        const int number = m_session.game ? m_session.game->GameNumber() : 1;
+        const QString score
+            = QStringLiteral("%1\u2013%2").arg(this->score(*winner)).arg(this->score(Rally::Other(*winner)));
+        const std::pair<int, int> games = m_session.gamesWon();
+        if (m_session.decided(games))
+            return tr("%1 win game %2, %3, and the match %4. Alt+N ends the match.")
+                .arg(m_words.team(*winner))
+                .arg(number)
+                .arg(score, QStringLiteral("%1\u2013%2")
+                                .arg(std::max(games.first, games.second))
+                                .arg(std::min(games.first, games.second)));
+        return tr("%1 win game %2, %3. Alt+E goes to game %4.")
+            .arg(m_words.team(*winner))
+            .arg(number)
+            .arg(score)
+            .arg(number + 1);
+    }
+    if (!done.serveWonBack)
+        return {};
+    return won->side == Rally::kHome ? tr("Home won the serve back: rotate Home (Alt+R).")
+                                     : tr("Away won the serve back: rotate Away (Alt+O).");
 }
 
 // ---- words ---------------------------------------------------------------------------------

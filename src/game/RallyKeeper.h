@@ -75,6 +75,12 @@ public:
     // The last step not yet taken back; nothing stored when there is none.
     Done takeBack();
 
+    // What the user should hear after a step beyond the step itself: a point that wins the game
+    // says so and names the next key (the next game, or the end of a match that is won); a serve
+    // won back without the side-out turn reminds which side to turn. Empty otherwise. Throws
+    // DbError (the games won are read).
+    QString followUp(const Done& done) const;
+
 private:
     Done store(Rally::StepWrite step, const QList<RecordId>& onCourt = {});
 

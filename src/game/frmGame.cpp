@@ -7,6 +7,7 @@
 #include "core/StatKinds.h"
 #include "core/mConstants.h"
 #include "game/CourtMarks.h"
+#include "game/CourtPieces.h"
 #include "game/GameRules.h"
 #include "game/PlayerStats.h"
 
@@ -26,6 +27,8 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+
+using namespace CourtText;
 
 namespace {
 // The screen is laid out on a fixed design grid (client area below the menu bar) and scaled to
@@ -88,7 +91,6 @@ constexpr std::array<Span, 2> kTeamNames{{{150, 815, 4500, 370}, {4830, 815, 450
 // While subtraction mode is on, a banner in the bottom bar between the status line and the box.
 constexpr Span kSubtractBanner{3990, 45, 1560, 375};
 const QColor kSubtractTint(200, 20, 30);
-const QColor kSelectedFrame(0, 90, 255);
 constexpr int kAttackLineOffset = 4680 / 3; // three metres of a nine-metre half
 
 const QColor kFreeZone(28, 92, 140);
@@ -111,205 +113,6 @@ struct Scale
         return QRect(left, upper, std::max(1, right - left), std::max(1, lower - upper));
     }
     double font() const { return std::min(sx, sy); }
-};
-
-QString WithoutAccessKeys(QString text)
-{
-    text.replace(QLatin1String("&&"), QLatin1String("\x01"));
-    text.remove(QLatin1Char('&'));
-    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return text;
-}
-
-// The largest pixel size, from want down to least, at which text fits room.
-int FittingPixelSize(QFont font, const QString& text, int want, int least, const QSize& room, bool wrap)
-{
-    want = std::max(want, least);
-    for (int px = want; px > least; --px) {
-        font.setPixelSize(px);
-        const QFontMetrics fm(font);
-        const int flags = Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0);
-        const QRect need = fm.boundingRect(QRect(0, 0, room.width(), 100000), flags, text);
-        if (need.width() <= room.width() && need.height() <= room.height())
-            return px;
-    }
-    return least;
-}
-
-void SetPixelSize(QWidget* w, int px)
-{
-    QFont f = w->font();
-    if (f.pixelSize() != px) {
-        f.setPixelSize(px);
-        w->setFont(f);
-    }
-}
-
-// The style sizes a menu with a narrow check column but draws that column as wide as four fifths
-// of an item's height: in the court's large fonts the longest captions would lose their middle
-// ("Ball Han...ng Error"). The menu is made wide enough for the column as it is drawn.
-void ReserveCheckColumn(QMenu* menu)
-{
-    const QFontMetrics fm(menu->font());
-    int widest = 0;
-    int shortcut = 0;
-    for (QAction* a : menu->actions()) {
-        widest = std::max(widest, fm.horizontalAdvance(WithoutAccessKeys(a->text())));
-        const QString key = a->shortcut().toString(QKeySequence::NativeText);
-        if (!key.isEmpty())
-            shortcut = std::max(shortcut, fm.horizontalAdvance(key) + fm.height());
-    }
-    const int itemHeight = fm.height() + 8;
-    const int check = std::max(itemHeight * 4 / 5 + 1, 22);
-    menu->setMinimumWidth(widest + shortcut + check + 20 + itemHeight / 2 + 8);
-}
-
-void SetBackground(QWidget* w, const QColor& colour)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
-    w->setPalette(pal);
-}
-
-} // namespace
-
-// A player box: the player's name over "#" and the shirt number, with the player's identifier
-// kept beside the caption so that a recorded action names exactly this player.
-class PlayerBox : public QLabel
-{
-public:
-    PlayerBox(int index, QWidget* parent) : QLabel(parent), m_index(index)
-    {
-        setObjectName(QStringLiteral("lblPlayer_%1").arg(index));
-        setTextFormat(Qt::PlainText);  // a name is data, never markup
-        setAlignment(Qt::AlignCenter);
-        setWordWrap(true);
-        setFrameShape(QFrame::Box);
-        setFrameShadow(QFrame::Plain);
-        setLineWidth(1);
-        setAutoFillBackground(true);
-        setCursor(Qt::PointingHandCursor);
-        QFont f = font();
-        f.setBold(true);
-        setFont(f);
-    }
-
-    std::function<void(int)> onClick;
-
-    void setPlayer(const clsPlayer& p)
-    {
-        m_playerId = p.PlayerID();
-        m_caption = p.PlayerName() + QLatin1Char('\n') + QLatin1Char('#') + QString::number(p.PlayerNumber());
-        setText(m_caption);
-        setProperty("playerId", m_playerId.text());
-        fitText();
-    }
-    void clearPlayer()
-    {
-        m_playerId = RecordId();
-        m_caption.clear();
-        setText(QString());
-        setProperty("playerId", QVariant());
-    }
-    RecordId playerId() const { return m_playerId; }
-    QString caption() const { return m_caption; }
-
-    // The selected box wears a thick coloured frame besides its white, to be seen from the bench.
-    void setSelected(bool on)
-    {
-        setProperty("selected", on);
-        if (m_selected == on)
-            return;
-        m_selected = on;
-        update();
-    }
-
-    void setWantedPixelSize(int px)
-    {
-        m_wanted = px;
-        fitText();
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        QLabel::paintEvent(event);
-        if (!m_selected)
-            return;
-        QPainter p(this);
-        const int w = selectionWidth();
-        QPen pen(kSelectedFrame, w);
-        pen.setJoinStyle(Qt::MiterJoin);
-        p.setPen(pen);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
-    }
-
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton && onClick) {
-            event->accept();
-            onClick(m_index);
-            return;
-        }
-        QLabel::mousePressEvent(event);
-    }
-
-private:
-    void fitText()
-    {
-        // Long names shrink rather than spill out of the box, or under the selection frame.
-        const int frame = 2 * selectionWidth() + 4;
-        const QSize room(std::max(1, width() - frame), std::max(1, height() - frame - height() / 10));
-        SetPixelSize(this, FittingPixelSize(font(), m_caption, m_wanted, 9, room, true));
-    }
-
-    int selectionWidth() const { return std::max(4, std::min(width(), height()) / 14); }
-
-    int m_index;
-    bool m_selected = false;
-    int m_wanted = 14;
-    RecordId m_playerId;
-    QString m_caption;
-};
-
-namespace {
-
-// The net seen from above: a dark band across the court with a post beyond each sideline.
-class NetLine : public QWidget
-{
-public:
-    explicit NetLine(QWidget* parent) : QWidget(parent)
-    {
-        setObjectName(QStringLiteral("Line1"));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    int postLength = 6;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const int w = width();
-        const int band = std::max(4, w * 2 / 3);
-        const QRect net((w - band) / 2, postLength, band, height() - 2 * postLength);
-        p.fillRect(net, QColor(34, 34, 40));
-        // The mesh, drawn as a fine grid so the band reads as a net.
-        p.setPen(QPen(QColor(190, 190, 190, 150), 1));
-        for (int y = net.top() + 2; y < net.bottom(); y += 5)
-            p.drawLine(net.left(), y, net.right(), y);
-        for (int x = net.left() + 2; x < net.right(); x += 5)
-            p.drawLine(x, net.top(), x, net.bottom());
-        // The white tape along the top of the net.
-        p.setPen(QPen(kCourtLine, std::max(2, band / 4)));
-        p.drawLine(QPoint(w / 2, net.top()), QPoint(w / 2, net.bottom()));
-        // The posts beyond the sidelines.
-        p.setPen(QPen(QColor(20, 20, 24), 1));
-        p.setBrush(QColor(90, 90, 98));
-        p.drawEllipse(QRectF(0.5, 0.5, w - 1.0, postLength - 1.0));
-        p.drawEllipse(QRectF(0.5, height() - postLength + 0.5, w - 1.0, postLength - 1.0));
-    }
 };
 
 // Clears the status line on every way out of a command that wrote a progress text into it.
@@ -378,7 +181,7 @@ clsGame& frmGame::game()
 
 void frmGame::buildCourt()
 {
-    Line1 = new NetLine(this);
+    Line1 = new NetLine(this, kCourtLine);
     for (int n = 1; n <= 12; ++n) {
         auto* box = new PlayerBox(n, this);
         box->onClick = [this](int index) { lblPlayer_Click(index); };
@@ -926,6 +729,12 @@ void frmGame::showStatus(const QString& text)
     lblStatus->setWordWrap(!oneLine);
     SetPixelSize(lblStatus, oneLine ? line.pixelSize() : FittingPixelSize(line, shown, want, 8, room, true));
     lblStatus->setText(shown);
+}
+
+void frmGame::showProgress(const QString& text)
+{
+    // Work that runs to its end inside one event: the text is painted now, not after it.
+    showStatus(text);
     if (lblStatus->isVisible())
         lblStatus->repaint();
 }
@@ -1013,7 +822,7 @@ void frmGame::cmdRotate_Click(int index)
         game();
         const bool home = homeOnHalf(index);
         StatusClearer clearer(this);
-        showStatus(home ? tr("Rotating Home...") : tr("Rotating Away..."));
+        showProgress(home ? tr("Rotating Home...") : tr("Rotating Away..."));
         showRally(m_rally->rotate(home ? Rally::kHome : Rally::kAway, subtract));
     });
 }
@@ -1021,7 +830,6 @@ void frmGame::cmdRotate_Click(int index)
 void frmGame::mnuUndo_Click()
 {
     RunCommand([&] {
-        BusyPointer busy;
         game();
         const RallyKeeper::Done done = m_rally->takeBack();
         if (!done.stored) {
@@ -1073,36 +881,8 @@ void frmGame::showRally(const RallyKeeper::Done& done, const QString& status)
         shown << m_rally->words().entry(*it, log);
     lstLog->showEntries(shown);
 
-    // A point that wins the game says so and names the next step; a serve won back without the
-    // side-out turn reminds which side to turn.
-    QString say = status;
-    const bool point = std::any_of(done.step.entries.begin(), done.step.entries.end(),
-                                   [](const Rally::Entry& e) { return e.kind == Rally::Kind::Point && e.amount > 0; });
-    const std::optional<int> winner
-        = point ? GameRules::Winner(book.score(Rally::kHome), book.score(Rally::kAway), m_session.scoreLimit())
-                : std::nullopt;
-    if (winner) {
-        const int number = m_session.game ? m_session.game->GameNumber() : 1;
-        const QString score
-            = QStringLiteral("%1\u2013%2").arg(book.score(*winner)).arg(book.score(Rally::Other(*winner)));
-        const std::pair<int, int> won = m_session.gamesWon();
-        if (m_session.decided(won))
-            say = tr("%1 win game %2, %3, and the match %4. Alt+N ends the match.")
-                      .arg(m_rally->words().team(*winner))
-                      .arg(number)
-                      .arg(score, QStringLiteral("%1\u2013%2").arg(std::max(won.first, won.second)).arg(std::min(won.first, won.second)));
-        else
-            say = tr("%1 win game %2, %3. Alt+E goes to game %4.")
-                      .arg(m_rally->words().team(*winner))
-                      .arg(number)
-                      .arg(score)
-                      .arg(number + 1);
-    } else if (done.serveWonBack) {
-        for (const Rally::Entry& e : done.step.entries)
-            if (e.kind == Rally::Kind::Point && e.amount > 0)
-                say = e.side == Rally::kHome ? tr("Home won the serve back: rotate Home (Alt+R).")
-                                             : tr("Away won the serve back: rotate Away (Alt+O).");
-    }
+    const QString next = m_rally->followUp(done);
+    const QString say = next.isEmpty() ? status : next;
     if (!say.isEmpty())
         showStatus(say);
 }
@@ -1135,7 +915,7 @@ void frmGame::mnuViewStats_Click()
         QString name = boxCaption(i);
         name.replace(QLatin1Char('\n'), QLatin1Char(' '));
         StatusClearer clearer(this);
-        showStatus(tr("Getting the Stats for ") + name + QStringLiteral("..."));
+        showProgress(tr("Getting the Stats for ") + name + QStringLiteral("..."));
         const RecordId player = boxPlayerId(i);
         if (player.isNull())
             throw DbError(tr("There is no player in this box."), QString());

@@ -63,6 +63,8 @@ public:
     void setBoxSelected(int index, bool selected) override;
     QString boxCaption(int index) const override;
     void showStatus(const QString& text) override;
+    // The status text of work under way, painted at once.
+    void showProgress(const QString& text);
     bool subtractMode() const override;
     int sideOfBox(int index) const override;
 

@@ -129,6 +129,10 @@ frmGameOptions::frmGameOptions(bool decidingGame, QWidget* parent) : QDialog(par
         optLeft->setFocus();
     }
 
+    // The questions wrap, so the height follows from the width: as tall as the wrapped lines need.
+    adjustSize();
+    if (QDialog::layout()->hasHeightForWidth())
+        setMinimumHeight(QDialog::layout()->totalHeightForWidth(width()));
     adjustSize();
     CentreOnScreen(this);
 }

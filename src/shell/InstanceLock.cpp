@@ -1,6 +1,7 @@
 #include "shell/InstanceLock.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -16,13 +17,17 @@ InstanceLock::InstanceLock(const QString& path) : m_path(path)
     // is locked in vain, so the lock counts only while the name still leads to the locked file.
     for (int attempt = 0; attempt < 8; ++attempt) {
         const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd < 0)
+        if (fd < 0) {
+            m_reason = qt_error_string(errno);
             return;
+        }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const bool busy = errno == EWOULDBLOCK;
+            const int failure = errno;
             ::close(fd);
-            if (busy)
+            if (failure == EWOULDBLOCK)
                 m_state = State::HeldElsewhere;
+            else
+                m_reason = qt_error_string(failure);
             return;
         }
         struct stat opened {};
@@ -40,6 +45,7 @@ InstanceLock::InstanceLock(const QString& path) : m_path(path)
         }
         ::close(fd);
     }
+    m_reason = QCoreApplication::translate("InstanceLock", "The file was replaced each time it was locked.");
 }
 
 InstanceLock::~InstanceLock()
@@ -56,4 +62,5 @@ void InstanceLock::release()
     ::close(m_fd);
     m_fd = -1;
     m_state = State::Unavailable;
+    m_reason.clear();
 }

@@ -13,7 +13,7 @@ public:
     enum class State {
         Held, // this copy holds the lock
         HeldElsewhere, // another running copy holds it
-        Unavailable, // no lock file can be made there (a read-only folder): nothing to hold
+        Unavailable, // the lock file cannot be opened or locked (reason() says why): nothing is held
     };
 
     explicit InstanceLock(const QString& path);
@@ -22,11 +22,16 @@ public:
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     State state() const { return m_state; }
+    QString path() const { return m_path; }
+    // The system's reason when the lock is Unavailable (a directory in the way, access denied, a
+    // read-only folder); empty otherwise.
+    QString reason() const { return m_reason; }
     // Removes the file and lets the lock go; also done by the destructor.
     void release();
 
 private:
     QString m_path;
+    QString m_reason;
     int m_fd = -1;
     State m_state = State::Unavailable;
 };

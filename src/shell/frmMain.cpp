@@ -18,6 +18,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -397,6 +399,16 @@ bool frmMain::ForgetMatches()
         ProgressScope progress(tr("Saving the matches to the archive..."));
         ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath(), &progress);
         return true;
+    } catch (const ArchiveStore::ArchiveError& e) {
+        // The archive is a file the user can act on: where it is, and what frees the way.
+        const QFileInfo archive(e.path());
+        const QString reason = e.reason().left(1).toUpper() + e.reason().mid(1);
+        MsgBox(tr("The recorded matches could not be saved to the archive %1 in the folder\n%2\n\n%3\n\n"
+                  "Make room on that drive, or move %1 aside; nothing was cleared, and the matches are still in "
+                  "the database. Sidelines closes now.")
+                   .arg(archive.fileName(), QDir::toNativeSeparators(archive.absolutePath()), reason),
+               QMessageBox::Ok, QMessageBox::Warning, tr("Exit"));
+        return false;
     } catch (const DbError& e) {
         MsgBox(tr("The recorded matches could not be saved and cleared away: %1\n\nSidelines closes now; nothing "
                   "was cleared, and the matches are still in the database.")
@@ -408,7 +420,8 @@ bool frmMain::ForgetMatches()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    const auto answer = MsgBox(tr("Are you sure you would like to leave Sidelines?"),
+    const auto answer = MsgBox(tr("Are you sure you would like to leave Sidelines?\n\nYour recorded matches are "
+                                  "saved to the archive and cleared from the working tables."),
                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, tr("Exit"));
     if (answer != QMessageBox::Yes) {
         event->ignore();

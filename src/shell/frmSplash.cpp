@@ -245,6 +245,20 @@ bool SidelinesStart::begin()
         m_splash.reset();
         return false;
     }
+    // Without the lock nothing would keep a second copy off this database. Only a database that
+    // nothing can write (a read-only file or medium) is safe to open without it.
+    if (m_lock->state() == InstanceLock::State::Unavailable && !Db::isReadOnlyFile(place.database)) {
+        MsgBox(QCoreApplication::translate("SidelinesStart",
+                                           "Sidelines cannot start: its lock file\n%1\ncannot be used: %2\n\n"
+                                           "Without it, a second copy of Sidelines could start on the same database "
+                                           "and clear the matches this one records. When no other copy is running, "
+                                           "remove or repair that file, then start Sidelines again.")
+                   .arg(QDir::toNativeSeparators(m_lock->path()), m_lock->reason()),
+               QMessageBox::Ok, QMessageBox::Critical, QStringLiteral("Sidelines"));
+        m_lock.reset();
+        m_splash.reset();
+        return false;
+    }
 
     if (!DataPlaces::Prepare(place, &error)) {
         MsgBox(error, QMessageBox::Ok, QMessageBox::Critical, QStringLiteral("Sidelines"));

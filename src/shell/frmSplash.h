@@ -78,8 +78,8 @@ public:
 
     // Chooses where the database lives (beside the program, or in the user's data folder for an
     // installed copy) and says so on the status line.
-    // False after telling the user why (another copy running, no place for the database,
-    // database missing or unreadable);
+    // False after telling the user why (another copy running, a lock file that cannot be used on
+    // a database that can be written, no place for the database, database missing or unreadable);
     // the caller then ends with a non-zero status.
     bool begin();
 

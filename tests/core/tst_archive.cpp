@@ -2,8 +2,10 @@
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QSqlQuery>
 #include <QTest>
 #include <QUuid>
@@ -36,7 +38,7 @@ QStringList Rows(const QString& path, const QString& sql)
 QStringList Dump(const QString& path)
 {
     QStringList out;
-    for (const QString table : {"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS"})
+    for (const QString table : {"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS", "RALLY"})
         out << table << Rows(path, "SELECT * FROM " + table);
     return out;
 }
@@ -54,12 +56,27 @@ QStringList Shapes(const QString& path)
                                   .arg(games));
 }
 
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A file the engine will read but never write: its header's write version (byte 18) past what
+// it writes, which holds for the administrator too.
+bool MakeReadOnly(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.seek(18) && file.write("\x03", 1) == 1;
+}
+
 QString Id(int n)
 {
     return RecordId(QDateTime(QDate(2026, 2, 1), QTime(18, 0)).addSecs(qint64(n) * 60)).text();
 }
 
-// Match n with its games; each game has two players on court and three actions.
+// Match n with its games; each game has two players on court, three actions and the log's start
+// and a point.
 void SeedMatch(int n, int games)
 {
     Execute(QStringLiteral("INSERT INTO MATCH VALUES (?, 'home', 'away')"), {Id(n)});
@@ -71,6 +88,10 @@ void SeedMatch(int n, int games)
                                "(?, ?, 'ann', 4, 1, 1, NULL), (?, ?, 'bea', 2, NULL, NULL, 3), "
                                "(?, ?, 'ann', 4, -1, -1, NULL)"),
                 QVariantList(6, game));
+        Execute(QStringLiteral("INSERT INTO RALLY (GAMEID, ENTRY, STEP, KIND, ENTERED, SERVER, HOMESCORE, AWAYSCORE, "
+                               "H1, A1) VALUES (?, 1, 1, 'START', ?, 0, 0, 0, 'ann', 'bea'), "
+                               "(?, 2, 2, 'POINT', ?, 1, 1, 0, 'ann', 'bea')"),
+                {game, game, game, game});
     }
 }
 }  // namespace
@@ -87,7 +108,7 @@ private slots:
         m_app = std::make_unique<TestApp>();
         QVERIFY(m_app->ok());
         m_archive = ArchiveStore::DefaultPath();
-        QVERIFY2(m_archive.startsWith(m_app->dir()), qPrintable(m_archive));
+        QCOMPARE(m_archive, QFileInfo(m_app->dbPath()).canonicalPath() + QStringLiteral("/Archive.db"));
     }
 
     void cleanup() { m_app.reset(); }
@@ -105,6 +126,8 @@ private slots:
         QTest::newRow("a point") << QStringLiteral("UPDATE GAME SET AWAYSCORE = 9 WHERE GAMEID = '2026-02-01 18:00:02'");
         QTest::newRow("a player on court") << QStringLiteral("INSERT INTO PLAYED VALUES ('2026-02-01 18:00:01', 'cat')");
         QTest::newRow("a game") << QStringLiteral("INSERT INTO GAME VALUES ('2026-02-01 18:00:00', 'g3', 3, 0, 0)");
+        QTest::newRow("a log entry") << QStringLiteral("INSERT INTO RALLY (GAMEID, ENTRY, STEP, KIND, ENTERED, HOMESCORE, "
+                                                       "AWAYSCORE) VALUES ('2026-02-01 18:00:01', 3, 3, 'ROTATE', 'x', 1, 0)");
     }
 
     void exitArchivesAndRestoreBringsBack()
@@ -115,7 +138,7 @@ private slots:
         const QStringList recorded = Dump(m_app->dbPath());
         ArchiveStore::ArchiveThenForget(m_archive);
         QCOMPARE(Dump(m_archive), recorded);
-        QCOMPARE(Dump(m_app->dbPath()), (QStringList{"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS"}));
+        QCOMPARE(Dump(m_app->dbPath()), (QStringList{"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS", "RALLY"}));
 
         const QList<RecordId> both{RecordId::fromText(Id(0)), RecordId::fromText(Id(1))};
         QCOMPARE(ArchiveStore::Restore(m_archive, both).restored, both);
@@ -128,22 +151,31 @@ private slots:
         QCOMPARE(Dump(m_archive), played);
     }
 
-    // An archive that cannot take the matches stops the exit before anything is emptied; an
-    // older one is upgraded (after a copy) and keeps what it held.
+    // An archive that cannot take the matches stops the exit before anything is emptied, with a
+    // message that names the file once; an older one is upgraded (after a copy) and keeps what it
+    // held, unless it cannot be written, when neither a copy nor an upgrade is tried. With nothing
+    // recorded and no archive yet, none is made.
     void archiveFiles_data()
     {
-        QTest::addColumn<QByteArray>("contents"); // "v0", "v99": a database of that version
+        QTest::addColumn<QByteArray>("contents"); // "v0", "v99": a database of that version; "other": with other tables
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<bool>("recorded");
         QTest::addColumn<bool>("works");
-        QTest::newRow("none yet") << QByteArray() << true;
-        QTest::newRow("empty, as a stop while making it left it") << QByteArray("empty") << true;
-        QTest::newRow("older version") << QByteArray("v0") << true;
-        QTest::newRow("newer version") << QByteArray("v99") << false;
-        QTest::newRow("not a database") << QByteArray("some text") << false;
+        QTest::newRow("none yet") << QByteArray() << false << true << true;
+        QTest::newRow("none yet, nothing recorded") << QByteArray() << false << false << true;
+        QTest::newRow("empty, as a stop while making it left it") << QByteArray("empty") << false << true << true;
+        QTest::newRow("older version") << QByteArray("v0") << false << true << true;
+        QTest::newRow("older version, read-only") << QByteArray("v0") << true << true << false;
+        QTest::newRow("newer version") << QByteArray("v99") << false << true << false;
+        QTest::newRow("not a database") << QByteArray("some text") << false << true << false;
+        QTest::newRow("another program's database") << QByteArray("other") << false << true << false;
     }
 
     void archiveFiles()
     {
         QFETCH(QByteArray, contents);
+        QFETCH(bool, readOnly);
+        QFETCH(bool, recorded);
         QFETCH(bool, works);
         QString error;
         QFile file(m_archive);
@@ -151,22 +183,148 @@ private slots:
             QVERIFY(Db::createFresh(m_archive, &error, contents == "v0" ? 0 : Db::kSchemaVersion));
             Rows(m_archive, QStringLiteral("INSERT INTO MATCH VALUES ('2025-01-01 10:00:00', 'h', 'a')"));
             Rows(m_archive, QStringLiteral("PRAGMA user_version = %1").arg(contents == "v0" ? 0 : 99));
+        } else if (contents == "other") {
+            Rows(m_archive, QStringLiteral("CREATE TABLE NOTES (LINE TEXT)"));
         } else if (!contents.isEmpty()) {
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents == "empty" ? "" : contents) >= 0);
             file.close();
         }
-        SeedMatch(0, 1);
-        const QStringList recorded = Dump(m_app->dbPath());
+        if (readOnly)
+            QVERIFY(MakeReadOnly(m_archive));
+        const QByteArray archived = Bytes(m_archive);
+        if (recorded)
+            SeedMatch(0, 1);
+        const QStringList before = Dump(m_app->dbPath());
         try {
             ArchiveStore::ArchiveThenForget(m_archive);
             QVERIFY(works);
-            QCOMPARE(Shapes(m_archive).size(), contents == "v0" ? 2 : 1);
+            QCOMPARE(QFileInfo::exists(m_archive), recorded);
+            if (recorded)
+                QCOMPARE(Shapes(m_archive).size(), contents == "v0" ? 2 : 1);
             QCOMPARE(m_app->count(QStringLiteral("MATCH")), 0);
-        } catch (const DbError& e) {
+        } catch (const ArchiveStore::ArchiveError& e) {
             QVERIFY2(!works, qPrintable(e.message()));
-            QCOMPARE(Dump(m_app->dbPath()), recorded);
+            QCOMPARE(e.path(), m_archive);
+            QCOMPARE(e.message().count(QDir::toNativeSeparators(m_archive)), 1);
+            QVERIFY2(!e.reason().contains(m_archive), qPrintable(e.reason()));
+            QCOMPARE(Dump(m_app->dbPath()), before);
+            QCOMPARE(Bytes(m_archive), archived);
         }
-        QCOMPARE(QFileInfo::exists(m_archive + QStringLiteral(".schema0.bak")), contents == "v0");
+        QCOMPARE(QFileInfo::exists(m_archive + QStringLiteral(".schema0.bak")), contents == "v0" && works);
+    }
+
+    // The exit writes only what has changed. With every match archived as it stands and the
+    // roster as archived, it only reads the archive: an archive that cannot be written still
+    // lets it empty the working tables, and a writable one is left byte for byte. A change is
+    // written row by row, or refused whole by an archive that cannot be written.
+    void exitWritesOnlyWhatChanged_data()
+    {
+        QTest::addColumn<QString>("change"); // on the working tables once the matches are back
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QStringList>("written"); // rows written to the archive; "refused"
+        const QString rename = QStringLiteral("UPDATE TEAM SET TEAMNAME = 'Gulls' WHERE TEAMID = 't1'");
+        const QString action = QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, DIG) "
+                                              "VALUES ('2026-02-01 18:00:01', 'x', 'bea', 2, 1)");
+        QTest::newRow("nothing") << QString() << false << QStringList();
+        QTest::newRow("nothing, read-only archive") << QString() << true << QStringList();
+        QTest::newRow("a team deleted, read-only archive")
+            << QStringLiteral("DELETE FROM TEAM WHERE TEAMID = 't2'") << true << QStringList();
+        QTest::newRow("a team renamed") << rename << false << QStringList{"TEAM t1"};
+        QTest::newRow("a player added") << QStringLiteral("INSERT INTO PLAYER VALUES ('p3', 't2', 'Cleo', 4)") << false
+                                        << QStringList{"PLAYER p3"};
+        QTest::newRow("a player's number") << QStringLiteral("UPDATE PLAYER SET PLAYERNUMBER = 12 WHERE PLAYERID = 'p2'")
+                                           << false << QStringList{"PLAYER p2"};
+        QTest::newRow("an action") << action << false << QStringList{"MATCH 2026-02-01 18:00:00"};
+        QTest::newRow("a team renamed, read-only archive") << rename << true << QStringList{"refused"};
+        QTest::newRow("an action, read-only archive") << action << true << QStringList{"refused"};
+    }
+
+    void exitWritesOnlyWhatChanged()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, readOnly);
+        QFETCH(QStringList, written);
+        Execute(QStringLiteral("INSERT INTO TEAM VALUES ('t1', 'Hawks'), ('t2', 'Owls')"));
+        Execute(QStringLiteral("INSERT INTO PLAYER VALUES ('p1', 't1', 'Ana', 7), ('p2', 't2', 'Bo', 8)"));
+        SeedMatch(0, 2);
+        SeedMatch(1, 1);
+        ArchiveStore::ArchiveThenForget(m_archive);
+        const QList<RecordId> both{RecordId::fromText(Id(0)), RecordId::fromText(Id(1))};
+        QCOMPARE(ArchiveStore::Restore(m_archive, both).restored, both);
+        // The archive notes each row written to it.
+        Rows(m_archive, QStringLiteral("CREATE TABLE WRITTEN (ROW TEXT)"));
+        for (const QString table : {"TEAM", "PLAYER", "MATCH"}) {
+            const QString key = table == QLatin1String("TEAM") ? "TEAMID" : table == QLatin1String("PLAYER") ? "PLAYERID" : "MATCHID";
+            for (const QString event : {"INSERT", "UPDATE"})
+                Rows(m_archive, QStringLiteral("CREATE TRIGGER NOTE_%1_%2 AFTER %2 ON %1 BEGIN INSERT INTO WRITTEN "
+                                               "VALUES ('%1 ' || NEW.%3); END")
+                                    .arg(table, event, key));
+        }
+        if (readOnly)
+            QVERIFY(MakeReadOnly(m_archive));
+        if (!change.isEmpty())
+            Execute(change);
+        const QByteArray archived = Bytes(m_archive);
+        const QStringList before = Dump(m_app->dbPath());
+
+        const bool refused = written == QStringList{"refused"};
+        try {
+            ArchiveStore::ArchiveThenForget(m_archive);
+            QVERIFY(!refused);
+        } catch (const ArchiveStore::ArchiveError& e) {
+            QVERIFY2(refused, qPrintable(e.message()));
+            QCOMPARE(e.path(), m_archive);
+            QVERIFY2(e.reason().contains(QLatin1String("readonly")), qPrintable(e.reason()));
+        }
+        const QStringList emptied{"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS", "RALLY"};
+        QCOMPARE(Dump(m_app->dbPath()), refused ? before : emptied);
+        if (refused || written.isEmpty())
+            QCOMPARE(Bytes(m_archive), archived);
+        else
+            QCOMPARE(Rows(m_archive, QStringLiteral("SELECT ROW FROM WRITTEN")), written);
+        // No journal of a write left beside it.
+        QCOMPARE(QDir(QFileInfo(m_archive).path()).entryList({QStringLiteral("Archive.db*")}),
+                 QStringList{QStringLiteral("Archive.db")});
+    }
+
+    // Each database keeps the archive beside it, so that matches left on one database are never
+    // offered on another (a portable copy and an installed one on the same computer); a database
+    // reached through a link shares the archive of the file it leads to.
+    void archiveSitsBesideTheDatabaseInUse_data()
+    {
+        QTest::addColumn<QString>("opened"); // the folder whose Rally2.db is opened after leaving "first"
+        QTest::addColumn<QString>("archiveIn");
+        QTest::addColumn<int>("offered"); // archived matches listed there
+        QTest::newRow("the same database") << "first" << "first" << 1;
+        QTest::newRow("another database") << "second" << "second" << 0;
+        QTest::newRow("a link to the first") << "linked" << "first" << 1;
+    }
+
+    void archiveSitsBesideTheDatabaseInUse()
+    {
+        QFETCH(QString, opened);
+        QFETCH(QString, archiveIn);
+        QFETCH(int, offered);
+        QTemporaryDir root;
+        const QString dbName = QString::fromLatin1(Db::kFileName);
+        const auto database = [&](const QString& folder) { return root.filePath(folder + QLatin1Char('/') + dbName); };
+        QString error;
+        for (const QString folder : {"first", "second", "linked"})
+            QVERIFY(QDir(root.path()).mkdir(folder));
+        QVERIFY(Db::createFresh(database("first"), &error) && Db::createFresh(database("second"), &error));
+        QVERIFY(QFile::link(database("first"), database("linked")));
+
+        QVERIFY2(Db::open(database("first"), &error), qPrintable(error));
+        SeedMatch(0, 1);
+        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
+        QVERIFY2(Db::open(database(opened), &error), qPrintable(error));
+        const QString archive = ArchiveStore::DefaultPath();
+        QCOMPARE(archive, QFileInfo(root.path()).canonicalFilePath() + QLatin1Char('/') + archiveIn + "/Archive.db");
+        QCOMPARE(int(ArchiveStore::ListMatches(archive).size()), offered);
+        // Not in the user's data folder, whatever database is in use.
+        QCOMPARE(QDir(qEnvironmentVariable("XDG_DATA_HOME")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
+        Db::close();
     }
 
     // A process killed at any moment of recording or leaving loses no match: each one announced

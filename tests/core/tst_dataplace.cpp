@@ -37,21 +37,30 @@ private slots:
         QTest::addColumn<QString>("place");        // bin, user or error
         QTest::addColumn<bool>("copied");
         QTest::addColumn<QString>("tips");         // bin or share
+        QTest::addColumn<QString>("said");         // for an error: what stops the start
 
         const QString db = QString::fromLatin1(Db::kFileName);
         const QString binDb = "bin/" + db, shareDb = "share/sidelines/" + db, userDb = "user/" + db;
         const QString binTips = "bin/TIPOFDAY.TXT", shareTips = "share/sidelines/TIPOFDAY.TXT";
         const QString bin = "bin", user = "user", share = "share";
         const QStringList installed{shareDb, shareTips};
-        QTest::newRow("portable copy") << true << QStringList{binDb, binTips} << bin << false << bin;
-        QTest::newRow("portable copy, installed layout") << true << installed + QStringList{binDb} << bin << false << share;
-        QTest::newRow("build tree before its database") << true << QStringList{binTips} << bin << false << bin;
-        QTest::newRow("installed in a writable prefix") << true << installed << user << true << share;
-        QTest::newRow("installed, first start") << false << installed << user << true << share;
-        QTest::newRow("installed, later start") << false << installed + QStringList{userDb} << user << false << share;
-        QTest::newRow("read-only folder with a database") << false << installed + QStringList{binDb, binTips} << user << true << bin;
-        QTest::newRow("template gone after the first start") << false << QStringList{userDb} << user << false << bin;
-        QTest::newRow("read-only, no template") << false << QStringList{binDb, binTips} << "error" << false << bin;
+        const QString none;
+        QTest::newRow("portable copy") << true << QStringList{binDb, binTips} << bin << false << bin << none;
+        QTest::newRow("portable copy, installed layout") << true << installed + QStringList{binDb} << bin << false << share << none;
+        QTest::newRow("build tree before its database") << true << QStringList{binTips} << bin << false << bin << none;
+        QTest::newRow("installed in a writable prefix") << true << installed << user << true << share << none;
+        QTest::newRow("installed, first start") << false << installed << user << true << share << none;
+        QTest::newRow("installed, later start") << false << installed + QStringList{userDb} << user << false << share << none;
+        QTest::newRow("read-only folder with a database") << false << installed + QStringList{binDb, binTips} << user << true << bin << none;
+        QTest::newRow("template gone after the first start") << false << QStringList{userDb} << user << false << bin << none;
+        // A copy on a read-only medium is told that its folder is read-only; one without a
+        // database, that nothing was installed to start one from.
+        QTest::newRow("read-only, with its database, no template")
+            << false << QStringList{binDb, binTips} << "error" << false << bin
+            << "bin/" + db + "\nbecause the folder that holds it is read-only.";
+        QTest::newRow("read-only, no database, no template")
+            << false << QStringList{binTips} << "error" << false << bin
+            << "bin/\nbecause that folder cannot be written, and no database template was installed in\n%1share/sidelines/";
     }
 
     void choosesAndPreparesThePlace()
@@ -61,6 +70,7 @@ private slots:
         QFETCH(QString, place);
         QFETCH(bool, copied);
         QFETCH(QString, tips);
+        QFETCH(QString, said);
         QTemporaryDir root;
         const QString prefix = root.path() + QLatin1Char('/');
         for (const QString& file : present)
@@ -72,8 +82,10 @@ private slots:
         QString error;
         if (place == "error") {
             QVERIFY(!chosen.ok());
-            // The message names both places the user can act on.
-            QVERIFY2(chosen.error.contains(prefix + "bin/") && chosen.error.contains(prefix + "share/sidelines/"),
+            // The message names the places the user can act on, and what is wrong with them.
+            const QString expected = prefix + (said.contains(QLatin1String("%1")) ? said.arg(prefix) : said);
+            QVERIFY2(chosen.error.contains(expected), qPrintable(chosen.error));
+            QVERIFY2(!said.contains(QLatin1String("read-only")) || !chosen.error.contains(QLatin1String("template")),
                      qPrintable(chosen.error));
             QVERIFY(!DataPlaces::Prepare(chosen, &error) && error == chosen.error);
             QVERIFY(!QFileInfo::exists(prefix + "user"));

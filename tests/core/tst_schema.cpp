@@ -5,6 +5,7 @@
 #include "support/TestMain.h"
 
 #include <QSqlError>
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -232,6 +233,7 @@ private slots:
         QTest::addColumn<int>("version");
         QTest::newRow("first version") << 0;
         QTest::newRow("totals per box") << 2;
+        QTest::newRow("before the rally log") << 3;
     }
     void upgradedMatchGivesTheSameReport()
     {
@@ -280,6 +282,54 @@ private slots:
         QVERIFY2(error.contains(QLatin1String("version 0")), qPrintable(error));
         QCOMPARE(RawValue(path, QStringLiteral("PRAGMA user_version")).toInt(), 0);
         QCOMPARE(RawValue(path, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'PLAY_PLAYER_GAME'")).toInt(), 1);
+    }
+
+    // Each version's upgrade keeps one copy of the file as it was: tries cut short before it
+    // (here by a table in the way) leave no further copies, the one copy is that of the file
+    // before the try that succeeded, and the copy of another version's upgrade stays. The
+    // database in use and the archive are upgraded alike.
+    void oneBackupPerVersion_data()
+    {
+        QTest::addColumn<bool>("archive"); // prepared apart from the database in use
+        QTest::addColumn<int>("failedTries");
+        QTest::newRow("database, first try") << false << 0;
+        QTest::newRow("database, after a failed try") << false << 1;
+        QTest::newRow("database, after three failed tries") << false << 3;
+        QTest::newRow("archive, first try") << true << 0;
+        QTest::newRow("archive, after three failed tries") << true << 3;
+    }
+    void oneBackupPerVersion()
+    {
+        QFETCH(bool, archive);
+        QFETCH(int, failedTries);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(archive ? QStringLiteral("Archive.db") : QStringLiteral("Rally2.db"));
+        const QString otherVersion = Db::backupPath(path, 2);
+        QFile other(otherVersion);
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write("an earlier upgrade's copy") > 0);
+        other.close();
+        QString error;
+        QVERIFY(Db::createFresh(path, &error, 0));
+        RawExec(path, {QStringLiteral("CREATE TABLE TOTALS (X)")});
+        const auto upgrade = [&] {
+            const bool ok = archive ? Db::prepareFile(path, &error) : Db::open(path, &error);
+            Db::close();
+            return ok;
+        };
+        for (int n = 0; n <= failedTries; ++n) {
+            RawExec(path, {QStringLiteral("INSERT INTO MATCH VALUES ('2026-01-0%1 10:00:00', 'h', 'a')").arg(n + 1)});
+            if (n == failedTries)
+                RawExec(path, {QStringLiteral("DROP TABLE TOTALS")});
+            QCOMPARE(upgrade(), n == failedTries);
+        }
+        QCOMPARE(RawValue(path, QStringLiteral("PRAGMA user_version")).toInt(), Db::kSchemaVersion);
+        const QString backup = Db::backupPath(path, 0);
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.bak*")}, QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{QFileInfo(backup).fileName(), QFileInfo(otherVersion).fileName()}));
+        QCOMPARE(RawValue(backup, QStringLiteral("PRAGMA user_version")).toInt(), 0);
+        QCOMPARE(RawValue(backup, QStringLiteral("SELECT COUNT(*) FROM MATCH")).toInt(), failedTries + 1);
+        QCOMPARE(RawValue(backup, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'TOTALS'")).toInt(), 0);
+        QVERIFY(other.open(QIODevice::ReadOnly) && other.readAll() == "an earlier upgrade's copy");
     }
 
     void newerFileIsRefusedNamingBothVersions()

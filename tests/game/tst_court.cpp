@@ -140,6 +140,90 @@ private slots:
         QCOMPARE(MsgBoxHook::prompts(), QStringList());
     }
 
+    // A point that wins a game says so and names the next step: the next game, or the end of a
+    // match that is won; ending a match that nobody has won asks whether to end it anyway.
+    void pointThatWinsTheGame_data()
+    {
+        QTest::addColumn<int>("game"); // in a best of three to 15
+        QTest::addColumn<QString>("earlier"); // the earlier games' scores
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("game 1") << 1 << QString()
+                                << "Harbour Hawks win game 1, 15\u201310. Alt+E goes to game 2."
+                                << "The match is not decided (1\u20130). End it anyway?";
+        QTest::newRow("game 2 wins the match") << 2 << "15:3"
+                                               << "Harbour Hawks win game 2, 15\u201310, and the match 2\u20130. "
+                                                  "Alt+N ends the match."
+                                               << "Are you sure you would like to end the Match?";
+        QTest::newRow("game 2 levels") << 2 << "3:15"
+                                       << "Harbour Hawks win game 2, 15\u201310. Alt+E goes to game 3."
+                                       << "The match is not decided (1\u20131). End it anyway?";
+    }
+    void pointThatWinsTheGame()
+    {
+        QFETCH(int, game);
+        QFETCH(QString, earlier);
+        QFETCH(QString, status);
+        QFETCH(QString, question);
+        Court c(QStringLiteral("LEFT"), game);
+        QVERIFY(c.show());
+        if (!earlier.isEmpty())
+            Execute(QStringLiteral("INSERT INTO GAME (MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE) "
+                                   "VALUES (?, '2000-01-01 00:00:00', 1, ?, ?)"),
+                    {Bind(c.session.matchId), earlier.section(':', 0, 0).toInt(), earlier.section(':', 1).toInt()});
+        for (int i = 0; i < 10; ++i)
+            c.screen->cmdScore_Click(1);
+        for (int i = 0; i < 14; ++i)
+            c.screen->cmdScore_Click(0);
+        QVERIFY(!c.status().contains(QLatin1String(" win ")));
+        c.screen->cmdScore_Click(0);
+        QCOMPARE(c.status(), status);
+        MsgBoxHook::setNextAnswer(QMessageBox::No);
+        c.screen->mnuEndMatch_Click();
+        QCOMPARE(MsgBoxHook::prompts(), QStringList{question});
+        QCOMPARE(MsgBoxHook::asked()[0].defaultButton, QMessageBox::No);
+    }
+
+    // A long name on the selected box stays inside the thick selection frame, at every size.
+    void longNameInsideTheSelectionFrame_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("smallest") << QSize(640, 460);
+        QTest::newRow("laptop") << QSize(1100, 700);
+        QTest::newRow("large") << QSize(1800, 1000);
+    }
+    void longNameInsideTheSelectionFrame()
+    {
+        QFETCH(QSize, size);
+        Court c;
+        c.screen->colHomePlayers[0]->setPlayerName(QStringLiteral("Maximiliana Konstantinopoulou-Vanderbilt"));
+        c.screen->SetUpHome();
+        c.screen->resize(size);
+        QVERIFY(c.show());
+        c.screen->game().PlayerOnClick(1);
+        QLabel* box = c.get(QStringLiteral("lblPlayer_1"));
+        // The frame as drawn: the selection colour from the box's edge inwards.
+        const QImage picture = box->grab().toImage();
+        int frame = 0;
+        while (frame < picture.width() / 2 && picture.pixelColor(frame, picture.height() / 2) == QColor(0, 90, 255))
+            ++frame;
+        QVERIFY(frame >= 4);
+        const QRect need = box->fontMetrics().boundingRect(box->contentsRect().marginsRemoved(QMargins() + box->margin()),
+                                                           int(box->alignment()) | Qt::TextWordWrap, box->text());
+        const QRect inside = box->rect().adjusted(frame, frame, -frame, -frame);
+        QVERIFY2(inside.contains(need), qPrintable(QStringLiteral("text %1,%2 %3x%4 in %5x%6 with a frame of %7")
+                                                       .arg(need.x())
+                                                       .arg(need.y())
+                                                       .arg(need.width())
+                                                       .arg(need.height())
+                                                       .arg(box->width())
+                                                       .arg(box->height())
+                                                       .arg(frame)));
+        // The status line names the player whole.
+        QVERIFY(c.record(1, Qt::Key_D));
+        QVERIFY(c.status().contains(QLatin1String("Maximiliana Konstantinopoulou-Vanderbilt")));
+    }
+
     void rotationMovesPlayersAndSelection()
     {
         Court c;

@@ -11,7 +11,10 @@ cd "$scratch/usr"
 
 expected="bin/sidelines
 share/applications/$id.desktop
+share/doc/sidelines/changelog.gz
+share/doc/sidelines/copyright
 share/icons/hicolor/scalable/apps/$id.svg
+share/man/man1/sidelines.1.gz
 share/metainfo/$id.metainfo.xml
 share/sidelines/Rally2.db
 share/sidelines/TIPOFDAY.TXT"
@@ -31,4 +34,14 @@ grep -q '<svg' "share/icons/hicolor/scalable/apps/$id.svg"
 [ "$(head -c 15 share/sidelines/Rally2.db)" = "SQLite format 3" ]
 version="$(bin/sidelines --version | sed -n 's/^Sidelines \([0-9.]*\)$/\1/p')"
 grep -q "<release version=\"$version\"" "share/metainfo/$id.metainfo.xml"
+# The manual page renders without a complaint and names every option the program answers to.
+page="$(MANWIDTH=80 man --warnings -l share/man/man1/sidelines.1.gz 2>&1 >/dev/null)"
+[ -z "$page" ] || fail "the manual page: $page"
+for option in $(bin/sidelines --help | grep -Eo -- '--[a-z-]+' | sort -u); do
+    man -l share/man/man1/sidelines.1.gz 2>/dev/null | grep -q -- "$option" || fail "the manual page lacks $option"
+done
+man -l share/man/man1/sidelines.1.gz 2>/dev/null | grep -q "Sidelines $version" || fail "the manual page is not of $version"
+# Each release has its changelog entry.
+[ "$(zcat share/doc/sidelines/changelog.gz | head -n 1)" = "sidelines ($version) unstable; urgency=medium" ] \
+    || fail "the changelog's first entry is not $version"
 echo "install layout ok"

@@ -24,6 +24,21 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6 libqt6sql6-sqlite libqt6svg6 libsqlite3-0; do
     grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
+# What the package says of itself: who answers for it (a real address), a short line and a
+# long description wrapped as Debian shows it, and nothing recommended that the program does not use.
+maintainer="$(dpkg-deb -f "$deb" Maintainer)"
+grep -Eq '^[^<>]+ <[^@<>]+@[^@<>]+\.[a-z]+>$' <<<"$maintainer" && ! grep -q '@localhost' <<<"$maintainer" \
+    || fail "Maintainer is not a real address: $maintainer"
+[ -z "$(dpkg-deb -f "$deb" Recommends)" ] || fail "the package recommends $(dpkg-deb -f "$deb" Recommends)"
+description="$(dpkg-deb -f "$deb" Description)"
+[ "$(wc -l <<<"$description")" -ge 3 ] || fail "the description has no long text: $description"
+! awk 'length > 80' <<<"$description" | grep -q . || fail "description lines longer than 80 characters"
+# Debian's own checker: errors fail the test, warnings are shown.
+command -v lintian >/dev/null || fail "lintian is missing: run scripts/setup.sh"
+findings="$(lintian --fail-on none --tag-display-limit 0 "$deb" 2>&1)" || fail "lintian did not run: $findings"
+[ -z "$findings" ] || echo "$findings"
+! grep -q '^E: ' <<<"$findings" || fail "lintian found errors"
+
 dpkg-deb -x "$deb" "$scratch/root"
 
 export HOME="$scratch/home" XDG_DATA_HOME="$scratch/home/data" XDG_CONFIG_HOME="$scratch/home/config"
@@ -100,4 +115,6 @@ pid=""
 [ ! -e "$data/Sidelines.lock" ] || fail "the lock was left behind"
 [ "$(sqlite3 "$data/Rally2.db" "SELECT (SELECT count(*) FROM TEAM) || ' ' || (SELECT count(*) FROM GAME)")" = "2 0" ] \
     || fail "the exit did not leave the roster and empty the match tables"
+# The match went to the archive beside the database in use.
+[ "$(sqlite3 "$data/Archive.db" "SELECT count(*) FROM GAME")" = "1" ] || fail "the match is not in $data/Archive.db"
 echo "package ok"

@@ -152,6 +152,42 @@ private slots:
         QCOMPARE(seeded->app.count(QStringLiteral("PLAYED")), 14);
     }
 
+    // Leaving a substitution (Escape or the close box) asks nothing, changes nothing and goes back
+    // to the court: the same players on it, the bench as it was, nothing written.
+    void leavingASubstitutionChangesNothing_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("Escape") << false;
+        QTest::newRow("close box") << true;
+    }
+    void leavingASubstitutionChangesNothing()
+    {
+        QFETCH(bool, closeBox);
+        move(0, {0, 1, 2, 3, 4, 5}, "cmdHMoveStart");
+        move(2, {0, 1, 2, 3, 4, 5}, "cmdAMoveStart");
+        click(QStringLiteral("cmdGame"));
+        frmGame& screen = L->game();
+        const QList<std::shared_ptr<clsPlayer>> onCourt = screen.colHomePlayers;
+        const QStringList bench = Lines(list(0));
+        L->BeginSubstitution(screen.colHomePlayers, screen.colAwayPlayers);
+        L->show();
+        QVERIFY(QTest::qWaitForWindowExposed(L.get()));
+        move(1, {2}, "cmdHMoveBack");
+        move(0, {0}, "cmdHMoveStart");
+        const int entries = seeded->app.count(QStringLiteral("RALLY"));
+        if (closeBox)
+            L->close();
+        else
+            QTest::keyClick(court::Focus(L.get()), Qt::Key_Escape);
+        QCOMPARE(MsgBoxHook::prompts(), QStringList());
+        QVERIFY(!L->isVisible());
+        QCOMPARE(L->result(), int(frmStarters::GoToGame));
+        QCOMPARE(screen.colHomePlayers, onCourt);
+        QCOMPARE(Lines(list(0)), bench);
+        QCOMPARE(seeded->app.count(QStringLiteral("RALLY")), entries);
+        QCOMPARE(seeded->app.count(QStringLiteral("PLAYED")), 12);
+    }
+
     // In the first game the question is whether to cancel (the keyboard road asks it).
     void closingInALaterGameEndsTheMatch()
     {

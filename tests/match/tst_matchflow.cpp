@@ -1,3 +1,4 @@
+#include "MatchKeys.h"
 #include "game/Court.h"
 #include "match/clsMatch.h"
 #include "match/frmStarters.h"
@@ -12,41 +13,15 @@ using namespace drive;
 
 namespace {
 
-// Access keys pressed in the window, each waiting for the button it clicks; then Enter, after
-// giving the window the focus back as a window manager would.
-Step AltKeys(const QList<Qt::Key>& keys, bool enter = false)
-{
-    return [keys, enter](QWidget* w) {
-        for (Qt::Key k : keys)
-            court::AltKey(w, k);
-        if (enter)
-            QTest::keyClick(court::Focus(w), Qt::Key_Return);
-    };
-}
+using namespace matchkeys;
 
-// Six starters a team by keys: the first six with Space and Shift+Down, Tab to ">", Space; then
-// "&Go To Game".
+// Six starters a team by keys, then "&Go To Game".
 Step LineUpByKeys()
 {
     return [](QWidget* w) {
-        court::Focus(w);
-        for (int side : {0, 2}) {
-            auto* list = Child<QListWidget>(w, QStringLiteral("lstTeam_%1").arg(side));
-            list->setFocus();
-            list->setCurrentRow(0);
-            QTest::keyClick(list, Qt::Key_Space);
-            for (int i = 0; i < 5; ++i)
-                QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
-            QTest::keyClick(list, Qt::Key_Tab);
-            QTest::keyClick(court::Focus(w), Qt::Key_Space);
-        }
+        SixEachByKeys(w);
         court::AltKey(w, Qt::Key_G);
     };
-}
-
-Step PickTeam(const RecordId& team)
-{
-    return Steps({ChooseId(QStringLiteral("lstTeams"), team), Key(Qt::Key_Return)});
 }
 
 } // namespace

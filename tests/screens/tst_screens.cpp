@@ -1,5 +1,6 @@
 #include "core/ScoutFixture.h"
 #include "game/Court.h"
+#include "match/frmGameOptions.h"
 #include "match/frmImportScout.h"
 #include "match/frmStarters.h"
 #include "reports/ReportSeed.h"
@@ -51,15 +52,25 @@ private slots:
     void windowFits_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char* w : {"court", "line-up", "substitution", "wizard", "report", "scout import"})
+        for (const char* w : {"court", "line-up", "substitution", "wizard", "report", "options", "scout import"})
             QTest::addRow("%s@%dx%d", w, area().width(), area().height()) << QString::fromLatin1(w);
     }
     void windowFits()
     {
         QFETCH(QString, window);
-        if (window == QLatin1String("court")) {
+        if (window == QLatin1String("options")) {
+            frmGameOptions options;
+            options.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&options));
+            Fits(Problems(&options, area()));
+            Shot(&options, window);
+        } else if (window == QLatin1String("court")) {
             court::Court c;
+            // A long name on the selected box.
+            c.screen->colHomePlayers[0]->setPlayerName(QStringLiteral("Maximiliana Konstantinopoulou-Vanderbilt"));
+            c.screen->SetUpHome();
             QVERIFY(c.show());
+            c.screen->game().PlayerOnClick(1);
             // With the longest status line: a point refused.
             for (int i = 0; i < 16; ++i)
                 c.screen->cmdScore_Click(0);
@@ -101,12 +112,14 @@ private slots:
             preview.show();
             QVERIFY(QTest::qWaitForWindowExposed(&preview));
             Fits(Problems(&preview, area()));
+            Shot(&preview, window);
             QCOMPARE(Child<QListWidget>(&preview, QStringLiteral("lstHome"))->count(), 20);
             // A file cut short: the reason, whole.
             frmImportScout refused(QStringLiteral("cut.dvw"), scoutfixture::Join(scoutfixture::Lines().mid(0, 700)));
             refused.show();
             QVERIFY(QTest::qWaitForWindowExposed(&refused));
             Fits(Problems(&refused, area()));
+            Shot(&refused, QStringLiteral("scout import refused"));
             QVERIFY(Child<QLabel>(&refused, QStringLiteral("lblProblem"))->text().contains(QStringLiteral("Line 700")));
         } else if (window != QLatin1String("report")) {
             // A whole club roster of fourteen, one with a long name.

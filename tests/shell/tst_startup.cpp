@@ -1,6 +1,7 @@
 #include "support/Drive.h"
 #include "support/TestMain.h"
 
+#include "core/ArchiveStore.h"
 #include "core/CProgressBar.h"
 #include "core/DataPlace.h"
 #include "core/mConstants.h"
@@ -20,6 +21,9 @@
 #include <QPushButton>
 #include <QSet>
 #include <QSettings>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace {
 const QString kTipsKey = QStringLiteral("Options/Show Tips at Startup");
@@ -167,6 +171,8 @@ private slots:
             QCOMPARE(QDir(bin).entryList(QDir::Files | QDir::Hidden), QStringList());
             QCOMPARE(StatusText(), "Database: " + QDir::toNativeSeparators(user + Db::kFileName));
             QCOMPARE(frmTip(start.mainWindow()).tips(), QStringList{QStringLiteral("Installed tip")});
+            // The archive of saved matches goes with the database.
+            QCOMPARE(ArchiveStore::DefaultPath(), user + "Archive.db");
         }
         QCOMPARE(frmTip::TipsFile(), pubAppPath + "TIPOFDAY.TXT");
     }
@@ -230,6 +236,75 @@ private slots:
         }
         QVERIFY(Db::isOpen());
         QCOMPARE(app.count(QStringLiteral("MATCH")), 1);
+    }
+
+    // A lock file that cannot be opened keeps no second copy off the database, whose exit could
+    // then empty the tables this copy records into: the start is refused, naming the file and the
+    // system's reason, and nothing is changed. A database that nothing can write (its header's
+    // write version raised) is safe without the lock and still opens.
+    void unusableLockFileRefusesTheStart_data()
+    {
+        QTest::addColumn<QString>("blocker"); // what stands where the lock file goes
+        QTest::addColumn<int>("error");       // the system's reason; 0: the start goes on
+        QTest::newRow("a folder") << "folder" << EISDIR;
+        QTest::newRow("a link to itself") << "loop" << ELOOP;
+        QTest::newRow("a link into a missing folder") << "dangling" << ENOENT;
+        // The administrator may open any file.
+        if (::geteuid() != 0)
+            QTest::newRow("no permission") << "denied" << EACCES;
+        QTest::newRow("a folder, read-only database") << "folder" << 0;
+    }
+
+    void unusableLockFileRefusesTheStart()
+    {
+        QFETCH(QString, blocker);
+        QFETCH(int, error);
+        TestApp app;
+        Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES ('2026-01-01 10:00:00', 'a', 'b')"));
+        Db::close();
+        if (error == 0) {
+            QFile file(app.dbPath());
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(18) && file.write("\x03", 1) == 1);
+        }
+        const QString lockPath = app.dir() + QLatin1Char('/') + SidelinesStart::LockFileName();
+        if (blocker == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(lockPath));
+        else if (blocker == QLatin1String("loop"))
+            QVERIFY(QFile::link(lockPath, lockPath));
+        else if (blocker == QLatin1String("dangling"))
+            QVERIFY(QFile::link(app.dir() + "/gone/Sidelines.lock", lockPath));
+        else {
+            QFile denied(lockPath);
+            QVERIFY(denied.open(QIODevice::WriteOnly));
+            QVERIFY(denied.setPermissions({}));
+        }
+        QFile database(app.dbPath());
+        QVERIFY(database.open(QIODevice::ReadOnly));
+        const QByteArray before = database.readAll();
+
+        {
+            SidelinesStart start(app.dir());
+            QCOMPARE(start.begin(), error == 0);
+            QCOMPARE(MsgBoxHook::asked().size(), 1);
+            const auto asked = MsgBoxHook::asked().first();
+            if (error != 0) {
+                for (const QString& part : {QDir::toNativeSeparators(lockPath), qt_error_string(error)})
+                    QVERIFY2(asked.prompt.contains(part), qPrintable(asked.prompt));
+                QCOMPARE(asked.icon, QMessageBox::Critical);
+                QVERIFY(start.splash() == nullptr && !Db::isOpen());
+            } else {
+                // Only the start's word that the database can be read but not written.
+                QVERIFY2(asked.prompt.contains(QLatin1String("cannot write to it")), qPrintable(asked.prompt));
+                start.splash()->timer()->stop();
+                start.splash()->hide();
+                QCOMPARE(app.count(QStringLiteral("MATCH")), 1);
+            }
+        }
+        Db::close();
+        QVERIFY(database.seek(0));
+        QVERIFY(database.readAll() == before);
+        // Left as it was found, for the user to look at.
+        QVERIFY(QFileInfo(lockPath).isSymLink() || QFileInfo::exists(lockPath));
     }
 
     // The lock is the system's lock on the file: while another process holds it no copy starts,

@@ -16,7 +16,7 @@ TestApp::TestApp()
     if (!m_ok)
         qWarning("TestApp: %s", qPrintable(error));
     pubAppPath = m_dir.path() + QLatin1Char('/');
-    // The user's data folder (the archive of saved matches) inside the test's own folder.
+    // The user's data folder (an installed copy's database) inside the test's own folder.
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("data"))));
     QSettings().clear();
     MsgBoxHook::install();

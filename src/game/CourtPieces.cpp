@@ -1,0 +1,211 @@
+#include "game/CourtPieces.h"
+
+#include "roster/clsPlayer.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const QColor kSelectedFrame(0, 90, 255);
+} // namespace
+
+namespace CourtText {
+
+QString WithoutAccessKeys(QString text)
+{
+    text.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
+}
+
+int FittingPixelSize(QFont font, const QString& text, int want, int least, const QSize& room, bool wrap)
+{
+    want = std::max(want, least);
+    for (int px = want; px > least; --px) {
+        font.setPixelSize(px);
+        const QFontMetrics fm(font);
+        const int flags = Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0);
+        const QRect need = fm.boundingRect(QRect(0, 0, room.width(), 100000), flags, text);
+        if (need.width() <= room.width() && need.height() <= room.height())
+            return px;
+    }
+    return least;
+}
+
+void SetPixelSize(QWidget* w, int px)
+{
+    QFont f = w->font();
+    if (f.pixelSize() != px) {
+        f.setPixelSize(px);
+        w->setFont(f);
+    }
+}
+
+void ReserveCheckColumn(QMenu* menu)
+{
+    const QFontMetrics fm(menu->font());
+    int widest = 0;
+    int shortcut = 0;
+    for (QAction* a : menu->actions()) {
+        widest = std::max(widest, fm.horizontalAdvance(WithoutAccessKeys(a->text())));
+        const QString key = a->shortcut().toString(QKeySequence::NativeText);
+        if (!key.isEmpty())
+            shortcut = std::max(shortcut, fm.horizontalAdvance(key) + fm.height());
+    }
+    const int itemHeight = fm.height() + 8;
+    const int check = std::max(itemHeight * 4 / 5 + 1, 22);
+    menu->setMinimumWidth(widest + shortcut + check + 20 + itemHeight / 2 + 8);
+}
+
+void SetBackground(QWidget* w, const QColor& colour)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+}
+
+} // namespace CourtText
+
+using namespace CourtText;
+
+PlayerBox::PlayerBox(int index, QWidget* parent) : QLabel(parent), m_index(index)
+{
+    setObjectName(QStringLiteral("lblPlayer_%1").arg(index));
+    setTextFormat(Qt::PlainText); // a name is data, never markup
+    setAlignment(Qt::AlignCenter);
+    setWordWrap(true);
+    setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Plain);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    setCursor(Qt::PointingHandCursor);
+    QFont f = font();
+    f.setBold(true);
+    setFont(f);
+}
+
+void PlayerBox::setPlayer(const clsPlayer& p)
+{
+    m_playerId = p.PlayerID();
+    m_caption = p.PlayerName() + QLatin1Char('\n') + QLatin1Char('#') + QString::number(p.PlayerNumber());
+    setText(m_caption);
+    setProperty("playerId", m_playerId.text());
+    fitText();
+}
+
+void PlayerBox::clearPlayer()
+{
+    m_playerId = RecordId();
+    m_caption.clear();
+    setText(QString());
+    setProperty("playerId", QVariant());
+}
+
+void PlayerBox::setSelected(bool on)
+{
+    setProperty("selected", on);
+    if (m_selected == on)
+        return;
+    m_selected = on;
+    update();
+}
+
+void PlayerBox::setWantedPixelSize(int px)
+{
+    m_wanted = px;
+    fitText();
+}
+
+void PlayerBox::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    // The text is laid out inside the selection frame, so that the frame never covers it.
+    setMargin(selectionWidth());
+    fitText();
+}
+
+void PlayerBox::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!m_selected)
+        return;
+    QPainter p(this);
+    const int w = selectionWidth();
+    QPen pen(kSelectedFrame, w);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
+}
+
+void PlayerBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && onClick) {
+        event->accept();
+        onClick(m_index);
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void PlayerBox::fitText()
+{
+    // Long names shrink rather than spill out of the box, or under the selection frame; the key
+    // hint keeps the bottom tenth.
+    const QRect inside = contentsRect().marginsRemoved(QMargins() + margin());
+    const QSize room(std::max(1, inside.width() - 2), std::max(1, inside.height() - height() / 10));
+    SetPixelSize(this, FittingPixelSize(font(), m_caption, m_wanted, 9, room, true));
+    // A name that does not fit even so loses its middle on the screen, never its ends; the status
+    // line and the stats view keep it whole.
+    QString shown = m_caption;
+    const QFontMetrics fm(font());
+    if (fm.boundingRect(QRect(0, 0, room.width(), 100000), Qt::AlignCenter | Qt::TextWordWrap, shown).width()
+        > room.width()) {
+        const qsizetype cut = shown.lastIndexOf(QLatin1Char('\n'));
+        shown = fm.elidedText(shown.left(cut), Qt::ElideMiddle, room.width()) + shown.mid(cut);
+    }
+    if (text() != shown)
+        setText(shown);
+}
+
+int PlayerBox::selectionWidth() const
+{
+    return std::max(4, std::min(width(), height()) / 14);
+}
+
+NetLine::NetLine(QWidget* parent, const QColor& tape) : QWidget(parent), m_tape(tape)
+{
+    setObjectName(QStringLiteral("Line1"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void NetLine::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int w = width();
+    const int band = std::max(4, w * 2 / 3);
+    const QRect net((w - band) / 2, postLength, band, height() - 2 * postLength);
+    p.fillRect(net, QColor(34, 34, 40));
+    // The mesh, drawn as a fine grid so the band reads as a net.
+    p.setPen(QPen(QColor(190, 190, 190, 150), 1));
+    for (int y = net.top() + 2; y < net.bottom(); y += 5)
+        p.drawLine(net.left(), y, net.right(), y);
+    for (int x = net.left() + 2; x < net.right(); x += 5)
+        p.drawLine(x, net.top(), x, net.bottom());
+    // The white tape along the top of the net.
+    p.setPen(QPen(m_tape, std::max(2, band / 4)));
+    p.drawLine(QPoint(w / 2, net.top()), QPoint(w / 2, net.bottom()));
+    // The posts beyond the sidelines.
+    p.setPen(QPen(QColor(20, 20, 24), 1));
+    p.setBrush(QColor(90, 90, 98));
+    p.drawEllipse(QRectF(0.5, 0.5, w - 1.0, postLength - 1.0));
+    p.drawEllipse(QRectF(0.5, height() - postLength + 0.5, w - 1.0, postLength - 1.0));
+}

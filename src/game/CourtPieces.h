@@ -1,0 +1,74 @@
+#pragma once
+
+// The pieces the court screen is built of: its player boxes, the net, and the fitting of texts to
+// the room the court's scale leaves them.
+
+#include "core/RecordId.h"
+
+#include <QLabel>
+#include <QString>
+#include <functional>
+
+class QMenu;
+class clsPlayer;
+
+namespace CourtText {
+// The caption as shown: access-key ampersands gone ("&&" stays one "&").
+QString WithoutAccessKeys(QString text);
+// The largest pixel size, from want down to least, at which text fits room.
+int FittingPixelSize(QFont font, const QString& text, int want, int least, const QSize& room, bool wrap);
+void SetPixelSize(QWidget* w, int px);
+// The style sizes a menu with a narrow check column but draws that column as wide as four fifths
+// of an item's height: in the court's large fonts the longest captions would lose their middle
+// ("Ball Han...ng Error"). The menu is made wide enough for the column as it is drawn.
+void ReserveCheckColumn(QMenu* menu);
+void SetBackground(QWidget* w, const QColor& colour);
+} // namespace CourtText
+
+// A player box: the player's name over "#" and the shirt number, with the player's identifier
+// kept beside the caption so that a recorded action names exactly this player.
+class PlayerBox : public QLabel
+{
+public:
+    PlayerBox(int index, QWidget* parent);
+
+    std::function<void(int)> onClick;
+
+    void setPlayer(const clsPlayer& p);
+    void clearPlayer();
+    RecordId playerId() const { return m_playerId; }
+    QString caption() const { return m_caption; }
+
+    // The selected box wears a thick coloured frame besides its white, to be seen from the bench.
+    void setSelected(bool on);
+    void setWantedPixelSize(int px);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void fitText();
+    int selectionWidth() const;
+
+    int m_index;
+    bool m_selected = false;
+    int m_wanted = 14;
+    RecordId m_playerId;
+    QString m_caption;
+};
+
+// The net seen from above: a dark band across the court with a post beyond each sideline.
+class NetLine : public QWidget
+{
+public:
+    explicit NetLine(QWidget* parent, const QColor& tape);
+    int postLength = 6;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor m_tape;
+};
