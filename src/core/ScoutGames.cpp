@@ -483,7 +483,7 @@ public:
     void logged(const RecordedGame& g, std::vector<Item> items, std::array<int, 2>& starters)
     {
         const Rally::Log& log = g.log;
-        const QList<int> reversed = Rally::ReversedSteps(log);
+        const auto reversed = Rally::ReversedSteps(log);
         std::set<int> standingPoints;
         for (const Rally::Point& p : Rally::StandingPoints(log))
             standingPoints.insert(p.entry);
@@ -617,7 +617,7 @@ bool LogTellsGame(const RecordedGame& g)
         ++score[size_t(p.winner == kAway ? kAway : kHome)];
     if (score[0] != g.home || score[1] != g.away)
         return false;
-    const QList<int> reversed = Rally::ReversedSteps(g.log);
+    const auto reversed = Rally::ReversedSteps(g.log);
     Sums fromLog;
     for (const Rally::Entry& e : g.log)
         if (e.kind == Rally::Kind::Action && !reversed.contains(e.step))
@@ -683,7 +683,7 @@ ScoutMatch FromRecorded(const RecordedMatch& r)
         // The actions, in the order recorded.
         std::vector<Item> items;
         if (usable) {
-            const QList<int> reversed = Rally::ReversedSteps(g.log);
+            const auto reversed = Rally::ReversedSteps(g.log);
             for (const Rally::Entry& e : g.log) {
                 if (e.kind != Rally::Kind::Action || reversed.contains(e.step))
                     continue;
