@@ -180,6 +180,12 @@ int Run(const QCommandLineParser& parser, const QString& appDir)
         err << T("Sidelines is running on this database; close it first.") << Qt::endl;
         return 1;
     }
+    // As at the start: only a database nothing can write is safe without the lock.
+    if (lock.state() == InstanceLock::State::Unavailable && !Db::isReadOnlyFile(place.database)) {
+        err << T("The lock file %1 cannot be used: %2").arg(QDir::toNativeSeparators(lock.path()), lock.reason())
+            << Qt::endl;
+        return 1;
+    }
     QString error;
     if (!DataPlaces::Prepare(place, &error) || !Db::open(place.database, &error)) {
         err << T("Sidelines cannot open its database %1: %2").arg(QDir::toNativeSeparators(place.database), error)

@@ -1,6 +1,7 @@
 #include "core/Database.h"
 #include "core/ScoutFile.h"
 #include "core/ScoutFixture.h"
+#include "shell/frmSplash.h"
 #include "support/TestMain.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
+#include <cerrno>
 
 using namespace scoutfixture;
 
@@ -172,6 +174,82 @@ private slots:
             const Run bad = run(wrong);
             QVERIFY2(bad.status == 2 && bad.out.isEmpty() && !bad.err.isEmpty(), qPrintable(wrong.join(' ')));
         }
+    }
+
+    // The lock that keeps a second copy of the program off the database keeps these commands off
+    // it too: a running copy would not know the rows written under it, and its exit would empty
+    // them. A lock file that cannot be used refuses both, naming it and the system's reason,
+    // except on a database that nothing can write, which the export may still read. Whatever is
+    // refused leaves the database as it was and writes no file.
+    void lockKeepsTheCommandsOff_data()
+    {
+        QTest::addColumn<QString>("blocker"); // "held": a process holds the lock; "folder": a folder in its place
+        QTest::addColumn<bool>("readOnly"); // the database's header says nothing may write it
+        QTest::addColumn<bool>("importing"); // --import of a second match, else --export-scout
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("said"); // parts of what the command prints on stderr
+        const QString running = QStringLiteral("Sidelines is running on this database; close it first.");
+        const QString unusable = QStringLiteral("The lock file %1 cannot be used: ") + qt_error_string(EISDIR);
+        QTest::newRow("held, import") << "held" << false << true << 1 << QStringList{running};
+        QTest::newRow("held, export") << "held" << false << false << 1 << QStringList{running};
+        QTest::newRow("a folder, import") << "folder" << false << true << 1 << QStringList{unusable};
+        QTest::newRow("a folder, export") << "folder" << false << false << 1 << QStringList{unusable};
+        QTest::newRow("a folder, read-only database, import")
+            << "folder" << true << true << 1 << QStringList{"Sidelines cannot write to its database"};
+        QTest::newRow("a folder, read-only database, export") << "folder" << true << false << 0 << QStringList();
+    }
+    void lockKeepsTheCommandsOff()
+    {
+        QFETCH(QString, blocker);
+        QFETCH(bool, readOnly);
+        QFETCH(bool, importing);
+        QFETCH(int, status);
+        QFETCH(QStringList, said);
+        QCOMPARE(run({QStringLiteral("--import"), file(QStringLiteral("a.dvw"), Fixture())}).status, 0);
+        const QString database = dir->filePath(QStringLiteral("Rally2.db"));
+        if (readOnly) {
+            QFile header(database);
+            QVERIFY(header.open(QIODevice::ReadWrite) && header.seek(18) && header.write("\x03", 1) == 1);
+        }
+        const QString lockPath = dir->filePath(SidelinesStart::LockFileName());
+        QProcess holder;
+        if (blocker == QLatin1String("held")) {
+            // The shell becomes the sleeping process that holds the lock, and says when it does.
+            holder.start(QStringLiteral("sh"),
+                         {QStringLiteral("-c"),
+                          QStringLiteral("exec 9>\"$0\" && flock -n 9 && echo held && exec sleep 60"), lockPath});
+            QVERIFY(holder.waitForStarted());
+            QVERIFY(QTest::qWaitFor([&] {
+                return holder.readAllStandardOutput().contains("held") || holder.state() == QProcess::NotRunning;
+            }));
+            QCOMPARE(holder.state(), QProcess::Running);
+        } else {
+            QVERIFY(QDir().mkdir(lockPath));
+        }
+        QFile db(database);
+        QVERIFY(db.open(QIODevice::ReadOnly));
+        const QByteArray before = db.readAll();
+
+        const QString out = dir->filePath(QStringLiteral("export"));
+        const Run r = importing
+            ? run({QStringLiteral("--import"), file(QStringLiteral("b.dvw"), Renamed("Hawks", "Owls", "02/02/2015"))})
+            : run({QStringLiteral("--export-scout"), out});
+        if (holder.state() != QProcess::NotRunning) {
+            holder.kill();
+            holder.waitForFinished();
+        }
+        QVERIFY2(r.status == status, qPrintable(r.out.join('\n') + r.err));
+        for (const QString& part : said)
+            QVERIFY2(r.err.contains(part.contains(QLatin1String("%1")) ? part.arg(QDir::toNativeSeparators(lockPath))
+                                                                       : part),
+                     qPrintable(r.err));
+        if (said.isEmpty())
+            QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+        QVERIFY(db.seek(0));
+        QVERIFY(db.readAll() == before);
+        QCOMPARE(QDir(out).entryList(QDir::Files).size(), status == 0 ? 1 : 0);
+        // Left as it was found, for the user to look at.
+        QVERIFY(QFileInfo(lockPath).isDir() || blocker == QLatin1String("held"));
     }
 };
 
