@@ -306,6 +306,13 @@ void ImportScoutFiles(QWidget* mainWindow, std::function<QStringList()> askFiles
         {
             frmImportScout preview(path, bytes, mainWindow);
             match = preview.choose();
+            // A file left because it could not be imported is named with the reason; one the
+            // user chose to leave is not.
+            if (const Scout::Refusal& why = preview.read().refusal; !preview.read().ok())
+                failed << frmImportScout::tr("%1: %2").arg(name, why.line > 0 ? why.text() : why.reason);
+            else if (const std::optional<QString> stored = preview.duplicate())
+                failed << frmImportScout::tr("%1: the match is already among the recorded matches: %2.")
+                              .arg(name, *stored);
         }
         if (!match)
             continue;
@@ -327,15 +334,28 @@ void ImportScoutFiles(QWidget* mainWindow, std::function<QStringList()> askFiles
     if (imported.isEmpty() && failed.isEmpty())
         return;
     SetStatus(frmImportScout::tr("Scout files imported: %1.").arg(imported.size()));
+    // Each list in full behind Show Details; the message itself names the first few of each, so
+    // that a season's files and their new players keep it on the screen.
+    constexpr int kShown = 5;
     QStringList parts;
-    if (!imported.isEmpty())
-        parts << frmImportScout::tr("Matches imported:\n%1").arg(imported.join(QLatin1Char('\n')));
-    if (!newTeams.isEmpty())
-        parts << frmImportScout::tr("New teams:\n%1").arg(newTeams.join(QLatin1Char('\n')));
-    if (!newPlayers.isEmpty())
-        parts << frmImportScout::tr("New players:\n%1").arg(newPlayers.join(QLatin1Char('\n')));
-    if (!failed.isEmpty())
-        parts << frmImportScout::tr("Not imported:\n%1").arg(failed.join(QLatin1Char('\n')));
-    MsgBox(parts.join(QStringLiteral("\n\n")), QMessageBox::Ok,
-           failed.isEmpty() ? QMessageBox::Information : QMessageBox::Warning, title);
+    QStringList whole;
+    auto add = [&](const QString& heading, const QStringList& items) {
+        if (items.isEmpty())
+            return;
+        whole << heading + QLatin1Char('\n') + items.join(QLatin1Char('\n'));
+        if (items.size() <= kShown) {
+            parts << whole.last();
+            return;
+        }
+        parts << heading + QLatin1Char('\n') + items.mid(0, kShown - 1).join(QLatin1Char('\n')) + QLatin1Char('\n')
+                + frmImportScout::tr("...and %n more (Show Details lists them all).", nullptr,
+                                     int(items.size()) - (kShown - 1));
+    };
+    add(frmImportScout::tr("Matches imported (%1):").arg(imported.size()), imported);
+    add(frmImportScout::tr("New teams (%1):").arg(newTeams.size()), newTeams);
+    add(frmImportScout::tr("New players (%1):").arg(newPlayers.size()), newPlayers);
+    add(frmImportScout::tr("Not imported (%1):").arg(failed.size()), failed);
+    const QString separator = QStringLiteral("\n\n");
+    MsgBox(parts.join(separator), QMessageBox::Ok, failed.isEmpty() ? QMessageBox::Information : QMessageBox::Warning,
+           title, QMessageBox::NoButton, parts == whole ? QString() : whole.join(separator));
 }

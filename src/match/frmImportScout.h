@@ -30,6 +30,8 @@ public:
 
     // The file as read now.
     const Scout::ReadResult& read() const { return m_read; }
+    // The recorded match the file as read now is, which keeps it from being imported again.
+    std::optional<QString> duplicate() const { return m_plan ? m_plan->duplicate : std::nullopt; }
 
     void reject() override;
 
@@ -61,5 +63,6 @@ private:
 // The main window's command: the scout files chosen (askFiles stands for the file dialog; tests
 // give their own), each shown in the import window in turn and imported when the user says so,
 // in one transaction each, with the status line, the gauge and the busy pointer. A closing
-// message names the matches imported, the new teams and players, and the files that were not.
+// message names the matches imported, the new teams and players, and the files that could not be
+// imported with the reason; a long list shows its first few, and all of it behind Show Details.
 void ImportScoutFiles(QWidget* mainWindow, std::function<QStringList()> askFiles = {});

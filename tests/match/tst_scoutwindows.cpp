@@ -5,11 +5,13 @@
 #include "match/frmExportScout.h"
 #include "match/frmImportScout.h"
 #include "support/Drive.h"
+#include "support/ScreenFit.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -96,13 +98,21 @@ private slots:
             QVERIFY(MsgBoxHook::prompts().isEmpty());
             return;
         }
-        const QString message = MsgBoxHook::prompts().value(0);
-        QVERIFY2(message.startsWith(
-                     QStringLiteral("Matches imported:\nNova KBM Branik vs Braslovče on 2015-01-25 14:31:13\n\n"
-                                    "New teams:\nBraslovče\nNova KBM Branik\n\nNew players:\n"
-                                    "ŠPELA BEDNJANIČ #1 (Braslovče)\n")),
-                 qPrintable(message));
-        QCOMPARE(message.count(QLatin1Char('\n')), 32);
+        // The first few players in the message, every one of them behind Show Details.
+        const MsgBoxHook::Asked closing = MsgBoxHook::asked().value(0);
+        const QString teams
+            = QStringLiteral("Matches imported (1):\nNova KBM Branik vs Braslovče on 2015-01-25 "
+                             "14:31:13\n\nNew teams (2):\nBraslovče\nNova KBM Branik\n\nNew players (25):\n"
+                             "ŠPELA BEDNJANIČ #1 (Braslovče)\n");
+        QVERIFY2(closing.prompt.startsWith(teams), qPrintable(closing.prompt));
+        QVERIFY2(
+            closing.prompt.endsWith(QStringLiteral("\nZALA ZBIČAJNIK #4 (Braslovče)\nSAMANTA RITUPER #5 (Braslovče)\n"
+                                                   "...and 21 more (Show Details lists them all).")),
+            qPrintable(closing.prompt));
+        QVERIFY2(closing.details.startsWith(teams), qPrintable(closing.details));
+        QVERIFY2(closing.details.endsWith(QStringLiteral("\nDARJA ERŽEN #16 (Nova KBM Branik)")),
+                 qPrintable(closing.details));
+        QCOMPARE(closing.details.count(QLatin1Char('\n')), 32);
     }
 
     // A file declaring nothing useful, written in Windows-1250: read as Windows-1252 at first; the
@@ -164,12 +174,29 @@ private slots:
         ImportScoutFiles(nullptr, [&] { return QStringList{good, cut, good, other}; });
         QCOMPARE(seen->titles.size(), 4);
         QCOMPARE(app->count(QStringLiteral("MATCH")), 2);
-        const QString message = MsgBoxHook::prompts().value(0);
-        QVERIFY2(message.startsWith(QStringLiteral("Matches imported:\nNova KBM Branik vs Braslovče on 2015-01-25 "
-                                                   "14:31:13\nOwls vs Hawks on 2015-02-02 14:31:13\n\nNew teams:\n"
-                                                   "Braslovče\nNova KBM Branik\nHawks\nOwls\n")),
-                 qPrintable(message));
+        const MsgBoxHook::Asked closing = MsgBoxHook::asked().value(0);
+        QVERIFY2(
+            closing.prompt.startsWith(QStringLiteral("Matches imported (2):\nNova KBM Branik vs Braslovče on "
+                                                     "2015-01-25 14:31:13\nOwls vs Hawks on 2015-02-02 14:31:13\n\n"
+                                                     "New teams (4):\nBraslovče\nNova KBM Branik\nHawks\nOwls\n\n"
+                                                     "New players (50):\n")),
+            qPrintable(closing.prompt));
+        QVERIFY2(closing.prompt.endsWith(QStringLiteral(
+                     "Not imported (2):\ncut.dvw: Line 700: set 2 ends 21-10 by its points, but [3SET] gives 25-14: "
+                     "the file is cut short.\nexample_data.dvw: the match is already among the recorded matches: "
+                     "Nova KBM Branik vs Braslovče on 2015-01-25 14:31:13.")),
+                 qPrintable(closing.prompt));
         QCOMPARE(StatusText(), QStringLiteral("Scout files imported: 2."));
+        // Fifty new players and two files refused: the message as shown, its details open, on the screen.
+        const auto box
+            = MsgBoxWindow(closing.prompt, closing.buttons, closing.icon, closing.title, closing.defaultButton);
+        box->setDetailedText(closing.details);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        for (QAbstractButton* b : box->buttons())
+            if (box->buttonRole(b) == QMessageBox::ActionRole)
+                b->click();
+        QCOMPARE(screenfit::Problems(box.get(), box->screen()->availableGeometry()), QStringList());
     }
 
     // The export's chooser: Enter writes the chosen match where the user says, whole; Escape
