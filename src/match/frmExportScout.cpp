@@ -112,8 +112,11 @@ void ExportScoutFile(QWidget* mainWindow, std::function<QString(const QString&)>
             suggested = ScoutStore::FileName(m);
     if (!askPath) {
         askPath = [mainWindow, title, folderKey](const QString& name) {
-            const QString folder = GetSetting(QStringLiteral("Options"), folderKey,
-                                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+            QString folder = GetSetting(QStringLiteral("Options"), folderKey,
+                                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+            // A folder removed since, or a documents folder never made, would be offered as a file.
+            if (!QFileInfo(folder).isDir())
+                folder = QDir::homePath();
             return QFileDialog::getSaveFileName(mainWindow, title, QDir(folder).filePath(name),
                                                 frmExportScout::tr("Scout files (*.dvw)"));
         };

@@ -274,8 +274,11 @@ void ImportScoutFiles(QWidget* mainWindow, std::function<QStringList()> askFiles
     const QString folderKey = QStringLiteral("Scout Folder");
     if (!askFiles) {
         askFiles = [mainWindow, title, folderKey] {
-            const QString folder = GetSetting(QStringLiteral("Options"), folderKey,
-                                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+            QString folder = GetSetting(QStringLiteral("Options"), folderKey,
+                                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+            // A folder removed since, or a documents folder never made, would be offered as a file.
+            if (!QFileInfo(folder).isDir())
+                folder = QDir::homePath();
             return QFileDialog::getOpenFileNames(mainWindow, title, folder,
                                                  frmImportScout::tr("Scout files (*.dvw);;All files (*)"));
         };
