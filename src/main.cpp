@@ -1,6 +1,7 @@
 #include "shell/Pictures.h"
 #include "shell/Texts.h"
 #include "shell/Version.h"
+#include "shell/ScoutBatch.h"
 #include "shell/frmSplash.h"
 #include "core/Database.h"
 #include "core/mConstants.h"
@@ -23,9 +24,9 @@ void SetIdentity()
                                                 .arg(SidelinesVersion::kRevision));
 }
 
-// The program takes no arguments but --help and --version. They are answered without a window
-// system, so that a terminal without a display can ask too; anything else is refused with the
-// usage text and status 2.
+// The program takes no arguments but --help, --version and the scout file commands. They are
+// answered without a window system, so that a terminal without a display can ask too; anything
+// else is refused with the usage text and status 2.
 int AnswerArguments(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
@@ -41,8 +42,10 @@ int AnswerArguments(int argc, char* argv[])
                                   QCoreApplication::translate("main", "Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    ScoutBatch::AddOptions(parser);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+    if (!parser.parse(QCoreApplication::arguments())
+        || (!parser.positionalArguments().isEmpty() && !ScoutBatch::TakesFiles(parser))) {
         const QString why = parser.errorText().isEmpty()
                                 ? QCoreApplication::translate("main", "Unexpected argument '%1'.")
                                       .arg(parser.positionalArguments().value(0))
@@ -52,6 +55,8 @@ int AnswerArguments(int argc, char* argv[])
     }
     if (parser.isSet(help))
         std::fputs(qPrintable(parser.helpText()), stdout);
+    else if (ScoutBatch::Wanted(parser))
+        return ScoutBatch::Run(parser, QCoreApplication::applicationDirPath());
     else if (parser.isSet(version))
         std::fputs(qPrintable(QStringLiteral("%1 %2\n").arg(QStringLiteral("Sidelines"), QCoreApplication::applicationVersion())),
                    stdout);

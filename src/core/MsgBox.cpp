@@ -48,11 +48,11 @@ std::unique_ptr<QMessageBox> MsgBoxWindow(const QString& prompt, QMessageBox::St
 
 QMessageBox::StandardButton MsgBox(const QString& prompt, QMessageBox::StandardButtons buttons,
                                    QMessageBox::Icon icon, const QString& title,
-                                   QMessageBox::StandardButton defaultButton)
+                                   QMessageBox::StandardButton defaultButton, const QString& details)
 {
     HookState& h = hook();
     if (h.installed) {
-        h.asked.append({prompt, title, buttons, icon, defaultButton});
+        h.asked.append({prompt, title, buttons, icon, defaultButton, details});
         if (!h.answers.isEmpty())
             return h.answers.takeFirst();
         return fallbackAnswer(buttons, defaultButton);
@@ -61,6 +61,8 @@ QMessageBox::StandardButton MsgBox(const QString& prompt, QMessageBox::StandardB
     const std::unique_ptr<QMessageBox> window
         = MsgBoxWindow(prompt, buttons, icon, title, defaultButton, QApplication::activeWindow());
     QMessageBox& box = *window;
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     // A command may be showing the busy pointer; the user has to answer this, so the normal
     // pointer stands over it until it is answered.
     const bool busy = QApplication::overrideCursor() != nullptr;

@@ -7,12 +7,15 @@
 #include <memory>
 
 // Every message the program shows goes through here, with its prompt, buttons, icon and title.
-// The default button is the first of Ok, Yes when none is given.
+// The default button is the first of Ok, Yes when none is given. Details, when given, stand
+// behind the box's "Show Details..." button in a text that scrolls, so that a long list keeps
+// the message on the screen.
 QMessageBox::StandardButton MsgBox(const QString& prompt,
                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                    QMessageBox::Icon icon = QMessageBox::NoIcon,
                                    const QString& title = QStringLiteral("Sidelines"),
-                                   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+                                   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+                                   const QString& details = QString());
 
 // The window MsgBox shows for a message.
 std::unique_ptr<QMessageBox> MsgBoxWindow(const QString& prompt, QMessageBox::StandardButtons buttons,
@@ -29,6 +32,7 @@ struct Asked {
     QMessageBox::StandardButtons buttons;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QString details;
 };
 void install();
 void uninstall();

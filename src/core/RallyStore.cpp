@@ -58,7 +58,7 @@ Rally::Entry Read(const QSqlQuery& q)
     e.entry = q.value(1).toInt();
     e.step = q.value(2).toInt();
     e.kind = Rally::KindFromName(q.value(3).toString()).value_or(Rally::Kind::Start);
-    e.entered = QDateTime::fromString(q.value(4).toString(), kTimeFormat);
+    e.entered = RecordId::fromText(q.value(4).toString()).dateTime();
     e.side = q.value(5).isNull() ? -1 : q.value(5).toInt();
     e.server = q.value(6).isNull() ? -1 : q.value(6).toInt();
     e.amount = q.value(7).toInt();
@@ -82,6 +82,13 @@ QString Marks(qsizetype count)
         marks += i ? QStringLiteral(",?") : QStringLiteral("?");
     return marks;
 }
+
+const QString& InsertStatement()
+{
+    static const QString insert
+        = QStringLiteral("INSERT INTO RALLY (%1) VALUES (%2)").arg(kColumns, Marks(kColumns.count(QLatin1Char(',')) + 1));
+    return insert;
+}
 } // namespace
 
 QString Columns()
@@ -89,12 +96,17 @@ QString Columns()
     return kColumns;
 }
 
+void Append(const RecordId& game, const Rally::Log& entries)
+{
+    for (const Rally::Entry& e : entries)
+        ExecuteKept(InsertStatement(), Values(game, e));
+}
+
 void Write(const RecordId& game, const Rally::StepWrite& step, const QList<RecordId>& onCourt)
 {
     if (game.isNull())
         throw DbError(QCoreApplication::translate("RallyStore", "There is no game under way to record in."), QString());
-    static const QString insert
-        = QStringLiteral("INSERT INTO RALLY (%1) VALUES (%2)").arg(kColumns, Marks(kColumns.count(QLatin1Char(',')) + 1));
+    const QString& insert = InsertStatement();
     Transaction t;
     for (int side = 0; side < 2; ++side) {
         const int change = step.scoreChange[size_t(side)];

@@ -15,6 +15,10 @@ namespace RallyStore {
 // Nothing is stored when any of them is refused; a game that is not stored is refused too.
 void Write(const RecordId& game, const Rally::StepWrite& step, const QList<RecordId>& onCourt = {});
 
+// Stores entries of a game's log as they are, inside the caller's transaction (a whole log written
+// at once, as an import does); the caller keeps them in order and numbered.
+void Append(const RecordId& game, const Rally::Log& entries);
+
 // Every column of RALLY, for statements that copy whole entries.
 QString Columns();
 

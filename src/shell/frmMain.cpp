@@ -10,6 +10,8 @@
 #include "core/mConstants.h"
 #include "core/Database.h"
 #include "core/ArchiveStore.h"
+#include "match/frmExportScout.h"
+#include "match/frmImportScout.h"
 #include "match/frmRestore.h"
 #include "roster/clsPlayer.h"
 #include "roster/clsTeam.h"
@@ -112,6 +114,10 @@ void frmMain::buildMenus()
     mnuAddPlayer = addItem(mnuFile, QT_TR_NOOP("Add &Player"), "mnuAddPlayer", &frmMain::mnuAddPlayer_Click);
     mnuStartMatch = addItem(mnuFile, QT_TR_NOOP("&Start Match"), "mnuStartMatch", &frmMain::mnuStartMatch_Click);
     mnuRestore = addItem(mnuFile, QT_TR_NOOP("Restore Saved &Matches…"), "mnuRestore", &frmMain::mnuRestore_Click);
+    mnuImportScout = addItem(mnuFile, QT_TR_NOOP("&Import Scout File..."), "mnuImportScout",
+                             &frmMain::mnuImportScout_Click);
+    mnuExportScout = addItem(mnuFile, QT_TR_NOOP("Export Scout &File..."), "mnuExportScout",
+                             &frmMain::mnuExportScout_Click);
     mnuLine1 = mnuFile->addSeparator();
     mnuLine1->setObjectName(QStringLiteral("mnuLine1"));
     mnuExit = addItem(mnuFile, QT_TR_NOOP("E&xit"), "mnuExit", &frmMain::mnuExit_Click);
@@ -331,6 +337,16 @@ void frmMain::mnuStartMatch_Click()
 void frmMain::mnuRestore_Click()
 {
     RunCommand([this] { RestoreSavedMatches(this); });
+}
+
+void frmMain::mnuImportScout_Click()
+{
+    RunCommand([this] { ImportScoutFiles(this); });
+}
+
+void frmMain::mnuExportScout_Click()
+{
+    RunCommand([this] { ExportScoutFile(this); });
 }
 
 void frmMain::mnuExit_Click()

@@ -42,6 +42,8 @@ public slots:
     void mnuAddPlayer_Click();
     void mnuStartMatch_Click();
     void mnuRestore_Click();
+    void mnuImportScout_Click();
+    void mnuExportScout_Click();
     void mnuExit_Click();
     void mnuEditTeam_Click();
     void mnuEditPlayer_Click();
@@ -82,6 +84,8 @@ private:
     QAction* mnuAddPlayer = nullptr;
     QAction* mnuStartMatch = nullptr;
     QAction* mnuRestore = nullptr;
+    QAction* mnuImportScout = nullptr;
+    QAction* mnuExportScout = nullptr;
     QAction* mnuLine1 = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuEditTeam = nullptr;

@@ -1,5 +1,7 @@
+#include "core/ScoutFixture.h"
 #include "game/Court.h"
 #include "match/frmGameOptions.h"
+#include "match/frmImportScout.h"
 #include "match/frmStarters.h"
 #include "reports/ReportSeed.h"
 #include "reports/clsReport.h"
@@ -86,7 +88,7 @@ private slots:
     void windowFits_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char* w : {"court", "line-up", "substitution", "wizard", "report", "options"})
+        for (const char* w : {"court", "line-up", "substitution", "wizard", "report", "options", "scout import"})
             QTest::addRow("%s@%s", w, qPrintable(screenName())) << QString::fromLatin1(w);
         // The report window again, with the team numbers and the score flows of a match.
         QTest::addRow("team numbers@%s", qPrintable(screenName())) << QStringLiteral("team numbers");
@@ -188,6 +190,25 @@ private slots:
             auto* preview = Child<QTextBrowser>(&view, "txtPreview");
             preview->verticalScrollBar()->setValue(preview->verticalScrollBar()->maximum());
             Shot(&view, QStringLiteral("team-numbers"));
+        } else if (window == QLatin1String("scout import")) {
+            // Twenty players a side and a long team name, every one of them new.
+            TestApp app;
+            frmImportScout preview(QStringLiteral("/home/coach/Scouting/2015 Finals/example_data.dvw"),
+                                   scoutfixture::Crowded(20, "Športno društvo Odbojkarski klub Braslovče Mladinke "
+                                                             "in Kadetinje Savinjska regija"));
+            QVERIFY2(preview.read().ok(), qPrintable(preview.read().refusal.text()));
+            preview.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&preview));
+            Fits(Problems(&preview, area()));
+            Shot(&preview, window);
+            QCOMPARE(Child<QListWidget>(&preview, QStringLiteral("lstHome"))->count(), 20);
+            // A file cut short: the reason, whole.
+            frmImportScout refused(QStringLiteral("cut.dvw"), scoutfixture::Join(scoutfixture::Lines().mid(0, 700)));
+            refused.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&refused));
+            Fits(Problems(&refused, area()));
+            Shot(&refused, QStringLiteral("scout import refused"));
+            QVERIFY(Child<QLabel>(&refused, QStringLiteral("lblProblem"))->text().contains(QStringLiteral("700")));
         } else if (window != QLatin1String("report")) {
             // A whole club roster of fourteen, one with a long name.
             court::Seeded s;

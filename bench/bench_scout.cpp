@@ -1,0 +1,329 @@
+// Scout files: a 1,000-line file imported (read, checked, written in one transaction), the match
+// exported again, and a season's 50 files imported by the program from the command line.
+//
+// Targets: the import within 300 ms; the export within 100 ms; `sidelines --import` of 50 files
+// within 15 s. Each is set beside the bare work it cannot go below, measured in the same run:
+// the import against the same rows inserted by plain prepared statements in one transaction; the
+// export against reading the match's rows; the 50 files against importing them in this process.
+//
+// Build with -DSIDELINES_BENCH=ON (Release), run build-bench/bench/bench_scout.
+
+#include "BenchSupport.h"
+#include "core/Database.h"
+#include "core/RecordId.h"
+#include "core/ScoutFile.h"
+#include "core/ScoutStore.h"
+#include "core/mConstants.h"
+#include "shell/ScoutBatch.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace {
+
+constexpr int kFileLines = 1000;
+constexpr int kSeasonFiles = 50;
+const QDate kToday(2026, 12, 31);
+
+// A match of three to five sets between two squads of twelve, scouted rally by rally (serve,
+// pass, set, attack, now and then a dig and a counter-attack), with digs added to its rallies
+// until the file has exactly kFileLines lines. day and names make each file another match.
+QByteArray MakeFile(int day, const QString& home, const QString& away)
+{
+    using namespace Scout;
+    for (quint32 seed = quint32(day) + 1;; seed += 1000) {
+        ScoutMatch m;
+        m.date = QDate(2026, 1, 10).addDays(day);
+        m.time = QTime(19, 0);
+        m.teams[0].name = home;
+        m.teams[1].name = away;
+        m.teams[0].code = QStringLiteral("H");
+        m.teams[1].code = QStringLiteral("V");
+        for (int side = 0; side < 2; ++side)
+            for (int n = 1; n <= 12; ++n) {
+                Player p;
+                p.number = side * 20 + n;
+                p.firstName = QStringLiteral("Player");
+                p.lastName = QStringLiteral("%1-%2").arg(side ? QStringLiteral("Away") : QStringLiteral("Home")).arg(n);
+                m.teams[size_t(side)].players.push_back(p);
+            }
+        QRandomGenerator random(seed);
+        QTime clock(19, 0);
+        auto code = [](int side, int number, char skill, char eval) { return ActionCode(side, number, skill, eval); };
+        for (int set = 1; set <= kMaxSets; ++set) {
+            for (int side = 0; side < 2; ++side)
+                for (int n = 0; n < 6; ++n)
+                    m.teams[size_t(side)].players[size_t(n)].sets[size_t(set - 1)] = QString::number(n + 1);
+            Court court{Zones{1, 2, 3, 4, 5, 6}, Zones{21, 22, 23, 24, 25, 26}};
+            std::array<int, 2> score{0, 0};
+            auto add = [&](Line::Kind kind, const QString& text) {
+                Line l;
+                l.kind = kind;
+                l.code = text;
+                l.time = clock;
+                l.set = set;
+                l.zones = court;
+                m.lines.push_back(l);
+            };
+            add(Line::Kind::LineUp, QStringLiteral("*z1>LUp"));
+            add(Line::Kind::LineUp, QStringLiteral("az1>LUp"));
+            int server = set % 2 ? 0 : 1;
+            const int limit = set == kMaxSets ? 15 : 25;
+            while (!((score[0] >= limit || score[1] >= limit) && std::abs(score[0] - score[1]) >= 2)) {
+                clock = clock.addSecs(25);
+                const int receiver = 1 - server;
+                add(Line::Kind::Action, code(server, court[size_t(server)][0], 'S', '+'));
+                add(Line::Kind::Action, code(receiver, court[size_t(receiver)][4], 'R', "#!-"[random.bounded(3)]));
+                add(Line::Kind::Action, code(receiver, court[size_t(receiver)][2], 'E', '#'));
+                int winner = receiver;
+                const int roll = int(random.bounded(10));
+                if (roll < 5) {
+                    add(Line::Kind::Action, code(receiver, court[size_t(receiver)][3], 'A', '#'));
+                } else if (roll < 7) {
+                    add(Line::Kind::Action, code(receiver, court[size_t(receiver)][1], 'A', '='));
+                    winner = server;
+                } else {
+                    add(Line::Kind::Action, code(receiver, court[size_t(receiver)][3], 'A', '+'));
+                    add(Line::Kind::Action, code(server, court[size_t(server)][5], 'D', '+'));
+                    add(Line::Kind::Action, code(server, court[size_t(server)][3], 'A', '#'));
+                    winner = server;
+                }
+                ++score[size_t(winner)];
+                add(Line::Kind::Point,
+                    QStringLiteral("%1p%2:%3")
+                        .arg(QLatin1Char(winner ? 'a' : '*'))
+                        .arg(score[0], 2, 10, QLatin1Char('0'))
+                        .arg(score[1], 2, 10, QLatin1Char('0')));
+                if (winner != server) {
+                    Zones& z = court[size_t(winner)];
+                    std::rotate(z.begin(), z.begin() + 1, z.end());
+                    add(Line::Kind::Rotation, QStringLiteral("%1z1").arg(QLatin1Char(winner ? 'a' : '*')));
+                }
+                server = winner;
+            }
+            add(Line::Kind::SetEnd, QStringLiteral("**%1set").arg(set));
+            SetResult r;
+            r.played = true;
+            r.home = score[0];
+            r.away = score[1];
+            m.setResults.push_back(r);
+            ++m.teams[score[0] > score[1] ? 0 : 1].setsWon;
+            if (std::max(m.teams[0].setsWon, m.teams[1].setsWon) == 3)
+                break;
+        }
+        QByteArray bytes = Write(m);
+        int missing = kFileLines - int(bytes.count('\n'));
+        if (missing < 0)
+            continue; // a long match: another one
+        // A dig by the side that lost the rally, just before the point, in rally after rally.
+        std::vector<size_t> points;
+        for (size_t i = 0; i < m.lines.size(); ++i)
+            if (m.lines[i].kind == Line::Kind::Point)
+                points.push_back(i);
+        for (int k = 0; k < missing; ++k) {
+            const size_t at = points[size_t(k) * points.size() / size_t(missing)] + size_t(k);
+            Line dig = m.lines[at];
+            const int loser = dig.code.startsWith(QLatin1Char('*')) ? 1 : 0;
+            dig.kind = Line::Kind::Action;
+            dig.code = code(loser, dig.zones[size_t(loser)][5], 'D', '-');
+            m.lines.insert(m.lines.begin() + std::ptrdiff_t(at), dig);
+        }
+        return Write(m);
+    }
+}
+
+bool OpenFresh(const QString& path)
+{
+    QFile::remove(path);
+    QString error;
+    Db::close();
+    ResetRecordIds();
+    if (!Db::createFresh(path, &error) || !Db::open(path, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    return true;
+}
+
+// Every row an import wrote, table by table, to insert again by plain statements.
+std::vector<std::pair<QString, std::vector<QSqlRecord>>> RowsWritten()
+{
+    std::vector<std::pair<QString, std::vector<QSqlRecord>>> out;
+    for (const char* table : {"TEAM", "PLAYER", "MATCH", "GAME", "PLAYED", "PLAY", "RALLY"})
+        out.emplace_back(QString::fromLatin1(table),
+                         SelectAll(QStringLiteral("SELECT * FROM ") + QLatin1String(table)));
+    return out;
+}
+
+double InsertBare(const std::vector<std::pair<QString, std::vector<QSqlRecord>>>& rows)
+{
+    QElapsedTimer clock;
+    clock.start();
+    Transaction t;
+    for (const auto& [table, records] : rows) {
+        if (records.empty())
+            continue;
+        QStringList marks;
+        for (int i = 0; i < records.front().count(); ++i)
+            marks << QStringLiteral("?");
+        Query insert(QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(table, marks.join(',')));
+        for (const QSqlRecord& r : records) {
+            for (int i = 0; i < r.count(); ++i)
+                insert.raw().bindValue(i, r.value(i));
+            insert.exec();
+        }
+    }
+    t.commit();
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+void BM_ImportThousandLineFile(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString db = dir.filePath(QStringLiteral("Rally2.db"));
+    const QByteArray file = MakeFile(0, QStringLiteral("Harbour Hawks"), QStringLiteral("Westfield Eagles"));
+    std::vector<double> import, bare;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!OpenFresh(db)) {
+            state.SkipWithError("no database");
+            return;
+        }
+        state.ResumeTiming();
+        QElapsedTimer clock;
+        clock.start();
+        const Scout::ReadResult read = Scout::Read(file, Scout::Encoding::Automatic, kToday);
+        if (!read.ok()) {
+            state.SkipWithError(qPrintable(read.refusal.text()));
+            return;
+        }
+        ScoutStore::Import(*read.match);
+        import.push_back(double(clock.nsecsElapsed()) / 1e6);
+        state.PauseTiming();
+        const auto rows = RowsWritten();
+        if (!OpenFresh(db)) {
+            state.SkipWithError("no database");
+            return;
+        }
+        bare.push_back(InsertBare(rows));
+        state.ResumeTiming();
+    }
+    std::printf("import of a %d-line file: median %.1f ms, worst %.1f ms (target 300 ms); the same rows by bare "
+                "inserts: median %.1f ms\n",
+                int(file.count('\n')), Percentile(import, 0.5), Percentile(import, 1.0), Percentile(bare, 0.5));
+    state.counters["median_ms"] = Percentile(import, 0.5);
+    state.counters["worst_ms"] = Percentile(import, 1.0);
+    state.counters["bare_inserts_ms"] = Percentile(bare, 0.5);
+    Db::close();
+}
+BENCHMARK(BM_ImportThousandLineFile)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+void BM_ExportMatch(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString db = dir.filePath(QStringLiteral("Rally2.db"));
+    if (!OpenFresh(db)) {
+        state.SkipWithError("no database");
+        return;
+    }
+    const QByteArray file = MakeFile(0, QStringLiteral("Harbour Hawks"), QStringLiteral("Westfield Eagles"));
+    const RecordId match = ScoutStore::Import(*Scout::Read(file, Scout::Encoding::Automatic, kToday).match).match;
+    const QString out = dir.filePath(QStringLiteral("out.dvw"));
+    std::vector<double> exported, read;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        ScoutStore::WriteFile(out, ScoutStore::ExportMatch(match));
+        exported.push_back(double(clock.nsecsElapsed()) / 1e6);
+        state.PauseTiming();
+        clock.start();
+        for (const char* sql : {"SELECT * FROM GAME WHERE MATCHID = ?",
+                                "SELECT * FROM PLAY WHERE GAMEID IN (SELECT GAMEID FROM GAME WHERE MATCHID = ?)",
+                                "SELECT * FROM PLAYED WHERE GAMEID IN (SELECT GAMEID FROM GAME WHERE MATCHID = ?)",
+                                "SELECT * FROM RALLY WHERE GAMEID IN (SELECT GAMEID FROM GAME WHERE MATCHID = ?)"})
+            benchmark::DoNotOptimize(SelectAll(QString::fromLatin1(sql), {Bind(match)}).size());
+        read.push_back(double(clock.nsecsElapsed()) / 1e6);
+        state.ResumeTiming();
+    }
+    std::printf(
+        "export of the match: median %.1f ms, worst %.1f ms (target 100 ms); reading its rows: median %.1f ms\n",
+        Percentile(exported, 0.5), Percentile(exported, 1.0), Percentile(read, 0.5));
+    state.counters["median_ms"] = Percentile(exported, 0.5);
+    state.counters["worst_ms"] = Percentile(exported, 1.0);
+    state.counters["read_rows_ms"] = Percentile(read, 0.5);
+    Db::close();
+}
+BENCHMARK(BM_ExportMatch)->Iterations(30)->Unit(benchmark::kMillisecond);
+
+// The program itself on a portable copy (its database beside it), started once for 50 files.
+void BM_ImportSeasonFromCommandLine(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QStringList files;
+    for (int i = 0; i < kSeasonFiles; ++i) {
+        QFile f(dir.filePath(QStringLiteral("match-%1.dvw").arg(i)));
+        f.open(QIODevice::WriteOnly);
+        f.write(MakeFile(i, QStringLiteral("Team %1").arg(i % 10), QStringLiteral("Team %1").arg(10 + i % 7)));
+        files << f.fileName();
+    }
+    const QString program = dir.filePath(QStringLiteral("sidelines"));
+    if (!QFile::copy(QStringLiteral(SIDELINES_EXE), program)) {
+        state.SkipWithError("cannot copy the program");
+        return;
+    }
+    const QString db = dir.filePath(QStringLiteral("Rally2.db"));
+    std::vector<double> command, inProcess;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Db::close();
+        QFile::remove(db);
+        QString error;
+        Db::createFresh(db, &error);
+        state.ResumeTiming();
+        QElapsedTimer clock;
+        clock.start();
+        QProcess p;
+        p.start(program, QStringList{QStringLiteral("--import")} + files);
+        p.waitForFinished(120000);
+        command.push_back(double(clock.nsecsElapsed()) / 1e6);
+        state.PauseTiming();
+        if (p.exitCode() != 0) {
+            state.SkipWithError(p.readAllStandardOutput().constData());
+            return;
+        }
+        // The same files imported in this process, into a fresh database.
+        if (!OpenFresh(dir.filePath(QStringLiteral("inprocess.db")))) {
+            state.SkipWithError("no database");
+            return;
+        }
+        QString sink;
+        QTextStream out(&sink);
+        clock.start();
+        ScoutBatch::ImportFiles(files, Scout::Encoding::Automatic, out);
+        inProcess.push_back(double(clock.nsecsElapsed()) / 1e6);
+        Db::close();
+        state.ResumeTiming();
+    }
+    std::printf("sidelines --import of %d files: median %.0f ms, worst %.0f ms (target 15000 ms); the same imports in "
+                "this process: median %.0f ms\n",
+                kSeasonFiles, Percentile(command, 0.5), Percentile(command, 1.0), Percentile(inProcess, 0.5));
+    state.counters["median_ms"] = Percentile(command, 0.5);
+    state.counters["worst_ms"] = Percentile(command, 1.0);
+    state.counters["in_process_ms"] = Percentile(inProcess, 0.5);
+}
+BENCHMARK(BM_ImportSeasonFromCommandLine)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    BenchApp bench(argc, argv, "bench_scout");
+    return RunBenchmarks(argc, argv);
+}

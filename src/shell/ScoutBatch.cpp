@@ -1,0 +1,213 @@
+#include "shell/ScoutBatch.h"
+
+#include "core/DataPlace.h"
+#include "core/Database.h"
+#include "core/RecordId.h"
+#include "core/ScoutStore.h"
+#include "core/mConstants.h"
+#include "shell/InstanceLock.h"
+#include "shell/frmSplash.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+namespace ScoutBatch {
+
+namespace {
+
+QString T(const char* text)
+{
+    return QCoreApplication::translate("ScoutBatch", text);
+}
+
+const QString kImport = QStringLiteral("import");
+const QString kEncoding = QStringLiteral("encoding");
+const QString kExport = QStringLiteral("export-scout");
+
+// No real scout file comes near this; a larger one is not read into memory.
+constexpr qint64 kLargestFile = 64 * 1024 * 1024;
+
+} // namespace
+
+void AddOptions(QCommandLineParser& parser)
+{
+    parser.addOption(QCommandLineOption(
+        kImport,
+        T("Imports the scout files (.dvw) named after the options into the season's matches, each in "
+          "one transaction, and prints one line per file.")));
+    parser.addOption(
+        QCommandLineOption(kEncoding,
+                           T("With --import: reads the names in this text encoding (UTF-8, Windows-1250, Windows-1251, "
+                             "Windows-1252, ISO-8859-2) instead of finding it out."),
+                           T("name")));
+    parser.addOption(QCommandLineOption(
+        kExport, T("Writes every recorded match into the folder as a scout file (.dvw)."), T("folder")));
+    parser.addPositionalArgument(T("files"), T("With --import: the scout files."), T("[files...]"));
+}
+
+bool TakesFiles(const QCommandLineParser& parser)
+{
+    return parser.isSet(kImport);
+}
+
+bool Wanted(const QCommandLineParser& parser)
+{
+    return parser.isSet(kImport) || parser.isSet(kExport) || parser.isSet(kEncoding);
+}
+
+int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream& out)
+{
+    int failures = 0;
+    for (const QString& path : files) {
+        const QString shown = QDir::toNativeSeparators(path);
+        QFile file(path);
+        QString why;
+        if (!file.exists())
+            why = T("no such file");
+        else if (file.size() > kLargestFile)
+            why = T("too large to be a scout file");
+        else if (!file.open(QIODevice::ReadOnly))
+            why = file.errorString();
+        if (!why.isEmpty()) {
+            out << T("%1: not read: %2").arg(shown, why) << Qt::endl;
+            ++failures;
+            continue;
+        }
+        const Scout::ReadResult read = Scout::Read(file.readAll(), encoding, Clock::now().date());
+        file.close();
+        try {
+            if (!read.ok())
+                throw Scout::RefusalError(read.refusal);
+            const ScoutStore::Imported result = ScoutStore::Import(*read.match);
+            out << T("%3: imported: %4 (%1 new teams, %2 new players)")
+                       .arg(result.newTeams.size())
+                       .arg(result.newPlayers.size())
+                       .arg(shown, result.caption)
+                << Qt::endl;
+        } catch (const Scout::RefusalError& e) {
+            out << T("%1: refused: %2").arg(shown, e.refusal().text()) << Qt::endl;
+            ++failures;
+        } catch (const DbError& e) {
+            out << T("%1: refused: %2").arg(shown, DescribeFailure(e)) << Qt::endl;
+            ++failures;
+        } catch (const RecordIdError& e) {
+            out << T("%1: refused: %2").arg(shown, QString::fromUtf8(e.what())) << Qt::endl;
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+int ExportAll(const QString& folder, QTextStream& out, QTextStream& err)
+{
+    if (!QDir().mkpath(folder)) {
+        err << T("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder)) << Qt::endl;
+        return 1;
+    }
+    int failures = 0;
+    QSet<QString> taken;
+    const std::vector<ScoutStore::ListedMatch> matches = ScoutStore::ListMatches();
+    if (matches.empty())
+        out << T("There are no recorded matches to export.") << Qt::endl;
+    for (const ScoutStore::ListedMatch& m : matches) {
+        // Two matches of the same teams on one day are told apart by a number.
+        const QString name = ScoutStore::FileName(m);
+        QString unique = name;
+        for (int n = 2; taken.contains(unique.toLower()); ++n)
+            unique = name.chopped(4) + QStringLiteral(" (%1).dvw").arg(n);
+        taken.insert(unique.toLower());
+        const QString path = QDir(folder).filePath(unique);
+        try {
+            ScoutStore::WriteFile(path, ScoutStore::ExportMatch(m.id));
+            out << QDir::toNativeSeparators(path) << Qt::endl;
+        } catch (const Scout::ExportError& e) {
+            err << T("%1: not written: %2").arg(m.id.displayText(), e.message()) << Qt::endl;
+            ++failures;
+        } catch (const DbError& e) {
+            err << T("%1: not written: %2").arg(m.id.displayText(), DescribeFailure(e)) << Qt::endl;
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+int Run(const QCommandLineParser& parser, const QString& appDir)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const bool importing = parser.isSet(kImport);
+    const bool exporting = parser.isSet(kExport);
+    if (importing == exporting || (parser.isSet(kEncoding) && !importing)) {
+        err << T("Give either --import with scout files (and --encoding if need be) or --export-scout with a "
+                 "folder.")
+            << Qt::endl
+            << parser.helpText();
+        return 2;
+    }
+    Scout::Encoding encoding = Scout::Encoding::Automatic;
+    if (parser.isSet(kEncoding)) {
+        const std::optional<Scout::Encoding> e = Scout::EncodingFromName(parser.value(kEncoding));
+        if (!e) {
+            err << T("Unknown text encoding '%1': use UTF-8, Windows-1250, Windows-1251, Windows-1252 or "
+                     "ISO-8859-2.")
+                       .arg(parser.value(kEncoding))
+                << Qt::endl;
+            return 2;
+        }
+        encoding = *e;
+    }
+    if (importing && parser.positionalArguments().isEmpty()) {
+        err << T("--import needs the scout files to import.") << Qt::endl;
+        return 2;
+    }
+
+    // The database the program itself would open, and the lock that keeps a running copy off it:
+    // that copy would not know the identifiers written here.
+    const QString dir = appDir.endsWith(QLatin1Char('/')) ? appDir : appDir + QLatin1Char('/');
+    const DataPlace place = DataPlaces::Choose(dir, DataPlaces::IsWritableFolder(dir), DataPlaces::UserDataFolder());
+    if (!place.ok() || !QDir().mkpath(place.folder)) {
+        err << (place.ok() ? T("Sidelines cannot create its data folder %1").arg(QDir::toNativeSeparators(place.folder))
+                           : place.error)
+            << Qt::endl;
+        return 1;
+    }
+    InstanceLock lock(SidelinesStart::LockPathFor(place.database));
+    if (lock.state() == InstanceLock::State::HeldElsewhere) {
+        err << T("Sidelines is running on this database; close it first.") << Qt::endl;
+        return 1;
+    }
+    // As at the start: only a database nothing can write is safe without the lock.
+    if (lock.state() == InstanceLock::State::Unavailable && !Db::isReadOnlyFile(place.database)) {
+        err << T("The lock file %1 cannot be used: %2").arg(QDir::toNativeSeparators(lock.path()), lock.reason())
+            << Qt::endl;
+        return 1;
+    }
+    QString error;
+    if (!DataPlaces::Prepare(place, &error) || !Db::open(place.database, &error)) {
+        err << T("Sidelines cannot open its database %1: %2").arg(QDir::toNativeSeparators(place.database), error)
+            << Qt::endl;
+        return 1;
+    }
+    int status = 1;
+    if (importing && !Db::writeRefusal().isEmpty()) {
+        err << T("Sidelines cannot write to its database %1: %2")
+                   .arg(QDir::toNativeSeparators(place.database), Db::writeRefusal())
+            << Qt::endl;
+    } else {
+        try {
+            status = importing ? ImportFiles(parser.positionalArguments(), encoding, out)
+                               : ExportAll(parser.value(kExport), out, err);
+        } catch (const DbError& e) {
+            err << e.message() << Qt::endl;
+            status = 1;
+        }
+    }
+    Db::close();
+    return status;
+}
+
+} // namespace ScoutBatch

@@ -1,0 +1,109 @@
+#pragma once
+
+// The real scout file in tests/data and the changes the scout tests make to it, line by line.
+
+#include <QByteArray>
+#include <QFile>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+namespace scoutfixture {
+
+inline QString DataPath(const QString& name)
+{
+    return QStringLiteral(SIDELINES_TEST_DATA "/") + name;
+}
+
+inline QByteArray Fixture()
+{
+    QFile file(DataPath(QStringLiteral("example_data.dvw")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The file's lines without their ends (the file ends its lines with CR LF).
+inline QList<QByteArray> Lines(const QByteArray& bytes = Fixture())
+{
+    QList<QByteArray> lines = bytes.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QByteArray& l : lines)
+        if (l.endsWith('\r'))
+            l.chop(1);
+    return lines;
+}
+
+inline QByteArray Join(const QList<QByteArray>& lines, const QByteArray& end = "\r\n")
+{
+    return lines.join(end) + end;
+}
+
+// Line n (from 1) replaced.
+inline QByteArray WithLine(int n, const QByteArray& text, const QByteArray& bytes = Fixture())
+{
+    QList<QByteArray> lines = Lines(bytes);
+    lines[n - 1] = text;
+    return Join(lines);
+}
+
+// The same match between other teams on another day: another match as far as the season knows.
+inline QByteArray Renamed(const QByteArray& home, const QByteArray& away, const QByteArray& date,
+                          const QByteArray& bytes = Fixture())
+{
+    QList<QByteArray> lines = Lines(bytes);
+    lines[15] = date + lines[15].mid(lines[15].indexOf(';'));
+    lines[18] = "BR4;" + home + ";3;;;;";
+    lines[19] = "MB4;" + away + ";0;;;;";
+    return Join(lines);
+}
+
+// Players added to both rosters (without a set played) up to `players` a side, and a long home
+// team name: the import window's largest case.
+inline QByteArray Crowded(int players, const QByteArray& homeName, const QByteArray& bytes = Fixture())
+{
+    QList<QByteArray> lines = Lines(bytes);
+    lines[18] = "BR4;" + homeName + ";3;;;;";
+    QList<QByteArray> out;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        // Before the header after each roster, the extra players of that roster.
+        if (lines[i] == "[3PLAYERS-V]" || lines[i] == "[3ATTACKCOMBINATION]") {
+            const int side = lines[i] == "[3PLAYERS-V]" ? 0 : 1;
+            const int listed = side == 0 ? 14 : 11;
+            for (int n = 0; n < players - listed; ++n) {
+                const int number = 70 + n;
+                out << QByteArray::number(side) + ";" + QByteArray::number(number) + ";" + QByteArray::number(40 + n)
+                        + ";;;;;;X" + QByteArray::number(number)
+                        + ";Konstantinopoulou-Vanderbilt;Maximiliana;;;;False;;;";
+            }
+        }
+        out << lines[i];
+    }
+    return Join(out);
+}
+
+// The few letters of the file's names in a single-byte code page ("windows-1250" or
+// "iso-8859-2"); the rest of the file is plain ASCII.
+inline QByteArray Encoded(const QByteArray& utf8, const QString& codePage)
+{
+    const bool iso = codePage == QLatin1String("iso-8859-2");
+    const QHash<QChar, char> letters{{QChar(0x10C), char(0xC8)},
+                                     {QChar(0x10D), char(0xE8)},
+                                     {QChar(0x160), char(iso ? 0xA9 : 0x8A)},
+                                     {QChar(0x17D), char(iso ? 0xAE : 0x8E)}};
+    QByteArray out;
+    for (const QChar c : QString::fromUtf8(utf8))
+        out += c.unicode() < 0x80 ? char(c.unicode()) : letters.value(c, '?');
+    return out;
+}
+
+// The encoding field of [3MATCH] replaced.
+inline QByteArray Declaring(const QByteArray& declared, const QByteArray& bytes)
+{
+    QList<QByteArray> lines = Lines(bytes);
+    QList<QByteArray> fields = lines[15].split(';');
+    fields[8] = declared;
+    lines[15] = fields.join(';');
+    return Join(lines);
+}
+
+} // namespace scoutfixture

@@ -1,0 +1,257 @@
+#include "core/Database.h"
+#include "core/ScoutFile.h"
+#include "core/ScoutFixture.h"
+#include "shell/frmSplash.h"
+#include "support/TestMain.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUuid>
+#include <cerrno>
+
+using namespace scoutfixture;
+
+// The scout commands of the built program, run without any display on a portable copy of it
+// (the program and its database in a folder of their own).
+class TestScoutBatch : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+
+    QString program() const { return dir->filePath(QStringLiteral("sidelines")); }
+
+    QString file(const QString& name, const QByteArray& bytes) const
+    {
+        QFile f(dir->filePath(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return f.fileName();
+    }
+
+    struct Run
+    {
+        int status = -1;
+        QStringList out;
+        QString err;
+    };
+
+    Run run(const QStringList& arguments) const
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dir->filePath(QStringLiteral("data")));
+        p.setProcessEnvironment(env);
+        p.start(program(), arguments);
+        Run r;
+        if (!p.waitForFinished(120000))
+            return r;
+        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromLocal8Bit(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        r.err = QString::fromLocal8Bit(p.readAllStandardError());
+        return r;
+    }
+
+    // What the database beside the program holds, read through a connection of the test's own.
+    QStringList matches() const
+    {
+        QStringList out;
+        const QString name = QUuid::createUuid().toString();
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(dir->filePath(QStringLiteral("Rally2.db")));
+            db.open();
+            QSqlQuery q(QStringLiteral("SELECT M.MATCHID, (SELECT COUNT(*) FROM PLAY P JOIN GAME G ON G.GAMEID = "
+                                       "P.GAMEID WHERE G.MATCHID = M.MATCHID) FROM MATCH M ORDER BY 1"),
+                        db);
+            while (q.next())
+                out << q.value(0).toString() + QLatin1Char(' ') + q.value(1).toString();
+        }
+        QSqlDatabase::removeDatabase(name);
+        return out;
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(QFile::copy(QStringLiteral(SIDELINES_EXE), program()));
+        QString error;
+        QVERIFY2(Db::createFresh(dir->filePath(QStringLiteral("Rally2.db")), &error), qPrintable(error));
+    }
+    void cleanup() { dir.reset(); }
+
+    // One line per file; status 0 only when every file went in; a refused file names its line and
+    // leaves nothing behind, even beside files that went in.
+    void importPrintsALinePerFile_data()
+    {
+        QTest::addColumn<QStringList>("files"); // "good", "cut", "cp1250", "again" (the good one a second time)
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("lines"); // the start of each line after the file's name
+        QTest::addColumn<QStringList>("stored");
+        const QString match = QStringLiteral("2015-01-25 14:31:13 503");
+        const QString imported = QStringLiteral("imported: Nova KBM Branik vs Braslovče on 2015-01-25 14:31:13 (2 new "
+                                                "teams, 25 new players)");
+        QTest::newRow("a real match") << QStringList{"good"} << QStringList() << 0 << QStringList{imported}
+                                      << QStringList{match};
+        QTest::newRow("with a damaged file")
+            << QStringList{"cut", "good"} << QStringList() << 1
+            << QStringList{"refused: Line 700: set 2 ends 21-10 by its points", imported} << QStringList{match};
+        QTest::newRow("the same match twice")
+            << QStringList{"good", "again"} << QStringList() << 1
+            << QStringList{imported,
+                           "refused: Line 16: this match is already among the recorded matches: Nova KBM "
+                           "Branik vs Braslovče on 2015-01-25 14:31:13."}
+            << QStringList{match};
+        QTest::newRow("a file that is not there")
+            << QStringList{"missing"} << QStringList() << 1 << QStringList{"not read: no such file"} << QStringList();
+        QTest::newRow("UTF-8 declared over Windows-1250")
+            << QStringList{"cp1250"} << QStringList() << 1
+            << QStringList{"refused: Line 19: the file declares its text as UTF-8"} << QStringList();
+        QTest::newRow("its encoding given") << QStringList{"cp1250"} << QStringList{"--encoding", "windows-1250"} << 0
+                                            << QStringList{imported} << QStringList{match};
+    }
+    void importPrintsALinePerFile()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, stored);
+        QStringList paths;
+        for (const QString& f : files) {
+            if (f == QLatin1String("good") || f == QLatin1String("again"))
+                paths << file(QStringLiteral("%1.dvw").arg(f), Fixture());
+            else if (f == QLatin1String("cut"))
+                paths << file(QStringLiteral("cut.dvw"), Join(Lines().mid(0, 700)));
+            else if (f == QLatin1String("cp1250"))
+                paths << file(QStringLiteral("cp1250.dvw"),
+                              Encoded(Declaring("UTF-8", Fixture()), QStringLiteral("windows-1250")));
+            else
+                paths << dir->filePath(QStringLiteral("missing.dvw"));
+        }
+        const Run r = run(QStringList{QStringLiteral("--import")} + options + paths);
+        QVERIFY2(r.status == status, qPrintable(r.out.join('\n') + r.err));
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+        QCOMPARE(r.out.size(), lines.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(r.out[i].startsWith(QDir::toNativeSeparators(paths[i]) + QStringLiteral(": ") + lines[i]),
+                     qPrintable(r.out[i]));
+        QCOMPARE(matches(), stored);
+    }
+
+    // Every match of the working tables into a folder, one file each named by date and teams, each
+    // one the reader takes back; wrong arguments are refused with the usage and status 2.
+    void exportWritesEveryMatch()
+    {
+        QVERIFY(run({QStringLiteral("--import"), file(QStringLiteral("a.dvw"), Fixture()),
+                     file(QStringLiteral("b.dvw"), Renamed("Hawks", "Owls", "02/02/2015"))})
+                    .status
+                == 0);
+        const QString out = dir->filePath(QStringLiteral("season/export"));
+        const Run r = run({QStringLiteral("--export-scout"), out});
+        QVERIFY2(r.status == 0 && r.err.isEmpty(), qPrintable(r.err));
+        QCOMPARE(
+            r.out,
+            (QStringList{QDir::toNativeSeparators(out + QStringLiteral("/2015-01-25 Braslovče - Nova KBM Branik.dvw")),
+                         QDir::toNativeSeparators(out + QStringLiteral("/2015-02-02 Hawks - Owls.dvw"))}));
+        for (const QString& path : r.out) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const Scout::ReadResult read = Scout::Read(f.readAll(), Scout::Encoding::Automatic, QDate(2026, 12, 31));
+            QVERIFY2(read.ok(), qPrintable(read.refusal.text()));
+        }
+        for (const QStringList& wrong :
+             {QStringList{"--encoding", "klingon", "--import", "x.dvw"}, QStringList{"--import"},
+              QStringList{"--export-scout", out, "--import", "x.dvw"}}) {
+            const Run bad = run(wrong);
+            QVERIFY2(bad.status == 2 && bad.out.isEmpty() && !bad.err.isEmpty(), qPrintable(wrong.join(' ')));
+        }
+    }
+
+    // The lock that keeps a second copy of the program off the database keeps these commands off
+    // it too: a running copy would not know the rows written under it, and its exit would empty
+    // them. A lock file that cannot be used refuses both, naming it and the system's reason,
+    // except on a database that nothing can write, which the export may still read. Whatever is
+    // refused leaves the database as it was and writes no file.
+    void lockKeepsTheCommandsOff_data()
+    {
+        QTest::addColumn<QString>("blocker"); // "held": a process holds the lock; "folder": a folder in its place
+        QTest::addColumn<bool>("readOnly"); // the database's header says nothing may write it
+        QTest::addColumn<bool>("importing"); // --import of a second match, else --export-scout
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("said"); // parts of what the command prints on stderr
+        const QString running = QStringLiteral("Sidelines is running on this database; close it first.");
+        const QString unusable = QStringLiteral("The lock file %1 cannot be used: ") + qt_error_string(EISDIR);
+        QTest::newRow("held, import") << "held" << false << true << 1 << QStringList{running};
+        QTest::newRow("held, export") << "held" << false << false << 1 << QStringList{running};
+        QTest::newRow("a folder, import") << "folder" << false << true << 1 << QStringList{unusable};
+        QTest::newRow("a folder, export") << "folder" << false << false << 1 << QStringList{unusable};
+        QTest::newRow("a folder, read-only database, import")
+            << "folder" << true << true << 1 << QStringList{"Sidelines cannot write to its database"};
+        QTest::newRow("a folder, read-only database, export") << "folder" << true << false << 0 << QStringList();
+    }
+    void lockKeepsTheCommandsOff()
+    {
+        QFETCH(QString, blocker);
+        QFETCH(bool, readOnly);
+        QFETCH(bool, importing);
+        QFETCH(int, status);
+        QFETCH(QStringList, said);
+        QCOMPARE(run({QStringLiteral("--import"), file(QStringLiteral("a.dvw"), Fixture())}).status, 0);
+        const QString database = dir->filePath(QStringLiteral("Rally2.db"));
+        if (readOnly) {
+            QFile header(database);
+            QVERIFY(header.open(QIODevice::ReadWrite) && header.seek(18) && header.write("\x03", 1) == 1);
+        }
+        const QString lockPath = dir->filePath(SidelinesStart::LockFileName());
+        QProcess holder;
+        if (blocker == QLatin1String("held")) {
+            // The shell becomes the sleeping process that holds the lock, and says when it does.
+            holder.start(QStringLiteral("sh"),
+                         {QStringLiteral("-c"),
+                          QStringLiteral("exec 9>\"$0\" && flock -n 9 && echo held && exec sleep 60"), lockPath});
+            QVERIFY(holder.waitForStarted());
+            QVERIFY(QTest::qWaitFor([&] {
+                return holder.readAllStandardOutput().contains("held") || holder.state() == QProcess::NotRunning;
+            }));
+            QCOMPARE(holder.state(), QProcess::Running);
+        } else {
+            QVERIFY(QDir().mkdir(lockPath));
+        }
+        QFile db(database);
+        QVERIFY(db.open(QIODevice::ReadOnly));
+        const QByteArray before = db.readAll();
+
+        const QString out = dir->filePath(QStringLiteral("export"));
+        const Run r = importing
+            ? run({QStringLiteral("--import"), file(QStringLiteral("b.dvw"), Renamed("Hawks", "Owls", "02/02/2015"))})
+            : run({QStringLiteral("--export-scout"), out});
+        if (holder.state() != QProcess::NotRunning) {
+            holder.kill();
+            holder.waitForFinished();
+        }
+        QVERIFY2(r.status == status, qPrintable(r.out.join('\n') + r.err));
+        for (const QString& part : said)
+            QVERIFY2(r.err.contains(part.contains(QLatin1String("%1")) ? part.arg(QDir::toNativeSeparators(lockPath))
+                                                                       : part),
+                     qPrintable(r.err));
+        if (said.isEmpty())
+            QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+        QVERIFY(db.seek(0));
+        QVERIFY(db.readAll() == before);
+        QCOMPARE(QDir(out).entryList(QDir::Files).size(), status == 0 ? 1 : 0);
+        // Left as it was found, for the user to look at.
+        QVERIFY(QFileInfo(lockPath).isDir() || blocker == QLatin1String("held"));
+    }
+};
+
+SIDELINES_TEST(TestScoutBatch)
+#include "tst_scoutbatch.moc"
