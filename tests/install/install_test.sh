@@ -14,7 +14,9 @@ share/applications/$id.desktop
 share/icons/hicolor/scalable/apps/$id.svg
 share/metainfo/$id.metainfo.xml
 share/sidelines/Rally2.db
-share/sidelines/TIPOFDAY.TXT"
+share/sidelines/TIPOFDAY.TXT
+share/sidelines/club/roles.sql
+share/sidelines/club/schema.sql"
 actual="$(find . -type f | sed 's|^\./||' | LC_ALL=C sort)"
 if [ "$actual" != "$expected" ]; then
     fail "installed files differ from the layout:
