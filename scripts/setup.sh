@@ -9,6 +9,13 @@ shift || true
 packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools
           xvfb xauth xdotool poppler-utils libbenchmark-dev
           desktop-file-utils appstream dpkg-dev file sqlite3)
+# The club server: the program needs Qt's PostgreSQL driver and the key store library (its headers to
+# build); the tests also need a PostgreSQL server of their own, openssl for its certificates, and a
+# key ring in a D-Bus session of their own.
+club_run_packages=(libqt6sql6-psql qtkeychain-qt6-dev)
+club_test_packages=(postgresql openssl gnome-keyring libsecret-1-0 dbus)
+packages+=("${club_run_packages[@]}" "${club_test_packages[@]}")
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
