@@ -1,3 +1,4 @@
+#include "shell/ClubBatch.h"
 #include "shell/Pictures.h"
 #include "shell/Version.h"
 #include "shell/frmSplash.h"
@@ -24,9 +25,9 @@ void SetIdentity()
                                                 .arg(SidelinesVersion::kRevision));
 }
 
-// The program takes no arguments but --help and --version. They are answered without a window
-// system, so that a terminal without a display can ask too; anything else is refused with the
-// usage text and status 2.
+// The program takes no arguments but --help, --version and the batch commands (ClubBatch). They are
+// answered without a window system, so that a terminal without a display can ask too; anything
+// else is refused with the usage text and status 2.
 int AnswerArguments(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
@@ -44,6 +45,7 @@ int AnswerArguments(int argc, char* argv[])
                                   QCoreApplication::translate("main", "Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    ClubBatch::AddOptions(parser);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
         const QString why = parser.errorText().isEmpty()
@@ -58,6 +60,8 @@ int AnswerArguments(int argc, char* argv[])
     else if (parser.isSet(version))
         std::fputs(qPrintable(QStringLiteral("%1 %2\n").arg(QStringLiteral("Sidelines"), QCoreApplication::applicationVersion())),
                    stdout);
+    else if (const std::optional<int> status = ClubBatch::Run(parser))
+        return *status;
     return 0;
 }
 }  // namespace

@@ -13,6 +13,7 @@
 #include "match/frmRestore.h"
 #include "roster/clsPlayer.h"
 #include "roster/clsTeam.h"
+#include "shell/ClubCommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -110,6 +111,8 @@ void frmMain::buildMenus()
     mnuAddPlayer = addItem(mnuFile, QT_TR_NOOP("Add &Player"), "mnuAddPlayer", &frmMain::mnuAddPlayer_Click);
     mnuStartMatch = addItem(mnuFile, QT_TR_NOOP("&Start Match"), "mnuStartMatch", &frmMain::mnuStartMatch_Click);
     mnuRestore = addItem(mnuFile, QT_TR_NOOP("Restore Saved &Matches…"), "mnuRestore", &frmMain::mnuRestore_Click);
+    mnuClubServer = addItem(mnuFile, QT_TR_NOOP("&Club Server..."), "mnuClubServer", &frmMain::mnuClubServer_Click);
+    mnuSendClub = addItem(mnuFile, QT_TR_NOOP("Se&nd Matches to Club Server"), "mnuSendClub", &frmMain::mnuSendClub_Click);
     mnuLine1 = mnuFile->addSeparator();
     mnuLine1->setObjectName(QStringLiteral("mnuLine1"));
     mnuExit = addItem(mnuFile, QT_TR_NOOP("E&xit"), "mnuExit", &frmMain::mnuExit_Click);
@@ -221,6 +224,7 @@ bool frmMain::Form_Load(const QString& appDir, QString* error)
 
     if (!Db::open(DatabaseFile(), error))
         return false;
+    ClubCommands::ShowWaiting();
 
     // Cover the screen: the geometry for a desktop without a window manager, the maximised
     // state so that a window manager fits the frame and title bar inside the screen too.
@@ -327,6 +331,16 @@ void frmMain::mnuRestore_Click()
     RunCommand([this] { RestoreSavedMatches(this); });
 }
 
+void frmMain::mnuClubServer_Click()
+{
+    RunCommand([this] { ClubCommands::ShowSettings(this); });
+}
+
+void frmMain::mnuSendClub_Click()
+{
+    RunCommand([this] { ClubCommands::SendNow(this); });
+}
+
 void frmMain::mnuExit_Click()
 {
     close();
@@ -401,6 +415,9 @@ void frmMain::closeEvent(QCloseEvent* event)
     // The user may always leave: when the database refuses the emptying (read-only, gone), that
     // is said, and the program still ends with every match row as it was.
     ForgetMatches();
+    // Once the archive has them: what the club server does not have yet goes there, within a few
+    // seconds; what cannot waits for the next time.
+    ClubCommands::SendAtExit();
     event->accept();
     emit leaving();
 }

@@ -42,6 +42,8 @@ public slots:
     void mnuAddPlayer_Click();
     void mnuStartMatch_Click();
     void mnuRestore_Click();
+    void mnuClubServer_Click();
+    void mnuSendClub_Click();
     void mnuExit_Click();
     void mnuEditTeam_Click();
     void mnuEditPlayer_Click();
@@ -82,6 +84,8 @@ private:
     QAction* mnuAddPlayer = nullptr;
     QAction* mnuStartMatch = nullptr;
     QAction* mnuRestore = nullptr;
+    QAction* mnuClubServer = nullptr;
+    QAction* mnuSendClub = nullptr;
     QAction* mnuLine1 = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuEditTeam = nullptr;
