@@ -85,7 +85,6 @@ CREATE TABLE play (
     attempt         integer,
     kill            integer,
     error           integer,
-    passing         integer,
     serveace        integer,
     serveerror      integer,
     dig             integer,
@@ -94,7 +93,8 @@ CREATE TABLE play (
     blockassist     integer,
     blockerror      integer,
     ballhandleerror integer,
-    setassist       integer
+    setassist       integer,
+    passing         integer
 );
 CREATE INDEX play_match ON play (bench, matchid, copy);
 

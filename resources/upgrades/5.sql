@@ -2,15 +2,18 @@
 -- of saved matches (Archive.db) fills these two tables; the working database has them empty, as
 -- both files share one schema.
 --
--- CLUBSENT: the matches the club server holds, each as it stood when it went there (DIGEST sums
--- up its games, scores and rows), under the bench that sent it. A saved match waits for the club
--- server while it has no row here, or while it no longer matches its DIGEST (a match restored and
--- played on); a match of another bench never waits here.
+-- CLUBSENT: the matches a club server (SERVER: "host:port/database") holds, each as it stood when
+-- it went there (DIGEST sums up its games, scores and rows), under the bench that sent it. A saved
+-- match waits for the club server while it has no row here for that server and bench, or while it
+-- no longer matches its DIGEST (a match restored and played on); a match of another bench never
+-- waits here.
 CREATE TABLE CLUBSENT (
-    MATCHID TEXT NOT NULL PRIMARY KEY,
+    MATCHID TEXT NOT NULL,
+    SERVER  TEXT NOT NULL,
     BENCH   TEXT NOT NULL,
     DIGEST  TEXT NOT NULL,
-    SENT    TEXT NOT NULL
+    SENT    TEXT NOT NULL,
+    PRIMARY KEY (MATCHID, SERVER)
 ) WITHOUT ROWID;
 
 -- CLUBRECORD: the records of other benches restored from the club server, and the identifier each

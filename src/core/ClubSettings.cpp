@@ -35,7 +35,13 @@ bool ClubServer::isLocal() const
 
 QString ClubServer::describe() const
 {
-    return QStringLiteral("%1@%2:%3/%4").arg(user, host.isEmpty() ? QStringLiteral("localhost") : host).arg(port).arg(database);
+    return user + QLatin1Char('@') + place();
+}
+
+QString ClubServer::place() const
+{
+    return (host.isEmpty() ? QStringLiteral("localhost") : host) + QLatin1Char(':') + QString::number(port)
+           + QLatin1Char('/') + database;
 }
 
 namespace ClubSettings {

@@ -23,6 +23,8 @@ struct ClubServer
     bool isLocal() const;
     // "user@host:port/database", for messages and as the password's name in the key store.
     QString describe() const;
+    // "host:port/database": which server, whoever logs in.
+    QString place() const;
 
     friend bool operator==(const ClubServer&, const ClubServer&) = default;
 };

@@ -8,8 +8,11 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -146,13 +149,57 @@ QString LocalRead(const TableSpec& spec)
     return QStringLiteral("SELECT %1 FROM %2 WHERE GAMEID IN (%3) ORDER BY rowid")
         .arg(columns, spec.table, kLocalGames);
 }
-QString ServerRead(const TableSpec& spec)
-{
-    return QStringLiteral("SELECT %1 FROM %2 WHERE BENCH = ?::uuid AND MATCHID = ? AND COPY = ? ORDER BY GAMEID")
-        .arg(spec.columns.join(QStringLiteral(", ")), spec.table);
-}
 // RALLY is a table without a rowid; its key orders it.
 const QString kLocalRallyRead = QStringLiteral("SELECT %1 FROM RALLY WHERE GAMEID IN (%2) ORDER BY GAMEID, ENTRY");
+
+// The bulk of one match, packed by the engine that reads it. The archive makes the arrays the
+// server's unnest takes: each element in double quotes with its backslashes and quotes escaped
+// (numbers bare), NULL bare; all of a row's columns come from the same pass, so the arrays stay
+// in step. The server makes a JSON array of rows.
+QString LocalBulkRead(const TableSpec& spec)
+{
+    QStringList arrays;
+    for (const QString& c : spec.columns) {
+        const QString element = spec.integers.contains(c)
+                                    ? QStringLiteral("COALESCE(%1, 'NULL')").arg(c)
+                                    : QStringLiteral("CASE WHEN %1 IS NULL THEN 'NULL' ELSE '\"' || "
+                                                     "replace(replace(%1, '\\', '\\\\'), '\"', '\\\"') || '\"' END")
+                                          .arg(c);
+        arrays << QStringLiteral("'{' || COALESCE(group_concat(%1, ','), '') || '}'").arg(element);
+    }
+    const QString rows = spec.table == QLatin1String("RALLY")
+                             ? kLocalRallyRead.arg(spec.columns.join(QStringLiteral(", ")), kLocalGames)
+                             : LocalRead(spec);
+    return QStringLiteral("SELECT %1 FROM (%2)").arg(arrays.join(QStringLiteral(", ")), rows);
+}
+// The whole of one match as the server holds it, in one statement: the match row, its teams and
+// players, and its games, line-ups, actions and rally log of the copy the match row names, each
+// as a JSON array of rows; and every player its rows name.
+QString ServerMatchRead()
+{
+    auto rows = [](const TableSpec& spec, const QString& order) {
+        return QStringLiteral("(SELECT json_agg(json_build_array(%1) ORDER BY %2) FROM %3 X WHERE X.BENCH = K.B "
+                              "AND X.MATCHID = K.M AND X.COPY = K.C)")
+            .arg(spec.columns.join(QStringLiteral(", ")), order, spec.table);
+    };
+    return QStringLiteral(
+               "WITH K AS (SELECT BENCH AS B, MATCHID AS M, COPY AS C, HOMETEAMID AS H, AWAYTEAMID AS A FROM MATCH "
+               "WHERE BENCH = ?::uuid AND MATCHID = ?), "
+               "U AS (SELECT X.PLAYERID AS P FROM PLAYED X, K WHERE X.BENCH = K.B AND X.MATCHID = K.M AND X.COPY = K.C "
+               "UNION SELECT X.PLAYERID FROM PLAY X, K WHERE X.BENCH = K.B AND X.MATCHID = K.M AND X.COPY = K.C "
+               "UNION SELECT unnest(ARRAY[X.PLAYERID, X.OUTID, X.H1, X.H2, X.H3, X.H4, X.H5, X.H6, X.A1, X.A2, X.A3, "
+               "X.A4, X.A5, X.A6]) FROM RALLY X, K WHERE X.BENCH = K.B AND X.MATCHID = K.M AND X.COPY = K.C), "
+               "PL AS (SELECT P.PLAYERID, P.TEAMID, P.PLAYERNAME, P.PLAYERNUMBER FROM PLAYER P, K WHERE P.BENCH = K.B "
+               "AND (P.TEAMID IN (K.H, K.A) OR P.PLAYERID IN (SELECT U.P FROM U))) "
+               "SELECT K.M, K.H, K.A, "
+               "(SELECT json_agg(json_build_array(T.TEAMID, T.TEAMNAME) ORDER BY T.TEAMID) FROM TEAM T WHERE T.BENCH = K.B "
+               "AND (T.TEAMID IN (K.H, K.A) OR T.TEAMID IN (SELECT PL.TEAMID FROM PL))), "
+               "(SELECT json_agg(json_build_array(PL.PLAYERID, PL.TEAMID, PL.PLAYERNAME, PL.PLAYERNUMBER) "
+               "ORDER BY PL.PLAYERID) FROM PL), %1, %2, %3, %4, "
+               "(SELECT json_agg(U.P) FROM U WHERE U.P IS NOT NULL) FROM K")
+        .arg(rows(GameSpec(), QStringLiteral("X.GAMEID")), rows(PlayedSpec(), QStringLiteral("X.GAMEID, X.PLAYERID")),
+             rows(PlaySpec(), QStringLiteral("X.GAMEID, X.PLAYID")), rows(RallySpec(), QStringLiteral("X.GAMEID, X.ENTRY")));
+}
 
 // The teams and players a match names: both teams with their rosters, and whoever else played.
 const QString kLocalPlayersRead = QStringLiteral(
@@ -160,27 +207,14 @@ const QString kLocalPlayersRead = QStringLiteral(
     "(SELECT HOMETEAMID FROM MATCH WHERE MATCHID = ? UNION SELECT AWAYTEAMID FROM MATCH WHERE MATCHID = ?) "
     "OR PLAYERID IN (SELECT PLAYERID FROM PLAYED WHERE GAMEID IN (SELECT GAMEID FROM GAME WHERE MATCHID = ?) "
     "UNION SELECT PLAYERID FROM PLAY WHERE GAMEID IN (SELECT GAMEID FROM GAME WHERE MATCHID = ?)) ORDER BY PLAYERID");
-const QString kServerPlayersRead = QStringLiteral(
-    "SELECT P.PLAYERID, P.TEAMID, P.PLAYERNAME, P.PLAYERNUMBER FROM PLAYER P JOIN MATCH M ON M.BENCH = P.BENCH "
-    "WHERE M.BENCH = ?::uuid AND M.MATCHID = ? AND (P.TEAMID IN (M.HOMETEAMID, M.AWAYTEAMID) OR P.PLAYERID IN "
-    "(SELECT D.PLAYERID FROM PLAYED D WHERE D.BENCH = M.BENCH AND D.MATCHID = M.MATCHID AND D.COPY = M.COPY "
-    "UNION SELECT A.PLAYERID FROM PLAY A WHERE A.BENCH = M.BENCH AND A.MATCHID = M.MATCHID AND A.COPY = M.COPY)) "
-    "ORDER BY P.PLAYERID");
 QString LocalTeamsRead(int players)
 {
     return QStringLiteral("SELECT TEAMID, TEAMNAME FROM TEAM WHERE TEAMID IN (?, ?)%1 ORDER BY TEAMID")
         .arg(players > 0 ? QStringLiteral(" OR TEAMID IN (SELECT TEAMID FROM PLAYER WHERE PLAYERID IN (%1))").arg(Marks(players))
                          : QString());
 }
-const QString kServerTeamsRead = QStringLiteral(
-    "SELECT T.TEAMID, T.TEAMNAME FROM TEAM T JOIN MATCH M ON M.BENCH = T.BENCH WHERE M.BENCH = ?::uuid "
-    "AND M.MATCHID = ? AND (T.TEAMID IN (M.HOMETEAMID, M.AWAYTEAMID) OR T.TEAMID IN "
-    "(SELECT P.TEAMID FROM PLAYER P WHERE P.BENCH = M.BENCH AND P.PLAYERID = ANY (?::text[]))) ORDER BY T.TEAMID");
-
 // The match row itself.
 const QString kLocalMatchRead = QStringLiteral("SELECT MATCHID, HOMETEAMID, AWAYTEAMID FROM MATCH WHERE MATCHID = ?");
-const QString kServerMatchRead = QStringLiteral(
-    "SELECT MATCHID, HOMETEAMID, AWAYTEAMID, COPY FROM MATCH WHERE BENCH = ?::uuid AND MATCHID = ?");
 
 // Writing a match. Into the working tables: a team or player already there keeps what the user
 // made of it. Onto the server: the bench's latest names win. The server takes a table's rows as one
@@ -192,6 +226,27 @@ QString LocalWrite(const TableSpec& spec)
         .arg(roster ? QStringLiteral(" OR IGNORE") : QString(), spec.table, spec.columns.join(QStringLiteral(", ")),
              Marks(spec.columns.size()));
 }
+// The server's JSON rows into the working tables; mapped, each identifier of another bench's record
+// given its identifier here (temp.CLUBMAP holds those that differ).
+QString LocalBulkWrite(const TableSpec& spec, bool mapped)
+{
+    QStringList values;
+    for (int i = 0; i < spec.columns.size(); ++i) {
+        const QString& c = spec.columns[i];
+        const QString value = QStringLiteral("value ->> %1").arg(i);
+        const char* kind = c == QLatin1String("GAMEID") ? "GAME"
+                           : c == QLatin1String("PLAYERID") || c == QLatin1String("OUTID")
+                                   || (c.size() == 2 && (c[0] == QLatin1Char('H') || c[0] == QLatin1Char('A')) && c[1].isDigit())
+                               ? "PLAYER"
+                               : nullptr;
+        values << (kind && mapped ? QStringLiteral("COALESCE((SELECT LOCALID FROM temp.CLUBMAP WHERE KIND = '%1' AND SERVERID = %2), %2)")
+                              .arg(QLatin1String(kind), value)
+                        : value);
+    }
+    return QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM json_each(?)")
+        .arg(spec.table, spec.columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+}
+
 QString ServerArrays(const QStringList& columns, const TableSpec& spec)
 {
     QStringList arrays;
@@ -199,7 +254,8 @@ QString ServerArrays(const QStringList& columns, const TableSpec& spec)
         arrays << (spec.integers.contains(c) ? QStringLiteral("?::integer[]") : QStringLiteral("?::text[]"));
     return QStringLiteral("unnest(%1)").arg(arrays.join(QStringLiteral(", ")));
 }
-QString ServerWrite(const TableSpec& spec)
+// A team or player row: the bench's latest names win on the server.
+QString ServerRosterWrite(const TableSpec& spec)
 {
     const QStringList columns = ContentColumns(spec);
     const QString list = columns.join(QStringLiteral(", "));
@@ -214,9 +270,9 @@ QString ServerWrite(const TableSpec& spec)
                               "excluded.PLAYERNUMBER WHERE (PLAYER.TEAMID, PLAYER.PLAYERNAME, PLAYER.PLAYERNUMBER) IS "
                               "DISTINCT FROM (excluded.TEAMID, excluded.PLAYERNAME, excluded.PLAYERNUMBER)")
             .arg(list, ServerArrays(columns, spec));
-    return QStringLiteral("INSERT INTO %1 (BENCH, MATCHID, COPY, %2) SELECT ?::uuid, ?::text, ?::integer, * FROM %3")
-        .arg(spec.table, list, ServerArrays(columns, spec));
+    return QString();
 }
+
 // The match row: a match sent again takes the next copy number, and its contents go in under it;
 // sent unchanged (the archive's mark was lost), it is left as it is and no row comes back.
 const QString kServerMatchWrite = QStringLiteral(
@@ -224,6 +280,21 @@ const QString kServerMatchWrite = QStringLiteral(
     "ON CONFLICT (BENCH, MATCHID) DO UPDATE SET HOMETEAMID = excluded.HOMETEAMID, AWAYTEAMID = excluded.AWAYTEAMID, "
     "COPY = MATCH.COPY + 1, DIGEST = excluded.DIGEST, SENT = now() WHERE MATCH.DIGEST IS DISTINCT FROM excluded.DIGEST "
     "RETURNING COPY");
+// One match in one statement, and so in one transaction: its teams and players, the match row, and
+// its contents under the copy number the match row took (nothing more when it took none).
+QString ServerMatchWrite()
+{
+    auto contents = [](const char* name, const TableSpec& spec) {
+        const QStringList columns = ContentColumns(spec);
+        return QStringLiteral("%1 AS (INSERT INTO %2 (BENCH, MATCHID, COPY, %3) SELECT ?::uuid, ?::text, M.COPY, U.* "
+                              "FROM M, %4 AS U RETURNING 1)")
+            .arg(QLatin1String(name), spec.table, columns.join(QStringLiteral(", ")), ServerArrays(columns, spec));
+    };
+    return QStringLiteral("WITH T AS (%1 RETURNING 1), P AS (%2 RETURNING 1), M AS (%3), %4, %5, %6, %7 SELECT COPY FROM M")
+        .arg(ServerRosterWrite(TeamSpec()), ServerRosterWrite(PlayerSpec()), kServerMatchWrite, contents("G", GameSpec()),
+             contents("D", PlayedSpec()), contents("A", PlaySpec()), contents("R", RallySpec()));
+}
+
 // This installation's bench, under the login role that sends; a role may only ever change its own.
 const QString kServerBenchWrite = QStringLiteral(
     "INSERT INTO BENCH (BENCHID, BENCHNAME) VALUES (?::uuid, ?) ON CONFLICT (BENCHID) DO UPDATE SET "
@@ -255,13 +326,13 @@ QString WaitingStatement()
                "(SELECT M.MATCHID, M.HOMETEAMID, M.AWAYTEAMID, %1 AS DIGEST FROM MATCH M WHERE NOT EXISTS "
                " (SELECT 1 FROM CLUBRECORD R WHERE R.KIND = 'MATCH' AND R.LOCALID = M.MATCHID)) W "
                "LEFT JOIN TEAM H ON H.TEAMID = W.HOMETEAMID LEFT JOIN TEAM A ON A.TEAMID = W.AWAYTEAMID "
-               "WHERE NOT EXISTS (SELECT 1 FROM CLUBSENT S WHERE S.MATCHID = W.MATCHID AND S.BENCH = ? "
-               "AND S.DIGEST = W.DIGEST) ORDER BY W.MATCHID")
+               "WHERE NOT EXISTS (SELECT 1 FROM CLUBSENT S WHERE S.MATCHID = W.MATCHID AND S.SERVER = ? "
+               "AND S.BENCH = ? AND S.DIGEST = W.DIGEST) ORDER BY W.MATCHID")
         .arg(kDigest);
 }
 const QString kMarkSent = QStringLiteral(
-    "INSERT INTO CLUBSENT (MATCHID, BENCH, DIGEST, SENT) VALUES (?, ?, ?, ?) ON CONFLICT (MATCHID) DO UPDATE SET "
-    "BENCH = excluded.BENCH, DIGEST = excluded.DIGEST, SENT = excluded.SENT");
+    "INSERT INTO CLUBSENT (MATCHID, SERVER, BENCH, DIGEST, SENT) VALUES (?, ?, ?, ?, ?) ON CONFLICT (MATCHID, SERVER) "
+    "DO UPDATE SET BENCH = excluded.BENCH, DIGEST = excluded.DIGEST, SENT = excluded.SENT");
 
 // ---------------------------------------------------------------------------------------------
 // Connections. Each thread opens its own: a connection belongs to the thread that opened it.
@@ -549,26 +620,12 @@ private:
     std::map<QString, std::unique_ptr<QSqlQuery>> m_queries;
 };
 
-std::vector<QVariantList> Rows(QSqlQuery& q)
-{
-    std::vector<QVariantList> out;
-    const int columns = q.record().count();
-    while (q.next()) {
-        QVariantList row;
-        row.reserve(columns);
-        for (int i = 0; i < columns; ++i)
-            row << q.value(i);
-        out.push_back(std::move(row));
-    }
-    return out;
-}
-
 // A column of rows as one PostgreSQL array value: each element in double quotes with its quotes
 // and backslashes escaped, NULL bare. It is bound as a value like any other.
 QString ArrayOf(const std::vector<QVariantList>& rows, int column)
 {
     QString out;
-    out.reserve(int(rows.size()) * 24 + 2);
+    out.reserve(qsizetype(rows.size()) * 22 + 2);
     out += QLatin1Char('{');
     bool first = true;
     for (const QVariantList& row : rows) {
@@ -580,12 +637,20 @@ QString ArrayOf(const std::vector<QVariantList>& rows, int column)
             out += QLatin1String("NULL");
             continue;
         }
+        if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int) {
+            out += QString::number(v.toLongLong());
+            continue;
+        }
         out += QLatin1Char('"');
         const QString text = v.toString();
-        for (const QChar c : text) {
-            if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
-                out += QLatin1Char('\\');
-            out += c;
+        if (!text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\\'))) {
+            out += text;
+        } else {
+            for (const QChar c : text) {
+                if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
+                    out += QLatin1Char('\\');
+                out += c;
+            }
         }
         out += QLatin1Char('"');
     }
@@ -612,9 +677,12 @@ MatchRows ReadLocal(LocalFile& archive, const RecordId& match)
         throw DbError(clubText("The match %1 is no longer in the archive.").arg(match.displayText()), kLocalMatchRead);
     m.match = matchRows.front();
     m.games = archive.rows(LocalRead(GameSpec()), {id});
-    m.played = archive.rows(LocalRead(PlayedSpec()), {id});
-    m.plays = archive.rows(LocalRead(PlaySpec()), {id});
-    m.rally = archive.rows(kLocalRallyRead.arg(RallySpec().columns.join(QStringLiteral(", ")), kLocalGames), {id});
+    for (auto [bulk, spec] : {std::pair{&m.played, &PlayedSpec()}, std::pair{&m.plays, &PlaySpec()},
+                              std::pair{&m.rally, &RallySpec()}}) {
+        const std::vector<QVariantList> arrays = archive.rows(LocalBulkRead(*spec), {id});
+        for (const QVariant& array : arrays.front())
+            bulk->columns << array.toString();
+    }
     m.players = archive.rows(kLocalPlayersRead, {id, id, id, id});
     QVariantList teamBinds{m.match.value(1), m.match.value(2)};
     for (const QVariantList& p : m.players)
@@ -624,69 +692,67 @@ MatchRows ReadLocal(LocalFile& archive, const RecordId& match)
     return m;
 }
 
+// A JSON array of rows as rows of values; whole numbers as whole numbers.
+std::vector<QVariantList> JsonRows(const QString& json)
+{
+    std::vector<QVariantList> rows;
+    for (const QJsonValue& row : QJsonDocument::fromJson(json.toUtf8()).array()) {
+        QVariantList values;
+        for (const QJsonValue& v : row.toArray()) {
+            if (v.isNull())
+                values << QVariant();
+            else if (v.isDouble() && v.toDouble() == double(v.toInteger()))
+                values << QVariant(v.toInteger());
+            else
+                values << v.toVariant();
+        }
+        rows.push_back(std::move(values));
+    }
+    return rows;
+}
+
 // One match of the server, the copy its match row names, or nothing when it is not there.
 std::optional<MatchRows> ReadServer(Server& server, const ServerKey& key)
 {
-    const QVariantList which{key.bench, Bind(key.match)};
-    QSqlQuery& head = server.run(kServerMatchRead, which);
-    if (!head.next())
+    QSqlQuery& q = server.run(ServerMatchRead(), {key.bench, Bind(key.match)});
+    if (!q.next()) {
+        q.finish();
         return std::nullopt;
+    }
     MatchRows m;
     m.bench = key.bench;
-    m.match = {head.value(0), head.value(1), head.value(2)};
-    const QVariant copy = head.value(3);
-    head.finish();
-    const QVariantList exact{key.bench, Bind(key.match), copy};
-    auto read = [&](const TableSpec& spec) {
-        QSqlQuery& q = server.run(ServerRead(spec), exact);
-        auto rows = Rows(q);
-        q.finish();
-        return rows;
-    };
-    m.games = read(GameSpec());
-    m.played = read(PlayedSpec());
-    m.plays = read(PlaySpec());
-    m.rally = read(RallySpec());
-    {
-        QSqlQuery& q = server.run(kServerPlayersRead, which);
-        m.players = Rows(q);
-        q.finish();
-    }
-    std::vector<QVariantList> ids;
-    for (const QVariantList& p : m.players)
-        ids.push_back({p.value(0)});
-    {
-        QSqlQuery& q = server.run(kServerTeamsRead, {key.bench, Bind(key.match), ArrayOf(ids, 0)});
-        m.teams = Rows(q);
-        q.finish();
-    }
+    m.match = {q.value(0), q.value(1), q.value(2)};
+    m.teams = JsonRows(q.value(3).toString());
+    m.players = JsonRows(q.value(4).toString());
+    m.games = JsonRows(q.value(5).toString());
+    m.played.json = q.value(6).toString();
+    m.plays.json = q.value(7).toString();
+    m.rally.json = q.value(8).toString();
+    for (const QJsonValue& id : QJsonDocument::fromJson(q.value(9).toString().toUtf8()).array())
+        m.playerIds << id.toString();
+    q.finish();
     return m;
 }
 
-// Sends one match in one transaction; false when the server already had it as it stands.
+// Sends one match; false when the server already had it as it stands.
 bool WriteServer(Server& server, const Bench& bench, const MatchRows& m, const QString& digest)
 {
-    server.begin();
-    try {
-        server.run(ServerWrite(TeamSpec()), QVariantList{bench.id} + Arrays(TeamSpec(), m.teams));
-        server.run(ServerWrite(PlayerSpec()), QVariantList{bench.id} + Arrays(PlayerSpec(), m.players));
-        QSqlQuery& head = server.run(kServerMatchWrite, {bench.id, m.match.value(0), m.match.value(1), m.match.value(2), digest});
-        const bool changed = head.next();
-        const QVariant copy = changed ? head.value(0) : QVariant();
-        head.finish();
-        if (changed) {
-            const QVariantList where{bench.id, m.match.value(0), copy};
-            server.run(ServerWrite(GameSpec()), where + Arrays(GameSpec(), m.games));
-            server.run(ServerWrite(PlayedSpec()), where + Arrays(PlayedSpec(), m.played));
-            server.run(ServerWrite(PlaySpec()), where + Arrays(PlaySpec(), m.plays));
-            server.run(ServerWrite(RallySpec()), where + Arrays(RallySpec(), m.rally));
-        }
-        server.commit();
-        return changed;
-    } catch (...) {
-        server.rollback();
-        throw;
+    QVariantList values{bench.id};
+    values += Arrays(TeamSpec(), m.teams);
+    values << bench.id;
+    values += Arrays(PlayerSpec(), m.players);
+    values << bench.id << m.match.value(0) << m.match.value(1) << m.match.value(2) << digest;
+    values << bench.id << m.match.value(0);
+    values += Arrays(GameSpec(), m.games);
+    for (const MatchRows::Bulk* bulk : {&m.played, &m.plays, &m.rally}) {
+        values << bench.id << m.match.value(0);
+        for (const QString& array : bulk->columns)
+            values << array;
     }
+    QSqlQuery& q = server.run(ServerMatchWrite(), values);
+    const bool changed = q.next();
+    q.finish();
+    return changed;
 }
 
 } // namespace
@@ -725,13 +791,13 @@ Found Test(const ClubServer& settings, const QString& password, ClubCall& call)
     return found;
 }
 
-std::vector<Waiting> WaitingMatches(const QString& archivePath, const QString& benchId)
+std::vector<Waiting> WaitingMatches(const QString& archivePath, const QString& benchId, const ClubServer& server)
 {
     std::vector<Waiting> out;
     if (!QFileInfo::exists(archivePath))
         return out;
     LocalFile archive(archivePath);
-    for (const QVariantList& row : archive.rows(WaitingStatement(), {benchId})) {
+    for (const QVariantList& row : archive.rows(WaitingStatement(), {server.place(), benchId})) {
         Waiting w;
         w.match = RecordId::fromText(row.value(0).toString());
         w.digest = row.value(1).toString();
@@ -745,7 +811,7 @@ std::vector<Waiting> WaitingMatches(const QString& archivePath, const QString& b
 void SendWaiting(const QString& archivePath, const Bench& bench, const ClubServer& settings, const QString& password,
                  ClubCall& call, SendReport* report)
 {
-    const std::vector<Waiting> waiting = WaitingMatches(archivePath, bench.id);
+    const std::vector<Waiting> waiting = WaitingMatches(archivePath, bench.id, settings);
     report->matches.clear();
     report->failure.clear();
     for (const Waiting& w : waiting)
@@ -753,8 +819,25 @@ void SendWaiting(const QString& archivePath, const Bench& bench, const ClubServe
     if (waiting.empty())
         return;
     const int count = int(waiting.size()) + 1;
+    LocalFile archive(archivePath);
+    // The archive is told what the server has committed a batch at a time, not with a disk sync
+    // per match: a mark lost with a stop only sends that match again, and the server, finding it
+    // there as it stands, keeps its copy.
+    std::vector<size_t> unmarked;
+    QElapsedTimer sinceMarked;
+    sinceMarked.start();
+    auto mark = [&] {
+        if (unmarked.empty())
+            return;
+        const QString now = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        archive.begin();
+        for (const size_t i : unmarked)
+            archive.run(kMarkSent, {Bind(waiting[i].match), settings.place(), bench.id, waiting[i].digest, now});
+        archive.commit();
+        unmarked.clear();
+        sinceMarked.restart();
+    };
     try {
-        LocalFile archive(archivePath);
         Server server(settings, password, call);
         server.run(kServerBenchWrite, {bench.id, bench.name});
         call.progressed(1, count);
@@ -772,15 +855,21 @@ void SendWaiting(const QString& archivePath, const Bench& bench, const ClubServe
                         throw;
                 }
             }
-            // Only once the server has committed: a stop in between leaves the match waiting, and
-            // the next send finds it there as it stands.
-            archive.run(kMarkSent, {Bind(w.match), bench.id, w.digest,
-                                    QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))});
+            // Marked only once the server has committed it.
             report->matches[i].sent = true;
+            unmarked.push_back(i);
+            if (sinceMarked.elapsed() > 1000)
+                mark();
             call.progressed(int(i) + 2, count, w.caption);
         }
+        mark();
     } catch (const DbError& e) {
         report->failure = e.message();
+        try {
+            mark();
+        } catch (const DbError&) {
+            // Those matches wait, and go again as they stand: nothing is lost or doubled.
+        }
         throw;
     }
 }
@@ -863,13 +952,6 @@ public:
     ArchiveBeside& operator=(const ArchiveBeside&) = delete;
 };
 
-// Which column of which table holds an identifier of which kind, for another bench's rows.
-struct IdColumn
-{
-    const char* kind;
-    int column;
-};
-
 // Gives another bench's records their identifiers on this computer.
 class Mapper
 {
@@ -908,13 +990,6 @@ public:
         return local;
     }
 
-    void mapRows(std::vector<QVariantList>& rows, std::initializer_list<IdColumn> columns)
-    {
-        for (QVariantList& row : rows)
-            for (const IdColumn& c : columns)
-                row[c.column] = map(c.kind, row[c.column]);
-    }
-
 private:
     // Whether a record of this computer (working tables, archive) or another bench's record
     // already has the identifier.
@@ -936,43 +1011,76 @@ private:
     QHash<QString, QString> m_known;
 };
 
-void MapOtherBench(MatchRows& m, Mapper& mapper)
+// Another bench's identifiers in a match: its rows given their identifiers here, and those that
+// differ from the server's, for the statements that write the bulk (temp.CLUBMAP).
+struct Changed
 {
-    mapper.mapRows(m.teams, {{"TEAM", 0}});
-    mapper.mapRows(m.players, {{"PLAYER", 0}, {"TEAM", 1}});
-    QList<IdColumn> head{{"MATCH", 0}, {"TEAM", 1}, {"TEAM", 2}};
-    for (const IdColumn& c : head)
-        m.match[c.column] = mapper.map(c.kind, m.match[c.column]);
-    mapper.mapRows(m.games, {{"MATCH", 0}, {"GAME", 1}});
-    mapper.mapRows(m.played, {{"GAME", 0}, {"PLAYER", 1}});
-    mapper.mapRows(m.plays, {{"GAME", 0}, {"PLAYER", 2}});
-    const QStringList& rally = RallySpec().columns;
-    for (QVariantList& row : m.rally) {
-        row[0] = mapper.map("GAME", row[0]);
-        for (int c = 0; c < rally.size(); ++c) {
-            const QString& name = rally[c];
-            if (name == QLatin1String("PLAYERID") || name == QLatin1String("OUTID")
-                || (name.size() == 2 && (name[0] == QLatin1Char('H') || name[0] == QLatin1Char('A')) && name[1].isDigit()))
-                row[c] = mapper.map("PLAYER", row[c]);
-        }
+    QString kind;
+    QString serverId;
+    QString localId;
+};
+
+QList<Changed> MapOtherBench(MatchRows& m, Mapper& mapper)
+{
+    QList<Changed> changed;
+    auto map = [&](const char* kind, QVariant& id) {
+        const QVariant local = mapper.map(kind, id);
+        if (local != id)
+            changed.append({QLatin1String(kind), id.toString(), local.toString()});
+        id = local;
+    };
+    for (QVariantList& row : m.teams)
+        map("TEAM", row[0]);
+    for (QVariantList& row : m.players) {
+        map("PLAYER", row[0]);
+        map("TEAM", row[1]);
     }
+    map("MATCH", m.match[0]);
+    map("TEAM", m.match[1]);
+    map("TEAM", m.match[2]);
+    for (QVariantList& row : m.games) {
+        map("MATCH", row[0]);
+        map("GAME", row[1]);
+    }
+    for (const QString& id : m.playerIds) {
+        QVariant player(id);
+        map("PLAYER", player);
+    }
+    // Each identifier once: an earlier row of the match may have met it already.
+    QList<Changed> once;
+    QSet<QString> seen;
+    for (const Changed& c : changed)
+        if (!seen.contains(c.kind + QLatin1Char('|') + c.serverId)) {
+            seen.insert(c.kind + QLatin1Char('|') + c.serverId);
+            once.append(c);
+        }
+    return once;
 }
 
-// Inserts rows with one prepared statement.
-void InsertAll(const TableSpec& spec, const std::vector<QVariantList>& rows)
+// Writes a few rows of a table into the working tables with one prepared statement.
+class Inserter
 {
-    if (rows.empty())
-        return;
-    Query q(LocalWrite(spec));
-    QSqlQuery& raw = q.raw();
-    for (const QVariantList& row : rows) {
-        for (int i = 0; i < row.size(); ++i)
-            raw.bindValue(i, row[i]);
-        if (!raw.exec())
-            throw DbError(raw.lastError().databaseText().isEmpty() ? raw.lastError().text() : raw.lastError().databaseText(),
-                          LocalWrite(spec));
+public:
+    explicit Inserter(const TableSpec& spec) : m_query(LocalWrite(spec)) {}
+
+    void insert(const std::vector<QVariantList>& rows)
+    {
+        QSqlQuery& raw = m_query.raw();
+        for (const QVariantList& row : rows) {
+            for (int i = 0; i < row.size(); ++i)
+                raw.bindValue(i, row[i]);
+            const bool ok = raw.exec();
+            const QSqlError error = raw.lastError();
+            // Reset at once, so that no statement is open when the transaction commits.
+            raw.finish();
+            if (!ok)
+                throw DbError(error.databaseText().isEmpty() ? error.text() : error.databaseText(), raw.lastQuery());
+        }
     }
-}
+
+private:
+    Query m_query;
+};
 
 } // namespace
 
@@ -983,6 +1091,7 @@ ArchiveStore::RestoreResult RestoreFetched(const QString& archivePath, const QSt
     if (progress)
         progress->setCount(int(fetched.size()) * 2);
     std::vector<MatchRows> matches = fetched;
+    std::vector<QList<Changed>> changed(matches.size());
     ArchiveBeside archive(archivePath);
     {
         // Another bench's identifiers first, in the archive and committed: a stop before the rows
@@ -990,39 +1099,63 @@ ArchiveStore::RestoreResult RestoreFetched(const QString& archivePath, const QSt
         // that this bench would take for its own.
         Transaction t;
         std::map<QString, std::unique_ptr<Mapper>> mappers;
-        int done = 0;
-        for (MatchRows& m : matches) {
-            if (m.bench != benchId) {
-                std::unique_ptr<Mapper>& mapper = mappers[m.bench];
+        for (size_t i = 0; i < matches.size(); ++i) {
+            if (matches[i].bench != benchId) {
+                std::unique_ptr<Mapper>& mapper = mappers[matches[i].bench];
                 if (!mapper)
-                    mapper = std::make_unique<Mapper>(m.bench);
-                MapOtherBench(m, *mapper);
+                    mapper = std::make_unique<Mapper>(matches[i].bench);
+                changed[i] = MapOtherBench(matches[i], *mapper);
             }
             if (progress)
-                progress->step(++done);
+                progress->step(int(i) + 1);
         }
         t.commit();
     }
+    Execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS CLUBMAP (KIND TEXT NOT NULL, SERVERID TEXT NOT NULL, "
+                           "LOCALID TEXT NOT NULL, PRIMARY KEY (KIND, SERVERID))"));
     Transaction t;
-    int done = int(matches.size());
-    for (size_t i = 0; i < matches.size(); ++i) {
-        const MatchRows& m = matches[i];
-        // Named as the server names it, which is what the user chose from.
-        const RecordId id = RecordId::fromText(fetched[i].match.value(0).toString());
-        if (!SelectAll(QStringLiteral("SELECT 1 FROM main.MATCH WHERE MATCHID = ?"), {m.match.value(0)}).empty()) {
-            result.skipped << id;
-        } else {
-            InsertAll(TeamSpec(), m.teams);
-            InsertAll(PlayerSpec(), m.players);
-            Execute(QStringLiteral("INSERT INTO main.MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"), m.match);
-            InsertAll(GameSpec(), m.games);
-            InsertAll(PlayedSpec(), m.played);
-            InsertAll(PlaySpec(), m.plays);
-            InsertAll(RallySpec(), m.rally);
-            result.restored << id;
+    {
+        Inserter teams(TeamSpec()), players(PlayerSpec()), games(GameSpec());
+        // The statements that map identifiers cost a lookup per identifier and row: only for a match
+        // whose identifiers changed.
+        Query played(LocalBulkWrite(PlayedSpec(), false)), plays(LocalBulkWrite(PlaySpec(), false)),
+            rally(LocalBulkWrite(RallySpec(), false));
+        Query mappedPlayed(LocalBulkWrite(PlayedSpec(), true)), mappedPlays(LocalBulkWrite(PlaySpec(), true)),
+            mappedRally(LocalBulkWrite(RallySpec(), true));
+        for (size_t i = 0; i < matches.size(); ++i) {
+            const MatchRows& m = matches[i];
+            // Named as the server names it, which is what the user chose from.
+            const RecordId id = RecordId::fromText(fetched[i].match.value(0).toString());
+            if (!SelectAll(QStringLiteral("SELECT 1 FROM main.MATCH WHERE MATCHID = ?"), {m.match.value(0)}).empty()) {
+                result.skipped << id;
+            } else {
+                if (!changed[i].isEmpty())
+                    Execute(QStringLiteral("DELETE FROM temp.CLUBMAP"));
+                for (const Changed& c : changed[i])
+                    Execute(QStringLiteral("INSERT INTO temp.CLUBMAP (KIND, SERVERID, LOCALID) VALUES (?, ?, ?)"),
+                            {c.kind, c.serverId, c.localId});
+                teams.insert(m.teams);
+                players.insert(m.players);
+                Execute(QStringLiteral("INSERT INTO main.MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"), m.match);
+                games.insert(m.games);
+                const bool mapped = !changed[i].isEmpty();
+                for (auto [query, bulk] : {std::pair{mapped ? &mappedPlayed : &played, &m.played},
+                                           std::pair{mapped ? &mappedPlays : &plays, &m.plays},
+                                           std::pair{mapped ? &mappedRally : &rally, &m.rally}}) {
+                    QSqlQuery& raw = query->raw();
+                    raw.bindValue(0, bulk->json.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(bulk->json));
+                    const bool ok = raw.exec();
+                    const QSqlError error = raw.lastError();
+                    raw.finish();
+                    if (!ok)
+                        throw DbError(error.databaseText().isEmpty() ? error.text() : error.databaseText(), raw.lastQuery());
+                }
+                result.restored << id;
+            }
+            if (progress)
+                progress->step(int(matches.size() + i) + 1);
         }
-        if (progress)
-            progress->step(++done);
+        Execute(QStringLiteral("DELETE FROM temp.CLUBMAP"));
     }
     t.commit();
     // Records may have come with identifiers newer than any this run has issued.

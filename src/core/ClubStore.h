@@ -52,10 +52,10 @@ struct Waiting
     QString caption;  // as the match listing names it
     QString digest;
 };
-// The saved matches in the archive at path that the server does not yet hold as they stand:
-// never sent, or changed since (played on after a restore). Other benches' matches never wait.
-// Reads the archive through a connection of its own; none when there is no archive.
-std::vector<Waiting> WaitingMatches(const QString& archivePath, const QString& benchId);
+// The saved matches in the archive at path that this server does not yet hold as they stand:
+// never sent there, or changed since (played on after a restore). Other benches' matches never
+// wait. Reads the archive through a connection of its own; none when there is no archive.
+std::vector<Waiting> WaitingMatches(const QString& archivePath, const QString& benchId, const ClubServer& server);
 
 // What became of each match a send took on, in order; a send that stops (the server refused, the
 // network went) says why in failure, and every match after the stop still waits.
@@ -89,14 +89,25 @@ struct ServerMatch
 std::vector<ServerMatch> ListServerMatches(const ClubServer& server, const QString& password, ClubCall& call);
 
 // The rows of one match, as either engine holds them, in the same columns: the teams and players
-// it names (team: TEAMID, TEAMNAME; player: PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER), MATCH,
-// GAME, PLAYED, PLAY (its place, then one column per stat kind) and RALLY.
+// it names (team: TEAMID, TEAMNAME; player: PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER), MATCH and
+// GAME as rows; the bulk of a match (PLAYED, PLAY with one column per stat kind, RALLY) packed by
+// the engine that read it for the statement of the other that writes it, so that no value of a
+// quarter of a million rows passes through the program one by one: from the archive, one array
+// per column for the server; from the server, its rows as a JSON array for the working tables.
 struct MatchRows
 {
+    struct Bulk
+    {
+        QStringList columns; // sending: one PostgreSQL array per column, in the table's column order
+        QString json;        // restoring: [[row], [row], ...]
+    };
+
     QString bench;
     QVariantList match;
-    std::vector<QVariantList> teams, players, games, played, plays, rally;
-    int actionCount() const { return int(plays.size()); }
+    std::vector<QVariantList> teams, players, games;
+    Bulk played, plays, rally;
+    // Restoring: every player the match's rows name, so that another bench's are all given theirs.
+    QStringList playerIds;
 };
 
 struct ServerKey

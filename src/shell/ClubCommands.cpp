@@ -71,11 +71,11 @@ QString WaitingText(int count)
 int ShowWaiting()
 {
     int count = 0;
-    if (ClubSettings::Server().isSet()) {
+    if (const ClubServer server = ClubSettings::Server(); server.isSet()) {
         try {
             const QString archive = Archive();
             if (!archive.isEmpty())
-                count = int(ClubStore::WaitingMatches(archive, ClubSettings::BenchId()).size());
+                count = int(ClubStore::WaitingMatches(archive, ClubSettings::BenchId(), server).size());
         } catch (const DbError&) {
             // The archive's trouble is said by the commands that use it; the status line stays quiet.
         }

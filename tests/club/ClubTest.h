@@ -80,9 +80,10 @@ inline ClubStore::SendReport Send(const ClubServer& server, const QString& passw
     return report;
 }
 
-inline int WaitingCount()
+// The matches of this bench's archive waiting for the server as this bench names it.
+inline int WaitingCount(const ClubServer& server)
 {
-    return int(ClubStore::WaitingMatches(ArchiveStore::DefaultPath(), ClubSettings::BenchId()).size());
+    return int(ClubStore::WaitingMatches(ArchiveStore::DefaultPath(), ClubSettings::BenchId(), server).size());
 }
 
 // Every match the server holds, restored into the working tables of this bench.

@@ -253,7 +253,7 @@ private slots:
         QVERIFY(statuses.contains(QStringLiteral("Sending the matches to the club server...")));
         QVERIFY(busy);
         QVERIFY2(!QApplication::activePopupWidget(), "a key reached the window while the call waited");
-        QCOMPARE(WaitingCount(), 3);
+        QCOMPARE(WaitingCount(server), 3);
         if (atExit) {
             QCOMPARE(leaving.count(), 1);
             return;
@@ -285,7 +285,7 @@ private slots:
         QCOMPARE(MsgBoxHook::prompts().size(), 1);
         QCOMPARE(m_app->count(QStringLiteral("MATCH")), 0);
         QCOMPARE(Server()->value("SELECT COUNT(*) FROM MATCH;", m_db), QString::number(3 - waiting));
-        QCOMPARE(WaitingCount(), waiting);
+        QCOMPARE(WaitingCount(Server()->socketServer(m_db, "bench_a")), waiting);
 
         // The next start.
         m_main.reset();
