@@ -14,6 +14,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -118,6 +121,19 @@ void frmRestore::showSource()
     }
     if (lstArchive->count() > 0)
         lstArchive->setCurrentRow(0);
+    // Wide enough for its lines as far as the screen allows: the club server's lines name the bench too.
+    int widest = 0;
+    for (int row = 0; row < lstArchive->count(); ++row)
+        widest = qMax(widest, lstArchive->fontMetrics().horizontalAdvance(lstArchive->item(row)->text()));
+    const int room = screen() ? screen()->availableGeometry().width() * 9 / 10 : 1000;
+    const int frame = 2 * lstArchive->frameWidth()
+                      + 2 * (lstArchive->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lstArchive) + 1) + 8;
+    const int wanted = qMin(room, qMax(520, widest + frame + lstArchive->verticalScrollBar()->sizeHint().width()));
+    if (wanted > lstArchive->minimumWidth()) {
+        lstArchive->setMinimumWidth(wanted);
+        adjustSize();
+        CentreOnScreen(this);
+    }
 }
 
 QString frmRestore::Name(const ArchiveStore::ArchivedMatch& match)
