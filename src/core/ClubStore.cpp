@@ -152,25 +152,13 @@ QString LocalRead(const TableSpec& spec)
 // RALLY is a table without a rowid; its key orders it.
 const QString kLocalRallyRead = QStringLiteral("SELECT %1 FROM RALLY WHERE GAMEID IN (%2) ORDER BY GAMEID, ENTRY");
 
-// The bulk of one match, packed by the engine that reads it. The archive makes the arrays the
-// server's unnest takes: each element in double quotes with its backslashes and quotes escaped
-// (numbers bare), NULL bare; all of a row's columns come from the same pass, so the arrays stay
-// in step. The server makes a JSON array of rows.
+// The bulk of one match, packed by the engine that reads it: its rows as a JSON array of rows, in
+// the order they were recorded. SQLite's JSON functions quote and escape every value.
 QString LocalBulkRead(const TableSpec& spec)
 {
-    QStringList arrays;
-    for (const QString& c : spec.columns) {
-        const QString element = spec.integers.contains(c)
-                                    ? QStringLiteral("COALESCE(%1, 'NULL')").arg(c)
-                                    : QStringLiteral("CASE WHEN %1 IS NULL THEN 'NULL' ELSE '\"' || "
-                                                     "replace(replace(%1, '\\', '\\\\'), '\"', '\\\"') || '\"' END")
-                                          .arg(c);
-        arrays << QStringLiteral("'{' || COALESCE(group_concat(%1, ','), '') || '}'").arg(element);
-    }
-    const QString rows = spec.table == QLatin1String("RALLY")
-                             ? kLocalRallyRead.arg(spec.columns.join(QStringLiteral(", ")), kLocalGames)
-                             : LocalRead(spec);
-    return QStringLiteral("SELECT %1 FROM (%2)").arg(arrays.join(QStringLiteral(", ")), rows);
+    const QString columns = spec.columns.join(QStringLiteral(", "));
+    const QString rows = spec.table == QLatin1String("RALLY") ? kLocalRallyRead.arg(columns, kLocalGames) : LocalRead(spec);
+    return QStringLiteral("SELECT json_group_array(json_array(%1)) FROM (%2)").arg(columns, rows);
 }
 // The whole of one match as the server holds it, in one statement: the match row, its teams and
 // players, and its games, line-ups, actions and rally log of the copy the match row names, each
@@ -217,8 +205,9 @@ QString LocalTeamsRead(int players)
 const QString kLocalMatchRead = QStringLiteral("SELECT MATCHID, HOMETEAMID, AWAYTEAMID FROM MATCH WHERE MATCHID = ?");
 
 // Writing a match. Into the working tables: a team or player already there keeps what the user
-// made of it. Onto the server: the bench's latest names win. The server takes a table's rows as one
-// array per column, so that a match of a thousand actions is a handful of statements.
+// made of it. Onto the server: the bench's latest names win. The server takes the few rows of the
+// teams, players and games as one array per column, and the bulk as JSON, so that a match of a
+// thousand actions is one statement.
 QString LocalWrite(const TableSpec& spec)
 {
     const bool roster = spec.table == QLatin1String("TEAM") || spec.table == QLatin1String("PLAYER");
@@ -284,15 +273,26 @@ const QString kServerMatchWrite = QStringLiteral(
 // its contents under the copy number the match row took (nothing more when it took none).
 QString ServerMatchWrite()
 {
-    auto contents = [](const char* name, const TableSpec& spec) {
+    // The games as arrays, one per column.
+    auto games = [](const TableSpec& spec) {
         const QStringList columns = ContentColumns(spec);
-        return QStringLiteral("%1 AS (INSERT INTO %2 (BENCH, MATCHID, COPY, %3) SELECT ?::uuid, ?::text, M.COPY, U.* "
-                              "FROM M, %4 AS U RETURNING 1)")
-            .arg(QLatin1String(name), spec.table, columns.join(QStringLiteral(", ")), ServerArrays(columns, spec));
+        return QStringLiteral("G AS (INSERT INTO %1 (BENCH, MATCHID, COPY, %2) SELECT ?::uuid, ?::text, M.COPY, U.* "
+                              "FROM M, %3 AS U RETURNING 1)")
+            .arg(spec.table, columns.join(QStringLiteral(", ")), ServerArrays(columns, spec));
+    };
+    // The bulk as the archive packed it: a JSON array of rows, each taken apart by position.
+    auto bulk = [](const char* name, const TableSpec& spec) {
+        QStringList values;
+        for (int i = 0; i < spec.columns.size(); ++i)
+            values << (spec.integers.contains(spec.columns[i]) ? QStringLiteral("(J.R ->> %1)::integer").arg(i)
+                                                               : QStringLiteral("J.R ->> %1").arg(i));
+        return QStringLiteral("%1 AS (INSERT INTO %2 (BENCH, MATCHID, COPY, %3) SELECT ?::uuid, ?::text, M.COPY, %4 "
+                              "FROM M, jsonb_array_elements(?::jsonb) AS J(R) RETURNING 1)")
+            .arg(QLatin1String(name), spec.table, spec.columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
     };
     return QStringLiteral("WITH T AS (%1 RETURNING 1), P AS (%2 RETURNING 1), M AS (%3), %4, %5, %6, %7 SELECT COPY FROM M")
-        .arg(ServerRosterWrite(TeamSpec()), ServerRosterWrite(PlayerSpec()), kServerMatchWrite, contents("G", GameSpec()),
-             contents("D", PlayedSpec()), contents("A", PlaySpec()), contents("R", RallySpec()));
+        .arg(ServerRosterWrite(TeamSpec()), ServerRosterWrite(PlayerSpec()), kServerMatchWrite, games(GameSpec()),
+             bulk("D", PlayedSpec()), bulk("A", PlaySpec()), bulk("R", RallySpec()));
 }
 
 // This installation's bench, under the login role that sends; a role may only ever change its own.
@@ -678,11 +678,8 @@ MatchRows ReadLocal(LocalFile& archive, const RecordId& match)
     m.match = matchRows.front();
     m.games = archive.rows(LocalRead(GameSpec()), {id});
     for (auto [bulk, spec] : {std::pair{&m.played, &PlayedSpec()}, std::pair{&m.plays, &PlaySpec()},
-                              std::pair{&m.rally, &RallySpec()}}) {
-        const std::vector<QVariantList> arrays = archive.rows(LocalBulkRead(*spec), {id});
-        for (const QVariant& array : arrays.front())
-            bulk->columns << array.toString();
-    }
+                              std::pair{&m.rally, &RallySpec()}})
+        *bulk = archive.rows(LocalBulkRead(*spec), {id}).front().value(0).toString();
     m.players = archive.rows(kLocalPlayersRead, {id, id, id, id});
     QVariantList teamBinds{m.match.value(1), m.match.value(2)};
     for (const QVariantList& p : m.players)
@@ -725,9 +722,9 @@ std::optional<MatchRows> ReadServer(Server& server, const ServerKey& key)
     m.teams = JsonRows(q.value(3).toString());
     m.players = JsonRows(q.value(4).toString());
     m.games = JsonRows(q.value(5).toString());
-    m.played.json = q.value(6).toString();
-    m.plays.json = q.value(7).toString();
-    m.rally.json = q.value(8).toString();
+    m.played = q.value(6).toString();
+    m.plays = q.value(7).toString();
+    m.rally = q.value(8).toString();
     for (const QJsonValue& id : QJsonDocument::fromJson(q.value(9).toString().toUtf8()).array())
         m.playerIds << id.toString();
     q.finish();
@@ -744,11 +741,8 @@ bool WriteServer(Server& server, const Bench& bench, const MatchRows& m, const Q
     values << bench.id << m.match.value(0) << m.match.value(1) << m.match.value(2) << digest;
     values << bench.id << m.match.value(0);
     values += Arrays(GameSpec(), m.games);
-    for (const MatchRows::Bulk* bulk : {&m.played, &m.plays, &m.rally}) {
-        values << bench.id << m.match.value(0);
-        for (const QString& array : bulk->columns)
-            values << array;
-    }
+    for (const QString* bulk : {&m.played, &m.plays, &m.rally})
+        values << bench.id << m.match.value(0) << *bulk;
     QSqlQuery& q = server.run(ServerMatchWrite(), values);
     const bool changed = q.next();
     q.finish();
@@ -1143,7 +1137,7 @@ ArchiveStore::RestoreResult RestoreFetched(const QString& archivePath, const QSt
                                            std::pair{mapped ? &mappedPlays : &plays, &m.plays},
                                            std::pair{mapped ? &mappedRally : &rally, &m.rally}}) {
                     QSqlQuery& raw = query->raw();
-                    raw.bindValue(0, bulk->json.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(bulk->json));
+                    raw.bindValue(0, bulk->isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(*bulk));
                     const bool ok = raw.exec();
                     const QSqlError error = raw.lastError();
                     raw.finish();

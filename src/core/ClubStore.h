@@ -7,7 +7,7 @@
 // (a UUID per installation, since record identifiers are only unique on one machine) and the copy
 // of the match they belong to. A match travels as MatchRows: read by one engine's statement,
 // written by the other's. Where the engines need different text (no ATTACH or INSERT OR IGNORE on
-// the server, arrays for bulk rows, the bench and copy columns), the two stand side by side here.
+// the server, JSON for bulk rows, the bench and copy columns), the two stand side by side here.
 //
 // The functions that talk to the server run on a ClubCall's worker thread and open their own
 // connection there; the local ones run on the window's thread on the shared connection. Every
@@ -92,20 +92,15 @@ std::vector<ServerMatch> ListServerMatches(const ClubServer& server, const QStri
 // it names (team: TEAMID, TEAMNAME; player: PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER), MATCH and
 // GAME as rows; the bulk of a match (PLAYED, PLAY with one column per stat kind, RALLY) packed by
 // the engine that read it for the statement of the other that writes it, so that no value of a
-// quarter of a million rows passes through the program one by one: from the archive, one array
-// per column for the server; from the server, its rows as a JSON array for the working tables.
+// quarter of a million rows passes through the program one by one: each table's rows as one JSON
+// array of rows, [[row], [row], ...], in the table's column order, made by one engine's JSON
+// functions and taken apart by the other's.
 struct MatchRows
 {
-    struct Bulk
-    {
-        QStringList columns; // sending: one PostgreSQL array per column, in the table's column order
-        QString json;        // restoring: [[row], [row], ...]
-    };
-
     QString bench;
     QVariantList match;
     std::vector<QVariantList> teams, players, games;
-    Bulk played, plays, rally;
+    QString played, plays, rally;
     // Restoring: every player the match's rows name, so that another bench's are all given theirs.
     QStringList playerIds;
 };
