@@ -46,6 +46,8 @@ frmClubServer::frmClubServer(QWidget* parent) : QDialog(parent)
     txtPassword->setText(ClubSettings::SessionPassword().value_or(QString()));
     txtCACert = Box(this, "txtCACert");
     txtCACert->setPlaceholderText(tr("needed for a server that is not on this computer"));
+    // The hint says when the box matters: wide enough to be read whole, frame and margins beside it.
+    txtCACert->setMinimumWidth(txtCACert->fontMetrics().horizontalAdvance(txtCACert->placeholderText()) + 24);
     txtCACert->setText(stored.caFile);
     cmdBrowse = new QPushButton(tr("B&rowse..."), this);
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));

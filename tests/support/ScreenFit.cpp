@@ -4,6 +4,7 @@
 #include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QStyleOption>
@@ -43,6 +44,15 @@ void CheckText(QWidget* w, QStringList& out)
         const QRect room
             = w->style()->subElementRect(check ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &opt, w);
         Need(out, w, Shown(button->text()), w->fontMetrics().horizontalAdvance(Shown(button->text())), room.width());
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w); edit && edit->text().isEmpty() && !edit->placeholderText().isEmpty()) {
+        // An empty box's hint is read whole or not at all.
+        QStyleOptionFrame opt;
+        opt.initFrom(edit);
+        opt.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, edit) : 0;
+        const QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &opt, edit)
+                               .marginsRemoved(edit->textMargins());
+        // QLineEdit keeps a couple of pixels either side of its text.
+        Need(out, w, edit->placeholderText(), w->fontMetrics().horizontalAdvance(edit->placeholderText()) + 4, room.width());
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
         const int margin = 2 * (w->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1);
         for (int r = 0; r < list->count(); ++r)
