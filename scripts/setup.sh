@@ -9,15 +9,20 @@ build="${1:-$here/build}"
 shift || true
 
 packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+# The club server: the program needs Qt's PostgreSQL driver and the key store library (its headers to
+# build); the tests also need a PostgreSQL server of their own, openssl for its certificates, and a
+# key ring in a D-Bus session of their own.
+packages+=(libqt6sql6-psql qtkeychain-qt6-dev)
 tests=ON
 for option in "$@"; do
     case "$option" in
         -DSIDELINES_TESTS=OFF | -DSIDELINES_TESTS:BOOL=OFF) tests=OFF ;;
-        -DSIDELINES_BENCH=ON | -DSIDELINES_BENCH:BOOL=ON) packages+=(libbenchmark-dev) ;;
+        -DSIDELINES_BENCH=ON | -DSIDELINES_BENCH:BOOL=ON) packages+=(libbenchmark-dev postgresql openssl) ;;
     esac
 done
 if [ "$tests" = ON ]; then
     packages+=(xvfb xauth xdotool poppler-utils desktop-file-utils appstream dpkg-dev file sqlite3 man-db lintian)
+    packages+=(postgresql openssl gnome-keyring libsecret-1-0 dbus)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -1,3 +1,4 @@
+#include "shell/ClubBatch.h"
 #include "shell/Pictures.h"
 #include "shell/Texts.h"
 #include "shell/Version.h"
@@ -24,9 +25,9 @@ void SetIdentity()
                                                 .arg(SidelinesVersion::kRevision));
 }
 
-// The program takes no arguments but --help, --version and the scout file commands. They are
-// answered without a window system, so that a terminal without a display can ask too; anything
-// else is refused with the usage text and status 2.
+// The program takes no arguments but --help, --version and the batch commands (ScoutBatch,
+// ClubBatch). They are answered without a window system, so that a terminal without a display can
+// ask too; anything else is refused with the usage text and status 2.
 int AnswerArguments(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
@@ -43,6 +44,7 @@ int AnswerArguments(int argc, char* argv[])
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     ScoutBatch::AddOptions(parser);
+    ClubBatch::AddOptions(parser);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(QCoreApplication::arguments())
         || (!parser.positionalArguments().isEmpty() && !ScoutBatch::TakesFiles(parser))) {
@@ -60,6 +62,8 @@ int AnswerArguments(int argc, char* argv[])
     else if (parser.isSet(version))
         std::fputs(qPrintable(QStringLiteral("%1 %2\n").arg(QStringLiteral("Sidelines"), QCoreApplication::applicationVersion())),
                    stdout);
+    else if (const std::optional<int> status = ClubBatch::Run(parser))
+        return *status;
     return 0;
 }
 }  // namespace

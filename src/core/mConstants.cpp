@@ -84,18 +84,37 @@ QString& idleStatus()
     static QString text;
     return text;
 }
+
+QString& idleNote()
+{
+    static QString text;
+    return text;
+}
+
+QString idleLine()
+{
+    if (idleNote().isEmpty())
+        return idleStatus();
+    return idleStatus().isEmpty() ? idleNote() : idleStatus() + QStringLiteral("  \u2014  ") + idleNote();
+}
 }  // namespace
 
 void SetIdleStatus(const QString& text)
 {
     idleStatus() = text;
-    SetStatus(text);
+    SetStatus(idleLine());
+}
+
+void SetIdleNote(const QString& note)
+{
+    idleNote() = note;
+    SetStatus(idleLine());
 }
 
 void ClearProgress()
 {
     pubProgress().setValue(0);
-    SetStatus(idleStatus());
+    SetStatus(idleLine());
 }
 
 ProgressScope::ProgressScope(const QString& status, int count)

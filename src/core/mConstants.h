@@ -31,6 +31,9 @@ QString StatusText();
 void SetStatusObserver(std::function<void(const QString&)> observer);
 // What the status line shows while no long operation runs (the database in use); empty unless set.
 void SetIdleStatus(const QString& text);
+// A second part of that idle line, shown after it (the matches waiting for the club server); empty
+// for none.
+void SetIdleNote(const QString& note);
 // Resets the gauge and brings the status line back to its idle text at the end of every long
 // operation.
 void ClearProgress();

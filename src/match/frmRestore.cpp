@@ -2,20 +2,47 @@
 
 #include "core/MatchStore.h"
 
+#include "core/ClubCall.h"
+#include "core/ClubSettings.h"
+#include "core/Database.h"
 #include "core/MsgBox.h"
 #include "core/mConstants.h"
 
 #include <QHBoxLayout>
 #include <QHash>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
-frmRestore::frmRestore(const std::vector<ArchiveStore::ArchivedMatch>& matches, QWidget* parent) : QDialog(parent)
+namespace {
+// The bench of a club server's entry, beside its match identifier (Qt::UserRole).
+constexpr int kBenchRole = Qt::UserRole + 1;
+}
+
+frmRestore::frmRestore(const std::vector<ArchiveStore::ArchivedMatch>& matches, QWidget* parent, ClubLoader loadClub)
+    : QDialog(parent), m_local(matches), m_loadClub(std::move(loadClub))
 {
     setObjectName(QStringLiteral("frmRestore"));
     setWindowTitle(tr("Restore Saved Matches"));
     setModal(true);
+
+    optSource_0 = new QRadioButton(tr("&This computer"), this);
+    optSource_0->setObjectName(QStringLiteral("optSource_0"));
+    optSource_1 = new QRadioButton(tr("&Club server"), this);
+    optSource_1->setObjectName(QStringLiteral("optSource_1"));
+    // No club server set up: nothing to choose.
+    optSource_1->setEnabled(bool(m_loadClub));
+    auto* sources = new QHBoxLayout;
+    auto* sourceLabel = new QLabel(tr("Matches saved on:"), this);
+    sources->addWidget(sourceLabel);
+    sources->addWidget(optSource_0);
+    sources->addWidget(optSource_1);
+    sources->addStretch();
 
     lstArchive = new QListWidget(this);
     lstArchive->setObjectName(QStringLiteral("lstArchive"));
@@ -39,6 +66,7 @@ frmRestore::frmRestore(const std::vector<ArchiveStore::ArchivedMatch>& matches, 
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(sources);
     layout->addWidget(lstArchive);
     layout->addLayout(buttons);
 
@@ -46,15 +74,67 @@ frmRestore::frmRestore(const std::vector<ArchiveStore::ArchivedMatch>& matches, 
     connect(cmdOK, &QPushButton::clicked, this, &frmRestore::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmRestore::reject);
     connect(lstArchive, &QListWidget::itemDoubleClicked, this, &frmRestore::cmdOk_Click);
+    connect(optSource_1, &QRadioButton::toggled, this, [this] { showSource(); });
 
-    for (const ArchiveStore::ArchivedMatch& m : matches) {
-        auto* item = new QListWidgetItem(Line(m), lstArchive);
-        item->setData(Qt::UserRole, QVariant::fromValue(m.id));
+    // Nothing saved here yet, but a club server: its matches are what there is to restore, listed
+    // before the window opens, as this computer's are.
+    optSource_0->setChecked(true);
+    if (m_local.empty() && m_loadClub)
+        optSource_1->setChecked(true);
+    else
+        showSource();
+    adjustSize();
+    CentreOnScreen(this);
+    lstArchive->setFocus();
+}
+
+QString frmRestore::ClubLine(const ClubStore::ServerMatch& match)
+{
+    return tr("%1   (%2)").arg(Line(match.match), match.benchName);
+}
+
+void frmRestore::showSource()
+{
+    const bool club = optSource_1->isChecked();
+    if (club && !m_clubLoaded) {
+        try {
+            m_club = m_loadClub();
+            m_clubLoaded = true;
+        } catch (const DbError& e) {
+            MsgBox(tr("The club server's matches cannot be listed: %1").arg(e.message()), QMessageBox::Ok,
+                   QMessageBox::Warning, windowTitle());
+            optSource_0->setChecked(true);
+            return;
+        }
+    }
+    lstArchive->clear();
+    if (club) {
+        for (const ClubStore::ServerMatch& m : m_club) {
+            auto* item = new QListWidgetItem(ClubLine(m), lstArchive);
+            item->setData(Qt::UserRole, QVariant::fromValue(m.match.id));
+            item->setData(kBenchRole, m.bench);
+        }
+    } else {
+        for (const ArchiveStore::ArchivedMatch& m : m_local) {
+            auto* item = new QListWidgetItem(Line(m), lstArchive);
+            item->setData(Qt::UserRole, QVariant::fromValue(m.id));
+        }
     }
     if (lstArchive->count() > 0)
         lstArchive->setCurrentRow(0);
-    adjustSize();
-    CentreOnScreen(this);
+    // Wide enough for its lines as far as the screen allows: the club server's lines name the bench too.
+    int widest = 0;
+    for (int row = 0; row < lstArchive->count(); ++row)
+        widest = qMax(widest, lstArchive->fontMetrics().horizontalAdvance(lstArchive->item(row)->text()));
+    const int room = screen() ? screen()->availableGeometry().width() * 9 / 10 : 1000;
+    const int frame = 2 * lstArchive->frameWidth()
+                      + 2 * (lstArchive->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lstArchive) + 1) + 8;
+    const int wanted = qMin(room, qMax(520, widest + frame + lstArchive->verticalScrollBar()->sizeHint().width()));
+    if (wanted > lstArchive->minimumWidth()) {
+        lstArchive->setMinimumWidth(wanted);
+        adjustSize();
+        CentreOnScreen(this);
+    }
 }
 
 QString frmRestore::Name(const ArchiveStore::ArchivedMatch& match)
@@ -76,9 +156,15 @@ QString frmRestore::Line(const ArchiveStore::ArchivedMatch& match)
 void frmRestore::cmdOk_Click()
 {
     m_chosen.clear();
+    m_chosenClub.clear();
+    m_fromClub = optSource_1->isChecked();
     for (int row = 0; row < lstArchive->count(); ++row) {
-        if (lstArchive->item(row)->isSelected())
-            m_chosen << lstArchive->item(row)->data(Qt::UserRole).value<RecordId>();
+        const QListWidgetItem* item = lstArchive->item(row);
+        if (!item->isSelected())
+            continue;
+        m_chosen << item->data(Qt::UserRole).value<RecordId>();
+        if (m_fromClub)
+            m_chosenClub << ClubStore::ServerKey{item->data(kBenchRole).toString(), m_chosen.last()};
     }
     if (m_chosen.isEmpty()) {
         // Nothing chosen: the same as Cancel.
@@ -91,6 +177,7 @@ void frmRestore::cmdOk_Click()
 void frmRestore::reject()
 {
     m_chosen.clear();
+    m_chosenClub.clear();
     QDialog::reject();
 }
 
@@ -111,17 +198,38 @@ void RestoreSavedMatches(QWidget* mainWindow)
         ProgressScope progress(frmRestore::tr("Loading the saved matches..."));
         matches = ArchiveStore::ListMatches(path);
     }
-    if (matches.empty()) {
+    const ClubServer server = ClubSettings::Server();
+    const QString password = ClubSettings::SessionPassword().value_or(QString());
+    frmRestore::ClubLoader loadClub;
+    if (server.isSet()) {
+        loadClub = [server, password] {
+            std::vector<ClubStore::ServerMatch> listed;
+            ClubCall call(ClubCall::Limits::Window(), frmRestore::tr("Loading the club server's matches..."));
+            call.run([&](ClubCall& c) { listed = ClubStore::ListServerMatches(server, password, c); });
+            return listed;
+        };
+    }
+    if (matches.empty() && !loadClub) {
         MsgBox(frmRestore::tr("There are no saved matches yet. The recorded matches are saved each time you leave "
                               "Sidelines."),
                QMessageBox::Ok, QMessageBox::Information, title);
         return;
     }
-    const QList<RecordId> chosen = frmRestore(matches, mainWindow).choose();
+    frmRestore window(matches, mainWindow, loadClub);
+    const QList<RecordId> chosen = window.choose();
     if (chosen.isEmpty())
         return;
     ArchiveStore::RestoreResult result;
-    {
+    if (window.fromClub()) {
+        std::vector<ClubStore::MatchRows> fetched;
+        {
+            ClubCall call(ClubCall::Limits::Window(), frmRestore::tr("Fetching the matches from the club server..."));
+            call.run([&](ClubCall& c) { fetched = ClubStore::FetchMatches(server, password, window.chosenFromClub(), c); });
+        }
+        BusyPointer busy;
+        ProgressScope progress(frmRestore::tr("Restoring the saved matches..."), int(chosen.size()));
+        result = ClubStore::RestoreFetched(path, ClubSettings::BenchId(), fetched, &progress);
+    } else {
         BusyPointer busy;
         ProgressScope progress(frmRestore::tr("Restoring the saved matches..."), int(chosen.size()));
         result = ArchiveStore::Restore(path, chosen, &progress);
@@ -131,6 +239,11 @@ void RestoreSavedMatches(QWidget* mainWindow)
         QHash<QString, QString> lines;
         for (const ArchiveStore::ArchivedMatch& m : matches)
             lines.insert(m.id.text(), frmRestore::Name(m));
+        if (window.fromClub()) {
+            lines.clear();
+            for (const ClubStore::ServerMatch& m : window.clubMatches())
+                lines.insert(m.match.id.text(), frmRestore::Name(m.match));
+        }
         QStringList names;
         for (const RecordId& id : result.skipped)
             names << lines.value(id.text(), id.displayText());

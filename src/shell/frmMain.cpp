@@ -15,6 +15,7 @@
 #include "match/frmRestore.h"
 #include "roster/clsPlayer.h"
 #include "roster/clsTeam.h"
+#include "shell/ClubCommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -118,6 +119,8 @@ void frmMain::buildMenus()
                              &frmMain::mnuImportScout_Click);
     mnuExportScout = addItem(mnuFile, QT_TR_NOOP("Export Scout &File..."), "mnuExportScout",
                              &frmMain::mnuExportScout_Click);
+    mnuClubServer = addItem(mnuFile, QT_TR_NOOP("&Club Server..."), "mnuClubServer", &frmMain::mnuClubServer_Click);
+    mnuSendClub = addItem(mnuFile, QT_TR_NOOP("Se&nd Matches to Club Server"), "mnuSendClub", &frmMain::mnuSendClub_Click);
     mnuLine1 = mnuFile->addSeparator();
     mnuLine1->setObjectName(QStringLiteral("mnuLine1"));
     mnuExit = addItem(mnuFile, QT_TR_NOOP("E&xit"), "mnuExit", &frmMain::mnuExit_Click);
@@ -233,6 +236,7 @@ bool frmMain::Form_Load(const QString& appDir, QString* error)
 
     if (!Db::open(DatabaseFile(), error))
         return false;
+    ClubCommands::ShowWaiting();
 
     // Cover the screen: the geometry for a desktop without a window manager, the maximised
     // state so that a window manager fits the frame and title bar inside the screen too.
@@ -349,6 +353,16 @@ void frmMain::mnuExportScout_Click()
     RunCommand([this] { ExportScoutFile(this); });
 }
 
+void frmMain::mnuClubServer_Click()
+{
+    RunCommand([this] { ClubCommands::ShowSettings(this); });
+}
+
+void frmMain::mnuSendClub_Click()
+{
+    RunCommand([this] { ClubCommands::SendNow(this); });
+}
+
 void frmMain::mnuExit_Click()
 {
     close();
@@ -434,6 +448,9 @@ void frmMain::closeEvent(QCloseEvent* event)
     // The user may always leave: when the database refuses the emptying (read-only, gone), that
     // is said, and the program still ends with every match row as it was.
     ForgetMatches();
+    // Once the archive has them: what the club server does not have yet goes there, within a few
+    // seconds; what cannot waits for the next time.
+    ClubCommands::SendAtExit();
     event->accept();
     emit leaving();
 }

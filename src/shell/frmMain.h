@@ -44,6 +44,8 @@ public slots:
     void mnuRestore_Click();
     void mnuImportScout_Click();
     void mnuExportScout_Click();
+    void mnuClubServer_Click();
+    void mnuSendClub_Click();
     void mnuExit_Click();
     void mnuEditTeam_Click();
     void mnuEditPlayer_Click();
@@ -86,6 +88,8 @@ private:
     QAction* mnuRestore = nullptr;
     QAction* mnuImportScout = nullptr;
     QAction* mnuExportScout = nullptr;
+    QAction* mnuClubServer = nullptr;
+    QAction* mnuSendClub = nullptr;
     QAction* mnuLine1 = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuEditTeam = nullptr;

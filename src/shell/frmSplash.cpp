@@ -3,6 +3,7 @@
 #include "core/DataPlace.h"
 #include "core/Database.h"
 #include "core/MsgBox.h"
+#include "shell/ClubCommands.h"
 #include "shell/InstanceLock.h"
 #include "shell/Pictures.h"
 #include "shell/Version.h"
@@ -181,6 +182,8 @@ void frmSplash::Timer1_Timer()
             tip.chkLoadTipsAtStartup->setChecked(true);
             tip.exec();
         }
+        // The club server's password and the matches waiting for it, once the start has settled.
+        RunCommand([this] { ClubCommands::AtStart(m_main.get()); });
     }
 }
 

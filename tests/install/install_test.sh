@@ -18,7 +18,9 @@ share/man/man1/sidelines.1.gz
 share/metainfo/$id.metainfo.xml
 share/sidelines/Rally2.db
 share/sidelines/TIPOFDAY.TXT
-share/sidelines/TIPOFDAY_de.TXT"
+share/sidelines/TIPOFDAY_de.TXT
+share/sidelines/club/roles.sql
+share/sidelines/club/schema.sql"
 actual="$(find . -type f | sed 's|^\./||' | LC_ALL=C sort)"
 if [ "$actual" != "$expected" ]; then
     fail "installed files differ from the layout:

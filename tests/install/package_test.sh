@@ -21,7 +21,8 @@ fail() { echo "$*" >&2; exit 1; }
     || fail "cpack failed"
 deb="$(echo "$scratch"/pkg/*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6 libqt6sql6-sqlite libqt6svg6 libsqlite3-0; do
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6 libqt6sql6-sqlite libqt6svg6 libsqlite3-0 libqt6sql6-psql \
+         libqt6keychain1; do
     grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
 # What the package says of itself: who answers for it (a real address), a short line and a

@@ -2,11 +2,13 @@
 #include "game/Court.h"
 #include "match/frmGameOptions.h"
 #include "match/frmImportScout.h"
+#include "match/frmRestore.h"
 #include "match/frmStarters.h"
 #include "reports/ReportSeed.h"
 #include "reports/clsReport.h"
 #include "reports/frmReportView.h"
 #include "shell/Texts.h"
+#include "shell/frmClubServer.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
 #include "shell/frmTip.h"
@@ -16,6 +18,8 @@
 #include "support/TestMain.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -88,7 +92,8 @@ private slots:
     void windowFits_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char* w : {"court", "line-up", "substitution", "wizard", "report", "options", "scout import"})
+        for (const char* w : {"court", "line-up", "substitution", "wizard", "report", "options", "scout import",
+                              "club server", "restore"})
             QTest::addRow("%s@%s", w, qPrintable(screenName())) << QString::fromLatin1(w);
         // The report window again, with the team numbers and the score flows of a match.
         QTest::addRow("team numbers@%s", qPrintable(screenName())) << QStringLiteral("team numbers");
@@ -209,7 +214,7 @@ private slots:
             Fits(Problems(&refused, area()));
             Shot(&refused, QStringLiteral("scout import refused"));
             QVERIFY(Child<QLabel>(&refused, QStringLiteral("lblProblem"))->text().contains(QStringLiteral("700")));
-        } else if (window != QLatin1String("report")) {
+        } else if (window == QLatin1String("line-up") || window == QLatin1String("substitution")) {
             // A whole club roster of fourteen, one with a long name.
             court::Seeded s;
             for (int i = 9; i <= 14; ++i) {
@@ -244,6 +249,32 @@ private slots:
             // From a laptop's screen up, each roster shows whole without scrolling.
             for (int i : {0, 2})
                 QVERIFY(area().height() < 768 || L.lstTeam(i)->verticalScrollBar()->maximum() == 0);
+        } else if (window == QLatin1String("club server")) {
+            // With the longest answer the Test button gives.
+            frmClubServer club;
+            Child<QLabel>(&club, QStringLiteral("lblTest"))
+                ->setText(QStringLiteral("No connection: The club server at club.example.org could not prove that it is "
+                                         "club.example.org: its certificate was made for another host, so Sidelines did "
+                                         "not connect. (server certificate for \"gym.example.org\" does not match host "
+                                         "name \"club.example.org\")"));
+            club.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&club));
+            Fits(Problems(&club, area()));
+        } else if (window == QLatin1String("restore")) {
+            // A season of the club server's matches, long names and the bench's name on each line.
+            ArchiveStore::ArchivedMatch match;
+            match.id = RecordId::fromText(QStringLiteral("2026-03-01 18:00:00"));
+            match.homeName = QStringLiteral("Harbour Hawks Volleyball Club");
+            match.awayName = QStringLiteral("Hillside Herons Volleyball Club");
+            match.scores = {{25, 23}, {22, 25}, {25, 19}, {18, 25}, {15, 13}};
+            std::vector<ClubStore::ServerMatch> club;
+            for (int i = 0; i < 12; ++i)
+                club.push_back({QStringLiteral("b%1").arg(i), QStringLiteral("Gym A, second court"), match});
+            frmRestore restore({match}, nullptr, [club] { return club; });
+            Child<QRadioButton>(&restore, QStringLiteral("optSource_1"))->setChecked(true);
+            restore.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&restore));
+            Fits(Problems(&restore, area()));
         } else {
             ReportLine line;
             line.team = QStringLiteral("Harbour Hawks");

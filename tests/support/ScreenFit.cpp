@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QStyleOption>
@@ -53,6 +54,15 @@ void CheckText(QWidget* w, QStringList& out)
         opt.currentText = combo->currentText();
         const QRect room = w->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, w);
         Need(out, w, opt.currentText, w->fontMetrics().horizontalAdvance(opt.currentText) + 2, room.width());
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w); edit && edit->text().isEmpty() && !edit->placeholderText().isEmpty()) {
+        // An empty box's hint is read whole or not at all.
+        QStyleOptionFrame opt;
+        opt.initFrom(edit);
+        opt.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, edit) : 0;
+        const QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &opt, edit)
+                               .marginsRemoved(edit->textMargins());
+        // QLineEdit keeps a couple of pixels either side of its text.
+        Need(out, w, edit->placeholderText(), w->fontMetrics().horizontalAdvance(edit->placeholderText()) + 4, room.width());
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
         const int margin = 2 * (w->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1);
         for (int r = 0; r < list->count(); ++r) {

@@ -1,0 +1,128 @@
+#include "shell/ClubBatch.h"
+
+#include "core/ArchiveStore.h"
+#include "core/ClubCall.h"
+#include "core/ClubSettings.h"
+#include "core/ClubStore.h"
+#include "core/Database.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace ClubBatch {
+
+namespace {
+const QString kServerOption = QStringLiteral("club-server");
+const QString kSendOption = QStringLiteral("send-club");
+
+QString text(const char* source)
+{
+    return QCoreApplication::translate("ClubBatch", source);
+}
+
+void Out(const QString& line)
+{
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
+}
+
+void Err(const QString& line)
+{
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stderr);
+}
+
+int StoreServer(const QString& settings)
+{
+    QString error;
+    const std::optional<ClubServer> server = ClubSettings::FromConnectionString(settings, &error);
+    if (!server) {
+        Err(error);
+        return 2;
+    }
+    ClubSettings::SaveServer(*server);
+    Out(text("Club server: %1 (bench \"%2\", %3). The password is typed in File > Club Server, or kept in the "
+             "PostgreSQL password file (~/.pgpass) of the account that sends.")
+            .arg(server->describe(), ClubSettings::BenchName(), ClubSettings::BenchId()));
+    return 0;
+}
+
+int SendWaiting()
+{
+    const ClubServer server = ClubSettings::Server();
+    if (!server.isSet()) {
+        Err(text("No club server is set up. Name it first: sidelines --club-server \"host=... port=... dbname=... "
+                 "user=...\""));
+        return 1;
+    }
+    QString archive;
+    try {
+        archive = ArchiveStore::DefaultPath();
+    } catch (const DbError& e) {
+        Err(e.message());
+        return 1;
+    }
+    if (!QFileInfo::exists(archive)) {
+        Out(text("No match waits for the club server."));
+        return 0;
+    }
+    QString error;
+    if (!Db::prepareFile(archive, &error)) {
+        Err(text("The archive of saved matches %1 cannot be used: %2").arg(archive, error));
+        return 1;
+    }
+    // The key store's password when one is kept there and a session lets us ask; otherwise libpq's
+    // own: the password file, or PGPASSWORD.
+    const KeyStore::Answer kept = KeyStore::ReadPassword(server.describe(), 3000);
+    const QString password = kept.password.value_or(QString());
+
+    ClubStore::SendReport report;
+    const ClubStore::Bench bench{ClubSettings::BenchId(), ClubSettings::BenchName()};
+    ClubCall call(ClubCall::Limits::Window());
+    QString failure;
+    try {
+        call.run([&](ClubCall& c) { ClubStore::SendWaiting(archive, bench, server, password, c, &report); },
+                 [](int, int, const QString& sent) {
+                     if (!sent.isEmpty())
+                         Out(text("sent: %1").arg(sent));
+                 });
+    } catch (const DbError& e) {
+        failure = e.message();
+    }
+    if (report.matches.empty() && failure.isEmpty()) {
+        Out(text("No match waits for the club server."));
+        return 0;
+    }
+    for (const ClubStore::Sent& s : report.matches) {
+        if (!s.sent)
+            Out(text("waiting: %1").arg(s.match.caption));
+    }
+    if (!failure.isEmpty()) {
+        Err(failure);
+        return 1;
+    }
+    return 0;
+}
+} // namespace
+
+void AddOptions(QCommandLineParser& parser)
+{
+    parser.addOption(QCommandLineOption(kServerOption,
+                                        text("Keeps the club server's settings, in libpq's form: \"host=... port=... "
+                                             "dbname=... user=... sslrootcert=...\" (no password)."),
+                                        text("settings")));
+    parser.addOption(QCommandLineOption(kSendOption, text("Sends every match waiting for the club server.")));
+}
+
+std::optional<int> Run(const QCommandLineParser& parser)
+{
+    if (parser.isSet(kServerOption))
+        return StoreServer(parser.value(kServerOption));
+    if (parser.isSet(kSendOption))
+        return SendWaiting();
+    return std::nullopt;
+}
+
+} // namespace ClubBatch

@@ -1,0 +1,340 @@
+#include "ClubTest.h"
+#include "support/TestMain.h"
+
+#include "core/MatchStore.h"
+#include "core/RallyStore.h"
+#include "core/StatKinds.h"
+
+#include <QSqlError>
+#include <QTest>
+
+using namespace club;
+
+// Sending, replacing and restoring matches against a real PostgreSQL server, and what the server
+// lets a bench do.
+class TestClubStore : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestApp> m_app;
+    QString m_db;
+
+    // The bench's matches recorded and left through the exit, as the program keeps them.
+    void RecordAndLeave(const SeasonShape& shape)
+    {
+        SeedSeason(shape);
+        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
+    }
+
+private slots:
+    void initTestCase() { QVERIFY2(Server(), "no PostgreSQL test server"); }
+
+    void init()
+    {
+        m_app = std::make_unique<TestApp>();
+        QVERIFY(m_app->ok());
+        m_db = NewDatabase();
+        ClubSettings::SetSessionPassword(std::nullopt);
+    }
+
+    void cleanup() { m_app.reset(); }
+
+    // Each match goes once, whole, over TLS with the server's certificate checked; afterwards none
+    // waits. Another bench restores exactly the rows that were recorded, and the same report.
+    void sentOnceAndRestoredWhole()
+    {
+        // Names and a rally entry with what both engines' packing must escape: quotes, a backslash,
+        // braces, commas, the word NULL and letters beyond ASCII.
+        SeedSeason({QStringLiteral("Harbour \"Gulls\" {A,B} \\ O'Neil, NULL Ærø"), {}, 3, 8, 4, 3, 30});
+        Execute(QStringLiteral("UPDATE RALLY SET STAT = ? WHERE (GAMEID, ENTRY) = (SELECT GAMEID, ENTRY FROM RALLY ORDER BY GAMEID, ENTRY LIMIT 1)"),
+                {QStringLiteral("say \"no\" {x,y} \\ NULL")});
+        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
+        const QString archive = ArchiveStore::DefaultPath();
+        const ClubServer server = Server()->tlsServer(m_db, QStringLiteral("bench_a"));
+        QCOMPARE(WaitingCount(server), 4);
+        QString failure;
+        const ClubStore::SendReport report = Send(server, Password("bench_a"), &failure);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QCOMPARE(report.sentCount(), 4);
+        QCOMPARE(WaitingCount(server), 0);
+        QCOMPARE(ServerShapes(m_db, ClubSettings::BenchId()), LocalShapes(archive));
+        // Sending again finds nothing to send.
+        QCOMPARE(Send(server, Password("bench_a")).matches.size(), size_t(0));
+        // Named another way (its socket), the server is another as far as the archive knows: the
+        // matches go again, and the server, which has them as they stand, keeps its one copy.
+        const ClubServer bySocket = Server()->socketServer(m_db, QStringLiteral("bench_a"));
+        QCOMPARE(WaitingCount(bySocket), 4);
+        QCOMPARE(Send(bySocket, Password("bench_a")).sentCount(), 4);
+        QCOMPARE(Server()->value(QStringLiteral("SELECT COUNT(*) || ' ' || MAX(COPY) FROM MATCH;"), m_db), QStringLiteral("4 1"));
+        QCOMPARE(ServerShapes(m_db, ClubSettings::BenchId()), LocalShapes(archive));
+
+        // The working tables as the bench recorded them, restored from its archive.
+        ArchiveStore::Restore(archive, [&] {
+            QList<RecordId> all;
+            for (const auto& m : ArchiveStore::ListMatches(archive))
+                all << m.id;
+            return all;
+        }());
+        const QStringList report0 = ReportLines();
+        const QStringList recorded = Dump(m_app->dbPath(), {"TEAM", "PLAYER", "MATCH", "GAME", "PLAYED", "PLAY", "RALLY"});
+
+        // Another installation (its own folder, settings and bench) restores them from the server.
+        m_app.reset(); // its end closes the shared connection: before the next one opens
+        m_app = std::make_unique<TestApp>();
+        const ArchiveStore::RestoreResult restored = RestoreAll(Server()->socketServer(m_db, "bench_b"), Password("bench_b"));
+        QCOMPARE(restored.restored.size(), 4);
+        QCOMPARE(Dump(m_app->dbPath(), {"TEAM", "PLAYER", "MATCH", "GAME", "PLAYED", "PLAY", "RALLY"}), recorded);
+        QCOMPARE(ReportLines(), report0);
+        // Another bench's matches, even once left at this bench's exit, never wait to go back.
+        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
+        QCOMPARE(ArchiveStore::ListMatches(ArchiveStore::DefaultPath()).size(), size_t(4));
+        QCOMPARE(WaitingCount(Server()->socketServer(m_db, "bench_b")), 0);
+    }
+
+    // Two benches whose records were made in the same seconds: each keeps its own, and a third
+    // that restores both has both, apart, with every report line of each.
+    void sameSecondsOnTwoBenchesStayApart()
+    {
+        RecordAndLeave({QStringLiteral("Harbour"), {}, 2, 7, 2, 2, 12});
+        QVERIFY(Send(Server()->socketServer(m_db, "bench_a"), Password("bench_a")).sentCount() == 2);
+        m_app.reset(); // its end closes the shared connection: before the next one opens
+        m_app = std::make_unique<TestApp>();
+        RecordAndLeave({QStringLiteral("Hillside"), {}, 2, 7, 2, 2, 12});
+        QVERIFY(Send(Server()->socketServer(m_db, "bench_b"), Password("bench_b")).sentCount() == 2);
+        QCOMPARE(Server()->value(QStringLiteral("SELECT COUNT(DISTINCT MATCHID) || ' ' || COUNT(*) FROM MATCH;"), m_db),
+                 QStringLiteral("2 4"));
+
+        // Bench B restores everything: its own come back as they were, A's beside them.
+        const QStringList own = [&] {
+            ArchiveStore::Restore(ArchiveStore::DefaultPath(), {RecordId::fromText("2026-01-11 18:00:00"),
+                                                                RecordId::fromText("2026-01-11 19:00:00")});
+            const QStringList lines = ReportLines();
+            MatchStore::ForgetMatches();
+            return lines;
+        }();
+        const ArchiveStore::RestoreResult result = RestoreAll(Server()->socketServer(m_db, "bench_b"), Password("bench_b"));
+        QCOMPARE(result.restored.size(), 4);
+        QCOMPARE(m_app->count("MATCH"), 4);
+        QCOMPARE(m_app->count("TEAM"), 4);
+        QCOMPARE(m_app->scalar("SELECT COUNT(*) FROM TEAM WHERE TEAMNAME LIKE 'Harbour%'").toInt(), 2);
+        const QStringList all = ReportLines();
+        for (const QString& line : own)
+            QVERIFY2(all.contains(line), qPrintable(line));
+        QCOMPARE(all.size(), own.size() * 2);
+        // Restored again after an exit: A's records come back under the same identifiers here,
+        // not as a third set.
+        const QStringList first = Dump(m_app->dbPath(), {"TEAM", "PLAYER"});
+        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
+        QCOMPARE(RestoreAll(Server()->socketServer(m_db, "bench_b"), Password("bench_b")).restored.size(), 4);
+        QCOMPARE(Dump(m_app->dbPath(), {"TEAM", "PLAYER"}), first);
+        QCOMPARE(m_app->count("MATCH"), 4);
+        QCOMPARE(WaitingCount(Server()->socketServer(m_db, "bench_b")), 0);
+    }
+
+    // A match sent again replaces its copy and never doubles: after the archive's mark was lost,
+    // and after it was restored and played on.
+    void sentAgainReplacesNeverDoubles_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("copy"); // the copy the server names afterwards
+        QTest::newRow("the archive's mark lost") << QString() << 1;
+        QTest::newRow("restored and played on")
+            << QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, DIG) SELECT GAMEID, GAMEID, "
+                              "PLAYERID, 3, 1 FROM PLAYED LIMIT 1")
+            << 2;
+    }
+    void sentAgainReplacesNeverDoubles()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, copy);
+        RecordAndLeave({QStringLiteral("Harbour"), {}, 2, 7, 2, 2, 10});
+        const ClubServer server = Server()->socketServer(m_db, "bench_a");
+        QCOMPARE(Send(server, Password("bench_a")).sentCount(), 2);
+        const QString archive = ArchiveStore::DefaultPath();
+        const RecordId first = ArchiveStore::ListMatches(archive).front().id;
+        if (change.isEmpty()) {
+            FileRows(archive, QStringLiteral("DELETE FROM CLUBSENT"));
+        } else {
+            ArchiveStore::Restore(archive, {first});
+            Execute(change);
+            ArchiveStore::ArchiveThenForget(archive);
+        }
+        QCOMPARE(WaitingCount(server), change.isEmpty() ? 2 : 1);
+        QCOMPARE(Send(server, Password("bench_a")).sentCount(), change.isEmpty() ? 2 : 1);
+        QCOMPARE(WaitingCount(server), 0);
+        QCOMPARE(ServerShapes(m_db, ClubSettings::BenchId()), LocalShapes(archive));
+        QCOMPARE(Server()->value(QStringLiteral("SELECT COPY FROM MATCH WHERE MATCHID = '%1';").arg(first.text()), m_db),
+                 QString::number(copy));
+    }
+
+    // Whatever the server refuses, the bench is told why, its archive stays as it was and every
+    // match still waits.
+    void refusalsLeaveEverythingWaiting_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("database"); // empty: the test's own
+        QTest::addColumn<bool>("tls");
+        QTest::addColumn<bool>("otherHostsCertificate");
+        QTest::addColumn<bool>("anotherBenchsIdentifier");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("wrong password") << "bench_a" << "not-it" << QString() << false << false << false
+                                        << "refused the password of bench_a";
+        QTest::newRow("unknown database") << "bench_a" << Password("bench_a") << "no_such_club" << false << false
+                                          << false << "has no database \"no_such_club\"";
+        QTest::newRow("a certificate for another host")
+            << "bench_a" << Password("bench_a") << QString() << true << true << false
+            << "could not prove that it is 127.0.0.1: its certificate was made for another host";
+        QTest::newRow("another bench's identifier") << "bench_b" << Password("bench_b") << QString() << false << false
+                                                    << true << "may write only its own bench's rows";
+    }
+    void refusalsLeaveEverythingWaiting()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QFETCH(QString, database);
+        QFETCH(bool, tls);
+        QFETCH(bool, otherHostsCertificate);
+        QFETCH(bool, anotherBenchsIdentifier);
+        QFETCH(QString, said);
+        RecordAndLeave({QStringLiteral("Harbour"), {}, 2, 7, 3, 2, 10});
+        if (anotherBenchsIdentifier) {
+            // Bench A has sent under this identifier; bench B's installation was copied from A's.
+            QCOMPARE(Send(Server()->socketServer(m_db, "bench_a"), Password("bench_a")).sentCount(), 3);
+            FileRows(ArchiveStore::DefaultPath(), QStringLiteral("DELETE FROM CLUBSENT"));
+        }
+        const QString archive = ArchiveStore::DefaultPath();
+        const QStringList before = Dump(archive);
+        const QString serverBefore = Server()->value(QStringLiteral("SELECT string_agg(MATCHID || COPY, ',' ORDER BY MATCHID) FROM MATCH;"), m_db);
+        if (otherHostsCertificate)
+            QVERIFY(Server()->showCertificateFor(false));
+        const auto restore = qScopeGuard([&] {
+            if (otherHostsCertificate)
+                Server()->showCertificateFor(true);
+        });
+        ClubServer server = tls ? Server()->tlsServer(database.isEmpty() ? m_db : database, user)
+                                : Server()->socketServer(database.isEmpty() ? m_db : database, user);
+        QString failure;
+        // The server rereads its certificate a moment after it is told to.
+        for (int tries = 0; tries < 50; ++tries) {
+            failure.clear();
+            const ClubStore::SendReport report = Send(server, password, &failure);
+            QCOMPARE(report.sentCount(), 0);
+            if (!otherHostsCertificate || !failure.isEmpty())
+                break;
+            FileRows(archive, QStringLiteral("DELETE FROM CLUBSENT"));
+            QTest::qWait(100);
+        }
+        QVERIFY2(failure.contains(said), qPrintable(failure));
+        QCOMPARE(Dump(archive), before);
+        QCOMPARE(WaitingCount(server), 3);
+        QCOMPARE(Server()->value(QStringLiteral("SELECT string_agg(MATCHID || COPY, ',' ORDER BY MATCHID) FROM MATCH;"), m_db),
+                 serverBefore);
+    }
+
+    // The rights roles.sql gives a bench: read everything, write only its own bench's rows, never
+    // delete nor make tables. Tried with plain statements, as any program could.
+    void benchRolesHaveTheLeastRights_data()
+    {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("outcome"); // "rows N", or the SQLSTATE of the refusal
+        const QString a = QStringLiteral("'00000000-0000-0000-0000-00000000000a'");
+        QTest::newRow("read another bench's matches") << "SELECT * FROM MATCH" << "rows 1";
+        QTest::newRow("add to another bench") << "INSERT INTO TEAM VALUES (" + a + ", 't2', 'Mine')" << "42501";
+        QTest::newRow("change another bench's rows") << "UPDATE TEAM SET TEAMNAME = 'Mine'" << "rows 0";
+        QTest::newRow("take over another bench") << "UPDATE BENCH SET ROLENAME = current_user" << "rows 0";
+        QTest::newRow("register under another role")
+            << "INSERT INTO BENCH (BENCHID, BENCHNAME, ROLENAME) VALUES (gen_random_uuid(), 'x', 'bench_a')" << "42501";
+        QTest::newRow("delete") << "DELETE FROM PLAY" << "42501";
+        QTest::newRow("make a table") << "CREATE TABLE mine (x integer)" << "42501";
+        QTest::newRow("make a temporary table") << "CREATE TEMP TABLE mine (x integer)" << "42501";
+        QTest::newRow("own rows") << "INSERT INTO BENCH (BENCHID, BENCHNAME) VALUES (gen_random_uuid(), 'b')" << "rows 1";
+    }
+    void benchRolesHaveTheLeastRights()
+    {
+        QFETCH(QString, statement);
+        QFETCH(QString, outcome);
+        QVERIFY(Server()->psql("INSERT INTO BENCH VALUES ('00000000-0000-0000-0000-00000000000a', 'A', 'bench_a');"
+                               "INSERT INTO TEAM VALUES ('00000000-0000-0000-0000-00000000000a', 't1', 'Theirs');"
+                               "INSERT INTO MATCH VALUES ('00000000-0000-0000-0000-00000000000a', 'm1', 't1', 't1', 1, 'd');"
+                               "INSERT INTO PLAY (BENCH, MATCHID, COPY, GAMEID, PLAYID, PLAYERID, POSITION) VALUES "
+                               "('00000000-0000-0000-0000-00000000000a', 'm1', 1, 'g', 'p', 'x', 1);",
+                               m_db));
+        QString got;
+        {
+            const ClubServer s = Server()->socketServer(m_db, "bench_b");
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("rights"));
+            db.setHostName(s.host);
+            db.setPort(s.port);
+            db.setDatabaseName(s.database);
+            db.setUserName(s.user);
+            db.setPassword(Password("bench_b"));
+            QVERIFY2(db.open(), qPrintable(db.lastError().text()));
+            QSqlQuery q(db);
+            if (q.exec(statement)) {
+                int rows = q.isSelect() ? 0 : q.numRowsAffected();
+                while (q.isSelect() && q.next())
+                    ++rows;
+                got = QStringLiteral("rows %1").arg(rows);
+            } else {
+                got = q.lastError().nativeErrorCode();
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("rights"));
+        QCOMPARE(got, outcome);
+        QCOMPARE(Server()->value("SELECT TEAMNAME FROM TEAM WHERE TEAMID = 't1';", m_db), QStringLiteral("Theirs"));
+        QCOMPARE(Server()->value("SELECT COUNT(*) FROM PLAY;", m_db), QStringLiteral("1"));
+    }
+
+    // The server's tables have a column for every column a match has here: a new kind of action
+    // or log field needs schema.sql too.
+    void serverTablesCarryEveryColumn()
+    {
+        auto columns = [this](const char* table) {
+            return Server()
+                ->value(QStringLiteral("SELECT string_agg(upper(column_name), ',') FROM information_schema.columns "
+                                       "WHERE table_name = '%1';")
+                            .arg(QLatin1String(table)),
+                        m_db)
+                .split(QLatin1Char(','));
+        };
+        const QStringList play = columns("play");
+        for (const StatKind& k : kStatKinds)
+            QVERIFY2(play.contains(QLatin1String(k.column)), k.column);
+        const QStringList rally = columns("rally");
+        for (const QString& c : RallyStore::Columns().split(QLatin1Char(',')))
+            QVERIFY2(rally.contains(c.trimmed()), qPrintable(c));
+    }
+
+    // The command line's settings in libpq's form, and the rules every way of setting the server
+    // follows.
+    void serverSettings_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("outcome"); // the server as described, or a word of the refusal
+        QTest::newRow("socket folder") << "host=/run/postgresql port=5433 dbname=season user=bench_hall"
+                                       << "bench_hall@/run/postgresql:5433/season";
+        QTest::newRow("quoted, spaces") << "dbname = 'the season' user='o\\'hara' host=localhost"
+                                        << "o'hara@localhost:5432/the season";
+        QTest::newRow("a password") << "dbname=season user=bench_hall password=secret" << "never given on the command line";
+        QTest::newRow("unknown key") << "dbname=season user=bench_hall sslmode=disable" << "Unknown key \"sslmode\"";
+        QTest::newRow("distant, no CA") << "host=club.example dbname=season user=bench_hall" << "must prove itself";
+        QTest::newRow("distant, CA unreadable")
+            << "host=club.example dbname=season user=bench_hall sslrootcert=/no/such/ca.crt" << "cannot be read";
+        QTest::newRow("bad port") << "dbname=season user=bench_hall port=http" << "from 1 to 65535";
+        QTest::newRow("no user") << "dbname=season" << "Name at least";
+        QTest::newRow("unclosed quote") << "dbname='season user=x" << "no closing quote";
+    }
+    void serverSettings()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, outcome);
+        QString error;
+        const std::optional<ClubServer> server = ClubSettings::FromConnectionString(text, &error);
+        const QString got = server ? server->describe() : error;
+        QVERIFY2(got.contains(outcome), qPrintable(got));
+    }
+};
+
+SIDELINES_TEST(TestClubStore)
+#include "tst_clubstore.moc"
