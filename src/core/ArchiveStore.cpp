@@ -22,10 +22,12 @@ namespace {
 const QString kWorking = QStringLiteral("main");
 const QString kArchive = QStringLiteral("archive");
 
-QString archiveText(const char* text)
+// The texts of this file, under the context translators know them by (a class of its own, so
+// that the translation tools find every call).
+struct Words
 {
-    return QCoreApplication::translate("ArchiveStore", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ArchiveStore)
+};
 
 // The archive attached to the shared connection for as long as the guard lives. Attaching and
 // detaching need no transaction open, so a guard is made before any Transaction and outlives it.
@@ -110,10 +112,11 @@ void step(ProgressScope* progress, int done)
 }  // namespace
 
 ArchiveError::ArchiveError(const QString& path, const QString& reason, const QString& statement)
-    : DbError(archiveText("The archive of saved matches %1 cannot be used: %2")
-                  .arg(QDir::toNativeSeparators(path), reason),
-              statement),
-      m_path(path), m_reason(reason)
+    : DbError(
+        Words::tr("The archive of saved matches %1 cannot be used: %2").arg(QDir::toNativeSeparators(path), reason),
+        statement),
+      m_path(path),
+      m_reason(reason)
 {
 }
 
@@ -121,8 +124,7 @@ QString DefaultPath()
 {
     const QString database = Db::isOpen() ? Db::connection().databaseName() : QString();
     if (database.isEmpty())
-        throw DbError(archiveText("No database is open, so there is no archive of saved matches beside it."),
-                      QString());
+        throw DbError(Words::tr("No database is open, so there is no archive of saved matches beside it."), QString());
     // Beside the file itself, as the lock is: two folders that share one database by a link
     // share its archive too.
     const QString resolved = QFileInfo(database).canonicalFilePath();

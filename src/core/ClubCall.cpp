@@ -17,10 +17,12 @@
 #include <sys/socket.h>
 
 namespace {
-QString callText(const char* source)
+// The texts of this file, under the context translators know them by (a class of its own, so
+// that the translation tools find every call).
+struct Words
 {
-    return QCoreApplication::translate("ClubCall", source);
-}
+    Q_DECLARE_TR_FUNCTIONS(ClubCall)
+};
 
 // While a call runs, the windows paint, move and resize, but take no keys, clicks or closing: a
 // command started now would run inside this one.
@@ -164,14 +166,15 @@ void ClubCall::run(const std::function<void(ClubCall&)>& work,
     quiet.setSingleShot(true);
     quiet.setInterval(m_limits.quietSeconds * 1000);
     QObject::connect(&quiet, &QTimer::timeout, &loop, [this] {
-        giveUp(callText("The club server did not answer within %1 seconds.").arg(m_limits.quietSeconds));
+        giveUp(Words::tr("The club server did not answer within %1 seconds.").arg(m_limits.quietSeconds));
     });
     QTimer total;
     total.setSingleShot(true);
     if (m_limits.totalSeconds > 0) {
         total.setInterval(m_limits.totalSeconds * 1000);
         QObject::connect(&total, &QTimer::timeout, &loop, [this] {
-            giveUp(callText("The club server took longer than the %1 seconds it is given.").arg(m_limits.totalSeconds));
+            giveUp(
+                Words::tr("The club server took longer than the %1 seconds it is given.").arg(m_limits.totalSeconds));
         });
     }
     m_restartQuiet = [&quiet] { quiet.start(); };

@@ -16,10 +16,12 @@ const QString kGroup = QStringLiteral("Club");
 // The key store's entries of this program are filed under this service.
 const QString kService = QStringLiteral("Sidelines club server");
 
-QString text(const char* source)
+// The texts of this file, under the context translators know them by (a class of its own, so
+// that the translation tools find every call).
+struct Words
 {
-    return QCoreApplication::translate("ClubSettings", source);
-}
+    Q_DECLARE_TR_FUNCTIONS(ClubSettings)
+};
 
 std::optional<QString>& sessionPassword()
 {
@@ -73,24 +75,25 @@ QString Problem(const ClubServer& server)
     if (server.host.isEmpty() && server.database.isEmpty() && server.user.isEmpty())
         return {};
     if (server.database.isEmpty())
-        return text("Name the club server's database.");
+        return Words::tr("Name the club server's database.");
     if (server.user.isEmpty())
-        return text("Name this bench's login role on the club server (the user).");
+        return Words::tr("Name this bench's login role on the club server (the user).");
     if (server.port < 1 || server.port > 65535)
-        return text("The port must be a number from 1 to 65535.");
+        return Words::tr("The port must be a number from 1 to 65535.");
     if (server.caFile.isEmpty()) {
         if (!server.isLocal())
-            return text("The club server %1 is not on this computer, so it must prove itself with its certificate: "
-                        "choose the CA certificate file that signed it.")
+            return Words::tr(
+                       "The club server %1 is not on this computer, so it must prove itself with its certificate: "
+                       "choose the CA certificate file that signed it.")
                 .arg(server.host);
         return {};
     }
     // The driver takes its options separated by ';', so such a path would be cut in two.
     if (server.caFile.contains(QLatin1Char(';')))
-        return text("The path of the CA certificate file must not contain ';'.");
+        return Words::tr("The path of the CA certificate file must not contain ';'.");
     const QFileInfo ca(server.caFile);
     if (!ca.isFile() || !ca.isReadable())
-        return text("The CA certificate file %1 cannot be read.").arg(server.caFile);
+        return Words::tr("The CA certificate file %1 cannot be read.").arg(server.caFile);
     return {};
 }
 
@@ -117,8 +120,8 @@ std::optional<ClubServer> FromConnectionString(const QString& input, QString* er
         const QString key = input.mid(keyStart, i - keyStart);
         skipSpace();
         if (key.isEmpty() || i >= n || input.at(i) != QLatin1Char('='))
-            return fail(text("Expected key=value pairs such as \"host=club.example port=5432 dbname=season "
-                             "user=bench_hall\", not \"%1\".")
+            return fail(Words::tr("Expected key=value pairs such as \"host=club.example port=5432 dbname=season "
+                                  "user=bench_hall\", not \"%1\".")
                             .arg(input.mid(keyStart)));
         ++i;
         skipSpace();
@@ -138,7 +141,7 @@ std::optional<ClubServer> FromConnectionString(const QString& input, QString* er
                 }
             }
             if (!closed)
-                return fail(text("The value of %1 has no closing quote.").arg(key));
+                return fail(Words::tr("The value of %1 has no closing quote.").arg(key));
         } else {
             while (i < n && !input.at(i).isSpace()) {
                 const QChar c = input.at(i++);
@@ -155,7 +158,7 @@ std::optional<ClubServer> FromConnectionString(const QString& input, QString* er
             bool ok = false;
             server.port = value.toInt(&ok);
             if (!ok)
-                return fail(text("The port must be a number from 1 to 65535."));
+                return fail(Words::tr("The port must be a number from 1 to 65535."));
         } else if (key == QLatin1String("dbname")) {
             server.database = value;
         } else if (key == QLatin1String("user")) {
@@ -163,16 +166,16 @@ std::optional<ClubServer> FromConnectionString(const QString& input, QString* er
         } else if (key == QLatin1String("sslrootcert")) {
             server.caFile = value.isEmpty() ? value : QFileInfo(value).absoluteFilePath();
         } else if (key == QLatin1String("password")) {
-            return fail(text("A password is never given on the command line. Type it in File > Club Server, or "
-                             "keep it in the PostgreSQL password file (~/.pgpass) of the account that sends."));
+            return fail(Words::tr("A password is never given on the command line. Type it in File > Club Server, or "
+                                  "keep it in the PostgreSQL password file (~/.pgpass) of the account that sends."));
         } else {
-            return fail(text("Unknown key \"%1\": the club server is named by host, port, dbname, user and "
-                             "sslrootcert.")
+            return fail(Words::tr("Unknown key \"%1\": the club server is named by host, port, dbname, user and "
+                                  "sslrootcert.")
                             .arg(key));
         }
     }
     if (!any || !server.isSet())
-        return fail(text("Name at least the database (dbname=...) and this bench's login role (user=...)."));
+        return fail(Words::tr("Name at least the database (dbname=...) and this bench's login role (user=...)."));
     if (const QString problem = Problem(server); !problem.isEmpty())
         return fail(problem);
     return server;
@@ -194,7 +197,7 @@ QString BenchName()
     if (!name.isEmpty())
         return name;
     const QString machine = QSysInfo::machineHostName();
-    return machine.isEmpty() ? text("This bench") : machine;
+    return machine.isEmpty() ? Words::tr("This bench") : machine;
 }
 
 void SetBenchName(const QString& name)
@@ -222,7 +225,7 @@ namespace {
 Answer Run(QKeychain::Job* job, int timeoutMs)
 {
     Answer answer;
-    answer.error = text("The key store did not answer within %1 seconds.").arg(timeoutMs / 1000);
+    answer.error = Words::tr("The key store did not answer within %1 seconds.").arg(timeoutMs / 1000);
     QEventLoop loop;
     job->setAutoDelete(true);
     job->setInsecureFallback(false);
@@ -241,8 +244,9 @@ Answer Run(QKeychain::Job* job, int timeoutMs)
             break;
         default:
             answer.reachable = false;
-            answer.error = done->errorString().isEmpty() ? text("The key store refused (error %1).").arg(int(done->error()))
-                                                         : done->errorString();
+            answer.error = done->errorString().isEmpty()
+                ? Words::tr("The key store refused (error %1).").arg(int(done->error()))
+                : done->errorString();
             break;
         }
         loop.quit();

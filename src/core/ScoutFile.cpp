@@ -15,10 +15,12 @@ namespace Scout {
 
 namespace {
 
-QString T(const char* text)
+// The texts of this file, under the context translators know them by (a class of its own, so
+// that the translation tools find every call).
+struct Words
 {
-    return QCoreApplication::translate("Scout", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Scout)
+};
 
 [[noreturn]] void Refuse(int line, const QString& reason)
 {
@@ -218,26 +220,26 @@ QString Decode(const RawLine& line, Encoding encoding)
             const char16_t c = b < 0x80 ? char16_t(b) : (*table)[b - 0x80];
             if (c == 0 && b >= 0x80)
                 Refuse(line.number,
-                       T("the byte 0x%1 has no letter in %2; choose the text encoding the file was "
-                         "written in.")
+                       Words::tr("the byte 0x%1 has no letter in %2; choose the text encoding the file was "
+                                 "written in.")
                            .arg(int(b), 2, 16, QLatin1Char('0'))
                            .arg(EncodingName(encoding)));
             if (!IsTextChar(c))
                 Refuse(line.number,
-                       T("the line holds characters that are not text: this is no scout file, or it "
-                         "is damaged."));
+                       Words::tr("the line holds characters that are not text: this is no scout file, or it "
+                                 "is damaged."));
             out[i] = QChar(c);
         }
         return text;
     }
     if (!IsUtf8(line.bytes))
-        Refuse(line.number, T("the line is not UTF-8 text; choose the text encoding the file was written in."));
+        Refuse(line.number, Words::tr("the line is not UTF-8 text; choose the text encoding the file was written in."));
     text = QString::fromUtf8(line.bytes);
     for (const QChar c : std::as_const(text))
         if (!IsTextChar(c.unicode()))
             Refuse(line.number,
-                   T("the line holds characters that are not text: this is no scout file, or it is "
-                     "damaged."));
+                   Words::tr("the line holds characters that are not text: this is no scout file, or it is "
+                             "damaged."));
     return text;
 }
 
@@ -363,32 +365,33 @@ std::optional<QTime> ReadTime(const QString& text)
 
 QString SideName(int side)
 {
-    return side == kHome ? T("home") : T("visiting");
+    return side == kHome ? Words::tr("home") : Words::tr("visiting");
 }
 
 void ReadTeams(const Section& s, ScoutMatch& m)
 {
     if (s.lines.size() != 2)
         Refuse(s.lines.size() > 2 ? s.lines[2].number : s.header,
-               T("[3TEAMS] must hold two lines, the home team's and the visiting team's; it holds %1.")
+               Words::tr("[3TEAMS] must hold two lines, the home team's and the visiting team's; it holds %1.")
                    .arg(s.lines.size()));
     for (int side = 0; side < 2; ++side) {
         const TextLine& l = s.lines[size_t(side)];
         const QStringList f = Fields(l.text);
         if (f.size() < 3)
-            Refuse(l.number, T("the line is cut short: a team line gives at least its code, name and sets won."));
+            Refuse(l.number,
+                   Words::tr("the line is cut short: a team line gives at least its code, name and sets won."));
         Team& t = m.teams[size_t(side)];
         t.line = l.number;
         t.code = f[0];
         t.name = f[1];
         if (t.name.isEmpty())
-            Refuse(l.number, T("the %1 team has no name.").arg(SideName(side)));
+            Refuse(l.number, Words::tr("the %1 team has no name.").arg(SideName(side)));
         if (t.name.size() > 200)
-            Refuse(l.number, T("the %1 team's name is too long to be a team's name.").arg(SideName(side)));
+            Refuse(l.number, Words::tr("the %1 team's name is too long to be a team's name.").arg(SideName(side)));
         const std::optional<int> sets = Number(f[2], 0, kMaxSets);
         if (!sets)
             Refuse(l.number,
-                   T("the sets won by the %1 team must be a number from 0 to %2, not \"%3\".")
+                   Words::tr("the sets won by the %1 team must be a number from 0 to %2, not \"%3\".")
                        .arg(SideName(side))
                        .arg(kMaxSets)
                        .arg(f[2]));
@@ -398,8 +401,8 @@ void ReadTeams(const Section& s, ScoutMatch& m)
     }
     if (m.teams[0].name.compare(m.teams[1].name, Qt::CaseInsensitive) == 0)
         Refuse(m.teams[1].line,
-               T("both teams are called \"%1\": the players of one could not be told from the "
-                 "other's.")
+               Words::tr("both teams are called \"%1\": the players of one could not be told from the "
+                         "other's.")
                    .arg(m.teams[1].name));
 }
 
@@ -411,12 +414,12 @@ void ReadPlayers(const Section& s, int side, ScoutMatch& m)
         // team; shirt; index; five sets; id; last name; first name
         if (f.size() < 11)
             Refuse(l.number,
-                   T("the player line is cut short: it has %1 fields where a player line has at least "
-                     "11.")
+                   Words::tr("the player line is cut short: it has %1 fields where a player line has at least "
+                             "11.")
                        .arg(f.size()));
         if (f[0] != QString::number(side))
             Refuse(l.number,
-                   T("a line of [3PLAYERS-%1] must begin with %2, not \"%3\".")
+                   Words::tr("a line of [3PLAYERS-%1] must begin with %2, not \"%3\".")
                        .arg(side == kHome ? QStringLiteral("H") : QStringLiteral("V"))
                        .arg(side)
                        .arg(f[0]));
@@ -424,11 +427,11 @@ void ReadPlayers(const Section& s, int side, ScoutMatch& m)
         p.line = l.number;
         const std::optional<int> number = Number(f[1], 0, 99);
         if (!number)
-            Refuse(l.number, T("the shirt number \"%1\" is not one from 0 to 99.").arg(f[1]));
+            Refuse(l.number, Words::tr("the shirt number \"%1\" is not one from 0 to 99.").arg(f[1]));
         p.number = *number;
         if (team.player(p.number))
             Refuse(l.number,
-                   T("the %1 team lists shirt number %2 twice (first at line %3).")
+                   Words::tr("the %1 team lists shirt number %2 twice (first at line %3).")
                        .arg(SideName(side))
                        .arg(p.number)
                        .arg(team.player(p.number)->line));
@@ -436,8 +439,8 @@ void ReadPlayers(const Section& s, int side, ScoutMatch& m)
             const QString& z = f[3 + set];
             if (!z.isEmpty() && z != QLatin1String("*") && !Number(z, 1, 6))
                 Refuse(l.number,
-                       T("player %1's place in set %2 must be a zone from 1 to 6, \"*\" or nothing, not "
-                         "\"%3\".")
+                       Words::tr("player %1's place in set %2 must be a zone from 1 to 6, \"*\" or nothing, not "
+                                 "\"%3\".")
                            .arg(p.number)
                            .arg(set + 1)
                            .arg(z));
@@ -446,13 +449,13 @@ void ReadPlayers(const Section& s, int side, ScoutMatch& m)
         p.lastName = f[9];
         p.firstName = f[10];
         if (p.name().isEmpty())
-            Refuse(l.number, T("player %1 of the %2 team has no name.").arg(p.number).arg(SideName(side)));
+            Refuse(l.number, Words::tr("player %1 of the %2 team has no name.").arg(p.number).arg(SideName(side)));
         if (p.name().size() > 200)
-            Refuse(l.number, T("player %1's name is too long to be a player's name.").arg(p.number));
+            Refuse(l.number, Words::tr("player %1's name is too long to be a player's name.").arg(p.number));
         team.players.push_back(p);
     }
     if (team.players.empty())
-        Refuse(s.header, T("the %1 team has no players.").arg(SideName(side)));
+        Refuse(s.header, Words::tr("the %1 team has no players.").arg(SideName(side)));
 }
 
 void ReadSets(const Section& s, ScoutMatch& m)
@@ -467,7 +470,7 @@ void ReadSets(const Section& s, ScoutMatch& m)
         if (!final.isEmpty()) {
             const QRegularExpressionMatch sm = score.match(final);
             if (!sm.hasMatch())
-                Refuse(l.number, T("the final score \"%1\" cannot be read.").arg(final));
+                Refuse(l.number, Words::tr("the final score \"%1\" cannot be read.").arg(final));
             r.played = true;
             r.home = sm.captured(1).toInt();
             r.away = sm.captured(2).toInt();
@@ -493,7 +496,8 @@ void ReadCode(Line& l)
         return;
     }
     if (c.size() < 2 || (c[0] != QLatin1Char('*') && c[0] != QLatin1Char('a')))
-        Refuse(l.line, T("\"%1\" is no scout code: a code begins with * (home) or a (visiting).").arg(c.left(40)));
+        Refuse(l.line,
+               Words::tr("\"%1\" is no scout code: a code begins with * (home) or a (visiting).").arg(c.left(40)));
     l.side = c[0] == QLatin1Char('*') ? kHome : kAway;
     const QChar second = c[1];
     if (second.isDigit() || second == QLatin1Char('$')) {
@@ -504,8 +508,8 @@ void ReadCode(Line& l)
         const auto m = action.match(c);
         if (!m.hasMatch())
             Refuse(l.line,
-                   T("the code \"%1\" cannot be read: an action is the team, two digits of the shirt "
-                     "number, the skill, the hitting type and the evaluation.")
+                   Words::tr("the code \"%1\" cannot be read: an action is the team, two digits of the shirt "
+                             "number, the skill, the hitting type and the evaluation.")
                        .arg(c.left(40)));
         l.kind = Line::Kind::Action;
         l.number = m.captured(1) == QLatin1String("$$") ? -1 : m.captured(1).toInt();
@@ -513,7 +517,8 @@ void ReadCode(Line& l)
         l.hitType = char(m.captured(3).at(0).toLatin1());
         l.evaluation = char(m.captured(4).at(0).toLatin1());
         if (!IsScoutSkill(l.skill))
-            Refuse(l.line, T("the code \"%1\" names no skill: the skills are S, R, A, B, D, E and F.").arg(c.left(40)));
+            Refuse(l.line,
+                   Words::tr("the code \"%1\" names no skill: the skills are S, R, A, B, D, E and F.").arg(c.left(40)));
         // The custom code stands from the 16th place of the code; ~ keeps an empty place.
         l.customCode = c.mid(15);
         l.customCode.remove(QLatin1Char('~'));
@@ -546,7 +551,7 @@ void ReadCode(Line& l)
     }
     // A point, rotation or substitution that does not read as one would change the game unseen.
     if (second == QLatin1Char('p') || second == QLatin1Char('z') || second == QLatin1Char('c'))
-        Refuse(l.line, T("the code \"%1\" cannot be read.").arg(c.left(40)));
+        Refuse(l.line, Words::tr("the code \"%1\" cannot be read.").arg(c.left(40)));
     l.kind = Line::Kind::Other;
 }
 
@@ -562,18 +567,21 @@ Line ReadScoutLine(const TextLine& t)
     // line was cut.
     if (f.size() > 1 && f.size() < kScoutFields)
         Refuse(l.line,
-               T("the scout line is cut short: it has %1 fields where one has %2.").arg(f.size()).arg(kScoutFields));
+               Words::tr("the scout line is cut short: it has %1 fields where one has %2.")
+                   .arg(f.size())
+                   .arg(kScoutFields));
     ReadCode(l);
     if (f.size() == 1)
         return l;
     const std::optional<QTime> time = ReadTime(f[7]);
     if (!time)
-        Refuse(l.line, T("the time \"%1\" cannot be read.").arg(f[7].left(20)));
+        Refuse(l.line, Words::tr("the time \"%1\" cannot be read.").arg(f[7].left(20)));
     l.time = *time;
     if (!f[8].isEmpty()) {
         const std::optional<int> set = Number(f[8], 1, kMaxSets + 1);
         if (!set)
-            Refuse(l.line, T("the set number \"%2\" is not one from 1 to %1.").arg(kMaxSets).arg(f[8].left(20)));
+            Refuse(l.line,
+                   Words::tr("the set number \"%2\" is not one from 1 to %1.").arg(kMaxSets).arg(f[8].left(20)));
         l.set = *set;
     }
     for (int side = 0; side < 2; ++side) {
@@ -585,7 +593,7 @@ Line ReadScoutLine(const TextLine& t)
             const std::optional<int> number = Number(v, 0, 99);
             if (!number)
                 Refuse(l.line,
-                       T("the %1 player in zone %2 is \"%3\", not a shirt number from 0 to 99.")
+                       Words::tr("the %1 player in zone %2 is \"%3\", not a shirt number from 0 to 99.")
                            .arg(SideName(side))
                            .arg(z + 1)
                            .arg(v.left(20)));
@@ -601,28 +609,29 @@ void CheckNames(const Line& l, const ScoutMatch& m)
     auto known = [&](int side, int number, const QString& what) {
         if (number >= 0 && !m.teams[size_t(side)].player(number))
             Refuse(l.line,
-                   T("%1 names shirt number %2, who is not on the %3 team's roster.")
+                   Words::tr("%1 names shirt number %2, who is not on the %3 team's roster.")
                        .arg(what)
                        .arg(number)
                        .arg(SideName(side)));
     };
     if (l.kind == Line::Kind::Action)
-        known(l.side, l.number, T("the action"));
+        known(l.side, l.number, Words::tr("the action"));
     else if (l.kind == Line::Kind::Substitution) {
-        known(l.side, l.out, T("the substitution"));
-        known(l.side, l.number, T("the substitution"));
+        known(l.side, l.out, Words::tr("the substitution"));
+        known(l.side, l.number, Words::tr("the substitution"));
         if (l.out == l.number)
-            Refuse(l.line, T("the substitution exchanges player %1 for the same player.").arg(l.number));
+            Refuse(l.line, Words::tr("the substitution exchanges player %1 for the same player.").arg(l.number));
     } else if (l.kind == Line::Kind::LineUp)
-        known(l.side, l.number, T("the line-up"));
+        known(l.side, l.number, Words::tr("the line-up"));
     for (int side = 0; side < 2; ++side) {
         std::set<int> seen;
         for (int number : l.zones[size_t(side)]) {
             if (number < 0)
                 continue;
-            known(side, number, T("the line-up"));
+            known(side, number, Words::tr("the line-up"));
             if (!seen.insert(number).second)
-                Refuse(l.line, T("the %1 player %2 stands in two zones at once.").arg(SideName(side)).arg(number));
+                Refuse(l.line,
+                       Words::tr("the %1 player %2 stands in two zones at once.").arg(SideName(side)).arg(number));
         }
     }
 }
@@ -650,7 +659,9 @@ void ReadSetsPlayed(ScoutMatch& m)
         if (l.kind == Line::Kind::SetEnd) {
             if (l.setNumber != current.number)
                 Refuse(l.line,
-                       T("the line ends set %1, but set %2 is being played.").arg(l.setNumber).arg(current.number));
+                       Words::tr("the line ends set %1, but set %2 is being played.")
+                           .arg(l.setNumber)
+                           .arg(current.number));
             current.lines.push_back(int(i));
             close(true);
             continue;
@@ -658,8 +669,9 @@ void ReadSetsPlayed(ScoutMatch& m)
         if (current.number > kMaxSets) {
             // What a scout writes after the last set (a time-out, a line-up) is no part of the match.
             if (l.kind == Line::Kind::Point || l.isPlayerAction())
-                Refuse(l.line,
-                       T("the line lies past the end of set %1, and a match has at most %1 sets.").arg(kMaxSets));
+                Refuse(
+                    l.line,
+                    Words::tr("the line lies past the end of set %1, and a match has at most %1 sets.").arg(kMaxSets));
             continue;
         }
         current.lines.push_back(int(i));
@@ -668,7 +680,7 @@ void ReadSetsPlayed(ScoutMatch& m)
             const int wantAway = away + (l.side == kAway ? 1 : 0);
             if (l.homeScore != wantHome || l.awayScore != wantAway)
                 Refuse(l.line,
-                       T("the score %1:%2 does not follow from %3:%4 with a point for the %5 team.")
+                       Words::tr("the score %1:%2 does not follow from %3:%4 with a point for the %5 team.")
                            .arg(l.homeScore)
                            .arg(l.awayScore)
                            .arg(home)
@@ -697,8 +709,8 @@ void ReadSetsPlayed(ScoutMatch& m)
                 // that ends before it was cut short.
                 if (anyPoints)
                     Refuse(lastLine,
-                           T("the file ends before set %1, which [3SET] gives as played %2-%3: it is cut "
-                             "short.")
+                           Words::tr("the file ends before set %1, which [3SET] gives as played %2-%3: it is cut "
+                                     "short.")
                                .arg(i + 1)
                                .arg(played[i].home)
                                .arg(played[i].away));
@@ -710,18 +722,18 @@ void ReadSetsPlayed(ScoutMatch& m)
             Set& s = m.sets[i];
             const int at = s.lines.empty() ? lastLine : m.lines[size_t(s.lines.back())].line;
             if (i >= played.size()) {
-                Refuse(at, T("set %1 is scouted, but [3SET] gives it no final score.").arg(i + 1));
+                Refuse(at, Words::tr("set %1 is scouted, but [3SET] gives it no final score.").arg(i + 1));
             }
             const SetResult& r = played[i];
             if (s.hasPoints && (s.home != r.home || s.away != r.away))
                 Refuse(s.ended ? at : lastLine,
-                       T("set %1 ends %2-%3 by its points, but [3SET] gives %4-%5%6.")
+                       Words::tr("set %1 ends %2-%3 by its points, but [3SET] gives %4-%5%6.")
                            .arg(i + 1)
                            .arg(s.home)
                            .arg(s.away)
                            .arg(r.home)
                            .arg(r.away)
-                           .arg(s.ended ? QString() : T(": the file is cut short")));
+                           .arg(s.ended ? QString() : Words::tr(": the file is cut short")));
             s.home = r.home;
             s.away = r.away;
         }
@@ -729,15 +741,15 @@ void ReadSetsPlayed(ScoutMatch& m)
         for (const Set& s : m.sets)
             if (!s.ended && s.hasPoints)
                 Refuse(lastLine,
-                       T("the file ends in the middle of set %1 (%2-%3): it is cut short.")
+                       Words::tr("the file ends in the middle of set %1 (%2-%3): it is cut short.")
                            .arg(s.number)
                            .arg(s.home)
                            .arg(s.away));
     }
     if (m.sets.empty())
-        Refuse(lastLine, T("the file holds no set that was played."));
+        Refuse(lastLine, Words::tr("the file holds no set that was played."));
     if (int(m.sets.size()) > kMaxSets)
-        Refuse(lastLine, T("the file holds %1 sets; a match has at most %2.").arg(m.sets.size()).arg(kMaxSets));
+        Refuse(lastLine, Words::tr("the file holds %1 sets; a match has at most %2.").arg(m.sets.size()).arg(kMaxSets));
 
     std::array<int, 2> won{0, 0};
     for (const Set& s : m.sets) {
@@ -749,8 +761,8 @@ void ReadSetsPlayed(ScoutMatch& m)
     for (int side = 0; side < 2; ++side)
         if (won[size_t(side)] != m.teams[size_t(side)].setsWon)
             Refuse(m.teams[size_t(side)].line,
-                   T("the %1 team is said to have won %2 sets, but the set scores give "
-                     "it %3.")
+                   Words::tr("the %1 team is said to have won %2 sets, but the set scores give "
+                             "it %3.")
                        .arg(SideName(side))
                        .arg(m.teams[size_t(side)].setsWon)
                        .arg(won[size_t(side)]));
@@ -768,8 +780,9 @@ ScoutMatch Parse(const std::vector<RawLine>& raw, Encoding encoding, const QDate
         QString name;
         if (IsHeader(text, &name)) {
             if (seen.contains(name))
-                Refuse(r.number,
-                       T("the section [%1] appears a second time (first at line %2).").arg(name).arg(seen[name]));
+                Refuse(
+                    r.number,
+                    Words::tr("the section [%1] appears a second time (first at line %2).").arg(name).arg(seen[name]));
             seen.insert(name, r.number);
             sections.push_back({name, r.number, {}});
             continue;
@@ -778,12 +791,12 @@ ScoutMatch Parse(const std::vector<RawLine>& raw, Encoding encoding, const QDate
             continue;
         if (sections.empty())
             Refuse(r.number,
-                   T("this is no scout file: a scout file begins with a section such as "
-                     "[3DATAVOLLEYSCOUT]."));
+                   Words::tr("this is no scout file: a scout file begins with a section such as "
+                             "[3DATAVOLLEYSCOUT]."));
         sections.back().lines.push_back({r.number, text});
     }
     if (sections.empty())
-        Refuse(1, T("the file is empty."));
+        Refuse(1, Words::tr("the file is empty."));
     auto section = [&](const QString& name) -> const Section* {
         for (const Section& s : sections)
             if (s.name == name)
@@ -793,27 +806,29 @@ ScoutMatch Parse(const std::vector<RawLine>& raw, Encoding encoding, const QDate
     for (const QString& name : kRequired)
         if (!section(name))
             Refuse(m.lineCount,
-                   T("the file ends without its [%1] section: it is cut short, or it is no scout file.").arg(name));
+                   Words::tr("the file ends without its [%1] section: it is cut short, or it is no scout file.")
+                       .arg(name));
 
     // [3MATCH]
     const Section& match = *section(QStringLiteral("3MATCH"));
     if (match.lines.empty())
-        Refuse(match.header, T("[3MATCH] is empty: it gives the match's date."));
+        Refuse(match.header, Words::tr("[3MATCH] is empty: it gives the match's date."));
     const TextLine& ml = match.lines.front();
     m.matchLine = ml.number;
     const QStringList mf = Fields(ml.text);
     const Section* header = section(QStringLiteral("3DATAVOLLEYSCOUT"));
     m.date = ReadDate(mf[0], header ? MonthFirst(header->lines) : std::nullopt);
     if (!m.date.isValid())
-        Refuse(ml.number, T("the match's date \"%1\" cannot be read.").arg(mf[0].left(20)));
+        Refuse(ml.number, Words::tr("the match's date \"%1\" cannot be read.").arg(mf[0].left(20)));
     if (m.date.year() < 1900)
-        Refuse(ml.number, T("the match's date %1 is no date of a scouted match.").arg(mf[0]));
+        Refuse(ml.number, Words::tr("the match's date %1 is no date of a scouted match.").arg(mf[0]));
     if (today.isValid() && m.date > today)
-        Refuse(ml.number,
-               T("the match's date %1 lies in the future.").arg(QLocale().toString(m.date, QLocale::ShortFormat)));
+        Refuse(
+            ml.number,
+            Words::tr("the match's date %1 lies in the future.").arg(QLocale().toString(m.date, QLocale::ShortFormat)));
     const std::optional<QTime> time = ReadTime(mf.value(1));
     if (!time)
-        Refuse(ml.number, T("the match's time \"%1\" cannot be read.").arg(mf.value(1).left(20)));
+        Refuse(ml.number, Words::tr("the match's time \"%1\" cannot be read.").arg(mf.value(1).left(20)));
     m.time = *time;
     m.season = mf.value(2);
     m.league = mf.value(3);
@@ -967,7 +982,7 @@ ReadResult Read(const QByteArray& bytes, Encoding encoding, const QDate& today)
         all = all.sliced(3);
     try {
         if (all.trimmed().isEmpty())
-            Refuse(1, T("the file is empty."));
+            Refuse(1, Words::tr("the file is empty."));
         const std::vector<RawLine> raw = SplitLines(all);
         if (encoding == Encoding::Automatic) {
             QString declared;
@@ -980,8 +995,8 @@ ReadResult Read(const QByteArray& bytes, Encoding encoding, const QDate& today)
                 for (const RawLine& r : raw)
                     if (!IsUtf8(r.bytes))
                         Refuse(r.number,
-                               T("the file declares its text as UTF-8, but this line is not UTF-8; choose "
-                                 "the text encoding the file was written in."));
+                               Words::tr("the file declares its text as UTF-8, but this line is not UTF-8; choose "
+                                         "the text encoding the file was written in."));
             } else {
                 result.used = said.value_or(Encoding::Windows1252);
             }

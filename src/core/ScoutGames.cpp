@@ -11,10 +11,12 @@ namespace Scout {
 
 namespace {
 
-QString T(const char* text)
+// The texts of this file, under the context translators know them by (a class of its own, so
+// that the translation tools find every call).
+struct Words
 {
-    return QCoreApplication::translate("Scout", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Scout)
+};
 
 [[noreturn]] void Refuse(int line, const QString& reason)
 {
@@ -220,14 +222,14 @@ private:
         const RecordId out = players(l.side, l.out);
         const int outZone = ZoneOf(now, out);
         if (outZone == 0)
-            Refuse(l.line, T("player %1 is not on court to go off.").arg(l.out));
+            Refuse(l.line, Words::tr("player %1 is not on court to go off.").arg(l.out));
         if (ZoneOf(now, in) != 0)
-            Refuse(l.line, T("player %1 is on court already.").arg(l.number));
+            Refuse(l.line, Words::tr("player %1 is on court already.").arg(l.number));
         const Zones& after = l.zones[size_t(l.side)];
         if (Complete(after)) {
             if (ZoneOf(after, l.number) == 0 || ZoneOf(after, l.out) != 0)
                 Refuse(l.line,
-                       T("the line-up of the line does not show player %1 coming on for player %2.")
+                       Words::tr("the line-up of the line does not show player %1 coming on for player %2.")
                            .arg(l.number)
                            .arg(l.out));
             align(l.zones, at);
@@ -644,17 +646,18 @@ ScoutMatch FromRecorded(const RecordedMatch& r)
     m.hasSetSection = true;
     if (r.games.size() > size_t(kMaxSets))
         throw ExportError(
-            T("The match has %1 games; a scout file holds at most %2.").arg(r.games.size()).arg(kMaxSets));
+            Words::tr("The match has %1 games; a scout file holds at most %2.").arg(r.games.size()).arg(kMaxSets));
     for (int side = 0; side < 2; ++side) {
         Team& t = m.teams[size_t(side)];
         t.code = side == kHome ? QStringLiteral("H") : QStringLiteral("V");
         t.name = r.teams[size_t(side)];
         for (const RecordedPlayer& p : r.players[size_t(side)]) {
             if (const Player* other = t.player(p.number))
-                throw ExportError(T("%2 and %3 of %4 both wear number %1: a scout file tells players apart by their "
-                                    "numbers. Change one of them, then export again.")
-                                      .arg(p.number)
-                                      .arg(other->name(), p.name, t.name));
+                throw ExportError(
+                    Words::tr("%2 and %3 of %4 both wear number %1: a scout file tells players apart by their "
+                              "numbers. Change one of them, then export again.")
+                        .arg(p.number)
+                        .arg(other->name(), p.name, t.name));
             Player pl;
             pl.number = p.number;
             // The last word is the last name, so that "First Last" reads back as it was.
@@ -665,9 +668,10 @@ ScoutMatch FromRecorded(const RecordedMatch& r)
         }
     }
     if (m.teams[0].name.compare(m.teams[1].name, Qt::CaseInsensitive) == 0)
-        throw ExportError(T("Both teams of the match are called \"%1\": a scout file could not tell their players "
-                            "apart.")
-                              .arg(m.teams[0].name));
+        throw ExportError(
+            Words::tr("Both teams of the match are called \"%1\": a scout file could not tell their players "
+                      "apart.")
+                .arg(m.teams[0].name));
 
     Writer w(r, m);
     QList<int> withoutLog;
@@ -773,16 +777,16 @@ ScoutMatch FromRecorded(const RecordedMatch& r)
         QStringList games;
         for (int n : withoutLog)
             games << QString::number(n);
-        m.comments << T("Recorded without a rally log: game %1 has its actions and final score only, not its "
-                        "points, rotations and substitutions.")
+        m.comments << Words::tr("Recorded without a rally log: game %1 has its actions and final score only, not its "
+                                "points, rotations and substitutions.")
                           .arg(games.join(QStringLiteral(", ")));
     }
     if (unmatched > 0)
-        m.comments << T("%1 actions taken back in subtraction mode had no action left to take back and are not "
-                        "written.")
+        m.comments << Words::tr("%1 actions taken back in subtraction mode had no action left to take back and are not "
+                                "written.")
                           .arg(unmatched);
     if (w.leftOut > 0)
-        m.comments << T("%1 actions of players no longer on the roster are not written.").arg(w.leftOut);
+        m.comments << Words::tr("%1 actions of players no longer on the roster are not written.").arg(w.leftOut);
     return m;
 }
 

@@ -18,10 +18,12 @@ namespace ScoutStore {
 
 namespace {
 
-QString T(const char* text)
+// The texts of this file, under the context translators know them by (a class of its own, so
+// that the translation tools find every call).
+struct Words
 {
-    return QCoreApplication::translate("ScoutStore", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ScoutStore)
+};
 
 // The stored team of this name (compared without regard to case, in any script), the first the
 // roster lists whose identifier is one of ours.
@@ -118,12 +120,12 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
     using namespace Scout;
     Plan plan = PlanImport(m);
     if (plan.duplicate)
-        throw RefusalError(
-            Refusal{m.matchLine, T("this match is already among the recorded matches: %1.").arg(*plan.duplicate)});
+        throw RefusalError(Refusal{
+            m.matchLine, Words::tr("this match is already among the recorded matches: %1.").arg(*plan.duplicate)});
     // Two teams of the same name in the file were refused by the reader; two stored teams that
     // the names both find would make one team play itself.
     if (plan.teams[0] && plan.teams[1] && *plan.teams[0] == *plan.teams[1])
-        throw RefusalError(Refusal{m.teams[kAway].line, T("both teams are the same team of the roster.")});
+        throw RefusalError(Refusal{m.teams[kAway].line, Words::tr("both teams are the same team of the roster.")});
 
     Imported result;
     std::array<RecordId, 2> teams;
@@ -145,7 +147,7 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
             const PlayerRow row{NewRecordId(RecordKind::Player), teams[size_t(side)], p.name(), p.number};
             plan.players[size_t(side)][p.number] = row.id;
             newPlayers.push_back(row);
-            result.newPlayers << T("%2 #%1 (%3)").arg(p.number).arg(p.name(), teamName);
+            result.newPlayers << Words::tr("%2 #%1 (%3)").arg(p.number).arg(p.name(), teamName);
         }
     }
     const std::vector<Game> games
@@ -166,16 +168,16 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
                 .size()
             > 0)
             throw RefusalError(Refusal{m.matchLine,
-                                       T("shirt number %1 of %2 was given to a player of the roster "
-                                         "meanwhile; import the file again.")
+                                       Words::tr("shirt number %1 of %2 was given to a player of the roster "
+                                                 "meanwhile; import the file again.")
                                            .arg(p.number)
                                            .arg(RosterStore::TeamName(p.teamId).value_or(QString()))});
     }
     // Looked for again inside the transaction: another copy may have imported it meanwhile.
     if (plan.teams[0] && plan.teams[1])
         if (const std::optional<RecordId> same = SameMatch(m, teams[0], teams[1]))
-            throw RefusalError(
-                Refusal{m.matchLine, T("this match is already among the recorded matches: %1.").arg(Caption(*same))});
+            throw RefusalError(Refusal{
+                m.matchLine, Words::tr("this match is already among the recorded matches: %1.").arg(Caption(*same))});
     if (progress)
         progress->step(1);
 
@@ -239,7 +241,9 @@ Scout::RecordedMatch Recorded(const RecordId& matchId)
     const auto rows
         = SelectAll(QStringLiteral("SELECT HOMETEAMID, AWAYTEAMID FROM MATCH WHERE MATCHID = ?"), {Bind(matchId)});
     if (rows.empty())
-        throw ExportError(T("The match of %1 is no longer among the recorded matches.").arg(matchId.displayText()));
+        throw ExportError(
+            QCoreApplication::translate("ScoutStore", "The match of %1 is no longer among the recorded matches.")
+                .arg(matchId.displayText()));
     const std::array<RecordId, 2> teams{RecordId::fromText(rows.front().value(0).toString()),
                                         RecordId::fromText(rows.front().value(1).toString())};
     Scout::RecordedMatch r;
@@ -247,9 +251,12 @@ Scout::RecordedMatch Recorded(const RecordId& matchId)
     for (int side = 0; side < 2; ++side) {
         const std::optional<QString> name = RosterStore::TeamName(teams[size_t(side)]);
         if (!name)
-            throw ExportError(T("The %1 team of this match has been deleted from the roster, with its players: "
-                                "their actions cannot be written.")
-                                  .arg(side == Scout::kHome ? T("home") : T("away")));
+            throw ExportError(QCoreApplication::translate(
+                                  "ScoutStore",
+                                  "The %1 team of this match has been deleted from the roster, with its players: "
+                                  "their actions cannot be written.")
+                                  .arg(side == Scout::kHome ? QCoreApplication::translate("ScoutStore", "home")
+                                                            : QCoreApplication::translate("ScoutStore", "away")));
         r.teams[size_t(side)] = *name;
     }
 
@@ -356,7 +363,7 @@ QByteArray ExportMatch(const RecordId& match)
 
 QString FileName(const ListedMatch& match)
 {
-    const QString deleted = T("deleted team");
+    const QString deleted = Words::tr("deleted team");
     // Each name within what any file system takes in a name, with room for the date.
     auto team = [&](const std::optional<QString>& name) { return name.value_or(deleted).left(60).trimmed(); };
     QString name = match.id.date().toString(Qt::ISODate) + QLatin1Char(' ') + team(match.homeName)
@@ -371,8 +378,8 @@ void WriteFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw Scout::ExportError(
-            T("The scout file could not be written to %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw Scout::ExportError(Words::tr("The scout file could not be written to %1: %2")
+                                     .arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
 } // namespace ScoutStore

@@ -18,10 +18,12 @@ namespace {
 const QString kServerOption = QStringLiteral("club-server");
 const QString kSendOption = QStringLiteral("send-club");
 
-QString text(const char* source)
+// The texts of this file, under the context translators know them by (a class of its own, so
+// that the translation tools find every call).
+struct Words
 {
-    return QCoreApplication::translate("ClubBatch", source);
-}
+    Q_DECLARE_TR_FUNCTIONS(ClubBatch)
+};
 
 void Out(const QString& line)
 {
@@ -43,8 +45,8 @@ int StoreServer(const QString& settings)
         return 2;
     }
     ClubSettings::SaveServer(*server);
-    Out(text("Club server: %1 (bench \"%2\", %3). The password is typed in File > Club Server, or kept in the "
-             "PostgreSQL password file (~/.pgpass) of the account that sends.")
+    Out(Words::tr("Club server: %1 (bench \"%2\", %3). The password is typed in File > Club Server, or kept in the "
+                  "PostgreSQL password file (~/.pgpass) of the account that sends.")
             .arg(server->describe(), ClubSettings::BenchName(), ClubSettings::BenchId()));
     return 0;
 }
@@ -53,8 +55,8 @@ int SendWaiting()
 {
     const ClubServer server = ClubSettings::Server();
     if (!server.isSet()) {
-        Err(text("No club server is set up. Name it first: sidelines --club-server \"host=... port=... dbname=... "
-                 "user=...\""));
+        Err(Words::tr("No club server is set up. Name it first: sidelines --club-server \"host=... port=... dbname=... "
+                      "user=...\""));
         return 1;
     }
     QString archive;
@@ -65,12 +67,12 @@ int SendWaiting()
         return 1;
     }
     if (!QFileInfo::exists(archive)) {
-        Out(text("No match waits for the club server."));
+        Out(Words::tr("No match waits for the club server."));
         return 0;
     }
     QString error;
     if (!Db::prepareFile(archive, &error)) {
-        Err(text("The archive of saved matches %1 cannot be used: %2").arg(archive, error));
+        Err(Words::tr("The archive of saved matches %1 cannot be used: %2").arg(archive, error));
         return 1;
     }
     // The key store's password when one is kept there and a session lets us ask; otherwise libpq's
@@ -86,18 +88,18 @@ int SendWaiting()
         call.run([&](ClubCall& c) { ClubStore::SendWaiting(archive, bench, server, password, c, &report); },
                  [](int, int, const QString& sent) {
                      if (!sent.isEmpty())
-                         Out(text("sent: %1").arg(sent));
+                         Out(Words::tr("sent: %1").arg(sent));
                  });
     } catch (const DbError& e) {
         failure = e.message();
     }
     if (report.matches.empty() && failure.isEmpty()) {
-        Out(text("No match waits for the club server."));
+        Out(Words::tr("No match waits for the club server."));
         return 0;
     }
     for (const ClubStore::Sent& s : report.matches) {
         if (!s.sent)
-            Out(text("waiting: %1").arg(s.match.caption));
+            Out(Words::tr("waiting: %1").arg(s.match.caption));
     }
     if (!failure.isEmpty()) {
         Err(failure);
@@ -109,11 +111,12 @@ int SendWaiting()
 
 void AddOptions(QCommandLineParser& parser)
 {
-    parser.addOption(QCommandLineOption(kServerOption,
-                                        text("Keeps the club server's settings, in libpq's form: \"host=... port=... "
-                                             "dbname=... user=... sslrootcert=...\" (no password)."),
-                                        text("settings")));
-    parser.addOption(QCommandLineOption(kSendOption, text("Sends every match waiting for the club server.")));
+    parser.addOption(
+        QCommandLineOption(kServerOption,
+                           Words::tr("Keeps the club server's settings, in libpq's form: \"host=... port=... "
+                                     "dbname=... user=... sslrootcert=...\" (no password)."),
+                           Words::tr("settings")));
+    parser.addOption(QCommandLineOption(kSendOption, Words::tr("Sends every match waiting for the club server.")));
 }
 
 std::optional<int> Run(const QCommandLineParser& parser)

@@ -19,10 +19,12 @@
 namespace ClubCommands {
 
 namespace {
-QString text(const char* source)
+// The texts of this file, under the context translators know them by (a class of its own, so
+// that the translation tools find every call).
+struct Words
 {
-    return QCoreApplication::translate("ClubCommands", source);
-}
+    Q_DECLARE_TR_FUNCTIONS(ClubCommands)
+};
 
 // The archive, upgraded first when an older Sidelines wrote it, or empty when there is none yet.
 QString Archive()
@@ -32,7 +34,7 @@ QString Archive()
         return {};
     QString error;
     if (!Db::prepareFile(path, &error))
-        throw DbError(text("The archive of saved matches %1 cannot be used: %2").arg(path, error), QString());
+        throw DbError(Words::tr("The archive of saved matches %1 cannot be used: %2").arg(path, error), QString());
     return path;
 }
 
@@ -52,7 +54,7 @@ ClubStore::SendReport Send(const ClubCall::Limits& limits, QString* failure)
     const ClubServer server = ClubSettings::Server();
     const QString password = ClubSettings::SessionPassword().value_or(QString());
     const ClubStore::Bench bench = ThisBench();
-    ClubCall call(limits, text("Sending the matches to the club server..."));
+    ClubCall call(limits, QCoreApplication::translate("ClubCommands", "Sending the matches to the club server..."));
     try {
         call.run([&](ClubCall& c) { ClubStore::SendWaiting(archive, bench, server, password, c, &report); });
     } catch (const DbError& e) {
@@ -64,8 +66,8 @@ ClubStore::SendReport Send(const ClubCall::Limits& limits, QString* failure)
 
 QString WaitingText(int count)
 {
-    return count == 1 ? text("1 match waiting for the club server")
-                      : text("%1 matches waiting for the club server").arg(count);
+    return count == 1 ? Words::tr("1 match waiting for the club server")
+                      : Words::tr("%1 matches waiting for the club server").arg(count);
 }
 
 int ShowWaiting()
@@ -94,9 +96,10 @@ void ShowSettings(QWidget* parent)
 void SendNow(QWidget* parent)
 {
     Q_UNUSED(parent);
-    const QString title = text("Send Matches to Club Server");
+    const QString title = Words::tr("Send Matches to Club Server");
     if (!ClubSettings::Server().isSet()) {
-        MsgBox(text("No club server is set up yet: File > Club Server."), QMessageBox::Ok, QMessageBox::Information, title);
+        MsgBox(Words::tr("No club server is set up yet: File > Club Server."), QMessageBox::Ok,
+               QMessageBox::Information, title);
         return;
     }
     QString failure;
@@ -104,14 +107,16 @@ void SendNow(QWidget* parent)
     const int waiting = ShowWaiting();
     const int sent = report.sentCount();
     if (failure.isEmpty() && report.matches.empty()) {
-        MsgBox(text("Every saved match is on the club server already."), QMessageBox::Ok, QMessageBox::Information, title);
+        MsgBox(Words::tr("Every saved match is on the club server already."), QMessageBox::Ok, QMessageBox::Information,
+               title);
         return;
     }
     if (failure.isEmpty()) {
-        SetStatus(sent == 1 ? text("1 match sent to the club server.") : text("%1 matches sent to the club server.").arg(sent));
+        SetStatus(sent == 1 ? Words::tr("1 match sent to the club server.")
+                            : Words::tr("%1 matches sent to the club server.").arg(sent));
         return;
     }
-    MsgBox(text("%1 of %2 matches went to the club server; %3 wait for the next send.\n\n%4")
+    MsgBox(Words::tr("%1 of %2 matches went to the club server; %3 wait for the next send.\n\n%4")
                .arg(sent)
                .arg(report.matches.size())
                .arg(waiting)
@@ -127,7 +132,8 @@ void SendAtExit()
     try {
         const ClubStore::SendReport report = Send(ClubCall::Limits::Exit(), &failure);
         if (!failure.isEmpty())
-            std::fprintf(stderr, "%s\n", qPrintable(text("Matches left waiting for the club server: %1").arg(failure)));
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(Words::tr("Matches left waiting for the club server: %1").arg(failure)));
     } catch (const DbError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));
     }
@@ -148,14 +154,14 @@ void AtStart(QWidget* parent)
     if (answer.reachable) {
         ClubSettings::SetSessionPassword(answer.password);
     } else {
-        MsgBox(text("The system's key store cannot be reached (%1), so the password for the club server %2 is not "
-                    "kept between starts.\n\nPlease type it for this session.")
+        MsgBox(Words::tr("The system's key store cannot be reached (%1), so the password for the club server %2 is not "
+                         "kept between starts.\n\nPlease type it for this session.")
                    .arg(answer.error, server.describe()),
-               QMessageBox::Ok, QMessageBox::Warning, text("Club Server"));
+               QMessageBox::Ok, QMessageBox::Warning, Words::tr("Club Server"));
         QInputDialog ask(parent);
         ask.setObjectName(QStringLiteral("frmClubPassword"));
-        ask.setWindowTitle(text("Club Server"));
-        ask.setLabelText(text("Password of %1:").arg(server.describe()));
+        ask.setWindowTitle(Words::tr("Club Server"));
+        ask.setLabelText(Words::tr("Password of %1:").arg(server.describe()));
         ask.setTextEchoMode(QLineEdit::Password);
         ask.setInputMode(QInputDialog::TextInput);
         if (ask.exec() == QDialog::Accepted)

@@ -19,10 +19,12 @@ namespace ScoutBatch {
 
 namespace {
 
-QString T(const char* text)
+// The texts of this file, under the context translators know them by (a class of its own, so
+// that the translation tools find every call).
+struct Words
 {
-    return QCoreApplication::translate("ScoutBatch", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ScoutBatch)
+};
 
 const QString kImport = QStringLiteral("import");
 const QString kEncoding = QStringLiteral("encoding");
@@ -37,16 +39,18 @@ void AddOptions(QCommandLineParser& parser)
 {
     parser.addOption(QCommandLineOption(
         kImport,
-        T("Imports the scout files (.dvw) named after the options into the season's matches, each in "
-          "one transaction, and prints one line per file.")));
-    parser.addOption(
-        QCommandLineOption(kEncoding,
-                           T("With --import: reads the names in this text encoding (UTF-8, Windows-1250, Windows-1251, "
-                             "Windows-1252, ISO-8859-2) instead of finding it out."),
-                           T("name")));
+        Words::tr("Imports the scout files (.dvw) named after the options into the season's matches, each in "
+                  "one transaction, and prints one line per file.")));
     parser.addOption(QCommandLineOption(
-        kExport, T("Writes every recorded match into the folder as a scout file (.dvw)."), T("folder")));
-    parser.addPositionalArgument(T("files"), T("With --import: the scout files."), T("[files...]"));
+        kEncoding,
+        Words::tr("With --import: reads the names in this text encoding (UTF-8, Windows-1250, Windows-1251, "
+                  "Windows-1252, ISO-8859-2) instead of finding it out."),
+        Words::tr("name")));
+    parser.addOption(
+        QCommandLineOption(kExport, Words::tr("Writes every recorded match into the folder as a scout file (.dvw)."),
+                           Words::tr("folder")));
+    parser.addPositionalArgument(Words::tr("files"), Words::tr("With --import: the scout files."),
+                                 Words::tr("[files...]"));
 }
 
 bool TakesFiles(const QCommandLineParser& parser)
@@ -67,13 +71,13 @@ int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream&
         QFile file(path);
         QString why;
         if (!file.exists())
-            why = T("no such file");
+            why = Words::tr("no such file");
         else if (file.size() > kLargestFile)
-            why = T("too large to be a scout file");
+            why = Words::tr("too large to be a scout file");
         else if (!file.open(QIODevice::ReadOnly))
             why = file.errorString();
         if (!why.isEmpty()) {
-            out << T("%1: not read: %2").arg(shown, why) << Qt::endl;
+            out << Words::tr("%1: not read: %2").arg(shown, why) << Qt::endl;
             ++failures;
             continue;
         }
@@ -83,19 +87,19 @@ int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream&
             if (!read.ok())
                 throw Scout::RefusalError(read.refusal);
             const ScoutStore::Imported result = ScoutStore::Import(*read.match);
-            out << T("%3: imported: %4 (%1 new teams, %2 new players)")
+            out << Words::tr("%3: imported: %4 (%1 new teams, %2 new players)")
                        .arg(result.newTeams.size())
                        .arg(result.newPlayers.size())
                        .arg(shown, result.caption)
                 << Qt::endl;
         } catch (const Scout::RefusalError& e) {
-            out << T("%1: refused: %2").arg(shown, e.refusal().text()) << Qt::endl;
+            out << Words::tr("%1: refused: %2").arg(shown, e.refusal().text()) << Qt::endl;
             ++failures;
         } catch (const DbError& e) {
-            out << T("%1: refused: %2").arg(shown, DescribeFailure(e)) << Qt::endl;
+            out << Words::tr("%1: refused: %2").arg(shown, DescribeFailure(e)) << Qt::endl;
             ++failures;
         } catch (const RecordIdError& e) {
-            out << T("%1: refused: %2").arg(shown, QString::fromUtf8(e.what())) << Qt::endl;
+            out << Words::tr("%1: refused: %2").arg(shown, QString::fromUtf8(e.what())) << Qt::endl;
             ++failures;
         }
     }
@@ -105,14 +109,14 @@ int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream&
 int ExportAll(const QString& folder, QTextStream& out, QTextStream& err)
 {
     if (!QDir().mkpath(folder)) {
-        err << T("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder)) << Qt::endl;
+        err << Words::tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder)) << Qt::endl;
         return 1;
     }
     int failures = 0;
     QSet<QString> taken;
     const std::vector<ScoutStore::ListedMatch> matches = ScoutStore::ListMatches();
     if (matches.empty())
-        out << T("There are no recorded matches to export.") << Qt::endl;
+        out << Words::tr("There are no recorded matches to export.") << Qt::endl;
     for (const ScoutStore::ListedMatch& m : matches) {
         // Two matches of the same teams on one day are told apart by a number.
         const QString name = ScoutStore::FileName(m);
@@ -125,10 +129,10 @@ int ExportAll(const QString& folder, QTextStream& out, QTextStream& err)
             ScoutStore::WriteFile(path, ScoutStore::ExportMatch(m.id));
             out << QDir::toNativeSeparators(path) << Qt::endl;
         } catch (const Scout::ExportError& e) {
-            err << T("%1: not written: %2").arg(m.id.displayText(), e.message()) << Qt::endl;
+            err << Words::tr("%1: not written: %2").arg(m.id.displayText(), e.message()) << Qt::endl;
             ++failures;
         } catch (const DbError& e) {
-            err << T("%1: not written: %2").arg(m.id.displayText(), DescribeFailure(e)) << Qt::endl;
+            err << Words::tr("%1: not written: %2").arg(m.id.displayText(), DescribeFailure(e)) << Qt::endl;
             ++failures;
         }
     }
@@ -142,8 +146,8 @@ int Run(const QCommandLineParser& parser, const QString& appDir)
     const bool importing = parser.isSet(kImport);
     const bool exporting = parser.isSet(kExport);
     if (importing == exporting || (parser.isSet(kEncoding) && !importing)) {
-        err << T("Give either --import with scout files (and --encoding if need be) or --export-scout with a "
-                 "folder.")
+        err << Words::tr("Give either --import with scout files (and --encoding if need be) or --export-scout with a "
+                         "folder.")
             << Qt::endl
             << parser.helpText();
         return 2;
@@ -152,8 +156,8 @@ int Run(const QCommandLineParser& parser, const QString& appDir)
     if (parser.isSet(kEncoding)) {
         const std::optional<Scout::Encoding> e = Scout::EncodingFromName(parser.value(kEncoding));
         if (!e) {
-            err << T("Unknown text encoding '%1': use UTF-8, Windows-1250, Windows-1251, Windows-1252 or "
-                     "ISO-8859-2.")
+            err << Words::tr("Unknown text encoding '%1': use UTF-8, Windows-1250, Windows-1251, Windows-1252 or "
+                             "ISO-8859-2.")
                        .arg(parser.value(kEncoding))
                 << Qt::endl;
             return 2;
@@ -161,7 +165,7 @@ int Run(const QCommandLineParser& parser, const QString& appDir)
         encoding = *e;
     }
     if (importing && parser.positionalArguments().isEmpty()) {
-        err << T("--import needs the scout files to import.") << Qt::endl;
+        err << Words::tr("--import needs the scout files to import.") << Qt::endl;
         return 2;
     }
 
@@ -170,31 +174,34 @@ int Run(const QCommandLineParser& parser, const QString& appDir)
     const QString dir = appDir.endsWith(QLatin1Char('/')) ? appDir : appDir + QLatin1Char('/');
     const DataPlace place = DataPlaces::Choose(dir, DataPlaces::IsWritableFolder(dir), DataPlaces::UserDataFolder());
     if (!place.ok() || !QDir().mkpath(place.folder)) {
-        err << (place.ok() ? T("Sidelines cannot create its data folder %1").arg(QDir::toNativeSeparators(place.folder))
+        err << (place.ok() ? Words::tr("Sidelines cannot create its data folder %1")
+                                 .arg(QDir::toNativeSeparators(place.folder))
                            : place.error)
             << Qt::endl;
         return 1;
     }
     InstanceLock lock(SidelinesStart::LockPathFor(place.database));
     if (lock.state() == InstanceLock::State::HeldElsewhere) {
-        err << T("Sidelines is running on this database; close it first.") << Qt::endl;
+        err << Words::tr("Sidelines is running on this database; close it first.") << Qt::endl;
         return 1;
     }
     // As at the start: only a database nothing can write is safe without the lock.
     if (lock.state() == InstanceLock::State::Unavailable && !Db::isReadOnlyFile(place.database)) {
-        err << T("The lock file %1 cannot be used: %2").arg(QDir::toNativeSeparators(lock.path()), lock.reason())
+        err << Words::tr("The lock file %1 cannot be used: %2")
+                   .arg(QDir::toNativeSeparators(lock.path()), lock.reason())
             << Qt::endl;
         return 1;
     }
     QString error;
     if (!DataPlaces::Prepare(place, &error) || !Db::open(place.database, &error)) {
-        err << T("Sidelines cannot open its database %1: %2").arg(QDir::toNativeSeparators(place.database), error)
+        err << Words::tr("Sidelines cannot open its database %1: %2")
+                   .arg(QDir::toNativeSeparators(place.database), error)
             << Qt::endl;
         return 1;
     }
     int status = 1;
     if (importing && !Db::writeRefusal().isEmpty()) {
-        err << T("Sidelines cannot write to its database %1: %2")
+        err << Words::tr("Sidelines cannot write to its database %1: %2")
                    .arg(QDir::toNativeSeparators(place.database), Db::writeRefusal())
             << Qt::endl;
     } else {
