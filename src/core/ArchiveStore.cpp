@@ -125,6 +125,11 @@ QString DefaultPath()
     const QString database = Db::isOpen() ? Db::connection().databaseName() : QString();
     if (database.isEmpty())
         throw DbError(Words::tr("No database is open, so there is no archive of saved matches beside it."), QString());
+    return PathBeside(database);
+}
+
+QString PathBeside(const QString& database)
+{
     // Beside the file itself, as the lock is: two folders that share one database by a link
     // share its archive too.
     const QString resolved = QFileInfo(database).canonicalFilePath();

@@ -37,6 +37,8 @@ private:
 // keeps its own archive: for an installed copy the user's data folder, for a portable copy or
 // the build tree the program's folder.
 QString DefaultPath();
+// The archive of the database at that path, whether it is open or not.
+QString PathBeside(const QString& database);
 
 // A match kept in the archive, with its teams' names as last seen (none: no such team) and every
 // game's score, home first, in game order.

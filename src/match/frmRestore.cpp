@@ -126,7 +126,8 @@ void frmRestore::showSource()
     int widest = 0;
     for (int row = 0; row < lstArchive->count(); ++row)
         widest = qMax(widest, lstArchive->fontMetrics().horizontalAdvance(lstArchive->item(row)->text()));
-    const int room = screen() ? screen()->availableGeometry().width() * 9 / 10 : 1000;
+    // The screen's width less the window's frame and margins around the list.
+    const int room = screen() ? screen()->availableGeometry().width() - 40 : 1000;
     const int frame = 2 * lstArchive->frameWidth()
                       + 2 * (lstArchive->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lstArchive) + 1) + 8;
     const int wanted = qMin(room, qMax(520, widest + frame + lstArchive->verticalScrollBar()->sizeHint().width()));

@@ -4,6 +4,7 @@
 #include "core/ClubCall.h"
 #include "core/ClubSettings.h"
 #include "core/ClubStore.h"
+#include "core/DataPlace.h"
 #include "core/Database.h"
 
 #include <QCommandLineParser>
@@ -59,13 +60,15 @@ int SendWaiting()
                       "user=...\""));
         return 1;
     }
-    QString archive;
-    try {
-        archive = ArchiveStore::DefaultPath();
-    } catch (const DbError& e) {
-        Err(e.message());
+    // The archive beside the database the program itself would open; the database is not opened,
+    // so a copy running on it meanwhile is no hindrance.
+    const QString dir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const DataPlace place = DataPlaces::Choose(dir, DataPlaces::IsWritableFolder(dir), DataPlaces::UserDataFolder());
+    if (!place.ok()) {
+        Err(place.error);
         return 1;
     }
+    const QString archive = ArchiveStore::PathBeside(place.database);
     if (!QFileInfo::exists(archive)) {
         Out(Words::tr("No match waits for the club server."));
         return 0;

@@ -70,9 +70,9 @@ inline ClubStore::SendReport Send(const ClubServer& server, const QString& passw
     ClubStore::SendReport report;
     ClubCall call(ClubCall::Limits::Window());
     try {
-        call.run([&](ClubCall& c) {
-            ClubStore::SendWaiting(ArchiveStore::DefaultPath(), ThisBench(), server, password, c, &report);
-        });
+        // Found here: the database it stands beside is open on this thread, not the call's.
+        const QString archive = ArchiveStore::DefaultPath();
+        call.run([&](ClubCall& c) { ClubStore::SendWaiting(archive, ThisBench(), server, password, c, &report); });
     } catch (const DbError& e) {
         if (failure)
             *failure = e.message();

@@ -9,8 +9,8 @@
 using namespace club;
 
 namespace {
-// One bench of its own: a folder with its database, archive and settings, as an installation on
-// another laptop has them.
+// One bench of its own: a folder with the program, its database and archive beside it (a portable
+// copy), and its settings, as another laptop has them.
 struct BenchFolder
 {
     QTemporaryDir dir;
@@ -19,7 +19,9 @@ struct BenchFolder
 
     QString data() const { return dir.filePath(QStringLiteral("data")); }
     QString config() const { return dir.filePath(QStringLiteral("config")); }
-    QString archive() const { return data() + QStringLiteral("/Sidelines/sidelines/Archive.db"); }
+    QString program() const { return dir.filePath(QStringLiteral("sidelines")); }
+    QString database() const { return dir.filePath(QStringLiteral("Rally2.db")); }
+    QString archive() const { return dir.filePath(QStringLiteral("Archive.db")); }
     QString benchId() const
     {
         return QSettings(config() + QStringLiteral("/Sidelines/sidelines.conf"), QSettings::IniFormat)
@@ -39,10 +41,10 @@ struct BenchFolder
     }
 
     // The program itself, without a window, on this bench's folders.
-    void start(QProcess& program, const QStringList& arguments) const
+    void start(QProcess& process, const QStringList& arguments) const
     {
-        program.setProcessEnvironment(environment());
-        program.start(QStringLiteral(SIDELINES_EXE), arguments);
+        process.setProcessEnvironment(environment());
+        process.start(program(), arguments);
     }
 };
 
@@ -51,17 +53,14 @@ struct BenchFolder
 void Prepare(BenchFolder& bench, const QString& role, const SeasonShape& shape, const QString& database)
 {
     bench.role = role;
-    const QByteArray before = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(bench.data()));
-    const QString db = bench.dir.filePath(QStringLiteral("Rally2.db"));
+    QVERIFY(QFile::copy(QStringLiteral(SIDELINES_EXE), bench.program()));
     QString error;
-    QVERIFY2(Db::createFresh(db, &error) && Db::open(db, &error), qPrintable(error));
+    QVERIFY2(Db::createFresh(bench.database(), &error) && Db::open(bench.database(), &error), qPrintable(error));
     SeedSeason(shape);
     bench.report = ReportLines();
     ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
     QCOMPARE(ArchiveStore::DefaultPath(), bench.archive());
     Db::close();
-    qputenv("XDG_DATA_HOME", before);
 
     QProcess set;
     bench.start(set, {QStringLiteral("--club-server"),
