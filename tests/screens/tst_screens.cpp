@@ -260,6 +260,7 @@ private slots:
             club.show();
             QVERIFY(QTest::qWaitForWindowExposed(&club));
             Fits(Problems(&club, area()));
+            Shot(&club, window);
         } else if (window == QLatin1String("restore")) {
             // A season of the club server's matches, long names and the bench's name on each line.
             ArchiveStore::ArchivedMatch match;
@@ -275,6 +276,7 @@ private slots:
             restore.show();
             QVERIFY(QTest::qWaitForWindowExposed(&restore));
             Fits(Problems(&restore, area()));
+            Shot(&restore, window);
         } else {
             ReportLine line;
             line.team = QStringLiteral("Harbour Hawks");
