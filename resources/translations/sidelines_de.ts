@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ArchiveStore</name>
+    <message>
+        <location filename="../../src/core/ArchiveStore.cpp" line="116"/>
+        <source>The archive of saved matches %1 cannot be used: %2</source>
+        <translation>Das Archiv der gespeicherten Spiele %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ArchiveStore.cpp" line="127"/>
+        <source>No database is open, so there is no archive of saved matches beside it.</source>
+        <translation>Es ist keine Datenbank geöffnet, daher gibt es daneben auch kein Archiv gespeicherter Spiele.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressBar</name>
     <message>
         <location filename="../../src/core/CProgressBar.cpp" line="28"/>
@@ -17,6 +30,224 @@
         <location filename="../../src/core/CProgressBar.cpp" line="55"/>
         <source>Max property must be greater than Min.</source>
         <translation>Die Eigenschaft Max muss größer als Min sein.</translation>
+    </message>
+</context>
+<context>
+    <name>ClubBatch</name>
+    <message>
+        <location filename="../../src/shell/ClubBatch.cpp" line="48"/>
+        <source>Club server: %1 (bench &quot;%2&quot;, %3). The password is typed in File &gt; Club Server, or kept in the PostgreSQL password file (~/.pgpass) of the account that sends.</source>
+        <translation>Vereinsserver: %1 (Bank „%2“, %3). Das Passwort wird unter Datei &gt; Vereinsserver eingegeben oder in der PostgreSQL-Passwortdatei (~/.pgpass) des sendenden Kontos hinterlegt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubBatch.cpp" line="58"/>
+        <source>No club server is set up. Name it first: sidelines --club-server &quot;host=... port=... dbname=... user=...&quot;</source>
+        <translation>Es ist kein Vereinsserver eingerichtet. Geben Sie ihn zuerst an: sidelines --club-server &quot;host=... port=... dbname=... user=...&quot;</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubBatch.cpp" line="70"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="97"/>
+        <source>No match waits for the club server.</source>
+        <translation>Kein Spiel wartet auf den Vereinsserver.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubBatch.cpp" line="75"/>
+        <source>The archive of saved matches %1 cannot be used: %2</source>
+        <translation>Das Archiv der gespeicherten Spiele %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubBatch.cpp" line="91"/>
+        <source>sent: %1</source>
+        <translation>gesendet: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubBatch.cpp" line="102"/>
+        <source>waiting: %1</source>
+        <translation>wartet: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubBatch.cpp" line="116"/>
+        <source>Keeps the club server&apos;s settings, in libpq&apos;s form: &quot;host=... port=... dbname=... user=... sslrootcert=...&quot; (no password).</source>
+        <translation>Speichert die Einstellungen des Vereinsservers in der Form von libpq: &quot;host=... port=... dbname=... user=... sslrootcert=...&quot; (ohne Passwort).</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubBatch.cpp" line="118"/>
+        <source>settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubBatch.cpp" line="119"/>
+        <source>Sends every match waiting for the club server.</source>
+        <translation>Sendet jedes Spiel, das auf den Vereinsserver wartet.</translation>
+    </message>
+</context>
+<context>
+    <name>ClubCall</name>
+    <message>
+        <location filename="../../src/core/ClubCall.cpp" line="169"/>
+        <source>The club server did not answer within %1 seconds.</source>
+        <translation>Der Vereinsserver hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubCall.cpp" line="177"/>
+        <source>The club server took longer than the %1 seconds it is given.</source>
+        <translation>Der Vereinsserver hat länger als die ihm zugestandenen %1 Sekunden gebraucht.</translation>
+    </message>
+</context>
+<context>
+    <name>ClubCommands</name>
+    <message>
+        <location filename="../../src/shell/ClubCommands.cpp" line="37"/>
+        <source>The archive of saved matches %1 cannot be used: %2</source>
+        <translation>Das Archiv der gespeicherten Spiele %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubCommands.cpp" line="57"/>
+        <source>Sending the matches to the club server...</source>
+        <translation>Spiele werden an den Vereinsserver gesendet...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubCommands.cpp" line="69"/>
+        <source>1 match waiting for the club server</source>
+        <translation>1 Spiel wartet auf den Vereinsserver</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubCommands.cpp" line="70"/>
+        <source>%1 matches waiting for the club server</source>
+        <translation>%1 Spiele warten auf den Vereinsserver</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubCommands.cpp" line="99"/>
+        <source>Send Matches to Club Server</source>
+        <translation>Spiele an Vereinsserver senden</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubCommands.cpp" line="101"/>
+        <source>No club server is set up yet: File &gt; Club Server.</source>
+        <translation>Es ist noch kein Vereinsserver eingerichtet: Datei &gt; Vereinsserver.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubCommands.cpp" line="110"/>
+        <source>Every saved match is on the club server already.</source>
+        <translation>Alle gespeicherten Spiele sind bereits auf dem Vereinsserver.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubCommands.cpp" line="115"/>
+        <source>1 match sent to the club server.</source>
+        <translation>1 Spiel an den Vereinsserver gesendet.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubCommands.cpp" line="116"/>
+        <source>%1 matches sent to the club server.</source>
+        <translation>%1 Spiele an den Vereinsserver gesendet.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubCommands.cpp" line="119"/>
+        <source>%1 of %2 matches went to the club server; %3 wait for the next send.
+
+%4</source>
+        <translation>%1 von %2 Spielen sind beim Vereinsserver angekommen; %3 warten auf das nächste Senden.
+
+%4</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubCommands.cpp" line="136"/>
+        <source>Matches left waiting for the club server: %1</source>
+        <translation>Spiele warten weiter auf den Vereinsserver: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubCommands.cpp" line="157"/>
+        <source>The system&apos;s key store cannot be reached (%1), so the password for the club server %2 is not kept between starts.
+
+Please type it for this session.</source>
+        <translation>Der Schlüsselbund des Systems ist nicht erreichbar (%1), daher wird das Passwort für den Vereinsserver %2 nicht über das Beenden hinaus aufbewahrt.
+
+Bitte geben Sie es für diese Sitzung ein.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubCommands.cpp" line="160"/>
+        <location filename="../../src/shell/ClubCommands.cpp" line="163"/>
+        <source>Club Server</source>
+        <translation>Vereinsserver</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubCommands.cpp" line="164"/>
+        <source>Password of %1:</source>
+        <translation>Passwort für %1:</translation>
+    </message>
+</context>
+<context>
+    <name>ClubSettings</name>
+    <message>
+        <location filename="../../src/core/ClubSettings.cpp" line="78"/>
+        <source>Name the club server&apos;s database.</source>
+        <translation>Geben Sie die Datenbank des Vereinsservers an.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubSettings.cpp" line="80"/>
+        <source>Name this bench&apos;s login role on the club server (the user).</source>
+        <translation>Geben Sie die Anmelderolle dieser Bank auf dem Vereinsserver an (den Benutzer).</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubSettings.cpp" line="82"/>
+        <location filename="../../src/core/ClubSettings.cpp" line="161"/>
+        <source>The port must be a number from 1 to 65535.</source>
+        <translation>Der Port muss eine Zahl von 1 bis 65535 sein.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubSettings.cpp" line="85"/>
+        <source>The club server %1 is not on this computer, so it must prove itself with its certificate: choose the CA certificate file that signed it.</source>
+        <translation>Der Vereinsserver %1 läuft nicht auf diesem Computer und muss sich daher mit seinem Zertifikat ausweisen: Wählen Sie die CA-Zertifikatsdatei, mit der es signiert wurde.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubSettings.cpp" line="93"/>
+        <source>The path of the CA certificate file must not contain &apos;;&apos;.</source>
+        <translation>Der Pfad der CA-Zertifikatsdatei darf kein „;“ enthalten.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubSettings.cpp" line="96"/>
+        <source>The CA certificate file %1 cannot be read.</source>
+        <translation>Die CA-Zertifikatsdatei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubSettings.cpp" line="123"/>
+        <source>Expected key=value pairs such as &quot;host=club.example port=5432 dbname=season user=bench_hall&quot;, not &quot;%1&quot;.</source>
+        <translation>Erwartet werden Paare der Form Schlüssel=Wert wie &quot;host=club.example port=5432 dbname=season user=bench_hall&quot;, nicht „%1“.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubSettings.cpp" line="144"/>
+        <source>The value of %1 has no closing quote.</source>
+        <translation>Dem Wert von %1 fehlt das schließende Anführungszeichen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubSettings.cpp" line="169"/>
+        <source>A password is never given on the command line. Type it in File &gt; Club Server, or keep it in the PostgreSQL password file (~/.pgpass) of the account that sends.</source>
+        <translation>Ein Passwort wird nie auf der Befehlszeile angegeben. Geben Sie es unter Datei &gt; Vereinsserver ein, oder hinterlegen Sie es in der PostgreSQL-Passwortdatei (~/.pgpass) des sendenden Kontos.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubSettings.cpp" line="172"/>
+        <source>Unknown key &quot;%1&quot;: the club server is named by host, port, dbname, user and sslrootcert.</source>
+        <translation>Unbekannter Schlüssel „%1“: Der Vereinsserver wird mit host, port, dbname, user und sslrootcert angegeben.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubSettings.cpp" line="178"/>
+        <source>Name at least the database (dbname=...) and this bench&apos;s login role (user=...).</source>
+        <translation>Geben Sie mindestens die Datenbank (dbname=...) und die Anmelderolle dieser Bank (user=...) an.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubSettings.cpp" line="200"/>
+        <source>This bench</source>
+        <translation>Diese Bank</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubSettings.cpp" line="228"/>
+        <source>The key store did not answer within %1 seconds.</source>
+        <translation>Der Schlüsselbund hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubSettings.cpp" line="248"/>
+        <source>The key store refused (error %1).</source>
+        <translation>Der Schlüsselbund hat abgelehnt (Fehler %1).</translation>
     </message>
 </context>
 <context>
@@ -277,12 +508,12 @@ kopieren.
 <context>
     <name>RallyStore</name>
     <message>
-        <location filename="../../src/core/RallyStore.cpp" line="95"/>
+        <location filename="../../src/core/RallyStore.cpp" line="108"/>
         <source>There is no game under way to record in.</source>
         <translation>Es läuft kein Satz, in dem etwas erfasst werden könnte.</translation>
     </message>
     <message>
-        <location filename="../../src/core/RallyStore.cpp" line="108"/>
+        <location filename="../../src/core/RallyStore.cpp" line="120"/>
         <source>The point was not stored: this game is not in the database.</source>
         <translation>Der Punkt wurde nicht gespeichert: Dieser Satz ist nicht in der Datenbank.</translation>
     </message>
@@ -783,6 +1014,523 @@ kopieren.
     </message>
 </context>
 <context>
+    <name>Scout</name>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="223"/>
+        <source>the byte 0x%1 has no letter in %2; choose the text encoding the file was written in.</source>
+        <translation>Das Byte 0x%1 steht in %2 für kein Zeichen; wählen Sie die Zeichenkodierung, in der die Datei geschrieben wurde.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="229"/>
+        <location filename="../../src/core/ScoutFile.cpp" line="241"/>
+        <source>the line holds characters that are not text: this is no scout file, or it is damaged.</source>
+        <translation>Die Zeile enthält Zeichen, die kein Text sind: Das ist keine Scout-Datei, oder sie ist beschädigt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="236"/>
+        <source>the line is not UTF-8 text; choose the text encoding the file was written in.</source>
+        <translation>Die Zeile ist kein UTF-8-Text; wählen Sie die Zeichenkodierung, in der die Datei geschrieben wurde.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="368"/>
+        <source>home</source>
+        <translation>Heim</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="368"/>
+        <source>visiting</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="375"/>
+        <source>[3TEAMS] must hold two lines, the home team&apos;s and the visiting team&apos;s; it holds %1.</source>
+        <translation>[3TEAMS] muss zwei Zeilen enthalten, die des Heimteams und die des Gastteams; es enthält %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="382"/>
+        <source>the line is cut short: a team line gives at least its code, name and sets won.</source>
+        <translation>Die Zeile ist unvollständig: Eine Teamzeile nennt mindestens Code, Namen und gewonnene Sätze des Teams.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="388"/>
+        <source>the %1 team has no name.</source>
+        <translation>Das %1team hat keinen Namen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="390"/>
+        <source>the %1 team&apos;s name is too long to be a team&apos;s name.</source>
+        <translation>Der Name des %1teams ist zu lang für einen Teamnamen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="394"/>
+        <source>the sets won by the %1 team must be a number from 0 to %2, not &quot;%3&quot;.</source>
+        <translation>Die gewonnenen Sätze des %1teams müssen eine Zahl von 0 bis %2 sein, nicht „%3“.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="404"/>
+        <source>both teams are called &quot;%1&quot;: the players of one could not be told from the other&apos;s.</source>
+        <translation>Beide Teams heißen „%1“: Die Spieler des einen wären von denen des anderen nicht zu unterscheiden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="417"/>
+        <source>the player line is cut short: it has %1 fields where a player line has at least 11.</source>
+        <translation>Die Spielerzeile ist unvollständig: Sie hat %1 Felder, eine Spielerzeile hat mindestens 11.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="422"/>
+        <source>a line of [3PLAYERS-%1] must begin with %2, not &quot;%3&quot;.</source>
+        <translation>Eine Zeile von [3PLAYERS-%1] muss mit %2 beginnen, nicht mit „%3“.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="430"/>
+        <source>the shirt number &quot;%1&quot; is not one from 0 to 99.</source>
+        <translation>Die Rückennummer „%1“ liegt nicht zwischen 0 und 99.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="434"/>
+        <source>the %1 team lists shirt number %2 twice (first at line %3).</source>
+        <translation>Das %1team führt die Rückennummer %2 zweimal auf (zuerst in Zeile %3).</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="442"/>
+        <source>player %1&apos;s place in set %2 must be a zone from 1 to 6, &quot;*&quot; or nothing, not &quot;%3&quot;.</source>
+        <translation>Der Platz von Spieler %1 in Satz %2 muss eine Position von 1 bis 6, „*“ oder leer sein, nicht „%3“.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="452"/>
+        <source>player %1 of the %2 team has no name.</source>
+        <translation>Spieler %1 des %2teams hat keinen Namen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="454"/>
+        <source>player %1&apos;s name is too long to be a player&apos;s name.</source>
+        <translation>Der Name von Spieler %1 ist zu lang für einen Spielernamen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="458"/>
+        <source>the %1 team has no players.</source>
+        <translation>Das %1team hat keine Spieler.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="473"/>
+        <source>the final score &quot;%1&quot; cannot be read.</source>
+        <translation>Das Endergebnis „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="500"/>
+        <source>&quot;%1&quot; is no scout code: a code begins with * (home) or a (visiting).</source>
+        <translation>„%1“ ist kein Scout-Code: Ein Code beginnt mit * (Heim) oder a (Gast).</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="511"/>
+        <source>the code &quot;%1&quot; cannot be read: an action is the team, two digits of the shirt number, the skill, the hitting type and the evaluation.</source>
+        <translation>Der Code „%1“ kann nicht gelesen werden: Eine Aktion besteht aus dem Team, zwei Ziffern der Rückennummer, dem Spielelement, der Schlagart und der Bewertung.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="521"/>
+        <source>the code &quot;%1&quot; names no skill: the skills are S, R, A, B, D, E and F.</source>
+        <translation>Der Code „%1“ nennt kein Spielelement: Die Spielelemente sind S, R, A, B, D, E und F.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="554"/>
+        <source>the code &quot;%1&quot; cannot be read.</source>
+        <translation>Der Code „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="570"/>
+        <source>the scout line is cut short: it has %1 fields where one has %2.</source>
+        <translation>Die Scout-Zeile ist unvollständig: Sie hat %1 Felder statt %2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="578"/>
+        <source>the time &quot;%1&quot; cannot be read.</source>
+        <translation>Die Uhrzeit „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="584"/>
+        <source>the set number &quot;%2&quot; is not one from 1 to %1.</source>
+        <translation>Die Satznummer „%2“ liegt nicht zwischen 1 und %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="596"/>
+        <source>the %1 player in zone %2 is &quot;%3&quot;, not a shirt number from 0 to 99.</source>
+        <translation>Der %1spieler auf Position %2 ist „%3“, keine Rückennummer von 0 bis 99.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="612"/>
+        <source>%1 names shirt number %2, who is not on the %3 team&apos;s roster.</source>
+        <translation>%1 nennt die Rückennummer %2, die nicht im Kader des %3teams steht.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="618"/>
+        <source>the action</source>
+        <translation>Die Aktion</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="620"/>
+        <location filename="../../src/core/ScoutFile.cpp" line="621"/>
+        <source>the substitution</source>
+        <translation>Der Wechsel</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="623"/>
+        <source>the substitution exchanges player %1 for the same player.</source>
+        <translation>Der Wechsel tauscht Spieler %1 gegen sich selbst.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="625"/>
+        <location filename="../../src/core/ScoutFile.cpp" line="631"/>
+        <source>the line-up</source>
+        <translation>Die Aufstellung</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="634"/>
+        <source>the %1 player %2 stands in two zones at once.</source>
+        <translation>Der %1spieler %2 steht auf zwei Positionen zugleich.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="662"/>
+        <source>the line ends set %1, but set %2 is being played.</source>
+        <translation>Die Zeile beendet Satz %1, gespielt wird aber Satz %2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="674"/>
+        <source>the line lies past the end of set %1, and a match has at most %1 sets.</source>
+        <translation>Die Zeile liegt hinter dem Ende von Satz %1, und ein Spiel hat höchstens %1 Sätze.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="683"/>
+        <source>the score %1:%2 does not follow from %3:%4 with a point for the %5 team.</source>
+        <translation>Der Spielstand %1:%2 folgt nicht aus %3:%4 mit einem Punkt für das %5team.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="712"/>
+        <source>the file ends before set %1, which [3SET] gives as played %2-%3: it is cut short.</source>
+        <translation>Die Datei endet vor Satz %1, den [3SET] als mit %2-%3 gespielt angibt: Sie ist unvollständig.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="725"/>
+        <source>set %1 is scouted, but [3SET] gives it no final score.</source>
+        <translation>Satz %1 ist erfasst, aber [3SET] nennt kein Endergebnis dafür.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="730"/>
+        <source>set %1 ends %2-%3 by its points, but [3SET] gives %4-%5%6.</source>
+        <translation>Satz %1 endet nach seinen Punkten %2-%3, aber [3SET] nennt %4-%5%6.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="736"/>
+        <source>: the file is cut short</source>
+        <translation>: Die Datei ist unvollständig</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="744"/>
+        <source>the file ends in the middle of set %1 (%2-%3): it is cut short.</source>
+        <translation>Die Datei endet mitten in Satz %1 (%2-%3): Sie ist unvollständig.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="750"/>
+        <source>the file holds no set that was played.</source>
+        <translation>Die Datei enthält keinen gespielten Satz.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="752"/>
+        <source>the file holds %1 sets; a match has at most %2.</source>
+        <translation>Die Datei enthält %1 Sätze; ein Spiel hat höchstens %2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="764"/>
+        <source>the %1 team is said to have won %2 sets, but the set scores give it %3.</source>
+        <translation>Das %1team soll %2 Sätze gewonnen haben, nach den Satzergebnissen sind es aber %3.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="785"/>
+        <source>the section [%1] appears a second time (first at line %2).</source>
+        <translation>Der Abschnitt [%1] kommt ein zweites Mal vor (zuerst in Zeile %2).</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="794"/>
+        <source>this is no scout file: a scout file begins with a section such as [3DATAVOLLEYSCOUT].</source>
+        <translation>Das ist keine Scout-Datei: Eine Scout-Datei beginnt mit einem Abschnitt wie [3DATAVOLLEYSCOUT].</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="799"/>
+        <location filename="../../src/core/ScoutFile.cpp" line="985"/>
+        <source>the file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="809"/>
+        <source>the file ends without its [%1] section: it is cut short, or it is no scout file.</source>
+        <translation>Die Datei endet ohne ihren Abschnitt [%1]: Sie ist unvollständig, oder sie ist keine Scout-Datei.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="815"/>
+        <source>[3MATCH] is empty: it gives the match&apos;s date.</source>
+        <translation>[3MATCH] ist leer: Dort steht das Datum des Spiels.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="822"/>
+        <source>the match&apos;s date &quot;%1&quot; cannot be read.</source>
+        <translation>Das Spieldatum „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="824"/>
+        <source>the match&apos;s date %1 is no date of a scouted match.</source>
+        <translation>Das Spieldatum %1 kommt für ein erfasstes Spiel nicht in Frage.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="828"/>
+        <source>the match&apos;s date %1 lies in the future.</source>
+        <translation>Das Spieldatum %1 liegt in der Zukunft.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="831"/>
+        <source>the match&apos;s time &quot;%1&quot; cannot be read.</source>
+        <translation>Die Uhrzeit des Spiels „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="880"/>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="892"/>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutFile.cpp" line="998"/>
+        <source>the file declares its text as UTF-8, but this line is not UTF-8; choose the text encoding the file was written in.</source>
+        <translation>Die Datei gibt ihren Text als UTF-8 an, aber diese Zeile ist kein UTF-8; wählen Sie die Zeichenkodierung, in der die Datei geschrieben wurde.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutGames.cpp" line="225"/>
+        <source>player %1 is not on court to go off.</source>
+        <translation>Spieler %1 steht nicht auf dem Feld und kann nicht ausgewechselt werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutGames.cpp" line="227"/>
+        <source>player %1 is on court already.</source>
+        <translation>Spieler %1 steht bereits auf dem Feld.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutGames.cpp" line="232"/>
+        <source>the line-up of the line does not show player %1 coming on for player %2.</source>
+        <translation>Die Aufstellung in der Zeile zeigt nicht, dass Spieler %1 für Spieler %2 kommt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutGames.cpp" line="649"/>
+        <source>The match has %1 games; a scout file holds at most %2.</source>
+        <translation>Das Spiel hat %1 Sätze; eine Scout-Datei fasst höchstens %2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutGames.cpp" line="657"/>
+        <source>%2 and %3 of %4 both wear number %1: a scout file tells players apart by their numbers. Change one of them, then export again.</source>
+        <translation>%2 und %3 von %4 tragen beide die Nummer %1: Eine Scout-Datei unterscheidet Spieler an ihren Nummern. Ändern Sie eine davon und exportieren Sie dann erneut.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutGames.cpp" line="672"/>
+        <source>Both teams of the match are called &quot;%1&quot;: a scout file could not tell their players apart.</source>
+        <translation>Beide Teams des Spiels heißen „%1“: Eine Scout-Datei könnte ihre Spieler nicht unterscheiden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutGames.cpp" line="780"/>
+        <source>Recorded without a rally log: game %1 has its actions and final score only, not its points, rotations and substitutions.</source>
+        <translation>Ohne Ballwechsel-Protokoll erfasst: Satz %1 enthält nur seine Aktionen und sein Endergebnis, nicht seine Punkte, Rotationen und Wechsel.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutGames.cpp" line="785"/>
+        <source>%1 actions taken back in subtraction mode had no action left to take back and are not written.</source>
+        <translation>Im Abziehmodus zurückgenommene Aktionen, für die es nichts mehr zurückzunehmen gab, werden nicht geschrieben: %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutGames.cpp" line="789"/>
+        <source>%1 actions of players no longer on the roster are not written.</source>
+        <translation>Aktionen von Spielern, die nicht mehr im Kader sind, werden nicht geschrieben: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoutBatch</name>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="42"/>
+        <source>Imports the scout files (.dvw) named after the options into the season&apos;s matches, each in one transaction, and prints one line per file.</source>
+        <translation>Importiert die nach den Optionen genannten Scout-Dateien (.dvw) in die Spiele der Saison, jede in einer eigenen Transaktion, und gibt je Datei eine Zeile aus.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="46"/>
+        <source>With --import: reads the names in this text encoding (UTF-8, Windows-1250, Windows-1251, Windows-1252, ISO-8859-2) instead of finding it out.</source>
+        <translation>Mit --import: liest die Namen in dieser Zeichenkodierung (UTF-8, Windows-1250, Windows-1251, Windows-1252, ISO-8859-2), statt sie selbst zu ermitteln.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="48"/>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="50"/>
+        <source>Writes every recorded match into the folder as a scout file (.dvw).</source>
+        <translation>Schreibt jedes erfasste Spiel als Scout-Datei (.dvw) in den Ordner.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="51"/>
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="52"/>
+        <source>files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="52"/>
+        <source>With --import: the scout files.</source>
+        <translation>Mit --import: die Scout-Dateien.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="53"/>
+        <source>[files...]</source>
+        <translation>[Dateien...]</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="74"/>
+        <source>no such file</source>
+        <translation>Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="76"/>
+        <source>too large to be a scout file</source>
+        <translation>zu groß für eine Scout-Datei</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="80"/>
+        <source>%1: not read: %2</source>
+        <translation>%1: nicht gelesen: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="90"/>
+        <source>%3: imported: %4 (%1 new teams, %2 new players)</source>
+        <translation>%3: importiert: %4 (neue Teams: %1, neue Spieler: %2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="96"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="99"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="102"/>
+        <source>%1: refused: %2</source>
+        <translation>%1: abgelehnt: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="112"/>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="119"/>
+        <source>There are no recorded matches to export.</source>
+        <translation>Es gibt keine erfassten Spiele zum Exportieren.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="132"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="135"/>
+        <source>%1: not written: %2</source>
+        <translation>%1: nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="149"/>
+        <source>Give either --import with scout files (and --encoding if need be) or --export-scout with a folder.</source>
+        <translation>Geben Sie entweder --import mit Scout-Dateien (und bei Bedarf --encoding) oder --export-scout mit einem Ordner an.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="159"/>
+        <source>Unknown text encoding &apos;%1&apos;: use UTF-8, Windows-1250, Windows-1251, Windows-1252 or ISO-8859-2.</source>
+        <translation>Unbekannte Zeichenkodierung „%1“: Verwenden Sie UTF-8, Windows-1250, Windows-1251, Windows-1252 oder ISO-8859-2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="168"/>
+        <source>--import needs the scout files to import.</source>
+        <translation>--import braucht die zu importierenden Scout-Dateien.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="177"/>
+        <source>Sidelines cannot create its data folder %1</source>
+        <translation>Sidelines kann seinen Datenordner %1 nicht anlegen</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="185"/>
+        <source>Sidelines is running on this database; close it first.</source>
+        <translation>Sidelines läuft bereits mit dieser Datenbank; beenden Sie es zuerst.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="190"/>
+        <source>The lock file %1 cannot be used: %2</source>
+        <translation>Die Sperrdatei %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="197"/>
+        <source>Sidelines cannot open its database %1: %2</source>
+        <translation>Sidelines kann seine Datenbank %1 nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="204"/>
+        <source>Sidelines cannot write to its database %1: %2</source>
+        <translation>Sidelines kann nicht in seine Datenbank %1 schreiben: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScoutStore</name>
+    <message>
+        <location filename="../../src/core/ScoutStore.cpp" line="124"/>
+        <location filename="../../src/core/ScoutStore.cpp" line="180"/>
+        <source>this match is already among the recorded matches: %1.</source>
+        <translation>Dieses Spiel ist bereits unter den erfassten Spielen: %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutStore.cpp" line="128"/>
+        <source>both teams are the same team of the roster.</source>
+        <translation>Beide Teams sind dasselbe Team aus dem Kader.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutStore.cpp" line="150"/>
+        <source>%2 #%1 (%3)</source>
+        <translation>%2 #%1 (%3)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutStore.cpp" line="171"/>
+        <source>shirt number %1 of %2 was given to a player of the roster meanwhile; import the file again.</source>
+        <translation>Die Rückennummer %1 von %2 wurde inzwischen an einen Spieler im Kader vergeben; importieren Sie die Datei erneut.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutStore.cpp" line="245"/>
+        <source>The match of %1 is no longer among the recorded matches.</source>
+        <translation>Das Spiel vom %1 ist nicht mehr unter den erfassten Spielen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutStore.cpp" line="254"/>
+        <source>The %1 team of this match has been deleted from the roster, with its players: their actions cannot be written.</source>
+        <translation>Das %1team dieses Spiels wurde mit seinen Spielern aus dem Kader gelöscht: Ihre Aktionen können nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutStore.cpp" line="258"/>
+        <source>home</source>
+        <translation>Heim</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutStore.cpp" line="259"/>
+        <source>away</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutStore.cpp" line="366"/>
+        <source>deleted team</source>
+        <translation>gelöschtes Team</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ScoutStore.cpp" line="381"/>
+        <source>The scout file could not be written to %1: %2</source>
+        <translation>Die Scout-Datei konnte nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>ServeMark</name>
     <message>
         <location filename="../../src/game/CourtMarks.cpp" line="19"/>
@@ -793,13 +1541,13 @@ kopieren.
 <context>
     <name>Sidelines</name>
     <message>
-        <location filename="../../src/core/mConstants.cpp" line="131"/>
+        <location filename="../../src/core/mConstants.cpp" line="150"/>
         <source>The database file %1 is no longer there: it was moved or deleted while Sidelines was running.</source>
         <translation>Die Datenbankdatei %1 ist nicht mehr vorhanden: Sie wurde verschoben oder gelöscht, während Sidelines lief.</translation>
     </message>
     <message>
-        <location filename="../../src/core/mConstants.cpp" line="143"/>
-        <location filename="../../src/core/mConstants.cpp" line="148"/>
+        <location filename="../../src/core/mConstants.cpp" line="162"/>
+        <location filename="../../src/core/mConstants.cpp" line="167"/>
         <source>Sidelines</source>
         <translation>Sidelines</translation>
     </message>
@@ -807,19 +1555,19 @@ kopieren.
 <context>
     <name>SidelinesStart</name>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="231"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="234"/>
         <source>Sidelines cannot create its data folder
 %1</source>
         <translation>Sidelines kann seinen Datenordner nicht anlegen:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="243"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="246"/>
         <source>Sidelines is already running.</source>
         <translation>Sidelines läuft bereits.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="251"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="254"/>
         <source>Sidelines cannot start: its lock file
 %1
 cannot be used: %2
@@ -832,7 +1580,7 @@ kann nicht verwendet werden: %2
 Ohne sie könnte eine zweite Sidelines-Kopie mit derselben Datenbank starten und die Spiele löschen, die diese erfasst. Wenn keine andere Kopie läuft, entfernen oder reparieren Sie die Datei und starten Sie Sidelines erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="272"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="275"/>
         <source>Sidelines cannot open its database
 %1
 
@@ -844,12 +1592,12 @@ nicht öffnen.
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="278"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="281"/>
         <source>Database: %1</source>
         <translation>Datenbank: %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="280"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="283"/>
         <source>Sidelines can read its database
 %1
 but cannot write to it: %2
@@ -1485,6 +2233,202 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
     </message>
 </context>
 <context>
+    <name>frmClubServer</name>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="30"/>
+        <source>Club Server</source>
+        <translation>Vereinsserver</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="35"/>
+        <source>a name, an address, or a socket folder</source>
+        <translation>ein Name, eine Adresse oder ein Socket-Ordner</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="48"/>
+        <source>needed for a server that is not on this computer</source>
+        <translation>nötig für einen Server, der nicht auf diesem Computer läuft</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="52"/>
+        <source>B&amp;rowse...</source>
+        <translation>Du&amp;rchsuchen...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="57"/>
+        <source>Bench identifier: %1</source>
+        <translation>Kennung der Bank: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="69"/>
+        <source>&amp;Test</source>
+        <translation>&amp;Testen</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="72"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="76"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="90"/>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="91"/>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort:</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="92"/>
+        <source>&amp;Database:</source>
+        <translation>&amp;Datenbank:</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="93"/>
+        <source>&amp;User:</source>
+        <translation>&amp;Benutzer:</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="94"/>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;wort:</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="98"/>
+        <source>C&amp;A certificate:</source>
+        <translation>C&amp;A-Zertifikat:</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="99"/>
+        <source>&amp;Bench name:</source>
+        <translation>&amp;Name der Bank:</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="145"/>
+        <source>The Club Server&apos;s CA Certificate</source>
+        <translation>CA-Zertifikat des Vereinsservers</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="146"/>
+        <source>Certificates (*.crt *.pem *.cer);;All files (*)</source>
+        <translation>Zertifikate (*.crt *.pem *.cer);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="155"/>
+        <source>Name the club server&apos;s database and this bench&apos;s login role first.</source>
+        <translation>Geben Sie zuerst die Datenbank des Vereinsservers und die Anmelderolle dieser Bank an.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="159"/>
+        <source>Connecting to %1...</source>
+        <translation>Verbindung zu %1 wird hergestellt...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="163"/>
+        <source>Connecting to the club server...</source>
+        <translation>Verbindung zum Vereinsserver wird hergestellt...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="167"/>
+        <source>No connection: %1</source>
+        <translation>Keine Verbindung: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="170"/>
+        <source>Connected to PostgreSQL %1 as %2.</source>
+        <translation>Mit PostgreSQL %1 als %2 verbunden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="173"/>
+        <source>The club&apos;s tables are there, with %1 from %2.</source>
+        <translation>Die Tabellen des Vereins sind vorhanden und enthalten %1 von %2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="174"/>
+        <source>1 match</source>
+        <translation>1 Spiel</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="174"/>
+        <source>%1 matches</source>
+        <translation>%1 Spiele</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="175"/>
+        <source>1 bench</source>
+        <translation>1 Bank</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="175"/>
+        <source>%1 benches</source>
+        <translation>%1 Bänken</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="178"/>
+        <source>The club&apos;s tables are not there, or %1 may not read them: set the database up with schema.sql and roles.sql (see the README).</source>
+        <translation>Die Tabellen des Vereins sind nicht vorhanden, oder %1 darf sie nicht lesen: Richten Sie die Datenbank mit schema.sql und roles.sql ein (siehe README).</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmClubServer.cpp" line="204"/>
+        <source>The system&apos;s key store cannot be reached (%1).
+
+The password is kept only until Sidelines closes, and Sidelines will ask for it at each start.</source>
+        <translation>Der Schlüsselbund des Systems ist nicht erreichbar (%1).
+
+Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines fragt bei jedem Start danach.</translation>
+    </message>
+</context>
+<context>
+    <name>frmExportScout</name>
+    <message>
+        <location filename="../../src/match/frmExportScout.cpp" line="20"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="94"/>
+        <source>Export Scout File</source>
+        <translation>Scout-Datei exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmExportScout.cpp" line="27"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmExportScout.cpp" line="31"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmExportScout.cpp" line="62"/>
+        <source>%1-%2</source>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmExportScout.cpp" line="102"/>
+        <source>There are no recorded matches to export.</source>
+        <translation>Es gibt keine erfassten Spiele zum Exportieren.</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmExportScout.cpp" line="121"/>
+        <source>Scout files (*.dvw)</source>
+        <translation>Scout-Dateien (*.dvw)</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmExportScout.cpp" line="130"/>
+        <source>Writing the scout file...</source>
+        <translation>Scout-Datei wird geschrieben...</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmExportScout.cpp" line="136"/>
+        <source>Scout file written: %1</source>
+        <translation>Scout-Datei geschrieben: %1</translation>
+    </message>
+</context>
+<context>
     <name>frmGame</name>
     <message>
         <location filename="../../src/game/frmGame.cpp" line="138"/>
@@ -1768,123 +2712,294 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
     </message>
 </context>
 <context>
+    <name>frmImportScout</name>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="46"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="273"/>
+        <source>Import Scout File</source>
+        <translation>Scout-Datei importieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="50"/>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="51"/>
+        <source>Text &amp;encoding:</source>
+        <translation>Zeichen&amp;kodierung:</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="85"/>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="89"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="149"/>
+        <source>(read as %1)</source>
+        <translation>(gelesen als %1)</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="158"/>
+        <source>This file cannot be imported. %1</source>
+        <translation>Diese Datei kann nicht importiert werden. %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="159"/>
+        <source>This file cannot be imported: %1</source>
+        <translation>Diese Datei kann nicht importiert werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="171"/>
+        <source>Home: %1</source>
+        <translation>Heim: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="171"/>
+        <source>Visiting: %1</source>
+        <translation>Gast: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="173"/>
+        <source> (new team)</source>
+        <translation> (neues Team)</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="181"/>
+        <source>#%1  %2</source>
+        <translation>#%1  %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="183"/>
+        <source>  (new)</source>
+        <translation>  (neu)</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="189"/>
+        <source>Date: %1, %2</source>
+        <translation>Datum: %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="192"/>
+        <source>%1-%2</source>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="193"/>
+        <source>Sets: %1 (home first)</source>
+        <translation>Sätze: %1 (Heim zuerst)</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="195"/>
+        <source>This match is already among the recorded matches: %1.</source>
+        <translation>Dieses Spiel ist bereits unter den erfassten Spielen: %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="283"/>
+        <source>Scout files (*.dvw);;All files (*)</source>
+        <translation>Scout-Dateien (*.dvw);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="299"/>
+        <source>%1: the file is too large to be a scout file.</source>
+        <translation>%1: Die Datei ist zu groß für eine Scout-Datei.</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="303"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="315"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="330"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="332"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="334"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="317"/>
+        <source>%1: the match is already among the recorded matches: %2.</source>
+        <translation>%1: Das Spiel ist bereits unter den erfassten Spielen: %2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="324"/>
+        <source>Importing %1...</source>
+        <translation>%1 wird importiert...</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="339"/>
+        <source>Scout files imported: %1.</source>
+        <translation>Importierte Scout-Dateien: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/match/frmImportScout.cpp" line="354"/>
+        <source>...and %n more (Show Details lists them all).</source>
+        <translation>
+            <numerusform>...und %n weiterer Eintrag („Details einblenden...“ zeigt alle).</numerusform>
+            <numerusform>...und %n weitere Einträge („Details einblenden...“ zeigt alle).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="357"/>
+        <source>Matches imported (%1):</source>
+        <translation>Importierte Spiele (%1):</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="358"/>
+        <source>New teams (%1):</source>
+        <translation>Neue Teams (%1):</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="359"/>
+        <source>New players (%1):</source>
+        <translation>Neue Spieler (%1):</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="360"/>
+        <source>Not imported (%1):</source>
+        <translation>Nicht importiert (%1):</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="47"/>
-        <location filename="../../src/shell/frmMain.cpp" line="113"/>
+        <location filename="../../src/shell/frmMain.cpp" line="50"/>
+        <location filename="../../src/shell/frmMain.cpp" line="116"/>
         <source>&amp;Start Match</source>
         <translation>Spiel &amp;starten</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="48"/>
-        <location filename="../../src/shell/frmMain.cpp" line="112"/>
+        <location filename="../../src/shell/frmMain.cpp" line="51"/>
+        <location filename="../../src/shell/frmMain.cpp" line="115"/>
         <source>Add &amp;Player</source>
         <translation>S&amp;pieler hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="49"/>
-        <location filename="../../src/shell/frmMain.cpp" line="111"/>
+        <location filename="../../src/shell/frmMain.cpp" line="52"/>
+        <location filename="../../src/shell/frmMain.cpp" line="114"/>
         <source>Add &amp;Team</source>
         <translation>&amp;Team hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="50"/>
+        <location filename="../../src/shell/frmMain.cpp" line="53"/>
         <source>Report &amp;Wiz</source>
         <translation>Ber&amp;icht</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="51"/>
-        <location filename="../../src/shell/frmMain.cpp" line="117"/>
+        <location filename="../../src/shell/frmMain.cpp" line="54"/>
+        <location filename="../../src/shell/frmMain.cpp" line="126"/>
         <source>E&amp;xit</source>
         <translation>B&amp;eenden</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="63"/>
+        <location filename="../../src/shell/frmMain.cpp" line="66"/>
         <source>Sidelines 2.0</source>
         <translation>Sidelines 2.0</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="109"/>
+        <location filename="../../src/shell/frmMain.cpp" line="112"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="114"/>
+        <location filename="../../src/shell/frmMain.cpp" line="117"/>
         <source>Restore Saved &amp;Matches…</source>
         <translation>Gespeicherte Spiele wieder&amp;herstellen…</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="119"/>
+        <location filename="../../src/shell/frmMain.cpp" line="118"/>
+        <source>&amp;Import Scout File...</source>
+        <translation>Scout-Datei i&amp;mportieren...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="120"/>
+        <source>Export Scout &amp;File...</source>
+        <translation>Scout-Datei e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="122"/>
+        <source>&amp;Club Server...</source>
+        <translation>&amp;Vereinsserver...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="123"/>
+        <source>Se&amp;nd Matches to Club Server</source>
+        <translation>Spie&amp;le an Vereinsserver senden</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="128"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="121"/>
+        <location filename="../../src/shell/frmMain.cpp" line="130"/>
         <source>E&amp;dit a Team</source>
         <translation>Team &amp;ändern</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="122"/>
+        <location filename="../../src/shell/frmMain.cpp" line="131"/>
         <source>Edit a P&amp;layer</source>
         <translation>Spieler ä&amp;ndern</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="123"/>
+        <location filename="../../src/shell/frmMain.cpp" line="132"/>
         <source>Delete &amp;Team</source>
         <translation>&amp;Team löschen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="124"/>
+        <location filename="../../src/shell/frmMain.cpp" line="133"/>
         <source>Delete &amp;Player</source>
         <translation>S&amp;pieler löschen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="126"/>
+        <location filename="../../src/shell/frmMain.cpp" line="135"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="128"/>
+        <location filename="../../src/shell/frmMain.cpp" line="137"/>
         <source>&amp;Match</source>
         <translation>Spiel&amp;übersicht</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="130"/>
+        <location filename="../../src/shell/frmMain.cpp" line="139"/>
         <source>&amp;Tips</source>
         <translation>&amp;Tipps</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="132"/>
+        <location filename="../../src/shell/frmMain.cpp" line="141"/>
         <source>&amp;Report</source>
         <translation>Be&amp;richt</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="134"/>
+        <location filename="../../src/shell/frmMain.cpp" line="143"/>
         <source>Report &amp;Wizard</source>
         <translation>Berichts-Ass&amp;istent</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="189"/>
+        <location filename="../../src/shell/frmMain.cpp" line="198"/>
         <source>Status line</source>
         <translation>Statuszeile</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="208"/>
+        <location filename="../../src/shell/frmMain.cpp" line="217"/>
         <source>Main window</source>
         <translation>Hauptfenster</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="209"/>
+        <location filename="../../src/shell/frmMain.cpp" line="218"/>
         <source>The menu bar and the tool bar hold the commands</source>
         <translation>Die Befehle stehen in der Menüleiste und der Werkzeugleiste</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="387"/>
+        <location filename="../../src/shell/frmMain.cpp" line="417"/>
         <source>Saving the matches to the archive...</source>
         <translation>Spiele werden im Archiv gesichert...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="394"/>
+        <location filename="../../src/shell/frmMain.cpp" line="424"/>
         <source>The recorded matches could not be saved to the archive %1 in the folder
 %2
 
@@ -1900,7 +3015,7 @@ gesichert werden.
 Schaffen Sie Platz auf dem Laufwerk oder verschieben Sie %1; es wurde nichts gelöscht, die Spiele sind weiter in der Datenbank. Sidelines wird jetzt beendet.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="401"/>
+        <location filename="../../src/shell/frmMain.cpp" line="431"/>
         <source>The recorded matches could not be saved and cleared away: %1
 
 Sidelines closes now; nothing was cleared, and the matches are still in the database.</source>
@@ -1909,7 +3024,7 @@ Sidelines closes now; nothing was cleared, and the matches are still in the data
 Sidelines wird jetzt beendet; es wurde nichts gelöscht, die Spiele sind weiter in der Datenbank.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="411"/>
+        <location filename="../../src/shell/frmMain.cpp" line="441"/>
         <source>Are you sure you would like to leave Sidelines?
 
 Your recorded matches are saved to the archive and cleared from the working tables.</source>
@@ -1918,9 +3033,9 @@ Your recorded matches are saved to the archive and cleared from the working tabl
 Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen entfernt.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="398"/>
-        <location filename="../../src/shell/frmMain.cpp" line="404"/>
-        <location filename="../../src/shell/frmMain.cpp" line="413"/>
+        <location filename="../../src/shell/frmMain.cpp" line="428"/>
+        <location filename="../../src/shell/frmMain.cpp" line="434"/>
+        <location filename="../../src/shell/frmMain.cpp" line="443"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
@@ -2355,58 +3470,94 @@ Möchten Sie sie ersetzen?</translation>
 <context>
     <name>frmRestore</name>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="17"/>
-        <location filename="../../src/match/frmRestore.cpp" line="107"/>
+        <location filename="../../src/match/frmRestore.cpp" line="31"/>
+        <location filename="../../src/match/frmRestore.cpp" line="194"/>
         <source>Restore Saved Matches</source>
         <translation>Gespeicherte Spiele wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="24"/>
+        <location filename="../../src/match/frmRestore.cpp" line="34"/>
+        <source>&amp;This computer</source>
+        <translation>&amp;Dieser Computer</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="36"/>
+        <source>&amp;Club server</source>
+        <translation>&amp;Vereinsserver</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="41"/>
+        <source>Matches saved on:</source>
+        <translation>Spiele gespeichert auf:</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="51"/>
         <source>Saved matches</source>
         <translation>Gespeicherte Spiele</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="25"/>
+        <location filename="../../src/match/frmRestore.cpp" line="52"/>
         <source>Select &amp;All</source>
         <translation>&amp;Alle auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="28"/>
+        <location filename="../../src/match/frmRestore.cpp" line="55"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="32"/>
+        <location filename="../../src/match/frmRestore.cpp" line="59"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="70"/>
+        <location filename="../../src/match/frmRestore.cpp" line="93"/>
+        <source>%1   (%2)</source>
+        <translation>%1   (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="104"/>
+        <source>The club server&apos;s matches cannot be listed: %1</source>
+        <translation>Die Spiele des Vereinsservers können nicht aufgelistet werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="150"/>
         <source>%1-%2</source>
         <translation>%1-%2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="111"/>
+        <location filename="../../src/match/frmRestore.cpp" line="198"/>
         <source>Loading the saved matches...</source>
         <translation>Gespeicherte Spiele werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="115"/>
+        <location filename="../../src/match/frmRestore.cpp" line="207"/>
+        <source>Loading the club server&apos;s matches...</source>
+        <translation>Spiele des Vereinsservers werden geladen...</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="213"/>
         <source>There are no saved matches yet. The recorded matches are saved each time you leave Sidelines.</source>
         <translation>Es gibt noch keine gespeicherten Spiele. Die erfassten Spiele werden bei jedem Beenden von Sidelines gesichert.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="126"/>
+        <location filename="../../src/match/frmRestore.cpp" line="226"/>
+        <source>Fetching the matches from the club server...</source>
+        <translation>Spiele werden vom Vereinsserver geholt...</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmRestore.cpp" line="230"/>
+        <location filename="../../src/match/frmRestore.cpp" line="234"/>
         <source>Restoring the saved matches...</source>
         <translation>Gespeicherte Spiele werden wiederhergestellt...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="129"/>
+        <location filename="../../src/match/frmRestore.cpp" line="237"/>
         <source>Saved matches restored: %1.</source>
         <translation>Gespeicherte Spiele wiederhergestellt: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="137"/>
+        <location filename="../../src/match/frmRestore.cpp" line="250"/>
         <source>These matches are already among the recorded matches and were left as they are:
 
 %1</source>
@@ -2418,32 +3569,32 @@ Möchten Sie sie ersetzen?</translation>
 <context>
     <name>frmSplash</name>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="52"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="53"/>
         <source>Splash</source>
         <translation>Startbild</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="77"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="78"/>
         <source>Volleyball statistics from the bench</source>
         <translation>Volleyball-Statistik von der Bank</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="79"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="80"/>
         <source>Keep your roster, record every rally live and print a report for each player.</source>
         <translation>Kader pflegen, jeden Ballwechsel live erfassen und für jeden Spieler einen Bericht drucken.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="90"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="91"/>
         <source>Sidelines Volleyball Software</source>
         <translation>Sidelines Volleyball-Software</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="152"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="153"/>
         <source>for Windows 95</source>
         <translation>für Windows 95</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="153"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="154"/>
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
     </message>
@@ -2760,17 +3911,17 @@ Möchten Sie sie ersetzen?</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../src/main.cpp" line="37"/>
+        <location filename="../../src/main.cpp" line="39"/>
         <source>Volleyball statistics from the bench. Started without arguments, Sidelines opens its main window.</source>
         <translation>Volleyball-Statistik von der Bank. Ohne Argumente gestartet, öffnet Sidelines sein Hauptfenster.</translation>
     </message>
     <message>
-        <location filename="../../src/main.cpp" line="41"/>
+        <location filename="../../src/main.cpp" line="43"/>
         <source>Displays this help.</source>
         <translation>Zeigt diese Hilfe an.</translation>
     </message>
     <message>
-        <location filename="../../src/main.cpp" line="47"/>
+        <location filename="../../src/main.cpp" line="52"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
