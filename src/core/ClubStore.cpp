@@ -165,10 +165,20 @@ QString LocalBulkRead(const TableSpec& spec)
 // as a JSON array of rows; and every player its rows name.
 QString ServerMatchRead()
 {
+    // The games' few rows keep their numbers as numbers, for the program to read.
     auto rows = [](const TableSpec& spec, const QString& order) {
         return QStringLiteral("(SELECT json_agg(json_build_array(%1) ORDER BY %2) FROM %3 X WHERE X.BENCH = K.B "
                               "AND X.MATCHID = K.M AND X.COPY = K.C)")
             .arg(spec.columns.join(QStringLiteral(", ")), order, spec.table);
+    };
+    // The bulk goes straight into the working tables: each row as an array of text, since SQLite
+    // takes a string out of JSON faster than a number, and the tables' typed columns turn the
+    // numbers' text back into numbers.
+    auto bulk = [](const TableSpec& spec, const QString& order) {
+        return QStringLiteral("(SELECT json_agg(ARRAY[%1] ORDER BY %2) FROM %3 X WHERE X.BENCH = K.B "
+                              "AND X.MATCHID = K.M AND X.COPY = K.C)")
+            .arg(QStringLiteral("X.") + spec.columns.join(QStringLiteral("::text, X.")) + QStringLiteral("::text"), order,
+                 spec.table);
     };
     return QStringLiteral(
                "WITH K AS (SELECT BENCH AS B, MATCHID AS M, COPY AS C, HOMETEAMID AS H, AWAYTEAMID AS A FROM MATCH "
@@ -185,8 +195,8 @@ QString ServerMatchRead()
                "(SELECT json_agg(json_build_array(PL.PLAYERID, PL.TEAMID, PL.PLAYERNAME, PL.PLAYERNUMBER) "
                "ORDER BY PL.PLAYERID) FROM PL), %1, %2, %3, %4, "
                "(SELECT json_agg(U.P) FROM U WHERE U.P IS NOT NULL) FROM K")
-        .arg(rows(GameSpec(), QStringLiteral("X.GAMEID")), rows(PlayedSpec(), QStringLiteral("X.GAMEID, X.PLAYERID")),
-             rows(PlaySpec(), QStringLiteral("X.GAMEID, X.PLAYID")), rows(RallySpec(), QStringLiteral("X.GAMEID, X.ENTRY")));
+        .arg(rows(GameSpec(), QStringLiteral("X.GAMEID")), bulk(PlayedSpec(), QStringLiteral("X.GAMEID, X.PLAYERID")),
+             bulk(PlaySpec(), QStringLiteral("X.GAMEID, X.PLAYID")), bulk(RallySpec(), QStringLiteral("X.GAMEID, X.ENTRY")));
 }
 
 // The teams and players a match names: both teams with their rosters, and whoever else played.
@@ -216,13 +226,15 @@ QString LocalWrite(const TableSpec& spec)
              Marks(spec.columns.size()));
 }
 // The server's JSON rows into the working tables; mapped, each identifier of another bench's record
-// given its identifier here (temp.CLUBMAP holds those that differ).
+// given its identifier here (temp.CLUBMAP holds those that differ). Each row's text is taken from
+// json_each once (MATERIALIZED): json_each writes an array row's text anew at every mention of
+// its value, which for a row of 27 values took most of the time.
 QString LocalBulkWrite(const TableSpec& spec, bool mapped)
 {
     QStringList values;
     for (int i = 0; i < spec.columns.size(); ++i) {
         const QString& c = spec.columns[i];
-        const QString value = QStringLiteral("value ->> %1").arg(i);
+        const QString value = QStringLiteral("J.R ->> %1").arg(i);
         const char* kind = c == QLatin1String("GAMEID") ? "GAME"
                            : c == QLatin1String("PLAYERID") || c == QLatin1String("OUTID")
                                    || (c.size() == 2 && (c[0] == QLatin1Char('H') || c[0] == QLatin1Char('A')) && c[1].isDigit())
@@ -232,7 +244,8 @@ QString LocalBulkWrite(const TableSpec& spec, bool mapped)
                               .arg(QLatin1String(kind), value)
                         : value);
     }
-    return QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM json_each(?)")
+    return QStringLiteral("WITH J AS MATERIALIZED (SELECT value AS R FROM json_each(?)) INSERT INTO main.%1 (%2) "
+                          "SELECT %3 FROM J")
         .arg(spec.table, spec.columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
 }
 
@@ -457,7 +470,9 @@ public:
             QStringLiteral("keepalives_interval=1"),
             QStringLiteral("keepalives_count=2"),
             QStringLiteral("application_name=Sidelines"),
-            QStringLiteral("options='-c statement_timeout=%1'").arg(limits.statementMs),
+            // Every statement is prepared once and run per match: planned once too, rather than
+            // anew for each match (the plan does not depend on which match).
+            QStringLiteral("options='-c statement_timeout=%1 -c plan_cache_mode=force_generic_plan'").arg(limits.statementMs),
         };
         if (!server.caFile.isEmpty())
             options << QStringLiteral("sslmode=verify-full") << QStringLiteral("sslrootcert=%1").arg(Quoted(server.caFile));
