@@ -22,9 +22,12 @@
 #include <QUuid>
 
 #include <atomic>
+#include <condition_variable>
 #include <dlfcn.h>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 namespace ClubStore {
 
@@ -764,6 +767,80 @@ bool WriteServer(Server& server, const Bench& bench, const MatchRows& m, const Q
     return changed;
 }
 
+// The waiting matches read from the archive on a thread of its own, a match or two ahead of the
+// send, so that the archive is read while the server stores the match before. The thread has its
+// own connection to the archive (a connection belongs to the thread that opened it); a failure
+// there comes back from next() for the match it stopped at.
+class ReadAhead
+{
+public:
+    ReadAhead(const QString& path, const std::vector<Waiting>& waiting)
+        : m_path(path), m_waiting(waiting), m_rows(waiting.size()), m_thread([this] { read(); })
+    {
+    }
+    ~ReadAhead()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+    ReadAhead(const ReadAhead&) = delete;
+    ReadAhead& operator=(const ReadAhead&) = delete;
+
+    // The rows of the i-th waiting match, taken in order.
+    MatchRows next(size_t i)
+    {
+        std::unique_lock<std::mutex> lock(m_lock);
+        m_changed.wait(lock, [&] { return m_read > i || m_failure; });
+        if (m_read <= i)
+            std::rethrow_exception(m_failure);
+        m_taken = i + 1;
+        m_changed.notify_all();
+        return std::move(m_rows[i]);
+    }
+
+private:
+    static constexpr size_t kAhead = 2;
+
+    void read()
+    {
+        try {
+            LocalFile archive(m_path);
+            for (size_t i = 0; i < m_waiting.size(); ++i) {
+                {
+                    std::unique_lock<std::mutex> lock(m_lock);
+                    m_changed.wait(lock, [&] { return m_stop || i < m_taken + kAhead; });
+                    if (m_stop)
+                        return;
+                }
+                MatchRows rows = ReadLocal(archive, m_waiting[i].match);
+                std::lock_guard<std::mutex> lock(m_lock);
+                m_rows[i] = std::move(rows);
+                m_read = i + 1;
+                m_changed.notify_all();
+            }
+        } catch (...) {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_failure = std::current_exception();
+            m_changed.notify_all();
+        }
+    }
+
+    const QString m_path;
+    const std::vector<Waiting>& m_waiting;
+    std::vector<MatchRows> m_rows;
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    size_t m_read = 0;   // matches read so far
+    size_t m_taken = 0;  // matches the send has taken
+    bool m_stop = false;
+    std::exception_ptr m_failure;
+    std::thread m_thread;  // last: starts once the rest is in place
+};
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -850,9 +927,10 @@ void SendWaiting(const QString& archivePath, const Bench& bench, const ClubServe
         Server server(settings, password, call);
         server.run(kServerBenchWrite, {bench.id, bench.name});
         call.progressed(1, count);
+        ReadAhead reader(archivePath, waiting);
         for (size_t i = 0; i < waiting.size() && !call.stopped(); ++i) {
             const Waiting& w = waiting[i];
-            const MatchRows rows = ReadLocal(archive, w.match);
+            const MatchRows rows = reader.next(i);
             // A send of the same match from elsewhere at the same moment may take the copy number
             // first; once more then finds it there or takes the next.
             for (int attempt = 0;; ++attempt) {
