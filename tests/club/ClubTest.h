@@ -70,9 +70,9 @@ inline ClubStore::SendReport Send(const ClubServer& server, const QString& passw
     ClubStore::SendReport report;
     ClubCall call(ClubCall::Limits::Window());
     try {
-        call.run([&](ClubCall& c) {
-            ClubStore::SendWaiting(ArchiveStore::DefaultPath(), ThisBench(), server, password, c, &report);
-        });
+        // Named on this thread: the shared connection it is beside belongs to it.
+        const QString archive = ArchiveStore::DefaultPath();
+        call.run([&](ClubCall& c) { ClubStore::SendWaiting(archive, ThisBench(), server, password, c, &report); });
     } catch (const DbError& e) {
         if (failure)
             *failure = e.message();
