@@ -500,7 +500,8 @@ public:
                 m_name.clear();
                 throw DbError(why, QString());
             }
-            m_call.holdSocket(SocketOf(db));
+            m_socket = SocketOf(db);
+            m_call.holdSocket(m_socket);
         }
     }
 
@@ -509,7 +510,7 @@ public:
         m_queries.clear();
         if (m_name.isEmpty())
             return;
-        m_call.releaseSocket();
+        m_call.releaseSocket(m_socket);
         {
             QSqlDatabase db = QSqlDatabase::database(m_name, false);
             if (db.isOpen())
@@ -560,6 +561,7 @@ private:
     ClubServer m_server;
     ClubCall& m_call;
     QString m_name;
+    int m_socket = -1;
     std::map<QString, std::unique_ptr<QSqlQuery>> m_queries;
 };
 
@@ -997,16 +999,49 @@ std::vector<ServerMatch> ListServerMatches(const ClubServer& settings, const QSt
 std::vector<MatchRows> FetchMatches(const ClubServer& settings, const QString& password, const QList<ServerKey>& keys,
                                     ClubCall& call)
 {
+    // Building a match's rows is most of the server's work, and a server works on one statement
+    // per connection: a second connection on a thread of its own (a connection belongs to the
+    // thread that opened it) fetches every other match, so that the server builds two at once.
+    // The matches come back in the order asked for.
+    const size_t count = size_t(keys.size());
+    std::vector<std::optional<MatchRows>> fetched(count);
+    std::atomic<int> done{0};
+    std::atomic<bool> failed{false};
+    auto fetch = [&](Server& server, size_t first, size_t step) {
+        for (size_t i = first; i < count && !call.stopped() && !failed.load(); i += step) {
+            fetched[i] = ReadServer(server, keys[qsizetype(i)]);
+            call.progressed(++done, int(count));
+        }
+    };
     Server server(settings, password, call);
-    std::vector<MatchRows> out;
-    int done = 0;
-    for (const ServerKey& key : keys) {
-        if (call.stopped())
-            break;
-        if (std::optional<MatchRows> m = ReadServer(server, key))
-            out.push_back(std::move(*m));
-        call.progressed(++done, int(keys.size()));
+    if (count < 2) {
+        fetch(server, 0, 1);
+    } else {
+        std::exception_ptr otherFailure;
+        std::thread other([&] {
+            try {
+                Server second(settings, password, call);
+                fetch(second, 1, 2);
+            } catch (...) {
+                otherFailure = std::current_exception();
+                failed = true;
+            }
+        });
+        try {
+            fetch(server, 0, 2);
+        } catch (...) {
+            failed = true;
+            other.join();
+            throw;
+        }
+        other.join();
+        if (otherFailure)
+            std::rethrow_exception(otherFailure);
     }
+    std::vector<MatchRows> out;
+    for (std::optional<MatchRows>& m : fetched)
+        if (m)
+            out.push_back(std::move(*m));
     return out;
 }
 
