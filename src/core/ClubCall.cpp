@@ -94,17 +94,19 @@ void ClubCall::progressed(int done, int count, const QString& what)
 
 void ClubCall::holdSocket(int fd)
 {
+    if (fd < 0)
+        return;
     std::lock_guard<std::mutex> lock(m_socketLock);
-    m_socket = fd;
+    m_sockets.push_back(fd);
     // Given up while the connection was being made: the socket is shut as soon as there is one.
-    if (m_stop.load() && m_socket >= 0)
-        ::shutdown(m_socket, SHUT_RDWR);
+    if (m_stop.load())
+        ::shutdown(fd, SHUT_RDWR);
 }
 
-void ClubCall::releaseSocket()
+void ClubCall::releaseSocket(int fd)
 {
     std::lock_guard<std::mutex> lock(m_socketLock);
-    m_socket = -1;
+    std::erase(m_sockets, fd);
 }
 
 void ClubCall::giveUp(const QString& why)
@@ -115,8 +117,8 @@ void ClubCall::giveUp(const QString& why)
     std::lock_guard<std::mutex> lock(m_socketLock);
     // Shut, not closed: the worker still owns the descriptor and closes it itself, so the number
     // cannot be taken by another file in between. A blocked read or write returns at once.
-    if (m_socket >= 0)
-        ::shutdown(m_socket, SHUT_RDWR);
+    for (const int fd : m_sockets)
+        ::shutdown(fd, SHUT_RDWR);
 }
 
 void ClubCall::run(const std::function<void(ClubCall&)>& work,

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <vector>
 
 class ClubCall
 {
@@ -45,10 +46,10 @@ public:
     bool stopped() const { return m_stop.load(); }
     // For the work: a step done; shown by the caller, and it restarts the quiet limit.
     void progressed(int done, int count, const QString& what = QString());
-    // For the work: the socket of its open connection, which giving up shuts; released before the
-    // connection closes.
+    // For the work: the socket of an open connection, which giving up shuts; released before the
+    // connection closes. The work may hold several, one per connection.
     void holdSocket(int fd);
-    void releaseSocket();
+    void releaseSocket(int fd);
 
     // Why the last run gave up, or empty when it did not.
     QString limitReached() const { return m_limitReached; }
@@ -60,7 +61,7 @@ private:
     QString m_status;
     std::atomic<bool> m_stop{false};
     std::mutex m_socketLock;
-    int m_socket = -1;
+    std::vector<int> m_sockets;
     QString m_limitReached;
     std::function<void()> m_restartQuiet;
     std::function<void(int, int, const QString&)> m_onProgress;

@@ -22,9 +22,12 @@
 #include <QUuid>
 
 #include <atomic>
+#include <condition_variable>
 #include <dlfcn.h>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 namespace ClubStore {
 
@@ -165,10 +168,20 @@ QString LocalBulkRead(const TableSpec& spec)
 // as a JSON array of rows; and every player its rows name.
 QString ServerMatchRead()
 {
+    // The games' few rows keep their numbers as numbers, for the program to read.
     auto rows = [](const TableSpec& spec, const QString& order) {
         return QStringLiteral("(SELECT json_agg(json_build_array(%1) ORDER BY %2) FROM %3 X WHERE X.BENCH = K.B "
                               "AND X.MATCHID = K.M AND X.COPY = K.C)")
             .arg(spec.columns.join(QStringLiteral(", ")), order, spec.table);
+    };
+    // The bulk goes straight into the working tables: each row as an array of text, since SQLite
+    // takes a string out of JSON faster than a number, and the tables' typed columns turn the
+    // numbers' text back into numbers.
+    auto bulk = [](const TableSpec& spec, const QString& order) {
+        return QStringLiteral("(SELECT json_agg(ARRAY[%1] ORDER BY %2) FROM %3 X WHERE X.BENCH = K.B "
+                              "AND X.MATCHID = K.M AND X.COPY = K.C)")
+            .arg(QStringLiteral("X.") + spec.columns.join(QStringLiteral("::text, X.")) + QStringLiteral("::text"), order,
+                 spec.table);
     };
     return QStringLiteral(
                "WITH K AS (SELECT BENCH AS B, MATCHID AS M, COPY AS C, HOMETEAMID AS H, AWAYTEAMID AS A FROM MATCH "
@@ -185,8 +198,8 @@ QString ServerMatchRead()
                "(SELECT json_agg(json_build_array(PL.PLAYERID, PL.TEAMID, PL.PLAYERNAME, PL.PLAYERNUMBER) "
                "ORDER BY PL.PLAYERID) FROM PL), %1, %2, %3, %4, "
                "(SELECT json_agg(U.P) FROM U WHERE U.P IS NOT NULL) FROM K")
-        .arg(rows(GameSpec(), QStringLiteral("X.GAMEID")), rows(PlayedSpec(), QStringLiteral("X.GAMEID, X.PLAYERID")),
-             rows(PlaySpec(), QStringLiteral("X.GAMEID, X.PLAYID")), rows(RallySpec(), QStringLiteral("X.GAMEID, X.ENTRY")));
+        .arg(rows(GameSpec(), QStringLiteral("X.GAMEID")), bulk(PlayedSpec(), QStringLiteral("X.GAMEID, X.PLAYERID")),
+             bulk(PlaySpec(), QStringLiteral("X.GAMEID, X.PLAYID")), bulk(RallySpec(), QStringLiteral("X.GAMEID, X.ENTRY")));
 }
 
 // The teams and players a match names: both teams with their rosters, and whoever else played.
@@ -216,13 +229,15 @@ QString LocalWrite(const TableSpec& spec)
              Marks(spec.columns.size()));
 }
 // The server's JSON rows into the working tables; mapped, each identifier of another bench's record
-// given its identifier here (temp.CLUBMAP holds those that differ).
+// given its identifier here (temp.CLUBMAP holds those that differ). Each row's text is taken from
+// json_each once (MATERIALIZED): json_each writes an array row's text anew at every mention of
+// its value, which for a row of 27 values took most of the time.
 QString LocalBulkWrite(const TableSpec& spec, bool mapped)
 {
     QStringList values;
     for (int i = 0; i < spec.columns.size(); ++i) {
         const QString& c = spec.columns[i];
-        const QString value = QStringLiteral("value ->> %1").arg(i);
+        const QString value = QStringLiteral("J.R ->> %1").arg(i);
         const char* kind = c == QLatin1String("GAMEID") ? "GAME"
                            : c == QLatin1String("PLAYERID") || c == QLatin1String("OUTID")
                                    || (c.size() == 2 && (c[0] == QLatin1Char('H') || c[0] == QLatin1Char('A')) && c[1].isDigit())
@@ -232,7 +247,8 @@ QString LocalBulkWrite(const TableSpec& spec, bool mapped)
                               .arg(QLatin1String(kind), value)
                         : value);
     }
-    return QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM json_each(?)")
+    return QStringLiteral("WITH J AS MATERIALIZED (SELECT value AS R FROM json_each(?)) INSERT INTO main.%1 (%2) "
+                          "SELECT %3 FROM J")
         .arg(spec.table, spec.columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
 }
 
@@ -457,7 +473,9 @@ public:
             QStringLiteral("keepalives_interval=1"),
             QStringLiteral("keepalives_count=2"),
             QStringLiteral("application_name=Sidelines"),
-            QStringLiteral("options='-c statement_timeout=%1'").arg(limits.statementMs),
+            // Every statement is prepared once and run per match: planned once too, rather than
+            // anew for each match (the plan does not depend on which match).
+            QStringLiteral("options='-c statement_timeout=%1 -c plan_cache_mode=force_generic_plan'").arg(limits.statementMs),
         };
         if (!server.caFile.isEmpty())
             options << QStringLiteral("sslmode=verify-full") << QStringLiteral("sslrootcert=%1").arg(Quoted(server.caFile));
@@ -482,7 +500,8 @@ public:
                 m_name.clear();
                 throw DbError(why, QString());
             }
-            m_call.holdSocket(SocketOf(db));
+            m_socket = SocketOf(db);
+            m_call.holdSocket(m_socket);
         }
     }
 
@@ -491,7 +510,7 @@ public:
         m_queries.clear();
         if (m_name.isEmpty())
             return;
-        m_call.releaseSocket();
+        m_call.releaseSocket(m_socket);
         {
             QSqlDatabase db = QSqlDatabase::database(m_name, false);
             if (db.isOpen())
@@ -542,6 +561,7 @@ private:
     ClubServer m_server;
     ClubCall& m_call;
     QString m_name;
+    int m_socket = -1;
     std::map<QString, std::unique_ptr<QSqlQuery>> m_queries;
 };
 
@@ -749,6 +769,80 @@ bool WriteServer(Server& server, const Bench& bench, const MatchRows& m, const Q
     return changed;
 }
 
+// The waiting matches read from the archive on a thread of its own, a match or two ahead of the
+// send, so that the archive is read while the server stores the match before. The thread has its
+// own connection to the archive (a connection belongs to the thread that opened it); a failure
+// there comes back from next() for the match it stopped at.
+class ReadAhead
+{
+public:
+    ReadAhead(const QString& path, const std::vector<Waiting>& waiting)
+        : m_path(path), m_waiting(waiting), m_rows(waiting.size()), m_thread([this] { read(); })
+    {
+    }
+    ~ReadAhead()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+    ReadAhead(const ReadAhead&) = delete;
+    ReadAhead& operator=(const ReadAhead&) = delete;
+
+    // The rows of the i-th waiting match, taken in order.
+    MatchRows next(size_t i)
+    {
+        std::unique_lock<std::mutex> lock(m_lock);
+        m_changed.wait(lock, [&] { return m_read > i || m_failure; });
+        if (m_read <= i)
+            std::rethrow_exception(m_failure);
+        m_taken = i + 1;
+        m_changed.notify_all();
+        return std::move(m_rows[i]);
+    }
+
+private:
+    static constexpr size_t kAhead = 2;
+
+    void read()
+    {
+        try {
+            LocalFile archive(m_path);
+            for (size_t i = 0; i < m_waiting.size(); ++i) {
+                {
+                    std::unique_lock<std::mutex> lock(m_lock);
+                    m_changed.wait(lock, [&] { return m_stop || i < m_taken + kAhead; });
+                    if (m_stop)
+                        return;
+                }
+                MatchRows rows = ReadLocal(archive, m_waiting[i].match);
+                std::lock_guard<std::mutex> lock(m_lock);
+                m_rows[i] = std::move(rows);
+                m_read = i + 1;
+                m_changed.notify_all();
+            }
+        } catch (...) {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_failure = std::current_exception();
+            m_changed.notify_all();
+        }
+    }
+
+    const QString m_path;
+    const std::vector<Waiting>& m_waiting;
+    std::vector<MatchRows> m_rows;
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    size_t m_read = 0;   // matches read so far
+    size_t m_taken = 0;  // matches the send has taken
+    bool m_stop = false;
+    std::exception_ptr m_failure;
+    std::thread m_thread;  // last: starts once the rest is in place
+};
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -835,9 +929,10 @@ void SendWaiting(const QString& archivePath, const Bench& bench, const ClubServe
         Server server(settings, password, call);
         server.run(kServerBenchWrite, {bench.id, bench.name});
         call.progressed(1, count);
+        ReadAhead reader(archivePath, waiting);
         for (size_t i = 0; i < waiting.size() && !call.stopped(); ++i) {
             const Waiting& w = waiting[i];
-            const MatchRows rows = ReadLocal(archive, w.match);
+            const MatchRows rows = reader.next(i);
             // A send of the same match from elsewhere at the same moment may take the copy number
             // first; once more then finds it there or takes the next.
             for (int attempt = 0;; ++attempt) {
@@ -904,16 +999,49 @@ std::vector<ServerMatch> ListServerMatches(const ClubServer& settings, const QSt
 std::vector<MatchRows> FetchMatches(const ClubServer& settings, const QString& password, const QList<ServerKey>& keys,
                                     ClubCall& call)
 {
+    // Building a match's rows is most of the server's work, and a server works on one statement
+    // per connection: a second connection on a thread of its own (a connection belongs to the
+    // thread that opened it) fetches every other match, so that the server builds two at once.
+    // The matches come back in the order asked for.
+    const size_t count = size_t(keys.size());
+    std::vector<std::optional<MatchRows>> fetched(count);
+    std::atomic<int> done{0};
+    std::atomic<bool> failed{false};
+    auto fetch = [&](Server& server, size_t first, size_t step) {
+        for (size_t i = first; i < count && !call.stopped() && !failed.load(); i += step) {
+            fetched[i] = ReadServer(server, keys[qsizetype(i)]);
+            call.progressed(++done, int(count));
+        }
+    };
     Server server(settings, password, call);
-    std::vector<MatchRows> out;
-    int done = 0;
-    for (const ServerKey& key : keys) {
-        if (call.stopped())
-            break;
-        if (std::optional<MatchRows> m = ReadServer(server, key))
-            out.push_back(std::move(*m));
-        call.progressed(++done, int(keys.size()));
+    if (count < 2) {
+        fetch(server, 0, 1);
+    } else {
+        std::exception_ptr otherFailure;
+        std::thread other([&] {
+            try {
+                Server second(settings, password, call);
+                fetch(second, 1, 2);
+            } catch (...) {
+                otherFailure = std::current_exception();
+                failed = true;
+            }
+        });
+        try {
+            fetch(server, 0, 2);
+        } catch (...) {
+            failed = true;
+            other.join();
+            throw;
+        }
+        other.join();
+        if (otherFailure)
+            std::rethrow_exception(otherFailure);
     }
+    std::vector<MatchRows> out;
+    for (std::optional<MatchRows>& m : fetched)
+        if (m)
+            out.push_back(std::move(*m));
     return out;
 }
 

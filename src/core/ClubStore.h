@@ -94,7 +94,8 @@ std::vector<ServerMatch> ListServerMatches(const ClubServer& server, const QStri
 // the engine that read it for the statement of the other that writes it, so that no value of a
 // quarter of a million rows passes through the program one by one: each table's rows as one JSON
 // array of rows, [[row], [row], ...], in the table's column order, made by one engine's JSON
-// functions and taken apart by the other's.
+// functions and taken apart by the other's (the server writes every value of a row as text, which
+// the working tables' typed columns make numbers again).
 struct MatchRows
 {
     QString bench;

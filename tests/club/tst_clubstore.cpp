@@ -5,6 +5,7 @@
 #include "core/RallyStore.h"
 #include "core/StatKinds.h"
 
+#include <QElapsedTimer>
 #include <QSqlError>
 #include <QTest>
 
@@ -88,6 +89,57 @@ private slots:
         ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
         QCOMPARE(ArchiveStore::ListMatches(ArchiveStore::DefaultPath()).size(), size_t(4));
         QCOMPARE(WaitingCount(Server()->socketServer(m_db, "bench_b")), 0);
+    }
+
+    // A fetch that the server holds up (another session keeps the rally log locked) is given up at
+    // its quiet limit and lets go of every connection it fetches on at once, not only when the
+    // statement limit ends the last one.
+    void heldUpFetchIsGivenUpOnEveryConnection()
+    {
+        RecordAndLeave({QStringLiteral("Harbour"), {}, 2, 8, 4, 2, 10});
+        const ClubServer server = Server()->socketServer(m_db, QStringLiteral("bench_a"));
+        QCOMPARE(Send(server, Password("bench_a")).sentCount(), 4);
+        QList<ClubStore::ServerKey> keys;
+        {
+            ClubCall list(ClubCall::Limits::Window());
+            list.run([&](ClubCall& c) {
+                for (const ClubStore::ServerMatch& m : ClubStore::ListServerMatches(server, Password("bench_a"), c))
+                    keys << ClubStore::ServerKey{m.bench, m.match.id};
+            });
+        }
+        QCOMPARE(keys.size(), 4);
+        const QString holderName = QStringLiteral("holder");
+        bool gaveUp = false;
+        qint64 took = 0;
+        {
+            QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), holderName);
+            holder.setHostName(Server()->folder());
+            holder.setPort(Server()->port());
+            holder.setDatabaseName(m_db);
+            holder.setUserName(QStringLiteral("postgres"));
+            QVERIFY2(holder.open(), qPrintable(holder.lastError().text()));
+            QVERIFY(holder.transaction());
+            {
+                QSqlQuery lock(holder);
+                QVERIFY2(lock.exec(QStringLiteral("LOCK TABLE RALLY IN ACCESS EXCLUSIVE MODE")),
+                         qPrintable(lock.lastError().text()));
+            }
+            // Quiet for 2 s gives up; one statement alone could wait two minutes.
+            ClubCall call({10, 60000, 120000, 2, 0});
+            QElapsedTimer clock;
+            clock.start();
+            try {
+                call.run([&](ClubCall& c) { ClubStore::FetchMatches(server, Password("bench_a"), keys, c); });
+            } catch (const DbError&) {
+                gaveUp = true;
+            }
+            took = clock.elapsed();
+            holder.rollback();
+            holder.close();
+        }
+        QSqlDatabase::removeDatabase(holderName);
+        QVERIFY(gaveUp);
+        QVERIFY2(took < 15000, qPrintable(QString::number(took)));
     }
 
     // Two benches whose records were made in the same seconds: each keeps its own, and a third
