@@ -35,48 +35,48 @@
 <context>
     <name>ClubBatch</name>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="48"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="49"/>
         <source>Club server: %1 (bench &quot;%2&quot;, %3). The password is typed in File &gt; Club Server, or kept in the PostgreSQL password file (~/.pgpass) of the account that sends.</source>
         <translation>Vereinsserver: %1 (Bank „%2“, %3). Das Passwort wird unter Datei &gt; Vereinsserver eingegeben oder in der PostgreSQL-Passwortdatei (~/.pgpass) des sendenden Kontos hinterlegt.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="58"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="59"/>
         <source>No club server is set up. Name it first: sidelines --club-server &quot;host=... port=... dbname=... user=...&quot;</source>
         <translation>Es ist kein Vereinsserver eingerichtet. Geben Sie ihn zuerst an: sidelines --club-server &quot;host=... port=... dbname=... user=...&quot;</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="70"/>
-        <location filename="../../src/shell/ClubBatch.cpp" line="97"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="73"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="100"/>
         <source>No match waits for the club server.</source>
         <translation>Kein Spiel wartet auf den Vereinsserver.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="75"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="78"/>
         <source>The archive of saved matches %1 cannot be used: %2</source>
         <translation>Das Archiv der gespeicherten Spiele %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="91"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="94"/>
         <source>sent: %1</source>
         <translation>gesendet: %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="102"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="105"/>
         <source>waiting: %1</source>
         <translation>wartet: %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="116"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="119"/>
         <source>Keeps the club server&apos;s settings, in libpq&apos;s form: &quot;host=... port=... dbname=... user=... sslrootcert=...&quot; (no password).</source>
         <translation>Speichert die Einstellungen des Vereinsservers in der Form von libpq: &quot;host=... port=... dbname=... user=... sslrootcert=...&quot; (ohne Passwort).</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="118"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="121"/>
         <source>settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="119"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="122"/>
         <source>Sends every match waiting for the club server.</source>
         <translation>Sendet jedes Spiel, das auf den Vereinsserver wartet.</translation>
     </message>
@@ -84,12 +84,12 @@
 <context>
     <name>ClubCall</name>
     <message>
-        <location filename="../../src/core/ClubCall.cpp" line="169"/>
+        <location filename="../../src/core/ClubCall.cpp" line="171"/>
         <source>The club server did not answer within %1 seconds.</source>
         <translation>Der Vereinsserver hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubCall.cpp" line="177"/>
+        <location filename="../../src/core/ClubCall.cpp" line="179"/>
         <source>The club server took longer than the %1 seconds it is given.</source>
         <translation>Der Vereinsserver hat länger als die ihm zugestandenen %1 Sekunden gebraucht.</translation>
     </message>
@@ -248,6 +248,134 @@ Bitte geben Sie es für diese Sitzung ein.</translation>
         <location filename="../../src/core/ClubSettings.cpp" line="248"/>
         <source>The key store refused (error %1).</source>
         <translation>Der Schlüsselbund hat abgelehnt (Fehler %1).</translation>
+    </message>
+</context>
+<context>
+    <name>ClubStore</name>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="373"/>
+        <source>The connection to the club server was lost.</source>
+        <translation>Die Verbindung zum Vereinsserver ist abgebrochen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="375"/>
+        <source>The club server refused the password of %1. (%2)</source>
+        <translation>Der Vereinsserver hat das Passwort von %1 abgelehnt. (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="377"/>
+        <source>The club server asks for a password, and none is kept for %1: type it in File &gt; Club Server. (%2)</source>
+        <translation>Der Vereinsserver verlangt ein Passwort, und für %1 ist keines hinterlegt: Geben Sie es unter Datei &gt; Vereinsserver ein. (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="381"/>
+        <source>The club server has no database &quot;%1&quot;. (%2)</source>
+        <translation>Der Vereinsserver hat keine Datenbank „%1“. (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="383"/>
+        <source>The club server has no login role &quot;%1&quot;. (%2)</source>
+        <translation>Der Vereinsserver hat keine Anmelderolle „%1“. (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="385"/>
+        <source>The club server at %1 could not prove that it is %1: its certificate was made for another host, so Sidelines did not connect. (%2)</source>
+        <translation>Der Vereinsserver unter %1 konnte nicht nachweisen, dass er %1 ist: Sein Zertifikat wurde für einen anderen Rechner ausgestellt, daher hat Sidelines keine Verbindung aufgebaut. (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="389"/>
+        <source>The club server at %1 could not prove that it is %1: its certificate is not signed by the CA certificate %2, so Sidelines did not connect. (%3)</source>
+        <translation>Der Vereinsserver unter %1 konnte nicht nachweisen, dass er %1 ist: Sein Zertifikat ist nicht mit dem CA-Zertifikat %2 signiert, daher hat Sidelines keine Verbindung aufgebaut. (%3)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="393"/>
+        <source>The CA certificate file %1 cannot be used. (%2)</source>
+        <translation>Die CA-Zertifikatsdatei %1 kann nicht verwendet werden. (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="395"/>
+        <source>The club server at %1 offers no encrypted connection, which a server not on this computer must. (%2)</source>
+        <translation>Der Vereinsserver unter %1 bietet keine verschlüsselte Verbindung an, die ein Server außerhalb dieses Computers bieten muss. (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="399"/>
+        <source>The club server at %1 did not answer within %2 seconds. (%3)</source>
+        <translation>Der Vereinsserver unter %1 hat nicht innerhalb von %2 Sekunden geantwortet. (%3)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="402"/>
+        <source>Nothing answers at %1, port %2: the club server is not running there, or a firewall is in the way. (%3)</source>
+        <translation>Unter %1, Port %2 antwortet nichts: Der Vereinsserver läuft dort nicht, oder eine Firewall ist im Weg. (%3)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="406"/>
+        <source>The name %1 cannot be found: check it, and the network. (%2)</source>
+        <translation>Der Name %1 wurde nicht gefunden: Prüfen Sie ihn und das Netzwerk. (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="408"/>
+        <source>There is no club server at the socket folder %1, port %2. (%3)</source>
+        <translation>Im Socket-Ordner %1, Port %2 gibt es keinen Vereinsserver. (%3)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="411"/>
+        <source>The club server does not let %1 in from this computer. (%2)</source>
+        <translation>Der Vereinsserver lässt %1 von diesem Computer aus nicht zu. (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="413"/>
+        <source>The club server refused to store this bench&apos;s matches: the login role %1 may write only its own bench&apos;s rows, and this bench&apos;s identifier belongs to another login role. (%2)</source>
+        <translation>Der Vereinsserver hat es abgelehnt, die Spiele dieser Bank zu speichern: Die Anmelderolle %1 darf nur die Zeilen ihrer eigenen Bank schreiben, und die Kennung dieser Bank gehört einer anderen Anmelderolle. (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="417"/>
+        <source>The login role %1 lacks a right that the club server&apos;s set-up gives every bench. (%2)</source>
+        <translation>Der Anmelderolle %1 fehlt ein Recht, das die Einrichtung des Vereinsservers jeder Bank gibt. (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="420"/>
+        <source>The club server&apos;s database %1 does not have the Sidelines tables as this Sidelines needs them: set it up with schema.sql (see the README). (%2)</source>
+        <translation>Die Datenbank %1 des Vereinsservers hat die Sidelines-Tabellen nicht so, wie dieses Sidelines sie braucht: Richten Sie sie mit schema.sql ein (siehe README). (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="424"/>
+        <source>The club server took longer than %1 seconds over one statement. (%2)</source>
+        <translation>Der Vereinsserver hat für eine Anweisung länger als %1 Sekunden gebraucht. (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="428"/>
+        <source>The connection to the club server was lost. (%1)</source>
+        <translation>Die Verbindung zum Vereinsserver ist abgebrochen. (%1)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="429"/>
+        <source>The club server refused: %1</source>
+        <translation>Der Vereinsserver hat abgelehnt: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="466"/>
+        <source>No club server is set up: see File &gt; Club Server.</source>
+        <translation>Es ist noch kein Vereinsserver eingerichtet: Datei &gt; Vereinsserver.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="489"/>
+        <source>The PostgreSQL driver of Qt is not installed (Debian package libqt6sql6-psql).</source>
+        <translation>Der PostgreSQL-Treiber von Qt ist nicht installiert (Debian-Paket libqt6sql6-psql).</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="699"/>
+        <source>The match %1 is no longer in the archive.</source>
+        <translation>Das Spiel %1 ist nicht mehr im Archiv.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="1064"/>
+        <source>The archive of saved matches %1 cannot be used: %2</source>
+        <translation>Das Archiv der gespeicherten Spiele %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="1104"/>
+        <source>Another bench&apos;s record %1 cannot be restored: this computer has a record with the same identifier.</source>
+        <translation>Der Datensatz %1 einer anderen Bank kann nicht wiederhergestellt werden: Auf diesem Computer gibt es einen Datensatz mit derselben Kennung.</translation>
     </message>
 </context>
 <context>
@@ -3471,7 +3599,7 @@ Möchten Sie sie ersetzen?</translation>
     <name>frmRestore</name>
     <message>
         <location filename="../../src/match/frmRestore.cpp" line="31"/>
-        <location filename="../../src/match/frmRestore.cpp" line="194"/>
+        <location filename="../../src/match/frmRestore.cpp" line="195"/>
         <source>Restore Saved Matches</source>
         <translation>Gespeicherte Spiele wiederherstellen</translation>
     </message>
@@ -3521,43 +3649,43 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Die Spiele des Vereinsservers können nicht aufgelistet werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="150"/>
+        <location filename="../../src/match/frmRestore.cpp" line="151"/>
         <source>%1-%2</source>
         <translation>%1-%2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="198"/>
+        <location filename="../../src/match/frmRestore.cpp" line="199"/>
         <source>Loading the saved matches...</source>
         <translation>Gespeicherte Spiele werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="207"/>
+        <location filename="../../src/match/frmRestore.cpp" line="208"/>
         <source>Loading the club server&apos;s matches...</source>
         <translation>Spiele des Vereinsservers werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="213"/>
+        <location filename="../../src/match/frmRestore.cpp" line="214"/>
         <source>There are no saved matches yet. The recorded matches are saved each time you leave Sidelines.</source>
         <translation>Es gibt noch keine gespeicherten Spiele. Die erfassten Spiele werden bei jedem Beenden von Sidelines gesichert.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="226"/>
+        <location filename="../../src/match/frmRestore.cpp" line="227"/>
         <source>Fetching the matches from the club server...</source>
         <translation>Spiele werden vom Vereinsserver geholt...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="230"/>
-        <location filename="../../src/match/frmRestore.cpp" line="234"/>
+        <location filename="../../src/match/frmRestore.cpp" line="231"/>
+        <location filename="../../src/match/frmRestore.cpp" line="235"/>
         <source>Restoring the saved matches...</source>
         <translation>Gespeicherte Spiele werden wiederhergestellt...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="237"/>
+        <location filename="../../src/match/frmRestore.cpp" line="238"/>
         <source>Saved matches restored: %1.</source>
         <translation>Gespeicherte Spiele wiederhergestellt: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="250"/>
+        <location filename="../../src/match/frmRestore.cpp" line="251"/>
         <source>These matches are already among the recorded matches and were left as they are:
 
 %1</source>

@@ -33,10 +33,12 @@ namespace ClubStore {
 
 namespace {
 
-QString clubText(const char* source)
+// The texts of this file, under the context translators know them by (a class of its own, so
+// that the translation tools find every call).
+struct Words
 {
-    return QCoreApplication::translate("ClubStore", source);
-}
+    Q_DECLARE_TR_FUNCTIONS(ClubStore)
+};
 
 // ---------------------------------------------------------------------------------------------
 // The tables a match travels in. Both engines name them and their columns alike (PostgreSQL folds
@@ -368,63 +370,63 @@ QString Explain(const QSqlError& error, const ClubServer& server, const ClubCall
     const QString host = server.host.isEmpty() ? QStringLiteral("localhost") : server.host;
     auto has = [&engine](const char* words) { return engine.contains(QLatin1String(words), Qt::CaseInsensitive); };
     if (engine.isEmpty())
-        return clubText("The connection to the club server was lost.");
+        return Words::tr("The connection to the club server was lost.");
     if (has("password authentication failed"))
-        return clubText("The club server refused the password of %1. (%2)").arg(server.user, engine);
+        return Words::tr("The club server refused the password of %1. (%2)").arg(server.user, engine);
     if (has("no password supplied"))
-        return clubText("The club server asks for a password, and none is kept for %1: type it in File > Club "
-                        "Server. (%2)")
+        return Words::tr("The club server asks for a password, and none is kept for %1: type it in File > Club "
+                         "Server. (%2)")
             .arg(server.user, engine);
     if (has("database \"") && has("does not exist"))
-        return clubText("The club server has no database \"%1\". (%2)").arg(server.database, engine);
+        return Words::tr("The club server has no database \"%1\". (%2)").arg(server.database, engine);
     if (has("role \"") && has("does not exist"))
-        return clubText("The club server has no login role \"%1\". (%2)").arg(server.user, engine);
+        return Words::tr("The club server has no login role \"%1\". (%2)").arg(server.user, engine);
     if (has("does not match host name"))
-        return clubText("The club server at %1 could not prove that it is %1: its certificate was made for another "
-                        "host, so Sidelines did not connect. (%2)")
+        return Words::tr("The club server at %1 could not prove that it is %1: its certificate was made for another "
+                         "host, so Sidelines did not connect. (%2)")
             .arg(host, engine);
     if (has("certificate verify failed"))
-        return clubText("The club server at %1 could not prove that it is %1: its certificate is not signed by the CA "
-                        "certificate %2, so Sidelines did not connect. (%3)")
+        return Words::tr("The club server at %1 could not prove that it is %1: its certificate is not signed by the CA "
+                         "certificate %2, so Sidelines did not connect. (%3)")
             .arg(host, server.caFile, engine);
     if (has("root certificate file"))
-        return clubText("The CA certificate file %1 cannot be used. (%2)").arg(server.caFile, engine);
+        return Words::tr("The CA certificate file %1 cannot be used. (%2)").arg(server.caFile, engine);
     if (has("server does not support SSL"))
-        return clubText("The club server at %1 offers no encrypted connection, which a server not on this computer "
-                        "must. (%2)")
+        return Words::tr("The club server at %1 offers no encrypted connection, which a server not on this computer "
+                         "must. (%2)")
             .arg(host, engine);
     if (has("timeout expired"))
-        return clubText("The club server at %1 did not answer within %2 seconds. (%3)")
+        return Words::tr("The club server at %1 did not answer within %2 seconds. (%3)")
             .arg(host, QString::number(limits.connectSeconds), engine);
     if (has("Connection refused"))
-        return clubText("Nothing answers at %1, port %2: the club server is not running there, or a firewall is in "
-                        "the way. (%3)")
+        return Words::tr("Nothing answers at %1, port %2: the club server is not running there, or a firewall is in "
+                         "the way. (%3)")
             .arg(host, QString::number(server.port), engine);
     if (has("could not translate host name"))
-        return clubText("The name %1 cannot be found: check it, and the network. (%2)").arg(host, engine);
+        return Words::tr("The name %1 cannot be found: check it, and the network. (%2)").arg(host, engine);
     if (has("No such file or directory") && server.host.startsWith(QLatin1Char('/')))
-        return clubText("There is no club server at the socket folder %1, port %2. (%3)")
+        return Words::tr("There is no club server at the socket folder %1, port %2. (%3)")
             .arg(host, QString::number(server.port), engine);
     if (has("pg_hba.conf"))
-        return clubText("The club server does not let %1 in from this computer. (%2)").arg(server.user, engine);
+        return Words::tr("The club server does not let %1 in from this computer. (%2)").arg(server.user, engine);
     if (code == QLatin1String("42501") && has("row-level security"))
-        return clubText("The club server refused to store this bench's matches: the login role %1 may write only its "
-                        "own bench's rows, and this bench's identifier belongs to another login role. (%2)")
+        return Words::tr("The club server refused to store this bench's matches: the login role %1 may write only its "
+                         "own bench's rows, and this bench's identifier belongs to another login role. (%2)")
             .arg(server.user, engine);
     if (code == QLatin1String("42501"))
-        return clubText("The login role %1 lacks a right that the club server's set-up gives every bench. (%2)")
+        return Words::tr("The login role %1 lacks a right that the club server's set-up gives every bench. (%2)")
             .arg(server.user, engine);
     if (code == QLatin1String("42P01") || code == QLatin1String("42703"))
-        return clubText("The club server's database %1 does not have the Sidelines tables as this Sidelines needs "
-                        "them: set it up with schema.sql (see the README). (%2)")
+        return Words::tr("The club server's database %1 does not have the Sidelines tables as this Sidelines needs "
+                         "them: set it up with schema.sql (see the README). (%2)")
             .arg(server.database, engine);
     if (code == QLatin1String("57014"))
-        return clubText("The club server took longer than %1 seconds over one statement. (%2)")
+        return Words::tr("The club server took longer than %1 seconds over one statement. (%2)")
             .arg(QString::number(limits.statementMs / 1000), engine);
     if (code.startsWith(QLatin1String("57P")) || has("server closed the connection") || has("terminating connection")
         || has("no connection to the server"))
-        return clubText("The connection to the club server was lost. (%1)").arg(engine);
-    return clubText("The club server refused: %1").arg(engine);
+        return Words::tr("The connection to the club server was lost. (%1)").arg(engine);
+    return Words::tr("The club server refused: %1").arg(engine);
 }
 
 // libpq's socket of an open connection, so that a call given up can shut it. The driver hands out
@@ -461,7 +463,7 @@ public:
         if (const QString problem = ClubSettings::Problem(server); !problem.isEmpty())
             throw DbError(problem, QString());
         if (!server.isSet())
-            throw DbError(clubText("No club server is set up: see File > Club Server."), QString());
+            throw DbError(Words::tr("No club server is set up: see File > Club Server."), QString());
         const ClubCall::Limits& limits = call.limits();
         QStringList options{
             QStringLiteral("connect_timeout=%1").arg(qMax(2, limits.connectSeconds)),
@@ -484,8 +486,8 @@ public:
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
             if (!db.isValid())
-                throw DbError(clubText("The PostgreSQL driver of Qt is not installed (Debian package "
-                                       "libqt6sql6-psql)."),
+                throw DbError(Words::tr("The PostgreSQL driver of Qt is not installed (Debian package "
+                                        "libqt6sql6-psql)."),
                               QString());
             db.setHostName(server.host);
             db.setPort(server.port);
@@ -694,7 +696,7 @@ MatchRows ReadLocal(LocalFile& archive, const RecordId& match)
     const QVariant id = Bind(match);
     const auto matchRows = archive.rows(kLocalMatchRead, {id});
     if (matchRows.empty())
-        throw DbError(clubText("The match %1 is no longer in the archive.").arg(match.displayText()), kLocalMatchRead);
+        throw DbError(Words::tr("The match %1 is no longer in the archive.").arg(match.displayText()), kLocalMatchRead);
     m.match = matchRows.front();
     m.games = archive.rows(LocalRead(GameSpec()), {id});
     for (auto [bulk, spec] : {std::pair{&m.played, &PlayedSpec()}, std::pair{&m.plays, &PlaySpec()},
@@ -1059,7 +1061,7 @@ public:
     {
         QString error;
         if (!Db::prepareFile(path, &error))
-            throw DbError(clubText("The archive of saved matches %1 cannot be used: %2").arg(path, error),
+            throw DbError(Words::tr("The archive of saved matches %1 cannot be used: %2").arg(path, error),
                           QStringLiteral("ATTACH"));
         QSqlQuery(QStringLiteral("DETACH DATABASE clubarchive"), Db::connection());
         Execute(QStringLiteral("ATTACH DATABASE ? AS clubarchive"), {path});
@@ -1099,8 +1101,8 @@ public:
             const RecordId asTime = RecordId::fromText(id);
             for (int tries = 0; taken(kind, local); ++tries) {
                 if (asTime.isNull() || !RecordId::isStoredForm(id) || tries > 100000)
-                    throw DbError(clubText("Another bench's record %1 cannot be restored: this computer has a "
-                                           "record with the same identifier.")
+                    throw DbError(Words::tr("Another bench's record %1 cannot be restored: this computer has a "
+                                            "record with the same identifier.")
                                       .arg(id),
                                   QString());
                 local = asTime.addSecs(tries + 1).text();

@@ -21,4 +21,19 @@ for ts in "$source"/resources/translations/*.ts; do
         echo "$name: every text translated"
     fi
 done
+# A helper that passes its argument on to translate() hides every text it is called with from
+# lupdate, so those texts would never be translated: a text given to such a helper as it stands
+# must go through a tr() that lupdate reads instead (a class with Q_DECLARE_TR_FUNCTIONS).
+hidden="$(perl -0777 -ne '
+    while (/QString\s+(\w+)\s*\(\s*const char\s*\*\s*(\w+)\s*\)\s*\{\s*return\s+QCoreApplication::translate\(\s*"[^"]*"\s*,\s*\2\s*\)\s*;\s*\}/g) {
+        print "$1\n" unless $1 eq "tr";
+    }' $(find "$source/src" -name '*.cpp' -o -name '*.h') | sort -u)"
+for helper in $hidden; do
+    calls="$(grep -rnE "(^|[^[:alnum:]_.:>])$helper\(\s*\"" "$source/src" || true)"
+    if [ -n "$calls" ]; then
+        echo "texts hidden from lupdate behind $helper():"
+        echo "$calls" | head -10
+        status=1
+    fi
+done
 exit $status
