@@ -15,7 +15,6 @@
 #include "support/PgCluster.h"
 
 #include <QSqlQuery>
-#include <QUuid>
 
 namespace club {
 
@@ -98,29 +97,6 @@ inline ArchiveStore::RestoreResult RestoreAll(const ClubServer& server, const QS
         fetched = ClubStore::FetchMatches(server, password, keys, c);
     });
     return ClubStore::RestoreFetched(ArchiveStore::DefaultPath(), ClubSettings::BenchId(), fetched);
-}
-
-// The rows a statement reads from a SQLite file through a connection of its own, each as its
-// values joined by '|', sorted.
-inline QStringList FileRows(const QString& path, const QString& sql)
-{
-    QStringList out;
-    const QString name = QUuid::createUuid().toString();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.open();
-        QSqlQuery q(sql, db);
-        while (q.next()) {
-            QStringList row;
-            for (int i = 0; i < q.record().count(); ++i)
-                row << q.value(i).toString();
-            out << row.join(QLatin1Char('|'));
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    out.sort();
-    return out;
 }
 
 // Every row of a file's match and roster tables, table by table.

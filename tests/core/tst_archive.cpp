@@ -8,38 +8,14 @@
 #include <QTemporaryDir>
 #include <QSqlQuery>
 #include <QTest>
-#include <QUuid>
 
 namespace {
-// The rows a statement reads from a file through a connection of its own (so only what was
-// committed counts), each as its values joined by '|', sorted.
-QStringList Rows(const QString& path, const QString& sql)
-{
-    QStringList out;
-    const QString name = QUuid::createUuid().toString();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.open();
-        QSqlQuery q(sql, db);
-        while (q.next()) {
-            QStringList row;
-            for (int i = 0; i < q.record().count(); ++i)
-                row << q.value(i).toString();
-            out << row.join(QLatin1Char('|'));
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    out.sort();
-    return out;
-}
-
 // Every row of the match tables, table by table.
 QStringList Dump(const QString& path)
 {
     QStringList out;
     for (const QString table : {"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS", "RALLY"})
-        out << table << Rows(path, "SELECT * FROM " + table);
+        out << table << FileRows(path, "SELECT * FROM " + table);
     return out;
 }
 
@@ -48,7 +24,7 @@ QStringList Dump(const QString& path)
 QStringList Shapes(const QString& path)
 {
     const QString games = QStringLiteral("(SELECT GAMEID FROM GAME G WHERE G.MATCHID = M.MATCHID)");
-    return Rows(path, QStringLiteral("SELECT M.MATCHID, (SELECT COUNT(*) FROM GAME G WHERE G.MATCHID = M.MATCHID), "
+    return FileRows(path, QStringLiteral("SELECT M.MATCHID, (SELECT COUNT(*) FROM GAME G WHERE G.MATCHID = M.MATCHID), "
                                      "(SELECT COUNT(*) FROM PLAY WHERE GAMEID IN %1), (SELECT COUNT(*) FROM PLAYED "
                                      "WHERE GAMEID IN %1), (SELECT TOTAL(ACTIONS) FROM TOTALS WHERE GAMEID IN %1) "
                                      "FROM MATCH M UNION ALL SELECT 'orphans', COUNT(*), 0, 0, 0 FROM PLAY "
@@ -181,10 +157,10 @@ private slots:
         QFile file(m_archive);
         if (contents.startsWith('v')) {
             QVERIFY(Db::createFresh(m_archive, &error, contents == "v0" ? 0 : Db::kSchemaVersion));
-            Rows(m_archive, QStringLiteral("INSERT INTO MATCH VALUES ('2025-01-01 10:00:00', 'h', 'a')"));
-            Rows(m_archive, QStringLiteral("PRAGMA user_version = %1").arg(contents == "v0" ? 0 : 99));
+            FileRows(m_archive, QStringLiteral("INSERT INTO MATCH VALUES ('2025-01-01 10:00:00', 'h', 'a')"));
+            FileRows(m_archive, QStringLiteral("PRAGMA user_version = %1").arg(contents == "v0" ? 0 : 99));
         } else if (contents == "other") {
-            Rows(m_archive, QStringLiteral("CREATE TABLE NOTES (LINE TEXT)"));
+            FileRows(m_archive, QStringLiteral("CREATE TABLE NOTES (LINE TEXT)"));
         } else if (!contents.isEmpty()) {
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents == "empty" ? "" : contents) >= 0);
             file.close();
@@ -252,11 +228,11 @@ private slots:
         const QList<RecordId> both{RecordId::fromText(Id(0)), RecordId::fromText(Id(1))};
         QCOMPARE(ArchiveStore::Restore(m_archive, both).restored, both);
         // The archive notes each row written to it.
-        Rows(m_archive, QStringLiteral("CREATE TABLE WRITTEN (ROW TEXT)"));
+        FileRows(m_archive, QStringLiteral("CREATE TABLE WRITTEN (ROW TEXT)"));
         for (const QString table : {"TEAM", "PLAYER", "MATCH"}) {
             const QString key = table == QLatin1String("TEAM") ? "TEAMID" : table == QLatin1String("PLAYER") ? "PLAYERID" : "MATCHID";
             for (const QString event : {"INSERT", "UPDATE"})
-                Rows(m_archive, QStringLiteral("CREATE TRIGGER NOTE_%1_%2 AFTER %2 ON %1 BEGIN INSERT INTO WRITTEN "
+                FileRows(m_archive, QStringLiteral("CREATE TRIGGER NOTE_%1_%2 AFTER %2 ON %1 BEGIN INSERT INTO WRITTEN "
                                                "VALUES ('%1 ' || NEW.%3); END")
                                     .arg(table, event, key));
         }
@@ -281,7 +257,7 @@ private slots:
         if (refused || written.isEmpty())
             QCOMPARE(Bytes(m_archive), archived);
         else
-            QCOMPARE(Rows(m_archive, QStringLiteral("SELECT ROW FROM WRITTEN")), written);
+            QCOMPARE(FileRows(m_archive, QStringLiteral("SELECT ROW FROM WRITTEN")), written);
         // No journal of a write left beside it.
         QCOMPARE(QDir(QFileInfo(m_archive).path()).entryList({QStringLiteral("Archive.db*")}),
                  QStringList{QStringLiteral("Archive.db")});

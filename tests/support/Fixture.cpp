@@ -8,6 +8,10 @@
 #include <QDialog>
 #include <QFile>
 #include <QSettings>
+#include <QUuid>
+#include <QSqlRecord>
+#include <QSqlQuery>
+#include <QSqlDatabase>
 
 TestApp::TestApp()
 {
@@ -105,4 +109,25 @@ void CloseAllWindows()
             return;
         QApplication::processEvents();
     }
+}
+
+QStringList FileRows(const QString& path, const QString& sql)
+{
+    QStringList out;
+    const QString name = QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(sql, db);
+        while (q.next()) {
+            QStringList row;
+            for (int i = 0; i < q.record().count(); ++i)
+                row << q.value(i).toString();
+            out << row.join(QLatin1Char('|'));
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    out.sort();
+    return out;
 }

@@ -41,6 +41,10 @@ private:
 
 // Top-level windows still visible; a test must leave none.
 QStringList VisibleTopLevels();
+
+// The rows a statement reads from a database file through a connection of its own (so only what
+// was committed counts), each as its values joined by '|', sorted.
+QStringList FileRows(const QString& path, const QString& sql);
 // Closes every visible top-level window (cleanup after a failed test).
 void CloseAllWindows();
 
