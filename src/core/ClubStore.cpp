@@ -45,7 +45,7 @@ struct Words
 // the unquoted names to lower case); the server's rows add BENCH, and those of a match's contents
 // MATCHID and COPY, in front.
 
-struct TableSpec
+struct TableShape
 {
     QString table;
     QStringList columns;
@@ -53,29 +53,29 @@ struct TableSpec
     bool hasMatchId = false; // MATCHID is among the local columns (MATCH, GAME)
 };
 
-TableSpec Spec(const QString& table, const QStringList& columns, const QSet<QString>& integers, bool matchId = false)
+TableShape Shape(const QString& table, const QStringList& columns, const QSet<QString>& integers, bool matchId = false)
 {
     return {table, columns, integers, matchId};
 }
 
-const TableSpec& TeamSpec()
+const TableShape& TeamShape()
 {
-    static const TableSpec s = Spec(QStringLiteral("TEAM"), {QStringLiteral("TEAMID"), QStringLiteral("TEAMNAME")}, {});
+    static const TableShape s = Shape(QStringLiteral("TEAM"), {QStringLiteral("TEAMID"), QStringLiteral("TEAMNAME")}, {});
     return s;
 }
 
-const TableSpec& PlayerSpec()
+const TableShape& PlayerShape()
 {
-    static const TableSpec s = Spec(QStringLiteral("PLAYER"),
+    static const TableShape s = Shape(QStringLiteral("PLAYER"),
                                     {QStringLiteral("PLAYERID"), QStringLiteral("TEAMID"), QStringLiteral("PLAYERNAME"),
                                      QStringLiteral("PLAYERNUMBER")},
                                     {QStringLiteral("PLAYERNUMBER")});
     return s;
 }
 
-const TableSpec& GameSpec()
+const TableShape& GameShape()
 {
-    static const TableSpec s = Spec(QStringLiteral("GAME"),
+    static const TableShape s = Shape(QStringLiteral("GAME"),
                                     {QStringLiteral("MATCHID"), QStringLiteral("GAMEID"), QStringLiteral("GAMENUMBER"),
                                      QStringLiteral("HOMESCORE"), QStringLiteral("AWAYSCORE")},
                                     {QStringLiteral("GAMENUMBER"), QStringLiteral("HOMESCORE"), QStringLiteral("AWAYSCORE")},
@@ -83,17 +83,17 @@ const TableSpec& GameSpec()
     return s;
 }
 
-const TableSpec& PlayedSpec()
+const TableShape& PlayedShape()
 {
-    static const TableSpec s = Spec(QStringLiteral("PLAYED"), {QStringLiteral("GAMEID"), QStringLiteral("PLAYERID")}, {});
+    static const TableShape s = Shape(QStringLiteral("PLAYED"), {QStringLiteral("GAMEID"), QStringLiteral("PLAYERID")}, {});
     return s;
 }
 
 // Every PLAY column: the action's place, then one per stat kind, so that a new kind travels too
 // (the server's table needs its column as well: schema.sql).
-const TableSpec& PlaySpec()
+const TableShape& PlayShape()
 {
-    static const TableSpec s = [] {
+    static const TableShape s = [] {
         QStringList columns{QStringLiteral("GAMEID"), QStringLiteral("PLAYID"), QStringLiteral("PLAYERID"),
                             QStringLiteral("POSITION")};
         QSet<QString> integers{QStringLiteral("POSITION")};
@@ -101,18 +101,18 @@ const TableSpec& PlaySpec()
             columns << QString::fromLatin1(k.column);
             integers << QString::fromLatin1(k.column);
         }
-        return Spec(QStringLiteral("PLAY"), columns, integers);
+        return Shape(QStringLiteral("PLAY"), columns, integers);
     }();
     return s;
 }
 
-const TableSpec& RallySpec()
+const TableShape& RallyShape()
 {
-    static const TableSpec s = [] {
+    static const TableShape s = [] {
         QStringList columns;
         for (const QString& c : RallyStore::Columns().split(QLatin1Char(',')))
             columns << c.trimmed();
-        return Spec(QStringLiteral("RALLY"), columns,
+        return Shape(QStringLiteral("RALLY"), columns,
                     {QStringLiteral("ENTRY"), QStringLiteral("STEP"), QStringLiteral("SIDE"), QStringLiteral("SERVER"),
                      QStringLiteral("AMOUNT"), QStringLiteral("HOMESCORE"), QStringLiteral("AWAYSCORE"),
                      QStringLiteral("POSITION"), QStringLiteral("REVERSES")});
@@ -128,10 +128,10 @@ QString Marks(qsizetype count)
     return marks.join(QStringLiteral(", "));
 }
 
-QStringList ContentColumns(const TableSpec& spec)
+QStringList ContentColumns(const TableShape& shape)
 {
-    QStringList columns = spec.columns;
-    if (spec.hasMatchId)
+    QStringList columns = shape.columns;
+    if (shape.hasMatchId)
         columns.removeAll(QStringLiteral("MATCHID"));
     return columns;
 }
@@ -145,24 +145,24 @@ const QString kLocalGames = QStringLiteral("SELECT GAMEID FROM GAME WHERE MATCHI
 
 // One match's rows of a table, for sending (from the archive) and for restoring (from the server,
 // the copy the match row names).
-QString LocalRead(const TableSpec& spec)
+QString LocalRead(const TableShape& shape)
 {
-    const QString columns = spec.columns.join(QStringLiteral(", "));
-    if (spec.table == QLatin1String("GAME"))
+    const QString columns = shape.columns.join(QStringLiteral(", "));
+    if (shape.table == QLatin1String("GAME"))
         return QStringLiteral("SELECT %1 FROM GAME WHERE MATCHID = ? ORDER BY GAMEID").arg(columns);
     // The rows in the order they were recorded.
     return QStringLiteral("SELECT %1 FROM %2 WHERE GAMEID IN (%3) ORDER BY rowid")
-        .arg(columns, spec.table, kLocalGames);
+        .arg(columns, shape.table, kLocalGames);
 }
 // RALLY is a table without a rowid; its key orders it.
 const QString kLocalRallyRead = QStringLiteral("SELECT %1 FROM RALLY WHERE GAMEID IN (%2) ORDER BY GAMEID, ENTRY");
 
 // The bulk of one match, packed by the engine that reads it: its rows as a JSON array of rows, in
 // the order they were recorded. SQLite's JSON functions quote and escape every value.
-QString LocalBulkRead(const TableSpec& spec)
+QString LocalBulkRead(const TableShape& shape)
 {
-    const QString columns = spec.columns.join(QStringLiteral(", "));
-    const QString rows = spec.table == QLatin1String("RALLY") ? kLocalRallyRead.arg(columns, kLocalGames) : LocalRead(spec);
+    const QString columns = shape.columns.join(QStringLiteral(", "));
+    const QString rows = shape.table == QLatin1String("RALLY") ? kLocalRallyRead.arg(columns, kLocalGames) : LocalRead(shape);
     return QStringLiteral("SELECT json_group_array(json_array(%1)) FROM (%2)").arg(columns, rows);
 }
 // The whole of one match as the server holds it, in one statement: the match row, its teams and
@@ -171,19 +171,19 @@ QString LocalBulkRead(const TableSpec& spec)
 QString ServerMatchRead()
 {
     // The games' few rows keep their numbers as numbers, for the program to read.
-    auto rows = [](const TableSpec& spec, const QString& order) {
+    auto rows = [](const TableShape& shape, const QString& order) {
         return QStringLiteral("(SELECT json_agg(json_build_array(%1) ORDER BY %2) FROM %3 X WHERE X.BENCH = K.B "
                               "AND X.MATCHID = K.M AND X.COPY = K.C)")
-            .arg(spec.columns.join(QStringLiteral(", ")), order, spec.table);
+            .arg(shape.columns.join(QStringLiteral(", ")), order, shape.table);
     };
     // The bulk goes straight into the working tables: each row as an array of text, since SQLite
     // takes a string out of JSON faster than a number, and the tables' typed columns turn the
     // numbers' text back into numbers.
-    auto bulk = [](const TableSpec& spec, const QString& order) {
+    auto bulk = [](const TableShape& shape, const QString& order) {
         return QStringLiteral("(SELECT json_agg(ARRAY[%1] ORDER BY %2) FROM %3 X WHERE X.BENCH = K.B "
                               "AND X.MATCHID = K.M AND X.COPY = K.C)")
-            .arg(QStringLiteral("X.") + spec.columns.join(QStringLiteral("::text, X.")) + QStringLiteral("::text"), order,
-                 spec.table);
+            .arg(QStringLiteral("X.") + shape.columns.join(QStringLiteral("::text, X.")) + QStringLiteral("::text"), order,
+                 shape.table);
     };
     return QStringLiteral(
                "WITH K AS (SELECT BENCH AS B, MATCHID AS M, COPY AS C, HOMETEAMID AS H, AWAYTEAMID AS A FROM MATCH "
@@ -200,8 +200,8 @@ QString ServerMatchRead()
                "(SELECT json_agg(json_build_array(PL.PLAYERID, PL.TEAMID, PL.PLAYERNAME, PL.PLAYERNUMBER) "
                "ORDER BY PL.PLAYERID) FROM PL), %1, %2, %3, %4, "
                "(SELECT json_agg(U.P) FROM U WHERE U.P IS NOT NULL) FROM K")
-        .arg(rows(GameSpec(), QStringLiteral("X.GAMEID")), bulk(PlayedSpec(), QStringLiteral("X.GAMEID, X.PLAYERID")),
-             bulk(PlaySpec(), QStringLiteral("X.GAMEID, X.PLAYID")), bulk(RallySpec(), QStringLiteral("X.GAMEID, X.ENTRY")));
+        .arg(rows(GameShape(), QStringLiteral("X.GAMEID")), bulk(PlayedShape(), QStringLiteral("X.GAMEID, X.PLAYERID")),
+             bulk(PlayShape(), QStringLiteral("X.GAMEID, X.PLAYID")), bulk(RallyShape(), QStringLiteral("X.GAMEID, X.ENTRY")));
 }
 
 // The teams and players a match names: both teams with their rosters, and whoever else played.
@@ -223,22 +223,22 @@ const QString kLocalMatchRead = QStringLiteral("SELECT MATCHID, HOMETEAMID, AWAY
 // made of it. Onto the server: the bench's latest names win. The server takes the few rows of the
 // teams, players and games as one array per column, and the bulk as JSON, so that a match of a
 // thousand actions is one statement.
-QString LocalWrite(const TableSpec& spec)
+QString LocalWrite(const TableShape& shape)
 {
-    const bool roster = spec.table == QLatin1String("TEAM") || spec.table == QLatin1String("PLAYER");
+    const bool roster = shape.table == QLatin1String("TEAM") || shape.table == QLatin1String("PLAYER");
     return QStringLiteral("INSERT%1 INTO main.%2 (%3) VALUES (%4)")
-        .arg(roster ? QStringLiteral(" OR IGNORE") : QString(), spec.table, spec.columns.join(QStringLiteral(", ")),
-             Marks(spec.columns.size()));
+        .arg(roster ? QStringLiteral(" OR IGNORE") : QString(), shape.table, shape.columns.join(QStringLiteral(", ")),
+             Marks(shape.columns.size()));
 }
 // The server's JSON rows into the working tables; mapped, each identifier of another bench's record
 // given its identifier here (temp.CLUBMAP holds those that differ). Each row's text is taken from
 // json_each once (MATERIALIZED): json_each writes an array row's text anew at every mention of
 // its value, which for a row of 27 values took most of the time.
-QString LocalBulkWrite(const TableSpec& spec, bool mapped)
+QString LocalBulkWrite(const TableShape& shape, bool mapped)
 {
     QStringList values;
-    for (int i = 0; i < spec.columns.size(); ++i) {
-        const QString& c = spec.columns[i];
+    for (int i = 0; i < shape.columns.size(); ++i) {
+        const QString& c = shape.columns[i];
         const QString value = QStringLiteral("J.R ->> %1").arg(i);
         const char* kind = c == QLatin1String("GAMEID") ? "GAME"
                            : c == QLatin1String("PLAYERID") || c == QLatin1String("OUTID")
@@ -251,32 +251,32 @@ QString LocalBulkWrite(const TableSpec& spec, bool mapped)
     }
     return QStringLiteral("WITH J AS MATERIALIZED (SELECT value AS R FROM json_each(?)) INSERT INTO main.%1 (%2) "
                           "SELECT %3 FROM J")
-        .arg(spec.table, spec.columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+        .arg(shape.table, shape.columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
 }
 
-QString ServerArrays(const QStringList& columns, const TableSpec& spec)
+QString ServerArrays(const QStringList& columns, const TableShape& shape)
 {
     QStringList arrays;
     for (const QString& c : columns)
-        arrays << (spec.integers.contains(c) ? QStringLiteral("?::integer[]") : QStringLiteral("?::text[]"));
+        arrays << (shape.integers.contains(c) ? QStringLiteral("?::integer[]") : QStringLiteral("?::text[]"));
     return QStringLiteral("unnest(%1)").arg(arrays.join(QStringLiteral(", ")));
 }
 // A team or player row: the bench's latest names win on the server.
-QString ServerRosterWrite(const TableSpec& spec)
+QString ServerRosterWrite(const TableShape& shape)
 {
-    const QStringList columns = ContentColumns(spec);
+    const QStringList columns = ContentColumns(shape);
     const QString list = columns.join(QStringLiteral(", "));
-    if (spec.table == QLatin1String("TEAM"))
+    if (shape.table == QLatin1String("TEAM"))
         return QStringLiteral("INSERT INTO TEAM (BENCH, %1) SELECT ?::uuid, * FROM %2 ON CONFLICT (BENCH, TEAMID) DO "
                               "UPDATE SET TEAMNAME = excluded.TEAMNAME WHERE TEAM.TEAMNAME IS DISTINCT FROM "
                               "excluded.TEAMNAME")
-            .arg(list, ServerArrays(columns, spec));
-    if (spec.table == QLatin1String("PLAYER"))
+            .arg(list, ServerArrays(columns, shape));
+    if (shape.table == QLatin1String("PLAYER"))
         return QStringLiteral("INSERT INTO PLAYER (BENCH, %1) SELECT ?::uuid, * FROM %2 ON CONFLICT (BENCH, PLAYERID) DO "
                               "UPDATE SET TEAMID = excluded.TEAMID, PLAYERNAME = excluded.PLAYERNAME, PLAYERNUMBER = "
                               "excluded.PLAYERNUMBER WHERE (PLAYER.TEAMID, PLAYER.PLAYERNAME, PLAYER.PLAYERNUMBER) IS "
                               "DISTINCT FROM (excluded.TEAMID, excluded.PLAYERNAME, excluded.PLAYERNUMBER)")
-            .arg(list, ServerArrays(columns, spec));
+            .arg(list, ServerArrays(columns, shape));
     return QString();
 }
 
@@ -292,25 +292,25 @@ const QString kServerMatchWrite = QStringLiteral(
 QString ServerMatchWrite()
 {
     // The games as arrays, one per column.
-    auto games = [](const TableSpec& spec) {
-        const QStringList columns = ContentColumns(spec);
+    auto games = [](const TableShape& shape) {
+        const QStringList columns = ContentColumns(shape);
         return QStringLiteral("G AS (INSERT INTO %1 (BENCH, MATCHID, COPY, %2) SELECT ?::uuid, ?::text, M.COPY, U.* "
                               "FROM M, %3 AS U RETURNING 1)")
-            .arg(spec.table, columns.join(QStringLiteral(", ")), ServerArrays(columns, spec));
+            .arg(shape.table, columns.join(QStringLiteral(", ")), ServerArrays(columns, shape));
     };
     // The bulk as the archive packed it: a JSON array of rows, each taken apart by position.
-    auto bulk = [](const char* name, const TableSpec& spec) {
+    auto bulk = [](const char* name, const TableShape& shape) {
         QStringList values;
-        for (int i = 0; i < spec.columns.size(); ++i)
-            values << (spec.integers.contains(spec.columns[i]) ? QStringLiteral("(J.R ->> %1)::integer").arg(i)
+        for (int i = 0; i < shape.columns.size(); ++i)
+            values << (shape.integers.contains(shape.columns[i]) ? QStringLiteral("(J.R ->> %1)::integer").arg(i)
                                                                : QStringLiteral("J.R ->> %1").arg(i));
         return QStringLiteral("%1 AS (INSERT INTO %2 (BENCH, MATCHID, COPY, %3) SELECT ?::uuid, ?::text, M.COPY, %4 "
                               "FROM M, jsonb_array_elements(?::jsonb) AS J(R) RETURNING 1)")
-            .arg(QLatin1String(name), spec.table, spec.columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+            .arg(QLatin1String(name), shape.table, shape.columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
     };
     return QStringLiteral("WITH T AS (%1 RETURNING 1), P AS (%2 RETURNING 1), M AS (%3), %4, %5, %6, %7 SELECT COPY FROM M")
-        .arg(ServerRosterWrite(TeamSpec()), ServerRosterWrite(PlayerSpec()), kServerMatchWrite, games(GameSpec()),
-             bulk("D", PlayedSpec()), bulk("A", PlaySpec()), bulk("R", RallySpec()));
+        .arg(ServerRosterWrite(TeamShape()), ServerRosterWrite(PlayerShape()), kServerMatchWrite, games(GameShape()),
+             bulk("D", PlayedShape()), bulk("A", PlayShape()), bulk("R", RallyShape()));
 }
 
 // This installation's bench, under the login role that sends; a role may only ever change its own.
@@ -680,12 +680,12 @@ QString ArrayOf(const std::vector<QVariantList>& rows, int column)
     return out;
 }
 
-QVariantList Arrays(const TableSpec& spec, const std::vector<QVariantList>& rows)
+QVariantList Arrays(const TableShape& shape, const std::vector<QVariantList>& rows)
 {
     QVariantList arrays;
-    const QStringList content = ContentColumns(spec);
+    const QStringList content = ContentColumns(shape);
     for (const QString& c : content)
-        arrays << ArrayOf(rows, int(spec.columns.indexOf(c)));
+        arrays << ArrayOf(rows, int(shape.columns.indexOf(c)));
     return arrays;
 }
 
@@ -698,10 +698,10 @@ MatchRows ReadLocal(LocalFile& archive, const RecordId& match)
     if (matchRows.empty())
         throw DbError(Words::tr("The match %1 is no longer in the archive.").arg(match.displayText()), kLocalMatchRead);
     m.match = matchRows.front();
-    m.games = archive.rows(LocalRead(GameSpec()), {id});
-    for (auto [bulk, spec] : {std::pair{&m.played, &PlayedSpec()}, std::pair{&m.plays, &PlaySpec()},
-                              std::pair{&m.rally, &RallySpec()}})
-        *bulk = archive.rows(LocalBulkRead(*spec), {id}).front().value(0).toString();
+    m.games = archive.rows(LocalRead(GameShape()), {id});
+    for (auto [bulk, shape] : {std::pair{&m.played, &PlayedShape()}, std::pair{&m.plays, &PlayShape()},
+                              std::pair{&m.rally, &RallyShape()}})
+        *bulk = archive.rows(LocalBulkRead(*shape), {id}).front().value(0).toString();
     m.players = archive.rows(kLocalPlayersRead, {id, id, id, id});
     QVariantList teamBinds{m.match.value(1), m.match.value(2)};
     for (const QVariantList& p : m.players)
@@ -757,12 +757,12 @@ std::optional<MatchRows> ReadServer(Server& server, const ServerKey& key)
 bool WriteServer(Server& server, const Bench& bench, const MatchRows& m, const QString& digest)
 {
     QVariantList values{bench.id};
-    values += Arrays(TeamSpec(), m.teams);
+    values += Arrays(TeamShape(), m.teams);
     values << bench.id;
-    values += Arrays(PlayerSpec(), m.players);
+    values += Arrays(PlayerShape(), m.players);
     values << bench.id << m.match.value(0) << m.match.value(1) << m.match.value(2) << digest;
     values << bench.id << m.match.value(0);
-    values += Arrays(GameSpec(), m.games);
+    values += Arrays(GameShape(), m.games);
     for (const QString* bulk : {&m.played, &m.plays, &m.rally})
         values << bench.id << m.match.value(0) << *bulk;
     QSqlQuery& q = server.run(ServerMatchWrite(), values);
@@ -1185,7 +1185,7 @@ QList<Changed> MapOtherBench(MatchRows& m, Mapper& mapper)
 class Inserter
 {
 public:
-    explicit Inserter(const TableSpec& spec) : m_query(LocalWrite(spec)) {}
+    explicit Inserter(const TableShape& shape) : m_query(LocalWrite(shape)) {}
 
     void insert(const std::vector<QVariantList>& rows)
     {
@@ -1239,13 +1239,13 @@ ArchiveStore::RestoreResult RestoreFetched(const QString& archivePath, const QSt
                            "LOCALID TEXT NOT NULL, PRIMARY KEY (KIND, SERVERID))"));
     Transaction t;
     {
-        Inserter teams(TeamSpec()), players(PlayerSpec()), games(GameSpec());
+        Inserter teams(TeamShape()), players(PlayerShape()), games(GameShape());
         // The statements that map identifiers cost a lookup per identifier and row: only for a match
         // whose identifiers changed.
-        Query played(LocalBulkWrite(PlayedSpec(), false)), plays(LocalBulkWrite(PlaySpec(), false)),
-            rally(LocalBulkWrite(RallySpec(), false));
-        Query mappedPlayed(LocalBulkWrite(PlayedSpec(), true)), mappedPlays(LocalBulkWrite(PlaySpec(), true)),
-            mappedRally(LocalBulkWrite(RallySpec(), true));
+        Query played(LocalBulkWrite(PlayedShape(), false)), plays(LocalBulkWrite(PlayShape(), false)),
+            rally(LocalBulkWrite(RallyShape(), false));
+        Query mappedPlayed(LocalBulkWrite(PlayedShape(), true)), mappedPlays(LocalBulkWrite(PlayShape(), true)),
+            mappedRally(LocalBulkWrite(RallyShape(), true));
         for (size_t i = 0; i < matches.size(); ++i) {
             const MatchRows& m = matches[i];
             // Named as the server names it, which is what the user chose from.
