@@ -499,6 +499,19 @@ kopieren.
     </message>
 </context>
 <context>
+    <name>DialogButtons</name>
+    <message>
+        <location filename="../../src/core/mConstants.cpp" line="239"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/mConstants.cpp" line="243"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>InstanceLock</name>
     <message>
         <location filename="../../src/shell/InstanceLock.cpp" line="48"/>
@@ -1669,13 +1682,13 @@ kopieren.
 <context>
     <name>Sidelines</name>
     <message>
-        <location filename="../../src/core/mConstants.cpp" line="150"/>
+        <location filename="../../src/core/mConstants.cpp" line="151"/>
         <source>The database file %1 is no longer there: it was moved or deleted while Sidelines was running.</source>
         <translation>Die Datenbankdatei %1 ist nicht mehr vorhanden: Sie wurde verschoben oder gelöscht, während Sidelines lief.</translation>
     </message>
     <message>
-        <location filename="../../src/core/mConstants.cpp" line="162"/>
-        <location filename="../../src/core/mConstants.cpp" line="167"/>
+        <location filename="../../src/core/mConstants.cpp" line="163"/>
+        <location filename="../../src/core/mConstants.cpp" line="168"/>
         <source>Sidelines</source>
         <translation>Sidelines</translation>
     </message>
@@ -2393,117 +2406,107 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
         <translation>&amp;Testen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="72"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="76"/>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="90"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="86"/>
         <source>&amp;Host:</source>
         <translation>&amp;Host:</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="91"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="87"/>
         <source>P&amp;ort:</source>
         <translation>P&amp;ort:</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="92"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="88"/>
         <source>&amp;Database:</source>
         <translation>&amp;Datenbank:</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="93"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="89"/>
         <source>&amp;User:</source>
         <translation>&amp;Benutzer:</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="94"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="90"/>
         <source>Pass&amp;word:</source>
         <translation>Pass&amp;wort:</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="98"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="94"/>
         <source>C&amp;A certificate:</source>
         <translation>C&amp;A-Zertifikat:</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="99"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="95"/>
         <source>&amp;Bench name:</source>
         <translation>&amp;Name der Bank:</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="145"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="141"/>
         <source>The Club Server&apos;s CA Certificate</source>
         <translation>CA-Zertifikat des Vereinsservers</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="146"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="142"/>
         <source>Certificates (*.crt *.pem *.cer);;All files (*)</source>
         <translation>Zertifikate (*.crt *.pem *.cer);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="155"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="151"/>
         <source>Name the club server&apos;s database and this bench&apos;s login role first.</source>
         <translation>Geben Sie zuerst die Datenbank des Vereinsservers und die Anmelderolle dieser Bank an.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="159"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="155"/>
         <source>Connecting to %1...</source>
         <translation>Verbindung zu %1 wird hergestellt...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="163"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="159"/>
         <source>Connecting to the club server...</source>
         <translation>Verbindung zum Vereinsserver wird hergestellt...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="167"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="163"/>
         <source>No connection: %1</source>
         <translation>Keine Verbindung: %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="170"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="166"/>
         <source>Connected to PostgreSQL %1 as %2.</source>
         <translation>Mit PostgreSQL %1 als %2 verbunden.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="173"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="169"/>
         <source>The club&apos;s tables are there, with %1 from %2.</source>
         <translation>Die Tabellen des Vereins sind vorhanden und enthalten %1 von %2.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="174"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="170"/>
         <source>1 match</source>
         <translation>1 Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="174"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="170"/>
         <source>%1 matches</source>
         <translation>%1 Spiele</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="175"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="171"/>
         <source>1 bench</source>
         <translation>1 Bank</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="175"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="171"/>
         <source>%1 benches</source>
         <translation>%1 Bänken</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="178"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="174"/>
         <source>The club&apos;s tables are not there, or %1 may not read them: set the database up with schema.sql and roles.sql (see the README).</source>
         <translation>Die Tabellen des Vereins sind nicht vorhanden, oder %1 darf sie nicht lesen: Richten Sie die Datenbank mit schema.sql und roles.sql ein (siehe README).</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmClubServer.cpp" line="204"/>
+        <location filename="../../src/shell/frmClubServer.cpp" line="200"/>
         <source>The system&apos;s key store cannot be reached (%1).
 
 The password is kept only until Sidelines closes, and Sidelines will ask for it at each start.</source>
@@ -2516,42 +2519,32 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
     <name>frmExportScout</name>
     <message>
         <location filename="../../src/match/frmExportScout.cpp" line="20"/>
-        <location filename="../../src/match/frmExportScout.cpp" line="94"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="90"/>
         <source>Export Scout File</source>
         <translation>Scout-Datei exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="27"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="31"/>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="62"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="58"/>
         <source>%1-%2</source>
         <translation>%1-%2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="102"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="98"/>
         <source>There are no recorded matches to export.</source>
         <translation>Es gibt keine erfassten Spiele zum Exportieren.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="121"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="117"/>
         <source>Scout files (*.dvw)</source>
         <translation>Scout-Dateien (*.dvw)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="130"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="126"/>
         <source>Writing the scout file...</source>
         <translation>Scout-Datei wird geschrieben...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="136"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="132"/>
         <source>Scout file written: %1</source>
         <translation>Scout-Datei geschrieben: %1</translation>
     </message>
@@ -3181,17 +3174,7 @@ Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen ent
         <translation>Erfasste Spiele</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmMatch.cpp" line="21"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmMatch.cpp" line="25"/>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmMatch.cpp" line="49"/>
+        <location filename="../../src/match/frmMatch.cpp" line="45"/>
         <source>Loading all the matches...</source>
         <translation>Alle Spiele werden geladen...</translation>
     </message>
@@ -3599,7 +3582,7 @@ Möchten Sie sie ersetzen?</translation>
     <name>frmRestore</name>
     <message>
         <location filename="../../src/match/frmRestore.cpp" line="31"/>
-        <location filename="../../src/match/frmRestore.cpp" line="195"/>
+        <location filename="../../src/match/frmRestore.cpp" line="191"/>
         <source>Restore Saved Matches</source>
         <translation>Gespeicherte Spiele wiederherstellen</translation>
     </message>
@@ -3629,63 +3612,53 @@ Möchten Sie sie ersetzen?</translation>
         <translation>&amp;Alle auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="55"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmRestore.cpp" line="59"/>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmRestore.cpp" line="93"/>
+        <location filename="../../src/match/frmRestore.cpp" line="89"/>
         <source>%1   (%2)</source>
         <translation>%1   (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="104"/>
+        <location filename="../../src/match/frmRestore.cpp" line="100"/>
         <source>The club server&apos;s matches cannot be listed: %1</source>
         <translation>Die Spiele des Vereinsservers können nicht aufgelistet werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="151"/>
+        <location filename="../../src/match/frmRestore.cpp" line="147"/>
         <source>%1-%2</source>
         <translation>%1-%2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="199"/>
+        <location filename="../../src/match/frmRestore.cpp" line="195"/>
         <source>Loading the saved matches...</source>
         <translation>Gespeicherte Spiele werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="208"/>
+        <location filename="../../src/match/frmRestore.cpp" line="204"/>
         <source>Loading the club server&apos;s matches...</source>
         <translation>Spiele des Vereinsservers werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="214"/>
+        <location filename="../../src/match/frmRestore.cpp" line="210"/>
         <source>There are no saved matches yet. The recorded matches are saved each time you leave Sidelines.</source>
         <translation>Es gibt noch keine gespeicherten Spiele. Die erfassten Spiele werden bei jedem Beenden von Sidelines gesichert.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="227"/>
+        <location filename="../../src/match/frmRestore.cpp" line="223"/>
         <source>Fetching the matches from the club server...</source>
         <translation>Spiele werden vom Vereinsserver geholt...</translation>
     </message>
     <message>
+        <location filename="../../src/match/frmRestore.cpp" line="227"/>
         <location filename="../../src/match/frmRestore.cpp" line="231"/>
-        <location filename="../../src/match/frmRestore.cpp" line="235"/>
         <source>Restoring the saved matches...</source>
         <translation>Gespeicherte Spiele werden wiederhergestellt...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="238"/>
+        <location filename="../../src/match/frmRestore.cpp" line="234"/>
         <source>Saved matches restored: %1.</source>
         <translation>Gespeicherte Spiele wiederhergestellt: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="251"/>
+        <location filename="../../src/match/frmRestore.cpp" line="247"/>
         <source>These matches are already among the recorded matches and were left as they are:
 
 %1</source>

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 
@@ -224,6 +225,25 @@ void CentreOnScreen(QWidget* window)
     const QRect area = screen->availableGeometry();
     const QSize size = window->frameGeometry().size();
     window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+namespace {
+struct ButtonWords
+{
+    Q_DECLARE_TR_FUNCTIONS(DialogButtons)
+};
+} // namespace
+
+OkCancelButtons MakeOkCancel(QWidget* parent)
+{
+    auto* ok = new QPushButton(ButtonWords::tr("OK"), parent);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    auto* cancel = new QPushButton(ButtonWords::tr("Cancel"), parent);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    cancel->setAutoDefault(false);
+    return {ok, cancel};
 }
 
 void InitResources()

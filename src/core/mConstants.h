@@ -10,6 +10,7 @@
 
 class CProgressBar;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 // The state that every part of the program shares: the application folder, the dialog result,
@@ -93,6 +94,15 @@ void SaveSetting(const QString& section, const QString& key, const QString& valu
 
 // Centres a window on the screen it is on.
 void CentreOnScreen(QWidget* window);
+
+// The OK and Cancel pair a chooser or settings window ends with (cmdOK, cmdCancel): OK is the
+// button Enter presses, Cancel answers only its click and Escape.
+struct OkCancelButtons
+{
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+OkCancelButtons MakeOkCancel(QWidget* parent);
 
 // Pulls the embedded files (schema, pictures) into the executable that links the library.
 void InitResources();

@@ -24,13 +24,9 @@ frmExportScout::frmExportScout(const std::vector<ScoutStore::ListedMatch>& match
     lstMatches->setObjectName(QStringLiteral("lstMatches"));
     lstMatches->setSelectionMode(QAbstractItemView::SingleSelection);
     lstMatches->setMinimumSize(520, 280);
-    cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdOK->setAutoDefault(true);
-    cmdCancel = new QPushButton(tr("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
+    const OkCancelButtons okCancel = MakeOkCancel(this);
+    cmdOK = okCancel.ok;
+    cmdCancel = okCancel.cancel;
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -18,13 +18,9 @@ frmMatch::frmMatch(QWidget* parent) : QDialog(parent)
     lstMatch->setObjectName(QStringLiteral("lstMatch"));
     lstMatch->setMinimumSize(420, 240);
     lstMatch->setAccessibleName(tr("Recorded matches"));
-    cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdOK->setAutoDefault(true);
-    cmdCancel = new QPushButton(tr("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
+    const OkCancelButtons okCancel = MakeOkCancel(this);
+    cmdOK = okCancel.ok;
+    cmdCancel = okCancel.cancel;
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -52,13 +52,9 @@ frmRestore::frmRestore(const std::vector<ArchiveStore::ArchivedMatch>& matches, 
     cmdAll = new QPushButton(tr("Select &All"), this);
     cmdAll->setObjectName(QStringLiteral("cmdAll"));
     cmdAll->setAutoDefault(false);
-    cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdOK->setAutoDefault(true);
-    cmdCancel = new QPushButton(tr("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
+    const OkCancelButtons okCancel = MakeOkCancel(this);
+    cmdOK = okCancel.ok;
+    cmdCancel = okCancel.cancel;
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdAll);

@@ -69,13 +69,9 @@ frmClubServer::frmClubServer(QWidget* parent) : QDialog(parent)
     cmdTest = new QPushButton(tr("&Test"), this);
     cmdTest->setObjectName(QStringLiteral("cmdTest"));
     cmdTest->setAutoDefault(false);
-    cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdOK->setAutoDefault(true);
-    cmdCancel = new QPushButton(tr("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
+    const OkCancelButtons okCancel = MakeOkCancel(this);
+    cmdOK = okCancel.ok;
+    cmdCancel = okCancel.cancel;
 
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
