@@ -84,12 +84,12 @@
 <context>
     <name>ClubCall</name>
     <message>
-        <location filename="../../src/core/ClubCall.cpp" line="171"/>
+        <location filename="../../src/core/ClubCall.cpp" line="178"/>
         <source>The club server did not answer within %1 seconds.</source>
         <translation>Der Vereinsserver hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubCall.cpp" line="179"/>
+        <location filename="../../src/core/ClubCall.cpp" line="186"/>
         <source>The club server took longer than the %1 seconds it is given.</source>
         <translation>Der Vereinsserver hat länger als die ihm zugestandenen %1 Sekunden gebraucht.</translation>
     </message>
@@ -253,127 +253,132 @@ Bitte geben Sie es für diese Sitzung ein.</translation>
 <context>
     <name>ClubStore</name>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="373"/>
+        <location filename="../../src/core/ClubStore.cpp" line="452"/>
         <source>The connection to the club server was lost.</source>
         <translation>Die Verbindung zum Vereinsserver ist abgebrochen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="375"/>
+        <location filename="../../src/core/ClubStore.cpp" line="454"/>
         <source>The club server refused the password of %1. (%2)</source>
         <translation>Der Vereinsserver hat das Passwort von %1 abgelehnt. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="377"/>
+        <location filename="../../src/core/ClubStore.cpp" line="456"/>
         <source>The club server asks for a password, and none is kept for %1: type it in File &gt; Club Server. (%2)</source>
         <translation>Der Vereinsserver verlangt ein Passwort, und für %1 ist keines hinterlegt: Geben Sie es unter Datei &gt; Vereinsserver ein. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="381"/>
+        <location filename="../../src/core/ClubStore.cpp" line="460"/>
         <source>The club server has no database &quot;%1&quot;. (%2)</source>
         <translation>Der Vereinsserver hat keine Datenbank „%1“. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="383"/>
+        <location filename="../../src/core/ClubStore.cpp" line="462"/>
         <source>The club server has no login role &quot;%1&quot;. (%2)</source>
         <translation>Der Vereinsserver hat keine Anmelderolle „%1“. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="385"/>
+        <location filename="../../src/core/ClubStore.cpp" line="464"/>
         <source>The club server at %1 could not prove that it is %1: its certificate was made for another host, so Sidelines did not connect. (%2)</source>
         <translation>Der Vereinsserver unter %1 konnte nicht nachweisen, dass er %1 ist: Sein Zertifikat wurde für einen anderen Rechner ausgestellt, daher hat Sidelines keine Verbindung aufgebaut. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="389"/>
+        <location filename="../../src/core/ClubStore.cpp" line="468"/>
         <source>The club server at %1 could not prove that it is %1: its certificate is not signed by the CA certificate %2, so Sidelines did not connect. (%3)</source>
         <translation>Der Vereinsserver unter %1 konnte nicht nachweisen, dass er %1 ist: Sein Zertifikat ist nicht mit dem CA-Zertifikat %2 signiert, daher hat Sidelines keine Verbindung aufgebaut. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="393"/>
+        <location filename="../../src/core/ClubStore.cpp" line="472"/>
         <source>The CA certificate file %1 cannot be used. (%2)</source>
         <translation>Die CA-Zertifikatsdatei %1 kann nicht verwendet werden. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="395"/>
+        <location filename="../../src/core/ClubStore.cpp" line="474"/>
         <source>The club server at %1 offers no encrypted connection, which a server not on this computer must. (%2)</source>
         <translation>Der Vereinsserver unter %1 bietet keine verschlüsselte Verbindung an, die ein Server außerhalb dieses Computers bieten muss. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="399"/>
+        <location filename="../../src/core/ClubStore.cpp" line="478"/>
         <source>The club server at %1 did not answer within %2 seconds. (%3)</source>
         <translation>Der Vereinsserver unter %1 hat nicht innerhalb von %2 Sekunden geantwortet. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="402"/>
+        <location filename="../../src/core/ClubStore.cpp" line="481"/>
         <source>Nothing answers at %1, port %2: the club server is not running there, or a firewall is in the way. (%3)</source>
         <translation>Unter %1, Port %2 antwortet nichts: Der Vereinsserver läuft dort nicht, oder eine Firewall ist im Weg. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="406"/>
+        <location filename="../../src/core/ClubStore.cpp" line="485"/>
         <source>The name %1 cannot be found: check it, and the network. (%2)</source>
         <translation>Der Name %1 wurde nicht gefunden: Prüfen Sie ihn und das Netzwerk. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="408"/>
+        <location filename="../../src/core/ClubStore.cpp" line="487"/>
         <source>There is no club server at the socket folder %1, port %2. (%3)</source>
         <translation>Im Socket-Ordner %1, Port %2 gibt es keinen Vereinsserver. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="411"/>
+        <location filename="../../src/core/ClubStore.cpp" line="490"/>
         <source>The club server does not let %1 in from this computer. (%2)</source>
         <translation>Der Vereinsserver lässt %1 von diesem Computer aus nicht zu. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="413"/>
+        <location filename="../../src/core/ClubStore.cpp" line="492"/>
         <source>The club server refused to store this bench&apos;s matches: the login role %1 may write only its own bench&apos;s rows, and this bench&apos;s identifier belongs to another login role. (%2)</source>
         <translation>Der Vereinsserver hat es abgelehnt, die Spiele dieser Bank zu speichern: Die Anmelderolle %1 darf nur die Zeilen ihrer eigenen Bank schreiben, und die Kennung dieser Bank gehört einer anderen Anmelderolle. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="417"/>
+        <location filename="../../src/core/ClubStore.cpp" line="496"/>
         <source>The login role %1 lacks a right that the club server&apos;s set-up gives every bench. (%2)</source>
         <translation>Der Anmelderolle %1 fehlt ein Recht, das die Einrichtung des Vereinsservers jeder Bank gibt. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="420"/>
+        <location filename="../../src/core/ClubStore.cpp" line="499"/>
         <source>The club server&apos;s database %1 does not have the Sidelines tables as this Sidelines needs them: set it up with schema.sql (see the README). (%2)</source>
         <translation>Die Datenbank %1 des Vereinsservers hat die Sidelines-Tabellen nicht so, wie dieses Sidelines sie braucht: Richten Sie sie mit schema.sql ein (siehe README). (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="424"/>
+        <location filename="../../src/core/ClubStore.cpp" line="503"/>
         <source>The club server took longer than %1 seconds over one statement. (%2)</source>
         <translation>Der Vereinsserver hat für eine Anweisung länger als %1 Sekunden gebraucht. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="428"/>
+        <location filename="../../src/core/ClubStore.cpp" line="507"/>
         <source>The connection to the club server was lost. (%1)</source>
         <translation>Die Verbindung zum Vereinsserver ist abgebrochen. (%1)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="429"/>
+        <location filename="../../src/core/ClubStore.cpp" line="508"/>
         <source>The club server refused: %1</source>
         <translation>Der Vereinsserver hat abgelehnt: %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="466"/>
+        <location filename="../../src/core/ClubStore.cpp" line="545"/>
         <source>No club server is set up: see File &gt; Club Server.</source>
         <translation>Es ist noch kein Vereinsserver eingerichtet: Datei &gt; Vereinsserver.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="489"/>
+        <location filename="../../src/core/ClubStore.cpp" line="568"/>
         <source>The PostgreSQL driver of Qt is not installed (Debian package libqt6sql6-psql).</source>
         <translation>Der PostgreSQL-Treiber von Qt ist nicht installiert (Debian-Paket libqt6sql6-psql).</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="699"/>
+        <location filename="../../src/core/ClubStore.cpp" line="778"/>
         <source>The match %1 is no longer in the archive.</source>
         <translation>Das Spiel %1 ist nicht mehr im Archiv.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="1064"/>
+        <location filename="../../src/core/ClubStore.cpp" line="849"/>
+        <source>The match %1 changed on the club server while it was being restored. Restore it again.</source>
+        <translation>Das Spiel %1 hat sich auf dem Vereinsserver geändert, während es wiederhergestellt wurde. Stellen Sie es erneut wieder her.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="1113"/>
         <source>The archive of saved matches %1 cannot be used: %2</source>
         <translation>Das Archiv der gespeicherten Spiele %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="1104"/>
+        <location filename="../../src/core/ClubStore.cpp" line="1153"/>
         <source>Another bench&apos;s record %1 cannot be restored: this computer has a record with the same identifier.</source>
         <translation>Der Datensatz %1 einer anderen Bank kann nicht wiederhergestellt werden: Auf diesem Computer gibt es einen Datensatz mit derselben Kennung.</translation>
     </message>
@@ -2065,6 +2070,14 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
     </message>
 </context>
 <context>
+    <name>Words</name>
+    <message>
+        <location filename="../../src/core/ClubStore.cpp" line="1597"/>
+        <source>Not every chosen match came from the club server; nothing was restored.</source>
+        <translation>Nicht jedes gewählte Spiel kam vom Vereinsserver; es wurde nichts wiederhergestellt.</translation>
+    </message>
+</context>
+<context>
     <name>clsGame</name>
     <message>
         <location filename="../../src/game/clsGame.cpp" line="24"/>
@@ -3642,23 +3655,22 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Es gibt noch keine gespeicherten Spiele. Die erfassten Spiele werden bei jedem Beenden von Sidelines gesichert.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="223"/>
-        <source>Fetching the matches from the club server...</source>
-        <translation>Spiele werden vom Vereinsserver geholt...</translation>
+        <location filename="../../src/match/frmRestore.cpp" line="224"/>
+        <source>Restoring the matches from the club server...</source>
+        <translation>Die Spiele werden vom Vereinsserver wiederhergestellt...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="227"/>
-        <location filename="../../src/match/frmRestore.cpp" line="231"/>
+        <location filename="../../src/match/frmRestore.cpp" line="228"/>
         <source>Restoring the saved matches...</source>
         <translation>Gespeicherte Spiele werden wiederhergestellt...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="234"/>
+        <location filename="../../src/match/frmRestore.cpp" line="231"/>
         <source>Saved matches restored: %1.</source>
         <translation>Gespeicherte Spiele wiederhergestellt: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="247"/>
+        <location filename="../../src/match/frmRestore.cpp" line="244"/>
         <source>These matches are already among the recorded matches and were left as they are:
 
 %1</source>

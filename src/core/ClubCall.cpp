@@ -111,9 +111,16 @@ void ClubCall::releaseSocket(int fd)
 
 void ClubCall::giveUp(const QString& why)
 {
-    if (m_stop.exchange(true))
+    if (m_stop.load())
         return;
     m_limitReached = why;
+    abandon();
+}
+
+void ClubCall::abandon()
+{
+    if (m_stop.exchange(true))
+        return;
     std::lock_guard<std::mutex> lock(m_socketLock);
     // Shut, not closed: the worker still owns the descriptor and closes it itself, so the number
     // cannot be taken by another file in between. A blocked read or write returns at once.

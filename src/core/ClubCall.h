@@ -42,6 +42,9 @@ public:
     void run(const std::function<void(ClubCall&)>& work,
              const std::function<void(int done, int count, const QString& what)>& onProgress = {});
 
+    // For the caller, while run() waits: stop the work at its next safe point, as giving up does,
+    // for a reason of the caller's own (run() then throws the work's failure, if any).
+    void abandon();
     // For the work: whether the caller has given up (stop at the next safe point).
     bool stopped() const { return m_stop.load(); }
     // For the work: a step done; shown by the caller, and it restarts the quiet limit.

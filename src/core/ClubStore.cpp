@@ -120,6 +120,22 @@ const TableShape& RallyShape()
     return s;
 }
 
+// The line-up on court at a log entry, home zones 1-6 then away: the same on many entries in a
+// row, so that its players are best found by taking each distinct line-up apart once.
+bool IsLineupColumn(const QString& c)
+{
+    return c.size() == 2 && (c[0] == QLatin1Char('H') || c[0] == QLatin1Char('A')) && c[1] >= QLatin1Char('1')
+           && c[1] <= QLatin1Char('6');
+}
+QStringList LineupColumns()
+{
+    QStringList lineup;
+    for (const QString& c : RallyShape().columns)
+        if (IsLineupColumn(c))
+            lineup << c;
+    return lineup;
+}
+
 QString Marks(qsizetype count)
 {
     QStringList marks;
@@ -165,42 +181,51 @@ QString LocalBulkRead(const TableShape& shape)
     const QString rows = shape.table == QLatin1String("RALLY") ? kLocalRallyRead.arg(columns, kLocalGames) : LocalRead(shape);
     return QStringLiteral("SELECT json_group_array(json_array(%1)) FROM (%2)").arg(columns, rows);
 }
-// The whole of one match as the server holds it, in one statement: the match row, its teams and
-// players, and its games, line-ups, actions and rally log of the copy the match row names, each
-// as a JSON array of rows; and every player its rows name.
-QString ServerMatchRead()
+// A match is read from the server in two statements, so that the program can give another
+// bench's records their identifiers here before the bulk arrives: first its head (the match row
+// with the copy it names, its teams and players, its games, and every player its rows name),
+// then the bulk of that copy (line-ups, actions and rally log), each as a JSON array of rows.
+QString ServerHeadRead()
 {
-    // The games' few rows keep their numbers as numbers, for the program to read.
-    auto rows = [](const TableShape& shape, const QString& order) {
-        return QStringLiteral("(SELECT json_agg(json_build_array(%1) ORDER BY %2) FROM %3 X WHERE X.BENCH = K.B "
-                              "AND X.MATCHID = K.M AND X.COPY = K.C)")
-            .arg(shape.columns.join(QStringLiteral(", ")), order, shape.table);
-    };
-    // The bulk goes straight into the working tables: each row as an array of text, since SQLite
-    // takes a string out of JSON faster than a number, and the tables' typed columns turn the
-    // numbers' text back into numbers.
+    return QStringLiteral(
+               "WITH K AS (SELECT BENCH AS B, MATCHID AS M, COPY AS C, HOMETEAMID AS H, AWAYTEAMID AS A FROM MATCH "
+               "WHERE BENCH = ?::uuid AND MATCHID = ?), "
+               "U AS (SELECT X.PLAYERID AS P FROM PLAYED X, K WHERE X.BENCH = K.B AND X.MATCHID = K.M AND X.COPY = K.C "
+               "UNION SELECT X.PLAYERID FROM PLAY X, K WHERE X.BENCH = K.B AND X.MATCHID = K.M AND X.COPY = K.C "
+               "UNION SELECT unnest(ARRAY[X.PLAYERID, X.OUTID]) FROM RALLY X, K WHERE X.BENCH = K.B AND X.MATCHID = K.M "
+               "AND X.COPY = K.C "
+               // A line-up stands on many entries in a row: each one is taken apart once.
+               "UNION SELECT unnest(D.L) FROM (SELECT DISTINCT ARRAY[X.%1] AS L FROM RALLY X, K WHERE X.BENCH = K.B "
+               "AND X.MATCHID = K.M AND X.COPY = K.C) D), "
+               "PL AS (SELECT P.PLAYERID, P.TEAMID, P.PLAYERNAME, P.PLAYERNUMBER FROM PLAYER P, K WHERE P.BENCH = K.B "
+               "AND (P.TEAMID IN (K.H, K.A) OR P.PLAYERID IN (SELECT U.P FROM U))) "
+               "SELECT K.M, K.H, K.A, K.C, "
+               "(SELECT json_agg(json_build_array(T.TEAMID, T.TEAMNAME) ORDER BY T.TEAMID) FROM TEAM T WHERE T.BENCH = K.B "
+               "AND (T.TEAMID IN (K.H, K.A) OR T.TEAMID IN (SELECT PL.TEAMID FROM PL))), "
+               "(SELECT json_agg(json_build_array(PL.PLAYERID, PL.TEAMID, PL.PLAYERNAME, PL.PLAYERNUMBER) "
+               "ORDER BY PL.PLAYERID) FROM PL), "
+               // The games' few rows keep their numbers as numbers, for the program to read.
+               "(SELECT json_agg(json_build_array(X.%2) ORDER BY X.GAMEID) FROM GAME X WHERE X.BENCH = K.B "
+               "AND X.MATCHID = K.M AND X.COPY = K.C), "
+               "(SELECT json_agg(U.P) FROM U WHERE U.P IS NOT NULL) FROM K")
+        .arg(LineupColumns().join(QStringLiteral(", X.")), GameShape().columns.join(QStringLiteral(", X.")));
+}
+
+// The bulk goes straight into the working tables: each row as an array of text, since SQLite
+// takes a string out of JSON faster than a number, and the tables' typed columns turn the
+// numbers' text back into numbers. And how many games the copy still has: an owner's clean-up
+// may have removed an old copy.
+QString ServerBulkRead()
+{
     auto bulk = [](const TableShape& shape, const QString& order) {
         return QStringLiteral("(SELECT json_agg(ARRAY[%1] ORDER BY %2) FROM %3 X WHERE X.BENCH = K.B "
                               "AND X.MATCHID = K.M AND X.COPY = K.C)")
             .arg(QStringLiteral("X.") + shape.columns.join(QStringLiteral("::text, X.")) + QStringLiteral("::text"), order,
                  shape.table);
     };
-    return QStringLiteral(
-               "WITH K AS (SELECT BENCH AS B, MATCHID AS M, COPY AS C, HOMETEAMID AS H, AWAYTEAMID AS A FROM MATCH "
-               "WHERE BENCH = ?::uuid AND MATCHID = ?), "
-               "U AS (SELECT X.PLAYERID AS P FROM PLAYED X, K WHERE X.BENCH = K.B AND X.MATCHID = K.M AND X.COPY = K.C "
-               "UNION SELECT X.PLAYERID FROM PLAY X, K WHERE X.BENCH = K.B AND X.MATCHID = K.M AND X.COPY = K.C "
-               "UNION SELECT unnest(ARRAY[X.PLAYERID, X.OUTID, X.H1, X.H2, X.H3, X.H4, X.H5, X.H6, X.A1, X.A2, X.A3, "
-               "X.A4, X.A5, X.A6]) FROM RALLY X, K WHERE X.BENCH = K.B AND X.MATCHID = K.M AND X.COPY = K.C), "
-               "PL AS (SELECT P.PLAYERID, P.TEAMID, P.PLAYERNAME, P.PLAYERNUMBER FROM PLAYER P, K WHERE P.BENCH = K.B "
-               "AND (P.TEAMID IN (K.H, K.A) OR P.PLAYERID IN (SELECT U.P FROM U))) "
-               "SELECT K.M, K.H, K.A, "
-               "(SELECT json_agg(json_build_array(T.TEAMID, T.TEAMNAME) ORDER BY T.TEAMID) FROM TEAM T WHERE T.BENCH = K.B "
-               "AND (T.TEAMID IN (K.H, K.A) OR T.TEAMID IN (SELECT PL.TEAMID FROM PL))), "
-               "(SELECT json_agg(json_build_array(PL.PLAYERID, PL.TEAMID, PL.PLAYERNAME, PL.PLAYERNUMBER) "
-               "ORDER BY PL.PLAYERID) FROM PL), %1, %2, %3, %4, "
-               "(SELECT json_agg(U.P) FROM U WHERE U.P IS NOT NULL) FROM K")
-        .arg(rows(GameShape(), QStringLiteral("X.GAMEID")), bulk(PlayedShape(), QStringLiteral("X.GAMEID, X.PLAYERID")),
+    return QStringLiteral("WITH K AS (SELECT ?::uuid AS B, ?::text AS M, ?::integer AS C) SELECT %1, %2, %3, "
+                          "(SELECT count(*) FROM GAME X WHERE X.BENCH = K.B AND X.MATCHID = K.M AND X.COPY = K.C) FROM K")
+        .arg(bulk(PlayedShape(), QStringLiteral("X.GAMEID, X.PLAYERID")),
              bulk(PlayShape(), QStringLiteral("X.GAMEID, X.PLAYID")), bulk(RallyShape(), QStringLiteral("X.GAMEID, X.ENTRY")));
 }
 
@@ -230,6 +255,13 @@ QString LocalWrite(const TableShape& shape)
         .arg(roster ? QStringLiteral(" OR IGNORE") : QString(), shape.table, shape.columns.join(QStringLiteral(", ")),
              Marks(shape.columns.size()));
 }
+// A value of another bench's record given its identifier here, when the match's were changed.
+QString MapValue(bool mapped, const char* kind, const QString& value)
+{
+    return mapped ? QStringLiteral("COALESCE((SELECT LOCALID FROM temp.CLUBMAP WHERE KIND = '%1' AND SERVERID = %2), %2)")
+                        .arg(QLatin1String(kind), value)
+                  : value;
+}
 // The server's JSON rows into the working tables; mapped, each identifier of another bench's record
 // given its identifier here (temp.CLUBMAP holds those that differ). Each row's text is taken from
 // json_each once (MATERIALIZED): json_each writes an array row's text anew at every mention of
@@ -239,15 +271,11 @@ QString LocalBulkWrite(const TableShape& shape, bool mapped)
     QStringList values;
     for (int i = 0; i < shape.columns.size(); ++i) {
         const QString& c = shape.columns[i];
-        const QString value = QStringLiteral("J.R ->> %1").arg(i);
-        const char* kind = c == QLatin1String("GAMEID") ? "GAME"
-                           : c == QLatin1String("PLAYERID") || c == QLatin1String("OUTID")
-                                   || (c.size() == 2 && (c[0] == QLatin1Char('H') || c[0] == QLatin1Char('A')) && c[1].isDigit())
-                               ? "PLAYER"
-                               : nullptr;
-        values << (kind && mapped ? QStringLiteral("COALESCE((SELECT LOCALID FROM temp.CLUBMAP WHERE KIND = '%1' AND SERVERID = %2), %2)")
-                              .arg(QLatin1String(kind), value)
-                        : value);
+        const QString value = QStringLiteral("J.R ->> '$[%1]'").arg(i);
+        values << (c == QLatin1String("GAMEID") ? MapValue(mapped, "GAME", value)
+                   : c == QLatin1String("PLAYERID") || c == QLatin1String("OUTID") || IsLineupColumn(c)
+                       ? MapValue(mapped, "PLAYER", value)
+                       : value);
     }
     return QStringLiteral("WITH J AS MATERIALIZED (SELECT value AS R FROM json_each(?)) INSERT INTO main.%1 (%2) "
                           "SELECT %3 FROM J")
@@ -730,10 +758,11 @@ std::vector<QVariantList> JsonRows(const QString& json)
     return rows;
 }
 
-// One match of the server, the copy its match row names, or nothing when it is not there.
-std::optional<MatchRows> ReadServer(Server& server, const ServerKey& key)
+// The head of one match of the server, of the copy its match row names; nothing when the server
+// does not hold the match (any more).
+std::optional<MatchRows> ReadServerHead(Server& server, const ServerKey& key)
 {
-    QSqlQuery& q = server.run(ServerMatchRead(), {key.bench, Bind(key.match)});
+    QSqlQuery& q = server.run(ServerHeadRead(), {key.bench, Bind(key.match)});
     if (!q.next()) {
         q.finish();
         return std::nullopt;
@@ -741,16 +770,33 @@ std::optional<MatchRows> ReadServer(Server& server, const ServerKey& key)
     MatchRows m;
     m.bench = key.bench;
     m.match = {q.value(0), q.value(1), q.value(2)};
-    m.teams = JsonRows(q.value(3).toString());
-    m.players = JsonRows(q.value(4).toString());
-    m.games = JsonRows(q.value(5).toString());
-    m.played = q.value(6).toString();
-    m.plays = q.value(7).toString();
-    m.rally = q.value(8).toString();
-    for (const QJsonValue& id : QJsonDocument::fromJson(q.value(9).toString().toUtf8()).array())
+    m.copy = q.value(3).toInt();
+    m.teams = JsonRows(q.value(4).toString());
+    m.players = JsonRows(q.value(5).toString());
+    m.games = JsonRows(q.value(6).toString());
+    for (const QJsonValue& id : QJsonDocument::fromJson(q.value(7).toString().toUtf8()).array())
         m.playerIds << id.toString();
     q.finish();
     return m;
+}
+
+// The bulk of the copy a head names. A copy is written whole in one transaction and never changed
+// after, so head and bulk belong together even when the bench sends the match again in between.
+void ReadServerBulk(Server& server, MatchRows& m)
+{
+    QSqlQuery& q = server.run(ServerBulkRead(), {m.bench, m.match.value(0), m.copy});
+    const bool found = q.next();
+    const bool whole = found && q.value(3).toLongLong() == qint64(m.games.size());
+    if (whole) {
+        m.played = q.value(0).toString();
+        m.plays = q.value(1).toString();
+        m.rally = q.value(2).toString();
+    }
+    q.finish();
+    if (!whole)
+        throw DbError(Words::tr("The match %1 changed on the club server while it was being restored. Restore it again.")
+                          .arg(RecordId::fromText(m.match.value(0).toString()).displayText()),
+                      QString());
 }
 
 // Sends one match; false when the server already had it as it stands.
@@ -998,55 +1044,6 @@ std::vector<ServerMatch> ListServerMatches(const ClubServer& settings, const QSt
     return out;
 }
 
-std::vector<MatchRows> FetchMatches(const ClubServer& settings, const QString& password, const QList<ServerKey>& keys,
-                                    ClubCall& call)
-{
-    // Building a match's rows is most of the server's work, and a server works on one statement
-    // per connection: a second connection on a thread of its own (a connection belongs to the
-    // thread that opened it) fetches every other match, so that the server builds two at once.
-    // The matches come back in the order asked for.
-    const size_t count = size_t(keys.size());
-    std::vector<std::optional<MatchRows>> fetched(count);
-    std::atomic<int> done{0};
-    std::atomic<bool> failed{false};
-    auto fetch = [&](Server& server, size_t first, size_t step) {
-        for (size_t i = first; i < count && !call.stopped() && !failed.load(); i += step) {
-            fetched[i] = ReadServer(server, keys[qsizetype(i)]);
-            call.progressed(++done, int(count));
-        }
-    };
-    Server server(settings, password, call);
-    if (count < 2) {
-        fetch(server, 0, 1);
-    } else {
-        std::exception_ptr otherFailure;
-        std::thread other([&] {
-            try {
-                Server second(settings, password, call);
-                fetch(second, 1, 2);
-            } catch (...) {
-                otherFailure = std::current_exception();
-                failed = true;
-            }
-        });
-        try {
-            fetch(server, 0, 2);
-        } catch (...) {
-            failed = true;
-            other.join();
-            throw;
-        }
-        other.join();
-        if (otherFailure)
-            std::rethrow_exception(otherFailure);
-    }
-    std::vector<MatchRows> out;
-    for (std::optional<MatchRows>& m : fetched)
-        if (m)
-            out.push_back(std::move(*m));
-    return out;
-}
-
 // ---------------------------------------------------------------------------------------------
 // Restoring fetched matches into the working tables, with the archive attached beside them.
 
@@ -1181,6 +1178,82 @@ QList<Changed> MapOtherBench(MatchRows& m, Mapper& mapper)
     return once;
 }
 
+// The actions' kept totals while a season comes in. The trigger that adds each action to its
+// totals, three upserts an action, cost more than writing the actions themselves; while the guard
+// lives it is lifted, add() adds the actions written since the last call to the totals in one
+// statement, with the trigger's own rule (a column left empty adds 0, a pass rating adds to
+// PASSSUM and counts in PASSNET, ACTIONS counts rows), and putBack() puts the trigger back as it
+// was. All of it is in the caller's transaction: a rollback puts the trigger back too.
+class TotalsAfterwards
+{
+public:
+    TotalsAfterwards()
+    {
+        const auto found = SelectAll(
+            QStringLiteral("SELECT sql FROM main.sqlite_master WHERE type = 'trigger' AND name = 'PLAY_TOTALS'"));
+        if (found.empty())
+            return;
+        m_trigger = found.front().value(0).toString();
+        m_sum = SumStatement();
+        m_lastAction = LastAction();
+        Execute(QStringLiteral("DROP TRIGGER main.PLAY_TOTALS"));
+    }
+    TotalsAfterwards(const TotalsAfterwards&) = delete;
+    TotalsAfterwards& operator=(const TotalsAfterwards&) = delete;
+
+    void add()
+    {
+        if (m_trigger.isEmpty())
+            return;
+        Execute(m_sum, {m_lastAction});
+        m_lastAction = LastAction();
+    }
+    void putBack()
+    {
+        if (m_trigger.isEmpty())
+            return;
+        Execute(m_trigger);
+        m_trigger.clear();
+    }
+
+private:
+    // Rows are only ever added to PLAY while the guard lives, each with a rowid above the last; the
+    // sum reads that range of rowids itself (NOT INDEXED), never an index over every action.
+    static QVariant LastAction()
+    {
+        return SelectAll(QStringLiteral("SELECT COALESCE(MAX(rowid), 0) FROM main.PLAY")).front().value(0);
+    }
+    static QString SumStatement()
+    {
+        QStringList columns, sums;
+        QString rating;
+        for (const StatKind& k : kStatKinds) {
+            const QString c = QLatin1String(k.column);
+            if (k.shape == StatShape::Rating) {
+                rating = c;
+                continue;
+            }
+            columns << c;
+            sums << QStringLiteral("COALESCE(SUM(%1), 0)").arg(c);
+        }
+        columns << QStringLiteral("PASSSUM") << QStringLiteral("PASSNET") << QStringLiteral("ACTIONS");
+        sums << QStringLiteral("COALESCE(SUM(%1), 0)").arg(rating)
+             << QStringLiteral("COALESCE(SUM(CASE WHEN %1 > 0 THEN 1 WHEN %1 < 0 THEN -1 ELSE 0 END), 0)").arg(rating)
+             << QStringLiteral("COUNT(*)");
+        QStringList added;
+        for (const QString& c : columns)
+            added << QStringLiteral("%1 = %1 + excluded.%1").arg(c);
+        return QStringLiteral("INSERT INTO main.TOTALS (GAMEID, PLAYERID, POSITION, %1) SELECT GAMEID, PLAYERID, "
+                              "POSITION, %2 FROM main.PLAY NOT INDEXED WHERE rowid > ? GROUP BY GAMEID, PLAYERID, POSITION "
+                              "ON CONFLICT (PLAYERID, GAMEID, POSITION) DO UPDATE SET %3")
+            .arg(columns.join(QStringLiteral(", ")), sums.join(QStringLiteral(", ")), added.join(QStringLiteral(", ")));
+    }
+
+    QString m_trigger;
+    QString m_sum;
+    QVariant m_lastAction;
+};
+
 // Writes a few rows of a table into the working tables with one prepared statement.
 class Inserter
 {
@@ -1206,85 +1279,268 @@ private:
     Query m_query;
 };
 
+// Writes the fetched matches into the working tables on the shared connection, as a restore from
+// the archive does, a match at a time as they arrive: first every match's identifiers, given
+// theirs here and committed, then the rows in one transaction.
+class Restorer
+{
+public:
+    Restorer(const QString& archivePath, const QString& benchId) : m_archive(archivePath), m_bench(benchId) {}
+    Restorer(const Restorer&) = delete;
+    Restorer& operator=(const Restorer&) = delete;
+
+    // Another bench's identifiers first, in the archive and committed: a stop before the rows are
+    // written leaves a mapping that nothing uses yet, never a match of another bench that this
+    // bench would take for its own. The heads are mapped in place; a missing one is a match the
+    // server no longer holds.
+    void map(std::vector<std::optional<MatchRows>>& heads)
+    {
+        m_serverIds.resize(heads.size());
+        m_changed.resize(heads.size());
+        {
+            Transaction t;
+            std::map<QString, std::unique_ptr<Mapper>> mappers;
+            for (size_t i = 0; i < heads.size(); ++i) {
+                if (!heads[i])
+                    continue;
+                MatchRows& m = *heads[i];
+                // Named as the server names it, which is what the user chose from.
+                m_serverIds[i] = RecordId::fromText(m.match.value(0).toString());
+                if (m.bench == m_bench)
+                    continue;
+                std::unique_ptr<Mapper>& mapper = mappers[m.bench];
+                if (!mapper)
+                    mapper = std::make_unique<Mapper>(m.bench);
+                m_changed[i] = MapOtherBench(m, *mapper);
+            }
+            t.commit();
+        }
+        Execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS CLUBMAP (KIND TEXT NOT NULL, SERVERID TEXT NOT NULL, "
+                               "LOCALID TEXT NOT NULL, PRIMARY KEY (KIND, SERVERID))"));
+        Execute(QStringLiteral("DELETE FROM temp.CLUBMAP"));
+        m_rows.emplace();
+        m_totals.emplace();
+        m_writers.emplace();
+    }
+
+    // One match: its head as map() left it, and its bulk.
+    void write(size_t i, const MatchRows& head, const MatchRows& bulk)
+    {
+        if (!SelectAll(QStringLiteral("SELECT 1 FROM main.MATCH WHERE MATCHID = ?"), {head.match.value(0)}).empty()) {
+            m_result.skipped << m_serverIds[i];
+            return;
+        }
+        const QList<Changed>& changed = m_changed[i];
+        for (const Changed& c : changed)
+            Execute(QStringLiteral("INSERT INTO temp.CLUBMAP (KIND, SERVERID, LOCALID) VALUES (?, ?, ?)"),
+                    {c.kind, c.serverId, c.localId});
+        Writers& w = *m_writers;
+        w.teams.insert(head.teams);
+        w.players.insert(head.players);
+        Execute(QStringLiteral("INSERT INTO main.MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"), head.match);
+        w.games.insert(head.games);
+        // The statements that map identifiers cost a lookup per identifier and row: only for a
+        // match whose identifiers changed.
+        const bool mapped = !changed.isEmpty();
+        Run(mapped ? w.mappedPlayed : w.played, {Json(bulk.played)});
+        Run(mapped ? w.mappedPlays : w.plays, {Json(bulk.plays)});
+        Run(mapped ? w.mappedRally : w.rally, {Json(bulk.rally)});
+        m_totals->add();
+        if (mapped)
+            Execute(QStringLiteral("DELETE FROM temp.CLUBMAP"));
+        m_result.restored << m_serverIds[i];
+    }
+
+    ArchiveStore::RestoreResult finish()
+    {
+        m_writers.reset();
+        m_totals->putBack();
+        m_totals.reset();
+        m_rows->commit();
+        m_rows.reset();
+        // Records may have come with identifiers newer than any this run has issued.
+        ResetRecordIds();
+        return m_result;
+    }
+
+private:
+    struct Writers
+    {
+        Inserter teams{TeamShape()}, players{PlayerShape()}, games{GameShape()};
+        Query played{LocalBulkWrite(PlayedShape(), false)}, plays{LocalBulkWrite(PlayShape(), false)},
+            rally{LocalBulkWrite(RallyShape(), false)};
+        Query mappedPlayed{LocalBulkWrite(PlayedShape(), true)}, mappedPlays{LocalBulkWrite(PlayShape(), true)},
+            mappedRally{LocalBulkWrite(RallyShape(), true)};
+    };
+
+    static QVariant Json(const QString& bulk)
+    {
+        return bulk.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(bulk);
+    }
+    static void Run(Query& query, const QVariantList& values)
+    {
+        QSqlQuery& raw = query.raw();
+        for (int i = 0; i < values.size(); ++i)
+            raw.bindValue(i, values[i]);
+        const bool ok = raw.exec();
+        const QSqlError error = raw.lastError();
+        // Reset at once, so that no statement is open when the transaction commits.
+        raw.finish();
+        if (!ok)
+            throw DbError(error.databaseText().isEmpty() ? error.text() : error.databaseText(), raw.lastQuery());
+    }
+
+    ArchiveBeside m_archive;
+    QString m_bench;
+    std::vector<RecordId> m_serverIds;
+    std::vector<QList<Changed>> m_changed;
+    // Declared in the order they are made; they go in the reverse one (a rollback last).
+    std::optional<Transaction> m_rows;
+    std::optional<TotalsAfterwards> m_totals;
+    std::optional<Writers> m_writers;
+    ArchiveStore::RestoreResult m_result;
+};
+
+// What the workers have fetched, for the calling thread to write.
+struct Arrivals
+{
+    explicit Arrivals(size_t count) : heads(count), bulks(count), bulkIn(count, false) {}
+
+    std::mutex lock;
+    std::vector<std::optional<MatchRows>> heads, bulks;
+    std::vector<bool> bulkIn;
+    size_t headsIn = 0;
+};
+
 } // namespace
 
-ArchiveStore::RestoreResult RestoreFetched(const QString& archivePath, const QString& benchId,
-                                           const std::vector<MatchRows>& fetched, ProgressScope* progress)
+ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& settings, const QString& password,
+                                              const QList<ServerKey>& keys, const QString& archivePath,
+                                              const QString& benchId, ClubCall& call)
 {
-    ArchiveStore::RestoreResult result;
-    if (progress)
-        progress->setCount(int(fetched.size()) * 2);
-    std::vector<MatchRows> matches = fetched;
-    std::vector<QList<Changed>> changed(matches.size());
-    ArchiveBeside archive(archivePath);
-    {
-        // Another bench's identifiers first, in the archive and committed: a stop before the rows
-        // below are written leaves a mapping that nothing uses yet, never a match of another bench
-        // that this bench would take for its own.
-        Transaction t;
-        std::map<QString, std::unique_ptr<Mapper>> mappers;
-        for (size_t i = 0; i < matches.size(); ++i) {
-            if (matches[i].bench != benchId) {
-                std::unique_ptr<Mapper>& mapper = mappers[matches[i].bench];
-                if (!mapper)
-                    mapper = std::make_unique<Mapper>(matches[i].bench);
-                changed[i] = MapOtherBench(matches[i], *mapper);
+    const size_t count = size_t(keys.size());
+    Restorer restorer(archivePath, benchId);
+    Arrivals arrivals(count);
+
+    // The calling thread writes what has arrived, in the order asked for: once every head is in,
+    // the identifiers; then each match whose bulk is in.
+    bool mapped = false;
+    size_t next = 0;
+    std::exception_ptr localFailure;
+    auto writeArrived = [&] {
+        if (!mapped) {
+            std::vector<std::optional<MatchRows>> heads;
+            {
+                std::lock_guard<std::mutex> hold(arrivals.lock);
+                if (arrivals.headsIn < count)
+                    return;
+                heads.swap(arrivals.heads);
             }
-            if (progress)
-                progress->step(int(i) + 1);
+            restorer.map(heads);
+            mapped = true;
+            std::lock_guard<std::mutex> hold(arrivals.lock);
+            arrivals.heads.swap(heads);
         }
-        t.commit();
-    }
-    Execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS CLUBMAP (KIND TEXT NOT NULL, SERVERID TEXT NOT NULL, "
-                           "LOCALID TEXT NOT NULL, PRIMARY KEY (KIND, SERVERID))"));
-    Transaction t;
-    {
-        Inserter teams(TeamShape()), players(PlayerShape()), games(GameShape());
-        // The statements that map identifiers cost a lookup per identifier and row: only for a match
-        // whose identifiers changed.
-        Query played(LocalBulkWrite(PlayedShape(), false)), plays(LocalBulkWrite(PlayShape(), false)),
-            rally(LocalBulkWrite(RallyShape(), false));
-        Query mappedPlayed(LocalBulkWrite(PlayedShape(), true)), mappedPlays(LocalBulkWrite(PlayShape(), true)),
-            mappedRally(LocalBulkWrite(RallyShape(), true));
-        for (size_t i = 0; i < matches.size(); ++i) {
-            const MatchRows& m = matches[i];
-            // Named as the server names it, which is what the user chose from.
-            const RecordId id = RecordId::fromText(fetched[i].match.value(0).toString());
-            if (!SelectAll(QStringLiteral("SELECT 1 FROM main.MATCH WHERE MATCHID = ?"), {m.match.value(0)}).empty()) {
-                result.skipped << id;
-            } else {
-                if (!changed[i].isEmpty())
-                    Execute(QStringLiteral("DELETE FROM temp.CLUBMAP"));
-                for (const Changed& c : changed[i])
-                    Execute(QStringLiteral("INSERT INTO temp.CLUBMAP (KIND, SERVERID, LOCALID) VALUES (?, ?, ?)"),
-                            {c.kind, c.serverId, c.localId});
-                teams.insert(m.teams);
-                players.insert(m.players);
-                Execute(QStringLiteral("INSERT INTO main.MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"), m.match);
-                games.insert(m.games);
-                const bool mapped = !changed[i].isEmpty();
-                for (auto [query, bulk] : {std::pair{mapped ? &mappedPlayed : &played, &m.played},
-                                           std::pair{mapped ? &mappedPlays : &plays, &m.plays},
-                                           std::pair{mapped ? &mappedRally : &rally, &m.rally}}) {
-                    QSqlQuery& raw = query->raw();
-                    raw.bindValue(0, bulk->isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(*bulk));
-                    const bool ok = raw.exec();
-                    const QSqlError error = raw.lastError();
-                    raw.finish();
-                    if (!ok)
-                        throw DbError(error.databaseText().isEmpty() ? error.text() : error.databaseText(), raw.lastQuery());
+        for (; next < count; ++next) {
+            std::optional<MatchRows> bulk;
+            {
+                std::lock_guard<std::mutex> hold(arrivals.lock);
+                if (!arrivals.bulkIn[next])
+                    return;
+                bulk.swap(arrivals.bulks[next]);
+            }
+            // The heads are the calling thread's once mapped.
+            std::optional<MatchRows>& head = arrivals.heads[next];
+            if (head && bulk)
+                restorer.write(next, *head, *bulk);
+            head.reset();
+        }
+    };
+
+    // Building a match's rows is most of the server's work, and a server works on one statement
+    // per connection: a second connection on a thread of its own (a connection belongs to the
+    // thread that opened it) fetches every other match, so that the server builds two at once
+    // while this thread writes.
+    auto work = [&](ClubCall& c) {
+        std::atomic<int> done{0};
+        std::atomic<bool> failed{false};
+        const int steps = int(count) * 2;
+        auto fetch = [&](Server& server, size_t first) {
+            std::vector<std::optional<MatchRows>> mine;
+            for (size_t i = first; i < count && !c.stopped() && !failed.load(); i += 2) {
+                std::optional<MatchRows> head = ReadServerHead(server, keys[qsizetype(i)]);
+                mine.push_back(head);
+                {
+                    std::lock_guard<std::mutex> hold(arrivals.lock);
+                    arrivals.heads[i] = std::move(head);
+                    ++arrivals.headsIn;
                 }
-                result.restored << id;
+                c.progressed(++done, steps);
             }
-            if (progress)
-                progress->step(int(matches.size() + i) + 1);
+            for (size_t i = first, k = 0; k < mine.size() && !c.stopped() && !failed.load(); i += 2, ++k) {
+                std::optional<MatchRows>& bulk = mine[k];
+                if (bulk)
+                    ReadServerBulk(server, *bulk);
+                {
+                    std::lock_guard<std::mutex> hold(arrivals.lock);
+                    arrivals.bulks[i] = std::move(bulk);
+                    arrivals.bulkIn[i] = true;
+                }
+                c.progressed(++done, steps);
+            }
+        };
+        Server server(settings, password, c);
+        if (count < 2) {
+            fetch(server, 0);
+            return;
         }
-        Execute(QStringLiteral("DELETE FROM temp.CLUBMAP"));
+        std::exception_ptr otherFailure;
+        std::thread other([&] {
+            try {
+                Server second(settings, password, c);
+                fetch(second, 1);
+            } catch (...) {
+                otherFailure = std::current_exception();
+                failed = true;
+            }
+        });
+        try {
+            fetch(server, 0);
+        } catch (...) {
+            failed = true;
+            other.join();
+            throw;
+        }
+        other.join();
+        if (otherFailure)
+            std::rethrow_exception(otherFailure);
+    };
+
+    auto onArrival = [&](int, int, const QString&) {
+        if (localFailure)
+            return;
+        try {
+            writeArrived();
+        } catch (...) {
+            // Written on this thread while the workers fetch: they are stopped, and the failure
+            // is the one reported.
+            localFailure = std::current_exception();
+            call.abandon();
+        }
+    };
+    try {
+        call.run(work, onArrival);
+    } catch (const DbError&) {
+        if (localFailure)
+            std::rethrow_exception(localFailure);
+        throw;
     }
-    t.commit();
-    // Records may have come with identifiers newer than any this run has issued.
-    ResetRecordIds();
-    return result;
+    if (localFailure)
+        std::rethrow_exception(localFailure);
+    writeArrived();
+    if (next < count)
+        throw DbError(Words::tr("Not every chosen match came from the club server; nothing was restored."), QString());
+    return restorer.finish();
 }
 
 } // namespace ClubStore

@@ -102,8 +102,10 @@ struct MatchRows
     QVariantList match;
     std::vector<QVariantList> teams, players, games;
     QString played, plays, rally;
-    // Restoring: every player the match's rows name, so that another bench's are all given theirs.
+    // Restoring: every player the match's rows name, so that another bench's are all given theirs;
+    // and the server's copy of the match that was read.
     QStringList playerIds;
+    int copy = 0;
 };
 
 struct ServerKey
@@ -111,18 +113,18 @@ struct ServerKey
     QString bench;
     RecordId match;
 };
-// The chosen matches' rows as the server holds them now. Runs on call's worker.
-std::vector<MatchRows> FetchMatches(const ClubServer& server, const QString& password, const QList<ServerKey>& keys,
-                                    ClubCall& call);
-
-// Copies fetched matches into the working tables on the shared connection, as a restore from the
-// archive does: teams and players added where missing, a match already among the working ones
-// skipped. Another bench's records keep their identifiers unless one of this computer already has
-// it, in which case they take the next free second; the archive at archivePath remembers which,
-// so that the same team comes back as the same team, and so that no other bench's match is ever
-// sent as this bench's own. The result names the matches as the server does. progress, when
-// given, is sized and stepped per match.
-ArchiveStore::RestoreResult RestoreFetched(const QString& archivePath, const QString& benchId,
-                                           const std::vector<MatchRows>& matches, ProgressScope* progress = nullptr);
+// Copies the chosen matches of the server into the working tables, as a restore from the archive
+// does: teams and players added where missing, a match already among the working ones skipped, a
+// match the server no longer holds left out. Another bench's records keep their identifiers
+// unless one of this computer already has it, in which case they take the next free second; the
+// archive at archivePath remembers which, so that the same team comes back as the same team, and
+// so that no other bench's match is ever sent as this bench's own. The result names the matches
+// as the server does.
+// Runs call: its workers fetch, and the calling thread writes each match on the shared connection
+// as it arrives, so that the server's work and the writing overlap. All of it or nothing is
+// restored.
+ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& server, const QString& password,
+                                              const QList<ServerKey>& keys, const QString& archivePath,
+                                              const QString& benchId, ClubCall& call);
 
 } // namespace ClubStore

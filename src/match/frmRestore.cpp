@@ -218,14 +218,11 @@ void RestoreSavedMatches(QWidget* mainWindow)
         return;
     ArchiveStore::RestoreResult result;
     if (window.fromClub()) {
-        std::vector<ClubStore::MatchRows> fetched;
-        {
-            ClubCall call(ClubCall::Limits::Window(), frmRestore::tr("Fetching the matches from the club server..."));
-            call.run([&](ClubCall& c) { fetched = ClubStore::FetchMatches(server, password, window.chosenFromClub(), c); });
-        }
+        // The call shows the busy pointer, the status line and the gauge while it fetches and
+        // writes; the closing commit is the pointer's alone.
         BusyPointer busy;
-        ProgressScope progress(frmRestore::tr("Restoring the saved matches..."), int(chosen.size()));
-        result = ClubStore::RestoreFetched(path, ClubSettings::BenchId(), fetched, &progress);
+        ClubCall call(ClubCall::Limits::Window(), frmRestore::tr("Restoring the matches from the club server..."));
+        result = ClubStore::RestoreFromServer(server, password, window.chosenFromClub(), path, ClubSettings::BenchId(), call);
     } else {
         BusyPointer busy;
         ProgressScope progress(frmRestore::tr("Restoring the saved matches..."), int(chosen.size()));

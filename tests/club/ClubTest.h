@@ -88,15 +88,13 @@ inline int WaitingCount(const ClubServer& server)
 // Every match the server holds, restored into the working tables of this bench.
 inline ArchiveStore::RestoreResult RestoreAll(const ClubServer& server, const QString& password)
 {
-    std::vector<ClubStore::MatchRows> fetched;
+    QList<ClubStore::ServerKey> keys;
     ClubCall call(ClubCall::Limits::Window());
     call.run([&](ClubCall& c) {
-        QList<ClubStore::ServerKey> keys;
         for (const ClubStore::ServerMatch& m : ClubStore::ListServerMatches(server, password, c))
             keys << ClubStore::ServerKey{m.bench, m.match.id};
-        fetched = ClubStore::FetchMatches(server, password, keys, c);
     });
-    return ClubStore::RestoreFetched(ArchiveStore::DefaultPath(), ClubSettings::BenchId(), fetched);
+    return ClubStore::RestoreFromServer(server, password, keys, ArchiveStore::DefaultPath(), ClubSettings::BenchId(), call);
 }
 
 // Every row of a file's match and roster tables, table by table.

@@ -48,6 +48,8 @@ private slots:
         SeedSeason({QStringLiteral("Harbour \"Gulls\" {A,B} \\ O'Neil, NULL Ærø"), {}, 3, 8, 4, 3, 30});
         Execute(QStringLiteral("UPDATE RALLY SET STAT = ? WHERE (GAMEID, ENTRY) = (SELECT GAMEID, ENTRY FROM RALLY ORDER BY GAMEID, ENTRY LIMIT 1)"),
                 {QStringLiteral("say \"no\" {x,y} \\ NULL")});
+        // A line-up with an empty zone, as before it is complete.
+        Execute(QStringLiteral("UPDATE RALLY SET A6 = NULL WHERE (GAMEID, ENTRY) = (SELECT GAMEID, ENTRY FROM RALLY ORDER BY GAMEID DESC, ENTRY DESC LIMIT 1)"));
         ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
         const QString archive = ArchiveStore::DefaultPath();
         const ClubServer server = Server()->tlsServer(m_db, QStringLiteral("bench_a"));
@@ -129,7 +131,8 @@ private slots:
             QElapsedTimer clock;
             clock.start();
             try {
-                call.run([&](ClubCall& c) { ClubStore::FetchMatches(server, Password("bench_a"), keys, c); });
+                ClubStore::RestoreFromServer(server, Password("bench_a"), keys, ArchiveStore::DefaultPath(),
+                                             ClubSettings::BenchId(), call);
             } catch (const DbError&) {
                 gaveUp = true;
             }
@@ -172,6 +175,18 @@ private slots:
         for (const QString& line : own)
             QVERIFY2(all.contains(line), qPrintable(line));
         QCOMPARE(all.size(), own.size() * 2);
+        // A's rally log names A's players as they are called here: everyone on court and everyone
+        // an entry names played in the entry's game.
+        QStringList named{QStringLiteral("PLAYERID")};
+        for (const char* zone : {"H1", "H2", "H3", "H4", "H5", "H6", "A1", "A2", "A3", "A4", "A5", "A6"})
+            named << QLatin1String(zone);
+        for (const QString& c : named)
+            QVERIFY2(m_app->scalar(QStringLiteral("SELECT COUNT(*) FROM RALLY R WHERE R.%1 IS NOT NULL AND R.%1 NOT IN "
+                                                  "(SELECT PLAYERID FROM PLAYED P WHERE P.GAMEID = R.GAMEID)")
+                                       .arg(c))
+                             .toInt()
+                         == 0,
+                     qPrintable(c));
         // Restored again after an exit: A's records come back under the same identifiers here,
         // not as a third set.
         const QStringList first = Dump(m_app->dbPath(), {"TEAM", "PLAYER"});
@@ -180,6 +195,67 @@ private slots:
         QCOMPARE(Dump(m_app->dbPath(), {"TEAM", "PLAYER"}), first);
         QCOMPARE(m_app->count("MATCH"), 4);
         QCOMPARE(WaitingCount(Server()->socketServer(m_db, "bench_b")), 0);
+    }
+
+    // A restored season's kept totals are exactly the sums over its actions, as recording keeps
+    // them, beside the totals of a match already in the working tables; recording goes on adding
+    // to them afterwards. A restore that fails while writing leaves the working tables as they
+    // were and says why.
+    void restoredTotalsAreTheActionsSums()
+    {
+        RecordAndLeave({QStringLiteral("Harbour"), {}, 3, 8, 3, 3, 40});
+        QCOMPARE(Send(Server()->socketServer(m_db, "bench_a"), Password("bench_a")).sentCount(), 3);
+        m_app.reset(); // its end closes the shared connection: before the next one opens
+        m_app = std::make_unique<TestApp>();
+        SeedSeason({QStringLiteral("Hillside"), QDateTime(QDate(2026, 3, 1), QTime(18, 0)), 2, 7, 1, 2, 20});
+        const auto totals = [this] { return Dump(m_app->dbPath(), {"TOTALS", "ZONETOTALS", "GAMETOTALS"}); };
+        const QStringList before = totals();
+        const ClubServer server = Server()->socketServer(m_db, "bench_b");
+
+        // The working file refuses the second match's rally log (as a full disk would): the
+        // restore stops with that reason, and the first match, written already, goes too.
+        Execute(QStringLiteral("CREATE TEMP TRIGGER REFUSE BEFORE INSERT ON main.RALLY WHEN (SELECT COUNT(*) FROM "
+                               "main.MATCH) > 2 BEGIN SELECT RAISE(ABORT, 'no room for the rally log'); END"));
+        QString failure;
+        try {
+            RestoreAll(server, Password("bench_b"));
+        } catch (const DbError& e) {
+            failure = e.message();
+        }
+        QVERIFY2(failure.contains(QLatin1String("no room for the rally log")), qPrintable(failure));
+        QCOMPARE(m_app->count("MATCH"), 1);
+        QCOMPARE(totals(), before);
+        Execute(QStringLiteral("DROP TRIGGER temp.REFUSE"));
+
+        QCOMPARE(RestoreAll(server, Password("bench_b")).restored.size(), 3);
+        QCOMPARE(m_app->count("MATCH"), 4);
+        // Summed afresh from the actions by the rule the trigger keeps.
+        const QString sums = QStringLiteral(
+            "SELECT GAMEID, PLAYERID, POSITION, TOTAL(ATTEMPT), TOTAL(KILL), TOTAL(ERROR), TOTAL(SERVEACE), "
+            "TOTAL(SERVEERROR), TOTAL(DIG), TOTAL(RECEIVEERROR), TOTAL(SOLOBLOCK), TOTAL(BLOCKASSIST), TOTAL(BLOCKERROR), "
+            "TOTAL(BALLHANDLEERROR), TOTAL(SETASSIST), TOTAL(PASSING), TOTAL(CASE WHEN PASSING > 0 THEN 1 WHEN PASSING < 0 "
+            "THEN -1 END), COUNT(*) FROM PLAY "
+            "GROUP BY GAMEID, PLAYERID, POSITION");
+        const QString kept = QStringLiteral(
+            "SELECT GAMEID, PLAYERID, POSITION, ATTEMPT, KILL, ERROR, SERVEACE, SERVEERROR, DIG, RECEIVEERROR, SOLOBLOCK, "
+            "BLOCKASSIST, BLOCKERROR, BALLHANDLEERROR, SETASSIST, PASSSUM, PASSNET, ACTIONS FROM TOTALS");
+        QCOMPARE(m_app->scalar(QStringLiteral("SELECT COUNT(*) FROM (%1 EXCEPT %2)").arg(sums, kept)).toInt(), 0);
+        QCOMPARE(m_app->scalar(QStringLiteral("SELECT COUNT(*) FROM (%2 EXCEPT %1)").arg(sums, kept)).toInt(), 0);
+        QVERIFY(m_app->count("TOTALS") > 0);
+        QCOMPARE(m_app->scalar(QStringLiteral(
+                                   "SELECT COUNT(*) FROM (SELECT PLAYERID, POSITION, SUM(ACTIONS), SUM(KILL) FROM TOTALS "
+                                   "GROUP BY PLAYERID, POSITION EXCEPT SELECT PLAYERID, POSITION, ACTIONS, KILL FROM ZONETOTALS)"))
+                     .toInt(),
+                 0);
+        QCOMPARE(m_app->scalar(QStringLiteral("SELECT COUNT(*) FROM (SELECT PLAYERID, GAMEID, COUNT(*) FROM TOTALS GROUP BY "
+                                              "PLAYERID, GAMEID EXCEPT SELECT PLAYERID, GAMEID, BOXES FROM GAMETOTALS)"))
+                     .toInt(),
+                 0);
+        // The trigger is back: an action recorded now counts.
+        const QVariant actions = m_app->scalar(QStringLiteral("SELECT SUM(ACTIONS) FROM TOTALS"));
+        Execute(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, DIG) SELECT GAMEID, 'one more', "
+                               "PLAYERID, 3, 1 FROM PLAYED LIMIT 1"));
+        QCOMPARE(m_app->scalar(QStringLiteral("SELECT SUM(ACTIONS) FROM TOTALS")).toInt(), actions.toInt() + 1);
     }
 
     // A match sent again replaces its copy and never doubles: after the archive's mark was lost,

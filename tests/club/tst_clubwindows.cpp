@@ -351,7 +351,7 @@ private slots:
         QVERIFY2(onServer[0].startsWith(QLatin1String("Gym ")) && onServer[0].contains(QLatin1String(" vs ")),
                  qPrintable(onServer[0]));
         QVERIFY(statuses->contains(QStringLiteral("Loading the club server's matches...")));
-        QVERIFY(statuses->contains(QStringLiteral("Fetching the matches from the club server...")));
+        QVERIFY(statuses->contains(QStringLiteral("Restoring the matches from the club server...")));
         QCOMPARE(m_app->count(QStringLiteral("MATCH")), 4);
         const QStringList report = ReportLines();
         QVERIFY(!report.filter(QLatin1String("Gym A Team")).isEmpty());

@@ -12,6 +12,7 @@
 
 #include <QDateTime>
 #include <QStringList>
+#include <algorithm>
 
 struct SeasonShape
 {
@@ -126,6 +127,9 @@ inline void SeedSeason(SeasonShape shape)
                     const int winner = (r / 2 + m) % 3 == 0 ? 1 : 0;
                     ++score[winner];
                     log(QStringLiteral("POINT"), winner, 1, QVariant(), QVariant(), QVariant());
+                    // The side that won the point rotates now and then: a game has many line-ups.
+                    if (r % 4 == 3)
+                        std::rotate(court.begin() + 6 * winner, court.begin() + 6 * winner + 1, court.begin() + 6 * winner + 6);
                 }
             }
             game.raw().bindValue(0, id(when));
