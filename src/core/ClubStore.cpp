@@ -1291,30 +1291,37 @@ public:
 
     // Another bench's identifiers first, in the archive and committed: a stop before the rows are
     // written leaves a mapping that nothing uses yet, never a match of another bench that this
-    // bench would take for its own. The heads are mapped in place; a missing one is a match the
-    // server no longer holds.
-    void map(std::vector<std::optional<MatchRows>>& heads)
+    // bench would take for its own. Each head is mapped in place as it arrives, in the order
+    // asked for; a missing one is a match the server no longer holds.
+    void map(size_t i, std::optional<MatchRows>& head)
     {
-        m_serverIds.resize(heads.size());
-        m_changed.resize(heads.size());
-        {
-            Transaction t;
-            std::map<QString, std::unique_ptr<Mapper>> mappers;
-            for (size_t i = 0; i < heads.size(); ++i) {
-                if (!heads[i])
-                    continue;
-                MatchRows& m = *heads[i];
-                // Named as the server names it, which is what the user chose from.
-                m_serverIds[i] = RecordId::fromText(m.match.value(0).toString());
-                if (m.bench == m_bench)
-                    continue;
-                std::unique_ptr<Mapper>& mapper = mappers[m.bench];
-                if (!mapper)
-                    mapper = std::make_unique<Mapper>(m.bench);
-                m_changed[i] = MapOtherBench(m, *mapper);
-            }
-            t.commit();
+        if (!m_mapping)
+            m_mapping.emplace();
+        if (m_serverIds.size() <= i) {
+            m_serverIds.resize(i + 1);
+            m_changed.resize(i + 1);
         }
+        if (!head)
+            return;
+        MatchRows& m = *head;
+        // Named as the server names it, which is what the user chose from.
+        m_serverIds[i] = RecordId::fromText(m.match.value(0).toString());
+        if (m.bench == m_bench)
+            return;
+        std::unique_ptr<Mapper>& mapper = m_mappers[m.bench];
+        if (!mapper)
+            mapper = std::make_unique<Mapper>(m.bench);
+        m_changed[i] = MapOtherBench(m, *mapper);
+    }
+
+    // Every head is mapped: the mapping is committed, and the transaction that writes the rows
+    // begins.
+    void startWriting()
+    {
+        if (m_mapping)
+            m_mapping->commit();
+        m_mapping.reset();
+        m_mappers.clear();
         Execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS CLUBMAP (KIND TEXT NOT NULL, SERVERID TEXT NOT NULL, "
                                "LOCALID TEXT NOT NULL, PRIMARY KEY (KIND, SERVERID))"));
         Execute(QStringLiteral("DELETE FROM temp.CLUBMAP"));
@@ -1323,7 +1330,7 @@ public:
         m_writers.emplace();
     }
 
-    // One match: its head as map() left it, and its bulk.
+    // One match: its head as map() left it, and its bulk, in the order asked for.
     void write(size_t i, const MatchRows& head, const MatchRows& bulk)
     {
         if (!SelectAll(QStringLiteral("SELECT 1 FROM main.MATCH WHERE MATCHID = ?"), {head.match.value(0)}).empty()) {
@@ -1394,6 +1401,8 @@ private:
     QString m_bench;
     std::vector<RecordId> m_serverIds;
     std::vector<QList<Changed>> m_changed;
+    std::map<QString, std::unique_ptr<Mapper>> m_mappers;
+    std::optional<Transaction> m_mapping;
     // Declared in the order they are made; they go in the reverse one (a rollback last).
     std::optional<Transaction> m_rows;
     std::optional<TotalsAfterwards> m_totals;
@@ -1404,12 +1413,11 @@ private:
 // What the workers have fetched, for the calling thread to write.
 struct Arrivals
 {
-    explicit Arrivals(size_t count) : heads(count), bulks(count), bulkIn(count, false) {}
+    explicit Arrivals(size_t count) : heads(count), bulks(count), headIn(count, false), bulkIn(count, false) {}
 
     std::mutex lock;
     std::vector<std::optional<MatchRows>> heads, bulks;
-    std::vector<bool> bulkIn;
-    size_t headsIn = 0;
+    std::vector<bool> headIn, bulkIn;
 };
 
 } // namespace
@@ -1422,38 +1430,40 @@ ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& settings, const 
     Restorer restorer(archivePath, benchId);
     Arrivals arrivals(count);
 
-    // The calling thread writes what has arrived, in the order asked for: once every head is in,
-    // the identifiers; then each match whose bulk is in.
-    bool mapped = false;
+    // The calling thread takes what has arrived in the order asked for: it maps each head, and
+    // once every head is mapped, writes matches whose bulk is in, at most `most` of them (one per
+    // arrival while the call waits, so that the call's quiet limit hears of progress at the pace
+    // it is made; the rest once the workers are done). A head or bulk that has arrived is the
+    // calling thread's: the workers never touch it again.
+    size_t mapping = 0;
+    bool writing = false;
     size_t next = 0;
     std::exception_ptr localFailure;
-    auto writeArrived = [&] {
-        if (!mapped) {
-            std::vector<std::optional<MatchRows>> heads;
+    auto writeArrived = [&](size_t most) {
+        for (; mapping < count; ++mapping) {
             {
                 std::lock_guard<std::mutex> hold(arrivals.lock);
-                if (arrivals.headsIn < count)
+                if (!arrivals.headIn[mapping])
                     return;
-                heads.swap(arrivals.heads);
             }
-            restorer.map(heads);
-            mapped = true;
-            std::lock_guard<std::mutex> hold(arrivals.lock);
-            arrivals.heads.swap(heads);
+            restorer.map(mapping, arrivals.heads[mapping]);
         }
-        for (; next < count; ++next) {
-            std::optional<MatchRows> bulk;
+        if (!writing) {
+            restorer.startWriting();
+            writing = true;
+        }
+        for (size_t written = 0; next < count && written < most; ++next, ++written) {
             {
                 std::lock_guard<std::mutex> hold(arrivals.lock);
                 if (!arrivals.bulkIn[next])
                     return;
-                bulk.swap(arrivals.bulks[next]);
             }
-            // The heads are the calling thread's once mapped.
             std::optional<MatchRows>& head = arrivals.heads[next];
+            std::optional<MatchRows>& bulk = arrivals.bulks[next];
             if (head && bulk)
                 restorer.write(next, *head, *bulk);
             head.reset();
+            bulk.reset();
         }
     };
 
@@ -1473,7 +1483,7 @@ ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& settings, const 
                 {
                     std::lock_guard<std::mutex> hold(arrivals.lock);
                     arrivals.heads[i] = std::move(head);
-                    ++arrivals.headsIn;
+                    arrivals.headIn[i] = true;
                 }
                 c.progressed(++done, steps);
             }
@@ -1520,7 +1530,7 @@ ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& settings, const 
         if (localFailure)
             return;
         try {
-            writeArrived();
+            writeArrived(1);
         } catch (...) {
             // Written on this thread while the workers fetch: they are stopped, and the failure
             // is the one reported.
@@ -1537,7 +1547,7 @@ ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& settings, const 
     }
     if (localFailure)
         std::rethrow_exception(localFailure);
-    writeArrived();
+    writeArrived(count);
     if (next < count)
         throw DbError(Words::tr("Not every chosen match came from the club server; nothing was restored."), QString());
     return restorer.finish();
