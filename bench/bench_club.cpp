@@ -169,7 +169,7 @@ double CopyOut(Season& s)
 }
 
 // The bare local load: the season copied by the engine from the archive into emptied working
-// tables (their indexes and the totals' triggers as they are), committed.
+// tables (their indexes and the totals' triggers as they are), committed as a restore is.
 double LocalLoad(Season& s, const QString& path)
 {
     Db::close();
@@ -181,6 +181,8 @@ double LocalLoad(Season& s, const QString& path)
     t.start();
     Execute(QStringLiteral("ATTACH DATABASE ? AS season"), {s.archive});
     {
+        // Committed as the restore commits: the log synced, copied into the file later.
+        const CheckpointAtPause later;
         Transaction load;
         for (const char* table : {"TEAM", "PLAYER", "MATCH", "GAME", "PLAYED", "PLAY", "RALLY"})
             Execute(QStringLiteral("INSERT INTO main.%1 SELECT * FROM season.%1").arg(QLatin1String(table)));

@@ -1363,6 +1363,8 @@ public:
         m_writers.reset();
         m_totals->putBack();
         m_totals.reset();
+        // The season's log is copied into the file at the pause after, not by this commit.
+        const CheckpointAtPause later;
         m_rows->commit();
         m_rows.reset();
         // Records may have come with identifiers newer than any this run has issued.

@@ -705,6 +705,16 @@ void Transaction::commit()
     m_open = false;
 }
 
+CheckpointAtPause::CheckpointAtPause()
+{
+    Execute(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
+}
+
+CheckpointAtPause::~CheckpointAtPause()
+{
+    QSqlQuery(QStringLiteral("PRAGMA wal_autocheckpoint=%1").arg(Db::kLogPagesWithoutPause), Db::connection());
+}
+
 void CheckSumStats()
 {
     // Listing the stored queries is listing the views; only the exact name counts.

@@ -126,6 +126,18 @@ private:
     bool m_open = false;
 };
 
+// For one long transaction that a pause follows (a season restored at once): while the guard
+// lives, no commit copies the log into the file itself; the quiet moment after does, as it does
+// after recording, so that the commit waits only for the log's own sync.
+class CheckpointAtPause
+{
+public:
+    CheckpointAtPause();
+    ~CheckpointAtPause();
+    CheckpointAtPause(const CheckpointAtPause&) = delete;
+    CheckpointAtPause& operator=(const CheckpointAtPause&) = delete;
+};
+
 // Makes sure the stored query SUM_STATS exists as a view of the database; looks only for that
 // exact name and never creates a second copy.
 void CheckSumStats();

@@ -227,8 +227,11 @@ private slots:
         QCOMPARE(totals(), before);
         Execute(QStringLiteral("DROP TRIGGER temp.REFUSE"));
 
+        const QVariant checkpointing = m_app->scalar(QStringLiteral("PRAGMA wal_autocheckpoint"));
         QCOMPARE(RestoreAll(server, Password("bench_b")).restored.size(), 3);
         QCOMPARE(m_app->count("MATCH"), 4);
+        // The commit left the log's copy into the file to the pause after, and only that commit.
+        QCOMPARE(m_app->scalar(QStringLiteral("PRAGMA wal_autocheckpoint")), checkpointing);
         // Summed afresh from the actions by the rule the trigger keeps.
         const QString sums = QStringLiteral(
             "SELECT GAMEID, PLAYERID, POSITION, TOTAL(ATTEMPT), TOTAL(KILL), TOTAL(ERROR), TOTAL(SERVEACE), "
