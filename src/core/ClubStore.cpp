@@ -1254,6 +1254,20 @@ private:
     QVariant m_lastAction;
 };
 
+// Runs a prepared statement of the working tables with these values.
+void RunBound(Query& query, const QVariantList& values)
+{
+    QSqlQuery& raw = query.raw();
+    for (int i = 0; i < values.size(); ++i)
+        raw.bindValue(i, values[i]);
+    const bool ok = raw.exec();
+    const QSqlError error = raw.lastError();
+    // Reset at once, so that no statement is open when the transaction commits.
+    raw.finish();
+    if (!ok)
+        throw DbError(error.databaseText().isEmpty() ? error.text() : error.databaseText(), raw.lastQuery());
+}
+
 // Writes a few rows of a table into the working tables with one prepared statement.
 class Inserter
 {
@@ -1262,17 +1276,8 @@ public:
 
     void insert(const std::vector<QVariantList>& rows)
     {
-        QSqlQuery& raw = m_query.raw();
-        for (const QVariantList& row : rows) {
-            for (int i = 0; i < row.size(); ++i)
-                raw.bindValue(i, row[i]);
-            const bool ok = raw.exec();
-            const QSqlError error = raw.lastError();
-            // Reset at once, so that no statement is open when the transaction commits.
-            raw.finish();
-            if (!ok)
-                throw DbError(error.databaseText().isEmpty() ? error.text() : error.databaseText(), raw.lastQuery());
-        }
+        for (const QVariantList& row : rows)
+            RunBound(m_query, row);
     }
 
 private:
@@ -1349,9 +1354,9 @@ public:
         // The statements that map identifiers cost a lookup per identifier and row: only for a
         // match whose identifiers changed.
         const bool mapped = !changed.isEmpty();
-        Run(mapped ? w.mappedPlayed : w.played, {Json(bulk.played)});
-        Run(mapped ? w.mappedPlays : w.plays, {Json(bulk.plays)});
-        Run(mapped ? w.mappedRally : w.rally, {Json(bulk.rally)});
+        RunBound(mapped ? w.mappedPlayed : w.played, {Json(bulk.played)});
+        RunBound(mapped ? w.mappedPlays : w.plays, {Json(bulk.plays)});
+        RunBound(mapped ? w.mappedRally : w.rally, {Json(bulk.rally)});
         m_totals->add();
         if (mapped)
             Execute(QStringLiteral("DELETE FROM temp.CLUBMAP"));
@@ -1385,18 +1390,6 @@ private:
     static QVariant Json(const QString& bulk)
     {
         return bulk.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(bulk);
-    }
-    static void Run(Query& query, const QVariantList& values)
-    {
-        QSqlQuery& raw = query.raw();
-        for (int i = 0; i < values.size(); ++i)
-            raw.bindValue(i, values[i]);
-        const bool ok = raw.exec();
-        const QSqlError error = raw.lastError();
-        // Reset at once, so that no statement is open when the transaction commits.
-        raw.finish();
-        if (!ok)
-            throw DbError(error.databaseText().isEmpty() ? error.text() : error.databaseText(), raw.lastQuery());
     }
 
     ArchiveBeside m_archive;
