@@ -10,8 +10,9 @@
 // the server, JSON for bulk rows, the bench and copy columns), the two stand side by side here.
 //
 // The functions that talk to the server run on a ClubCall's worker thread and open their own
-// connection there; the local ones run on the window's thread on the shared connection. Every
-// failure throws DbError with a message for the user.
+// connection there; the local ones run on the window's thread on the shared connection;
+// RestoreFromServer, which does both at once, runs the call itself. Every failure throws DbError
+// with a message for the user.
 
 #include "core/ArchiveStore.h"
 #include "core/ClubCall.h"
