@@ -241,6 +241,21 @@ void PutText(QTextCursor cursor, const QString& text, const QTextCharFormat& for
     cursor.insertText(text, format);
 }
 
+// One row of a table: each cell's text with its column's block format, the row shaded when the
+// colour is valid.
+void PutRow(QTextTable* table, int row, const QStringList& texts, const QList<QTextBlockFormat>& blocks,
+            const QTextCharFormat& format, const QColor& background)
+{
+    QTextTableCellFormat shade;
+    shade.setBackground(background);
+    for (int col = 0; col < texts.size(); ++col) {
+        QTextTableCell cell = table->cellAt(row, col);
+        if (background.isValid())
+            cell.setFormat(shade);
+        PutText(cell.firstCursorPosition(), texts[col], format, blocks.value(col, blocks.last()));
+    }
+}
+
 QTextTableFormat TableFormat(qreal u)
 {
     QTextTableFormat f;
@@ -289,15 +304,8 @@ void InsertFigureTable(QTextCursor& c, const Look& look, const QFont& base, qrea
     QTextTable* table = c.insertTable(int(rows.size()) + 1, 2, format);
     const auto fill = [&](int r, const QString& label, const QStringList& figures, const QTextCharFormat& text,
                           const QColor& background) {
-        QTextTableCellFormat shade;
-        shade.setBackground(background);
-        for (int col = 0; col < 2; ++col) {
-            QTextTableCell cell = table->cellAt(r, col);
-            if (background.isValid())
-                cell.setFormat(shade);
-            PutText(cell.firstCursorPosition(), col == 0 ? label : QLatin1Char('\t') + figures.join(QLatin1Char('\t')),
-                    text, col == 0 ? Aligned(Qt::AlignLeft) : figuresBlock);
-        }
+        PutRow(table, r, {label, QLatin1Char('\t') + figures.join(QLatin1Char('\t'))},
+               {Aligned(Qt::AlignLeft), figuresBlock}, text, background);
     };
     fill(0, labelHead, heads, look.header, look.headerColour);
     for (int r = 0; r < rows.size(); ++r) {
@@ -321,16 +329,11 @@ void InsertTextTable(QTextCursor& c, const Look& look, qreal u, const QStringLis
     format.setHeaderRowCount(1);
     QTextTable* table = c.insertTable(int(rows.size()) + 1, int(heads.size()), format);
     for (int r = 0; r <= rows.size(); ++r) {
-        const QColor background = r == 0 ? look.headerColour : (r % 2 == 0) ? look.stripe : QColor();
-        QTextTableCellFormat shade;
-        shade.setBackground(background);
-        for (int col = 0; col < heads.size(); ++col) {
-            QTextTableCell cell = table->cellAt(r, col);
-            if (background.isValid())
-                cell.setFormat(shade);
-            PutText(cell.firstCursorPosition(), r == 0 ? heads.value(col) : rows[r - 1].value(col),
-                    r == 0 ? look.header : look.plain, Aligned(Qt::AlignLeft));
-        }
+        QStringList texts;
+        for (int col = 0; col < heads.size(); ++col)
+            texts << (r == 0 ? heads.value(col) : rows[r - 1].value(col));
+        PutRow(table, r, texts, {Aligned(Qt::AlignLeft)}, r == 0 ? look.header : look.plain,
+               r == 0 ? look.headerColour : (r % 2 == 0) ? look.stripe : QColor());
     }
     c.movePosition(QTextCursor::End);
 }
@@ -723,17 +726,8 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
         const QList<Row>& rows = tables[t];
         QTextTable* table = c.insertTable(int(rows.size()) + 1, 3, format);
         auto fillRow = [&](int r, const Row& row, const QTextCharFormat& text, const QColor& background) {
-            QTextTableCellFormat shade;
-            shade.setBackground(background);
-            for (int col = 0; col < 3; ++col) {
-                QTextTableCell cell = table->cellAt(r, col);
-                if (background.isValid())
-                    cell.setFormat(shade);
-                const QString cellText = col == 0 ? row.number
-                    : col == 1                    ? row.name
-                                                  : QLatin1Char('\t') + row.figures.join(QLatin1Char('\t'));
-                PutText(cell.firstCursorPosition(), cellText, text, col == 0 ? right : col == 1 ? left : figuresBlock);
-            }
+            PutRow(table, r, {row.number, row.name, QLatin1Char('\t') + row.figures.join(QLatin1Char('\t'))},
+                   {right, left, figuresBlock}, text, background);
         };
         fillRow(0,
                 Row{QCoreApplication::translate("ReportData", "#"), QCoreApplication::translate("ReportData", "Player"),

@@ -85,6 +85,13 @@ inline int WaitingCount(const ClubServer& server)
     return int(ClubStore::WaitingMatches(ArchiveStore::DefaultPath(), ClubSettings::BenchId(), server).size());
 }
 
+// The bench's matches recorded and left through the exit, as the program keeps them.
+inline void RecordAndLeave(const SeasonShape& shape)
+{
+    SeedSeason(shape);
+    ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
+}
+
 // Every match the server holds, restored into the working tables of this bench.
 inline ArchiveStore::RestoreResult RestoreAll(const ClubServer& server, const QString& password)
 {

@@ -19,13 +19,6 @@ class TestClubStore : public QObject
     std::unique_ptr<TestApp> m_app;
     QString m_db;
 
-    // The bench's matches recorded and left through the exit, as the program keeps them.
-    void RecordAndLeave(const SeasonShape& shape)
-    {
-        SeedSeason(shape);
-        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
-    }
-
 private slots:
     void initTestCase() { QVERIFY2(Server(), "no PostgreSQL test server"); }
 

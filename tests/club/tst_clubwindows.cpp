@@ -4,7 +4,7 @@
 
 #include "core/mConstants.h"
 #include "shell/ClubCommands.h"
-#include "shell/frmMain.h"
+#include "support/MainWindow.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -67,13 +67,7 @@ class TestClubWindows : public QObject
 
     frmMain* load()
     {
-        m_main = std::make_unique<frmMain>();
-        QString error;
-        if (!m_main->Form_Load(m_app->dir(), &error))
-            qWarning("main window did not load: %s", qPrintable(error));
-        m_main->resize(1000, 700);
-        m_main->show();
-        m_main->activateWindow();
+        m_main = LoadMainWindow(*m_app);
         return m_main.get();
     }
 
@@ -84,11 +78,7 @@ class TestClubWindows : public QObject
     }
 
     // The bench's matches recorded and left through the exit.
-    void recordAndLeave(const QString& prefix, int matches)
-    {
-        SeedSeason({prefix, {}, 2, 7, matches, 2, 10});
-        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
-    }
+    void recordAndLeave(const QString& prefix, int matches) { RecordAndLeave({prefix, {}, 2, 7, matches, 2, 10}); }
 
 private slots:
     void initTestCase() { QVERIFY2(Server(), "no PostgreSQL test server"); }

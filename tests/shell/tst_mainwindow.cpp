@@ -8,7 +8,7 @@
 #include "core/RosterStore.h"
 #include "match/frmStarters.h"
 #include "roster/clsTeam.h"
-#include "shell/frmMain.h"
+#include "support/MainWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -107,13 +107,7 @@ private:
 
     frmMain* load()
     {
-        m_main = std::make_unique<frmMain>();
-        QString error;
-        if (!m_main->Form_Load(m_app->dir(), &error))
-            qWarning("main window did not load: %s", qPrintable(error));
-        m_main->resize(1000, 700);
-        m_main->show();
-        m_main->activateWindow();
+        m_main = LoadMainWindow(*m_app);
         return m_main.get();
     }
 
