@@ -8,7 +8,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build}"
 shift || true
 
-packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite libsqlite3-dev qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The club server: the program needs Qt's PostgreSQL driver and the key store library (its headers to
 # build); the tests also need a PostgreSQL server of their own, openssl for its certificates, and a
 # key ring in a D-Bus session of their own.

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 
+#include "core/BlockInsert.h"
 #include "core/RecordId.h"
 #include "core/StatKinds.h"
 
@@ -210,6 +211,11 @@ static bool openConnection(const QString& path, QString* error)
     if (!db.open()) {
         if (error)
             *error = engineMessage(db.lastError());
+        db = QSqlDatabase();
+        close();
+        return false;
+    }
+    if (!BlockInsert::enable(db, error)) {
         db = QSqlDatabase();
         close();
         return false;
