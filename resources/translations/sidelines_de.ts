@@ -253,132 +253,132 @@ Bitte geben Sie es für diese Sitzung ein.</translation>
 <context>
     <name>ClubStore</name>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="452"/>
+        <location filename="../../src/core/ClubStore.cpp" line="470"/>
         <source>The connection to the club server was lost.</source>
         <translation>Die Verbindung zum Vereinsserver ist abgebrochen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="454"/>
+        <location filename="../../src/core/ClubStore.cpp" line="472"/>
         <source>The club server refused the password of %1. (%2)</source>
         <translation>Der Vereinsserver hat das Passwort von %1 abgelehnt. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="456"/>
+        <location filename="../../src/core/ClubStore.cpp" line="474"/>
         <source>The club server asks for a password, and none is kept for %1: type it in File &gt; Club Server. (%2)</source>
         <translation>Der Vereinsserver verlangt ein Passwort, und für %1 ist keines hinterlegt: Geben Sie es unter Datei &gt; Vereinsserver ein. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="460"/>
+        <location filename="../../src/core/ClubStore.cpp" line="478"/>
         <source>The club server has no database &quot;%1&quot;. (%2)</source>
         <translation>Der Vereinsserver hat keine Datenbank „%1“. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="462"/>
+        <location filename="../../src/core/ClubStore.cpp" line="480"/>
         <source>The club server has no login role &quot;%1&quot;. (%2)</source>
         <translation>Der Vereinsserver hat keine Anmelderolle „%1“. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="464"/>
+        <location filename="../../src/core/ClubStore.cpp" line="482"/>
         <source>The club server at %1 could not prove that it is %1: its certificate was made for another host, so Sidelines did not connect. (%2)</source>
         <translation>Der Vereinsserver unter %1 konnte nicht nachweisen, dass er %1 ist: Sein Zertifikat wurde für einen anderen Rechner ausgestellt, daher hat Sidelines keine Verbindung aufgebaut. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="468"/>
+        <location filename="../../src/core/ClubStore.cpp" line="486"/>
         <source>The club server at %1 could not prove that it is %1: its certificate is not signed by the CA certificate %2, so Sidelines did not connect. (%3)</source>
         <translation>Der Vereinsserver unter %1 konnte nicht nachweisen, dass er %1 ist: Sein Zertifikat ist nicht mit dem CA-Zertifikat %2 signiert, daher hat Sidelines keine Verbindung aufgebaut. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="472"/>
+        <location filename="../../src/core/ClubStore.cpp" line="490"/>
         <source>The CA certificate file %1 cannot be used. (%2)</source>
         <translation>Die CA-Zertifikatsdatei %1 kann nicht verwendet werden. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="474"/>
+        <location filename="../../src/core/ClubStore.cpp" line="492"/>
         <source>The club server at %1 offers no encrypted connection, which a server not on this computer must. (%2)</source>
         <translation>Der Vereinsserver unter %1 bietet keine verschlüsselte Verbindung an, die ein Server außerhalb dieses Computers bieten muss. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="478"/>
+        <location filename="../../src/core/ClubStore.cpp" line="496"/>
         <source>The club server at %1 did not answer within %2 seconds. (%3)</source>
         <translation>Der Vereinsserver unter %1 hat nicht innerhalb von %2 Sekunden geantwortet. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="481"/>
+        <location filename="../../src/core/ClubStore.cpp" line="499"/>
         <source>Nothing answers at %1, port %2: the club server is not running there, or a firewall is in the way. (%3)</source>
         <translation>Unter %1, Port %2 antwortet nichts: Der Vereinsserver läuft dort nicht, oder eine Firewall ist im Weg. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="485"/>
+        <location filename="../../src/core/ClubStore.cpp" line="503"/>
         <source>The name %1 cannot be found: check it, and the network. (%2)</source>
         <translation>Der Name %1 wurde nicht gefunden: Prüfen Sie ihn und das Netzwerk. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="487"/>
+        <location filename="../../src/core/ClubStore.cpp" line="505"/>
         <source>There is no club server at the socket folder %1, port %2. (%3)</source>
         <translation>Im Socket-Ordner %1, Port %2 gibt es keinen Vereinsserver. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="490"/>
+        <location filename="../../src/core/ClubStore.cpp" line="508"/>
         <source>The club server does not let %1 in from this computer. (%2)</source>
         <translation>Der Vereinsserver lässt %1 von diesem Computer aus nicht zu. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="492"/>
+        <location filename="../../src/core/ClubStore.cpp" line="510"/>
         <source>The club server refused to store this bench&apos;s matches: the login role %1 may write only its own bench&apos;s rows, and this bench&apos;s identifier belongs to another login role. (%2)</source>
         <translation>Der Vereinsserver hat es abgelehnt, die Spiele dieser Bank zu speichern: Die Anmelderolle %1 darf nur die Zeilen ihrer eigenen Bank schreiben, und die Kennung dieser Bank gehört einer anderen Anmelderolle. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="496"/>
+        <location filename="../../src/core/ClubStore.cpp" line="514"/>
         <source>The login role %1 lacks a right that the club server&apos;s set-up gives every bench. (%2)</source>
         <translation>Der Anmelderolle %1 fehlt ein Recht, das die Einrichtung des Vereinsservers jeder Bank gibt. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="499"/>
+        <location filename="../../src/core/ClubStore.cpp" line="517"/>
         <source>The club server&apos;s database %1 does not have the Sidelines tables as this Sidelines needs them: set it up with schema.sql (see the README). (%2)</source>
         <translation>Die Datenbank %1 des Vereinsservers hat die Sidelines-Tabellen nicht so, wie dieses Sidelines sie braucht: Richten Sie sie mit schema.sql ein (siehe README). (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="503"/>
+        <location filename="../../src/core/ClubStore.cpp" line="521"/>
         <source>The club server took longer than %1 seconds over one statement. (%2)</source>
         <translation>Der Vereinsserver hat für eine Anweisung länger als %1 Sekunden gebraucht. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="507"/>
+        <location filename="../../src/core/ClubStore.cpp" line="525"/>
         <source>The connection to the club server was lost. (%1)</source>
         <translation>Die Verbindung zum Vereinsserver ist abgebrochen. (%1)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="508"/>
+        <location filename="../../src/core/ClubStore.cpp" line="526"/>
         <source>The club server refused: %1</source>
         <translation>Der Vereinsserver hat abgelehnt: %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="545"/>
+        <location filename="../../src/core/ClubStore.cpp" line="563"/>
         <source>No club server is set up: see File &gt; Club Server.</source>
         <translation>Es ist noch kein Vereinsserver eingerichtet: Datei &gt; Vereinsserver.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="568"/>
+        <location filename="../../src/core/ClubStore.cpp" line="586"/>
         <source>The PostgreSQL driver of Qt is not installed (Debian package libqt6sql6-psql).</source>
         <translation>Der PostgreSQL-Treiber von Qt ist nicht installiert (Debian-Paket libqt6sql6-psql).</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="778"/>
+        <location filename="../../src/core/ClubStore.cpp" line="796"/>
         <source>The match %1 is no longer in the archive.</source>
         <translation>Das Spiel %1 ist nicht mehr im Archiv.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="849"/>
-        <source>The match %1 changed on the club server while it was being restored. Restore it again.</source>
-        <translation>Das Spiel %1 hat sich auf dem Vereinsserver geändert, während es wiederhergestellt wurde. Stellen Sie es erneut wieder her.</translation>
+        <location filename="../../src/core/ClubStore.cpp" line="891"/>
+        <source>The club server sent rows of the match %1 that this program cannot read.</source>
+        <translation>Der Vereinsserver hat Zeilen des Spiels %1 gesendet, die dieses Programm nicht lesen kann.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="1113"/>
+        <location filename="../../src/core/ClubStore.cpp" line="1184"/>
         <source>The archive of saved matches %1 cannot be used: %2</source>
         <translation>Das Archiv der gespeicherten Spiele %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="1153"/>
+        <location filename="../../src/core/ClubStore.cpp" line="1285"/>
         <source>Another bench&apos;s record %1 cannot be restored: this computer has a record with the same identifier.</source>
         <translation>Der Datensatz %1 einer anderen Bank kann nicht wiederhergestellt werden: Auf diesem Computer gibt es einen Datensatz mit derselben Kennung.</translation>
     </message>
@@ -433,74 +433,83 @@ kopieren.
 <context>
     <name>Database</name>
     <message>
-        <location filename="../../src/core/Database.cpp" line="36"/>
+        <location filename="../../src/core/Database.cpp" line="37"/>
         <source>The database did not accept the statement.</source>
         <translation>Die Datenbank hat die Anweisung nicht angenommen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="121"/>
+        <location filename="../../src/core/Database.cpp" line="122"/>
         <source>it needs an upgrade, and the copy kept before upgrading could not be written as %1: %2</source>
         <translation>sie muss aktualisiert werden, und die Sicherungskopie vor der Aktualisierung konnte nicht als %1 geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="230"/>
+        <location filename="../../src/core/Database.cpp" line="236"/>
         <source>It needs an upgrade from database version %1, but it cannot be written: %2</source>
         <translation>Sie muss von Datenbankversion %1 aktualisiert werden, ist aber nicht beschreibbar: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="243"/>
+        <location filename="../../src/core/Database.cpp" line="249"/>
         <source>It could not be upgraded from database version %1: %2</source>
         <translation>Sie konnte nicht von Datenbankversion %1 aktualisiert werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="261"/>
+        <location filename="../../src/core/Database.cpp" line="267"/>
         <source>The file does not exist.</source>
         <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="266"/>
+        <location filename="../../src/core/Database.cpp" line="272"/>
         <source>The file cannot be read.</source>
         <translation>Die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="284"/>
+        <location filename="../../src/core/Database.cpp" line="290"/>
         <source>It is not a Sidelines database: the table %1 is missing.</source>
         <translation>Das ist keine Sidelines-Datenbank: Die Tabelle %1 fehlt.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="292"/>
+        <location filename="../../src/core/Database.cpp" line="298"/>
         <source>It was written by a newer Sidelines (database version %1); this Sidelines reads database version %2 and older.</source>
         <translation>Sie wurde von einem neueren Sidelines geschrieben (Datenbankversion %1); dieses Sidelines liest Datenbankversion %2 und älter.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="383"/>
+        <location filename="../../src/core/Database.cpp" line="389"/>
         <source>The schema is missing from the program.</source>
         <translation>Dem Programm fehlt das Datenbankschema.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="414"/>
+        <location filename="../../src/core/Database.cpp" line="420"/>
         <source>The file already exists.</source>
         <translation>Die Datei existiert bereits.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="463"/>
+        <location filename="../../src/core/Database.cpp" line="469"/>
         <source>it could not be written.</source>
         <translation>sie konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="484"/>
+        <location filename="../../src/core/Database.cpp" line="490"/>
         <source>it is not a Sidelines database.</source>
         <translation>sie ist keine Sidelines-Datenbank.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="493"/>
+        <location filename="../../src/core/Database.cpp" line="499"/>
         <source>it was written by a newer Sidelines (database version %1); this Sidelines reads database version %2 and older.</source>
         <translation>sie wurde von einem neueren Sidelines geschrieben (Datenbankversion %1); dieses Sidelines liest Datenbankversion %2 und älter.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="503"/>
+        <location filename="../../src/core/Database.cpp" line="509"/>
         <source>it needs an upgrade from database version %1, but it cannot be written: %2</source>
         <translation>sie muss von Datenbankversion %1 aktualisiert werden, ist aber nicht beschreibbar: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Db</name>
+    <message>
+        <location filename="../../src/core/BlockInsert.cpp" line="184"/>
+        <location filename="../../src/core/BlockInsert.cpp" line="204"/>
+        <source>The database connection is not an SQLite one.</source>
+        <translation>Die Datenbankverbindung ist keine SQLite-Verbindung.</translation>
     </message>
 </context>
 <context>
@@ -764,8 +773,8 @@ kopieren.
     <name>ReportData</name>
     <message>
         <location filename="../../src/reports/ReportData.cpp" line="41"/>
-        <location filename="../../src/reports/ReportData.cpp" line="485"/>
-        <location filename="../../src/reports/ReportData.cpp" line="1002"/>
+        <location filename="../../src/reports/ReportData.cpp" line="488"/>
+        <location filename="../../src/reports/ReportData.cpp" line="996"/>
         <source>Team Totals</source>
         <translation>Teamsumme</translation>
     </message>
@@ -876,7 +885,7 @@ kopieren.
     </message>
     <message>
         <location filename="../../src/reports/ReportData.cpp" line="149"/>
-        <location filename="../../src/reports/ReportData.cpp" line="981"/>
+        <location filename="../../src/reports/ReportData.cpp" line="975"/>
         <source>+/-</source>
         <translation>+/-</translation>
     </message>
@@ -931,194 +940,194 @@ kopieren.
         <translation>Punkte AP + ASS + EB + ½ BB</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="383"/>
-        <location filename="../../src/reports/ReportData.cpp" line="564"/>
-        <location filename="../../src/reports/ReportData.cpp" line="1021"/>
+        <location filename="../../src/reports/ReportData.cpp" line="386"/>
+        <location filename="../../src/reports/ReportData.cpp" line="567"/>
+        <location filename="../../src/reports/ReportData.cpp" line="1015"/>
         <source>No rally log for game %1</source>
         <translation>Kein Ballwechsel-Protokoll für Satz %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="391"/>
+        <location filename="../../src/reports/ReportData.cpp" line="394"/>
         <source>Game %1: %2</source>
         <translation>Satz %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="445"/>
+        <location filename="../../src/reports/ReportData.cpp" line="448"/>
         <source>Team Numbers</source>
         <translation>Teamwerte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="446"/>
+        <location filename="../../src/reports/ReportData.cpp" line="449"/>
         <source>Every rally of the games chosen, from each game&apos;s rally log; a point taken back counts nowhere.</source>
         <translation>Jeder Ballwechsel der gewählten Sätze, aus dem Protokoll jedes Satzes; ein zurückgenommener Punkt zählt nirgends.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="450"/>
+        <location filename="../../src/reports/ReportData.cpp" line="453"/>
         <source>The player and position chosen do not narrow the team numbers: they count every rally of these games.</source>
         <translation>Gewählter Spieler und gewählte Position schränken die Teamwerte nicht ein: Sie zählen jeden Ballwechsel dieser Sätze.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="501"/>
+        <location filename="../../src/reports/ReportData.cpp" line="504"/>
         <source>Rotation</source>
         <translation>Rotation</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="508"/>
-        <location filename="../../src/reports/ReportData.cpp" line="971"/>
+        <location filename="../../src/reports/ReportData.cpp" line="511"/>
+        <location filename="../../src/reports/ReportData.cpp" line="965"/>
         <source>Match</source>
         <translation>Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="509"/>
+        <location filename="../../src/reports/ReportData.cpp" line="512"/>
         <source>Longest run of points in each game</source>
         <translation>Längste Punkteserie in jedem Satz</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="519"/>
+        <location filename="../../src/reports/ReportData.cpp" line="522"/>
         <source>Score Flow</source>
         <translation>Spielverlauf</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="520"/>
+        <location filename="../../src/reports/ReportData.cpp" line="523"/>
         <source>The lead after each rally that stands: above the middle line the home team leads, below it the away team.</source>
         <translation>Die Führung nach jedem gültigen Ballwechsel: Über der Mittellinie führt das Heimteam, darunter das Gastteam.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="624"/>
+        <location filename="../../src/reports/ReportData.cpp" line="627"/>
         <source>Dates:</source>
         <translation>Zeitraum:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="625"/>
+        <location filename="../../src/reports/ReportData.cpp" line="628"/>
         <source>Match:</source>
         <translation>Spiel:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="627"/>
+        <location filename="../../src/reports/ReportData.cpp" line="630"/>
         <source>Result:</source>
         <translation>Ergebnis:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="628"/>
+        <location filename="../../src/reports/ReportData.cpp" line="631"/>
         <source>Game:</source>
         <translation>Satz:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="629"/>
+        <location filename="../../src/reports/ReportData.cpp" line="632"/>
         <source>Team:</source>
         <translation>Team:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="630"/>
+        <location filename="../../src/reports/ReportData.cpp" line="633"/>
         <source>Player:</source>
         <translation>Spieler:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="631"/>
+        <location filename="../../src/reports/ReportData.cpp" line="634"/>
         <source>Position:</source>
         <translation>Position:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="633"/>
+        <location filename="../../src/reports/ReportData.cpp" line="636"/>
         <source> (positions apart)</source>
         <translation> (Positionen getrennt)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="634"/>
+        <location filename="../../src/reports/ReportData.cpp" line="637"/>
         <source> (positions together)</source>
         <translation> (Positionen zusammen)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="635"/>
+        <location filename="../../src/reports/ReportData.cpp" line="638"/>
         <source>Order:</source>
         <translation>Reihenfolge:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="652"/>
+        <location filename="../../src/reports/ReportData.cpp" line="655"/>
         <source>No statistics were recorded for these choices.</source>
         <translation>Für diese Auswahl wurden keine Statistiken erfasst.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="739"/>
-        <location filename="../../src/reports/ReportData.cpp" line="946"/>
+        <location filename="../../src/reports/ReportData.cpp" line="733"/>
+        <location filename="../../src/reports/ReportData.cpp" line="940"/>
         <source>Player</source>
         <translation>Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="739"/>
-        <location filename="../../src/reports/ReportData.cpp" line="945"/>
+        <location filename="../../src/reports/ReportData.cpp" line="733"/>
+        <location filename="../../src/reports/ReportData.cpp" line="939"/>
         <source>#</source>
         <translation>Nr.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="809"/>
+        <location filename="../../src/reports/ReportData.cpp" line="803"/>
         <source>Game %1: %2 %3, %4 %5</source>
         <translation>Satz %1: %2 %3, %4 %5</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="905"/>
+        <location filename="../../src/reports/ReportData.cpp" line="899"/>
         <source>%1 ahead</source>
         <translation>%1 führt</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="945"/>
-        <location filename="../../src/reports/ReportData.cpp" line="969"/>
+        <location filename="../../src/reports/ReportData.cpp" line="939"/>
+        <location filename="../../src/reports/ReportData.cpp" line="963"/>
         <source>Team</source>
         <translation>Team</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="970"/>
+        <location filename="../../src/reports/ReportData.cpp" line="964"/>
         <source>Line</source>
         <translation>Zeile</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="972"/>
-        <location filename="../../src/reports/ReportData.cpp" line="1012"/>
+        <location filename="../../src/reports/ReportData.cpp" line="966"/>
+        <location filename="../../src/reports/ReportData.cpp" line="1006"/>
         <source>Game</source>
         <translation>Satz</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="973"/>
+        <location filename="../../src/reports/ReportData.cpp" line="967"/>
         <source>Served</source>
         <translation>Aufschläge</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="974"/>
+        <location filename="../../src/reports/ReportData.cpp" line="968"/>
         <source>Won Serving</source>
         <translation>Gewonnen bei Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="975"/>
+        <location filename="../../src/reports/ReportData.cpp" line="969"/>
         <source>Break Point %</source>
         <translation>Breakpoint %</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="976"/>
+        <location filename="../../src/reports/ReportData.cpp" line="970"/>
         <source>Received</source>
         <translation>Annahmen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="977"/>
+        <location filename="../../src/reports/ReportData.cpp" line="971"/>
         <source>Won Receiving</source>
         <translation>Gewonnen bei Annahme</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="978"/>
+        <location filename="../../src/reports/ReportData.cpp" line="972"/>
         <source>Sideout %</source>
         <translation>Sideout %</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="979"/>
+        <location filename="../../src/reports/ReportData.cpp" line="973"/>
         <source>Won</source>
         <translation>Gewonnen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="980"/>
+        <location filename="../../src/reports/ReportData.cpp" line="974"/>
         <source>Lost</source>
         <translation>Verloren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="982"/>
+        <location filename="../../src/reports/ReportData.cpp" line="976"/>
         <source>Longest Run</source>
         <translation>Längste Serie</translation>
     </message>
@@ -2072,7 +2081,7 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>Words</name>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="1597"/>
+        <location filename="../../src/core/ClubStore.cpp" line="1746"/>
         <source>Not every chosen match came from the club server; nothing was restored.</source>
         <translation>Nicht jedes gewählte Spiel kam vom Vereinsserver; es wurde nichts wiederhergestellt.</translation>
     </message>

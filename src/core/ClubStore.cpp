@@ -1,8 +1,10 @@
 #include "core/ClubStore.h"
 
+#include "core/BlockInsert.h"
 #include "core/Database.h"
 #include "core/MatchStore.h"
 #include "core/RallyStore.h"
+#include "core/RowBlock.h"
 #include "core/StatKinds.h"
 #include "core/mConstants.h"
 
@@ -21,12 +23,14 @@
 #include <QThread>
 #include <QUuid>
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <dlfcn.h>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <thread>
 
 namespace ClubStore {
@@ -106,6 +110,84 @@ const TableShape& PlayShape()
     return s;
 }
 
+// A box's kept totals: where (game, player, box), then the sum of each figure but the pass
+// rating, the rating's sum and net count, and the number of actions.
+QStringList BoxColumns()
+{
+    QStringList columns{QStringLiteral("GAMEID"), QStringLiteral("PLAYERID"), QStringLiteral("POSITION")};
+    for (const StatKind& k : kStatKinds)
+        if (k.shape != StatShape::Rating)
+            columns << QString::fromLatin1(k.column);
+    return columns << QStringLiteral("PASSSUM") << QStringLiteral("PASSNET") << QStringLiteral("ACTIONS");
+}
+
+// The boxes of a match's actions (PLAY rows), in BoxColumns(), each action added by the rule of
+// the trigger that keeps TOTALS: a figure left empty adds 0, a pass rating adds to PASSSUM and its
+// sign to PASSNET, and each action counts. Nothing when an action's place or figures are not what
+// the tables hold (the server's columns hold whole numbers only).
+std::optional<RowBlock> Boxes(const RowBlock& plays)
+{
+    const QStringList& columns = PlayShape().columns;
+    const int game = int(columns.indexOf(QStringLiteral("GAMEID")));
+    const int player = int(columns.indexOf(QStringLiteral("PLAYERID")));
+    const int position = int(columns.indexOf(QStringLiteral("POSITION")));
+    std::vector<int> figures;
+    int rating = -1;
+    for (const StatKind& k : kStatKinds) {
+        const int at = int(columns.indexOf(QString::fromLatin1(k.column)));
+        if (k.shape == StatShape::Rating)
+            rating = at;
+        else
+            figures.push_back(at);
+    }
+    // In the order of TOTALS' key, so that a match's boxes go in side by side.
+    struct Key
+    {
+        std::string_view player, game;
+        std::int64_t position;
+        auto operator<=>(const Key&) const = default;
+    };
+    std::map<Key, std::vector<std::int64_t>> boxes;
+    const size_t passSum = figures.size(), passNet = passSum + 1, actions = passSum + 2;
+    for (size_t r = 0; r < plays.rowCount(); ++r) {
+        const RowBlock::Cell& g = plays.cell(r, game);
+        const RowBlock::Cell& p = plays.cell(r, player);
+        const RowBlock::Cell& z = plays.cell(r, position);
+        if (g.kind != RowBlock::Cell::Text || p.kind != RowBlock::Cell::Text || z.kind != RowBlock::Cell::Number)
+            return std::nullopt;
+        std::vector<std::int64_t>& sums = boxes[Key{plays.text(p), plays.text(g), z.value}];
+        if (sums.empty())
+            sums.assign(figures.size() + 3, 0);
+        auto figure = [&](int column, std::int64_t& value) {
+            const RowBlock::Cell& c = plays.cell(r, column);
+            value = c.kind == RowBlock::Cell::Number ? c.value : 0;
+            return c.kind != RowBlock::Cell::Text;
+        };
+        std::int64_t value = 0;
+        for (size_t i = 0; i < figures.size(); ++i) {
+            if (!figure(figures[i], value))
+                return std::nullopt;
+            sums[i] += value;
+        }
+        if (rating >= 0) {
+            if (!figure(rating, value))
+                return std::nullopt;
+            sums[passSum] += value;
+            sums[passNet] += value > 0 ? 1 : value < 0 ? -1 : 0;
+        }
+        sums[actions] += 1;
+    }
+    RowBlock block(int(figures.size()) + 6);
+    for (const auto& [key, sums] : boxes) {
+        block.addText(key.game);
+        block.addText(key.player);
+        block.addNumber(key.position);
+        for (const std::int64_t sum : sums)
+            block.addNumber(sum);
+    }
+    return block;
+}
+
 const TableShape& RallyShape()
 {
     static const TableShape s = [] {
@@ -134,6 +216,25 @@ QStringList LineupColumns()
         if (IsLineupColumn(c))
             lineup << c;
     return lineup;
+}
+
+// Which of a table's columns hold whole numbers, in order, for taking the server's rows apart.
+std::vector<bool> WholeColumns(const TableShape& shape)
+{
+    std::vector<bool> whole;
+    for (const QString& c : shape.columns)
+        whole.push_back(shape.integers.contains(c));
+    return whole;
+}
+
+// Where a log entry's line-up starts among its columns: the server leaves the line-up out of an
+// entry whose line-up is the one before. The line-up stands last.
+qsizetype RallyCarriedFrom()
+{
+    const QStringList& columns = RallyShape().columns;
+    const qsizetype from = columns.size() - LineupColumns().size();
+    Q_ASSERT(std::all_of(columns.begin() + from, columns.end(), IsLineupColumn));
+    return from;
 }
 
 QString Marks(qsizetype count)
@@ -181,53 +282,49 @@ QString LocalBulkRead(const TableShape& shape)
     const QString rows = shape.table == QLatin1String("RALLY") ? kLocalRallyRead.arg(columns, kLocalGames) : LocalRead(shape);
     return QStringLiteral("SELECT json_group_array(json_array(%1)) FROM (%2)").arg(columns, rows);
 }
-// A match is read from the server in two statements, so that the program can give another
-// bench's records their identifiers here before the bulk arrives: first its head (the match row
-// with the copy it names, its teams and players, its games, and every player its rows name),
-// then the bulk of that copy (line-ups, actions and rally log), each as a JSON array of rows.
-QString ServerHeadRead()
-{
-    return QStringLiteral(
-               "WITH K AS (SELECT BENCH AS B, MATCHID AS M, COPY AS C, HOMETEAMID AS H, AWAYTEAMID AS A FROM MATCH "
-               "WHERE BENCH = ?::uuid AND MATCHID = ?), "
-               "U AS (SELECT X.PLAYERID AS P FROM PLAYED X, K WHERE X.BENCH = K.B AND X.MATCHID = K.M AND X.COPY = K.C "
-               "UNION SELECT X.PLAYERID FROM PLAY X, K WHERE X.BENCH = K.B AND X.MATCHID = K.M AND X.COPY = K.C "
-               "UNION SELECT unnest(ARRAY[X.PLAYERID, X.OUTID]) FROM RALLY X, K WHERE X.BENCH = K.B AND X.MATCHID = K.M "
-               "AND X.COPY = K.C "
-               // A line-up stands on many entries in a row: each one is taken apart once.
-               "UNION SELECT unnest(D.L) FROM (SELECT DISTINCT ARRAY[X.%1] AS L FROM RALLY X, K WHERE X.BENCH = K.B "
-               "AND X.MATCHID = K.M AND X.COPY = K.C) D), "
-               "PL AS (SELECT P.PLAYERID, P.TEAMID, P.PLAYERNAME, P.PLAYERNUMBER FROM PLAYER P, K WHERE P.BENCH = K.B "
-               "AND (P.TEAMID IN (K.H, K.A) OR P.PLAYERID IN (SELECT U.P FROM U))) "
-               "SELECT K.M, K.H, K.A, K.C, "
-               "(SELECT json_agg(json_build_array(T.TEAMID, T.TEAMNAME) ORDER BY T.TEAMID) FROM TEAM T WHERE T.BENCH = K.B "
-               "AND (T.TEAMID IN (K.H, K.A) OR T.TEAMID IN (SELECT PL.TEAMID FROM PL))), "
-               "(SELECT json_agg(json_build_array(PL.PLAYERID, PL.TEAMID, PL.PLAYERNAME, PL.PLAYERNUMBER) "
-               "ORDER BY PL.PLAYERID) FROM PL), "
-               // The games' few rows keep their numbers as numbers, for the program to read.
-               "(SELECT json_agg(json_build_array(X.%2) ORDER BY X.GAMEID) FROM GAME X WHERE X.BENCH = K.B "
-               "AND X.MATCHID = K.M AND X.COPY = K.C), "
-               "(SELECT json_agg(U.P) FROM U WHERE U.P IS NOT NULL) FROM K")
-        .arg(LineupColumns().join(QStringLiteral(", X.")), GameShape().columns.join(QStringLiteral(", X.")));
-}
-
-// The bulk goes straight into the working tables: each row as an array of text, since SQLite
-// takes a string out of JSON faster than a number, and the tables' typed columns turn the
-// numbers' text back into numbers. And how many games the copy still has: an owner's clean-up
-// may have removed an old copy.
-QString ServerBulkRead()
+// A match is read from the server in one statement, which sees one moment of it: the match row
+// with the copy it names, both teams with their rosters, its games, and the bulk of that copy
+// (line-ups, actions, rally log), each table's rows in the server's own text form of a row value,
+// a line each, which it writes about three times faster than JSON (the program takes them apart:
+// RowBlock). A line-up stands on many log entries in a row: an entry whose line-up is the one
+// before leaves it out. The players the rows name are found by the program from the rows, rather
+// than by the server reading them twice; the few who are on neither roster are asked for after
+// (ServerMorePlayersRead).
+QString ServerMatchRead()
 {
     auto bulk = [](const TableShape& shape, const QString& order) {
-        return QStringLiteral("(SELECT json_agg(ARRAY[%1] ORDER BY %2) FROM %3 X WHERE X.BENCH = K.B "
+        return QStringLiteral("(SELECT string_agg(ROW(X.%1)::text, E'\\n' ORDER BY %2) FROM %3 X WHERE X.BENCH = K.B "
                               "AND X.MATCHID = K.M AND X.COPY = K.C)")
-            .arg(QStringLiteral("X.") + shape.columns.join(QStringLiteral("::text, X.")) + QStringLiteral("::text"), order,
-                 shape.table);
+            .arg(shape.columns.join(QStringLiteral(", X.")), order, shape.table);
     };
-    return QStringLiteral("WITH K AS (SELECT ?::uuid AS B, ?::text AS M, ?::integer AS C) SELECT %1, %2, %3, "
-                          "(SELECT count(*) FROM GAME X WHERE X.BENCH = K.B AND X.MATCHID = K.M AND X.COPY = K.C) FROM K")
-        .arg(bulk(PlayedShape(), QStringLiteral("X.GAMEID, X.PLAYERID")),
-             bulk(PlayShape(), QStringLiteral("X.GAMEID, X.PLAYID")), bulk(RallyShape(), QStringLiteral("X.GAMEID, X.ENTRY")));
+    const QStringList& rally = RallyShape().columns;
+    const qsizetype zones = RallyCarriedFrom();
+    const QString lineup = QStringLiteral("ARRAY[X.%1]").arg(rally.mid(zones).join(QStringLiteral(", X.")));
+    const QString rallyBulk =
+        QStringLiteral("(SELECT string_agg(CASE WHEN Y.KEPT THEN ROW(Y.%1)::text ELSE ROW(Y.%2)::text END, E'\\n' ORDER BY "
+                       "Y.GAMEID, Y.ENTRY) FROM (SELECT X.*, %3 IS NOT DISTINCT FROM LAG(%3) OVER (ORDER BY X.GAMEID, "
+                       "X.ENTRY) AS KEPT FROM RALLY X WHERE X.BENCH = K.B AND X.MATCHID = K.M AND X.COPY = K.C) Y)")
+            .arg(rally.mid(0, zones).join(QStringLiteral(", Y.")), rally.join(QStringLiteral(", Y.")), lineup);
+    return QStringLiteral(
+               "WITH K AS (SELECT BENCH AS B, MATCHID AS M, COPY AS C, HOMETEAMID AS H, AWAYTEAMID AS A FROM MATCH "
+               "WHERE BENCH = ?::uuid AND MATCHID = ?) "
+               "SELECT K.M, K.H, K.A, "
+               "(SELECT json_agg(json_build_array(T.TEAMID, T.TEAMNAME) ORDER BY T.TEAMID) FROM TEAM T WHERE T.BENCH = K.B "
+               "AND T.TEAMID IN (K.H, K.A)), "
+               "(SELECT json_agg(json_build_array(P.PLAYERID, P.TEAMID, P.PLAYERNAME, P.PLAYERNUMBER) ORDER BY P.PLAYERID) "
+               "FROM PLAYER P WHERE P.BENCH = K.B AND P.TEAMID IN (K.H, K.A)), "
+               // The games' few rows keep their numbers as numbers, for the program to read.
+               "(SELECT json_agg(json_build_array(X.%1) ORDER BY X.GAMEID) FROM GAME X WHERE X.BENCH = K.B "
+               "AND X.MATCHID = K.M AND X.COPY = K.C), %2, %3, %4 FROM K")
+        .arg(GameShape().columns.join(QStringLiteral(", X.")), bulk(PlayedShape(), QStringLiteral("X.GAMEID, X.PLAYERID")),
+             bulk(PlayShape(), QStringLiteral("X.GAMEID, X.PLAYID")), rallyBulk);
 }
+// Players the rows name who are on neither team's roster, and their teams.
+const QString kServerMorePlayersRead = QStringLiteral(
+    "WITH P AS (SELECT P.PLAYERID, P.TEAMID, P.PLAYERNAME, P.PLAYERNUMBER FROM PLAYER P WHERE P.BENCH = ?::uuid AND "
+    "P.PLAYERID = ANY (?::text[])) SELECT (SELECT json_agg(json_build_array(P.PLAYERID, P.TEAMID, P.PLAYERNAME, "
+    "P.PLAYERNUMBER)) FROM P), (SELECT json_agg(json_build_array(T.TEAMID, T.TEAMNAME)) FROM TEAM T WHERE T.BENCH = "
+    "?::uuid AND T.TEAMID IN (SELECT P.TEAMID FROM P))");
 
 // The teams and players a match names: both teams with their rosters, and whoever else played.
 const QString kLocalPlayersRead = QStringLiteral(
@@ -255,33 +352,6 @@ QString LocalWrite(const TableShape& shape)
         .arg(roster ? QStringLiteral(" OR IGNORE") : QString(), shape.table, shape.columns.join(QStringLiteral(", ")),
              Marks(shape.columns.size()));
 }
-// A value of another bench's record given its identifier here, when the match's were changed.
-QString MapValue(bool mapped, const char* kind, const QString& value)
-{
-    return mapped ? QStringLiteral("COALESCE((SELECT LOCALID FROM temp.CLUBMAP WHERE KIND = '%1' AND SERVERID = %2), %2)")
-                        .arg(QLatin1String(kind), value)
-                  : value;
-}
-// The server's JSON rows into the working tables; mapped, each identifier of another bench's record
-// given its identifier here (temp.CLUBMAP holds those that differ). Each row's text is taken from
-// json_each once (MATERIALIZED): json_each writes an array row's text anew at every mention of
-// its value, which for a row of 27 values took most of the time.
-QString LocalBulkWrite(const TableShape& shape, bool mapped)
-{
-    QStringList values;
-    for (int i = 0; i < shape.columns.size(); ++i) {
-        const QString& c = shape.columns[i];
-        const QString value = QStringLiteral("J.R ->> '$[%1]'").arg(i);
-        values << (c == QLatin1String("GAMEID") ? MapValue(mapped, "GAME", value)
-                   : c == QLatin1String("PLAYERID") || c == QLatin1String("OUTID") || IsLineupColumn(c)
-                       ? MapValue(mapped, "PLAYER", value)
-                       : value);
-    }
-    return QStringLiteral("WITH J AS MATERIALIZED (SELECT value AS R FROM json_each(?)) INSERT INTO main.%1 (%2) "
-                          "SELECT %3 FROM J")
-        .arg(shape.table, shape.columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
-}
-
 QString ServerArrays(const QStringList& columns, const TableShape& shape)
 {
     QStringList arrays;
@@ -758,45 +828,95 @@ std::vector<QVariantList> JsonRows(const QString& json)
     return rows;
 }
 
-// The head of one match of the server, of the copy its match row names; nothing when the server
-// does not hold the match (any more).
-std::optional<MatchRows> ReadServerHead(Server& server, const ServerKey& key)
+// The bulk of one match as the server sent it, taken apart by the thread that fetched it.
+struct ServerBulk
 {
-    QSqlQuery& q = server.run(ServerHeadRead(), {key.bench, Bind(key.match)});
+    RowBlock played, plays, rally;
+    RowBlock boxes;  // the actions' boxes, summed here (Boxes)
+};
+
+struct FetchedMatch
+{
+    MatchRows head;
+    ServerBulk bulk;
+};
+
+// Every player the bulk's rows name: those who played, acted, came on or went off, and stood in
+// a line-up.
+QStringList NamedPlayers(const ServerBulk& bulk)
+{
+    std::set<std::string_view> named;
+    auto take = [&](const RowBlock& rows, const TableShape& shape, auto isPlayer) {
+        std::vector<int> columns;
+        for (qsizetype i = 0; i < shape.columns.size(); ++i)
+            if (isPlayer(shape.columns[i]))
+                columns.push_back(int(i));
+        for (size_t r = 0; r < rows.rowCount(); ++r)
+            for (const int c : columns)
+                if (const RowBlock::Cell& cell = rows.cell(r, c); cell.kind == RowBlock::Cell::Text)
+                    named.insert(rows.text(cell));
+    };
+    auto player = [](const QString& c) { return c == QLatin1String("PLAYERID"); };
+    take(bulk.played, PlayedShape(), player);
+    take(bulk.plays, PlayShape(), player);
+    take(bulk.rally, RallyShape(),
+         [](const QString& c) { return c == QLatin1String("PLAYERID") || c == QLatin1String("OUTID") || IsLineupColumn(c); });
+    QStringList ids;
+    for (const std::string_view id : named)
+        ids << QString::fromUtf8(id.data(), qsizetype(id.size()));
+    return ids;
+}
+
+// One match of the server, of the copy its match row names; nothing when the server does not
+// hold the match (any more).
+std::optional<FetchedMatch> ReadServerMatch(Server& server, const ServerKey& key)
+{
+    QSqlQuery& q = server.run(ServerMatchRead(), {key.bench, Bind(key.match)});
     if (!q.next()) {
         q.finish();
         return std::nullopt;
     }
-    MatchRows m;
-    m.bench = key.bench;
-    m.match = {q.value(0), q.value(1), q.value(2)};
-    m.copy = q.value(3).toInt();
-    m.teams = JsonRows(q.value(4).toString());
-    m.players = JsonRows(q.value(5).toString());
-    m.games = JsonRows(q.value(6).toString());
-    for (const QJsonValue& id : QJsonDocument::fromJson(q.value(7).toString().toUtf8()).array())
-        m.playerIds << id.toString();
+    FetchedMatch m;
+    m.head.bench = key.bench;
+    m.head.match = {q.value(0), q.value(1), q.value(2)};
+    m.head.teams = JsonRows(q.value(3).toString());
+    m.head.players = JsonRows(q.value(4).toString());
+    m.head.games = JsonRows(q.value(5).toString());
+    const std::vector<bool> whole[3] = {WholeColumns(PlayedShape()), WholeColumns(PlayShape()), WholeColumns(RallyShape())};
+    const std::optional<RowBlock> played = RowBlock::parse(q.value(6).toString().toUtf8(), whole[0]);
+    const std::optional<RowBlock> plays = RowBlock::parse(q.value(7).toString().toUtf8(), whole[1]);
+    const std::optional<RowBlock> rally = RowBlock::parse(q.value(8).toString().toUtf8(), whole[2], int(RallyCarriedFrom()));
     q.finish();
-    return m;
-}
-
-// The bulk of the copy a head names. A copy is written whole in one transaction and never changed
-// after, so head and bulk belong together even when the bench sends the match again in between.
-void ReadServerBulk(Server& server, MatchRows& m)
-{
-    QSqlQuery& q = server.run(ServerBulkRead(), {m.bench, m.match.value(0), m.copy});
-    const bool found = q.next();
-    const bool whole = found && q.value(3).toLongLong() == qint64(m.games.size());
-    if (whole) {
-        m.played = q.value(0).toString();
-        m.plays = q.value(1).toString();
-        m.rally = q.value(2).toString();
-    }
-    q.finish();
-    if (!whole)
-        throw DbError(Words::tr("The match %1 changed on the club server while it was being restored. Restore it again.")
-                          .arg(RecordId::fromText(m.match.value(0).toString()).displayText()),
+    const std::optional<RowBlock> boxes = plays ? Boxes(*plays) : std::nullopt;
+    if (!played || !plays || !rally || !boxes)
+        throw DbError(Words::tr("The club server sent rows of the match %1 that this program cannot read.")
+                          .arg(RecordId::fromText(m.head.match.value(0).toString()).displayText()),
                       QString());
+    m.bulk = {std::move(*played), std::move(*plays), std::move(*rally), std::move(*boxes)};
+
+    m.head.playerIds = NamedPlayers(m.bulk);
+    QSet<QString> onRoster;
+    for (const QVariantList& row : m.head.players)
+        onRoster << row.value(0).toString();
+    std::vector<QVariantList> more;
+    for (const QString& id : std::as_const(m.head.playerIds))
+        if (!onRoster.contains(id))
+            more.push_back({id});
+    if (!more.empty()) {
+        QSqlQuery& extra = server.run(kServerMorePlayersRead, {key.bench, ArrayOf(more, 0), key.bench});
+        if (extra.next()) {
+            for (QVariantList& row : JsonRows(extra.value(0).toString()))
+                m.head.players.push_back(std::move(row));
+            QSet<QString> teams;
+            for (const QVariantList& row : m.head.teams)
+                teams << row.value(0).toString();
+            for (QVariantList& row : JsonRows(extra.value(1).toString()))
+                if (!teams.contains(row.value(0).toString()))
+                    m.head.teams.push_back(std::move(row));
+        }
+        extra.finish();
+    }
+    return m;
 }
 
 // Sends one match; false when the server already had it as it stands.
@@ -1049,35 +1169,100 @@ std::vector<ServerMatch> ListServerMatches(const ClubServer& settings, const QSt
 
 namespace {
 
-// The archive attached to the shared connection as "clubarchive" while the guard lives; made or
-// upgraded first when needed.
-class ArchiveBeside
+// Where another bench's identifiers are kept: the archive, a file of its own. A commit that spans
+// two files of a write-ahead log is not one, so the mapping is written on a connection of its own
+// (the working tables' file with the archive attached), in a transaction committed just before
+// the rows' own: a stop in between leaves a mapping that nothing uses yet, never a match of
+// another bench that this bench would take for its own. Being apart, the mapping is made match by
+// match while the rows are written.
+class MappingFile
 {
 public:
-    explicit ArchiveBeside(const QString& path)
+    explicit MappingFile(const QString& archivePath) : m_name(UniqueName("clubmap"))
     {
         QString error;
-        if (!Db::prepareFile(path, &error))
-            throw DbError(Words::tr("The archive of saved matches %1 cannot be used: %2").arg(path, error),
+        if (!Db::prepareFile(archivePath, &error))
+            throw DbError(Words::tr("The archive of saved matches %1 cannot be used: %2").arg(archivePath, error),
                           QStringLiteral("ATTACH"));
-        QSqlQuery(QStringLiteral("DETACH DATABASE clubarchive"), Db::connection());
-        Execute(QStringLiteral("ATTACH DATABASE ? AS clubarchive"), {path});
-        Execute(QStringLiteral("PRAGMA clubarchive.synchronous = FULL"));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(Db::connection().databaseName());
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+        if (!db.open())
+            throw DbError(Message(db.lastError()), QStringLiteral("OPEN"));
+        run(QStringLiteral("ATTACH DATABASE ? AS clubarchive"), {archivePath});
+        run(QStringLiteral("PRAGMA clubarchive.synchronous = FULL"), {});
+        if (!db.transaction())
+            throw DbError(Message(db.lastError()), QStringLiteral("BEGIN"));
+        m_open = true;
     }
-    ~ArchiveBeside()
+    ~MappingFile()
     {
-        QSqlQuery detach(Db::connection());
-        detach.exec(QStringLiteral("DETACH DATABASE clubarchive"));
+        m_queries.clear();
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_name, false);
+            if (m_open)
+                db.rollback();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_name);
     }
-    ArchiveBeside(const ArchiveBeside&) = delete;
-    ArchiveBeside& operator=(const ArchiveBeside&) = delete;
+    MappingFile(const MappingFile&) = delete;
+    MappingFile& operator=(const MappingFile&) = delete;
+
+    // The first row a statement finds, or an empty record when it finds none.
+    QSqlRecord first(const QString& sql, const QVariantList& values)
+    {
+        QSqlQuery& q = run(sql, values);
+        const QSqlRecord row = q.next() ? q.record() : QSqlRecord();
+        q.finish();
+        return row;
+    }
+    void execute(const QString& sql, const QVariantList& values) { run(sql, values).finish(); }
+
+    void commit()
+    {
+        m_queries.clear();
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        if (!db.commit())
+            throw DbError(Message(db.lastError()), QStringLiteral("COMMIT"));
+        m_open = false;
+    }
+
+private:
+    static QString Message(const QSqlError& error)
+    {
+        return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    }
+    // Each statement prepared once: a season's heads run the same few thousands of times.
+    QSqlQuery& run(const QString& sql, const QVariantList& values)
+    {
+        std::unique_ptr<QSqlQuery>& q = m_queries[sql];
+        if (!q) {
+            q = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_name, false));
+            q->setForwardOnly(true);
+            if (!q->prepare(sql)) {
+                const QString why = Message(q->lastError());
+                q.reset();
+                throw DbError(why, sql);
+            }
+        }
+        for (int i = 0; i < values.size(); ++i)
+            q->bindValue(i, values[i]);
+        if (!q->exec())
+            throw DbError(Message(q->lastError()), sql);
+        return *q;
+    }
+
+    QString m_name;
+    bool m_open = false;
+    std::map<QString, std::unique_ptr<QSqlQuery>> m_queries;
 };
 
 // Gives another bench's records their identifiers on this computer.
 class Mapper
 {
 public:
-    explicit Mapper(const QString& bench) : m_bench(bench) {}
+    Mapper(MappingFile& file, const QString& bench) : m_file(file), m_bench(bench) {}
 
     QVariant map(const char* kind, const QVariant& serverId)
     {
@@ -1087,12 +1272,12 @@ public:
         const QString key = QLatin1String(kind) + QLatin1Char('|') + id;
         if (const auto at = m_known.constFind(key); at != m_known.constEnd())
             return *at;
-        const auto found = SelectAll(QStringLiteral("SELECT LOCALID FROM clubarchive.CLUBRECORD WHERE BENCH = ? AND "
-                                                    "KIND = ? AND SERVERID = ?"),
-                                     {m_bench, QLatin1String(kind), id});
+        const QSqlRecord found = m_file.first(QStringLiteral("SELECT LOCALID FROM clubarchive.CLUBRECORD WHERE BENCH = ? "
+                                                            "AND KIND = ? AND SERVERID = ?"),
+                                             {m_bench, QLatin1String(kind), id});
         QString local;
-        if (!found.empty()) {
-            local = found.front().value(0).toString();
+        if (!found.isEmpty()) {
+            local = found.value(0).toString();
         } else {
             local = id;
             const RecordId asTime = RecordId::fromText(id);
@@ -1104,8 +1289,9 @@ public:
                                   QString());
                 local = asTime.addSecs(tries + 1).text();
             }
-            Execute(QStringLiteral("INSERT INTO clubarchive.CLUBRECORD (BENCH, KIND, SERVERID, LOCALID) VALUES (?, ?, ?, ?)"),
-                    {m_bench, QLatin1String(kind), id, local});
+            m_file.execute(QStringLiteral("INSERT INTO clubarchive.CLUBRECORD (BENCH, KIND, SERVERID, LOCALID) VALUES (?, "
+                                          "?, ?, ?)"),
+                           {m_bench, QLatin1String(kind), id, local});
         }
         m_known.insert(key, local);
         return local;
@@ -1114,26 +1300,28 @@ public:
 private:
     // Whether a record of this computer (working tables, archive) or another bench's record
     // already has the identifier.
-    static bool taken(const char* kind, const QString& id)
+    bool taken(const char* kind, const QString& id)
     {
         static const QHash<QString, QString> tables{{QStringLiteral("TEAM"), QStringLiteral("TEAM WHERE TEAMID")},
                                                     {QStringLiteral("PLAYER"), QStringLiteral("PLAYER WHERE PLAYERID")},
                                                     {QStringLiteral("MATCH"), QStringLiteral("MATCH WHERE MATCHID")},
                                                     {QStringLiteral("GAME"), QStringLiteral("GAME WHERE GAMEID")}};
         const QString where = tables.value(QLatin1String(kind));
-        return !SelectAll(QStringLiteral("SELECT 1 FROM main.%1 = ? UNION ALL SELECT 1 FROM clubarchive.%1 = ? "
-                                         "UNION ALL SELECT 1 FROM clubarchive.CLUBRECORD WHERE KIND = ? AND LOCALID = ?")
-                              .arg(where),
-                          {id, id, QLatin1String(kind), id})
-                    .empty();
+        return !m_file
+                    .first(QStringLiteral("SELECT 1 FROM main.%1 = ? UNION ALL SELECT 1 FROM clubarchive.%1 = ? "
+                                          "UNION ALL SELECT 1 FROM clubarchive.CLUBRECORD WHERE KIND = ? AND LOCALID = ?")
+                               .arg(where),
+                           {id, id, QLatin1String(kind), id})
+                    .isEmpty();
     }
 
+    MappingFile& m_file;
     QString m_bench;
     QHash<QString, QString> m_known;
 };
 
 // Another bench's identifiers in a match: its rows given their identifiers here, and those that
-// differ from the server's, for the statements that write the bulk (temp.CLUBMAP).
+// differ from the server's, for writing the bulk.
 struct Changed
 {
     QString kind;
@@ -1178,82 +1366,6 @@ QList<Changed> MapOtherBench(MatchRows& m, Mapper& mapper)
     return once;
 }
 
-// The actions' kept totals while a season comes in. The trigger that adds each action to its
-// totals, three upserts an action, cost more than writing the actions themselves; while the guard
-// lives it is lifted, add() adds the actions written since the last call to the totals in one
-// statement, with the trigger's own rule (a column left empty adds 0, a pass rating adds to
-// PASSSUM and counts in PASSNET, ACTIONS counts rows), and putBack() puts the trigger back as it
-// was. All of it is in the caller's transaction: a rollback puts the trigger back too.
-class TotalsAfterwards
-{
-public:
-    TotalsAfterwards()
-    {
-        const auto found = SelectAll(
-            QStringLiteral("SELECT sql FROM main.sqlite_master WHERE type = 'trigger' AND name = 'PLAY_TOTALS'"));
-        if (found.empty())
-            return;
-        m_trigger = found.front().value(0).toString();
-        m_sum = SumStatement();
-        m_lastAction = LastAction();
-        Execute(QStringLiteral("DROP TRIGGER main.PLAY_TOTALS"));
-    }
-    TotalsAfterwards(const TotalsAfterwards&) = delete;
-    TotalsAfterwards& operator=(const TotalsAfterwards&) = delete;
-
-    void add()
-    {
-        if (m_trigger.isEmpty())
-            return;
-        Execute(m_sum, {m_lastAction});
-        m_lastAction = LastAction();
-    }
-    void putBack()
-    {
-        if (m_trigger.isEmpty())
-            return;
-        Execute(m_trigger);
-        m_trigger.clear();
-    }
-
-private:
-    // Rows are only ever added to PLAY while the guard lives, each with a rowid above the last; the
-    // sum reads that range of rowids itself (NOT INDEXED), never an index over every action.
-    static QVariant LastAction()
-    {
-        return SelectAll(QStringLiteral("SELECT COALESCE(MAX(rowid), 0) FROM main.PLAY")).front().value(0);
-    }
-    static QString SumStatement()
-    {
-        QStringList columns, sums;
-        QString rating;
-        for (const StatKind& k : kStatKinds) {
-            const QString c = QLatin1String(k.column);
-            if (k.shape == StatShape::Rating) {
-                rating = c;
-                continue;
-            }
-            columns << c;
-            sums << QStringLiteral("COALESCE(SUM(%1), 0)").arg(c);
-        }
-        columns << QStringLiteral("PASSSUM") << QStringLiteral("PASSNET") << QStringLiteral("ACTIONS");
-        sums << QStringLiteral("COALESCE(SUM(%1), 0)").arg(rating)
-             << QStringLiteral("COALESCE(SUM(CASE WHEN %1 > 0 THEN 1 WHEN %1 < 0 THEN -1 ELSE 0 END), 0)").arg(rating)
-             << QStringLiteral("COUNT(*)");
-        QStringList added;
-        for (const QString& c : columns)
-            added << QStringLiteral("%1 = %1 + excluded.%1").arg(c);
-        return QStringLiteral("INSERT INTO main.TOTALS (GAMEID, PLAYERID, POSITION, %1) SELECT GAMEID, PLAYERID, "
-                              "POSITION, %2 FROM main.PLAY NOT INDEXED WHERE rowid > ? GROUP BY GAMEID, PLAYERID, POSITION "
-                              "ON CONFLICT (PLAYERID, GAMEID, POSITION) DO UPDATE SET %3")
-            .arg(columns.join(QStringLiteral(", ")), sums.join(QStringLiteral(", ")), added.join(QStringLiteral(", ")));
-    }
-
-    QString m_trigger;
-    QString m_sum;
-    QVariant m_lastAction;
-};
-
 // Runs a prepared statement of the working tables with these values.
 void RunBound(Query& query, const QVariantList& values)
 {
@@ -1284,90 +1396,213 @@ private:
     Query m_query;
 };
 
+// The identifiers of another bench's games and players that differ here, for the bulk's rows.
+struct BulkIds
+{
+    BlockInsert::IdMap games, players;
+
+    bool empty() const { return games.empty() && players.empty(); }
+    static BulkIds of(const QList<Changed>& changed)
+    {
+        BulkIds ids;
+        for (const Changed& c : changed) {
+            if (c.kind == QLatin1String("GAME"))
+                ids.games.emplace(c.serverId.toStdString(), c.localId.toStdString());
+            else if (c.kind == QLatin1String("PLAYER"))
+                ids.players.emplace(c.serverId.toStdString(), c.localId.toStdString());
+        }
+        return ids;
+    }
+};
+
+// Writes the server's rows of one table of a match into the working tables, each identifier of a
+// game or player given its identifier here where it differs.
+class BulkWriter
+{
+public:
+    explicit BulkWriter(const TableShape& shape) : BulkWriter(QStringLiteral("main.") + shape.table, shape.columns) {}
+    BulkWriter(const QString& table, const QStringList& columns, const QString& onConflict = {})
+        : m_insert(table, columns, onConflict)
+    {
+        for (const QString& c : columns)
+            m_kinds.push_back(c == QLatin1String("GAMEID") ? Game
+                              : c == QLatin1String("PLAYERID") || c == QLatin1String("OUTID") || IsLineupColumn(c)
+                                  ? Player
+                                  : Plain);
+    }
+
+    void write(const RowBlock& rows, const BulkIds& ids)
+    {
+        if (ids.empty()) {
+            m_insert.insert(rows);
+            return;
+        }
+        std::vector<const BlockInsert::IdMap*> maps;
+        for (const Kind kind : m_kinds)
+            maps.push_back(kind == Game ? &ids.games : kind == Player ? &ids.players : nullptr);
+        m_insert.insert(rows, maps);
+    }
+
+private:
+    enum Kind : char { Plain, Game, Player };
+
+    BlockInsert m_insert;
+    std::vector<Kind> m_kinds;
+};
+
+// The actions' kept totals while a season comes in. The triggers that keep them add each action
+// to its box (TOTALS), and each box to its player's zone (ZONETOTALS) and player-game
+// (GAMETOTALS): five upserts an action, which cost more than writing the actions themselves.
+// While the guard lives they are lifted: add() adds a match's boxes (summed by the fetching
+// thread, Boxes) to TOTALS, and addToZones() makes the zones and player-games that the new boxes
+// touch what the triggers keep them, TOTALS summed (a zone whose actions are all gone has no row).
+// putBack() puts the triggers back as they were. All of it is in the caller's transaction: a
+// rollback puts the triggers back too.
+class TotalsAfterwards
+{
+public:
+    TotalsAfterwards()
+    {
+        // Every trigger a new action sets off; those for deleting or moving a box are not.
+        const QStringList names{QStringLiteral("PLAY_TOTALS"), QStringLiteral("TOTALS_ZONE_INSERT"),
+                                QStringLiteral("TOTALS_ZONE_UPDATE"), QStringLiteral("TOTALS_GAME_INSERT")};
+        QStringList triggers;
+        for (const QString& name : names) {
+            const auto found = SelectAll(
+                QStringLiteral("SELECT sql FROM main.sqlite_master WHERE type = 'trigger' AND name = ?"), {name});
+            // A file without all of them keeps them all: they do the work, row by row.
+            if (found.empty())
+                return;
+            triggers << found.front().value(0).toString();
+        }
+        for (const QString& name : names)
+            Execute(QStringLiteral("DROP TRIGGER main.%1").arg(name));
+        m_triggers = triggers;
+
+        const QStringList sums = BoxColumns().mid(3);
+        QStringList added, summed;
+        for (const QString& c : sums) {
+            added << QStringLiteral("%1 = %1 + excluded.%1").arg(c);
+            summed << QStringLiteral("SUM(%1)").arg(c);
+        }
+        m_boxes.emplace(QStringLiteral("main.TOTALS"), BoxColumns(),
+                        QStringLiteral("ON CONFLICT (PLAYERID, GAMEID, POSITION) DO UPDATE SET %1")
+                            .arg(added.join(QStringLiteral(", "))));
+        m_zones = QStringLiteral("INSERT INTO main.ZONETOTALS (PLAYERID, POSITION, %1) SELECT PLAYERID, POSITION, %2 FROM "
+                                 "main.TOTALS WHERE PLAYERID IN (SELECT PLAYERID FROM temp.CLUBPLAYERS) GROUP BY PLAYERID, "
+                                 "POSITION HAVING SUM(ACTIONS) <> 0")
+                      .arg(sums.join(QStringLiteral(", ")), summed.join(QStringLiteral(", ")));
+        Execute(QStringLiteral("DROP TABLE IF EXISTS temp.CLUBGAMES"));
+        Execute(QStringLiteral("CREATE TEMP TABLE CLUBGAMES (GAMEID TEXT PRIMARY KEY) WITHOUT ROWID"));
+    }
+    TotalsAfterwards(const TotalsAfterwards&) = delete;
+    TotalsAfterwards& operator=(const TotalsAfterwards&) = delete;
+
+    // A match's boxes, and its games (their identifiers here).
+    void add(const RowBlock& boxes, const BulkIds& ids, const QVariantList& games)
+    {
+        if (m_triggers.isEmpty())
+            return;
+        m_boxes->write(boxes, ids);
+        for (const QVariant& game : games)
+            Execute(QStringLiteral("INSERT OR IGNORE INTO temp.CLUBGAMES (GAMEID) VALUES (?)"), {game});
+    }
+    void addToZones()
+    {
+        if (m_triggers.isEmpty())
+            return;
+        const QString games = QStringLiteral("SELECT GAMEID FROM temp.CLUBGAMES");
+        Execute(QStringLiteral("DELETE FROM main.GAMETOTALS WHERE GAMEID IN (%1)").arg(games));
+        Execute(QStringLiteral("INSERT INTO main.GAMETOTALS (PLAYERID, GAMEID, BOXES) SELECT PLAYERID, GAMEID, COUNT(*) FROM "
+                               "main.TOTALS WHERE GAMEID IN (%1) GROUP BY PLAYERID, GAMEID")
+                    .arg(games));
+        Execute(QStringLiteral("DROP TABLE IF EXISTS temp.CLUBPLAYERS"));
+        Execute(QStringLiteral("CREATE TEMP TABLE CLUBPLAYERS AS SELECT DISTINCT PLAYERID FROM main.GAMETOTALS WHERE GAMEID "
+                               "IN (%1)")
+                    .arg(games));
+        Execute(QStringLiteral("DELETE FROM main.ZONETOTALS WHERE PLAYERID IN (SELECT PLAYERID FROM temp.CLUBPLAYERS)"));
+        Execute(m_zones);
+    }
+    void putBack()
+    {
+        m_boxes.reset();
+        if (m_triggers.isEmpty())
+            return;
+        Execute(QStringLiteral("DROP TABLE temp.CLUBGAMES"));
+        Execute(QStringLiteral("DROP TABLE IF EXISTS temp.CLUBPLAYERS"));
+        for (const QString& trigger : m_triggers)
+            Execute(trigger);
+        m_triggers.clear();
+    }
+
+private:
+    QStringList m_triggers;
+    std::optional<BulkWriter> m_boxes;
+    QString m_zones;
+};
+
 // Writes the fetched matches into the working tables on the shared connection, as a restore from
-// the archive does, a match at a time as they arrive: first every match's identifiers, given
-// theirs here and committed, then the rows in one transaction.
+// the archive does, a match at a time as they arrive: each match's identifiers given theirs here
+// (MappingFile), its rows written in the one transaction of the rows, and the mapping committed
+// just before the rows are.
 class Restorer
 {
 public:
-    Restorer(const QString& archivePath, const QString& benchId) : m_archive(archivePath), m_bench(benchId) {}
+    Restorer(const QString& archivePath, const QString& benchId) : m_archivePath(archivePath), m_bench(benchId) {}
     Restorer(const Restorer&) = delete;
     Restorer& operator=(const Restorer&) = delete;
 
-    // Another bench's identifiers first, in the archive and committed: a stop before the rows are
-    // written leaves a mapping that nothing uses yet, never a match of another bench that this
-    // bench would take for its own. Each head is mapped in place as it arrives, in the order
-    // asked for; a missing one is a match the server no longer holds.
-    void map(size_t i, std::optional<MatchRows>& head)
+    // One match, in the order asked for: another bench's identifiers given theirs here, then its
+    // rows written, unless the working tables have the match already.
+    void restore(FetchedMatch& match)
     {
-        if (!m_mapping)
-            m_mapping.emplace();
-        if (m_serverIds.size() <= i) {
-            m_serverIds.resize(i + 1);
-            m_changed.resize(i + 1);
-        }
-        if (!head)
-            return;
-        MatchRows& m = *head;
+        MatchRows& head = match.head;
         // Named as the server names it, which is what the user chose from.
-        m_serverIds[i] = RecordId::fromText(m.match.value(0).toString());
-        if (m.bench == m_bench)
-            return;
-        std::unique_ptr<Mapper>& mapper = m_mappers[m.bench];
-        if (!mapper)
-            mapper = std::make_unique<Mapper>(m.bench);
-        m_changed[i] = MapOtherBench(m, *mapper);
-    }
-
-    // Every head is mapped: the mapping is committed, and the transaction that writes the rows
-    // begins.
-    void startWriting()
-    {
-        if (m_mapping)
-            m_mapping->commit();
-        m_mapping.reset();
-        m_mappers.clear();
-        Execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS CLUBMAP (KIND TEXT NOT NULL, SERVERID TEXT NOT NULL, "
-                               "LOCALID TEXT NOT NULL, PRIMARY KEY (KIND, SERVERID))"));
-        Execute(QStringLiteral("DELETE FROM temp.CLUBMAP"));
-        m_rows.emplace();
-        m_totals.emplace();
-        m_writers.emplace();
-    }
-
-    // One match: its head as map() left it, and its bulk, in the order asked for.
-    void write(size_t i, const MatchRows& head, const MatchRows& bulk)
-    {
+        const RecordId asServer = RecordId::fromText(head.match.value(0).toString());
+        QList<Changed> changed;
+        if (head.bench != m_bench) {
+            if (!m_mapping)
+                m_mapping.emplace(m_archivePath);
+            std::unique_ptr<Mapper>& mapper = m_mappers[head.bench];
+            if (!mapper)
+                mapper = std::make_unique<Mapper>(*m_mapping, head.bench);
+            changed = MapOtherBench(head, *mapper);
+        }
+        if (!m_rows)
+            startWriting();
         if (!SelectAll(QStringLiteral("SELECT 1 FROM main.MATCH WHERE MATCHID = ?"), {head.match.value(0)}).empty()) {
-            m_result.skipped << m_serverIds[i];
+            m_result.skipped << asServer;
             return;
         }
-        const QList<Changed>& changed = m_changed[i];
-        for (const Changed& c : changed)
-            Execute(QStringLiteral("INSERT INTO temp.CLUBMAP (KIND, SERVERID, LOCALID) VALUES (?, ?, ?)"),
-                    {c.kind, c.serverId, c.localId});
+        const BulkIds ids = BulkIds::of(changed);
         Writers& w = *m_writers;
         w.teams.insert(head.teams);
         w.players.insert(head.players);
         Execute(QStringLiteral("INSERT INTO main.MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"), head.match);
         w.games.insert(head.games);
-        // The statements that map identifiers cost a lookup per identifier and row: only for a
-        // match whose identifiers changed.
-        const bool mapped = !changed.isEmpty();
-        RunBound(mapped ? w.mappedPlayed : w.played, {Json(bulk.played)});
-        RunBound(mapped ? w.mappedPlays : w.plays, {Json(bulk.plays)});
-        RunBound(mapped ? w.mappedRally : w.rally, {Json(bulk.rally)});
-        m_totals->add();
-        if (mapped)
-            Execute(QStringLiteral("DELETE FROM temp.CLUBMAP"));
-        m_result.restored << m_serverIds[i];
+        const ServerBulk& bulk = match.bulk;
+        w.played.write(bulk.played, ids);
+        w.plays.write(bulk.plays, ids);
+        w.rally.write(bulk.rally, ids);
+        QVariantList games;
+        const qsizetype gameId = GameShape().columns.indexOf(QStringLiteral("GAMEID"));
+        for (const QVariantList& game : head.games)
+            games << game.value(gameId);
+        m_totals->add(bulk.boxes, ids, games);
+        m_result.restored << asServer;
     }
 
     ArchiveStore::RestoreResult finish()
     {
+        if (!m_rows)
+            startWriting();
         m_writers.reset();
+        m_totals->addToZones();
         m_totals->putBack();
         m_totals.reset();
+        m_mappers.clear();
+        if (m_mapping)
+            m_mapping->commit();
         // The season's log is copied into the file at the pause after, not by this commit.
         const CheckpointAtPause later;
         m_rows->commit();
@@ -1381,24 +1616,21 @@ private:
     struct Writers
     {
         Inserter teams{TeamShape()}, players{PlayerShape()}, games{GameShape()};
-        Query played{LocalBulkWrite(PlayedShape(), false)}, plays{LocalBulkWrite(PlayShape(), false)},
-            rally{LocalBulkWrite(RallyShape(), false)};
-        Query mappedPlayed{LocalBulkWrite(PlayedShape(), true)}, mappedPlays{LocalBulkWrite(PlayShape(), true)},
-            mappedRally{LocalBulkWrite(RallyShape(), true)};
+        BulkWriter played{PlayedShape()}, plays{PlayShape()}, rally{RallyShape()};
     };
 
-    static QVariant Json(const QString& bulk)
+    void startWriting()
     {
-        return bulk.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(bulk);
+        m_rows.emplace();
+        m_totals.emplace();
+        m_writers.emplace();
     }
 
-    ArchiveBeside m_archive;
+    QString m_archivePath;
     QString m_bench;
-    std::vector<RecordId> m_serverIds;
-    std::vector<QList<Changed>> m_changed;
+    // Declared in the order they are made; they go in the reverse one (the rollbacks last).
+    std::optional<MappingFile> m_mapping;
     std::map<QString, std::unique_ptr<Mapper>> m_mappers;
-    std::optional<Transaction> m_mapping;
-    // Declared in the order they are made; they go in the reverse one (a rollback last).
     std::optional<Transaction> m_rows;
     std::optional<TotalsAfterwards> m_totals;
     std::optional<Writers> m_writers;
@@ -1408,11 +1640,11 @@ private:
 // What the workers have fetched, for the calling thread to write.
 struct Arrivals
 {
-    explicit Arrivals(size_t count) : heads(count), bulks(count), headIn(count, false), bulkIn(count, false) {}
+    explicit Arrivals(size_t count) : matches(count), in(count, false) {}
 
     std::mutex lock;
-    std::vector<std::optional<MatchRows>> heads, bulks;
-    std::vector<bool> headIn, bulkIn;
+    std::vector<std::optional<FetchedMatch>> matches;  // nothing: a match the server no longer holds
+    std::vector<bool> in;
 };
 
 } // namespace
@@ -1425,40 +1657,23 @@ ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& settings, const 
     Restorer restorer(archivePath, benchId);
     Arrivals arrivals(count);
 
-    // The calling thread takes what has arrived in the order asked for: it maps each head, and
-    // once every head is mapped, writes matches whose bulk is in, at most `most` of them (one per
-    // arrival while the call waits, so that the call's quiet limit hears of progress at the pace
-    // it is made; the rest once the workers are done). A head or bulk that has arrived is the
-    // calling thread's: the workers never touch it again.
-    size_t mapping = 0;
-    bool writing = false;
+    // The calling thread takes what has arrived in the order asked for, and maps and writes at
+    // most `most` matches (one per arrival while the call waits, so that the call's quiet limit
+    // hears of progress at the pace it is made; the rest once the workers are done). A match that
+    // has arrived is the calling thread's: the workers never touch it again.
     size_t next = 0;
     std::exception_ptr localFailure;
     auto writeArrived = [&](size_t most) {
-        for (; mapping < count; ++mapping) {
-            {
-                std::lock_guard<std::mutex> hold(arrivals.lock);
-                if (!arrivals.headIn[mapping])
-                    return;
-            }
-            restorer.map(mapping, arrivals.heads[mapping]);
-        }
-        if (!writing) {
-            restorer.startWriting();
-            writing = true;
-        }
         for (size_t written = 0; next < count && written < most; ++next, ++written) {
             {
                 std::lock_guard<std::mutex> hold(arrivals.lock);
-                if (!arrivals.bulkIn[next])
+                if (!arrivals.in[next])
                     return;
             }
-            std::optional<MatchRows>& head = arrivals.heads[next];
-            std::optional<MatchRows>& bulk = arrivals.bulks[next];
-            if (head && bulk)
-                restorer.write(next, *head, *bulk);
-            head.reset();
-            bulk.reset();
+            std::optional<FetchedMatch>& match = arrivals.matches[next];
+            if (match)
+                restorer.restore(*match);
+            match.reset();
         }
     };
 
@@ -1469,27 +1684,14 @@ ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& settings, const 
     auto work = [&](ClubCall& c) {
         std::atomic<int> done{0};
         std::atomic<bool> failed{false};
-        const int steps = int(count) * 2;
+        const int steps = int(count);
         auto fetch = [&](Server& server, size_t first) {
-            std::vector<std::optional<MatchRows>> mine;
             for (size_t i = first; i < count && !c.stopped() && !failed.load(); i += 2) {
-                std::optional<MatchRows> head = ReadServerHead(server, keys[qsizetype(i)]);
-                mine.push_back(head);
+                std::optional<FetchedMatch> match = ReadServerMatch(server, keys[qsizetype(i)]);
                 {
                     std::lock_guard<std::mutex> hold(arrivals.lock);
-                    arrivals.heads[i] = std::move(head);
-                    arrivals.headIn[i] = true;
-                }
-                c.progressed(++done, steps);
-            }
-            for (size_t i = first, k = 0; k < mine.size() && !c.stopped() && !failed.load(); i += 2, ++k) {
-                std::optional<MatchRows>& bulk = mine[k];
-                if (bulk)
-                    ReadServerBulk(server, *bulk);
-                {
-                    std::lock_guard<std::mutex> hold(arrivals.lock);
-                    arrivals.bulks[i] = std::move(bulk);
-                    arrivals.bulkIn[i] = true;
+                    arrivals.matches[i] = std::move(match);
+                    arrivals.in[i] = true;
                 }
                 c.progressed(++done, steps);
             }

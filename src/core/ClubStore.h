@@ -7,7 +7,8 @@
 // (a UUID per installation, since record identifiers are only unique on one machine) and the copy
 // of the match they belong to. A match travels as MatchRows: read by one engine's statement,
 // written by the other's. Where the engines need different text (no ATTACH or INSERT OR IGNORE on
-// the server, JSON for bulk rows, the bench and copy columns), the two stand side by side here.
+// the server, how bulk rows are packed, the bench and copy columns), the two stand side by side
+// here.
 //
 // The functions that talk to the server run on a ClubCall's worker thread and open their own
 // connection there; the local ones run on the window's thread on the shared connection;
@@ -103,10 +104,8 @@ struct MatchRows
     QVariantList match;
     std::vector<QVariantList> teams, players, games;
     QString played, plays, rally;
-    // Restoring: every player the match's rows name, so that another bench's are all given theirs;
-    // and the server's copy of the match that was read.
+    // Restoring: every player the match's rows name, so that another bench's are all given theirs.
     QStringList playerIds;
-    int copy = 0;
 };
 
 struct ServerKey
@@ -121,9 +120,9 @@ struct ServerKey
 // archive at archivePath remembers which, so that the same team comes back as the same team, and
 // so that no other bench's match is ever sent as this bench's own. The result names the matches
 // as the server does.
-// Runs call: its workers fetch, and the calling thread writes each match on the shared connection
-// as it arrives, so that the server's work and the writing overlap. All of it or nothing is
-// restored.
+// Runs call: its workers fetch (and take the rows apart), and the calling thread writes each
+// match on the shared connection as it arrives, so that the server's work and the writing
+// overlap. All of it or nothing is restored.
 ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& server, const QString& password,
                                               const QList<ServerKey>& keys, const QString& archivePath,
                                               const QString& benchId, ClubCall& call);

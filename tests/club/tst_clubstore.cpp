@@ -40,7 +40,9 @@ private slots:
         // braces, commas, the word NULL and letters beyond ASCII.
         SeedSeason({QStringLiteral("Harbour \"Gulls\" {A,B} \\ O'Neil, NULL Ærø"), {}, 3, 8, 4, 3, 30});
         Execute(QStringLiteral("UPDATE RALLY SET STAT = ? WHERE (GAMEID, ENTRY) = (SELECT GAMEID, ENTRY FROM RALLY ORDER BY GAMEID, ENTRY LIMIT 1)"),
-                {QStringLiteral("say \"no\" {x,y} \\ NULL")});
+                {QStringLiteral("say \"no\" {x,y} \\ NULL (a, b)\nnext line")});
+        // An empty text is not an empty place.
+        Execute(QStringLiteral("UPDATE RALLY SET STAT = '' WHERE (GAMEID, ENTRY) = (SELECT GAMEID, ENTRY FROM RALLY ORDER BY GAMEID, ENTRY LIMIT 1 OFFSET 1)"));
         // A line-up with an empty zone, as before it is complete.
         Execute(QStringLiteral("UPDATE RALLY SET A6 = NULL WHERE (GAMEID, ENTRY) = (SELECT GAMEID, ENTRY FROM RALLY ORDER BY GAMEID DESC, ENTRY DESC LIMIT 1)"));
         ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
@@ -84,6 +86,37 @@ private slots:
         ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
         QCOMPARE(ArchiveStore::ListMatches(ArchiveStore::DefaultPath()).size(), size_t(4));
         QCOMPARE(WaitingCount(Server()->socketServer(m_db, "bench_b")), 0);
+    }
+
+    // A player who played but stands on neither team's roster any more (moved to another team
+    // after the match) comes with the match, and so does the team they stand on now.
+    void playersOffBothRostersComeToo()
+    {
+        SeedSeason({QStringLiteral("Harbour"), {}, 2, 7, 2, 2, 12});
+        const RecordId guests = m_app->addTeam(QStringLiteral("Guests"));
+        const QVariant moved = m_app->scalar(QStringLiteral("SELECT PLAYERID FROM PLAYED ORDER BY GAMEID, PLAYERID LIMIT 1"));
+        Execute(QStringLiteral("UPDATE PLAYER SET TEAMID = ? WHERE PLAYERID = ?"), {Bind(guests), moved});
+        ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
+        const QString archive = ArchiveStore::DefaultPath();
+        QCOMPARE(Send(Server()->socketServer(m_db, "bench_a"), Password("bench_a")).sentCount(), 2);
+        ArchiveStore::Restore(archive, [&] {
+            QList<RecordId> all;
+            for (const auto& m : ArchiveStore::ListMatches(archive))
+                all << m.id;
+            return all;
+        }());
+        const QStringList recorded = Dump(m_app->dbPath(), {"TEAM", "PLAYER", "MATCH", "GAME", "PLAYED", "PLAY", "RALLY"});
+        QVERIFY(recorded.join(QLatin1Char('\n')).contains(QLatin1String("Guests")));
+
+        m_app.reset(); // its end closes the shared connection: before the next one opens
+        m_app = std::make_unique<TestApp>();
+        QCOMPARE(RestoreAll(Server()->socketServer(m_db, "bench_b"), Password("bench_b")).restored.size(), 2);
+        QCOMPARE(Dump(m_app->dbPath(), {"TEAM", "PLAYER", "MATCH", "GAME", "PLAYED", "PLAY", "RALLY"}), recorded);
+        QCOMPARE(m_app->scalar(QStringLiteral("SELECT T.TEAMNAME FROM PLAYER P JOIN TEAM T ON T.TEAMID = P.TEAMID WHERE "
+                                              "P.PLAYERID = ?"),
+                               {moved})
+                     .toString(),
+                 QStringLiteral("Guests"));
     }
 
     // A fetch that the server holds up (another session keeps the rally log locked) is given up at
