@@ -1380,20 +1380,34 @@ void RunBound(Query& query, const QVariantList& values)
         throw DbError(error.databaseText().isEmpty() ? error.text() : error.databaseText(), raw.lastQuery());
 }
 
-// Writes a few rows of a table into the working tables with one prepared statement.
+// Writes a few rows of a table into the working tables with one prepared statement. A team or
+// player that many matches name is written once: the statement would ignore it after that.
 class Inserter
 {
 public:
-    explicit Inserter(const TableShape& shape) : m_query(LocalWrite(shape)) {}
+    explicit Inserter(const TableShape& shape)
+        : m_query(LocalWrite(shape)),
+          m_once(shape.table == QLatin1String("TEAM") || shape.table == QLatin1String("PLAYER"))
+    {
+    }
 
     void insert(const std::vector<QVariantList>& rows)
     {
-        for (const QVariantList& row : rows)
+        for (const QVariantList& row : rows) {
+            if (m_once) {
+                const QString id = row.value(0).toString();
+                if (m_written.contains(id))
+                    continue;
+                m_written.insert(id);
+            }
             RunBound(m_query, row);
+        }
     }
 
 private:
     Query m_query;
+    bool m_once;
+    QSet<QString> m_written;
 };
 
 // The identifiers of another bench's games and players that differ here, for the bulk's rows.
@@ -1494,6 +1508,7 @@ public:
                       .arg(sums.join(QStringLiteral(", ")), summed.join(QStringLiteral(", ")));
         Execute(QStringLiteral("DROP TABLE IF EXISTS temp.CLUBGAMES"));
         Execute(QStringLiteral("CREATE TEMP TABLE CLUBGAMES (GAMEID TEXT PRIMARY KEY) WITHOUT ROWID"));
+        m_game.emplace(QStringLiteral("INSERT OR IGNORE INTO temp.CLUBGAMES (GAMEID) VALUES (?)"));
     }
     TotalsAfterwards(const TotalsAfterwards&) = delete;
     TotalsAfterwards& operator=(const TotalsAfterwards&) = delete;
@@ -1505,7 +1520,7 @@ public:
             return;
         m_boxes->write(boxes, ids);
         for (const QVariant& game : games)
-            Execute(QStringLiteral("INSERT OR IGNORE INTO temp.CLUBGAMES (GAMEID) VALUES (?)"), {game});
+            RunBound(*m_game, {game});
     }
     void addToZones()
     {
@@ -1526,6 +1541,7 @@ public:
     void putBack()
     {
         m_boxes.reset();
+        m_game.reset();
         if (m_triggers.isEmpty())
             return;
         Execute(QStringLiteral("DROP TABLE temp.CLUBGAMES"));
@@ -1538,6 +1554,7 @@ public:
 private:
     QStringList m_triggers;
     std::optional<BulkWriter> m_boxes;
+    std::optional<Query> m_game;
     QString m_zones;
 };
 
@@ -1570,15 +1587,21 @@ public:
         }
         if (!m_rows)
             startWriting();
-        if (!SelectAll(QStringLiteral("SELECT 1 FROM main.MATCH WHERE MATCHID = ?"), {head.match.value(0)}).empty()) {
+        Writers& w = *m_writers;
+        QSqlQuery& known = w.known.raw();
+        known.bindValue(0, head.match.value(0));
+        if (!known.exec())
+            throw DbError(known.lastError().databaseText(), known.lastQuery());
+        const bool there = known.next();
+        known.finish();
+        if (there) {
             m_result.skipped << asServer;
             return;
         }
         const BulkIds ids = BulkIds::of(changed);
-        Writers& w = *m_writers;
         w.teams.insert(head.teams);
         w.players.insert(head.players);
-        Execute(QStringLiteral("INSERT INTO main.MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"), head.match);
+        RunBound(w.match, head.match);
         w.games.insert(head.games);
         const ServerBulk& bulk = match.bulk;
         w.played.write(bulk.played, ids);
@@ -1615,6 +1638,8 @@ public:
 private:
     struct Writers
     {
+        Query known{QStringLiteral("SELECT 1 FROM main.MATCH WHERE MATCHID = ?")};
+        Query match{QStringLiteral("INSERT INTO main.MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)")};
         Inserter teams{TeamShape()}, players{PlayerShape()}, games{GameShape()};
         BulkWriter played{PlayedShape()}, plays{PlayShape()}, rally{RallyShape()};
     };
