@@ -359,23 +359,26 @@ QString ServerArrays(const QStringList& columns, const TableShape& shape)
         arrays << (shape.integers.contains(c) ? QStringLiteral("?::integer[]") : QStringLiteral("?::text[]"));
     return QStringLiteral("unnest(%1)").arg(arrays.join(QStringLiteral(", ")));
 }
-// A team or player row: the bench's latest names win on the server.
-QString ServerRosterWrite(const TableShape& shape)
+// A match's team or player rows, as the CTEs <name>I, <name>U and <name>: the bench's latest
+// names win on the server. A row as the server has it already is neither written nor locked (an
+// upsert locks the row it finds even when it changes nothing), so that two connections sending
+// matches of the same teams at once do not wait for each other.
+QString ServerRosterWrite(const TableShape& shape, const QString& name)
 {
     const QStringList columns = ContentColumns(shape);
-    const QString list = columns.join(QStringLiteral(", "));
-    if (shape.table == QLatin1String("TEAM"))
-        return QStringLiteral("INSERT INTO TEAM (BENCH, %1) SELECT ?::uuid, * FROM %2 ON CONFLICT (BENCH, TEAMID) DO "
-                              "UPDATE SET TEAMNAME = excluded.TEAMNAME WHERE TEAM.TEAMNAME IS DISTINCT FROM "
-                              "excluded.TEAMNAME")
-            .arg(list, ServerArrays(columns, shape));
-    if (shape.table == QLatin1String("PLAYER"))
-        return QStringLiteral("INSERT INTO PLAYER (BENCH, %1) SELECT ?::uuid, * FROM %2 ON CONFLICT (BENCH, PLAYERID) DO "
-                              "UPDATE SET TEAMID = excluded.TEAMID, PLAYERNAME = excluded.PLAYERNAME, PLAYERNUMBER = "
-                              "excluded.PLAYERNUMBER WHERE (PLAYER.TEAMID, PLAYER.PLAYERNAME, PLAYER.PLAYERNUMBER) IS "
-                              "DISTINCT FROM (excluded.TEAMID, excluded.PLAYERNAME, excluded.PLAYERNUMBER)")
-            .arg(list, ServerArrays(columns, shape));
-    return QString();
+    const QString& key = columns.front();
+    QStringList set, now, sent;
+    for (const QString& c : columns.mid(1)) {
+        set << QStringLiteral("%1 = I.%1").arg(c);
+        now << QStringLiteral("%1.%2").arg(shape.table, c);
+        sent << QStringLiteral("I.%1").arg(c);
+    }
+    return QStringLiteral("%1I AS (SELECT ?::uuid AS BENCH, * FROM %2 AS U(%3)), "
+                          "%1U AS (UPDATE %4 SET %5 FROM %1I I WHERE %4.BENCH = I.BENCH AND %4.%6 = I.%6 AND (%7) IS "
+                          "DISTINCT FROM (%8) RETURNING 1), "
+                          "%1 AS (INSERT INTO %4 (BENCH, %3) SELECT * FROM %1I ON CONFLICT (BENCH, %6) DO NOTHING RETURNING 1)")
+        .arg(name, ServerArrays(columns, shape), columns.join(QStringLiteral(", ")), shape.table,
+             set.join(QStringLiteral(", ")), key, now.join(QStringLiteral(", ")), sent.join(QStringLiteral(", ")));
 }
 
 // The match row: a match sent again takes the next copy number, and its contents go in under it;
@@ -406,8 +409,9 @@ QString ServerMatchWrite()
                               "FROM M, jsonb_array_elements(?::jsonb) AS J(R) RETURNING 1)")
             .arg(QLatin1String(name), shape.table, shape.columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
     };
-    return QStringLiteral("WITH T AS (%1 RETURNING 1), P AS (%2 RETURNING 1), M AS (%3), %4, %5, %6, %7 SELECT COPY FROM M")
-        .arg(ServerRosterWrite(TeamShape()), ServerRosterWrite(PlayerShape()), kServerMatchWrite, games(GameShape()),
+    return QStringLiteral("WITH %1, %2, M AS (%3), %4, %5, %6, %7 SELECT COPY FROM M")
+        .arg(ServerRosterWrite(TeamShape(), QStringLiteral("T")), ServerRosterWrite(PlayerShape(), QStringLiteral("P")),
+             kServerMatchWrite, games(GameShape()),
              bulk("D", PlayedShape()), bulk("A", PlayShape()), bulk("R", RallyShape()));
 }
 
@@ -937,8 +941,8 @@ bool WriteServer(Server& server, const Bench& bench, const MatchRows& m, const Q
     return changed;
 }
 
-// The waiting matches read from the archive on a thread of its own, a match or two ahead of the
-// send, so that the archive is read while the server stores the match before. The thread has its
+// The waiting matches read from the archive on a thread of its own, a few matches ahead of the
+// sends, so that the archive is read while the server stores the matches before. The thread has its
 // own connection to the archive (a connection belongs to the thread that opened it); a failure
 // there comes back from next() for the match it stopped at.
 class ReadAhead
@@ -960,20 +964,21 @@ public:
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
 
-    // The rows of the i-th waiting match, taken in order.
+    // The rows of the i-th waiting match, each taken once, roughly in order (two senders take
+    // every other one).
     MatchRows next(size_t i)
     {
         std::unique_lock<std::mutex> lock(m_lock);
         m_changed.wait(lock, [&] { return m_read > i || m_failure; });
         if (m_read <= i)
             std::rethrow_exception(m_failure);
-        m_taken = i + 1;
+        m_taken = std::max(m_taken, i + 1);
         m_changed.notify_all();
         return std::move(m_rows[i]);
     }
 
 private:
-    static constexpr size_t kAhead = 2;
+    static constexpr size_t kAhead = 3;
 
     void read()
     {
@@ -1093,36 +1098,81 @@ void SendWaiting(const QString& archivePath, const Bench& bench, const ClubServe
         unmarked.clear();
         sinceMarked.restart();
     };
+    // Storing a match is the server's work, one statement at a time on a connection: a second
+    // connection on a thread of its own sends every other match, so that the server stores two at
+    // once. Each match is still its own transaction. This thread marks what either has sent.
+    std::mutex lock;
+    std::vector<size_t> sent;  // committed by either connection, not yet marked
+    auto takeSent = [&] {
+        std::lock_guard<std::mutex> hold(lock);
+        unmarked.insert(unmarked.end(), sent.begin(), sent.end());
+        sent.clear();
+    };
     try {
         Server server(settings, password, call);
         server.run(kServerBenchWrite, {bench.id, bench.name});
         call.progressed(1, count);
         ReadAhead reader(archivePath, waiting);
-        for (size_t i = 0; i < waiting.size() && !call.stopped(); ++i) {
-            const Waiting& w = waiting[i];
-            const MatchRows rows = reader.next(i);
-            // A send of the same match from elsewhere at the same moment may take the copy number
-            // first; once more then finds it there or takes the next.
-            for (int attempt = 0;; ++attempt) {
-                try {
-                    WriteServer(server, bench, rows, w.digest);
-                    break;
-                } catch (const DbError&) {
-                    if (attempt > 0 || call.stopped() || !server.db().isOpen())
-                        throw;
+        std::atomic<int> done{1};
+        std::atomic<bool> failed{false};
+        auto send = [&](Server& on, size_t first, bool marking) {
+            for (size_t i = first; i < waiting.size() && !call.stopped() && !failed.load(); i += 2) {
+                const Waiting& w = waiting[i];
+                const MatchRows rows = reader.next(i);
+                // A send of the same match from elsewhere at the same moment may take the copy
+                // number first; once more then finds it there or takes the next.
+                for (int attempt = 0;; ++attempt) {
+                    try {
+                        WriteServer(on, bench, rows, w.digest);
+                        break;
+                    } catch (const DbError&) {
+                        if (attempt > 0 || call.stopped() || !on.db().isOpen())
+                            throw;
+                    }
                 }
+                // Marked only once the server has committed it.
+                {
+                    std::lock_guard<std::mutex> hold(lock);
+                    report->matches[i].sent = true;
+                    sent.push_back(i);
+                }
+                if (marking && sinceMarked.elapsed() > 1000) {
+                    takeSent();
+                    mark();
+                }
+                call.progressed(++done, count, w.caption);
             }
-            // Marked only once the server has committed it.
-            report->matches[i].sent = true;
-            unmarked.push_back(i);
-            if (sinceMarked.elapsed() > 1000)
-                mark();
-            call.progressed(int(i) + 2, count, w.caption);
+        };
+        std::exception_ptr otherFailure;
+        std::thread other;
+        if (waiting.size() > 1)
+            other = std::thread([&] {
+                try {
+                    Server second(settings, password, call);
+                    send(second, 1, false);
+                } catch (...) {
+                    otherFailure = std::current_exception();
+                    failed = true;
+                }
+            });
+        try {
+            send(server, 0, true);
+        } catch (...) {
+            failed = true;
+            if (other.joinable())
+                other.join();
+            throw;
         }
+        if (other.joinable())
+            other.join();
+        if (otherFailure)
+            std::rethrow_exception(otherFailure);
+        takeSent();
         mark();
     } catch (const DbError& e) {
         report->failure = e.message();
         try {
+            takeSent();
             mark();
         } catch (const DbError&) {
             // Those matches wait, and go again as they stand: nothing is lost or doubled.

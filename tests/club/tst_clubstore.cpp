@@ -287,6 +287,36 @@ private slots:
         QCOMPARE(m_app->scalar(QStringLiteral("SELECT SUM(ACTIONS) FROM TOTALS")).toInt(), actions.toInt() + 1);
     }
 
+    // A team renamed and a player renumbered on the bench reach the server with the next match
+    // that goes; the rows that did not change stay as they were.
+    void latestNamesWinOnTheServer()
+    {
+        RecordAndLeave({QStringLiteral("Harbour"), {}, 2, 7, 2, 2, 10});
+        const ClubServer server = Server()->socketServer(m_db, "bench_a");
+        QCOMPARE(Send(server, Password("bench_a")).sentCount(), 2);
+        const QString archive = ArchiveStore::DefaultPath();
+        const RecordId first = ArchiveStore::ListMatches(archive).front().id;
+        ArchiveStore::Restore(archive, {first});
+        const QString team = m_app->scalar(QStringLiteral("SELECT HOMETEAMID FROM MATCH")).toString();
+        const QString player = m_app->scalar(QStringLiteral("SELECT MIN(PLAYERID) FROM PLAYER WHERE TEAMID = ?"), {team}).toString();
+        const QString others = QStringLiteral("SELECT string_agg(TEAMID || ' ' || TEAMNAME, ',' ORDER BY TEAMID) FROM TEAM "
+                                              "WHERE TEAMID <> '%1';")
+                                   .arg(team);
+        const QString before = Server()->value(others, m_db);
+        Execute(QStringLiteral("UPDATE TEAM SET TEAMNAME = 'Harbour Renamed' WHERE TEAMID = ?"), {team});
+        Execute(QStringLiteral("UPDATE PLAYER SET PLAYERNUMBER = 99 WHERE PLAYERID = ?"), {player});
+        // Played on, so that the match goes again.
+        Execute(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, DIG) SELECT GAMEID, GAMEID, "
+                               "PLAYERID, 3, 1 FROM PLAYED LIMIT 1"));
+        ArchiveStore::ArchiveThenForget(archive);
+        QCOMPARE(Send(server, Password("bench_a")).sentCount(), 1);
+        QCOMPARE(Server()->value(QStringLiteral("SELECT TEAMNAME FROM TEAM WHERE TEAMID = '%1';").arg(team), m_db),
+                 QStringLiteral("Harbour Renamed"));
+        QCOMPARE(Server()->value(QStringLiteral("SELECT PLAYERNUMBER FROM PLAYER WHERE PLAYERID = '%1';").arg(player), m_db),
+                 QStringLiteral("99"));
+        QCOMPARE(Server()->value(others, m_db), before);
+    }
+
     // A match sent again replaces its copy and never doubles: after the archive's mark was lost,
     // and after it was restored and played on.
     void sentAgainReplacesNeverDoubles_data()
