@@ -1283,7 +1283,7 @@ private:
     {
         return error.databaseText().isEmpty() ? error.text() : error.databaseText();
     }
-    // Each statement prepared once: a season's heads run the same few thousands of times.
+    // Each statement prepared once: a season's matches run the same few thousands of times.
     QSqlQuery& run(const QString& sql, const QVariantList& values)
     {
         std::unique_ptr<QSqlQuery>& q = m_queries[sql];
