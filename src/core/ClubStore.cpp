@@ -1228,33 +1228,28 @@ namespace {
 class MappingFile
 {
 public:
-    explicit MappingFile(const QString& archivePath) : m_name(UniqueName("clubmap"))
+    explicit MappingFile(const QString& archivePath)
     {
         QString error;
         if (!Db::prepareFile(archivePath, &error))
             throw DbError(Words::tr("The archive of saved matches %1 cannot be used: %2").arg(archivePath, error),
                           QStringLiteral("ATTACH"));
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(Db::connection().databaseName());
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
-        if (!db.open())
-            throw DbError(Message(db.lastError()), QStringLiteral("OPEN"));
-        run(QStringLiteral("ATTACH DATABASE ? AS clubarchive"), {archivePath});
-        run(QStringLiteral("PRAGMA clubarchive.synchronous = FULL"), {});
-        if (!db.transaction())
-            throw DbError(Message(db.lastError()), QStringLiteral("BEGIN"));
+        m_file.emplace(Db::connection().databaseName());
+        m_file->run(QStringLiteral("ATTACH DATABASE ? AS clubarchive"), {archivePath});
+        m_file->run(QStringLiteral("PRAGMA clubarchive.synchronous = FULL"), {});
+        // Deferred: it writes the archive only; the working file's write lock is the rows'.
+        m_file->run(QStringLiteral("BEGIN"), {});
         m_open = true;
     }
     ~MappingFile()
     {
-        m_queries.clear();
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_name, false);
-            if (m_open)
-                db.rollback();
-            db.close();
+        if (!m_open)
+            return;
+        try {
+            m_file->run(QStringLiteral("ROLLBACK"), {});
+        } catch (const DbError&) {
+            // Closing the connection rolls back as well.
         }
-        QSqlDatabase::removeDatabase(m_name);
     }
     MappingFile(const MappingFile&) = delete;
     MappingFile& operator=(const MappingFile&) = delete;
@@ -1262,50 +1257,22 @@ public:
     // The first row a statement finds, or an empty record when it finds none.
     QSqlRecord first(const QString& sql, const QVariantList& values)
     {
-        QSqlQuery& q = run(sql, values);
+        QSqlQuery& q = m_file->run(sql, values);
         const QSqlRecord row = q.next() ? q.record() : QSqlRecord();
         q.finish();
         return row;
     }
-    void execute(const QString& sql, const QVariantList& values) { run(sql, values).finish(); }
+    void execute(const QString& sql, const QVariantList& values) { m_file->run(sql, values).finish(); }
 
     void commit()
     {
-        m_queries.clear();
-        QSqlDatabase db = QSqlDatabase::database(m_name, false);
-        if (!db.commit())
-            throw DbError(Message(db.lastError()), QStringLiteral("COMMIT"));
+        m_file->commit();
         m_open = false;
     }
 
 private:
-    static QString Message(const QSqlError& error)
-    {
-        return error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    }
-    // Each statement prepared once: a season's matches run the same few thousands of times.
-    QSqlQuery& run(const QString& sql, const QVariantList& values)
-    {
-        std::unique_ptr<QSqlQuery>& q = m_queries[sql];
-        if (!q) {
-            q = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_name, false));
-            q->setForwardOnly(true);
-            if (!q->prepare(sql)) {
-                const QString why = Message(q->lastError());
-                q.reset();
-                throw DbError(why, sql);
-            }
-        }
-        for (int i = 0; i < values.size(); ++i)
-            q->bindValue(i, values[i]);
-        if (!q->exec())
-            throw DbError(Message(q->lastError()), sql);
-        return *q;
-    }
-
-    QString m_name;
+    std::optional<LocalFile> m_file;
     bool m_open = false;
-    std::map<QString, std::unique_ptr<QSqlQuery>> m_queries;
 };
 
 // Gives another bench's records their identifiers on this computer.
