@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <dlfcn.h>
 #include <map>
@@ -1684,9 +1685,15 @@ struct Arrivals
 {
     explicit Arrivals(size_t count) : matches(count), in(count, false) {}
 
+    // How far the fetch may run ahead of the writing: enough to keep both connections busy, few
+    // enough that a season never waits in memory whole.
+    static constexpr size_t kAhead = 6;
+
     std::mutex lock;
+    std::condition_variable written;  // `next` moved on
     std::vector<std::optional<FetchedMatch>> matches;  // nothing: a match the server no longer holds
     std::vector<bool> in;
+    size_t next = 0;  // the first match not yet written
 };
 
 } // namespace
@@ -1706,7 +1713,7 @@ ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& settings, const 
     size_t next = 0;
     std::exception_ptr localFailure;
     auto writeArrived = [&](size_t most) {
-        for (size_t written = 0; next < count && written < most; ++next, ++written) {
+        for (size_t written = 0; next < count && written < most; ++written) {
             {
                 std::lock_guard<std::mutex> hold(arrivals.lock);
                 if (!arrivals.in[next])
@@ -1716,6 +1723,11 @@ ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& settings, const 
             if (match)
                 restorer.restore(*match);
             match.reset();
+            {
+                std::lock_guard<std::mutex> hold(arrivals.lock);
+                arrivals.next = ++next;
+            }
+            arrivals.written.notify_all();
         }
     };
 
@@ -1729,6 +1741,14 @@ ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& settings, const 
         const int steps = int(count);
         auto fetch = [&](Server& server, size_t first) {
             for (size_t i = first; i < count && !c.stopped() && !failed.load(); i += 2) {
+                {
+                    // Looked at again now and then: a stop or a failure does not notify.
+                    std::unique_lock<std::mutex> hold(arrivals.lock);
+                    while (i >= arrivals.next + Arrivals::kAhead && !c.stopped() && !failed.load())
+                        arrivals.written.wait_for(hold, std::chrono::milliseconds(50));
+                }
+                if (c.stopped() || failed.load())
+                    break;
                 std::optional<FetchedMatch> match = ReadServerMatch(server, keys[qsizetype(i)]);
                 {
                     std::lock_guard<std::mutex> hold(arrivals.lock);
