@@ -210,6 +210,12 @@ bool IsLineupColumn(const QString& c)
     return c.size() == 2 && (c[0] == QLatin1Char('H') || c[0] == QLatin1Char('A')) && c[1] >= QLatin1Char('1')
            && c[1] <= QLatin1Char('6');
 }
+// A column that names a player: the one who acted or came on, who went off, or who stood in a
+// line-up.
+bool NamesPlayer(const QString& c)
+{
+    return c == QLatin1String("PLAYERID") || c == QLatin1String("OUTID") || IsLineupColumn(c);
+}
 QStringList LineupColumns()
 {
     QStringList lineup;
@@ -851,21 +857,19 @@ struct FetchedMatch
 QStringList NamedPlayers(const ServerBulk& bulk)
 {
     std::set<std::string_view> named;
-    auto take = [&](const RowBlock& rows, const TableShape& shape, auto isPlayer) {
+    auto take = [&](const RowBlock& rows, const TableShape& shape) {
         std::vector<int> columns;
         for (qsizetype i = 0; i < shape.columns.size(); ++i)
-            if (isPlayer(shape.columns[i]))
+            if (NamesPlayer(shape.columns[i]))
                 columns.push_back(int(i));
         for (size_t r = 0; r < rows.rowCount(); ++r)
             for (const int c : columns)
                 if (const RowBlock::Cell& cell = rows.cell(r, c); cell.kind == RowBlock::Cell::Text)
                     named.insert(rows.text(cell));
     };
-    auto player = [](const QString& c) { return c == QLatin1String("PLAYERID"); };
-    take(bulk.played, PlayedShape(), player);
-    take(bulk.plays, PlayShape(), player);
-    take(bulk.rally, RallyShape(),
-         [](const QString& c) { return c == QLatin1String("PLAYERID") || c == QLatin1String("OUTID") || IsLineupColumn(c); });
+    take(bulk.played, PlayedShape());
+    take(bulk.plays, PlayShape());
+    take(bulk.rally, RallyShape());
     QStringList ids;
     for (const std::string_view id : named)
         ids << QString::fromUtf8(id.data(), qsizetype(id.size()));
@@ -1017,6 +1021,40 @@ private:
     std::thread m_thread;  // last: starts once the rest is in place
 };
 
+// Runs each(on, first) on two connections at once, so that the server works on two statements:
+// first 0 on this thread with the connection given, first 1 on a thread of its own with a
+// connection of its own (a connection belongs to the thread that opened it); each takes every
+// other one of count items. A failure on either sets failed, which both look at, and is thrown
+// once both are done.
+void OnTwoConnections(Server& server, const ClubServer& settings, const QString& password, ClubCall& call, size_t count,
+                      std::atomic<bool>& failed, const std::function<void(Server& on, size_t first)>& each)
+{
+    if (count < 2) {
+        each(server, 0);
+        return;
+    }
+    std::exception_ptr otherFailure;
+    std::thread other([&] {
+        try {
+            Server second(settings, password, call);
+            each(second, 1);
+        } catch (...) {
+            otherFailure = std::current_exception();
+            failed = true;
+        }
+    });
+    try {
+        each(server, 0);
+    } catch (...) {
+        failed = true;
+        other.join();
+        throw;
+    }
+    other.join();
+    if (otherFailure)
+        std::rethrow_exception(otherFailure);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -1085,29 +1123,30 @@ void SendWaiting(const QString& archivePath, const Bench& bench, const ClubServe
     // The archive is told what the server has committed a batch at a time, not with a disk sync
     // per match: a mark lost with a stop only sends that match again, and the server, finding it
     // there as it stands, keeps its copy.
-    std::vector<size_t> unmarked;
+    // Storing a match is the server's work, one statement at a time on a connection: two
+    // connections send every other match, so that the server stores two at once. Each match is
+    // still its own transaction. The first connection's thread marks what either has sent.
+    std::mutex lock;                // the report's marks and unmarked, written by both threads
+    std::vector<size_t> unmarked;   // committed, not yet marked in the archive
     QElapsedTimer sinceMarked;
     sinceMarked.start();
     auto mark = [&] {
-        if (unmarked.empty())
+        std::vector<size_t> marking;
+        {
+            std::lock_guard<std::mutex> hold(lock);
+            marking = unmarked;
+        }
+        if (marking.empty())
             return;
         const QString now = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         archive.begin();
-        for (const size_t i : unmarked)
+        for (const size_t i : marking)
             archive.run(kMarkSent, {Bind(waiting[i].match), settings.place(), bench.id, waiting[i].digest, now});
         archive.commit();
-        unmarked.clear();
-        sinceMarked.restart();
-    };
-    // Storing a match is the server's work, one statement at a time on a connection: a second
-    // connection on a thread of its own sends every other match, so that the server stores two at
-    // once. Each match is still its own transaction. This thread marks what either has sent.
-    std::mutex lock;
-    std::vector<size_t> sent;  // committed by either connection, not yet marked
-    auto takeSent = [&] {
+        // Only added to meanwhile: the first ones are those marked.
         std::lock_guard<std::mutex> hold(lock);
-        unmarked.insert(unmarked.end(), sent.begin(), sent.end());
-        sent.clear();
+        unmarked.erase(unmarked.begin(), unmarked.begin() + qsizetype(marking.size()));
+        sinceMarked.restart();
     };
     try {
         Server server(settings, password, call);
@@ -1116,7 +1155,7 @@ void SendWaiting(const QString& archivePath, const Bench& bench, const ClubServe
         ReadAhead reader(archivePath, waiting);
         std::atomic<int> done{1};
         std::atomic<bool> failed{false};
-        auto send = [&](Server& on, size_t first, bool marking) {
+        OnTwoConnections(server, settings, password, call, waiting.size(), failed, [&](Server& on, size_t first) {
             for (size_t i = first; i < waiting.size() && !call.stopped() && !failed.load(); i += 2) {
                 const Waiting& w = waiting[i];
                 const MatchRows rows = reader.next(i);
@@ -1135,45 +1174,17 @@ void SendWaiting(const QString& archivePath, const Bench& bench, const ClubServe
                 {
                     std::lock_guard<std::mutex> hold(lock);
                     report->matches[i].sent = true;
-                    sent.push_back(i);
+                    unmarked.push_back(i);
                 }
-                if (marking && sinceMarked.elapsed() > 1000) {
-                    takeSent();
+                if (first == 0 && sinceMarked.elapsed() > 1000)
                     mark();
-                }
                 call.progressed(++done, count, w.caption);
             }
-        };
-        std::exception_ptr otherFailure;
-        std::thread other;
-        if (waiting.size() > 1)
-            other = std::thread([&] {
-                try {
-                    Server second(settings, password, call);
-                    send(second, 1, false);
-                } catch (...) {
-                    otherFailure = std::current_exception();
-                    failed = true;
-                }
-            });
-        try {
-            send(server, 0, true);
-        } catch (...) {
-            failed = true;
-            if (other.joinable())
-                other.join();
-            throw;
-        }
-        if (other.joinable())
-            other.join();
-        if (otherFailure)
-            std::rethrow_exception(otherFailure);
-        takeSent();
+        });
         mark();
     } catch (const DbError& e) {
         report->failure = e.message();
         try {
-            takeSent();
             mark();
         } catch (const DbError&) {
             // Those matches wait, and go again as they stand: nothing is lost or doubled.
@@ -1457,10 +1468,7 @@ public:
         : m_insert(table, columns, onConflict)
     {
         for (const QString& c : columns)
-            m_kinds.push_back(c == QLatin1String("GAMEID") ? Game
-                              : c == QLatin1String("PLAYERID") || c == QLatin1String("OUTID") || IsLineupColumn(c)
-                                  ? Player
-                                  : Plain);
+            m_kinds.push_back(c == QLatin1String("GAMEID") ? Game : NamesPlayer(c) ? Player : Plain);
     }
 
     void write(const RowBlock& rows, const BulkIds& ids)
@@ -1710,7 +1718,8 @@ ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& settings, const 
     // most `most` matches (one per arrival while the call waits, so that the call's quiet limit
     // hears of progress at the pace it is made; the rest once the workers are done). A match that
     // has arrived is the calling thread's: the workers never touch it again.
-    size_t next = 0;
+    // Only this thread moves arrivals.next on (under the lock, for the workers who wait for it).
+    size_t& next = arrivals.next;
     std::exception_ptr localFailure;
     auto writeArrived = [&](size_t most) {
         for (size_t written = 0; next < count && written < most; ++written) {
@@ -1725,16 +1734,14 @@ ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& settings, const 
             match.reset();
             {
                 std::lock_guard<std::mutex> hold(arrivals.lock);
-                arrivals.next = ++next;
+                ++next;
             }
             arrivals.written.notify_all();
         }
     };
 
-    // Building a match's rows is most of the server's work, and a server works on one statement
-    // per connection: a second connection on a thread of its own (a connection belongs to the
-    // thread that opened it) fetches every other match, so that the server builds two at once
-    // while this thread writes.
+    // Building a match's rows is most of the server's work: two connections fetch every other
+    // match, so that the server builds two at once while this thread writes.
     auto work = [&](ClubCall& c) {
         std::atomic<int> done{0};
         std::atomic<bool> failed{false};
@@ -1759,30 +1766,7 @@ ArchiveStore::RestoreResult RestoreFromServer(const ClubServer& settings, const 
             }
         };
         Server server(settings, password, c);
-        if (count < 2) {
-            fetch(server, 0);
-            return;
-        }
-        std::exception_ptr otherFailure;
-        std::thread other([&] {
-            try {
-                Server second(settings, password, c);
-                fetch(second, 1);
-            } catch (...) {
-                otherFailure = std::current_exception();
-                failed = true;
-            }
-        });
-        try {
-            fetch(server, 0);
-        } catch (...) {
-            failed = true;
-            other.join();
-            throw;
-        }
-        other.join();
-        if (otherFailure)
-            std::rethrow_exception(otherFailure);
+        OnTwoConnections(server, settings, password, c, count, failed, fetch);
     };
 
     auto onArrival = [&](int, int, const QString&) {
