@@ -137,7 +137,7 @@ private slots:
         const seed::Season s = seed::addSeason(app);
         // Apart, so that a player's several lines must become one.
         const ReportStatement st = BuildReportStatement(seed::choices(s, "apart"));
-        QFile expected(QFINDTESTDATA("maxpreps_expected.txt"));
+        QFile expected(QStringLiteral(SIDELINES_TEST_DATA "/maxpreps_expected.txt"));
         QVERIFY(expected.open(QIODevice::ReadOnly));
         // The header, then the players: shirts 1 to 3 are the Hawks', 4 and 5 the Eagles', 6 and 7
         // the Vipers'. MaxPreps takes one team a file.
