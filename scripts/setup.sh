@@ -23,6 +23,8 @@ done
 if [ "$tests" = ON ]; then
     packages+=(xvfb xauth xdotool poppler-utils desktop-file-utils appstream dpkg-dev file sqlite3 man-db lintian)
     packages+=(postgresql openssl gnome-keyring libsecret-1-0 dbus)
+    # What a blind user hears: the screen reader on an accessibility bus of the test's own.
+    packages+=(orca at-spi2-core)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -253,132 +253,132 @@ Bitte geben Sie es für diese Sitzung ein.</translation>
 <context>
     <name>ClubStore</name>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="470"/>
+        <location filename="../../src/core/ClubStore.cpp" line="482"/>
         <source>The connection to the club server was lost.</source>
         <translation>Die Verbindung zum Vereinsserver ist abgebrochen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="472"/>
+        <location filename="../../src/core/ClubStore.cpp" line="484"/>
         <source>The club server refused the password of %1. (%2)</source>
         <translation>Der Vereinsserver hat das Passwort von %1 abgelehnt. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="474"/>
+        <location filename="../../src/core/ClubStore.cpp" line="486"/>
         <source>The club server asks for a password, and none is kept for %1: type it in File &gt; Club Server. (%2)</source>
         <translation>Der Vereinsserver verlangt ein Passwort, und für %1 ist keines hinterlegt: Geben Sie es unter Datei &gt; Vereinsserver ein. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="478"/>
+        <location filename="../../src/core/ClubStore.cpp" line="490"/>
         <source>The club server has no database &quot;%1&quot;. (%2)</source>
         <translation>Der Vereinsserver hat keine Datenbank „%1“. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="480"/>
+        <location filename="../../src/core/ClubStore.cpp" line="492"/>
         <source>The club server has no login role &quot;%1&quot;. (%2)</source>
         <translation>Der Vereinsserver hat keine Anmelderolle „%1“. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="482"/>
+        <location filename="../../src/core/ClubStore.cpp" line="494"/>
         <source>The club server at %1 could not prove that it is %1: its certificate was made for another host, so Sidelines did not connect. (%2)</source>
         <translation>Der Vereinsserver unter %1 konnte nicht nachweisen, dass er %1 ist: Sein Zertifikat wurde für einen anderen Rechner ausgestellt, daher hat Sidelines keine Verbindung aufgebaut. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="486"/>
+        <location filename="../../src/core/ClubStore.cpp" line="498"/>
         <source>The club server at %1 could not prove that it is %1: its certificate is not signed by the CA certificate %2, so Sidelines did not connect. (%3)</source>
         <translation>Der Vereinsserver unter %1 konnte nicht nachweisen, dass er %1 ist: Sein Zertifikat ist nicht mit dem CA-Zertifikat %2 signiert, daher hat Sidelines keine Verbindung aufgebaut. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="490"/>
+        <location filename="../../src/core/ClubStore.cpp" line="502"/>
         <source>The CA certificate file %1 cannot be used. (%2)</source>
         <translation>Die CA-Zertifikatsdatei %1 kann nicht verwendet werden. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="492"/>
+        <location filename="../../src/core/ClubStore.cpp" line="504"/>
         <source>The club server at %1 offers no encrypted connection, which a server not on this computer must. (%2)</source>
         <translation>Der Vereinsserver unter %1 bietet keine verschlüsselte Verbindung an, die ein Server außerhalb dieses Computers bieten muss. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="496"/>
+        <location filename="../../src/core/ClubStore.cpp" line="508"/>
         <source>The club server at %1 did not answer within %2 seconds. (%3)</source>
         <translation>Der Vereinsserver unter %1 hat nicht innerhalb von %2 Sekunden geantwortet. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="499"/>
+        <location filename="../../src/core/ClubStore.cpp" line="511"/>
         <source>Nothing answers at %1, port %2: the club server is not running there, or a firewall is in the way. (%3)</source>
         <translation>Unter %1, Port %2 antwortet nichts: Der Vereinsserver läuft dort nicht, oder eine Firewall ist im Weg. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="503"/>
+        <location filename="../../src/core/ClubStore.cpp" line="515"/>
         <source>The name %1 cannot be found: check it, and the network. (%2)</source>
         <translation>Der Name %1 wurde nicht gefunden: Prüfen Sie ihn und das Netzwerk. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="505"/>
+        <location filename="../../src/core/ClubStore.cpp" line="517"/>
         <source>There is no club server at the socket folder %1, port %2. (%3)</source>
         <translation>Im Socket-Ordner %1, Port %2 gibt es keinen Vereinsserver. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="508"/>
+        <location filename="../../src/core/ClubStore.cpp" line="520"/>
         <source>The club server does not let %1 in from this computer. (%2)</source>
         <translation>Der Vereinsserver lässt %1 von diesem Computer aus nicht zu. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="510"/>
+        <location filename="../../src/core/ClubStore.cpp" line="522"/>
         <source>The club server refused to store this bench&apos;s matches: the login role %1 may write only its own bench&apos;s rows, and this bench&apos;s identifier belongs to another login role. (%2)</source>
         <translation>Der Vereinsserver hat es abgelehnt, die Spiele dieser Bank zu speichern: Die Anmelderolle %1 darf nur die Zeilen ihrer eigenen Bank schreiben, und die Kennung dieser Bank gehört einer anderen Anmelderolle. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="514"/>
+        <location filename="../../src/core/ClubStore.cpp" line="526"/>
         <source>The login role %1 lacks a right that the club server&apos;s set-up gives every bench. (%2)</source>
         <translation>Der Anmelderolle %1 fehlt ein Recht, das die Einrichtung des Vereinsservers jeder Bank gibt. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="517"/>
+        <location filename="../../src/core/ClubStore.cpp" line="529"/>
         <source>The club server&apos;s database %1 does not have the Sidelines tables as this Sidelines needs them: set it up with schema.sql (see the README). (%2)</source>
         <translation>Die Datenbank %1 des Vereinsservers hat die Sidelines-Tabellen nicht so, wie dieses Sidelines sie braucht: Richten Sie sie mit schema.sql ein (siehe README). (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="521"/>
+        <location filename="../../src/core/ClubStore.cpp" line="533"/>
         <source>The club server took longer than %1 seconds over one statement. (%2)</source>
         <translation>Der Vereinsserver hat für eine Anweisung länger als %1 Sekunden gebraucht. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="525"/>
+        <location filename="../../src/core/ClubStore.cpp" line="537"/>
         <source>The connection to the club server was lost. (%1)</source>
         <translation>Die Verbindung zum Vereinsserver ist abgebrochen. (%1)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="526"/>
+        <location filename="../../src/core/ClubStore.cpp" line="538"/>
         <source>The club server refused: %1</source>
         <translation>Der Vereinsserver hat abgelehnt: %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="563"/>
+        <location filename="../../src/core/ClubStore.cpp" line="575"/>
         <source>No club server is set up: see File &gt; Club Server.</source>
         <translation>Es ist noch kein Vereinsserver eingerichtet: Datei &gt; Vereinsserver.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="586"/>
+        <location filename="../../src/core/ClubStore.cpp" line="598"/>
         <source>The PostgreSQL driver of Qt is not installed (Debian package libqt6sql6-psql).</source>
         <translation>Der PostgreSQL-Treiber von Qt ist nicht installiert (Debian-Paket libqt6sql6-psql).</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="796"/>
+        <location filename="../../src/core/ClubStore.cpp" line="808"/>
         <source>The match %1 is no longer in the archive.</source>
         <translation>Das Spiel %1 ist nicht mehr im Archiv.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="891"/>
+        <location filename="../../src/core/ClubStore.cpp" line="901"/>
         <source>The club server sent rows of the match %1 that this program cannot read.</source>
         <translation>Der Vereinsserver hat Zeilen des Spiels %1 gesendet, die dieses Programm nicht lesen kann.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="1184"/>
+        <location filename="../../src/core/ClubStore.cpp" line="1247"/>
         <source>The archive of saved matches %1 cannot be used: %2</source>
         <translation>Das Archiv der gespeicherten Spiele %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="1285"/>
+        <location filename="../../src/core/ClubStore.cpp" line="1315"/>
         <source>Another bench&apos;s record %1 cannot be restored: this computer has a record with the same identifier.</source>
         <translation>Der Datensatz %1 einer anderen Bank kann nicht wiederhergestellt werden: Auf diesem Computer gibt es einen Datensatz mit derselben Kennung.</translation>
     </message>
@@ -507,7 +507,7 @@ kopieren.
     <name>Db</name>
     <message>
         <location filename="../../src/core/BlockInsert.cpp" line="184"/>
-        <location filename="../../src/core/BlockInsert.cpp" line="204"/>
+        <location filename="../../src/core/BlockInsert.cpp" line="206"/>
         <source>The database connection is not an SQLite one.</source>
         <translation>Die Datenbankverbindung ist keine SQLite-Verbindung.</translation>
     </message>
@@ -599,32 +599,32 @@ kopieren.
 <context>
     <name>PlayerBox</name>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="139"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="162"/>
         <source>Left half, zone %1, key F%2</source>
         <translation>Linke Hälfte, Position %1, Taste F%2</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="140"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="163"/>
         <source>Right half, zone %1, key F%2</source>
         <translation>Rechte Hälfte, Position %1, Taste F%2</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="147"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="170"/>
         <source>Box %1: %2</source>
         <translation>Feld %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="149"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="172"/>
         <source>empty</source>
         <translation>leer</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="151"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="174"/>
         <source>%1, selected</source>
         <translation>%1, ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="153"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="176"/>
         <source>%1, serving</source>
         <translation>%1, hat Aufschlag</translation>
     </message>
@@ -2081,7 +2081,7 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>Words</name>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="1746"/>
+        <location filename="../../src/core/ClubStore.cpp" line="1795"/>
         <source>Not every chosen match came from the club server; nothing was restored.</source>
         <translation>Nicht jedes gewählte Spiel kam vom Vereinsserver; es wurde nichts wiederhergestellt.</translation>
     </message>
@@ -2574,189 +2574,199 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
 <context>
     <name>frmGame</name>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="138"/>
+        <location filename="../../src/game/frmGame.cpp" line="147"/>
         <source>Game</source>
         <translation>Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="210"/>
+        <location filename="../../src/game/frmGame.cpp" line="219"/>
         <source>Last entries</source>
         <translation>Letzte Einträge</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="263"/>
+        <location filename="../../src/game/frmGame.cpp" line="272"/>
         <source>N&amp;ew Game</source>
         <translation>N&amp;euer Satz</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="264"/>
-        <location filename="../../src/game/frmGame.cpp" line="666"/>
+        <location filename="../../src/game/frmGame.cpp" line="273"/>
+        <location filename="../../src/game/frmGame.cpp" line="679"/>
         <source>&amp;Rotate Home</source>
         <translation>Heim &amp;rotieren</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="265"/>
-        <location filename="../../src/game/frmGame.cpp" line="663"/>
+        <location filename="../../src/game/frmGame.cpp" line="274"/>
+        <location filename="../../src/game/frmGame.cpp" line="676"/>
         <source>Score &amp;Home</source>
         <translation>Punkt &amp;Heim</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="266"/>
-        <location filename="../../src/game/frmGame.cpp" line="663"/>
+        <location filename="../../src/game/frmGame.cpp" line="275"/>
+        <location filename="../../src/game/frmGame.cpp" line="676"/>
         <source>Score &amp;Away</source>
         <translation>Punkt G&amp;ast</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="267"/>
-        <location filename="../../src/game/frmGame.cpp" line="666"/>
+        <location filename="../../src/game/frmGame.cpp" line="276"/>
+        <location filename="../../src/game/frmGame.cpp" line="679"/>
         <source>R&amp;otate Away</source>
         <translation>Gast r&amp;otieren</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="268"/>
-        <location filename="../../src/game/frmGame.cpp" line="356"/>
+        <location filename="../../src/game/frmGame.cpp" line="277"/>
+        <location filename="../../src/game/frmGame.cpp" line="369"/>
         <source>E&amp;nd Match</source>
         <translation>Spiel bee&amp;nden</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="302"/>
-        <source>Status line</source>
-        <translation>Statuszeile</translation>
-    </message>
-    <message>
-        <location filename="../../src/game/frmGame.cpp" line="310"/>
+        <location filename="../../src/game/frmGame.cpp" line="320"/>
         <source>Subtraction &amp;Mode</source>
         <translation>Abzieh&amp;modus</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="312"/>
+        <location filename="../../src/game/frmGame.cpp" line="322"/>
         <source>Click on here to reverse any previous action</source>
         <translation>Hier klicken, um eine frühere Aktion zurückzunehmen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="317"/>
+        <location filename="../../src/game/frmGame.cpp" line="327"/>
         <source>SUBTRACTING</source>
         <translation>ABZIEHEN</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="344"/>
+        <location filename="../../src/game/frmGame.cpp" line="345"/>
+        <source>Subtraction mode on: an action, point or rotation chosen now is taken back.</source>
+        <translation>Korrekturmodus ein: Eine jetzt gewählte Aktion, ein Punkt oder eine Rotation wird zurückgenommen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="346"/>
+        <source>Subtraction mode off: recording again.</source>
+        <translation>Korrekturmodus aus: Es wird wieder erfasst.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="357"/>
         <source>&amp;Game</source>
         <translation>&amp;Satz</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="346"/>
+        <location filename="../../src/game/frmGame.cpp" line="359"/>
         <source>Go to N&amp;ext Game</source>
         <translation>Zum nächst&amp;en Satz</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="348"/>
+        <location filename="../../src/game/frmGame.cpp" line="361"/>
         <source>&amp;Substitute</source>
         <translation>We&amp;chsel</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="350"/>
+        <location filename="../../src/game/frmGame.cpp" line="363"/>
         <source>&amp;Undo Last</source>
         <translation>Letzten Eintrag z&amp;urücknehmen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="364"/>
+        <location filename="../../src/game/frmGame.cpp" line="377"/>
         <source>&amp;Choose Player</source>
         <translation>Spieler &amp;wählen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="367"/>
+        <location filename="../../src/game/frmGame.cpp" line="380"/>
         <source>Left side zone %1</source>
         <translation>Linke Seite, Position %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="367"/>
+        <location filename="../../src/game/frmGame.cpp" line="380"/>
         <source>Right side zone %1</source>
         <translation>Rechte Seite, Position %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="385"/>
-        <location filename="../../src/game/frmGame.cpp" line="387"/>
+        <location filename="../../src/game/frmGame.cpp" line="398"/>
+        <location filename="../../src/game/frmGame.cpp" line="400"/>
         <source>Stats</source>
         <translation>Statistik</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="408"/>
+        <location filename="../../src/game/frmGame.cpp" line="421"/>
         <source>&amp;View Stats</source>
         <translation>S&amp;tatistik anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="651"/>
+        <location filename="../../src/game/frmGame.cpp" line="664"/>
         <source>A player on court has no identifier.</source>
         <translation>Ein Spieler auf dem Feld hat keine Kennung.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="668"/>
+        <location filename="../../src/game/frmGame.cpp" line="681"/>
         <source>A point for %1</source>
         <translation>Ein Punkt für %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="669"/>
+        <location filename="../../src/game/frmGame.cpp" line="682"/>
         <source>Turns %1 one place</source>
         <translation>Rotiert %1 um eine Position</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="777"/>
-        <location filename="../../src/game/frmGame.cpp" line="947"/>
+        <location filename="../../src/game/frmGame.cpp" line="799"/>
+        <location filename="../../src/game/frmGame.cpp" line="985"/>
         <source>There is no player in this box.</source>
         <translation>In diesem Feld steht kein Spieler.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="799"/>
+        <location filename="../../src/game/frmGame.cpp" line="821"/>
         <source>There is no game under way to score.</source>
         <translation>Es läuft kein Satz, in dem gezählt werden könnte.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="817"/>
+        <location filename="../../src/game/frmGame.cpp" line="839"/>
         <source>Not counted: this game is played to %1, won by two. &quot;Points per Game&quot; can be changed in the match options.</source>
         <translation>Nicht gezählt: Dieser Satz geht bis %1, mit zwei Punkten Vorsprung. „Punkte pro Satz“ lässt sich in den Spieloptionen ändern.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="821"/>
+        <location filename="../../src/game/frmGame.cpp" line="843"/>
         <source>Not taken back: a score cannot go below 0.</source>
         <translation>Nicht zurückgenommen: Ein Spielstand kann nicht unter 0 fallen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="825"/>
+        <location filename="../../src/game/frmGame.cpp" line="847"/>
         <source>Not taken back: past %1 a score only comes back to within two points of the other side.</source>
         <translation>Nicht zurückgenommen: Über %1 geht ein Spielstand nur bis auf zwei Punkte an die andere Seite zurück.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="838"/>
+        <location filename="../../src/game/frmGame.cpp" line="859"/>
         <source>Rotating Home...</source>
         <translation>Heim rotiert...</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="838"/>
+        <location filename="../../src/game/frmGame.cpp" line="859"/>
         <source>Rotating Away...</source>
         <translation>Gast rotiert...</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="850"/>
+        <location filename="../../src/game/frmGame.cpp" line="872"/>
         <source>Nothing to take back in this game.</source>
         <translation>In diesem Satz gibt es nichts zurückzunehmen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="908"/>
+        <location filename="../../src/game/frmGame.cpp" line="879"/>
+        <source>Score %1–%2.</source>
+        <translation>Spielstand %1–%2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="947"/>
         <source>Score of %1: %2</source>
         <translation>Punkte %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="944"/>
+        <location filename="../../src/game/frmGame.cpp" line="982"/>
         <source>Getting the Stats for </source>
         <translation>Statistik wird geholt für </translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="950"/>
+        <location filename="../../src/game/frmGame.cpp" line="988"/>
         <source> Stats</source>
         <translation> – Statistik</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="976"/>
+        <location filename="../../src/game/frmGame.cpp" line="1014"/>
         <source>End Match</source>
         <translation>Spiel beenden</translation>
     </message>

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 
+class QLabel;
 class QWidget;
 
 namespace a11y {
@@ -14,8 +15,14 @@ namespace a11y {
 void SetName(QWidget* w, const QString& name);
 // Gives w its accessible description, telling a screen reader when it has changed.
 void SetDescription(QWidget* w, const QString& description);
+// Makes line a line that a screen reader speaks by itself, wherever the focus is: each message
+// Announce() reports is spoken once. Call it where the line is made, before anything asks the
+// line for its accessible interface.
+void MakeSpoken(QLabel* line);
 // A line whose text is its name (a status line, a label without an accessible name of its own)
-// has changed: a screen reader reads it out.
+// shows a new message, even the same words again. A screen reader reads it out once the command
+// that set it has finished: once, however often the command set the line, and not at all when the
+// line is empty by then.
 void Announce(QWidget* line);
 // Lets a test see each event as it is sent: Qt hands events on only while a screen reader is
 // listening, which no test has.

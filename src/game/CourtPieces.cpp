@@ -8,8 +8,10 @@
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <algorithm>
 #include <cmath>
 
@@ -71,6 +73,27 @@ void SetBackground(QWidget* w, const QColor& colour)
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, colour);
     w->setPalette(pal);
+}
+
+namespace {
+class NoLoneAlt : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+} // namespace
+
+void KeepFromLoneAlt(QMenuBar* bar)
+{
+    auto* style = new NoLoneAlt;
+    style->setParent(bar);
+    bar->setStyle(style);
 }
 
 } // namespace CourtText

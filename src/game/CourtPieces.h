@@ -10,6 +10,7 @@
 #include <functional>
 
 class QMenu;
+class QMenuBar;
 class clsPlayer;
 
 namespace CourtText {
@@ -23,6 +24,11 @@ void SetPixelSize(QWidget* w, int px);
 // ("Ball Han...ng Error"). The menu is made wide enough for the column as it is drawn.
 void ReserveCheckColumn(QMenu* menu);
 void SetBackground(QWidget* w, const QColor& colour);
+// The court's commands are Alt and a letter. With a screen reader listening, Qt takes the Alt of
+// such a key for a lone Alt and puts the menu bar in charge: the next key then brings the focus back
+// to the court, and the screen reader reads the whole court out. The court's menu bar therefore does
+// not answer a lone Alt; its menus open with their own keys (Alt+G, Alt+C).
+void KeepFromLoneAlt(QMenuBar* bar);
 } // namespace CourtText
 
 // A player box: the player's name over "#" and the shirt number, with the player's identifier

@@ -116,17 +116,26 @@ struct Scale
     double font() const { return std::min(sx, sy); }
 };
 
-// Clears the status line on every way out of a command that wrote a progress text into it.
-class StatusClearer
+// A progress text on the status line while a command works, taken away on every way out unless
+// the command has put its outcome there meanwhile.
+class ProgressNote
 {
 public:
-    explicit StatusClearer(frmGame* screen) : m_screen(screen) { }
-    ~StatusClearer() { m_screen->showStatus(QString()); }
-    StatusClearer(const StatusClearer&) = delete;
-    StatusClearer& operator=(const StatusClearer&) = delete;
+    ProgressNote(frmGame* screen, const QString& text) : m_screen(screen), m_text(text)
+    {
+        m_screen->showProgress(text);
+    }
+    ~ProgressNote()
+    {
+        if (m_screen->statusText() == m_text)
+            m_screen->showProgress(QString());
+    }
+    ProgressNote(const ProgressNote&) = delete;
+    ProgressNote& operator=(const ProgressNote&) = delete;
 
 private:
     frmGame* m_screen;
+    QString m_text;
 };
 
 } // namespace
@@ -299,7 +308,8 @@ void frmGame::buildBars()
     lblStatus->setAutoFillBackground(true);
     lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblStatus->setIndent(4);
-    lblStatus->setAccessibleDescription(tr("Status line"));
+    // Every message is spoken where it appears, without the user going to the line.
+    a11y::MakeSpoken(lblStatus);
     SetBackground(lblStatus, Qt::white);
     {
         QPalette pal = lblStatus->palette();
@@ -332,6 +342,8 @@ void frmGame::buildBars()
         lblSubtractBanner->setVisible(on);
         SetBackground(panelGame[0], on ? QColor(255, 196, 196) : palette().color(QPalette::Window));
         layoutScreen();
+        showStatus(on ? tr("Subtraction mode on: an action, point or rotation chosen now is taken back.")
+                      : tr("Subtraction mode off: recording again."));
     });
 }
 
@@ -340,6 +352,7 @@ void frmGame::buildMenus()
     m_menuBar = new QMenuBar(this);
     m_menuBar->setObjectName(QStringLiteral("menuBar"));
     m_menuBar->setNativeMenuBar(false);
+    KeepFromLoneAlt(m_menuBar);
 
     QMenu* game = m_menuBar->addMenu(tr("&Game"));
     game->setObjectName(QStringLiteral("mnuGame"));
@@ -490,7 +503,7 @@ void frmGame::layoutScreen()
                  FittingPixelSize(chkSubtractMode->font(), WithoutAccessKeys(chkSubtractMode->text()),
                                   int(std::lround(170 * f)), 9,
                                   chkSubtractMode->size() - QSize(indicator + indicator / 3 + 8, 2), false));
-    showStatus(lblStatus->property("fullText").toString());
+    fitStatus();
     lblSubtractBanner->setGeometry(inBar.map(kSubtractBanner));
     SetPixelSize(lblSubtractBanner,
                  FittingPixelSize(lblSubtractBanner->font(), lblSubtractBanner->text(), int(std::lround(230 * f)), 9,
@@ -722,12 +735,23 @@ QString frmGame::boxCaption(int index) const
 
 void frmGame::showStatus(const QString& text)
 {
+    lblStatus->setProperty("fullText", text);
+    fitStatus();
+    a11y::Announce(lblStatus);
+}
+
+QString frmGame::statusText() const
+{
+    return lblStatus->property("fullText").toString();
+}
+
+void frmGame::fitStatus()
+{
     // The status line is one line: the line break of a box caption shows as a blank.
-    QString shown = text;
+    QString shown = statusText();
     shown.replace(QLatin1String("\r\n"), QLatin1String(" "));
     shown.replace(QLatin1Char('\r'), QLatin1Char(' '));
     shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    lblStatus->setProperty("fullText", text);
     const double f = fontScale();
     const QSize room(std::max(1, lblStatus->width() - 10), std::max(1, lblStatus->height() - 2));
     const int want = int(std::lround(180 * f));
@@ -737,17 +761,15 @@ void frmGame::showStatus(const QString& text)
     const bool oneLine = QFontMetrics(line).horizontalAdvance(shown) <= room.width();
     lblStatus->setWordWrap(!oneLine);
     SetPixelSize(lblStatus, oneLine ? line.pixelSize() : FittingPixelSize(line, shown, want, 8, room, true));
-    const bool changed = lblStatus->text() != shown;
     lblStatus->setText(shown);
-    // Its text is its accessible name: a screen reader reads each new status out.
-    if (changed)
-        a11y::Announce(lblStatus);
 }
 
 void frmGame::showProgress(const QString& text)
 {
-    // Work that runs to its end inside one event: the text is painted now, not after it.
-    showStatus(text);
+    // Work that runs to its end inside one event: the text is painted now, not after it. It is
+    // not a message of its own: what the work ends with is what a screen reader says.
+    lblStatus->setProperty("fullText", text);
+    fitStatus();
     if (lblStatus->isVisible())
         lblStatus->repaint();
 }
@@ -784,7 +806,7 @@ void frmGame::recordStat(const QString& stat)
         RallyKeeper::Done done;
         done.step = step;
         done.stored = true;
-        showRally(done, lblStatus->property("fullText").toString());
+        showRally(done, statusText());
     });
     // Back to the court, wherever the keyboard was before the menu: Enter and Space act on nothing.
     setFocus(Qt::OtherFocusReason);
@@ -834,8 +856,7 @@ void frmGame::cmdRotate_Click(int index)
         BusyPointer busy;
         game();
         const bool home = homeOnHalf(index);
-        StatusClearer clearer(this);
-        showProgress(home ? tr("Rotating Home...") : tr("Rotating Away..."));
+        ProgressNote working(this, home ? tr("Rotating Home...") : tr("Rotating Away..."));
         showRally(m_rally->rotate(home ? Rally::kHome : Rally::kAway, subtract));
     });
 }
@@ -844,6 +865,7 @@ void frmGame::mnuUndo_Click()
 {
     RunCommand([&] {
         game();
+        const int home = m_rally->score(Rally::kHome), away = m_rally->score(Rally::kAway);
         const RallyKeeper::Done done = m_rally->takeBack();
         if (!done.stored) {
             Beep();
@@ -851,7 +873,11 @@ void frmGame::mnuUndo_Click()
             return;
         }
         const Rally::Entry& undo = done.step.entries.back();
-        showRally(done, m_rally->words().entry(undo, m_rally->book().log()) + QLatin1Char('.'));
+        QString said = m_rally->words().entry(undo, m_rally->book().log()) + QLatin1Char('.');
+        // The score as it stands now, where the take-back changed it.
+        if (undo.homeScore != home || undo.awayScore != away)
+            said += QLatin1Char(' ') + tr("Score %1\u2013%2.").arg(undo.homeScore).arg(undo.awayScore);
+        showRally(done, said);
     });
     setFocus(Qt::OtherFocusReason);
 }
@@ -895,8 +921,21 @@ void frmGame::showRally(const RallyKeeper::Done& done, const QString& status)
         shown << m_rally->words().entry(*it, log);
     lstLog->showEntries(shown);
 
+    // Unless the command says otherwise, the status line says what the step recorded (a point
+    // with the score, a rotation, a substitution, the game's start).
+    QString said = status;
+    if (said.isEmpty()) {
+        QStringList words;
+        for (const Rally::Entry& e : done.step.entries)
+            words << m_rally->words().entry(e, log);
+        if (!words.isEmpty())
+            said = words.join(QStringLiteral("; ")) + QLatin1Char('.');
+    }
+    // A game won is said on its own, with its score; a reminder to rotate follows the point.
     const QString next = m_rally->followUp(done);
-    const QString say = next.isEmpty() ? status : next;
+    const bool gameWon = GameRules::Winner(book.score(Rally::kHome), book.score(Rally::kAway), m_session.scoreLimit())
+                             .has_value();
+    const QString say = next.isEmpty() ? said : gameWon || said.isEmpty() ? next : said + QLatin1Char(' ') + next;
     if (!say.isEmpty())
         showStatus(say);
 }
@@ -940,8 +979,7 @@ void frmGame::mnuViewStats_Click()
         const int i = m_session.game ? m_session.game->LastIndex() : 1;
         QString name = boxCaption(i);
         name.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        StatusClearer clearer(this);
-        showProgress(tr("Getting the Stats for ") + name + QStringLiteral("..."));
+        ProgressNote working(this, tr("Getting the Stats for ") + name + QStringLiteral("..."));
         const RecordId player = boxPlayerId(i);
         if (player.isNull())
             throw DbError(tr("There is no player in this box."), QString());

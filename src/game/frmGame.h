@@ -62,9 +62,12 @@ public:
     // GameView
     void setBoxSelected(int index, bool selected) override;
     QString boxCaption(int index) const override;
+    // A message of a command: shown, and spoken by a screen reader once the command is done.
     void showStatus(const QString& text) override;
-    // The status text of work under way, painted at once.
+    // The status text of work under way, painted at once and not spoken.
     void showProgress(const QString& text);
+    // The status line's text as given, before it is fitted to the line.
+    QString statusText() const;
     bool subtractMode() const override;
     int sideOfBox(int index) const override;
 
@@ -97,6 +100,8 @@ private:
     void buildCourt();
     void buildMenus();
     void layoutScreen();
+    // Sizes the status text to the line, which may have changed size.
+    void fitStatus();
     void setUpSide(bool home);
     // The buttons, team name and boxes of one side, from its collection; no database.
     void placeSide(bool home);
