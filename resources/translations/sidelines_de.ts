@@ -634,7 +634,7 @@ kopieren.
     <message>
         <location filename="../../src/game/PlayerStats.cpp" line="11"/>
         <source>Percentage = </source>
-        <translation>Angriffsquote = </translation>
+        <translation>Angriffseffizienz = </translation>
     </message>
 </context>
 <context>
@@ -927,7 +927,7 @@ kopieren.
     <message>
         <location filename="../../src/reports/ReportData.cpp" line="209"/>
         <source>hitting percentage (K-E)/TA</source>
-        <translation>Angriffsquote (AP-AF)/AV</translation>
+        <translation>Angriffseffizienz (AP-AF)/AV</translation>
     </message>
     <message>
         <location filename="../../src/reports/ReportData.cpp" line="211"/>
@@ -1497,7 +1497,7 @@ kopieren.
     <message>
         <location filename="../../src/core/ScoutGames.cpp" line="785"/>
         <source>%1 actions taken back in subtraction mode had no action left to take back and are not written.</source>
-        <translation>Im Abziehmodus zurückgenommene Aktionen, für die es nichts mehr zurückzunehmen gab, werden nicht geschrieben: %1.</translation>
+        <translation>Im Korrekturmodus zurückgenommene Aktionen, für die es nichts mehr zurückzunehmen gab, werden nicht geschrieben: %1.</translation>
     </message>
     <message>
         <location filename="../../src/core/ScoutGames.cpp" line="789"/>
@@ -1770,12 +1770,12 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
     <message>
         <location filename="../../src/core/StatKinds.h" line="45"/>
         <source>&amp;Attempt</source>
-        <translation>&amp;Angriff</translation>
+        <translation>&amp;Angriffsversuch</translation>
     </message>
     <message>
         <location filename="../../src/core/StatKinds.h" line="46"/>
         <source>Attempts</source>
-        <translation>Angriffe</translation>
+        <translation>Angriffsversuche</translation>
     </message>
     <message>
         <location filename="../../src/core/StatKinds.h" line="46"/>
@@ -1790,7 +1790,7 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
     <message>
         <location filename="../../src/core/StatKinds.h" line="47"/>
         <source>By Attempts</source>
-        <translation>Nach Angriffen</translation>
+        <translation>Nach Angriffsversuchen</translation>
     </message>
     <message>
         <location filename="../../src/core/StatKinds.h" line="49"/>
@@ -1965,7 +1965,7 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
     <message>
         <location filename="../../src/core/StatKinds.h" line="75"/>
         <source>Solo Blocks</source>
-        <translation>Einzelblocks</translation>
+        <translation>Einzelblöcke</translation>
     </message>
     <message>
         <location filename="../../src/core/StatKinds.h" line="75"/>
@@ -1980,7 +1980,7 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
     <message>
         <location filename="../../src/core/StatKinds.h" line="76"/>
         <source>By Solo Blocks</source>
-        <translation>Nach Einzelblocks</translation>
+        <translation>Nach Einzelblöcken</translation>
     </message>
     <message>
         <location filename="../../src/core/StatKinds.h" line="78"/>
@@ -2101,12 +2101,12 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
     <message>
         <location filename="../../src/game/clsGame.cpp" line="27"/>
         <source>Took back 1 %1 and 1 Attempt from </source>
-        <translation>1 × %1 und 1 Angriff zurückgenommen bei </translation>
+        <translation>1 × %1 und 1 Angriffsversuch zurückgenommen bei </translation>
     </message>
     <message>
         <location filename="../../src/game/clsGame.cpp" line="27"/>
         <source>Added 1 %1 and 1 Attempt to </source>
-        <translation>1 × %1 und 1 Angriff erfasst für </translation>
+        <translation>1 × %1 und 1 Angriffsversuch erfasst für </translation>
     </message>
     <message>
         <location filename="../../src/game/clsGame.cpp" line="32"/>
@@ -2131,7 +2131,7 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
     <message>
         <location filename="../../src/game/clsGame.cpp" line="63"/>
         <source>Not taken back: %1 has no %2 to take back in this game.</source>
-        <translation>Nicht zurückgenommen: %1 hat in diesem Satz kein(e) %2 zum Zurücknehmen.</translation>
+        <translation>Nicht zurückgenommen: %1 hat in diesem Satz keinen %2 zum Zurücknehmen.</translation>
     </message>
     <message>
         <location filename="../../src/game/clsGame.cpp" line="73"/>
@@ -2208,7 +2208,7 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
     <message>
         <location filename="../../src/roster/clsPlayer.cpp" line="37"/>
         <source>Please Choose Team to Add to</source>
-        <translation>Bitte wählen Sie das Team, zu dem hinzugefügt wird</translation>
+        <translation>Bitte wählen Sie das Team, dem der Spieler hinzugefügt werden soll</translation>
     </message>
     <message>
         <location filename="../../src/roster/clsPlayer.cpp" line="77"/>
@@ -2343,7 +2343,7 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
     <message>
         <location filename="../../src/reports/clsReport.cpp" line="261"/>
         <source>By Percentage</source>
-        <translation>Nach Angriffsquote</translation>
+        <translation>Nach Angriffseffizienz</translation>
     </message>
     <message>
         <location filename="../../src/reports/clsReport.cpp" line="280"/>
@@ -2621,7 +2621,7 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
     <message>
         <location filename="../../src/game/frmGame.cpp" line="320"/>
         <source>Subtraction &amp;Mode</source>
-        <translation>Abzieh&amp;modus</translation>
+        <translation>Korrektur&amp;modus</translation>
     </message>
     <message>
         <location filename="../../src/game/frmGame.cpp" line="322"/>
@@ -2631,7 +2631,7 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
     <message>
         <location filename="../../src/game/frmGame.cpp" line="327"/>
         <source>SUBTRACTING</source>
-        <translation>ABZIEHEN</translation>
+        <translation>KORREKTUR</translation>
     </message>
     <message>
         <location filename="../../src/game/frmGame.cpp" line="345"/>
@@ -2786,12 +2786,12 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
     <message>
         <location filename="../../src/match/frmGameOptions.cpp" line="53"/>
         <source>Best of &amp;3</source>
-        <translation>Höchstens &amp;3 Sätze</translation>
+        <translation>2 &amp;Gewinnsätze</translation>
     </message>
     <message>
         <location filename="../../src/match/frmGameOptions.cpp" line="54"/>
         <source>Best of &amp;5</source>
-        <translation>Höchstens &amp;5 Sätze</translation>
+        <translation>&amp;3 Gewinnsätze</translation>
     </message>
     <message>
         <location filename="../../src/match/frmGameOptions.cpp" line="55"/>
@@ -3369,7 +3369,7 @@ Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen ent
     <message>
         <location filename="../../src/reports/frmReport.cpp" line="114"/>
         <source>Please choose the Game(s) that you would like to see.</source>
-        <translation>Bitte wählen Sie den oder die Sätze, die Sie sehen möchten.</translation>
+        <translation>Bitte wählen Sie den Satz oder die Sätze, die Sie sehen möchten.</translation>
     </message>
     <message>
         <location filename="../../src/reports/frmReport.cpp" line="117"/>

@@ -125,13 +125,21 @@ inline std::optional<StatAction> StatFromText(const QString& text)
     return std::nullopt;
 }
 
-// A figure written with a decimal point ("1.50", ".250") as the user's language writes it, for the
+// A figure written with a decimal point ("1.50", ".250") as the user's language writes it ("1,50",
+// "0,250"), for the
 // screen and paper; the files for other programs keep the point.
 inline QString LocalFigure(QString text)
 {
     const QString point = QLocale().decimalPoint();
-    if (point != QLatin1String("."))
-        text.replace(QLatin1Char('.'), point);
+    if (point == QLatin1String("."))
+        return text;
+    // Where a comma marks the decimals, the whole number stands before it even when it is nought:
+    // "0,250", "-0,125".
+    if (text.startsWith(QLatin1Char('.')))
+        text.prepend(QLatin1Char('0'));
+    else if (text.startsWith(QLatin1String("-.")))
+        text.insert(1, QLatin1Char('0'));
+    text.replace(QLatin1Char('.'), point);
     return text;
 }
 
