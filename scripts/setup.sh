@@ -23,8 +23,10 @@ done
 if [ "$tests" = ON ]; then
     packages+=(xvfb xauth xdotool poppler-utils desktop-file-utils appstream dpkg-dev file sqlite3 man-db lintian)
     packages+=(postgresql openssl gnome-keyring libsecret-1-0 dbus)
-    # What a blind user hears: the screen reader on an accessibility bus of the test's own.
-    packages+=(orca at-spi2-core)
+    # What a blind user hears: the screen reader on an accessibility bus of the test's own. The
+    # report page in a real browser, with an accessibility checker that runs in it (from npm).
+    packages+=(orca at-spi2-core chromium nodejs)
+    command -v npm >/dev/null || packages+=(npm)
 fi
 missing=()
 for p in "${packages[@]}"; do
@@ -36,6 +38,17 @@ if [ ${#missing[@]} -gt 0 ]; then
     [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
     $sudo_cmd apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
+fi
+
+if [ "$tests" = ON ]; then
+    # The checker the report page's test runs, as the lock file pins it, in the build tree.
+    browser="$build/browser"
+    if [ ! -f "$browser/node_modules/axe-core/axe.min.js" ] \
+        || ! cmp -s "$here/tests/browser/package-lock.json" "$browser/package-lock.json"; then
+        mkdir -p "$browser"
+        cp "$here/tests/browser/package.json" "$here/tests/browser/package-lock.json" "$browser/"
+        (cd "$browser" && npm ci --no-audit --no-fund --ignore-scripts --loglevel=error)
+    fi
 fi
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"

@@ -773,8 +773,8 @@ kopieren.
     <name>ReportData</name>
     <message>
         <location filename="../../src/reports/ReportData.cpp" line="41"/>
-        <location filename="../../src/reports/ReportData.cpp" line="488"/>
-        <location filename="../../src/reports/ReportData.cpp" line="996"/>
+        <location filename="../../src/reports/ReportData.cpp" line="489"/>
+        <location filename="../../src/reports/ReportData.cpp" line="1003"/>
         <source>Team Totals</source>
         <translation>Teamsumme</translation>
     </message>
@@ -885,7 +885,7 @@ kopieren.
     </message>
     <message>
         <location filename="../../src/reports/ReportData.cpp" line="149"/>
-        <location filename="../../src/reports/ReportData.cpp" line="975"/>
+        <location filename="../../src/reports/ReportData.cpp" line="982"/>
         <source>+/-</source>
         <translation>+/-</translation>
     </message>
@@ -941,8 +941,8 @@ kopieren.
     </message>
     <message>
         <location filename="../../src/reports/ReportData.cpp" line="386"/>
-        <location filename="../../src/reports/ReportData.cpp" line="567"/>
-        <location filename="../../src/reports/ReportData.cpp" line="1015"/>
+        <location filename="../../src/reports/ReportData.cpp" line="570"/>
+        <location filename="../../src/reports/ReportData.cpp" line="1022"/>
         <source>No rally log for game %1</source>
         <translation>Kein Ballwechsel-Protokoll für Satz %1</translation>
     </message>
@@ -952,184 +952,193 @@ kopieren.
         <translation>Satz %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="448"/>
+        <location filename="../../src/reports/ReportData.cpp" line="449"/>
         <source>Team Numbers</source>
         <translation>Teamwerte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="449"/>
+        <location filename="../../src/reports/ReportData.cpp" line="450"/>
         <source>Every rally of the games chosen, from each game&apos;s rally log; a point taken back counts nowhere.</source>
         <translation>Jeder Ballwechsel der gewählten Sätze, aus dem Protokoll jedes Satzes; ein zurückgenommener Punkt zählt nirgends.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="453"/>
+        <location filename="../../src/reports/ReportData.cpp" line="454"/>
         <source>The player and position chosen do not narrow the team numbers: they count every rally of these games.</source>
         <translation>Gewählter Spieler und gewählte Position schränken die Teamwerte nicht ein: Sie zählen jeden Ballwechsel dieser Sätze.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="504"/>
+        <location filename="../../src/reports/ReportData.cpp" line="506"/>
         <source>Rotation</source>
         <translation>Rotation</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="511"/>
-        <location filename="../../src/reports/ReportData.cpp" line="965"/>
+        <location filename="../../src/reports/ReportData.cpp" line="513"/>
+        <location filename="../../src/reports/ReportData.cpp" line="972"/>
         <source>Match</source>
         <translation>Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="512"/>
+        <location filename="../../src/reports/ReportData.cpp" line="514"/>
         <source>Longest run of points in each game</source>
         <translation>Längste Punkteserie in jedem Satz</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="522"/>
+        <location filename="../../src/reports/ReportData.cpp" line="524"/>
         <source>Score Flow</source>
         <translation>Spielverlauf</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="523"/>
+        <location filename="../../src/reports/ReportData.cpp" line="525"/>
         <source>The lead after each rally that stands: above the middle line the home team leads, below it the away team.</source>
         <translation>Die Führung nach jedem gültigen Ballwechsel: Über der Mittellinie führt das Heimteam, darunter das Gastteam.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="627"/>
+        <location filename="../../src/reports/ReportData.cpp" line="631"/>
         <source>Dates:</source>
         <translation>Zeitraum:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="628"/>
+        <location filename="../../src/reports/ReportData.cpp" line="632"/>
         <source>Match:</source>
         <translation>Spiel:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="630"/>
+        <location filename="../../src/reports/ReportData.cpp" line="634"/>
         <source>Result:</source>
         <translation>Ergebnis:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="631"/>
+        <location filename="../../src/reports/ReportData.cpp" line="635"/>
         <source>Game:</source>
         <translation>Satz:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="632"/>
+        <location filename="../../src/reports/ReportData.cpp" line="636"/>
         <source>Team:</source>
         <translation>Team:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="633"/>
+        <location filename="../../src/reports/ReportData.cpp" line="637"/>
         <source>Player:</source>
         <translation>Spieler:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="634"/>
+        <location filename="../../src/reports/ReportData.cpp" line="638"/>
         <source>Position:</source>
         <translation>Position:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="636"/>
+        <location filename="../../src/reports/ReportData.cpp" line="640"/>
         <source> (positions apart)</source>
         <translation> (Positionen getrennt)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="637"/>
+        <location filename="../../src/reports/ReportData.cpp" line="641"/>
         <source> (positions together)</source>
         <translation> (Positionen zusammen)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="638"/>
+        <location filename="../../src/reports/ReportData.cpp" line="642"/>
         <source>Order:</source>
         <translation>Reihenfolge:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="655"/>
+        <location filename="../../src/reports/ReportData.cpp" line="659"/>
         <source>No statistics were recorded for these choices.</source>
         <translation>Für diese Auswahl wurden keine Statistiken erfasst.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="733"/>
-        <location filename="../../src/reports/ReportData.cpp" line="940"/>
+        <location filename="../../src/reports/ReportData.cpp" line="738"/>
+        <location filename="../../src/reports/ReportData.cpp" line="947"/>
         <source>Player</source>
         <translation>Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="733"/>
-        <location filename="../../src/reports/ReportData.cpp" line="939"/>
+        <location filename="../../src/reports/ReportData.cpp" line="738"/>
+        <location filename="../../src/reports/ReportData.cpp" line="946"/>
         <source>#</source>
         <translation>Nr.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="803"/>
+        <location filename="../../src/reports/ReportData.cpp" line="786"/>
         <source>Game %1: %2 %3, %4 %5</source>
         <translation>Satz %1: %2 %3, %4 %5</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="899"/>
+        <location filename="../../src/reports/ReportData.cpp" line="906"/>
         <source>%1 ahead</source>
         <translation>%1 führt</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="939"/>
-        <location filename="../../src/reports/ReportData.cpp" line="963"/>
+        <location filename="../../src/reports/ReportData.cpp" line="946"/>
+        <location filename="../../src/reports/ReportData.cpp" line="970"/>
         <source>Team</source>
         <translation>Team</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="964"/>
+        <location filename="../../src/reports/ReportData.cpp" line="971"/>
         <source>Line</source>
         <translation>Zeile</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="966"/>
-        <location filename="../../src/reports/ReportData.cpp" line="1006"/>
+        <location filename="../../src/reports/ReportData.cpp" line="973"/>
+        <location filename="../../src/reports/ReportData.cpp" line="1013"/>
         <source>Game</source>
         <translation>Satz</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="967"/>
+        <location filename="../../src/reports/ReportData.cpp" line="974"/>
         <source>Served</source>
         <translation>Aufschläge</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="968"/>
+        <location filename="../../src/reports/ReportData.cpp" line="975"/>
         <source>Won Serving</source>
         <translation>Gewonnen bei Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="969"/>
+        <location filename="../../src/reports/ReportData.cpp" line="976"/>
         <source>Break Point %</source>
         <translation>Breakpoint %</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="970"/>
+        <location filename="../../src/reports/ReportData.cpp" line="977"/>
         <source>Received</source>
         <translation>Annahmen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="971"/>
+        <location filename="../../src/reports/ReportData.cpp" line="978"/>
         <source>Won Receiving</source>
         <translation>Gewonnen bei Annahme</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="972"/>
+        <location filename="../../src/reports/ReportData.cpp" line="979"/>
         <source>Sideout %</source>
         <translation>Sideout %</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="973"/>
+        <location filename="../../src/reports/ReportData.cpp" line="980"/>
         <source>Won</source>
         <translation>Gewonnen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="974"/>
+        <location filename="../../src/reports/ReportData.cpp" line="981"/>
         <source>Lost</source>
         <translation>Verloren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="976"/>
+        <location filename="../../src/reports/ReportData.cpp" line="983"/>
         <source>Longest Run</source>
         <translation>Längste Serie</translation>
+    </message>
+</context>
+<context>
+    <name>ReportHtml</name>
+    <message>
+        <location filename="../../src/reports/ReportHtml.cpp" line="58"/>
+        <source>en</source>
+        <extracomment>The code of the language of this translation, as web pages name it (&quot;de&quot; for German).</extracomment>
+        <translation>de</translation>
     </message>
 </context>
 <context>
@@ -3456,94 +3465,99 @@ Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen ent
 <context>
     <name>frmReportView</name>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="87"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="88"/>
         <source>Report - </source>
         <translation>Bericht – </translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="90"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="91"/>
         <source>Report preview</source>
         <translation>Berichtsvorschau</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="101"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="102"/>
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="103"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="104"/>
         <source>Save as P&amp;DF...</source>
         <translation>Als PD&amp;F speichern...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="105"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="106"/>
+        <source>Save as &amp;Web Page...</source>
+        <translation>Als &amp;Webseite speichern...</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="108"/>
         <source>Export &amp;CSV...</source>
         <translation>&amp;CSV exportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="107"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="110"/>
         <source>Export &amp;MaxPreps...</source>
         <translation>&amp;MaxPreps exportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="109"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="112"/>
         <source>Export &amp;Team Numbers...</source>
         <translation>&amp;Teamwerte exportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="111"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="114"/>
         <source>Export &amp;Rallies...</source>
         <translation>&amp;Ballwechsel exportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="117"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="120"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="204"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="209"/>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="218"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="223"/>
         <source>The report could not be saved as %1: %2</source>
         <translation>Der Bericht konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="231"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="236"/>
         <source>The report could not be saved as %1.</source>
         <translation>Der Bericht konnte nicht als %1 gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="259"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="275"/>
         <source>The rallies could not be read from the database: %1</source>
         <translation>Die Ballwechsel konnten nicht aus der Datenbank gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="281"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="297"/>
         <source>The report could not be exported: the figures of %1 are too large to add up.</source>
         <translation>Der Bericht konnte nicht exportiert werden: Die Werte von %1 sind zu groß zum Addieren.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="292"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="308"/>
         <source>MaxPreps reads one team from a file, so a file was written for each team in %1:
 %2</source>
         <translation>MaxPreps liest ein Team je Datei, daher wurde für jedes Team eine Datei in %1 geschrieben:
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="303"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="319"/>
         <source>The report could not be exported to %1: %2</source>
         <translation>Der Bericht konnte nicht nach %1 exportiert werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="325"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="341"/>
         <source>Sidelines report</source>
         <translation>Sidelines-Bericht</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="338"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="354"/>
         <source>These files already exist:
 %1
 Do you want to replace them?</source>
@@ -3552,60 +3566,70 @@ Do you want to replace them?</source>
 Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="353"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="369"/>
         <source>Print Report</source>
         <translation>Bericht drucken</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="362"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="378"/>
         <source>Save Report as PDF</source>
         <translation>Bericht als PDF speichern</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="362"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="378"/>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="370"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="386"/>
+        <source>Save Report as Web Page</source>
+        <translation>Bericht als Webseite speichern</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="386"/>
+        <source>Web pages (*.html)</source>
+        <translation>Webseiten (*.html)</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/frmReportView.cpp" line="394"/>
         <source>Export Report as CSV</source>
         <translation>Bericht als CSV exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="370"/>
-        <location filename="../../src/reports/frmReportView.cpp" line="390"/>
-        <location filename="../../src/reports/frmReportView.cpp" line="399"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="394"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="414"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="423"/>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="390"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="414"/>
         <source>Export Team Numbers as CSV</source>
         <translation>Teamwerte als CSV exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="391"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="415"/>
         <source>Sidelines team numbers</source>
         <translation>Sidelines-Teamwerte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="399"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="423"/>
         <source>Export Rallies as CSV</source>
         <translation>Ballwechsel als CSV exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="400"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="424"/>
         <source>Sidelines rallies</source>
         <translation>Sidelines-Ballwechsel</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="294"/>
-        <location filename="../../src/reports/frmReportView.cpp" line="381"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="310"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="405"/>
         <source>Export Report for MaxPreps</source>
         <translation>Bericht für MaxPreps exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="381"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="405"/>
         <source>Text files (*.txt)</source>
         <translation>Textdateien (*.txt)</translation>
     </message>

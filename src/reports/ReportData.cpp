@@ -437,6 +437,7 @@ void InsertRallies(QTextCursor& c, const Look& look, const QFont& base, qreal u,
     sectionBlock.setTopMargin(16 * u);
     sectionBlock.setBottomMargin(2 * u);
     sectionBlock.setLayoutDirection(Qt::LeftToRight);
+    sectionBlock.setHeadingLevel(2);
     QTextBlockFormat noteBlock = Aligned(Qt::AlignLeft);
     noteBlock.setTopMargin(2 * u);
     const auto note = [&](const QString& text) {
@@ -498,6 +499,7 @@ void InsertRallies(QTextCursor& c, const Look& look, const QFont& base, qreal u,
         teamBlock.setTopMargin(10 * u);
         teamBlock.setBottomMargin(2 * u);
         teamBlock.setLayoutDirection(Qt::LeftToRight);
+        teamBlock.setHeadingLevel(kTableHeading);
         c.insertBlock(teamBlock);
         c.insertText(part.name, look.team);
         if (numbers)
@@ -527,6 +529,7 @@ void InsertRallies(QTextCursor& c, const Look& look, const QFont& base, qreal u,
     QTextBlockFormat matchBlock = Aligned(Qt::AlignLeft);
     matchBlock.setTopMargin(8 * u);
     matchBlock.setBottomMargin(2 * u);
+    matchBlock.setHeadingLevel(kTableHeading);
     // Charts side by side as the width allows, with room between their rows.
     QTextBlockFormat chartsBlock = Aligned(Qt::AlignLeft);
     chartsBlock.setLineHeight(6 * u, QTextBlockFormat::LineDistanceHeight);
@@ -620,6 +623,7 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
     QTextBlockFormat titleBlock;
     titleBlock.setBottomMargin(4 * u);
     titleBlock.setLayoutDirection(Qt::LeftToRight);
+    titleBlock.setHeadingLevel(1);
     c.setBlockFormat(titleBlock);
     c.insertText(ReportTitle(), look.title);
 
@@ -715,6 +719,7 @@ void FillReportDocument(QTextDocument& doc, const ReportModel& model, const Repo
         teamBlock.setTopMargin(10 * u);
         teamBlock.setBottomMargin(2 * u);
         teamBlock.setLayoutDirection(Qt::LeftToRight);
+        teamBlock.setHeadingLevel(kTableHeading);
         c.insertBlock(teamBlock);
         c.insertText(model.teams[t].name, look.team);
 
@@ -775,6 +780,14 @@ std::vector<TeamNumbers::Flow> ScoreFlowsIn(const QTextDocument& doc)
     return flows;
 }
 
+QString ScoreFlowCaption(const TeamNumbers::Flow& flow, std::optional<QString> away, std::optional<QString> home)
+{
+    // The away team first, as every caption has it.
+    return QCoreApplication::translate("ReportData", "Game %1: %2 %3, %4 %5")
+        .arg(QString::number(flow.number), away.value_or(flow.names[1]), QString::number(flow.awayScore),
+             home.value_or(flow.names[0]), QString::number(flow.homeScore));
+}
+
 void DrawScoreFlow(QPainter& p, const QRectF& rect, const TeamNumbers::Flow& flow, qreal u)
 {
     const QColor ink(0x33, 0x33, 0x33), frame(0xbb, 0xbb, 0xbb), grid(0xe4, 0xe4, 0xe4);
@@ -799,13 +812,8 @@ void DrawScoreFlow(QPainter& p, const QRectF& rect, const TeamNumbers::Flow& flo
     p.setBrush(Qt::white);
     p.drawRect(box);
 
-    // The caption: the game's number and final score, the away team first as every caption has it.
-    const QString pattern = QCoreApplication::translate("ReportData", "Game %1: %2 %3, %4 %5");
-    const auto caption = [&](const QString& away, const QString& home) {
-        return pattern.arg(QString::number(flow.number), away, QString::number(flow.awayScore), home,
-                           QString::number(flow.homeScore));
-    };
-    QString text = caption(flow.names[1], flow.names[0]);
+    const auto caption = [&](const QString& away, const QString& home) { return ScoreFlowCaption(flow, away, home); };
+    QString text = ScoreFlowCaption(flow);
     const qreal room = box.width() - 2 * pad;
     if (bm.horizontalAdvance(text) > room) {
         const qreal each = std::max<qreal>(0, (room - bm.horizontalAdvance(caption({}, {}))) / 2);
@@ -853,13 +861,12 @@ void DrawScoreFlow(QPainter& p, const QRectF& rect, const TeamNumbers::Flow& flo
     QPainterPath area = steps;
     area.lineTo(x(rallies), y(0));
     area.closeSubpath();
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setClipRect(QRectF(plot.left(), plot.top(), plot.width(), zero - plot.top()));
-    p.fillPath(area, homeFill);
-    p.setClipRect(QRectF(plot.left(), zero, plot.width(), plot.bottom() - zero));
-    p.fillPath(area, awayFill);
-    p.restore();
+    // Cut at the middle line rather than clipped: an SVG picture of the chart keeps no clip.
+    QPainterPath homeSide, awaySide;
+    homeSide.addRect(QRectF(plot.left(), plot.top(), plot.width(), zero - plot.top()));
+    awaySide.addRect(QRectF(plot.left(), zero, plot.width(), plot.bottom() - zero));
+    p.fillPath(area.intersected(homeSide), homeFill);
+    p.fillPath(area.intersected(awaySide), awayFill);
     p.setFont(font);
     for (int mark = step; mark <= top; mark += step) {
         p.setPen(QPen(grid, 0.5 * u));

@@ -129,11 +129,18 @@ enum Property : int {
 inline constexpr qreal kWidth = 330;
 inline constexpr qreal kHeight = 144;
 } // namespace ScoreFlow
+// A score flow's caption: the game's number and final score, "Game 1: Owls 23, Hawks 25"; the names
+// given instead of the teams' (shortened to fit) where they are.
+QString ScoreFlowCaption(const TeamNumbers::Flow& flow, std::optional<QString> away = std::nullopt,
+                         std::optional<QString> home = std::nullopt);
 // Draws the score flow of a game into rect (document units).
 void DrawScoreFlow(QPainter& painter, const QRectF& rect, const TeamNumbers::Flow& flow, qreal unitsPerPoint);
 // The games whose score flows a document shows, read back from its chart objects, in order.
 std::vector<TeamNumbers::Flow> ScoreFlowsIn(const QTextDocument& doc);
 
+// The heading level of a block that names what follows it (a team, a match): a table right after
+// it takes it for its caption.
+inline constexpr int kTableHeading = 3;
 // Writes the report into doc: heading, one box score table per team with its totals, a legend;
 // then the team numbers of each team and the score flow of each game when the report covers games.
 // Every name is inserted as plain text.

@@ -4,6 +4,7 @@
 #include "core/MsgBox.h"
 #include "core/ReportStore.h"
 #include "core/mConstants.h"
+#include "reports/ReportHtml.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -102,6 +103,8 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
     cmdSavePdf = new QPushButton(tr("Save as P&DF..."), this);
     cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
+    cmdSaveHtml = new QPushButton(tr("Save as &Web Page..."), this);
+    cmdSaveHtml->setObjectName(QStringLiteral("cmdSaveHtml"));
     cmdExportCsv = new QPushButton(tr("Export &CSV..."), this);
     cmdExportCsv->setObjectName(QStringLiteral("cmdExportCsv"));
     cmdExportMaxPreps = new QPushButton(tr("Export &MaxPreps..."), this);
@@ -120,24 +123,31 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     // Enter always means Close: a button clicked last never becomes the default, so Enter cannot
     // print or write a file again.
     for (QPushButton* b :
-         {cmdPrint, cmdSavePdf, cmdExportCsv, cmdExportMaxPreps, cmdExportTeamNumbers, cmdExportRallies})
+         {cmdPrint, cmdSavePdf, cmdSaveHtml, cmdExportCsv, cmdExportMaxPreps, cmdExportTeamNumbers, cmdExportRallies})
         b->setAutoDefault(false);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdPrint);
-    buttons->addWidget(cmdSavePdf);
-    buttons->addWidget(cmdExportCsv);
-    buttons->addWidget(cmdExportMaxPreps);
-    buttons->addWidget(cmdExportTeamNumbers);
-    buttons->addWidget(cmdExportRallies);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdClose);
+    // The report as it is (paper, PDF, web page) above the files for other programs: in one row
+    // the German captions would not fit a small screen.
+    auto* report = new QHBoxLayout;
+    report->addWidget(cmdPrint);
+    report->addWidget(cmdSavePdf);
+    report->addWidget(cmdSaveHtml);
+    report->addStretch(1);
+    auto* files = new QHBoxLayout;
+    files->addWidget(cmdExportCsv);
+    files->addWidget(cmdExportMaxPreps);
+    files->addWidget(cmdExportTeamNumbers);
+    files->addWidget(cmdExportRallies);
+    files->addStretch(1);
+    files->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtPreview, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(report);
+    layout->addLayout(files);
 
     connect(cmdPrint, &QPushButton::clicked, this, [this] { RunCommand([this] { cmdPrint_Click(); }); });
     connect(cmdSavePdf, &QPushButton::clicked, this, [this] { RunCommand([this] { cmdSavePdf_Click(); }); });
+    connect(cmdSaveHtml, &QPushButton::clicked, this, [this] { RunCommand([this] { cmdSaveHtml_Click(); }); });
     connect(cmdExportCsv, &QPushButton::clicked, this, [this] { RunCommand([this] { cmdExportCsv_Click(); }); });
     connect(cmdExportMaxPreps, &QPushButton::clicked, this,
             [this] { RunCommand([this] { cmdExportMaxPreps_Click(); }); });
@@ -233,6 +243,17 @@ bool frmReportView::saveAsPdf(const QString& path)
         return false;
     }
     return true;
+}
+
+bool frmReportView::saveAsHtml(const QString& path)
+{
+    BusyPointer busy;
+    // The document the paper is printed from, at the paper's size.
+    QTextDocument doc;
+    ReportMetrics paper;
+    paper.unitsPerPoint = 96.0 / 72.0;
+    FillReportDocument(doc, m_model, paper);
+    return writeTexts({path}, {ReportHtml(doc).toUtf8()});
 }
 
 bool frmReportView::exportCsv(const QString& path)
@@ -363,6 +384,14 @@ void frmReportView::cmdSavePdf_Click()
                                  [](const QString& p) { return QStringList{p}; });
     if (!path.isEmpty())
         saveAsPdf(path);
+}
+
+void frmReportView::cmdSaveHtml_Click()
+{
+    const QString path = askPath(tr("Save Report as Web Page"), QStringLiteral("html"), tr("Web pages (*.html)"),
+                                 [](const QString& p) { return QStringList{p}; });
+    if (!path.isEmpty())
+        saveAsHtml(path);
 }
 
 void frmReportView::cmdExportCsv_Click()

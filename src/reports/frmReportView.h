@@ -13,7 +13,7 @@ class QTextBrowser;
 // Where the file dialogs of the report window open: the user's Documents folder, or the home
 // folder when there is none (never the program's own folder).
 QString ExportFolder();
-// The path with the export's extension ("pdf", "csv", "txt"): a name typed without it gets it.
+// The path with the export's extension ("pdf", "html", "csv", "txt"): a name typed without it gets it.
 QString WithExtension(const QString& path, const QString& extension);
 // A team's name as part of a file name: characters no file system takes become "_", and blanks
 // and dots at the ends go; never empty.
@@ -23,7 +23,8 @@ QString FileNamePart(const QString& name);
 // two teams' names read alike in a file name.
 QStringList MaxPrepsPaths(const QString& path, const QStringList& teams);
 
-// The report window: a preview of the report and the ways to take it away (printer, PDF, CSV).
+// The report window: a preview of the report and the ways to take it away (printer, PDF, web page,
+// CSV).
 class frmReportView : public QDialog
 {
     Q_OBJECT
@@ -37,6 +38,9 @@ public:
     // Write the report to a file; the buttons call these after asking for the path. A file that
     // cannot be written is reported and gives false.
     bool saveAsPdf(const QString& path);
+    // One self-contained web page of the same content as the PDF (ReportHtml), for any browser and
+    // screen reader, and to mail.
+    bool saveAsHtml(const QString& path);
     bool exportCsv(const QString& path);
     // MaxPreps takes one team a file: with several teams, one file per team (MaxPrepsPaths), and
     // the window names the files it wrote.
@@ -53,6 +57,7 @@ public:
 private:
     void cmdPrint_Click();
     void cmdSavePdf_Click();
+    void cmdSaveHtml_Click();
     void cmdExportCsv_Click();
     void cmdExportMaxPreps_Click();
     void cmdExportTeamNumbers_Click();
@@ -70,6 +75,7 @@ private:
     QTextBrowser* txtPreview = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdSavePdf = nullptr;
+    QPushButton* cmdSaveHtml = nullptr;
     QPushButton* cmdExportCsv = nullptr;
     QPushButton* cmdExportMaxPreps = nullptr;
     QPushButton* cmdExportTeamNumbers = nullptr;

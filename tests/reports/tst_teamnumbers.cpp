@@ -445,9 +445,9 @@ private slots:
             if (at >= 0)
                 keys << b->text().mid(at + 1, 1).toLower();
         }
-        QCOMPARE(keys.size(), 6);
+        QCOMPARE(keys.size(), 7);
         keys.removeDuplicates();
-        QCOMPARE(keys.size(), 6);
+        QCOMPARE(keys.size(), 7);
     }
 };
 
