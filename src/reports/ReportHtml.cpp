@@ -1,15 +1,13 @@
 #include "reports/ReportHtml.h"
 
 #include "reports/ReportData.h"
+#include "reports/ReportOutline.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QPainter>
 #include <QSvgGenerator>
-#include <QTextBlock>
 #include <QTextDocument>
-#include <QTextFrame>
-#include <QTextTable>
 
 namespace {
 
@@ -58,194 +56,114 @@ QString Language()
     return Words::tr("en");
 }
 
-class Writer
+// The next chart of the document as a picture that says what it shows.
+QString Chart(const TeamNumbers::Flow& flow)
 {
-public:
-    explicit Writer(const QTextDocument& doc) : m_flows(ScoreFlowsIn(doc)) { }
-
-    QString page(const QTextDocument& doc)
+    // Drawn in CSS pixels, as the browser measures the page.
+    const qreal u = 96.0 / 72.0;
+    const QSize size(qRound(ScoreFlow::kWidth * u), qRound(ScoreFlow::kHeight * u));
+    const QString caption = ScoreFlowCaption(flow);
+    QByteArray svg;
     {
-        QString title;
-        for (QTextFrame::iterator it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
-            if (auto* table = qobject_cast<QTextTable*>(it.currentFrame())) {
-                writeTable(*table);
-                continue;
-            }
-            const QTextBlock block = it.currentBlock();
-            if (title.isEmpty() && block.blockFormat().headingLevel() == 1)
-                title = block.text();
-            writeBlock(block);
-        }
-        flushHeading();
-        return QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"
-                              "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-                              "<title>%2</title>\n<style>%3</style>\n</head>\n<body>\n<main>\n%4</main>\n"
-                              "</body>\n</html>\n")
-            .arg(Language(), Escaped(title), QLatin1String(kStyle), m_body);
+        QBuffer out(&svg);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&out);
+        generator.setResolution(96);
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size));
+        // Marks where the generator's title and description go: it would write a name into them
+        // as markup, so the title is written below.
+        generator.setTitle(QStringLiteral("@"));
+        generator.setDescription(QStringLiteral("@"));
+        QPainter painter(&generator);
+        DrawScoreFlow(painter, QRectF(QPointF(0, 0), size), flow, u);
     }
+    QString text = QString::fromUtf8(svg);
+    // Inline in the page: no XML declaration, and the picture named by its caption.
+    text.remove(0, text.indexOf(QLatin1String("<svg")));
+    text.replace(0, 4, QStringLiteral("<svg role=\"img\" aria-label=\"%1\"").arg(Escaped(caption)));
+    text.replace(QLatin1String("<title>@</title>"), QStringLiteral("<title>%1</title>").arg(Escaped(caption)));
+    text.remove(QLatin1String("<desc>@</desc>"));
+    return QStringLiteral("<figure>%1</figure>").arg(text.trimmed());
+}
 
-private:
-    void flushHeading()
-    {
-        if (m_heading.isEmpty())
-            return;
-        m_body += QStringLiteral("<h%1 id=\"%2\">%3</h%1>\n").arg(kTableHeading).arg(m_headingId, Escaped(m_heading));
-        m_heading.clear();
+// A table; its caption's id is captionId, and a table without a caption is named by namedBy.
+QString Table(const Outline::Table& table, const QString& captionId, const QString& namedBy)
+{
+    QString html;
+    if (!table.caption.isEmpty())
+        html += QStringLiteral("<table>\n<caption id=\"%1\">%2</caption>\n").arg(captionId, Escaped(table.caption));
+    else if (!table.rowHeaders() && !namedBy.isEmpty())
+        html += QStringLiteral("<table aria-labelledby=\"%1\">\n").arg(namedBy);
+    else
+        html += QStringLiteral("<table class=\"plain\">\n");
+    for (qsizetype r = 0; r < table.rows.size(); ++r) {
+        const bool head = r < table.headerRows;
+        if (r == 0 && head)
+            html += QStringLiteral("<thead>\n");
+        if (r == table.headerRows)
+            html += QStringLiteral("<tbody>\n");
+        static const QString looks[] = {QString(), QStringLiteral(" class=\"stripe\""),
+                                        QStringLiteral(" class=\"totals\"")};
+        QString row;
+        for (qsizetype c = 0; c < table.rows[r].size(); ++c) {
+            const QString text = Escaped(table.rows[r][c]);
+            const QString align = table.rightAligned.value(c) ? QStringLiteral(" class=\"figure\"") : QString();
+            if (head)
+                row += QStringLiteral("<th scope=\"col\"%1>%2</th>").arg(align, text);
+            else if (table.rowHeaders() && c == 0)
+                row += QStringLiteral("<th scope=\"row\">%1</th>").arg(text);
+            else
+                row += QStringLiteral("<td%1>%2</td>").arg(align, text);
+        }
+        html += QStringLiteral("<tr%1>%2</tr>\n").arg(looks[int(table.looks.value(r))], row);
+        if (head && r == table.headerRows - 1)
+            html += QStringLiteral("</thead>\n");
     }
-
-    void writeBlock(const QTextBlock& block)
-    {
-        const int level = block.blockFormat().headingLevel();
-        flushHeading();
-        QString text;
-        QString charts;
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment f = it.fragment();
-            if (f.charFormat().objectType() == kScoreFlowObject) {
-                for (int i = 0; i < f.length(); ++i)
-                    charts += chart();
-                continue;
-            }
-            text += f.text();
-        }
-        if (!charts.isEmpty()) {
-            m_body += QStringLiteral("<div>%1</div>\n").arg(charts);
-            return;
-        }
-        if (text.trimmed().isEmpty())
-            return;
-        ++m_ids;
-        if (level == kTableHeading) {
-            // Held: the table that may follow takes it for its caption.
-            m_heading = text;
-            m_headingId = QStringLiteral("h%1").arg(m_ids);
-            m_lastHeadingId = m_headingId;
-            return;
-        }
-        if (level > 0) {
-            m_lastHeadingId = QStringLiteral("h%1").arg(m_ids);
-            m_body += QStringLiteral("<h%1 id=\"%2\">%3</h%1>\n").arg(level).arg(m_lastHeadingId, Escaped(text));
-            return;
-        }
-        const QColor ink = block.begin().atEnd() ? QColor() : block.begin().fragment().charFormat().foreground().color();
-        const bool note = ink.isValid() && ink != Qt::black && ink.lightness() > 40;
-        m_body += QStringLiteral("<p%1>%2</p>\n").arg(note ? QStringLiteral(" class=\"note\"") : QString(), Escaped(text));
-    }
-
-    // A cell's text, and whether it is figures on tab stops (each then a cell of its own).
-    static QStringList Cells(const QTextTableCell& cell, bool* figures)
-    {
-        QString text;
-        for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it)
-            if (!it.currentFrame())
-                text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + it.currentBlock().text();
-        *figures = text.contains(QLatin1Char('\t'));
-        if (!*figures)
-            return {text};
-        QStringList parts = text.split(QLatin1Char('\t'));
-        // The figures start at the first tab stop.
-        if (!parts.isEmpty() && parts.first().isEmpty())
-            parts.removeFirst();
-        return parts;
-    }
-
-    void writeTable(const QTextTable& table)
-    {
-        const int headerRows = table.format().headerRowCount();
-        QString html;
-        if (!m_heading.isEmpty()) {
-            html += QStringLiteral("<table>\n<caption id=\"%1\">%2</caption>\n").arg(m_headingId, Escaped(m_heading));
-            m_heading.clear();
-        } else if (headerRows > 0 && !m_lastHeadingId.isEmpty()) {
-            html += QStringLiteral("<table aria-labelledby=\"%1\">\n").arg(m_lastHeadingId);
-        } else {
-            // A table of a label and its value a row (the report's heading): its labels head the rows.
-            html += QStringLiteral("<table class=\"plain\">\n");
-        }
-        for (int r = 0; r < table.rows(); ++r) {
-            const bool head = r < headerRows;
-            if (r == 0 && head)
-                html += QStringLiteral("<thead>\n");
-            if (r == headerRows)
-                html += QStringLiteral("<tbody>\n");
-            QString row;
-            QString look;
-            for (int c = 0; c < table.columns(); ++c) {
-                const QTextTableCell cell = table.cellAt(r, c);
-                if (cell.column() != c || cell.row() != r)
-                    continue;
-                const QBrush background = cell.format().background();
-                if (!head && background.style() != Qt::NoBrush)
-                    look = background.color() == QColor(0xd9, 0xde, 0xe5) ? QStringLiteral(" class=\"totals\"")
-                                                                           : QStringLiteral(" class=\"stripe\"");
-                bool figures = false;
-                const QStringList texts = Cells(cell, &figures);
-                const bool right = figures || cell.firstCursorPosition().blockFormat().alignment() & Qt::AlignRight;
-                const QString align = right ? QStringLiteral(" class=\"figure\"") : QString();
-                for (const QString& text : texts) {
-                    if (head)
-                        row += QStringLiteral("<th scope=\"col\"%1>%2</th>").arg(align, Escaped(text));
-                    else if (headerRows == 0 && c == 0)
-                        row += QStringLiteral("<th scope=\"row\">%1</th>").arg(Escaped(text));
-                    else
-                        row += QStringLiteral("<td%1>%2</td>").arg(align, Escaped(text));
-                }
-            }
-            html += QStringLiteral("<tr%1>%2</tr>\n").arg(look, row);
-            if (head && r == headerRows - 1)
-                html += QStringLiteral("</thead>\n");
-        }
-        if (headerRows < table.rows())
-            html += QStringLiteral("</tbody>\n");
-        m_body += html + QStringLiteral("</table>\n");
-    }
-
-    // The next chart of the document as a picture that says what it shows.
-    QString chart()
-    {
-        if (m_chart >= m_flows.size())
-            return {};
-        const TeamNumbers::Flow& flow = m_flows[m_chart++];
-        // Drawn in CSS pixels, as the browser measures the page.
-        const qreal u = 96.0 / 72.0;
-        const QSize size(qRound(ScoreFlow::kWidth * u), qRound(ScoreFlow::kHeight * u));
-        const QString caption = ScoreFlowCaption(flow);
-        QByteArray svg;
-        {
-            QBuffer out(&svg);
-            QSvgGenerator generator;
-            generator.setOutputDevice(&out);
-            generator.setResolution(96);
-            generator.setSize(size);
-            generator.setViewBox(QRect(QPoint(0, 0), size));
-            // Marks where the generator's title and description go: it would write a name into them
-            // as markup, so the title is written below.
-            generator.setTitle(QStringLiteral("@"));
-            generator.setDescription(QStringLiteral("@"));
-            QPainter painter(&generator);
-            DrawScoreFlow(painter, QRectF(QPointF(0, 0), size), flow, u);
-        }
-        QString text = QString::fromUtf8(svg);
-        // Inline in the page: no XML declaration, and the picture named by its caption.
-        text.remove(0, text.indexOf(QLatin1String("<svg")));
-        text.replace(0, 4, QStringLiteral("<svg role=\"img\" aria-label=\"%1\"").arg(Escaped(caption)));
-        text.replace(QLatin1String("<title>@</title>"), QStringLiteral("<title>%1</title>").arg(Escaped(caption)));
-        text.remove(QLatin1String("<desc>@</desc>"));
-        return QStringLiteral("<figure>%1</figure>").arg(text.trimmed());
-    }
-
-    std::vector<TeamNumbers::Flow> m_flows;
-    size_t m_chart = 0;
-    QString m_body;
-    QString m_heading;
-    QString m_headingId;
-    QString m_lastHeadingId;
-    int m_ids = 0;
-};
+    if (table.headerRows < table.rows.size())
+        html += QStringLiteral("</tbody>\n");
+    return html + QStringLiteral("</table>\n");
+}
 
 } // namespace
 
 QString ReportHtml(const QTextDocument& doc)
 {
-    return Writer(doc).page(doc);
+    QString title, body, heading;
+    int ids = 0;
+    for (const Outline::Item& item : Outline::Read(doc)) {
+        switch (item.kind) {
+        case Outline::Item::Kind::Heading:
+            if (title.isEmpty() && item.level == 1)
+                title = item.text;
+            heading = QStringLiteral("h%1").arg(++ids);
+            body += QStringLiteral("<h%1 id=\"%2\">%3</h%1>\n").arg(item.level).arg(heading, Escaped(item.text));
+            break;
+        case Outline::Item::Kind::Paragraph:
+            body += QStringLiteral("<p>%1</p>\n").arg(Escaped(item.text));
+            break;
+        case Outline::Item::Kind::Note:
+            body += QStringLiteral("<p class=\"note\">%1</p>\n").arg(Escaped(item.text));
+            break;
+        case Outline::Item::Kind::Table: {
+            const QString id = QStringLiteral("h%1").arg(++ids);
+            body += Table(item.table, id, heading);
+            if (!item.table.caption.isEmpty())
+                heading = id;
+            break;
+        }
+        case Outline::Item::Kind::Charts: {
+            QString charts;
+            for (const TeamNumbers::Flow& flow : item.charts)
+                charts += Chart(flow);
+            body += QStringLiteral("<div>%1</div>\n").arg(charts);
+            break;
+        }
+        }
+    }
+    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"
+                          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                          "<title>%2</title>\n<style>%3</style>\n</head>\n<body>\n<main>\n%4</main>\n"
+                          "</body>\n</html>\n")
+        .arg(Language(), Escaped(title), QLatin1String(kStyle), body);
 }

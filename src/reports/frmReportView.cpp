@@ -4,6 +4,7 @@
 #include "core/MsgBox.h"
 #include "core/ReportStore.h"
 #include "core/mConstants.h"
+#include "reports/ReportAccessible.h"
 #include "reports/ReportHtml.h"
 
 #include <QCoreApplication>
@@ -90,6 +91,7 @@ frmReportView::frmReportView(ReportModel model, QWidget* parent) : QDialog(paren
     txtPreview = new QTextBrowser(this);
     txtPreview->setAccessibleName(tr("Report preview"));
     txtPreview->setObjectName(QStringLiteral("txtPreview"));
+    ExposeReportTables(txtPreview);
     txtPreview->setOpenLinks(false);
     // The report has no links: Enter in the preview reaches the window's default button (Close).
     txtPreview->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

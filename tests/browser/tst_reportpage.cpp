@@ -1,5 +1,4 @@
-#include "core/RallyLog.h"
-#include "reports/ReportData.h"
+#include "reports/ReportModels.h"
 #include "reports/frmReportView.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
@@ -16,72 +15,6 @@
 #include <QTest>
 
 namespace {
-
-QDateTime At(int day, int hour)
-{
-    return QDateTime(QDate(2026, 3, day), QTime(hour, 0));
-}
-
-ReportLine Line(const QString& team, const QString& player, int number, int kills, int errors, int attempts)
-{
-    ReportLine l;
-    l.team = team;
-    l.playerId = team + player;
-    l.player = player;
-    l.number = number;
-    l.position = 0;
-    l.games = 2;
-    l.counts[StatIndex("KILL")] = kills;
-    l.counts[StatIndex("ERROR")] = errors;
-    l.counts[StatIndex("ATTEMPT")] = attempts;
-    l.counts[StatIndex("DIG")] = number % 4;
-    l.pass = {2 * number, number};
-    return l;
-}
-
-// A game of a match as its log has it: the points in the order won (H home, A away).
-TeamNumbers::GameRecord Game(int number, const QString& points)
-{
-    TeamNumbers::GameRecord g;
-    g.match = RecordId(At(5, 18));
-    g.game = RecordId(At(5, 18).addSecs(60 * number));
-    g.number = number;
-    g.teams = {RecordId(At(1, 20)), RecordId(At(1, 21))};
-    g.names = {QStringLiteral("Harbour Hawks"), QStringLiteral("Owls <d'Or> & Co")};
-    Rally::Book book;
-    book.append(book.start({}, Rally::kHome, g.match.dateTime()));
-    for (const QChar p : points)
-        book.append(book.point(p == QLatin1Char('H') ? Rally::kHome : Rally::kAway, 1, true, g.match.dateTime()));
-    g.log = book.log();
-    g.homeScore = int(points.count(QLatin1Char('H')));
-    g.awayScore = int(points.count(QLatin1Char('A')));
-    return g;
-}
-
-// A report of two teams with a game of each kind the report shows: logged, and one without a log.
-ReportModel Model()
-{
-    const QString owls = QStringLiteral("Owls <d'Or> & Co");
-    ReportHeading heading;
-    heading.dates = QStringLiteral("All Dates");
-    heading.match = QStringLiteral("Owls at Harbour Hawks");
-    heading.game = QStringLiteral("All Games");
-    heading.team = QStringLiteral("All Teams");
-    heading.player = QStringLiteral("All Players");
-    heading.position = QStringLiteral("All Positions");
-    heading.order = QStringLiteral("By Kills");
-    ReportModel model = MakeReportModel(ReportLayout::PositionsTogether, heading,
-                                        {Line(QStringLiteral("Harbour Hawks"), QStringLiteral("Ann Lee"), 7, 5, 1, 12),
-                                         Line(QStringLiteral("Harbour Hawks"), QStringLiteral("Bea Moreno-Castellanos"),
-                                              12, 2, 2, 9),
-                                         Line(owls, QStringLiteral("Cat O'Hara"), 3, 4, 0, 7)});
-    TeamNumbers::GameRecord unlogged = Game(3, QString());
-    unlogged.log.clear();
-    model.rallies = MakeReportRallies({Game(1, QStringLiteral("HHAHAAHHHAHHAAHHHAHAHHAHH")),
-                                       Game(2, QStringLiteral("AAHAAHAHAAAHAAHAHAAAHAAHA")), unlogged},
-                                      {}, {});
-    return model;
-}
 
 QString Run(const QString& program, const QStringList& arguments, QString* error)
 {
@@ -169,7 +102,7 @@ private slots:
         QTemporaryDir scratch;
         const QString keep = qEnvironmentVariable("SIDELINES_KEEP_PAGE");
         const QString folder = keep.isEmpty() ? scratch.path() : keep;
-        frmReportView window(Model());
+        frmReportView window(reportmodels::TwoTeams());
         const QString pdf = folder + QStringLiteral("/report.pdf"), html = folder + QStringLiteral("/report.html");
         QVERIFY(window.saveAsPdf(pdf));
         QVERIFY(window.saveAsHtml(html));
