@@ -4,6 +4,7 @@
 #include "shell/Version.h"
 #include "shell/ScoutBatch.h"
 #include "shell/frmSplash.h"
+#include "core/Accessible.h"
 #include "core/Database.h"
 #include "core/mConstants.h"
 
@@ -79,6 +80,7 @@ int main(int argc, char* argv[])
     // the windows themselves serves desktops that do not look.
     QGuiApplication::setDesktopFileName(QStringLiteral(SIDELINES_APP_ID));
     InitResources();
+    a11y::InstallInterfaces();
     // Drawn at the sizes a window asks for, when it asks.
     QApplication::setWindowIcon(SvgIcon(QStringLiteral(":/desktop/sidelines.svg")));
     // The user's language when a translation is there; the texts as written otherwise.

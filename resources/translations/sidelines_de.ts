@@ -544,17 +544,17 @@ kopieren.
 <context>
     <name>MatchCaption</name>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="9"/>
+        <location filename="../../src/core/MatchStore.cpp" line="10"/>
         <source>(deleted team)</source>
         <translation>(gelöschtes Team)</translation>
     </message>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="10"/>
+        <location filename="../../src/core/MatchStore.cpp" line="11"/>
         <source> vs </source>
         <translation> gegen </translation>
     </message>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="11"/>
+        <location filename="../../src/core/MatchStore.cpp" line="12"/>
         <source> on </source>
         <translation> am </translation>
     </message>
@@ -586,12 +586,12 @@ kopieren.
 <context>
     <name>MatchStore</name>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="55"/>
+        <location filename="../../src/core/MatchStore.cpp" line="61"/>
         <source>There is no game under way to put the players on court in.</source>
         <translation>Es läuft kein Satz, in dem die Spieler aufs Feld gestellt werden könnten.</translation>
     </message>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="61"/>
+        <location filename="../../src/core/MatchStore.cpp" line="67"/>
         <source>A player on court has no identifier.</source>
         <translation>Ein Spieler auf dem Feld hat keine Kennung.</translation>
     </message>
@@ -1135,7 +1135,7 @@ kopieren.
 <context>
     <name>ReportHtml</name>
     <message>
-        <location filename="../../src/reports/ReportHtml.cpp" line="58"/>
+        <location filename="../../src/reports/ReportHtml.cpp" line="56"/>
         <source>en</source>
         <extracomment>The code of the language of this translation, as web pages name it (&quot;de&quot; for German).</extracomment>
         <translation>de</translation>
@@ -1162,17 +1162,17 @@ kopieren.
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="144"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="146"/>
         <source>Teams</source>
         <translation>Teams</translation>
     </message>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="151"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="153"/>
         <source>&quot;%1&quot; cannot be chosen: its identifier &quot;%2&quot; is not a date and time written as YYYY-MM-DD HH:MM:SS, so Sidelines cannot tell which record it is. Nothing was changed.</source>
         <translation>„%1“ kann nicht gewählt werden: Seine Kennung „%2“ ist kein Datum mit Uhrzeit in der Form JJJJ-MM-TT HH:MM:SS, daher kann Sidelines den Datensatz nicht bestimmen. Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="170"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="172"/>
         <source>&quot;%1&quot; cannot be chosen: %2 records share its identifier &quot;%3&quot;, so Sidelines cannot tell them apart. Nothing was changed.</source>
         <translation>„%1“ kann nicht gewählt werden: %2 Datensätze teilen sich die Kennung „%3“, daher kann Sidelines sie nicht unterscheiden. Es wurde nichts geändert.</translation>
     </message>
@@ -1719,19 +1719,19 @@ kopieren.
 <context>
     <name>SidelinesStart</name>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="234"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="231"/>
         <source>Sidelines cannot create its data folder
 %1</source>
         <translation>Sidelines kann seinen Datenordner nicht anlegen:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="246"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="243"/>
         <source>Sidelines is already running.</source>
         <translation>Sidelines läuft bereits.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="254"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="251"/>
         <source>Sidelines cannot start: its lock file
 %1
 cannot be used: %2
@@ -1744,7 +1744,7 @@ kann nicht verwendet werden: %2
 Ohne sie könnte eine zweite Sidelines-Kopie mit derselben Datenbank starten und die Spiele löschen, die diese erfasst. Wenn keine andere Kopie läuft, entfernen oder reparieren Sie die Datei und starten Sie Sidelines erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="275"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="272"/>
         <source>Sidelines cannot open its database
 %1
 
@@ -1756,12 +1756,12 @@ nicht öffnen.
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="281"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="278"/>
         <source>Database: %1</source>
         <translation>Datenbank: %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="283"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="280"/>
         <source>Sidelines can read its database
 %1
 but cannot write to it: %2
@@ -2550,32 +2550,37 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
     <name>frmExportScout</name>
     <message>
         <location filename="../../src/match/frmExportScout.cpp" line="20"/>
-        <location filename="../../src/match/frmExportScout.cpp" line="90"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="91"/>
         <source>Export Scout File</source>
         <translation>Scout-Datei exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="58"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="25"/>
+        <source>Recorded matches</source>
+        <translation>Erfasste Spiele</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmExportScout.cpp" line="59"/>
         <source>%1-%2</source>
         <translation>%1-%2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="98"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="99"/>
         <source>There are no recorded matches to export.</source>
         <translation>Es gibt keine erfassten Spiele zum Exportieren.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="117"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="118"/>
         <source>Scout files (*.dvw)</source>
         <translation>Scout-Dateien (*.dvw)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="126"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="127"/>
         <source>Writing the scout file...</source>
         <translation>Scout-Datei wird geschrieben...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="132"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="133"/>
         <source>Scout file written: %1</source>
         <translation>Scout-Datei geschrieben: %1</translation>
     </message>
@@ -3141,27 +3146,17 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <translation>Berichts-Ass&amp;istent</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="198"/>
+        <location filename="../../src/shell/frmMain.cpp" line="200"/>
         <source>Status line</source>
         <translation>Statuszeile</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="217"/>
-        <source>Main window</source>
-        <translation>Hauptfenster</translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/frmMain.cpp" line="218"/>
-        <source>The menu bar and the tool bar hold the commands</source>
-        <translation>Die Befehle stehen in der Menüleiste und der Werkzeugleiste</translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/frmMain.cpp" line="417"/>
+        <location filename="../../src/shell/frmMain.cpp" line="404"/>
         <source>Saving the matches to the archive...</source>
         <translation>Spiele werden im Archiv gesichert...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="424"/>
+        <location filename="../../src/shell/frmMain.cpp" line="411"/>
         <source>The recorded matches could not be saved to the archive %1 in the folder
 %2
 
@@ -3177,7 +3172,7 @@ gesichert werden.
 Schaffen Sie Platz auf dem Laufwerk oder verschieben Sie %1; es wurde nichts gelöscht, die Spiele sind weiter in der Datenbank. Sidelines wird jetzt beendet.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="431"/>
+        <location filename="../../src/shell/frmMain.cpp" line="418"/>
         <source>The recorded matches could not be saved and cleared away: %1
 
 Sidelines closes now; nothing was cleared, and the matches are still in the database.</source>
@@ -3186,7 +3181,7 @@ Sidelines closes now; nothing was cleared, and the matches are still in the data
 Sidelines wird jetzt beendet; es wurde nichts gelöscht, die Spiele sind weiter in der Datenbank.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="441"/>
+        <location filename="../../src/shell/frmMain.cpp" line="428"/>
         <source>Are you sure you would like to leave Sidelines?
 
 Your recorded matches are saved to the archive and cleared from the working tables.</source>
@@ -3195,9 +3190,9 @@ Your recorded matches are saved to the archive and cleared from the working tabl
 Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen entfernt.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="428"/>
-        <location filename="../../src/shell/frmMain.cpp" line="434"/>
-        <location filename="../../src/shell/frmMain.cpp" line="443"/>
+        <location filename="../../src/shell/frmMain.cpp" line="415"/>
+        <location filename="../../src/shell/frmMain.cpp" line="421"/>
+        <location filename="../../src/shell/frmMain.cpp" line="430"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
@@ -3436,28 +3431,28 @@ Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen ent
         <translation>Fertig</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReport.cpp" line="267"/>
+        <location filename="../../src/reports/frmReport.cpp" line="279"/>
         <source>All Dates</source>
         <translation>Alle Daten</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReport.cpp" line="273"/>
+        <location filename="../../src/reports/frmReport.cpp" line="285"/>
         <source> thru </source>
         <translation> bis </translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReport.cpp" line="301"/>
-        <location filename="../../src/reports/frmReport.cpp" line="330"/>
+        <location filename="../../src/reports/frmReport.cpp" line="313"/>
+        <location filename="../../src/reports/frmReport.cpp" line="342"/>
         <source>You cannot have a second date if you choose All Dates</source>
         <translation>Mit „Alle Daten“ gibt es kein zweites Datum</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReport.cpp" line="308"/>
+        <location filename="../../src/reports/frmReport.cpp" line="320"/>
         <source>Please choose the second date</source>
         <translation>Bitte wählen Sie das zweite Datum</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReport.cpp" line="313"/>
+        <location filename="../../src/reports/frmReport.cpp" line="325"/>
         <source>The second date must be greater than the first</source>
         <translation>Das zweite Datum muss nach dem ersten liegen</translation>
     </message>
@@ -3465,99 +3460,99 @@ Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen ent
 <context>
     <name>frmReportView</name>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="88"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="89"/>
         <source>Report - </source>
         <translation>Bericht – </translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="91"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="92"/>
         <source>Report preview</source>
         <translation>Berichtsvorschau</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="102"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="104"/>
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="104"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="106"/>
         <source>Save as P&amp;DF...</source>
         <translation>Als PD&amp;F speichern...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="106"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="108"/>
         <source>Save as &amp;Web Page...</source>
         <translation>Als &amp;Webseite speichern...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="108"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="110"/>
         <source>Export &amp;CSV...</source>
         <translation>&amp;CSV exportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="110"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="112"/>
         <source>Export &amp;MaxPreps...</source>
         <translation>&amp;MaxPreps exportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="112"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="114"/>
         <source>Export &amp;Team Numbers...</source>
         <translation>&amp;Teamwerte exportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="114"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="116"/>
         <source>Export &amp;Rallies...</source>
         <translation>&amp;Ballwechsel exportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="120"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="122"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="209"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="216"/>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="223"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="230"/>
         <source>The report could not be saved as %1: %2</source>
         <translation>Der Bericht konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="236"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="243"/>
         <source>The report could not be saved as %1.</source>
         <translation>Der Bericht konnte nicht als %1 gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="275"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="282"/>
         <source>The rallies could not be read from the database: %1</source>
         <translation>Die Ballwechsel konnten nicht aus der Datenbank gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="297"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="304"/>
         <source>The report could not be exported: the figures of %1 are too large to add up.</source>
         <translation>Der Bericht konnte nicht exportiert werden: Die Werte von %1 sind zu groß zum Addieren.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="308"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="315"/>
         <source>MaxPreps reads one team from a file, so a file was written for each team in %1:
 %2</source>
         <translation>MaxPreps liest ein Team je Datei, daher wurde für jedes Team eine Datei in %1 geschrieben:
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="319"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="326"/>
         <source>The report could not be exported to %1: %2</source>
         <translation>Der Bericht konnte nicht nach %1 exportiert werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="341"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="348"/>
         <source>Sidelines report</source>
         <translation>Sidelines-Bericht</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="354"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="361"/>
         <source>These files already exist:
 %1
 Do you want to replace them?</source>
@@ -3566,70 +3561,70 @@ Do you want to replace them?</source>
 Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="369"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="376"/>
         <source>Print Report</source>
         <translation>Bericht drucken</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="378"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="385"/>
         <source>Save Report as PDF</source>
         <translation>Bericht als PDF speichern</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="378"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="385"/>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="386"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="393"/>
         <source>Save Report as Web Page</source>
         <translation>Bericht als Webseite speichern</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="386"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="393"/>
         <source>Web pages (*.html)</source>
         <translation>Webseiten (*.html)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="394"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="401"/>
         <source>Export Report as CSV</source>
         <translation>Bericht als CSV exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="394"/>
-        <location filename="../../src/reports/frmReportView.cpp" line="414"/>
-        <location filename="../../src/reports/frmReportView.cpp" line="423"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="401"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="421"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="430"/>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="414"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="421"/>
         <source>Export Team Numbers as CSV</source>
         <translation>Teamwerte als CSV exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="415"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="422"/>
         <source>Sidelines team numbers</source>
         <translation>Sidelines-Teamwerte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="423"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="430"/>
         <source>Export Rallies as CSV</source>
         <translation>Ballwechsel als CSV exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="424"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="431"/>
         <source>Sidelines rallies</source>
         <translation>Sidelines-Ballwechsel</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="310"/>
-        <location filename="../../src/reports/frmReportView.cpp" line="405"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="317"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="412"/>
         <source>Export Report for MaxPreps</source>
         <translation>Bericht für MaxPreps exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/frmReportView.cpp" line="405"/>
+        <location filename="../../src/reports/frmReportView.cpp" line="412"/>
         <source>Text files (*.txt)</source>
         <translation>Textdateien (*.txt)</translation>
     </message>
@@ -3891,83 +3886,93 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Zum &amp;Satz</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="163"/>
+        <location filename="../../src/match/frmStarters.cpp" line="164"/>
         <source>&amp;Players</source>
         <translation>S&amp;pieler</translation>
     </message>
     <message>
         <location filename="../../src/match/frmStarters.cpp" line="164"/>
+        <source>Pla&amp;yers</source>
+        <translation>Spi&amp;eler</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="165"/>
         <source>Starting &amp;order</source>
         <translation>&amp;Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="214"/>
+        <location filename="../../src/match/frmStarters.cpp" line="165"/>
+        <source>Starting orde&amp;r</source>
+        <translation>Aufs&amp;tellung</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="217"/>
         <source>First serve:</source>
         <translation>Erster Aufschlag:</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="218"/>
+        <location filename="../../src/match/frmStarters.cpp" line="221"/>
         <source>&amp;Home serves first</source>
         <translation>&amp;Heim schlägt auf</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="218"/>
+        <location filename="../../src/match/frmStarters.cpp" line="221"/>
         <source>&amp;Away serves first</source>
         <translation>&amp;Gast schlägt auf</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="351"/>
+        <location filename="../../src/match/frmStarters.cpp" line="354"/>
         <source>You can only have six Players.</source>
         <translation>Es können nur sechs Spieler starten.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="351"/>
-        <location filename="../../src/match/frmStarters.cpp" line="460"/>
+        <location filename="../../src/match/frmStarters.cpp" line="354"/>
+        <location filename="../../src/match/frmStarters.cpp" line="463"/>
         <source>Six Players</source>
         <translation>Sechs Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="364"/>
+        <location filename="../../src/match/frmStarters.cpp" line="367"/>
         <source>You can only choose one Player at a time.</source>
         <translation>Sie können nur einen Spieler auf einmal wählen.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="364"/>
+        <location filename="../../src/match/frmStarters.cpp" line="367"/>
         <source>One</source>
         <translation>Einer</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="445"/>
+        <location filename="../../src/match/frmStarters.cpp" line="448"/>
         <source>Setting up the Home Starters...</source>
         <translation>Heim-Aufstellung wird vorbereitet...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="445"/>
+        <location filename="../../src/match/frmStarters.cpp" line="448"/>
         <source>Setting up the Away Starters...</source>
         <translation>Gast-Aufstellung wird vorbereitet...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="459"/>
+        <location filename="../../src/match/frmStarters.cpp" line="462"/>
         <source>Please fill in six players for each team.</source>
         <translation>Bitte stellen Sie für jedes Team sechs Spieler auf.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="521"/>
+        <location filename="../../src/match/frmStarters.cpp" line="524"/>
         <source>Game %1: substitution under way. One player out with &quot;&lt;&quot;, one in with &quot;&gt;&quot;.</source>
         <translation>Satz %1: Wechsel läuft. Ein Spieler raus mit „&lt;“, einer rein mit „&gt;“.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="522"/>
+        <location filename="../../src/match/frmStarters.cpp" line="525"/>
         <source>Game %1: choose six starters for each team, in their order.</source>
         <translation>Satz %1: Wählen Sie für jedes Team sechs Starter in ihrer Reihenfolge.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="586"/>
+        <location filename="../../src/match/frmStarters.cpp" line="589"/>
         <source>Are you sure you would like to cancel this Match?</source>
         <translation>Möchten Sie dieses Spiel wirklich abbrechen?</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="587"/>
+        <location filename="../../src/match/frmStarters.cpp" line="590"/>
         <source>End Match</source>
         <translation>Spiel beenden</translation>
     </message>
@@ -4029,37 +4034,37 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Tipps beim &amp;Start zeigen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="103"/>
+        <location filename="../../src/shell/frmTip.cpp" line="104"/>
         <source>&amp;Next Tip</source>
         <translation>&amp;Nächster Tipp</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="106"/>
+        <location filename="../../src/shell/frmTip.cpp" line="107"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="147"/>
+        <location filename="../../src/shell/frmTip.cpp" line="148"/>
         <source>That the </source>
         <translation>Dass die Datei </translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="147"/>
+        <location filename="../../src/shell/frmTip.cpp" line="148"/>
         <source> file was not found? </source>
         <translation> nicht gefunden wurde? </translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="148"/>
+        <location filename="../../src/shell/frmTip.cpp" line="149"/>
         <source>Create a text file named </source>
         <translation>Legen Sie eine Textdatei namens </translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="149"/>
+        <location filename="../../src/shell/frmTip.cpp" line="150"/>
         <source> using NotePad with 1 tip per line. </source>
         <translation> mit einem Texteditor an, mit 1 Tipp pro Zeile. </translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmTip.cpp" line="150"/>
+        <location filename="../../src/shell/frmTip.cpp" line="151"/>
         <source>Then place it in the same directory as the application. </source>
         <translation>Legen Sie sie dann in denselben Ordner wie das Programm. </translation>
     </message>
@@ -4067,17 +4072,17 @@ Möchten Sie sie ersetzen?</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../src/main.cpp" line="39"/>
+        <location filename="../../src/main.cpp" line="40"/>
         <source>Volleyball statistics from the bench. Started without arguments, Sidelines opens its main window.</source>
         <translation>Volleyball-Statistik von der Bank. Ohne Argumente gestartet, öffnet Sidelines sein Hauptfenster.</translation>
     </message>
     <message>
-        <location filename="../../src/main.cpp" line="43"/>
+        <location filename="../../src/main.cpp" line="44"/>
         <source>Displays this help.</source>
         <translation>Zeigt diese Hilfe an.</translation>
     </message>
     <message>
-        <location filename="../../src/main.cpp" line="52"/>
+        <location filename="../../src/main.cpp" line="53"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>

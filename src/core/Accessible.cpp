@@ -1,8 +1,11 @@
 #include "core/Accessible.h"
 
 #include <QAccessible>
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QWidget>
 
 namespace a11y {
@@ -42,12 +45,66 @@ public:
     }
 };
 
-QAccessibleInterface* SpokenLines(const QString&, QObject* object)
+// A drop-down list named by its label, as a dialog's other controls are: on Linux Qt names it by
+// the entry it shows ("7 Dec 2026"), which says nothing of what is chosen there. Its name is its
+// accessible name, else the text of the label it is the buddy of; the entry shown is its value.
+class LabelledList : public QAccessibleWidget
 {
+public:
+    explicit LabelledList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) { }
+    QComboBox* list() const { return static_cast<QComboBox*>(object()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return list()->currentText();
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        if (!list()->accessibleName().isEmpty())
+            return list()->accessibleName();
+        for (const QLabel* label : list()->window()->findChildren<QLabel*>())
+            if (label->buddy() == list())
+                return QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        return list()->currentText();
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action != showMenuAction() && action != pressAction())
+            return;
+        if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+QAccessibleInterface* OurControls(const QString&, QObject* object)
+{
+    if (auto* list = qobject_cast<QComboBox*>(object); list && !list->isEditable())
+        return new LabelledList(list);
     auto* line = qobject_cast<QLabel*>(object);
     return line && line->property(kSpoken).toBool() ? new SpokenLine(line) : nullptr;
 }
 } // namespace
+
+void InstallInterfaces()
+{
+    // Qt asks the factory installed last first: ours goes after the application's own.
+    QAccessible::removeFactory(OurControls);
+    QAccessible::installFactory(OurControls);
+}
 
 void SetEventObserver(std::function<void(QWidget*, QAccessible::Event)> watch)
 {
@@ -72,11 +129,6 @@ void SetDescription(QWidget* w, const QString& description)
 
 void MakeSpoken(QLabel* line)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(SpokenLines);
-        return true;
-    }();
-    Q_UNUSED(installed);
     line->setProperty(kSpoken, true);
 }
 

@@ -15,6 +15,11 @@ namespace a11y {
 void SetName(QWidget* w, const QString& name);
 // Gives w its accessible description, telling a screen reader when it has changed.
 void SetDescription(QWidget* w, const QString& description);
+// Our accessible interfaces where Qt's say too little, asked before Qt's own: every drop-down list
+// that cannot be typed in is named by its accessible name, else by the label it is the buddy of (Qt
+// on Linux names it by the entry it shows), the entry being its value; a line made spoken is a
+// notification. Called once the application object exists, before the first window.
+void InstallInterfaces();
 // Makes line a line that a screen reader speaks by itself, wherever the focus is: each message
 // Announce() reports is spoken once. Call it where the line is made, before anything asks the
 // line for its accessible interface.

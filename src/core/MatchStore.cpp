@@ -3,12 +3,18 @@
 #include "core/Database.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 QString MatchCaption(const std::optional<QString>& away, const std::optional<QString>& home, const QString& when)
 {
     const QString deleted = QCoreApplication::translate("MatchCaption", "(deleted team)");
     return away.value_or(deleted) + QCoreApplication::translate("MatchCaption", " vs ") + home.value_or(deleted)
         + QCoreApplication::translate("MatchCaption", " on ") + when;
+}
+
+QString MatchWhen(const RecordId& match)
+{
+    return match.isNull() ? QString() : QLocale().toString(match.dateTime(), QLocale::ShortFormat);
 }
 
 namespace MatchStore {

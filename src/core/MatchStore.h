@@ -21,6 +21,8 @@ struct StoredMatch
 // How a match is named wherever one is listed (the match listing, the restore window, the report
 // wizard): "away vs home on date". A team without a name is one deleted since.
 QString MatchCaption(const std::optional<QString>& away, const std::optional<QString>& home, const QString& when);
+// When a match was recorded, as the user's language writes a date and time ("12/7/26 4:52 PM").
+QString MatchWhen(const RecordId& match);
 
 namespace MatchStore {
 

@@ -79,9 +79,9 @@ QString Caption(const RecordId& match)
                                   "LEFT JOIN TEAM A ON A.TEAMID = M.AWAYTEAMID WHERE M.MATCHID = ?"),
                    {Bind(match)})) {
         auto name = [&](int i) { return r.isNull(i) ? std::nullopt : std::optional<QString>(r.value(i).toString()); };
-        return MatchCaption(name(1), name(0), match.displayText());
+        return MatchCaption(name(1), name(0), MatchWhen(match));
     }
-    return match.displayText();
+    return MatchWhen(match);
 }
 
 // The first second from `from` on that neither the table nor this import holds yet. The
@@ -243,7 +243,7 @@ Scout::RecordedMatch Recorded(const RecordId& matchId)
     if (rows.empty())
         throw ExportError(
             QCoreApplication::translate("ScoutStore", "The match of %1 is no longer among the recorded matches.")
-                .arg(matchId.displayText()));
+                .arg(MatchWhen(matchId)));
     const std::array<RecordId, 2> teams{RecordId::fromText(rows.front().value(0).toString()),
                                         RecordId::fromText(rows.front().value(1).toString())};
     Scout::RecordedMatch r;

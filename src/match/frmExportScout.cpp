@@ -22,6 +22,7 @@ frmExportScout::frmExportScout(const std::vector<ScoutStore::ListedMatch>& match
 
     lstMatches = new QListWidget(this);
     lstMatches->setObjectName(QStringLiteral("lstMatches"));
+    lstMatches->setAccessibleName(tr("Recorded matches"));
     lstMatches->setSelectionMode(QAbstractItemView::SingleSelection);
     lstMatches->setMinimumSize(520, 280);
     const OkCancelButtons okCancel = MakeOkCancel(this);
@@ -52,7 +53,7 @@ frmExportScout::frmExportScout(const std::vector<ScoutStore::ListedMatch>& match
 
 QString frmExportScout::Line(const ScoutStore::ListedMatch& match)
 {
-    QString line = MatchCaption(match.awayName, match.homeName, match.id.displayText());
+    QString line = MatchCaption(match.awayName, match.homeName, MatchWhen(match.id));
     QStringList scores;
     for (const auto& [home, away] : match.scores)
         scores << tr("%1-%2").arg(away).arg(home);

@@ -48,7 +48,7 @@ void frmMatch::FillMatchList()
     progress.setCount(int(matches.size()));
     int done = 0;
     for (const StoredMatch& m : matches) {
-        auto* item = new QListWidgetItem(MatchCaption(m.awayName, m.homeName, m.id.displayText()), lstMatch);
+        auto* item = new QListWidgetItem(MatchCaption(m.awayName, m.homeName, MatchWhen(m.id)), lstMatch);
         item->setData(Qt::UserRole, QVariant::fromValue(m.id));
         progress.step(++done);
     }

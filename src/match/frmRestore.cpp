@@ -136,7 +136,7 @@ void frmRestore::showSource()
 
 QString frmRestore::Name(const ArchiveStore::ArchivedMatch& match)
 {
-    return MatchCaption(match.awayName, match.homeName, match.id.displayText());
+    return MatchCaption(match.awayName, match.homeName, MatchWhen(match.id));
 }
 
 QString frmRestore::Line(const ArchiveStore::ArchivedMatch& match)
@@ -240,7 +240,7 @@ void RestoreSavedMatches(QWidget* mainWindow)
         }
         QStringList names;
         for (const RecordId& id : result.skipped)
-            names << lines.value(id.text(), id.displayText());
+            names << lines.value(id.text(), MatchWhen(id));
         MsgBox(frmRestore::tr("These matches are already among the recorded matches and were left as they are:\n\n%1")
                    .arg(names.join(QLatin1Char('\n'))),
                QMessageBox::Ok, QMessageBox::Information, title);

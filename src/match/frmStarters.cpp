@@ -160,8 +160,11 @@ frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(paren
         grid->setHorizontalSpacing(8);
         grid->setVerticalSpacing(3);
         grid->addWidget(name, 0, 0, 1, 6);
-        grid->addWidget(MakeHeading(tr("&Players"), m_lists[size_t(side * 2)], this), 1, 0);
-        grid->addWidget(MakeHeading(tr("Starting &order"), m_lists[size_t(side * 2 + 1)], this), 1, 3);
+        // Each list its own key: the home side's and the away side's.
+        grid->addWidget(MakeHeading(side == 0 ? tr("&Players") : tr("Pla&yers"), m_lists[size_t(side * 2)], this), 1, 0);
+        grid->addWidget(MakeHeading(side == 0 ? tr("Starting &order") : tr("Starting orde&r"),
+                                    m_lists[size_t(side * 2 + 1)], this),
+                        1, 3);
         grid->addWidget(m_lists[size_t(side * 2)], 2, 0);
         auto* moves = new QVBoxLayout;
         moves->addStretch();

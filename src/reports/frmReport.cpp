@@ -139,6 +139,15 @@ frmReport::frmReport(QWidget* parent) : QDialog(parent)
     cmdNext = makeButton(this, "cmdNext", tr("Next >"), 4380);
     cmdFinish = makeButton(this, "cmdFinish", tr("Finish"), 5580);
 
+    // Each list is named by the question above it, not by the entry it shows.
+    const std::pair<QLabel*, QComboBox*> asks[] = {{Label1[0], cmbYear[0]}, {Label1[2], cmbMatch},
+                                                   {Label1[3], cmbGames},   {Label1[5], cmbTeam},
+                                                   {Label1[6], cmbPlayer},  {Label1[4], cmbPosition},
+                                                   {Label1[7], cmbOrder}};
+    for (const auto& [label, list] : asks)
+        label->setBuddy(list);
+    cmbYear[1]->setAccessibleName(QString(chkThru[0]->text()).remove(QLatin1Char('&')));
+
     // Labels take no focus; on every page the order reads its lists top down, then the buttons.
     QWidget* order[] = {cmbYear[0],  chkThru[0],          cmbYear[1], cmbMatch,  cmbGames, cmbTeam, cmbPlayer,
                         cmbPosition, chkShowPositionsSep, cmbOrder,   cmdCancel, cmdBack,  cmdNext, cmdFinish};
@@ -182,6 +191,9 @@ void frmReport::ShowPage(int page)
     cmdBack->setEnabled(page > 1);
     cmdNext->setEnabled(page < 4);
     cmdFinish->setEnabled(page == 4);
+    // The page's question is read where the keyboard lands: on its first list.
+    QComboBox* const first[] = {cmbYear[0], cmbMatch, cmbTeam, cmbPlayer};
+    first[page - 1]->setFocus(Qt::OtherFocusReason);
     // Enter takes the user on: to the next page, and on the last page to the report.
     QPushButton* accepting = page == 4 ? cmdFinish : cmdNext;
     for (QPushButton* b : {cmdCancel, cmdBack, cmdNext, cmdFinish}) {

@@ -125,6 +125,8 @@ bool RosterChooser::FillList(const QString& status, const std::function<QStringL
         // local date-times would cost far more than the whole list. Only the chosen entry
         // becomes a record.
         const Entry entry = makeEntry(i, shown(ids[i]));
+        // A screen reader reads the entry as people know it, without the record's identifier.
+        entry.item->setData(Qt::AccessibleTextRole, entry.widestPart);
         lstChoices->addItem(entry.item);
         widestName = qMax(widestName, metrics.horizontalAdvance(entry.widestPart));
         progress.step(++done);

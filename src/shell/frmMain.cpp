@@ -165,6 +165,8 @@ QWidget* frmMain::buildToolBar()
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setMinimumSize(96, 66);
         button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        // A click leaves the keyboard where it was; Tab still reaches the buttons.
+        button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QToolButton::clicked, this, [this, i] { cmdToolBar_Click(i); });
         cmdToolBar[static_cast<size_t>(i)] = button;
         row->addWidget(button);
@@ -204,24 +206,10 @@ QWidget* frmMain::buildStatusStrip()
     // The gauge fits its own width to a whole number of segments when it is given the canvas.
     picGauge->setFixedSize(242, 22);
 
-    // Receives the focus whenever a tool bar button is pressed, so that no tool bar button keeps
-    // a focus frame; it does nothing itself and stays out of sight.
-    cmdFocus = new QPushButton(panelMain);
-    cmdFocus->setObjectName(QStringLiteral("cmdFocus"));
-    cmdFocus->setFlat(true);
-    cmdFocus->setAutoDefault(false);
-    cmdFocus->setFixedSize(1, 1);
-    cmdFocus->setFocusPolicy(Qt::StrongFocus);
-    cmdFocus->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
-    // A screen reader meets it after each tool bar command: it says where the keyboard is.
-    cmdFocus->setAccessibleName(tr("Main window"));
-    cmdFocus->setAccessibleDescription(tr("The menu bar and the tool bar hold the commands"));
-
     auto* row = new QHBoxLayout(panelMain);
     row->setContentsMargins(4, 3, 4, 3);
     row->setSpacing(6);
     row->addWidget(lblStatus, 1);
-    row->addWidget(cmdFocus);
     row->addWidget(picGauge);
     SetStatusLabel(lblStatus);
     return panelMain;
@@ -292,7 +280,6 @@ void frmMain::resizeEvent(QResizeEvent* event)
 
 void frmMain::cmdToolBar_Click(int index)
 {
-    cmdFocus->setFocus(Qt::OtherFocusReason);
     switch (index) {
     case 0:
         mnuStartMatch_Click();

@@ -75,7 +75,6 @@ private:
     QFrame* panelMain = nullptr;
     QLabel* lblStatus = nullptr;
     PictureBox* picGauge = nullptr;
-    QPushButton* cmdFocus = nullptr;
     QLabel* Image1_3 = nullptr;
 
     QMenu* mnuFile = nullptr;

@@ -175,11 +175,8 @@ void frmSplash::Timer1_Timer()
         // The tip window below runs its own event loop; the timer must not tick into it.
         Timer1->stop();
         close();
-        if (GetSetting(QStringLiteral("Options"), QStringLiteral("Show Tips at Startup"), QStringLiteral("1"))
-                .trimmed()
-                .toInt() == 1) {
+        if (frmTip::ShownAtStartup()) {
             frmTip tip(m_main.get());
-            tip.chkLoadTipsAtStartup->setChecked(true);
             tip.exec();
         }
         // The club server's password and the matches waiting for it, once the start has settled.

@@ -98,7 +98,8 @@ frmTip::frmTip(QWidget* parent) : QDialog(parent)
 
     chkLoadTipsAtStartup = new QCheckBox(tr("&Show Tips at Startup"), this);
     chkLoadTipsAtStartup->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
-    chkLoadTipsAtStartup->setChecked(false);
+    // The box shows the setting as it stands, however the window was opened.
+    chkLoadTipsAtStartup->setChecked(ShownAtStartup());
 
     cmdNextTip = new QPushButton(tr("&Next Tip"), this);
     cmdNextTip->setObjectName(QStringLiteral("cmdNextTip"));
@@ -124,7 +125,7 @@ frmTip::frmTip(QWidget* parent) : QDialog(parent)
 
     connect(cmdNextTip, &QPushButton::clicked, this, &frmTip::cmdNextTip_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmTip::cmdOk_Click);
-    // Every change of the box counts, also the one start-up makes before showing the window.
+    // Every change of the box counts.
     connect(chkLoadTipsAtStartup, &QCheckBox::toggled, this, &frmTip::chkLoadTipsAtStartup_Click);
 
     Form_Load();
@@ -219,6 +220,14 @@ void frmTip::cmdOk_Click()
 void frmTip::reject()
 {
     QDialog::reject();
+}
+
+bool frmTip::ShownAtStartup()
+{
+    return GetSetting(QStringLiteral("Options"), QStringLiteral("Show Tips at Startup"), QStringLiteral("1"))
+               .trimmed()
+               .toInt()
+        == 1;
 }
 
 void frmTip::chkLoadTipsAtStartup_Click(bool ticked)

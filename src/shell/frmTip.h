@@ -22,6 +22,8 @@ public:
     static void SetTipsFile(const QString& path);
     // The text shown when the tips file cannot be found.
     static QString MissingFileText();
+    // Whether the tips open at start-up: the setting, on until the user turns it off.
+    static bool ShownAtStartup();
 
     // Reads every line of sFile, empty ones included, as one tip each. False when the name is
     // empty or the file does not exist.

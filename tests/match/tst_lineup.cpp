@@ -101,13 +101,14 @@ private slots:
         QCOMPARE(MsgBoxHook::prompts(), message.isEmpty() ? QStringList() : QStringList{message});
     }
 
-    // The list headings' access keys take the keyboard to their lists; each key is shared by the
-    // two teams, so a second press in a row goes on to the away team's list.
+    // Each list heading's access key takes the keyboard to its own list, whichever list it was on:
+    // the home side's players and starting order, then the away side's.
     void accessKeysReachTheLists()
     {
         QApplication::setActiveWindow(L.get());
         QVERIFY(QTest::qWaitForWindowActive(L.get()));
-        const QList<QPair<Qt::Key, int>> road{{Qt::Key_P, 0}, {Qt::Key_P, 2}, {Qt::Key_O, 1}, {Qt::Key_O, 3}};
+        const QList<QPair<Qt::Key, int>> road{{Qt::Key_Y, 2}, {Qt::Key_P, 0}, {Qt::Key_R, 3}, {Qt::Key_P, 0},
+                                              {Qt::Key_O, 1}, {Qt::Key_O, 1}, {Qt::Key_Y, 2}, {Qt::Key_Y, 2}};
         for (const auto& [key, to] : road) {
             QTest::keyClick(court::Focus(L.get()), key, Qt::AltModifier);
             QCOMPARE(QApplication::focusWidget(), list(to));
@@ -250,8 +251,8 @@ private slots:
                         ChooseRow(QStringLiteral("lstMatch"), 1), Click(QStringLiteral("cmdOK"))})});
         QCOMPARE(frmMatch().choose(), std::optional<RecordId>(second));
         QCOMPARE(lines,
-                 (QStringList{"Owls d'Or vs Harbour Hawks on " + seeded->session.matchId.displayText(),
-                              "(deleted team) vs Harbour Hawks on " + second.displayText()}));
+                 (QStringList{"Owls d'Or vs Harbour Hawks on " + MatchWhen(seeded->session.matchId),
+                              "(deleted team) vs Harbour Hawks on " + MatchWhen(second)}));
         Windows({Click(QStringLiteral("cmdCancel"))});
         QCOMPARE(frmMatch().choose(), std::optional<RecordId>());
         MatchStore::ForgetMatches();

@@ -1,3 +1,4 @@
+#include "core/MatchStore.h"
 #include "core/Database.h"
 #include "core/ScoutFile.h"
 #include "core/ScoutFixture.h"
@@ -97,8 +98,10 @@ private slots:
         QTest::addColumn<QStringList>("lines"); // the start of each line after the file's name
         QTest::addColumn<QStringList>("stored");
         const QString match = QStringLiteral("2015-01-25 14:31:13 503");
-        const QString imported = QStringLiteral("imported: Nova KBM Branik vs Braslovče on 2015-01-25 14:31:13 (2 new "
-                                                "teams, 25 new players)");
+        // The match's date as the user's language writes it.
+        const QString when = MatchWhen(RecordId::fromText(QStringLiteral("2015-01-25 14:31:13")));
+        const QString imported
+            = QStringLiteral("imported: Nova KBM Branik vs Braslovče on %1 (2 new teams, 25 new players)").arg(when);
         QTest::newRow("a real match") << QStringList{"good"} << QStringList() << 0 << QStringList{imported}
                                       << QStringList{match};
         QTest::newRow("with a damaged file")
@@ -107,8 +110,9 @@ private slots:
         QTest::newRow("the same match twice")
             << QStringList{"good", "again"} << QStringList() << 1
             << QStringList{imported,
-                           "refused: Line 16: this match is already among the recorded matches: Nova KBM "
-                           "Branik vs Braslovče on 2015-01-25 14:31:13."}
+                           QStringLiteral("refused: Line 16: this match is already among the recorded matches: "
+                                          "Nova KBM Branik vs Braslovče on %1.")
+                               .arg(when)}
             << QStringList{match};
         QTest::newRow("a file that is not there")
             << QStringList{"missing"} << QStringList() << 1 << QStringList{"not read: no such file"} << QStringList();

@@ -1,5 +1,6 @@
 #include "support/TestMain.h"
 
+#include "core/Accessible.h"
 #include "core/mConstants.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Sidelines"));
     QCoreApplication::setApplicationName(QStringLiteral("sidelines"));
     InitResources();
+    a11y::InstallInterfaces();
 
     // Neither the archive of saved matches (even from a test without a TestApp) nor the settings
     // ever reach the developer's own profile.
