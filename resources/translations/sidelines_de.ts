@@ -1504,6 +1504,26 @@ kopieren.
         <source>%1 actions of players no longer on the roster are not written.</source>
         <translation>Aktionen von Spielern, die nicht mehr im Kader sind, werden nicht geschrieben: %1.</translation>
     </message>
+    <message>
+        <source>read as %1, as chosen</source>
+        <translation>gelesen als %1, wie gewählt</translation>
+    </message>
+    <message>
+        <source>read as %1</source>
+        <translation>gelesen als %1</translation>
+    </message>
+    <message>
+        <source>read as %1, as the file declares</source>
+        <translation>gelesen als %1, wie die Datei angibt</translation>
+    </message>
+    <message>
+        <source>read as %1, found in the file&apos;s letters</source>
+        <translation>gelesen als %1, an den Buchstaben der Datei erkannt</translation>
+    </message>
+    <message>
+        <source>read as %1: the file&apos;s letters tell no other</source>
+        <translation>gelesen als %1: Die Buchstaben der Datei deuten auf keine andere</translation>
+    </message>
 </context>
 <context>
     <name>ScoutBatch</name>
@@ -1629,6 +1649,10 @@ kopieren.
         <location filename="../../src/shell/ScoutBatch.cpp" line="204"/>
         <source>Sidelines cannot write to its database %1: %2</source>
         <translation>Sidelines kann nicht in seine Datenbank %1 schreiben: %2</translation>
+    </message>
+    <message>
+        <source>%3: imported: %4 (%1 new teams, %2 new players; %5)</source>
+        <translation>%3: importiert: %4 (neue Teams: %1, neue Spieler: %2; %5)</translation>
     </message>
 </context>
 <context>
@@ -2881,11 +2905,6 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <location filename="../../src/match/frmImportScout.cpp" line="89"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="149"/>
-        <source>(read as %1)</source>
-        <translation>(gelesen als %1)</translation>
     </message>
     <message>
         <location filename="../../src/match/frmImportScout.cpp" line="158"/>

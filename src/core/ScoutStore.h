@@ -6,6 +6,7 @@
 
 #include "core/RecordId.h"
 #include "core/ScoutFile.h"
+#include "core/ScoutExport.h"
 #include "core/ScoutGames.h"
 
 #include <QList>

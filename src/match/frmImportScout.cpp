@@ -146,7 +146,8 @@ void frmImportScout::reread()
 void frmImportScout::fill()
 {
     const bool automatic = cboEncoding->currentIndex() == 0;
-    lblEncodingUsed->setText(automatic ? tr("(read as %1)").arg(Scout::EncodingName(m_read.used)) : QString());
+    // How Automatic read the file: the bytes, the file's word, or the detector's finding.
+    lblEncodingUsed->setText(automatic ? m_read.note() : QString());
     lstHome->clear();
     lstAway->clear();
     if (!m_read.ok()) {

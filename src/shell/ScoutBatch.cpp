@@ -87,11 +87,20 @@ int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream&
             if (!read.ok())
                 throw Scout::RefusalError(read.refusal);
             const ScoutStore::Imported result = ScoutStore::Import(*read.match);
-            out << Words::tr("%3: imported: %4 (%1 new teams, %2 new players)")
-                       .arg(result.newTeams.size())
-                       .arg(result.newPlayers.size())
-                       .arg(shown, result.caption)
-                << Qt::endl;
+            // Names read in a code page say which, so that wrong letters can be put right with
+            // --encoding.
+            if (read.used == Scout::Encoding::Utf8)
+                out << Words::tr("%3: imported: %4 (%1 new teams, %2 new players)")
+                           .arg(result.newTeams.size())
+                           .arg(result.newPlayers.size())
+                           .arg(shown, result.caption)
+                    << Qt::endl;
+            else
+                out << Words::tr("%3: imported: %4 (%1 new teams, %2 new players; %5)")
+                           .arg(result.newTeams.size())
+                           .arg(result.newPlayers.size())
+                           .arg(shown, result.caption, read.note())
+                    << Qt::endl;
         } catch (const Scout::RefusalError& e) {
             out << Words::tr("%1: refused: %2").arg(shown, e.refusal().text()) << Qt::endl;
             ++failures;

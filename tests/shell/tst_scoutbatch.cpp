@@ -91,7 +91,7 @@ private slots:
     // leaves nothing behind, even beside files that went in.
     void importPrintsALinePerFile_data()
     {
-        QTest::addColumn<QStringList>("files"); // "good", "cut", "cp1250", "again" (the good one a second time)
+        QTest::addColumn<QStringList>("files"); // "good", "cut", "cp1250", "undeclared", "again" (the good one a second time)
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("lines"); // the start of each line after the file's name
@@ -115,8 +115,16 @@ private slots:
         QTest::newRow("UTF-8 declared over Windows-1250")
             << QStringList{"cp1250"} << QStringList() << 1
             << QStringList{"refused: Line 19: the file declares its text as UTF-8"} << QStringList();
-        QTest::newRow("its encoding given") << QStringList{"cp1250"} << QStringList{"--encoding", "windows-1250"} << 0
-                                            << QStringList{imported} << QStringList{match};
+        QTest::newRow("its encoding given")
+            << QStringList{"cp1250"} << QStringList{"--encoding", "windows-1250"} << 0
+            << QStringList{"imported: Nova KBM Branik vs Braslovče on 2015-01-25 14:31:13 (2 new teams, 25 new "
+                           "players; read as Windows-1250, as chosen)"}
+            << QStringList{match};
+        QTest::newRow("its encoding found in its letters")
+            << QStringList{"undeclared"} << QStringList() << 0
+            << QStringList{"imported: Nova KBM Branik vs Braslovče on 2015-01-25 14:31:13 (2 new teams, 25 new "
+                           "players; read as Windows-1250, found in the file's letters)"}
+            << QStringList{match};
     }
     void importPrintsALinePerFile()
     {
@@ -134,6 +142,8 @@ private slots:
             else if (f == QLatin1String("cp1250"))
                 paths << file(QStringLiteral("cp1250.dvw"),
                               Encoded(Declaring("UTF-8", Fixture()), QStringLiteral("windows-1250")));
+            else if (f == QLatin1String("undeclared"))
+                paths << file(QStringLiteral("undeclared.dvw"), Encoded(Fixture(), QStringLiteral("windows-1250")));
             else
                 paths << dir->filePath(QStringLiteral("missing.dvw"));
         }
