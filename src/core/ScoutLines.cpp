@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
-#include <set>
+#include <bitset>
 
 namespace Scout {
 
@@ -25,12 +25,13 @@ void ReadCode(Line& l)
     static const QRegularExpression rotation(QStringLiteral("^[*a]z([1-6])$"));
     static const QRegularExpression sub(QStringLiteral("^[*a]c([0-9]{1,2}):([0-9]{1,2})$"));
     static const QRegularExpression lineUp(QStringLiteral("^[*a](?:P([0-9]{1,2})|z([1-6]))>LUp$"));
-    static const QRegularExpression action(QStringLiteral("^[*a]([0-9]{2}|\\$\\$)([A-Z])([A-Z])([#+!/=-])(.*)$"));
     const QString& c = l.code;
-    if (const auto m = setEnd.match(c); m.hasMatch()) {
-        l.kind = Line::Kind::SetEnd;
-        l.setNumber = m.captured(1).toInt();
-        return;
+    if (c.startsWith(QLatin1String("**"))) {
+        if (const auto m = setEnd.match(c); m.hasMatch()) {
+            l.kind = Line::Kind::SetEnd;
+            l.setNumber = m.captured(1).toInt();
+            return;
+        }
     }
     if (c.size() < 2 || (c[0] != QLatin1Char('*') && c[0] != QLatin1Char('a')))
         Refuse(l.line,
@@ -42,17 +43,22 @@ void ReadCode(Line& l)
             l.kind = Line::Kind::Other; // a rally's end credited to nobody
             return;
         }
-        const auto m = action.match(c);
-        if (!m.hasMatch())
+        // Team, two digits of the shirt (or $$), skill, hitting type, evaluation: read by hand, as
+        // most lines of a file are actions.
+        auto digit = [&](qsizetype i) { return c[i] >= QLatin1Char('0') && c[i] <= QLatin1Char('9'); };
+        auto capital = [&](qsizetype i) { return c[i] >= QLatin1Char('A') && c[i] <= QLatin1Char('Z'); };
+        const bool nobody = c.size() >= 3 && c[1] == QLatin1Char('$') && c[2] == QLatin1Char('$');
+        if (c.size() < 6 || !(nobody || (digit(1) && digit(2))) || !capital(3) || !capital(4)
+            || !QStringView(u"#+!/=-").contains(c[5]))
             Refuse(l.line,
                    Words::tr("the code \"%1\" cannot be read: an action is the team, two digits of the shirt "
                              "number, the skill, the hitting type and the evaluation.")
                        .arg(c.left(40)));
         l.kind = Line::Kind::Action;
-        l.number = m.captured(1) == QLatin1String("$$") ? -1 : m.captured(1).toInt();
-        l.skill = char(m.captured(2).at(0).toLatin1());
-        l.hitType = char(m.captured(3).at(0).toLatin1());
-        l.evaluation = char(m.captured(4).at(0).toLatin1());
+        l.number = nobody ? -1 : (c[1].unicode() - '0') * 10 + (c[2].unicode() - '0');
+        l.skill = char(c[3].unicode());
+        l.hitType = char(c[4].unicode());
+        l.evaluation = char(c[5].unicode());
         if (!IsScoutSkill(l.skill))
             Refuse(l.line,
                    Words::tr("the code \"%1\" names no skill: the skills are S, R, A, B, D, E and F.").arg(c.left(40)));
@@ -112,22 +118,22 @@ Line ReadScoutLine(const TextLine& t)
                    .arg(kScoutFields));
     if (f.size() == 1)
         return l;
-    const std::optional<QTime> time = ReadTime(f.at(7));
+    const std::optional<QTime> time = ReadTime(f.view(7));
     if (!time)
         Refuse(l.line, Words::tr("the time \"%1\" cannot be read.").arg(f.at(7).left(20)));
     l.time = *time;
-    if (const QString set = f.at(8); !set.isEmpty()) {
+    if (const QStringView set = f.view(8); !set.isEmpty()) {
         const std::optional<int> number = Number(set, 1, kMaxSets + 1);
         if (!number)
             Refuse(l.line, Words::tr("the set number \"%2\" is not one from 1 to %1.").arg(kMaxSets).arg(set.left(20)));
         l.set = *number;
     }
     for (int side = 0; side < 2; ++side) {
-        l.setterZones[size_t(side)] = Number(f.at(9 + side), 1, 6).value_or(0);
+        l.setterZones[size_t(side)] = Number(f.view(9 + side), 1, 6).value_or(0);
         if (!withLineUp)
             continue;
         for (int z = 0; z < 6; ++z) {
-            const QString v = f.at(14 + side * 6 + z);
+            const QStringView v = f.view(14 + side * 6 + z);
             if (v.isEmpty())
                 continue;
             const std::optional<int> number = Number(v, 0, 99);
@@ -146,32 +152,39 @@ Line ReadScoutLine(const TextLine& t)
 // Every shirt number a line names is on its side's roster, and nobody stands in two zones.
 void CheckNames(const Line& l, const ScoutMatch& m)
 {
-    auto known = [&](int side, int number, const QString& what) {
-        if (number >= 0 && !m.teams[size_t(side)].player(number))
-            Refuse(l.line,
-                   Words::tr("%1 names shirt number %2, who is not on the %3 team's roster.")
-                       .arg(what)
-                       .arg(number)
-                       .arg(SideName(side)));
+    // What names the number, put in words only for a refusal: this runs for every line.
+    enum class What { Action, Substitution, LineUp };
+    auto known = [&](int side, int number, What what) {
+        if (number < 0 || m.teams[size_t(side)].player(number))
+            return;
+        const QString words = what == What::Action         ? Words::tr("the action")
+                              : what == What::Substitution ? Words::tr("the substitution")
+                                                           : Words::tr("the line-up");
+        Refuse(l.line,
+               Words::tr("%1 names shirt number %2, who is not on the %3 team's roster.")
+                   .arg(words)
+                   .arg(number)
+                   .arg(SideName(side)));
     };
     if (l.kind == Line::Kind::Action)
-        known(l.side, l.number, Words::tr("the action"));
+        known(l.side, l.number, What::Action);
     else if (l.kind == Line::Kind::Substitution) {
-        known(l.side, l.out, Words::tr("the substitution"));
-        known(l.side, l.number, Words::tr("the substitution"));
+        known(l.side, l.out, What::Substitution);
+        known(l.side, l.number, What::Substitution);
         if (l.out == l.number)
             Refuse(l.line, Words::tr("the substitution exchanges player %1 for the same player.").arg(l.number));
     } else if (l.kind == Line::Kind::LineUp)
-        known(l.side, l.number, Words::tr("the line-up"));
+        known(l.side, l.number, What::LineUp);
     for (int side = 0; side < 2; ++side) {
-        std::set<int> seen;
+        std::bitset<100> seen;
         for (int number : l.zones[size_t(side)]) {
             if (number < 0)
                 continue;
-            known(side, number, Words::tr("the line-up"));
-            if (!seen.insert(number).second)
+            known(side, number, What::LineUp);
+            if (seen.test(size_t(number)))
                 Refuse(l.line,
                        Words::tr("the %1 player %2 stands in two zones at once.").arg(SideName(side)).arg(number));
+            seen.set(size_t(number));
         }
     }
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTime>
+#include <QVarLengthArray>
 #include <optional>
 #include <vector>
 
@@ -25,7 +26,8 @@ struct TextLine
 
 // A line's fields, split at ';' and trimmed. The hexadecimal copies of texts that newer programs
 // add to a line are taken out into copies, and leave their place empty: a copy never stands for
-// the field of its place, and never refuses the line.
+// the field of its place, and never refuses the line. The fields are views of the line's text,
+// which the object keeps: no field is copied until it is asked for.
 class LineFields
 {
 public:
@@ -36,18 +38,20 @@ public:
     const std::vector<QByteArray>& copies() const { return m_copies; }
     // A field the program uses ("" past the end). A control character in it refuses the line; one
     // in a field the program does not use is never looked at.
-    QString at(qsizetype i) const;
+    QStringView view(qsizetype i) const;
+    QString at(qsizetype i) const { return view(i).toString(); }
 
 private:
     int m_line = 0;
-    QStringList m_fields;
+    QString m_text;
+    QVarLengthArray<QStringView, 32> m_fields;
     std::vector<QByteArray> m_copies;
 };
 
 // A whole number in [low, high] written with digits only (a sign allowed), or nothing.
-std::optional<int> Number(const QString& text, int low, int high);
+std::optional<int> Number(QStringView text, int low, int high);
 // "14.31.13", "14:31:13", "14.31"; an empty text is no time (invalid); nothing for anything else.
-std::optional<QTime> ReadTime(const QString& text);
+std::optional<QTime> ReadTime(QStringView text);
 // "home" or "visiting", as the refusals name a side.
 QString SideName(int side);
 

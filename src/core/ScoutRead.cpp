@@ -439,48 +439,80 @@ void Refuse(int line, const QString& reason)
     throw RefusalError(Refusal{line, reason});
 }
 
-LineFields::LineFields(const TextLine& line) : m_line(line.number), m_fields(line.text.split(QLatin1Char(';')))
+LineFields::LineFields(const TextLine& line) : m_line(line.number), m_text(line.text)
 {
-    for (QString& f : m_fields) {
+    for (QStringView f : QStringView(m_text).tokenize(QLatin1Char(';'))) {
         f = f.trimmed();
         if (!f.isEmpty() && f.front() == QChar(0x0F)) {
             if (std::optional<QByteArray> copy = HexCopy(f)) {
                 m_copies.push_back(std::move(*copy));
-                f.clear();
+                f = {};
             }
         }
+        m_fields.append(f);
     }
 }
 
-QString LineFields::at(qsizetype i) const
+QStringView LineFields::view(qsizetype i) const
 {
-    const QString f = m_fields.value(i);
+    const QStringView f = i < m_fields.size() ? m_fields[i] : QStringView();
     if (!IsText(f))
         Refuse(m_line,
                Words::tr("the line holds characters that are not text: this is no scout file, or it is damaged."));
     return f;
 }
 
-std::optional<int> Number(const QString& text, int low, int high)
+namespace {
+// The digits of text from `from` on, at least one and at most `most`: the number and where they
+// end; nothing when there is no digit there.
+std::optional<std::pair<int, qsizetype>> Digits(QStringView text, qsizetype from, int most)
 {
-    static const QRegularExpression digits(QStringLiteral("^-?[0-9]{1,9}$"));
-    if (!digits.match(text).hasMatch())
+    int value = 0;
+    qsizetype i = from;
+    for (; i < text.size() && i - from < most && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i)
+        value = value * 10 + (text[i].unicode() - '0');
+    if (i == from)
         return std::nullopt;
-    const int value = text.toInt();
+    return std::pair{value, i};
+}
+
+bool TimeSeparator(QStringView text, qsizetype i)
+{
+    return i < text.size() && (text[i] == QLatin1Char('.') || text[i] == QLatin1Char(':'));
+}
+} // namespace
+
+// Read by hand, not by pattern: every field of every scout line comes through here.
+std::optional<int> Number(QStringView text, int low, int high)
+{
+    const bool minus = text.startsWith(QLatin1Char('-'));
+    const auto digits = Digits(text, minus ? 1 : 0, 9);
+    if (!digits || digits->second != text.size())
+        return std::nullopt;
+    const int value = minus ? -digits->first : digits->first;
     if (value < low || value > high)
         return std::nullopt;
     return value;
 }
 
-std::optional<QTime> ReadTime(const QString& text)
+std::optional<QTime> ReadTime(QStringView text)
 {
     if (text.isEmpty())
         return QTime();
-    static const QRegularExpression time(QStringLiteral("^([0-9]{1,2})[.:]([0-9]{2})(?:[.:]([0-9]{2}))?$"));
-    const QRegularExpressionMatch m = time.match(text);
-    if (!m.hasMatch())
+    const auto hour = Digits(text, 0, 2);
+    if (!hour || !TimeSeparator(text, hour->second))
         return std::nullopt;
-    const QTime t(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).isEmpty() ? 0 : m.captured(3).toInt());
+    const auto minute = Digits(text, hour->second + 1, 2);
+    if (!minute || minute->second - hour->second != 3)
+        return std::nullopt;
+    int second = 0;
+    if (minute->second != text.size()) {
+        const auto s = TimeSeparator(text, minute->second) ? Digits(text, minute->second + 1, 2) : std::nullopt;
+        if (!s || s->second - minute->second != 3 || s->second != text.size())
+            return std::nullopt;
+        second = s->first;
+    }
+    const QTime t(hour->first, minute->first, second);
     if (!t.isValid())
         return std::nullopt;
     return t;

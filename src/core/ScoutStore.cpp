@@ -150,8 +150,14 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
             result.newPlayers << Words::tr("%2 #%1 (%3)").arg(p.number).arg(p.name(), teamName);
         }
     }
+    // Every shirt's player at hand: the games ask for one at each line.
+    std::array<std::array<RecordId, 100>, 2> byShirt;
+    for (int side = 0; side < 2; ++side)
+        for (const auto& [number, id] : plan.players[size_t(side)])
+            if (number >= 0 && number < 100)
+                byShirt[size_t(side)][size_t(number)] = id;
     const std::vector<Game> games
-        = BuildGames(m, [&](int side, int number) { return plan.players[size_t(side)].at(number); });
+        = BuildGames(m, [&](int side, int number) { return byShirt[size_t(side)][size_t(number)]; });
 
     if (progress)
         progress->setCount(int(games.size()) + 2);
@@ -203,8 +209,19 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
                                "VALUES (?, ?, ?, ?, ?)"),
                 {Bind(match), Bind(game), g.number, g.home, g.away});
         MatchStore::RecordPlayed(game, g.played);
-        for (const GamePlay& p : g.plays)
-            PlayStore::RecordAction(game, RecordId(p.at), p.player, p.position, *p.kind, p.value);
+        std::vector<PlayStore::ActionRow> rows;
+        rows.reserve(g.plays.size());
+        QDateTime lastAt;
+        RecordId play;
+        for (const GamePlay& p : g.plays) {
+            // Actions of one moment come together; the moment's identifier is made once.
+            if (p.at != lastAt) {
+                lastAt = p.at;
+                play = RecordId(p.at);
+            }
+            rows.push_back({play, p.player, p.position, p.kind, p.value});
+        }
+        PlayStore::RecordActions(game, rows);
         RallyStore::Append(game, g.log);
         if (progress)
             progress->step(int(i) + 3);

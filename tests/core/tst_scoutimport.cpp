@@ -236,9 +236,13 @@ private slots:
         QCOMPARE(app->rows(QStringLiteral("SELECT DISTINCT P.POSITION FROM PLAY P JOIN PLAYER PL ON PL.PLAYERID = "
                                           "P.PLAYERID WHERE PL.PLAYERNUMBER = 1 ORDER BY 1")),
                  (QList<QVariantList>{{6}, {12}}));
-        // Every action's entry stands in its game's log with its PLAY row.
+        // Every action's entry stands in its game's log with its PLAY row: the same player, box and moment.
         QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(*) FROM RALLY WHERE KIND = 'ACTION'")).toInt(),
                  app->count("PLAY"));
+        QCOMPARE(app->rows(QStringLiteral("SELECT GAMEID, PLAYERID, POSITION, ENTERED, COUNT(*) FROM RALLY WHERE KIND = "
+                                          "'ACTION' GROUP BY 1, 2, 3, 4 ORDER BY 1, 2, 3, 4")),
+                 app->rows(QStringLiteral("SELECT GAMEID, PLAYERID, POSITION, PLAYID, COUNT(*) FROM PLAY GROUP BY 1, 2, "
+                                          "3, 4 ORDER BY 1, 2, 3, 4")));
         QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(*) FROM RALLY WHERE KIND = 'SUB'")).toInt(), 13);
     }
 

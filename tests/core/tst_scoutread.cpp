@@ -5,6 +5,7 @@
 #include "core/PlayStore.h"
 #include "core/ScoutFile.h"
 #include "core/ScoutStore.h"
+#include "core/ScoutParse.h"
 #include "core/ScoutText.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
@@ -353,6 +354,48 @@ private slots:
         QFETCH(QString, used);
         const std::vector<QByteArray> list(copies.begin(), copies.end());
         QCOMPARE(Scout::Repaired(plain, list, *Scout::EncodingFromName(page)), used);
+    }
+
+    // The numbers and times of the fields, read by hand: what reads and what does not.
+    void numbersAndTimes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("number"); // as read within -99..99, or "none"
+        QTest::addColumn<QString>("time"); // as read, "no time" for an empty field, or "none"
+        QTest::newRow("a time") << "14.31.13" << "none" << "14:31:13";
+        QTest::newRow("colons") << "14:31:13" << "none" << "14:31:13";
+        QTest::newRow("both separators") << "14.31:13" << "none" << "14:31:13";
+        QTest::newRow("no seconds") << "14.31" << "none" << "14:31:00";
+        QTest::newRow("one digit of the hour") << "9.05.00" << "none" << "09:05:00";
+        QTest::newRow("empty") << "" << "none" << "no time";
+        QTest::newRow("one digit of the minute") << "14.3" << "none" << "none";
+        QTest::newRow("one digit of the second") << "14.31.1" << "none" << "none";
+        QTest::newRow("a separator too many") << "14.31.13." << "none" << "none";
+        QTest::newRow("no such hour") << "24.00.00" << "none" << "none";
+        QTest::newRow("no such minute") << "14.60" << "none" << "none";
+        QTest::newRow("a letter for a separator") << "14h31" << "none" << "none";
+        QTest::newRow("no separator") << "1431" << "none" << "none";
+        QTest::newRow("three digits of the hour") << "114.31" << "none" << "none";
+        QTest::newRow("a number") << "7" << "7" << "none";
+        QTest::newRow("noughts before it") << "007" << "7" << "none";
+        QTest::newRow("the highest") << "99" << "99" << "none";
+        QTest::newRow("negative") << "-12" << "-12" << "none";
+        QTest::newRow("past the highest") << "100" << "none" << "none";
+        QTest::newRow("a minus alone") << "-" << "none" << "none";
+        QTest::newRow("a plus") << "+7" << "none" << "none";
+        QTest::newRow("a space inside") << "1 0" << "none" << "none";
+        QTest::newRow("ten digits") << "0000000007" << "none" << "none";
+        QTest::newRow("a letter after") << "7a" << "none" << "none";
+    }
+    void numbersAndTimes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, number);
+        QFETCH(QString, time);
+        const std::optional<int> n = Scout::Number(text, -99, 99);
+        QCOMPARE(n ? QString::number(*n) : QStringLiteral("none"), number);
+        const std::optional<QTime> t = Scout::ReadTime(text);
+        QCOMPARE(!t ? QStringLiteral("none") : (t->isValid() ? t->toString(Qt::ISODate) : QStringLiteral("no time")), time);
     }
 
     void encodingNames_data()
