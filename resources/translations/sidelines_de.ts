@@ -1654,6 +1654,10 @@ kopieren.
         <source>%3: imported: %4 (%1 new teams, %2 new players; %5)</source>
         <translation>%3: importiert: %4 (neue Teams: %1, neue Spieler: %2; %5)</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
 </context>
 <context>
     <name>ScoutStore</name>
@@ -3022,6 +3026,14 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <location filename="../../src/match/frmImportScout.cpp" line="360"/>
         <source>Not imported (%1):</source>
         <translation>Nicht importiert (%1):</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: Datei nicht vorhanden</translation>
     </message>
 </context>
 <context>

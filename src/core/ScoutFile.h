@@ -22,6 +22,8 @@ inline constexpr int kHome = 0;
 inline constexpr int kAway = 1;
 // The sets a file's player lines carry a starting zone for.
 inline constexpr int kMaxSets = 5;
+// No real scout file comes near this; a larger one is not read into memory.
+inline constexpr qint64 kLargestFile = 64 * 1024 * 1024;
 
 // How the names are read. Automatic: UTF-8 when the bytes are valid UTF-8, else the code page the
 // file declares when it is one of these, else the one a detector finds in the file's letters,

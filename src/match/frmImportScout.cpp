@@ -3,6 +3,7 @@
 #include "core/Database.h"
 #include "core/MsgBox.h"
 #include "core/RecordId.h"
+#include "core/WholeFile.h"
 #include "core/mConstants.h"
 
 #include <QComboBox>
@@ -23,9 +24,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// No real scout file comes near this; a larger one is not read into memory.
-constexpr qint64 kLargestFile = 64 * 1024 * 1024;
 
 QLabel* PlainLabel(const QString& name, QWidget* parent, bool wrap)
 {
@@ -295,17 +293,28 @@ void ImportScoutFiles(QWidget* mainWindow, std::function<QStringList()> askFiles
     QStringList failed;
     for (const QString& path : files) {
         const QString name = QFileInfo(path).fileName();
-        QFile file(path);
-        if (file.size() > kLargestFile) {
+        WholeFile::Result file;
+        {
+            BusyPointer busy;
+            file = WholeFile::Read(path, Scout::kLargestFile);
+        }
+        if (file.failure == WholeFile::Failure::TooLarge) {
             failed << frmImportScout::tr("%1: the file is too large to be a scout file.").arg(name);
             continue;
         }
-        if (!file.open(QIODevice::ReadOnly)) {
-            failed << frmImportScout::tr("%1: %2").arg(name, file.errorString());
+        if (file.failure == WholeFile::Failure::NotRegular) {
+            failed << frmImportScout::tr("%1: not a regular file").arg(name);
             continue;
         }
-        const QByteArray bytes = file.readAll();
-        file.close();
+        if (file.failure == WholeFile::Failure::Missing) {
+            failed << frmImportScout::tr("%1: no such file").arg(name);
+            continue;
+        }
+        if (!file.ok()) {
+            failed << frmImportScout::tr("%1: %2").arg(name, file.reason);
+            continue;
+        }
+        const QByteArray& bytes = file.bytes;
         std::optional<Scout::ScoutMatch> match;
         {
             frmImportScout preview(path, bytes, mainWindow);

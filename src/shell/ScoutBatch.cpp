@@ -4,6 +4,7 @@
 #include "core/Database.h"
 #include "core/RecordId.h"
 #include "core/ScoutStore.h"
+#include "core/WholeFile.h"
 #include "core/mConstants.h"
 #include "shell/InstanceLock.h"
 #include "shell/frmSplash.h"
@@ -29,9 +30,6 @@ struct Words
 const QString kImport = QStringLiteral("import");
 const QString kEncoding = QStringLiteral("encoding");
 const QString kExport = QStringLiteral("export-scout");
-
-// No real scout file comes near this; a larger one is not read into memory.
-constexpr qint64 kLargestFile = 64 * 1024 * 1024;
 
 } // namespace
 
@@ -68,21 +66,20 @@ int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream&
     int failures = 0;
     for (const QString& path : files) {
         const QString shown = QDir::toNativeSeparators(path);
-        QFile file(path);
-        QString why;
-        if (!file.exists())
-            why = Words::tr("no such file");
-        else if (file.size() > kLargestFile)
-            why = Words::tr("too large to be a scout file");
-        else if (!file.open(QIODevice::ReadOnly))
-            why = file.errorString();
-        if (!why.isEmpty()) {
+        const WholeFile::Result file = WholeFile::Read(path, Scout::kLargestFile);
+        if (!file.ok()) {
+            QString why = file.reason;
+            if (file.failure == WholeFile::Failure::Missing)
+                why = Words::tr("no such file");
+            else if (file.failure == WholeFile::Failure::NotRegular)
+                why = Words::tr("not a regular file");
+            else if (file.failure == WholeFile::Failure::TooLarge)
+                why = Words::tr("too large to be a scout file");
             out << Words::tr("%1: not read: %2").arg(shown, why) << Qt::endl;
             ++failures;
             continue;
         }
-        const Scout::ReadResult read = Scout::Read(file.readAll(), encoding, Clock::now().date());
-        file.close();
+        const Scout::ReadResult read = Scout::Read(file.bytes, encoding, Clock::now().date());
         try {
             if (!read.ok())
                 throw Scout::RefusalError(read.refusal);

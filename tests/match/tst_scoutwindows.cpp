@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace scoutfixture;
 
 // The import window and the export's chooser, driven by keys as a user would.
@@ -205,6 +207,22 @@ private slots:
             if (box->buttonRole(b) == QMessageBox::ActionRole)
                 b->click();
         QCOMPARE(screenfit::Problems(box.get(), box->screen()->availableGeometry()), QStringList());
+    }
+
+    // What is not a regular file is never opened for reading: a FIFO would hold the window for
+    // ever and a device never end. Each is named in the closing message; the files among them
+    // are shown as ever.
+    void filesThatAreNotFilesAreNamed()
+    {
+        const QString fifo = files.filePath(QStringLiteral("pipe.dvw"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString good = DataPath(QStringLiteral("example_data.dvw"));
+        const auto seen = drive::Windows({drive::Steps({drive::Key(Qt::Key_Escape), Closed()})});
+        ImportScoutFiles(nullptr, [&] { return QStringList{fifo, QStringLiteral("/dev/zero"), good}; });
+        QCOMPARE(seen->titles, QStringList{QStringLiteral("Import Scout File")});
+        QCOMPARE(app->count(QStringLiteral("MATCH")), 0);
+        QCOMPARE(MsgBoxHook::asked().value(0).prompt,
+                 QStringLiteral("Not imported (2):\npipe.dvw: not a regular file\nzero: not a regular file"));
     }
 
     // The export's chooser: Enter writes the chosen match where the user says, whole; Escape

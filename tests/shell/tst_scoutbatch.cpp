@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QUuid>
 #include <cerrno>
+#include <sys/stat.h>
 
 using namespace scoutfixture;
 
@@ -112,6 +113,11 @@ private slots:
             << QStringList{match};
         QTest::newRow("a file that is not there")
             << QStringList{"missing"} << QStringList() << 1 << QStringList{"not read: no such file"} << QStringList();
+        // Neither waits for a writer nor reads without end.
+        QTest::newRow("a FIFO, a device, then a file")
+            << QStringList{"fifo", "/dev/zero", "good"} << QStringList() << 1
+            << QStringList{"not read: not a regular file", "not read: not a regular file", imported}
+            << QStringList{match};
         QTest::newRow("UTF-8 declared over Windows-1250")
             << QStringList{"cp1250"} << QStringList() << 1
             << QStringList{"refused: Line 19: the file declares its text as UTF-8"} << QStringList();
@@ -142,6 +148,11 @@ private slots:
             else if (f == QLatin1String("cp1250"))
                 paths << file(QStringLiteral("cp1250.dvw"),
                               Encoded(Declaring("UTF-8", Fixture()), QStringLiteral("windows-1250")));
+            else if (f == QLatin1String("fifo")) {
+                paths << dir->filePath(QStringLiteral("fifo.dvw"));
+                QCOMPARE(::mkfifo(QFile::encodeName(paths.last()).constData(), 0600), 0);
+            } else if (f.startsWith(QLatin1Char('/')))
+                paths << f;
             else if (f == QLatin1String("undeclared"))
                 paths << file(QStringLiteral("undeclared.dvw"), Encoded(Fixture(), QStringLiteral("windows-1250")));
             else
