@@ -1712,6 +1712,10 @@ kopieren.
         <source>The scout file could not be written to %1: %2</source>
         <translation>Die Scout-Datei konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>this match is already in the archive of saved matches: %1; File &gt; Restore Saved Matches brings it back.</source>
+        <translation>Dieses Spiel ist bereits im Archiv der gespeicherten Spiele: %1; Datei &gt; Gespeicherte Spiele wiederherstellen holt es zurück.</translation>
+    </message>
 </context>
 <context>
     <name>ServeMark</name>
@@ -3034,6 +3038,14 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
     <message>
         <source>%1: no such file</source>
         <translation>%1: Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>This match is already in the archive of saved matches: %1. File &gt; Restore Saved Matches brings it back.</source>
+        <translation>Dieses Spiel ist bereits im Archiv der gespeicherten Spiele: %1. Datei &gt; Gespeicherte Spiele wiederherstellen holt es zurück.</translation>
+    </message>
+    <message>
+        <source>%1: the match is already in the archive of saved matches: %2.</source>
+        <translation>%1: Das Spiel ist bereits im Archiv der gespeicherten Spiele: %2.</translation>
     </message>
 </context>
 <context>

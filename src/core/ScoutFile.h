@@ -176,6 +176,11 @@ struct ScoutMatch
     QTime startTime() const;
 };
 
+// What the file says of its match, the same in whatever encoding its names are read: its date and
+// time, its two teams' codes (home first) and every set's score,
+// "2015-01-25 14:31:13|BR4|MB4|25-16 25-14 25-22".
+QString FileKey(const ScoutMatch& match);
+
 struct ReadResult
 {
     std::optional<ScoutMatch> match;

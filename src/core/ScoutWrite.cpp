@@ -80,6 +80,17 @@ QTime ScoutMatch::startTime() const
     return QTime(0, 0);
 }
 
+QString FileKey(const ScoutMatch& m)
+{
+    QStringList scores;
+    for (const Set& s : m.sets)
+        scores << QStringLiteral("%1-%2").arg(s.home).arg(s.away);
+    return QStringList{m.date.toString(Qt::ISODate) + QLatin1Char(' ') + m.startTime().toString(Qt::ISODate),
+                       m.teams[kHome].code.toUpper(), m.teams[kAway].code.toUpper(),
+                       scores.join(QLatin1Char(' '))}
+        .join(QLatin1Char('|'));
+}
+
 QString ActionCode(int side, int number, char skill, char evaluation, const QString& customCode)
 {
     QString code = QLatin1Char(side == kHome ? '*' : 'a') + (number < 0 ? QStringLiteral("$$") : TwoDigits(number))

@@ -191,7 +191,12 @@ void frmImportScout::fill()
         sets << tr("%1-%2").arg(s.home).arg(s.away);
     lblSets->setText(tr("Sets: %1 (home first)").arg(sets.join(QStringLiteral(", "))));
     if (plan.duplicate) {
-        lblProblem->setText(tr("This match is already among the recorded matches: %1.").arg(*plan.duplicate));
+        lblProblem->setText(
+            plan.duplicate->archived
+                ? tr("This match is already in the archive of saved matches: %1. File > Restore Saved Matches "
+                     "brings it back.")
+                      .arg(plan.duplicate->caption)
+                : tr("This match is already among the recorded matches: %1.").arg(plan.duplicate->caption));
         lblProblem->show();
         cmdImport->setEnabled(false);
     } else {
@@ -323,9 +328,11 @@ void ImportScoutFiles(QWidget* mainWindow, std::function<QStringList()> askFiles
             // user chose to leave is not.
             if (const Scout::Refusal& why = preview.read().refusal; !preview.read().ok())
                 failed << frmImportScout::tr("%1: %2").arg(name, why.line > 0 ? why.text() : why.reason);
-            else if (const std::optional<QString> stored = preview.duplicate())
-                failed << frmImportScout::tr("%1: the match is already among the recorded matches: %2.")
-                              .arg(name, *stored);
+            else if (const std::optional<ScoutStore::Duplicate> stored = preview.duplicate())
+                failed << (stored->archived
+                               ? frmImportScout::tr("%1: the match is already in the archive of saved matches: %2.")
+                               : frmImportScout::tr("%1: the match is already among the recorded matches: %2."))
+                              .arg(name, stored->caption);
         }
         if (!match)
             continue;

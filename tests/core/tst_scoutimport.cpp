@@ -1,6 +1,7 @@
 #include "ScoutChecks.h"
 #include "ScoutFixture.h"
 #include "ScoutRecorder.h"
+#include "core/ArchiveStore.h"
 #include "core/MatchStore.h"
 #include "core/PlayStore.h"
 #include "core/ScoutFile.h"
@@ -246,6 +247,91 @@ private slots:
         QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(*) FROM RALLY WHERE KIND = 'SUB'")).toInt(), 13);
     }
 
+    // A match is known again by what its file says of it (date and time, team codes, set scores),
+    // in the working tables and in the archive: neither names read in another encoding (which make
+    // other teams) nor an exit in between let it in twice. The refusal names the match and where
+    // it is, and nothing is written.
+    void oneMatchOneCopy_data()
+    {
+        QTest::addColumn<QString>("first"); // the encoding the file goes in with
+        QTest::addColumn<QString>("between"); // "", "exit", "exit and restore"
+        QTest::addColumn<QString>("again"); // the encoding it is tried with again
+        QTest::addColumn<QString>("refusal");
+        const QString recorded = QStringLiteral("this match is already among the recorded matches: Nova KBM Branik vs %1 "
+                                                "on 2015-01-25 14:31:13.");
+        const QString archived = QStringLiteral("this match is already in the archive of saved matches: Nova KBM Branik vs "
+                                                "%1 on 2015-01-25 14:31:13; File > Restore Saved Matches brings it back.");
+        QTest::newRow("as it was") << "Windows-1250" << "" << "Windows-1250" << recorded.arg("Braslovče");
+        QTest::newRow("in another encoding") << "Windows-1252" << "" << "Windows-1250" << recorded.arg("Braslovèe");
+        QTest::newRow("after the exit") << "Windows-1250" << "exit" << "Windows-1250" << archived.arg("Braslovče");
+        QTest::newRow("in another encoding after the exit")
+            << "Windows-1252" << "exit" << "Windows-1250" << archived.arg("Braslovèe");
+        QTest::newRow("restored after the exit") << "Windows-1252" << "exit and restore" << "Windows-1250"
+                                                 << recorded.arg("Braslovèe");
+    }
+    void oneMatchOneCopy()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, between);
+        QFETCH(QString, again);
+        QFETCH(QString, refusal);
+        const QByteArray file = Encoded(Fixture(), QStringLiteral("windows-1250"));
+        const Scout::ReadResult read = Scout::Read(file, *Scout::EncodingFromName(first), kToday);
+        QVERIFY2(read.ok(), qPrintable(read.refusal.text()));
+        const RecordId match = ScoutStore::Import(*read.match).match;
+        if (!between.isEmpty()) {
+            ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
+            QCOMPARE(app->count(QStringLiteral("MATCH")), 0);
+        }
+        if (between == QLatin1String("exit and restore"))
+            QCOMPARE(ArchiveStore::Restore(ArchiveStore::DefaultPath(), {match}).restored, QList<RecordId>{match});
+
+        const QString before = Counts(*app);
+        const Scout::ReadResult second = Scout::Read(file, *Scout::EncodingFromName(again), kToday);
+        QVERIFY2(second.ok(), qPrintable(second.refusal.text()));
+        const ScoutStore::Plan plan = ScoutStore::PlanImport(*second.match);
+        QVERIFY(plan.duplicate);
+        QCOMPARE(plan.duplicate->match, match);
+        QCOMPARE(plan.duplicate->archived, between == QLatin1String("exit"));
+        try {
+            ScoutStore::Import(*second.match);
+            QFAIL("the same match was imported twice");
+        } catch (const Scout::RefusalError& e) {
+            QCOMPARE(e.refusal().line, 16);
+            QCOMPARE(e.refusal().reason, refusal);
+        }
+        QCOMPARE(Counts(*app), before);
+    }
+
+    // What the file says of its match: the same whatever the names, another for another moment,
+    // other teams' codes or another score.
+    void fileKeys_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("key");
+        const QString scores = QStringLiteral("25-16 25-14 25-22");
+        QTest::newRow("the real match") << Fixture() << "2015-01-25 14:31:13|BR4|MB4|" + scores;
+        QTest::newRow("names in another encoding")
+            << Encoded(Fixture(), QStringLiteral("windows-1250")) << "2015-01-25 14:31:13|BR4|MB4|" + scores;
+        QTest::newRow("other names") << Renamed("Hawks", "Owls", "01/25/2015") << "2015-01-25 14:31:13|BR4|MB4|" + scores;
+        QTest::newRow("its time in [3MATCH]")
+            << WithLine(16, "01/25/2015;19.30.00;2014/2015;Finale mladinke;Finale;;;;1;1;Z;0;")
+            << "2015-01-25 19:30:00|BR4|MB4|" + scores;
+        QTest::newRow("codes in small letters")
+            << WithLine(20, "mb4;Nova KBM Branik;0;HAFNER MATJAŽ;;16777215;") << "2015-01-25 14:31:13|BR4|MB4|" + scores;
+        QTest::newRow("other codes") << WithLine(20, "H;Nova KBM Branik;0;;;;") << "2015-01-25 14:31:13|BR4|H|" + scores;
+        QTest::newRow("another day") << Renamed("Braslovče", "Nova KBM Branik", "26/01/2015")
+                                     << "2015-01-26 14:31:13|BR4|MB4|" + scores;
+    }
+    void fileKeys()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, key);
+        const Scout::ReadResult read = Scout::Read(file, Scout::Encoding::Automatic, kToday);
+        QVERIFY2(read.ok(), qPrintable(read.refusal.text()));
+        QCOMPARE(Scout::FileKey(*read.match), key);
+    }
+
     // The same match twice is refused naming it, and nothing more is written; teams are found by
     // name whatever the case, players by team and shirt; another day's match of the same teams
     // goes in beside it.
@@ -277,19 +363,20 @@ private slots:
         }
         QCOMPARE(Counts(*app), before);
 
-        // The same teams another day; and the stored match's score changed by other means, so that
-        // the file is another match of the same moment, stored a second later.
+        // The same teams another day; and other teams at the same moment, stored a second later.
+        // The stored match changed by other means is still the file's match: the file says so.
         const QByteArray later = Renamed("Braslovče", "Nova KBM Branik", "26/01/2015");
         ScoutStore::Import(*Scout::Read(later, Scout::Encoding::Automatic, kToday).match);
         Execute(QStringLiteral("UPDATE GAME SET AWAYSCORE = 17 WHERE GAMENUMBER = 1 AND MATCHID = ?"),
                 {Bind(first.match)});
-        QVERIFY(!ScoutStore::PlanImport(*read.match).duplicate);
-        ScoutStore::Import(*read.match);
+        QVERIFY(ScoutStore::PlanImport(*read.match).duplicate);
+        const QByteArray others = WithLine(20, "XX2;Owls;0;;;;", WithLine(19, "XX1;Hawks;3;;;;"));
+        ScoutStore::Import(*Scout::Read(others, Scout::Encoding::Automatic, kToday).match);
         QCOMPARE(app->rows(QStringLiteral("SELECT MATCHID FROM MATCH ORDER BY 1")),
                  (QList<QVariantList>{{QStringLiteral("2015-01-25 14:31:13")},
                                       {QStringLiteral("2015-01-25 14:31:14")},
                                       {QStringLiteral("2015-01-26 14:31:13")}}));
-        QCOMPARE(app->count(QStringLiteral("TEAM")), 2);
+        QCOMPARE(app->count(QStringLiteral("TEAM")), 4);
         QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(DISTINCT GAMEID) FROM GAME")).toInt(), 9);
     }
 
