@@ -1524,6 +1524,10 @@ kopieren.
         <source>read as %1: the file&apos;s letters tell no other</source>
         <translation>gelesen als %1: Die Buchstaben der Datei deuten auf keine andere</translation>
     </message>
+    <message>
+        <source>the block names player %1 as the partner of the same player.</source>
+        <translation>Der Block nennt Spieler %1 als Partner desselben Spielers.</translation>
+    </message>
 </context>
 <context>
     <name>ScoutBatch</name>

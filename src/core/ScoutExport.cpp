@@ -1,5 +1,6 @@
 #include "core/ScoutExport.h"
 
+#include "core/ScoutExportItems.h"
 #include "core/ScoutKinds.h"
 
 #include <QCoreApplication>
@@ -19,74 +20,22 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(Scout)
 };
 
-// An action as the export writes it: from a log entry (with the court it was recorded on) or
-// from a PLAY row of a game without a usable log.
-struct Item
+// What the writer keeps while it writes one set.
+struct SetState
 {
-    int order = 0;
-    RecordId player;
-    int side = kHome;
-    int position = 0;
-    const StatKind* kind = nullptr;
-    int value = 1;
-    QDateTime at;
-    std::optional<Rally::Court> court;
-    bool assistMarked = false; // an assist with no kill to pair with
-    int pairedAssist = -1; // a kill: the item written just before it
-    bool pairedAway = false; // an assist written before its kill instead of in its place
+    int number = 0; // the set, from 1
+    bool started = false; // its start (both line-ups) written
+    std::array<int, 2> setter{0, 0}; // each side's setter zone as the lines give it; 0: none yet
+    std::array<int, 2> score{0, 0};
 };
 
-// Take-backs in subtraction mode (a negative value) cancel the newest action still standing of the
-// same player, kind, box and size; one with nothing to cancel is counted.
-std::vector<Item> Standing(std::vector<Item> items, int* unmatched)
+// A code of the program's own for a team or player: its record identifier's digits, so that every
+// file the program writes names the same team or player alike, and no two alike.
+QString CodeOf(QChar kind, const RecordId& id)
 {
-    std::vector<Item> standing;
-    for (Item& i : items) {
-        if (i.value > 0) {
-            standing.push_back(std::move(i));
-            continue;
-        }
-        const auto it = std::find_if(standing.rbegin(), standing.rend(), [&](const Item& s) {
-            return s.player == i.player && s.kind == i.kind && s.position == i.position && s.value == -i.value;
-        });
-        if (it == standing.rend())
-            ++*unmatched;
-        else
-            standing.erase(std::next(it).base());
-    }
-    return standing;
-}
-
-// Each assist goes before a kill of its side: the newest not yet paired before it, else the next
-// one after it; with none left it keeps its place and its own code.
-void PairAssists(std::vector<Item>& items)
-{
-    for (size_t a = 0; a < items.size(); ++a) {
-        if (!ScoutPairsWithKill(items[a].kind->key))
-            continue;
-        auto isFreeKill = [&](size_t k) {
-            return std::strcmp(items[k].kind->key, "Kill") == 0 && items[k].side == items[a].side
-                && items[k].pairedAssist < 0;
-        };
-        std::optional<size_t> kill;
-        for (size_t k = a; k-- > 0;)
-            if (isFreeKill(k)) {
-                kill = k;
-                break;
-            }
-        if (!kill)
-            for (size_t k = a + 1; k < items.size(); ++k)
-                if (isFreeKill(k)) {
-                    kill = k;
-                    break;
-                }
-        if (kill) {
-            items[*kill].pairedAssist = int(a);
-            items[a].pairedAway = true;
-        } else {
-            items[a].assistMarked = true;
-        }
-    }
+    QString digits = id.text();
+    digits.removeIf([](QChar c) { return !c.isDigit(); });
+    return kind + digits;
 }
 
 class Writer
@@ -119,32 +68,46 @@ public:
 
     Court courtOf(const Rally::Court& c) const { return {zonesOf(c[0]), zonesOf(c[1])}; }
 
-    Line line(Line::Kind kind, const QString& code, const QDateTime& at, const Court& court)
+    static int ZoneOf(const ExportItem& i) { return (i.position - 1) % 6 + 1; }
+
+    // Whether the line-ups a line is written with (those of `line`) place the player of `i` in
+    // the zone of the box recorded.
+    bool places(const ExportItem& line, const ExportItem& i) const
+    {
+        const auto who = shirt(i.player);
+        return who && line.court && courtOf(*line.court)[size_t(i.side)][size_t(ZoneOf(i) - 1)] == who->second;
+    }
+
+    Line line(Line::Kind kind, const QString& code, const QDateTime& at, const Court& court) const
     {
         Line l;
         l.kind = kind;
         l.code = code;
         l.time = at.time();
-        l.set = setNumber;
-        l.setterZones = setter;
+        l.set = set.number;
+        l.setterZones = set.setter;
         l.zones = court;
         return l;
     }
 
-    void action(const std::vector<Item>& items, const Item& i)
+    void action(const std::vector<ExportItem>& items, const ExportItem& i)
     {
         if (i.pairedAssist >= 0)
-            writeAction(items[size_t(i.pairedAssist)], ScoutRule::BeforeKill, &i);
-        if (i.pairedAway)
+            writeAction(items, items[size_t(i.pairedAssist)], ScoutRule::BeforeKill, &i);
+        if (i.pairedAway || i.partnerAway)
             return;
-        writeAction(i, i.assistMarked ? ScoutRule::Marked : ScoutRule::Plain);
+        writeAction(items, i, i.assistMarked ? ScoutRule::Marked : ScoutRule::Plain);
     }
 
-    // An assist written before its kill takes the kill's moment and line-ups (when they place the
-    // setter where the assist was recorded), so that the lines around it read as one rally.
-    void writeAction(const Item& recorded, ScoutRule rule, const Item* before = nullptr)
+    // An action's line carries the whole line-ups as they stood when it was recorded (an assist
+    // written before its kill: the kill's moment and line-ups, so that the lines around it read as
+    // one rally). Where they do not place the player in the box recorded (a libero, whom no
+    // line-up names), the custom field gives the zone ("Z6"), so that the box comes back as it
+    // was; a block of two names the partner there ("BA07").
+    void writeAction(const std::vector<ExportItem>& items, const ExportItem& recorded, ScoutRule rule,
+                     const ExportItem* before = nullptr)
     {
-        Item i = recorded;
+        ExportItem i = recorded;
         if (before) {
             i.at = before->at;
             i.court = before->court;
@@ -157,23 +120,26 @@ public:
             ++leftOut;
             return;
         }
-        const int zone = (i.position - 1) % 6 + 1;
-        // The line-ups as they stood when the action was recorded; where they do not place the
-        // player in the box recorded, only the player, so that the box comes back as it was.
+        const int zone = ZoneOf(i);
+        QString custom = row->rule == ScoutRule::Marked ? QString::fromLatin1(row->mark) : QString();
+        if (i.blockPartner >= 0) {
+            if (const auto partner = shirt(items[size_t(i.blockPartner)].player))
+                custom += QStringLiteral("%1").arg(partner->second, 2, 10, QLatin1Char('0'));
+        }
         Court court{kNoZones, kNoZones};
         if (i.court) {
             court = courtOf(*i.court);
             if (court[size_t(i.side)][size_t(zone - 1)] != who->second)
-                court = {kNoZones, kNoZones};
+                custom += QStringLiteral("Z%1").arg(zone);
+        } else {
+            // A game recorded before the log has no line-ups: the player alone tells the box.
+            court[size_t(i.side)][size_t(zone - 1)] = who->second;
         }
-        court[size_t(i.side)][size_t(zone - 1)] = who->second;
-        const QString custom = row->rule == ScoutRule::Marked ? QString::fromLatin1(row->mark) : QString();
-        Line l
-            = line(Line::Kind::Action, ActionCode(i.side, who->second, row->skill, row->written, custom), i.at, court);
-        m.lines.push_back(l);
+        m.lines.push_back(
+            line(Line::Kind::Action, ActionCode(i.side, who->second, row->skill, row->written, custom), i.at, court));
     }
 
-    void logged(const RecordedGame& g, std::vector<Item> items, std::array<int, 2>& starters)
+    void logged(const RecordedGame& g, const std::vector<ExportItem>& items, std::array<int, 2>& starters)
     {
         const Rally::Log& log = g.log;
         const auto reversed = Rally::ReversedSteps(log);
@@ -183,7 +149,6 @@ public:
         std::map<int, size_t> itemAt; // entry number -> item
         for (size_t k = 0; k < items.size(); ++k)
             itemAt[items[k].order] = k;
-        std::array<int, 2> score{0, 0};
         std::vector<size_t> pending;
         auto flush = [&](const Rally::Entry* point) {
             if (point) {
@@ -191,9 +156,9 @@ public:
                 // The rally opens with its serve: a serve recorded for the serving side, else one
                 // made for the player in zone 1, which says who served.
                 auto serve = std::find_if(pending.begin(), pending.end(), [&](size_t k) {
-                    const Item& i = items[k];
-                    return i.side == server && ScoutKindToWrite(i.kind->key, i.value, ScoutRule::Plain)
-                        && ScoutKindToWrite(i.kind->key, i.value, ScoutRule::Plain)->skill == 'S';
+                    const ExportItem& i = items[k];
+                    const ScoutKind* row = ScoutKindToWrite(i.kind->key, i.value, ScoutRule::Plain);
+                    return i.side == server && row && row->skill == 'S';
                 });
                 if (serve != pending.end()) {
                     action(items, items[*serve]);
@@ -211,12 +176,12 @@ public:
                 action(items, items[k]);
             pending.clear();
             if (point) {
-                ++score[size_t(point->side)];
+                ++set.score[size_t(point->side)];
                 m.lines.push_back(line(Line::Kind::Point,
                                        QStringLiteral("%1p%2:%3")
                                            .arg(QLatin1Char(point->side == kHome ? '*' : 'a'))
-                                           .arg(score[0], 2, 10, QLatin1Char('0'))
-                                           .arg(score[1], 2, 10, QLatin1Char('0')),
+                                           .arg(set.score[0], 2, 10, QLatin1Char('0'))
+                                           .arg(set.score[1], 2, 10, QLatin1Char('0')),
                                        point->entered, courtOf(point->zones)));
             }
         };
@@ -225,10 +190,10 @@ public:
                 continue;
             switch (e.kind) {
             case Rally::Kind::Start:
-                if (started)
+                if (set.started)
                     break;
-                started = true;
-                setter = {1, 1};
+                set.started = true;
+                set.setter = {1, 1};
                 for (int side = 0; side < 2; ++side) {
                     const QChar mark = QLatin1Char(side == kHome ? '*' : 'a');
                     const auto first = shirt(e.zones[size_t(side)][0]);
@@ -253,7 +218,7 @@ public:
             case Rally::Kind::Rotate: {
                 // The setter's zone, counted from the player in zone 1 at the start: a turn forward
                 // takes zone 1 to 6.
-                int& z = setter[size_t(e.side)];
+                int& z = set.setter[size_t(e.side)];
                 z = e.amount > 0 ? (z == 1 ? 6 : z - 1) : (z == 6 ? 1 : z + 1);
                 m.lines.push_back(line(Line::Kind::Rotation,
                                        QStringLiteral("%1z%2").arg(QLatin1Char(e.side == kHome ? '*' : 'a')).arg(z),
@@ -283,9 +248,7 @@ public:
     const RecordedMatch& r;
     ScoutMatch& m;
     std::map<RecordId, std::pair<int, int>> numbers;
-    int setNumber = 0;
-    std::array<int, 2> setter{0, 0};
-    bool started = false;
+    SetState set;
     int leftOut = 0;
 };
 
@@ -340,7 +303,7 @@ ScoutMatch FromRecorded(const RecordedMatch& r)
             Words::tr("The match has %1 games; a scout file holds at most %2.").arg(r.games.size()).arg(kMaxSets));
     for (int side = 0; side < 2; ++side) {
         Team& t = m.teams[size_t(side)];
-        t.code = side == kHome ? QStringLiteral("H") : QStringLiteral("V");
+        t.code = CodeOf(QLatin1Char('T'), r.teamIds[size_t(side)]);
         t.name = r.teams[size_t(side)];
         for (const RecordedPlayer& p : r.players[size_t(side)]) {
             if (const Player* other = t.player(p.number))
@@ -351,6 +314,7 @@ ScoutMatch FromRecorded(const RecordedMatch& r)
                         .arg(other->name(), p.name, t.name));
             Player pl;
             pl.number = p.number;
+            pl.code = CodeOf(QLatin1Char('P'), p.id);
             // The last word is the last name, so that "First Last" reads back as it was.
             const qsizetype space = p.name.lastIndexOf(QLatin1Char(' '));
             pl.lastName = space < 0 ? p.name : p.name.mid(space + 1);
@@ -369,20 +333,22 @@ ScoutMatch FromRecorded(const RecordedMatch& r)
     int unmatched = 0;
     for (size_t gi = 0; gi < r.games.size(); ++gi) {
         const RecordedGame& g = r.games[gi];
-        w.setNumber = int(gi) + 1;
-        w.started = false;
-        w.setter = {0, 0};
+        w.set = SetState();
+        w.set.number = int(gi) + 1;
         const bool usable = LogTellsGame(g);
         if (!usable)
-            withoutLog << w.setNumber;
-        // The actions, in the order recorded.
-        std::vector<Item> items;
+            withoutLog << w.set.number;
+        // The actions, in the order recorded, each with the rally it was recorded in.
+        std::vector<ExportItem> items;
         if (usable) {
             const auto reversed = Rally::ReversedSteps(g.log);
+            std::vector<int> points;
+            for (const Rally::Point& p : Rally::StandingPoints(g.log))
+                points.push_back(p.entry);
             for (const Rally::Entry& e : g.log) {
                 if (e.kind != Rally::Kind::Action || reversed.contains(e.step))
                     continue;
-                Item i;
+                ExportItem i;
                 i.order = e.entry;
                 i.player = e.player;
                 i.side = e.side;
@@ -391,13 +357,14 @@ ScoutMatch FromRecorded(const RecordedMatch& r)
                 i.value = e.amount;
                 i.at = e.entered;
                 i.court = e.zones;
+                i.rally = int(std::lower_bound(points.begin(), points.end(), e.entry) - points.begin());
                 if (i.kind)
                     items.push_back(i);
             }
         } else {
             int order = 0;
             for (const RecordedPlay& p : g.plays) {
-                Item i;
+                ExportItem i;
                 i.order = ++order;
                 i.player = p.player;
                 const auto who = w.shirt(p.player);
@@ -411,22 +378,25 @@ ScoutMatch FromRecorded(const RecordedMatch& r)
             }
         }
         // A rating's value is its size; every other kind counts one.
-        for (Item& i : items)
+        for (ExportItem& i : items)
             if (i.kind->shape != StatShape::Rating)
                 i.value = i.value > 0 ? 1 : -1;
         items = Standing(std::move(items), &unmatched);
         PairAssists(items);
+        // A block's partner is named in the line; the line's line-ups must place the partner where
+        // recorded, since nothing else in the line can.
+        PairBlocks(items, [&](const ExportItem& line, const ExportItem& partner) { return w.places(line, partner); });
 
         std::array<int, 2> starters{-1, -1};
         if (usable) {
             w.logged(g, items, starters);
         } else {
-            for (const Item& i : items)
+            for (const ExportItem& i : items)
                 w.action(items, i);
         }
-        Line end = w.line(Line::Kind::SetEnd, QStringLiteral("**%1set").arg(w.setNumber),
+        Line end = w.line(Line::Kind::SetEnd, QStringLiteral("**%1set").arg(w.set.number),
                           m.lines.empty() ? r.when : QDateTime(m.date, m.lines.back().time), Court{kNoZones, kNoZones});
-        end.set = w.setNumber + 1;
+        end.set = w.set.number + 1;
         end.setterZones = {0, 0};
         m.lines.push_back(end);
 
@@ -456,7 +426,7 @@ ScoutMatch FromRecorded(const RecordedMatch& r)
         result.home = g.home;
         result.away = g.away;
         m.setResults.push_back(result);
-        m.sets.push_back(Set{w.setNumber, {}, true, usable, !items.empty(), g.home, g.away});
+        m.sets.push_back(Set{w.set.number, {}, true, usable, !items.empty(), g.home, g.away});
     }
     for (const Set& s : m.sets) {
         if (s.home > s.away)

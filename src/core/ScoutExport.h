@@ -45,6 +45,7 @@ struct RecordedGame
 struct RecordedMatch
 {
     QDateTime when;
+    std::array<RecordId, 2> teamIds;
     std::array<QString, 2> teams;
     std::array<std::vector<RecordedPlayer>, 2> players; // each team's roster and anyone else it played
     std::vector<RecordedGame> games; // in game order

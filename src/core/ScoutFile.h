@@ -127,6 +127,12 @@ struct Line
     char hitType = 0;
     char evaluation = 0;
     QString customCode; // Action: the custom field of the code (from its 16th place)
+    // What the program's own custom field says (empty or none where it is another's): the mark of
+    // a kind no standard code carries ("BA", "SA"), a block's partner, the zone of a player whom
+    // the line-ups do not place.
+    QString mark;
+    int partner = -1;
+    int zone = 0;
     int homeScore = 0; // Point
     int awayScore = 0;
     int setterZone = 0; // Rotation, LineUp *z

@@ -243,25 +243,34 @@ private:
     {
         if (l.number < 0)
             return;
-        const RecordId player = players(l.side, l.number);
-        played.insert(player);
-        const ScoutKind* row = ScoutKindFor(l.skill, l.evaluation, l.customCode.toLatin1().constData());
+        const ScoutKind* row = ScoutKindFor(l.skill, l.evaluation, l.mark.toLatin1().constData());
         if ((!row || !row->statKey) && KillFollows(m, s, j, l.side) && l.skill == 'E')
             row = ScoutAssistBeforeKill(l.evaluation);
         const StatKind* kind = row ? ScoutStat(*row) : nullptr;
+        record(l, l.number, l.zone, kind, row ? row->value : 0, at);
+        // A block of two in one line: the partner it names blocked too.
+        if (kind && row->rule == ScoutRule::Marked && l.partner >= 0)
+            record(l, l.partner, 0, kind, row->value, at);
+    }
+
+    // An action of the player with this shirt in the line's side: in the zone the line gives
+    // (zoneGiven), else the one its line-ups give the player, else the court's, else the libero's.
+    void record(const Line& l, int number, int zoneGiven, const StatKind* kind, int value, const QDateTime& at)
+    {
+        const RecordId player = players(l.side, number);
+        played.insert(player);
         if (!kind)
             return;
-        // The zone the line's own line-ups give the player, else the court's, else the libero's.
-        int zone = ZoneOf(l.zones[size_t(l.side)], l.number);
+        int zone = zoneGiven > 0 ? zoneGiven : ZoneOf(l.zones[size_t(l.side)], number);
         if (zone == 0 && logged)
             zone = ZoneOf(book.court()[size_t(l.side)], player);
         if (zone == 0)
             zone = kUnplacedZone;
         const int box = Box(l.side, s.number, zone);
         if (logged)
-            add(book.action(player, l.side, box, *kind, row->value, std::nullopt, false, at));
+            add(book.action(player, l.side, box, *kind, value, std::nullopt, false, at));
         else
-            g.plays.push_back({player, box, kind, row->value, at});
+            g.plays.push_back({player, box, kind, value, at});
     }
 
     const ScoutMatch& m;

@@ -65,6 +65,15 @@ void ReadCode(Line& l)
         // The custom code stands from the 16th place of the code; ~ keeps an empty place.
         l.customCode = c.mid(15);
         l.customCode.remove(QLatin1Char('~'));
+        // The program's own: a mark, a block's partner after BA, a zone ("BA07Z6"); anything else
+        // is another program's, and says nothing here.
+        static const QRegularExpression ours(QStringLiteral("^(BA|SA)?([0-9]{2})?(?:Z([1-6]))?$"));
+        if (const auto m = ours.match(l.customCode); m.hasMatch() && !l.customCode.isEmpty()
+                                                     && (m.captured(2).isEmpty() || m.captured(1) == QLatin1String("BA"))) {
+            l.mark = m.captured(1);
+            l.partner = m.captured(2).isEmpty() ? -1 : m.captured(2).toInt();
+            l.zone = m.captured(3).isEmpty() ? 0 : m.captured(3).toInt();
+        }
         return;
     }
     if (const auto m = point.match(c); m.hasMatch()) {
@@ -166,8 +175,12 @@ void CheckNames(const Line& l, const ScoutMatch& m)
                    .arg(number)
                    .arg(SideName(side)));
     };
-    if (l.kind == Line::Kind::Action)
+    if (l.kind == Line::Kind::Action) {
         known(l.side, l.number, What::Action);
+        known(l.side, l.partner, What::Action);
+        if (l.partner >= 0 && l.partner == l.number)
+            Refuse(l.line, Words::tr("the block names player %1 as the partner of the same player.").arg(l.number));
+    }
     else if (l.kind == Line::Kind::Substitution) {
         known(l.side, l.out, What::Substitution);
         known(l.side, l.number, What::Substitution);

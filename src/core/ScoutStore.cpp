@@ -319,6 +319,7 @@ Scout::RecordedMatch Recorded(const RecordId& matchId)
                                         RecordId::fromText(rows.front().value(1).toString())};
     Scout::RecordedMatch r;
     r.when = matchId.dateTime();
+    r.teamIds = teams;
     for (int side = 0; side < 2; ++side) {
         const std::optional<QString> name = RosterStore::TeamName(teams[size_t(side)]);
         if (!name)

@@ -155,7 +155,10 @@ QByteArray Write(const ScoutMatch& m)
             QStringList f{QString::number(side), QString::number(p.number), QString::number(++index)};
             for (const QString& s : p.sets)
                 f << s;
-            f << QStringLiteral("%1%2").arg(side == kHome ? QLatin1Char('H') : QLatin1Char('V')).arg(p.number)
+            // A player without a code of its own (one made by hand) is named by side and shirt.
+            f << (p.code.isEmpty()
+                      ? QStringLiteral("%1%2").arg(side == kHome ? QLatin1Char('H') : QLatin1Char('V')).arg(p.number)
+                      : Field(p.code))
               << Field(p.lastName) << Field(p.firstName) << QString() << QString() << QString()
               << QStringLiteral("False") << QString() << QString() << QString();
             out << f.join(QLatin1Char(';'));

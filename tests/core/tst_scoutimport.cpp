@@ -437,6 +437,52 @@ private slots:
         QCOMPARE(app->count(QStringLiteral("MATCH")), 1);
     }
 
+    // The first rally of the real file replaced by these codes (separated by ';'), the point going
+    // to home; home #6 stands in zone 1, #15 in zone 2.
+    static QByteArray FirstRallyAs(const QByteArray& codes)
+    {
+        QList<QByteArray> lines = Lines();
+        QList<QByteArray> rally;
+        for (const QByteArray& code : codes.split(';'))
+            rally << code + ";;;;;;;14.31.13;1;3;3;;;;6;15;4;12;10;9;11;15;10;13;3;16;";
+        return Join(lines.mid(0, 121)
+                    + QList<QByteArray>{"*06SM+;;;;;;;14.31.13;1;3;3;;;;6;15;4;12;10;9;11;15;10;13;3;16;"} + rally
+                    + lines.mid(123));
+    }
+
+    // What the program writes in the custom field of its own codes comes back: a block of two
+    // gives both blockers their assist in their boxes; a zone places a player the line-ups do not.
+    void ourCustomFieldReadBack_data()
+    {
+        QTest::addColumn<QByteArray>("codes");
+        QTest::addColumn<QStringList>("rows"); // home #shirt@box column=value
+        QTest::newRow("a block of two") << QByteArray("*06BH#~~~~~~~~~BA15")
+                                        << QStringList{"#6@1 BLOCKASSIST=1", "#15@2 BLOCKASSIST=1"};
+        QTest::newRow("a zone") << QByteArray("*06DH+~~~~~~~~~Z2") << QStringList{"#6@2 DIG=1"};
+        QTest::newRow("a block of two, its blocker's zone")
+            << QByteArray("*06BH#~~~~~~~~~BA15Z4") << QStringList{"#6@4 BLOCKASSIST=1", "#15@2 BLOCKASSIST=1"};
+        QTest::newRow("the libero, no zone") << QByteArray("*01DH+") << QStringList{"#1@6 DIG=1"};
+        QTest::newRow("the libero in zone 5") << QByteArray("*01DH+~~~~~~~~~Z5") << QStringList{"#1@5 DIG=1"};
+    }
+    void ourCustomFieldReadBack()
+    {
+        QFETCH(QByteArray, codes);
+        QFETCH(QStringList, rows);
+        const Scout::ReadResult read = Scout::Read(FirstRallyAs(codes), Scout::Encoding::Automatic, kToday);
+        QVERIFY2(read.ok(), qPrintable(read.refusal.text()));
+        ScoutStore::Import(*read.match);
+        QStringList found;
+        for (const QVariantList& r : app->rows(
+                 QStringLiteral("SELECT PL.PLAYERNUMBER, P.POSITION, P.DIG, P.BLOCKASSIST FROM PLAY P JOIN PLAYER PL ON "
+                                "PL.PLAYERID = P.PLAYERID JOIN TEAM T ON T.TEAMID = PL.TEAMID WHERE T.TEAMNAME = ? AND "
+                                "P.PLAYID = ? AND P.SERVEACE IS NULL ORDER BY 1"),
+                 {QStringLiteral("Braslovče"), QStringLiteral("2015-01-25 14:31:13")}))
+            found << QStringLiteral("#%1@%2 %3").arg(r[0].toInt()).arg(r[1].toInt())
+                         .arg(r[2].isNull() ? QStringLiteral("BLOCKASSIST=") + r[3].toString()
+                                            : QStringLiteral("DIG=") + r[2].toString());
+        QCOMPARE(found, rows);
+    }
+
     // Each code of the mapping, in a rally of its own, records its kind (or nothing) for the player.
     void codesRecordTheirKinds_data()
     {
@@ -476,19 +522,14 @@ private slots:
         row("freeball", "*06FH+", "");
         row("our block assist", "*06BH#~~~~~~~~~BA", "BLOCKASSIST=1");
         row("our lone set assist", "*06EH#~~~~~~~~~SA", "SETASSIST=1");
+        row("another program's custom code", "*06BH#~~~~~~~~~XYZ", "SOLOBLOCK=1");
+        row("two digits with no mark", "*06BH#~~~~~~~~~15", "SOLOBLOCK=1");
     }
     void codesRecordTheirKinds()
     {
         QFETCH(QByteArray, codes);
         QFETCH(QString, recorded);
-        // The first rally of the real file replaced by these codes, the point going to home.
-        QList<QByteArray> lines = Lines();
-        QList<QByteArray> rally;
-        for (const QByteArray& code : codes.split(';'))
-            rally << code + ";;;;;;;14.31.13;1;3;3;;;;6;15;4;12;10;9;11;15;10;13;3;16;";
-        lines = lines.mid(0, 121) + QList<QByteArray>{"*06SM+;;;;;;;14.31.13;1;3;3;;;;6;15;4;12;10;9;11;15;10;13;3;16;"}
-            + rally + lines.mid(123);
-        const Scout::ReadResult read = Scout::Read(Join(lines), Scout::Encoding::Automatic, kToday);
+        const Scout::ReadResult read = Scout::Read(FirstRallyAs(codes), Scout::Encoding::Automatic, kToday);
         QVERIFY2(read.ok(), qPrintable(read.refusal.text()));
         ScoutStore::Import(*read.match);
         // The home #6 rows of the first rally (before the first point, at 14.31.21).

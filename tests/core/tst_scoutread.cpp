@@ -151,6 +151,12 @@ private slots:
         QTest::newRow("an action without line-up") << WithLine(125, "*06SM+~~~19;;;;;;;14.31.34;1;3;3;;;;") << 125
                                                    << "cut short";
         QTest::newRow("a substitution with no time") << WithLine(249, "ac03:08;;;;") << 249 << "cut short";
+        QTest::newRow("a block's partner not on the roster")
+            << WithLine(125, "*06BH#~~~~~~~~~BA77;;;;;;;14.31.34;1;3;3;;;;6;15;4;12;10;9;11;15;10;13;3;16;") << 125
+            << "number 77";
+        QTest::newRow("a block's partner the blocker")
+            << WithLine(125, "*06BH#~~~~~~~~~BA06;;;;;;;14.31.34;1;3;3;;;;6;15;4;12;10;9;11;15;10;13;3;16;") << 125
+            << "partner of the same player";
     }
 
     void hostileFilesAreRefusedByLine()
