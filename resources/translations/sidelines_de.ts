@@ -1662,6 +1662,10 @@ kopieren.
         <source>not a regular file</source>
         <translation>keine gewöhnliche Datei</translation>
     </message>
+    <message>
+        <source>Importing %1 of %2: %3...</source>
+        <translation>Importiere %1 von %2: %3...</translation>
+    </message>
 </context>
 <context>
     <name>ScoutStore</name>
@@ -2605,6 +2609,10 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <location filename="../../src/match/frmExportScout.cpp" line="132"/>
         <source>Scout file written: %1</source>
         <translation>Scout-Datei geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>

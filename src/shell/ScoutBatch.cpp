@@ -14,7 +14,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSet>
+
+#include <unistd.h>
 
 namespace ScoutBatch {
 
@@ -61,11 +64,20 @@ bool Wanted(const QCommandLineParser& parser)
     return parser.isSet(kImport) || parser.isSet(kExport) || parser.isSet(kEncoding);
 }
 
-int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream& out)
+int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream& out, QTextStream* progress)
 {
     int failures = 0;
+    int done = 0;
     for (const QString& path : files) {
         const QString shown = QDir::toNativeSeparators(path);
+        // What is being done now, on the terminal's line; the result takes its place.
+        if (progress)
+            *progress << Words::tr("Importing %1 of %2: %3...").arg(++done).arg(files.size()).arg(shown) << '\r'
+                      << Qt::flush;
+        const auto cleared = qScopeGuard([progress] {
+            if (progress)
+                *progress << "\x1b[K" << Qt::flush;
+        });
         const WholeFile::Result file = WholeFile::Read(path, Scout::kLargestFile);
         if (!file.ok()) {
             QString why = file.reason;
@@ -124,10 +136,11 @@ int ExportAll(const QString& folder, QTextStream& out, QTextStream& err)
     if (matches.empty())
         out << Words::tr("There are no recorded matches to export.") << Qt::endl;
     for (const ScoutStore::ListedMatch& m : matches) {
-        // Two matches of the same teams on one day are told apart by a number.
+        // Two matches of the same teams on one day are told apart by a number, and so is a file
+        // of the same name already in the folder, which is never written over.
         const QString name = ScoutStore::FileName(m);
         QString unique = name;
-        for (int n = 2; taken.contains(unique.toLower()); ++n)
+        for (int n = 2; taken.contains(unique.toLower()) || QFileInfo::exists(QDir(folder).filePath(unique)); ++n)
             unique = name.chopped(4) + QStringLiteral(" (%1).dvw").arg(n);
         taken.insert(unique.toLower());
         const QString path = QDir(folder).filePath(unique);
@@ -212,8 +225,9 @@ int Run(const QCommandLineParser& parser, const QString& appDir)
             << Qt::endl;
     } else {
         try {
-            status = importing ? ImportFiles(parser.positionalArguments(), encoding, out)
-                               : ExportAll(parser.value(kExport), out, err);
+            status = importing
+                ? ImportFiles(parser.positionalArguments(), encoding, out, ::isatty(STDERR_FILENO) ? &err : nullptr)
+                : ExportAll(parser.value(kExport), out, err);
         } catch (const DbError& e) {
             err << e.message() << Qt::endl;
             status = 1;

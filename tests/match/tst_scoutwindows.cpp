@@ -9,6 +9,7 @@
 #include "support/TestMain.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -271,6 +272,55 @@ private slots:
         QVERIFY2(read.ok(), qPrintable(read.refusal.text()));
         QCOMPARE(read.match->teams[0].name, QStringLiteral("Hawks"));
         QVERIFY2(StatusText().startsWith(QStringLiteral("Scout file written: ")), qPrintable(StatusText()));
+    }
+
+    // A file of the chosen name is replaced only when the user says Yes; No brings the dialog
+    // back (here it is left with Cancel, or given another name), and nothing is written over.
+    void exportAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("second"); // the name given when the dialog comes back; "" for Cancel
+        QTest::addColumn<int>("asked"); // times the dialog was shown
+        QTest::addColumn<bool>("replaced");
+        QTest::addColumn<bool>("other"); // written under the second name
+        QTest::newRow("Yes") << int(QMessageBox::Yes) << "" << 1 << true << false;
+        QTest::newRow("No, then Cancel") << int(QMessageBox::No) << "" << 2 << false << false;
+        QTest::newRow("No, then another name") << int(QMessageBox::No) << "another name.dvw" << 2 << false << true;
+    }
+    void exportAsksBeforeReplacing()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, second);
+        QFETCH(int, asked);
+        QFETCH(bool, replaced);
+        QFETCH(bool, other);
+        {
+            scoutrecord::Recorder r(*app, QDateTime(QDate(2026, 3, 5), QTime(18, 0)));
+            const scoutrecord::Team hawks = r.addTeam(QStringLiteral("Hawks"), 6, 1);
+            const scoutrecord::Team owls = r.addTeam(QStringLiteral("Owls"), 6, 10);
+            r.startGame(hawks, owls, 1, Rally::kHome, true);
+            r.playGame(25, 7);
+        }
+        const QString path = write(QStringLiteral("taken.dvw"), "a file of the user's");
+        MsgBoxHook::setNextAnswer(QMessageBox::StandardButton(answer));
+        const auto seen = drive::Windows({drive::Steps({drive::Key(Qt::Key_Return), Closed()})});
+        QStringList offered;
+        ExportScoutFile(nullptr, [&](const QString& name) {
+            offered << name;
+            return offered.size() == 1 ? path : (second.isEmpty() ? QString() : files.filePath(second));
+        });
+        QCOMPARE(offered.size(), asked);
+        if (asked > 1)
+            QCOMPARE(offered[1], path);
+        const MsgBoxHook::Asked question = MsgBoxHook::asked().value(0);
+        QCOMPARE(question.prompt,
+                 QStringLiteral("%1 already exists. Do you want to replace it?").arg(QDir::toNativeSeparators(path)));
+        QCOMPARE(question.defaultButton, QMessageBox::No);
+        QCOMPARE(question.title, QStringLiteral("Export Scout File"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll().startsWith("[3DATAVOLLEYSCOUT]"), replaced);
+        QCOMPARE(QFileInfo::exists(files.filePath(QStringLiteral("another name.dvw"))), other);
     }
 };
 

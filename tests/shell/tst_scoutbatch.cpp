@@ -1,11 +1,13 @@
 #include "core/Database.h"
 #include "core/ScoutFile.h"
 #include "core/ScoutFixture.h"
+#include "shell/ScoutBatch.h"
 #include "shell/frmSplash.h"
 #include "support/TestMain.h"
 
 #include <QDir>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -189,12 +191,39 @@ private slots:
             const Scout::ReadResult read = Scout::Read(f.readAll(), Scout::Encoding::Automatic, QDate(2026, 12, 31));
             QVERIFY2(read.ok(), qPrintable(read.refusal.text()));
         }
+        // Again into the same folder: the files there stay as they are, the new ones take a number.
+        QFile mine(r.out[0]);
+        QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("the user's own") > 0);
+        mine.close();
+        const Run again = run({QStringLiteral("--export-scout"), out});
+        QVERIFY2(again.status == 0 && again.err.isEmpty(), qPrintable(again.err));
+        QCOMPARE(again.out,
+                 (QStringList{QDir::toNativeSeparators(out + QStringLiteral("/2015-01-25 Braslovče - Nova KBM Branik (2).dvw")),
+                              QDir::toNativeSeparators(out + QStringLiteral("/2015-02-02 Hawks - Owls (2).dvw"))}));
+        QVERIFY(mine.open(QIODevice::ReadOnly));
+        QCOMPARE(mine.readAll(), QByteArray("the user's own"));
         for (const QStringList& wrong :
              {QStringList{"--encoding", "klingon", "--import", "x.dvw"}, QStringList{"--import"},
               QStringList{"--export-scout", out, "--import", "x.dvw"}}) {
             const Run bad = run(wrong);
             QVERIFY2(bad.status == 2 && bad.out.isEmpty() && !bad.err.isEmpty(), qPrintable(wrong.join(' ')));
         }
+    }
+
+    // On a terminal, the file being imported is named while it is, one line per file that the
+    // file's result takes the place of.
+    void progressOnATerminal()
+    {
+        QString error;
+        QVERIFY(Db::open(dir->filePath(QStringLiteral("Rally2.db")), &error));
+        const auto closed = qScopeGuard([] { Db::close(); });
+        const QStringList files{file(QStringLiteral("a.dvw"), Fixture()), dir->filePath(QStringLiteral("none.dvw"))};
+        QString out, progress;
+        QTextStream outStream(&out), progressStream(&progress);
+        QCOMPARE(ScoutBatch::ImportFiles(files, Scout::Encoding::Automatic, outStream, &progressStream), 1);
+        QCOMPARE(progress, QStringLiteral("Importing 1 of 2: %1...\r\x1b[KImporting 2 of 2: %2...\r\x1b[K")
+                               .arg(QDir::toNativeSeparators(files[0]), QDir::toNativeSeparators(files[1])));
+        QCOMPARE(out.count(QLatin1Char('\n')), 2);
     }
 
     // The lock that keeps a second copy of the program off the database keeps these commands off
