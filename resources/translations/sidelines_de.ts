@@ -1664,7 +1664,7 @@ kopieren.
     </message>
     <message>
         <source>Importing %1 of %2: %3...</source>
-        <translation>Importiere %1 von %2: %3...</translation>
+        <translation>Datei %1 von %2 wird importiert: %3...</translation>
     </message>
 </context>
 <context>
