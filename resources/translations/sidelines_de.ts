@@ -1724,6 +1724,10 @@ kopieren.
         <source>this match is already in the archive of saved matches: %1; File &gt; Restore Saved Matches brings it back.</source>
         <translation>Dieses Spiel ist bereits im Archiv der gespeicherten Spiele: %1; Datei &gt; Gespeicherte Spiele wiederherstellen holt es zurück.</translation>
     </message>
+    <message>
+        <source> vs </source>
+        <translation> gegen </translation>
+    </message>
 </context>
 <context>
     <name>ServeMark</name>
@@ -2972,11 +2976,6 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <translation>%1-%2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="193"/>
-        <source>Sets: %1 (home first)</source>
-        <translation>Sätze: %1 (Heim zuerst)</translation>
-    </message>
-    <message>
         <location filename="../../src/match/frmImportScout.cpp" line="195"/>
         <source>This match is already among the recorded matches: %1.</source>
         <translation>Dieses Spiel ist bereits unter den erfassten Spielen: %1.</translation>
@@ -3058,6 +3057,10 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
     <message>
         <source>%1: the match is already in the archive of saved matches: %2.</source>
         <translation>%1: Das Spiel ist bereits im Archiv der gespeicherten Spiele: %2.</translation>
+    </message>
+    <message>
+        <source>Sets: %1 (%2 first)</source>
+        <translation>Sätze: %1 (%2 zuerst)</translation>
     </message>
 </context>
 <context>

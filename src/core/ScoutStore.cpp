@@ -185,7 +185,8 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
     Imported result;
     std::array<RecordId, 2> teams;
     std::vector<PlayerRow> newPlayers;
-    for (int side = 0; side < 2; ++side) {
+    // Named as every caption names a match: the away team first.
+    for (int side : {kAway, kHome}) {
         const Team& t = m.teams[size_t(side)];
         // A new player's team as the roster names it.
         QString teamName = t.name;
@@ -438,8 +439,8 @@ QString FileName(const ListedMatch& match)
     const QString deleted = Words::tr("deleted team");
     // Each name within what any file system takes in a name, with room for the date.
     auto team = [&](const std::optional<QString>& name) { return name.value_or(deleted).left(60).trimmed(); };
-    QString name = match.id.date().toString(Qt::ISODate) + QLatin1Char(' ') + team(match.homeName)
-        + QStringLiteral(" - ") + team(match.awayName);
+    QString name = match.id.date().toString(Qt::ISODate) + QLatin1Char(' ') + team(match.awayName) + Words::tr(" vs ")
+        + team(match.homeName);
     for (QChar& c : name)
         if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
             c = QLatin1Char('_');

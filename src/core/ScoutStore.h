@@ -51,6 +51,7 @@ struct Imported
 {
     RecordId match;
     QString caption; // as the match listing names it
+    // The away team's first, as the caption names them.
     QStringList newTeams;
     QStringList newPlayers; // "Name #12 (Team)"
 };
@@ -78,7 +79,8 @@ std::vector<ListedMatch> ListMatches();
 Scout::RecordedMatch Recorded(const RecordId& match);
 // The file's bytes for a stored match.
 QByteArray ExportMatch(const RecordId& match);
-// "2026-03-05 Hawks - Eagles.dvw": the match's date and teams, with nothing a file name cannot hold.
+// "2026-03-05 Eagles vs Hawks.dvw": the match's date and teams, the away team first as every
+// caption has them, with nothing a file name cannot hold.
 QString FileName(const ListedMatch& match);
 // Writes the bytes whole or not at all (the file as it was stays when anything fails); throws
 // Scout::ExportError with the system's reason.

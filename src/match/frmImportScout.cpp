@@ -93,10 +93,11 @@ frmImportScout::frmImportScout(const QString& fileName, const QByteArray& bytes,
     encoding->addWidget(cboEncoding);
     encoding->addWidget(lblEncodingUsed, 1);
     auto* teams = new QGridLayout;
-    teams->addWidget(lblHome, 0, 0);
-    teams->addWidget(lblAway, 0, 1);
-    teams->addWidget(lstHome, 1, 0);
-    teams->addWidget(lstAway, 1, 1);
+    // The away team first, as every caption of a match names the two.
+    teams->addWidget(lblAway, 0, 0);
+    teams->addWidget(lblHome, 0, 1);
+    teams->addWidget(lstAway, 1, 0);
+    teams->addWidget(lstHome, 1, 1);
     teams->setRowStretch(1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -110,6 +111,11 @@ frmImportScout::frmImportScout(const QString& fileName, const QByteArray& bytes,
     layout->addLayout(teams, 1);
     layout->addWidget(lblProblem);
     layout->addLayout(buttons);
+
+    setTabOrder(cboEncoding, lstAway);
+    setTabOrder(lstAway, lstHome);
+    setTabOrder(lstHome, cmdImport);
+    setTabOrder(cmdImport, cmdCancel);
 
     connect(cmdImport, &QPushButton::clicked, this, [this] {
         if (!cmdImport->isEnabled())
@@ -188,8 +194,8 @@ void frmImportScout::fill()
     lblDate->setText(tr("Date: %1, %2").arg(QLocale().toString(m.date, QLocale::ShortFormat), time));
     QStringList sets;
     for (const Scout::Set& s : m.sets)
-        sets << tr("%1-%2").arg(s.home).arg(s.away);
-    lblSets->setText(tr("Sets: %1 (home first)").arg(sets.join(QStringLiteral(", "))));
+        sets << tr("%1-%2").arg(s.away).arg(s.home);
+    lblSets->setText(tr("Sets: %1 (%2 first)").arg(sets.join(QStringLiteral(", ")), m.teams[Scout::kAway].name));
     if (plan.duplicate) {
         lblProblem->setText(
             plan.duplicate->archived

@@ -143,7 +143,8 @@ private slots:
         const Scout::ReadResult read = Scout::Read(Fixture(), Scout::Encoding::Automatic, kToday);
         QVERIFY2(read.ok(), qPrintable(read.refusal.text()));
         const ScoutStore::Imported imported = ScoutStore::Import(*read.match);
-        QCOMPARE(imported.newTeams, (QStringList{QStringLiteral("Braslovče"), QStringLiteral("Nova KBM Branik")}));
+        // The away team's first, as the match's caption names them.
+        QCOMPARE(imported.newTeams, (QStringList{QStringLiteral("Nova KBM Branik"), QStringLiteral("Braslovče")}));
         QCOMPARE(imported.newPlayers.size(), 25);
         // Stored under the file's date and the time of its first scouted line.
         QCOMPARE(imported.match.text(), QStringLiteral("2015-01-25 14:31:13"));

@@ -76,7 +76,7 @@ private slots:
                                QCOMPARE(w->windowTitle(), QStringLiteral("Import Scout File"));
                                QCOMPARE(text(w, "lblHome"), QStringLiteral("Home: Braslovče (new team)"));
                                QCOMPARE(text(w, "lblAway"), QStringLiteral("Visiting: Nova KBM Branik (new team)"));
-                               QCOMPARE(text(w, "lblSets"), QStringLiteral("Sets: 25-16, 25-14, 25-22 (home first)"));
+                               QCOMPARE(text(w, "lblSets"), QStringLiteral("Sets: 16-25, 14-25, 22-25 (Nova KBM Branik first)"));
                                const QStringList home = drive::Lines(w, QStringLiteral("lstHome"));
                                QCOMPARE(home.size(), 14);
                                QCOMPARE(home.first(), QStringLiteral("#1  ŠPELA BEDNJANIČ  (new)"));
@@ -103,17 +103,18 @@ private slots:
         }
         // The first few players in the message, every one of them behind Show Details.
         const MsgBoxHook::Asked closing = MsgBoxHook::asked().value(0);
+        // The away team first, as the match's caption names them.
         const QString teams
             = QStringLiteral("Matches imported (1):\nNova KBM Branik vs Braslovče on 2015-01-25 "
-                             "14:31:13\n\nNew teams (2):\nBraslovče\nNova KBM Branik\n\nNew players (25):\n"
-                             "ŠPELA BEDNJANIČ #1 (Braslovče)\n");
+                             "14:31:13\n\nNew teams (2):\nNova KBM Branik\nBraslovče\n\nNew players (25):\n"
+                             "MIA LEDINEK #3 (Nova KBM Branik)\n");
         QVERIFY2(closing.prompt.startsWith(teams), qPrintable(closing.prompt));
-        QVERIFY2(
-            closing.prompt.endsWith(QStringLiteral("\nZALA ZBIČAJNIK #4 (Braslovče)\nSAMANTA RITUPER #5 (Braslovče)\n"
-                                                   "...and 21 more (Show Details lists them all).")),
-            qPrintable(closing.prompt));
+        QVERIFY2(closing.prompt.endsWith(
+                     QStringLiteral("\nMAJA ZEMLJARIČ #5 (Nova KBM Branik)\nKARMINA SUŠNIK #6 (Nova KBM Branik)\n"
+                                    "...and 21 more (Show Details lists them all).")),
+                 qPrintable(closing.prompt));
         QVERIFY2(closing.details.startsWith(teams), qPrintable(closing.details));
-        QVERIFY2(closing.details.endsWith(QStringLiteral("\nDARJA ERŽEN #16 (Nova KBM Branik)")),
+        QVERIFY2(closing.details.endsWith(QStringLiteral("\nANJA HRIBERNIK 96 #16 (Braslovče)")),
                  qPrintable(closing.details));
         QCOMPARE(closing.details.count(QLatin1Char('\n')), 32);
     }
@@ -189,7 +190,7 @@ private slots:
         QVERIFY2(
             closing.prompt.startsWith(QStringLiteral("Matches imported (2):\nNova KBM Branik vs Braslovče on "
                                                      "2015-01-25 14:31:13\nOwls vs Hawks on 2015-02-02 14:31:13\n\n"
-                                                     "New teams (4):\nBraslovče\nNova KBM Branik\nHawks\nOwls\n\n"
+                                                     "New teams (4):\nNova KBM Branik\nBraslovče\nOwls\nHawks\n\n"
                                                      "New players (50):\n")),
             qPrintable(closing.prompt));
         QVERIFY2(closing.prompt.endsWith(QStringLiteral(
@@ -265,7 +266,7 @@ private slots:
             QVERIFY(!QFile::exists(path));
             return;
         }
-        QCOMPARE(proposed, QStringLiteral("2026-03-05 Hawks - Owls.dvw"));
+        QCOMPARE(proposed, QStringLiteral("2026-03-05 Owls vs Hawks.dvw"));
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const Scout::ReadResult read = Scout::Read(f.readAll(), Scout::Encoding::Automatic, QDate(2026, 12, 31));

@@ -183,8 +183,8 @@ private slots:
         QVERIFY2(r.status == 0 && r.err.isEmpty(), qPrintable(r.err));
         QCOMPARE(
             r.out,
-            (QStringList{QDir::toNativeSeparators(out + QStringLiteral("/2015-01-25 Braslovče - Nova KBM Branik.dvw")),
-                         QDir::toNativeSeparators(out + QStringLiteral("/2015-02-02 Hawks - Owls.dvw"))}));
+            (QStringList{QDir::toNativeSeparators(out + QStringLiteral("/2015-01-25 Nova KBM Branik vs Braslovče.dvw")),
+                         QDir::toNativeSeparators(out + QStringLiteral("/2015-02-02 Owls vs Hawks.dvw"))}));
         for (const QString& path : r.out) {
             QFile f(path);
             QVERIFY(f.open(QIODevice::ReadOnly));
@@ -198,8 +198,8 @@ private slots:
         const Run again = run({QStringLiteral("--export-scout"), out});
         QVERIFY2(again.status == 0 && again.err.isEmpty(), qPrintable(again.err));
         QCOMPARE(again.out,
-                 (QStringList{QDir::toNativeSeparators(out + QStringLiteral("/2015-01-25 Braslovče - Nova KBM Branik (2).dvw")),
-                              QDir::toNativeSeparators(out + QStringLiteral("/2015-02-02 Hawks - Owls (2).dvw"))}));
+                 (QStringList{QDir::toNativeSeparators(out + QStringLiteral("/2015-01-25 Nova KBM Branik vs Braslovče (2).dvw")),
+                              QDir::toNativeSeparators(out + QStringLiteral("/2015-02-02 Owls vs Hawks (2).dvw"))}));
         QVERIFY(mine.open(QIODevice::ReadOnly));
         QCOMPARE(mine.readAll(), QByteArray("the user's own"));
         for (const QStringList& wrong :
