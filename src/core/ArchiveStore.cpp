@@ -86,8 +86,28 @@ void step(ProgressScope* progress, int done)
 
 }  // namespace
 
+namespace {
+// The archive attached now, and how many guards hold it: a guard made while another holds the
+// same archive leaves it as it is (a season's files are each looked for in it, attached once).
+struct Attachment
+{
+    QString path;
+    int guards = 0;
+};
+Attachment& Current()
+{
+    static Attachment current;
+    return current;
+}
+}  // namespace
+
 Attached::Attached(const QString& path)
 {
+    Attachment& current = Current();
+    if (current.guards > 0 && current.path == path) {
+        ++current.guards;
+        return;
+    }
     QString error;
     if (!Db::prepareFile(path, &error))
         throw ArchiveError(path, error, QStringLiteral("ATTACH"));
@@ -100,10 +120,15 @@ Attached::Attached(const QString& path)
     } catch (const DbError& e) {
         throw ArchiveError(path, e.message(), e.statement());
     }
+    current = {path, 1};
 }
 
 Attached::~Attached()
 {
+    Attachment& current = Current();
+    if (--current.guards > 0)
+        return;
+    current = {};
     QSqlQuery detach(Db::connection());
     detach.exec(QStringLiteral("DETACH DATABASE archive"));
 }

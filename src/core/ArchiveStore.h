@@ -36,7 +36,8 @@ private:
 // The archive at path attached to the shared connection as the schema "archive" for as long as
 // the guard lives, so that statements of other stores may read it beside the working tables (an
 // older archive is upgraded first). Attaching needs no transaction open: a guard is made before
-// any Transaction and outlives it. Throws ArchiveError when the file cannot be used.
+// any Transaction and outlives it. A guard made while another holds the same archive finds it
+// attached and leaves it so. Throws ArchiveError when the file cannot be used.
 class Attached
 {
 public:

@@ -1,5 +1,6 @@
 #include "shell/ScoutBatch.h"
 
+#include "core/ArchiveStore.h"
 #include "core/DataPlace.h"
 #include "core/Database.h"
 #include "core/RecordId.h"
@@ -17,6 +18,8 @@
 #include <QScopeGuard>
 #include <QSet>
 
+#include <future>
+
 #include <unistd.h>
 
 namespace ScoutBatch {
@@ -33,6 +36,30 @@ struct Words
 const QString kImport = QStringLiteral("import");
 const QString kEncoding = QStringLiteral("encoding");
 const QString kExport = QStringLiteral("export-scout");
+
+// A file read and checked, ready to import; or why it was not read.
+struct Loaded
+{
+    WholeFile::Result file;
+    Scout::ReadResult read;
+};
+
+Loaded Load(const QString& path, Scout::Encoding encoding, const QDate& today)
+{
+    Loaded l;
+    try {
+        l.file = WholeFile::Read(path, Scout::kLargestFile);
+        if (l.file.ok())
+            l.read = Scout::Read(l.file.bytes, encoding, today);
+    } catch (const std::exception& e) {
+        // Memory for a file within the limit: said as the system says it, for this file alone.
+        l.file = WholeFile::Result{};
+        l.file.failure = WholeFile::Failure::Unreadable;
+        l.file.reason = QString::fromLocal8Bit(e.what());
+    }
+    l.file.bytes.clear();
+    return l;
+}
 
 } // namespace
 
@@ -68,8 +95,24 @@ int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream&
 {
     int failures = 0;
     int done = 0;
-    for (const QString& path : files) {
-        const QString shown = QDir::toNativeSeparators(path);
+    // Each file's match is looked for in the archive too: attached once for them all.
+    // An archive that cannot be used is named for each file by its import.
+    std::optional<ArchiveStore::Attached> archive;
+    try {
+        if (const QString path = ArchiveStore::DefaultPath(); QFileInfo::exists(path))
+            archive.emplace(path);
+    } catch (const DbError&) {
+        archive.reset();
+    }
+    // Each file is read and checked on a thread of its own while the one before is written: the
+    // two take about as long, and the database stays with this thread.
+    const QDate today = Clock::now().date();
+    std::future<Loaded> next;
+    auto load = [&](qsizetype i) { next = std::async(std::launch::async, Load, files[i], encoding, today); };
+    if (!files.isEmpty())
+        load(0);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString shown = QDir::toNativeSeparators(files[i]);
         // What is being done now, on the terminal's line; the result takes its place.
         if (progress)
             *progress << Words::tr("Importing %1 of %2: %3...").arg(++done).arg(files.size()).arg(shown) << '\r'
@@ -78,7 +121,10 @@ int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream&
             if (progress)
                 *progress << "\x1b[K" << Qt::flush;
         });
-        const WholeFile::Result file = WholeFile::Read(path, Scout::kLargestFile);
+        const Loaded loaded = next.get();
+        if (i + 1 < files.size())
+            load(i + 1);
+        const WholeFile::Result& file = loaded.file;
         if (!file.ok()) {
             QString why = file.reason;
             if (file.failure == WholeFile::Failure::Missing)
@@ -91,7 +137,7 @@ int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream&
             ++failures;
             continue;
         }
-        const Scout::ReadResult read = Scout::Read(file.bytes, encoding, Clock::now().date());
+        const Scout::ReadResult& read = loaded.read;
         try {
             if (!read.ok())
                 throw Scout::RefusalError(read.refusal);

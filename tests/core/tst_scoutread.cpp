@@ -300,6 +300,32 @@ private slots:
         QCOMPARE(read.match->teams[0].player(1)->name(), QStringLiteral("ŠPELA BEDNJANIČ"));
     }
 
+    // What is well-formed UTF-8, wherever in a run of plain letters the other bytes stand.
+    void utf8Bytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("utf8");
+        const QByteArray plain("Braslovce;ZALA;");
+        QTest::newRow("plain ASCII") << plain << true;
+        QTest::newRow("two bytes") << plain + "\xC4\x8D" << true;
+        QTest::newRow("three bytes") << QByteArray("\xE2\x82\xAC") + plain << true;
+        QTest::newRow("four bytes") << plain + "\xF0\x9F\x8F\x90" + plain << true;
+        QTest::newRow("a code page's letter") << plain + "\xE8" << false;
+        for (int at : {0, 7, 8, 9, 15, 16})
+            QTest::addRow("a code page's letter at %d", at) << QByteArray(plain).insert(at, '\xC8') << false;
+        QTest::newRow("overlong") << plain + "\xC0\xAF" << false;
+        QTest::newRow("a surrogate") << plain + "\xED\xA0\x80" << false;
+        QTest::newRow("past U+10FFFF") << plain + "\xF4\x90\x80\x80" << false;
+        QTest::newRow("cut at the end") << plain + "\xC4" << false;
+        QTest::newRow("a lone continuation") << plain + "\x8D" + plain << false;
+    }
+    void utf8Bytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, utf8);
+        QCOMPARE(Scout::IsUtf8(bytes), utf8);
+    }
+
     // A copy is the bytes after 0x0F and a digit, two hexadecimal digits each.
     void hexadecimalCopies_data()
     {

@@ -1,3 +1,4 @@
+#include "core/ArchiveStore.h"
 #include "core/Database.h"
 #include "core/ScoutFile.h"
 #include "core/ScoutFixture.h"
@@ -208,6 +209,49 @@ private slots:
             const Run bad = run(wrong);
             QVERIFY2(bad.status == 2 && bad.out.isEmpty() && !bad.err.isEmpty(), qPrintable(wrong.join(' ')));
         }
+    }
+
+    // A match moved to the archive by the exit is not imported again: the archive is looked in
+    // for every file, and a broken one refuses each file naming it.
+    void archiveLookedInForEveryFile_data()
+    {
+        QTest::addColumn<bool>("broken");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("after the exit")
+            << false
+            << QStringList{"refused: Line 16: this match is already in the archive of saved matches: Nova KBM Branik vs "
+                           "Braslovče on 2015-01-25 14:31:13; File > Restore Saved Matches brings it back.",
+                           "imported: Owls vs Hawks on 2015-02-02 14:31:13"};
+        QTest::newRow("a broken archive") << true
+                                          << QStringList{"refused: The archive of saved matches",
+                                                         "refused: The archive of saved matches"};
+    }
+    void archiveLookedInForEveryFile()
+    {
+        QFETCH(bool, broken);
+        QFETCH(QStringList, lines);
+        const QString good = file(QStringLiteral("a.dvw"), Fixture());
+        QCOMPARE(run({QStringLiteral("--import"), good}).status, 0);
+        const QString archive = dir->filePath(QStringLiteral("Archive.db"));
+        {
+            QString error;
+            QVERIFY(Db::open(dir->filePath(QStringLiteral("Rally2.db")), &error));
+            ArchiveStore::ArchiveThenForget(archive);
+            Db::close();
+        }
+        QCOMPARE(matches(), QStringList());
+        if (broken) {
+            QFile f(archive);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("no database") > 0);
+        }
+        const QStringList files{good, file(QStringLiteral("b.dvw"), Renamed("Hawks", "Owls", "02/02/2015"))};
+        const Run r = run(QStringList{QStringLiteral("--import")} + files);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.out.size(), 2);
+        for (int i = 0; i < 2; ++i)
+            QVERIFY2(r.out[i].startsWith(QDir::toNativeSeparators(files[i]) + QStringLiteral(": ") + lines[i]),
+                     qPrintable(r.out[i]));
+        QCOMPARE(matches().size(), broken ? 0 : 1);
     }
 
     // On a terminal, the file being imported is named while it is, one line per file that the
