@@ -1,6 +1,7 @@
 #include "core/ScoutGames.h"
 
 #include "core/ScoutKinds.h"
+#include "core/ScoutParse.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -17,11 +18,6 @@ struct Words
 {
     Q_DECLARE_TR_FUNCTIONS(Scout)
 };
-
-[[noreturn]] void Refuse(int line, const QString& reason)
-{
-    throw RefusalError(Refusal{line, reason});
-}
 
 Zones Turned(const Zones& zones, bool back)
 {
