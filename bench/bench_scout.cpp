@@ -205,11 +205,12 @@ double EngineCopy(const QString& from, const QString& to, qint64* actions, bool 
     return ms;
 }
 
-void BM_ImportThousandLineFile(benchmark::State& state)
+// A file read and imported in this process, time after time into a fresh database, beside the
+// engine copying the rows it wrote; what is printed begins with `what`.
+void ImportBesideTheEngine(benchmark::State& state, const QByteArray& file, const char* what, double target)
 {
     QTemporaryDir dir;
     const QString db = dir.filePath(QStringLiteral("Rally2.db"));
-    const QByteArray file = MakeFile(0, QStringLiteral("Harbour Hawks"), QStringLiteral("Westfield Eagles"));
     std::vector<double> import, engine;
     qint64 actions = 0;
     for (auto _ : state) {
@@ -233,14 +234,19 @@ void BM_ImportThousandLineFile(benchmark::State& state)
         engine.push_back(EngineCopy(db, dir.filePath(QStringLiteral("engine.db")), &actions));
         state.ResumeTiming();
     }
-    std::printf("import of a %d-line file: median %.1f ms, worst %.1f ms (target 300 ms); the engine inserting its %lld "
-                "action rows and log with their triggers: median %.1f ms\n",
-                int(file.count('\n')), Percentile(import, 0.5), Percentile(import, 1.0), actions,
+    std::printf("%s of %d lines read and imported: median %.1f ms, worst %.1f ms (target %.0f ms); the engine "
+                "inserting its %lld action rows and log with their triggers: median %.1f ms\n",
+                what, int(file.count('\n')), Percentile(import, 0.5), Percentile(import, 1.0), target, actions,
                 Percentile(engine, 0.5));
     state.counters["median_ms"] = Percentile(import, 0.5);
     state.counters["worst_ms"] = Percentile(import, 1.0);
     state.counters["engine_ms"] = Percentile(engine, 0.5);
-    Db::close();
+}
+
+void BM_ImportThousandLineFile(benchmark::State& state)
+{
+    ImportBesideTheEngine(state, MakeFile(0, QStringLiteral("Harbour Hawks"), QStringLiteral("Westfield Eagles")),
+                          "a file", 300);
 }
 BENCHMARK(BM_ImportThousandLineFile)->Iterations(20)->Unit(benchmark::kMillisecond);
 
@@ -383,39 +389,7 @@ QByteArray LongRallyFile(int contacts)
 
 void BM_ImportOneLongRally(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    const QString db = dir.filePath(QStringLiteral("Rally2.db"));
-    const QByteArray file = LongRallyFile(80000);
-    std::vector<double> import, engine;
-    qint64 actions = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        if (!OpenFresh(db)) {
-            state.SkipWithError("no database");
-            return;
-        }
-        state.ResumeTiming();
-        QElapsedTimer clock;
-        clock.start();
-        const Scout::ReadResult read = Scout::Read(file, Scout::Encoding::Automatic, kToday);
-        if (!read.ok()) {
-            state.SkipWithError(qPrintable(read.refusal.text()));
-            return;
-        }
-        ScoutStore::Import(*read.match);
-        import.push_back(double(clock.nsecsElapsed()) / 1e6);
-        state.PauseTiming();
-        Db::close();
-        engine.push_back(EngineCopy(db, dir.filePath(QStringLiteral("engine.db")), &actions));
-        state.ResumeTiming();
-    }
-    std::printf("one rally of %d lines read and imported: median %.0f ms, worst %.0f ms (target 2000 ms); the engine "
-                "inserting its %lld action rows and log with their triggers: median %.0f ms\n",
-                int(file.count('\n')), Percentile(import, 0.5), Percentile(import, 1.0), actions,
-                Percentile(engine, 0.5));
-    state.counters["median_ms"] = Percentile(import, 0.5);
-    state.counters["worst_ms"] = Percentile(import, 1.0);
-    state.counters["engine_ms"] = Percentile(engine, 0.5);
+    ImportBesideTheEngine(state, LongRallyFile(80000), "one rally", 2000);
 }
 BENCHMARK(BM_ImportOneLongRally)->Iterations(3)->Unit(benchmark::kMillisecond);
 

@@ -8,6 +8,8 @@
 #include "core/ReportQuery.h"
 #include "core/ReportStore.h"
 #include "core/RosterStore.h"
+#include "core/ScoutFile.h"
+#include "core/ScoutStore.h"
 #include "core/TeamNumbers.h"
 #include "support/Fixture.h"
 
@@ -173,6 +175,15 @@ inline QStringList Numbers(const RecordId& match)
         out << QStringLiteral("game %1 %2-%3: %4").arg(f.number).arg(f.homeScore).arg(f.awayScore).arg(leads.join(' '));
     }
     return out;
+}
+
+// The file read and imported; a null identifier (and the refusal on the log) when it is refused.
+inline RecordId ImportBytes(const QByteArray& bytes)
+{
+    const Scout::ReadResult read = Scout::Read(bytes, Scout::Encoding::Automatic, kToday);
+    if (!read.ok())
+        qWarning("%s", qPrintable(read.refusal.text()));
+    return read.ok() ? ScoutStore::Import(*read.match).match : RecordId();
 }
 
 } // namespace scoutchecks

@@ -69,14 +69,6 @@ class TestScoutRoundTrip : public QObject
         QCOMPARE(b.points, a.points);
     }
 
-    RecordId ImportBytes(const QByteArray& bytes)
-    {
-        const Scout::ReadResult read = Scout::Read(bytes, Scout::Encoding::Automatic, kToday);
-        if (!read.ok())
-            qWarning("%s", qPrintable(read.refusal.text()));
-        return read.ok() ? ScoutStore::Import(*read.match).match : RecordId();
-    }
-
 private slots:
     void init() { app = std::make_unique<TestApp>(); }
     void cleanup() { app.reset(); }
@@ -279,14 +271,6 @@ class TestScoutExportRallies : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestApp> app;
-
-    RecordId ImportBytes(const QByteArray& bytes)
-    {
-        const Scout::ReadResult read = Scout::Read(bytes, Scout::Encoding::Automatic, kToday);
-        if (!read.ok())
-            qWarning("%s", qPrintable(read.refusal.text()));
-        return read.ok() ? ScoutStore::Import(*read.match).match : RecordId();
-    }
 
 private slots:
     void init() { app = std::make_unique<TestApp>(); }

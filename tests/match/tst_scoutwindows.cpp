@@ -37,6 +37,16 @@ class TestScoutWindows : public QObject
 
     static QString text(QWidget* w, const char* label) { return Child<QLabel>(w, QString::fromLatin1(label))->text(); }
 
+    // A game of Hawks against the visiting Owls, recorded on the court on 5 March 2026.
+    void RecordGame()
+    {
+        scoutrecord::Recorder r(*app, QDateTime(QDate(2026, 3, 5), QTime(18, 0)));
+        const scoutrecord::Team hawks = r.addTeam(QStringLiteral("Hawks"), 6, 1);
+        const scoutrecord::Team owls = r.addTeam(QStringLiteral("Owls"), 6, 10);
+        r.startGame(hawks, owls, 1, Rally::kHome, true);
+        r.playGame(25, 7);
+    }
+
     // After the key that should have closed the window: one still open is closed, so that the test
     // fails instead of waiting for ever.
     static drive::Step Closed()
@@ -238,13 +248,7 @@ private slots:
     void exportChooserByKeys()
     {
         QFETCH(int, key);
-        {
-            scoutrecord::Recorder r(*app, QDateTime(QDate(2026, 3, 5), QTime(18, 0)));
-            const scoutrecord::Team hawks = r.addTeam(QStringLiteral("Hawks"), 6, 1);
-            const scoutrecord::Team owls = r.addTeam(QStringLiteral("Owls"), 6, 10);
-            r.startGame(hawks, owls, 1, Rally::kHome, true);
-            r.playGame(25, 7);
-        }
+        RecordGame();
         const QString path = files.filePath(QStringLiteral("out-%1.dvw").arg(key));
         QString proposed;
         const auto seen = drive::Windows(
@@ -295,13 +299,7 @@ private slots:
         QFETCH(int, asked);
         QFETCH(bool, replaced);
         QFETCH(bool, other);
-        {
-            scoutrecord::Recorder r(*app, QDateTime(QDate(2026, 3, 5), QTime(18, 0)));
-            const scoutrecord::Team hawks = r.addTeam(QStringLiteral("Hawks"), 6, 1);
-            const scoutrecord::Team owls = r.addTeam(QStringLiteral("Owls"), 6, 10);
-            r.startGame(hawks, owls, 1, Rally::kHome, true);
-            r.playGame(25, 7);
-        }
+        RecordGame();
         const QString path = write(QStringLiteral("taken.dvw"), "a file of the user's");
         MsgBoxHook::setNextAnswer(QMessageBox::StandardButton(answer));
         const auto seen = drive::Windows({drive::Steps({drive::Key(Qt::Key_Return), Closed()})});
