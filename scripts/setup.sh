@@ -13,6 +13,8 @@ packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite libsqlite3-dev qt
 # build); the tests also need a PostgreSQL server of their own, openssl for its certificates, and a
 # key ring in a D-Bus session of their own.
 packages+=(libqt6sql6-psql qtkeychain-qt6-dev)
+# The text encoding of a scout file that does not say what it is is found by uchardet (found by pkg-config).
+packages+=(libuchardet-dev pkg-config)
 tests=ON
 for option in "$@"; do
     case "$option" in

@@ -1513,6 +1513,30 @@ kopieren.
         <source>%1 actions of players no longer on the roster are not written.</source>
         <translation>Aktionen von Spielern, die nicht mehr im Kader sind, werden nicht geschrieben: %1.</translation>
     </message>
+    <message>
+        <source>read as %1, as chosen</source>
+        <translation>gelesen als %1, wie gewählt</translation>
+    </message>
+    <message>
+        <source>read as %1</source>
+        <translation>gelesen als %1</translation>
+    </message>
+    <message>
+        <source>read as %1, as the file declares</source>
+        <translation>gelesen als %1, wie die Datei angibt</translation>
+    </message>
+    <message>
+        <source>read as %1, found in the file&apos;s letters</source>
+        <translation>gelesen als %1, an den Buchstaben der Datei erkannt</translation>
+    </message>
+    <message>
+        <source>read as %1: the file&apos;s letters tell no other</source>
+        <translation>gelesen als %1: Die Buchstaben der Datei deuten auf keine andere</translation>
+    </message>
+    <message>
+        <source>the block names player %1 as the partner of the same player.</source>
+        <translation>Der Block nennt Spieler %1 als Partner desselben Spielers.</translation>
+    </message>
 </context>
 <context>
     <name>ScoutBatch</name>
@@ -1639,6 +1663,18 @@ kopieren.
         <source>Sidelines cannot write to its database %1: %2</source>
         <translation>Sidelines kann nicht in seine Datenbank %1 schreiben: %2</translation>
     </message>
+    <message>
+        <source>%3: imported: %4 (%1 new teams, %2 new players; %5)</source>
+        <translation>%3: importiert: %4 (neue Teams: %1, neue Spieler: %2; %5)</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Importing %1 of %2: %3...</source>
+        <translation>Datei %1 von %2 wird importiert: %3...</translation>
+    </message>
 </context>
 <context>
     <name>ScoutStore</name>
@@ -1692,6 +1728,14 @@ kopieren.
         <location filename="../../src/core/ScoutStore.cpp" line="381"/>
         <source>The scout file could not be written to %1: %2</source>
         <translation>Die Scout-Datei konnte nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>this match is already in the archive of saved matches: %1; File &gt; Restore Saved Matches brings it back.</source>
+        <translation>Dieses Spiel ist bereits im Archiv der gespeicherten Spiele: %1; Datei &gt; Gespeicherte Spiele wiederherstellen holt es zurück.</translation>
+    </message>
+    <message>
+        <source> vs </source>
+        <translation> gegen </translation>
     </message>
 </context>
 <context>
@@ -2584,6 +2628,10 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <source>Scout file written: %1</source>
         <translation>Scout-Datei geschrieben: %1</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>frmGame</name>
@@ -2907,11 +2955,6 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="149"/>
-        <source>(read as %1)</source>
-        <translation>(gelesen als %1)</translation>
-    </message>
-    <message>
         <location filename="../../src/match/frmImportScout.cpp" line="158"/>
         <source>This file cannot be imported. %1</source>
         <translation>Diese Datei kann nicht importiert werden. %1</translation>
@@ -2955,11 +2998,6 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <location filename="../../src/match/frmImportScout.cpp" line="192"/>
         <source>%1-%2</source>
         <translation>%1-%2</translation>
-    </message>
-    <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="193"/>
-        <source>Sets: %1 (home first)</source>
-        <translation>Sätze: %1 (Heim zuerst)</translation>
     </message>
     <message>
         <location filename="../../src/match/frmImportScout.cpp" line="195"/>
@@ -3027,6 +3065,26 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <location filename="../../src/match/frmImportScout.cpp" line="360"/>
         <source>Not imported (%1):</source>
         <translation>Nicht importiert (%1):</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>This match is already in the archive of saved matches: %1. File &gt; Restore Saved Matches brings it back.</source>
+        <translation>Dieses Spiel ist bereits im Archiv der gespeicherten Spiele: %1. Datei &gt; Gespeicherte Spiele wiederherstellen holt es zurück.</translation>
+    </message>
+    <message>
+        <source>%1: the match is already in the archive of saved matches: %2.</source>
+        <translation>%1: Das Spiel ist bereits im Archiv der gespeicherten Spiele: %2.</translation>
+    </message>
+    <message>
+        <source>Sets: %1 (%2 first)</source>
+        <translation>Sätze: %1 (%2 zuerst)</translation>
     </message>
 </context>
 <context>

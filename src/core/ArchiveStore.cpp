@@ -29,35 +29,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(ArchiveStore)
 };
 
-// The archive attached to the shared connection for as long as the guard lives. Attaching and
-// detaching need no transaction open, so a guard is made before any Transaction and outlives it.
-class Attached
-{
-public:
-    explicit Attached(const QString& path)
-    {
-        QString error;
-        if (!Db::prepareFile(path, &error))
-            throw ArchiveError(path, error, QStringLiteral("ATTACH"));
-        // One left attached by an earlier failure would refuse the name.
-        QSqlQuery(QStringLiteral("DETACH DATABASE archive"), Db::connection());
-        try {
-            Execute(QStringLiteral("ATTACH DATABASE ? AS archive"), {path});
-            // What is committed to the archive must survive a power cut as the working tables do.
-            Execute(QStringLiteral("PRAGMA archive.synchronous = FULL"));
-        } catch (const DbError& e) {
-            throw ArchiveError(path, e.message(), e.statement());
-        }
-    }
-    ~Attached()
-    {
-        QSqlQuery detach(Db::connection());
-        detach.exec(QStringLiteral("DETACH DATABASE archive"));
-    }
-    Attached(const Attached&) = delete;
-    Attached& operator=(const Attached&) = delete;
-};
-
 // Every PLAY column: the action's place, then one per stat kind, so a new kind travels too.
 QString playColumns()
 {
@@ -101,6 +72,10 @@ void copyPicked(const QString& from, const QString& to)
                 .arg(from, to, pickedGames(from), playColumns()));
     Execute(QStringLiteral("INSERT INTO %2.RALLY (%4) SELECT %4 FROM %1.RALLY WHERE GAMEID IN (%3)")
                 .arg(from, to, pickedGames(from), RallyStore::Columns()));
+    // What a scout file said of the match goes with it, so that the file is known again.
+    Execute(QStringLiteral("INSERT INTO %2.SCOUTMATCH (MATCHID, FILEKEY) SELECT MATCHID, FILEKEY FROM %1.SCOUTMATCH "
+                           "WHERE MATCHID IN %3")
+                .arg(from, to, picked));
 }
 
 void step(ProgressScope* progress, int done)
@@ -110,6 +85,53 @@ void step(ProgressScope* progress, int done)
 }
 
 }  // namespace
+
+namespace {
+// The archive attached now, and how many guards hold it: a guard made while another holds the
+// same archive leaves it as it is (a season's files are each looked for in it, attached once).
+struct Attachment
+{
+    QString path;
+    int guards = 0;
+};
+Attachment& Current()
+{
+    static Attachment current;
+    return current;
+}
+}  // namespace
+
+Attached::Attached(const QString& path)
+{
+    Attachment& current = Current();
+    if (current.guards > 0 && current.path == path) {
+        ++current.guards;
+        return;
+    }
+    QString error;
+    if (!Db::prepareFile(path, &error))
+        throw ArchiveError(path, error, QStringLiteral("ATTACH"));
+    // One left attached by an earlier failure would refuse the name.
+    QSqlQuery(QStringLiteral("DETACH DATABASE archive"), Db::connection());
+    try {
+        Execute(QStringLiteral("ATTACH DATABASE ? AS archive"), {path});
+        // What is committed to the archive must survive a power cut as the working tables do.
+        Execute(QStringLiteral("PRAGMA archive.synchronous = FULL"));
+    } catch (const DbError& e) {
+        throw ArchiveError(path, e.message(), e.statement());
+    }
+    current = {path, 1};
+}
+
+Attached::~Attached()
+{
+    Attachment& current = Current();
+    if (--current.guards > 0)
+        return;
+    current = {};
+    QSqlQuery detach(Db::connection());
+    detach.exec(QStringLiteral("DETACH DATABASE archive"));
+}
 
 ArchiveError::ArchiveError(const QString& path, const QString& reason, const QString& statement)
     : DbError(
@@ -198,6 +220,8 @@ int archiveChanges(const QString& path, ProgressScope* progress, bool* writing)
         for (const char* table : {"TOTALS", "PLAY", "PLAYED", "RALLY"})
             Execute(QStringLiteral("DELETE FROM archive.%1 WHERE GAMEID IN (%2)").arg(QLatin1String(table), games));
         Execute(QStringLiteral("DELETE FROM archive.GAME WHERE MATCHID IN (SELECT MATCHID FROM temp.ARCHIVE_PICKED)"));
+        Execute(
+            QStringLiteral("DELETE FROM archive.SCOUTMATCH WHERE MATCHID IN (SELECT MATCHID FROM temp.ARCHIVE_PICKED)"));
         Execute(QStringLiteral("DELETE FROM archive.MATCH WHERE MATCHID IN (SELECT MATCHID FROM temp.ARCHIVE_PICKED)"));
         copyPicked(kWorking, kArchive);
     }

@@ -33,6 +33,20 @@ private:
     QString m_reason;
 };
 
+// The archive at path attached to the shared connection as the schema "archive" for as long as
+// the guard lives, so that statements of other stores may read it beside the working tables (an
+// older archive is upgraded first). Attaching needs no transaction open: a guard is made before
+// any Transaction and outlives it. A guard made while another holds the same archive finds it
+// attached and leaves it so. Throws ArchiveError when the file cannot be used.
+class Attached
+{
+public:
+    explicit Attached(const QString& path);
+    ~Attached();
+    Attached(const Attached&) = delete;
+    Attached& operator=(const Attached&) = delete;
+};
+
 // "Archive.db" in the folder of the database in use (links resolved), so that each database
 // keeps its own archive: for an installed copy the user's data folder, for a portable copy or
 // the build tree the program's folder.

@@ -235,3 +235,25 @@ void BlockInsert::insert(const RowBlock& rows, const std::vector<const IdMap*>& 
     if (result != SQLITE_DONE)
         throw DbError(failure, m_sql);
 }
+
+void StoredTexts::add(RowBlock& rows, const RecordId& id)
+{
+    if (id.isNull()) {
+        rows.addNull();
+        return;
+    }
+    auto it = m_ids.find(id);
+    if (it == m_ids.end())
+        it = m_ids.insert(id, id.text().toStdString());
+    rows.addText(*it);
+}
+
+void StoredTexts::add(RowBlock& rows, const QDateTime& at)
+{
+    // The rows of one moment come together.
+    if (at != m_lastAt || m_lastAtText.empty()) {
+        m_lastAt = at;
+        m_lastAtText = at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
+    }
+    rows.addText(m_lastAtText);
+}

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/RecordId.h"
 #include "core/RowBlock.h"
 
+#include <QDateTime>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -39,4 +42,20 @@ public:
 private:
     QString m_sql;
     sqlite3_stmt* m_statement = nullptr;
+};
+
+// The stored text of identifiers and moments, each made once, for filling a block: the rows of a
+// game name the same few players and moments again and again.
+class StoredTexts
+{
+public:
+    // Nothing for a null identifier (its cell is a null).
+    void add(RowBlock& rows, const RecordId& id);
+    // A moment as "yyyy-MM-dd HH:mm:ss".
+    void add(RowBlock& rows, const QDateTime& at);
+
+private:
+    QHash<RecordId, std::string> m_ids;
+    QDateTime m_lastAt;
+    std::string m_lastAtText;
 };

@@ -113,6 +113,7 @@ void ForgetMatches()
     Execute(QStringLiteral("DELETE FROM PLAY"));
     Execute(QStringLiteral("DELETE FROM PLAYED"));
     Execute(QStringLiteral("DELETE FROM RALLY"));
+    Execute(QStringLiteral("DELETE FROM SCOUTMATCH"));
     // The kept totals are the actions' sums: they go with the actions. The game totals first: their
     // triggers take each one off the totals per box and per player-game, which must still be there
     // to take it from.

@@ -1,5 +1,6 @@
 #include "core/PlayStore.h"
 
+#include "core/BlockInsert.h"
 #include "core/Database.h"
 
 #include <algorithm>
@@ -30,6 +31,33 @@ void RecordAction(const RecordId& game, const RecordId& play, const RecordId& pl
                     .arg(column),
                 {Bind(game), Bind(play), Bind(player), value, position});
     }
+}
+
+void RecordActions(const RecordId& game, const std::vector<ActionRow>& rows)
+{
+    if (rows.empty())
+        return;
+    // One statement for the game, every kind's column in it, as RecordAction fills them row by row.
+    QStringList columns{QStringLiteral("GAMEID"), QStringLiteral("PLAYID"), QStringLiteral("PLAYERID"),
+                        QStringLiteral("POSITION")};
+    for (const StatKind& k : kStatKinds)
+        columns << QString::fromLatin1(k.column);
+    RowBlock block(int(columns.size()));
+    StoredTexts texts;
+    for (const ActionRow& r : rows) {
+        texts.add(block, game);
+        texts.add(block, r.play);
+        texts.add(block, r.player);
+        block.addNumber(r.position);
+        for (const StatKind& k : kStatKinds) {
+            const bool attemptOf = r.kind->shape == StatShape::Attack && std::strcmp(k.column, "ATTEMPT") == 0;
+            if (&k == r.kind || attemptOf)
+                block.addNumber(r.value);
+            else
+                block.addNull();
+        }
+    }
+    BlockInsert(QStringLiteral("PLAY"), columns, {}).insert(block);
 }
 
 qint64 StandingTotal(const RecordId& player, const RecordId& game, const StatKind& kind, int rating)

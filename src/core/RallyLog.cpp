@@ -186,9 +186,19 @@ std::optional<int> PointFromAction(const StatKind& kind, int playerSide, int val
     return playerSide;
 }
 
-bool Book::started() const
+Book::Book(Log log) : m_log(std::move(log))
 {
-    return std::any_of(m_log.begin(), m_log.end(), [](const Entry& e) { return e.kind == Kind::Start; });
+    for (const Entry& e : m_log) {
+        m_lastStep = std::max(m_lastStep, e.step);
+        m_started = m_started || e.kind == Kind::Start;
+    }
+}
+
+int Book::serving() const
+{
+    if (!m_serving)
+        m_serving = Serving(m_log);
+    return *m_serving;
 }
 
 Court Book::court() const
@@ -199,14 +209,6 @@ Court Book::court() const
 int Book::score(int side) const
 {
     return m_log.empty() ? 0 : m_log.back().score(side);
-}
-
-int Book::nextStep() const
-{
-    int step = 0;
-    for (const Entry& e : m_log)
-        step = std::max(step, e.step);
-    return step + 1;
 }
 
 namespace {
@@ -323,6 +325,30 @@ std::optional<StepWrite> Book::takeBack(const QDateTime& at) const
 void Book::append(const StepWrite& step)
 {
     m_log.insert(m_log.end(), step.entries.begin(), step.entries.end());
+    for (const Entry& e : step.entries) {
+        m_lastStep = std::max(m_lastStep, e.step);
+        switch (e.kind) {
+        case Kind::Start:
+            m_started = true;
+            m_serving.reset();
+            break;
+        case Kind::Point:
+            // A point won stands when it comes: its winner serves next. One taken off may uncover
+            // any earlier point.
+            if (e.amount > 0)
+                m_serving = e.side;
+            else
+                m_serving.reset();
+            break;
+        case Kind::Undo:
+            m_serving.reset();
+            break;
+        case Kind::Rotate:
+        case Kind::Sub:
+        case Kind::Action:
+            break;
+        }
+    }
 }
 
 } // namespace Rally

@@ -117,13 +117,13 @@ class Book
 {
 public:
     Book() = default;
-    explicit Book(Log log) : m_log(std::move(log)) { }
+    explicit Book(Log log);
 
     const Log& log() const { return m_log; }
-    bool started() const;
+    bool started() const { return m_started; }
     Court court() const;
     int score(int side) const;
-    int serving() const { return Serving(m_log); }
+    int serving() const;
 
     // The first entry of a game: both line-ups and the side that serves first.
     StepWrite start(const Court& court, int firstServer, const QDateTime& at) const;
@@ -148,9 +148,16 @@ public:
 
 private:
     Entry next(Kind kind, const QDateTime& at, int entryOffset = 0) const;
-    int nextStep() const;
+    int nextStep() const { return m_lastStep + 1; }
 
     Log m_log;
+    // What the log tells, kept as entries come, so that a command costs the same on a game of a
+    // few entries as on one of many thousands (an imported rally may hold any number).
+    int m_lastStep = 0;
+    bool m_started = false;
+    // The side to serve, while no take-back or point taken off has made it a question for the
+    // whole log again.
+    mutable std::optional<int> m_serving;
 };
 
 } // namespace Rally

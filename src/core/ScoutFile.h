@@ -22,16 +22,24 @@ inline constexpr int kHome = 0;
 inline constexpr int kAway = 1;
 // The sets a file's player lines carry a starting zone for.
 inline constexpr int kMaxSets = 5;
+// No real scout file comes near this; a larger one is not read into memory.
+inline constexpr qint64 kLargestFile = 64 * 1024 * 1024;
 
 // How the names are read. Automatic: UTF-8 when the bytes are valid UTF-8, else the code page the
-// file declares when it is one of these, else Windows-1252.
+// file declares when it is one of these, else the one a detector finds in the file's letters,
+// else Windows-1252.
 enum class Encoding { Automatic, Utf8, Windows1250, Windows1251, Windows1252, Iso8859_2 };
+// How the encoding a file was read in was found: chosen by the user, told by the bytes (UTF-8),
+// declared by the file, found by the detector in its letters, or assumed for want of any other.
+enum class EncodingFound { Chosen, Utf8Bytes, Declared, Detected, Assumed };
 inline constexpr std::array<Encoding, 6> kEncodings{Encoding::Automatic,   Encoding::Utf8,        Encoding::Windows1250,
                                                     Encoding::Windows1251, Encoding::Windows1252, Encoding::Iso8859_2};
 // "Automatic", "UTF-8", "Windows-1250", ... (the names the import window and --encoding use).
 QString EncodingName(Encoding encoding);
 // A name as a user may type it: the names above in any case, "cp1250", "1250", "latin2", "utf8".
 std::optional<Encoding> EncodingFromName(const QString& name);
+// How a file was read, in the user's language: "read as Windows-1250, found in the file's letters".
+QString EncodingNote(Encoding used, EncodingFound found);
 
 // Why a file is refused: the line of the file (from 1) and what is wrong with it.
 struct Refusal
@@ -62,6 +70,7 @@ bool Complete(const Court& court);
 struct Player
 {
     int number = 0;
+    QString code; // the file's own code for the player
     QString lastName;
     QString firstName;
     // Per set: the starting zone "1" to "6", "*" (came on during the set) or "" (did not play).
@@ -118,6 +127,12 @@ struct Line
     char hitType = 0;
     char evaluation = 0;
     QString customCode; // Action: the custom field of the code (from its 16th place)
+    // What the program's own custom field says (empty or none where it is another's): the mark of
+    // a kind no standard code carries ("BA", "SA"), a block's partner, the zone of a player whom
+    // the line-ups do not place.
+    QString mark;
+    int partner = -1;
+    int zone = 0;
     int homeScore = 0; // Point
     int awayScore = 0;
     int setterZone = 0; // Rotation, LineUp *z
@@ -151,6 +166,7 @@ struct ScoutMatch
     QString phase;
     QString declaredEncoding; // as the file writes it
     Encoding encodingUsed = Encoding::Utf8;
+    EncodingFound encodingFound = EncodingFound::Utf8Bytes;
     int regulation = 1; // 0 side-out scoring, 1 indoor rally point, 2 beach
     std::array<Team, 2> teams;
     std::vector<SetResult> setResults; // [3SET], in order
@@ -166,12 +182,19 @@ struct ScoutMatch
     QTime startTime() const;
 };
 
+// What the file says of its match, the same in whatever encoding its names are read: its date and
+// time, its two teams' codes (home first) and every set's score,
+// "2015-01-25 14:31:13|BR4|MB4|25-16 25-14 25-22".
+QString FileKey(const ScoutMatch& match);
+
 struct ReadResult
 {
     std::optional<ScoutMatch> match;
     Refusal refusal; // when there is no match
     Encoding used = Encoding::Utf8; // how the names were read (or would have been)
+    EncodingFound found = EncodingFound::Chosen;
     bool ok() const { return match.has_value(); }
+    QString note() const { return EncodingNote(used, found); }
 };
 
 // Reads a whole file. The lines are split at CR, LF or CR LF; everything is checked before the

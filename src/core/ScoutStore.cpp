@@ -1,5 +1,6 @@
 #include "core/ScoutStore.h"
 
+#include "core/ArchiveStore.h"
 #include "core/Database.h"
 #include "core/MatchStore.h"
 #include "core/PlayStore.h"
@@ -9,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 #include <cstring>
@@ -50,16 +52,24 @@ QVariant DayStart(const QDate& day)
     return RecordId(QDateTime(day, QTime(0, 0))).text();
 }
 
+// The schemas a match may already be stored in: the working tables, and the archive when it is
+// attached. Fixed words, the only ones besides the tables' names in the statements below.
+const QString kWorking = QStringLiteral("main");
+const QString kArchive = QStringLiteral("archive");
+
 // The stored match with these teams on the match's day and the same score in every set.
-std::optional<RecordId> SameMatch(const Scout::ScoutMatch& m, const RecordId& home, const RecordId& away)
+std::optional<RecordId> SameMatch(const QString& schema, const Scout::ScoutMatch& m, const RecordId& home,
+                                  const RecordId& away)
 {
-    const auto rows = SelectAll(QStringLiteral("SELECT MATCHID FROM MATCH WHERE HOMETEAMID = ? AND AWAYTEAMID = ? "
-                                               "AND MATCHID >= ? AND MATCHID < ? ORDER BY MATCHID"),
+    const auto rows = SelectAll(QStringLiteral("SELECT MATCHID FROM %1.MATCH WHERE HOMETEAMID = ? AND AWAYTEAMID = ? "
+                                               "AND MATCHID >= ? AND MATCHID < ? ORDER BY MATCHID")
+                                    .arg(schema),
                                 {Bind(home), Bind(away), DayStart(m.date), DayStart(m.date.addDays(1))});
     for (const QSqlRecord& row : rows) {
         const RecordId id = RecordId::fromText(row.value(0).toString());
         const auto games = SelectAll(
-            QStringLiteral("SELECT HOMESCORE, AWAYSCORE FROM GAME WHERE MATCHID = ? ORDER BY GAMENUMBER, GAMEID"),
+            QStringLiteral("SELECT HOMESCORE, AWAYSCORE FROM %1.GAME WHERE MATCHID = ? ORDER BY GAMENUMBER, GAMEID")
+                .arg(schema),
             {Bind(id)});
         bool same = games.size() == m.sets.size();
         for (size_t i = 0; same && i < games.size(); ++i)
@@ -70,18 +80,61 @@ std::optional<RecordId> SameMatch(const Scout::ScoutMatch& m, const RecordId& ho
     return std::nullopt;
 }
 
+// The stored match imported from a file that said the same of it.
+std::optional<RecordId> SameFileKey(const QString& schema, const QString& key)
+{
+    const auto rows = SelectAll(
+        QStringLiteral("SELECT MATCHID FROM %1.SCOUTMATCH WHERE FILEKEY = ? ORDER BY MATCHID").arg(schema), {key});
+    if (rows.empty())
+        return std::nullopt;
+    return RecordId::fromText(rows.front().value(0).toString());
+}
+
 // A stored match as the match listing names it.
-QString Caption(const RecordId& match)
+QString Caption(const QString& schema, const RecordId& match)
 {
     for (const QSqlRecord& r :
-         SelectAll(QStringLiteral("SELECT H.TEAMNAME, A.TEAMNAME FROM MATCH M "
-                                  "LEFT JOIN TEAM H ON H.TEAMID = M.HOMETEAMID "
-                                  "LEFT JOIN TEAM A ON A.TEAMID = M.AWAYTEAMID WHERE M.MATCHID = ?"),
+         SelectAll(QStringLiteral("SELECT H.TEAMNAME, A.TEAMNAME FROM %1.MATCH M "
+                                  "LEFT JOIN %1.TEAM H ON H.TEAMID = M.HOMETEAMID "
+                                  "LEFT JOIN %1.TEAM A ON A.TEAMID = M.AWAYTEAMID WHERE M.MATCHID = ?")
+                       .arg(schema),
                    {Bind(match)})) {
         auto name = [&](int i) { return r.isNull(i) ? std::nullopt : std::optional<QString>(r.value(i).toString()); };
         return MatchCaption(name(1), name(0), MatchWhen(match));
     }
     return MatchWhen(match);
+}
+
+QString Caption(const RecordId& match)
+{
+    return Caption(kWorking, match);
+}
+
+// The match of the file as stored already in one schema: by what the file said of it, else by
+// its teams, day and set scores.
+std::optional<Duplicate> Stored(const QString& schema, const Scout::ScoutMatch& m,
+                                const std::array<std::optional<RecordId>, 2>& teams)
+{
+    std::optional<RecordId> same = SameFileKey(schema, Scout::FileKey(m));
+    if (!same && teams[0] && teams[1] && !(*teams[0] == *teams[1]))
+        same = SameMatch(schema, m, *teams[0], *teams[1]);
+    if (!same)
+        return std::nullopt;
+    Duplicate d;
+    d.match = *same;
+    d.caption = Caption(schema, *same);
+    d.archived = schema == kArchive;
+    return d;
+}
+
+// Why the file's match is refused: where it already is.
+QString AlreadyStored(const Duplicate& d)
+{
+    if (d.archived)
+        return Words::tr("this match is already in the archive of saved matches: %1; File > Restore Saved Matches "
+                         "brings it back.")
+            .arg(d.caption);
+    return Words::tr("this match is already among the recorded matches: %1.").arg(d.caption);
 }
 
 // The first second from `from` on that neither the table nor this import holds yet. The
@@ -108,9 +161,12 @@ Plan PlanImport(const Scout::ScoutMatch& m)
         if (plan.teams[size_t(side)])
             plan.players[size_t(side)] = PlayersByNumber(*plan.teams[size_t(side)]);
     }
-    if (plan.teams[0] && plan.teams[1] && !(*plan.teams[0] == *plan.teams[1])) {
-        if (const std::optional<RecordId> same = SameMatch(m, *plan.teams[0], *plan.teams[1]))
-            plan.duplicate = Caption(*same);
+    plan.duplicate = Stored(kWorking, m, plan.teams);
+    // The archive is only read, and only when there is one.
+    const QString archive = ArchiveStore::DefaultPath();
+    if (!plan.duplicate && QFileInfo::exists(archive)) {
+        ArchiveStore::Attached attached(archive);
+        plan.duplicate = Stored(kArchive, m, plan.teams);
     }
     return plan;
 }
@@ -120,8 +176,7 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
     using namespace Scout;
     Plan plan = PlanImport(m);
     if (plan.duplicate)
-        throw RefusalError(Refusal{
-            m.matchLine, Words::tr("this match is already among the recorded matches: %1.").arg(*plan.duplicate)});
+        throw RefusalError(Refusal{m.matchLine, AlreadyStored(*plan.duplicate)});
     // Two teams of the same name in the file were refused by the reader; two stored teams that
     // the names both find would make one team play itself.
     if (plan.teams[0] && plan.teams[1] && *plan.teams[0] == *plan.teams[1])
@@ -130,7 +185,8 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
     Imported result;
     std::array<RecordId, 2> teams;
     std::vector<PlayerRow> newPlayers;
-    for (int side = 0; side < 2; ++side) {
+    // Named as every caption names a match: the away team first.
+    for (int side : {kAway, kHome}) {
         const Team& t = m.teams[size_t(side)];
         // A new player's team as the roster names it.
         QString teamName = t.name;
@@ -150,8 +206,14 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
             result.newPlayers << Words::tr("%2 #%1 (%3)").arg(p.number).arg(p.name(), teamName);
         }
     }
+    // Every shirt's player at hand: the games ask for one at each line.
+    std::array<std::array<RecordId, 100>, 2> byShirt;
+    for (int side = 0; side < 2; ++side)
+        for (const auto& [number, id] : plan.players[size_t(side)])
+            if (number >= 0 && number < 100)
+                byShirt[size_t(side)][size_t(number)] = id;
     const std::vector<Game> games
-        = BuildGames(m, [&](int side, int number) { return plan.players[size_t(side)].at(number); });
+        = BuildGames(m, [&](int side, int number) { return byShirt[size_t(side)][size_t(number)]; });
 
     if (progress)
         progress->setCount(int(games.size()) + 2);
@@ -174,10 +236,8 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
                                            .arg(RosterStore::TeamName(p.teamId).value_or(QString()))});
     }
     // Looked for again inside the transaction: another copy may have imported it meanwhile.
-    if (plan.teams[0] && plan.teams[1])
-        if (const std::optional<RecordId> same = SameMatch(m, teams[0], teams[1]))
-            throw RefusalError(Refusal{
-                m.matchLine, Words::tr("this match is already among the recorded matches: %1.").arg(Caption(*same))});
+    if (const std::optional<Duplicate> same = Stored(kWorking, m, {teams[0], teams[1]}))
+        throw RefusalError(Refusal{m.matchLine, AlreadyStored(*same)});
     if (progress)
         progress->step(1);
 
@@ -186,6 +246,7 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
     const RecordId match = FreeId(kMatchExists, RecordId(QDateTime(m.date, m.startTime())), {});
     Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"),
             {Bind(match), Bind(teams[0]), Bind(teams[1])});
+    Execute(QStringLiteral("INSERT INTO SCOUTMATCH (MATCHID, FILEKEY) VALUES (?, ?)"), {Bind(match), FileKey(m)});
     if (progress)
         progress->step(2);
     std::set<RecordId> gameIds;
@@ -203,8 +264,19 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
                                "VALUES (?, ?, ?, ?, ?)"),
                 {Bind(match), Bind(game), g.number, g.home, g.away});
         MatchStore::RecordPlayed(game, g.played);
-        for (const GamePlay& p : g.plays)
-            PlayStore::RecordAction(game, RecordId(p.at), p.player, p.position, *p.kind, p.value);
+        std::vector<PlayStore::ActionRow> rows;
+        rows.reserve(g.plays.size());
+        QDateTime lastAt;
+        RecordId play;
+        for (const GamePlay& p : g.plays) {
+            // Actions of one moment come together; the moment's identifier is made once.
+            if (p.at != lastAt) {
+                lastAt = p.at;
+                play = RecordId(p.at);
+            }
+            rows.push_back({play, p.player, p.position, p.kind, p.value});
+        }
+        PlayStore::RecordActions(game, rows);
         RallyStore::Append(game, g.log);
         if (progress)
             progress->step(int(i) + 3);
@@ -248,6 +320,7 @@ Scout::RecordedMatch Recorded(const RecordId& matchId)
                                         RecordId::fromText(rows.front().value(1).toString())};
     Scout::RecordedMatch r;
     r.when = matchId.dateTime();
+    r.teamIds = teams;
     for (int side = 0; side < 2; ++side) {
         const std::optional<QString> name = RosterStore::TeamName(teams[size_t(side)]);
         if (!name)
@@ -366,8 +439,8 @@ QString FileName(const ListedMatch& match)
     const QString deleted = Words::tr("deleted team");
     // Each name within what any file system takes in a name, with room for the date.
     auto team = [&](const std::optional<QString>& name) { return name.value_or(deleted).left(60).trimmed(); };
-    QString name = match.id.date().toString(Qt::ISODate) + QLatin1Char(' ') + team(match.homeName)
-        + QStringLiteral(" - ") + team(match.awayName);
+    QString name = match.id.date().toString(Qt::ISODate) + QLatin1Char(' ') + team(match.awayName) + Words::tr(" vs ")
+        + team(match.homeName);
     for (QChar& c : name)
         if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
             c = QLatin1Char('_');

@@ -114,13 +114,27 @@ void ExportScoutFile(QWidget* mainWindow, std::function<QString(const QString&)>
             // A folder removed since, or a documents folder never made, would be offered as a file.
             if (!QFileInfo(folder).isDir())
                 folder = QDir::homePath();
+            // The question of a file already there is asked below, the same way for every dialog.
             return QFileDialog::getSaveFileName(mainWindow, title, QDir(folder).filePath(name),
-                                                frmExportScout::tr("Scout files (*.dvw)"));
+                                                frmExportScout::tr("Scout files (*.dvw)"), nullptr,
+                                                QFileDialog::DontConfirmOverwrite);
         };
     }
-    const QString path = askPath(suggested);
-    if (path.isEmpty())
-        return;
+    // A file of that name is replaced only when the user says so; otherwise the dialog comes back
+    // for another name.
+    QString path;
+    for (;;) {
+        path = askPath(suggested);
+        if (path.isEmpty())
+            return;
+        if (!QFileInfo::exists(path)
+            || MsgBox(frmExportScout::tr("%1 already exists. Do you want to replace it?")
+                          .arg(QDir::toNativeSeparators(path)),
+                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, title, QMessageBox::No)
+                   == QMessageBox::Yes)
+            break;
+        suggested = path;
+    }
     SaveSetting(QStringLiteral("Options"), folderKey, QFileInfo(path).absolutePath());
     try {
         BusyPointer busy;

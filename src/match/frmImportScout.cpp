@@ -3,6 +3,7 @@
 #include "core/Database.h"
 #include "core/MsgBox.h"
 #include "core/RecordId.h"
+#include "core/WholeFile.h"
 #include "core/mConstants.h"
 
 #include <QComboBox>
@@ -23,9 +24,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// No real scout file comes near this; a larger one is not read into memory.
-constexpr qint64 kLargestFile = 64 * 1024 * 1024;
 
 QLabel* PlainLabel(const QString& name, QWidget* parent, bool wrap)
 {
@@ -95,10 +93,11 @@ frmImportScout::frmImportScout(const QString& fileName, const QByteArray& bytes,
     encoding->addWidget(cboEncoding);
     encoding->addWidget(lblEncodingUsed, 1);
     auto* teams = new QGridLayout;
-    teams->addWidget(lblHome, 0, 0);
-    teams->addWidget(lblAway, 0, 1);
-    teams->addWidget(lstHome, 1, 0);
-    teams->addWidget(lstAway, 1, 1);
+    // The away team first, as every caption of a match names the two.
+    teams->addWidget(lblAway, 0, 0);
+    teams->addWidget(lblHome, 0, 1);
+    teams->addWidget(lstAway, 1, 0);
+    teams->addWidget(lstHome, 1, 1);
     teams->setRowStretch(1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -112,6 +111,11 @@ frmImportScout::frmImportScout(const QString& fileName, const QByteArray& bytes,
     layout->addLayout(teams, 1);
     layout->addWidget(lblProblem);
     layout->addLayout(buttons);
+
+    setTabOrder(cboEncoding, lstAway);
+    setTabOrder(lstAway, lstHome);
+    setTabOrder(lstHome, cmdImport);
+    setTabOrder(cmdImport, cmdCancel);
 
     connect(cmdImport, &QPushButton::clicked, this, [this] {
         if (!cmdImport->isEnabled())
@@ -146,7 +150,8 @@ void frmImportScout::reread()
 void frmImportScout::fill()
 {
     const bool automatic = cboEncoding->currentIndex() == 0;
-    lblEncodingUsed->setText(automatic ? tr("(read as %1)").arg(Scout::EncodingName(m_read.used)) : QString());
+    // How Automatic read the file: the bytes, the file's word, or the detector's finding.
+    lblEncodingUsed->setText(automatic ? m_read.note() : QString());
     lstHome->clear();
     lstAway->clear();
     if (!m_read.ok()) {
@@ -189,10 +194,15 @@ void frmImportScout::fill()
     lblDate->setText(tr("Date: %1, %2").arg(QLocale().toString(m.date, QLocale::ShortFormat), time));
     QStringList sets;
     for (const Scout::Set& s : m.sets)
-        sets << tr("%1-%2").arg(s.home).arg(s.away);
-    lblSets->setText(tr("Sets: %1 (home first)").arg(sets.join(QStringLiteral(", "))));
+        sets << tr("%1-%2").arg(s.away).arg(s.home);
+    lblSets->setText(tr("Sets: %1 (%2 first)").arg(sets.join(QStringLiteral(", ")), m.teams[Scout::kAway].name));
     if (plan.duplicate) {
-        lblProblem->setText(tr("This match is already among the recorded matches: %1.").arg(*plan.duplicate));
+        lblProblem->setText(
+            plan.duplicate->archived
+                ? tr("This match is already in the archive of saved matches: %1. File > Restore Saved Matches "
+                     "brings it back.")
+                      .arg(plan.duplicate->caption)
+                : tr("This match is already among the recorded matches: %1.").arg(plan.duplicate->caption));
         lblProblem->show();
         cmdImport->setEnabled(false);
     } else {
@@ -294,17 +304,28 @@ void ImportScoutFiles(QWidget* mainWindow, std::function<QStringList()> askFiles
     QStringList failed;
     for (const QString& path : files) {
         const QString name = QFileInfo(path).fileName();
-        QFile file(path);
-        if (file.size() > kLargestFile) {
+        WholeFile::Result file;
+        {
+            BusyPointer busy;
+            file = WholeFile::Read(path, Scout::kLargestFile);
+        }
+        if (file.failure == WholeFile::Failure::TooLarge) {
             failed << frmImportScout::tr("%1: the file is too large to be a scout file.").arg(name);
             continue;
         }
-        if (!file.open(QIODevice::ReadOnly)) {
-            failed << frmImportScout::tr("%1: %2").arg(name, file.errorString());
+        if (file.failure == WholeFile::Failure::NotRegular) {
+            failed << frmImportScout::tr("%1: not a regular file").arg(name);
             continue;
         }
-        const QByteArray bytes = file.readAll();
-        file.close();
+        if (file.failure == WholeFile::Failure::Missing) {
+            failed << frmImportScout::tr("%1: no such file").arg(name);
+            continue;
+        }
+        if (!file.ok()) {
+            failed << frmImportScout::tr("%1: %2").arg(name, file.reason);
+            continue;
+        }
+        const QByteArray& bytes = file.bytes;
         std::optional<Scout::ScoutMatch> match;
         {
             frmImportScout preview(path, bytes, mainWindow);
@@ -313,9 +334,11 @@ void ImportScoutFiles(QWidget* mainWindow, std::function<QStringList()> askFiles
             // user chose to leave is not.
             if (const Scout::Refusal& why = preview.read().refusal; !preview.read().ok())
                 failed << frmImportScout::tr("%1: %2").arg(name, why.line > 0 ? why.text() : why.reason);
-            else if (const std::optional<QString> stored = preview.duplicate())
-                failed << frmImportScout::tr("%1: the match is already among the recorded matches: %2.")
-                              .arg(name, *stored);
+            else if (const std::optional<ScoutStore::Duplicate> stored = preview.duplicate())
+                failed << (stored->archived
+                               ? frmImportScout::tr("%1: the match is already in the archive of saved matches: %2.")
+                               : frmImportScout::tr("%1: the match is already among the recorded matches: %2."))
+                              .arg(name, stored->caption);
         }
         if (!match)
             continue;

@@ -31,7 +31,7 @@ public:
     // The file as read now.
     const Scout::ReadResult& read() const { return m_read; }
     // The recorded match the file as read now is, which keeps it from being imported again.
-    std::optional<QString> duplicate() const { return m_plan ? m_plan->duplicate : std::nullopt; }
+    std::optional<ScoutStore::Duplicate> duplicate() const { return m_plan ? m_plan->duplicate : std::nullopt; }
 
     void reject() override;
 

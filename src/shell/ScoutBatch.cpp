@@ -1,9 +1,11 @@
 #include "shell/ScoutBatch.h"
 
+#include "core/ArchiveStore.h"
 #include "core/DataPlace.h"
 #include "core/Database.h"
 #include "core/RecordId.h"
 #include "core/ScoutStore.h"
+#include "core/WholeFile.h"
 #include "core/mConstants.h"
 #include "shell/InstanceLock.h"
 #include "shell/frmSplash.h"
@@ -13,7 +15,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSet>
+
+#include <future>
+
+#include <unistd.h>
 
 namespace ScoutBatch {
 
@@ -30,8 +37,29 @@ const QString kImport = QStringLiteral("import");
 const QString kEncoding = QStringLiteral("encoding");
 const QString kExport = QStringLiteral("export-scout");
 
-// No real scout file comes near this; a larger one is not read into memory.
-constexpr qint64 kLargestFile = 64 * 1024 * 1024;
+// A file read and checked, ready to import; or why it was not read.
+struct Loaded
+{
+    WholeFile::Result file;
+    Scout::ReadResult read;
+};
+
+Loaded Load(const QString& path, Scout::Encoding encoding, const QDate& today)
+{
+    Loaded l;
+    try {
+        l.file = WholeFile::Read(path, Scout::kLargestFile);
+        if (l.file.ok())
+            l.read = Scout::Read(l.file.bytes, encoding, today);
+    } catch (const std::exception& e) {
+        // Memory for a file within the limit: said as the system says it, for this file alone.
+        l.file = WholeFile::Result{};
+        l.file.failure = WholeFile::Failure::Unreadable;
+        l.file.reason = QString::fromLocal8Bit(e.what());
+    }
+    l.file.bytes.clear();
+    return l;
+}
 
 } // namespace
 
@@ -63,35 +91,71 @@ bool Wanted(const QCommandLineParser& parser)
     return parser.isSet(kImport) || parser.isSet(kExport) || parser.isSet(kEncoding);
 }
 
-int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream& out)
+int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream& out, QTextStream* progress)
 {
     int failures = 0;
-    for (const QString& path : files) {
-        const QString shown = QDir::toNativeSeparators(path);
-        QFile file(path);
-        QString why;
-        if (!file.exists())
-            why = Words::tr("no such file");
-        else if (file.size() > kLargestFile)
-            why = Words::tr("too large to be a scout file");
-        else if (!file.open(QIODevice::ReadOnly))
-            why = file.errorString();
-        if (!why.isEmpty()) {
+    int done = 0;
+    // Each file's match is looked for in the archive too: attached once for them all.
+    // An archive that cannot be used is named for each file by its import.
+    std::optional<ArchiveStore::Attached> archive;
+    try {
+        if (const QString path = ArchiveStore::DefaultPath(); QFileInfo::exists(path))
+            archive.emplace(path);
+    } catch (const DbError&) {
+        archive.reset();
+    }
+    // Each file is read and checked on a thread of its own while the one before is written: the
+    // two take about as long, and the database stays with this thread.
+    const QDate today = Clock::now().date();
+    std::future<Loaded> next;
+    auto load = [&](qsizetype i) { next = std::async(std::launch::async, Load, files[i], encoding, today); };
+    if (!files.isEmpty())
+        load(0);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString shown = QDir::toNativeSeparators(files[i]);
+        // What is being done now, on the terminal's line; the result takes its place.
+        if (progress)
+            *progress << Words::tr("Importing %1 of %2: %3...").arg(++done).arg(files.size()).arg(shown) << '\r'
+                      << Qt::flush;
+        const auto cleared = qScopeGuard([progress] {
+            if (progress)
+                *progress << "\x1b[K" << Qt::flush;
+        });
+        const Loaded loaded = next.get();
+        if (i + 1 < files.size())
+            load(i + 1);
+        const WholeFile::Result& file = loaded.file;
+        if (!file.ok()) {
+            QString why = file.reason;
+            if (file.failure == WholeFile::Failure::Missing)
+                why = Words::tr("no such file");
+            else if (file.failure == WholeFile::Failure::NotRegular)
+                why = Words::tr("not a regular file");
+            else if (file.failure == WholeFile::Failure::TooLarge)
+                why = Words::tr("too large to be a scout file");
             out << Words::tr("%1: not read: %2").arg(shown, why) << Qt::endl;
             ++failures;
             continue;
         }
-        const Scout::ReadResult read = Scout::Read(file.readAll(), encoding, Clock::now().date());
-        file.close();
+        const Scout::ReadResult& read = loaded.read;
         try {
             if (!read.ok())
                 throw Scout::RefusalError(read.refusal);
             const ScoutStore::Imported result = ScoutStore::Import(*read.match);
-            out << Words::tr("%3: imported: %4 (%1 new teams, %2 new players)")
-                       .arg(result.newTeams.size())
-                       .arg(result.newPlayers.size())
-                       .arg(shown, result.caption)
-                << Qt::endl;
+            // Names read in a code page say which, so that wrong letters can be put right with
+            // --encoding.
+            if (read.used == Scout::Encoding::Utf8)
+                out << Words::tr("%3: imported: %4 (%1 new teams, %2 new players)")
+                           .arg(result.newTeams.size())
+                           .arg(result.newPlayers.size())
+                           .arg(shown, result.caption)
+                    << Qt::endl;
+            else
+                out << Words::tr("%3: imported: %4 (%1 new teams, %2 new players; %5)")
+                           .arg(result.newTeams.size())
+                           .arg(result.newPlayers.size())
+                           .arg(shown, result.caption, read.note())
+                    << Qt::endl;
         } catch (const Scout::RefusalError& e) {
             out << Words::tr("%1: refused: %2").arg(shown, e.refusal().text()) << Qt::endl;
             ++failures;
@@ -118,10 +182,11 @@ int ExportAll(const QString& folder, QTextStream& out, QTextStream& err)
     if (matches.empty())
         out << Words::tr("There are no recorded matches to export.") << Qt::endl;
     for (const ScoutStore::ListedMatch& m : matches) {
-        // Two matches of the same teams on one day are told apart by a number.
+        // Two matches of the same teams on one day are told apart by a number, and so is a file
+        // of the same name already in the folder, which is never written over.
         const QString name = ScoutStore::FileName(m);
         QString unique = name;
-        for (int n = 2; taken.contains(unique.toLower()); ++n)
+        for (int n = 2; taken.contains(unique.toLower()) || QFileInfo::exists(QDir(folder).filePath(unique)); ++n)
             unique = name.chopped(4) + QStringLiteral(" (%1).dvw").arg(n);
         taken.insert(unique.toLower());
         const QString path = QDir(folder).filePath(unique);
@@ -206,8 +271,9 @@ int Run(const QCommandLineParser& parser, const QString& appDir)
             << Qt::endl;
     } else {
         try {
-            status = importing ? ImportFiles(parser.positionalArguments(), encoding, out)
-                               : ExportAll(parser.value(kExport), out, err);
+            status = importing
+                ? ImportFiles(parser.positionalArguments(), encoding, out, ::isatty(STDERR_FILENO) ? &err : nullptr)
+                : ExportAll(parser.value(kExport), out, err);
         } catch (const DbError& e) {
             err << e.message() << Qt::endl;
             status = 1;

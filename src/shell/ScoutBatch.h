@@ -22,9 +22,12 @@ bool TakesFiles(const QCommandLineParser& parser);
 int Run(const QCommandLineParser& parser, const QString& appDir);
 
 // The commands on the open database. Import: one line per file on out (imported, or refused with
-// the line and the reason); 0 when every file was imported, else 1. Export: one file per match,
-// named by date and teams, its path on out; 0, or 1 with the reasons on err.
-int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream& out);
+// the line and the reason); 0 when every file was imported, else 1. With progress (a terminal),
+// the file being read and imported is named there meanwhile ("Importing 3 of 50: a.dvw..."),
+// and the line is cleared once its result is printed. Export: one file per match, named by date
+// and teams, its path on out, a file of that name already there left as it is (the new one takes
+// " (2)", " (3)", ...); 0, or 1 with the reasons on err.
+int ImportFiles(const QStringList& files, Scout::Encoding encoding, QTextStream& out, QTextStream* progress = nullptr);
 int ExportAll(const QString& folder, QTextStream& out, QTextStream& err);
 
 } // namespace ScoutBatch

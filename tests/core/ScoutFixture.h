@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringEncoder>
+#include <QStringList>
 
 namespace scoutfixture {
 
@@ -15,9 +17,9 @@ inline QString DataPath(const QString& name)
     return QStringLiteral(SIDELINES_TEST_DATA "/") + name;
 }
 
-inline QByteArray Fixture()
+inline QByteArray Fixture(const QString& name = QStringLiteral("example_data.dvw"))
 {
-    QFile file(DataPath(QStringLiteral("example_data.dvw")));
+    QFile file(DataPath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -103,6 +105,49 @@ inline QByteArray Declaring(const QByteArray& declared, const QByteArray& bytes)
     QList<QByteArray> fields = lines[15].split(';');
     fields[8] = declared;
     lines[15] = fields.join(';');
+    return Join(lines);
+}
+
+// The file with every letter that is not plain ASCII written without its accent, then the teams'
+// and players' last names given (in the order of the rosters, round and round), the whole encoded
+// in a code page by the system's converter ("windows-1251", ...): a file of another country.
+inline QByteArray Foreign(const QStringList& teams, const QStringList& lastNames, const char* codePage)
+{
+    QString plain;
+    for (const QChar c : QString::fromUtf8(Fixture()).normalized(QString::NormalizationForm_D))
+        if (c.unicode() < 0x80)
+            plain += c;
+    QStringList lines = plain.split(QStringLiteral("\r\n"));
+    QString section;
+    int player = 0;
+    for (QString& l : lines) {
+        if (l.startsWith(QLatin1String("[3"))) {
+            section = l;
+            continue;
+        }
+        if (l.isEmpty())
+            continue;
+        QStringList f = l.split(QLatin1Char(';'));
+        if (section == QLatin1String("[3TEAMS]"))
+            f[1] = teams.value(f[0] == QLatin1String("BR4") ? 0 : 1);
+        else if (section.startsWith(QLatin1String("[3PLAYERS-")))
+            f[9] = lastNames[player++ % lastNames.size()];
+        else
+            continue;
+        l = f.join(QLatin1Char(';'));
+    }
+    QStringEncoder encoder(codePage);
+    return encoder(lines.join(QStringLiteral("\r\n")));
+}
+
+// Every substitution line of the file cut to 15 fields (the last one empty), as video portals write
+// them: no line-up after the substitution.
+inline QByteArray WithoutSubstitutionLineUps(const QByteArray& bytes = Fixture())
+{
+    QList<QByteArray> lines = Lines(bytes);
+    for (QByteArray& l : lines)
+        if ((l.startsWith("*c") || l.startsWith("ac")) && l.count(';') > 14)
+            l = l.split(';').mid(0, 14).join(';') + ';';
     return Join(lines);
 }
 

@@ -14,7 +14,7 @@ namespace {
 QStringList Dump(const QString& path)
 {
     QStringList out;
-    for (const QString table : {"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS", "RALLY"})
+    for (const QString table : {"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS", "RALLY", "SCOUTMATCH"})
         out << table << FileRows(path, "SELECT * FROM " + table);
     return out;
 }
@@ -52,10 +52,12 @@ QString Id(int n)
 }
 
 // Match n with its games; each game has two players on court, three actions and the log's start
-// and a point.
+// and a point. An odd match came from a scout file.
 void SeedMatch(int n, int games)
 {
     Execute(QStringLiteral("INSERT INTO MATCH VALUES (?, 'home', 'away')"), {Id(n)});
+    if (n % 2 == 1)
+        Execute(QStringLiteral("INSERT INTO SCOUTMATCH VALUES (?, ?)"), {Id(n), QStringLiteral("file %1").arg(n)});
     for (int g = 1; g <= games; ++g) {
         const QString game = RecordId::fromText(Id(n)).addSecs(g).text();
         Execute(QStringLiteral("INSERT INTO GAME VALUES (?, ?, ?, ?, ?)"), {Id(n), game, g, 20 + g, 25 - n});
@@ -114,7 +116,7 @@ private slots:
         const QStringList recorded = Dump(m_app->dbPath());
         ArchiveStore::ArchiveThenForget(m_archive);
         QCOMPARE(Dump(m_archive), recorded);
-        QCOMPARE(Dump(m_app->dbPath()), (QStringList{"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS", "RALLY"}));
+        QCOMPARE(Dump(m_app->dbPath()), (QStringList{"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS", "RALLY", "SCOUTMATCH"}));
 
         const QList<RecordId> both{RecordId::fromText(Id(0)), RecordId::fromText(Id(1))};
         QCOMPARE(ArchiveStore::Restore(m_archive, both).restored, both);
@@ -252,7 +254,7 @@ private slots:
             QCOMPARE(e.path(), m_archive);
             QVERIFY2(e.reason().contains(QLatin1String("readonly")), qPrintable(e.reason()));
         }
-        const QStringList emptied{"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS", "RALLY"};
+        const QStringList emptied{"MATCH", "GAME", "PLAYED", "PLAY", "TOTALS", "RALLY", "SCOUTMATCH"};
         QCOMPARE(Dump(m_app->dbPath()), refused ? before : emptied);
         if (refused || written.isEmpty())
             QCOMPARE(Bytes(m_archive), archived);

@@ -145,6 +145,7 @@ private slots:
         QTest::newRow("point taken off") << "start:h ph -ph" << false << false << "0:0" << "h" << "" << "H1/A1";
         QTest::newRow("takes off that side's last") << "start:h ph pa -ph" << false << false << "0:1" << "a" << "a" << "H1/A1";
         QTest::newRow("turn back by hand") << "start:h rh -rh" << false << false << "0:0" << "h" << "" << "H1/A1";
+        QTest::newRow("the serve back to the side before") << "start:h pa ph -ph" << false << false << "0:1" << "a" << "a" << "H1/A1";
         QTest::newRow("taking off taken back") << "start:h ph -ph u" << false << false << "1:0" << "h" << "h" << "H1/A1";
         // Points from the deciding action.
         QTest::newRow("kill scores") << "start:h a:Kill:h4" << false << true << "1:0" << "h" << "h" << "H1/A1";
@@ -180,6 +181,18 @@ private slots:
         };
         QCOMPARE(won(kHome), book.score(kHome));
         QCOMPARE(won(kAway), book.score(kAway));
+        // The book keeps the serve, the start and the last step as entries come; the rules read
+        // afresh, and a book made from the stored log, say the same.
+        const Book stored(book.log());
+        QCOMPARE(book.serving(), Serving(book.log()));
+        QCOMPARE(stored.serving(), book.serving());
+        QCOMPARE(stored.started(), book.started());
+        QCOMPARE(book.started(), !book.log().empty());
+        int lastStep = 0;
+        for (const Entry& e : book.log())
+            lastStep = std::max(lastStep, e.step);
+        QCOMPARE(book.rotate(kHome, false, QDateTime()).entries.front().step, lastStep + 1);
+        QCOMPARE(stored.rotate(kHome, false, QDateTime()).entries.front().step, lastStep + 1);
     }
 
     // What a take-back writes: the negated action, the point off the score, the turn undone, one

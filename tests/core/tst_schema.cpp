@@ -234,6 +234,7 @@ private slots:
         QTest::newRow("first version") << 0;
         QTest::newRow("totals per box") << 2;
         QTest::newRow("before the rally log") << 3;
+        QTest::newRow("before scout files were known again") << Db::kSchemaVersion - 1;
     }
     void upgradedMatchGivesTheSameReport()
     {
@@ -262,6 +263,8 @@ private slots:
             QCOMPARE(SelectAll(QStringLiteral("SELECT COUNT(*) FROM ") + table).front().value(0).toInt(),
                      RawValue(today, QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt());
         QCOMPARE(CatchAllReport(), expected);
+        // No match of the file came from a scout file.
+        QCOMPARE(SelectAll(QStringLiteral("SELECT COUNT(*) FROM SCOUTMATCH")).front().value(0).toInt(), 0);
         // Recording goes on into the totals; the copy is the file as it was.
         Execute(QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, DIG) VALUES ('g', 'q', 'r', 10, 1)"));
         QCOMPARE(SelectAll(QStringLiteral("SELECT DIG FROM ZONETOTALS WHERE PLAYERID = 'r'")).front().value(0).toInt(), 1);

@@ -10,12 +10,15 @@
 #include "support/TestMain.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace scoutfixture;
 
@@ -43,6 +46,16 @@ class TestScoutWindows : public QObject
     }
 
     static QString text(QWidget* w, const char* label) { return Child<QLabel>(w, QString::fromLatin1(label))->text(); }
+
+    // A game of Hawks against the visiting Owls, recorded on the court on 5 March 2026.
+    void RecordGame()
+    {
+        scoutrecord::Recorder r(*app, QDateTime(QDate(2026, 3, 5), QTime(18, 0)));
+        const scoutrecord::Team hawks = r.addTeam(QStringLiteral("Hawks"), 6, 1);
+        const scoutrecord::Team owls = r.addTeam(QStringLiteral("Owls"), 6, 10);
+        r.startGame(hawks, owls, 1, Rally::kHome, true);
+        r.playGame(25, 7);
+    }
 
     // After the key that should have closed the window: one still open is closed, so that the test
     // fails instead of waiting for ever.
@@ -83,7 +96,7 @@ private slots:
                                QCOMPARE(w->windowTitle(), QStringLiteral("Import Scout File"));
                                QCOMPARE(text(w, "lblHome"), QStringLiteral("Home: Braslovče (new team)"));
                                QCOMPARE(text(w, "lblAway"), QStringLiteral("Visiting: Nova KBM Branik (new team)"));
-                               QCOMPARE(text(w, "lblSets"), QStringLiteral("Sets: 25-16, 25-14, 25-22 (home first)"));
+                               QCOMPARE(text(w, "lblSets"), QStringLiteral("Sets: 16-25, 14-25, 22-25 (Nova KBM Branik first)"));
                                const QStringList home = drive::Lines(w, QStringLiteral("lstHome"));
                                QCOMPARE(home.size(), 14);
                                QCOMPARE(home.first(), QStringLiteral("#1  ŠPELA BEDNJANIČ  (new)"));
@@ -110,40 +123,49 @@ private slots:
         }
         // The first few players in the message, every one of them behind Show Details.
         const MsgBoxHook::Asked closing = MsgBoxHook::asked().value(0);
+        // The away team first, as the match's caption names them.
         const QString teams
             = QStringLiteral("Matches imported (1):\nNova KBM Branik vs Braslovče on %1\n\nNew teams (2):\n"
-                             "Braslovče\nNova KBM Branik\n\nNew players (25):\nŠPELA BEDNJANIČ #1 (Braslovče)\n")
+                             "Nova KBM Branik\nBraslovče\n\nNew players (25):\nMIA LEDINEK #3 (Nova KBM Branik)\n")
                   .arg(When("2015-01-25 14:31:13"));
         QVERIFY2(closing.prompt.startsWith(teams), qPrintable(closing.prompt));
-        QVERIFY2(
-            closing.prompt.endsWith(QStringLiteral("\nZALA ZBIČAJNIK #4 (Braslovče)\nSAMANTA RITUPER #5 (Braslovče)\n"
-                                                   "...and 21 more (Show Details lists them all).")),
-            qPrintable(closing.prompt));
+        QVERIFY2(closing.prompt.endsWith(
+                     QStringLiteral("\nMAJA ZEMLJARIČ #5 (Nova KBM Branik)\nKARMINA SUŠNIK #6 (Nova KBM Branik)\n"
+                                    "...and 21 more (Show Details lists them all).")),
+                 qPrintable(closing.prompt));
         QVERIFY2(closing.details.startsWith(teams), qPrintable(closing.details));
-        QVERIFY2(closing.details.endsWith(QStringLiteral("\nDARJA ERŽEN #16 (Nova KBM Branik)")),
+        QVERIFY2(closing.details.endsWith(QStringLiteral("\nANJA HRIBERNIK 96 #16 (Braslovče)")),
                  qPrintable(closing.details));
         QCOMPARE(closing.details.count(QLatin1Char('\n')), 32);
     }
 
-    // A file declaring nothing useful, written in Windows-1250: read as Windows-1252 at first; the
-    // encoding chosen with the keyboard reads the names again at once (UTF-8 cannot read it at all,
-    // and offers no import), and the import takes the names as last shown.
+    // A file declaring nothing useful, written in Windows-1250: read as the detector finds it in
+    // the file's letters, which the window says; the encoding chosen with the keyboard reads the
+    // names again at once (UTF-8 cannot read it at all, and offers no import; Windows-1252 reads
+    // the letters wrongly), and the import takes the names as last shown.
     void encodingChosenRereadsTheNames()
     {
         const QString path = write(QStringLiteral("cp1250.dvw"), Encoded(Fixture(), QStringLiteral("windows-1250")));
         const auto home = [](QWidget* w) { return text(w, "lblHome"); };
         const auto seen = drive::Windows({drive::Steps(
             {drive::Look([&](QWidget* w) {
-                 QCOMPARE(home(w), QStringLiteral("Home: Braslovèe (new team)"));
-                 QCOMPARE(text(w, "lblEncodingUsed"), QStringLiteral("(read as Windows-1252)"));
+                 QCOMPARE(home(w), QStringLiteral("Home: Braslovče (new team)"));
+                 QCOMPARE(text(w, "lblEncodingUsed"),
+                          QStringLiteral("read as Windows-1250, found in the file's letters"));
              }),
              drive::Key(Qt::Key_E, Qt::AltModifier), drive::Key(Qt::Key_Down), drive::Look([&](QWidget* w) {
                  QCOMPARE(Child<QComboBox>(w, QStringLiteral("cboEncoding"))->currentText(), QStringLiteral("UTF-8"));
                  QVERIFY(text(w, "lblProblem").startsWith(QStringLiteral("This file cannot be imported. Line 19: ")));
                  QVERIFY(!Child<QPushButton>(w, QStringLiteral("cmdImport"))->isEnabled());
+                 QCOMPARE(text(w, "lblEncodingUsed"), QString());
              }),
              drive::Key(Qt::Key_Return), // refused: nothing happens
-             drive::Key(Qt::Key_Down), drive::Look([&](QWidget* w) {
+             drive::Key(Qt::Key_Down), drive::Key(Qt::Key_Down), drive::Key(Qt::Key_Down), drive::Look([&](QWidget* w) {
+                 QCOMPARE(Child<QComboBox>(w, QStringLiteral("cboEncoding"))->currentText(),
+                          QStringLiteral("Windows-1252"));
+                 QCOMPARE(home(w), QStringLiteral("Home: Braslovèe (new team)"));
+             }),
+             drive::Key(Qt::Key_Up), drive::Key(Qt::Key_Up), drive::Look([&](QWidget* w) {
                  QCOMPARE(home(w), QStringLiteral("Home: Braslovče (new team)"));
                  QVERIFY(
                      drive::Lines(w, QStringLiteral("lstAway")).contains(QStringLiteral("#6  KARMINA SUŠNIK  (new)")));
@@ -189,7 +211,7 @@ private slots:
         QVERIFY2(
             closing.prompt.startsWith(QStringLiteral("Matches imported (2):\nNova KBM Branik vs Braslovče on %1\n"
                                                      "Owls vs Hawks on %2\n\n"
-                                                     "New teams (4):\nBraslovče\nNova KBM Branik\nHawks\nOwls\n\n"
+                                                     "New teams (4):\nNova KBM Branik\nBraslovče\nOwls\nHawks\n\n"
                                                      "New players (50):\n")
                                           .arg(When("2015-01-25 14:31:13"), When("2015-02-02 14:31:13"))),
             qPrintable(closing.prompt));
@@ -211,6 +233,22 @@ private slots:
         QCOMPARE(screenfit::Problems(box.get(), box->screen()->availableGeometry()), QStringList());
     }
 
+    // What is not a regular file is never opened for reading: a FIFO would hold the window for
+    // ever and a device never end. Each is named in the closing message; the files among them
+    // are shown as ever.
+    void filesThatAreNotFilesAreNamed()
+    {
+        const QString fifo = files.filePath(QStringLiteral("pipe.dvw"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString good = DataPath(QStringLiteral("example_data.dvw"));
+        const auto seen = drive::Windows({drive::Steps({drive::Key(Qt::Key_Escape), Closed()})});
+        ImportScoutFiles(nullptr, [&] { return QStringList{fifo, QStringLiteral("/dev/zero"), good}; });
+        QCOMPARE(seen->titles, QStringList{QStringLiteral("Import Scout File")});
+        QCOMPARE(app->count(QStringLiteral("MATCH")), 0);
+        QCOMPARE(MsgBoxHook::asked().value(0).prompt,
+                 QStringLiteral("Not imported (2):\npipe.dvw: not a regular file\nzero: not a regular file"));
+    }
+
     // The export's chooser: Enter writes the chosen match where the user says, whole; Escape
     // writes nothing and asks nothing more.
     void exportChooserByKeys_data()
@@ -222,13 +260,7 @@ private slots:
     void exportChooserByKeys()
     {
         QFETCH(int, key);
-        {
-            scoutrecord::Recorder r(*app, QDateTime(QDate(2026, 3, 5), QTime(18, 0)));
-            const scoutrecord::Team hawks = r.addTeam(QStringLiteral("Hawks"), 6, 1);
-            const scoutrecord::Team owls = r.addTeam(QStringLiteral("Owls"), 6, 10);
-            r.startGame(hawks, owls, 1, Rally::kHome, true);
-            r.playGame(25, 7);
-        }
+        RecordGame();
         const QString path = files.filePath(QStringLiteral("out-%1.dvw").arg(key));
         QString proposed;
         const auto seen = drive::Windows(
@@ -251,13 +283,56 @@ private slots:
             QVERIFY(!QFile::exists(path));
             return;
         }
-        QCOMPARE(proposed, QStringLiteral("2026-03-05 Hawks - Owls.dvw"));
+        QCOMPARE(proposed, QStringLiteral("2026-03-05 Owls vs Hawks.dvw"));
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const Scout::ReadResult read = Scout::Read(f.readAll(), Scout::Encoding::Automatic, QDate(2026, 12, 31));
         QVERIFY2(read.ok(), qPrintable(read.refusal.text()));
         QCOMPARE(read.match->teams[0].name, QStringLiteral("Hawks"));
         QVERIFY2(StatusText().startsWith(QStringLiteral("Scout file written: ")), qPrintable(StatusText()));
+    }
+
+    // A file of the chosen name is replaced only when the user says Yes; No brings the dialog
+    // back (here it is left with Cancel, or given another name), and nothing is written over.
+    void exportAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("second"); // the name given when the dialog comes back; "" for Cancel
+        QTest::addColumn<int>("asked"); // times the dialog was shown
+        QTest::addColumn<bool>("replaced");
+        QTest::addColumn<bool>("other"); // written under the second name
+        QTest::newRow("Yes") << int(QMessageBox::Yes) << "" << 1 << true << false;
+        QTest::newRow("No, then Cancel") << int(QMessageBox::No) << "" << 2 << false << false;
+        QTest::newRow("No, then another name") << int(QMessageBox::No) << "another name.dvw" << 2 << false << true;
+    }
+    void exportAsksBeforeReplacing()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, second);
+        QFETCH(int, asked);
+        QFETCH(bool, replaced);
+        QFETCH(bool, other);
+        RecordGame();
+        const QString path = write(QStringLiteral("taken.dvw"), "a file of the user's");
+        MsgBoxHook::setNextAnswer(QMessageBox::StandardButton(answer));
+        const auto seen = drive::Windows({drive::Steps({drive::Key(Qt::Key_Return), Closed()})});
+        QStringList offered;
+        ExportScoutFile(nullptr, [&](const QString& name) {
+            offered << name;
+            return offered.size() == 1 ? path : (second.isEmpty() ? QString() : files.filePath(second));
+        });
+        QCOMPARE(offered.size(), asked);
+        if (asked > 1)
+            QCOMPARE(offered[1], path);
+        const MsgBoxHook::Asked question = MsgBoxHook::asked().value(0);
+        QCOMPARE(question.prompt,
+                 QStringLiteral("%1 already exists. Do you want to replace it?").arg(QDir::toNativeSeparators(path)));
+        QCOMPARE(question.defaultButton, QMessageBox::No);
+        QCOMPARE(question.title, QStringLiteral("Export Scout File"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll().startsWith("[3DATAVOLLEYSCOUT]"), replaced);
+        QCOMPARE(QFileInfo::exists(files.filePath(QStringLiteral("another name.dvw"))), other);
     }
 };
 

@@ -1,17 +1,21 @@
+#include "core/ArchiveStore.h"
 #include "core/MatchStore.h"
 #include "core/Database.h"
 #include "core/ScoutFile.h"
 #include "core/ScoutFixture.h"
+#include "shell/ScoutBatch.h"
 #include "shell/frmSplash.h"
 #include "support/TestMain.h"
 
 #include <QDir>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
 #include <cerrno>
+#include <sys/stat.h>
 
 using namespace scoutfixture;
 
@@ -92,7 +96,7 @@ private slots:
     // leaves nothing behind, even beside files that went in.
     void importPrintsALinePerFile_data()
     {
-        QTest::addColumn<QStringList>("files"); // "good", "cut", "cp1250", "again" (the good one a second time)
+        QTest::addColumn<QStringList>("files"); // "good", "cut", "cp1250", "undeclared", "again" (the good one a second time)
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("lines"); // the start of each line after the file's name
@@ -116,11 +120,26 @@ private slots:
             << QStringList{match};
         QTest::newRow("a file that is not there")
             << QStringList{"missing"} << QStringList() << 1 << QStringList{"not read: no such file"} << QStringList();
+        // Neither waits for a writer nor reads without end.
+        QTest::newRow("a FIFO, a device, then a file")
+            << QStringList{"fifo", "/dev/zero", "good"} << QStringList() << 1
+            << QStringList{"not read: not a regular file", "not read: not a regular file", imported}
+            << QStringList{match};
         QTest::newRow("UTF-8 declared over Windows-1250")
             << QStringList{"cp1250"} << QStringList() << 1
             << QStringList{"refused: Line 19: the file declares its text as UTF-8"} << QStringList();
-        QTest::newRow("its encoding given") << QStringList{"cp1250"} << QStringList{"--encoding", "windows-1250"} << 0
-                                            << QStringList{imported} << QStringList{match};
+        QTest::newRow("its encoding given")
+            << QStringList{"cp1250"} << QStringList{"--encoding", "windows-1250"} << 0
+            << QStringList{QStringLiteral("imported: Nova KBM Branik vs Braslovče on %1 (2 new teams, 25 new "
+                                          "players; read as Windows-1250, as chosen)")
+                               .arg(when)}
+            << QStringList{match};
+        QTest::newRow("its encoding found in its letters")
+            << QStringList{"undeclared"} << QStringList() << 0
+            << QStringList{QStringLiteral("imported: Nova KBM Branik vs Braslovče on %1 (2 new teams, 25 new "
+                                          "players; read as Windows-1250, found in the file's letters)")
+                               .arg(when)}
+            << QStringList{match};
     }
     void importPrintsALinePerFile()
     {
@@ -138,6 +157,13 @@ private slots:
             else if (f == QLatin1String("cp1250"))
                 paths << file(QStringLiteral("cp1250.dvw"),
                               Encoded(Declaring("UTF-8", Fixture()), QStringLiteral("windows-1250")));
+            else if (f == QLatin1String("fifo")) {
+                paths << dir->filePath(QStringLiteral("fifo.dvw"));
+                QCOMPARE(::mkfifo(QFile::encodeName(paths.last()).constData(), 0600), 0);
+            } else if (f.startsWith(QLatin1Char('/')))
+                paths << f;
+            else if (f == QLatin1String("undeclared"))
+                paths << file(QStringLiteral("undeclared.dvw"), Encoded(Fixture(), QStringLiteral("windows-1250")));
             else
                 paths << dir->filePath(QStringLiteral("missing.dvw"));
         }
@@ -164,20 +190,93 @@ private slots:
         QVERIFY2(r.status == 0 && r.err.isEmpty(), qPrintable(r.err));
         QCOMPARE(
             r.out,
-            (QStringList{QDir::toNativeSeparators(out + QStringLiteral("/2015-01-25 Braslovče - Nova KBM Branik.dvw")),
-                         QDir::toNativeSeparators(out + QStringLiteral("/2015-02-02 Hawks - Owls.dvw"))}));
+            (QStringList{QDir::toNativeSeparators(out + QStringLiteral("/2015-01-25 Nova KBM Branik vs Braslovče.dvw")),
+                         QDir::toNativeSeparators(out + QStringLiteral("/2015-02-02 Owls vs Hawks.dvw"))}));
         for (const QString& path : r.out) {
             QFile f(path);
             QVERIFY(f.open(QIODevice::ReadOnly));
             const Scout::ReadResult read = Scout::Read(f.readAll(), Scout::Encoding::Automatic, QDate(2026, 12, 31));
             QVERIFY2(read.ok(), qPrintable(read.refusal.text()));
         }
+        // Again into the same folder: the files there stay as they are, the new ones take a number.
+        QFile mine(r.out[0]);
+        QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("the user's own") > 0);
+        mine.close();
+        const Run again = run({QStringLiteral("--export-scout"), out});
+        QVERIFY2(again.status == 0 && again.err.isEmpty(), qPrintable(again.err));
+        QCOMPARE(again.out,
+                 (QStringList{QDir::toNativeSeparators(out + QStringLiteral("/2015-01-25 Nova KBM Branik vs Braslovče (2).dvw")),
+                              QDir::toNativeSeparators(out + QStringLiteral("/2015-02-02 Owls vs Hawks (2).dvw"))}));
+        QVERIFY(mine.open(QIODevice::ReadOnly));
+        QCOMPARE(mine.readAll(), QByteArray("the user's own"));
         for (const QStringList& wrong :
              {QStringList{"--encoding", "klingon", "--import", "x.dvw"}, QStringList{"--import"},
               QStringList{"--export-scout", out, "--import", "x.dvw"}}) {
             const Run bad = run(wrong);
             QVERIFY2(bad.status == 2 && bad.out.isEmpty() && !bad.err.isEmpty(), qPrintable(wrong.join(' ')));
         }
+    }
+
+    // A match moved to the archive by the exit is not imported again: the archive is looked in
+    // for every file, and a broken one refuses each file naming it.
+    void archiveLookedInForEveryFile_data()
+    {
+        QTest::addColumn<bool>("broken");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("after the exit")
+            << false
+            << QStringList{QStringLiteral("refused: Line 16: this match is already in the archive of saved matches: "
+                                          "Nova KBM Branik vs Braslovče on %1; File > Restore Saved Matches brings it "
+                                          "back.")
+                               .arg(MatchWhen(RecordId::fromText(QStringLiteral("2015-01-25 14:31:13")))),
+                           QStringLiteral("imported: Owls vs Hawks on %1")
+                               .arg(MatchWhen(RecordId::fromText(QStringLiteral("2015-02-02 14:31:13"))))};
+        QTest::newRow("a broken archive") << true
+                                          << QStringList{"refused: The archive of saved matches",
+                                                         "refused: The archive of saved matches"};
+    }
+    void archiveLookedInForEveryFile()
+    {
+        QFETCH(bool, broken);
+        QFETCH(QStringList, lines);
+        const QString good = file(QStringLiteral("a.dvw"), Fixture());
+        QCOMPARE(run({QStringLiteral("--import"), good}).status, 0);
+        const QString archive = dir->filePath(QStringLiteral("Archive.db"));
+        {
+            QString error;
+            QVERIFY(Db::open(dir->filePath(QStringLiteral("Rally2.db")), &error));
+            ArchiveStore::ArchiveThenForget(archive);
+            Db::close();
+        }
+        QCOMPARE(matches(), QStringList());
+        if (broken) {
+            QFile f(archive);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("no database") > 0);
+        }
+        const QStringList files{good, file(QStringLiteral("b.dvw"), Renamed("Hawks", "Owls", "02/02/2015"))};
+        const Run r = run(QStringList{QStringLiteral("--import")} + files);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.out.size(), 2);
+        for (int i = 0; i < 2; ++i)
+            QVERIFY2(r.out[i].startsWith(QDir::toNativeSeparators(files[i]) + QStringLiteral(": ") + lines[i]),
+                     qPrintable(r.out[i]));
+        QCOMPARE(matches().size(), broken ? 0 : 1);
+    }
+
+    // On a terminal, the file being imported is named while it is, one line per file that the
+    // file's result takes the place of.
+    void progressOnATerminal()
+    {
+        QString error;
+        QVERIFY(Db::open(dir->filePath(QStringLiteral("Rally2.db")), &error));
+        const auto closed = qScopeGuard([] { Db::close(); });
+        const QStringList files{file(QStringLiteral("a.dvw"), Fixture()), dir->filePath(QStringLiteral("none.dvw"))};
+        QString out, progress;
+        QTextStream outStream(&out), progressStream(&progress);
+        QCOMPARE(ScoutBatch::ImportFiles(files, Scout::Encoding::Automatic, outStream, &progressStream), 1);
+        QCOMPARE(progress, QStringLiteral("Importing 1 of 2: %1...\r\x1b[KImporting 2 of 2: %2...\r\x1b[K")
+                               .arg(QDir::toNativeSeparators(files[0]), QDir::toNativeSeparators(files[1])));
+        QCOMPARE(out.count(QLatin1Char('\n')), 2);
     }
 
     // The lock that keeps a second copy of the program off the database keeps these commands off
