@@ -583,6 +583,9 @@ public:
                 break;
             }
             case Rally::Kind::Undo:
+            // A timeout has no line; a libero swap shows in the line-ups of the lines after it.
+            case Rally::Kind::Libero:
+            case Rally::Kind::Timeout:
                 break;
             }
         }

@@ -201,6 +201,11 @@ QString RallyWords::entry(const Rally::Entry& e, const Rally::Log& log) const
     case Kind::Action:
         return e.amount > 0 ? tr("%1, %2").arg(statName(e.stat, e.amount), player(e.player))
                             : tr("Taken off: %1, %2").arg(statName(e.stat, e.amount), player(e.player));
+    case Kind::Libero:
+        return e.amount > 0 ? tr("%1: libero %2 in for %3").arg(team(e.side), player(e.player), player(e.out))
+                            : tr("%1: %2 back in for the libero %3").arg(team(e.side), player(e.player), player(e.out));
+    case Kind::Timeout:
+        return tr("Timeout %1, %2").arg(team(e.side), score);
     case Kind::Undo:
         for (const Rally::Entry& reversed : log)
             if (reversed.step == e.reverses)
