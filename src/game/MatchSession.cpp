@@ -28,19 +28,15 @@ int MatchSession::scoreLimit(int gameNumber) const
 
 std::pair<int, int> MatchSession::gamesWon() const
 {
-    std::pair<int, int> won{0, 0};
-    for (const MatchStore::GameScore& g : MatchStore::GameScores(matchId)) {
-        const std::optional<int> winner = GameRules::Winner(g.home, g.away, scoreLimit(g.number));
-        if (winner)
-            (*winner == 0 ? won.first : won.second) += 1;
-    }
-    return won;
+    GameRules::GameScoreList scores;
+    for (const MatchStore::GameScore& g : MatchStore::GameScores(matchId))
+        scores.emplace_back(g.home, g.away);
+    return GameRules::GamesWon(scores, {games, points});
 }
 
 bool MatchSession::decided(const std::pair<int, int>& won) const
 {
-    const int needed = games / 2 + 1;
-    return won.first >= needed || won.second >= needed;
+    return GameRules::MatchDecided(won, {games, points});
 }
 
 QString EndMatchQuestion(const MatchSession& session)
