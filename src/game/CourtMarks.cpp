@@ -59,22 +59,17 @@ LogStrip::LogStrip(QWidget* parent) : QListWidget(parent)
     setTextElideMode(Qt::ElideNone);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setResizeMode(QListView::Adjust);
     setAccessibleName(QCoreApplication::translate("LogStrip", "Last entries, newest first"));
 }
 
 void LogStrip::showEntries(const QStringList& newestFirst)
 {
-    const QStringList shown = newestFirst.mid(0, kShown);
-    if (shown == entries())
+    const QStringList kept = newestFirst.mid(0, kKept);
+    if (kept == m_all)
         return;
-    clear();
-    for (const QString& text : shown) {
-        auto* item = new QListWidgetItem(text, this);
-        item->setFlags(Qt::ItemIsEnabled);
-    }
+    m_all = kept;
     refit();
-    if (!shown.isEmpty()) {
+    if (!m_all.isEmpty()) {
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
@@ -84,7 +79,7 @@ QStringList LogStrip::entries() const
 {
     QStringList out;
     for (int r = 0; r < count(); ++r)
-        out << item(r)->text();
+        out << item(r)->data(Qt::UserRole).toString();
     return out;
 }
 
@@ -106,11 +101,29 @@ void LogStrip::resizeEvent(QResizeEvent* event)
 
 void LogStrip::refit()
 {
-    // Each entry as tall as its wrapped text, with a little air between entries.
+    const QFontMetrics fm(font());
     const int width = std::max(1, viewport()->width() - 8);
-    for (int r = 0; r < count(); ++r) {
-        const QRect need = fontMetrics().boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, item(r)->text());
-        item(r)->setSizeHint(QSize(width, need.height() + fontMetrics().height() / 3 + 2));
+    // A little air between entries, so that each reads apart from the next.
+    const int air = fm.height() / 3 + 2;
+    clear();
+    int used = 0;
+    for (const QString& text : m_all) {
+        // An entry wraps between its words; a word wider than the strip (a long name) loses its
+        // middle rather than its end at the strip's edge.
+        QStringList words = text.split(QLatin1Char(' '));
+        for (QString& word : words)
+            if (fm.horizontalAdvance(word) > width)
+                word = fm.elidedText(word, Qt::ElideMiddle, width);
+        const QString shown = words.join(QLatin1Char(' '));
+        const int height = fm.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, shown).height() + air;
+        // Only whole entries, newest first, as many as the height holds.
+        if (used + height > viewport()->height() && count() > 0)
+            break;
+        used += height;
+        auto* item = new QListWidgetItem(shown, this);
+        item->setFlags(Qt::ItemIsEnabled);
+        item->setData(Qt::UserRole, text);
+        item->setData(Qt::AccessibleTextRole, text);
+        item->setSizeHint(QSize(width, height));
     }
-    doItemsLayout();
 }

@@ -26,16 +26,20 @@ private:
     QPixmap m_ball; // drawn once for each size, not at every paint
 };
 
-// The last entries of the log, newest first. It never takes the keyboard focus: the court's keys
-// go to the court. Entries too long for one line wrap onto the next rather than lose their end.
+// The last entries of the log, newest first: as many whole entries as its height holds. An entry
+// wraps between its words; a name too long for a line loses its middle, never its end at the
+// edge, and a screen reader gets it whole. It never takes the keyboard focus: the court's keys go
+// to the court.
 class LogStrip : public QListWidget
 {
 public:
-    static constexpr int kShown = 5;
+    // The most entries the strip is given; more than any screen shows.
+    static constexpr int kKept = 40;
 
     explicit LogStrip(QWidget* parent);
     void showEntries(const QStringList& newestFirst);
     void setPixelSize(int px);
+    // The entries shown, whole.
     QStringList entries() const;
 
 protected:
@@ -43,4 +47,6 @@ protected:
 
 private:
     void refit();
+
+    QStringList m_all;
 };

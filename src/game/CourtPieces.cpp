@@ -77,6 +77,9 @@ void SetBackground(QWidget* w, const QColor& colour)
 
 using namespace CourtText;
 
+// Amber: apart from the plain boxes' grey, the selected box's white and the court's orange.
+const QColor PlayerBox::kLiberoShirt(250, 200, 40);
+
 PlayerBox::PlayerBox(int index, QWidget* parent) : QLabel(parent), m_index(index)
 {
     setObjectName(QStringLiteral("lblPlayer_%1").arg(index));
@@ -125,6 +128,14 @@ void PlayerBox::setSelected(bool on)
     update();
 }
 
+void PlayerBox::setLibero(bool on)
+{
+    if (m_libero == on)
+        return;
+    m_libero = on;
+    updateName();
+}
+
 void PlayerBox::setServing(bool on)
 {
     if (m_serving == on)
@@ -147,6 +158,8 @@ void PlayerBox::updateName()
     QString name = QCoreApplication::translate("PlayerBox", "Box %1: %2")
                        .arg(m_index)
                        .arg(m_who.isEmpty() ? QCoreApplication::translate("PlayerBox", "empty") : m_who);
+    if (m_libero)
+        name = QCoreApplication::translate("PlayerBox", "%1, libero").arg(name);
     if (m_selected)
         name = QCoreApplication::translate("PlayerBox", "%1, selected").arg(name);
     if (m_serving)

@@ -16,6 +16,17 @@ void MatchSession::setOptions(const GameOptions& options)
     scoreFromAction = options.scoreFromAction;
 }
 
+MatchStore::MatchOptions MatchSession::storedOptions() const
+{
+    return {side, games, points, sideOutRotate, scoreFromAction};
+}
+
+void MatchSession::setStoredOptions(const MatchStore::MatchOptions& options)
+{
+    setOptions(GameOptions{options.side, qint16(options.games), qint16(options.points), options.sideOutRotate,
+                           options.scoreFromAction});
+}
+
 int MatchSession::scoreLimit() const
 {
     return scoreLimit(game ? game->GameNumber() : 0);

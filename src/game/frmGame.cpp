@@ -11,6 +11,7 @@
 #include "game/CourtPieces.h"
 #include "game/GameRules.h"
 #include "game/PlayerStats.h"
+#include "game/frmTimeout.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -72,17 +73,30 @@ QList<RecordId> Ids(const QList<std::shared_ptr<clsPlayer>>& players)
     return ids;
 }
 
-// A side's players put in the order the log has them; they are the same players, only turned.
-void Reorder(QList<std::shared_ptr<clsPlayer>>& side, const Rally::Zones& zones)
+// A side's players as the log has them on court: the same players turned, or one exchanged for
+// the libero and back, found among those on court or on the team's roster.
+void Arrange(QList<std::shared_ptr<clsPlayer>>& side, const Rally::Zones& zones, const TeamRoster& roster)
 {
     QList<std::shared_ptr<clsPlayer>> ordered;
     for (const RecordId& id : zones) {
         const auto found = std::find_if(side.begin(), side.end(), [&](const auto& p) { return p && p->PlayerID() == id; });
-        if (found == side.end())
-            return;
-        ordered << *found;
+        if (found != side.end()) {
+            ordered << *found;
+            continue;
+        }
+        const auto row = std::find_if(roster.players.begin(), roster.players.end(),
+                                      [&](const PlayerRow& p) { return p.id == id; });
+        if (row != roster.players.end()) {
+            ordered << std::make_shared<clsPlayer>(*row);
+            continue;
+        }
+        // Deleted from the roster since: still the player the log names.
+        auto gone = std::make_shared<clsPlayer>();
+        gone->setPlayerID(id);
+        gone->setPlayerName(QCoreApplication::translate("frmGame", "(no longer on the roster)"));
+        ordered << gone;
     }
-    side = ordered + side.mid(6);
+    side = ordered;
 }
 } // namespace
 
@@ -114,6 +128,7 @@ void frmGame::placeSide(bool home)
     a11y::SetDescription(cmdScore[size_t(bar)], tr("A point for %1").arg(team));
     a11y::SetDescription(cmdRotate[size_t(bar)], tr("Turns %1 one place").arg(team));
     nameScores();
+    const RecordId libero = Rally::Liberos(m_rally->book().log())[home ? Rally::kHome : Rally::kAway];
     for (int i = 0; i < 6; ++i) {
         PlayerBox* box = lblPlayer[size_t(first + i)];
         box->setPlace(team);
@@ -121,7 +136,25 @@ void frmGame::placeSide(bool home)
             box->setPlayer(*players[i]);
         else
             box->clearPlayer();
+        box->setLibero(!libero.isNull() && box->playerId() == libero);
+        paintBox(first + i);
     }
+}
+
+void frmGame::continueFrom(Rally::Log log)
+{
+    m_rally = std::make_unique<RallyKeeper>(m_session, std::move(log));
+    if (m_session.game && m_session.game->view() == this)
+        m_session.game->setRally(m_rally.get());
+    const Rally::Court court = m_rally->book().court();
+    colHomePlayers.clear();
+    colAwayPlayers.clear();
+    for (int side = 0; side < 2; ++side)
+        Arrange(side == Rally::kHome ? colHomePlayers : colAwayPlayers, court[size_t(side)],
+                m_session.rosters[size_t(side)]);
+    placeSide(true);
+    placeSide(false);
+    showRally({});
 }
 
 void frmGame::SetUpHome()
@@ -153,10 +186,18 @@ void frmGame::setBoxSelected(int index, bool selected)
 {
     if (index < 1 || index > 12)
         return;
-    const QColor colour = selected ? QColor(Qt::white) : palette().color(QPalette::Button);
+    lblPlayer[size_t(index)]->setSelected(selected);
+    paintBox(index);
+}
+
+void frmGame::paintBox(int index)
+{
+    const PlayerBox* box = lblPlayer[size_t(index)];
+    const QColor colour = box->selected()  ? QColor(Qt::white)
+                          : box->libero() ? PlayerBox::kLiberoShirt
+                                          : palette().color(QPalette::Button);
     SetBackground(lblPlayer[size_t(index)], colour);
     SetBackground(lblShortcut[size_t(index)], colour);
-    lblPlayer[size_t(index)]->setSelected(selected);
 }
 
 QString frmGame::boxCaption(int index) const
@@ -210,6 +251,12 @@ void frmGame::lblPlayer_Click(int index)
     if (index < 1 || index > 12)
         return;
     game().PlayerOnClick(qint16(index));
+    // The libero key where it can do something: on a back-row box while she is on the bench, on
+    // her own box while she plays.
+    const Rally::LiberoMove move = Rally::CheckLibero(m_rally->book().log(), sideOfBox(index), (index - 1) % 6 + 1);
+    mnuLibero->setText(move == Rally::LiberoMove::Out ? tr("L&ibero Out") : tr("L&ibero In"));
+    mnuLibero->setVisible(move == Rally::LiberoMove::In || move == Rally::LiberoMove::Out
+                          || move == Rally::LiberoMove::WouldServe);
     QLabel* box = lblPlayer[size_t(index)];
     mnuStats->popup(box->mapToGlobal(box->rect().center()));
 }
@@ -249,7 +296,7 @@ void frmGame::cmdScore_Click(int index)
             showStatus(scoreRefusal(*done.scoreRefused));
             return;
         }
-        showRally(done);
+        showRally(done, m_rally->said(done));
     });
 }
 
@@ -280,10 +327,61 @@ void frmGame::cmdRotate_Click(int index)
         BusyPointer busy;
         game();
         const bool home = homeOnHalf(index);
-        StatusClearer clearer(this);
-        showProgress(home ? tr("Rotating Home...") : tr("Rotating Away..."));
-        showRally(m_rally->rotate(home ? Rally::kHome : Rally::kAway, subtract));
+        RallyKeeper::Done done;
+        {
+            StatusClearer clearer(this);
+            showProgress(home ? tr("Rotating Home...") : tr("Rotating Away..."));
+            done = m_rally->rotate(home ? Rally::kHome : Rally::kAway, subtract);
+        }
+        // A turn says nothing of itself, but the libero's return to the bench is heard.
+        showRally(done, m_rally->said(done));
     });
+}
+
+void frmGame::mnuLibero_Click()
+{
+    RunCommand([&] {
+        clsGame& g = game();
+        const int side = sideOfBox(g.LastIndex());
+        const RallyKeeper::Done done = m_rally->libero(side, (g.LastIndex() - 1) % 6 + 1);
+        if (done.liberoRefused) {
+            Beep();
+            showStatus(m_rally->liberoRefusal(*done.liberoRefused, side));
+            return;
+        }
+        showRally(done, m_rally->said(done));
+    });
+    setFocus(Qt::OtherFocusReason);
+}
+
+void frmGame::mnuTimeout_Click()
+{
+    RunCommand([&] {
+        game();
+        const std::optional<int> side = frmTimeout(m_session.rosters[0].name, m_session.rosters[1].name, this).choose();
+        if (!side)
+            return;
+        const int taken = Rally::TimeoutsTaken(m_rally->book().log(), *side);
+        // Two a game is the usual limit; leagues differ, so a further one is asked for, not refused.
+        if (taken >= 2) {
+            const QString team = m_rally->words().team(*side);
+            const QString question = taken == 2
+                                         ? tr("%1 have taken 2 timeouts in this game. Record a third?").arg(team)
+                                         : tr("%1 have taken %2 timeouts in this game. Record another?").arg(team).arg(taken);
+            if (MsgBox(question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, tr("Timeout"),
+                       QMessageBox::No)
+                != QMessageBox::Yes)
+                return;
+        }
+        const RallyKeeper::Done done = m_rally->timeout(*side);
+        if (done.gameWon) {
+            Beep();
+            showStatus(tr("Not recorded: %1").arg(m_rally->gameWonNotice()));
+            return;
+        }
+        showRally(done, m_rally->said(done));
+    });
+    setFocus(Qt::OtherFocusReason);
 }
 
 void frmGame::mnuUndo_Click()
@@ -318,7 +416,7 @@ void frmGame::showRally(const RallyKeeper::Done& done, const QString& status)
         for (int side = 0; side < 2; ++side) {
             QList<std::shared_ptr<clsPlayer>>& players = side == Rally::kHome ? colHomePlayers : colAwayPlayers;
             const QList<RecordId> before = Ids(players);
-            Reorder(players, court[size_t(side)]);
+            Arrange(players, court[size_t(side)], m_session.rosters[size_t(side)]);
             if (Ids(players) != before) {
                 turned = true;
                 placeSide(side == Rally::kHome);
@@ -337,8 +435,11 @@ void frmGame::showRally(const RallyKeeper::Done& done, const QString& status)
 
     QStringList shown;
     const Rally::Log& log = book.log();
-    for (auto it = log.rbegin(); it != log.rend() && shown.size() < LogStrip::kShown; ++it)
-        shown << m_rally->words().entry(*it, log);
+    const QSet<int> reversed = Rally::ReversedSteps(log);
+    for (auto it = log.rbegin(); it != log.rend() && shown.size() < LogStrip::kKept; ++it) {
+        const QString entry = m_rally->words().entry(*it, log);
+        shown << (reversed.contains(it->step) ? tr("%1 (taken back)").arg(entry) : entry);
+    }
     lstLog->showEntries(shown);
 
     const QString next = m_rally->followUp(done);

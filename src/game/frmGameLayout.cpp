@@ -314,6 +314,11 @@ void frmGame::buildMenus()
     mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     mnuUndo->setShortcutContext(Qt::WindowShortcut);
     connect(mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
+    mnuTimeout = game->addAction(tr("&Timeout..."));
+    mnuTimeout->setObjectName(QStringLiteral("mnuTimeout"));
+    mnuTimeout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnuTimeout->setShortcutContext(Qt::WindowShortcut);
+    connect(mnuTimeout, &QAction::triggered, this, [this] { mnuTimeout_Click(); });
     game->addSeparator();
     QAction* end = game->addAction(tr("E&nd Match"));
     end->setObjectName(QStringLiteral("mnuEndMatch"));
@@ -367,6 +372,12 @@ void frmGame::buildMenus()
             stat(mnuStats, name, StatText(kind.caption), QString::fromLatin1(kind.key));
         }
     }
+    // The libero's swap, where the selected box allows one (set as each box is chosen).
+    mnuStats->addSeparator();
+    mnuLibero = mnuStats->addAction(tr("L&ibero In"));
+    mnuLibero->setObjectName(QStringLiteral("mnuLibero"));
+    mnuLibero->setVisible(false);
+    connect(mnuLibero, &QAction::triggered, this, [this] { mnuLibero_Click(); });
     QAction* view = mnuStats->addAction(tr("&View Stats"));
     view->setObjectName(QStringLiteral("mnuViewStats"));
     connect(view, &QAction::triggered, this, [this] { mnuViewStats_Click(); });

@@ -3,6 +3,7 @@
 #include "core/DataPlace.h"
 #include "core/Database.h"
 #include "core/MsgBox.h"
+#include "match/clsMatch.h"
 #include "shell/ClubCommands.h"
 #include "shell/InstanceLock.h"
 #include "shell/Pictures.h"
@@ -175,9 +176,17 @@ void frmSplash::Timer1_Timer()
         // The tip window below runs its own event loop; the timer must not tick into it.
         Timer1->stop();
         close();
-        if (GetSetting(QStringLiteral("Options"), QStringLiteral("Show Tips at Startup"), QStringLiteral("1"))
-                .trimmed()
-                .toInt() == 1) {
+        // A match the last run was recording when it stopped comes before the tip.
+        bool continued = false;
+        RunCommand([&] {
+            BusyPointer busy(m_main.get());
+            continued = clsMatch::OfferToContinueAfterStop();
+        });
+        if (!continued
+            && GetSetting(QStringLiteral("Options"), QStringLiteral("Show Tips at Startup"), QStringLiteral("1"))
+                       .trimmed()
+                       .toInt()
+                   == 1) {
             frmTip tip(m_main.get());
             tip.chkLoadTipsAtStartup->setChecked(true);
             tip.exec();

@@ -59,7 +59,8 @@ private slots:
                      (QList<QVariantList>{{box, e.value()}}));
         }
         QCOMPARE(c.app.count(QStringLiteral("PLAY")), kStats.size());
-        expected << QStringList{"mnuViewStats=&View Stats", "mnuPass1=&1", "mnuPass2=&2", "mnuPass3=&3"};
+        expected << QStringList{"=", "mnuLibero=L&ibero In", "mnuViewStats=&View Stats", "mnuPass1=&1", "mnuPass2=&2",
+                                "mnuPass3=&3"};
         QCOMPARE(shown, expected);
         // Box 2 has had a kill (with its attempt); one more attempt.
         QVERIFY(c.record(2, Qt::Key_A));
@@ -315,6 +316,46 @@ private slots:
         QCOMPARE(c.score(1), QStringLiteral("1"));
     }
 
+    // The next game's question says where the game under way stands: decided, not decided with its
+    // score, or the match won already. No stays the answer Enter gives.
+    void nextGameQuestion_data()
+    {
+        QTest::addColumn<int>("games");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QList<int>>("scores"); // home, away of each game so far; the last is under way
+        QTest::addColumn<QString>("question");
+        QTest::newRow("decided") << 3 << 15 << QList<int>{15, 10} << "Are you sure you want to go to game 2?";
+        QTest::newRow("not reached") << 3 << 15 << QList<int>{1, 0}
+                                     << "Game 1 stands 1\u20130 and is not decided. Go to game 2 anyway?";
+        QTest::newRow("at the limit, one ahead") << 3 << 15 << QList<int>{14, 15}
+                                                 << "Game 1 stands 14\u201315 and is not decided. Go to game 2 anyway?";
+        QTest::newRow("won past the limit") << 3 << 15 << QList<int>{17, 19} << "Are you sure you want to go to game 2?";
+        QTest::newRow("to 25: 15 is not enough") << 5 << 25 << QList<int>{25, 20, 15, 10}
+                                                 << "Game 2 stands 15\u201310 and is not decided. Go to game 3 anyway?";
+        QTest::newRow("the match won") << 3 << 15 << QList<int>{15, 10, 15, 12}
+                                       << "Harbour Hawks have won the match 2\u20130. Go to game 3 anyway?";
+        QTest::newRow("the away side won it") << 3 << 25 << QList<int>{20, 25, 25, 23, 13, 15}
+                                              << "Owls d'Or have won the match 2\u20131. Go to game 4 anyway?";
+    }
+    void nextGameQuestion()
+    {
+        QFETCH(int, games);
+        QFETCH(int, points);
+        QFETCH(QList<int>, scores);
+        QFETCH(QString, question);
+        const int number = int(scores.size() / 2);
+        Seeded s(QStringLiteral("LEFT"), number, games, points);
+        // The games before stored before the one under way, each with its score.
+        for (int g = 1; g <= number; ++g) {
+            const RecordId game = g == number ? s.session.game->GameID() : s.session.game->GameID().addSecs(g - number);
+            if (g < number)
+                MatchStore::AddGame(s.session.matchId, game, g);
+            Execute(QStringLiteral("UPDATE GAME SET HOMESCORE = ?, AWAYSCORE = ? WHERE GAMEID = ?"),
+                    {scores[2 * (g - 1)], scores[2 * (g - 1) + 1], Bind(game)});
+        }
+        QCOMPARE(clsGame::NextGameQuestion(s.session), question);
+    }
+
     // Refused, declined or failed: the game under way goes on as it was.
     void nextGameNotReached_data()
     {
@@ -322,7 +363,7 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("breakage");
         QTest::addColumn<QStringList>("prompts");
-        const QString game2 = QStringLiteral("Are you sure you want to go to game 2?");
+        const QString game2 = QStringLiteral("Game 1 stands 0\u20130 and is not decided. Go to game 2 anyway?");
         QTest::newRow("best of 3 in game 3")
             << 3 << 3 << QString() << QStringList{"You choose a best of 3 match. There can be no game 4."};
         QTest::newRow("best of 5 in game 5")

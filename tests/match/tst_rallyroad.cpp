@@ -236,7 +236,7 @@ private slots:
                            QStringLiteral(" | box 7 Serving: #12 Owl 2 | Harbour Hawks: #7 Hawk 7 in for #4 Hawk 4"),
                            QStringLiteral("Took back: Owls d'Or rotate. | box 7 Serving: #11 Owl 1 | "
                                           "Took back: Owls d'Or rotate"),
-                           QStringLiteral("Took back: Owls d'Or rotate. | box 1 Serving: #2 Hawk 2 | "
+                           QStringLiteral("Point taken off Owls d'Or: 2\u20130. | box 1 Serving: #2 Hawk 2 | "
                                           "Point taken off Owls d'Or, 2\u20130"),
                            QStringLiteral("Home won the serve back: rotate Home (Alt+R). | box 1 Serving: #2 Hawk 2 | "
                                           "Point Harbour Hawks, 3\u20131"),
