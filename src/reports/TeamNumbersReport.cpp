@@ -1,0 +1,384 @@
+// The team numbers in the report: the figures per team and rotation, the longest runs, how the
+// points were won, the timeouts and the score flow of each game in the document; the team numbers
+// and the rallies for spreadsheets.
+
+#include "reports/ReportData.h"
+#include "reports/ReportParts.h"
+
+#include <QCoreApplication>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+
+using namespace ReportParts;
+
+QString PercentText(std::optional<double> value)
+{
+    if (!value)
+        return NoFigure();
+    return QString::number(*value * 100.0, 'f', 1) + QLatin1Char('%');
+}
+
+QString PlusMinusText(int value)
+{
+    return value > 0 ? QLatin1Char('+') + QString::number(value) : QString::number(value);
+}
+
+QStringList RotationNames(const TeamNumbers::Team& team, const ReportStore::LineUpRoster& players)
+{
+    int gone = 0;
+    for (const TeamNumbers::Rotation& r : team.rotations)
+        gone += !r.player.isNull() && !players.count(r.player) ? 1 : 0;
+    QStringList names;
+    int goneSeen = 0;
+    for (const TeamNumbers::Rotation& r : team.rotations) {
+        if (r.player.isNull()) {
+            names << QCoreApplication::translate("ReportData", "Rotation with zone 1 empty");
+        } else if (const auto found = players.find(r.player); found != players.end()) {
+            // The name is data: it is joined as characters, never read as a pattern.
+            names << QCoreApplication::translate("ReportData", "Rotation of #%1 %2")
+                         .arg(QString::number(found->second.number), found->second.name);
+        } else if (gone == 1) {
+            names << QCoreApplication::translate("ReportData", "Rotation of a player no longer on the roster");
+        } else {
+            names << QCoreApplication::translate("ReportData", "Rotation of a player no longer on the roster (%1)")
+                         .arg(++goneSeen);
+        }
+    }
+    return names;
+}
+
+QStringList TallyFigures(const TeamNumbers::Tally& t)
+{
+    return {QString::number(t.served),   QString::number(t.wonServing),   PercentText(t.breakPoint()),
+            QString::number(t.received), QString::number(t.wonReceiving), PercentText(t.sideout()),
+            QString::number(t.won()),    QString::number(t.lost()),       PlusMinusText(t.plusMinus())};
+}
+
+QList<TallyHead> TallyHeads()
+{
+    static const char* const heads[][2]
+        = {{QT_TRANSLATE_NOOP("ReportData", "SRV"), QT_TRANSLATE_NOOP("ReportData", "rallies served")},
+           {QT_TRANSLATE_NOOP("ReportData", "WS"), QT_TRANSLATE_NOOP("ReportData", "points won on own serve")},
+           {QT_TRANSLATE_NOOP("ReportData", "BP%"), QT_TRANSLATE_NOOP("ReportData", "break-point percentage WS/SRV")},
+           {QT_TRANSLATE_NOOP("ReportData", "REC"),
+            QT_TRANSLATE_NOOP("ReportData", "rallies received (the other side served)")},
+           {QT_TRANSLATE_NOOP("ReportData", "WR"),
+            QT_TRANSLATE_NOOP("ReportData", "points won on the other side's serve, its serve errors included")},
+           {QT_TRANSLATE_NOOP("ReportData", "SO%"), QT_TRANSLATE_NOOP("ReportData", "sideout percentage WR/REC")},
+           {QT_TRANSLATE_NOOP("ReportData", "W"), QT_TRANSLATE_NOOP("ReportData", "points won")},
+           {QT_TRANSLATE_NOOP("ReportData", "L"), QT_TRANSLATE_NOOP("ReportData", "points lost")},
+           {QT_TRANSLATE_NOOP("ReportData", "+/-"), QT_TRANSLATE_NOOP("ReportData", "points won less points lost")}};
+    QList<TallyHead> out;
+    for (const auto& [head, legend] : heads)
+        out.append(
+            {QCoreApplication::translate("ReportData", head), QCoreApplication::translate("ReportData", legend)});
+    return out;
+}
+
+namespace {
+
+
+// The teams whose numbers a report shows, by name as the box score orders them: every team of the
+// games covered, or only the chosen one.
+std::vector<std::pair<RecordId, QString>> ShownTeams(const ReportRallies& r)
+{
+    std::vector<std::pair<RecordId, QString>> teams;
+    for (const TeamNumbers::GameRecord& g : r.games)
+        for (size_t side = 0; side < 2; ++side) {
+            const RecordId& id = g.teams[side];
+            if (r.team && !(id == *r.team))
+                continue;
+            if (std::none_of(teams.begin(), teams.end(), [&](const auto& t) { return t.first == id; }))
+                teams.emplace_back(id, g.names[side]);
+        }
+    std::stable_sort(teams.begin(), teams.end(),
+                     [](const auto& a, const auto& b) { return QString::localeAwareCompare(a.second, b.second) < 0; });
+    return teams;
+}
+
+const TeamNumbers::Team* NumbersOf(const ReportRallies& r, const RecordId& id)
+{
+    for (const TeamNumbers::Team& t : r.numbers.teams)
+        if (t.id == id)
+            return &t;
+    return nullptr;
+}
+
+// A team's longest run in each of its games, grouped by match: the match's name, then the games
+// ("Game 1: 5") and the games without a log ("No rally log for game 3").
+QList<QStringList> RunsByMatch(const ReportRallies& r, const RecordId& team, const TeamNumbers::Team* numbers)
+{
+    QList<QStringList> rows;
+    RecordId match;
+    QStringList games;
+    const TeamNumbers::GameRecord* first = nullptr;
+    for (const TeamNumbers::GameRecord& g : r.games) {
+        if (!(g.teams[0] == team) && !(g.teams[1] == team))
+            continue;
+        if (!first || !(g.match == match)) {
+            if (first)
+                rows.append({MatchName(*first), games.join(QStringLiteral(", "))});
+            games.clear();
+            first = &g;
+            match = g.match;
+        }
+        if (!TeamNumbers::Logged(g.log)) {
+            games << QCoreApplication::translate("ReportData", "No rally log for game %1").arg(g.number);
+            continue;
+        }
+        int longest = 0;
+        if (numbers)
+            for (const TeamNumbers::Run& run : numbers->runs)
+                if (run.match == g.match && run.game == g.number)
+                    longest = std::max(longest, run.points);
+        games << QCoreApplication::translate("ReportData", "Game %1: %2").arg(g.number).arg(longest);
+    }
+    if (first)
+        rows.append({MatchName(*first), games.join(QStringLiteral(", "))});
+    return rows;
+}
+
+} // namespace
+
+namespace ReportParts {
+
+// The team numbers of each team shown, then the score flow of each game, grouped by match.
+void InsertRallies(QTextCursor& c, const Look& look, const QFont& base, qreal u, const ReportRallies& r)
+{
+    QTextBlockFormat sectionBlock;
+    sectionBlock.setTopMargin(16 * u);
+    sectionBlock.setBottomMargin(2 * u);
+    sectionBlock.setLayoutDirection(Qt::LeftToRight);
+    QTextBlockFormat noteBlock = Aligned(Qt::AlignLeft);
+    noteBlock.setTopMargin(2 * u);
+    const auto note = [&](const QString& text) {
+        c.insertBlock(noteBlock);
+        c.insertText(text, look.grey);
+    };
+
+    c.insertBlock(sectionBlock);
+    c.insertText(QCoreApplication::translate("ReportData", "Team Numbers"), look.title);
+    note(QCoreApplication::translate(
+        "ReportData",
+        "Every rally of the games chosen, from each game's rally log; a point taken back counts nowhere."));
+    if (r.playerChosen)
+        note(QCoreApplication::translate(
+            "ReportData",
+            "The player and position chosen do not narrow the team numbers: they count every rally of "
+            "these games."));
+
+    QStringList heads;
+    QStringList legend;
+    for (const TallyHead& h : TallyHeads()) {
+        heads << h.head;
+        legend << QStringLiteral("%1 %2").arg(h.head, h.legend);
+    }
+    // Every team's rows first, so that each column is made as wide as its widest text of them all.
+    struct Part
+    {
+        RecordId id;
+        QString name;
+        const TeamNumbers::Team* numbers;
+        FigureRows rows;
+    };
+    std::vector<Part> parts;
+    QStringList longest = heads;
+    // The percentages as the user's language writes them; the CSV keeps the point.
+    const auto paper = [](QStringList figures) {
+        for (QString& f : figures)
+            f = LocalFigure(f);
+        return figures;
+    };
+    for (const auto& [id, name] : ShownTeams(r)) {
+        Part& part = parts.emplace_back(Part{id, name, NumbersOf(r, id), {}});
+        if (!part.numbers)
+            continue;
+        const QStringList names = RotationNames(*part.numbers, r.players);
+        for (size_t i = 0; i < part.numbers->rotations.size(); ++i)
+            part.rows.append({names[qsizetype(i)], paper(TallyFigures(part.numbers->rotations[i].tally))});
+        part.rows.append(
+            {QCoreApplication::translate("ReportData", "Team Totals"), paper(TallyFigures(part.numbers->tally))});
+        for (const auto& row : part.rows)
+            for (int i = 0; i < row.second.size() && i < longest.size(); ++i)
+                if (row.second[i].size() > longest[i].size())
+                    longest[i] = row.second[i];
+    }
+    for (const Part& part : parts) {
+        const RecordId& id = part.id;
+        const TeamNumbers::Team* numbers = part.numbers;
+        QTextBlockFormat teamBlock;
+        teamBlock.setTopMargin(10 * u);
+        teamBlock.setBottomMargin(2 * u);
+        teamBlock.setLayoutDirection(Qt::LeftToRight);
+        c.insertBlock(teamBlock);
+        c.insertText(part.name, look.team);
+        if (numbers)
+            InsertFigureTable(c, look, base, u, QCoreApplication::translate("ReportData", "Rotation"), heads, longest,
+                              part.rows, true);
+        QTextBlockFormat gap;
+        gap.setTopMargin(4 * u);
+        gap.setLayoutDirection(Qt::LeftToRight);
+        c.insertBlock(gap);
+        InsertTextTable(c, look, u,
+                        {QCoreApplication::translate("ReportData", "Match"),
+                         QCoreApplication::translate("ReportData", "Longest run of points in each game")},
+                        RunsByMatch(r, id, numbers));
+    }
+    QTextBlockFormat legendBlock;
+    legendBlock.setTopMargin(6 * u);
+    legendBlock.setLayoutDirection(Qt::LeftToRight);
+    c.insertBlock(legendBlock);
+    c.insertText(legend.join(QStringLiteral("; ")) + QLatin1Char('.'), look.small);
+
+    c.insertBlock(sectionBlock);
+    c.insertText(QCoreApplication::translate("ReportData", "Score Flow"), look.title);
+    note(QCoreApplication::translate(
+        "ReportData",
+        "The lead after each rally that stands: above the middle line the home team leads, below it the away "
+        "team."));
+    QTextBlockFormat matchBlock = Aligned(Qt::AlignLeft);
+    matchBlock.setTopMargin(8 * u);
+    matchBlock.setBottomMargin(2 * u);
+    // Charts side by side as the width allows, with room between their rows.
+    QTextBlockFormat chartsBlock = Aligned(Qt::AlignLeft);
+    chartsBlock.setLineHeight(6 * u, QTextBlockFormat::LineDistanceHeight);
+    // The flows come in the games' order, one for each game.
+    const std::vector<TeamNumbers::Flow>& flows = r.numbers.games;
+    for (size_t i = 0; i < r.games.size() && i < flows.size();) {
+        const RecordId match = r.games[i].match;
+        c.insertBlock(matchBlock);
+        c.insertText(MatchName(r.games[i]), look.bold);
+        size_t end = i;
+        while (end < r.games.size() && r.games[end].match == match)
+            ++end;
+        bool charted = false;
+        for (size_t k = i; k < end && k < flows.size(); ++k) {
+            const TeamNumbers::Flow& flow = flows[k];
+            if (!flow.logged)
+                continue;
+            if (!charted)
+                c.insertBlock(chartsBlock);
+            charted = true;
+            const QTextCharFormat chart = ScoreFlowFormat(flow, u);
+            c.insertText(QString(QChar::ObjectReplacementCharacter), chart);
+            c.insertText(QStringLiteral("  "), look.plain);
+        }
+        // A game recorded before the log has no flow to draw.
+        for (size_t k = i; k < end && k < flows.size(); ++k) {
+            if (flows[k].logged)
+                continue;
+            c.insertBlock(noteBlock);
+            c.insertText(QCoreApplication::translate("ReportData", "No rally log for game %1").arg(r.games[k].number),
+                         look.plain);
+        }
+        i = end;
+    }
+}
+
+} // namespace ReportParts
+
+QString TeamNumbersCsv(const ReportModel& model)
+{
+    const ReportRallies& r = model.rallies;
+    const QStringList head{QCoreApplication::translate("ReportData", "Team"),
+                           QCoreApplication::translate("ReportData", "Line"),
+                           QCoreApplication::translate("ReportData", "Match"),
+                           QCoreApplication::translate("ReportData", "Game"),
+                           QCoreApplication::translate("ReportData", "Served"),
+                           QCoreApplication::translate("ReportData", "Won Serving"),
+                           QCoreApplication::translate("ReportData", "Break Point %"),
+                           QCoreApplication::translate("ReportData", "Received"),
+                           QCoreApplication::translate("ReportData", "Won Receiving"),
+                           QCoreApplication::translate("ReportData", "Sideout %"),
+                           QCoreApplication::translate("ReportData", "Won"),
+                           QCoreApplication::translate("ReportData", "Lost"),
+                           QCoreApplication::translate("ReportData", "+/-"),
+                           QCoreApplication::translate("ReportData", "Longest Run")};
+    QString out = head.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    const auto write = [&](QStringList fields) { out += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n"); };
+    const auto figures = [](const TeamNumbers::Tally& t) {
+        // Numbers as a spreadsheet reads them: no sign on a gain, nothing where there is no figure.
+        QStringList f = TallyFigures(t);
+        for (QString& text : f)
+            if (text == NoFigure())
+                text.clear();
+        f[8] = QString::number(t.plusMinus());
+        return f;
+    };
+    for (const auto& [id, name] : ShownTeams(r)) {
+        const QString team = csvField(csvText(name));
+        const TeamNumbers::Team* numbers = NumbersOf(r, id);
+        if (numbers) {
+            const QStringList names = RotationNames(*numbers, r.players);
+            for (size_t i = 0; i < numbers->rotations.size(); ++i)
+                write(QStringList{team, csvField(csvText(names[qsizetype(i)])), QString(), QString()}
+                      + figures(numbers->rotations[i].tally) + QStringList{QString()});
+            write(QStringList{team, csvField(QCoreApplication::translate("ReportData", "Team Totals")), QString(),
+                              QString()}
+                  + figures(numbers->tally) + QStringList{QString()});
+        }
+        for (const TeamNumbers::GameRecord& g : r.games) {
+            if (!(g.teams[0] == id) && !(g.teams[1] == id))
+                continue;
+            QStringList fields{team, QString(), g.match.text(), QString::number(g.number)};
+            QString longest;
+            if (TeamNumbers::Logged(g.log)) {
+                fields[1] = csvField(QCoreApplication::translate("ReportData", "Game"));
+                int most = 0;
+                if (numbers)
+                    for (const TeamNumbers::Run& run : numbers->runs)
+                        if (run.match == g.match && run.game == g.number)
+                            most = std::max(most, run.points);
+                longest = QString::number(most);
+            } else {
+                fields[1]
+                    = csvField(QCoreApplication::translate("ReportData", "No rally log for game %1").arg(g.number));
+            }
+            for (int i = 0; i < 9; ++i)
+                fields << QString();
+            write(fields << longest);
+        }
+    }
+    return out;
+}
+
+QString RalliesCsv(const ReportModel& model, const ReportStore::WholeLineUps& lineUps)
+{
+    const ReportRallies& r = model.rallies;
+    // The header is a fixed format for other programs, never translated.
+    QString out = QStringLiteral("Match,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones\r\n");
+    const auto zones = [&](const Rally::Zones& side) {
+        QStringList shirts;
+        for (const RecordId& id : side) {
+            const auto found = lineUps.players.find(id);
+            // A zone left empty stays empty; a player no longer on the roster has no number to give.
+            shirts << (found != lineUps.players.end() ? QString::number(found->second.number)
+                           : id.isNull()              ? QString()
+                                                      : QStringLiteral("?"));
+        }
+        return csvField(csvText(shirts.join(QLatin1Char('-'))));
+    };
+    for (const TeamNumbers::GameRecord& g : r.games) {
+        const auto log = lineUps.logs.find(g.game);
+        if (log == lineUps.logs.end())
+            continue;
+        const QString served[2] = {csvField(csvText(g.names[0])), csvField(csvText(g.names[1]))};
+        int rally = 0;
+        for (const Rally::Point& p : Rally::StandingPoints(log->second)) {
+            const QStringList fields{g.match.text(),
+                                     QString::number(g.number),
+                                     QString::number(++rally),
+                                     served[p.server == Rally::kAway ? 1 : 0],
+                                     served[p.winner == Rally::kAway ? 1 : 0],
+                                     QString::number(p.homeScore),
+                                     QString::number(p.awayScore),
+                                     zones(p.zones[0]),
+                                     zones(p.zones[1])};
+            out += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+        }
+    }
+    return out;
+}
+
