@@ -28,6 +28,9 @@ TeamNumbers::Flow FlowOf(const QTextFormat& f)
     flow.logged = true;
     const QList<int> leads = f.property(ScoreFlow::Leads).value<QList<int>>();
     flow.leads.assign(leads.begin(), leads.end());
+    const QList<int> timeouts = f.property(ScoreFlow::Timeouts).value<QList<int>>();
+    for (qsizetype i = 0; i + 1 < timeouts.size(); i += 2)
+        flow.timeouts.push_back({timeouts[i], timeouts[i + 1], 0, 0});
     return flow;
 }
 
@@ -66,6 +69,10 @@ QTextCharFormat ScoreFlowFormat(const TeamNumbers::Flow& flow, qreal unitsPerPoi
     chart.setProperty(ScoreFlow::AwayScore, flow.awayScore);
     chart.setProperty(ScoreFlow::Leads, QVariant::fromValue(QList<int>(flow.leads.begin(), flow.leads.end())));
     chart.setProperty(ScoreFlow::UnitsPerPoint, unitsPerPoint);
+    QList<int> timeouts;
+    for (const TeamNumbers::FlowTimeout& t : flow.timeouts)
+        timeouts << t.afterRally << t.side;
+    chart.setProperty(ScoreFlow::Timeouts, QVariant::fromValue(timeouts));
     return chart;
 }
 
@@ -160,12 +167,12 @@ void DrawScoreFlow(QPainter& p, const QRectF& rect, const TeamNumbers::Flow& flo
     const int span = std::max(rallies, 1);
     const auto x = [&](int rally) { return plot.left() + plot.width() * rally / span; };
 
-    // Who led, in that team's colour, under the marks and the line.
+    // Who led, in that team's colour, under the marks and the line. Each rally takes its own width
+    // at the lead it left, the last one too, so that the end of the line reads the final margin.
     QPainterPath steps(QPointF(x(0), y(0)));
-    int lead = 0;
     for (int rally = 1; rally <= rallies; ++rally) {
-        steps.lineTo(x(rally), y(lead));
-        lead = flow.leads[size_t(rally - 1)];
+        const int lead = flow.leads[size_t(rally - 1)];
+        steps.lineTo(x(rally - 1), y(lead));
         steps.lineTo(x(rally), y(lead));
     }
     QPainterPath area = steps;
@@ -204,6 +211,22 @@ void DrawScoreFlow(QPainter& p, const QRectF& rect, const TeamNumbers::Flow& flo
         p.setPen(ink);
         p.drawText(QRectF(x(rally) - 20 * u, plot.bottom() + u, 40 * u, fm.height()), Qt::AlignHCenter | Qt::AlignTop,
                    QString::number(rally));
+    }
+
+    // Each timeout between the rallies it came between, in its side's colour, marked "T" at that
+    // side's edge (home above, away below).
+    for (const TeamNumbers::FlowTimeout& t : flow.timeouts) {
+        const bool home = t.side != Rally::kAway;
+        const QColor colour = home ? homeInk : awayInk;
+        const qreal at = x(std::clamp(t.afterRally, 0, rallies));
+        p.setPen(QPen(colour, 0.75 * u, Qt::DashLine));
+        p.drawLine(QPointF(at, plot.top()), QPointF(at, plot.bottom()));
+        const QString mark = QCoreApplication::translate("ReportData", "T", "a timeout on the score-flow chart");
+        const qreal w = fm.horizontalAdvance(mark) + 2 * u;
+        const QRectF label(at - w / 2, home ? plot.top() : plot.bottom() - fm.height(), w, fm.height());
+        p.fillRect(label, colour);
+        p.setPen(Qt::white);
+        p.drawText(label, Qt::AlignCenter, mark);
     }
 
     p.setPen(QPen(ink, 0.75 * u));

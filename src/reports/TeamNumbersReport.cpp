@@ -77,6 +77,43 @@ QList<TallyHead> TallyHeads()
     return out;
 }
 
+QStringList PointsWonFigures(const TeamNumbers::PointsWon& won)
+{
+    return {QString::number(won.attack), QString::number(won.block),  QString::number(won.serve),
+            QString::number(won.errors), QString::number(won.other), QString::number(won.total())};
+}
+
+QList<TallyHead> PointsWonHeads()
+{
+    static const char* const heads[][2]
+        = {{QT_TRANSLATE_NOOP("ReportData", "ATK"), QT_TRANSLATE_NOOP("ReportData", "points won by a kill")},
+           {QT_TRANSLATE_NOOP("ReportData", "BLK"), QT_TRANSLATE_NOOP("ReportData", "points won by a block")},
+           {QT_TRANSLATE_NOOP("ReportData", "ACE"), QT_TRANSLATE_NOOP("ReportData", "points won by a serve ace")},
+           {QT_TRANSLATE_NOOP("ReportData", "OPE"), QT_TRANSLATE_NOOP("ReportData", "points won by the other side's errors")},
+           {QT_TRANSLATE_NOOP("ReportData", "OTH"),
+            QT_TRANSLATE_NOOP("ReportData", "points scored without a deciding action recorded")},
+           {QT_TRANSLATE_NOOP("ReportData", "WON"), QT_TRANSLATE_NOOP("ReportData", "points won in all")}};
+    QList<TallyHead> out;
+    for (const auto& [head, legend] : heads)
+        out.append(
+            {QCoreApplication::translate("ReportData", head), QCoreApplication::translate("ReportData", legend)});
+    return out;
+}
+
+QString TimeoutsText(const TeamNumbers::Flow& flow)
+{
+    if (flow.timeouts.empty())
+        return QCoreApplication::translate("ReportData", "No timeout in game %1.").arg(flow.number);
+    QStringList taken;
+    for (const TeamNumbers::FlowTimeout& t : flow.timeouts)
+        taken << QCoreApplication::translate("ReportData", "%1 at %2\u2013%3")
+                     .arg(flow.names[size_t(t.side == Rally::kAway ? 1 : 0)])
+                     .arg(t.homeScore)
+                     .arg(t.awayScore);
+    return QCoreApplication::translate("ReportData", "Timeouts in game %1: %2.")
+        .arg(QString::number(flow.number), taken.join(QStringLiteral(", ")));
+}
+
 namespace {
 
 
@@ -140,6 +177,26 @@ QList<QStringList> RunsByMatch(const ReportRallies& r, const RecordId& team, con
     return rows;
 }
 
+// A team's points won per game, each game named by its number (and its match, when the report
+// covers several), then over all of them.
+FigureRows PointsWonRows(const ReportRallies& r, const TeamNumbers::Team& team)
+{
+    const bool oneMatch = std::all_of(r.games.begin(), r.games.end(),
+                                      [&](const TeamNumbers::GameRecord& g) { return g.match == r.games.front().match; });
+    FigureRows rows;
+    for (const TeamNumbers::GamePoints& game : team.games) {
+        const auto record = std::find_if(r.games.begin(), r.games.end(), [&](const TeamNumbers::GameRecord& g) {
+            return g.match == game.match && g.number == game.game;
+        });
+        QString label = QCoreApplication::translate("ReportData", "Game %1").arg(game.game);
+        if (!oneMatch && record != r.games.end())
+            label = QStringLiteral("%1, %2").arg(MatchName(*record), label);
+        rows.append({label, PointsWonFigures(game.won)});
+    }
+    rows.append({QCoreApplication::translate("ReportData", "Team Totals"), PointsWonFigures(team.won)});
+    return rows;
+}
+
 } // namespace
 
 namespace ReportParts {
@@ -175,6 +232,17 @@ void InsertRallies(QTextCursor& c, const Look& look, const QFont& base, qreal u,
         heads << h.head;
         legend << QStringLiteral("%1 %2").arg(h.head, h.legend);
     }
+    QStringList wonHeads;
+    for (const TallyHead& h : PointsWonHeads()) {
+        wonHeads << h.head;
+        legend << QStringLiteral("%1 %2").arg(h.head, h.legend);
+    }
+    // The figures are counts of one team's points: the heads are the widest texts but for a season.
+    QStringList wonLongest = wonHeads;
+    for (const TeamNumbers::Team& t : r.numbers.teams)
+        for (int i = 0; i < wonLongest.size(); ++i)
+            if (PointsWonFigures(t.won)[i].size() > wonLongest[i].size())
+                wonLongest[i] = PointsWonFigures(t.won)[i];
     // Every team's rows first, so that each column is made as wide as its widest text of them all.
     struct Part
     {
@@ -225,6 +293,11 @@ void InsertRallies(QTextCursor& c, const Look& look, const QFont& base, qreal u,
                         {QCoreApplication::translate("ReportData", "Match"),
                          QCoreApplication::translate("ReportData", "Longest run of points in each game")},
                         RunsByMatch(r, id, numbers));
+        if (numbers && !numbers->games.empty()) {
+            c.insertBlock(gap);
+            InsertFigureTable(c, look, base, u, QCoreApplication::translate("ReportData", "Points won"), wonHeads,
+                              wonLongest, PointsWonRows(r, *numbers), true);
+        }
     }
     QTextBlockFormat legendBlock;
     legendBlock.setTopMargin(6 * u);
@@ -265,6 +338,13 @@ void InsertRallies(QTextCursor& c, const Look& look, const QFont& base, qreal u,
             c.insertText(QString(QChar::ObjectReplacementCharacter), chart);
             c.insertText(QStringLiteral("  "), look.plain);
         }
+        // Each game's timeouts under the charts, with the scores they were taken at.
+        for (size_t k = i; k < end && k < flows.size(); ++k) {
+            if (!flows[k].logged)
+                continue;
+            c.insertBlock(noteBlock);
+            c.insertText(TimeoutsText(flows[k]), look.plain);
+        }
         // A game recorded before the log has no flow to draw.
         for (size_t k = i; k < end && k < flows.size(); ++k) {
             if (flows[k].logged)
@@ -295,7 +375,12 @@ QString TeamNumbersCsv(const ReportModel& model)
                            QCoreApplication::translate("ReportData", "Won"),
                            QCoreApplication::translate("ReportData", "Lost"),
                            QCoreApplication::translate("ReportData", "+/-"),
-                           QCoreApplication::translate("ReportData", "Longest Run")};
+                           QCoreApplication::translate("ReportData", "Longest Run"),
+                           QCoreApplication::translate("ReportData", "Won by Attack"),
+                           QCoreApplication::translate("ReportData", "Won by Block"),
+                           QCoreApplication::translate("ReportData", "Won by Serve"),
+                           QCoreApplication::translate("ReportData", "Won by Opponent Errors"),
+                           QCoreApplication::translate("ReportData", "Won Otherwise")};
     QString out = head.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     const auto write = [&](QStringList fields) { out += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n"); };
     const auto figures = [](const TeamNumbers::Tally& t) {
@@ -307,6 +392,10 @@ QString TeamNumbersCsv(const ReportModel& model)
         f[8] = QString::number(t.plusMinus());
         return f;
     };
+    // The points won by each way, without the sum the report adds; none for a rotation.
+    const auto won = [](const TeamNumbers::PointsWon* points) {
+        return points ? PointsWonFigures(*points).mid(0, 5) : QStringList(5, QString());
+    };
     for (const auto& [id, name] : ShownTeams(r)) {
         const QString team = csvField(csvText(name));
         const TeamNumbers::Team* numbers = NumbersOf(r, id);
@@ -314,23 +403,28 @@ QString TeamNumbersCsv(const ReportModel& model)
             const QStringList names = RotationNames(*numbers, r.players);
             for (size_t i = 0; i < numbers->rotations.size(); ++i)
                 write(QStringList{team, csvField(csvText(names[qsizetype(i)])), QString(), QString()}
-                      + figures(numbers->rotations[i].tally) + QStringList{QString()});
+                      + figures(numbers->rotations[i].tally) + QStringList{QString()} + won(nullptr));
             write(QStringList{team, csvField(QCoreApplication::translate("ReportData", "Team Totals")), QString(),
                               QString()}
-                  + figures(numbers->tally) + QStringList{QString()});
+                  + figures(numbers->tally) + QStringList{QString()} + won(&numbers->won));
         }
         for (const TeamNumbers::GameRecord& g : r.games) {
             if (!(g.teams[0] == id) && !(g.teams[1] == id))
                 continue;
             QStringList fields{team, QString(), g.match.text(), QString::number(g.number)};
             QString longest;
+            const TeamNumbers::PointsWon* points = nullptr;
             if (TeamNumbers::Logged(g.log)) {
                 fields[1] = csvField(QCoreApplication::translate("ReportData", "Game"));
                 int most = 0;
-                if (numbers)
+                if (numbers) {
                     for (const TeamNumbers::Run& run : numbers->runs)
                         if (run.match == g.match && run.game == g.number)
                             most = std::max(most, run.points);
+                    for (const TeamNumbers::GamePoints& game : numbers->games)
+                        if (game.match == g.match && game.game == g.number)
+                            points = &game.won;
+                }
                 longest = QString::number(most);
             } else {
                 fields[1]
@@ -338,17 +432,29 @@ QString TeamNumbersCsv(const ReportModel& model)
             }
             for (int i = 0; i < 9; ++i)
                 fields << QString();
-            write(fields << longest);
+            write(fields << longest << won(points));
         }
     }
     return out;
 }
 
+namespace {
+// How a point ended, as the stat menu names the deciding action in English: a file for other
+// programs reads the same whatever the language.
+QString EndedText(const QString& column)
+{
+    const StatKind* kind = column.isEmpty() ? nullptr : StatByColumn(column);
+    if (!kind)
+        return QStringLiteral("Point Only");
+    return QString::fromLatin1(kind->caption).remove(QLatin1Char('&'));
+}
+} // namespace
+
 QString RalliesCsv(const ReportModel& model, const ReportStore::WholeLineUps& lineUps)
 {
     const ReportRallies& r = model.rallies;
     // The header is a fixed format for other programs, never translated.
-    QString out = QStringLiteral("Match,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones\r\n");
+    QString out = QStringLiteral("Match,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones,Ended,Player\r\n");
     const auto zones = [&](const Rally::Zones& side) {
         QStringList shirts;
         for (const RecordId& id : side) {
@@ -359,6 +465,14 @@ QString RalliesCsv(const ReportModel& model, const ReportStore::WholeLineUps& li
                                                       : QStringLiteral("?"));
         }
         return csvField(csvText(shirts.join(QLatin1Char('-'))));
+    };
+    const auto endedBy = [&](const RecordId& id) {
+        if (id.isNull())
+            return QString();
+        const auto found = lineUps.players.find(id);
+        return found == lineUps.players.end()
+                   ? QStringLiteral("?")
+                   : QStringLiteral("#%1 %2").arg(QString::number(found->second.number), found->second.name);
     };
     for (const TeamNumbers::GameRecord& g : r.games) {
         const auto log = lineUps.logs.find(g.game);
@@ -375,7 +489,9 @@ QString RalliesCsv(const ReportModel& model, const ReportStore::WholeLineUps& li
                                      QString::number(p.homeScore),
                                      QString::number(p.awayScore),
                                      zones(p.zones[0]),
-                                     zones(p.zones[1])};
+                                     zones(p.zones[1]),
+                                     EndedText(p.ended),
+                                     csvField(csvText(endedBy(p.endedBy)))};
             out += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
         }
     }

@@ -516,6 +516,65 @@ private slots:
         QCOMPARE(Line(one.teams[0].tally), Line(n.teams[1].tally));
     }
 
+    // How each team's points were won, per game and in all, and each game's timeouts with the
+    // rally after which they came: "attack/block/serve/errors/other".
+    void pointsWonAndTimeouts_data()
+    {
+        QTest::addColumn<QStringList>("games");
+        QTest::addColumn<bool>("fromAction");
+        QTest::addColumn<QString>("home"); // per game, then in all
+        QTest::addColumn<QString>("away");
+        QTest::addColumn<QString>("timeouts"); // per game: side@rally
+
+        QTest::newRow("every way") << QStringList{"start:h a:Kill:h4 a:ServeAce:h1 a:SoloBlock:a3 a:BlockAssist:h2 "
+                                                  "a:Error:a4 ph to:a pa"}
+                                   << true << "1/1/1/1/1 1/1/1/1/1" << "0/1/0/0/1 0/1/0/0/1" << "a@6";
+        QTest::newRow("classic: the point keeps the action before it")
+            << QStringList{"start:h a:Kill:h4 ph a:BlockError:h3 pa pa to:h"} << false << "1/0/0/0/0 1/0/0/0/0"
+            << "0/0/0/1/1 0/0/0/1/1" << "h@3";
+        QTest::newRow("taken back counts nowhere")
+            << QStringList{"start:h a:Kill:h4 u to:h u ph"} << true << "0/0/0/0/1 0/0/0/0/1" << "0/0/0/0/0 0/0/0/0/0"
+            << "-";
+        QTest::newRow("two games")
+            << QStringList{"start:h a:ServeError:h1 to:h to:a", "start:a a:ReceiveError:h5 ph"} << true
+            << "0/0/0/0/0 0/0/0/0/1 0/0/0/0/1" << "0/0/0/1/0 0/0/0/1/0 0/0/0/2/0" << "h@1 a@1|-";
+    }
+    void pointsWonAndTimeouts()
+    {
+        QFETCH(QStringList, games);
+        QFETCH(bool, fromAction);
+        QFETCH(QString, home);
+        QFETCH(QString, away);
+        QFETCH(QString, timeouts);
+        std::vector<TeamNumbers::GameRecord> records;
+        for (int i = 0; i < games.size(); ++i)
+            records.push_back(Game(i + 1, games[i], false, fromAction));
+        const TeamNumbers::Numbers n = TeamNumbers::Compute(records);
+        const auto won = [](const TeamNumbers::PointsWon& w) {
+            return QStringLiteral("%1/%2/%3/%4/%5").arg(w.attack).arg(w.block).arg(w.serve).arg(w.errors).arg(w.other);
+        };
+        const auto team = [&](const TeamNumbers::Team& t) {
+            QStringList out;
+            for (const TeamNumbers::GamePoints& g : t.games)
+                out << won(g.won);
+            return (out << won(t.won)).join(QLatin1Char(' '));
+        };
+        QCOMPARE(int(n.teams[0].games.size()), games.size());
+        QCOMPARE(team(n.teams[0]), home);
+        QCOMPARE(team(n.teams[1]), away);
+        QStringList perGame;
+        for (const TeamNumbers::Flow& f : n.games) {
+            QStringList taken;
+            for (const TeamNumbers::FlowTimeout& t : f.timeouts)
+                taken << QStringLiteral("%1@%2").arg(t.side == kHome ? 'h' : 'a').arg(t.afterRally);
+            perGame << (taken.isEmpty() ? QStringLiteral("-") : taken.join(QLatin1Char(' ')));
+        }
+        QCOMPARE(perGame.join(QLatin1Char('|')), timeouts);
+        // Every point won is counted once, in one way.
+        for (const TeamNumbers::Team& t : n.teams)
+            QCOMPARE(t.won.total(), t.tally.won());
+    }
+
     // A rotation is named by the player in zone 1 as the rally began; the score flow follows the
     // lead after each point that stands.
     void rotationsAndFlow()
