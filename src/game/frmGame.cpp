@@ -442,8 +442,11 @@ void frmGame::showRally(const RallyKeeper::Done& done, const QString& status)
     }
     lstLog->showEntries(shown);
 
+    // A game won is said on its own (its score with it); the reminder to turn follows the point.
     const QString next = m_rally->followUp(done);
-    const QString say = next.isEmpty() ? status : next;
+    QString say = status;
+    if (!next.isEmpty())
+        say = done.serveWonBack && !m_rally->gameIsWon() && !status.isEmpty() ? status + QLatin1Char(' ') + next : next;
     if (!say.isEmpty())
         showStatus(say);
 }

@@ -223,8 +223,8 @@ private slots:
         const QString hawks = QStringLiteral("Harbour Hawks"), owls = QStringLiteral("Owls d'Or");
         QCOMPARE(seen, (QStringList{
                            QStringLiteral(" | box 7 Serving: #11 Owl 1 | Game starts, Owls d'Or serve first"),
-                           QStringLiteral("Home won the serve back: rotate Home (Alt+R). | box 1 Serving: #1 Hawk 1 | "
-                                          "Point Harbour Hawks, 1\u20130"),
+                           QStringLiteral("Point Harbour Hawks: 1\u20130. Home won the serve back: rotate Home (Alt+R). | "
+                                          "box 1 Serving: #1 Hawk 1 | Point Harbour Hawks, 1\u20130"),
                            QStringLiteral(" | box 1 Serving: #2 Hawk 2 | Harbour Hawks rotate"),
                            QStringLiteral(" | box 7 Serving: #12 Owl 2 | Owls d'Or rotate"),
                            QStringLiteral("Took back: Point Owls d'Or, 2\u20132. | box 7 Serving: #12 Owl 2 | "
@@ -238,8 +238,8 @@ private slots:
                                           "Took back: Owls d'Or rotate"),
                            QStringLiteral("Point taken off Owls d'Or: 2\u20130. | box 1 Serving: #2 Hawk 2 | "
                                           "Point taken off Owls d'Or, 2\u20130"),
-                           QStringLiteral("Home won the serve back: rotate Home (Alt+R). | box 1 Serving: #2 Hawk 2 | "
-                                          "Point Harbour Hawks, 3\u20131"),
+                           QStringLiteral("Point Harbour Hawks: 3\u20131. Home won the serve back: rotate Home (Alt+R). | "
+                                          "box 1 Serving: #2 Hawk 2 | Point Harbour Hawks, 3\u20131"),
                            // The points that stand, as played: served>won, score, zones 1-6 of each side.
                            QStringLiteral("A>H 1:0 1-2-3-4-5-6 11-12-13-14-15-16"),
                            QStringLiteral("H>H 2:0 2-3-4-5-6-1 11-12-13-14-15-16"),
