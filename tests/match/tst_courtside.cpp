@@ -21,6 +21,14 @@ void CtrlKey(QWidget* w, Qt::Key key)
     QTest::keyClick(court::Focus(w), key, Qt::ControlModifier);
 }
 
+// Ctrl+T, and the key that answers the side's question; armed just before, so that it waits for
+// that window and no other.
+void Timeout(QWidget* w, Qt::Key answer)
+{
+    Windows({Key(answer)});
+    CtrlKey(w, Qt::Key_T);
+}
+
 QString Status(QWidget* w)
 {
     return Child<QLabel>(w, QStringLiteral("lblStatus"))->text();
@@ -101,12 +109,12 @@ private slots:
                 seen << Status(w) << BoxName(w, 4);
                 CtrlKey(w, Qt::Key_Z); // the turn and the return go back together
                 seen << Status(w) << Newest(w, 3).join(QLatin1String(" | ")) << BoxName(w, 5);
-                CtrlKey(w, Qt::Key_T);
+                Timeout(w, Qt::Key_H);
                 seen << Status(w);
-                CtrlKey(w, Qt::Key_T);
+                Timeout(w, Qt::Key_H);
                 MsgBoxHook::setNextAnswer(QMessageBox::No);
-                CtrlKey(w, Qt::Key_T); // a third: asked, and No is the default
-                CtrlKey(w, Qt::Key_T); // cancelled
+                Timeout(w, Qt::Key_H); // a third: asked, and No is the default
+                Timeout(w, Qt::Key_Escape); // cancelled
                 seen << Status(w);
                 CtrlKey(w, Qt::Key_Z);
                 seen << Status(w) << Newest(w, 2).join(QLatin1String(" | "));
@@ -120,10 +128,6 @@ private slots:
                 MsgBoxHook::setNextAnswer(QMessageBox::Yes);
                 court::AltKey(w, Qt::Key_N);
             },
-            Key(Qt::Key_H),
-            Key(Qt::Key_H),
-            Key(Qt::Key_H),
-            Key(Qt::Key_Escape),
         });
         clsMatch().StartNewMatch();
         QCOMPARE(seen, (QStringList{
