@@ -526,6 +526,33 @@ kopieren.
     </message>
 </context>
 <context>
+    <name>frmTimeout</name>
+    <message>
+        <source>Timeout</source>
+        <translation>Auszeit</translation>
+    </message>
+    <message>
+        <source>Which side takes the timeout?
+Home: %1
+Away: %2</source>
+        <translation>Welche Seite nimmt die Auszeit?
+Heim: %1
+Gast: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Home</source>
+        <translation>&amp;Heim</translation>
+    </message>
+    <message>
+        <source>&amp;Away</source>
+        <translation>&amp;Gast</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>InstanceLock</name>
     <message>
         <location filename="../../src/shell/InstanceLock.cpp" line="48"/>
@@ -628,6 +655,10 @@ kopieren.
         <source>%1, serving</source>
         <translation>%1, hat Aufschlag</translation>
     </message>
+    <message>
+        <source>%1, libero</source>
+        <translation>%1, Libero</translation>
+    </message>
 </context>
 <context>
     <name>PlayerStats</name>
@@ -658,6 +689,46 @@ kopieren.
         <location filename="../../src/game/RallyKeeper.cpp" line="142"/>
         <source>Away won the serve back: rotate Away (Alt+O).</source>
         <translation>Gast hat den Aufschlag zurückgewonnen: Gast rotieren (Alt+O).</translation>
+    </message>
+    <message>
+        <source>Point %1: %2.</source>
+        <translation>Punkt %1: %2.</translation>
+    </message>
+    <message>
+        <source>Point taken off %1: %2.</source>
+        <translation>Punkt abgezogen %1: %2.</translation>
+    </message>
+    <message>
+        <source>Libero %1 in for %2.</source>
+        <translation>Libero %1 kommt für %2.</translation>
+    </message>
+    <message>
+        <source>%1 back in for the libero %2.</source>
+        <translation>%1 kommt für den Libero %2 zurück.</translation>
+    </message>
+    <message>
+        <source>Timeout %1 at %2.</source>
+        <translation>Auszeit %1 bei %2.</translation>
+    </message>
+    <message>
+        <source>No libero was named for %1 in this game.</source>
+        <translation>Für %1 ist in diesem Satz kein Libero benannt.</translation>
+    </message>
+    <message>
+        <source>Not done: the libero plays in the back row only (zones 1, 5 and 6).</source>
+        <translation>Nicht ausgeführt: Der Libero spielt nur in der Hinterreihe (Positionen 1, 5 und 6).</translation>
+    </message>
+    <message>
+        <source>Not done: the libero does not serve, and %1 are serving.</source>
+        <translation>Nicht ausgeführt: Der Libero schlägt nicht auf, und %1 hat den Aufschlag.</translation>
+    </message>
+    <message>
+        <source>Not done: the libero %1 is on court already.</source>
+        <translation>Nicht ausgeführt: Der Libero %1 steht schon auf dem Feld.</translation>
+    </message>
+    <message>
+        <source>There is no player in this box.</source>
+        <translation>In diesem Feld steht kein Spieler.</translation>
     </message>
 </context>
 <context>
@@ -734,6 +805,18 @@ kopieren.
         <location filename="../../src/game/RallyKeeper.cpp" line="208"/>
         <source>Took back an entry</source>
         <translation>Einen Eintrag zurückgenommen</translation>
+    </message>
+    <message>
+        <source>%1: libero %2 in for %3</source>
+        <translation>%1: Libero %2 kommt für %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 back in for the libero %3</source>
+        <translation>%1: %2 kommt für den Libero %3 zurück</translation>
+    </message>
+    <message>
+        <source>Timeout %1, %2</source>
+        <translation>Auszeit %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1130,6 +1213,99 @@ kopieren.
         <location filename="../../src/reports/ReportData.cpp" line="976"/>
         <source>Longest Run</source>
         <translation>Längste Serie</translation>
+    </message>
+    <message>
+        <source>ATK</source>
+        <translation>ANG</translation>
+    </message>
+    <message>
+        <source>points won by a kill</source>
+        <translation>Punkte durch Angriff</translation>
+    </message>
+    <message>
+        <source>BLK</source>
+        <translation>BLO</translation>
+    </message>
+    <message>
+        <source>points won by a block</source>
+        <translation>Punkte durch Block</translation>
+    </message>
+    <message>
+        <source>ACE</source>
+        <translation>ASS</translation>
+    </message>
+    <message>
+        <source>points won by a serve ace</source>
+        <translation>Punkte durch Aufschlag-Ass</translation>
+    </message>
+    <message>
+        <source>OPE</source>
+        <translation>FGG</translation>
+    </message>
+    <message>
+        <source>points won by the other side&apos;s errors</source>
+        <translation>Punkte durch Fehler des Gegners</translation>
+    </message>
+    <message>
+        <source>OTH</source>
+        <translation>AND</translation>
+    </message>
+    <message>
+        <source>points scored without a deciding action recorded</source>
+        <translation>Punkte ohne erfasste entscheidende Aktion</translation>
+    </message>
+    <message>
+        <source>WON</source>
+        <translation>GES</translation>
+    </message>
+    <message>
+        <source>points won in all</source>
+        <translation>gewonnene Punkte insgesamt</translation>
+    </message>
+    <message>
+        <source>No timeout in game %1.</source>
+        <translation>Keine Auszeit in Satz %1.</translation>
+    </message>
+    <message>
+        <source>%1 at %2–%3</source>
+        <translation>%1 bei %2–%3</translation>
+    </message>
+    <message>
+        <source>Timeouts in game %1: %2.</source>
+        <translation>Auszeiten in Satz %1: %2.</translation>
+    </message>
+    <message>
+        <source>Won by Attack</source>
+        <translation>Gewonnen durch Angriff</translation>
+    </message>
+    <message>
+        <source>Won by Block</source>
+        <translation>Gewonnen durch Block</translation>
+    </message>
+    <message>
+        <source>Won by Serve</source>
+        <translation>Gewonnen durch Aufschlag</translation>
+    </message>
+    <message>
+        <source>Won by Opponent Errors</source>
+        <translation>Gewonnen durch Fehler des Gegners</translation>
+    </message>
+    <message>
+        <source>Won Otherwise</source>
+        <translation>Anders gewonnen</translation>
+    </message>
+    <message>
+        <source>Game %1</source>
+        <translation>Satz %1</translation>
+    </message>
+    <message>
+        <source>Points won</source>
+        <translation>Gewonnene Punkte</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>a timeout on the score-flow chart</comment>
+        <translation>A</translation>
     </message>
 </context>
 <context>
@@ -2134,11 +2310,6 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
         <translation>Nicht zurückgenommen: %1 hat in diesem Satz kein(e) %2 zum Zurücknehmen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="73"/>
-        <source> Point %1: %2–%3.</source>
-        <translation> Punkt %1: %2–%3.</translation>
-    </message>
-    <message>
         <location filename="../../src/game/clsGame.cpp" line="90"/>
         <source>You cannot have more than five games per match</source>
         <translation>Ein Spiel hat höchstens fünf Sätze</translation>
@@ -2164,6 +2335,18 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
         <source>New Game</source>
         <translation>Neuer Satz</translation>
     </message>
+    <message>
+        <source>Not recorded: %1</source>
+        <translation>Nicht erfasst: %1</translation>
+    </message>
+    <message>
+        <source>%1 have won the match %2–%3. Go to game %4 anyway?</source>
+        <translation>%1 hat das Spiel %2–%3 gewonnen. Trotzdem zu Satz %4 wechseln?</translation>
+    </message>
+    <message>
+        <source>Game %1 stands %2–%3 and is not decided. Go to game %4 anyway?</source>
+        <translation>Satz %1 steht %2–%3 und ist nicht entschieden. Trotzdem zu Satz %4 wechseln?</translation>
+    </message>
 </context>
 <context>
     <name>clsMatch</name>
@@ -2186,6 +2369,34 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
         <location filename="../../src/match/clsMatch.cpp" line="47"/>
         <source>Please Choose the Away Team</source>
         <translation>Bitte wählen Sie das Gastteam</translation>
+    </message>
+    <message>
+        <source>(deleted team)</source>
+        <translation>(gelöschtes Team)</translation>
+    </message>
+    <message>
+        <source>%1 vs %2, game %3, %4–%5</source>
+        <translation>%1 gegen %2, Satz %3, %4–%5</translation>
+    </message>
+    <message>
+        <source>%1, on %2</source>
+        <translation>%1, am %2</translation>
+    </message>
+    <message>
+        <source>Every match is finished: there is none to continue.</source>
+        <translation>Jedes Spiel ist abgeschlossen: Es gibt keines fortzusetzen.</translation>
+    </message>
+    <message>
+        <source>Continue Match</source>
+        <translation>Spiel fortsetzen</translation>
+    </message>
+    <message>
+        <source>Matches not finished, newest first</source>
+        <translation>Nicht abgeschlossene Spiele, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>A match was being recorded when Sidelines last stopped: %1. Continue it?</source>
+        <translation>Als Sidelines zuletzt anhielt, wurde gerade ein Spiel erfasst: %1. Fortsetzen?</translation>
     </message>
 </context>
 <context>
@@ -2360,6 +2571,10 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
         <location filename="../../src/reports/clsReport.cpp" line="317"/>
         <source>Error Creating report please try again</source>
         <translation>Fehler beim Erstellen des Berichts, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>%1 unfinished</source>
+        <translation>%1 nicht beendet</translation>
     </message>
 </context>
 <context>
@@ -2760,6 +2975,42 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <source>End Match</source>
         <translation>Spiel beenden</translation>
     </message>
+    <message>
+        <source>(no longer on the roster)</source>
+        <translation>(nicht mehr im Kader)</translation>
+    </message>
+    <message>
+        <source>&amp;Timeout...</source>
+        <translation>Aus&amp;zeit...</translation>
+    </message>
+    <message>
+        <source>L&amp;ibero Out</source>
+        <translation>L&amp;ibero raus</translation>
+    </message>
+    <message>
+        <source>L&amp;ibero In</source>
+        <translation>L&amp;ibero rein</translation>
+    </message>
+    <message>
+        <source>%1 have taken 2 timeouts in this game. Record a third?</source>
+        <translation>%1 hat in diesem Satz schon 2 Auszeiten genommen. Eine dritte erfassen?</translation>
+    </message>
+    <message>
+        <source>%1 have taken %2 timeouts in this game. Record another?</source>
+        <translation>%1 hat in diesem Satz schon %2 Auszeiten genommen. Noch eine erfassen?</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Auszeit</translation>
+    </message>
+    <message>
+        <source>Not recorded: %1</source>
+        <translation>Nicht erfasst: %1</translation>
+    </message>
+    <message>
+        <source>%1 (taken back)</source>
+        <translation>%1 (zurückgenommen)</translation>
+    </message>
 </context>
 <context>
     <name>frmGameOptions</name>
@@ -3062,11 +3313,6 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <translation>Scout-Datei e&amp;xportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="122"/>
-        <source>&amp;Club Server...</source>
-        <translation>&amp;Vereinsserver...</translation>
-    </message>
-    <message>
         <location filename="../../src/shell/frmMain.cpp" line="123"/>
         <source>Se&amp;nd Matches to Club Server</source>
         <translation>Spie&amp;le an Vereinsserver senden</translation>
@@ -3181,6 +3427,14 @@ Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen ent
         <location filename="../../src/shell/frmMain.cpp" line="443"/>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Continue Match...</source>
+        <translation>Spiel &amp;fortsetzen...</translation>
+    </message>
+    <message>
+        <source>C&amp;lub Server...</source>
+        <translation>&amp;Vereinsserver...</translation>
     </message>
 </context>
 <context>
@@ -3936,6 +4190,42 @@ Möchten Sie sie ersetzen?</translation>
         <location filename="../../src/match/frmStarters.cpp" line="587"/>
         <source>End Match</source>
         <translation>Spiel beenden</translation>
+    </message>
+    <message>
+        <source>Home libero</source>
+        <translation>Libero Heim</translation>
+    </message>
+    <message>
+        <source>Away libero</source>
+        <translation>Libero Gast</translation>
+    </message>
+    <message>
+        <source>&amp;Libero:</source>
+        <translation>&amp;Libero:</translation>
+    </message>
+    <message>
+        <source>L&amp;ibero:</source>
+        <translation>L&amp;ibero:</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>The libero comes on by her own key on the court (I), not by a substitution.</source>
+        <translation>Der Libero kommt mit seiner eigenen Taste auf dem Spielfeld (I) aufs Feld, nicht durch einen Wechsel.</translation>
+    </message>
+    <message>
+        <source>The libero leaves the court by her own key on the court (I), not by a substitution.</source>
+        <translation>Der Libero verlässt das Feld mit seiner eigenen Taste auf dem Spielfeld (I), nicht durch einen Wechsel.</translation>
+    </message>
+    <message>
+        <source>This player is off for the libero and comes back by the libero&apos;s key on the court (I).</source>
+        <translation>Dieser Spieler ist für den Libero draußen und kommt mit der Libero-Taste auf dem Spielfeld (I) zurück.</translation>
+    </message>
+    <message>
+        <source>Libero</source>
+        <translation>Libero</translation>
     </message>
 </context>
 <context>
