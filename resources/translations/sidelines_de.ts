@@ -1072,8 +1072,8 @@ Gast: %2</translation>
     </message>
     <message>
         <location filename="../../src/reports/ReportData.cpp" line="523"/>
-        <source>The lead after each rally that stands: above the middle line the home team leads, below it the away team.</source>
-        <translation>Die Führung nach jedem gültigen Ballwechsel: Über der Mittellinie führt das Heimteam, darunter das Gastteam.</translation>
+        <source>The lead after each rally that stands: above the middle line the home team leads, below it the away team. A dashed line marks a timeout, in the colour of the side that took it.</source>
+        <translation>Die Führung nach jedem gültigen Ballwechsel: Über der Mittellinie führt das Heimteam, darunter das Gastteam. Eine gestrichelte Linie markiert eine Auszeit, in der Farbe der Seite, die sie genommen hat.</translation>
     </message>
     <message>
         <location filename="../../src/reports/ReportData.cpp" line="627"/>
@@ -1301,11 +1301,6 @@ Gast: %2</translation>
     <message>
         <source>Points won</source>
         <translation>Gewonnene Punkte</translation>
-    </message>
-    <message>
-        <source>T</source>
-        <comment>a timeout on the score-flow chart</comment>
-        <translation>A</translation>
     </message>
 </context>
 <context>

@@ -213,20 +213,11 @@ void DrawScoreFlow(QPainter& p, const QRectF& rect, const TeamNumbers::Flow& flo
                    QString::number(rally));
     }
 
-    // Each timeout between the rallies it came between, in its side's colour, marked "T" at that
-    // side's edge (home above, away below).
+    // Each timeout as a dashed line between the rallies it came between, in its side's colour.
     for (const TeamNumbers::FlowTimeout& t : flow.timeouts) {
-        const bool home = t.side != Rally::kAway;
-        const QColor colour = home ? homeInk : awayInk;
         const qreal at = x(std::clamp(t.afterRally, 0, rallies));
-        p.setPen(QPen(colour, 0.75 * u, Qt::DashLine));
+        p.setPen(QPen(t.side == Rally::kAway ? awayInk : homeInk, 0.75 * u, Qt::DashLine));
         p.drawLine(QPointF(at, plot.top()), QPointF(at, plot.bottom()));
-        const QString mark = QCoreApplication::translate("ReportData", "T", "a timeout on the score-flow chart");
-        const qreal w = fm.horizontalAdvance(mark) + 2 * u;
-        const QRectF label(at - w / 2, home ? plot.top() : plot.bottom() - fm.height(), w, fm.height());
-        p.fillRect(label, colour);
-        p.setPen(Qt::white);
-        p.drawText(label, Qt::AlignCenter, mark);
     }
 
     p.setPen(QPen(ink, 0.75 * u));
@@ -235,17 +226,30 @@ void DrawScoreFlow(QPainter& p, const QRectF& rect, const TeamNumbers::Flow& flo
     p.setBrush(Qt::NoBrush);
     p.drawPath(steps);
 
-    // Which side is ahead, in its colour, in the bands at the top and the bottom of the plot.
+    // Which side is ahead, in its colour, in the bands at the top and the bottom of the plot, on
+    // white so that a timeout's line never crosses the words.
     const auto ahead = [&](const QString& name, const QColor& colour, bool above) {
         const QString label = fm.elidedText(QCoreApplication::translate("ReportData", "%1 ahead").arg(name),
                                             Qt::ElideRight, plot.width() - 4 * u);
+        const QRectF where(plot.left() + 2 * u, above ? plot.top() + u : plot.bottom() - u - fm.height(),
+                           fm.horizontalAdvance(label) + u, fm.height());
+        p.fillRect(where, Qt::white);
         p.setPen(colour);
-        p.drawText(QRectF(plot.left() + 2 * u, above ? plot.top() + u : plot.bottom() - u - fm.height(),
-                          plot.width() - 4 * u, fm.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, label);
+        p.drawText(where, Qt::AlignLeft | Qt::AlignVCenter, label);
     };
     ahead(flow.names[0], homeInk, true);
     ahead(flow.names[1], awayInk, false);
+    // A timeout's mark at its side's edge, over everything: home's at the top, away's at the foot.
+    for (const TeamNumbers::FlowTimeout& t : flow.timeouts) {
+        const bool home = t.side != Rally::kAway;
+        const qreal at = x(std::clamp(t.afterRally, 0, rallies));
+        const qreal size = 3 * u;
+        const qreal edge = home ? plot.top() : plot.bottom();
+        const qreal tip = home ? edge + size : edge - size;
+        p.setPen(Qt::NoPen);
+        p.setBrush(home ? homeInk : awayInk);
+        p.drawPolygon(QPolygonF({QPointF(at - size, edge), QPointF(at + size, edge), QPointF(at, tip)}));
+    }
     p.restore();
 }
 

@@ -310,7 +310,7 @@ void InsertRallies(QTextCursor& c, const Look& look, const QFont& base, qreal u,
     note(QCoreApplication::translate(
         "ReportData",
         "The lead after each rally that stands: above the middle line the home team leads, below it the away "
-        "team."));
+        "team. A dashed line marks a timeout, in the colour of the side that took it."));
     QTextBlockFormat matchBlock = Aligned(Qt::AlignLeft);
     matchBlock.setTopMargin(8 * u);
     matchBlock.setBottomMargin(2 * u);
