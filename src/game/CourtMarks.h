@@ -3,6 +3,7 @@
 // Two small pieces of the court screen that follow the rally log: the mark of the server on the
 // serving side's zone-1 box, and the strip of the last entries in words.
 
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
@@ -48,5 +49,15 @@ protected:
 private:
     void refit();
 
+    // An entry as shown (a long name shortened) and the height it takes.
+    struct Fitted
+    {
+        QString shown;
+        int height = 0;
+    };
+
     QStringList m_all;
+    QHash<QString, Fitted> m_fitted; // for m_fittedFont and m_fittedWidth
+    QFont m_fittedFont;
+    int m_fittedWidth = 0;
 };

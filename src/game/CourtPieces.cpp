@@ -97,10 +97,15 @@ PlayerBox::PlayerBox(int index, QWidget* parent) : QLabel(parent), m_index(index
     updateName();
 }
 
+QString PlayerBox::CaptionOf(const clsPlayer& p)
+{
+    return p.PlayerName() + QLatin1Char('\n') + QLatin1Char('#') + QString::number(p.PlayerNumber());
+}
+
 void PlayerBox::setPlayer(const clsPlayer& p)
 {
     m_playerId = p.PlayerID();
-    m_caption = p.PlayerName() + QLatin1Char('\n') + QLatin1Char('#') + QString::number(p.PlayerNumber());
+    m_caption = CaptionOf(p);
     setText(m_caption);
     setProperty("playerId", m_playerId.text());
     m_who = QStringLiteral("#%1 %2").arg(p.PlayerNumber()).arg(p.PlayerName());

@@ -40,6 +40,8 @@ public:
     std::function<void(int)> onClick;
 
     void setPlayer(const clsPlayer& p);
+    // What a box shows of a player: the name over "#" and the shirt number.
+    static QString CaptionOf(const clsPlayer& p);
     void clearPlayer();
     RecordId playerId() const { return m_playerId; }
     QString caption() const { return m_caption; }

@@ -132,10 +132,12 @@ void frmGame::placeSide(bool home)
     for (int i = 0; i < 6; ++i) {
         PlayerBox* box = lblPlayer[size_t(first + i)];
         box->setPlace(team);
-        if (i < players.size())
-            box->setPlayer(*players[i]);
-        else
+        // A box keeps its text fitted while its player stays: a swap or a turn refits only the
+        // boxes whose player changed.
+        if (i >= players.size())
             box->clearPlayer();
+        else if (!(box->playerId() == players[i]->PlayerID()) || box->caption() != PlayerBox::CaptionOf(*players[i]))
+            box->setPlayer(*players[i]);
         box->setLibero(!libero.isNull() && box->playerId() == libero);
         paintBox(first + i);
     }
@@ -356,15 +358,24 @@ void frmGame::mnuLibero_Click()
 
 void frmGame::mnuTimeout_Click()
 {
+    std::optional<int> side;
     RunCommand([&] {
         game();
-        const std::optional<int> side = frmTimeout(m_session.rosters[0].name, m_session.rosters[1].name, this).choose();
-        if (!side)
-            return;
-        const int taken = Rally::TimeoutsTaken(m_rally->book().log(), *side);
+        side = frmTimeout(m_session.rosters[0].name, m_session.rosters[1].name, this).choose();
+    });
+    if (side)
+        recordTimeout(*side);
+    setFocus(Qt::OtherFocusReason);
+}
+
+void frmGame::recordTimeout(int side)
+{
+    RunCommand([&] {
+        game();
+        const int taken = Rally::TimeoutsTaken(m_rally->book().log(), side);
         // Two a game is the usual limit; leagues differ, so a further one is asked for, not refused.
         if (taken >= 2) {
-            const QString team = m_rally->words().team(*side);
+            const QString team = m_rally->words().team(side);
             const QString question = taken == 2
                                          ? tr("%1 have taken 2 timeouts in this game. Record a third?").arg(team)
                                          : tr("%1 have taken %2 timeouts in this game. Record another?").arg(team).arg(taken);
@@ -373,7 +384,7 @@ void frmGame::mnuTimeout_Click()
                 != QMessageBox::Yes)
                 return;
         }
-        const RallyKeeper::Done done = m_rally->timeout(*side);
+        const RallyKeeper::Done done = m_rally->timeout(side);
         if (done.gameWon) {
             Beep();
             showStatus(tr("Not recorded: %1").arg(m_rally->gameWonNotice()));
@@ -381,7 +392,6 @@ void frmGame::mnuTimeout_Click()
         }
         showRally(done, m_rally->said(done));
     });
-    setFocus(Qt::OtherFocusReason);
 }
 
 void frmGame::mnuUndo_Click()

@@ -78,8 +78,11 @@ public:
     // The libero key (I) on the selected box: the side's libero comes in for the back-row player
     // there, or goes out on her own box for the player she replaced.
     void mnuLibero_Click();
-    // Asks which side takes a timeout (Ctrl+T) and records it; a third in one game asks first.
+    // Asks which side takes a timeout (Ctrl+T) and records it.
     void mnuTimeout_Click();
+    // A timeout of a side (0 home, 1 away) as the command records it: a third in one game asks
+    // first, and none is recorded once the game is won.
+    void recordTimeout(int side);
     void mnuSub_Click(); // ends exec() with Substitute
     void cmdGame_Click(); // next game: ends exec() with NextGame once it is stored
     void mnuEndMatch_Click();
