@@ -52,8 +52,10 @@ struct Stopped : Seeded
         session.sideOutRotate = sideOut;
         session.scoreFromAction = fromAction;
         session.liberos = {home[7], away[7]};
-        MatchStore::SaveOptions(session.matchId, session.storedOptions());
-        MatchStore::SetRecording(session.matchId, true);
+        // Stored as the start stores it: with its options, and so being recorded.
+        MatchStore::ForgetMatches();
+        MatchStore::AddMatch(session.matchId, session.homeTeamId, session.awayTeamId, session.game->GameID(), 1,
+                             session.storedOptions());
         screen = std::make_unique<frmGame>(session);
         for (int t = 0; t < 2; ++t)
             for (const PlayerRow& r : session.rosters[size_t(t)].players.mid(0, 6))

@@ -44,16 +44,16 @@ void CtrlKey(QWidget* w, Qt::Key key)
 
 drive::Step CourtOf(int from, int stop);
 
-// One command of the script on the court of its game. Home serves first in game 1 (home on the
-// left: boxes 1-6), away in game 2 (home on the right).
+// One command of the script on the court of its game. Away serves first in game 1 (home on the
+// left: boxes 1-6), so home does in game 2 (home on the right).
 void Command(int i, QWidget* w, int stop)
 {
     switch (i) {
     case 0: // an action
         court::Record(w, 4, Qt::Key_D);
         break;
-    case 1: // away's kill: its point, and the side-out turns it
-        court::Record(w, 8, Qt::Key_K);
+    case 1: // home's kill: its point, and the side-out turns it
+        court::Record(w, 2, Qt::Key_K);
         break;
     case 2: // home's libero in for zone 5
         court::Record(w, 5, Qt::Key_I);
@@ -62,16 +62,16 @@ void Command(int i, QWidget* w, int stop)
         drive::Windows({drive::Key(Qt::Key_A)});
         CtrlKey(w, Qt::Key_T);
         break;
-    case 4: // away's serve error: home's point turns home, and the libero leaves the front row
-        court::Record(w, 7, Qt::Key_R);
+    case 4: // away's kill: its point and turn
+        court::Record(w, 8, Qt::Key_K);
         break;
-    case 5: // taken back, turn and return with it
+    case 5: // taken back, turn and all
         CtrlKey(w, Qt::Key_Z);
         break;
-    case 6: // home's point by the button: the same turn
-        court::AltKey(w, Qt::Key_H);
+    case 6: // away's point by the button: the same turn
+        court::AltKey(w, Qt::Key_A);
         break;
-    case 7: // home's kill
+    case 7: // home's kill: home turns, and the libero leaves the front row by herself
         court::Record(w, 2, Qt::Key_K);
         break;
     case 8: // the next game, with the same starters and liberos
@@ -204,6 +204,7 @@ private slots:
                                     QTest::keyClick(court::Focus(w), Qt::Key_Down);
                                     QTest::keyClick(court::Focus(w), Qt::Key_Down);
                                 }
+                                court::AltKey(w, Qt::Key_A); // away serves first
                                 court::AltKey(w, Qt::Key_G);
                             },
                             CourtOf(0, stop)});
@@ -283,6 +284,14 @@ private slots:
         QVERIFY2(said.contains("FINISHED"), said.constData());
         m_inOneGo = Results(once);
         QVERIFY(m_inOneGo.size() > 100);
+        // The script did what it says: two libero swaps by her key and a return by herself, two
+        // timeouts, one of five steps taken back.
+        const auto kinds = [&](const char* kind) {
+            return FileRows(once, QStringLiteral("SELECT KIND, AMOUNT FROM RALLY WHERE KIND = '%1'").arg(QLatin1String(kind)));
+        };
+        QCOMPARE(kinds("LIBERO"), (QStringList{"LIBERO|-1", "LIBERO|1", "LIBERO|1"}));
+        QCOMPARE(kinds("TIMEOUT").size(), 2);
+        QCOMPARE(kinds("UNDO").size(), 1);
     }
 
     void killedAndContinuedLeavesTheSame_data()
