@@ -10,6 +10,7 @@
 #include "support/TestMain.h"
 
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -24,9 +25,9 @@ constexpr auto kDatabase = "SIDELINES_KILLED_MATCH_DB";
 constexpr auto kFrom = "SIDELINES_KILLED_MATCH_FROM"; // the first command to run; 0: start the match
 constexpr auto kStop = "SIDELINES_KILLED_MATCH_STOP"; // the command after which to wait for the kill
 
-// The script's commands are numbered; game 1 ends with command 8 (the next game), game 2 with 12.
+// The script's commands are numbered; game 1 ends with command 8 (the next game), game 2 with 13.
 constexpr int kLastOfGame1 = 8;
-constexpr int kLast = 12;
+constexpr int kLast = 13;
 
 // Each command and the line-up between the games happen at a time of their own, the same in every
 // run, so that a match recorded in one go and one killed and continued store the same rows.
@@ -44,26 +45,34 @@ void CtrlKey(QWidget* w, Qt::Key key)
 
 drive::Step CourtOf(int from, int stop);
 
+// A box's key and a menu item's: a command that cannot be given stops the child at once, so that
+// the test says so instead of waiting.
+void Record(QWidget* w, int box, Qt::Key key, int command)
+{
+    if (!court::Record(w, box, key))
+        qFatal("command %d: the menu of box %d did not take the key", command, box);
+}
+
 // One command of the script on the court of its game. Away serves first in game 1 (home on the
 // left: boxes 1-6), so home does in game 2 (home on the right).
 void Command(int i, QWidget* w, int stop)
 {
     switch (i) {
     case 0: // an action
-        court::Record(w, 4, Qt::Key_D);
+        Record(w, 4, Qt::Key_D, i);
         break;
     case 1: // home's kill: its point, and the side-out turns it
-        court::Record(w, 2, Qt::Key_K);
+        Record(w, 2, Qt::Key_K, i);
         break;
     case 2: // home's libero in for zone 5
-        court::Record(w, 5, Qt::Key_I);
+        Record(w, 5, Qt::Key_I, i);
         break;
     case 3: // away's timeout
         drive::Windows({drive::Key(Qt::Key_A)});
         CtrlKey(w, Qt::Key_T);
         break;
     case 4: // away's kill: its point and turn
-        court::Record(w, 8, Qt::Key_K);
+        Record(w, 8, Qt::Key_K, i);
         break;
     case 5: // taken back, turn and all
         CtrlKey(w, Qt::Key_Z);
@@ -72,7 +81,7 @@ void Command(int i, QWidget* w, int stop)
         court::AltKey(w, Qt::Key_A);
         break;
     case 7: // home's kill: home turns, and the libero leaves the front row by herself
-        court::Record(w, 2, Qt::Key_K);
+        Record(w, 2, Qt::Key_K, i);
         break;
     case 8: // the next game, with the same starters and liberos
         drive::Windows({[](QWidget* lineUp) {
@@ -84,16 +93,19 @@ void Command(int i, QWidget* w, int stop)
         court::AltKey(w, Qt::Key_E);
         break;
     case 9: // away's kill (away's zone 3 on the left)
-        court::Record(w, 3, Qt::Key_K);
+        Record(w, 3, Qt::Key_K, i);
         break;
     case 10: // home's timeout
         drive::Windows({drive::Key(Qt::Key_H)});
         CtrlKey(w, Qt::Key_T);
         break;
     case 11: // home's libero in for zone 6 (on the right)
-        court::Record(w, 12, Qt::Key_I);
+        Record(w, 12, Qt::Key_I, i);
         break;
-    case 12:
+    case 12: // home's point by the button
+        court::AltKey(w, Qt::Key_H);
+        break;
+    case 13:
         MsgBoxHook::setNextAnswer(QMessageBox::Yes);
         court::AltKey(w, Qt::Key_N);
         break;
@@ -251,7 +263,9 @@ class TestKilledMatch : public QObject
             return "did not start";
         QByteArray out;
         const QByteArray until = stop >= 0 ? QByteArray("DONE ") + QByteArray::number(stop) + '\n' : "FINISHED\n";
-        while (!out.contains(until) && child.state() == QProcess::Running) {
+        // A child that hangs is given up on, so that the test fails instead of timing out.
+        const QDeadlineTimer deadline(120000);
+        while (!out.contains(until) && child.state() == QProcess::Running && !deadline.hasExpired()) {
             child.waitForReadyRead(1000);
             out += child.readAllStandardOutput();
         }
@@ -259,7 +273,8 @@ class TestKilledMatch : public QObject
             child.kill(); // SIGKILL: nothing of it is tidied up
             child.waitForFinished();
         } else {
-            child.waitForFinished(60000);
+            if (!child.waitForFinished(60000))
+                child.kill();
             if (child.exitCode() != 0)
                 out += "\nexit " + QByteArray::number(child.exitCode()) + child.readAllStandardError();
         }
