@@ -255,6 +255,8 @@ frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(paren
         setTabOrder(order[i - 1], order[i]);
 
     bSubMode = false;
+    // The work starts by picking the home players; the liberos come once the six are chosen.
+    m_lists[0]->setFocus(Qt::OtherFocusReason);
     adjustSize();
     CentreOnScreen(this);
 }
