@@ -56,6 +56,18 @@ QStringList TallyFigures(const TeamNumbers::Tally& t)
             QString::number(t.won()),    QString::number(t.lost()),       PlusMinusText(t.plusMinus())};
 }
 
+namespace {
+// Heads and legends marked for translation, in the user's language.
+template <size_t N> QList<TallyHead> Translated(const char* const (&heads)[N][2])
+{
+    QList<TallyHead> out;
+    for (const auto& [head, legend] : heads)
+        out.append(
+            {QCoreApplication::translate("ReportData", head), QCoreApplication::translate("ReportData", legend)});
+    return out;
+}
+} // namespace
+
 QList<TallyHead> TallyHeads()
 {
     static const char* const heads[][2]
@@ -70,11 +82,7 @@ QList<TallyHead> TallyHeads()
            {QT_TRANSLATE_NOOP("ReportData", "W"), QT_TRANSLATE_NOOP("ReportData", "points won")},
            {QT_TRANSLATE_NOOP("ReportData", "L"), QT_TRANSLATE_NOOP("ReportData", "points lost")},
            {QT_TRANSLATE_NOOP("ReportData", "+/-"), QT_TRANSLATE_NOOP("ReportData", "points won less points lost")}};
-    QList<TallyHead> out;
-    for (const auto& [head, legend] : heads)
-        out.append(
-            {QCoreApplication::translate("ReportData", head), QCoreApplication::translate("ReportData", legend)});
-    return out;
+    return Translated(heads);
 }
 
 QStringList PointsWonFigures(const TeamNumbers::PointsWon& won)
@@ -93,11 +101,7 @@ QList<TallyHead> PointsWonHeads()
            {QT_TRANSLATE_NOOP("ReportData", "OTH"),
             QT_TRANSLATE_NOOP("ReportData", "points scored without a deciding action recorded")},
            {QT_TRANSLATE_NOOP("ReportData", "WON"), QT_TRANSLATE_NOOP("ReportData", "points won in all")}};
-    QList<TallyHead> out;
-    for (const auto& [head, legend] : heads)
-        out.append(
-            {QCoreApplication::translate("ReportData", head), QCoreApplication::translate("ReportData", legend)});
-    return out;
+    return Translated(heads);
 }
 
 QString TimeoutsText(const TeamNumbers::Flow& flow)

@@ -106,17 +106,6 @@ seed::Season RecordSeason(TestApp& app)
     return id;
 }
 
-// The report of the choices as Finish makes it: box score and team numbers.
-ReportModel MakeModel(const ReportChoices& choices)
-{
-    const ReportStatement st = BuildReportStatement(choices);
-    ReportModel model = MakeReportModel(st.layout, choices.heading, ReportStore::Fill(st));
-    std::vector<TeamNumbers::GameRecord> games = ReportStore::RallyGames(choices);
-    ReportStore::LineUpRoster players = ReportStore::LineUpPlayers(games);
-    model.rallies = MakeReportRallies(std::move(games), std::move(players), choices);
-    return model;
-}
-
 // A team's part of the "Team Numbers" section as the document reads: each table row as
 // "label|figures", figures apart by blanks, then the longest runs as "match|runs".
 QStringList TeamSection(const QString& plain, const QString& team)
@@ -256,7 +245,7 @@ private slots:
         QFETCH(bool, playerNote);
         TestApp app;
         const seed::Season s = RecordSeason(app);
-        const ReportModel model = MakeModel(seed::choices(s, choices));
+        const ReportModel model = seed::Model(seed::choices(s, choices));
         frmReportView window(model);
         const QTextDocument* doc = Child<QTextBrowser>(&window, "txtPreview")->document();
         const QString plain = doc->toPlainText();
@@ -287,7 +276,7 @@ private slots:
         TestApp app;
         const seed::Season s = RecordSeason(app);
         Record(s["m2g1"], {}, QStringLiteral("to:a kh ph to:h to:a u"));
-        const ReportModel model = MakeModel(seed::choices(s, "match=m2"));
+        const ReportModel model = seed::Model(seed::choices(s, "match=m2"));
         frmReportView window(model);
         const QTextDocument* doc = Child<QTextBrowser>(&window, "txtPreview")->document();
         const QString plain = doc->toPlainText();
@@ -302,7 +291,7 @@ private slots:
         QCOMPARE(TeamSection(plain, "Vipers").mid(3),
                  (QStringList{"Points won|ATK BLK ACE OPE OTH WON", "Game 1|1 0 0 0 3 4", "Team Totals|1 0 0 0 3 4"}));
         // A game without one says so.
-        const ReportModel first = MakeModel(seed::choices(s, "match=m1"));
+        const ReportModel first = seed::Model(seed::choices(s, "match=m1"));
         frmReportView other(first);
         QVERIFY(Child<QTextBrowser>(&other, "txtPreview")->toPlainText().contains("No timeout in game 2."));
     }
@@ -313,7 +302,7 @@ private slots:
     {
         TestApp app;
         const seed::Season s = RecordSeason(app);
-        const QString csv = TeamNumbersCsv(MakeModel(seed::choices(s, "match=m1")));
+        const QString csv = TeamNumbersCsv(seed::Model(seed::choices(s, "match=m1")));
         QCOMPARE(
             csv.split("\r\n"),
             (QStringList{"Team,Line,Match,Game,Served,Won Serving,Break Point %,Received,Won Receiving,"
@@ -373,7 +362,7 @@ private slots:
         QFETCH(QStringList, lines);
         TestApp app;
         const seed::Season s = RecordSeason(app);
-        const ReportModel model = MakeModel(seed::choices(s, choices));
+        const ReportModel model = seed::Model(seed::choices(s, choices));
         const QString expected
             = (QStringList{"Match,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones,Ended,Player"} + lines)
                   .join("\r\n")
@@ -390,7 +379,7 @@ private slots:
     {
         TestApp app;
         const seed::Season s = RecordSeason(app);
-        frmReportView window(MakeModel(seed::choices(s, "game=3")));
+        frmReportView window(seed::Model(seed::choices(s, "game=3")));
         const QString plain = Child<QTextBrowser>(&window, "txtPreview")->document()->toPlainText();
         QVERIFY(plain.contains("Team Numbers"));
         QCOMPARE(TeamSection(plain, "Hawks"), QStringList{"Eagles vs Hawks on 3/5/26 6:00 PM|No rally log for game 3"});
@@ -399,7 +388,7 @@ private slots:
         QVERIFY(!Child<QPushButton>(&window, "cmdExportTeamNumbers")->isEnabled());
         QVERIFY(!Child<QPushButton>(&window, "cmdExportRallies")->isEnabled());
         // Nothing of the kind for a report that covers no game at all.
-        frmReportView empty(MakeModel(seed::choices(s, "from=01-01")));
+        frmReportView empty(seed::Model(seed::choices(s, "from=01-01")));
         QVERIFY(!Child<QTextBrowser>(&empty, "txtPreview")->toPlainText().contains("Team Numbers"));
     }
 
@@ -538,7 +527,7 @@ private slots:
     {
         TestApp app;
         const seed::Season s = RecordSeason(app);
-        frmReportView window(MakeModel(seed::choices(s, "match=m1")));
+        frmReportView window(seed::Model(seed::choices(s, "match=m1")));
         const QString pdf = app.dir() + "/report.pdf";
         QVERIFY(window.saveAsPdf(pdf));
         const QString text = seed::pdfText(pdf, {});

@@ -4,8 +4,7 @@
 #include "game/Court.h"
 #include "match/MatchKeys.h"
 #include "match/clsMatch.h"
-#include "reports/ReportData.h"
-#include "reports/clsReport.h"
+#include "reports/ReportSeed.h"
 #include "support/Drive.h"
 #include "support/TestMain.h"
 
@@ -156,12 +155,7 @@ QStringList Results(const QString& database)
     const RecordId match = RecordId::fromText(SelectAll(QStringLiteral("SELECT MATCHID FROM MATCH")).front().value(0).toString());
     ReportChoices choices;
     choices.match = match;
-    choices.heading.result = ResultText(ReportStore::Result(match));
-    const ReportStatement st = BuildReportStatement(choices);
-    ReportModel model = MakeReportModel(st.layout, choices.heading, ReportStore::Fill(st));
-    std::vector<TeamNumbers::GameRecord> games = ReportStore::RallyGames(choices);
-    ReportStore::LineUpRoster players = ReportStore::LineUpPlayers(games);
-    model.rallies = MakeReportRallies(std::move(games), std::move(players), choices);
+    const ReportModel model = seed::Model(choices);
     QTextDocument doc;
     FillReportDocument(doc, model, {});
     out << doc.toPlainText().split(QLatin1Char('\n'));
