@@ -86,7 +86,6 @@ void clsMatch::StartNewMatch()
 
 void clsMatch::RunMatch(MatchSession& session, frmStarters& L, bool onCourt)
 {
-
     // The match alternates between the line-up window and the court screen. Each is a modal
     // dialog, and a dialog that is hidden ends its own exec(), so the two cannot be nested inside
     // each other; instead this loop shows one after the other:
@@ -140,15 +139,19 @@ QString OpenCaption(const MatchStore::OpenMatch& m)
         .arg(score.second);
 }
 
+bool DecidedByTheRules(const MatchStore::OpenMatch& m)
+{
+    const GameRules::MatchFormat format{m.options.games, m.options.points};
+    return GameRules::MatchDecided(GameRules::GamesWon(m.scores, format), format);
+}
+
 // The matches that may be continued: not ended by the user, kept with options, not yet decided.
 std::vector<MatchStore::OpenMatch> Unfinished()
 {
     std::vector<MatchStore::OpenMatch> out;
-    for (MatchStore::OpenMatch& m : MatchStore::OpenMatches()) {
-        const GameRules::MatchFormat format{m.options.games, m.options.points};
-        if (!GameRules::MatchDecided(GameRules::GamesWon(m.scores, format), format))
+    for (MatchStore::OpenMatch& m : MatchStore::OpenMatches())
+        if (!DecidedByTheRules(m))
             out.push_back(std::move(m));
-    }
     return out;
 }
 
@@ -229,8 +232,7 @@ bool clsMatch::OfferToContinueAfterStop()
     for (MatchStore::OpenMatch& m : MatchStore::OpenMatches()) {
         if (!m.recording)
             continue;
-        const GameRules::MatchFormat format{m.options.games, m.options.points};
-        if (!last && !GameRules::MatchDecided(GameRules::GamesWon(m.scores, format), format)) {
+        if (!last && !DecidedByTheRules(m)) {
             last = std::move(m);
             continue;
         }
