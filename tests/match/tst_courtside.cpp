@@ -172,6 +172,61 @@ private slots:
         QCOMPARE(points[1].ended, QStringLiteral("KILL"));
         QCOMPARE(points[1].endedBy, seeded->home[3]);
     }
+
+    // A substitution leaves the libero and the player she stands in for where they are: the bench
+    // shows him, not her, and neither can be moved there; everyone else can.
+    void substitutionLeavesTheLiberoAlone()
+    {
+        QStringList seen;
+        Windows({
+            PickTeam(seeded->session.homeTeamId),
+            PickTeam(seeded->session.awayTeamId),
+            AltKeys({Qt::Key_3, Qt::Key_1, Qt::Key_L}, true),
+            [](QWidget* w) {
+                SixEachByKeys(w);
+                court::AltKey(w, Qt::Key_L);
+                QTest::keyClick(court::Focus(w), Qt::Key_Down); // Hawk 7
+                court::AltKey(w, Qt::Key_A); // away serves first: zone 1 is free for her
+                court::AltKey(w, Qt::Key_G);
+            },
+            [](QWidget* w) {
+                court::Record(w, 1, Qt::Key_I); // in for Hawk 1
+                QTest::keyClick(court::Focus(w), Qt::Key_G, Qt::AltModifier);
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_S);
+            },
+            [&](QWidget* w) {
+                seen << Lines(w, QStringLiteral("lstTeam_0")).join(QLatin1Char(','))
+                     << Lines(w, QStringLiteral("lstTeam_1")).join(QLatin1Char(','))
+                     << QString::number(Child<QComboBox>(w, QStringLiteral("cboLibero_0"))->isEnabled());
+                // Her, out by a substitution: refused.
+                Steps({ChooseRow(QStringLiteral("lstTeam_1"), 0), Click(QStringLiteral("cmdHMoveBack"))})(w);
+                // Hawk 2 out: done; the player she stands in for, in: refused; Hawk 8 in: done.
+                Steps({ChooseRow(QStringLiteral("lstTeam_1"), 1), Click(QStringLiteral("cmdHMoveBack"))})(w);
+                const int him = int(Lines(w, QStringLiteral("lstTeam_0")).indexOf(QStringLiteral("Hawk 1 #1")));
+                Steps({ChooseRow(QStringLiteral("lstTeam_0"), him), Click(QStringLiteral("cmdHMoveStart"))})(w);
+                const int other = int(Lines(w, QStringLiteral("lstTeam_0")).indexOf(QStringLiteral("Hawk 8 #8")));
+                Steps({ChooseRow(QStringLiteral("lstTeam_0"), other), Click(QStringLiteral("cmdHMoveStart"))})(w);
+                seen << Lines(w, QStringLiteral("lstTeam_1")).join(QLatin1Char(','));
+                AltKeys({Qt::Key_G})(w);
+            },
+            [&](QWidget* w) {
+                seen << BoxName(w, 1) << BoxName(w, 2);
+                MsgBoxHook::setNextAnswer(QMessageBox::Yes);
+                court::AltKey(w, Qt::Key_N);
+            },
+        });
+        clsMatch().StartNewMatch();
+        QCOMPARE(seen, (QStringList{"Hawk 1 #1,Hawk 8 #8",
+                                    "Hawk 7 #7,Hawk 2 #2,Hawk 3 #3,Hawk 4 #4,Hawk 5 #5,Hawk 6 #6",
+                                    "0",
+                                    "Hawk 7 #7,Hawk 8 #8,Hawk 3 #3,Hawk 4 #4,Hawk 5 #5,Hawk 6 #6",
+                                    "Box 1: #7 Hawk 7, libero, selected",
+                                    "Box 2: #8 Hawk 8"}));
+        QCOMPARE(MsgBoxHook::prompts().mid(0, 2),
+                 (QStringList{"The libero leaves the court by her own key on the court (I), not by a substitution.",
+                              "This player is off for the libero and comes back by the libero's key on the court (I)."}));
+        QCOMPARE(seeded->app.count(QStringLiteral("RALLY WHERE KIND = 'SUB'")), 1);
+    }
 };
 
 SIDELINES_TEST(TestCourtside)
