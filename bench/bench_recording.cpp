@@ -1,7 +1,7 @@
-// Recording speed on the court screen: one action, one point and one take-back as the user records
-// them, each against a bare prepared insert into a plain table on the same connection, all under
-// the program's durability settings (synchronous=FULL, one transaction per command); and the
-// set-up of the court and one rotation.
+// Recording speed on the court screen: one action, one point and one take-back, a libero swap and a
+// timeout as the user records them, each against a bare prepared insert into a plain table on the
+// same connection, all under the program's durability settings (synchronous=FULL, one transaction
+// per command); and the set-up of the court and one rotation.
 //
 // Build with -DSIDELINES_BENCH=ON (Release), run build-bench/bench/bench_recording. The database
 // lives in the system's temporary folder, so the figures include that disk's sync.
@@ -46,7 +46,8 @@ struct Fixture
         session.awayTeamId = NewRecordId(RecordKind::Team);
         RosterStore::AddTeam(session.homeTeamId, QStringLiteral("Hawks"));
         RosterStore::AddTeam(session.awayTeamId, QStringLiteral("Owls"));
-        for (int i = 1; i <= 6; ++i) {
+        // Six a side and a libero each.
+        for (int i = 1; i <= 7; ++i) {
             for (const RecordId& team : {session.homeTeamId, session.awayTeamId}) {
                 const bool home = team == session.homeTeamId;
                 if (RosterStore::AddPlayer(PlayerRow{NewRecordId(RecordKind::Player), team,
@@ -60,6 +61,7 @@ struct Fixture
         game->setGameNumber(1);
         MatchStore::AddMatch(session.matchId, session.homeTeamId, session.awayTeamId, game->GameID(), 1);
         session.loadRosters();
+        session.liberos = {session.rosters[0].players[6].id, session.rosters[1].players[6].id};
         newScreen();
         screen->SetUpHome();
         screen->SetUpAway();
@@ -76,7 +78,7 @@ struct Fixture
             screen->bShowMessage = false;
         screen = std::make_unique<frmGame>(session);
         for (int t = 0; t < 2; ++t) {
-            for (const PlayerRow& r : session.rosters[size_t(t)].players)
+            for (const PlayerRow& r : session.rosters[size_t(t)].players.mid(0, 6))
                 (t == 0 ? screen->colHomePlayers : screen->colAwayPlayers) << std::make_shared<clsPlayer>(r);
         }
     }
@@ -172,6 +174,57 @@ void BM_ScoreAndTakeBackVersusBareInsert(benchmark::State& state)
     Report(state, "undo", undo, insert);
 }
 BENCHMARK(BM_ScoreAndTakeBackVersusBareInsert)->Iterations(300)->Unit(benchmark::kMillisecond);
+
+// A libero swap as her key makes it on a back-row box (in, then out again: each its own command
+// with its log entry, and PLAYED the first time), against the bare insert in the same run. Target:
+// at most 1.5 times.
+void BM_LiberoSwapVersusBareInsert(benchmark::State& state)
+{
+    Fixture f;
+    BareInsert bare;
+    const RecordId player = f.screen->boxPlayerId(4);
+    f.screen->game().PlayerOnClick(5);
+    std::vector<double> swap, insert;
+    QElapsedTimer t;
+    for (auto _ : state) {
+        t.start();
+        f.screen->mnuLibero_Click();
+        QCoreApplication::processEvents();
+        swap.push_back(double(t.nsecsElapsed()) / 1000.0);
+        insert.push_back(bare(f.game->GameID(), player));
+    }
+    if (f.screen->rally().book().log().back().kind != Rally::Kind::Libero)
+        state.SkipWithError("the libero's key recorded nothing");
+    Report(state, "libero", swap, insert);
+}
+BENCHMARK(BM_LiberoSwapVersusBareInsert)->Iterations(300)->Unit(benchmark::kMillisecond);
+
+// A timeout as the command records it once the side is chosen, against the bare insert in the
+// same run; each is taken back (not timed), so that no third timeout asks. Target: at most 1.5
+// times.
+void BM_TimeoutVersusBareInsert(benchmark::State& state)
+{
+    Fixture f;
+    BareInsert bare;
+    const RecordId player = f.screen->boxPlayerId(4);
+    std::vector<double> timeout, insert;
+    QElapsedTimer t;
+    for (auto _ : state) {
+        t.start();
+        f.screen->recordTimeout(Rally::kAway);
+        QCoreApplication::processEvents();
+        timeout.push_back(double(t.nsecsElapsed()) / 1000.0);
+        insert.push_back(bare(f.game->GameID(), player));
+        state.PauseTiming();
+        f.screen->mnuUndo_Click();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (Rally::TimeoutsTaken(f.screen->rally().book().log(), Rally::kAway) != 0)
+        state.SkipWithError("the timeouts were not taken back");
+    Report(state, "timeout", timeout, insert);
+}
+BENCHMARK(BM_TimeoutVersusBareInsert)->Iterations(300)->Unit(benchmark::kMillisecond);
 
 // The court set up for a new game: both sides placed, their PLAYED rows and the log's start
 // written in one transaction.

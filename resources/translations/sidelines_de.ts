@@ -4,12 +4,12 @@
 <context>
     <name>ArchiveStore</name>
     <message>
-        <location filename="../../src/core/ArchiveStore.cpp" line="116"/>
+        <location filename="../../src/core/ArchiveStore.cpp" line="142"/>
         <source>The archive of saved matches %1 cannot be used: %2</source>
         <translation>Das Archiv der gespeicherten Spiele %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/ArchiveStore.cpp" line="127"/>
+        <location filename="../../src/core/ArchiveStore.cpp" line="153"/>
         <source>No database is open, so there is no archive of saved matches beside it.</source>
         <translation>Es ist keine Datenbank geöffnet, daher gibt es daneben auch kein Archiv gespeicherter Spiele.</translation>
     </message>
@@ -536,7 +536,7 @@ kopieren.
 <context>
     <name>LogStrip</name>
     <message>
-        <location filename="../../src/game/CourtMarks.cpp" line="63"/>
+        <location filename="../../src/game/CourtMarks.cpp" line="109"/>
         <source>Last entries, newest first</source>
         <translation>Letzte Einträge, neueste zuerst</translation>
     </message>
@@ -544,17 +544,17 @@ kopieren.
 <context>
     <name>MatchCaption</name>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="10"/>
+        <location filename="../../src/core/MatchStore.cpp" line="11"/>
         <source>(deleted team)</source>
         <translation>(gelöschtes Team)</translation>
     </message>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="11"/>
+        <location filename="../../src/core/MatchStore.cpp" line="12"/>
         <source> vs </source>
         <translation> gegen </translation>
     </message>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="12"/>
+        <location filename="../../src/core/MatchStore.cpp" line="13"/>
         <source> on </source>
         <translation> am </translation>
     </message>
@@ -562,23 +562,23 @@ kopieren.
 <context>
     <name>MatchSession</name>
     <message>
-        <location filename="../../src/game/MatchSession.cpp" line="53"/>
-        <location filename="../../src/game/MatchSession.cpp" line="56"/>
+        <location filename="../../src/game/MatchSession.cpp" line="60"/>
+        <location filename="../../src/game/MatchSession.cpp" line="63"/>
         <source>Are you sure you would like to end the Match?</source>
         <translation>Möchten Sie das Spiel wirklich beenden?</translation>
     </message>
     <message>
-        <location filename="../../src/game/MatchSession.cpp" line="57"/>
+        <location filename="../../src/game/MatchSession.cpp" line="64"/>
         <source>The match is not decided (%1–%2). End it anyway?</source>
         <translation>Das Spiel ist noch nicht entschieden (%1–%2). Trotzdem beenden?</translation>
     </message>
     <message>
-        <location filename="../../src/game/MatchSession.cpp" line="66"/>
+        <location filename="../../src/game/MatchSession.cpp" line="73"/>
         <source>Setting up the Home Team...</source>
         <translation>Heimteam wird aufgestellt...</translation>
     </message>
     <message>
-        <location filename="../../src/game/MatchSession.cpp" line="67"/>
+        <location filename="../../src/game/MatchSession.cpp" line="74"/>
         <source>Setting up the Away Team...</source>
         <translation>Gastteam wird aufgestellt...</translation>
     </message>
@@ -586,12 +586,12 @@ kopieren.
 <context>
     <name>MatchStore</name>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="61"/>
+        <location filename="../../src/core/MatchStore.cpp" line="159"/>
         <source>There is no game under way to put the players on court in.</source>
         <translation>Es läuft kein Satz, in dem die Spieler aufs Feld gestellt werden könnten.</translation>
     </message>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="67"/>
+        <location filename="../../src/core/MatchStore.cpp" line="165"/>
         <source>A player on court has no identifier.</source>
         <translation>Ein Spieler auf dem Feld hat keine Kennung.</translation>
     </message>
@@ -599,32 +599,37 @@ kopieren.
 <context>
     <name>PlayerBox</name>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="162"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="178"/>
         <source>Left half, zone %1, key F%2</source>
         <translation>Linke Hälfte, Position %1, Taste F%2</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="163"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="179"/>
         <source>Right half, zone %1, key F%2</source>
         <translation>Rechte Hälfte, Position %1, Taste F%2</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="170"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="186"/>
         <source>Box %1: %2</source>
         <translation>Feld %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="172"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="188"/>
         <source>empty</source>
         <translation>leer</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="174"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="190"/>
+        <source>%1, libero</source>
+        <translation>%1, Libero</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/CourtPieces.cpp" line="192"/>
         <source>%1, selected</source>
         <translation>%1, ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="176"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="194"/>
         <source>%1, serving</source>
         <translation>%1, hat Aufschlag</translation>
     </message>
@@ -640,22 +645,72 @@ kopieren.
 <context>
     <name>RallyKeeper</name>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="127"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="173"/>
         <source>%1 win game %2, %3, and the match %4. Alt+N ends the match.</source>
         <translation>%1 gewinnt Satz %2, %3, und das Spiel %4. Alt+N beendet das Spiel.</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="133"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="179"/>
         <source>%1 win game %2, %3. Alt+E goes to game %4.</source>
         <translation>%1 gewinnt Satz %2, %3. Alt+E geht zu Satz %4.</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="141"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="190"/>
+        <source>Point %1: %2.</source>
+        <translation>Punkt %1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="191"/>
+        <source>Point taken off %1: %2.</source>
+        <translation>Punkt abgezogen %1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="194"/>
+        <source>Libero %1 in for %2.</source>
+        <translation>Libero %1 kommt für %2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="195"/>
+        <source>%1 back in for the libero %2.</source>
+        <translation>%1 kommt für den Libero %2 zurück.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="199"/>
+        <source>Timeout %1 at %2.</source>
+        <translation>Auszeit %1 bei %2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="217"/>
+        <source>No libero was named for %1 in this game.</source>
+        <translation>Für %1 ist in diesem Satz kein Libero benannt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="219"/>
+        <source>Not done: the libero plays in the back row only (zones 1, 5 and 6).</source>
+        <translation>Nicht ausgeführt: Der Libero spielt nur in der Hinterreihe (Positionen 1, 5 und 6).</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="221"/>
+        <source>Not done: the libero does not serve, and %1 are serving.</source>
+        <translation>Nicht ausgeführt: Der Libero schlägt nicht auf, und %1 hat den Aufschlag.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="223"/>
+        <source>Not done: the libero %1 is on court already.</source>
+        <translation>Nicht ausgeführt: Der Libero %1 steht schon auf dem Feld.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="225"/>
+        <source>There is no player in this box.</source>
+        <translation>In diesem Feld steht kein Spieler.</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="159"/>
         <source>Home won the serve back: rotate Home (Alt+R).</source>
         <translation>Heim hat den Aufschlag zurückgewonnen: Heim rotieren (Alt+R).</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="142"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="160"/>
         <source>Away won the serve back: rotate Away (Alt+O).</source>
         <translation>Gast hat den Aufschlag zurückgewonnen: Gast rotieren (Alt+O).</translation>
     </message>
@@ -663,12 +718,12 @@ kopieren.
 <context>
     <name>RallyStore</name>
     <message>
-        <location filename="../../src/core/RallyStore.cpp" line="108"/>
+        <location filename="../../src/core/RallyStore.cpp" line="144"/>
         <source>There is no game under way to record in.</source>
         <translation>Es läuft kein Satz, in dem etwas erfasst werden könnte.</translation>
     </message>
     <message>
-        <location filename="../../src/core/RallyStore.cpp" line="120"/>
+        <location filename="../../src/core/RallyStore.cpp" line="156"/>
         <source>The point was not stored: this game is not in the database.</source>
         <translation>Der Punkt wurde nicht gespeichert: Dieser Satz ist nicht in der Datenbank.</translation>
     </message>
@@ -676,62 +731,77 @@ kopieren.
 <context>
     <name>RallyWords</name>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="171"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="259"/>
         <source>a player no longer on the roster</source>
         <translation>ein Spieler, der nicht mehr im Kader ist</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="181"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="269"/>
         <source>Pass %1</source>
         <translation>Annahme %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="193"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="281"/>
         <source>Game starts, %1 serve first</source>
         <translation>Satzbeginn, %1 hat den ersten Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="195"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="283"/>
         <source>Point %1, %2</source>
         <translation>Punkt %1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="196"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="284"/>
         <source>Point taken off %1, %2</source>
         <translation>Punkt abgezogen %1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="198"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="286"/>
         <source>%1 rotate</source>
         <translation>%1 rotiert</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="198"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="286"/>
         <source>%1 rotate back</source>
         <translation>%1 rotiert zurück</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="200"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="288"/>
         <source>%1: %2 in for %3</source>
         <translation>%1: %2 kommt für %3</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="202"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="290"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="203"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="291"/>
         <source>Taken off: %1, %2</source>
         <translation>Abgezogen: %1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="207"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="293"/>
+        <source>%1: libero %2 in for %3</source>
+        <translation>%1: Libero %2 kommt für %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="294"/>
+        <source>%1: %2 back in for the libero %3</source>
+        <translation>%1: %2 kommt für den Libero %3 zurück</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="296"/>
+        <source>Timeout %1, %2</source>
+        <translation>Auszeit %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/RallyKeeper.cpp" line="300"/>
         <source>Took back: %1</source>
         <translation>Zurückgenommen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="208"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="301"/>
         <source>Took back an entry</source>
         <translation>Einen Eintrag zurückgenommen</translation>
     </message>
@@ -772,362 +842,473 @@ kopieren.
 <context>
     <name>ReportData</name>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="41"/>
-        <location filename="../../src/reports/ReportData.cpp" line="489"/>
-        <location filename="../../src/reports/ReportData.cpp" line="1003"/>
+        <location filename="../../src/reports/ReportData.cpp" line="36"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="200"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="275"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="414"/>
         <source>Team Totals</source>
         <translation>Teamsumme</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="50"/>
+        <location filename="../../src/reports/ReportData.cpp" line="45"/>
         <source>the totals of %1</source>
         <translation>die Summen von %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="114"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="37"/>
         <source>Rotation with zone 1 empty</source>
         <translation>Rotation mit leerer Position 1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="117"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="40"/>
         <source>Rotation of #%1 %2</source>
         <translation>Rotation von #%1 %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="120"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="43"/>
         <source>Rotation of a player no longer on the roster</source>
         <translation>Rotation eines Spielers, der nicht mehr im Kader ist</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="122"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="45"/>
         <source>Rotation of a player no longer on the roster (%1)</source>
         <translation>Rotation eines Spielers, der nicht mehr im Kader ist (%1)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="139"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="74"/>
         <source>SRV</source>
         <translation>AUFS</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="139"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="74"/>
         <source>rallies served</source>
         <translation>Ballwechsel mit eigenem Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="140"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="75"/>
         <source>WS</source>
         <translation>PA</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="140"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="75"/>
         <source>points won on own serve</source>
         <translation>Punkte bei eigenem Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="141"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="76"/>
         <source>BP%</source>
         <translation>BP%</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="141"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="76"/>
         <source>break-point percentage WS/SRV</source>
         <translation>Breakpoint-Quote PA/AUFS</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="142"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="77"/>
         <source>REC</source>
         <translation>EMPF</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="143"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="78"/>
         <source>rallies received (the other side served)</source>
         <translation>Ballwechsel in der Annahme (die andere Seite schlug auf)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="144"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="79"/>
         <source>WR</source>
         <translation>PE</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="145"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="80"/>
         <source>points won on the other side&apos;s serve, its serve errors included</source>
         <translation>Punkte bei gegnerischem Aufschlag, dessen Aufschlagfehler eingeschlossen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="146"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="81"/>
         <source>SO%</source>
         <translation>SO%</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="146"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="81"/>
         <source>sideout percentage WR/REC</source>
         <translation>Sideout-Quote PE/EMPF</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="147"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="82"/>
         <source>W</source>
         <translation>G</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="147"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="82"/>
         <source>points won</source>
         <translation>gewonnene Punkte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="148"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="83"/>
         <source>L</source>
         <translation>V</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="148"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="83"/>
         <source>points lost</source>
         <translation>verlorene Punkte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="149"/>
-        <location filename="../../src/reports/ReportData.cpp" line="982"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="84"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="384"/>
         <source>+/-</source>
         <translation>+/-</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="149"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="84"/>
         <source>points won less points lost</source>
         <translation>gewonnene weniger verlorene Punkte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="159"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="97"/>
+        <source>ATK</source>
+        <translation>ANG</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="97"/>
+        <source>points won by a kill</source>
+        <translation>Punkte durch Angriff</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="98"/>
+        <source>BLK</source>
+        <translation>BLO</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="98"/>
+        <source>points won by a block</source>
+        <translation>Punkte durch Block</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="99"/>
+        <source>ACE</source>
+        <translation>ASS</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="99"/>
+        <source>points won by a serve ace</source>
+        <translation>Punkte durch Aufschlag-Ass</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="100"/>
+        <source>OPE</source>
+        <translation>FGG</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="100"/>
+        <source>points won by the other side&apos;s errors</source>
+        <translation>Punkte durch Fehler des Gegners</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="101"/>
+        <source>OTH</source>
+        <translation>AND</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="102"/>
+        <source>points scored without a deciding action recorded</source>
+        <translation>Punkte ohne erfasste entscheidende Aktion</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="103"/>
+        <source>WON</source>
+        <translation>GES</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="103"/>
+        <source>points won in all</source>
+        <translation>gewonnene Punkte insgesamt</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="110"/>
+        <source>No timeout in game %1.</source>
+        <translation>Keine Auszeit in Satz %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="113"/>
+        <source>%1 at %2–%3</source>
+        <translation>%1 bei %2–%3</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="117"/>
+        <source>Timeouts in game %1: %2.</source>
+        <translation>Auszeiten in Satz %1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="316"/>
+        <source>The lead after each rally that stands: above the middle line the home team leads, below it the away team. A dashed line marks a timeout, in the colour of the side that took it.</source>
+        <translation>Die Führung nach jedem gültigen Ballwechsel: Über der Mittellinie führt das Heimteam, darunter das Gastteam. Eine gestrichelte Linie markiert eine Auszeit, in der Farbe der Seite, die sie genommen hat.</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="386"/>
+        <source>Won by Attack</source>
+        <translation>Gewonnen durch Angriff</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="387"/>
+        <source>Won by Block</source>
+        <translation>Gewonnen durch Block</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="388"/>
+        <source>Won by Serve</source>
+        <translation>Gewonnen durch Aufschlag</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="389"/>
+        <source>Won by Opponent Errors</source>
+        <translation>Gewonnen durch Fehler des Gegners</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="390"/>
+        <source>Won Otherwise</source>
+        <translation>Anders gewonnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportData.cpp" line="90"/>
         <source>Player Statistics</source>
         <translation>Spielerstatistik</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="200"/>
+        <location filename="../../src/reports/ReportData.cpp" line="131"/>
         <source>Pos</source>
         <translation>Pos</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="201"/>
+        <location filename="../../src/reports/ReportData.cpp" line="132"/>
         <source>court position (zones n and n+6 together)</source>
         <translation>Position auf dem Feld (Positionen n und n+6 zusammen)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="202"/>
+        <location filename="../../src/reports/ReportData.cpp" line="133"/>
         <source>GP</source>
         <translation>GS</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="203"/>
+        <location filename="../../src/reports/ReportData.cpp" line="134"/>
         <source>games played</source>
         <translation>gespielte Sätze</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="208"/>
+        <location filename="../../src/reports/ReportData.cpp" line="139"/>
         <source>PCT</source>
         <translation>QUO</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="209"/>
+        <location filename="../../src/reports/ReportData.cpp" line="140"/>
         <source>hitting percentage (K-E)/TA</source>
         <translation>Angriffseffizienz (AP-AF)/AV</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="211"/>
+        <location filename="../../src/reports/ReportData.cpp" line="142"/>
         <source>PTS</source>
         <translation>PKT</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="212"/>
+        <location filename="../../src/reports/ReportData.cpp" line="143"/>
         <source>points K + SA + BS + ½ BA</source>
         <translation>Punkte AP + ASS + EB + ½ BB</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="386"/>
-        <location filename="../../src/reports/ReportData.cpp" line="570"/>
-        <location filename="../../src/reports/ReportData.cpp" line="1022"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="169"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="360"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="438"/>
         <source>No rally log for game %1</source>
         <translation>Kein Ballwechsel-Protokoll für Satz %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="394"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="177"/>
         <source>Game %1: %2</source>
         <translation>Satz %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="449"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="195"/>
+        <source>Game %1</source>
+        <translation>Satz %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="224"/>
         <source>Team Numbers</source>
         <translation>Teamwerte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="450"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="225"/>
         <source>Every rally of the games chosen, from each game&apos;s rally log; a point taken back counts nowhere.</source>
         <translation>Jeder Ballwechsel der gewählten Sätze, aus dem Protokoll jedes Satzes; ein zurückgenommener Punkt zählt nirgends.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="454"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="229"/>
         <source>The player and position chosen do not narrow the team numbers: they count every rally of these games.</source>
         <translation>Gewählter Spieler und gewählte Position schränken die Teamwerte nicht ein: Sie zählen jeden Ballwechsel dieser Sätze.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="506"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="292"/>
         <source>Rotation</source>
         <translation>Rotation</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="513"/>
-        <location filename="../../src/reports/ReportData.cpp" line="972"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="299"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="374"/>
         <source>Match</source>
         <translation>Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="514"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="300"/>
         <source>Longest run of points in each game</source>
         <translation>Längste Punkteserie in jedem Satz</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="524"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="304"/>
+        <source>Points won</source>
+        <translation>Gewonnene Punkte</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="315"/>
         <source>Score Flow</source>
         <translation>Spielverlauf</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="525"/>
-        <source>The lead after each rally that stands: above the middle line the home team leads, below it the away team.</source>
-        <translation>Die Führung nach jedem gültigen Ballwechsel: Über der Mittellinie führt das Heimteam, darunter das Gastteam.</translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/ReportData.cpp" line="631"/>
+        <location filename="../../src/reports/ReportData.cpp" line="199"/>
         <source>Dates:</source>
         <translation>Zeitraum:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="632"/>
+        <location filename="../../src/reports/ReportData.cpp" line="200"/>
         <source>Match:</source>
         <translation>Spiel:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="634"/>
+        <location filename="../../src/reports/ReportData.cpp" line="202"/>
         <source>Result:</source>
         <translation>Ergebnis:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="635"/>
+        <location filename="../../src/reports/ReportData.cpp" line="203"/>
         <source>Game:</source>
         <translation>Satz:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="636"/>
+        <location filename="../../src/reports/ReportData.cpp" line="204"/>
         <source>Team:</source>
         <translation>Team:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="637"/>
+        <location filename="../../src/reports/ReportData.cpp" line="205"/>
         <source>Player:</source>
         <translation>Spieler:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="638"/>
+        <location filename="../../src/reports/ReportData.cpp" line="206"/>
         <source>Position:</source>
         <translation>Position:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="640"/>
+        <location filename="../../src/reports/ReportData.cpp" line="208"/>
         <source> (positions apart)</source>
         <translation> (Positionen getrennt)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="641"/>
+        <location filename="../../src/reports/ReportData.cpp" line="209"/>
         <source> (positions together)</source>
         <translation> (Positionen zusammen)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="642"/>
+        <location filename="../../src/reports/ReportData.cpp" line="210"/>
         <source>Order:</source>
         <translation>Reihenfolge:</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="659"/>
+        <location filename="../../src/reports/ReportData.cpp" line="227"/>
         <source>No statistics were recorded for these choices.</source>
         <translation>Für diese Auswahl wurden keine Statistiken erfasst.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="738"/>
-        <location filename="../../src/reports/ReportData.cpp" line="947"/>
+        <location filename="../../src/reports/ReportData.cpp" line="306"/>
+        <location filename="../../src/reports/ReportData.cpp" line="338"/>
         <source>Player</source>
         <translation>Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="738"/>
-        <location filename="../../src/reports/ReportData.cpp" line="946"/>
+        <location filename="../../src/reports/ReportData.cpp" line="306"/>
+        <location filename="../../src/reports/ReportData.cpp" line="337"/>
         <source>#</source>
         <translation>Nr.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="786"/>
+        <location filename="../../src/reports/ScoreFlowChart.cpp" line="106"/>
         <source>Game %1: %2 %3, %4 %5</source>
         <translation>Satz %1: %2 %3, %4 %5</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="906"/>
+        <location filename="../../src/reports/ScoreFlowChart.cpp" line="234"/>
         <source>%1 ahead</source>
         <translation>%1 führt</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="946"/>
-        <location filename="../../src/reports/ReportData.cpp" line="970"/>
+        <location filename="../../src/reports/ReportData.cpp" line="337"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="372"/>
         <source>Team</source>
         <translation>Team</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="971"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="373"/>
         <source>Line</source>
         <translation>Zeile</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="973"/>
-        <location filename="../../src/reports/ReportData.cpp" line="1013"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="375"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="425"/>
         <source>Game</source>
         <translation>Satz</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="974"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="376"/>
         <source>Served</source>
         <translation>Aufschläge</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="975"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="377"/>
         <source>Won Serving</source>
         <translation>Gewonnen bei Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="976"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="378"/>
         <source>Break Point %</source>
         <translation>Breakpoint %</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="977"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="379"/>
         <source>Received</source>
         <translation>Annahmen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="978"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="380"/>
         <source>Won Receiving</source>
         <translation>Gewonnen bei Annahme</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="979"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="381"/>
         <source>Sideout %</source>
         <translation>Sideout %</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="980"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="382"/>
         <source>Won</source>
         <translation>Gewonnen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="981"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="383"/>
         <source>Lost</source>
         <translation>Verloren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportData.cpp" line="983"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="385"/>
         <source>Longest Run</source>
         <translation>Längste Serie</translation>
     </message>
@@ -1144,7 +1325,7 @@ kopieren.
 <context>
     <name>ReportStore</name>
     <message>
-        <location filename="../../src/core/ReportStore.cpp" line="217"/>
+        <location filename="../../src/core/ReportStore.cpp" line="220"/>
         <source>(deleted team)</source>
         <translation>(gelöschtes Team)</translation>
     </message>
@@ -1180,360 +1361,364 @@ kopieren.
 <context>
     <name>Scout</name>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="223"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="107"/>
         <source>the byte 0x%1 has no letter in %2; choose the text encoding the file was written in.</source>
         <translation>Das Byte 0x%1 steht in %2 für kein Zeichen; wählen Sie die Zeichenkodierung, in der die Datei geschrieben wurde.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="229"/>
-        <location filename="../../src/core/ScoutFile.cpp" line="241"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="352"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="461"/>
         <source>the line holds characters that are not text: this is no scout file, or it is damaged.</source>
         <translation>Die Zeile enthält Zeichen, die kein Text sind: Das ist keine Scout-Datei, oder sie ist beschädigt.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="236"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="105"/>
         <source>the line is not UTF-8 text; choose the text encoding the file was written in.</source>
         <translation>Die Zeile ist kein UTF-8-Text; wählen Sie die Zeichenkodierung, in der die Datei geschrieben wurde.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="368"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="523"/>
         <source>home</source>
         <translation>Heim</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="368"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="523"/>
         <source>visiting</source>
         <translation>Gast</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="375"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="200"/>
         <source>[3TEAMS] must hold two lines, the home team&apos;s and the visiting team&apos;s; it holds %1.</source>
         <translation>[3TEAMS] muss zwei Zeilen enthalten, die des Heimteams und die des Gastteams; es enthält %1.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="382"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="206"/>
         <source>the line is cut short: a team line gives at least its code, name and sets won.</source>
         <translation>Die Zeile ist unvollständig: Eine Teamzeile nennt mindestens Code, Namen und gewonnene Sätze des Teams.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="388"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="212"/>
         <source>the %1 team has no name.</source>
         <translation>Das %1team hat keinen Namen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="390"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="214"/>
         <source>the %1 team&apos;s name is too long to be a team&apos;s name.</source>
         <translation>Der Name des %1teams ist zu lang für einen Teamnamen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="394"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="218"/>
         <source>the sets won by the %1 team must be a number from 0 to %2, not &quot;%3&quot;.</source>
         <translation>Die gewonnenen Sätze des %1teams müssen eine Zahl von 0 bis %2 sein, nicht „%3“.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="404"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="228"/>
         <source>both teams are called &quot;%1&quot;: the players of one could not be told from the other&apos;s.</source>
         <translation>Beide Teams heißen „%1“: Die Spieler des einen wären von denen des anderen nicht zu unterscheiden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="417"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="240"/>
         <source>the player line is cut short: it has %1 fields where a player line has at least 11.</source>
         <translation>Die Spielerzeile ist unvollständig: Sie hat %1 Felder, eine Spielerzeile hat mindestens 11.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="422"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="245"/>
         <source>a line of [3PLAYERS-%1] must begin with %2, not &quot;%3&quot;.</source>
         <translation>Eine Zeile von [3PLAYERS-%1] muss mit %2 beginnen, nicht mit „%3“.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="430"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="253"/>
         <source>the shirt number &quot;%1&quot; is not one from 0 to 99.</source>
         <translation>Die Rückennummer „%1“ liegt nicht zwischen 0 und 99.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="434"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="257"/>
         <source>the %1 team lists shirt number %2 twice (first at line %3).</source>
         <translation>Das %1team führt die Rückennummer %2 zweimal auf (zuerst in Zeile %3).</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="442"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="265"/>
         <source>player %1&apos;s place in set %2 must be a zone from 1 to 6, &quot;*&quot; or nothing, not &quot;%3&quot;.</source>
         <translation>Der Platz von Spieler %1 in Satz %2 muss eine Position von 1 bis 6, „*“ oder leer sein, nicht „%3“.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="452"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="276"/>
         <source>player %1 of the %2 team has no name.</source>
         <translation>Spieler %1 des %2teams hat keinen Namen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="454"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="278"/>
         <source>player %1&apos;s name is too long to be a player&apos;s name.</source>
         <translation>Der Name von Spieler %1 ist zu lang für einen Spielernamen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="458"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="282"/>
         <source>the %1 team has no players.</source>
         <translation>Das %1team hat keine Spieler.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="473"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="296"/>
         <source>the final score &quot;%1&quot; cannot be read.</source>
         <translation>Das Endergebnis „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="500"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="38"/>
         <source>&quot;%1&quot; is no scout code: a code begins with * (home) or a (visiting).</source>
         <translation>„%1“ ist kein Scout-Code: Ein Code beginnt mit * (Heim) oder a (Gast).</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="511"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="54"/>
         <source>the code &quot;%1&quot; cannot be read: an action is the team, two digits of the shirt number, the skill, the hitting type and the evaluation.</source>
         <translation>Der Code „%1“ kann nicht gelesen werden: Eine Aktion besteht aus dem Team, zwei Ziffern der Rückennummer, dem Spielelement, der Schlagart und der Bewertung.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="521"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="64"/>
         <source>the code &quot;%1&quot; names no skill: the skills are S, R, A, B, D, E and F.</source>
         <translation>Der Code „%1“ nennt kein Spielelement: Die Spielelemente sind S, R, A, B, D, E und F.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="554"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="106"/>
         <source>the code &quot;%1&quot; cannot be read.</source>
         <translation>Der Code „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="570"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="125"/>
         <source>the scout line is cut short: it has %1 fields where one has %2.</source>
         <translation>Die Scout-Zeile ist unvollständig: Sie hat %1 Felder statt %2.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="578"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="132"/>
         <source>the time &quot;%1&quot; cannot be read.</source>
         <translation>Die Uhrzeit „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="584"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="137"/>
         <source>the set number &quot;%2&quot; is not one from 1 to %1.</source>
         <translation>Die Satznummer „%2“ liegt nicht zwischen 1 und %1.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="596"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="151"/>
         <source>the %1 player in zone %2 is &quot;%3&quot;, not a shirt number from 0 to 99.</source>
         <translation>Der %1spieler auf Position %2 ist „%3“, keine Rückennummer von 0 bis 99.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="612"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="173"/>
         <source>%1 names shirt number %2, who is not on the %3 team&apos;s roster.</source>
         <translation>%1 nennt die Rückennummer %2, die nicht im Kader des %3teams steht.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="618"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="169"/>
         <source>the action</source>
         <translation>Die Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="620"/>
-        <location filename="../../src/core/ScoutFile.cpp" line="621"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="170"/>
         <source>the substitution</source>
         <translation>Der Wechsel</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="623"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="188"/>
         <source>the substitution exchanges player %1 for the same player.</source>
         <translation>Der Wechsel tauscht Spieler %1 gegen sich selbst.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="625"/>
-        <location filename="../../src/core/ScoutFile.cpp" line="631"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="171"/>
         <source>the line-up</source>
         <translation>Die Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="634"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="199"/>
         <source>the %1 player %2 stands in two zones at once.</source>
         <translation>Der %1spieler %2 steht auf zwei Positionen zugleich.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="662"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="228"/>
         <source>the line ends set %1, but set %2 is being played.</source>
         <translation>Die Zeile beendet Satz %1, gespielt wird aber Satz %2.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="674"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="240"/>
         <source>the line lies past the end of set %1, and a match has at most %1 sets.</source>
         <translation>Die Zeile liegt hinter dem Ende von Satz %1, und ein Spiel hat höchstens %1 Sätze.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="683"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="249"/>
         <source>the score %1:%2 does not follow from %3:%4 with a point for the %5 team.</source>
         <translation>Der Spielstand %1:%2 folgt nicht aus %3:%4 mit einem Punkt für das %5team.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="712"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="281"/>
         <source>the file ends before set %1, which [3SET] gives as played %2-%3: it is cut short.</source>
         <translation>Die Datei endet vor Satz %1, den [3SET] als mit %2-%3 gespielt angibt: Sie ist unvollständig.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="725"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="294"/>
         <source>set %1 is scouted, but [3SET] gives it no final score.</source>
         <translation>Satz %1 ist erfasst, aber [3SET] nennt kein Endergebnis dafür.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="730"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="299"/>
         <source>set %1 ends %2-%3 by its points, but [3SET] gives %4-%5%6.</source>
         <translation>Satz %1 endet nach seinen Punkten %2-%3, aber [3SET] nennt %4-%5%6.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="736"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="305"/>
         <source>: the file is cut short</source>
         <translation>: Die Datei ist unvollständig</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="744"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="313"/>
         <source>the file ends in the middle of set %1 (%2-%3): it is cut short.</source>
         <translation>Die Datei endet mitten in Satz %1 (%2-%3): Sie ist unvollständig.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="750"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="319"/>
         <source>the file holds no set that was played.</source>
         <translation>Die Datei enthält keinen gespielten Satz.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="752"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="321"/>
         <source>the file holds %1 sets; a match has at most %2.</source>
         <translation>Die Datei enthält %1 Sätze; ein Spiel hat höchstens %2.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="764"/>
+        <location filename="../../src/core/ScoutLines.cpp" line="333"/>
         <source>the %1 team is said to have won %2 sets, but the set scores give it %3.</source>
         <translation>Das %1team soll %2 Sätze gewonnen haben, nach den Satzergebnissen sind es aber %3.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="785"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="340"/>
         <source>the section [%1] appears a second time (first at line %2).</source>
         <translation>Der Abschnitt [%1] kommt ein zweites Mal vor (zuerst in Zeile %2).</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="794"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="354"/>
         <source>this is no scout file: a scout file begins with a section such as [3DATAVOLLEYSCOUT].</source>
         <translation>Das ist keine Scout-Datei: Eine Scout-Datei beginnt mit einem Abschnitt wie [3DATAVOLLEYSCOUT].</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="799"/>
-        <location filename="../../src/core/ScoutFile.cpp" line="985"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="360"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="536"/>
         <source>the file is empty.</source>
         <translation>Die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="809"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="370"/>
         <source>the file ends without its [%1] section: it is cut short, or it is no scout file.</source>
         <translation>Die Datei endet ohne ihren Abschnitt [%1]: Sie ist unvollständig, oder sie ist keine Scout-Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="815"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="382"/>
         <source>[3MATCH] is empty: it gives the match&apos;s date.</source>
         <translation>[3MATCH] ist leer: Dort steht das Datum des Spiels.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="822"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="392"/>
         <source>the match&apos;s date &quot;%1&quot; cannot be read.</source>
         <translation>Das Spieldatum „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="824"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="394"/>
         <source>the match&apos;s date %1 is no date of a scouted match.</source>
         <translation>Das Spieldatum %1 kommt für ein erfasstes Spiel nicht in Frage.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="828"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="398"/>
         <source>the match&apos;s date %1 lies in the future.</source>
         <translation>Das Spieldatum %1 liegt in der Zukunft.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="831"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="401"/>
         <source>the match&apos;s time &quot;%1&quot; cannot be read.</source>
         <translation>Die Uhrzeit des Spiels „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="880"/>
+        <location filename="../../src/core/ScoutWrite.cpp" line="33"/>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="892"/>
+        <location filename="../../src/core/ScoutText.cpp" line="338"/>
         <source>Automatic</source>
         <translation>Automatisch</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutFile.cpp" line="998"/>
+        <location filename="../../src/core/ScoutRead.cpp" line="551"/>
         <source>the file declares its text as UTF-8, but this line is not UTF-8; choose the text encoding the file was written in.</source>
         <translation>Die Datei gibt ihren Text als UTF-8 an, aber diese Zeile ist kein UTF-8; wählen Sie die Zeichenkodierung, in der die Datei geschrieben wurde.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutGames.cpp" line="225"/>
+        <location filename="../../src/core/ScoutGames.cpp" line="221"/>
         <source>player %1 is not on court to go off.</source>
         <translation>Spieler %1 steht nicht auf dem Feld und kann nicht ausgewechselt werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutGames.cpp" line="227"/>
+        <location filename="../../src/core/ScoutGames.cpp" line="223"/>
         <source>player %1 is on court already.</source>
         <translation>Spieler %1 steht bereits auf dem Feld.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutGames.cpp" line="232"/>
+        <location filename="../../src/core/ScoutGames.cpp" line="228"/>
         <source>the line-up of the line does not show player %1 coming on for player %2.</source>
         <translation>Die Aufstellung in der Zeile zeigt nicht, dass Spieler %1 für Spieler %2 kommt.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutGames.cpp" line="649"/>
+        <location filename="../../src/core/ScoutExport.cpp" line="312"/>
         <source>The match has %1 games; a scout file holds at most %2.</source>
         <translation>Das Spiel hat %1 Sätze; eine Scout-Datei fasst höchstens %2.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutGames.cpp" line="657"/>
+        <location filename="../../src/core/ScoutExport.cpp" line="320"/>
         <source>%2 and %3 of %4 both wear number %1: a scout file tells players apart by their numbers. Change one of them, then export again.</source>
         <translation>%2 und %3 von %4 tragen beide die Nummer %1: Eine Scout-Datei unterscheidet Spieler an ihren Nummern. Ändern Sie eine davon und exportieren Sie dann erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutGames.cpp" line="672"/>
+        <location filename="../../src/core/ScoutExport.cpp" line="336"/>
         <source>Both teams of the match are called &quot;%1&quot;: a scout file could not tell their players apart.</source>
         <translation>Beide Teams des Spiels heißen „%1“: Eine Scout-Datei könnte ihre Spieler nicht unterscheiden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutGames.cpp" line="780"/>
+        <location filename="../../src/core/ScoutExport.cpp" line="450"/>
         <source>Recorded without a rally log: game %1 has its actions and final score only, not its points, rotations and substitutions.</source>
         <translation>Ohne Ballwechsel-Protokoll erfasst: Satz %1 enthält nur seine Aktionen und sein Endergebnis, nicht seine Punkte, Rotationen und Wechsel.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutGames.cpp" line="785"/>
+        <location filename="../../src/core/ScoutExport.cpp" line="455"/>
         <source>%1 actions taken back in subtraction mode had no action left to take back and are not written.</source>
         <translation>Im Korrekturmodus zurückgenommene Aktionen, für die es nichts mehr zurückzunehmen gab, werden nicht geschrieben: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutGames.cpp" line="789"/>
+        <location filename="../../src/core/ScoutExport.cpp" line="459"/>
         <source>%1 actions of players no longer on the roster are not written.</source>
         <translation>Aktionen von Spielern, die nicht mehr im Kader sind, werden nicht geschrieben: %1.</translation>
     </message>
     <message>
+        <location filename="../../src/core/ScoutRead.cpp" line="583"/>
         <source>read as %1, as chosen</source>
         <translation>gelesen als %1, wie gewählt</translation>
     </message>
     <message>
+        <location filename="../../src/core/ScoutRead.cpp" line="585"/>
         <source>read as %1</source>
         <translation>gelesen als %1</translation>
     </message>
     <message>
+        <location filename="../../src/core/ScoutRead.cpp" line="587"/>
         <source>read as %1, as the file declares</source>
         <translation>gelesen als %1, wie die Datei angibt</translation>
     </message>
     <message>
+        <location filename="../../src/core/ScoutRead.cpp" line="589"/>
         <source>read as %1, found in the file&apos;s letters</source>
         <translation>gelesen als %1, an den Buchstaben der Datei erkannt</translation>
     </message>
     <message>
+        <location filename="../../src/core/ScoutRead.cpp" line="591"/>
         <source>read as %1: the file&apos;s letters tell no other</source>
         <translation>gelesen als %1: Die Buchstaben der Datei deuten auf keine andere</translation>
     </message>
     <message>
+        <location filename="../../src/core/ScoutLines.cpp" line="182"/>
         <source>the block names player %1 as the partner of the same player.</source>
         <translation>Der Block nennt Spieler %1 als Partner desselben Spielers.</translation>
     </message>
@@ -1541,137 +1726,140 @@ kopieren.
 <context>
     <name>ScoutBatch</name>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="42"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="70"/>
         <source>Imports the scout files (.dvw) named after the options into the season&apos;s matches, each in one transaction, and prints one line per file.</source>
         <translation>Importiert die nach den Optionen genannten Scout-Dateien (.dvw) in die Spiele der Saison, jede in einer eigenen Transaktion, und gibt je Datei eine Zeile aus.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="46"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="74"/>
         <source>With --import: reads the names in this text encoding (UTF-8, Windows-1250, Windows-1251, Windows-1252, ISO-8859-2) instead of finding it out.</source>
         <translation>Mit --import: liest die Namen in dieser Zeichenkodierung (UTF-8, Windows-1250, Windows-1251, Windows-1252, ISO-8859-2), statt sie selbst zu ermitteln.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="48"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="76"/>
         <source>name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="50"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="78"/>
         <source>Writes every recorded match into the folder as a scout file (.dvw).</source>
         <translation>Schreibt jedes erfasste Spiel als Scout-Datei (.dvw) in den Ordner.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="51"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="79"/>
         <source>folder</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="52"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="80"/>
         <source>files</source>
         <translation>Dateien</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="52"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="80"/>
         <source>With --import: the scout files.</source>
         <translation>Mit --import: die Scout-Dateien.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="53"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="81"/>
         <source>[files...]</source>
         <translation>[Dateien...]</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="74"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="131"/>
         <source>no such file</source>
         <translation>Datei nicht vorhanden</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="76"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="135"/>
         <source>too large to be a scout file</source>
         <translation>zu groß für eine Scout-Datei</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="80"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="136"/>
         <source>%1: not read: %2</source>
         <translation>%1: nicht gelesen: %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="90"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="148"/>
         <source>%3: imported: %4 (%1 new teams, %2 new players)</source>
         <translation>%3: importiert: %4 (neue Teams: %1, neue Spieler: %2)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="96"/>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="99"/>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="102"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="160"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="163"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="166"/>
         <source>%1: refused: %2</source>
         <translation>%1: abgelehnt: %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="112"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="176"/>
         <source>The folder %1 cannot be made.</source>
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="119"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="183"/>
         <source>There are no recorded matches to export.</source>
         <translation>Es gibt keine erfassten Spiele zum Exportieren.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="132"/>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="135"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="197"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="200"/>
         <source>%1: not written: %2</source>
         <translation>%1: nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="149"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="214"/>
         <source>Give either --import with scout files (and --encoding if need be) or --export-scout with a folder.</source>
         <translation>Geben Sie entweder --import mit Scout-Dateien (und bei Bedarf --encoding) oder --export-scout mit einem Ordner an.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="159"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="224"/>
         <source>Unknown text encoding &apos;%1&apos;: use UTF-8, Windows-1250, Windows-1251, Windows-1252 or ISO-8859-2.</source>
         <translation>Unbekannte Zeichenkodierung „%1“: Verwenden Sie UTF-8, Windows-1250, Windows-1251, Windows-1252 oder ISO-8859-2.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="168"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="233"/>
         <source>--import needs the scout files to import.</source>
         <translation>--import braucht die zu importierenden Scout-Dateien.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="177"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="242"/>
         <source>Sidelines cannot create its data folder %1</source>
         <translation>Sidelines kann seinen Datenordner %1 nicht anlegen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="185"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="250"/>
         <source>Sidelines is running on this database; close it first.</source>
         <translation>Sidelines läuft bereits mit dieser Datenbank; beenden Sie es zuerst.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="190"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="255"/>
         <source>The lock file %1 cannot be used: %2</source>
         <translation>Die Sperrdatei %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="197"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="262"/>
         <source>Sidelines cannot open its database %1: %2</source>
         <translation>Sidelines kann seine Datenbank %1 nicht öffnen: %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="204"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="269"/>
         <source>Sidelines cannot write to its database %1: %2</source>
         <translation>Sidelines kann nicht in seine Datenbank %1 schreiben: %2</translation>
     </message>
     <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="154"/>
         <source>%3: imported: %4 (%1 new teams, %2 new players; %5)</source>
         <translation>%3: importiert: %4 (neue Teams: %1, neue Spieler: %2; %5)</translation>
     </message>
     <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="133"/>
         <source>not a regular file</source>
         <translation>keine gewöhnliche Datei</translation>
     </message>
     <message>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="118"/>
         <source>Importing %1 of %2: %3...</source>
         <translation>Datei %1 von %2 wird importiert: %3...</translation>
     </message>
@@ -1679,61 +1867,62 @@ kopieren.
 <context>
     <name>ScoutStore</name>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="124"/>
-        <location filename="../../src/core/ScoutStore.cpp" line="180"/>
+        <location filename="../../src/core/ScoutStore.cpp" line="137"/>
         <source>this match is already among the recorded matches: %1.</source>
         <translation>Dieses Spiel ist bereits unter den erfassten Spielen: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="128"/>
+        <location filename="../../src/core/ScoutStore.cpp" line="183"/>
         <source>both teams are the same team of the roster.</source>
         <translation>Beide Teams sind dasselbe Team aus dem Kader.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="150"/>
+        <location filename="../../src/core/ScoutStore.cpp" line="206"/>
         <source>%2 #%1 (%3)</source>
         <translation>%2 #%1 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="171"/>
+        <location filename="../../src/core/ScoutStore.cpp" line="233"/>
         <source>shirt number %1 of %2 was given to a player of the roster meanwhile; import the file again.</source>
         <translation>Die Rückennummer %1 von %2 wurde inzwischen an einen Spieler im Kader vergeben; importieren Sie die Datei erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="245"/>
+        <location filename="../../src/core/ScoutStore.cpp" line="317"/>
         <source>The match of %1 is no longer among the recorded matches.</source>
         <translation>Das Spiel vom %1 ist nicht mehr unter den erfassten Spielen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="254"/>
+        <location filename="../../src/core/ScoutStore.cpp" line="327"/>
         <source>The %1 team of this match has been deleted from the roster, with its players: their actions cannot be written.</source>
         <translation>Das %1team dieses Spiels wurde mit seinen Spielern aus dem Kader gelöscht: Ihre Aktionen können nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="258"/>
+        <location filename="../../src/core/ScoutStore.cpp" line="331"/>
         <source>home</source>
         <translation>Heim</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="259"/>
+        <location filename="../../src/core/ScoutStore.cpp" line="332"/>
         <source>away</source>
         <translation>Gast</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="366"/>
+        <location filename="../../src/core/ScoutStore.cpp" line="439"/>
         <source>deleted team</source>
         <translation>gelöschtes Team</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="381"/>
+        <location filename="../../src/core/ScoutStore.cpp" line="454"/>
         <source>The scout file could not be written to %1: %2</source>
         <translation>Die Scout-Datei konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
     <message>
+        <location filename="../../src/core/ScoutStore.cpp" line="134"/>
         <source>this match is already in the archive of saved matches: %1; File &gt; Restore Saved Matches brings it back.</source>
         <translation>Dieses Spiel ist bereits im Archiv der gespeicherten Spiele: %1; Datei &gt; Gespeicherte Spiele wiederherstellen holt es zurück.</translation>
     </message>
     <message>
+        <location filename="../../src/core/ScoutStore.cpp" line="442"/>
         <source> vs </source>
         <translation> gegen </translation>
     </message>
@@ -1741,7 +1930,7 @@ kopieren.
 <context>
     <name>ServeMark</name>
     <message>
-        <location filename="../../src/game/CourtMarks.cpp" line="19"/>
+        <location filename="../../src/game/CourtMarks.cpp" line="21"/>
         <source>Serving: %1</source>
         <translation>Aufschlag: %1</translation>
     </message>
@@ -1763,19 +1952,19 @@ kopieren.
 <context>
     <name>SidelinesStart</name>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="231"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="238"/>
         <source>Sidelines cannot create its data folder
 %1</source>
         <translation>Sidelines kann seinen Datenordner nicht anlegen:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="243"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="250"/>
         <source>Sidelines is already running.</source>
         <translation>Sidelines läuft bereits.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="251"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="258"/>
         <source>Sidelines cannot start: its lock file
 %1
 cannot be used: %2
@@ -1788,7 +1977,7 @@ kann nicht verwendet werden: %2
 Ohne sie könnte eine zweite Sidelines-Kopie mit derselben Datenbank starten und die Spiele löschen, die diese erfasst. Wenn keine andere Kopie läuft, entfernen oder reparieren Sie die Datei und starten Sie Sidelines erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="272"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="279"/>
         <source>Sidelines cannot open its database
 %1
 
@@ -1800,12 +1989,12 @@ nicht öffnen.
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="278"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="285"/>
         <source>Database: %1</source>
         <translation>Datenbank: %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="280"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="287"/>
         <source>Sidelines can read its database
 %1
 but cannot write to it: %2
@@ -2187,33 +2376,43 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
         <translation>Nicht zurückgenommen: %1 hat in diesem Satz keinen %2 zum Zurücknehmen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="73"/>
-        <source> Point %1: %2–%3.</source>
-        <translation> Punkt %1: %2–%3.</translation>
-    </message>
-    <message>
-        <location filename="../../src/game/clsGame.cpp" line="90"/>
+        <location filename="../../src/game/clsGame.cpp" line="124"/>
         <source>You cannot have more than five games per match</source>
         <translation>Ein Spiel hat höchstens fünf Sätze</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="91"/>
-        <location filename="../../src/game/clsGame.cpp" line="96"/>
+        <location filename="../../src/game/clsGame.cpp" line="125"/>
+        <location filename="../../src/game/clsGame.cpp" line="130"/>
         <source>Match</source>
         <translation>Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="95"/>
+        <location filename="../../src/game/clsGame.cpp" line="129"/>
         <source>You choose a best of 3 match. There can be no game 4.</source>
         <translation>Sie haben ein Spiel über höchstens 3 Sätze gewählt. Einen 4. Satz gibt es nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="99"/>
+        <location filename="../../src/game/clsGame.cpp" line="115"/>
         <source>Are you sure you want to go to game %1?</source>
         <translation>Möchten Sie wirklich zu Satz %1 wechseln?</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="100"/>
+        <location filename="../../src/game/clsGame.cpp" line="73"/>
+        <source>Not recorded: %1</source>
+        <translation>Nicht erfasst: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/clsGame.cpp" line="103"/>
+        <source>%1 have won the match %2–%3. Go to game %4 anyway?</source>
+        <translation>%1 hat das Spiel %2–%3 gewonnen. Trotzdem zu Satz %4 wechseln?</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/clsGame.cpp" line="110"/>
+        <source>Game %1 stands %2–%3 and is not decided. Go to game %4 anyway?</source>
+        <translation>Satz %1 steht %2–%3 und ist nicht entschieden. Trotzdem zu Satz %4 wechseln?</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/clsGame.cpp" line="134"/>
         <source>New Game</source>
         <translation>Neuer Satz</translation>
     </message>
@@ -2221,24 +2420,61 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>clsMatch</name>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="31"/>
+        <location filename="../../src/match/clsMatch.cpp" line="33"/>
         <source>This Team has no Players. Please use another team.</source>
         <translation>Dieses Team hat keine Spieler. Bitte wählen Sie ein anderes Team.</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="32"/>
+        <location filename="../../src/match/clsMatch.cpp" line="34"/>
         <source>Sidelines</source>
         <translation>Sidelines</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="42"/>
+        <location filename="../../src/match/clsMatch.cpp" line="44"/>
         <source>Please Choose the Home Team</source>
         <translation>Bitte wählen Sie das Heimteam</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="47"/>
+        <location filename="../../src/match/clsMatch.cpp" line="49"/>
         <source>Please Choose the Away Team</source>
         <translation>Bitte wählen Sie das Gastteam</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/clsMatch.cpp" line="133"/>
+        <source>(deleted team)</source>
+        <translation>(gelöschtes Team)</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/clsMatch.cpp" line="135"/>
+        <source>%1 vs %2, game %3, %4–%5</source>
+        <translation>%1 gegen %2, Satz %3, %4–%5</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/clsMatch.cpp" line="166"/>
+        <source>%1, on %2</source>
+        <translation>%1, am %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/clsMatch.cpp" line="169"/>
+        <source>Every match is finished: there is none to continue.</source>
+        <translation>Jedes Spiel ist abgeschlossen: Es gibt keines fortzusetzen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/clsMatch.cpp" line="170"/>
+        <location filename="../../src/match/clsMatch.cpp" line="174"/>
+        <location filename="../../src/match/clsMatch.cpp" line="246"/>
+        <source>Continue Match</source>
+        <translation>Spiel fortsetzen</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/clsMatch.cpp" line="174"/>
+        <source>Matches not finished, newest first</source>
+        <translation>Nicht abgeschlossene Spiele, neueste zuerst</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/clsMatch.cpp" line="244"/>
+        <source>A match was being recorded when Sidelines last stopped: %1. Continue it?</source>
+        <translation>Als Sidelines zuletzt anhielt, wurde gerade ein Spiel erfasst: %1. Fortsetzen?</translation>
     </message>
 </context>
 <context>
@@ -2287,32 +2523,32 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>clsReport</name>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="95"/>
+        <location filename="../../src/reports/clsReport.cpp" line="99"/>
         <source>Loading the Report Wizard...</source>
         <translation>Berichts-Assistent wird geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="111"/>
+        <location filename="../../src/reports/clsReport.cpp" line="115"/>
         <source>Loading all the years...</source>
         <translation>Alle Jahre werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="114"/>
+        <location filename="../../src/reports/clsReport.cpp" line="118"/>
         <source>You do not have any saved Matches</source>
         <translation>Es gibt keine gespeicherten Spiele</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="115"/>
+        <location filename="../../src/reports/clsReport.cpp" line="119"/>
         <source>Matches</source>
         <translation>Spiele</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="131"/>
+        <location filename="../../src/reports/clsReport.cpp" line="135"/>
         <source>All Dates</source>
         <translation>Alle Daten</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="143"/>
+        <location filename="../../src/reports/clsReport.cpp" line="147"/>
         <source>Loading all the matches...</source>
         <translation>Alle Spiele werden geladen...</translation>
     </message>
@@ -2322,95 +2558,100 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
         <translation>(gelöschtes Team)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="88"/>
+        <location filename="../../src/reports/clsReport.cpp" line="80"/>
         <source>%1 v %2, no game recorded</source>
         <translation>%1 gegen %2, kein Satz erfasst</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="89"/>
+        <location filename="../../src/reports/clsReport.cpp" line="91"/>
+        <source>%1 unfinished</source>
+        <translation>%1 nicht beendet</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/clsReport.cpp" line="93"/>
         <source>%1 %2, %3 %4 (%5)</source>
         <translation>%1 %2, %3 %4 (%5)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="161"/>
+        <location filename="../../src/reports/clsReport.cpp" line="165"/>
         <source>All Matches</source>
         <translation>Alle Spiele</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="170"/>
+        <location filename="../../src/reports/clsReport.cpp" line="174"/>
         <source>All Games</source>
         <translation>Alle Sätze</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="172"/>
-        <location filename="../../src/reports/clsReport.cpp" line="182"/>
+        <location filename="../../src/reports/clsReport.cpp" line="176"/>
+        <location filename="../../src/reports/clsReport.cpp" line="186"/>
         <source>Loading the Game Options...</source>
         <translation>Satzauswahl wird geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="175"/>
-        <location filename="../../src/reports/clsReport.cpp" line="187"/>
+        <location filename="../../src/reports/clsReport.cpp" line="179"/>
+        <location filename="../../src/reports/clsReport.cpp" line="191"/>
         <source>Game %1</source>
         <translation>Satz %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="201"/>
+        <location filename="../../src/reports/clsReport.cpp" line="205"/>
         <source>Loading all the teams...</source>
         <translation>Alle Teams werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="205"/>
+        <location filename="../../src/reports/clsReport.cpp" line="209"/>
         <source>All Teams</source>
         <translation>Alle Teams</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="222"/>
+        <location filename="../../src/reports/clsReport.cpp" line="226"/>
         <source>Loading all the Players...</source>
         <translation>Alle Spieler werden geladen...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="229"/>
+        <location filename="../../src/reports/clsReport.cpp" line="233"/>
         <source>All Players</source>
         <translation>Alle Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="249"/>
+        <location filename="../../src/reports/clsReport.cpp" line="253"/>
         <source>All Positions</source>
         <translation>Alle Positionen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="251"/>
+        <location filename="../../src/reports/clsReport.cpp" line="255"/>
         <source>Position %1</source>
         <translation>Position %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="259"/>
+        <location filename="../../src/reports/clsReport.cpp" line="263"/>
         <source>By Teamname</source>
         <translation>Nach Teamname</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="260"/>
+        <location filename="../../src/reports/clsReport.cpp" line="264"/>
         <source>By Name</source>
         <translation>Nach Name</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="261"/>
+        <location filename="../../src/reports/clsReport.cpp" line="265"/>
         <source>By Percentage</source>
         <translation>Nach Angriffseffizienz</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="280"/>
+        <location filename="../../src/reports/clsReport.cpp" line="284"/>
         <source>Creating the report...</source>
         <translation>Bericht wird erstellt...</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="300"/>
+        <location filename="../../src/reports/clsReport.cpp" line="304"/>
         <source>The report cannot be made: the figures of %1 are too large to add up. Correct or delete those records and try again.</source>
         <translation>Der Bericht kann nicht erstellt werden: Die Werte von %1 sind zu groß zum Addieren. Korrigieren oder löschen Sie diese Datensätze und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/clsReport.cpp" line="308"/>
-        <location filename="../../src/reports/clsReport.cpp" line="317"/>
+        <location filename="../../src/reports/clsReport.cpp" line="312"/>
+        <location filename="../../src/reports/clsReport.cpp" line="321"/>
         <source>Error Creating report please try again</source>
         <translation>Fehler beim Erstellen des Berichts, bitte erneut versuchen</translation>
     </message>
@@ -2614,21 +2855,22 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <translation>Es gibt keine erfassten Spiele zum Exportieren.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="118"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="119"/>
         <source>Scout files (*.dvw)</source>
         <translation>Scout-Dateien (*.dvw)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="127"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="141"/>
         <source>Writing the scout file...</source>
         <translation>Scout-Datei wird geschrieben...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmExportScout.cpp" line="133"/>
+        <location filename="../../src/match/frmExportScout.cpp" line="147"/>
         <source>Scout file written: %1</source>
         <translation>Scout-Datei geschrieben: %1</translation>
     </message>
     <message>
+        <location filename="../../src/match/frmExportScout.cpp" line="131"/>
         <source>%1 already exists. Do you want to replace it?</source>
         <translation>%1 ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
     </message>
@@ -2636,199 +2878,245 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
 <context>
     <name>frmGame</name>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="147"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="120"/>
         <source>Game</source>
         <translation>Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="219"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="172"/>
         <source>Last entries</source>
         <translation>Letzte Einträge</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="272"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="225"/>
         <source>N&amp;ew Game</source>
         <translation>N&amp;euer Satz</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="273"/>
-        <location filename="../../src/game/frmGame.cpp" line="679"/>
+        <location filename="../../src/game/frmGame.cpp" line="135"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="226"/>
         <source>&amp;Rotate Home</source>
         <translation>Heim &amp;rotieren</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="274"/>
-        <location filename="../../src/game/frmGame.cpp" line="676"/>
+        <location filename="../../src/game/frmGame.cpp" line="132"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="227"/>
         <source>Score &amp;Home</source>
         <translation>Punkt &amp;Heim</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="275"/>
-        <location filename="../../src/game/frmGame.cpp" line="676"/>
+        <location filename="../../src/game/frmGame.cpp" line="105"/>
+        <source>(no longer on the roster)</source>
+        <translation>(nicht mehr im Kader)</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="132"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="228"/>
         <source>Score &amp;Away</source>
         <translation>Punkt G&amp;ast</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="276"/>
-        <location filename="../../src/game/frmGame.cpp" line="679"/>
+        <location filename="../../src/game/frmGame.cpp" line="135"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="229"/>
         <source>R&amp;otate Away</source>
         <translation>Gast r&amp;otieren</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="277"/>
-        <location filename="../../src/game/frmGame.cpp" line="369"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="230"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="327"/>
         <source>E&amp;nd Match</source>
         <translation>Spiel bee&amp;nden</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="320"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="273"/>
         <source>Subtraction &amp;Mode</source>
         <translation>Korrektur&amp;modus</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="322"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="275"/>
         <source>Click on here to reverse any previous action</source>
         <translation>Hier klicken, um eine frühere Aktion zurückzunehmen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="327"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="280"/>
         <source>SUBTRACTING</source>
         <translation>KORREKTUR</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="345"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="298"/>
         <source>Subtraction mode on: an action, point or rotation chosen now is taken back.</source>
         <translation>Korrekturmodus ein: Eine jetzt gewählte Aktion, ein Punkt oder eine Rotation wird zurückgenommen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="346"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="299"/>
         <source>Subtraction mode off: recording again.</source>
         <translation>Korrekturmodus aus: Es wird wieder erfasst.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="357"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="310"/>
         <source>&amp;Game</source>
         <translation>&amp;Satz</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="359"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="312"/>
         <source>Go to N&amp;ext Game</source>
         <translation>Zum nächst&amp;en Satz</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="361"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="314"/>
         <source>&amp;Substitute</source>
         <translation>We&amp;chsel</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="363"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="316"/>
         <source>&amp;Undo Last</source>
         <translation>Letzten Eintrag z&amp;urücknehmen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="377"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="321"/>
+        <source>&amp;Timeout...</source>
+        <translation>Aus&amp;zeit...</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGameLayout.cpp" line="335"/>
         <source>&amp;Choose Player</source>
         <translation>Spieler &amp;wählen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="380"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="338"/>
         <source>Left side zone %1</source>
         <translation>Linke Seite, Position %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="380"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="338"/>
         <source>Right side zone %1</source>
         <translation>Rechte Seite, Position %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="398"/>
-        <location filename="../../src/game/frmGame.cpp" line="400"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="356"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="358"/>
         <source>Stats</source>
         <translation>Statistik</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="421"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="385"/>
         <source>&amp;View Stats</source>
         <translation>S&amp;tatistik anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="664"/>
+        <location filename="../../src/game/frmGame.cpp" line="120"/>
         <source>A player on court has no identifier.</source>
         <translation>Ein Spieler auf dem Feld hat keine Kennung.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="681"/>
+        <location filename="../../src/game/frmGame.cpp" line="137"/>
         <source>A point for %1</source>
         <translation>Ein Punkt für %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="682"/>
+        <location filename="../../src/game/frmGame.cpp" line="138"/>
         <source>Turns %1 one place</source>
         <translation>Rotiert %1 um eine Position</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="799"/>
-        <location filename="../../src/game/frmGame.cpp" line="985"/>
+        <location filename="../../src/game/frmGame.cpp" line="277"/>
+        <source>L&amp;ibero Out</source>
+        <translation>L&amp;ibero raus</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="277"/>
+        <location filename="../../src/game/frmGameLayout.cpp" line="381"/>
+        <source>L&amp;ibero In</source>
+        <translation>L&amp;ibero rein</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="290"/>
+        <location filename="../../src/game/frmGame.cpp" line="537"/>
         <source>There is no player in this box.</source>
         <translation>In diesem Feld steht kein Spieler.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="821"/>
+        <location filename="../../src/game/frmGame.cpp" line="312"/>
         <source>There is no game under way to score.</source>
         <translation>Es läuft kein Satz, in dem gezählt werden könnte.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="839"/>
+        <location filename="../../src/game/frmGame.cpp" line="330"/>
         <source>Not counted: this game is played to %1, won by two. &quot;Points per Game&quot; can be changed in the match options.</source>
         <translation>Nicht gezählt: Dieser Satz geht bis %1, mit zwei Punkten Vorsprung. „Punkte pro Satz“ lässt sich in den Spieloptionen ändern.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="843"/>
+        <location filename="../../src/game/frmGame.cpp" line="334"/>
         <source>Not taken back: a score cannot go below 0.</source>
         <translation>Nicht zurückgenommen: Ein Spielstand kann nicht unter 0 fallen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="847"/>
+        <location filename="../../src/game/frmGame.cpp" line="338"/>
         <source>Not taken back: past %1 a score only comes back to within two points of the other side.</source>
         <translation>Nicht zurückgenommen: Über %1 geht ein Spielstand nur bis auf zwei Punkte an die andere Seite zurück.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="859"/>
+        <location filename="../../src/game/frmGame.cpp" line="352"/>
         <source>Rotating Home...</source>
         <translation>Heim rotiert...</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="859"/>
+        <location filename="../../src/game/frmGame.cpp" line="352"/>
         <source>Rotating Away...</source>
         <translation>Gast rotiert...</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="872"/>
+        <location filename="../../src/game/frmGame.cpp" line="397"/>
+        <source>%1 have taken 2 timeouts in this game. Record a third?</source>
+        <translation>%1 hat in diesem Satz schon 2 Auszeiten genommen. Eine dritte erfassen?</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="398"/>
+        <source>%1 have taken %2 timeouts in this game. Record another?</source>
+        <translation>%1 hat in diesem Satz schon %2 Auszeiten genommen. Noch eine erfassen?</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="399"/>
+        <source>Timeout</source>
+        <translation>Auszeit</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="407"/>
+        <source>Not recorded: %1</source>
+        <translation>Nicht erfasst: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="422"/>
         <source>Nothing to take back in this game.</source>
         <translation>In diesem Satz gibt es nichts zurückzunehmen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="879"/>
+        <location filename="../../src/game/frmGame.cpp" line="429"/>
         <source>Score %1–%2.</source>
         <translation>Spielstand %1–%2.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="947"/>
+        <location filename="../../src/game/frmGame.cpp" line="473"/>
+        <source>%1 (taken back)</source>
+        <translation>%1 (zurückgenommen)</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmGame.cpp" line="499"/>
         <source>Score of %1: %2</source>
         <translation>Punkte %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="982"/>
+        <location filename="../../src/game/frmGame.cpp" line="534"/>
         <source>Getting the Stats for </source>
         <translation>Statistik wird geholt für </translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="988"/>
+        <location filename="../../src/game/frmGame.cpp" line="540"/>
         <source> Stats</source>
         <translation> – Statistik</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="1014"/>
+        <location filename="../../src/game/frmGame.cpp" line="566"/>
         <source>End Match</source>
         <translation>Spiel beenden</translation>
     </message>
@@ -2929,117 +3217,117 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
 <context>
     <name>frmImportScout</name>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="46"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="273"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="44"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="283"/>
         <source>Import Scout File</source>
         <translation>Scout-Datei importieren</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="50"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="48"/>
         <source>File: %1</source>
         <translation>Datei: %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="51"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="49"/>
         <source>Text &amp;encoding:</source>
         <translation>Zeichen&amp;kodierung:</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="85"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="83"/>
         <source>&amp;Import</source>
         <translation>&amp;Importieren</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="89"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="87"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="158"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="163"/>
         <source>This file cannot be imported. %1</source>
         <translation>Diese Datei kann nicht importiert werden. %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="159"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="164"/>
         <source>This file cannot be imported: %1</source>
         <translation>Diese Datei kann nicht importiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="171"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="176"/>
         <source>Home: %1</source>
         <translation>Heim: %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="171"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="176"/>
         <source>Visiting: %1</source>
         <translation>Gast: %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="173"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="178"/>
         <source> (new team)</source>
         <translation> (neues Team)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="181"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="186"/>
         <source>#%1  %2</source>
         <translation>#%1  %2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="183"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="188"/>
         <source>  (new)</source>
         <translation>  (neu)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="189"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="194"/>
         <source>Date: %1, %2</source>
         <translation>Datum: %1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="192"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="197"/>
         <source>%1-%2</source>
         <translation>%1-%2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="195"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="205"/>
         <source>This match is already among the recorded matches: %1.</source>
         <translation>Dieses Spiel ist bereits unter den erfassten Spielen: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="283"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="293"/>
         <source>Scout files (*.dvw);;All files (*)</source>
         <translation>Scout-Dateien (*.dvw);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="299"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="313"/>
         <source>%1: the file is too large to be a scout file.</source>
         <translation>%1: Die Datei ist zu groß für eine Scout-Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="303"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="315"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="330"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="332"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="334"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="325"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="336"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="353"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="355"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="357"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="317"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="340"/>
         <source>%1: the match is already among the recorded matches: %2.</source>
         <translation>%1: Das Spiel ist bereits unter den erfassten Spielen: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="324"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="347"/>
         <source>Importing %1...</source>
         <translation>%1 wird importiert...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="339"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="362"/>
         <source>Scout files imported: %1.</source>
         <translation>Importierte Scout-Dateien: %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/match/frmImportScout.cpp" line="354"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="377"/>
         <source>...and %n more (Show Details lists them all).</source>
         <translation>
             <numerusform>...und %n weiterer Eintrag („Details einblenden...“ zeigt alle).</numerusform>
@@ -3047,42 +3335,47 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         </translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="357"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="380"/>
         <source>Matches imported (%1):</source>
         <translation>Importierte Spiele (%1):</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="358"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="381"/>
         <source>New teams (%1):</source>
         <translation>Neue Teams (%1):</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="359"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="382"/>
         <source>New players (%1):</source>
         <translation>Neue Spieler (%1):</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="360"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="383"/>
         <source>Not imported (%1):</source>
         <translation>Nicht importiert (%1):</translation>
     </message>
     <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="317"/>
         <source>%1: not a regular file</source>
         <translation>%1: keine gewöhnliche Datei</translation>
     </message>
     <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="321"/>
         <source>%1: no such file</source>
         <translation>%1: Datei nicht vorhanden</translation>
     </message>
     <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="202"/>
         <source>This match is already in the archive of saved matches: %1. File &gt; Restore Saved Matches brings it back.</source>
         <translation>Dieses Spiel ist bereits im Archiv der gespeicherten Spiele: %1. Datei &gt; Gespeicherte Spiele wiederherstellen holt es zurück.</translation>
     </message>
     <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="339"/>
         <source>%1: the match is already in the archive of saved matches: %2.</source>
         <translation>%1: Das Spiel ist bereits im Archiv der gespeicherten Spiele: %2.</translation>
     </message>
     <message>
+        <location filename="../../src/match/frmImportScout.cpp" line="198"/>
         <source>Sets: %1 (%2 first)</source>
         <translation>Sätze: %1 (%2 zuerst)</translation>
     </message>
@@ -3114,7 +3407,7 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="54"/>
-        <location filename="../../src/shell/frmMain.cpp" line="126"/>
+        <location filename="../../src/shell/frmMain.cpp" line="128"/>
         <source>E&amp;xit</source>
         <translation>B&amp;eenden</translation>
     </message>
@@ -3130,91 +3423,96 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
     </message>
     <message>
         <location filename="../../src/shell/frmMain.cpp" line="117"/>
+        <source>&amp;Continue Match...</source>
+        <translation>Spiel &amp;fortsetzen...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmMain.cpp" line="119"/>
         <source>Restore Saved &amp;Matches…</source>
         <translation>Gespeicherte Spiele wieder&amp;herstellen…</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="118"/>
+        <location filename="../../src/shell/frmMain.cpp" line="120"/>
         <source>&amp;Import Scout File...</source>
         <translation>Scout-Datei i&amp;mportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="120"/>
+        <location filename="../../src/shell/frmMain.cpp" line="122"/>
         <source>Export Scout &amp;File...</source>
         <translation>Scout-Datei e&amp;xportieren...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="122"/>
-        <source>&amp;Club Server...</source>
+        <location filename="../../src/shell/frmMain.cpp" line="124"/>
+        <source>C&amp;lub Server...</source>
         <translation>&amp;Vereinsserver...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="123"/>
+        <location filename="../../src/shell/frmMain.cpp" line="125"/>
         <source>Se&amp;nd Matches to Club Server</source>
         <translation>Spie&amp;le an Vereinsserver senden</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="128"/>
+        <location filename="../../src/shell/frmMain.cpp" line="130"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="130"/>
+        <location filename="../../src/shell/frmMain.cpp" line="132"/>
         <source>E&amp;dit a Team</source>
         <translation>Team &amp;ändern</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="131"/>
+        <location filename="../../src/shell/frmMain.cpp" line="133"/>
         <source>Edit a P&amp;layer</source>
         <translation>Spieler ä&amp;ndern</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="132"/>
+        <location filename="../../src/shell/frmMain.cpp" line="134"/>
         <source>Delete &amp;Team</source>
         <translation>&amp;Team löschen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="133"/>
+        <location filename="../../src/shell/frmMain.cpp" line="135"/>
         <source>Delete &amp;Player</source>
         <translation>S&amp;pieler löschen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="135"/>
+        <location filename="../../src/shell/frmMain.cpp" line="137"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="137"/>
+        <location filename="../../src/shell/frmMain.cpp" line="139"/>
         <source>&amp;Match</source>
         <translation>Spiel&amp;übersicht</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="139"/>
+        <location filename="../../src/shell/frmMain.cpp" line="141"/>
         <source>&amp;Tips</source>
         <translation>&amp;Tipps</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="141"/>
+        <location filename="../../src/shell/frmMain.cpp" line="143"/>
         <source>&amp;Report</source>
         <translation>Be&amp;richt</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="143"/>
+        <location filename="../../src/shell/frmMain.cpp" line="145"/>
         <source>Report &amp;Wizard</source>
         <translation>Berichts-Ass&amp;istent</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="200"/>
+        <location filename="../../src/shell/frmMain.cpp" line="202"/>
         <source>Status line</source>
         <translation>Statuszeile</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="404"/>
+        <location filename="../../src/shell/frmMain.cpp" line="414"/>
         <source>Saving the matches to the archive...</source>
         <translation>Spiele werden im Archiv gesichert...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="411"/>
+        <location filename="../../src/shell/frmMain.cpp" line="421"/>
         <source>The recorded matches could not be saved to the archive %1 in the folder
 %2
 
@@ -3230,7 +3528,7 @@ gesichert werden.
 Schaffen Sie Platz auf dem Laufwerk oder verschieben Sie %1; es wurde nichts gelöscht, die Spiele sind weiter in der Datenbank. Sidelines wird jetzt beendet.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="418"/>
+        <location filename="../../src/shell/frmMain.cpp" line="428"/>
         <source>The recorded matches could not be saved and cleared away: %1
 
 Sidelines closes now; nothing was cleared, and the matches are still in the database.</source>
@@ -3239,7 +3537,7 @@ Sidelines closes now; nothing was cleared, and the matches are still in the data
 Sidelines wird jetzt beendet; es wurde nichts gelöscht, die Spiele sind weiter in der Datenbank.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="428"/>
+        <location filename="../../src/shell/frmMain.cpp" line="438"/>
         <source>Are you sure you would like to leave Sidelines?
 
 Your recorded matches are saved to the archive and cleared from the working tables.</source>
@@ -3248,9 +3546,9 @@ Your recorded matches are saved to the archive and cleared from the working tabl
 Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen entfernt.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="415"/>
-        <location filename="../../src/shell/frmMain.cpp" line="421"/>
-        <location filename="../../src/shell/frmMain.cpp" line="430"/>
+        <location filename="../../src/shell/frmMain.cpp" line="425"/>
+        <location filename="../../src/shell/frmMain.cpp" line="431"/>
+        <location filename="../../src/shell/frmMain.cpp" line="440"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
@@ -3258,17 +3556,17 @@ Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen ent
 <context>
     <name>frmMatch</name>
     <message>
-        <location filename="../../src/match/frmMatch.cpp" line="14"/>
+        <location filename="../../src/match/frmMatch.cpp" line="13"/>
         <source>Match Listing</source>
         <translation>Spielübersicht</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmMatch.cpp" line="20"/>
+        <location filename="../../src/match/frmMatch.cpp" line="13"/>
         <source>Recorded matches</source>
         <translation>Erfasste Spiele</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmMatch.cpp" line="45"/>
+        <location filename="../../src/match/frmMatch.cpp" line="59"/>
         <source>Loading all the matches...</source>
         <translation>Alle Spiele werden geladen...</translation>
     </message>
@@ -3778,32 +4076,32 @@ Möchten Sie sie ersetzen?</translation>
 <context>
     <name>frmSplash</name>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="53"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="54"/>
         <source>Splash</source>
         <translation>Startbild</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="78"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="79"/>
         <source>Volleyball statistics from the bench</source>
         <translation>Volleyball-Statistik von der Bank</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="80"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="81"/>
         <source>Keep your roster, record every rally live and print a report for each player.</source>
         <translation>Kader pflegen, jeden Ballwechsel live erfassen und für jeden Spieler einen Bericht drucken.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="91"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="92"/>
         <source>Sidelines Volleyball Software</source>
         <translation>Sidelines Volleyball-Software</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="153"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="154"/>
         <source>for Windows 95</source>
         <translation>für Windows 95</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="154"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="155"/>
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
     </message>
@@ -3811,226 +4109,272 @@ Möchten Sie sie ersetzen?</translation>
 <context>
     <name>frmStarters</name>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="52"/>
+        <location filename="../../src/match/frmStarters.cpp" line="54"/>
         <source>Starters</source>
         <translation>Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="104"/>
-        <location filename="../../src/match/frmStarters.cpp" line="107"/>
+        <location filename="../../src/match/frmStarters.cpp" line="106"/>
+        <location filename="../../src/match/frmStarters.cpp" line="109"/>
         <source>&gt;</source>
         <translation>&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="105"/>
-        <location filename="../../src/match/frmStarters.cpp" line="108"/>
+        <location filename="../../src/match/frmStarters.cpp" line="107"/>
+        <location filename="../../src/match/frmStarters.cpp" line="110"/>
         <source>&lt;</source>
         <translation>&lt;</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="106"/>
-        <location filename="../../src/match/frmStarters.cpp" line="109"/>
+        <location filename="../../src/match/frmStarters.cpp" line="108"/>
+        <location filename="../../src/match/frmStarters.cpp" line="111"/>
         <source>&lt;&lt;</source>
         <translation>&lt;&lt;</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="112"/>
+        <location filename="../../src/match/frmStarters.cpp" line="114"/>
         <source>Up</source>
         <translation>Hoch</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="112"/>
+        <location filename="../../src/match/frmStarters.cpp" line="114"/>
         <source>Down</source>
         <translation>Runter</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="117"/>
+        <location filename="../../src/match/frmStarters.cpp" line="119"/>
         <source>Move the selected players into the starting line-up</source>
         <translation>Die gewählten Spieler in die Startaufstellung übernehmen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="119"/>
+        <location filename="../../src/match/frmStarters.cpp" line="121"/>
         <source>Take the selected starters back to the bench</source>
         <translation>Die gewählten Starter zurück auf die Bank</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="121"/>
+        <location filename="../../src/match/frmStarters.cpp" line="123"/>
         <source>Take every starter back to the bench</source>
         <translation>Alle Starter zurück auf die Bank</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="125"/>
+        <location filename="../../src/match/frmStarters.cpp" line="127"/>
         <source>Home: move into the starting order</source>
         <translation>Heim: in die Aufstellung übernehmen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="126"/>
+        <location filename="../../src/match/frmStarters.cpp" line="128"/>
         <source>Home: back to the players</source>
         <translation>Heim: zurück zu den Spielern</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="127"/>
+        <location filename="../../src/match/frmStarters.cpp" line="129"/>
         <source>Home: every starter back to the players</source>
         <translation>Heim: alle Starter zurück zu den Spielern</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="128"/>
+        <location filename="../../src/match/frmStarters.cpp" line="130"/>
         <source>Away: move into the starting order</source>
         <translation>Gast: in die Aufstellung übernehmen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="129"/>
+        <location filename="../../src/match/frmStarters.cpp" line="131"/>
         <source>Away: back to the players</source>
         <translation>Gast: zurück zu den Spielern</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="130"/>
+        <location filename="../../src/match/frmStarters.cpp" line="132"/>
         <source>Away: every starter back to the players</source>
         <translation>Gast: alle Starter zurück zu den Spielern</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="131"/>
+        <location filename="../../src/match/frmStarters.cpp" line="133"/>
         <source>Home: starter up</source>
         <translation>Heim: Starter nach oben</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="132"/>
+        <location filename="../../src/match/frmStarters.cpp" line="134"/>
         <source>Home: starter down</source>
         <translation>Heim: Starter nach unten</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="133"/>
+        <location filename="../../src/match/frmStarters.cpp" line="135"/>
         <source>Away: starter up</source>
         <translation>Gast: Starter nach oben</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="134"/>
+        <location filename="../../src/match/frmStarters.cpp" line="136"/>
         <source>Away: starter down</source>
         <translation>Gast: Starter nach unten</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="136"/>
+        <location filename="../../src/match/frmStarters.cpp" line="138"/>
         <source>Home players</source>
         <translation>Heimspieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="137"/>
+        <location filename="../../src/match/frmStarters.cpp" line="139"/>
         <source>Home starting order</source>
         <translation>Heim-Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="138"/>
+        <location filename="../../src/match/frmStarters.cpp" line="140"/>
         <source>Away players</source>
         <translation>Gastspieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="139"/>
+        <location filename="../../src/match/frmStarters.cpp" line="141"/>
         <source>Away starting order</source>
         <translation>Gast-Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="140"/>
+        <location filename="../../src/match/frmStarters.cpp" line="142"/>
         <source>Home places</source>
         <translation>Heim-Positionen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="141"/>
+        <location filename="../../src/match/frmStarters.cpp" line="143"/>
         <source>Away places</source>
         <translation>Gast-Positionen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="150"/>
+        <location filename="../../src/match/frmStarters.cpp" line="152"/>
         <source>&amp;Go To Game</source>
         <translation>Zum &amp;Satz</translation>
     </message>
     <message>
         <location filename="../../src/match/frmStarters.cpp" line="164"/>
+        <source>Home libero</source>
+        <translation>Libero Heim</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="164"/>
+        <source>Away libero</source>
+        <translation>Libero Gast</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="176"/>
+        <source>&amp;Libero:</source>
+        <translation>&amp;Libero:</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="176"/>
+        <source>L&amp;ibero:</source>
+        <translation>L&amp;ibero:</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="183"/>
         <source>&amp;Players</source>
         <translation>S&amp;pieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="164"/>
+        <location filename="../../src/match/frmStarters.cpp" line="183"/>
         <source>Pla&amp;yers</source>
         <translation>Spi&amp;eler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="165"/>
+        <location filename="../../src/match/frmStarters.cpp" line="184"/>
         <source>Starting &amp;order</source>
         <translation>&amp;Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="165"/>
+        <location filename="../../src/match/frmStarters.cpp" line="184"/>
         <source>Starting orde&amp;r</source>
         <translation>Aufs&amp;tellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="217"/>
+        <location filename="../../src/match/frmStarters.cpp" line="236"/>
         <source>First serve:</source>
         <translation>Erster Aufschlag:</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="221"/>
+        <location filename="../../src/match/frmStarters.cpp" line="240"/>
         <source>&amp;Home serves first</source>
         <translation>&amp;Heim schlägt auf</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="221"/>
+        <location filename="../../src/match/frmStarters.cpp" line="240"/>
         <source>&amp;Away serves first</source>
         <translation>&amp;Gast schlägt auf</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="354"/>
+        <location filename="../../src/match/frmStarters.cpp" line="361"/>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="378"/>
+        <source>The libero comes on by her own key on the court (I), not by a substitution.</source>
+        <translation>Der Libero kommt mit seiner eigenen Taste auf dem Spielfeld (I) aufs Feld, nicht durch einen Wechsel.</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="379"/>
+        <source>The libero leaves the court by her own key on the court (I), not by a substitution.</source>
+        <translation>Der Libero verlässt das Feld mit seiner eigenen Taste auf dem Spielfeld (I), nicht durch einen Wechsel.</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="382"/>
+        <source>This player is off for the libero and comes back by the libero&apos;s key on the court (I).</source>
+        <translation>Dieser Spieler ist für den Libero draußen und kommt mit der Libero-Taste auf dem Spielfeld (I) zurück.</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="396"/>
+        <location filename="../../src/match/frmStarters.cpp" line="434"/>
+        <source>Libero</source>
+        <translation>Libero</translation>
+    </message>
+    <message>
+        <location filename="../../src/match/frmStarters.cpp" line="412"/>
         <source>You can only have six Players.</source>
         <translation>Es können nur sechs Spieler starten.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="354"/>
-        <location filename="../../src/match/frmStarters.cpp" line="463"/>
+        <location filename="../../src/match/frmStarters.cpp" line="412"/>
+        <location filename="../../src/match/frmStarters.cpp" line="529"/>
         <source>Six Players</source>
         <translation>Sechs Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="367"/>
+        <location filename="../../src/match/frmStarters.cpp" line="426"/>
         <source>You can only choose one Player at a time.</source>
         <translation>Sie können nur einen Spieler auf einmal wählen.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="367"/>
+        <location filename="../../src/match/frmStarters.cpp" line="426"/>
         <source>One</source>
         <translation>Einer</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="448"/>
+        <location filename="../../src/match/frmStarters.cpp" line="514"/>
         <source>Setting up the Home Starters...</source>
         <translation>Heim-Aufstellung wird vorbereitet...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="448"/>
+        <location filename="../../src/match/frmStarters.cpp" line="514"/>
         <source>Setting up the Away Starters...</source>
         <translation>Gast-Aufstellung wird vorbereitet...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="462"/>
+        <location filename="../../src/match/frmStarters.cpp" line="528"/>
         <source>Please fill in six players for each team.</source>
         <translation>Bitte stellen Sie für jedes Team sechs Spieler auf.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="524"/>
+        <location filename="../../src/match/frmStarters.cpp" line="611"/>
         <source>Game %1: substitution under way. One player out with &quot;&lt;&quot;, one in with &quot;&gt;&quot;.</source>
         <translation>Satz %1: Wechsel läuft. Ein Spieler raus mit „&lt;“, einer rein mit „&gt;“.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="525"/>
+        <location filename="../../src/match/frmStarters.cpp" line="612"/>
         <source>Game %1: choose six starters for each team, in their order.</source>
         <translation>Satz %1: Wählen Sie für jedes Team sechs Starter in ihrer Reihenfolge.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="589"/>
+        <location filename="../../src/match/frmStarters.cpp" line="676"/>
         <source>Are you sure you would like to cancel this Match?</source>
         <translation>Möchten Sie dieses Spiel wirklich abbrechen?</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="590"/>
+        <location filename="../../src/match/frmStarters.cpp" line="677"/>
         <source>End Match</source>
         <translation>Spiel beenden</translation>
     </message>
@@ -4072,6 +4416,38 @@ Möchten Sie sie ersetzen?</translation>
         <location filename="../../src/roster/frmTeam.cpp" line="51"/>
         <source>A name cannot hold tabs, line breaks or other control characters.</source>
         <translation>Ein Name darf keine Tabulatoren, Zeilenumbrüche oder andere Steuerzeichen enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>frmTimeout</name>
+    <message>
+        <location filename="../../src/game/frmTimeout.cpp" line="15"/>
+        <source>Timeout</source>
+        <translation>Auszeit</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmTimeout.cpp" line="18"/>
+        <source>Which side takes the timeout?
+Home: %1
+Away: %2</source>
+        <translation>Welche Seite nimmt die Auszeit?
+Heim: %1
+Gast: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmTimeout.cpp" line="30"/>
+        <source>&amp;Home</source>
+        <translation>&amp;Heim</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmTimeout.cpp" line="31"/>
+        <source>&amp;Away</source>
+        <translation>&amp;Gast</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/frmTimeout.cpp" line="32"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

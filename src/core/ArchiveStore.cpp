@@ -29,6 +29,11 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(ArchiveStore)
 };
 
+// The MATCH columns that travel: the teams, the options a match is continued with and whether it
+// was ended. Whether it is being recorded belongs to the program that records it: a copy is not.
+const QString kMatchColumns = QStringLiteral("MATCHID, HOMETEAMID, AWAYTEAMID, GAMES, POINTS, SIDE, SIDEOUTROTATE, "
+                                             "SCOREFROMACTION, ENDED");
+
 // Every PLAY column: the action's place, then one per stat kind, so a new kind travels too.
 QString playColumns()
 {
@@ -59,9 +64,8 @@ QString pickedGames(const QString& schema)
 void copyPicked(const QString& from, const QString& to)
 {
     const QString picked = QStringLiteral("(SELECT MATCHID FROM temp.ARCHIVE_PICKED)");
-    Execute(QStringLiteral("INSERT INTO %2.MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) "
-                           "SELECT MATCHID, HOMETEAMID, AWAYTEAMID FROM %1.MATCH WHERE MATCHID IN %3")
-                .arg(from, to, picked));
+    Execute(QStringLiteral("INSERT INTO %2.MATCH (%4) SELECT %4 FROM %1.MATCH WHERE MATCHID IN %3")
+                .arg(from, to, picked, kMatchColumns));
     Execute(QStringLiteral("INSERT INTO %2.GAME (MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE) "
                            "SELECT MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE FROM %1.GAME WHERE MATCHID IN %3")
                 .arg(from, to, picked));
@@ -178,12 +182,15 @@ int archiveChanges(const QString& path, ProgressScope* progress, bool* writing)
     // Read only, until something is found to write.
     Transaction t;
     pick();
-    // New matches, and archived ones that have changed since they were archived: a game added or
-    // scored, an action, a player on court or a log entry more. Actions and log entries are only
+    // New matches, and archived ones that have changed since they were archived: options or the
+    // end changed, a game added or scored, an action, a player on court or a log entry more. Actions and log entries are only
     // ever added (a take-back is one too), so their count tells a changed match.
     const int picked = Execute(QStringLiteral(
         "INSERT INTO temp.ARCHIVE_PICKED (MATCHID) SELECT M.MATCHID FROM main.MATCH M "
         "WHERE NOT EXISTS (SELECT 1 FROM archive.MATCH A WHERE A.MATCHID = M.MATCHID) "
+        "OR EXISTS (SELECT GAMES, POINTS, SIDE, SIDEOUTROTATE, SCOREFROMACTION, ENDED FROM main.MATCH "
+        "           WHERE MATCHID = M.MATCHID EXCEPT SELECT GAMES, POINTS, SIDE, SIDEOUTROTATE, SCOREFROMACTION, "
+        "           ENDED FROM archive.MATCH WHERE MATCHID = M.MATCHID) "
         "OR EXISTS (SELECT GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE FROM main.GAME WHERE MATCHID = M.MATCHID "
         "           EXCEPT SELECT GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE FROM archive.GAME WHERE MATCHID = M.MATCHID) "
         "OR (SELECT COUNT(*) FROM main.PLAY WHERE GAMEID IN (SELECT GAMEID FROM main.GAME WHERE MATCHID = M.MATCHID)) "

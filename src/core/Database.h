@@ -31,7 +31,7 @@ namespace Db {
 inline constexpr auto kFileName = "Rally2.db";
 // The version of the tables this program reads and writes, kept in the file as user_version.
 // resources/schema.sql makes version 0; resources/upgrades/N.sql takes a file from N-1 to N.
-inline constexpr int kSchemaVersion = 6;
+inline constexpr int kSchemaVersion = 7;
 
 // Opens pubDB on an existing database file with full durability (write-ahead log, synchronous
 // FULL). Never creates the file or any of the eight tables: a missing file or a file without them

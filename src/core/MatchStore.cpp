@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <map>
 
 QString MatchCaption(const std::optional<QString>& away, const std::optional<QString>& home, const QString& when)
 {
@@ -25,18 +26,115 @@ const QString kInsertGame = QStringLiteral("INSERT INTO GAME (MATCHID, GAMEID, G
 }
 
 void AddMatch(const RecordId& match, const RecordId& home, const RecordId& away, const RecordId& firstGame,
-              int gameNumber)
+              int gameNumber, const std::optional<MatchOptions>& options)
 {
     Transaction t;
     Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"),
             {Bind(match), Bind(home), Bind(away)});
     Execute(kInsertGame, {Bind(match), Bind(firstGame), gameNumber});
+    if (options) {
+        SaveOptions(match, *options);
+        SetRecording(match, true);
+    }
     t.commit();
 }
 
-void AddGame(const RecordId& match, const RecordId& game, int gameNumber)
+void AddGame(const RecordId& match, const RecordId& game, int gameNumber, const std::optional<QString>& side)
 {
+    Transaction t;
     Execute(kInsertGame, {Bind(match), Bind(game), gameNumber});
+    if (side)
+        Execute(QStringLiteral("UPDATE MATCH SET SIDE = ? WHERE MATCHID = ?"), {*side, Bind(match)});
+    t.commit();
+}
+
+void SaveOptions(const RecordId& match, const MatchOptions& o)
+{
+    Execute(QStringLiteral("UPDATE MATCH SET SIDE = ?, GAMES = ?, POINTS = ?, SIDEOUTROTATE = ?, SCOREFROMACTION = ? "
+                           "WHERE MATCHID = ?"),
+            {o.side, o.games, o.points, int(o.sideOutRotate), int(o.scoreFromAction), Bind(match)});
+}
+
+namespace {
+const QString kOptionColumns = QStringLiteral("M.SIDE, M.GAMES, M.POINTS, M.SIDEOUTROTATE, M.SCOREFROMACTION");
+// The options from their five columns at `at`; nothing when they were never kept.
+std::optional<MatchOptions> OptionsAt(const QSqlRecord& r, int at)
+{
+    for (int i = at; i < at + 5; ++i)
+        if (r.isNull(i))
+            return std::nullopt;
+    MatchOptions o;
+    o.side = r.value(at).toString() == QLatin1String("RIGHT") ? QStringLiteral("RIGHT") : QStringLiteral("LEFT");
+    o.games = r.value(at + 1).toInt() == 5 ? 5 : 3;
+    o.points = r.value(at + 2).toInt() == 25 ? 25 : 15;
+    o.sideOutRotate = r.value(at + 3).toInt() != 0;
+    o.scoreFromAction = r.value(at + 4).toInt() != 0;
+    return o;
+}
+} // namespace
+
+std::optional<MatchOptions> Options(const RecordId& match)
+{
+    const auto rows = SelectAll(QStringLiteral("SELECT %1 FROM MATCH M WHERE M.MATCHID = ?").arg(kOptionColumns),
+                                {Bind(match)});
+    return rows.empty() ? std::nullopt : OptionsAt(rows.front(), 0);
+}
+
+void SetRecording(const RecordId& match, bool recording)
+{
+    Execute(QStringLiteral("UPDATE MATCH SET RECORDING = ? WHERE MATCHID = ?"), {int(recording), Bind(match)});
+}
+
+void EndMatch(const RecordId& match)
+{
+    Execute(QStringLiteral("UPDATE MATCH SET ENDED = 1, RECORDING = 0 WHERE MATCHID = ?"), {Bind(match)});
+}
+
+std::vector<OpenMatch> OpenMatches()
+{
+    std::vector<OpenMatch> out;
+    for (const QSqlRecord& r : SelectAll(
+             QStringLiteral("SELECT M.MATCHID, M.HOMETEAMID, M.AWAYTEAMID, H.TEAMNAME, A.TEAMNAME, M.RECORDING, %1 "
+                            "FROM MATCH M LEFT JOIN TEAM H ON H.TEAMID = M.HOMETEAMID "
+                            "LEFT JOIN TEAM A ON A.TEAMID = M.AWAYTEAMID WHERE M.ENDED = 0 ORDER BY M.MATCHID DESC")
+                 .arg(kOptionColumns))) {
+        const std::optional<MatchOptions> options = OptionsAt(r, 6);
+        if (!options)
+            continue;
+        OpenMatch m;
+        m.id = RecordId::fromText(r.value(0).toString());
+        m.homeTeam = RecordId::fromText(r.value(1).toString());
+        m.awayTeam = RecordId::fromText(r.value(2).toString());
+        if (!r.isNull(3))
+            m.homeName = r.value(3).toString();
+        if (!r.isNull(4))
+            m.awayName = r.value(4).toString();
+        m.recording = r.value(5).toInt() != 0;
+        m.options = *options;
+        out.push_back(std::move(m));
+    }
+    // The games of every match offered in one statement: a season restored for its reports is
+    // hundreds of matches, most of them ended.
+    std::map<QString, size_t> at;
+    for (size_t i = 0; i < out.size(); ++i)
+        at.emplace(out[i].id.text(), i);
+    for (const QSqlRecord& r : SelectAll(QStringLiteral("SELECT G.MATCHID, G.HOMESCORE, G.AWAYSCORE FROM GAME G "
+                                                        "JOIN MATCH M ON M.MATCHID = G.MATCHID WHERE M.ENDED = 0 "
+                                                        "ORDER BY G.MATCHID, G.GAMENUMBER, G.GAMEID"))) {
+        const auto found = at.find(r.value(0).toString());
+        if (found != at.end())
+            out[found->second].scores.emplace_back(r.value(1).toInt(), r.value(2).toInt());
+    }
+    return out;
+}
+
+std::optional<std::pair<RecordId, RecordId>> Teams(const RecordId& match)
+{
+    const auto rows = SelectAll(QStringLiteral("SELECT HOMETEAMID, AWAYTEAMID FROM MATCH WHERE MATCHID = ?"), {Bind(match)});
+    if (rows.empty())
+        return std::nullopt;
+    return std::pair{RecordId::fromText(rows.front().value(0).toString()),
+                     RecordId::fromText(rows.front().value(1).toString())};
 }
 
 int AddPoint(const RecordId& game, bool home, int delta)

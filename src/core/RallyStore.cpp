@@ -39,7 +39,7 @@ QVariantList Values(const RecordId& game, const Rally::Entry& e)
                    OrNull(e.side, e.side >= 0),
                    OrNull(e.server, e.server >= 0),
                    OrNull(e.amount, e.kind == Kind::Point || e.kind == Kind::Rotate || e.kind == Kind::Action
-                                        || e.kind == Kind::Undo),
+                                        || e.kind == Kind::Undo || e.kind == Kind::Libero),
                    e.homeScore,
                    e.awayScore,
                    Bind(e.player),
@@ -201,7 +201,7 @@ std::map<RecordId, Rally::Log> PointLogs(const QList<RecordId>& games, LineUps l
     const QString zones
         = whole ? QStringLiteral("H1, H2, H3, H4, H5, H6, A1, A2, A3, A4, A5, A6") : QStringLiteral("H1, A1");
     const int perSide = whole ? 6 : 1;
-    constexpr int zonesAt = 10;
+    constexpr int zonesAt = 12;
     // In slices, so that a season of games never meets the engine's limit on bound values. The
     // kinds are written as the index RALLY_POINTS names them (the program's own words, no value
     // of a user's), so that the engine reads that index alone.
@@ -211,9 +211,10 @@ std::map<RecordId, Rally::Log> PointLogs(const QList<RecordId>& games, LineUps l
         QVariantList binds;
         for (const RecordId& g : part)
             binds << Bind(g);
-        Query q(QStringLiteral("SELECT GAMEID, ENTRY, STEP, CASE KIND WHEN 'START' THEN 0 WHEN 'POINT' THEN 1 ELSE 2 "
-                               "END, SIDE, SERVER, AMOUNT, HOMESCORE, AWAYSCORE, REVERSES, %1 FROM RALLY "
-                               "WHERE KIND IN ('START', 'POINT', 'UNDO') AND GAMEID IN (%2) ORDER BY GAMEID, ENTRY")
+        Query q(QStringLiteral("SELECT GAMEID, ENTRY, STEP, CASE KIND WHEN 'START' THEN 0 WHEN 'POINT' THEN 1 WHEN "
+                               "'TIMEOUT' THEN 3 ELSE 2 END, SIDE, SERVER, AMOUNT, HOMESCORE, AWAYSCORE, REVERSES, STAT, "
+                               "PLAYERID, %1 FROM RALLY WHERE KIND IN ('START', 'POINT', 'UNDO', 'TIMEOUT') AND GAMEID IN "
+                               "(%2) ORDER BY GAMEID, ENTRY")
                     .arg(zones, Marks(part.size())),
                 binds);
         q.raw().setForwardOnly(true);
@@ -232,13 +233,18 @@ std::map<RecordId, Rally::Log> PointLogs(const QList<RecordId>& games, LineUps l
             e.entry = r.value(1).toInt();
             e.step = r.value(2).toInt();
             const int kind = r.value(3).toInt();
-            e.kind = kind == 0 ? Kind::Start : kind == 1 ? Kind::Point : Kind::Undo;
+            e.kind = kind == 0 ? Kind::Start : kind == 1 ? Kind::Point : kind == 3 ? Kind::Timeout : Kind::Undo;
             e.side = r.value(4).isNull() ? -1 : r.value(4).toInt();
             e.server = r.value(5).isNull() ? -1 : r.value(5).toInt();
             e.amount = r.value(6).toInt();
             e.homeScore = r.value(7).toInt();
             e.awayScore = r.value(8).toInt();
             e.reverses = r.value(9).toInt();
+            // Only a point's deciding action is wanted; the start's players are its liberos.
+            if (e.kind == Kind::Point) {
+                e.stat = r.value(10).toString();
+                e.player = RecordId::fromText(r.value(11).toString());
+            }
             for (int s = 0; s < 2; ++s)
                 for (int z = 0; z < perSide; ++z)
                     e.zones[size_t(s)][size_t(z)] = RecordId::fromText(r.value(zonesAt + s * perSide + z).toString());

@@ -26,9 +26,9 @@ QString Columns();
 Rally::Log GameLog(const RecordId& game);
 // The logs of several games at once, each in order.
 std::map<RecordId, Rally::Log> GameLogs(const QList<RecordId>& games);
-// Of several games' logs, only the entries that decide which points stand and who served them:
-// the start, the points and the take-backs, each game's in order. That is all the team numbers and
-// the score flow read, and a small part of a log, which is mostly actions. A game recorded before
+// Of several games' logs, only the entries that decide which points stand, who served them and how
+// they ended: the start, the points, the timeouts and the take-backs, each game's in order. That is
+// all the team numbers and the score flow read, and a small part of a log, which is mostly actions. A game recorded before
 // the log has none. Of each entry's line-ups, zone 1 alone (the player who names a rotation), the
 // other zones left empty, or all six.
 enum class LineUps { ZoneOne, Whole };

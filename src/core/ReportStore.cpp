@@ -63,13 +63,16 @@ std::vector<MatchRow> Matches(const ReportChoices& dates)
 MatchResult Result(const RecordId& match)
 {
     MatchResult result;
-    for (const QSqlRecord& r : SelectAll(QStringLiteral("SELECT HOME.TEAMNAME, AWAY.TEAMNAME FROM MATCH "
+    for (const QSqlRecord& r : SelectAll(QStringLiteral("SELECT HOME.TEAMNAME, AWAY.TEAMNAME, MATCH.GAMES, MATCH.POINTS "
+                                                        "FROM MATCH "
                                                         "LEFT JOIN TEAM AS HOME ON HOME.TEAMID = MATCH.HOMETEAMID "
                                                         "LEFT JOIN TEAM AS AWAY ON AWAY.TEAMID = MATCH.AWAYTEAMID "
                                                         "WHERE MATCH.MATCHID = ?"),
                                          {Bind(match)})) {
         result.home = r.value(0);
         result.away = r.value(1);
+        if (!r.isNull(2) && !r.isNull(3))
+            result.format = GameRules::MatchFormat{r.value(2).toInt() == 5 ? 5 : 3, r.value(3).toInt() == 25 ? 25 : 15};
     }
     for (const QSqlRecord& r : SelectAll(QStringLiteral("SELECT HOMESCORE, AWAYSCORE FROM GAME WHERE MATCHID = ? "
                                                         "ORDER BY GAMENUMBER, GAMEID"),
@@ -248,7 +251,7 @@ std::vector<TeamNumbers::GameRecord> RallyGames(const ReportChoices& c)
 
 namespace {
 
-// The players on court in these logs, as the roster has them now.
+// The players on court in these logs and those who decided its points, as the roster has them now.
 LineUpRoster RosterOf(const std::vector<const Rally::Log*>& logs)
 {
     // Sorted rather than hashed: an identifier's hash goes through its text, and a season's
@@ -257,6 +260,9 @@ LineUpRoster RosterOf(const std::vector<const Rally::Log*>& logs)
     for (const Rally::Log* log : logs) {
         const Rally::Court* last = nullptr;
         for (const Rally::Entry& e : *log) {
+            // Who made a point's deciding action: the libero too, who names no rotation.
+            if (e.kind == Rally::Kind::Point && !e.player.isNull())
+                ids.push_back(e.player);
             if (last && *last == e.zones)
                 continue;
             last = &e.zones;

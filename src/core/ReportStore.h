@@ -5,6 +5,7 @@
 // DbError.
 
 #include "core/RecordId.h"
+#include "core/MatchRules.h"
 #include "core/ReportQuery.h"
 #include "core/TeamNumbers.h"
 
@@ -39,6 +40,8 @@ struct MatchResult
     QVariant home;
     QVariant away;
     std::vector<std::pair<int, int>> games; // home, away
+    // The match's length as kept with it; nothing for a match recorded before it was kept.
+    std::optional<GameRules::MatchFormat> format;
 };
 MatchResult Result(const RecordId& match);
 
@@ -78,7 +81,8 @@ struct LineUpPlayer
     QString name;
 };
 using LineUpRoster = std::map<RecordId, LineUpPlayer>;
-// The players on court in these games' logs; one no longer on the roster is left out.
+// The players on court in these games' logs and those who decided their points; one no longer on
+// the roster is left out.
 LineUpRoster LineUpPlayers(const std::vector<TeamNumbers::GameRecord>& games);
 
 // RallyGames reads only zone 1 of each line-up, which names a rotation: the whole line-ups are

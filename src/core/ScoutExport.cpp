@@ -220,9 +220,15 @@ public:
                 // takes zone 1 to 6.
                 int& z = set.setter[size_t(e.side)];
                 z = e.amount > 0 ? (z == 1 ? 6 : z - 1) : (z == 6 ? 1 : z + 1);
+                // A turn that brought the libero to the front row brought her replacement back in
+                // the same step: the line shows the court as the step left it.
+                const Rally::Court* after = &e.zones;
+                for (const Rally::Entry* later : Rally::StepEntries(log, e.step))
+                    if (later->kind == Rally::Kind::Libero && later->entry > e.entry)
+                        after = &later->zones;
                 m.lines.push_back(line(Line::Kind::Rotation,
                                        QStringLiteral("%1z%2").arg(QLatin1Char(e.side == kHome ? '*' : 'a')).arg(z),
-                                       e.entered, courtOf(e.zones)));
+                                       e.entered, courtOf(*after)));
                 break;
             }
             case Rally::Kind::Sub: {
@@ -239,6 +245,9 @@ public:
                 break;
             }
             case Rally::Kind::Undo:
+            // A timeout has no line; a libero swap shows in the line-ups of the lines after it.
+            case Rally::Kind::Libero:
+            case Rally::Kind::Timeout:
                 break;
             }
         }

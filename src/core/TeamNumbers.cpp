@@ -19,6 +19,37 @@ std::optional<double> Tally::sideout() const
     return double(wonReceiving) / double(received);
 }
 
+void PointsWon::add(Rally::Ending ending)
+{
+    switch (ending) {
+    case Rally::Ending::Attack:
+        ++attack;
+        break;
+    case Rally::Ending::Block:
+        ++block;
+        break;
+    case Rally::Ending::Serve:
+        ++serve;
+        break;
+    case Rally::Ending::OtherError:
+        ++errors;
+        break;
+    case Rally::Ending::PointOnly:
+        ++other;
+        break;
+    }
+}
+
+PointsWon& PointsWon::operator+=(const PointsWon& more)
+{
+    attack += more.attack;
+    block += more.block;
+    serve += more.serve;
+    errors += more.errors;
+    other += more.other;
+    return *this;
+}
+
 bool Numbers::anyLog() const
 {
     return std::any_of(games.begin(), games.end(), [](const Flow& f) { return f.logged; });
@@ -54,12 +85,12 @@ Numbers Compute(const std::vector<GameRecord>& games, const std::optional<Record
         if (found != teamAt.end())
             return out.teams[found->second];
         teamAt.emplace(id, out.teams.size());
-        out.teams.push_back(Team{id, name, {}, {}, {}});
+        out.teams.push_back(Team{id, name, {}, {}, {}, {}, {}});
         return out.teams.back();
     };
 
     for (const GameRecord& g : games) {
-        Flow flow{g.match, g.number, g.names, g.homeScore, g.awayScore, Logged(g.log), {}};
+        Flow flow{g.match, g.number, g.names, g.homeScore, g.awayScore, Logged(g.log), {}, {}};
         if (!flow.logged) {
             out.games.push_back(std::move(flow));
             continue;
@@ -67,6 +98,8 @@ Numbers Compute(const std::vector<GameRecord>& games, const std::optional<Record
         const std::vector<Rally::Point> points = Rally::StandingPoints(g.log);
         for (const Rally::Point& p : points)
             flow.leads.push_back(p.homeScore - p.awayScore);
+        for (const Rally::Timeout& t : Rally::StandingTimeouts(g.log))
+            flow.timeouts.push_back({t.afterRally, t.side, t.homeScore, t.awayScore});
         out.games.push_back(std::move(flow));
 
         for (int side = 0; side < 2; ++side) {
@@ -76,8 +109,11 @@ Numbers Compute(const std::vector<GameRecord>& games, const std::optional<Record
             // A team that plays itself is still one team: both sides' rallies are its own.
             Team& t = teamOf(id, g.names[size_t(side)]);
             Run run{g.match, g.number, 0};
+            GamePoints won{g.match, g.number, {}};
             int streak = 0;
             for (const Rally::Point& p : points) {
+                if (p.winner == side)
+                    won.won.add(Rally::EndingOf(p.ended));
                 Count(t.tally, side, p);
                 const RecordId& zoneOne = p.zones[size_t(side)][0];
                 auto rotation = std::find_if(t.rotations.begin(), t.rotations.end(),
@@ -91,6 +127,8 @@ Numbers Compute(const std::vector<GameRecord>& games, const std::optional<Record
                 run.points = std::max(run.points, streak);
             }
             t.runs.push_back(run);
+            t.won += won.won;
+            t.games.push_back(won);
         }
     }
     std::stable_sort(out.teams.begin(), out.teams.end(), [](const Team& a, const Team& b) {

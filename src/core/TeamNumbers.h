@@ -2,7 +2,8 @@
 
 // The team numbers a point-by-point record gives, computed from the rally logs of the games a
 // report covers: points won on serve and on receive (break-point and sideout percentages), the
-// longest run of points, the same per rotation, and the flow of the score. Points taken back
+// longest run of points, the same per rotation, how the points were won, and the flow of the
+// score with its timeouts. Points taken back
 // count nowhere. A plain function of the logs, so every rule is checked without a database.
 
 #include "core/RallyLog.h"
@@ -52,6 +53,29 @@ struct Rotation
     Tally tally;
 };
 
+// How the points a team won ended: by its attack, its block and its serve, by the other side's
+// errors, and the rest, scored without a deciding action on record.
+struct PointsWon
+{
+    int attack = 0;
+    int block = 0;
+    int serve = 0;
+    int errors = 0;
+    int other = 0;
+
+    int total() const { return attack + block + serve + errors + other; }
+    void add(Rally::Ending ending);
+    PointsWon& operator+=(const PointsWon& more);
+};
+
+// A team's points won in one game.
+struct GamePoints
+{
+    RecordId match;
+    int game = 0;
+    PointsWon won;
+};
+
 // The longest run of points a team won in a row in one game.
 struct Run
 {
@@ -67,6 +91,17 @@ struct Team
     Tally tally;
     std::vector<Run> runs; // one per game with a log, in game order
     std::vector<Rotation> rotations; // in the order each was first seen
+    std::vector<GamePoints> games; // one per game with a log, in game order
+    PointsWon won; // over those games
+};
+
+// A timeout in a game's flow: taken by a side after that many rallies, at that score.
+struct FlowTimeout
+{
+    int afterRally = 0;
+    int side = Rally::kHome;
+    int homeScore = 0;
+    int awayScore = 0;
 };
 
 // A game's flow: the lead (home minus away) after each point that stands.
@@ -79,6 +114,7 @@ struct Flow
     int awayScore = 0;
     bool logged = false; // false: recorded before the rally log
     std::vector<int> leads;
+    std::vector<FlowTimeout> timeouts; // in the order they were taken
 };
 
 struct Numbers

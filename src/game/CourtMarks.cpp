@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QPainter>
+#include <QStaticText>
+#include <QStyledItemDelegate>
 #include <QSvgRenderer>
 #include <algorithm>
 
@@ -50,8 +52,53 @@ void ServeMark::paintEvent(QPaintEvent*)
     p.drawPixmap(0, 0, m_ball);
 }
 
+namespace {
+// Draws each entry from text laid out once: the strip is painted after every command, and laying
+// out a dozen wrapped entries again each time was most of the cost of showing one.
+class EntryPainter : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QString text = index.data(Qt::DisplayRole).toString();
+        const QRect room = option.rect.adjusted(4, 1, -4, 0);
+        if (m_font != option.font || m_width != room.width()) {
+            m_laidOut.clear();
+            m_font = option.font;
+            m_width = room.width();
+        }
+        auto found = m_laidOut.find(text);
+        if (found == m_laidOut.end()) {
+            QStaticText laid(text);
+            laid.setTextFormat(Qt::PlainText);
+            laid.setTextWidth(room.width());
+            laid.prepare(QTransform(), option.font);
+            found = m_laidOut.insert(text, laid);
+            // A long match does not grow it without end: what scrolled away is laid out again.
+            if (m_laidOut.size() > 4 * LogStrip::kKept) {
+                m_laidOut.clear();
+                found = m_laidOut.insert(text, laid);
+            }
+        }
+        painter->save();
+        painter->setFont(option.font);
+        painter->setPen(option.palette.color(QPalette::Text));
+        painter->drawStaticText(room.topLeft(), *found);
+        painter->restore();
+    }
+
+private:
+    mutable QHash<QString, QStaticText> m_laidOut;
+    mutable QFont m_font;
+    mutable int m_width = 0;
+};
+} // namespace
+
 LogStrip::LogStrip(QWidget* parent) : QListWidget(parent)
 {
+    setItemDelegate(new EntryPainter(this));
     setObjectName(QStringLiteral("lstLog"));
     setFocusPolicy(Qt::NoFocus);
     setSelectionMode(QAbstractItemView::NoSelection);
@@ -59,22 +106,17 @@ LogStrip::LogStrip(QWidget* parent) : QListWidget(parent)
     setTextElideMode(Qt::ElideNone);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setResizeMode(QListView::Adjust);
     setAccessibleName(QCoreApplication::translate("LogStrip", "Last entries, newest first"));
 }
 
 void LogStrip::showEntries(const QStringList& newestFirst)
 {
-    const QStringList shown = newestFirst.mid(0, kShown);
-    if (shown == entries())
+    const QStringList kept = newestFirst.mid(0, kKept);
+    if (kept == m_all)
         return;
-    clear();
-    for (const QString& text : shown) {
-        auto* item = new QListWidgetItem(text, this);
-        item->setFlags(Qt::ItemIsEnabled);
-    }
+    m_all = kept;
     refit();
-    if (!shown.isEmpty()) {
+    if (!m_all.isEmpty()) {
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
@@ -84,7 +126,7 @@ QStringList LogStrip::entries() const
 {
     QStringList out;
     for (int r = 0; r < count(); ++r)
-        out << item(r)->text();
+        out << item(r)->data(Qt::UserRole).toString();
     return out;
 }
 
@@ -106,11 +148,54 @@ void LogStrip::resizeEvent(QResizeEvent* event)
 
 void LogStrip::refit()
 {
-    // Each entry as tall as its wrapped text, with a little air between entries.
+    const QFontMetrics fm(font());
     const int width = std::max(1, viewport()->width() - 8);
-    for (int r = 0; r < count(); ++r) {
-        const QRect need = fontMetrics().boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, item(r)->text());
-        item(r)->setSizeHint(QSize(width, need.height() + fontMetrics().height() / 3 + 2));
+    // What each entry needs is measured once for a font and width: a command shifts the strip
+    // by an entry or two, and measuring wrapped text is what a refill costs.
+    if (m_fittedFont != font() || m_fittedWidth != width) {
+        m_fitted.clear();
+        m_fittedFont = font();
+        m_fittedWidth = width;
     }
-    doItemsLayout();
+    // A little air between entries, so that each reads apart from the next.
+    const int air = fm.height() / 3 + 2;
+    int used = 0;
+    int row = 0;
+    for (const QString& text : m_all) {
+        auto fitted = m_fitted.constFind(text);
+        if (fitted == m_fitted.constEnd()) {
+            // An entry wraps between its words; a word wider than the strip (a long name) loses
+            // its middle rather than its end at the strip's edge.
+            QStringList words = text.split(QLatin1Char(' '));
+            for (QString& word : words)
+                if (fm.horizontalAdvance(word) > width)
+                    word = fm.elidedText(word, Qt::ElideMiddle, width);
+            const QString shown = words.join(QLatin1Char(' '));
+            const int height = fm.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, shown).height() + air;
+            fitted = m_fitted.insert(text, {shown, height});
+        }
+        // Only whole entries, newest first, as many as the height holds.
+        if (used + fitted->height > viewport()->height() && row > 0)
+            break;
+        used += fitted->height;
+        QListWidgetItem* entry = row < count() ? item(row) : new QListWidgetItem(this);
+        if (entry->data(Qt::UserRole).toString() != text) {
+            entry->setFlags(Qt::ItemIsEnabled);
+            entry->setText(fitted->shown);
+            entry->setData(Qt::UserRole, text);
+            entry->setData(Qt::AccessibleTextRole, text);
+        }
+        entry->setSizeHint(QSize(width, fitted->height));
+        ++row;
+    }
+    while (count() > row)
+        delete takeItem(count() - 1);
+    // The entries measured but no longer kept go, so that a long match does not grow the cache.
+    if (m_fitted.size() > 4 * kKept) {
+        QHash<QString, Fitted> kept;
+        for (const QString& text : m_all)
+            if (const auto f = m_fitted.constFind(text); f != m_fitted.constEnd())
+                kept.insert(text, *f);
+        m_fitted.swap(kept);
+    }
 }

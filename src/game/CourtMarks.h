@@ -3,6 +3,7 @@
 // Two small pieces of the court screen that follow the rally log: the mark of the server on the
 // serving side's zone-1 box, and the strip of the last entries in words.
 
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
@@ -26,16 +27,20 @@ private:
     QPixmap m_ball; // drawn once for each size, not at every paint
 };
 
-// The last entries of the log, newest first. It never takes the keyboard focus: the court's keys
-// go to the court. Entries too long for one line wrap onto the next rather than lose their end.
+// The last entries of the log, newest first: as many whole entries as its height holds. An entry
+// wraps between its words; a name too long for a line loses its middle, never its end at the
+// edge, and a screen reader gets it whole. It never takes the keyboard focus: the court's keys go
+// to the court.
 class LogStrip : public QListWidget
 {
 public:
-    static constexpr int kShown = 5;
+    // The most entries the strip is given; more than any screen shows.
+    static constexpr int kKept = 40;
 
     explicit LogStrip(QWidget* parent);
     void showEntries(const QStringList& newestFirst);
     void setPixelSize(int px);
+    // The entries shown, whole.
     QStringList entries() const;
 
 protected:
@@ -43,4 +48,16 @@ protected:
 
 private:
     void refit();
+
+    // An entry as shown (a long name shortened) and the height it takes.
+    struct Fitted
+    {
+        QString shown;
+        int height = 0;
+    };
+
+    QStringList m_all;
+    QHash<QString, Fitted> m_fitted; // for m_fittedFont and m_fittedWidth
+    QFont m_fittedFont;
+    int m_fittedWidth = 0;
 };

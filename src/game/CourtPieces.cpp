@@ -100,6 +100,9 @@ void KeepFromLoneAlt(QMenuBar* bar)
 
 using namespace CourtText;
 
+// Amber: apart from the plain boxes' grey, the selected box's white and the court's orange.
+const QColor PlayerBox::kLiberoShirt(250, 200, 40);
+
 PlayerBox::PlayerBox(int index, QWidget* parent) : QLabel(parent), m_index(index)
 {
     setObjectName(QStringLiteral("lblPlayer_%1").arg(index));
@@ -117,10 +120,15 @@ PlayerBox::PlayerBox(int index, QWidget* parent) : QLabel(parent), m_index(index
     updateName();
 }
 
+QString PlayerBox::CaptionOf(const clsPlayer& p)
+{
+    return p.PlayerName() + QLatin1Char('\n') + QLatin1Char('#') + QString::number(p.PlayerNumber());
+}
+
 void PlayerBox::setPlayer(const clsPlayer& p)
 {
     m_playerId = p.PlayerID();
-    m_caption = p.PlayerName() + QLatin1Char('\n') + QLatin1Char('#') + QString::number(p.PlayerNumber());
+    m_caption = CaptionOf(p);
     setText(m_caption);
     setProperty("playerId", m_playerId.text());
     m_who = QStringLiteral("#%1 %2").arg(p.PlayerNumber()).arg(p.PlayerName());
@@ -148,6 +156,14 @@ void PlayerBox::setSelected(bool on)
     update();
 }
 
+void PlayerBox::setLibero(bool on)
+{
+    if (m_libero == on)
+        return;
+    m_libero = on;
+    updateName();
+}
+
 void PlayerBox::setServing(bool on)
 {
     if (m_serving == on)
@@ -170,6 +186,8 @@ void PlayerBox::updateName()
     QString name = QCoreApplication::translate("PlayerBox", "Box %1: %2")
                        .arg(m_index)
                        .arg(m_who.isEmpty() ? QCoreApplication::translate("PlayerBox", "empty") : m_who);
+    if (m_libero)
+        name = QCoreApplication::translate("PlayerBox", "%1, libero").arg(name);
     if (m_selected)
         name = QCoreApplication::translate("PlayerBox", "%1, selected").arg(name);
     if (m_serving)

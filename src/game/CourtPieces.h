@@ -33,22 +33,31 @@ void KeepFromLoneAlt(QMenuBar* bar);
 
 // A player box: the player's name over "#" and the shirt number, with the player's identifier
 // kept beside the caption so that a recorded action names exactly this player. A screen reader
-// hears the box, its player and whether it is selected or serving ("Box 3: #7 Ann Lee,
-// selected"); the description says where the box stands and which key selects it.
+// hears the box, its player and whether that is the libero, selected or serving ("Box 3: #7 Ann
+// Lee, libero, selected"); the description says where the box stands and which key selects it.
 class PlayerBox : public QLabel
 {
 public:
+    // Liberos wear a shirt of another colour; so does the libero's box.
+    static const QColor kLiberoShirt;
+
     PlayerBox(int index, QWidget* parent);
 
     std::function<void(int)> onClick;
 
     void setPlayer(const clsPlayer& p);
+    // What a box shows of a player: the name over "#" and the shirt number.
+    static QString CaptionOf(const clsPlayer& p);
     void clearPlayer();
     RecordId playerId() const { return m_playerId; }
     QString caption() const { return m_caption; }
 
     // The selected box wears a thick coloured frame besides its white, to be seen from the bench.
     void setSelected(bool on);
+    bool selected() const { return m_selected; }
+    // The libero stands in it: a screen reader hears so.
+    void setLibero(bool on);
+    bool libero() const { return m_libero; }
     // The server's box: the ball marks it, the name says it.
     void setServing(bool on);
     // Where the box stands: its half and zone, its key, and the team playing there.
@@ -68,6 +77,7 @@ private:
     int m_index;
     bool m_selected = false;
     bool m_serving = false;
+    bool m_libero = false;
     QString m_who; // "#7 Ann Lee"
     int m_wanted = 14;
     RecordId m_playerId;

@@ -5,19 +5,6 @@
 
 namespace GameRules {
 
-int ScoreLimit(int pointsPerGame, int gameNumber, int gamesInMatch)
-{
-    // Rally scoring to 25 leaves the deciding game at 15.
-    if (pointsPerGame == 25 && gameNumber != gamesInMatch)
-        return 25;
-    return 15;
-}
-
-bool IsDecidingGame(int gameNumber, int gamesInMatch)
-{
-    return (gamesInMatch == 3 || gamesInMatch == 5) && gameNumber == gamesInMatch;
-}
-
 std::optional<int> NextScore(int own, int other, bool subtract, int limit)
 {
     const int c = own;
@@ -36,13 +23,6 @@ Refusal WhyRefused(int own, int other, bool subtract, int limit)
     if (!subtract)
         return Refusal::PastLimit;
     return own <= 0 ? Refusal::BelowZero : Refusal::BackPastLimit;
-}
-
-std::optional<int> Winner(int home, int away, int limit)
-{
-    if (std::max(home, away) < limit || std::abs(home - away) < 2)
-        return std::nullopt;
-    return home > away ? 0 : 1;
 }
 
 int SelectionAfterRotation(int selected, int half, bool back)

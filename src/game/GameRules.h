@@ -3,15 +3,12 @@
 // The rules of the court screen as plain functions of the state: what a score press leads to,
 // how a side turns and where the selection goes with it.
 
+#include "core/MatchRules.h"
+
 #include <QList>
 #include <optional>
 
 namespace GameRules {
-
-// Points that win a game: 25 when the match is played to 25, except in its deciding game.
-int ScoreLimit(int pointsPerGame, int gameNumber, int gamesInMatch);
-// The last game of the match: the side is chosen again before it.
-bool IsDecidingGame(int gameNumber, int gamesInMatch);
 
 // The score after a press on own's button (one less in subtraction mode), or nothing when the
 // press is refused. Up to the limit a score runs freely; past it only while within two of the
@@ -21,10 +18,6 @@ std::optional<int> NextScore(int own, int other, bool subtract, int limit);
 // or back from past the limit to more than two ahead. None when the press is accepted.
 enum class Refusal { None = 0, PastLimit, BelowZero, BackPastLimit };
 Refusal WhyRefused(int own, int other, bool subtract, int limit);
-
-// The side (0 home, 1 away) that has won a game with this score: at the limit or past it, two
-// points ahead. Nothing while the game goes on.
-std::optional<int> Winner(int home, int away, int limit);
 
 // A side's players in zone order after a turn: forward moves zone 2 into zone 1 and zone 1 to the
 // back; back is the exact inverse for any count.

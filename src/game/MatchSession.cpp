@@ -16,6 +16,17 @@ void MatchSession::setOptions(const GameOptions& options)
     scoreFromAction = options.scoreFromAction;
 }
 
+MatchStore::MatchOptions MatchSession::storedOptions() const
+{
+    return {side, games, points, sideOutRotate, scoreFromAction};
+}
+
+void MatchSession::setStoredOptions(const MatchStore::MatchOptions& options)
+{
+    setOptions(GameOptions{options.side, qint16(options.games), qint16(options.points), options.sideOutRotate,
+                           options.scoreFromAction});
+}
+
 int MatchSession::scoreLimit() const
 {
     return scoreLimit(game ? game->GameNumber() : 0);
@@ -28,19 +39,15 @@ int MatchSession::scoreLimit(int gameNumber) const
 
 std::pair<int, int> MatchSession::gamesWon() const
 {
-    std::pair<int, int> won{0, 0};
-    for (const MatchStore::GameScore& g : MatchStore::GameScores(matchId)) {
-        const std::optional<int> winner = GameRules::Winner(g.home, g.away, scoreLimit(g.number));
-        if (winner)
-            (*winner == 0 ? won.first : won.second) += 1;
-    }
-    return won;
+    GameRules::GameScoreList scores;
+    for (const MatchStore::GameScore& g : MatchStore::GameScores(matchId))
+        scores.emplace_back(g.home, g.away);
+    return GameRules::GamesWon(scores, {games, points});
 }
 
 bool MatchSession::decided(const std::pair<int, int>& won) const
 {
-    const int needed = games / 2 + 1;
-    return won.first >= needed || won.second >= needed;
+    return GameRules::MatchDecided(won, {games, points});
 }
 
 QString EndMatchQuestion(const MatchSession& session)

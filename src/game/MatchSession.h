@@ -3,6 +3,7 @@
 // The match under way as the line-up window, the court screen and the next-game command share
 // it: its identifiers, the options chosen for it, the game being played and both rosters.
 
+#include "core/MatchStore.h"
 #include "core/RecordId.h"
 #include "core/RosterStore.h"
 #include "game/clsGame.h"
@@ -47,8 +48,13 @@ public:
     // The starting six of each side in the game under way, in their order: the next game's
     // line-up window proposes them.
     std::array<QList<RecordId>, 2> startingSix;
+    // The libero each side named for the game under way (null: none); the next game proposes them.
+    std::array<RecordId, 2> liberos;
 
     void setOptions(const GameOptions& options);
+    // The options as the match's row keeps them, and back.
+    MatchStore::MatchOptions storedOptions() const;
+    void setStoredOptions(const MatchStore::MatchOptions& options);
     bool homeOnLeft() const { return side == QLatin1String("LEFT"); }
     // The points that win the game under way.
     int scoreLimit() const;

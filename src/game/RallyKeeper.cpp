@@ -46,7 +46,7 @@ RallyKeeper::Done RallyKeeper::enterLineUps(const QList<RecordId>& home, const Q
         court[Rally::kAway][z] = away[qsizetype(z)];
     }
     if (!m_book.started()) {
-        Done done = store(m_book.start(court, m_session.firstServer, Clock::now()), onCourt);
+        Done done = store(m_book.start(court, m_session.firstServer, Clock::now(), m_session.liberos), onCourt);
         m_session.startingSix = {home, away};
         return done;
     }
@@ -79,8 +79,44 @@ RallyKeeper::Done RallyKeeper::rotate(int side, bool back)
     return store(m_book.rotate(side, back, Clock::now()));
 }
 
+bool RallyKeeper::gameIsWon() const
+{
+    return GameRules::Winner(score(Rally::kHome), score(Rally::kAway), m_session.scoreLimit()).has_value();
+}
+
+RallyKeeper::Done RallyKeeper::libero(int side, int zone)
+{
+    const Rally::LiberoMove move = Rally::CheckLibero(m_book.log(), side, zone);
+    if (move != Rally::LiberoMove::In && move != Rally::LiberoMove::Out) {
+        Done refused;
+        refused.liberoRefused = move;
+        return refused;
+    }
+    // Coming in, she has played the game.
+    QList<RecordId> onCourt;
+    if (move == Rally::LiberoMove::In)
+        onCourt << Rally::Liberos(m_book.log())[size_t(side)];
+    return store(m_book.libero(side, zone, Clock::now()), onCourt);
+}
+
+RallyKeeper::Done RallyKeeper::timeout(int side)
+{
+    if (gameIsWon()) {
+        Done refused;
+        refused.gameWon = true;
+        return refused;
+    }
+    return store(m_book.timeout(side, Clock::now()));
+}
+
 RallyKeeper::Done RallyKeeper::action(const RecordId& player, int side, int box, const StatKind& kind, int value)
 {
+    if (value > 0 && kind.rallyEnd != RallyEnd::None && gameIsWon()) {
+        // A kill or an error after the last point belongs to no rally.
+        Done refused;
+        refused.gameWon = true;
+        return refused;
+    }
     std::optional<int> pointFor
         = m_session.scoreFromAction ? Rally::PointFromAction(kind, side, value, m_book.log()) : std::nullopt;
     std::optional<GameRules::Refusal> refused;
@@ -110,36 +146,88 @@ RallyKeeper::Done RallyKeeper::takeBack()
 
 QString RallyKeeper::followUp(const Done& done) const
 {
-    const Rally::Entry* won = nullptr;
+    const Rally::Entry* point = nullptr;
     for (const Rally::Entry& e : done.step.entries)
         if (e.kind == Rally::Kind::Point && e.amount > 0)
-            won = &e;
-    if (!won)
+            point = &e;
+    if (!point)
         return {};
-    const std::optional<int> winner
-        = GameRules::Winner(score(Rally::kHome), score(Rally::kAway), m_session.scoreLimit());
-    if (winner) {
-        const int number = m_session.game ? m_session.game->GameNumber() : 1;
-        const QString score
-            = QStringLiteral("%1\u2013%2").arg(this->score(*winner)).arg(this->score(Rally::Other(*winner)));
-        const std::pair<int, int> games = m_session.gamesWon();
-        if (m_session.decided(games))
-            return tr("%1 win game %2, %3, and the match %4. Alt+N ends the match.")
-                .arg(m_words.team(*winner))
-                .arg(number)
-                .arg(score, QStringLiteral("%1\u2013%2")
-                                .arg(std::max(games.first, games.second))
-                                .arg(std::min(games.first, games.second)));
-        return tr("%1 win game %2, %3. Alt+E goes to game %4.")
-            .arg(m_words.team(*winner))
-            .arg(number)
-            .arg(score)
-            .arg(number + 1);
-    }
+    if (const QString won = gameWonNotice(); !won.isEmpty())
+        return won;
     if (!done.serveWonBack)
         return {};
-    return won->side == Rally::kHome ? tr("Home won the serve back: rotate Home (Alt+R).")
+    return point->side == Rally::kHome ? tr("Home won the serve back: rotate Home (Alt+R).")
                                      : tr("Away won the serve back: rotate Away (Alt+O).");
+}
+
+QString RallyKeeper::gameWonNotice() const
+{
+    const std::optional<int> winner
+        = GameRules::Winner(score(Rally::kHome), score(Rally::kAway), m_session.scoreLimit());
+    if (!winner)
+        return {};
+    const int number = m_session.game ? m_session.game->GameNumber() : 1;
+    const QString score = QStringLiteral("%1\u2013%2").arg(this->score(*winner)).arg(this->score(Rally::Other(*winner)));
+    const std::pair<int, int> games = m_session.gamesWon();
+    if (m_session.decided(games))
+        return tr("%1 win game %2, %3, and the match %4. Alt+N ends the match.")
+            .arg(m_words.team(*winner))
+            .arg(number)
+            .arg(score, QStringLiteral("%1\u2013%2")
+                            .arg(std::max(games.first, games.second))
+                            .arg(std::min(games.first, games.second)));
+    return tr("%1 win game %2, %3. Alt+E goes to game %4.").arg(m_words.team(*winner)).arg(number).arg(score).arg(number + 1);
+}
+
+QString RallyKeeper::said(const Done& done) const
+{
+    using Rally::Kind;
+    QStringList sentences;
+    for (const Rally::Entry& e : done.step.entries) {
+        const QString score = QStringLiteral("%1\u2013%2").arg(e.homeScore).arg(e.awayScore);
+        switch (e.kind) {
+        case Kind::Point:
+            sentences << (e.amount > 0 ? tr("Point %1: %2.").arg(m_words.team(e.side), score)
+                                       : tr("Point taken off %1: %2.").arg(m_words.team(e.side), score));
+            break;
+        case Kind::Libero:
+            sentences << (e.amount > 0 ? tr("Libero %1 in for %2.").arg(m_words.player(e.player), m_words.player(e.out))
+                                       : tr("%1 back in for the libero %2.")
+                                             .arg(m_words.player(e.player), m_words.player(e.out)));
+            break;
+        case Kind::Timeout:
+            sentences << tr("Timeout %1 at %2.").arg(m_words.team(e.side), score);
+            break;
+        case Kind::Start:
+        case Kind::Rotate:
+        case Kind::Sub:
+        case Kind::Action:
+        case Kind::Undo:
+            break;
+        }
+    }
+    return sentences.join(QLatin1Char(' '));
+}
+
+QString RallyKeeper::liberoRefusal(Rally::LiberoMove why, int side) const
+{
+    const RecordId libero = Rally::Liberos(m_book.log())[size_t(side == Rally::kAway ? 1 : 0)];
+    switch (why) {
+    case Rally::LiberoMove::NoLibero:
+        return tr("No libero was named for %1 in this game.").arg(m_words.team(side));
+    case Rally::LiberoMove::FrontRow:
+        return tr("Not done: the libero plays in the back row only (zones 1, 5 and 6).");
+    case Rally::LiberoMove::WouldServe:
+        return tr("Not done: the libero does not serve, and %1 are serving.").arg(m_words.team(side));
+    case Rally::LiberoMove::Elsewhere:
+        return tr("Not done: the libero %1 is on court already.").arg(m_words.player(libero));
+    case Rally::LiberoMove::EmptyBox:
+        return tr("There is no player in this box.");
+    case Rally::LiberoMove::In:
+    case Rally::LiberoMove::Out:
+        break;
+    }
+    return {};
 }
 
 // ---- words ---------------------------------------------------------------------------------
@@ -201,6 +289,11 @@ QString RallyWords::entry(const Rally::Entry& e, const Rally::Log& log) const
     case Kind::Action:
         return e.amount > 0 ? tr("%1, %2").arg(statName(e.stat, e.amount), player(e.player))
                             : tr("Taken off: %1, %2").arg(statName(e.stat, e.amount), player(e.player));
+    case Kind::Libero:
+        return e.amount > 0 ? tr("%1: libero %2 in for %3").arg(team(e.side), player(e.player), player(e.out))
+                            : tr("%1: %2 back in for the libero %3").arg(team(e.side), player(e.player), player(e.out));
+    case Kind::Timeout:
+        return tr("Timeout %1, %2").arg(team(e.side), score);
     case Kind::Undo:
         for (const Rally::Entry& reversed : log)
             if (reversed.step == e.reverses)

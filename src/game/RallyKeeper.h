@@ -53,6 +53,8 @@ public:
         bool stored = false;
         std::optional<GameRules::Refusal> scoreRefused; // the point (or the action's point) refused
         bool serveWonBack = false; // the receiving side won without turning: it should rotate
+        std::optional<Rally::LiberoMove> liberoRefused; // the libero key did nothing, for this reason
+        bool gameWon = false; // refused: the game is won, and no rally follows
     };
 
     explicit RallyKeeper(MatchSession& session, Rally::Log log = {});
@@ -66,12 +68,18 @@ public:
     // (PLAYED) in the same transaction: the game's start (both sides complete, the session's first
     // server), or the substitutions made since. Sides that are not complete are only recorded as
     // playing.
+    // The game's start names the session's liberos.
     Done enterLineUps(const QList<RecordId>& home, const QList<RecordId>& away);
     // A point for a side (amount 1) or taken off in subtraction mode (-1), by the score rule.
     Done point(int side, int amount);
     Done rotate(int side, bool back);
     // An action of the player in a box; with points from the deciding action, the point it decides.
+    // Once the game is won, an action that would end a rally is refused: no rally follows.
     Done action(const RecordId& player, int side, int box, const StatKind& kind, int value);
+    // The libero key on a side's zone: she comes in (and has played the game) or goes out.
+    Done libero(int side, int zone);
+    // A timeout of a side, at the score as it stands; refused once the game is won.
+    Done timeout(int side);
     // The last step not yet taken back; nothing stored when there is none.
     Done takeBack();
 
@@ -80,6 +88,16 @@ public:
     // won back without the side-out turn reminds which side to turn. Empty otherwise. Throws
     // DbError (the games won are read).
     QString followUp(const Done& done) const;
+    // What a step did to the score and the court, in sentences: "Point Harbour Hawks: 12–10.",
+    // "#5 Eva Ng back in for the libero #12 Mia Toth.", "Timeout Owls at 12–10.". Empty for a step
+    // that did none of these.
+    QString said(const Done& done) const;
+    // Why the libero key did nothing on a side's box.
+    QString liberoRefusal(Rally::LiberoMove why, int side) const;
+    // The notice of a game that is won: "Hawks win game 2, 25–18. Alt+E goes to game 3.", or with
+    // the match. Empty while it goes on. Throws DbError (the games won are read).
+    QString gameWonNotice() const;
+    bool gameIsWon() const;
 
 private:
     Done store(Rally::StepWrite step, const QList<RecordId>& onCourt = {});

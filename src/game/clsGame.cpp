@@ -68,17 +68,51 @@ bool clsGame::AddStat(const QString& strStat, const RecordId& dPlayerID)
     if (m_rally && m_view) {
         const RallyKeeper::Done done
             = m_rally->action(dPlayerID, m_view->sideOfBox(m_lastIndex), int(m_lastIndex), *action->kind, value);
-        for (const Rally::Entry& e : done.step.entries)
-            if (e.kind == Rally::Kind::Point)
-                point = clsGame::tr(" Point %1: %2\u2013%3.").arg(m_rally->words().team(e.side)).arg(e.homeScore).arg(e.awayScore);
+        if (done.gameWon) {
+            Beep();
+            m_view->showStatus(clsGame::tr("Not recorded: %1").arg(m_rally->gameWonNotice()));
+            return false;
+        }
+        point = m_rally->said(done);
     } else {
         PlayStore::RecordAction(m_gameId, NewRecordId(RecordKind::Play), dPlayerID, int(m_lastIndex), *action->kind,
                                 value);
     }
-    // Only now that the row is stored may the status line say so.
-    if (m_view)
-        m_view->showStatus(StatusFor(*action, subtract) + m_view->boxCaption(m_lastIndex) + point);
+    // Only now that the row is stored may the status line say so; what the action did to the score
+    // and the court is a sentence of its own.
+    if (m_view) {
+        QString said = StatusFor(*action, subtract) + m_view->boxCaption(m_lastIndex);
+        if (!point.isEmpty())
+            said += QStringLiteral(". ") + point;
+        m_view->showStatus(said);
+    }
     return true;
+}
+
+QString clsGame::NextGameQuestion(const MatchSession& session)
+{
+    const int number = session.game ? session.game->GameNumber() : 1;
+    const int next = number + 1;
+    const std::vector<MatchStore::GameScore> games = MatchStore::GameScores(session.matchId);
+    const auto under = std::find_if(games.begin(), games.end(), [&](const MatchStore::GameScore& g) {
+        return session.game && g.game == session.game->GameID();
+    });
+    const std::pair<int, int> won = session.gamesWon();
+    if (session.decided(won)) {
+        const bool home = won.first > won.second;
+        return clsGame::tr("%1 have won the match %2\u2013%3. Go to game %4 anyway?")
+            .arg(session.rosters[home ? 0 : 1].name)
+            .arg(std::max(won.first, won.second))
+            .arg(std::min(won.first, won.second))
+            .arg(next);
+    }
+    if (under != games.end() && !GameRules::Winner(under->home, under->away, session.scoreLimit()))
+        return clsGame::tr("Game %1 stands %2\u2013%3 and is not decided. Go to game %4 anyway?")
+            .arg(number)
+            .arg(under->home)
+            .arg(under->away)
+            .arg(next);
+    return clsGame::tr("Are you sure you want to go to game %1?").arg(next);
 }
 
 bool clsGame::GoToNextGame(MatchSession& session)
@@ -96,8 +130,8 @@ bool clsGame::GoToNextGame(MatchSession& session)
                QMessageBox::NoIcon, clsGame::tr("Match"));
         return false;
     }
-    if (MsgBox(clsGame::tr("Are you sure you want to go to game %1?").arg(k), QMessageBox::Yes | QMessageBox::No,
-               QMessageBox::NoIcon, clsGame::tr("New Game"), QMessageBox::No)
+    if (MsgBox(NextGameQuestion(session), QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon,
+               clsGame::tr("New Game"), QMessageBox::No)
         != QMessageBox::Yes)
         return false;
 
@@ -107,7 +141,10 @@ bool clsGame::GoToNextGame(MatchSession& session)
         // The refilled rosters are read before the new game's row is stored, and nothing of the
         // game under way changes until both are in: a failure of either leaves it as it was.
         std::array<TeamRoster, 2> rosters = session.readRosters();
-        MatchStore::AddGame(session.matchId, newGameId, k);
+        // Ends are changed for every game but the deciding one, whose side the caller asks for.
+        const QString changed = session.homeOnLeft() ? QStringLiteral("RIGHT") : QStringLiteral("LEFT");
+        const QString side = GameRules::IsDecidingGame(k, g) ? session.side : changed;
+        MatchStore::AddGame(session.matchId, newGameId, k, side);
 
         auto next = std::make_shared<clsGame>();
         next->setGameID(newGameId);
@@ -117,9 +154,7 @@ bool clsGame::GoToNextGame(MatchSession& session)
         // The side that received first serves first in the next game (the deciding game's toss
         // may change it in the line-up window).
         session.firstServer = session.firstServer == 0 ? 1 : 0;
+        session.side = side;
     }
-    // The deciding game's side is asked again by the match; any other game changes ends.
-    if (!GameRules::IsDecidingGame(k, g))
-        session.side = session.homeOnLeft() ? QStringLiteral("RIGHT") : QStringLiteral("LEFT");
     return true;
 }

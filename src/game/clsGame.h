@@ -47,7 +47,8 @@ public:
     void PlayerOnClick(qint16 iIndex);
     // Writes one PLAY row for the player in the selected box (negated in subtraction mode), with
     // its entry in the rally log and the point it decides, and tells the status line what was
-    // recorded. A take-back of more than the player holds in this game is refused with a beep.
+    // recorded. A take-back of more than the player holds in this game is refused with a beep, and
+    // so is an action that would end a rally once the game is won.
     // Returns whether anything was stored; throws DbError when the row was not stored, in which
     // case the status line is left as it was.
     bool AddStat(const QString& strStat, const RecordId& dPlayerID);
@@ -57,6 +58,10 @@ public:
     // Returns whether the match went on to the next game; a failure throws DbError and leaves the
     // session exactly as it was.
     static bool GoToNextGame(MatchSession& session);
+    // What the next game asks first: only whether to go on when the game under way is decided,
+    // its score when it is not ("Game 2 stands 1–0 and is not decided. Go to game 3 anyway?"), and
+    // that the match is won when it is. Throws DbError (the scores are read).
+    static QString NextGameQuestion(const MatchSession& session);
 
 private:
     RecordId m_gameId;

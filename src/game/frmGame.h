@@ -76,14 +76,25 @@ public:
     void cmdScore_Click(int index); // 0 left half, 1 right half
     void cmdRotate_Click(int index);
     void mnuViewStats_Click();
-    // Takes back the last action, point or rotation of the game (Ctrl+Z).
+    // Takes back the last action, point, rotation, libero swap or timeout of the game (Ctrl+Z).
     void mnuUndo_Click();
+    // The libero key (I) on the selected box: the side's libero comes in for the back-row player
+    // there, or goes out on her own box for the player she replaced.
+    void mnuLibero_Click();
+    // Asks which side takes a timeout (Ctrl+T) and records it.
+    void mnuTimeout_Click();
+    // A timeout of a side (0 home, 1 away) as the command records it: a third in one game asks
+    // first, and none is recorded once the game is won.
+    void recordTimeout(int side);
     void mnuSub_Click(); // ends exec() with Substitute
     void cmdGame_Click(); // next game: ends exec() with NextGame once it is stored
     void mnuEndMatch_Click();
 
     // The player standing in box 1..12 (null when the box is empty).
     RecordId boxPlayerId(int index) const;
+    // Takes up the game's stored log where it stands (a match continued): the boxes, scores, serve
+    // and entries as the log leaves them, nothing written.
+    void continueFrom(Rally::Log log);
     // The stat menu that pops up at a selected box.
     QMenu* statMenu() const { return mnuStats; }
 
@@ -105,6 +116,8 @@ private:
     void setUpSide(bool home);
     // The buttons, team name and boxes of one side, from its collection; no database.
     void placeSide(bool home);
+    // A box and its key hint in their colour: white when selected, the libero's shirt, or plain.
+    void paintBox(int index);
     void recordStat(const QString& stat);
     // Brings the screen to the rally log: scores, the sides' order (the selection follows its
     // player), the serve mark and the entries strip. status, when not empty, goes on the status
@@ -138,6 +151,8 @@ private:
     LogStrip* lstLog = nullptr;
     QLabel* lblLog = nullptr;
     QAction* mnuUndo = nullptr;
+    QAction* mnuLibero = nullptr;
+    QAction* mnuTimeout = nullptr;
     std::unique_ptr<RallyKeeper> m_rally;
     QLabel* lblSubtractBanner = nullptr;
     QWidget* Line1 = nullptr;

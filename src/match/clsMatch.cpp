@@ -3,6 +3,7 @@
 #include "core/Database.h"
 #include "core/MatchStore.h"
 #include "core/MsgBox.h"
+#include "core/RallyStore.h"
 #include "core/RosterStore.h"
 #include "core/mConstants.h"
 #include "game/GameRules.h"
@@ -15,6 +16,7 @@
 #include "roster/frmPickTeam.h"
 
 #include <QCoreApplication>
+#include <map>
 #include <optional>
 
 namespace {
@@ -75,9 +77,15 @@ void clsMatch::StartNewMatch()
     {
         BusyPointer busy;
         CheckSumStats();
-        MatchStore::AddMatch(m_match, m_home, m_away, session.game->GameID(), int(session.game->GameNumber()));
+        // With its options, so that a stop at any moment from now on leaves it to be continued.
+        MatchStore::AddMatch(m_match, m_home, m_away, session.game->GameID(), int(session.game->GameNumber()),
+                             session.storedOptions());
     }
+    RunMatch(session, L, false);
+}
 
+void clsMatch::RunMatch(MatchSession& session, frmStarters& L, bool onCourt)
+{
     // The match alternates between the line-up window and the court screen. Each is a modal
     // dialog, and a dialog that is hidden ends its own exec(), so the two cannot be nested inside
     // each other; instead this loop shows one after the other:
@@ -91,8 +99,9 @@ void clsMatch::StartNewMatch()
     //  - ending the match on the court screen, or a confirmed close of the line-up window, ends
     //    the match.
     for (;;) {
-        if (L.exec() != frmStarters::GoToGame)
+        if (!onCourt && L.exec() != frmStarters::GoToGame)
             break;
+        onCourt = false;
         frmGame& screen = L.game();
         const int how = screen.exec();
         if (how == frmGame::Substitute) {
@@ -106,10 +115,142 @@ void clsMatch::StartNewMatch()
         L.SetupTheHomeTeam();
         L.SetupTheAwayTeam();
         if (GameRules::IsDecidingGame(session.game->GameNumber(), session.games)) {
-            if (const std::optional<GameOptions> deciding = frmGameOptions(true).choose())
+            if (const std::optional<GameOptions> deciding = frmGameOptions(true).choose()) {
                 session.setOptions(*deciding);
+                MatchStore::SaveOptions(session.matchId, session.storedOptions());
+            }
         }
     }
+    // Every way out of the loop is the user's end of the match; a failure leaves it to continue.
+    MatchStore::EndMatch(session.matchId);
+}
+
+namespace {
+
+// The caption of a match to continue: "Harbour Hawks vs Owls d'Or, game 3, 12–10".
+QString OpenCaption(const MatchStore::OpenMatch& m)
+{
+    const QString deleted = clsMatch::tr("(deleted team)");
+    const std::pair<int, int> score = m.scores.empty() ? std::pair{0, 0} : m.scores.back();
+    return clsMatch::tr("%1 vs %2, game %3, %4\u2013%5")
+        .arg(m.homeName.value_or(deleted), m.awayName.value_or(deleted))
+        .arg(std::max<size_t>(1, m.scores.size()))
+        .arg(score.first)
+        .arg(score.second);
+}
+
+bool DecidedByTheRules(const MatchStore::OpenMatch& m)
+{
+    const GameRules::MatchFormat format{m.options.games, m.options.points};
+    return GameRules::MatchDecided(GameRules::GamesWon(m.scores, format), format);
+}
+
+// The matches that may be continued: not ended by the user, kept with options, not yet decided.
+std::vector<MatchStore::OpenMatch> Unfinished()
+{
+    std::vector<MatchStore::OpenMatch> out;
+    for (MatchStore::OpenMatch& m : MatchStore::OpenMatches())
+        if (!DecidedByTheRules(m))
+            out.push_back(std::move(m));
+    return out;
+}
+
+} // namespace
+
+void clsMatch::ContinueMatch()
+{
+    std::vector<MatchEntry> entries;
+    {
+        BusyPointer busy;
+        for (const MatchStore::OpenMatch& m : Unfinished())
+            entries.push_back({m.id, clsMatch::tr("%1, on %2").arg(OpenCaption(m), MatchWhen(m.id))});
+    }
+    if (entries.empty()) {
+        MsgBox(clsMatch::tr("Every match is finished: there is none to continue."), QMessageBox::Ok,
+               QMessageBox::Information, clsMatch::tr("Continue Match"));
+        return;
+    }
+    const std::optional<RecordId> chosen
+        = frmMatch(clsMatch::tr("Continue Match"), clsMatch::tr("Matches not finished, newest first"), entries).choose();
+    if (chosen)
+        ContinueMatch(*chosen);
+}
+
+bool clsMatch::ContinueMatch(const RecordId& match)
+{
+    MatchSession session;
+    Rally::Log log;
+    {
+        BusyPointer busy;
+        const std::optional<std::pair<RecordId, RecordId>> teams = MatchStore::Teams(match);
+        const std::optional<MatchStore::MatchOptions> options = MatchStore::Options(match);
+        const std::vector<MatchStore::GameScore> games = MatchStore::GameScores(match);
+        if (!teams || !options || games.empty())
+            return false;
+        m_match = match;
+        m_home = teams->first;
+        m_away = teams->second;
+        session.matchId = match;
+        session.homeTeamId = m_home;
+        session.awayTeamId = m_away;
+        session.setStoredOptions(*options);
+        session.game->setGameID(games.back().game);
+        session.game->setGameNumber(qint16(games.back().number));
+        session.loadRosters();
+        // The game under way tells who served first, its six and its liberos; one not started yet
+        // takes them from the game before, as the next game would have.
+        std::map<RecordId, Rally::Log> logs = RallyStore::GameLogs(
+            games.size() > 1 ? QList<RecordId>{games[games.size() - 2].game, games.back().game}
+                             : QList<RecordId>{games.back().game});
+        log = std::move(logs[games.back().game]);
+        const Rally::Log& before = games.size() > 1 ? logs[games[games.size() - 2].game] : log;
+        const Rally::Log& told = Rally::Book(log).started() ? log : before;
+        for (const Rally::Entry& e : told) {
+            if (e.kind != Rally::Kind::Start)
+                continue;
+            session.firstServer = &told == &log ? e.server : Rally::Other(e.server);
+            for (int side = 0; side < 2; ++side)
+                session.startingSix[size_t(side)] = QList<RecordId>(e.zones[size_t(side)].begin(), e.zones[size_t(side)].end());
+            session.liberos = Rally::Liberos(told);
+            break;
+        }
+        MatchStore::SetRecording(match, true);
+    }
+    frmStarters L(session);
+    L.SetupTheHomeTeam();
+    L.SetupTheAwayTeam();
+    const bool started = Rally::Book(log).started();
+    if (started)
+        L.game().continueFrom(std::move(log));
+    RunMatch(session, L, started);
+    return true;
+}
+
+bool clsMatch::OfferToContinueAfterStop()
+{
+    std::optional<MatchStore::OpenMatch> last;
+    for (MatchStore::OpenMatch& m : MatchStore::OpenMatches()) {
+        if (!m.recording)
+            continue;
+        if (!last && !DecidedByTheRules(m)) {
+            last = std::move(m);
+            continue;
+        }
+        // Older marks, or a match the rules had decided: nothing to ask about.
+        MatchStore::SetRecording(m.id, false);
+    }
+    if (!last)
+        return false;
+    if (MsgBox(clsMatch::tr("A match was being recorded when Sidelines last stopped: %1. Continue it?")
+                   .arg(OpenCaption(*last)),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, clsMatch::tr("Continue Match"),
+               QMessageBox::Yes)
+        != QMessageBox::Yes) {
+        // Left for the reports and for Continue Match.
+        MatchStore::SetRecording(last->id, false);
+        return false;
+    }
+    return clsMatch().ContinueMatch(last->id);
 }
 
 void clsMatch::PickMatch()

@@ -10,14 +10,32 @@
 
 frmMatch::frmMatch(QWidget* parent) : QDialog(parent)
 {
+    build(tr("Match Listing"), tr("Recorded matches"));
+    FillMatchList();
+    adjustSize();
+    CentreOnScreen(this);
+}
+
+frmMatch::frmMatch(const QString& title, const QString& listName, const std::vector<MatchEntry>& entries,
+                   QWidget* parent)
+    : QDialog(parent)
+{
+    build(title, listName);
+    fill(entries);
+    adjustSize();
+    CentreOnScreen(this);
+}
+
+void frmMatch::build(const QString& title, const QString& listName)
+{
     setObjectName(QStringLiteral("frmMatch"));
-    setWindowTitle(tr("Match Listing"));
+    setWindowTitle(title);
     setModal(true);
 
     lstMatch = new QListWidget(this);
     lstMatch->setObjectName(QStringLiteral("lstMatch"));
     lstMatch->setMinimumSize(420, 240);
-    lstMatch->setAccessibleName(tr("Recorded matches"));
+    lstMatch->setAccessibleName(listName);
     const OkCancelButtons okCancel = MakeOkCancel(this);
     cmdOK = okCancel.ok;
     cmdCancel = okCancel.cancel;
@@ -33,10 +51,6 @@ frmMatch::frmMatch(QWidget* parent) : QDialog(parent)
     connect(cmdOK, &QPushButton::clicked, this, &frmMatch::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMatch::reject);
     connect(lstMatch, &QListWidget::itemDoubleClicked, this, &frmMatch::cmdOk_Click);
-
-    FillMatchList();
-    adjustSize();
-    CentreOnScreen(this);
 }
 
 void frmMatch::FillMatchList()
@@ -44,13 +58,23 @@ void frmMatch::FillMatchList()
     BusyPointer busy;
     ProgressScope progress(tr("Loading all the matches..."));
     const std::vector<StoredMatch> matches = MatchStore::ListMatches();
-    lstMatch->clear();
+    std::vector<MatchEntry> entries;
+    entries.reserve(matches.size());
     progress.setCount(int(matches.size()));
     int done = 0;
     for (const StoredMatch& m : matches) {
-        auto* item = new QListWidgetItem(MatchCaption(m.awayName, m.homeName, MatchWhen(m.id)), lstMatch);
-        item->setData(Qt::UserRole, QVariant::fromValue(m.id));
+        entries.push_back({m.id, MatchCaption(m.awayName, m.homeName, MatchWhen(m.id))});
         progress.step(++done);
+    }
+    fill(entries);
+}
+
+void frmMatch::fill(const std::vector<MatchEntry>& entries)
+{
+    lstMatch->clear();
+    for (const MatchEntry& m : entries) {
+        auto* item = new QListWidgetItem(m.text, lstMatch);
+        item->setData(Qt::UserRole, QVariant::fromValue(m.id));
     }
     if (lstMatch->count() > 0)
         lstMatch->setCurrentRow(0);

@@ -4,9 +4,11 @@
 #include "core/Database.h"
 #include "core/MsgBox.h"
 #include "core/mConstants.h"
+#include "core/RallyLog.h"
 #include "game/frmGame.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QFont>
 #include <QGridLayout>
 #include <QRadioButton>
@@ -154,12 +156,29 @@ frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(paren
     cmdGame->setMinimumWidth(120);
     connect(cmdGame, &QPushButton::clicked, this, &frmStarters::cmdGame_Click);
 
-    // One row per team: roster, move buttons, place numbers with starters, reorder buttons.
+    // Each side's libero, named for the game from the players not among its six.
+    for (int side = 0; side < 2; ++side) {
+        auto* list = new QComboBox(this);
+        list->setObjectName(QStringLiteral("cboLibero_%1").arg(side));
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        list->setAccessibleName(side == 0 ? tr("Home libero") : tr("Away libero"));
+        cboLibero[size_t(side)] = list;
+    }
+
+    // One row per team: its name and libero, roster, move buttons, place numbers with starters,
+    // reorder buttons.
     auto teamRow = [this](QLabel* name, int side, QPushButton* start, QPushButton* back, QPushButton* allBack) {
         auto* grid = new QGridLayout;
         grid->setHorizontalSpacing(8);
         grid->setVerticalSpacing(3);
-        grid->addWidget(name, 0, 0, 1, 6);
+        grid->addWidget(name, 0, 0, 1, 3);
+        auto* libero = new QHBoxLayout;
+        auto* liberoLabel = new QLabel(side == 0 ? tr("&Libero:") : tr("L&ibero:"), this);
+        liberoLabel->setObjectName(QStringLiteral("lblLibero_%1").arg(side));
+        liberoLabel->setBuddy(cboLibero[size_t(side)]);
+        libero->addWidget(liberoLabel);
+        libero->addWidget(cboLibero[size_t(side)], 1);
+        grid->addLayout(libero, 0, 3, 1, 2);
         // Each list its own key: the home side's and the away side's.
         grid->addWidget(MakeHeading(side == 0 ? tr("&Players") : tr("Pla&yers"), m_lists[size_t(side * 2)], this), 1, 0);
         grid->addWidget(MakeHeading(side == 0 ? tr("Starting &order") : tr("Starting orde&r"),
@@ -231,14 +250,16 @@ frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(paren
     layout->addLayout(bottom);
 
     // Keyboard order follows the work: pick players, move them, order them, then the other team.
-    QList<QWidget*> order{m_lists[0],      cmdHMoveStart, cmdHMoveBack, cmdHMoveAllBack, m_lists[1],
-                          cmdUpDown[0],    cmdUpDown[1],  m_lists[2],   cmdAMoveStart,   cmdAMoveBack,
-                          cmdAMoveAllBack, m_lists[3],    cmdUpDown[2], cmdUpDown[3],    optServe[0],
-                          optServe[1],     cmdGame};
+    QList<QWidget*> order{cboLibero[0],  m_lists[0],      cmdHMoveStart, cmdHMoveBack, cmdHMoveAllBack,
+                          m_lists[1],    cmdUpDown[0],    cmdUpDown[1],  cboLibero[1], m_lists[2],
+                          cmdAMoveStart, cmdAMoveBack,    cmdAMoveAllBack, m_lists[3], cmdUpDown[2],
+                          cmdUpDown[3],  optServe[0],     optServe[1],   cmdGame};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
     bSubMode = false;
+    // The work starts by picking the home players; the liberos come once the six are chosen.
+    m_lists[0]->setFocus(Qt::OtherFocusReason);
     adjustSize();
     CentreOnScreen(this);
 }
@@ -328,6 +349,38 @@ void frmStarters::SetupTeam(int side)
             }
         }
     }
+    cboLibero[size_t(side)]->clear();
+    fillLiberos(side);
+}
+
+void frmStarters::fillLiberos(int side)
+{
+    QComboBox* list = cboLibero[size_t(side)];
+    const RecordId chosen = list->count() > 0 ? list->currentData().value<RecordId>() : m_session.liberos[size_t(side)];
+    list->clear();
+    list->addItem(tr("(none)"), QVariant::fromValue(RecordId()));
+    const QListWidget* bench = m_lists[size_t(side * 2)];
+    for (int r = 0; r < bench->count(); ++r) {
+        const std::shared_ptr<clsPlayer> p = EntryPlayer(bench->item(r));
+        list->addItem(bench->item(r)->text(), QVariant::fromValue(p->PlayerID()));
+        if (!chosen.isNull() && p->PlayerID() == chosen)
+            list->setCurrentIndex(list->count() - 1);
+    }
+}
+
+QString frmStarters::liberoStays(int side, const RecordId& player, bool toCourt) const
+{
+    if (!bSubMode || !m_screen)
+        return {};
+    const Rally::Log& log = m_screen->rally().book().log();
+    const RecordId libero = Rally::Liberos(log)[size_t(side)];
+    if (!libero.isNull() && player == libero)
+        return toCourt ? tr("The libero comes on by her own key on the court (I), not by a substitution.")
+                       : tr("The libero leaves the court by her own key on the court (I), not by a substitution.");
+    const std::optional<RecordId> standsFor = Rally::LiberoStandsFor(log, side);
+    if (toCourt && standsFor && player == *standsFor)
+        return tr("This player is off for the libero and comes back by the libero's key on the court (I).");
+    return {};
 }
 
 void frmStarters::MoveStart(int side)
@@ -339,6 +392,11 @@ void frmStarters::MoveStart(int side)
     for (int r = 0; r < roster->count(); ++r) {
         if (!roster->item(r)->isSelected())
             continue;
+        if (const QString why = liberoStays(side, EntryPlayer(roster->item(r))->PlayerID(), true); !why.isEmpty()) {
+            MsgBox(why, QMessageBox::Ok, QMessageBox::Information, tr("Libero"));
+            roster->clearSelection();
+            return;
+        }
         if (starters->count() >= kStarters) {
             full = true;
             break;
@@ -357,6 +415,7 @@ void frmStarters::MoveStart(int side)
     roster->clearSelection();
     if (starters->count() == kStarters && bSubMode)
         (side == 0 ? cmdHMoveBack : cmdAMoveBack)->setEnabled(true);
+    fillLiberos(side);
 }
 
 void frmStarters::MoveBack(int side)
@@ -371,6 +430,11 @@ void frmStarters::MoveBack(int side)
     for (int r = 0; r < starters->count(); ++r) {
         if (!starters->item(r)->isSelected())
             continue;
+        if (const QString why = liberoStays(side, EntryPlayer(starters->item(r))->PlayerID(), false); !why.isEmpty()) {
+            MsgBox(why, QMessageBox::Ok, QMessageBox::Information, tr("Libero"));
+            starters->clearSelection();
+            return;
+        }
         roster->addItem(starters->item(r)->clone());
         iSubIndex[size_t(side)] = r;
         moved << r;
@@ -381,6 +445,7 @@ void frmStarters::MoveBack(int side)
     // During a substitution only one starter at a time may be off the court.
     if (bSubMode && starters->count() < kStarters)
         (side == 0 ? cmdHMoveBack : cmdAMoveBack)->setEnabled(false);
+    fillLiberos(side);
 }
 
 void frmStarters::MoveAllBack(int side)
@@ -391,6 +456,7 @@ void frmStarters::MoveAllBack(int side)
         roster->addItem(starters->takeItem(0));
     for (int r = 0; r < roster->count(); ++r)
         roster->item(r)->setSelected(false);
+    fillLiberos(side);
 }
 
 void frmStarters::cmdUpDown_Click(int index)
@@ -464,8 +530,11 @@ void frmStarters::cmdGame_Click()
             return;
         }
         BusyPointer busy;
-        if (!bSubMode)
+        if (!bSubMode) {
             m_session.firstServer = optServe[1]->isChecked() ? 1 : 0;
+            for (int side = 0; side < 2; ++side)
+                m_session.liberos[size_t(side)] = cboLibero[size_t(side)]->currentData().value<RecordId>();
+        }
         GetHomeStarters();
         GetAwayStarters();
         frmGame& screen = game();
@@ -486,6 +555,23 @@ void frmStarters::BeginSubstitution(const QList<std::shared_ptr<clsPlayer>>& hom
     m_lists[3]->clear();
     bSubMode = true;
     frameServe->setEnabled(false);
+    // The libero is named for the whole game.
+    for (QComboBox* list : cboLibero)
+        list->setEnabled(false);
+    const int rowHeight = fontMetrics().height() + 4;
+    for (int side = 0; side < 2; ++side) {
+        // The bench is who is not on court now: the libero's swaps on the court change it too.
+        const auto& onCourt = side == 0 ? home : away;
+        QListWidget* bench = m_lists[size_t(side * 2)];
+        bench->clear();
+        for (const PlayerRow& row : m_session.rosters[size_t(side)].players) {
+            if (std::any_of(onCourt.begin(), onCourt.end(), [&](const auto& p) { return p && p->PlayerID() == row.id; }))
+                continue;
+            QListWidgetItem* item = MakeEntry(clsPlayer(row));
+            item->setSizeHint(QSize(0, rowHeight));
+            bench->addItem(item);
+        }
+    }
     for (int side = 0; side < 2; ++side) {
         qDeleteAll(m_benchBefore[size_t(side)]);
         m_benchBefore[size_t(side)].clear();
@@ -493,7 +579,6 @@ void frmStarters::BeginSubstitution(const QList<std::shared_ptr<clsPlayer>>& hom
         for (int r = 0; r < bench->count(); ++r)
             m_benchBefore[size_t(side)] << bench->item(r)->clone();
     }
-    const int rowHeight = fontMetrics().height() + 4;
     for (int side = 0; side < 2; ++side) {
         for (const auto& p : side == 0 ? home : away) {
             if (!p)
@@ -513,6 +598,8 @@ void frmStarters::EndSubstitutionMode()
         b->setEnabled(true);
     bSubMode = false;
     frameServe->setEnabled(true);
+    for (QComboBox* list : cboLibero)
+        list->setEnabled(true);
 }
 
 void frmStarters::showEvent(QShowEvent* event)

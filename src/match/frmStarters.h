@@ -13,6 +13,7 @@
 #include <memory>
 
 class frmGame;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -47,7 +48,9 @@ public:
     frmGame& game();
     void releaseGame();
 
-    // Puts the window into substitution mode with the players now on court.
+    // Puts the window into substitution mode with the players now on court; each side's bench is
+    // the rest of its roster. The libero and the player she stands in for stay where they are: her
+    // own key on the court exchanges them.
     void BeginSubstitution(const QList<std::shared_ptr<clsPlayer>>& home,
                            const QList<std::shared_ptr<clsPlayer>>& away);
     // Back to choosing whole line-ups (a new game): every move and reorder button works again.
@@ -81,6 +84,12 @@ private:
     void lstTeam_DblClick(int index);
     void cmdGame_Click();
     void fitToScreen();
+    // Each side's libero list: "(none)", then the players not among its starters; the choice stays
+    // while it can, else the last game's libero is proposed.
+    void fillLiberos(int side);
+    // During a substitution: why the libero or the player she stands in for may not move, empty
+    // when the player may.
+    QString liberoStays(int side, const RecordId& player, bool toCourt) const;
 
     MatchSession& m_session;
     std::unique_ptr<frmGame> m_screen;
@@ -105,4 +114,5 @@ private:
     QPushButton* cmdGame = nullptr;
     QFrame* frameServe = nullptr;
     std::array<QRadioButton*, 2> optServe{};
+    std::array<QComboBox*, 2> cboLibero{};
 };

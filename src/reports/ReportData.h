@@ -110,6 +110,13 @@ struct TallyHead
     QString legend;
 };
 QList<TallyHead> TallyHeads();
+// How a team's points were won, as the report shows them: by attack, block, serve, the other
+// side's errors, otherwise, and all of them.
+QStringList PointsWonFigures(const TeamNumbers::PointsWon& won);
+QList<TallyHead> PointsWonHeads();
+// A game's timeouts with their scores: "Timeouts in game 2: Hawks at 12–10, Owls at 14–18.", or
+// that it had none.
+QString TimeoutsText(const TeamNumbers::Flow& flow);
 
 // The score-flow chart of a game in the document: an object of this type whose format carries the
 // game (ScoreFlow properties), drawn by the document's own handler at whatever resolution the
@@ -124,6 +131,7 @@ enum Property : int {
     AwayScore,
     Leads, // QList<int>: the lead (home minus away) after each point that stands
     UnitsPerPoint, // document units per point, for the sizes of its text and lines
+    Timeouts, // QList<int>: of each timeout, the rallies before it and the side that took it
 };
 // The chart's size in points.
 inline constexpr qreal kWidth = 330;
@@ -133,7 +141,8 @@ inline constexpr qreal kHeight = 144;
 // given instead of the teams' (shortened to fit) where they are.
 QString ScoreFlowCaption(const TeamNumbers::Flow& flow, std::optional<QString> away = std::nullopt,
                          std::optional<QString> home = std::nullopt);
-// Draws the score flow of a game into rect (document units).
+// Draws the score flow of a game into rect (document units): each rally as wide as the next, the
+// last one too, and each timeout marked at the rally after which it came, in its side's colour.
 void DrawScoreFlow(QPainter& painter, const QRectF& rect, const TeamNumbers::Flow& flow, qreal unitsPerPoint);
 // The games whose score flows a document shows, read back from its chart objects, in order.
 std::vector<TeamNumbers::Flow> ScoreFlowsIn(const QTextDocument& doc);
@@ -152,10 +161,12 @@ QString ReportCsv(const ReportModel& model);
 // with its longest run (or that the game has no rally log). Cells without a figure are empty.
 QString TeamNumbersCsv(const ReportModel& model);
 // One line per point that stands in the games the report covers, under the header
-// "Match,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones": the match's identifier,
-// the game's number, the rally's number in the game, the teams that served and won it, the score
-// after it and both line-ups as shirt numbers from zone 1, joined by "-" ("?" for a player no
-// longer on the roster), from the whole line-ups of those games (ReportStore::LineUpsOf).
+// "Match,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones,Ended,Player": the match's
+// identifier, the game's number, the rally's number in the game, the teams that served and won it,
+// the score after it, both line-ups as shirt numbers from zone 1, joined by "-" ("?" for a player
+// no longer on the roster), from the whole line-ups of those games (ReportStore::LineUpsOf), and
+// how the point ended: the deciding action as the stat menu names it in English ("Kill", "Serve
+// Error" for the other side's error) with its player ("#7 Ann Lee"), or "Point Only".
 QString RalliesCsv(const ReportModel& model, const ReportStore::WholeLineUps& lineUps);
 // The text MaxPreps imports for volleyball, one team a file: its header, then one line per player
 // (a player's lines together), fields separated by "|"; what Sidelines does not record stays empty.

@@ -76,18 +76,22 @@ QString ResultText(const ReportStore::MatchResult& r)
     const QString deleted = QCoreApplication::translate("clsReport", "(deleted team)");
     const QString home = r.home.isNull() ? deleted : r.home.toString();
     const QString away = r.away.isNull() ? deleted : r.away.toString();
-    int homeWon = 0, awayWon = 0;
+    if (r.games.empty())
+        return QCoreApplication::translate("clsReport", "%1 v %2, no game recorded").arg(away, home);
+    // Only a game the rules decided is won; one left before its end shows its score as it stood.
+    const GameRules::MatchFormat format = r.format.value_or(GameRules::GuessedFormat(r.games));
+    const std::pair<int, int> won = GameRules::GamesWon(r.games, format);
     QStringList scores;
     // The away team first, as every match caption names the teams.
-    for (const auto& [h, a] : r.games) {
-        homeWon += h > a ? 1 : 0;
-        awayWon += a > h ? 1 : 0;
-        scores << QStringLiteral("%1\u2013%2").arg(a).arg(h);
+    for (size_t i = 0; i < r.games.size(); ++i) {
+        const auto& [h, a] = r.games[i];
+        const QString score = QStringLiteral("%1\u2013%2").arg(a).arg(h);
+        const int limit = GameRules::ScoreLimit(format.points, int(i) + 1, format.games);
+        scores << (GameRules::Winner(h, a, limit) ? score
+                                                   : QCoreApplication::translate("clsReport", "%1 unfinished").arg(score));
     }
-    if (scores.isEmpty())
-        return QCoreApplication::translate("clsReport", "%1 v %2, no game recorded").arg(away, home);
     return QCoreApplication::translate("clsReport", "%1 %2, %3 %4 (%5)")
-        .arg(away, QString::number(awayWon), home, QString::number(homeWon), scores.join(QStringLiteral(", ")));
+        .arg(away, QString::number(won.second), home, QString::number(won.first), scores.join(QStringLiteral(", ")));
 }
 
 void clsReport::Start()

@@ -42,5 +42,7 @@ private:
 };
 
 // "Eagles 1, Hawks 2 (20–25, 25–18, 10–15)": the away team first, as in every match caption
-// ("Eagles vs Hawks on ..."), with the games won and every game's score in the same order.
+// ("Eagles vs Hawks on ..."), with the games won and every game's score in the same order. Only a
+// game the rules decided counts as won, by the match's own length (guessed from its scores when it
+// was not kept); any other is marked "unfinished" ("Owls 0, Hawks 1 (18–25, 4–2 unfinished)").
 QString ResultText(const ReportStore::MatchResult& result);

@@ -114,12 +114,14 @@ void frmMain::buildMenus()
     mnuAddTeam = addItem(mnuFile, QT_TR_NOOP("Add &Team"), "mnuAddTeam", &frmMain::mnuAddTeam_Click);
     mnuAddPlayer = addItem(mnuFile, QT_TR_NOOP("Add &Player"), "mnuAddPlayer", &frmMain::mnuAddPlayer_Click);
     mnuStartMatch = addItem(mnuFile, QT_TR_NOOP("&Start Match"), "mnuStartMatch", &frmMain::mnuStartMatch_Click);
+    mnuContinueMatch = addItem(mnuFile, QT_TR_NOOP("&Continue Match..."), "mnuContinueMatch",
+                               &frmMain::mnuContinueMatch_Click);
     mnuRestore = addItem(mnuFile, QT_TR_NOOP("Restore Saved &Matches…"), "mnuRestore", &frmMain::mnuRestore_Click);
     mnuImportScout = addItem(mnuFile, QT_TR_NOOP("&Import Scout File..."), "mnuImportScout",
                              &frmMain::mnuImportScout_Click);
     mnuExportScout = addItem(mnuFile, QT_TR_NOOP("Export Scout &File..."), "mnuExportScout",
                              &frmMain::mnuExportScout_Click);
-    mnuClubServer = addItem(mnuFile, QT_TR_NOOP("&Club Server..."), "mnuClubServer", &frmMain::mnuClubServer_Click);
+    mnuClubServer = addItem(mnuFile, QT_TR_NOOP("C&lub Server..."), "mnuClubServer", &frmMain::mnuClubServer_Click);
     mnuSendClub = addItem(mnuFile, QT_TR_NOOP("Se&nd Matches to Club Server"), "mnuSendClub", &frmMain::mnuSendClub_Click);
     mnuLine1 = mnuFile->addSeparator();
     mnuLine1->setObjectName(QStringLiteral("mnuLine1"));
@@ -322,6 +324,14 @@ void frmMain::mnuStartMatch_Click()
     RunCommand([this] {
         BusyPointer busy(this);
         clsMatch().StartNewMatch();
+    });
+}
+
+void frmMain::mnuContinueMatch_Click()
+{
+    RunCommand([this] {
+        BusyPointer busy(this);
+        clsMatch().ContinueMatch();
     });
 }
 

@@ -41,6 +41,7 @@ public slots:
     void mnuAddTeam_Click();
     void mnuAddPlayer_Click();
     void mnuStartMatch_Click();
+    void mnuContinueMatch_Click();
     void mnuRestore_Click();
     void mnuImportScout_Click();
     void mnuExportScout_Click();
@@ -84,6 +85,7 @@ private:
     QAction* mnuAddTeam = nullptr;
     QAction* mnuAddPlayer = nullptr;
     QAction* mnuStartMatch = nullptr;
+    QAction* mnuContinueMatch = nullptr;
     QAction* mnuRestore = nullptr;
     QAction* mnuImportScout = nullptr;
     QAction* mnuExportScout = nullptr;

@@ -3,6 +3,7 @@
 #include "core/DataPlace.h"
 #include "core/Database.h"
 #include "core/MsgBox.h"
+#include "match/clsMatch.h"
 #include "shell/ClubCommands.h"
 #include "shell/InstanceLock.h"
 #include "shell/Pictures.h"
@@ -175,7 +176,13 @@ void frmSplash::Timer1_Timer()
         // The tip window below runs its own event loop; the timer must not tick into it.
         Timer1->stop();
         close();
-        if (frmTip::ShownAtStartup()) {
+        // A match the last run was recording when it stopped comes before the tip.
+        bool continued = false;
+        RunCommand([&] {
+            BusyPointer busy(m_main.get());
+            continued = clsMatch::OfferToContinueAfterStop();
+        });
+        if (!continued && frmTip::ShownAtStartup()) {
             frmTip tip(m_main.get());
             tip.exec();
         }

@@ -326,6 +326,27 @@ private slots:
                  German() ? QStringLiteral("Deutscher Tipp") : QStringLiteral("English tip"));
     }
 
+    // Each tip says the same in both languages, line for line: what the program does at its exit
+    // (the matches go to the archive, and come back by Restore Saved Matches) is said alike.
+    void tipsSayTheSameInBothLanguages()
+    {
+        const auto lines = [](const char* name) {
+            QFile file(QStringLiteral(SIDELINES_TS_DIR "/../") + QLatin1String(name));
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed().split(QLatin1Char('\n'))
+                                                  : QStringList();
+        };
+        const QStringList english = lines("TIPOFDAY.TXT");
+        const QStringList german = lines("TIPOFDAY_de.TXT");
+        QVERIFY(!english.isEmpty());
+        QCOMPARE(english.size(), german.size());
+        for (qsizetype i = 0; i < german.size(); ++i) {
+            const bool archive = german[i].contains(QLatin1String("Archiv"));
+            QCOMPARE(english[i].contains(QLatin1String("archive")), archive);
+            if (archive)
+                QVERIFY2(english[i].contains(QLatin1String("Restore Saved Matches")), qPrintable(english[i]));
+        }
+    }
+
     // Every message of the court's status line is a notification, spoken once when the command
     // that set it has finished (however often the command set it, and again when a new command
     // says the same words); work under way, a line fitted anew and the score boxes are not spoken.

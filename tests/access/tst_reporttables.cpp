@@ -68,7 +68,7 @@ private slots:
         QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&window);
         QList<QAccessibleInterface*> tables;
         Collect(root, QAccessible::Table, tables);
-        QCOMPARE(tables.size(), 7);
+        QCOMPARE(tables.size(), 9);
 
         QStringList heads;
         for (const BoxColumn& c : BoxColumns(ReportLayout::PositionsTogether))

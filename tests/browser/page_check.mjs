@@ -31,9 +31,19 @@ const finish = (code, message) => {
     finishing = true;
     if (message)
         console.error(message);
-    // The profile goes once the browser has stopped writing into it.
+    // The profile goes once the browser has stopped writing into it. Its helper processes end a
+    // moment after the browser itself and may still write meanwhile: the removal is tried again
+    // for a while, and a profile left in the temporary folder never fails the check.
     const removeProfile = () => {
-        rmSync(profile, { recursive: true, force: true, maxRetries: 5, retryDelay: 100 });
+        const pause = new Int32Array(new SharedArrayBuffer(4));
+        for (let attempt = 0; attempt < 30; ++attempt) {
+            try {
+                rmSync(profile, { recursive: true, force: true });
+                break;
+            } catch {
+                Atomics.wait(pause, 0, 0, 100);
+            }
+        }
         process.exit(code);
     };
     if (browser.exitCode !== null || browser.signalCode !== null)

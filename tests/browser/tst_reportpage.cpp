@@ -141,9 +141,11 @@ private slots:
         const QString box = QStringLiteral(": #,Player,GP,K,E,TA,PCT,AST,SA,SE,RE,DIG,BS,BA,BE,BHE,PASS,PTS (0 row headers)");
         const QString numbers = QStringLiteral(": Rotation,SRV,WS,BP%,REC,WR,SO%,W,L,+/- (0 row headers)");
         const QString runs = QStringLiteral(": Match,Longest run of points in each game (0 row headers)");
+        const QString won = QStringLiteral(": Points won,ATK,BLK,ACE,OPE,OTH,WON (0 row headers)");
         QCOMPARE(tables, (QStringList{QStringLiteral(":  (7 row headers)"), QStringLiteral("Harbour Hawks") + box,
                                       owls + box, QStringLiteral("Harbour Hawks") + numbers,
-                                      QStringLiteral("Harbour Hawks") + runs, owls + numbers, owls + runs}));
+                                      QStringLiteral("Harbour Hawks") + runs, QStringLiteral("Harbour Hawks") + won,
+                                      owls + numbers, owls + runs, owls + won}));
         QCOMPARE(seen.value(QStringLiteral("charts")).toVariant().toStringList(),
                  (QStringList{QStringLiteral("Game 1: ") + owls + QStringLiteral(" 9, Harbour Hawks 16"),
                               QStringLiteral("Game 2: ") + owls + QStringLiteral(" 17, Harbour Hawks 8")}));

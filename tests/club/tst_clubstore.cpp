@@ -45,6 +45,24 @@ private slots:
         Execute(QStringLiteral("UPDATE RALLY SET STAT = '' WHERE (GAMEID, ENTRY) = (SELECT GAMEID, ENTRY FROM RALLY ORDER BY GAMEID, ENTRY LIMIT 1 OFFSET 1)"));
         // A line-up with an empty zone, as before it is complete.
         Execute(QStringLiteral("UPDATE RALLY SET A6 = NULL WHERE (GAMEID, ENTRY) = (SELECT GAMEID, ENTRY FROM RALLY ORDER BY GAMEID DESC, ENTRY DESC LIMIT 1)"));
+        // The first game's start names a libero for each side; she comes in for home's zone 5, and
+        // a timeout follows; its first point keeps its deciding action.
+        const QString first = m_app->scalar(QStringLiteral("SELECT MIN(GAMEID) FROM RALLY")).toString();
+        Execute(QStringLiteral("UPDATE RALLY SET PLAYERID = A6, OUTID = H6 WHERE GAMEID = ? AND ENTRY = 1"), {first});
+        Execute(QStringLiteral("UPDATE RALLY SET STAT = 'KILL', PLAYERID = H4, POSITION = 4 WHERE GAMEID = ? AND ENTRY = "
+                               "(SELECT MIN(ENTRY) FROM RALLY WHERE GAMEID = ? AND KIND = 'POINT')"),
+                {first, first});
+        Execute(QStringLiteral("INSERT INTO RALLY (GAMEID, ENTRY, STEP, KIND, ENTERED, SIDE, AMOUNT, HOMESCORE, AWAYSCORE, "
+                               "PLAYERID, OUTID, H1, H2, H3, H4, H5, H6, A1, A2, A3, A4, A5, A6) "
+                               "SELECT GAMEID, ENTRY + 1, STEP + 1, 'LIBERO', ENTERED, 0, 1, HOMESCORE, AWAYSCORE, A6, H5, "
+                               "H1, H2, H3, H4, A6, H6, A1, A2, A3, A4, A5, A6 FROM RALLY WHERE GAMEID = ? "
+                               "ORDER BY ENTRY DESC LIMIT 1"),
+                {first});
+        Execute(QStringLiteral("INSERT INTO RALLY (GAMEID, ENTRY, STEP, KIND, ENTERED, SIDE, HOMESCORE, AWAYSCORE, H1, H2, "
+                               "H3, H4, H5, H6, A1, A2, A3, A4, A5, A6) SELECT GAMEID, ENTRY + 1, STEP + 1, 'TIMEOUT', "
+                               "ENTERED, 1, HOMESCORE, AWAYSCORE, H1, H2, H3, H4, H5, H6, A1, A2, A3, A4, A5, A6 FROM RALLY "
+                               "WHERE GAMEID = ? ORDER BY ENTRY DESC LIMIT 1"),
+                {first});
         ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
         const QString archive = ArchiveStore::DefaultPath();
         const ClubServer server = Server()->tlsServer(m_db, QStringLiteral("bench_a"));
@@ -82,6 +100,14 @@ private slots:
         QCOMPARE(restored.restored.size(), 4);
         QCOMPARE(Dump(m_app->dbPath(), {"TEAM", "PLAYER", "MATCH", "GAME", "PLAYED", "PLAY", "RALLY"}), recorded);
         QCOMPARE(ReportLines(), report0);
+        // The libero, her swap, the timeout and how the point ended read back as the court wrote them.
+        const Rally::Log log = RallyStore::GameLog(RecordId::fromText(first));
+        QVERIFY(!Rally::Liberos(log)[Rally::kHome].isNull() && !Rally::Liberos(log)[Rally::kAway].isNull());
+        const auto swap = std::find_if(log.begin(), log.end(), [](const Rally::Entry& e) { return e.kind == Rally::Kind::Libero; });
+        QVERIFY(swap != log.end() && !swap->out.isNull());
+        QCOMPARE(Rally::LiberoStandsFor(log, Rally::kHome), std::optional(swap->out));
+        QCOMPARE(Rally::TimeoutsTaken(log, Rally::kAway), 1);
+        QCOMPARE(Rally::StandingPoints(log).front().ended, QStringLiteral("KILL"));
         // Another bench's matches, even once left at this bench's exit, never wait to go back.
         ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
         QCOMPARE(ArchiveStore::ListMatches(ArchiveStore::DefaultPath()).size(), size_t(4));

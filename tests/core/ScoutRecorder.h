@@ -39,8 +39,10 @@ public:
         return t;
     }
 
-    // A game; homeOnLeft is the side the user chose (the boxes follow it).
-    void startGame(const Team& home, const Team& away, int number, int firstServer, bool homeOnLeft)
+    // A game; homeOnLeft is the side the user chose (the boxes follow it). Each side's libero, when
+    // named, is one of its players not among the first six.
+    void startGame(const Team& home, const Team& away, int number, int firstServer, bool homeOnLeft,
+                   const std::array<RecordId, 2>& liberos = {})
     {
         m_homeOnLeft = homeOnLeft;
         m_game = NewRecordId(RecordKind::Game);
@@ -58,7 +60,7 @@ public:
                 court[size_t(side)][z] = (side == 0 ? home : away).players[qsizetype(z)];
                 onCourt << court[size_t(side)][z];
             }
-        write(m_book.start(court, firstServer, tick()), onCourt);
+        write(m_book.start(court, firstServer, tick(), liberos), onCourt);
     }
 
     int score(int side) const { return m_book.score(side); }
@@ -88,6 +90,14 @@ public:
     void pointOff(int side) { write(m_book.point(side, -1, true, tick())); }
     void rotate(int side, bool back) { write(m_book.rotate(side, back, tick())); }
     void takeBack() { write(*m_book.takeBack(tick())); }
+    // The libero's key on a side's zone; she has played the game once she comes in.
+    void libero(int side, int zone)
+    {
+        const bool in = Rally::CheckLibero(m_book.log(), side, zone) == Rally::LiberoMove::In;
+        write(m_book.libero(side, zone, tick()),
+              in ? QList<RecordId>{Rally::Liberos(m_book.log())[size_t(side)]} : QList<RecordId>{});
+    }
+    void timeout(int side) { write(m_book.timeout(side, tick())); }
 
     // Players exchanged in the line-up window at once: each zone given its new player.
     void substitute(int side, const QList<std::pair<int, RecordId>>& changes)

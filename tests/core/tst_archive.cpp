@@ -1,4 +1,5 @@
 #include "core/ArchiveStore.h"
+#include "core/MatchStore.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
@@ -52,12 +53,17 @@ QString Id(int n)
 }
 
 // Match n with its games; each game has two players on court, three actions and the log's start
-// and a point. An odd match came from a scout file.
+// (with a libero), a point won by a kill, a libero swap and a timeout. An odd match came from a
+// scout file and keeps its options, so that it can be continued.
 void SeedMatch(int n, int games)
 {
-    Execute(QStringLiteral("INSERT INTO MATCH VALUES (?, 'home', 'away')"), {Id(n)});
-    if (n % 2 == 1)
+    Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, 'home', 'away')"), {Id(n)});
+    if (n % 2) {
         Execute(QStringLiteral("INSERT INTO SCOUTMATCH VALUES (?, ?)"), {Id(n), QStringLiteral("file %1").arg(n)});
+        Execute(QStringLiteral("UPDATE MATCH SET GAMES = 5, POINTS = 25, SIDE = 'RIGHT', SIDEOUTROTATE = 1, "
+                               "SCOREFROMACTION = 0 WHERE MATCHID = ?"),
+                {Id(n)});
+    }
     for (int g = 1; g <= games; ++g) {
         const QString game = RecordId::fromText(Id(n)).addSecs(g).text();
         Execute(QStringLiteral("INSERT INTO GAME VALUES (?, ?, ?, ?, ?)"), {Id(n), game, g, 20 + g, 25 - n});
@@ -67,8 +73,12 @@ void SeedMatch(int n, int games)
                                "(?, ?, 'ann', 4, -1, -1, NULL)"),
                 QVariantList(6, game));
         Execute(QStringLiteral("INSERT INTO RALLY (GAMEID, ENTRY, STEP, KIND, ENTERED, SERVER, HOMESCORE, AWAYSCORE, "
-                               "H1, A1) VALUES (?, 1, 1, 'START', ?, 0, 0, 0, 'ann', 'bea'), "
-                               "(?, 2, 2, 'POINT', ?, 1, 1, 0, 'ann', 'bea')"),
+                               "PLAYERID, STAT, POSITION, H1, A1) VALUES (?, 1, 1, 'START', ?, 0, 0, 0, 'lib', NULL, "
+                               "NULL, 'ann', 'bea'), (?, 2, 2, 'POINT', ?, 1, 1, 0, 'ann', 'KILL', 4, 'ann', 'bea')"),
+                {game, game, game, game});
+        Execute(QStringLiteral("INSERT INTO RALLY (GAMEID, ENTRY, STEP, KIND, ENTERED, SIDE, AMOUNT, HOMESCORE, "
+                               "AWAYSCORE, PLAYERID, OUTID, H1, A1) VALUES (?, 3, 3, 'LIBERO', ?, 0, 1, 1, 0, 'lib', "
+                               "'ann', 'lib', 'bea'), (?, 4, 4, 'TIMEOUT', ?, 1, NULL, 1, 0, NULL, NULL, 'lib', 'bea')"),
                 {game, game, game, game});
     }
 }
@@ -105,7 +115,9 @@ private slots:
         QTest::newRow("a player on court") << QStringLiteral("INSERT INTO PLAYED VALUES ('2026-02-01 18:00:01', 'cat')");
         QTest::newRow("a game") << QStringLiteral("INSERT INTO GAME VALUES ('2026-02-01 18:00:00', 'g3', 3, 0, 0)");
         QTest::newRow("a log entry") << QStringLiteral("INSERT INTO RALLY (GAMEID, ENTRY, STEP, KIND, ENTERED, HOMESCORE, "
-                                                       "AWAYSCORE) VALUES ('2026-02-01 18:00:01', 3, 3, 'ROTATE', 'x', 1, 0)");
+                                                       "AWAYSCORE) VALUES ('2026-02-01 18:00:01', 5, 5, 'ROTATE', 'x', 1, 0)");
+        QTest::newRow("the match ended") << QStringLiteral("UPDATE MATCH SET ENDED = 1 WHERE MATCHID = '2026-02-01 18:00:00'");
+        QTest::newRow("its options") << QStringLiteral("UPDATE MATCH SET SIDE = 'LEFT' WHERE MATCHID = '2026-02-01 18:01:00'");
     }
 
     void exitArchivesAndRestoreBringsBack()
@@ -121,6 +133,14 @@ private slots:
         const QList<RecordId> both{RecordId::fromText(Id(0)), RecordId::fromText(Id(1))};
         QCOMPARE(ArchiveStore::Restore(m_archive, both).restored, both);
         QCOMPARE(Dump(m_app->dbPath()), recorded);
+
+        // A match left while it was being recorded comes back as one to continue by choice: no
+        // recording is under way.
+        MatchStore::ForgetMatches();
+        FileRows(m_archive, QStringLiteral("UPDATE MATCH SET RECORDING = 1"));
+        QCOMPARE(ArchiveStore::Restore(m_archive, both).restored, both);
+        QCOMPARE(Dump(m_app->dbPath()), recorded);
+        FileRows(m_archive, QStringLiteral("UPDATE MATCH SET RECORDING = 0"));
 
         if (!change.isEmpty())
             Execute(change);
@@ -159,7 +179,7 @@ private slots:
         QFile file(m_archive);
         if (contents.startsWith('v')) {
             QVERIFY(Db::createFresh(m_archive, &error, contents == "v0" ? 0 : Db::kSchemaVersion));
-            FileRows(m_archive, QStringLiteral("INSERT INTO MATCH VALUES ('2025-01-01 10:00:00', 'h', 'a')"));
+            FileRows(m_archive, QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES ('2025-01-01 10:00:00', 'h', 'a')"));
             FileRows(m_archive, QStringLiteral("PRAGMA user_version = %1").arg(contents == "v0" ? 0 : 99));
         } else if (contents == "other") {
             FileRows(m_archive, QStringLiteral("CREATE TABLE NOTES (LINE TEXT)"));

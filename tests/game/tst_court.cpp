@@ -1,4 +1,6 @@
 #include "Court.h"
+#include "core/mConstants.h"
+#include "game/CourtMarks.h"
 #include "support/Drive.h"
 #include "support/TestMain.h"
 
@@ -59,7 +61,8 @@ private slots:
                      (QList<QVariantList>{{box, e.value()}}));
         }
         QCOMPARE(c.app.count(QStringLiteral("PLAY")), kStats.size());
-        expected << QStringList{"mnuViewStats=&View Stats", "mnuPass1=&1", "mnuPass2=&2", "mnuPass3=&3"};
+        expected << QStringList{"=", "mnuLibero=L&ibero In", "mnuViewStats=&View Stats", "mnuPass1=&1", "mnuPass2=&2",
+                                "mnuPass3=&3"};
         QCOMPARE(shown, expected);
         // Box 2 has had a kill (with its attempt); one more attempt.
         QVERIFY(c.record(2, Qt::Key_A));
@@ -315,6 +318,209 @@ private slots:
         QCOMPARE(c.score(1), QStringLiteral("1"));
     }
 
+    // The next game's question says where the game under way stands: decided, not decided with its
+    // score, or the match won already. No stays the answer Enter gives.
+    void nextGameQuestion_data()
+    {
+        QTest::addColumn<int>("games");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QList<int>>("scores"); // home, away of each game so far; the last is under way
+        QTest::addColumn<QString>("question");
+        QTest::newRow("decided") << 3 << 15 << QList<int>{15, 10} << "Are you sure you want to go to game 2?";
+        QTest::newRow("not reached") << 3 << 15 << QList<int>{1, 0}
+                                     << "Game 1 stands 1\u20130 and is not decided. Go to game 2 anyway?";
+        QTest::newRow("at the limit, one ahead") << 3 << 15 << QList<int>{14, 15}
+                                                 << "Game 1 stands 14\u201315 and is not decided. Go to game 2 anyway?";
+        QTest::newRow("won past the limit") << 3 << 15 << QList<int>{17, 19} << "Are you sure you want to go to game 2?";
+        QTest::newRow("to 25: 15 is not enough") << 5 << 25 << QList<int>{25, 20, 15, 10}
+                                                 << "Game 2 stands 15\u201310 and is not decided. Go to game 3 anyway?";
+        QTest::newRow("the match won") << 3 << 15 << QList<int>{15, 10, 15, 12}
+                                       << "Harbour Hawks have won the match 2\u20130. Go to game 3 anyway?";
+        QTest::newRow("the away side won it") << 3 << 25 << QList<int>{20, 25, 25, 23, 13, 15}
+                                              << "Owls d'Or have won the match 2\u20131. Go to game 4 anyway?";
+    }
+    void nextGameQuestion()
+    {
+        QFETCH(int, games);
+        QFETCH(int, points);
+        QFETCH(QList<int>, scores);
+        QFETCH(QString, question);
+        const int number = int(scores.size() / 2);
+        Seeded s(QStringLiteral("LEFT"), number, games, points);
+        // The games before stored before the one under way, each with its score.
+        for (int g = 1; g <= number; ++g) {
+            const RecordId game = g == number ? s.session.game->GameID() : s.session.game->GameID().addSecs(g - number);
+            if (g < number)
+                MatchStore::AddGame(s.session.matchId, game, g);
+            Execute(QStringLiteral("UPDATE GAME SET HOMESCORE = ?, AWAYSCORE = ? WHERE GAMEID = ?"),
+                    {scores[2 * (g - 1)], scores[2 * (g - 1) + 1], Bind(game)});
+        }
+        QCOMPARE(clsGame::NextGameQuestion(s.session), question);
+    }
+
+    // What the status line says after each kind of step: the point and its score, the action and
+    // the point it decided as two sentences, a point taken off, and nothing of a plain turn.
+    void statusSaysWhatTheStepDid_data()
+    {
+        QTest::addColumn<bool>("fromAction");
+        QTest::addColumn<bool>("sideOut");
+        QTest::addColumn<QString>("keys"); // H, A: score buttons; M: subtraction mode; R: rotate home; b<n><key>
+        QTest::addColumn<QString>("status");
+        QTest::newRow("home's point") << false << false << "H" << "Point Harbour Hawks: 1\u20130.";
+        QTest::newRow("away's point, turning") << false << true << "H A" << "Point Owls d'Or: 1\u20131.";
+        QTest::newRow("after a take-back") << false << true << "H Z A" << "Point Owls d'Or: 0\u20131.";
+        QTest::newRow("the serve won back, to turn by hand")
+            << false << false << "H A" << "Point Owls d'Or: 1\u20131. Away won the serve back: rotate Away (Alt+O).";
+        QTest::newRow("a kill and its point")
+            << true << false << "b4K" << "Added 1 Kill and 1 Attempt to Hawk 4 #4. Point Harbour Hawks: 1\u20130.";
+        QTest::newRow("an error gives the other side the point")
+            << true << true << "b9E" << "Added 1 Error and 1 Attempt to Owl 3 #13. Point Harbour Hawks: 1\u20130.";
+        QTest::newRow("an action that decides nothing") << true << false << "b4D" << "Added 1 Dig to Hawk 4 #4";
+        QTest::newRow("a point taken off") << false << false << "H H M H" << "Point taken off Harbour Hawks: 1\u20130.";
+        QTest::newRow("a turn says so") << false << false << "H R" << "Harbour Hawks rotate.";
+    }
+    void statusSaysWhatTheStepDid()
+    {
+        QFETCH(bool, fromAction);
+        QFETCH(bool, sideOut);
+        QFETCH(QString, keys);
+        QFETCH(QString, status);
+        Court c;
+        c.session.scoreFromAction = fromAction;
+        c.session.sideOutRotate = sideOut;
+        QVERIFY(c.show());
+        for (const QString& key : keys.split(QLatin1Char(' '))) {
+            if (key.startsWith(QLatin1Char('b')))
+                QVERIFY(c.record(key.mid(1, key.size() - 2).toInt(), Qt::Key(key.back().unicode())));
+            else if (key == QLatin1String("Z"))
+                QTest::keyClick(Focus(c.screen.get()), Qt::Key_Z, Qt::ControlModifier);
+            else if (key == QLatin1String("M"))
+                QVERIFY(AltKey(c.screen.get(), Qt::Key_M));
+            else
+                QVERIFY(AltKey(c.screen.get(), Qt::Key(key.front().unicode())));
+        }
+        QCOMPARE(c.status(), status);
+    }
+
+    // Once a game is won, an action that would end a rally is refused as a point is, whichever
+    // way points are kept; one that ends none, and a take-back, still go in.
+    void noRallyAfterTheGameIsWon_data()
+    {
+        QTest::addColumn<bool>("fromAction");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("subtract");
+        QTest::addColumn<bool>("recorded");
+        QTest::newRow("kill, points by hand") << false << int(Qt::Key_K) << false << false;
+        QTest::newRow("kill, points from actions") << true << int(Qt::Key_K) << false << false;
+        QTest::newRow("serve error") << true << int(Qt::Key_R) << false << false;
+        QTest::newRow("block assist") << true << int(Qt::Key_B) << false << false;
+        QTest::newRow("dig") << true << int(Qt::Key_D) << false << true;
+        QTest::newRow("set assist") << false << int(Qt::Key_T) << false << true;
+        QTest::newRow("a kill taken off") << true << int(Qt::Key_K) << true << true;
+    }
+    void noRallyAfterTheGameIsWon()
+    {
+        QFETCH(bool, fromAction);
+        QFETCH(int, key);
+        QFETCH(bool, subtract);
+        QFETCH(bool, recorded);
+        Court c;
+        QVERIFY(c.show());
+        // A kill in the last rally, then the game: 15-0.
+        QVERIFY(c.record(4, Qt::Key_K));
+        for (int i = 0; i < 15; ++i)
+            c.click(QStringLiteral("cmdScore_0"));
+        QCOMPARE(c.score(0), QStringLiteral("15"));
+        c.session.scoreFromAction = fromAction;
+        if (subtract)
+            QVERIFY(AltKey(c.screen.get(), Qt::Key_M));
+        const int rows = c.app.count(QStringLiteral("PLAY"));
+        const int entries = c.app.count(QStringLiteral("RALLY"));
+        const int beeps = BeepCount();
+        QVERIFY(c.record(4, Qt::Key(key)));
+        QCOMPARE(c.app.count(QStringLiteral("PLAY")), rows + (recorded ? 1 : 0));
+        QCOMPARE(c.app.count(QStringLiteral("RALLY")), entries + (recorded ? 1 : 0));
+        QCOMPARE(BeepCount() - beeps, recorded ? 0 : 1);
+        if (!recorded)
+            QCOMPARE(c.status(), QStringLiteral("Not recorded: Harbour Hawks win game 1, 15\u20130. Alt+E goes to game 2."));
+        QCOMPARE(c.score(0) + c.score(1), QStringLiteral("150"));
+    }
+
+    // A point taken off by the score button takes back the turn its side-out brought, as the
+    // take-back does; a turn made by hand stays.
+    void scoreButtonTakesBackItsTurn_data()
+    {
+        QTest::addColumn<bool>("sideOut");
+        QTest::addColumn<QString>("keys"); // A: away's point, O: away turns by hand, M: subtraction mode
+        QTest::addColumn<QString>("zoneOne"); // away's box 7 after the keys
+        QTest::addColumn<int>("servingBox");
+        QTest::newRow("the side-out's turn") << true << "A M A" << "Owl 1\n#11" << 1;
+        QTest::newRow("a turn by hand stays") << false << "A O M A" << "Owl 2\n#12" << 1;
+        QTest::newRow("a point on its own serve") << true << "A A M A" << "Owl 2\n#12" << 7;
+    }
+    void scoreButtonTakesBackItsTurn()
+    {
+        QFETCH(bool, sideOut);
+        QFETCH(QString, keys);
+        QFETCH(QString, zoneOne);
+        QFETCH(int, servingBox);
+        Court c;
+        c.session.sideOutRotate = sideOut;
+        QVERIFY(c.show());
+        for (const QString& key : keys.split(QLatin1Char(' ')))
+            QVERIFY(AltKey(c.screen.get(), Qt::Key(key.front().unicode())));
+        QCOMPARE(c.get(QStringLiteral("lblPlayer_7"))->text(), zoneOne);
+        QCOMPARE(c.get(QStringLiteral("lblServe"))->property("box").toInt(), servingBox);
+    }
+
+    // The strip of the last entries shows as many whole entries as its height holds, newest
+    // first; a name too long for its width loses its middle, never its ends, and each entry is
+    // whole for a screen reader.
+    void entriesStripFitsItsHeight_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("room for all") << 2000 << 12;
+        QTest::newRow("room for some") << 150 << -1;
+        QTest::newRow("room for less than one") << 5 << 1;
+    }
+    void entriesStripFitsItsHeight()
+    {
+        QFETCH(int, height);
+        QFETCH(int, shown);
+        QWidget parent;
+        parent.resize(200, height + 20);
+        LogStrip strip(&parent);
+        strip.setPixelSize(14);
+        strip.setGeometry(0, 0, 160, height);
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        const QString longName = QStringLiteral("Kill, #7 Annabelle-Marie-Louise-Bernadette-Charlotte");
+        QStringList entries;
+        for (int i = 12; i >= 1; --i)
+            entries << (i == 12 ? longName : QStringLiteral("Point Hawks, %1\u20130").arg(i));
+        strip.showEntries(entries);
+        QVERIFY(strip.count() >= 1);
+        if (shown > 0)
+            QCOMPARE(strip.count(), shown);
+        else
+            QVERIFY(strip.count() > 1 && strip.count() < 12);
+        // Whole entries only, within the height (one entry always shows).
+        int used = 0;
+        for (int r = 0; r < strip.count(); ++r)
+            used += strip.item(r)->sizeHint().height();
+        QVERIFY(strip.count() == 1 || used <= strip.viewport()->height());
+        QCOMPARE(strip.entries(), entries.mid(0, strip.count()));
+        // The long name: shortened in its middle, its start and end kept, every line within the width.
+        const QString first = strip.item(0)->text();
+        QVERIFY2(first.contains(QChar(0x2026)), qPrintable(first));
+        QVERIFY(first.startsWith(QLatin1String("Kill, #7 Ann")));
+        QVERIFY(first.endsWith(QLatin1String("tte")));
+        for (const QString& word : first.split(QLatin1Char(' ')))
+            QVERIFY(strip.fontMetrics().horizontalAdvance(word) <= strip.viewport()->width() - 8);
+        QCOMPARE(strip.item(0)->data(Qt::AccessibleTextRole).toString(), longName);
+    }
+
     // Refused, declined or failed: the game under way goes on as it was.
     void nextGameNotReached_data()
     {
@@ -322,7 +528,7 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("breakage");
         QTest::addColumn<QStringList>("prompts");
-        const QString game2 = QStringLiteral("Are you sure you want to go to game 2?");
+        const QString game2 = QStringLiteral("Game 1 stands 0\u20130 and is not decided. Go to game 2 anyway?");
         QTest::newRow("best of 3 in game 3")
             << 3 << 3 << QString() << QStringList{"You choose a best of 3 match. There can be no game 4."};
         QTest::newRow("best of 5 in game 5")

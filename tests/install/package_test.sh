@@ -94,9 +94,10 @@ keys_to "Sidelines 2.0" key alt+f s
 keys_to "Please Choose the Home Team" key Return
 keys_to "Please Choose the Away Team" key Down Return
 keys_to "Game Options" key Return
-# Six starters a side: select six, Tab to ">", move them; six Tabs on to the other team's list.
+# Six starters a side: select six, Tab to ">", move them; seven Tabs on to the other team's list
+# (past its libero's list).
 six="space shift+Down shift+Down shift+Down shift+Down shift+Down Tab space"
-keys_to "Starters" key $six Tab Tab Tab Tab Tab Tab $six alt+g
+keys_to "Starters" key $six Tab Tab Tab Tab Tab Tab Tab $six alt+g
 keys_to "Game" key alt+h
 score=""
 for _ in $(seq 50); do

@@ -192,8 +192,14 @@ private slots:
                               QStringLiteral("game 2 to 25, home LEFT: 0,2,-1"), QStringLiteral("options 001"),
                               QStringLiteral("game 3 to 15, home LEFT: 0,2,-1")}));
         QCOMPARE(MsgBoxHook::prompts(),
-                 (QStringList{"Are you sure you want to go to game 2?", "Are you sure you want to go to game 3?",
+                 (QStringList{"Game 1 stands 1\u20131 and is not decided. Go to game 2 anyway?",
+                              "Game 2 stands 0\u20130 and is not decided. Go to game 3 anyway?",
                               "The match is not decided (0\u20130). End it anyway?"}));
+        // The match keeps its options, the deciding game's side among them, and is ended: no
+        // recording is left under way.
+        QCOMPARE(seeded->app.rows(QStringLiteral("SELECT GAMES, POINTS, SIDE, SIDEOUTROTATE, SCOREFROMACTION, RECORDING, "
+                                                 "ENDED FROM MATCH")),
+                 (QList<QVariantList>{{3, 25, QStringLiteral("LEFT"), 0, 0, 0, 1}}));
         QCOMPARE(seeded->app.rows(QStringLiteral("SELECT GAMENUMBER, HOMESCORE, AWAYSCORE FROM GAME ORDER BY 1")),
                  (QList<QVariantList>{{1, 1, 1}, {2, 0, 0}, {3, 0, 0}}));
         QCOMPARE(seeded->app.rows(QStringLiteral("SELECT G.GAMENUMBER, COUNT(*) FROM PLAYED P JOIN GAME G "

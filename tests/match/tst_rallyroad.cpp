@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(seen, (QStringList{
                            QStringLiteral("Game starts, Owls d'Or serve first. | box 7 Serving: #11 Owl 1 | "
                                           "Game starts, Owls d'Or serve first"),
-                           QStringLiteral("Point Harbour Hawks, 1\u20130. Home won the serve back: rotate Home (Alt+R). | "
+                           QStringLiteral("Point Harbour Hawks: 1\u20130. Home won the serve back: rotate Home (Alt+R). | "
                                           "box 1 Serving: #1 Hawk 1 | Point Harbour Hawks, 1\u20130"),
                            QStringLiteral("Harbour Hawks rotate. | box 1 Serving: #2 Hawk 2 | Harbour Hawks rotate"),
                            QStringLiteral("Owls d'Or rotate. | box 7 Serving: #12 Owl 2 | Owls d'Or rotate"),
@@ -240,7 +240,7 @@ private slots:
                                           "Took back: Owls d'Or rotate"),
                            QStringLiteral("Subtraction mode off: recording again. | box 1 Serving: #2 Hawk 2 | "
                                           "Point taken off Owls d'Or, 2\u20130"),
-                           QStringLiteral("Point Harbour Hawks, 3\u20131. Home won the serve back: rotate Home (Alt+R). | "
+                           QStringLiteral("Point Harbour Hawks: 3\u20131. Home won the serve back: rotate Home (Alt+R). | "
                                           "box 1 Serving: #2 Hawk 2 | Point Harbour Hawks, 3\u20131"),
                            // The points that stand, as played: served>won, score, zones 1-6 of each side.
                            QStringLiteral("A>H 1:0 1-2-3-4-5-6 11-12-13-14-15-16"),

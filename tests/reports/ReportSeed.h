@@ -5,7 +5,10 @@
 #include "core/Database.h"
 #include "core/RecordId.h"
 #include "core/ReportQuery.h"
+#include "core/ReportStore.h"
 #include "core/StatKinds.h"
+#include "reports/ReportData.h"
+#include "reports/clsReport.h"
 #include "support/Fixture.h"
 
 #include <QDateTime>
@@ -14,6 +17,20 @@
 #include <QStringList>
 
 namespace seed {
+
+// The report of the choices as Finish makes it: the heading's result for one match, the box score
+// and the team numbers.
+inline ReportModel Model(ReportChoices choices)
+{
+    if (choices.match)
+        choices.heading.result = ResultText(ReportStore::Result(*choices.match));
+    const ReportStatement st = BuildReportStatement(choices);
+    ReportModel model = MakeReportModel(st.layout, choices.heading, ReportStore::Fill(st));
+    std::vector<TeamNumbers::GameRecord> games = ReportStore::RallyGames(choices);
+    ReportStore::LineUpRoster players = ReportStore::LineUpPlayers(games);
+    model.rallies = MakeReportRallies(std::move(games), std::move(players), choices);
+    return model;
+}
 
 inline RecordId at(int month, int day, int hour, int minute)
 {

@@ -1,3 +1,4 @@
+#include "core/MatchStore.h"
 #include "ReportSeed.h"
 #include "core/ReportStore.h"
 #include "reports/ReportData.h"
@@ -184,6 +185,52 @@ private slots:
                  seed::kEagles + " 1, Hawks 2 (20\u201325, 25\u201318, 10\u201315)");
         Execute("DELETE FROM GAME WHERE MATCHID = ?", {Bind(s["m2"])});
         QCOMPARE(ResultText(ReportStore::Result(s["m2"])), QStringLiteral("Hawks v Vipers, no game recorded"));
+        // The match's own length, when it was kept with it, decides which games are won.
+        MatchStore::SaveOptions(s["m1"], {QStringLiteral("LEFT"), 5, 25, false, false});
+        QCOMPARE(ResultText(ReportStore::Result(s["m1"])),
+                 seed::kEagles + " 1, Hawks 1 (20\u201325, 25\u201318, 10\u201315 unfinished)");
+    }
+
+    // Only games the rules decided are won; a game left before its end is shown as it stood.
+    void matchResult_data()
+    {
+        QTest::addColumn<int>("games"); // 0: not kept with the match
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QList<int>>("scores"); // home, away of each game
+        QTest::addColumn<QString>("result");
+        QTest::newRow("ended early in game 2") << 0 << 0 << QList<int>{25, 18, 2, 4}
+                                               << "Owls 0, Hawks 1 (18\u201325, 4\u20132 unfinished)";
+        QTest::newRow("kept: to 25") << 3 << 25 << QList<int>{25, 18, 2, 4}
+                                     << "Owls 0, Hawks 1 (18\u201325, 4\u20132 unfinished)";
+        QTest::newRow("to 15, past it by two") << 3 << 15 << QList<int>{17, 15, 13, 15, 15, 9}
+                                               << "Owls 1, Hawks 2 (15\u201317, 15\u201313, 9\u201315)";
+        QTest::newRow("at the limit, one ahead") << 3 << 15 << QList<int>{15, 14}
+                                                 << "Owls 0, Hawks 0 (14\u201315 unfinished)";
+        QTest::newRow("15 is not the end of a game to 25") << 3 << 25 << QList<int>{15, 10}
+                                                           << "Owls 0, Hawks 0 (10\u201315 unfinished)";
+        QTest::newRow("the deciding game to 15") << 5 << 25 << QList<int>{25, 20, 20, 25, 25, 23, 23, 25, 15, 13}
+                                                 << "Owls 2, Hawks 3 (20\u201325, 25\u201320, 23\u201325, 25\u201323, 13\u201315)";
+        QTest::newRow("guessed: five games to 25") << 0 << 0 << QList<int>{25, 20, 20, 25, 25, 23, 23, 25, 15, 13}
+                                                   << "Owls 2, Hawks 3 (20\u201325, 25\u201320, 23\u201325, 25\u201323, 13\u201315)";
+        QTest::newRow("guessed: three games to 15") << 0 << 0 << QList<int>{15, 11, 15, 13}
+                                                    << "Owls 0, Hawks 2 (11\u201315, 13\u201315)";
+        QTest::newRow("a tie is no win") << 3 << 15 << QList<int>{15, 10, 7, 7}
+                                         << "Owls 0, Hawks 1 (10\u201315, 7\u20137 unfinished)";
+    }
+    void matchResult()
+    {
+        QFETCH(int, games);
+        QFETCH(int, points);
+        QFETCH(QList<int>, scores);
+        QFETCH(QString, result);
+        ReportStore::MatchResult r;
+        r.home = QStringLiteral("Hawks");
+        r.away = QStringLiteral("Owls");
+        for (qsizetype i = 0; i + 1 < scores.size(); i += 2)
+            r.games.emplace_back(scores[i], scores[i + 1]);
+        if (games)
+            r.format = GameRules::MatchFormat{games, points};
+        QCOMPARE(ResultText(r), result);
     }
 };
 

@@ -254,11 +254,11 @@ private slots:
         } else if (button == "cmdExportTeamNumbers") {
             QCOMPARE(contents(folder + "/" + files[0]), "\xEF\xBB\xBF" + TeamNumbersCsv(window.model()).toUtf8());
             QVERIFY(
-                contents(folder + "/" + files[0]).contains("\r\nHawks,Team Totals,,,2,1,50.0%,1,1,100.0%,2,1,1,\r\n"));
+                contents(folder + "/" + files[0]).contains("\r\nHawks,Team Totals,,,2,1,50.0%,1,1,100.0%,2,1,1,,0,0,0,0,2\r\n"));
         } else if (button == "cmdExportRallies") {
             // The game is not in the database: the file holds the header alone.
             QCOMPARE(contents(folder + "/" + files[0]),
-                     "\xEF\xBB\xBFMatch,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones\r\n");
+                     "\xEF\xBB\xBFMatch,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones,Ended,Player\r\n");
         }
         window.close();
     }

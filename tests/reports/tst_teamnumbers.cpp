@@ -28,6 +28,8 @@ namespace {
 //   start:h | start:a   the game begins, home or away serving first (both line-ups of `court`)
 //   ph pa               a point won by home / away (the side that sides out turns)
 //   se                  a serve error of the side serving: the point goes to the other side
+//   kh ka               a kill of home's / away's zone 4, which wins the point
+//   to:h to:a           a timeout of home / away
 //   u                   the take-back of the last command
 void Record(const RecordId& game, const Rally::Court& court, const QString& script)
 {
@@ -49,6 +51,12 @@ void Record(const RecordId& game, const Rally::Court& court, const QString& scri
             const RecordId server = book.court()[size_t(side)][0];
             step = book.action(server, side, 1 + 6 * side, *serveError, 1,
                                Rally::PointFromAction(*serveError, side, 1, book.log()), true, at);
+        } else if (word == QLatin1String("kh") || word == QLatin1String("ka")) {
+            const int side = word == QLatin1String("kh") ? Rally::kHome : Rally::kAway;
+            const StatKind* kill = StatByColumn(QStringLiteral("KILL"));
+            step = book.action(book.court()[size_t(side)][3], side, 4 + 6 * side, *kill, 1, side, true, at);
+        } else if (word.startsWith(QLatin1String("to:"))) {
+            step = book.timeout(word.endsWith(QLatin1Char('h')) ? Rally::kHome : Rally::kAway, at);
         } else if (word == QLatin1String("u")) {
             step = book.takeBack(at).value_or(Rally::StepWrite{});
         } else {
@@ -98,17 +106,6 @@ seed::Season RecordSeason(TestApp& app)
     return id;
 }
 
-// The report of the choices as Finish makes it: box score and team numbers.
-ReportModel MakeModel(const ReportChoices& choices)
-{
-    const ReportStatement st = BuildReportStatement(choices);
-    ReportModel model = MakeReportModel(st.layout, choices.heading, ReportStore::Fill(st));
-    std::vector<TeamNumbers::GameRecord> games = ReportStore::RallyGames(choices);
-    ReportStore::LineUpRoster players = ReportStore::LineUpPlayers(games);
-    model.rallies = MakeReportRallies(std::move(games), std::move(players), choices);
-    return model;
-}
-
 // A team's part of the "Team Numbers" section as the document reads: each table row as
 // "label|figures", figures apart by blanks, then the longest runs as "match|runs".
 QStringList TeamSection(const QString& plain, const QString& team)
@@ -138,6 +135,17 @@ QStringList TeamSection(const QString& plain, const QString& team)
         }
     }
     return rows;
+}
+
+// A game's chart as the report draws it, two units per point.
+QImage Chart(const TeamNumbers::Flow& flow)
+{
+    const qreal u = 2;
+    QImage image(QSize(int(ScoreFlow::kWidth * u), int(ScoreFlow::kHeight * u)), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter p(&image);
+    DrawScoreFlow(p, QRectF(QPointF(0, 0), image.size()), flow, u);
+    return image;
 }
 
 QString Leads(const std::vector<int>& leads)
@@ -191,22 +199,39 @@ private slots:
             "Team Totals|7 4 57.1% 5 2 40.0% 6 6 0", m1 + "|Game 1: 2, Game 2: 3, No rally log for game 3"};
         const QStringList flows{"1: 1 0 -1 0 1 0 1", "2: -1 -2 -3 -2 -1"};
         const QStringList all{"Eagles", "Hawks", "Owls", "Vipers"};
-        QTest::newRow("every game") << "" << all << hawks << eagles << flows + QStringList{"1: 1 2"} << false;
-        QTest::newRow("one match") << "match=m1" << QStringList{"Eagles", "Hawks"} << hawks << eagles << flows << false;
-        QTest::newRow("dates") << "from=03-01;thru=03-06" << QStringList{"Eagles", "Hawks"} << hawks << eagles << flows
-                               << false;
+        // How the points were won: by attack, block, serve, the other side's errors (the Eagles'
+        // serve error in game 1), otherwise, and all; each game named by its match too when the
+        // report covers several.
+        const QString won = QStringLiteral("Points won|ATK BLK ACE OPE OTH WON");
+        const auto points = [&](bool several, const QStringList& games) {
+            QStringList rows{won};
+            for (int g = 0; g + 1 < games.size(); ++g)
+                rows << (several ? m1 + ", " : QString()) + games[g];
+            return rows << games.last();
+        };
+        const QStringList hawksWon{"Game 1|0 0 0 1 3 4", "Game 2|0 0 0 0 2 2", "Team Totals|0 0 0 1 5 6"};
+        const QStringList eaglesWon{"Game 1|0 0 0 0 3 3", "Game 2|0 0 0 0 3 3", "Team Totals|0 0 0 0 6 6"};
+        const QStringList hawksOne = hawks + points(false, hawksWon), eaglesOne = eagles + points(false, eaglesWon);
+        const QStringList hawksAll = hawks + points(true, hawksWon), eaglesAll = eagles + points(true, eaglesWon);
+        QTest::newRow("every game") << "" << all << hawksAll << eaglesAll << flows + QStringList{"1: 1 2"} << false;
+        QTest::newRow("one match") << "match=m1" << QStringList{"Eagles", "Hawks"} << hawksOne << eaglesOne << flows
+                                   << false;
+        QTest::newRow("dates") << "from=03-01;thru=03-06" << QStringList{"Eagles", "Hawks"} << hawksOne << eaglesOne
+                               << flows << false;
         QTest::newRow("team narrows the teams and the games")
-            << "team=eagles" << QStringList{"Eagles"} << QStringList{} << eagles << flows << false;
+            << "team=eagles" << QStringList{"Eagles"} << QStringList{} << eaglesOne << flows << false;
         QTest::newRow("a player does not narrow")
-            << "player=ann" << all << hawks << eagles << flows + QStringList{"1: 1 2"} << true;
+            << "player=ann" << all << hawksAll << eaglesAll << flows + QStringList{"1: 1 2"} << true;
         QTest::newRow("a position does not narrow")
-            << "pos=2;apart" << all << hawks << eagles << flows + QStringList{"1: 1 2"} << true;
+            << "pos=2;apart" << all << hawksAll << eaglesAll << flows + QStringList{"1: 1 2"} << true;
         QTest::newRow("game 2") << "game=2" << QStringList{"Eagles", "Hawks"}
                                 << QStringList{"Rotation of #1 Ann Lee|0 0 \u2013 4 1 25.0% 1 3 -2",
                                                "Rotation of #2 <b>Bea</b> Kim|1 1 100.0% 0 0 \u2013 1 0 +1",
-                                               "Team Totals|1 1 100.0% 4 1 25.0% 2 3 -1", m1 + "|Game 2: 2"}
+                                               "Team Totals|1 1 100.0% 4 1 25.0% 2 3 -1", m1 + "|Game 2: 2", won,
+                                               "Game 2|0 0 0 0 2 2", "Team Totals|0 0 0 0 2 2"}
                                 << QStringList{"Rotation of #11 Ida Cole|4 3 75.0% 1 0 0.0% 3 2 +1",
-                                               "Team Totals|4 3 75.0% 1 0 0.0% 3 2 +1", m1 + "|Game 2: 3"}
+                                               "Team Totals|4 3 75.0% 1 0 0.0% 3 2 +1", m1 + "|Game 2: 3", won,
+                                               "Game 2|0 0 0 0 3 3", "Team Totals|0 0 0 0 3 3"}
                                 << QStringList{"2: -1 -2 -3 -2 -1"} << false;
     }
 
@@ -220,7 +245,7 @@ private slots:
         QFETCH(bool, playerNote);
         TestApp app;
         const seed::Season s = RecordSeason(app);
-        const ReportModel model = MakeModel(seed::choices(s, choices));
+        const ReportModel model = seed::Model(seed::choices(s, choices));
         frmReportView window(model);
         const QTextDocument* doc = Child<QTextBrowser>(&window, "txtPreview")->document();
         const QString plain = doc->toPlainText();
@@ -244,28 +269,58 @@ private slots:
         QCOMPARE(plain.count("No rally log for game 3"), choices.startsWith("game=") ? 0 : withThird);
     }
 
+    // Each game's timeouts with the scores they were taken at, under its chart and on it, and the
+    // points won by attack among the points won.
+    void timeoutsAndPointsWonInTheDocument()
+    {
+        TestApp app;
+        const seed::Season s = RecordSeason(app);
+        Record(s["m2g1"], {}, QStringLiteral("to:a kh ph to:h to:a u"));
+        const ReportModel model = seed::Model(seed::choices(s, "match=m2"));
+        frmReportView window(model);
+        const QTextDocument* doc = Child<QTextBrowser>(&window, "txtPreview")->document();
+        const QString plain = doc->toPlainText();
+        QVERIFY2(plain.contains("Timeouts in game 1: Owls at 2\u20130, Vipers at 4\u20130."), qPrintable(plain));
+        const std::vector<TeamNumbers::Flow> flows = ScoreFlowsIn(*doc);
+        QCOMPARE(flows.size(), size_t(1));
+        QCOMPARE(flows[0].timeouts.size(), size_t(2));
+        QCOMPARE(flows[0].timeouts[0].afterRally, 2);
+        QCOMPARE(flows[0].timeouts[0].side, int(Rally::kAway));
+        QCOMPARE(flows[0].timeouts[1].afterRally, 4);
+        QCOMPARE(flows[0].timeouts[1].side, int(Rally::kHome));
+        QCOMPARE(TeamSection(plain, "Vipers").mid(3),
+                 (QStringList{"Points won|ATK BLK ACE OPE OTH WON", "Game 1|1 0 0 0 3 4", "Team Totals|1 0 0 0 3 4"}));
+        // A game without one says so.
+        const ReportModel first = seed::Model(seed::choices(s, "match=m1"));
+        frmReportView other(first);
+        QVERIFY(Child<QTextBrowser>(&other, "txtPreview")->toPlainText().contains("No timeout in game 2."));
+    }
+
     // The team numbers' own file: each rotation and the totals, then each game's longest run, the
     // figures as a spreadsheet reads them (no sign on a gain, empty where there is no figure).
     void teamNumbersCsv()
     {
         TestApp app;
         const seed::Season s = RecordSeason(app);
-        const QString csv = TeamNumbersCsv(MakeModel(seed::choices(s, "match=m1")));
+        const QString csv = TeamNumbersCsv(seed::Model(seed::choices(s, "match=m1")));
         QCOMPARE(
             csv.split("\r\n"),
             (QStringList{"Team,Line,Match,Game,Served,Won Serving,Break Point %,Received,Won Receiving,"
-                         "Sideout %,Won,Lost,+/-,Longest Run",
-                         "Eagles,Rotation of #11 Ida Cole,,,4,3,75.0%,3,1,33.3%,4,3,1,",
-                         "Eagles,Rotation of #12 Jo Hart,,,2,1,50.0%,2,1,50.0%,2,2,0,",
-                         "Eagles,Rotation of a player no longer on the roster,,,1,0,0.0%,0,0,,0,1,-1,",
-                         "Eagles,Team Totals,,,7,4,57.1%,5,2,40.0%,6,6,0,",
-                         "Eagles,Game,2026-03-05 18:00:00,1,,,,,,,,,,2", "Eagles,Game,2026-03-05 18:00:00,2,,,,,,,,,,3",
-                         "Eagles,No rally log for game 3,2026-03-05 18:00:00,3,,,,,,,,,,",
-                         "Hawks,Rotation of #1 Ann Lee,,,2,1,50.0%,6,2,33.3%,3,5,-2,",
-                         "Hawks,Rotation of #2 <b>Bea</b> Kim,,,3,2,66.7%,1,1,100.0%,3,1,2,",
-                         "Hawks,Team Totals,,,5,3,60.0%,7,3,42.9%,6,6,0,",
-                         "Hawks,Game,2026-03-05 18:00:00,1,,,,,,,,,,2", "Hawks,Game,2026-03-05 18:00:00,2,,,,,,,,,,2",
-                         "Hawks,No rally log for game 3,2026-03-05 18:00:00,3,,,,,,,,,,", ""}));
+                         "Sideout %,Won,Lost,+/-,Longest Run,Won by Attack,Won by Block,Won by Serve,"
+                         "Won by Opponent Errors,Won Otherwise",
+                         "Eagles,Rotation of #11 Ida Cole,,,4,3,75.0%,3,1,33.3%,4,3,1,,,,,,",
+                         "Eagles,Rotation of #12 Jo Hart,,,2,1,50.0%,2,1,50.0%,2,2,0,,,,,,",
+                         "Eagles,Rotation of a player no longer on the roster,,,1,0,0.0%,0,0,,0,1,-1,,,,,,",
+                         "Eagles,Team Totals,,,7,4,57.1%,5,2,40.0%,6,6,0,,0,0,0,0,6",
+                         "Eagles,Game,2026-03-05 18:00:00,1,,,,,,,,,,2,0,0,0,0,3",
+                         "Eagles,Game,2026-03-05 18:00:00,2,,,,,,,,,,3,0,0,0,0,3",
+                         "Eagles,No rally log for game 3,2026-03-05 18:00:00,3,,,,,,,,,,,,,,,",
+                         "Hawks,Rotation of #1 Ann Lee,,,2,1,50.0%,6,2,33.3%,3,5,-2,,,,,,",
+                         "Hawks,Rotation of #2 <b>Bea</b> Kim,,,3,2,66.7%,1,1,100.0%,3,1,2,,,,,,",
+                         "Hawks,Team Totals,,,5,3,60.0%,7,3,42.9%,6,6,0,,0,0,0,1,5",
+                         "Hawks,Game,2026-03-05 18:00:00,1,,,,,,,,,,2,0,0,0,1,3",
+                         "Hawks,Game,2026-03-05 18:00:00,2,,,,,,,,,,2,0,0,0,0,2",
+                         "Hawks,No rally log for game 3,2026-03-05 18:00:00,3,,,,,,,,,,,,,,,", ""}));
     }
 
     // One line per point that stands: the point taken back is left out and the rallies are
@@ -278,17 +333,23 @@ private slots:
         const QString h0 = "1-2-3-4-5-6", h1 = "2-3-4-5-6-1";
         const QString a0 = "11-12-?-14-15-16", a1 = "12-?-14-15-16-11", a2 = "?-14-15-16-11-12";
         const QString m1 = "2026-03-05 18:00:00,";
-        const QStringList game1{
-            m1 + "1,1,Hawks,Hawks,1,0," + h0 + "," + a0,   m1 + "1,2,Hawks,Eagles,1,1," + h0 + "," + a0,
-            m1 + "1,3,Eagles,Eagles,1,2," + h0 + "," + a1, m1 + "1,4,Eagles,Hawks,2,2," + h0 + "," + a1,
-            m1 + "1,5,Hawks,Hawks,3,2," + h1 + "," + a1,   m1 + "1,6,Hawks,Eagles,3,3," + h1 + "," + a1,
-            m1 + "1,7,Eagles,Hawks,4,3," + h1 + "," + a2};
+        // Every point of these scripts was scored by the button but the Eagles' serve error, which
+        // the server in their zone 1 made.
+        const QString only = ",Point Only,";
+        const QStringList game1{m1 + "1,1,Hawks,Hawks,1,0," + h0 + "," + a0 + only,
+                                m1 + "1,2,Hawks,Eagles,1,1," + h0 + "," + a0 + only,
+                                m1 + "1,3,Eagles,Eagles,1,2," + h0 + "," + a1 + only,
+                                m1 + "1,4,Eagles,Hawks,2,2," + h0 + "," + a1 + ",Serve Error,#12 Jo Hart",
+                                m1 + "1,5,Hawks,Hawks,3,2," + h1 + "," + a1 + only,
+                                m1 + "1,6,Hawks,Eagles,3,3," + h1 + "," + a1 + only,
+                                m1 + "1,7,Eagles,Hawks,4,3," + h1 + "," + a2 + only};
         const QStringList game2{
-            m1 + "2,1,Eagles,Eagles,0,1," + h0 + "," + a0, m1 + "2,2,Eagles,Eagles,0,2," + h0 + "," + a0,
-            m1 + "2,3,Eagles,Eagles,0,3," + h0 + "," + a0, m1 + "2,4,Eagles,Hawks,1,3," + h0 + "," + a0,
-            m1 + "2,5,Hawks,Hawks,2,3," + h1 + "," + a0};
-        const QStringList vipers{"2026-03-12 19:00:00,1,1,Vipers,Vipers,1,0,21-22-23-24-25-26,31-32-33-34-35-36",
-                                 "2026-03-12 19:00:00,1,2,Vipers,Vipers,2,0,21-22-23-24-25-26,31-32-33-34-35-36"};
+            m1 + "2,1,Eagles,Eagles,0,1," + h0 + "," + a0 + only, m1 + "2,2,Eagles,Eagles,0,2," + h0 + "," + a0 + only,
+            m1 + "2,3,Eagles,Eagles,0,3," + h0 + "," + a0 + only, m1 + "2,4,Eagles,Hawks,1,3," + h0 + "," + a0 + only,
+            m1 + "2,5,Hawks,Hawks,2,3," + h1 + "," + a0 + only};
+        const QStringList vipers{
+            "2026-03-12 19:00:00,1,1,Vipers,Vipers,1,0,21-22-23-24-25-26,31-32-33-34-35-36" + only,
+            "2026-03-12 19:00:00,1,2,Vipers,Vipers,2,0,21-22-23-24-25-26,31-32-33-34-35-36" + only};
         QTest::newRow("every game") << "" << game1 + game2 + vipers;
         QTest::newRow("a team's games") << "team=hawks" << game1 + game2;
         QTest::newRow("game 1") << "game=1" << game1 + vipers;
@@ -301,9 +362,10 @@ private slots:
         QFETCH(QStringList, lines);
         TestApp app;
         const seed::Season s = RecordSeason(app);
-        const ReportModel model = MakeModel(seed::choices(s, choices));
+        const ReportModel model = seed::Model(seed::choices(s, choices));
         const QString expected
-            = (QStringList{"Match,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones"} + lines).join("\r\n")
+            = (QStringList{"Match,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones,Ended,Player"} + lines)
+                  .join("\r\n")
             + "\r\n";
         QCOMPARE(RalliesCsv(model, ReportStore::LineUpsOf(model.rallies.games)), expected);
         // The file is the report's: points recorded and taken back since it was made are not in it.
@@ -317,7 +379,7 @@ private slots:
     {
         TestApp app;
         const seed::Season s = RecordSeason(app);
-        frmReportView window(MakeModel(seed::choices(s, "game=3")));
+        frmReportView window(seed::Model(seed::choices(s, "game=3")));
         const QString plain = Child<QTextBrowser>(&window, "txtPreview")->document()->toPlainText();
         QVERIFY(plain.contains("Team Numbers"));
         QCOMPARE(TeamSection(plain, "Hawks"), QStringList{"Eagles vs Hawks on 3/5/26 6:00 PM|No rally log for game 3"});
@@ -326,7 +388,7 @@ private slots:
         QVERIFY(!Child<QPushButton>(&window, "cmdExportTeamNumbers")->isEnabled());
         QVERIFY(!Child<QPushButton>(&window, "cmdExportRallies")->isEnabled());
         // Nothing of the kind for a report that covers no game at all.
-        frmReportView empty(MakeModel(seed::choices(s, "from=01-01")));
+        frmReportView empty(seed::Model(seed::choices(s, "from=01-01")));
         QVERIFY(!Child<QTextBrowser>(&empty, "txtPreview")->toPlainText().contains("Team Numbers"));
     }
 
@@ -381,13 +443,91 @@ private slots:
         QCOMPARE(image.pixel(image.width() / 2, 3 * int(u)) & 0xffffff, 0xffffffu);
     }
 
+    // Every rally takes its own width at the lead it left, the last one too: a game of two
+    // rallies fills two levels, each over half of the plot.
+    void chartGivesEveryRallyItsWidth_data()
+    {
+        QTest::addColumn<QList<int>>("leads");
+        QTest::addColumn<quint32>("fill");
+        QTest::newRow("ends at -2") << QList<int>{-1, -2} << 0xf4d3aeu;
+        QTest::newRow("ends at 2") << QList<int>{1, 2} << 0xc4d3e8u;
+        QTest::newRow("ends at 1") << QList<int>{2, 1} << 0xc4d3e8u;
+    }
+    void chartGivesEveryRallyItsWidth()
+    {
+        QFETCH(QList<int>, leads);
+        QFETCH(quint32, fill);
+        TeamNumbers::Flow flow;
+        flow.names = {"Hawks", "Eagles"};
+        flow.logged = true;
+        flow.leads.assign(leads.begin(), leads.end());
+        const QImage image = Chart(flow);
+        // The depth of the fill in each column of the plot.
+        QList<int> depths;
+        for (int x = 0; x < image.width(); ++x) {
+            int depth = 0;
+            for (int y = 0; y < image.height(); ++y)
+                depth += (image.pixel(x, y) & 0xffffff) == fill ? 1 : 0;
+            if (depth > 0)
+                depths << depth;
+        }
+        QVERIFY(!depths.isEmpty());
+        const int shallow = *std::min_element(depths.begin(), depths.end());
+        const int deep = *std::max_element(depths.begin(), depths.end());
+        QVERIFY2(std::abs(deep - 2 * shallow) <= 3, qPrintable(QStringLiteral("%1 %2").arg(shallow).arg(deep)));
+        const auto deepColumns = std::count_if(depths.begin(), depths.end(), [&](int d) { return d > (shallow + deep) / 2; });
+        QVERIFY2(std::abs(2 * int(deepColumns) - int(depths.size())) <= 4,
+                 qPrintable(QStringLiteral("%1 of %2").arg(deepColumns).arg(depths.size())));
+    }
+
+    // A timeout is marked between the rallies it came between, in its side's colour.
+    void chartMarksTimeouts_data()
+    {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<quint32>("ink");
+        QTest::newRow("away, after rally 2 of 4") << 1 << 2 << 0xa34a00u;
+        QTest::newRow("home, after rally 1 of 4") << 0 << 1 << 0x1f3a5fu;
+        QTest::newRow("home, after rally 3 of 4") << 0 << 3 << 0x1f3a5fu;
+    }
+    void chartMarksTimeouts()
+    {
+        QFETCH(int, side);
+        QFETCH(int, after);
+        QFETCH(quint32, ink);
+        TeamNumbers::Flow flow;
+        flow.names = {"Hawks", "Eagles"};
+        flow.logged = true;
+        flow.leads = {1, 0, -1, -2};
+        const QImage plain = Chart(flow);
+        flow.timeouts.push_back({after, side, 0, 0});
+        const QImage marked = Chart(flow);
+        // Where the two differ, and how much of that is the side's ink.
+        int left = marked.width(), right = -1, inked = 0;
+        for (int y = 0; y < marked.height(); ++y)
+            for (int x = 0; x < marked.width(); ++x)
+                if (marked.pixel(x, y) != plain.pixel(x, y)) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    inked += (marked.pixel(x, y) & 0xffffff) == ink ? 1 : 0;
+                }
+        QVERIFY(right >= left);
+        QVERIFY2(inked > 20, qPrintable(QString::number(inked)));
+        // The plot takes the chart's width but its margin on the left: the mark stands at the
+        // boundary after that rally, not elsewhere.
+        const double at = (left + right) / 2.0 / marked.width();
+        const double expected = 0.1 + 0.85 * after / 4.0;
+        QVERIFY2(std::abs(at - expected) < 0.08, qPrintable(QStringLiteral("%1 %2").arg(at).arg(expected)));
+        QVERIFY(right - left < marked.width() / 10);
+    }
+
     // The paper shows what the screen shows: the section, its notes and each chart with its
     // caption, drawn as lines and text (no picture that would blur when printed).
     void onPaper()
     {
         TestApp app;
         const seed::Season s = RecordSeason(app);
-        frmReportView window(MakeModel(seed::choices(s, "match=m1")));
+        frmReportView window(seed::Model(seed::choices(s, "match=m1")));
         const QString pdf = app.dir() + "/report.pdf";
         QVERIFY(window.saveAsPdf(pdf));
         const QString text = seed::pdfText(pdf, {});

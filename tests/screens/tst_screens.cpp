@@ -1,5 +1,6 @@
 #include "core/ScoutFixture.h"
 #include "game/Court.h"
+#include "game/frmTimeout.h"
 #include "match/frmGameOptions.h"
 #include "match/frmImportScout.h"
 #include "match/frmRestore.h"
@@ -19,6 +20,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -92,8 +94,8 @@ private slots:
     void windowFits_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char* w : {"court", "line-up", "substitution", "wizard", "report", "options", "scout import",
-                              "club server", "restore"})
+        for (const char* w : {"court", "court with libero", "timeout", "line-up", "substitution", "wizard", "report",
+                              "options", "scout import", "club server", "restore"})
             QTest::addRow("%s@%s", w, qPrintable(screenName())) << QString::fromLatin1(w);
         // The report window again, with the team numbers and the score flows of a match.
         QTest::addRow("team numbers@%s", qPrintable(screenName())) << QStringLiteral("team numbers");
@@ -133,6 +135,44 @@ private slots:
             QApplication::activePopupWidget()->close();
             MenuFits(c.screen.get(), Key(QCoreApplication::translate("frmGame", "&Choose Player")), Qt::AltModifier);
             QApplication::activePopupWidget()->close();
+        } else if (window == QLatin1String("court with libero")) {
+            // Both liberos named; home's comes in, and the entries strip fills with kills, each a
+            // point and the turn of a side-out: three entries a rally.
+            court::Seeded s;
+            s.session.liberos = {s.home[7], s.away[7]};
+            s.session.sideOutRotate = true;
+            s.session.scoreFromAction = true;
+            frmGame screen(s.session);
+            for (int t = 0; t < 2; ++t)
+                for (const PlayerRow& r : s.session.rosters[size_t(t)].players.mid(0, 6))
+                    (t == 0 ? screen.colHomePlayers : screen.colAwayPlayers) << std::make_shared<clsPlayer>(r);
+            screen.SetUpHome();
+            screen.SetUpAway();
+            screen.show();
+            QApplication::setActiveWindow(&screen);
+            QVERIFY(QTest::qWaitForWindowActive(&screen));
+            const Qt::Key libero = Key(QCoreApplication::translate("frmGame", "L&ibero In"));
+            const Qt::Key kill = Key(QCoreApplication::translate("StatKind", "&Kill"));
+            for (int rally = 0; rally < 10; ++rally)
+                QVERIFY(court::Record(&screen, rally % 2 ? 4 : 10, kill));
+            QVERIFY(court::Record(&screen, 6, libero));
+            // Another box selected, so that hers shows her shirt's colour.
+            screen.game().PlayerOnClick(3);
+            auto* strip = Child<QListWidget>(&screen, "lstLog");
+            QVERIFY(Child<QLabel>(&screen, "lblPlayer_6")->accessibleName().contains(
+                QCoreApplication::translate("PlayerBox", "%1, libero").arg(QString()).trimmed()));
+            // As many entries as the height holds: at least eight on a laptop's screen.
+            QVERIFY2(strip->count() >= (area().height() >= 700 ? 8 : 5), qPrintable(QString::number(strip->count())));
+            Fits(Problems(&screen, area()));
+            Shot(&screen, window);
+            screen.bShowMessage = false;
+            screen.close();
+        } else if (window == QLatin1String("timeout")) {
+            frmTimeout timeout(QStringLiteral("Harbour Hawks Volleyball Club"), QStringLiteral("Westfield Academy Eagles"));
+            timeout.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&timeout));
+            Fits(Problems(&timeout, area()));
+            Shot(&timeout, window);
         } else if (window == QLatin1String("wizard")) {
             // Every page; on the second, a match of two long-named teams, whose caption must show
             // whole with its date.
@@ -181,8 +221,12 @@ private slots:
                 Rally::Book book;
                 const QDateTime at(QDate(2026, 12, 17), QTime(19, 0));
                 book.append(book.start(court, number % 2, at));
-                for (int rally = 0; std::max(book.score(0), book.score(1)) < 25; ++rally)
+                for (int rally = 0; std::max(book.score(0), book.score(1)) < 25; ++rally) {
                     book.append(book.point((rally * 7 + number) % 11 < 5 ? 0 : 1, 1, true, at));
+                    // A timeout of each side, marked on the charts and listed under them.
+                    if (rally == 8 || rally == 20)
+                        book.append(book.timeout(rally == 8 ? 1 : 0, at));
+                }
                 g.log = book.log();
                 g.homeScore = book.score(0);
                 g.awayScore = book.score(1);

@@ -59,7 +59,7 @@ QList<RecordId> SeedMatches(TestApp& app)
     QList<RecordId> matches;
     for (int n = 0; n < 3; ++n) {
         matches << RecordId::fromText(QStringLiteral("2026-03-0%1 18:00:00").arg(n + 1));
-        Execute(QStringLiteral("INSERT INTO MATCH VALUES (?, ?, ?)"), {Bind(matches[n]), Bind(home), Bind(away)});
+        Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"), {Bind(matches[n]), Bind(home), Bind(away)});
         for (int g = 1; g <= n + 1; ++g)
             Execute(QStringLiteral("INSERT INTO GAME VALUES (?, ?, ?, 25, ?)"),
                     {Bind(matches[n]), Bind(matches[n].addSecs(g)), g, 20 + g});

@@ -106,7 +106,7 @@ private slots:
         // Each step: its keys, and what the status line and so the screen reader say after it.
         const QList<std::pair<QStringList, QString>> steps{
             {{"F1", "d"}, "Added 1 Dig to Hawk 1 #1"},
-            {{"alt+h"}, "Point Harbour Hawks, 1\u20130."},
+            {{"alt+h"}, "Point Harbour Hawks: 1\u20130."},
             {{"alt+r"}, "Harbour Hawks rotate."},
             {{"ctrl+z"}, "Took back: Harbour Hawks rotate."},
             {{"ctrl+z"}, "Took back: Point Harbour Hawks, 1\u20130. Score 0\u20130."},

@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
             // Match n, at minute n: two games, two players on court and 50 actions in each.
             Transaction t;
             const QString match = season.addSecs(qint64(n) * 60).text();
-            Execute(QStringLiteral("INSERT INTO MATCH VALUES (?, 'home', 'away')"), {match});
+            Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, 'home', 'away')"), {match});
             for (int g = 1; g <= 2; ++g) {
                 const QString game = season.addSecs(qint64(n) * 60 + g).text();
                 Execute(QStringLiteral("INSERT INTO GAME VALUES (?, ?, ?, 25, ?)"), {match, game, g, n % 25});
