@@ -2373,7 +2373,7 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
     <message>
         <location filename="../../src/game/clsGame.cpp" line="63"/>
         <source>Not taken back: %1 has no %2 to take back in this game.</source>
-        <translation>Nicht zurückgenommen: %1 hat in diesem Satz keinen %2 zum Zurücknehmen.</translation>
+        <translation>Nicht zurückgenommen: %1 hat in diesem Satz keinen Eintrag „%2“ zum Zurücknehmen.</translation>
     </message>
     <message>
         <location filename="../../src/game/clsGame.cpp" line="124"/>
