@@ -3,7 +3,7 @@
 // What every benchmark executable shares: the application it runs in, the run itself, and the
 // percentiles its figures are reported as.
 
-#include "core/mConstants.h"
+#include "widgets/mConstants.h"
 
 #include <QApplication>
 #include <QSettings>

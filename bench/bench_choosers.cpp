@@ -2,14 +2,15 @@
 // Target: at most 250 ms for 10,000 teams and for 1,000 players.
 
 #include "BenchSupport.h"
-#include "core/CProgressBar.h"
-#include "core/MsgBox.h"
-#include "core/PictureBox.h"
-#include "core/mConstants.h"
-#include "core/Database.h"
-#include "core/RecordId.h"
+#include "widgets/CProgressBar.h"
+#include "widgets/MsgBox.h"
+#include "widgets/PictureBox.h"
+#include "widgets/mConstants.h"
+#include "storage/Database.h"
+#include "base/RecordId.h"
 #include "roster/frmPickPlayer.h"
 #include "roster/frmPickTeam.h"
+#include "storage/RecordIssue.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -8,12 +8,12 @@
 // SQLite itself from the archive file into emptied working tables in one transaction.
 
 #include "BenchSupport.h"
-#include "core/ArchiveStore.h"
-#include "core/ClubCall.h"
-#include "core/ClubSettings.h"
-#include "core/ClubStore.h"
-#include "core/Database.h"
-#include "core/mConstants.h"
+#include "storage/ArchiveStore.h"
+#include "club/ClubCall.h"
+#include "club/ClubSettings.h"
+#include "club/ClubStore.h"
+#include "storage/Database.h"
+#include "widgets/mConstants.h"
 #include "support/ClubSeed.h"
 #include "support/PgCluster.h"
 

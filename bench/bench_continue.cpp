@@ -6,15 +6,16 @@
 // Build with -DSIDELINES_BENCH=ON (Release), run build-bench/bench/bench_continue.
 
 #include "BenchSupport.h"
-#include "core/Database.h"
-#include "core/MatchStore.h"
-#include "core/RallyLog.h"
-#include "core/RallyStore.h"
-#include "core/RecordId.h"
-#include "core/RosterStore.h"
-#include "core/StatKinds.h"
+#include "storage/Database.h"
+#include "storage/MatchStore.h"
+#include "rules/RallyLog.h"
+#include "storage/RallyStore.h"
+#include "base/RecordId.h"
+#include "storage/RosterStore.h"
+#include "base/StatKinds.h"
 #include "game/frmGame.h"
 #include "match/clsMatch.h"
+#include "storage/RecordIssue.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -7,15 +7,16 @@
 // lives in the system's temporary folder, so the figures include that disk's sync.
 
 #include "BenchSupport.h"
-#include "core/Database.h"
-#include "core/MatchStore.h"
-#include "core/RecordId.h"
-#include "core/RosterStore.h"
-#include "core/mConstants.h"
+#include "storage/Database.h"
+#include "storage/MatchStore.h"
+#include "base/RecordId.h"
+#include "storage/RosterStore.h"
+#include "widgets/mConstants.h"
 #include "game/MatchSession.h"
 #include "game/clsGame.h"
 #include "game/frmGame.h"
 #include "roster/clsPlayer.h"
+#include "storage/RecordIssue.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,14 +5,14 @@
 // Target: the restore within 2 s. The report on the restored season is timed beside it.
 
 #include "BenchSupport.h"
-#include "core/ArchiveStore.h"
-#include "core/CProgressBar.h"
-#include "core/Database.h"
-#include "core/PictureBox.h"
-#include "core/RecordId.h"
-#include "core/ReportQuery.h"
-#include "core/ReportStore.h"
-#include "core/mConstants.h"
+#include "storage/ArchiveStore.h"
+#include "widgets/CProgressBar.h"
+#include "storage/Database.h"
+#include "widgets/PictureBox.h"
+#include "base/RecordId.h"
+#include "storage/ReportQuery.h"
+#include "storage/ReportStore.h"
+#include "widgets/mConstants.h"
 
 #include <QApplication>
 #include <QDateTime>

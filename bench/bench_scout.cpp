@@ -11,11 +11,12 @@
 // Build with -DSIDELINES_BENCH=ON (Release), run build-bench/bench/bench_scout.
 
 #include "BenchSupport.h"
-#include "core/Database.h"
-#include "core/RecordId.h"
-#include "core/ScoutFile.h"
-#include "core/ScoutStore.h"
-#include "core/mConstants.h"
+#include "storage/Database.h"
+#include "base/RecordId.h"
+#include "scoutfile/ScoutFile.h"
+#include "storage/ScoutStore.h"
+#include "widgets/mConstants.h"
+#include "storage/RecordIssue.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -7,8 +7,8 @@
 #include "BenchSupport.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
-#include "core/mConstants.h"
-#include "core/Database.h"
+#include "widgets/mConstants.h"
+#include "storage/Database.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,9 +4,9 @@
 #include "shell/Version.h"
 #include "shell/ScoutBatch.h"
 #include "shell/frmSplash.h"
-#include "core/Accessible.h"
-#include "core/Database.h"
-#include "core/mConstants.h"
+#include "widgets/Accessible.h"
+#include "storage/Database.h"
+#include "widgets/mConstants.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -4,12 +4,12 @@
 <context>
     <name>ArchiveStore</name>
     <message>
-        <location filename="../../src/core/ArchiveStore.cpp" line="142"/>
+        <location filename="../../src/storage/ArchiveStore.cpp" line="142"/>
         <source>The archive of saved matches %1 cannot be used: %2</source>
         <translation>Das Archiv der gespeicherten Spiele %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/ArchiveStore.cpp" line="153"/>
+        <location filename="../../src/storage/ArchiveStore.cpp" line="153"/>
         <source>No database is open, so there is no archive of saved matches beside it.</source>
         <translation>Es ist keine Datenbank geöffnet, daher gibt es daneben auch kein Archiv gespeicherter Spiele.</translation>
     </message>
@@ -17,17 +17,17 @@
 <context>
     <name>CProgressBar</name>
     <message>
-        <location filename="../../src/core/CProgressBar.cpp" line="28"/>
+        <location filename="../../src/widgets/CProgressBar.cpp" line="28"/>
         <source>Canvas property must be of type PictureBox.</source>
         <translation>Die Eigenschaft Canvas muss vom Typ PictureBox sein.</translation>
     </message>
     <message>
-        <location filename="../../src/core/CProgressBar.cpp" line="45"/>
+        <location filename="../../src/widgets/CProgressBar.cpp" line="45"/>
         <source>Min property must be less than Max.</source>
         <translation>Die Eigenschaft Min muss kleiner als Max sein.</translation>
     </message>
     <message>
-        <location filename="../../src/core/CProgressBar.cpp" line="55"/>
+        <location filename="../../src/widgets/CProgressBar.cpp" line="55"/>
         <source>Max property must be greater than Min.</source>
         <translation>Die Eigenschaft Max muss größer als Min sein.</translation>
     </message>
@@ -84,12 +84,12 @@
 <context>
     <name>ClubCall</name>
     <message>
-        <location filename="../../src/core/ClubCall.cpp" line="178"/>
+        <location filename="../../src/club/ClubCall.cpp" line="176"/>
         <source>The club server did not answer within %1 seconds.</source>
         <translation>Der Vereinsserver hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubCall.cpp" line="186"/>
+        <location filename="../../src/club/ClubCall.cpp" line="184"/>
         <source>The club server took longer than the %1 seconds it is given.</source>
         <translation>Der Vereinsserver hat länger als die ihm zugestandenen %1 Sekunden gebraucht.</translation>
     </message>
@@ -179,73 +179,73 @@ Bitte geben Sie es für diese Sitzung ein.</translation>
 <context>
     <name>ClubSettings</name>
     <message>
-        <location filename="../../src/core/ClubSettings.cpp" line="78"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="78"/>
         <source>Name the club server&apos;s database.</source>
         <translation>Geben Sie die Datenbank des Vereinsservers an.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubSettings.cpp" line="80"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="80"/>
         <source>Name this bench&apos;s login role on the club server (the user).</source>
         <translation>Geben Sie die Anmelderolle dieser Bank auf dem Vereinsserver an (den Benutzer).</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubSettings.cpp" line="82"/>
-        <location filename="../../src/core/ClubSettings.cpp" line="161"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="82"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="161"/>
         <source>The port must be a number from 1 to 65535.</source>
         <translation>Der Port muss eine Zahl von 1 bis 65535 sein.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubSettings.cpp" line="85"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="85"/>
         <source>The club server %1 is not on this computer, so it must prove itself with its certificate: choose the CA certificate file that signed it.</source>
         <translation>Der Vereinsserver %1 läuft nicht auf diesem Computer und muss sich daher mit seinem Zertifikat ausweisen: Wählen Sie die CA-Zertifikatsdatei, mit der es signiert wurde.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubSettings.cpp" line="93"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="93"/>
         <source>The path of the CA certificate file must not contain &apos;;&apos;.</source>
         <translation>Der Pfad der CA-Zertifikatsdatei darf kein „;“ enthalten.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubSettings.cpp" line="96"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="96"/>
         <source>The CA certificate file %1 cannot be read.</source>
         <translation>Die CA-Zertifikatsdatei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubSettings.cpp" line="123"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="123"/>
         <source>Expected key=value pairs such as &quot;host=club.example port=5432 dbname=season user=bench_hall&quot;, not &quot;%1&quot;.</source>
         <translation>Erwartet werden Paare der Form Schlüssel=Wert wie &quot;host=club.example port=5432 dbname=season user=bench_hall&quot;, nicht „%1“.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubSettings.cpp" line="144"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="144"/>
         <source>The value of %1 has no closing quote.</source>
         <translation>Dem Wert von %1 fehlt das schließende Anführungszeichen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubSettings.cpp" line="169"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="169"/>
         <source>A password is never given on the command line. Type it in File &gt; Club Server, or keep it in the PostgreSQL password file (~/.pgpass) of the account that sends.</source>
         <translation>Ein Passwort wird nie auf der Befehlszeile angegeben. Geben Sie es unter Datei &gt; Vereinsserver ein, oder hinterlegen Sie es in der PostgreSQL-Passwortdatei (~/.pgpass) des sendenden Kontos.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubSettings.cpp" line="172"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="172"/>
         <source>Unknown key &quot;%1&quot;: the club server is named by host, port, dbname, user and sslrootcert.</source>
         <translation>Unbekannter Schlüssel „%1“: Der Vereinsserver wird mit host, port, dbname, user und sslrootcert angegeben.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubSettings.cpp" line="178"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="178"/>
         <source>Name at least the database (dbname=...) and this bench&apos;s login role (user=...).</source>
         <translation>Geben Sie mindestens die Datenbank (dbname=...) und die Anmelderolle dieser Bank (user=...) an.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubSettings.cpp" line="200"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="200"/>
         <source>This bench</source>
         <translation>Diese Bank</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubSettings.cpp" line="228"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="228"/>
         <source>The key store did not answer within %1 seconds.</source>
         <translation>Der Schlüsselbund hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubSettings.cpp" line="248"/>
+        <location filename="../../src/club/ClubSettings.cpp" line="248"/>
         <source>The key store refused (error %1).</source>
         <translation>Der Schlüsselbund hat abgelehnt (Fehler %1).</translation>
     </message>
@@ -253,132 +253,132 @@ Bitte geben Sie es für diese Sitzung ein.</translation>
 <context>
     <name>ClubStore</name>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="482"/>
+        <location filename="../../src/club/ClubStore.cpp" line="482"/>
         <source>The connection to the club server was lost.</source>
         <translation>Die Verbindung zum Vereinsserver ist abgebrochen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="484"/>
+        <location filename="../../src/club/ClubStore.cpp" line="484"/>
         <source>The club server refused the password of %1. (%2)</source>
         <translation>Der Vereinsserver hat das Passwort von %1 abgelehnt. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="486"/>
+        <location filename="../../src/club/ClubStore.cpp" line="486"/>
         <source>The club server asks for a password, and none is kept for %1: type it in File &gt; Club Server. (%2)</source>
         <translation>Der Vereinsserver verlangt ein Passwort, und für %1 ist keines hinterlegt: Geben Sie es unter Datei &gt; Vereinsserver ein. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="490"/>
+        <location filename="../../src/club/ClubStore.cpp" line="490"/>
         <source>The club server has no database &quot;%1&quot;. (%2)</source>
         <translation>Der Vereinsserver hat keine Datenbank „%1“. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="492"/>
+        <location filename="../../src/club/ClubStore.cpp" line="492"/>
         <source>The club server has no login role &quot;%1&quot;. (%2)</source>
         <translation>Der Vereinsserver hat keine Anmelderolle „%1“. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="494"/>
+        <location filename="../../src/club/ClubStore.cpp" line="494"/>
         <source>The club server at %1 could not prove that it is %1: its certificate was made for another host, so Sidelines did not connect. (%2)</source>
         <translation>Der Vereinsserver unter %1 konnte nicht nachweisen, dass er %1 ist: Sein Zertifikat wurde für einen anderen Rechner ausgestellt, daher hat Sidelines keine Verbindung aufgebaut. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="498"/>
+        <location filename="../../src/club/ClubStore.cpp" line="498"/>
         <source>The club server at %1 could not prove that it is %1: its certificate is not signed by the CA certificate %2, so Sidelines did not connect. (%3)</source>
         <translation>Der Vereinsserver unter %1 konnte nicht nachweisen, dass er %1 ist: Sein Zertifikat ist nicht mit dem CA-Zertifikat %2 signiert, daher hat Sidelines keine Verbindung aufgebaut. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="502"/>
+        <location filename="../../src/club/ClubStore.cpp" line="502"/>
         <source>The CA certificate file %1 cannot be used. (%2)</source>
         <translation>Die CA-Zertifikatsdatei %1 kann nicht verwendet werden. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="504"/>
+        <location filename="../../src/club/ClubStore.cpp" line="504"/>
         <source>The club server at %1 offers no encrypted connection, which a server not on this computer must. (%2)</source>
         <translation>Der Vereinsserver unter %1 bietet keine verschlüsselte Verbindung an, die ein Server außerhalb dieses Computers bieten muss. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="508"/>
+        <location filename="../../src/club/ClubStore.cpp" line="508"/>
         <source>The club server at %1 did not answer within %2 seconds. (%3)</source>
         <translation>Der Vereinsserver unter %1 hat nicht innerhalb von %2 Sekunden geantwortet. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="511"/>
+        <location filename="../../src/club/ClubStore.cpp" line="511"/>
         <source>Nothing answers at %1, port %2: the club server is not running there, or a firewall is in the way. (%3)</source>
         <translation>Unter %1, Port %2 antwortet nichts: Der Vereinsserver läuft dort nicht, oder eine Firewall ist im Weg. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="515"/>
+        <location filename="../../src/club/ClubStore.cpp" line="515"/>
         <source>The name %1 cannot be found: check it, and the network. (%2)</source>
         <translation>Der Name %1 wurde nicht gefunden: Prüfen Sie ihn und das Netzwerk. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="517"/>
+        <location filename="../../src/club/ClubStore.cpp" line="517"/>
         <source>There is no club server at the socket folder %1, port %2. (%3)</source>
         <translation>Im Socket-Ordner %1, Port %2 gibt es keinen Vereinsserver. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="520"/>
+        <location filename="../../src/club/ClubStore.cpp" line="520"/>
         <source>The club server does not let %1 in from this computer. (%2)</source>
         <translation>Der Vereinsserver lässt %1 von diesem Computer aus nicht zu. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="522"/>
+        <location filename="../../src/club/ClubStore.cpp" line="522"/>
         <source>The club server refused to store this bench&apos;s matches: the login role %1 may write only its own bench&apos;s rows, and this bench&apos;s identifier belongs to another login role. (%2)</source>
         <translation>Der Vereinsserver hat es abgelehnt, die Spiele dieser Bank zu speichern: Die Anmelderolle %1 darf nur die Zeilen ihrer eigenen Bank schreiben, und die Kennung dieser Bank gehört einer anderen Anmelderolle. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="526"/>
+        <location filename="../../src/club/ClubStore.cpp" line="526"/>
         <source>The login role %1 lacks a right that the club server&apos;s set-up gives every bench. (%2)</source>
         <translation>Der Anmelderolle %1 fehlt ein Recht, das die Einrichtung des Vereinsservers jeder Bank gibt. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="529"/>
+        <location filename="../../src/club/ClubStore.cpp" line="529"/>
         <source>The club server&apos;s database %1 does not have the Sidelines tables as this Sidelines needs them: set it up with schema.sql (see the README). (%2)</source>
         <translation>Die Datenbank %1 des Vereinsservers hat die Sidelines-Tabellen nicht so, wie dieses Sidelines sie braucht: Richten Sie sie mit schema.sql ein (siehe README). (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="533"/>
+        <location filename="../../src/club/ClubStore.cpp" line="533"/>
         <source>The club server took longer than %1 seconds over one statement. (%2)</source>
         <translation>Der Vereinsserver hat für eine Anweisung länger als %1 Sekunden gebraucht. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="537"/>
+        <location filename="../../src/club/ClubStore.cpp" line="537"/>
         <source>The connection to the club server was lost. (%1)</source>
         <translation>Die Verbindung zum Vereinsserver ist abgebrochen. (%1)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="538"/>
+        <location filename="../../src/club/ClubStore.cpp" line="538"/>
         <source>The club server refused: %1</source>
         <translation>Der Vereinsserver hat abgelehnt: %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="575"/>
+        <location filename="../../src/club/ClubStore.cpp" line="575"/>
         <source>No club server is set up: see File &gt; Club Server.</source>
         <translation>Es ist noch kein Vereinsserver eingerichtet: Datei &gt; Vereinsserver.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="598"/>
+        <location filename="../../src/club/ClubStore.cpp" line="598"/>
         <source>The PostgreSQL driver of Qt is not installed (Debian package libqt6sql6-psql).</source>
         <translation>Der PostgreSQL-Treiber von Qt ist nicht installiert (Debian-Paket libqt6sql6-psql).</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="808"/>
+        <location filename="../../src/club/ClubStore.cpp" line="808"/>
         <source>The match %1 is no longer in the archive.</source>
         <translation>Das Spiel %1 ist nicht mehr im Archiv.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="901"/>
+        <location filename="../../src/club/ClubStore.cpp" line="901"/>
         <source>The club server sent rows of the match %1 that this program cannot read.</source>
         <translation>Der Vereinsserver hat Zeilen des Spiels %1 gesendet, die dieses Programm nicht lesen kann.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="1247"/>
+        <location filename="../../src/club/ClubStore.cpp" line="1247"/>
         <source>The archive of saved matches %1 cannot be used: %2</source>
         <translation>Das Archiv der gespeicherten Spiele %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="1315"/>
+        <location filename="../../src/club/ClubStore.cpp" line="1315"/>
         <source>Another bench&apos;s record %1 cannot be restored: this computer has a record with the same identifier.</source>
         <translation>Der Datensatz %1 einer anderen Bank kann nicht wiederhergestellt werden: Auf diesem Computer gibt es einen Datensatz mit derselben Kennung.</translation>
     </message>
@@ -386,7 +386,7 @@ Bitte geben Sie es für diese Sitzung ein.</translation>
 <context>
     <name>DataPlaces</name>
     <message>
-        <location filename="../../src/core/DataPlace.cpp" line="51"/>
+        <location filename="../../src/storage/DataPlace.cpp" line="51"/>
         <source>Sidelines cannot use its database
 %1
 because the folder that holds it is read-only. Copy the folder to a place you can write to, or make it writable.</source>
@@ -395,7 +395,7 @@ because the folder that holds it is read-only. Copy the folder to a place you ca
 nicht verwenden, weil ihr Ordner schreibgeschützt ist. Kopieren Sie den Ordner an einen beschreibbaren Ort, oder machen Sie ihn beschreibbar.</translation>
     </message>
     <message>
-        <location filename="../../src/core/DataPlace.cpp" line="54"/>
+        <location filename="../../src/storage/DataPlace.cpp" line="54"/>
         <source>Sidelines cannot keep its database beside the program in
 %1
 because that folder cannot be written, and no database template was installed in
@@ -407,14 +407,14 @@ ablegen, weil dieser Ordner nicht beschreibbar ist, und in
 wurde keine Datenbankvorlage installiert.</translation>
     </message>
     <message>
-        <location filename="../../src/core/DataPlace.cpp" line="90"/>
+        <location filename="../../src/storage/DataPlace.cpp" line="90"/>
         <source>Sidelines cannot create its data folder
 %1</source>
         <translation>Sidelines kann seinen Datenordner nicht anlegen:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/DataPlace.cpp" line="103"/>
+        <location filename="../../src/storage/DataPlace.cpp" line="103"/>
         <source>Sidelines cannot copy the empty database
 %1
 to
@@ -433,72 +433,72 @@ kopieren.
 <context>
     <name>Database</name>
     <message>
-        <location filename="../../src/core/Database.cpp" line="37"/>
+        <location filename="../../src/storage/Schema.cpp" line="29"/>
         <source>The database did not accept the statement.</source>
         <translation>Die Datenbank hat die Anweisung nicht angenommen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="122"/>
+        <location filename="../../src/storage/Schema.cpp" line="100"/>
         <source>it needs an upgrade, and the copy kept before upgrading could not be written as %1: %2</source>
         <translation>sie muss aktualisiert werden, und die Sicherungskopie vor der Aktualisierung konnte nicht als %1 geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="236"/>
+        <location filename="../../src/storage/Schema.cpp" line="115"/>
         <source>It needs an upgrade from database version %1, but it cannot be written: %2</source>
         <translation>Sie muss von Datenbankversion %1 aktualisiert werden, ist aber nicht beschreibbar: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="249"/>
+        <location filename="../../src/storage/Schema.cpp" line="128"/>
         <source>It could not be upgraded from database version %1: %2</source>
         <translation>Sie konnte nicht von Datenbankversion %1 aktualisiert werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="267"/>
+        <location filename="../../src/storage/Database.cpp" line="174"/>
         <source>The file does not exist.</source>
         <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="272"/>
+        <location filename="../../src/storage/Database.cpp" line="179"/>
         <source>The file cannot be read.</source>
         <translation>Die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="290"/>
+        <location filename="../../src/storage/Database.cpp" line="197"/>
         <source>It is not a Sidelines database: the table %1 is missing.</source>
         <translation>Das ist keine Sidelines-Datenbank: Die Tabelle %1 fehlt.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="298"/>
+        <location filename="../../src/storage/Database.cpp" line="205"/>
         <source>It was written by a newer Sidelines (database version %1); this Sidelines reads database version %2 and older.</source>
         <translation>Sie wurde von einem neueren Sidelines geschrieben (Datenbankversion %1); dieses Sidelines liest Datenbankversion %2 und älter.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="389"/>
+        <location filename="../../src/storage/Schema.cpp" line="170"/>
         <source>The schema is missing from the program.</source>
         <translation>Dem Programm fehlt das Datenbankschema.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="420"/>
+        <location filename="../../src/storage/Schema.cpp" line="201"/>
         <source>The file already exists.</source>
         <translation>Die Datei existiert bereits.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="469"/>
+        <location filename="../../src/storage/Schema.cpp" line="250"/>
         <source>it could not be written.</source>
         <translation>sie konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="490"/>
+        <location filename="../../src/storage/Schema.cpp" line="271"/>
         <source>it is not a Sidelines database.</source>
         <translation>sie ist keine Sidelines-Datenbank.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="499"/>
+        <location filename="../../src/storage/Schema.cpp" line="280"/>
         <source>it was written by a newer Sidelines (database version %1); this Sidelines reads database version %2 and older.</source>
         <translation>sie wurde von einem neueren Sidelines geschrieben (Datenbankversion %1); dieses Sidelines liest Datenbankversion %2 und älter.</translation>
     </message>
     <message>
-        <location filename="../../src/core/Database.cpp" line="509"/>
+        <location filename="../../src/storage/Schema.cpp" line="290"/>
         <source>it needs an upgrade from database version %1, but it cannot be written: %2</source>
         <translation>sie muss von Datenbankversion %1 aktualisiert werden, ist aber nicht beschreibbar: %2</translation>
     </message>
@@ -506,8 +506,8 @@ kopieren.
 <context>
     <name>Db</name>
     <message>
-        <location filename="../../src/core/BlockInsert.cpp" line="184"/>
-        <location filename="../../src/core/BlockInsert.cpp" line="206"/>
+        <location filename="../../src/storage/BlockInsert.cpp" line="184"/>
+        <location filename="../../src/storage/BlockInsert.cpp" line="206"/>
         <source>The database connection is not an SQLite one.</source>
         <translation>Die Datenbankverbindung ist keine SQLite-Verbindung.</translation>
     </message>
@@ -515,12 +515,12 @@ kopieren.
 <context>
     <name>DialogButtons</name>
     <message>
-        <location filename="../../src/core/mConstants.cpp" line="239"/>
+        <location filename="../../src/widgets/mConstants.cpp" line="149"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/core/mConstants.cpp" line="243"/>
+        <location filename="../../src/widgets/mConstants.cpp" line="153"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -544,17 +544,17 @@ kopieren.
 <context>
     <name>MatchCaption</name>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="11"/>
+        <location filename="../../src/storage/MatchStore.cpp" line="11"/>
         <source>(deleted team)</source>
         <translation>(gelöschtes Team)</translation>
     </message>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="12"/>
+        <location filename="../../src/storage/MatchStore.cpp" line="12"/>
         <source> vs </source>
         <translation> gegen </translation>
     </message>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="13"/>
+        <location filename="../../src/storage/MatchStore.cpp" line="13"/>
         <source> on </source>
         <translation> am </translation>
     </message>
@@ -586,12 +586,12 @@ kopieren.
 <context>
     <name>MatchStore</name>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="159"/>
+        <location filename="../../src/storage/MatchStore.cpp" line="169"/>
         <source>There is no game under way to put the players on court in.</source>
         <translation>Es läuft kein Satz, in dem die Spieler aufs Feld gestellt werden könnten.</translation>
     </message>
     <message>
-        <location filename="../../src/core/MatchStore.cpp" line="165"/>
+        <location filename="../../src/storage/MatchStore.cpp" line="175"/>
         <source>A player on court has no identifier.</source>
         <translation>Ein Spieler auf dem Feld hat keine Kennung.</translation>
     </message>
@@ -718,12 +718,12 @@ kopieren.
 <context>
     <name>RallyStore</name>
     <message>
-        <location filename="../../src/core/RallyStore.cpp" line="144"/>
+        <location filename="../../src/storage/RallyStore.cpp" line="145"/>
         <source>There is no game under way to record in.</source>
         <translation>Es läuft kein Satz, in dem etwas erfasst werden könnte.</translation>
     </message>
     <message>
-        <location filename="../../src/core/RallyStore.cpp" line="156"/>
+        <location filename="../../src/storage/RallyStore.cpp" line="157"/>
         <source>The point was not stored: this game is not in the database.</source>
         <translation>Der Punkt wurde nicht gespeichert: Dieser Satz ist nicht in der Datenbank.</translation>
     </message>
@@ -809,32 +809,32 @@ kopieren.
 <context>
     <name>RecordId</name>
     <message>
-        <location filename="../../src/core/RecordId.cpp" line="51"/>
+        <location filename="../../src/storage/RecordIssue.cpp" line="44"/>
         <source>team</source>
         <translation>Team</translation>
     </message>
     <message>
-        <location filename="../../src/core/RecordId.cpp" line="53"/>
+        <location filename="../../src/storage/RecordIssue.cpp" line="46"/>
         <source>player</source>
         <translation>Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/core/RecordId.cpp" line="55"/>
+        <location filename="../../src/storage/RecordIssue.cpp" line="48"/>
         <source>match</source>
         <translation>Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/core/RecordId.cpp" line="57"/>
+        <location filename="../../src/storage/RecordIssue.cpp" line="50"/>
         <source>game</source>
         <translation>Satz</translation>
     </message>
     <message>
-        <location filename="../../src/core/RecordId.cpp" line="61"/>
+        <location filename="../../src/storage/RecordIssue.cpp" line="54"/>
         <source>action</source>
         <translation>Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/core/RecordId.cpp" line="187"/>
+        <location filename="../../src/storage/RecordIssue.cpp" line="76"/>
         <source>No new %1 can be stored: the newest %1 in the database has the identifier %2, the last date and time an identifier can hold.</source>
         <translation>Kein neuer Eintrag (%1) kann gespeichert werden: Der neueste Eintrag dieser Art (%1) in der Datenbank hat die Kennung %2, das letzte Datum mit Uhrzeit, das eine Kennung fassen kann.</translation>
     </message>
@@ -1325,7 +1325,7 @@ kopieren.
 <context>
     <name>ReportStore</name>
     <message>
-        <location filename="../../src/core/ReportStore.cpp" line="220"/>
+        <location filename="../../src/storage/ReportStore.cpp" line="220"/>
         <source>(deleted team)</source>
         <translation>(gelöschtes Team)</translation>
     </message>
@@ -1361,364 +1361,364 @@ kopieren.
 <context>
     <name>Scout</name>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="107"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="107"/>
         <source>the byte 0x%1 has no letter in %2; choose the text encoding the file was written in.</source>
         <translation>Das Byte 0x%1 steht in %2 für kein Zeichen; wählen Sie die Zeichenkodierung, in der die Datei geschrieben wurde.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="352"/>
-        <location filename="../../src/core/ScoutRead.cpp" line="461"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="352"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="461"/>
         <source>the line holds characters that are not text: this is no scout file, or it is damaged.</source>
         <translation>Die Zeile enthält Zeichen, die kein Text sind: Das ist keine Scout-Datei, oder sie ist beschädigt.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="105"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="105"/>
         <source>the line is not UTF-8 text; choose the text encoding the file was written in.</source>
         <translation>Die Zeile ist kein UTF-8-Text; wählen Sie die Zeichenkodierung, in der die Datei geschrieben wurde.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="523"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="523"/>
         <source>home</source>
         <translation>Heim</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="523"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="523"/>
         <source>visiting</source>
         <translation>Gast</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="200"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="200"/>
         <source>[3TEAMS] must hold two lines, the home team&apos;s and the visiting team&apos;s; it holds %1.</source>
         <translation>[3TEAMS] muss zwei Zeilen enthalten, die des Heimteams und die des Gastteams; es enthält %1.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="206"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="206"/>
         <source>the line is cut short: a team line gives at least its code, name and sets won.</source>
         <translation>Die Zeile ist unvollständig: Eine Teamzeile nennt mindestens Code, Namen und gewonnene Sätze des Teams.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="212"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="212"/>
         <source>the %1 team has no name.</source>
         <translation>Das %1team hat keinen Namen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="214"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="214"/>
         <source>the %1 team&apos;s name is too long to be a team&apos;s name.</source>
         <translation>Der Name des %1teams ist zu lang für einen Teamnamen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="218"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="218"/>
         <source>the sets won by the %1 team must be a number from 0 to %2, not &quot;%3&quot;.</source>
         <translation>Die gewonnenen Sätze des %1teams müssen eine Zahl von 0 bis %2 sein, nicht „%3“.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="228"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="228"/>
         <source>both teams are called &quot;%1&quot;: the players of one could not be told from the other&apos;s.</source>
         <translation>Beide Teams heißen „%1“: Die Spieler des einen wären von denen des anderen nicht zu unterscheiden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="240"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="240"/>
         <source>the player line is cut short: it has %1 fields where a player line has at least 11.</source>
         <translation>Die Spielerzeile ist unvollständig: Sie hat %1 Felder, eine Spielerzeile hat mindestens 11.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="245"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="245"/>
         <source>a line of [3PLAYERS-%1] must begin with %2, not &quot;%3&quot;.</source>
         <translation>Eine Zeile von [3PLAYERS-%1] muss mit %2 beginnen, nicht mit „%3“.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="253"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="253"/>
         <source>the shirt number &quot;%1&quot; is not one from 0 to 99.</source>
         <translation>Die Rückennummer „%1“ liegt nicht zwischen 0 und 99.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="257"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="257"/>
         <source>the %1 team lists shirt number %2 twice (first at line %3).</source>
         <translation>Das %1team führt die Rückennummer %2 zweimal auf (zuerst in Zeile %3).</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="265"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="265"/>
         <source>player %1&apos;s place in set %2 must be a zone from 1 to 6, &quot;*&quot; or nothing, not &quot;%3&quot;.</source>
         <translation>Der Platz von Spieler %1 in Satz %2 muss eine Position von 1 bis 6, „*“ oder leer sein, nicht „%3“.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="276"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="276"/>
         <source>player %1 of the %2 team has no name.</source>
         <translation>Spieler %1 des %2teams hat keinen Namen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="278"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="278"/>
         <source>player %1&apos;s name is too long to be a player&apos;s name.</source>
         <translation>Der Name von Spieler %1 ist zu lang für einen Spielernamen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="282"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="282"/>
         <source>the %1 team has no players.</source>
         <translation>Das %1team hat keine Spieler.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="296"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="296"/>
         <source>the final score &quot;%1&quot; cannot be read.</source>
         <translation>Das Endergebnis „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="38"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="38"/>
         <source>&quot;%1&quot; is no scout code: a code begins with * (home) or a (visiting).</source>
         <translation>„%1“ ist kein Scout-Code: Ein Code beginnt mit * (Heim) oder a (Gast).</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="54"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="54"/>
         <source>the code &quot;%1&quot; cannot be read: an action is the team, two digits of the shirt number, the skill, the hitting type and the evaluation.</source>
         <translation>Der Code „%1“ kann nicht gelesen werden: Eine Aktion besteht aus dem Team, zwei Ziffern der Rückennummer, dem Spielelement, der Schlagart und der Bewertung.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="64"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="64"/>
         <source>the code &quot;%1&quot; names no skill: the skills are S, R, A, B, D, E and F.</source>
         <translation>Der Code „%1“ nennt kein Spielelement: Die Spielelemente sind S, R, A, B, D, E und F.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="106"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="106"/>
         <source>the code &quot;%1&quot; cannot be read.</source>
         <translation>Der Code „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="125"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="125"/>
         <source>the scout line is cut short: it has %1 fields where one has %2.</source>
         <translation>Die Scout-Zeile ist unvollständig: Sie hat %1 Felder statt %2.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="132"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="132"/>
         <source>the time &quot;%1&quot; cannot be read.</source>
         <translation>Die Uhrzeit „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="137"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="137"/>
         <source>the set number &quot;%2&quot; is not one from 1 to %1.</source>
         <translation>Die Satznummer „%2“ liegt nicht zwischen 1 und %1.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="151"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="151"/>
         <source>the %1 player in zone %2 is &quot;%3&quot;, not a shirt number from 0 to 99.</source>
         <translation>Der %1spieler auf Position %2 ist „%3“, keine Rückennummer von 0 bis 99.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="173"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="173"/>
         <source>%1 names shirt number %2, who is not on the %3 team&apos;s roster.</source>
         <translation>%1 nennt die Rückennummer %2, die nicht im Kader des %3teams steht.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="169"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="169"/>
         <source>the action</source>
         <translation>Die Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="170"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="170"/>
         <source>the substitution</source>
         <translation>Der Wechsel</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="188"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="188"/>
         <source>the substitution exchanges player %1 for the same player.</source>
         <translation>Der Wechsel tauscht Spieler %1 gegen sich selbst.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="171"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="171"/>
         <source>the line-up</source>
         <translation>Die Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="199"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="199"/>
         <source>the %1 player %2 stands in two zones at once.</source>
         <translation>Der %1spieler %2 steht auf zwei Positionen zugleich.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="228"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="228"/>
         <source>the line ends set %1, but set %2 is being played.</source>
         <translation>Die Zeile beendet Satz %1, gespielt wird aber Satz %2.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="240"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="240"/>
         <source>the line lies past the end of set %1, and a match has at most %1 sets.</source>
         <translation>Die Zeile liegt hinter dem Ende von Satz %1, und ein Spiel hat höchstens %1 Sätze.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="249"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="249"/>
         <source>the score %1:%2 does not follow from %3:%4 with a point for the %5 team.</source>
         <translation>Der Spielstand %1:%2 folgt nicht aus %3:%4 mit einem Punkt für das %5team.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="281"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="281"/>
         <source>the file ends before set %1, which [3SET] gives as played %2-%3: it is cut short.</source>
         <translation>Die Datei endet vor Satz %1, den [3SET] als mit %2-%3 gespielt angibt: Sie ist unvollständig.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="294"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="294"/>
         <source>set %1 is scouted, but [3SET] gives it no final score.</source>
         <translation>Satz %1 ist erfasst, aber [3SET] nennt kein Endergebnis dafür.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="299"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="299"/>
         <source>set %1 ends %2-%3 by its points, but [3SET] gives %4-%5%6.</source>
         <translation>Satz %1 endet nach seinen Punkten %2-%3, aber [3SET] nennt %4-%5%6.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="305"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="305"/>
         <source>: the file is cut short</source>
         <translation>: Die Datei ist unvollständig</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="313"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="313"/>
         <source>the file ends in the middle of set %1 (%2-%3): it is cut short.</source>
         <translation>Die Datei endet mitten in Satz %1 (%2-%3): Sie ist unvollständig.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="319"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="319"/>
         <source>the file holds no set that was played.</source>
         <translation>Die Datei enthält keinen gespielten Satz.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="321"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="321"/>
         <source>the file holds %1 sets; a match has at most %2.</source>
         <translation>Die Datei enthält %1 Sätze; ein Spiel hat höchstens %2.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="333"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="333"/>
         <source>the %1 team is said to have won %2 sets, but the set scores give it %3.</source>
         <translation>Das %1team soll %2 Sätze gewonnen haben, nach den Satzergebnissen sind es aber %3.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="340"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="340"/>
         <source>the section [%1] appears a second time (first at line %2).</source>
         <translation>Der Abschnitt [%1] kommt ein zweites Mal vor (zuerst in Zeile %2).</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="354"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="354"/>
         <source>this is no scout file: a scout file begins with a section such as [3DATAVOLLEYSCOUT].</source>
         <translation>Das ist keine Scout-Datei: Eine Scout-Datei beginnt mit einem Abschnitt wie [3DATAVOLLEYSCOUT].</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="360"/>
-        <location filename="../../src/core/ScoutRead.cpp" line="536"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="360"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="536"/>
         <source>the file is empty.</source>
         <translation>Die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="370"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="370"/>
         <source>the file ends without its [%1] section: it is cut short, or it is no scout file.</source>
         <translation>Die Datei endet ohne ihren Abschnitt [%1]: Sie ist unvollständig, oder sie ist keine Scout-Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="382"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="382"/>
         <source>[3MATCH] is empty: it gives the match&apos;s date.</source>
         <translation>[3MATCH] ist leer: Dort steht das Datum des Spiels.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="392"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="392"/>
         <source>the match&apos;s date &quot;%1&quot; cannot be read.</source>
         <translation>Das Spieldatum „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="394"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="394"/>
         <source>the match&apos;s date %1 is no date of a scouted match.</source>
         <translation>Das Spieldatum %1 kommt für ein erfasstes Spiel nicht in Frage.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="398"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="398"/>
         <source>the match&apos;s date %1 lies in the future.</source>
         <translation>Das Spieldatum %1 liegt in der Zukunft.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="401"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="401"/>
         <source>the match&apos;s time &quot;%1&quot; cannot be read.</source>
         <translation>Die Uhrzeit des Spiels „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutWrite.cpp" line="33"/>
+        <location filename="../../src/scoutfile/ScoutWrite.cpp" line="33"/>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutText.cpp" line="338"/>
+        <location filename="../../src/scoutfile/ScoutText.cpp" line="338"/>
         <source>Automatic</source>
         <translation>Automatisch</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="551"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="551"/>
         <source>the file declares its text as UTF-8, but this line is not UTF-8; choose the text encoding the file was written in.</source>
         <translation>Die Datei gibt ihren Text als UTF-8 an, aber diese Zeile ist kein UTF-8; wählen Sie die Zeichenkodierung, in der die Datei geschrieben wurde.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutGames.cpp" line="221"/>
+        <location filename="../../src/scoutfile/ScoutGames.cpp" line="221"/>
         <source>player %1 is not on court to go off.</source>
         <translation>Spieler %1 steht nicht auf dem Feld und kann nicht ausgewechselt werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutGames.cpp" line="223"/>
+        <location filename="../../src/scoutfile/ScoutGames.cpp" line="223"/>
         <source>player %1 is on court already.</source>
         <translation>Spieler %1 steht bereits auf dem Feld.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutGames.cpp" line="228"/>
+        <location filename="../../src/scoutfile/ScoutGames.cpp" line="228"/>
         <source>the line-up of the line does not show player %1 coming on for player %2.</source>
         <translation>Die Aufstellung in der Zeile zeigt nicht, dass Spieler %1 für Spieler %2 kommt.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutExport.cpp" line="312"/>
+        <location filename="../../src/scoutfile/ScoutExport.cpp" line="312"/>
         <source>The match has %1 games; a scout file holds at most %2.</source>
         <translation>Das Spiel hat %1 Sätze; eine Scout-Datei fasst höchstens %2.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutExport.cpp" line="320"/>
+        <location filename="../../src/scoutfile/ScoutExport.cpp" line="320"/>
         <source>%2 and %3 of %4 both wear number %1: a scout file tells players apart by their numbers. Change one of them, then export again.</source>
         <translation>%2 und %3 von %4 tragen beide die Nummer %1: Eine Scout-Datei unterscheidet Spieler an ihren Nummern. Ändern Sie eine davon und exportieren Sie dann erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutExport.cpp" line="336"/>
+        <location filename="../../src/scoutfile/ScoutExport.cpp" line="336"/>
         <source>Both teams of the match are called &quot;%1&quot;: a scout file could not tell their players apart.</source>
         <translation>Beide Teams des Spiels heißen „%1“: Eine Scout-Datei könnte ihre Spieler nicht unterscheiden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutExport.cpp" line="450"/>
+        <location filename="../../src/scoutfile/ScoutExport.cpp" line="450"/>
         <source>Recorded without a rally log: game %1 has its actions and final score only, not its points, rotations and substitutions.</source>
         <translation>Ohne Ballwechsel-Protokoll erfasst: Satz %1 enthält nur seine Aktionen und sein Endergebnis, nicht seine Punkte, Rotationen und Wechsel.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutExport.cpp" line="455"/>
+        <location filename="../../src/scoutfile/ScoutExport.cpp" line="455"/>
         <source>%1 actions taken back in subtraction mode had no action left to take back and are not written.</source>
         <translation>Im Korrekturmodus zurückgenommene Aktionen, für die es nichts mehr zurückzunehmen gab, werden nicht geschrieben: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutExport.cpp" line="459"/>
+        <location filename="../../src/scoutfile/ScoutExport.cpp" line="459"/>
         <source>%1 actions of players no longer on the roster are not written.</source>
         <translation>Aktionen von Spielern, die nicht mehr im Kader sind, werden nicht geschrieben: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="583"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="583"/>
         <source>read as %1, as chosen</source>
         <translation>gelesen als %1, wie gewählt</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="585"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="585"/>
         <source>read as %1</source>
         <translation>gelesen als %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="587"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="587"/>
         <source>read as %1, as the file declares</source>
         <translation>gelesen als %1, wie die Datei angibt</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="589"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="589"/>
         <source>read as %1, found in the file&apos;s letters</source>
         <translation>gelesen als %1, an den Buchstaben der Datei erkannt</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutRead.cpp" line="591"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="591"/>
         <source>read as %1: the file&apos;s letters tell no other</source>
         <translation>gelesen als %1: Die Buchstaben der Datei deuten auf keine andere</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutLines.cpp" line="182"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="182"/>
         <source>the block names player %1 as the partner of the same player.</source>
         <translation>Der Block nennt Spieler %1 als Partner desselben Spielers.</translation>
     </message>
@@ -1726,140 +1726,140 @@ kopieren.
 <context>
     <name>ScoutBatch</name>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="70"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="71"/>
         <source>Imports the scout files (.dvw) named after the options into the season&apos;s matches, each in one transaction, and prints one line per file.</source>
         <translation>Importiert die nach den Optionen genannten Scout-Dateien (.dvw) in die Spiele der Saison, jede in einer eigenen Transaktion, und gibt je Datei eine Zeile aus.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="74"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="75"/>
         <source>With --import: reads the names in this text encoding (UTF-8, Windows-1250, Windows-1251, Windows-1252, ISO-8859-2) instead of finding it out.</source>
         <translation>Mit --import: liest die Namen in dieser Zeichenkodierung (UTF-8, Windows-1250, Windows-1251, Windows-1252, ISO-8859-2), statt sie selbst zu ermitteln.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="76"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="77"/>
         <source>name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="78"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="79"/>
         <source>Writes every recorded match into the folder as a scout file (.dvw).</source>
         <translation>Schreibt jedes erfasste Spiel als Scout-Datei (.dvw) in den Ordner.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="79"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="80"/>
         <source>folder</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="80"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="81"/>
         <source>files</source>
         <translation>Dateien</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="80"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="81"/>
         <source>With --import: the scout files.</source>
         <translation>Mit --import: die Scout-Dateien.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="81"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="82"/>
         <source>[files...]</source>
         <translation>[Dateien...]</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="131"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="132"/>
         <source>no such file</source>
         <translation>Datei nicht vorhanden</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="135"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="136"/>
         <source>too large to be a scout file</source>
         <translation>zu groß für eine Scout-Datei</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="136"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="137"/>
         <source>%1: not read: %2</source>
         <translation>%1: nicht gelesen: %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="148"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="149"/>
         <source>%3: imported: %4 (%1 new teams, %2 new players)</source>
         <translation>%3: importiert: %4 (neue Teams: %1, neue Spieler: %2)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="160"/>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="163"/>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="166"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="161"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="164"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="167"/>
         <source>%1: refused: %2</source>
         <translation>%1: abgelehnt: %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="176"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="177"/>
         <source>The folder %1 cannot be made.</source>
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="183"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="184"/>
         <source>There are no recorded matches to export.</source>
         <translation>Es gibt keine erfassten Spiele zum Exportieren.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="197"/>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="200"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="198"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="201"/>
         <source>%1: not written: %2</source>
         <translation>%1: nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="214"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="215"/>
         <source>Give either --import with scout files (and --encoding if need be) or --export-scout with a folder.</source>
         <translation>Geben Sie entweder --import mit Scout-Dateien (und bei Bedarf --encoding) oder --export-scout mit einem Ordner an.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="224"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="225"/>
         <source>Unknown text encoding &apos;%1&apos;: use UTF-8, Windows-1250, Windows-1251, Windows-1252 or ISO-8859-2.</source>
         <translation>Unbekannte Zeichenkodierung „%1“: Verwenden Sie UTF-8, Windows-1250, Windows-1251, Windows-1252 oder ISO-8859-2.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="233"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="234"/>
         <source>--import needs the scout files to import.</source>
         <translation>--import braucht die zu importierenden Scout-Dateien.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="242"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="243"/>
         <source>Sidelines cannot create its data folder %1</source>
         <translation>Sidelines kann seinen Datenordner %1 nicht anlegen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="250"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="251"/>
         <source>Sidelines is running on this database; close it first.</source>
         <translation>Sidelines läuft bereits mit dieser Datenbank; beenden Sie es zuerst.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="255"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="256"/>
         <source>The lock file %1 cannot be used: %2</source>
         <translation>Die Sperrdatei %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="262"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="263"/>
         <source>Sidelines cannot open its database %1: %2</source>
         <translation>Sidelines kann seine Datenbank %1 nicht öffnen: %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="269"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="270"/>
         <source>Sidelines cannot write to its database %1: %2</source>
         <translation>Sidelines kann nicht in seine Datenbank %1 schreiben: %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="154"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="155"/>
         <source>%3: imported: %4 (%1 new teams, %2 new players; %5)</source>
         <translation>%3: importiert: %4 (neue Teams: %1, neue Spieler: %2; %5)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="133"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="134"/>
         <source>not a regular file</source>
         <translation>keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ScoutBatch.cpp" line="118"/>
+        <location filename="../../src/shell/ScoutBatch.cpp" line="119"/>
         <source>Importing %1 of %2: %3...</source>
         <translation>Datei %1 von %2 wird importiert: %3...</translation>
     </message>
@@ -1867,62 +1867,62 @@ kopieren.
 <context>
     <name>ScoutStore</name>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="137"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="138"/>
         <source>this match is already among the recorded matches: %1.</source>
         <translation>Dieses Spiel ist bereits unter den erfassten Spielen: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="183"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="184"/>
         <source>both teams are the same team of the roster.</source>
         <translation>Beide Teams sind dasselbe Team aus dem Kader.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="206"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="207"/>
         <source>%2 #%1 (%3)</source>
         <translation>%2 #%1 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="233"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="229"/>
         <source>shirt number %1 of %2 was given to a player of the roster meanwhile; import the file again.</source>
         <translation>Die Rückennummer %1 von %2 wurde inzwischen an einen Spieler im Kader vergeben; importieren Sie die Datei erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="317"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="310"/>
         <source>The match of %1 is no longer among the recorded matches.</source>
         <translation>Das Spiel vom %1 ist nicht mehr unter den erfassten Spielen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="327"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="320"/>
         <source>The %1 team of this match has been deleted from the roster, with its players: their actions cannot be written.</source>
         <translation>Das %1team dieses Spiels wurde mit seinen Spielern aus dem Kader gelöscht: Ihre Aktionen können nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="331"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="324"/>
         <source>home</source>
         <translation>Heim</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="332"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="325"/>
         <source>away</source>
         <translation>Gast</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="439"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="432"/>
         <source>deleted team</source>
         <translation>gelöschtes Team</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="454"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="447"/>
         <source>The scout file could not be written to %1: %2</source>
         <translation>Die Scout-Datei konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="134"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="135"/>
         <source>this match is already in the archive of saved matches: %1; File &gt; Restore Saved Matches brings it back.</source>
         <translation>Dieses Spiel ist bereits im Archiv der gespeicherten Spiele: %1; Datei &gt; Gespeicherte Spiele wiederherstellen holt es zurück.</translation>
     </message>
     <message>
-        <location filename="../../src/core/ScoutStore.cpp" line="442"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="435"/>
         <source> vs </source>
         <translation> gegen </translation>
     </message>
@@ -1938,13 +1938,18 @@ kopieren.
 <context>
     <name>Sidelines</name>
     <message>
-        <location filename="../../src/core/mConstants.cpp" line="151"/>
+        <location filename="../../src/storage/Database.cpp" line="41"/>
         <source>The database file %1 is no longer there: it was moved or deleted while Sidelines was running.</source>
         <translation>Die Datenbankdatei %1 ist nicht mehr vorhanden: Sie wurde verschoben oder gelöscht, während Sidelines lief.</translation>
     </message>
     <message>
-        <location filename="../../src/core/mConstants.cpp" line="163"/>
-        <location filename="../../src/core/mConstants.cpp" line="168"/>
+        <location filename="../../src/storage/Database.cpp" line="51"/>
+        <source>The statement that failed:</source>
+        <translation>Die Anweisung, die fehlschlug:</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/mConstants.cpp" line="85"/>
+        <location filename="../../src/widgets/mConstants.cpp" line="91"/>
         <source>Sidelines</source>
         <translation>Sidelines</translation>
     </message>
@@ -2010,312 +2015,312 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>StatKind</name>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="45"/>
+        <location filename="../../src/base/StatKinds.h" line="45"/>
         <source>&amp;Attempt</source>
         <translation>&amp;Angriffsversuch</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="46"/>
+        <location filename="../../src/base/StatKinds.h" line="46"/>
         <source>Attempts</source>
         <translation>Angriffsversuche</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="46"/>
+        <location filename="../../src/base/StatKinds.h" line="46"/>
         <source>TA</source>
         <translation>AV</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="47"/>
+        <location filename="../../src/base/StatKinds.h" line="47"/>
         <source>total attacks</source>
         <translation>Angriffsversuche</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="47"/>
+        <location filename="../../src/base/StatKinds.h" line="47"/>
         <source>By Attempts</source>
         <translation>Nach Angriffsversuchen</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="49"/>
+        <location filename="../../src/base/StatKinds.h" line="49"/>
         <source>&amp;Kill</source>
         <translation>Angriffspun&amp;kt</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="50"/>
+        <location filename="../../src/base/StatKinds.h" line="50"/>
         <source>Kills</source>
         <translation>Angriffspunkte</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="50"/>
+        <location filename="../../src/base/StatKinds.h" line="50"/>
         <source>K</source>
         <translation>AP</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="50"/>
+        <location filename="../../src/base/StatKinds.h" line="50"/>
         <source>kills</source>
         <translation>Angriffspunkte</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="51"/>
+        <location filename="../../src/base/StatKinds.h" line="51"/>
         <source>By Kills</source>
         <translation>Nach Angriffspunkten</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="52"/>
+        <location filename="../../src/base/StatKinds.h" line="52"/>
         <source>&amp;Error</source>
         <translation>Angriffsf&amp;ehler</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="53"/>
+        <location filename="../../src/base/StatKinds.h" line="53"/>
         <source>Errors</source>
         <translation>Angriffsfehler</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="53"/>
+        <location filename="../../src/base/StatKinds.h" line="53"/>
         <source>E</source>
         <translation>AF</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="54"/>
+        <location filename="../../src/base/StatKinds.h" line="54"/>
         <source>attack errors</source>
         <translation>Angriffsfehler</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="54"/>
+        <location filename="../../src/base/StatKinds.h" line="54"/>
         <source>By Errors</source>
         <translation>Nach Angriffsfehlern</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="56"/>
+        <location filename="../../src/base/StatKinds.h" line="56"/>
         <source>&amp;Pass</source>
         <translation>A&amp;nnahme</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="57"/>
+        <location filename="../../src/base/StatKinds.h" line="57"/>
         <source>PASS</source>
         <translation>ANN</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="57"/>
+        <location filename="../../src/base/StatKinds.h" line="57"/>
         <source>average pass rating (1 to 3)</source>
         <translation>mittlere Annahmenote (1 bis 3)</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="59"/>
+        <location filename="../../src/base/StatKinds.h" line="59"/>
         <source>&amp;Serve Ace</source>
         <translation>Aufschlag-A&amp;ss</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="60"/>
+        <location filename="../../src/base/StatKinds.h" line="60"/>
         <source>Serve Aces</source>
         <translation>Aufschlag-Asse</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="60"/>
+        <location filename="../../src/base/StatKinds.h" line="60"/>
         <source>SA</source>
         <translation>ASS</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="61"/>
+        <location filename="../../src/base/StatKinds.h" line="61"/>
         <source>service aces</source>
         <translation>Aufschlag-Asse</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="61"/>
+        <location filename="../../src/base/StatKinds.h" line="61"/>
         <source>By Service Aces</source>
         <translation>Nach Aufschlag-Assen</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="63"/>
+        <location filename="../../src/base/StatKinds.h" line="63"/>
         <source>Serve E&amp;rror</source>
         <translation>Aufschlagfehle&amp;r</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="64"/>
+        <location filename="../../src/base/StatKinds.h" line="64"/>
         <source>Serve Errors</source>
         <translation>Aufschlagfehler</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="64"/>
+        <location filename="../../src/base/StatKinds.h" line="64"/>
         <source>SE</source>
         <translation>AUF</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="65"/>
+        <location filename="../../src/base/StatKinds.h" line="65"/>
         <source>service errors</source>
         <translation>Aufschlagfehler</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="65"/>
+        <location filename="../../src/base/StatKinds.h" line="65"/>
         <source>By Service Errors</source>
         <translation>Nach Aufschlagfehlern</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="67"/>
+        <location filename="../../src/base/StatKinds.h" line="67"/>
         <source>&amp;Dig</source>
         <translation>Fel&amp;dabwehr</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="68"/>
+        <location filename="../../src/base/StatKinds.h" line="68"/>
         <source>Digs</source>
         <translation>Feldabwehr</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="68"/>
+        <location filename="../../src/base/StatKinds.h" line="68"/>
         <source>DIG</source>
         <translation>FA</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="68"/>
+        <location filename="../../src/base/StatKinds.h" line="68"/>
         <source>digs</source>
         <translation>Feldabwehraktionen</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="69"/>
+        <location filename="../../src/base/StatKinds.h" line="69"/>
         <source>By Digs</source>
         <translation>Nach Feldabwehr</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="71"/>
+        <location filename="../../src/base/StatKinds.h" line="71"/>
         <source>Re&amp;ceiving Error</source>
         <translation>Annahme&amp;fehler</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="71"/>
+        <location filename="../../src/base/StatKinds.h" line="71"/>
         <source>Receiving Errors</source>
         <translation>Annahmefehler</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="72"/>
+        <location filename="../../src/base/StatKinds.h" line="72"/>
         <source>RE</source>
         <translation>ANF</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="72"/>
+        <location filename="../../src/base/StatKinds.h" line="72"/>
         <source>receiving errors</source>
         <translation>Annahmefehler</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="73"/>
+        <location filename="../../src/base/StatKinds.h" line="73"/>
         <source>By Receiving Errors</source>
         <translation>Nach Annahmefehlern</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="74"/>
+        <location filename="../../src/base/StatKinds.h" line="74"/>
         <source>S&amp;olo Block</source>
         <translation>Einzelbl&amp;ock</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="75"/>
+        <location filename="../../src/base/StatKinds.h" line="75"/>
         <source>Solo Blocks</source>
         <translation>Einzelblöcke</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="75"/>
+        <location filename="../../src/base/StatKinds.h" line="75"/>
         <source>BS</source>
         <translation>EB</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="76"/>
+        <location filename="../../src/base/StatKinds.h" line="76"/>
         <source>solo blocks</source>
         <translation>Einzelblockpunkte</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="76"/>
+        <location filename="../../src/base/StatKinds.h" line="76"/>
         <source>By Solo Blocks</source>
         <translation>Nach Einzelblöcken</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="78"/>
+        <location filename="../../src/base/StatKinds.h" line="78"/>
         <source>&amp;Block Assist</source>
         <translation>&amp;Blockbeteiligung</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="79"/>
+        <location filename="../../src/base/StatKinds.h" line="79"/>
         <source>Blocking Assists</source>
         <translation>Blockbeteiligungen</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="79"/>
+        <location filename="../../src/base/StatKinds.h" line="79"/>
         <source>BA</source>
         <translation>BB</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="80"/>
+        <location filename="../../src/base/StatKinds.h" line="80"/>
         <source>block assists</source>
         <translation>Blockbeteiligungen</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="80"/>
+        <location filename="../../src/base/StatKinds.h" line="80"/>
         <source>By Block Assists</source>
         <translation>Nach Blockbeteiligungen</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="82"/>
+        <location filename="../../src/base/StatKinds.h" line="82"/>
         <source>B&amp;lock Error</source>
         <translation>B&amp;lockfehler</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="83"/>
+        <location filename="../../src/base/StatKinds.h" line="83"/>
         <source>Blocking Errors</source>
         <translation>Blockfehler</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="83"/>
+        <location filename="../../src/base/StatKinds.h" line="83"/>
         <source>BE</source>
         <translation>BF</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="84"/>
+        <location filename="../../src/base/StatKinds.h" line="84"/>
         <source>block errors</source>
         <translation>Blockfehler</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="84"/>
+        <location filename="../../src/base/StatKinds.h" line="84"/>
         <source>By Block Errors</source>
         <translation>Nach Blockfehlern</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="87"/>
+        <location filename="../../src/base/StatKinds.h" line="87"/>
         <source>Ball &amp;Handling Error</source>
         <translation>Tec&amp;hnikfehler</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="87"/>
+        <location filename="../../src/base/StatKinds.h" line="87"/>
         <source>Ball Handling Errors</source>
         <translation>Technikfehler</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="88"/>
+        <location filename="../../src/base/StatKinds.h" line="88"/>
         <source>BHE</source>
         <translation>TF</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="88"/>
+        <location filename="../../src/base/StatKinds.h" line="88"/>
         <source>ball-handling errors</source>
         <translation>Technikfehler (Ballführung)</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="90"/>
+        <location filename="../../src/base/StatKinds.h" line="90"/>
         <source>Se&amp;t Assist</source>
         <translation>&amp;Zuspiel zum Punkt</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="91"/>
+        <location filename="../../src/base/StatKinds.h" line="91"/>
         <source>Set Assists</source>
         <translation>Zuspiele zum Punkt</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="91"/>
+        <location filename="../../src/base/StatKinds.h" line="91"/>
         <source>AST</source>
         <translation>ZU</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="92"/>
+        <location filename="../../src/base/StatKinds.h" line="92"/>
         <source>set assists</source>
         <translation>Zuspiele zum Punkt</translation>
     </message>
     <message>
-        <location filename="../../src/core/StatKinds.h" line="92"/>
+        <location filename="../../src/base/StatKinds.h" line="92"/>
         <source>By Set Assists</source>
         <translation>Nach Zuspielen zum Punkt</translation>
     </message>
@@ -2323,7 +2328,7 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>Words</name>
     <message>
-        <location filename="../../src/core/ClubStore.cpp" line="1795"/>
+        <location filename="../../src/club/ClubStore.cpp" line="1795"/>
         <source>Not every chosen match came from the club server; nothing was restored.</source>
         <translation>Nicht jedes gewählte Spiel kam vom Vereinsserver; es wurde nichts wiederhergestellt.</translation>
     </message>
@@ -2331,88 +2336,88 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>clsGame</name>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="24"/>
+        <location filename="../../src/game/clsGame.cpp" line="25"/>
         <source>Took back a %1 Passing stat from </source>
         <translation>Annahme %1 zurückgenommen bei </translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="24"/>
+        <location filename="../../src/game/clsGame.cpp" line="25"/>
         <source>Added a %1 Passing stat to </source>
         <translation>Annahme %1 erfasst für </translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="27"/>
+        <location filename="../../src/game/clsGame.cpp" line="28"/>
         <source>Took back 1 %1 and 1 Attempt from </source>
         <translation>1 × %1 und 1 Angriffsversuch zurückgenommen bei </translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="27"/>
+        <location filename="../../src/game/clsGame.cpp" line="28"/>
         <source>Added 1 %1 and 1 Attempt to </source>
         <translation>1 × %1 und 1 Angriffsversuch erfasst für </translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="32"/>
+        <location filename="../../src/game/clsGame.cpp" line="33"/>
         <source>Took back 1 %1 from </source>
         <translation>1 × %1 zurückgenommen bei </translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="32"/>
+        <location filename="../../src/game/clsGame.cpp" line="33"/>
         <source>Added 1 %1 to </source>
         <translation>1 × %1 erfasst für </translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="50"/>
+        <location filename="../../src/game/clsGame.cpp" line="51"/>
         <source>Unknown statistic: %1</source>
         <translation>Unbekannte Statistik: %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="62"/>
+        <location filename="../../src/game/clsGame.cpp" line="63"/>
         <source>pass rated %1</source>
         <translation>Annahme mit Note %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="63"/>
+        <location filename="../../src/game/clsGame.cpp" line="64"/>
         <source>Not taken back: %1 has no %2 to take back in this game.</source>
         <translation>Nicht zurückgenommen: %1 hat in diesem Satz keinen Eintrag „%2“ zum Zurücknehmen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="124"/>
+        <location filename="../../src/game/clsGame.cpp" line="125"/>
         <source>You cannot have more than five games per match</source>
         <translation>Ein Spiel hat höchstens fünf Sätze</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="125"/>
-        <location filename="../../src/game/clsGame.cpp" line="130"/>
+        <location filename="../../src/game/clsGame.cpp" line="126"/>
+        <location filename="../../src/game/clsGame.cpp" line="131"/>
         <source>Match</source>
         <translation>Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="129"/>
+        <location filename="../../src/game/clsGame.cpp" line="130"/>
         <source>You choose a best of 3 match. There can be no game 4.</source>
         <translation>Sie haben ein Spiel über höchstens 3 Sätze gewählt. Einen 4. Satz gibt es nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="115"/>
+        <location filename="../../src/game/clsGame.cpp" line="116"/>
         <source>Are you sure you want to go to game %1?</source>
         <translation>Möchten Sie wirklich zu Satz %1 wechseln?</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="73"/>
+        <location filename="../../src/game/clsGame.cpp" line="74"/>
         <source>Not recorded: %1</source>
         <translation>Nicht erfasst: %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="103"/>
+        <location filename="../../src/game/clsGame.cpp" line="104"/>
         <source>%1 have won the match %2–%3. Go to game %4 anyway?</source>
         <translation>%1 hat das Spiel %2–%3 gewonnen. Trotzdem zu Satz %4 wechseln?</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="110"/>
+        <location filename="../../src/game/clsGame.cpp" line="111"/>
         <source>Game %1 stands %2–%3 and is not decided. Go to game %4 anyway?</source>
         <translation>Satz %1 steht %2–%3 und ist nicht entschieden. Trotzdem zu Satz %4 wechseln?</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="134"/>
+        <location filename="../../src/game/clsGame.cpp" line="135"/>
         <source>New Game</source>
         <translation>Neuer Satz</translation>
     </message>
@@ -2420,59 +2425,59 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>clsMatch</name>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="33"/>
+        <location filename="../../src/match/clsMatch.cpp" line="34"/>
         <source>This Team has no Players. Please use another team.</source>
         <translation>Dieses Team hat keine Spieler. Bitte wählen Sie ein anderes Team.</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="34"/>
+        <location filename="../../src/match/clsMatch.cpp" line="35"/>
         <source>Sidelines</source>
         <translation>Sidelines</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="44"/>
+        <location filename="../../src/match/clsMatch.cpp" line="45"/>
         <source>Please Choose the Home Team</source>
         <translation>Bitte wählen Sie das Heimteam</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="49"/>
+        <location filename="../../src/match/clsMatch.cpp" line="50"/>
         <source>Please Choose the Away Team</source>
         <translation>Bitte wählen Sie das Gastteam</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="133"/>
+        <location filename="../../src/match/clsMatch.cpp" line="134"/>
         <source>(deleted team)</source>
         <translation>(gelöschtes Team)</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="135"/>
+        <location filename="../../src/match/clsMatch.cpp" line="136"/>
         <source>%1 vs %2, game %3, %4–%5</source>
         <translation>%1 gegen %2, Satz %3, %4–%5</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="166"/>
+        <location filename="../../src/match/clsMatch.cpp" line="167"/>
         <source>%1, on %2</source>
         <translation>%1, am %2</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="169"/>
+        <location filename="../../src/match/clsMatch.cpp" line="170"/>
         <source>Every match is finished: there is none to continue.</source>
         <translation>Jedes Spiel ist abgeschlossen: Es gibt keines fortzusetzen.</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="170"/>
-        <location filename="../../src/match/clsMatch.cpp" line="174"/>
-        <location filename="../../src/match/clsMatch.cpp" line="246"/>
+        <location filename="../../src/match/clsMatch.cpp" line="171"/>
+        <location filename="../../src/match/clsMatch.cpp" line="175"/>
+        <location filename="../../src/match/clsMatch.cpp" line="247"/>
         <source>Continue Match</source>
         <translation>Spiel fortsetzen</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="174"/>
+        <location filename="../../src/match/clsMatch.cpp" line="175"/>
         <source>Matches not finished, newest first</source>
         <translation>Nicht abgeschlossene Spiele, neueste zuerst</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="244"/>
+        <location filename="../../src/match/clsMatch.cpp" line="245"/>
         <source>A match was being recorded when Sidelines last stopped: %1. Continue it?</source>
         <translation>Als Sidelines zuletzt anhielt, wurde gerade ein Spiel erfasst: %1. Fortsetzen?</translation>
     </message>
@@ -2480,42 +2485,42 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>clsPlayer</name>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="14"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="15"/>
         <source>Choose Team that the Player is on</source>
         <translation>Team des Spielers wählen</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="24"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="25"/>
         <source>Number %1 is already worn by %2 of %3. Please give this player another number.</source>
         <translation>Die Nummer %1 trägt schon %2 von %3. Bitte geben Sie diesem Spieler eine andere Nummer.</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="26"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="27"/>
         <source>Player Number</source>
         <translation>Rückennummer</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="37"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="38"/>
         <source>Please Choose Team to Add to</source>
         <translation>Bitte wählen Sie das Team, dem der Spieler hinzugefügt werden soll</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="77"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="78"/>
         <source>Are you sure you would like to delete </source>
         <translation>Möchten Sie wirklich löschen: </translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="78"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="79"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="99"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="100"/>
         <source>&amp;Update</source>
         <translation>Ä&amp;ndern</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="99"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="100"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
@@ -2659,32 +2664,32 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>clsTeam</name>
     <message>
-        <location filename="../../src/roster/clsTeam.cpp" line="40"/>
+        <location filename="../../src/roster/clsTeam.cpp" line="41"/>
         <source>Please Choose the Team to Delete</source>
         <translation>Bitte wählen Sie das zu löschende Team</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsTeam.cpp" line="44"/>
+        <location filename="../../src/roster/clsTeam.cpp" line="45"/>
         <source>Are you sure you would like to delete </source>
         <translation>Möchten Sie wirklich löschen: </translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsTeam.cpp" line="45"/>
+        <location filename="../../src/roster/clsTeam.cpp" line="46"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsTeam.cpp" line="54"/>
+        <location filename="../../src/roster/clsTeam.cpp" line="55"/>
         <source>Please Choose the Team to Update</source>
         <translation>Bitte wählen Sie das zu ändernde Team</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsTeam.cpp" line="61"/>
+        <location filename="../../src/roster/clsTeam.cpp" line="62"/>
         <source>&amp;Update</source>
         <translation>Ä&amp;ndern</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsTeam.cpp" line="61"/>
+        <location filename="../../src/roster/clsTeam.cpp" line="62"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
@@ -3217,117 +3222,117 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
 <context>
     <name>frmImportScout</name>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="44"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="283"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="45"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="284"/>
         <source>Import Scout File</source>
         <translation>Scout-Datei importieren</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="48"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="49"/>
         <source>File: %1</source>
         <translation>Datei: %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="49"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="50"/>
         <source>Text &amp;encoding:</source>
         <translation>Zeichen&amp;kodierung:</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="83"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="84"/>
         <source>&amp;Import</source>
         <translation>&amp;Importieren</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="87"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="88"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="163"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="164"/>
         <source>This file cannot be imported. %1</source>
         <translation>Diese Datei kann nicht importiert werden. %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="164"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="165"/>
         <source>This file cannot be imported: %1</source>
         <translation>Diese Datei kann nicht importiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="176"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="177"/>
         <source>Home: %1</source>
         <translation>Heim: %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="176"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="177"/>
         <source>Visiting: %1</source>
         <translation>Gast: %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="178"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="179"/>
         <source> (new team)</source>
         <translation> (neues Team)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="186"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="187"/>
         <source>#%1  %2</source>
         <translation>#%1  %2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="188"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="189"/>
         <source>  (new)</source>
         <translation>  (neu)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="194"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="195"/>
         <source>Date: %1, %2</source>
         <translation>Datum: %1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="197"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="198"/>
         <source>%1-%2</source>
         <translation>%1-%2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="205"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="206"/>
         <source>This match is already among the recorded matches: %1.</source>
         <translation>Dieses Spiel ist bereits unter den erfassten Spielen: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="293"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="294"/>
         <source>Scout files (*.dvw);;All files (*)</source>
         <translation>Scout-Dateien (*.dvw);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="313"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="314"/>
         <source>%1: the file is too large to be a scout file.</source>
         <translation>%1: Die Datei ist zu groß für eine Scout-Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="325"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="336"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="353"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="355"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="357"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="326"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="337"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="354"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="356"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="358"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="340"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="341"/>
         <source>%1: the match is already among the recorded matches: %2.</source>
         <translation>%1: Das Spiel ist bereits unter den erfassten Spielen: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="347"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="348"/>
         <source>Importing %1...</source>
         <translation>%1 wird importiert...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="362"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="363"/>
         <source>Scout files imported: %1.</source>
         <translation>Importierte Scout-Dateien: %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/match/frmImportScout.cpp" line="377"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="378"/>
         <source>...and %n more (Show Details lists them all).</source>
         <translation>
             <numerusform>...und %n weiterer Eintrag („Details einblenden...“ zeigt alle).</numerusform>
@@ -3335,47 +3340,47 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         </translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="380"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="381"/>
         <source>Matches imported (%1):</source>
         <translation>Importierte Spiele (%1):</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="381"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="382"/>
         <source>New teams (%1):</source>
         <translation>Neue Teams (%1):</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="382"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="383"/>
         <source>New players (%1):</source>
         <translation>Neue Spieler (%1):</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="383"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="384"/>
         <source>Not imported (%1):</source>
         <translation>Nicht importiert (%1):</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="317"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="318"/>
         <source>%1: not a regular file</source>
         <translation>%1: keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="321"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="322"/>
         <source>%1: no such file</source>
         <translation>%1: Datei nicht vorhanden</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="202"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="203"/>
         <source>This match is already in the archive of saved matches: %1. File &gt; Restore Saved Matches brings it back.</source>
         <translation>Dieses Spiel ist bereits im Archiv der gespeicherten Spiele: %1. Datei &gt; Gespeicherte Spiele wiederherstellen holt es zurück.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="339"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="340"/>
         <source>%1: the match is already in the archive of saved matches: %2.</source>
         <translation>%1: Das Spiel ist bereits im Archiv der gespeicherten Spiele: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="198"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="199"/>
         <source>Sets: %1 (%2 first)</source>
         <translation>Sätze: %1 (%2 zuerst)</translation>
     </message>

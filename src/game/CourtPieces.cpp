@@ -1,6 +1,6 @@
 #include "game/CourtPieces.h"
 
-#include "core/Accessible.h"
+#include "widgets/Accessible.h"
 #include "roster/clsPlayer.h"
 
 #include <QAction>

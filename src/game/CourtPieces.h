@@ -3,7 +3,7 @@
 // The pieces the court screen is built of: its player boxes, the net, and the fitting of texts to
 // the room the court's scale leaves them.
 
-#include "core/RecordId.h"
+#include "base/RecordId.h"
 
 #include <QLabel>
 #include <QString>

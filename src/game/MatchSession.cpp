@@ -1,8 +1,8 @@
 #include "game/MatchSession.h"
 
-#include "core/Database.h"
-#include "core/MatchStore.h"
-#include "core/mConstants.h"
+#include "storage/Database.h"
+#include "storage/MatchStore.h"
+#include "widgets/mConstants.h"
 #include "game/GameRules.h"
 
 #include <QCoreApplication>

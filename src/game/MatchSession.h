@@ -3,9 +3,9 @@
 // The match under way as the line-up window, the court screen and the next-game command share
 // it: its identifiers, the options chosen for it, the game being played and both rosters.
 
-#include "core/MatchStore.h"
-#include "core/RecordId.h"
-#include "core/RosterStore.h"
+#include "storage/MatchStore.h"
+#include "base/RecordId.h"
+#include "storage/RosterStore.h"
 #include "game/clsGame.h"
 
 #include <QList>

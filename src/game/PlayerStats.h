@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/PlayStore.h"
+#include "storage/PlayStore.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #include "game/RallyKeeper.h"
 
-#include "core/Database.h"
-#include "core/MatchStore.h"
-#include "core/PlayStore.h"
-#include "core/RallyStore.h"
+#include "storage/Database.h"
+#include "storage/MatchStore.h"
+#include "storage/PlayStore.h"
+#include "storage/RallyStore.h"
 #include "game/MatchSession.h"
 
 #include <algorithm>

@@ -5,9 +5,9 @@
 // reverses), stored as one step in one transaction, and only then added to the log that the
 // screen shows. No widgets: the court screen asks and shows; tests drive it on a database alone.
 
-#include "core/RallyLog.h"
-#include "core/RecordId.h"
-#include "core/StatKinds.h"
+#include "rules/RallyLog.h"
+#include "base/RecordId.h"
+#include "base/StatKinds.h"
 #include "game/GameRules.h"
 
 #include <QCoreApplication>

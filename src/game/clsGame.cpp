@@ -1,14 +1,15 @@
 #include "game/clsGame.h"
 
-#include "core/Database.h"
-#include "core/MatchStore.h"
-#include "core/MsgBox.h"
-#include "core/PlayStore.h"
-#include "core/StatKinds.h"
-#include "core/mConstants.h"
+#include "storage/Database.h"
+#include "storage/MatchStore.h"
+#include "widgets/MsgBox.h"
+#include "storage/PlayStore.h"
+#include "base/StatKinds.h"
+#include "widgets/mConstants.h"
 #include "game/GameRules.h"
 #include "game/MatchSession.h"
 #include "game/RallyKeeper.h"
+#include "storage/RecordIssue.h"
 
 #include <QCoreApplication>
 

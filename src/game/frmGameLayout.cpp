@@ -3,9 +3,9 @@
 
 #include "game/frmGame.h"
 
-#include "core/Accessible.h"
-#include "core/StatKinds.h"
-#include "core/mConstants.h"
+#include "widgets/Accessible.h"
+#include "base/StatKinds.h"
+#include "widgets/mConstants.h"
 #include "game/CourtMarks.h"
 #include "game/CourtPieces.h"
 

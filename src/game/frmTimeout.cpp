@@ -1,6 +1,6 @@
 #include "game/frmTimeout.h"
 
-#include "core/mConstants.h"
+#include "widgets/mConstants.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

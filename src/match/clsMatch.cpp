@@ -1,11 +1,11 @@
 #include "match/clsMatch.h"
 
-#include "core/Database.h"
-#include "core/MatchStore.h"
-#include "core/MsgBox.h"
-#include "core/RallyStore.h"
-#include "core/RosterStore.h"
-#include "core/mConstants.h"
+#include "storage/Database.h"
+#include "storage/MatchStore.h"
+#include "widgets/MsgBox.h"
+#include "storage/RallyStore.h"
+#include "storage/RosterStore.h"
+#include "widgets/mConstants.h"
 #include "game/GameRules.h"
 #include "game/MatchSession.h"
 #include "game/frmGame.h"
@@ -14,6 +14,7 @@
 #include "match/frmStarters.h"
 #include "roster/clsTeam.h"
 #include "roster/frmPickTeam.h"
+#include "storage/RecordIssue.h"
 
 #include <QCoreApplication>
 #include <map>

@@ -1,9 +1,9 @@
 #include "match/frmExportScout.h"
 
-#include "core/Database.h"
-#include "core/MatchStore.h"
-#include "core/MsgBox.h"
-#include "core/mConstants.h"
+#include "storage/Database.h"
+#include "storage/MatchStore.h"
+#include "widgets/MsgBox.h"
+#include "widgets/mConstants.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ScoutStore.h"
+#include "storage/ScoutStore.h"
 
 #include <QDialog>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "match/frmGameOptions.h"
 
-#include "core/mConstants.h"
+#include "widgets/mConstants.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,10 +1,11 @@
 #include "match/frmImportScout.h"
 
-#include "core/Database.h"
-#include "core/MsgBox.h"
-#include "core/RecordId.h"
-#include "core/WholeFile.h"
-#include "core/mConstants.h"
+#include "storage/Database.h"
+#include "widgets/MsgBox.h"
+#include "base/RecordId.h"
+#include "base/WholeFile.h"
+#include "widgets/mConstants.h"
+#include "storage/RecordIssue.h"
 
 #include <QComboBox>
 #include <QDir>

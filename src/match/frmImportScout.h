@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ScoutFile.h"
-#include "core/ScoutStore.h"
+#include "scoutfile/ScoutFile.h"
+#include "storage/ScoutStore.h"
 
 #include <QDialog>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "match/frmMatch.h"
 
-#include "core/MatchStore.h"
-#include "core/mConstants.h"
+#include "storage/MatchStore.h"
+#include "widgets/mConstants.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

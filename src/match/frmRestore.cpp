@@ -1,12 +1,12 @@
 #include "match/frmRestore.h"
 
-#include "core/MatchStore.h"
+#include "storage/MatchStore.h"
 
-#include "core/ClubCall.h"
-#include "core/ClubSettings.h"
-#include "core/Database.h"
-#include "core/MsgBox.h"
-#include "core/mConstants.h"
+#include "club/ClubCall.h"
+#include "club/ClubSettings.h"
+#include "storage/Database.h"
+#include "widgets/MsgBox.h"
+#include "widgets/mConstants.h"
 
 #include <QHBoxLayout>
 #include <QHash>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ArchiveStore.h"
-#include "core/ClubStore.h"
+#include "storage/ArchiveStore.h"
+#include "club/ClubStore.h"
 
 #include <QDialog>
 

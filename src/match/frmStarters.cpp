@@ -1,10 +1,10 @@
 #include "match/frmStarters.h"
 
-#include "core/Accessible.h"
-#include "core/Database.h"
-#include "core/MsgBox.h"
-#include "core/mConstants.h"
-#include "core/RallyLog.h"
+#include "widgets/Accessible.h"
+#include "storage/Database.h"
+#include "widgets/MsgBox.h"
+#include "widgets/mConstants.h"
+#include "rules/RallyLog.h"
 #include "game/frmGame.h"
 
 #include <QAbstractItemView>

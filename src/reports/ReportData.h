@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/ReportQuery.h"
-#include "core/ReportStore.h"
-#include "core/TeamNumbers.h"
+#include "storage/ReportQuery.h"
+#include "storage/ReportStore.h"
+#include "rules/TeamNumbers.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "reports/ReportEngine.h"
 
-#include "core/mConstants.h"
+#include "widgets/mConstants.h"
 #include "reports/frmReportView.h"
 
 #include <QFileInfo>

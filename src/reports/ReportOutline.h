@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/TeamNumbers.h"
+#include "rules/TeamNumbers.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "reports/ReportParts.h"
 
-#include "core/MatchStore.h"
+#include "storage/MatchStore.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>

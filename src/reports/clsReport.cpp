@@ -1,10 +1,10 @@
 #include "reports/clsReport.h"
 
-#include "core/MatchStore.h"
-#include "core/MsgBox.h"
-#include "core/ReportStore.h"
-#include "core/StatKinds.h"
-#include "core/mConstants.h"
+#include "storage/MatchStore.h"
+#include "widgets/MsgBox.h"
+#include "storage/ReportStore.h"
+#include "base/StatKinds.h"
+#include "widgets/mConstants.h"
 #include "reports/ReportEngine.h"
 #include "reports/frmReport.h"
 

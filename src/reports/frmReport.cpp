@@ -1,7 +1,7 @@
 #include "reports/frmReport.h"
 
-#include "core/MsgBox.h"
-#include "core/mConstants.h"
+#include "widgets/MsgBox.h"
+#include "widgets/mConstants.h"
 #include "reports/clsReport.h"
 
 #include <QAbstractItemView>

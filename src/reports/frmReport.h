@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ReportQuery.h"
+#include "storage/ReportQuery.h"
 
 #include <QDialog>
 #include <memory>

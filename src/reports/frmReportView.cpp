@@ -1,9 +1,9 @@
 #include "reports/frmReportView.h"
 
-#include "core/Database.h"
-#include "core/MsgBox.h"
-#include "core/ReportStore.h"
-#include "core/mConstants.h"
+#include "storage/Database.h"
+#include "widgets/MsgBox.h"
+#include "storage/ReportStore.h"
+#include "widgets/mConstants.h"
 #include "reports/ReportAccessible.h"
 #include "reports/ReportHtml.h"
 

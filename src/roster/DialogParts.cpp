@@ -1,8 +1,8 @@
 #include "roster/DialogParts.h"
 
-#include "core/Database.h"
-#include "core/MsgBox.h"
-#include "core/mConstants.h"
+#include "storage/Database.h"
+#include "widgets/MsgBox.h"
+#include "widgets/mConstants.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -1,11 +1,12 @@
 #include "roster/clsPlayer.h"
 
-#include "core/MsgBox.h"
-#include "core/RosterStore.h"
-#include "core/mConstants.h"
+#include "widgets/MsgBox.h"
+#include "storage/RosterStore.h"
+#include "widgets/mConstants.h"
 #include "roster/frmPickPlayer.h"
 #include "roster/frmPickTeam.h"
 #include "roster/frmPlayer.h"
+#include "storage/RecordIssue.h"
 
 namespace {
 // The chosen player as stored now; nothing when the user cancelled or the player has gone.

@@ -1,10 +1,11 @@
 #include "roster/clsTeam.h"
 
-#include "core/MsgBox.h"
-#include "core/RosterStore.h"
-#include "core/mConstants.h"
+#include "widgets/MsgBox.h"
+#include "storage/RosterStore.h"
+#include "widgets/mConstants.h"
 #include "roster/frmPickTeam.h"
 #include "roster/frmTeam.h"
+#include "storage/RecordIssue.h"
 
 namespace {
 // The chosen team as it is stored now; nothing when the user cancelled or it has gone meanwhile.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/RecordId.h"
+#include "base/RecordId.h"
 #include "roster/DialogParts.h"
 #include "roster/clsPlayer.h"
 

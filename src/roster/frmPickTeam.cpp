@@ -1,7 +1,7 @@
 #include "roster/frmPickTeam.h"
 
-#include "core/RosterStore.h"
-#include "core/mConstants.h"
+#include "storage/RosterStore.h"
+#include "widgets/mConstants.h"
 
 #include <QListWidget>
 #include <QPushButton>

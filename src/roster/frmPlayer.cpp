@@ -1,7 +1,7 @@
 #include "roster/frmPlayer.h"
 
-#include "core/MsgBox.h"
-#include "core/mConstants.h"
+#include "widgets/MsgBox.h"
+#include "widgets/mConstants.h"
 
 #include <QGridLayout>
 #include <QLabel>

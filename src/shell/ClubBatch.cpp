@@ -1,11 +1,11 @@
 #include "shell/ClubBatch.h"
 
-#include "core/ArchiveStore.h"
-#include "core/ClubCall.h"
-#include "core/ClubSettings.h"
-#include "core/ClubStore.h"
-#include "core/DataPlace.h"
-#include "core/Database.h"
+#include "storage/ArchiveStore.h"
+#include "club/ClubCall.h"
+#include "club/ClubSettings.h"
+#include "club/ClubStore.h"
+#include "storage/DataPlace.h"
+#include "storage/Database.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,12 +1,12 @@
 #include "shell/ClubCommands.h"
 
-#include "core/ArchiveStore.h"
-#include "core/ClubCall.h"
-#include "core/ClubSettings.h"
-#include "core/ClubStore.h"
-#include "core/Database.h"
-#include "core/MsgBox.h"
-#include "core/mConstants.h"
+#include "storage/ArchiveStore.h"
+#include "club/ClubCall.h"
+#include "club/ClubSettings.h"
+#include "club/ClubStore.h"
+#include "storage/Database.h"
+#include "widgets/MsgBox.h"
+#include "widgets/mConstants.h"
 #include "shell/frmClubServer.h"
 
 #include <QCoreApplication>

@@ -1,14 +1,15 @@
 #include "shell/ScoutBatch.h"
 
-#include "core/ArchiveStore.h"
-#include "core/DataPlace.h"
-#include "core/Database.h"
-#include "core/RecordId.h"
-#include "core/ScoutStore.h"
-#include "core/WholeFile.h"
-#include "core/mConstants.h"
+#include "storage/ArchiveStore.h"
+#include "storage/DataPlace.h"
+#include "storage/Database.h"
+#include "base/RecordId.h"
+#include "storage/ScoutStore.h"
+#include "base/WholeFile.h"
+#include "widgets/mConstants.h"
 #include "shell/InstanceLock.h"
 #include "shell/frmSplash.h"
+#include "storage/RecordIssue.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 // They open the database where the program would (beside it, or in the user's data folder), keep
 // a running copy of the program off it meanwhile, and answer on the terminal.
 
-#include "core/ScoutFile.h"
+#include "scoutfile/ScoutFile.h"
 
 #include <QStringList>
 #include <QTextStream>

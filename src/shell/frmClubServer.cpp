@@ -1,10 +1,10 @@
 #include "shell/frmClubServer.h"
 
-#include "core/ClubCall.h"
-#include "core/ClubStore.h"
-#include "core/Database.h"
-#include "core/MsgBox.h"
-#include "core/mConstants.h"
+#include "club/ClubCall.h"
+#include "club/ClubStore.h"
+#include "storage/Database.h"
+#include "widgets/MsgBox.h"
+#include "widgets/mConstants.h"
 
 #include <QFileDialog>
 #include <QFormLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ClubSettings.h"
+#include "club/ClubSettings.h"
 
 #include <QDialog>
 

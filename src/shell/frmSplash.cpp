@@ -1,8 +1,8 @@
 #include "shell/frmSplash.h"
 
-#include "core/DataPlace.h"
-#include "core/Database.h"
-#include "core/MsgBox.h"
+#include "storage/DataPlace.h"
+#include "storage/Database.h"
+#include "widgets/MsgBox.h"
 #include "match/clsMatch.h"
 #include "shell/ClubCommands.h"
 #include "shell/InstanceLock.h"
@@ -10,7 +10,7 @@
 #include "shell/Version.h"
 #include "shell/frmMain.h"
 #include "shell/frmTip.h"
-#include "core/mConstants.h"
+#include "widgets/mConstants.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "shell/frmTip.h"
 
 #include "shell/Pictures.h"
-#include "core/mConstants.h"
+#include "widgets/mConstants.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 // Writes a fresh, empty Sidelines database at the path given, unless a file is already there.
-#include "core/mConstants.h"
-#include "core/Database.h"
+#include "storage/DataPlace.h"
+#include "storage/Database.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

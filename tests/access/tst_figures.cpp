@@ -1,4 +1,4 @@
-#include "core/StatKinds.h"
+#include "base/StatKinds.h"
 #include "game/PlayerStats.h"
 #include "reports/ReportData.h"
 #include "support/TestMain.h"

@@ -1,4 +1,4 @@
-#include "core/ScoutStore.h"
+#include "storage/ScoutStore.h"
 #include "match/frmExportScout.h"
 #include "reports/ReportSeed.h"
 #include "reports/clsReport.h"

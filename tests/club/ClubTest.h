@@ -4,12 +4,12 @@
 // login roles, a fresh club database per test, sending and restoring as the program does, and
 // reading both sides for comparison.
 
-#include "core/ArchiveStore.h"
-#include "core/ClubCall.h"
-#include "core/ClubSettings.h"
-#include "core/ClubStore.h"
-#include "core/ReportQuery.h"
-#include "core/ReportStore.h"
+#include "storage/ArchiveStore.h"
+#include "club/ClubCall.h"
+#include "club/ClubSettings.h"
+#include "club/ClubStore.h"
+#include "storage/ReportQuery.h"
+#include "storage/ReportStore.h"
 #include "support/ClubSeed.h"
 #include "support/Fixture.h"
 #include "support/PgCluster.h"

@@ -1,7 +1,7 @@
 #include "support/Drive.h"
 #include "support/TestMain.h"
 
-#include "core/ClubSettings.h"
+#include "club/ClubSettings.h"
 #include "shell/ClubCommands.h"
 #include "shell/frmClubServer.h"
 

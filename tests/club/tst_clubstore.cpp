@@ -1,9 +1,9 @@
 #include "ClubTest.h"
 #include "support/TestMain.h"
 
-#include "core/MatchStore.h"
-#include "core/RallyStore.h"
-#include "core/StatKinds.h"
+#include "storage/MatchStore.h"
+#include "storage/RallyStore.h"
+#include "base/StatKinds.h"
 
 #include <QElapsedTimer>
 #include <QSqlError>

@@ -2,7 +2,7 @@
 #include "support/Drive.h"
 #include "support/TestMain.h"
 
-#include "core/mConstants.h"
+#include "widgets/mConstants.h"
 #include "shell/ClubCommands.h"
 #include "support/MainWindow.h"
 

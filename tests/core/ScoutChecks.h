@@ -3,14 +3,14 @@
 // What the scout tests look at in the database: the rows an import writes, a report's lines, and
 // the rally numbers of a stored match as the court's rules and the team numbers read its logs.
 
-#include "core/Database.h"
-#include "core/RallyStore.h"
-#include "core/ReportQuery.h"
-#include "core/ReportStore.h"
-#include "core/RosterStore.h"
-#include "core/ScoutFile.h"
-#include "core/ScoutStore.h"
-#include "core/TeamNumbers.h"
+#include "storage/Database.h"
+#include "storage/RallyStore.h"
+#include "storage/ReportQuery.h"
+#include "storage/ReportStore.h"
+#include "storage/RosterStore.h"
+#include "scoutfile/ScoutFile.h"
+#include "storage/ScoutStore.h"
+#include "rules/TeamNumbers.h"
 #include "support/Fixture.h"
 
 #include <QDate>

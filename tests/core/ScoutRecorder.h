@@ -3,12 +3,13 @@
 // A match recorded as the court records one: every command a step of the rally log built by
 // Rally::Book and stored by RallyStore::Write, with its PLAY rows, score and players on court.
 
-#include "core/MatchStore.h"
-#include "core/RallyLog.h"
-#include "core/RallyStore.h"
-#include "core/RecordId.h"
-#include "core/StatKinds.h"
+#include "storage/MatchStore.h"
+#include "rules/RallyLog.h"
+#include "storage/RallyStore.h"
+#include "base/RecordId.h"
+#include "base/StatKinds.h"
 #include "support/Fixture.h"
+#include "storage/RecordIssue.h"
 
 #include <QRandomGenerator>
 #include <algorithm>

@@ -1,5 +1,5 @@
-#include "core/ArchiveStore.h"
-#include "core/MatchStore.h"
+#include "storage/ArchiveStore.h"
+#include "storage/MatchStore.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 

@@ -1,13 +1,15 @@
 #include "support/Fixture.h"
 #include "support/TestMain.h"
+#include "storage/RecordIssue.h"
 
-#include "core/Database.h"
-#include "core/MsgBox.h"
-#include "core/RecordId.h"
-#include "core/StatKinds.h"
-#include "core/mConstants.h"
+#include "storage/Database.h"
+#include "widgets/MsgBox.h"
+#include "base/RecordId.h"
+#include "base/StatKinds.h"
+#include "widgets/mConstants.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -135,8 +137,64 @@ private slots:
         }));
         QCOMPARE(MsgBoxHook::asked().size(), 1);
         QVERIFY(MsgBoxHook::asked().first().prompt.contains(QStringLiteral("no such table: NOSUCHTABLE")));
+        // The statement stands behind the message's details and on the terminal.
+        QVERIFY(MsgBoxHook::asked().first().details.endsWith(QStringLiteral("\nDELETE FROM NOSUCHTABLE")));
         QCOMPARE(app.count(QStringLiteral("TEAM")), 1);
         QVERIFY(Db::isOpen());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no such table.*\n  in: SELECT X FROM NOWHERE$")));
+        QVERIFY_THROWS_EXCEPTION(DbError, Execute(QStringLiteral("SELECT X FROM NOWHERE")));
+    }
+
+    // A store's own transaction inside its caller's is a part of the caller's: undone alone when
+    // it fails, undone with the caller when the caller fails, durable only with the caller's commit.
+    void transactionsNest_data()
+    {
+        QTest::addColumn<bool>("innerCommits");
+        QTest::addColumn<bool>("outerCommits");
+        QTest::addColumn<QStringList>("kept");
+        QTest::newRow("both commit") << true << true << QStringList{"outer", "inner", "after"};
+        QTest::newRow("inner undone") << false << true << QStringList{"outer", "after"};
+        QTest::newRow("outer undone") << true << false << QStringList{};
+        QTest::newRow("both undone") << false << false << QStringList{};
+    }
+
+    void transactionsNest()
+    {
+        QFETCH(bool, innerCommits);
+        QFETCH(bool, outerCommits);
+        QFETCH(QStringList, kept);
+        TestApp app;
+        const auto add = [](const char* name, int second) {
+            Execute(QStringLiteral("INSERT INTO TEAM (TEAMID, TEAMNAME) VALUES (?, ?)"),
+                    {QStringLiteral("2026-01-01 00:00:0%1").arg(second), QLatin1String(name)});
+        };
+        {
+            Transaction outer;
+            add("outer", 1);
+            {
+                Transaction inner;
+                add("inner", 2);
+                {
+                    // A guard two deep that ends without its commit undoes only its own row.
+                    Transaction deeper;
+                    add("deeper", 3);
+                }
+                if (innerCommits)
+                    inner.commit();
+            }
+            add("after", 4);
+            if (outerCommits)
+                outer.commit();
+        }
+        QStringList names;
+        for (const QVariantList& row : app.rows(QStringLiteral("SELECT TEAMNAME FROM TEAM ORDER BY TEAMID")))
+            names << row[0].toString();
+        QCOMPARE(names, kept);
+        // The connection is out of every transaction: a new one opens as the outermost.
+        Transaction next;
+        add("next", 5);
+        next.commit();
+        QCOMPARE(app.count(QStringLiteral("TEAM")), kept.size() + 1);
     }
 
     // The stat table and the database file agree: every kind has its column in PLAY, a counted

@@ -1,7 +1,7 @@
 #include "support/TestMain.h"
 
-#include "core/DataPlace.h"
-#include "core/Database.h"
+#include "storage/DataPlace.h"
+#include "storage/Database.h"
 
 #include <QDir>
 #include <QTemporaryDir>

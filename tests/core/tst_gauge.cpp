@@ -1,8 +1,8 @@
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
-#include "core/CProgressBar.h"
-#include "core/PictureBox.h"
+#include "widgets/CProgressBar.h"
+#include "widgets/PictureBox.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,9 +1,10 @@
-#include "core/Database.h"
-#include "core/MatchStore.h"
-#include "core/RallyStore.h"
-#include "core/TeamNumbers.h"
+#include "storage/Database.h"
+#include "storage/MatchStore.h"
+#include "storage/RallyStore.h"
+#include "rules/TeamNumbers.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
+#include "storage/RecordIssue.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
-#include "core/BlockInsert.h"
-#include "core/Database.h"
-#include "core/RowBlock.h"
+#include "storage/BlockInsert.h"
+#include "storage/Database.h"
+#include "storage/RowBlock.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
-#include "core/Database.h"
-#include "core/MatchStore.h"
-#include "core/RallyStore.h"
-#include "core/ReportStore.h"
-#include "core/StatKinds.h"
+#include "storage/Database.h"
+#include "storage/MatchStore.h"
+#include "storage/RallyStore.h"
+#include "storage/ReportStore.h"
+#include "base/StatKinds.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 

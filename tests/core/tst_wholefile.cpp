@@ -1,4 +1,4 @@
-#include "core/WholeFile.h"
+#include "base/WholeFile.h"
 #include "support/TestMain.h"
 
 #include <QDir>

@@ -3,10 +3,11 @@
 // A court screen on a fresh database: two teams of eight, a stored match and game, six starters
 // a side, driven as the user does (function keys, the stat menu's access keys, Alt keys).
 
-#include "core/MatchStore.h"
-#include "core/MsgBox.h"
+#include "storage/MatchStore.h"
+#include "widgets/MsgBox.h"
 #include "game/frmGame.h"
 #include "support/Fixture.h"
+#include "storage/RecordIssue.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "Court.h"
-#include "core/mConstants.h"
+#include "widgets/mConstants.h"
 #include "game/CourtMarks.h"
 #include "support/Drive.h"
 #include "support/TestMain.h"

@@ -1,8 +1,9 @@
 #include "Court.h"
-#include "core/PlayStore.h"
-#include "core/mConstants.h"
+#include "storage/PlayStore.h"
+#include "widgets/mConstants.h"
 #include "game/PlayerStats.h"
 #include "support/TestMain.h"
+#include "storage/RecordIssue.h"
 
 #include <QTest>
 

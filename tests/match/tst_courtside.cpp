@@ -1,5 +1,5 @@
 #include "MatchKeys.h"
-#include "core/RallyStore.h"
+#include "storage/RallyStore.h"
 #include "game/CourtPieces.h"
 #include "game/Court.h"
 #include "match/clsMatch.h"

@@ -1,5 +1,5 @@
-#include "core/MsgBox.h"
-#include "core/mConstants.h"
+#include "widgets/MsgBox.h"
+#include "widgets/mConstants.h"
 #include "game/Court.h"
 #include "game/frmGame.h"
 #include "match/frmGameOptions.h"
@@ -7,6 +7,7 @@
 #include "match/frmStarters.h"
 #include "support/Drive.h"
 #include "support/TestMain.h"
+#include "storage/RecordIssue.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -3,7 +3,7 @@
 // Reports made as the report window gets them, without a database: two teams, their box scores and
 // team numbers, two games with rally logs and one without.
 
-#include "core/RallyLog.h"
+#include "rules/RallyLog.h"
 #include "reports/ReportData.h"
 
 namespace reportmodels {

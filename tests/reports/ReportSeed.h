@@ -2,11 +2,11 @@
 
 // A small season with known totals, written straight into the test's database.
 
-#include "core/Database.h"
-#include "core/RecordId.h"
-#include "core/ReportQuery.h"
-#include "core/ReportStore.h"
-#include "core/StatKinds.h"
+#include "storage/Database.h"
+#include "base/RecordId.h"
+#include "storage/ReportQuery.h"
+#include "storage/ReportStore.h"
+#include "base/StatKinds.h"
 #include "reports/ReportData.h"
 #include "reports/clsReport.h"
 #include "support/Fixture.h"

@@ -1,6 +1,6 @@
-#include "core/MatchStore.h"
+#include "storage/MatchStore.h"
 #include "ReportSeed.h"
-#include "core/ReportStore.h"
+#include "storage/ReportStore.h"
 #include "reports/ReportData.h"
 #include "reports/clsReport.h"
 #include "reports/frmReportView.h"

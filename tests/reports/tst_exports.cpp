@@ -1,6 +1,6 @@
 #include "ReportSeed.h"
-#include "core/MsgBox.h"
-#include "core/RallyLog.h"
+#include "widgets/MsgBox.h"
+#include "rules/RallyLog.h"
 #include "reports/ReportData.h"
 #include "reports/frmReportView.h"
 #include "support/Drive.h"

@@ -1,6 +1,6 @@
 #include "ReportSeed.h"
-#include "core/MsgBox.h"
-#include "core/mConstants.h"
+#include "widgets/MsgBox.h"
+#include "widgets/mConstants.h"
 #include "reports/ReportEngine.h"
 #include "reports/clsReport.h"
 #include "reports/frmReportView.h"

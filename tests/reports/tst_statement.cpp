@@ -1,7 +1,7 @@
 #include "ReportSeed.h"
-#include "core/ArchiveStore.h"
-#include "core/ReportStore.h"
-#include "core/RosterStore.h"
+#include "storage/ArchiveStore.h"
+#include "storage/ReportStore.h"
+#include "storage/RosterStore.h"
 #include "reports/ReportData.h"
 #include "support/TestMain.h"
 

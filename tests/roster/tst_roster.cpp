@@ -1,12 +1,13 @@
-#include "core/CProgressBar.h"
-#include "core/RosterStore.h"
-#include "core/mConstants.h"
+#include "widgets/CProgressBar.h"
+#include "storage/RosterStore.h"
+#include "widgets/mConstants.h"
 #include "roster/clsPlayer.h"
 #include "roster/clsTeam.h"
 #include "roster/frmPickPlayer.h"
 #include "roster/frmPickTeam.h"
 #include "support/Drive.h"
 #include "support/TestMain.h"
+#include "storage/RecordIssue.h"
 
 #include <QSqlQuery>
 #include <chrono>

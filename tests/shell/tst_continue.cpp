@@ -1,11 +1,12 @@
-#include "core/MatchStore.h"
-#include "core/RallyStore.h"
+#include "storage/MatchStore.h"
+#include "storage/RallyStore.h"
 #include "game/Court.h"
 #include "match/clsMatch.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
 #include "support/Drive.h"
 #include "support/TestMain.h"
+#include "storage/RecordIssue.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,9 +6,9 @@
 // action, a point after every second action). Two benches seeded from the same moment get the same
 // identifiers, as two benches recording at the same time would.
 
-#include "core/Database.h"
-#include "core/RecordId.h"
-#include "core/StatKinds.h"
+#include "storage/Database.h"
+#include "base/RecordId.h"
+#include "base/StatKinds.h"
 
 #include <QDateTime>
 #include <QStringList>

@@ -5,7 +5,7 @@
 // call. Each step is armed for the next window before it acts, so a window opened from inside a
 // handler (a message from an OK button, the next dialog of a command) is caught too.
 
-#include "core/MsgBox.h"
+#include "widgets/MsgBox.h"
 #include "support/Fixture.h"
 
 #include <QAbstractButton>

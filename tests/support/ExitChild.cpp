@@ -2,9 +2,9 @@
 // until it is killed; says "recorded N" once match N is committed, "leaving" before each exit.
 //   sidelines_exit_child DATABASE ARCHIVE FIRST
 
-#include "core/ArchiveStore.h"
-#include "core/Database.h"
-#include "core/mConstants.h"
+#include "storage/ArchiveStore.h"
+#include "storage/Database.h"
+#include "widgets/mConstants.h"
 
 #include <QCoreApplication>
 #include <cstdio>

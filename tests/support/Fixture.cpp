@@ -1,8 +1,9 @@
 #include "support/Fixture.h"
 
-#include "core/MsgBox.h"
-#include "core/RosterStore.h"
-#include "core/mConstants.h"
+#include "widgets/MsgBox.h"
+#include "storage/RosterStore.h"
+#include "widgets/mConstants.h"
+#include "storage/RecordIssue.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Database.h"
-#include "core/RecordId.h"
+#include "storage/Database.h"
+#include "base/RecordId.h"
 
 #include <QString>
 #include <QStringList>

@@ -6,7 +6,7 @@
 // system service is used or touched. The club's database is set up with the program's own
 // schema.sql and roles.sql, as the README tells a club to.
 
-#include "core/ClubSettings.h"
+#include "club/ClubSettings.h"
 
 #include <QString>
 #include <QTemporaryDir>

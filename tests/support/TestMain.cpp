@@ -1,7 +1,7 @@
 #include "support/TestMain.h"
 
-#include "core/Accessible.h"
-#include "core/mConstants.h"
+#include "widgets/Accessible.h"
+#include "widgets/mConstants.h"
 
 #include <QApplication>
 #include <QFile>
