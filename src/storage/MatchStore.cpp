@@ -22,16 +22,26 @@ namespace MatchStore {
 
 namespace {
 const QString kInsertGame = QStringLiteral("INSERT INTO GAME (MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE) "
-                                           "VALUES (?, ?, ?, 0, 0)");
+                                           "VALUES (?, ?, ?, ?, ?)");
+const QString kInsertMatch = QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)");
+}
+
+void AddPlayedMatch(const RecordId& match, const RecordId& home, const RecordId& away)
+{
+    Execute(kInsertMatch, {Bind(match), Bind(home), Bind(away)});
+}
+
+void AddPlayedGame(const RecordId& match, const RecordId& game, int gameNumber, int homeScore, int awayScore)
+{
+    Execute(kInsertGame, {Bind(match), Bind(game), gameNumber, homeScore, awayScore});
 }
 
 void AddMatch(const RecordId& match, const RecordId& home, const RecordId& away, const RecordId& firstGame,
               int gameNumber, const std::optional<MatchOptions>& options)
 {
     Transaction t;
-    Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"),
-            {Bind(match), Bind(home), Bind(away)});
-    Execute(kInsertGame, {Bind(match), Bind(firstGame), gameNumber});
+    Execute(kInsertMatch, {Bind(match), Bind(home), Bind(away)});
+    Execute(kInsertGame, {Bind(match), Bind(firstGame), gameNumber, 0, 0});
     if (options) {
         SaveOptions(match, *options);
         SetRecording(match, true);
@@ -42,7 +52,7 @@ void AddMatch(const RecordId& match, const RecordId& home, const RecordId& away,
 void AddGame(const RecordId& match, const RecordId& game, int gameNumber, const std::optional<QString>& side)
 {
     Transaction t;
-    Execute(kInsertGame, {Bind(match), Bind(game), gameNumber});
+    Execute(kInsertGame, {Bind(match), Bind(game), gameNumber, 0, 0});
     if (side)
         Execute(QStringLiteral("UPDATE MATCH SET SIDE = ? WHERE MATCHID = ?"), {*side, Bind(match)});
     t.commit();

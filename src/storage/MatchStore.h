@@ -44,6 +44,10 @@ void AddMatch(const RecordId& match, const RecordId& home, const RecordId& away,
 void AddGame(const RecordId& match, const RecordId& game, int gameNumber,
              const std::optional<QString>& side = std::nullopt);
 void SaveOptions(const RecordId& match, const MatchOptions& options);
+// A match played elsewhere (a scout file): the match without games, then each game with its final
+// score; the caller's transaction holds them together.
+void AddPlayedMatch(const RecordId& match, const RecordId& home, const RecordId& away);
+void AddPlayedGame(const RecordId& match, const RecordId& game, int gameNumber, int homeScore, int awayScore);
 // Nothing for a match whose options were never kept.
 std::optional<MatchOptions> Options(const RecordId& match);
 // Marks the match as being recorded, or as left by the user; a start that finds the mark knows the

@@ -223,13 +223,8 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
         if (!plan.teams[size_t(side)])
             RosterStore::AddTeam(teams[size_t(side)], m.teams[size_t(side)].name);
     for (const PlayerRow& p : newPlayers) {
-        Execute(QStringLiteral("INSERT INTO PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) VALUES (?, ?, ?, ?)"),
-                {Bind(p.id), Bind(p.teamId), p.name, p.number});
         // A shirt is worn by one player of a team; the roster was read before the transaction.
-        if (SelectAll(QStringLiteral("SELECT 1 FROM PLAYER WHERE TEAMID = ? AND PLAYERNUMBER = ? AND PLAYERID <> ?"),
-                      {Bind(p.teamId), p.number, Bind(p.id)})
-                .size()
-            > 0)
+        if (RosterStore::AddPlayer(p))
             throw RefusalError(Refusal{m.matchLine,
                                        Words::tr("shirt number %1 of %2 was given to a player of the roster "
                                                  "meanwhile; import the file again.")
@@ -245,8 +240,7 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
     // The match is stored under its own date and time, so that reports by date find it; a match
     // of another pair of teams at the same moment takes the next free second.
     const RecordId match = FreeId(kMatchExists, RecordId(QDateTime(m.date, m.startTime())), {});
-    Execute(QStringLiteral("INSERT INTO MATCH (MATCHID, HOMETEAMID, AWAYTEAMID) VALUES (?, ?, ?)"),
-            {Bind(match), Bind(teams[0]), Bind(teams[1])});
+    MatchStore::AddPlayedMatch(match, teams[0], teams[1]);
     Execute(QStringLiteral("INSERT INTO SCOUTMATCH (MATCHID, FILEKEY) VALUES (?, ?)"), {Bind(match), FileKey(m)});
     if (progress)
         progress->step(2);
@@ -261,9 +255,7 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
         const RecordId game = FreeId(kGameExists, base, gameIds);
         gameIds.insert(game);
         previous = game;
-        Execute(QStringLiteral("INSERT INTO GAME (MATCHID, GAMEID, GAMENUMBER, HOMESCORE, AWAYSCORE) "
-                               "VALUES (?, ?, ?, ?, ?)"),
-                {Bind(match), Bind(game), g.number, g.home, g.away});
+        MatchStore::AddPlayedGame(match, game, g.number, g.home, g.away);
         MatchStore::RecordPlayed(game, g.played);
         std::vector<PlayStore::ActionRow> rows;
         rows.reserve(g.plays.size());
