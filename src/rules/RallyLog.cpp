@@ -220,14 +220,6 @@ std::vector<const Entry*> StepEntries(const Log& log, int step)
     return out;
 }
 
-Zones Rotated(const Zones& zones, bool back)
-{
-    Zones turned;
-    for (size_t z = 0; z < zones.size(); ++z)
-        turned[z] = back ? zones[(z + zones.size() - 1) % zones.size()] : zones[(z + 1) % zones.size()];
-    return turned;
-}
-
 std::vector<Timeout> StandingTimeouts(const Log& log)
 {
     const QSet<int> reversed = ReversedSteps(log);

@@ -12,6 +12,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -101,9 +102,19 @@ std::optional<int> StepToTakeBack(const Log& log);
 // The entries of one step, in order.
 std::vector<const Entry*> StepEntries(const Log& log, int step);
 
-// A side turned one place: forward brings zone 2 into zone 1 and zone 1 to zone 6; back is its
-// inverse.
-Zones Rotated(const Zones& zones, bool back);
+// A side turned one place: forward brings zone 2 into zone 1 and zone 1 to the back; back is its
+// exact inverse for any count. The one turn of a line-up, for the log, the court and the files.
+template <typename Side> Side Rotated(const Side& side, bool back)
+{
+    Side turned = side;
+    if (turned.size() < 2)
+        return turned;
+    if (back)
+        std::rotate(turned.begin(), turned.end() - 1, turned.end());
+    else
+        std::rotate(turned.begin(), turned.begin() + 1, turned.end());
+    return turned;
+}
 
 // The timeouts that stand, in the order they were taken; those of one side.
 std::vector<Timeout> StandingTimeouts(const Log& log);

@@ -1,4 +1,5 @@
 #include "game/GameRules.h"
+#include "rules/RallyLog.h"
 #include "support/TestMain.h"
 
 #include <QTest>
@@ -54,8 +55,8 @@ private slots:
         const std::pair<QList<int>, QList<int>> turns[]
             = {{{}, {}}, {{1, 2}, {2, 1}}, {{1, 2, 3, 4, 5, 6}, {2, 3, 4, 5, 6, 1}}};
         for (const auto& [side, forward] : turns) {
-            QCOMPARE(Rotated(side, false), forward);
-            QCOMPARE(Rotated(forward, true), side);
+            QCOMPARE(Rally::Rotated(side, false), forward);
+            QCOMPARE(Rally::Rotated(forward, true), side);
         }
         // Box before and after a forward turn of the left (0) or right (1) half.
         const std::tuple<int, int, int> moves[] = {{1, 0, 6}, {2, 0, 1}, {7, 1, 12}, {8, 1, 7}, {9, 0, 9}, {3, 1, 3}};
