@@ -4,6 +4,6 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$here/build-test"
-"$here/scripts/setup.sh" "$build" -DSIDELINES_TESTS=ON -DSIDELINES_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+"$here/scripts/setup.sh" "$build" -DSIDELINES_TESTS=ON -DSIDELINES_SANITIZE=ON -DSIDELINES_WERROR=ON -DCMAKE_BUILD_TYPE=Debug
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2
