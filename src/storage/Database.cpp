@@ -31,7 +31,7 @@ DbError::DbError(const QString& message, const QString& statement)
     // Whoever catches it may show only the engine's words; the terminal keeps which statement it
     // was, for a report of the fault.
     if (!statement.isEmpty())
-        qCWarning(lcDatabase).noquote() << message << "\n  in:" << statement;
+        qCWarning(lcDatabase).noquote() << message + QStringLiteral("\n  in: ") + statement;
 }
 
 QString DescribeFailure(const DbError& error)
