@@ -161,29 +161,12 @@ private slots:
 
     // What the file says of its match: the same whatever the names, another for another moment,
     // other teams' codes or another score.
-    void fileKeys_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("key");
-        const QString scores = QStringLiteral("25-16 25-14 25-22");
-        QTest::newRow("the real match") << Fixture() << "2015-01-25 14:31:13|BR4|MB4|" + scores;
-        QTest::newRow("names in another encoding")
-            << Encoded(Fixture(), QStringLiteral("windows-1250")) << "2015-01-25 14:31:13|BR4|MB4|" + scores;
-        QTest::newRow("other names") << Renamed("Hawks", "Owls", "01/25/2015") << "2015-01-25 14:31:13|BR4|MB4|" + scores;
-        QTest::newRow("its time in [3MATCH]")
-            << WithLine(16, "01/25/2015;19.30.00;2014/2015;Finale mladinke;Finale;;;;1;1;Z;0;")
-            << "2015-01-25 19:30:00|BR4|MB4|" + scores;
-        QTest::newRow("codes in small letters")
-            << WithLine(20, "mb4;Nova KBM Branik;0;HAFNER MATJAŽ;;16777215;") << "2015-01-25 14:31:13|BR4|MB4|" + scores;
-        QTest::newRow("other codes") << WithLine(20, "H;Nova KBM Branik;0;;;;") << "2015-01-25 14:31:13|BR4|H|" + scores;
-        QTest::newRow("another day") << Renamed("Braslovče", "Nova KBM Branik", "26/01/2015")
-                                     << "2015-01-26 14:31:13|BR4|MB4|" + scores;
-    }
+    void fileKeys_data() { table::Rows(QStringLiteral("scoutimport.txt")); }
     void fileKeys()
     {
-        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, recipe);
         QFETCH(QString, key);
-        const Scout::ReadResult read = Scout::Read(file, Scout::Encoding::Automatic, kToday);
+        const Scout::ReadResult read = Scout::Read(Made(recipe), Scout::Encoding::Automatic, kToday);
         QVERIFY2(read.ok(), qPrintable(read.refusal.text()));
         QCOMPARE(Scout::FileKey(*read.match), key);
     }
@@ -240,16 +223,11 @@ private slots:
     // The same match in the forms files from the field take is stored the same, row for row: the
     // hexadecimal copies of newer programs (with a garbled name put right), a portal's
     // substitutions without line-up (the court tells the line-up after them).
-    void sameMatchFromEveryForm_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::newRow("hexadecimal copies") << Fixture(QStringLiteral("example_hexfields.dvw"));
-        QTest::newRow("substitutions without line-up") << WithoutSubstitutionLineUps();
-        QTest::newRow("both") << WithoutSubstitutionLineUps(Fixture(QStringLiteral("example_hexfields.dvw")));
-    }
+    void sameMatchFromEveryForm_data() { table::Rows(QStringLiteral("scoutimport.txt")); }
     void sameMatchFromEveryForm()
     {
-        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, recipe);
+        const QByteArray file = Made(recipe);
         auto stored = [&](const QByteArray& bytes) {
             const Scout::ReadResult read = Scout::Read(bytes, Scout::Encoding::Automatic, kToday);
             if (!read.ok())
