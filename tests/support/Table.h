@@ -4,7 +4,8 @@
 // long expected output as the output itself.
 //
 // A file holds sections, each opened by a line "=== name"; a section's lines are taken as they
-// stand, blank ones too. A table's section is named after its test function: it gives its columns
+// stand, blank ones and ones starting with "#" too (so a file's comments go above its first
+// section or inside a table). A table's section is named after its test function: it gives its columns
 // on a line "columns: name | name:type | ...", then a row a line, the row's name and then its
 // values, each apart by " | ". Types: text (the default), bytes, int, bool (yes or no), list
 // (texts apart by ";") and ints (numbers apart by blanks). Escapes: \n, \r, \t, \\, \xHH (a byte)
