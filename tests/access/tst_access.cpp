@@ -22,6 +22,7 @@
 #include "shell/frmTip.h"
 #include "support/Access.h"
 #include "support/Drive.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QAccessible>
@@ -350,20 +351,7 @@ private slots:
     // Every message of the court's status line is a notification, spoken once when the command
     // that set it has finished (however often the command set it, and again when a new command
     // says the same words); work under way, a line fitted anew and the score boxes are not spoken.
-    void courtMessagesAreSpoken_data()
-    {
-        QTest::addColumn<QString>("commands");
-        QTest::addColumn<QString>("spoken"); // a command that is spoken: 1, one that is not: 0
-        QTest::newRow("point") << "H" << "1";
-        QTest::newRow("action, its status set twice") << "D" << "1";
-        QTest::newRow("rotation, after its progress text") << "R" << "1";
-        QTest::newRow("point taken back") << "HZ" << "11";
-        QTest::newRow("the same refusal twice") << "ZZ" << "11";
-        QTest::newRow("subtraction mode on and off") << "MM" << "11";
-        QTest::newRow("point taken off") << "HMH" << "111";
-        QTest::newRow("window resized") << "S" << "0";
-        QTest::newRow("stats viewed") << "V" << "0";
-    }
+    void courtMessagesAreSpoken_data() { table::Rows(QStringLiteral("access.txt")); }
     void courtMessagesAreSpoken()
     {
         QFETCH(QString, commands);

@@ -1,4 +1,5 @@
 #include "support/Access.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QDir>
@@ -112,28 +113,7 @@ private slots:
     }
 
     // The rule itself: a key is the character after a single '&'.
-    void accessKeyOfACaption_data()
-    {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("count");
-        QTest::newRow("first") << "&Game"
-                               << "G" << 1;
-        QTest::newRow("inside") << "R&otate Away"
-                                << "O" << 1;
-        QTest::newRow("lower case") << "Serve E&rror"
-                                    << "R" << 1;
-        QTest::newRow("plain ampersand") << "Tom && Jerry"
-                                         << "" << 0;
-        QTest::newRow("after a plain ampersand") << "A && &B"
-                                                 << "B" << 1;
-        QTest::newRow("umlaut") << "&Übernehmen"
-                                << "Ü" << 1;
-        QTest::newRow("doubled") << "&Aus&wahl"
-                                 << "A" << 2;
-        QTest::newRow("none") << "Players"
-                              << "" << 0;
-    }
+    void accessKeyOfACaption_data() { table::Rows(QStringLiteral("keys.txt")); }
     void accessKeyOfACaption()
     {
         QFETCH(QString, caption);

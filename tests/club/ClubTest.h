@@ -58,6 +58,16 @@ inline QString NewDatabase()
     return name;
 }
 
+// What each test of a bench starts from: a database file of its own, the club database emptied
+// and no password kept from the test before.
+inline std::unique_ptr<TestApp> FreshBench(QString* clubDatabase)
+{
+    auto app = std::make_unique<TestApp>();
+    *clubDatabase = NewDatabase();
+    ClubSettings::SetSessionPassword(std::nullopt);
+    return app;
+}
+
 inline ClubStore::Bench ThisBench()
 {
     return {ClubSettings::BenchId(), ClubSettings::BenchName()};

@@ -1,4 +1,5 @@
 #include "ClubTest.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include "storage/MatchStore.h"
@@ -24,10 +25,8 @@ private slots:
 
     void init()
     {
-        m_app = std::make_unique<TestApp>();
+        m_app = FreshBench(&m_db);
         QVERIFY(m_app->ok());
-        m_db = NewDatabase();
-        ClubSettings::SetSessionPassword(std::nullopt);
     }
 
     void cleanup() { m_app.reset(); }
@@ -447,22 +446,7 @@ private slots:
 
     // The rights roles.sql gives a bench: read everything, write only its own bench's rows, never
     // delete nor make tables. Tried with plain statements, as any program could.
-    void benchRolesHaveTheLeastRights_data()
-    {
-        QTest::addColumn<QString>("statement");
-        QTest::addColumn<QString>("outcome"); // "rows N", or the SQLSTATE of the refusal
-        const QString a = QStringLiteral("'00000000-0000-0000-0000-00000000000a'");
-        QTest::newRow("read another bench's matches") << "SELECT * FROM MATCH" << "rows 1";
-        QTest::newRow("add to another bench") << "INSERT INTO TEAM VALUES (" + a + ", 't2', 'Mine')" << "42501";
-        QTest::newRow("change another bench's rows") << "UPDATE TEAM SET TEAMNAME = 'Mine'" << "rows 0";
-        QTest::newRow("take over another bench") << "UPDATE BENCH SET ROLENAME = current_user" << "rows 0";
-        QTest::newRow("register under another role")
-            << "INSERT INTO BENCH (BENCHID, BENCHNAME, ROLENAME) VALUES (gen_random_uuid(), 'x', 'bench_a')" << "42501";
-        QTest::newRow("delete") << "DELETE FROM PLAY" << "42501";
-        QTest::newRow("make a table") << "CREATE TABLE mine (x integer)" << "42501";
-        QTest::newRow("make a temporary table") << "CREATE TEMP TABLE mine (x integer)" << "42501";
-        QTest::newRow("own rows") << "INSERT INTO BENCH (BENCHID, BENCHNAME) VALUES (gen_random_uuid(), 'b')" << "rows 1";
-    }
+    void benchRolesHaveTheLeastRights_data() { table::Rows(QStringLiteral("clubstore.txt")); }
     void benchRolesHaveTheLeastRights()
     {
         QFETCH(QString, statement);
@@ -522,23 +506,7 @@ private slots:
 
     // The command line's settings in libpq's form, and the rules every way of setting the server
     // follows.
-    void serverSettings_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("outcome"); // the server as described, or a word of the refusal
-        QTest::newRow("socket folder") << "host=/run/postgresql port=5433 dbname=season user=bench_hall"
-                                       << "bench_hall@/run/postgresql:5433/season";
-        QTest::newRow("quoted, spaces") << "dbname = 'the season' user='o\\'hara' host=localhost"
-                                        << "o'hara@localhost:5432/the season";
-        QTest::newRow("a password") << "dbname=season user=bench_hall password=secret" << "never given on the command line";
-        QTest::newRow("unknown key") << "dbname=season user=bench_hall sslmode=disable" << "Unknown key \"sslmode\"";
-        QTest::newRow("distant, no CA") << "host=club.example dbname=season user=bench_hall" << "must prove itself";
-        QTest::newRow("distant, CA unreadable")
-            << "host=club.example dbname=season user=bench_hall sslrootcert=/no/such/ca.crt" << "cannot be read";
-        QTest::newRow("bad port") << "dbname=season user=bench_hall port=http" << "from 1 to 65535";
-        QTest::newRow("no user") << "dbname=season" << "Name at least";
-        QTest::newRow("unclosed quote") << "dbname='season user=x" << "no closing quote";
-    }
+    void serverSettings_data() { table::Rows(QStringLiteral("clubstore.txt")); }
     void serverSettings()
     {
         QFETCH(QString, text);

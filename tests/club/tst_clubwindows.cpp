@@ -85,10 +85,8 @@ private slots:
 
     void init()
     {
-        m_app = std::make_unique<TestApp>();
+        m_app = FreshBench(&m_db);
         QVERIFY(m_app->ok());
-        m_db = NewDatabase();
-        ClubSettings::SetSessionPassword(std::nullopt);
     }
 
     void cleanup()

@@ -151,4 +151,69 @@ inline QByteArray WithoutSubstitutionLineUps(const QByteArray& bytes = Fixture()
     return Join(lines);
 }
 
+// A file made from the real one by a recipe of steps apart by " then ", as the scout tests' data
+// writes them: "line N: TEXT" (line N replaced), "first N" (the first N lines; "first N unended":
+// without the last line's end), "cut N K" (the file ends after K bytes of line N), "drop A-B" (lines
+// A to B left out; "A-": to the end), "copy A-B after C", "encode CODEPAGE", "declare NAME",
+// "file NAME" (another file of tests/data), "rename HOME / AWAY / DATE", "foreign CODEPAGE / TEAMS /
+// LAST NAMES" (teams and names apart by ";"), "no substitution line-ups", "ends END" (every line
+// ended so), "unended" (the last line end gone), "junk" (ten megabytes of junk lines added),
+// "empty", "bytes: TEXT". An empty recipe is the real file.
+inline QByteArray Made(const QByteArray& recipe)
+{
+    QByteArray bytes = Fixture();
+    for (qsizetype at = 0, next = 0; at < recipe.size(); at = next + 6) {
+        next = recipe.indexOf(" then ", at) < 0 ? recipe.size() : recipe.indexOf(" then ", at);
+        const QByteArray step = recipe.mid(at, next - at);
+        const qsizetype colon = step.indexOf(": ");
+        const QByteArray text = colon < 0 ? QByteArray() : step.mid(colon + 2);
+        const QString head = QString::fromUtf8(colon < 0 ? step : step.left(colon));
+        const QStringList w = head.split(QLatin1Char(' ')), parts = head.section(QLatin1Char(' '), 1).split(QStringLiteral(" / "));
+        const auto number = [&](int i, int end = 0) {
+            const QString n = w.value(i).section(QLatin1Char('-'), end, end);
+            return n.isEmpty() ? int(Lines(bytes).size()) : n.toInt();
+        };
+        QList<QByteArray> lines = Lines(bytes);
+        if (w[0] == QLatin1String("line")) {
+            lines[number(1) - 1] = text;
+            bytes = Join(lines);
+        } else if (w[0] == QLatin1String("first")) {
+            bytes = w.value(2) == QLatin1String("unended") ? lines.mid(0, number(1)).join("\r\n") : Join(lines.mid(0, number(1)));
+        } else if (w[0] == QLatin1String("cut")) {
+            lines = lines.mid(0, number(1));
+            lines.last().truncate(number(2));
+            bytes = lines.join("\r\n");
+        } else if (w[0] == QLatin1String("drop")) {
+            lines.remove(number(1) - 1, number(1, 1) - number(1) + 1);
+            bytes = Join(lines);
+        } else if (w[0] == QLatin1String("copy")) {
+            bytes = Join(lines.mid(0, number(3)) + lines.mid(number(1) - 1, number(1, 1) - number(1) + 1) + lines.mid(number(3)));
+        } else if (w[0] == QLatin1String("encode")) {
+            bytes = Encoded(bytes, w[1]);
+        } else if (w[0] == QLatin1String("declare")) {
+            bytes = Declaring(w[1].toUtf8(), bytes);
+        } else if (w[0] == QLatin1String("file")) {
+            bytes = Fixture(w[1]);
+        } else if (w[0] == QLatin1String("rename")) {
+            bytes = Renamed(parts[0].toUtf8(), parts[1].toUtf8(), parts[2].toUtf8(), bytes);
+        } else if (w[0] == QLatin1String("foreign")) {
+            bytes = Foreign(parts[1].split(QLatin1Char(';')), parts[2].split(QLatin1Char(';')), qPrintable(parts[0]));
+        } else if (head == QLatin1String("no substitution line-ups")) {
+            bytes = WithoutSubstitutionLineUps(bytes);
+        } else if (w[0] == QLatin1String("ends")) {
+            bytes = Join(lines, step.mid(5));
+        } else if (w[0] == QLatin1String("unended")) {
+            bytes.chop(2);
+        } else if (w[0] == QLatin1String("junk")) {
+            while (bytes.size() < 10 * 1024 * 1024)
+                bytes += "4F2A 99 zz qq ### ~~~ 0000 junk junk junk junk junk junk junk\n";
+        } else if (w[0] == QLatin1String("empty") || w[0] == QLatin1String("bytes")) {
+            bytes = text;
+        } else {
+            qFatal("no such step of a scout file's recipe: %s", step.constData());
+        }
+    }
+    return bytes;
+}
+
 } // namespace scoutfixture

@@ -1,6 +1,7 @@
 #include "storage/ArchiveStore.h"
 #include "storage/MatchStore.h"
 #include "support/Fixture.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QDir>
@@ -105,21 +106,7 @@ private slots:
     // empties the working tables; a restore brings back exactly what was there. A match restored
     // and played on replaces its archived copy when it is left again; one left unchanged is not
     // copied twice.
-    void exitArchivesAndRestoreBringsBack_data()
-    {
-        QTest::addColumn<QString>("change");
-        QTest::newRow("nothing") << QString();
-        QTest::newRow("an action") << QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, DIG) "
-                                                     "VALUES ('2026-02-01 18:00:01', 'x', 'bea', 2, 1)");
-        QTest::newRow("a point") << QStringLiteral("UPDATE GAME SET AWAYSCORE = 9 WHERE GAMEID = '2026-02-01 18:00:02'");
-        QTest::newRow("a player on court") << QStringLiteral("INSERT INTO PLAYED VALUES ('2026-02-01 18:00:01', 'cat')");
-        QTest::newRow("a game") << QStringLiteral("INSERT INTO GAME VALUES ('2026-02-01 18:00:00', 'g3', 3, 0, 0)");
-        QTest::newRow("a log entry") << QStringLiteral("INSERT INTO RALLY (GAMEID, ENTRY, STEP, KIND, ENTERED, HOMESCORE, "
-                                                       "AWAYSCORE) VALUES ('2026-02-01 18:00:01', 5, 5, 'ROTATE', 'x', 1, 0)");
-        QTest::newRow("the match ended") << QStringLiteral("UPDATE MATCH SET ENDED = 1 WHERE MATCHID = '2026-02-01 18:00:00'");
-        QTest::newRow("its options") << QStringLiteral("UPDATE MATCH SET SIDE = 'LEFT' WHERE MATCHID = '2026-02-01 18:01:00'");
-    }
-
+    void exitArchivesAndRestoreBringsBack_data() { table::Rows(QStringLiteral("archive.txt")); }
     void exitArchivesAndRestoreBringsBack()
     {
         QFETCH(QString, change);
@@ -215,28 +202,7 @@ private slots:
     // roster as archived, it only reads the archive: an archive that cannot be written still
     // lets it empty the working tables, and a writable one is left byte for byte. A change is
     // written row by row, or refused whole by an archive that cannot be written.
-    void exitWritesOnlyWhatChanged_data()
-    {
-        QTest::addColumn<QString>("change"); // on the working tables once the matches are back
-        QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<QStringList>("written"); // rows written to the archive; "refused"
-        const QString rename = QStringLiteral("UPDATE TEAM SET TEAMNAME = 'Gulls' WHERE TEAMID = 't1'");
-        const QString action = QStringLiteral("INSERT INTO PLAY (GAMEID, PLAYID, PLAYERID, POSITION, DIG) "
-                                              "VALUES ('2026-02-01 18:00:01', 'x', 'bea', 2, 1)");
-        QTest::newRow("nothing") << QString() << false << QStringList();
-        QTest::newRow("nothing, read-only archive") << QString() << true << QStringList();
-        QTest::newRow("a team deleted, read-only archive")
-            << QStringLiteral("DELETE FROM TEAM WHERE TEAMID = 't2'") << true << QStringList();
-        QTest::newRow("a team renamed") << rename << false << QStringList{"TEAM t1"};
-        QTest::newRow("a player added") << QStringLiteral("INSERT INTO PLAYER VALUES ('p3', 't2', 'Cleo', 4)") << false
-                                        << QStringList{"PLAYER p3"};
-        QTest::newRow("a player's number") << QStringLiteral("UPDATE PLAYER SET PLAYERNUMBER = 12 WHERE PLAYERID = 'p2'")
-                                           << false << QStringList{"PLAYER p2"};
-        QTest::newRow("an action") << action << false << QStringList{"MATCH 2026-02-01 18:00:00"};
-        QTest::newRow("a team renamed, read-only archive") << rename << true << QStringList{"refused"};
-        QTest::newRow("an action, read-only archive") << action << true << QStringList{"refused"};
-    }
-
+    void exitWritesOnlyWhatChanged_data() { table::Rows(QStringLiteral("archive.txt")); }
     void exitWritesOnlyWhatChanged()
     {
         QFETCH(QString, change);
@@ -288,16 +254,7 @@ private slots:
     // Each database keeps the archive beside it, so that matches left on one database are never
     // offered on another (a portable copy and an installed one on the same computer); a database
     // reached through a link shares the archive of the file it leads to.
-    void archiveSitsBesideTheDatabaseInUse_data()
-    {
-        QTest::addColumn<QString>("opened"); // the folder whose Rally2.db is opened after leaving "first"
-        QTest::addColumn<QString>("archiveIn");
-        QTest::addColumn<int>("offered"); // archived matches listed there
-        QTest::newRow("the same database") << "first" << "first" << 1;
-        QTest::newRow("another database") << "second" << "second" << 0;
-        QTest::newRow("a link to the first") << "linked" << "first" << 1;
-    }
-
+    void archiveSitsBesideTheDatabaseInUse_data() { table::Rows(QStringLiteral("archive.txt")); }
     void archiveSitsBesideTheDatabaseInUse()
     {
         QFETCH(QString, opened);

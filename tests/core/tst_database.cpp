@@ -1,4 +1,5 @@
 #include "support/Fixture.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 #include "storage/RecordIssue.h"
 
@@ -35,14 +36,7 @@ private slots:
         QCOMPARE(app.count(QStringLiteral("TEAM")), 1);
     }
 
-    void openFailsWithAReason_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("create");
-        QTest::newRow("missing file") << QByteArray() << false;
-        QTest::newRow("not a database") << QByteArray("this is not sqlite at all, just some text\n") << true;
-        QTest::newRow("empty database without tables") << QByteArray() << true;
-    }
+    void openFailsWithAReason_data() { table::Rows(QStringLiteral("database.txt")); }
 
     void openFailsWithAReason()
     {
@@ -72,14 +66,7 @@ private slots:
     }
 
     // Only stored-form texts count, and none is made up past the last second (empty next: refused).
-    void identifiersLookPastTheNewestStored_data()
-    {
-        QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<QString>("next");
-        QTest::newRow("from the future") << QStringList{"2030-01-01 10:00:00"} << "2030-01-01 10:00:01";
-        QTest::newRow("words sort after dates") << QStringList{"2030-01-01 10:00:00", "zzz"} << "2030-01-01 10:00:01";
-        QTest::newRow("last second there is") << QStringList{"9999-12-31 23:59:59"} << QString();
-    }
+    void identifiersLookPastTheNewestStored_data() { table::Rows(QStringLiteral("database.txt")); }
 
     void identifiersLookPastTheNewestStored()
     {

@@ -1,3 +1,4 @@
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include "storage/DataPlace.h"
@@ -30,38 +31,7 @@ class TestDataPlace : public QObject
     Q_OBJECT
 
 private slots:
-    void choosesAndPreparesThePlace_data()
-    {
-        QTest::addColumn<bool>("writable");
-        QTest::addColumn<QStringList>("present");  // files there before the start
-        QTest::addColumn<QString>("place");        // bin, user or error
-        QTest::addColumn<bool>("copied");
-        QTest::addColumn<QString>("tips");         // bin or share
-        QTest::addColumn<QString>("said");         // for an error: what stops the start
-
-        const QString db = QString::fromLatin1(Db::kFileName);
-        const QString binDb = "bin/" + db, shareDb = "share/sidelines/" + db, userDb = "user/" + db;
-        const QString binTips = "bin/TIPOFDAY.TXT", shareTips = "share/sidelines/TIPOFDAY.TXT";
-        const QString bin = "bin", user = "user", share = "share";
-        const QStringList installed{shareDb, shareTips};
-        const QString none;
-        QTest::newRow("portable copy") << true << QStringList{binDb, binTips} << bin << false << bin << none;
-        QTest::newRow("portable copy, installed layout") << true << installed + QStringList{binDb} << bin << false << share << none;
-        QTest::newRow("build tree before its database") << true << QStringList{binTips} << bin << false << bin << none;
-        QTest::newRow("installed in a writable prefix") << true << installed << user << true << share << none;
-        QTest::newRow("installed, first start") << false << installed << user << true << share << none;
-        QTest::newRow("installed, later start") << false << installed + QStringList{userDb} << user << false << share << none;
-        QTest::newRow("read-only folder with a database") << false << installed + QStringList{binDb, binTips} << user << true << bin << none;
-        QTest::newRow("template gone after the first start") << false << QStringList{userDb} << user << false << bin << none;
-        // A copy on a read-only medium is told that its folder is read-only; one without a
-        // database, that nothing was installed to start one from.
-        QTest::newRow("read-only, with its database, no template")
-            << false << QStringList{binDb, binTips} << "error" << false << bin
-            << "bin/" + db + "\nbecause the folder that holds it is read-only.";
-        QTest::newRow("read-only, no database, no template")
-            << false << QStringList{binTips} << "error" << false << bin
-            << "bin/\nbecause that folder cannot be written, and no database template was installed in\n%1share/sidelines/";
-    }
+    void choosesAndPreparesThePlace_data() { table::Rows(QStringLiteral("dataplace.txt")); }
 
     void choosesAndPreparesThePlace()
     {

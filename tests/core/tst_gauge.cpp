@@ -1,4 +1,5 @@
 #include "support/Fixture.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include "widgets/CProgressBar.h"
@@ -45,16 +46,7 @@ class TestGauge : public QObject
     Q_OBJECT
 
 private slots:
-    void canvasIsFittedToWholeSegments_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("fittedWidth");
-        QTest::newRow("100: the eighth segment would start outside") << 100 << 7 << 101;
-        QTest::newRow("110: the eighth segment mostly fits") << 110 << 8 << 115;
-        QTest::newRow("280: twenty segments") << 280 << 20 << 283;
-    }
-
+    void canvasIsFittedToWholeSegments_data() { table::Rows(QStringLiteral("gauge.txt")); }
     void canvasIsFittedToWholeSegments()
     {
         QFETCH(int, width);
@@ -66,21 +58,7 @@ private slots:
         QCOMPARE(g.lit(), 0);
     }
 
-    void valueLightsItsShareOfTwentySegments_data()
-    {
-        QTest::addColumn<int>("max");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("lit");
-        QTest::newRow("50 of 100") << 100 << 50 << 50 << 10;
-        QTest::newRow("1 of 3, nearest to 6.67") << 3 << 1 << 1 << 7;
-        QTest::newRow("2 of 3, nearest to 13.33") << 3 << 2 << 2 << 13;
-        QTest::newRow("150 clamped to 100") << 100 << 150 << 100 << 20;
-        QTest::newRow("-5 clamped to 0") << 100 << -5 << 0 << 0;
-        QTest::newRow("1 of 40, a half goes to the even 0") << 40 << 1 << 1 << 0;
-        QTest::newRow("3 of 40, a half goes to the even 2") << 40 << 3 << 3 << 2;
-    }
-
+    void valueLightsItsShareOfTwentySegments_data() { table::Rows(QStringLiteral("gauge.txt")); }
     void valueLightsItsShareOfTwentySegments()
     {
         QFETCH(int, max);
@@ -97,26 +75,12 @@ private slots:
         QCOMPARE(g.lit(), 0);
     }
 
-    void refusedSettingsLeaveTheGaugeAsItWas_data()
-    {
-        QTest::addColumn<QString>("property");
-        QTest::addColumn<int>("newValue");
-        QTest::addColumn<qint32>("number");
-        QTest::addColumn<QString>("description");
-        const QString min = "Min property must be less than Max.", max = "Max property must be greater than Min.";
-        QTest::newRow("Min equal to Max") << "Min" << 100 << qint32(-2147221502) << min;
-        QTest::newRow("Min above Max") << "Min" << 250 << qint32(-2147221502) << min;
-        QTest::newRow("Max equal to Min") << "Max" << 0 << qint32(-2147221501) << max;
-        QTest::newRow("Max below Min") << "Max" << -3 << qint32(-2147221501) << max;
-        QTest::newRow("Canvas not a picture box")
-            << "Canvas" << 0 << qint32(-2147221503) << "Canvas property must be of type PictureBox.";
-    }
-
+    void refusedSettingsLeaveTheGaugeAsItWas_data() { table::Rows(QStringLiteral("gauge.txt")); }
     void refusedSettingsLeaveTheGaugeAsItWas()
     {
         QFETCH(QString, property);
         QFETCH(int, newValue);
-        QFETCH(qint32, number);
+        QFETCH(int, number);
         QFETCH(QString, description);
         Gauge g(110, 20);
         g.gauge.setMax(100);

@@ -4,6 +4,7 @@
 #include "storage/ReportStore.h"
 #include "base/StatKinds.h"
 #include "support/Fixture.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QSqlError>
@@ -187,24 +188,7 @@ private slots:
 
     // A report on every game reads the totals per box only while each game's totals belong to a
     // player-game it takes; either way its lines and REPORT are those of the per-game totals.
-    void reportOnEveryGameAsFromTheGameTotals_data()
-    {
-        QTest::addColumn<QStringList>("extra");
-        QTest::addColumn<bool>("perBox");
-        QTest::newRow("as recorded") << QStringList{} << true;
-        QTest::newRow("games without actions") << QStringList{
-            QStringLiteral("INSERT INTO PLAYER VALUES ('player 8', '2026-01-01 09:00:00', 'Bench', 9)"),
-            QStringLiteral("INSERT INTO PLAYED VALUES ('2026-01-01 10:00:00', 'player 8')")} << true;
-        QTest::newRow("actions without the line-up") << QStringList{
-            QStringLiteral("DELETE FROM PLAYED WHERE PLAYERID = 'player 3' AND GAMEID = '2026-01-02 10:00:00'")}
-                                                     << false;
-        QTest::newRow("a player of another team") << QStringList{
-            QStringLiteral("INSERT INTO TEAM VALUES ('2026-01-01 09:00:09', 'Rooks')"),
-            QStringLiteral("UPDATE PLAYER SET TEAMID = '2026-01-01 09:00:09' WHERE PLAYERID = 'player 4'")}
-                                                  << false;
-        QTest::newRow("a game gone") << QStringList{
-            QStringLiteral("DELETE FROM GAME WHERE GAMEID = '2026-01-03 10:00:00'")} << false;
-    }
+    void reportOnEveryGameAsFromTheGameTotals_data() { table::Rows(QStringLiteral("schema.txt")); }
     void reportOnEveryGameAsFromTheGameTotals()
     {
         QFETCH(QStringList, extra);
@@ -230,15 +214,7 @@ private slots:
 
     // A file written by an earlier version with a recorded match in it comes out of the upgrade
     // with every row and gives the same report, line for line, as the same match recorded today.
-    void upgradedMatchGivesTheSameReport_data()
-    {
-        QTest::addColumn<int>("version");
-        QTest::newRow("first version") << 0;
-        QTest::newRow("totals per box") << 2;
-        QTest::newRow("before the rally log") << 3;
-        QTest::newRow("before scout files were known again") << 5;
-        QTest::newRow("before the match options") << 6;
-    }
+    void upgradedMatchGivesTheSameReport_data() { table::Rows(QStringLiteral("schema.txt")); }
     void upgradedMatchGivesTheSameReport()
     {
         QFETCH(int, version);
@@ -348,16 +324,7 @@ private slots:
     // (here by a table in the way) leave no further copies, the one copy is that of the file
     // before the try that succeeded, and the copy of another version's upgrade stays. The
     // database in use and the archive are upgraded alike.
-    void oneBackupPerVersion_data()
-    {
-        QTest::addColumn<bool>("archive"); // prepared apart from the database in use
-        QTest::addColumn<int>("failedTries");
-        QTest::newRow("database, first try") << false << 0;
-        QTest::newRow("database, after a failed try") << false << 1;
-        QTest::newRow("database, after three failed tries") << false << 3;
-        QTest::newRow("archive, first try") << true << 0;
-        QTest::newRow("archive, after three failed tries") << true << 3;
-    }
+    void oneBackupPerVersion_data() { table::Rows(QStringLiteral("schema.txt")); }
     void oneBackupPerVersion()
     {
         QFETCH(bool, archive);

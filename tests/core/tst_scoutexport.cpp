@@ -6,6 +6,7 @@
 #include "scoutfile/ScoutFile.h"
 #include "storage/ScoutStore.h"
 #include "support/Fixture.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QRegularExpression>
@@ -355,19 +356,7 @@ private slots:
     // in the next rally when the kill scored the point); it is written just before that kill. An
     // assist recorded between two kills goes with the one before it: a kill that scores ends the
     // rally, and its assist follows it.
-    void courtAssistsWithTheirKills_data()
-    {
-        QTest::addColumn<QString>("script"); // K<zone> a kill that scores, k<zone> one that does not,
-                                             // T<zone> an assist, P a point by the score button
-        QTest::addColumn<QStringList>("written"); // set.rally: setter>attacker
-        QTest::newRow("after its kill") << "K4 T2" << QStringList{"1.0: a12>a13"};
-        QTest::newRow("before its kill") << "T3 K4" << QStringList{"1.0: a12>a13"};
-        QTest::newRow("between two kills") << "K4 T2 K4" << QStringList{"1.0: a12>a13"};
-        QTest::newRow("after the second of two kills") << "K4 K4 T2" << QStringList{"1.1: a12>a14"};
-        QTest::newRow("each after its kill") << "K4 T2 K4 T2" << QStringList{"1.0: a12>a13", "1.1: a12>a14"};
-        QTest::newRow("after the point scored by hand") << "k4 P T2" << QStringList{"1.0: a12>a13"};
-        QTest::newRow("with no kill") << "T3 P" << QStringList{};
-    }
+    void courtAssistsWithTheirKills_data() { table::Rows(QStringLiteral("scoutexport.txt")); }
     void courtAssistsWithTheirKills()
     {
         QFETCH(QString, script);
@@ -390,18 +379,7 @@ private slots:
 
     // What the file says of each player is what the program's own report counts, whatever box a
     // take-back in subtraction mode was recorded in, and whenever.
-    void takeBacksCountAsTheReportDoes_data()
-    {
-        // Actions of the home player in a zone: +K4 a kill, -K4 one taken back, +24 a pass rated 2;
-        // R turns home (the player of zone 4 goes to zone 3).
-        QTest::addColumn<QString>("script");
-        QTest::newRow("in the same box") << "+K4 +K4 -K4";
-        QTest::newRow("in the box the player stands in after a rotation") << "+K4 R -K3";
-        QTest::newRow("in the box the player stood in before a rotation") << "+K4 R +K3 -K3 -K3";
-        QTest::newRow("before the action") << "-K4 +K4 +K4";
-        QTest::newRow("a pass only by a pass of its rating") << "+24 -34 +34 +34";
-        QTest::newRow("a dig and a kill of one player") << "+D4 +K4 R -D3";
-    }
+    void takeBacksCountAsTheReportDoes_data() { table::Rows(QStringLiteral("scoutexport.txt")); }
     void takeBacksCountAsTheReportDoes()
     {
         QFETCH(QString, script);

@@ -2,6 +2,7 @@
 #include "widgets/mConstants.h"
 #include "game/CourtMarks.h"
 #include "support/Drive.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QPushButton>
@@ -145,23 +146,7 @@ private slots:
 
     // A point that wins a game says so and names the next step: the next game, or the end of a
     // match that is won; ending a match that nobody has won asks whether to end it anyway.
-    void pointThatWinsTheGame_data()
-    {
-        QTest::addColumn<int>("game"); // in a best of three to 15
-        QTest::addColumn<QString>("earlier"); // the earlier games' scores
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<QString>("question");
-        QTest::newRow("game 1") << 1 << QString()
-                                << "Harbour Hawks win game 1, 15\u201310. Alt+E goes to game 2."
-                                << "The match is not decided (1\u20130). End it anyway?";
-        QTest::newRow("game 2 wins the match") << 2 << "15:3"
-                                               << "Harbour Hawks win game 2, 15\u201310, and the match 2\u20130. "
-                                                  "Alt+N ends the match."
-                                               << "Are you sure you would like to end the Match?";
-        QTest::newRow("game 2 levels") << 2 << "3:15"
-                                       << "Harbour Hawks win game 2, 15\u201310. Alt+E goes to game 3."
-                                       << "The match is not decided (1\u20131). End it anyway?";
-    }
+    void pointThatWinsTheGame_data() { table::Rows(QStringLiteral("court.txt")); }
     void pointThatWinsTheGame()
     {
         QFETCH(int, game);
@@ -448,16 +433,7 @@ private slots:
 
     // A point taken off by the score button takes back the turn its side-out brought, as the
     // take-back does; a turn made by hand stays.
-    void scoreButtonTakesBackItsTurn_data()
-    {
-        QTest::addColumn<bool>("sideOut");
-        QTest::addColumn<QString>("keys"); // A: away's point, O: away turns by hand, M: subtraction mode
-        QTest::addColumn<QString>("zoneOne"); // away's box 7 after the keys
-        QTest::addColumn<int>("servingBox");
-        QTest::newRow("the side-out's turn") << true << "A M A" << "Owl 1\n#11" << 1;
-        QTest::newRow("a turn by hand stays") << false << "A O M A" << "Owl 2\n#12" << 1;
-        QTest::newRow("a point on its own serve") << true << "A A M A" << "Owl 2\n#12" << 7;
-    }
+    void scoreButtonTakesBackItsTurn_data() { table::Rows(QStringLiteral("court.txt")); }
     void scoreButtonTakesBackItsTurn()
     {
         QFETCH(bool, sideOut);
@@ -476,14 +452,7 @@ private slots:
     // The strip of the last entries shows as many whole entries as its height holds, newest
     // first; a name too long for its width loses its middle, never its ends, and each entry is
     // whole for a screen reader.
-    void entriesStripFitsItsHeight_data()
-    {
-        QTest::addColumn<int>("height");
-        QTest::addColumn<int>("shown");
-        QTest::newRow("room for all") << 2000 << 12;
-        QTest::newRow("room for some") << 150 << -1;
-        QTest::newRow("room for less than one") << 5 << 1;
-    }
+    void entriesStripFitsItsHeight_data() { table::Rows(QStringLiteral("court.txt")); }
     void entriesStripFitsItsHeight()
     {
         QFETCH(int, height);

@@ -4,6 +4,7 @@
 #include "reports/ReportData.h"
 #include "reports/clsReport.h"
 #include "reports/frmReportView.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QFile>
@@ -192,31 +193,7 @@ private slots:
     }
 
     // Only games the rules decided are won; a game left before its end is shown as it stood.
-    void matchResult_data()
-    {
-        QTest::addColumn<int>("games"); // 0: not kept with the match
-        QTest::addColumn<int>("points");
-        QTest::addColumn<QList<int>>("scores"); // home, away of each game
-        QTest::addColumn<QString>("result");
-        QTest::newRow("ended early in game 2") << 0 << 0 << QList<int>{25, 18, 2, 4}
-                                               << "Owls 0, Hawks 1 (18\u201325, 4\u20132 unfinished)";
-        QTest::newRow("kept: to 25") << 3 << 25 << QList<int>{25, 18, 2, 4}
-                                     << "Owls 0, Hawks 1 (18\u201325, 4\u20132 unfinished)";
-        QTest::newRow("to 15, past it by two") << 3 << 15 << QList<int>{17, 15, 13, 15, 15, 9}
-                                               << "Owls 1, Hawks 2 (15\u201317, 15\u201313, 9\u201315)";
-        QTest::newRow("at the limit, one ahead") << 3 << 15 << QList<int>{15, 14}
-                                                 << "Owls 0, Hawks 0 (14\u201315 unfinished)";
-        QTest::newRow("15 is not the end of a game to 25") << 3 << 25 << QList<int>{15, 10}
-                                                           << "Owls 0, Hawks 0 (10\u201315 unfinished)";
-        QTest::newRow("the deciding game to 15") << 5 << 25 << QList<int>{25, 20, 20, 25, 25, 23, 23, 25, 15, 13}
-                                                 << "Owls 2, Hawks 3 (20\u201325, 25\u201320, 23\u201325, 25\u201323, 13\u201315)";
-        QTest::newRow("guessed: five games to 25") << 0 << 0 << QList<int>{25, 20, 20, 25, 25, 23, 23, 25, 15, 13}
-                                                   << "Owls 2, Hawks 3 (20\u201325, 25\u201320, 23\u201325, 25\u201323, 13\u201315)";
-        QTest::newRow("guessed: three games to 15") << 0 << 0 << QList<int>{15, 11, 15, 13}
-                                                    << "Owls 0, Hawks 2 (11\u201315, 13\u201315)";
-        QTest::newRow("a tie is no win") << 3 << 15 << QList<int>{15, 10, 7, 7}
-                                         << "Owls 0, Hawks 1 (10\u201315, 7\u20137 unfinished)";
-    }
+    void matchResult_data() { table::Rows(QStringLiteral("boxscore.txt")); }
     void matchResult()
     {
         QFETCH(int, games);

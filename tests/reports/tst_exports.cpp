@@ -4,6 +4,7 @@
 #include "reports/ReportData.h"
 #include "reports/frmReportView.h"
 #include "support/Drive.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QDir>
@@ -163,20 +164,7 @@ private slots:
 
     // A team's name in a file name: what no file system takes becomes "_", nothing is hidden, and
     // two teams never share a file, even where only the case tells their names apart.
-    void maxPrepsFileNames_data()
-    {
-        QTest::addColumn<QStringList>("teams");
-        QTest::addColumn<QStringList>("files");
-        QTest::newRow("one team: the chosen file") << QStringList{"Hawks"} << QStringList{"season.txt"};
-        QTest::newRow("two teams") << QStringList{"Hawks", "O'Brien's \"Eagles\""}
-                                   << QStringList{"season - Hawks.txt", "season - O'Brien's _Eagles_.txt"};
-        QTest::newRow("slashes, dots, blanks, tabs")
-            << QStringList{"A/B\\C: D?", "..", " .Owls. ", "Tab\there"}
-            << QStringList{"season - A_B_C_ D_.txt", "season - _.txt", "season - Owls.txt", "season - Tab_here.txt"};
-        QTest::newRow("names alike in a file name") << QStringList{"Hawks", "HAWKS", "Hawks?", "Hawks*"}
-                                                    << QStringList{"season - Hawks.txt", "season - HAWKS (2).txt",
-                                                                   "season - Hawks_.txt", "season - Hawks_ (2).txt"};
-    }
+    void maxPrepsFileNames_data() { table::Rows(QStringLiteral("exports.txt")); }
 
     void maxPrepsFileNames()
     {

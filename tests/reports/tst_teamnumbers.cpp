@@ -7,6 +7,7 @@
 #include "reports/clsReport.h"
 #include "reports/frmReportView.h"
 #include "support/Drive.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QApplication>
@@ -179,69 +180,13 @@ private slots:
     //   4 A's serve error: H wins (H turns: #2 serves)   5 H serves, H wins   (6 H wins, taken back)
     //   6 H serves, A wins (A turns: #13)   7 A serves, H wins (H turns)
     // Game 2: 1-3 A serves, A wins   4 A serves, H wins (H turns)   5 H serves, H wins.
-    void numbersInTheDocument_data()
-    {
-        QTest::addColumn<QString>("choices");
-        QTest::addColumn<QStringList>("teams"); // the teams of the section, in order
-        QTest::addColumn<QStringList>("hawks"); // empty: not shown
-        QTest::addColumn<QStringList>("eagles");
-        QTest::addColumn<QStringList>("flows"); // "number: leads"
-        QTest::addColumn<bool>("playerNote");
-
-        const QString m1 = "Eagles vs Hawks on 3/5/26 6:00 PM";
-        const QStringList hawks{"Rotation of #1 Ann Lee|2 1 50.0% 6 2 33.3% 3 5 -2",
-                                "Rotation of #2 <b>Bea</b> Kim|3 2 66.7% 1 1 100.0% 3 1 +2",
-                                "Team Totals|5 3 60.0% 7 3 42.9% 6 6 0",
-                                m1 + "|Game 1: 2, Game 2: 2, No rally log for game 3"};
-        const QStringList eagles{
-            "Rotation of #11 Ida Cole|4 3 75.0% 3 1 33.3% 4 3 +1", "Rotation of #12 Jo Hart|2 1 50.0% 2 1 50.0% 2 2 0",
-            "Rotation of a player no longer on the roster|1 0 0.0% 0 0 \u2013 0 1 -1",
-            "Team Totals|7 4 57.1% 5 2 40.0% 6 6 0", m1 + "|Game 1: 2, Game 2: 3, No rally log for game 3"};
-        const QStringList flows{"1: 1 0 -1 0 1 0 1", "2: -1 -2 -3 -2 -1"};
-        const QStringList all{"Eagles", "Hawks", "Owls", "Vipers"};
-        // How the points were won: by attack, block, serve, the other side's errors (the Eagles'
-        // serve error in game 1), otherwise, and all; each game named by its match too when the
-        // report covers several.
-        const QString won = QStringLiteral("Points won|ATK BLK ACE OPE OTH WON");
-        const auto points = [&](bool several, const QStringList& games) {
-            QStringList rows{won};
-            for (int g = 0; g + 1 < games.size(); ++g)
-                rows << (several ? m1 + ", " : QString()) + games[g];
-            return rows << games.last();
-        };
-        const QStringList hawksWon{"Game 1|0 0 0 1 3 4", "Game 2|0 0 0 0 2 2", "Team Totals|0 0 0 1 5 6"};
-        const QStringList eaglesWon{"Game 1|0 0 0 0 3 3", "Game 2|0 0 0 0 3 3", "Team Totals|0 0 0 0 6 6"};
-        const QStringList hawksOne = hawks + points(false, hawksWon), eaglesOne = eagles + points(false, eaglesWon);
-        const QStringList hawksAll = hawks + points(true, hawksWon), eaglesAll = eagles + points(true, eaglesWon);
-        QTest::newRow("every game") << "" << all << hawksAll << eaglesAll << flows + QStringList{"1: 1 2"} << false;
-        QTest::newRow("one match") << "match=m1" << QStringList{"Eagles", "Hawks"} << hawksOne << eaglesOne << flows
-                                   << false;
-        QTest::newRow("dates") << "from=03-01;thru=03-06" << QStringList{"Eagles", "Hawks"} << hawksOne << eaglesOne
-                               << flows << false;
-        QTest::newRow("team narrows the teams and the games")
-            << "team=eagles" << QStringList{"Eagles"} << QStringList{} << eaglesOne << flows << false;
-        QTest::newRow("a player does not narrow")
-            << "player=ann" << all << hawksAll << eaglesAll << flows + QStringList{"1: 1 2"} << true;
-        QTest::newRow("a position does not narrow")
-            << "pos=2;apart" << all << hawksAll << eaglesAll << flows + QStringList{"1: 1 2"} << true;
-        QTest::newRow("game 2") << "game=2" << QStringList{"Eagles", "Hawks"}
-                                << QStringList{"Rotation of #1 Ann Lee|0 0 \u2013 4 1 25.0% 1 3 -2",
-                                               "Rotation of #2 <b>Bea</b> Kim|1 1 100.0% 0 0 \u2013 1 0 +1",
-                                               "Team Totals|1 1 100.0% 4 1 25.0% 2 3 -1", m1 + "|Game 2: 2", won,
-                                               "Game 2|0 0 0 0 2 2", "Team Totals|0 0 0 0 2 2"}
-                                << QStringList{"Rotation of #11 Ida Cole|4 3 75.0% 1 0 0.0% 3 2 +1",
-                                               "Team Totals|4 3 75.0% 1 0 0.0% 3 2 +1", m1 + "|Game 2: 3", won,
-                                               "Game 2|0 0 0 0 3 3", "Team Totals|0 0 0 0 3 3"}
-                                << QStringList{"2: -1 -2 -3 -2 -1"} << false;
-    }
-
+    // The teams of the section, the Hawks' and Eagles' parts and each chart's leads after each
+    // point that stands.
+    void numbersInTheDocument_data() { table::Rows(QStringLiteral("teamnumbers.txt")); }
     void numbersInTheDocument()
     {
         QFETCH(QString, choices);
-        QFETCH(QStringList, teams);
-        QFETCH(QStringList, hawks);
-        QFETCH(QStringList, eagles);
-        QFETCH(QStringList, flows);
+        QFETCH(QString, expected);
         QFETCH(bool, playerNote);
         TestApp app;
         const seed::Season s = RecordSeason(app);
@@ -254,18 +199,15 @@ private slots:
         for (const char* team : {"Eagles", "Hawks", "Owls", "Vipers"})
             if (!TeamSection(plain, team).isEmpty())
                 shown << QString::fromLatin1(team);
-        QCOMPARE(shown, teams);
-        QCOMPARE(TeamSection(plain, "Hawks"), hawks);
-        QCOMPARE(TeamSection(plain, "Eagles"), eagles);
-        QCOMPARE(plain.contains("The player and position chosen do not narrow the team numbers"), playerNote);
-
-        // A chart for each game with a log, its leads after each point that stands.
-        QStringList charted;
+        QStringList got{QStringLiteral("teams: ") + shown.join(' '), QStringLiteral("Hawks:")};
+        got << TeamSection(plain, "Hawks") << QStringLiteral("Eagles:") << TeamSection(plain, "Eagles")
+            << QStringLiteral("charts:");
         for (const TeamNumbers::Flow& f : ScoreFlowsIn(*doc))
-            charted << QStringLiteral("%1: %2").arg(f.number).arg(Leads(f.leads));
-        QCOMPARE(charted, flows);
+            got << QStringLiteral("%1: %2").arg(f.number).arg(Leads(f.leads));
+        QCOMPARE(got, table::Section(QStringLiteral("teamnumbers.txt"), QStringLiteral("numbers: ") + expected));
+        QCOMPARE(plain.contains("The player and position chosen do not narrow the team numbers"), playerNote);
         // Game 3 is said to have no log under each of its teams shown and among the charts.
-        const int withThird = int(!hawks.isEmpty()) + int(!eagles.isEmpty()) + 1;
+        const int withThird = int(shown.contains("Hawks")) + int(shown.contains("Eagles")) + 1;
         QCOMPARE(plain.count("No rally log for game 3"), choices.startsWith("game=") ? 0 : withThird);
     }
 
@@ -303,70 +245,19 @@ private slots:
         TestApp app;
         const seed::Season s = RecordSeason(app);
         const QString csv = TeamNumbersCsv(seed::Model(seed::choices(s, "match=m1")));
-        QCOMPARE(
-            csv.split("\r\n"),
-            (QStringList{"Team,Line,Match,Game,Served,Won Serving,Break Point %,Received,Won Receiving,"
-                         "Sideout %,Won,Lost,+/-,Longest Run,Won by Attack,Won by Block,Won by Serve,"
-                         "Won by Opponent Errors,Won Otherwise",
-                         "Eagles,Rotation of #11 Ida Cole,,,4,3,75.0%,3,1,33.3%,4,3,1,,,,,,",
-                         "Eagles,Rotation of #12 Jo Hart,,,2,1,50.0%,2,1,50.0%,2,2,0,,,,,,",
-                         "Eagles,Rotation of a player no longer on the roster,,,1,0,0.0%,0,0,,0,1,-1,,,,,,",
-                         "Eagles,Team Totals,,,7,4,57.1%,5,2,40.0%,6,6,0,,0,0,0,0,6",
-                         "Eagles,Game,2026-03-05 18:00:00,1,,,,,,,,,,2,0,0,0,0,3",
-                         "Eagles,Game,2026-03-05 18:00:00,2,,,,,,,,,,3,0,0,0,0,3",
-                         "Eagles,No rally log for game 3,2026-03-05 18:00:00,3,,,,,,,,,,,,,,,",
-                         "Hawks,Rotation of #1 Ann Lee,,,2,1,50.0%,6,2,33.3%,3,5,-2,,,,,,",
-                         "Hawks,Rotation of #2 <b>Bea</b> Kim,,,3,2,66.7%,1,1,100.0%,3,1,2,,,,,,",
-                         "Hawks,Team Totals,,,5,3,60.0%,7,3,42.9%,6,6,0,,0,0,0,1,5",
-                         "Hawks,Game,2026-03-05 18:00:00,1,,,,,,,,,,2,0,0,0,1,3",
-                         "Hawks,Game,2026-03-05 18:00:00,2,,,,,,,,,,2,0,0,0,0,2",
-                         "Hawks,No rally log for game 3,2026-03-05 18:00:00,3,,,,,,,,,,,,,,,", ""}));
+        QCOMPARE(csv.split("\r\n"), table::Section(QStringLiteral("teamnumbers.txt"), QStringLiteral("teamNumbersCsv")) << "");
     }
 
-    // One line per point that stands: the point taken back is left out and the rallies are
-    // numbered without it; zones are shirt numbers from zone 1 ("?" for a player no longer on the
-    // roster); a game without a log has no line.
-    void ralliesCsv_data()
-    {
-        QTest::addColumn<QString>("choices");
-        QTest::addColumn<QStringList>("lines");
-        const QString h0 = "1-2-3-4-5-6", h1 = "2-3-4-5-6-1";
-        const QString a0 = "11-12-?-14-15-16", a1 = "12-?-14-15-16-11", a2 = "?-14-15-16-11-12";
-        const QString m1 = "2026-03-05 18:00:00,";
-        // Every point of these scripts was scored by the button but the Eagles' serve error, which
-        // the server in their zone 1 made.
-        const QString only = ",Point Only,";
-        const QStringList game1{m1 + "1,1,Hawks,Hawks,1,0," + h0 + "," + a0 + only,
-                                m1 + "1,2,Hawks,Eagles,1,1," + h0 + "," + a0 + only,
-                                m1 + "1,3,Eagles,Eagles,1,2," + h0 + "," + a1 + only,
-                                m1 + "1,4,Eagles,Hawks,2,2," + h0 + "," + a1 + ",Serve Error,#12 Jo Hart",
-                                m1 + "1,5,Hawks,Hawks,3,2," + h1 + "," + a1 + only,
-                                m1 + "1,6,Hawks,Eagles,3,3," + h1 + "," + a1 + only,
-                                m1 + "1,7,Eagles,Hawks,4,3," + h1 + "," + a2 + only};
-        const QStringList game2{
-            m1 + "2,1,Eagles,Eagles,0,1," + h0 + "," + a0 + only, m1 + "2,2,Eagles,Eagles,0,2," + h0 + "," + a0 + only,
-            m1 + "2,3,Eagles,Eagles,0,3," + h0 + "," + a0 + only, m1 + "2,4,Eagles,Hawks,1,3," + h0 + "," + a0 + only,
-            m1 + "2,5,Hawks,Hawks,2,3," + h1 + "," + a0 + only};
-        const QStringList vipers{
-            "2026-03-12 19:00:00,1,1,Vipers,Vipers,1,0,21-22-23-24-25-26,31-32-33-34-35-36" + only,
-            "2026-03-12 19:00:00,1,2,Vipers,Vipers,2,0,21-22-23-24-25-26,31-32-33-34-35-36" + only};
-        QTest::newRow("every game") << "" << game1 + game2 + vipers;
-        QTest::newRow("a team's games") << "team=hawks" << game1 + game2;
-        QTest::newRow("game 1") << "game=1" << game1 + vipers;
-        QTest::newRow("only a game without a log") << "game=3" << QStringList{};
-    }
-
+    // The rallies' file as the report has it, for several choices.
+    void ralliesCsv_data() { table::Rows(QStringLiteral("teamnumbers.txt")); }
     void ralliesCsv()
     {
         QFETCH(QString, choices);
-        QFETCH(QStringList, lines);
+        QFETCH(QString, expected);
         TestApp app;
         const seed::Season s = RecordSeason(app);
         const ReportModel model = seed::Model(seed::choices(s, choices));
-        const QString expected
-            = (QStringList{"Match,Game,Rally,Served,Won,HomeScore,AwayScore,HomeZones,AwayZones,Ended,Player"} + lines)
-                  .join("\r\n")
-            + "\r\n";
+        expected = table::Section(QStringLiteral("teamnumbers.txt"), QStringLiteral("rallies: ") + expected).join("\r\n") + "\r\n";
         QCOMPARE(RalliesCsv(model, ReportStore::LineUpsOf(model.rallies.games)), expected);
         // The file is the report's: points recorded and taken back since it was made are not in it.
         Record(s["m1g2"], {}, QStringLiteral("ph u u"));
@@ -416,13 +307,8 @@ private slots:
         flow.names = {"Hawks", "Eagles"};
         flow.logged = true;
         flow.leads.assign(leads.begin(), leads.end());
-        const qreal u = 2; // units per point
-        QImage image(QSize(int(ScoreFlow::kWidth * u), int(ScoreFlow::kHeight * u)), QImage::Format_RGB32);
-        image.fill(Qt::black);
-        {
-            QPainter p(&image);
-            DrawScoreFlow(p, QRectF(QPointF(0, 0), image.size()), flow, u);
-        }
+        const qreal u = 2; // units per point, as Chart() draws
+        const QImage image = Chart(flow);
         // The fills' colours, and where they are: the home team's all above the away team's.
         int home = 0, away = 0, homeLowest = -1, awayHighest = image.height();
         for (int y = 0; y < image.height(); ++y)

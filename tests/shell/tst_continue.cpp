@@ -5,6 +5,7 @@
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
 #include "support/Drive.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 #include "storage/RecordIssue.h"
 
@@ -104,21 +105,7 @@ private slots:
     void initTestCase() { Prepare(); }
     void cleanup() { drive::EndTest(); }
 
-    void continuedAsItStood_data()
-    {
-        QTest::addColumn<QString>("side");
-        QTest::addColumn<bool>("sideOut");
-        QTest::addColumn<bool>("fromAction");
-        QTest::addColumn<QString>("keys");
-
-        QTest::newRow("points and turns") << "LEFT" << true << false << "H A A b3K H R";
-        QTest::newRow("points from the actions") << "LEFT" << true << true << "b1S b7R b10K b4E";
-        QTest::newRow("the libero on court") << "LEFT" << true << false << "A b5I H b11I";
-        QTest::newRow("the libero back by herself") << "LEFT" << false << false << "b6I R H";
-        QTest::newRow("take-backs") << "RIGHT" << true << true << "b2K b8K Z Z H";
-        QTest::newRow("stopped in subtraction mode") << "LEFT" << false << false << "H H M H";
-        QTest::newRow("home on the right") << "RIGHT" << false << false << "A O H";
-    }
+    void continuedAsItStood_data() { table::Rows(QStringLiteral("continue.txt")); }
     void continuedAsItStood()
     {
         QFETCH(QString, side);

@@ -1,4 +1,5 @@
 #include "support/Drive.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include "storage/ArchiveStore.h"
@@ -9,7 +10,6 @@
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
 #include "shell/frmTip.h"
-#include "shell/Version.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QToolButton>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QSet>
 #include <QSettings>
@@ -479,79 +480,32 @@ class TestCommandLine : public QObject
     Q_OBJECT
 
 private slots:
-    void argumentsAreAnsweredOrRefused_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out"); // start of the standard output, or else of the error output
-        const QString version = QStringLiteral("Sidelines %1.%2.%3\n")
-                                    .arg(SidelinesVersion::kMajor).arg(SidelinesVersion::kMinor).arg(SidelinesVersion::kRevision);
-        QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: ";
-        QTest::newRow("--version") << QStringList{"--version"} << 0 << version;
-        QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "Unknown option 'bogus'.\nUsage: ";
-        QTest::newRow("help with Qt's options") << QStringList{"--help-all"} << 2 << "Unknown option 'help-all'.\nUsage: ";
-        QTest::newRow("a file name") << QStringList{"season.db"} << 2 << "Unexpected argument 'season.db'.\nUsage: ";
-    }
-
+    void argumentsAreAnsweredOrRefused_data() { table::Rows(QStringLiteral("startup.txt")); }
     void argumentsAreAnsweredOrRefused()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, locale);
+        QFETCH(QString, language);
         QFETCH(int, status);
-        QFETCH(QString, out);
+        QFETCH(QString, pattern);
         QProcess program;
         // No window system at all: the answers must not need one.
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        // The answers as written, whatever the language of the machine.
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-        env.remove(QStringLiteral("LANGUAGE"));
+        env.insert(QStringLiteral("LANG"), locale);
+        env.insert(QStringLiteral("LC_ALL"), locale);
+        env.insert(QStringLiteral("LANGUAGE"), language);
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(SIDELINES_EXE), arguments);
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), status);
-        const QString stdOut = QString::fromLocal8Bit(program.readAllStandardOutput());
-        const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
+        const QString stdOut = QString::fromUtf8(program.readAllStandardOutput());
+        const QString stdErr = QString::fromUtf8(program.readAllStandardError());
         // Answers go to the standard output, refusals to the error output, and nothing else.
-        QVERIFY2((status == 0 ? stdOut : stdErr).startsWith(out), qPrintable(stdOut + stdErr));
+        QVERIFY2(QRegularExpression(pattern).match(status == 0 ? stdOut : stdErr).hasMatch(), qPrintable(stdOut + stdErr));
         QVERIFY2((status == 0 ? stdErr : stdOut).isEmpty(), qPrintable(stdOut + stdErr));
-        if (out.contains(QLatin1String("Usage: ")))
-            QVERIFY((stdOut + stdErr).contains(QLatin1String("--version")));
-    }
-
-    // The program speaks the system's language where it has a translation, English otherwise.
-    void helpInTheSystemsLanguage_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("language"); // LANGUAGE, which comes before the locale
-        QTest::addColumn<QString>("description");
-        const QString german = QStringLiteral("Volleyball-Statistik von der Bank.");
-        const QString english = QStringLiteral("Volleyball statistics from the bench.");
-        QTest::newRow("German") << "de_DE.UTF-8" << "" << german;
-        QTest::newRow("Austrian German") << "de_AT.UTF-8" << "" << german;
-        QTest::newRow("French: English") << "fr_FR.UTF-8" << "" << english;
-        QTest::newRow("American English") << "en_US.UTF-8" << "" << english;
-        QTest::newRow("C") << "C" << "" << english;
-        QTest::newRow("German chosen over English") << "en_US.UTF-8" << "de" << german;
-    }
-    void helpInTheSystemsLanguage()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, language);
-        QFETCH(QString, description);
-        QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.insert(QStringLiteral("LANG"), locale);
-        env.insert(QStringLiteral("LC_ALL"), locale);
-        env.insert(QStringLiteral("LANGUAGE"), language);
-        program.setProcessEnvironment(env);
-        program.start(QStringLiteral(SIDELINES_EXE), {QStringLiteral("--help")});
-        QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.exitCode(), 0);
-        const QString out = QString::fromUtf8(program.readAllStandardOutput());
-        QVERIFY2(out.contains(description), qPrintable(out));
     }
 };
 
