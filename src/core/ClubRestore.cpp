@@ -29,7 +29,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(ClubStore)
 };
 
-
 // The bulk of one match as the server sent it, taken apart by the thread that fetched it.
 struct ServerBulk
 {

@@ -50,7 +50,6 @@ MatchRows ReadLocal(LocalFile& archive, const RecordId& match)
     return m;
 }
 
-
 // Sends one match; false when the server already had it as it stands.
 bool WriteServer(Server& server, const Bench& bench, const MatchRows& m, const QString& digest)
 {

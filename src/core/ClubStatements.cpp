@@ -16,7 +16,6 @@ QString Marks(qsizetype count)
 
 } // namespace
 
-
 // The games of one match, in the engine's own terms.
 const QString kLocalGames = QStringLiteral("SELECT GAMEID FROM GAME WHERE MATCHID = ?");
 
