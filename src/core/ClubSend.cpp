@@ -69,9 +69,6 @@ bool WriteServer(Server& server, const Bench& bench, const MatchRows& m, const Q
 }
 
 // The waiting matches read from the archive on a thread of its own, a few matches ahead of the
-// sends, so that the archive is read while the server stores the matches before. The thread has its
-
-// The waiting matches read from the archive on a thread of its own, a few matches ahead of the
 // sends, so that the archive is read while the server stores the matches before. The thread has
 // its own connection to the archive (a connection belongs to the thread that opened it); a
 // failure there comes back from next() at the match it stopped at.
