@@ -8,7 +8,7 @@
 // of the match they belong to. A match travels as MatchRows: read by one engine's statement,
 // written by the other's. Where the engines need different text (no ATTACH or INSERT OR IGNORE on
 // the server, how bulk rows are packed, the bench and copy columns), the two stand side by side
-// here.
+// among the club's statements (ClubStatements.h).
 //
 // The functions that talk to the server run on a ClubCall's worker thread and open their own
 // connection there; the local ones run on the window's thread on the shared connection;
