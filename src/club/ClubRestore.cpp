@@ -6,6 +6,7 @@
 #include "club/ClubTables.h"
 #include "club/ClubWorkingTables.h"
 #include "storage/Database.h"
+#include "storage/RecordIssue.h"
 #include "club/OrderedHandoff.h"
 #include "storage/RowBlock.h"
 
