@@ -470,6 +470,13 @@ StepWrite Book::point(int side, int amount, bool rotateOnSideOut, const QDateTim
     return d.write;
 }
 
+StepWrite Book::pointEndedBy(int side, const Entry* ending, bool rotateOnSideOut, const QDateTime& at) const
+{
+    Draft d = DraftOn(m_log, nextStep(), at);
+    d.point(side, 1, serving(), rotateOnSideOut, ending);
+    return d.write;
+}
+
 StepWrite Book::rotate(int side, bool back, const QDateTime& at) const
 {
     Draft d = DraftOn(m_log, nextStep(), at);
@@ -495,6 +502,13 @@ StepWrite Book::libero(int side, int zone, const QDateTime& at) const
     case LiberoMove::EmptyBox:
         break;
     }
+    return d.write;
+}
+
+StepWrite Book::liberoSwap(int side, const RecordId& in, const RecordId& out, int amount, const QDateTime& at) const
+{
+    Draft d = DraftOn(m_log, nextStep(), at);
+    d.swap(side == kAway ? kAway : kHome, in, out, amount > 0 ? 1 : -1);
     return d.write;
 }
 
