@@ -297,11 +297,18 @@ const Entry* DecidingAction(const Log& log, int side)
     const QSet<int> reversed = ReversedSteps(log);
     // An action taken off in subtraction mode cancels the newest one of its kind and player.
     std::vector<const Entry*> takenOff;
+    // A block assist that fits: the block's first player is looked for before it.
+    const Entry* found = nullptr;
     for (auto it = log.rbegin(); it != log.rend(); ++it) {
         if (it->kind == Kind::Undo || reversed.contains(it->step))
             continue;
-        if (it->kind == Kind::Point && it->amount > 0)
+        if (it->kind == Kind::Point && it->amount > 0) {
+            // Block assists right after a point their side's block won are that block's second
+            // player, recorded once the first had scored: they decide no rally of their own.
+            if (found && it->side == side && it->stat.compare(found->stat, Qt::CaseInsensitive) == 0)
+                return nullptr;
             break;
+        }
         if (it->kind != Kind::Action)
             continue;
         if (it->amount < 0) {
@@ -315,14 +322,24 @@ const Entry* DecidingAction(const Log& log, int side)
             takenOff.erase(cancelled);
             continue;
         }
+        if (found) {
+            if (it->side == side && it->stat.compare(found->stat, Qt::CaseInsensitive) == 0) {
+                found = &*it;
+                continue;
+            }
+            return found;
+        }
         const StatKind* kind = StatByColumn(it->stat);
         if (!kind || kind->rallyEnd == RallyEnd::None)
             continue;
         const int decides = kind->rallyEnd == RallyEnd::Loses ? Other(it->side) : it->side;
-        if (decides == side)
+        if (decides != side)
+            continue;
+        if (kind->rallyEnd != RallyEnd::FirstWins)
             return &*it;
+        found = &*it;
     }
-    return nullptr;
+    return found;
 }
 
 Ending EndingOf(const QString& column)

@@ -126,7 +126,8 @@ inline bool BackRow(int zone)
 
 // The action that decided a point won by a side and not yet scored: of the actions since the last
 // point that stands, the newest that wins the rally for that side (a kill, ace or block of its
-// own, an error of the other side). Nothing when none fits.
+// own, an error of the other side); of a block of two, its first player. Nothing when none fits:
+// the second player of a block that won the last point, recorded after it, decides nothing.
 const Entry* DecidingAction(const Log& log, int side);
 // A rally-ending kind's group in the report: the point won by attack, block, serve, or by the
 // other side's error.

@@ -159,7 +159,8 @@ public:
                     align(l.zones, at);
                     add(book.pointEndedBy(l.side, ending(l.side), true, at));
                 }
-                deciding = {0, 0};
+                deciding = {};
+                lastWin = -1;
                 break;
             case Line::Kind::Timeout:
                 if (logged && book.started())
@@ -231,7 +232,7 @@ private:
     // The log's entry of the line that decided the rally for a side, or none (a point only).
     const Rally::Entry* ending(int side) const
     {
-        const int entry = deciding[size_t(side)];
+        const int entry = deciding[size_t(side)].entry;
         if (entry == 0)
             return nullptr;
         const Rally::Log& log = book.log();
@@ -350,8 +351,10 @@ private:
 
     void action(size_t j, const Line& l, const QDateTime& at)
     {
-        if (l.number < 0)
+        if (l.number < 0) {
+            lastWin = -1;
             return;
+        }
         const ScoutKind* row = ScoutKindFor(l.skill, l.evaluation, l.mark.toLatin1().constData());
         if ((!row || !row->statKey) && KillFollows(m, s, j, l.side) && l.skill == 'E')
             row = ScoutAssistBeforeKill(l.evaluation);
@@ -360,10 +363,25 @@ private:
         // A block of two in one line: the partner it names blocked too.
         if (kind && row->rule == ScoutRule::Marked && l.partner >= 0)
             record(l, l.partner, 0, kind, row->value, at);
-        // The newest line that wins the rally for a side (its kill, ace or block, the other side's
-        // error) is how its point ended; a block of two ended it by the line's own player.
-        if (entry != 0 && kind->rallyEnd != RallyEnd::None)
-            deciding[size_t(kind->rallyEnd == RallyEnd::Loses ? Rally::Other(l.side) : l.side)] = entry;
+        // How a side's point ended, as the court links it: the newest line of the rally that wins
+        // it for the side (its kill, ace or block, the other side's error); of a block, its first
+        // player (the line's own, where it names a partner). A scout writes an ace's reception
+        // error and a kill's block error right after them: such an error leaves the point to the
+        // action it answers.
+        const int previousWin = lastWin;
+        lastWin = -1;
+        if (entry == 0 || kind->rallyEnd == RallyEnd::None)
+            return;
+        if (kind->rallyEnd == RallyEnd::Loses) {
+            const int to = Rally::Other(l.side);
+            if (previousWin != to)
+                deciding[size_t(to)] = {entry, false};
+            return;
+        }
+        lastWin = l.side;
+        const bool block = kind->rallyEnd == RallyEnd::FirstWins;
+        if (!(block && deciding[size_t(l.side)].block))
+            deciding[size_t(l.side)] = {entry, block};
     }
 
     // An action of the player with this shirt in the line's side: in the zone the line gives
@@ -399,7 +417,16 @@ private:
     bool logged = false;
     std::set<RecordId> played;
     std::array<RecordId, 2> liberos; // each side's in this set; null: none
-    std::array<int, 2> deciding{0, 0}; // per side, the entry that would end the rally for it; 0: none
+    // Per side, in the rally under way: the entry of the line that would end it for the side (0:
+    // none), and whether that is a block's; the side whose winning action the last action line
+    // was (-1: none).
+    struct Deciding
+    {
+        int entry = 0;
+        bool block = false;
+    };
+    std::array<Deciding, 2> deciding;
+    int lastWin = -1;
 };
 
 } // namespace

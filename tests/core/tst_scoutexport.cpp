@@ -65,8 +65,14 @@ class TestScoutRoundTrip : public QObject
         QCOMPARE(b.apart, WithoutNoughts(b.apart));
         QCOMPARE(b.apart, WithoutNoughts(a.apart));
         QCOMPARE(b.rallies, a.rallies);
+        // Point by point first: the place a difference shows.
+        QCOMPARE(b.points.size(), a.points.size());
+        for (size_t g = 0; g < a.points.size(); ++g) {
+            QCOMPARE(b.points[g].size(), a.points[g].size());
+            for (size_t p = 0; p < a.points[g].size(); ++p)
+                QCOMPARE(b.points[g][p], a.points[g][p]);
+        }
         QCOMPARE(b.numbers, a.numbers);
-        QCOMPARE(b.points, a.points);
     }
 
 private slots:
