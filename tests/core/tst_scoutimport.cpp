@@ -4,6 +4,7 @@
 #include "core/ArchiveStore.h"
 #include "core/MatchStore.h"
 #include "core/PlayStore.h"
+#include "core/RallyStore.h"
 #include "core/ScoutFile.h"
 #include "core/ScoutStore.h"
 #include "support/Fixture.h"
@@ -480,6 +481,73 @@ private slots:
 
     // What the program writes in the custom field of its own codes comes back: a block of two
     // gives both blockers their assist in their boxes; a zone places a player the line-ups do not.
+    // The real match with its home libero (#1) put into the line-ups of some of its lines, where the
+    // file's own scout left her out: a change of the libero alone is her swap, not a substitution;
+    // a turn that takes her to the front row brings back the player she replaced in its step; a
+    // file that has her in the front row, or in the set's first line-up, is read as it says.
+    void liberoInTheLineUps_data()
+    {
+        QTest::addColumn<int>("from"); // the file's lines (from 1) that show her
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("zone"); // where, in place of the player the line has there
+        QTest::addColumn<QString>("swaps"); // the LIBERO entries of set 1 (", turn": in a rotation's step)
+        QTest::addColumn<QString>("rally"); // a point of her time on court: its score, home's line-up "[..."
+
+        QTest::newRow("in and out between rallies") << 168 << 170 << 6 << "1 for 6 | 6 for 1"
+                                                    << "4:3 [15 4 12 10 9 1";
+        QTest::newRow("her return with the turn") << 204 << 205 << 5 << "1 for 9 | 9 for 1, turn"
+                                                  << "5:6 [15 4 12 10 1 6";
+        QTest::newRow("front row, as the file says") << 168 << 170 << 3 << "1 for 12 | 12 for 1"
+                                                     << "4:3 [15 4 1 10 9 6";
+        QTest::newRow("in the set's first line-up") << 118 << 124 << 6 << "1 for 9 | 9 for 1"
+                                                    << "1:0 [6 15 4 12 10 1";
+    }
+    void liberoInTheLineUps()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, zone);
+        QFETCH(QString, swaps);
+        QFETCH(QString, rally);
+        QList<QByteArray> lines = Lines();
+        for (int n = from; n <= to; ++n) {
+            QList<QByteArray> f = lines[n - 1].split(';');
+            f[13 + zone] = "1";
+            lines[n - 1] = f.join(';');
+        }
+        const RecordId match = ImportBytes(Join(lines));
+        QVERIFY(!match.isNull());
+        QList<RecordId> games;
+        for (const QVariantList& r : app->rows(QStringLiteral("SELECT GAMEID FROM GAME ORDER BY GAMENUMBER")))
+            games << RecordId::fromText(r[0].toString());
+        const Rally::Log log = RallyStore::GameLog(games.front());
+        QStringList seen;
+        for (const Rally::Entry& e : log) {
+            if (e.kind != Rally::Kind::Libero)
+                continue;
+            const auto step = Rally::StepEntries(log, e.step);
+            const bool turn = std::any_of(step.begin(), step.end(), [](const Rally::Entry* s) { return s->kind == Rally::Kind::Rotate; });
+            seen << QStringLiteral("%1 for %2%3").arg(Shirt(e.player)).arg(Shirt(e.out)).arg(turn ? ", turn" : "");
+            QCOMPARE(e.amount, Shirt(e.player) == 1 ? 1 : -1);
+        }
+        QCOMPARE(seen.join(QStringLiteral(" | ")), swaps);
+        // Not one substitution more than the file's own, and the set starts with the players the
+        // roster gives the zones: she is never one of the six of a start.
+        QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(*) FROM RALLY WHERE KIND = 'SUB'")).toInt(), 13);
+        QCOMPARE(Shirt(Rally::Liberos(log)[0]), 1);
+        QStringList start;
+        for (const RecordId& id : log.front().zones[0])
+            start << QString::number(Shirt(id));
+        QCOMPARE(start.join(' '), QStringLiteral("6 15 4 12 10 9"));
+        std::vector<std::vector<QString>> points;
+        StoredRallies(match, &points);
+        const QString score = rally.section(' ', 0, 0);
+        const auto it = std::find_if(points[0].begin(), points[0].end(),
+                                     [&](const QString& p) { return p.section(' ', 1, 1) == score; });
+        QVERIFY(it != points[0].end());
+        QCOMPARE(it->section(' ', 1, 7), rally);
+    }
+
     void ourCustomFieldReadBack_data()
     {
         QTest::addColumn<QByteArray>("codes");
