@@ -199,24 +199,22 @@ private:
 
     // The start with both line-ups, the first server and each side's libero. A libero whom the
     // first line-up already places came in for the player the roster gives her zone to at the
-    // start of the set, when it gives one: that player starts and she comes in at once.
+    // start of the set, where it gives one: he starts, and the first line-up read after the start
+    // brings her in.
     void start(size_t startAt)
     {
         const Line& first = line(startAt);
         Rally::Court court{ids(first.zones[0], kHome), ids(first.zones[1], kAway)};
-        std::array<std::optional<size_t>, 2> cameIn;
         for (int side = 0; side < 2; ++side) {
             const int number = LiberoOf(m, s, side);
             if (number < 0)
                 continue;
             liberos[size_t(side)] = players(side, number);
             const int zone = ZoneOf(first.zones[size_t(side)], number);
-            if (zone == 0)
-                continue;
             for (const Player& p : m.teams[size_t(side)].players)
-                if (p.sets[size_t(s.number - 1)] == QString::number(zone) && ZoneOf(first.zones[size_t(side)], p.number) == 0) {
+                if (zone != 0 && p.sets[size_t(s.number - 1)] == QString::number(zone)
+                    && ZoneOf(first.zones[size_t(side)], p.number) == 0) {
                     court[size_t(side)][size_t(zone - 1)] = players(side, p.number);
-                    cameIn[size_t(side)] = size_t(zone - 1);
                     break;
                 }
         }
@@ -224,9 +222,6 @@ private:
         for (const Rally::Zones& side : court)
             for (const RecordId& p : side)
                 played.insert(p);
-        for (int side = 0; side < 2; ++side)
-            if (const auto z = cameIn[size_t(side)])
-                add(book.liberoSwap(side, liberos[size_t(side)], court[size_t(side)][*z], 1, times[startAt]));
     }
 
     // The log's entry of the line that decided the rally for a side, or none (a point only).
@@ -258,16 +253,22 @@ private:
         return true;
     }
 
-    // The libero's swaps that bring a side to the line-up given (LiberoOnly): off first, then in.
+    // The libero's part of the change from a side's court to the line-up given, as her swaps:
+    // off first, for the player the line-up puts in her place when he is not on court, then in,
+    // for the player there when the line-up leaves him off.
     void swapLibero(int side, const Rally::Zones& target, const QDateTime& at)
     {
         const RecordId libero = liberos[size_t(side)];
         if (libero.isNull())
             return;
-        if (const int off = ZoneOf(book.court()[size_t(side)], libero); off != 0 && target[size_t(off - 1)] != libero)
+        const Rally::Zones now = book.court()[size_t(side)];
+        if (const int off = ZoneOf(now, libero); off != 0 && target[size_t(off - 1)] != libero
+                                                   && ZoneOf(now, target[size_t(off - 1)]) == 0)
             add(book.liberoSwap(side, target[size_t(off - 1)], libero, -1, at));
-        if (const int in = ZoneOf(target, libero); in != 0 && book.court()[size_t(side)][size_t(in - 1)] != libero)
-            add(book.liberoSwap(side, libero, book.court()[size_t(side)][size_t(in - 1)], 1, at));
+        const Rally::Zones after = book.court()[size_t(side)];
+        if (const int in = ZoneOf(target, libero); in != 0 && after[size_t(in - 1)] != libero
+                                                  && ZoneOf(target, after[size_t(in - 1)]) == 0)
+            add(book.liberoSwap(side, libero, after[size_t(in - 1)], 1, at));
     }
 
     // The court as it stands with one side's players replaced.
@@ -291,8 +292,8 @@ private:
 
     // Brings the court in line with a line's line-ups: a change only of the libero is her swap; a
     // side turned one place either way is a rotation (with the libero's return the rules bring in
-    // its step, and any swap of hers the line-up shows beyond that); any other change a
-    // substitution of each player exchanged.
+    // its step, and any swap of hers the line-up shows beyond that); in any other change her part
+    // is her swap, and the rest a substitution of each player exchanged.
     void align(const Court& court, const QDateTime& at)
     {
         for (int side = 0; side < 2; ++side) {
@@ -317,7 +318,10 @@ private:
                     break;
                 }
             }
-            if (!turned)
+            if (turned)
+                continue;
+            swapLibero(side, target, at);
+            if (book.court()[size_t(side)] != target)
                 add(book.substitute(WithSide(side, target), at));
         }
     }
@@ -328,8 +332,12 @@ private:
         played.insert(in);
         if (!logged || !book.started())
             return;
-        Rally::Zones now = book.court()[size_t(l.side)];
         const RecordId out = players(l.side, l.out);
+        // A player the libero stands in for comes back before he goes off: the line-ups between
+        // them show her leaving.
+        if (ZoneOf(book.court()[size_t(l.side)], out) == 0 && Rally::LiberoStandsFor(book.log(), l.side) == out)
+            add(book.liberoSwap(l.side, out, liberos[size_t(l.side)], -1, at));
+        Rally::Zones now = book.court()[size_t(l.side)];
         const int outZone = ZoneOf(now, out);
         if (outZone == 0)
             Refuse(l.line, Words::tr("player %1 is not on court to go off.").arg(l.out));

@@ -68,6 +68,11 @@ class TestScoutRoundTrip : public QObject
                             .arg(Shirt(Rally::Liberos(log)[size_t(side)]))
                             .arg(Shirt(Rally::LiberoStandsFor(log, side).value_or(RecordId())))
                             .arg(Shirts(log.back().zones[size_t(side)]));
+            // Swaps are not substitutions.
+            const QSet<int> reversed = Rally::ReversedSteps(log);
+            game << QStringLiteral("%1 substitutions").arg(std::count_if(log.begin(), log.end(), [&](const Rally::Entry& e) {
+                        return e.kind == Rally::Kind::Sub && !reversed.contains(e.step);
+                    }));
             s.courts << game.join(QStringLiteral("; "));
         }
         return s;

@@ -499,6 +499,9 @@ private slots:
                                                   << "5:6 [15 4 12 10 1 6";
         QTest::newRow("front row, as the file says") << 168 << 170 << 3 << "1 for 12 | 12 for 1"
                                                      << "4:3 [15 4 1 10 9 6";
+        // The turn after 5:6 takes her to zone 4 and brings #9 back; the file keeps her there.
+        QTest::newRow("on through the turn, as the file says")
+            << 204 << 208 << 5 << "1 for 9 | 9 for 1, turn | 1 for 9 | 9 for 1" << "5:6 [15 4 12 10 1 6";
         QTest::newRow("in the set's first line-up") << 118 << 124 << 6 << "1 for 9 | 9 for 1"
                                                     << "1:0 [6 15 4 12 10 1";
     }
@@ -510,9 +513,11 @@ private slots:
         QFETCH(QString, swaps);
         QFETCH(QString, rally);
         QList<QByteArray> lines = Lines();
+        // Where the file has the player she replaced: after a turn, the zone he went to.
+        const QByteArray replaced = lines[from - 1].split(';')[13 + zone];
         for (int n = from; n <= to; ++n) {
             QList<QByteArray> f = lines[n - 1].split(';');
-            f[13 + zone] = "1";
+            f[int(f.indexOf(replaced, 14))] = "1";
             lines[n - 1] = f.join(';');
         }
         const RecordId match = ImportBytes(Join(lines));
@@ -546,6 +551,29 @@ private slots:
                                      [&](const QString& p) { return p.section(' ', 1, 1) == score; });
         QVERIFY(it != points[0].end());
         QCOMPARE(it->section(' ', 1, 7), rally);
+    }
+
+    // A line-up that shows a turn and a swap of the libero at once is both: the turn, then her swap.
+    // A rotation line is put after the point at 4:3 turning home forward with the libero in for
+    // #6; the lines after it have home as before, a turn back with her gone off.
+    void liberoSwapWithATurn()
+    {
+        QList<QByteArray> lines = Lines();
+        QCOMPARE(lines[169].left(8), QByteArray("ap04:03;"));
+        lines.insert(170, "*z2;;;;;;;14.33.57;1;2;1;;;;4;12;10;9;1;15;10;13;3;16;11;15;");
+        QVERIFY(!ImportBytes(Join(lines)).isNull());
+        QList<RecordId> games;
+        for (const QVariantList& r : app->rows(QStringLiteral("SELECT GAMEID FROM GAME ORDER BY GAMENUMBER")))
+            games << RecordId::fromText(r[0].toString());
+        QStringList seen;
+        for (const Rally::Entry& e : RallyStore::GameLog(games.front())) {
+            if (e.kind == Rally::Kind::Libero)
+                seen << QStringLiteral("%1 for %2").arg(Shirt(e.player)).arg(Shirt(e.out));
+            else if (e.kind == Rally::Kind::Rotate && e.homeScore == 4 && e.awayScore == 3)
+                seen << QStringLiteral("turn %1").arg(e.amount);
+        }
+        QCOMPARE(seen.join(QStringLiteral(" | ")), QStringLiteral("turn 1 | 1 for 6 | turn -1 | 6 for 1"));
+        QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(*) FROM RALLY WHERE KIND = 'SUB'")).toInt(), 13);
     }
 
     void ourCustomFieldReadBack_data()
