@@ -502,6 +502,9 @@ private slots:
         // The turn after 5:6 takes her to zone 4 and brings #9 back; the file keeps her there.
         QTest::newRow("on through the turn, as the file says")
             << 204 << 208 << 5 << "1 for 9 | 9 for 1, turn | 1 for 9 | 9 for 1" << "5:6 [15 4 12 10 1 6";
+        // She stands in for #15 (front row, then serving: as the file says) when he is substituted.
+        QTest::newRow("a substitution of the player she stands in for")
+            << 339 << 350 << 2 << "1 for 15 | 15 for 1, turn | 1 for 15 | 15 for 1" << "18:11 [6 1 4 12 10 9";
         QTest::newRow("in the set's first line-up") << 118 << 124 << 6 << "1 for 9 | 9 for 1"
                                                     << "1:0 [6 15 4 12 10 1";
     }
