@@ -237,7 +237,7 @@ private:
 
     // Whether one side's line-up `to` differs from `from` only by the libero: she comes in for
     // one player, goes off for another, or both.
-    bool LiberoOnly(int side, const Rally::Zones& from, const Rally::Zones& to) const
+    bool liberoOnly(int side, const Rally::Zones& from, const Rally::Zones& to) const
     {
         const RecordId& libero = liberos[size_t(side)];
         if (libero.isNull())
@@ -290,10 +290,10 @@ private:
                 played.insert(e.player);
     }
 
-    // Brings the court in line with a line's line-ups: a change only of the libero is her swap; a
-    // side turned one place either way is a rotation (with the libero's return the rules bring in
-    // its step, and any swap of hers the line-up shows beyond that); in any other change her part
-    // is her swap, and the rest a substitution of each player exchanged.
+    // Brings the court in line with a line's line-ups: a side turned one place either way is a
+    // rotation (with the libero's return the rules bring in its step, and any swap of hers the
+    // line-up shows beyond that); in any other change the libero's part is her swap, and the rest
+    // a substitution of each player exchanged.
     void align(const Court& court, const QDateTime& at)
     {
         for (int side = 0; side < 2; ++side) {
@@ -303,15 +303,11 @@ private:
             const Rally::Zones now = book.court()[size_t(side)];
             if (now == target)
                 continue;
-            if (LiberoOnly(side, now, target)) {
-                swapLibero(side, target, at);
-                continue;
-            }
             bool turned = false;
             for (const bool back : {false, true}) {
                 const Rally::StepWrite turn = book.rotate(side, back, at);
                 const Rally::Zones after = turn.entries.back().zones[size_t(side)];
-                if (after == target || LiberoOnly(side, after, target)) {
+                if (after == target || liberoOnly(side, after, target)) {
                     add(turn);
                     swapLibero(side, target, at);
                     turned = true;
