@@ -197,7 +197,7 @@ public:
             pending.clear();
             if (point) {
                 // A point that no action decided: the rally's end credited to nobody, as the format
-                // writes it, so that other readers count it among the points of neither kind.
+                // writes it, so that other readers know the point was won and by nobody's action.
                 if (point->stat.isEmpty())
                     m.lines.push_back(line(Line::Kind::Other, ActionCode(point->side, -1, '&', '#'), point->entered,
                                            courtOf(point->zones)));
