@@ -403,14 +403,10 @@ private slots:
         QTest::newRow("classic: taken back") << "start:h a:Kill:h4 u ph" << false << "-";
         QTest::newRow("classic: taken off") << "start:h a:Kill:h4 -a:Kill:h4 ph" << false << "-";
         QTest::newRow("classic: a block assist") << "start:h a:BlockAssist:a3 pa" << false << "BLOCKASSIST:A3";
-        QTest::newRow("classic: a block of two, its first player")
-            << "start:h a:BlockAssist:a3 a:BlockAssist:a4 pa" << false << "BLOCKASSIST:A3";
-        QTest::newRow("classic: the block's second player after its point decides nothing")
-            << "start:h a:BlockAssist:a3 pa a:BlockAssist:a4 pa" << false << "BLOCKASSIST:A3 -";
-        QTest::newRow("classic: a new block of the other side")
-            << "start:h a:BlockAssist:a3 pa a:BlockAssist:h4 ph" << false << "BLOCKASSIST:A3 BLOCKASSIST:H4";
-        QTest::newRow("classic: a block after other actions")
-            << "start:h a:BlockAssist:a3 pa a:Attempt:h4 a:BlockAssist:a2 pa" << false << "BLOCKASSIST:A3 BLOCKASSIST:A2";
+        QTest::newRow("classic: a block of two, its first player") << "start:h a:BlockAssist:a3 a:BlockAssist:a4 pa" << false << "BLOCKASSIST:A3";
+        QTest::newRow("classic: the block's second player after its point decides nothing") << "start:h a:BlockAssist:a3 pa a:BlockAssist:a4 pa" << false << "BLOCKASSIST:A3 -";
+        QTest::newRow("classic: a new block of the other side") << "start:h a:BlockAssist:a3 pa a:BlockAssist:h4 ph" << false << "BLOCKASSIST:A3 BLOCKASSIST:H4";
+        QTest::newRow("classic: a block after other actions") << "start:h a:BlockAssist:a3 pa a:Attempt:h4 a:BlockAssist:a2 pa" << false << "BLOCKASSIST:A3 BLOCKASSIST:A2";
         QTest::newRow("classic: after a timeout") << "start:h a:Kill:h4 to:a ph" << false << "KILL:H4";
         QTest::newRow("action: kill") << "start:h a:Kill:h4" << true << "KILL:H4";
         QTest::newRow("action: block error") << "start:h a:BlockError:h3" << true << "BLOCKERROR:H3";
