@@ -289,11 +289,18 @@ const Entry* DecidingAction(const Log& log, int side)
     const QSet<int> reversed = ReversedSteps(log);
     // An action taken off in subtraction mode cancels the newest one of its kind and player.
     std::vector<const Entry*> takenOff;
+    // A block assist that fits: the block's first player is looked for before it.
+    const Entry* found = nullptr;
     for (auto it = log.rbegin(); it != log.rend(); ++it) {
         if (it->kind == Kind::Undo || reversed.contains(it->step))
             continue;
-        if (it->kind == Kind::Point && it->amount > 0)
+        if (it->kind == Kind::Point && it->amount > 0) {
+            // Block assists right after a point their side's block won are that block's second
+            // player, recorded once the first had scored: they decide no rally of their own.
+            if (found && it->side == side && it->stat.compare(found->stat, Qt::CaseInsensitive) == 0)
+                return nullptr;
             break;
+        }
         if (it->kind != Kind::Action)
             continue;
         if (it->amount < 0) {
@@ -307,14 +314,24 @@ const Entry* DecidingAction(const Log& log, int side)
             takenOff.erase(cancelled);
             continue;
         }
+        if (found) {
+            if (it->side == side && it->stat.compare(found->stat, Qt::CaseInsensitive) == 0) {
+                found = &*it;
+                continue;
+            }
+            return found;
+        }
         const StatKind* kind = StatByColumn(it->stat);
         if (!kind || kind->rallyEnd == RallyEnd::None)
             continue;
         const int decides = kind->rallyEnd == RallyEnd::Loses ? Other(it->side) : it->side;
-        if (decides == side)
+        if (decides != side)
+            continue;
+        if (kind->rallyEnd != RallyEnd::FirstWins)
             return &*it;
+        found = &*it;
     }
-    return nullptr;
+    return found;
 }
 
 Ending EndingOf(const QString& column)
@@ -462,6 +479,13 @@ StepWrite Book::point(int side, int amount, bool rotateOnSideOut, const QDateTim
     return d.write;
 }
 
+StepWrite Book::pointEndedBy(int side, const Entry* ending, bool rotateOnSideOut, const QDateTime& at) const
+{
+    Draft d = DraftOn(m_log, nextStep(), at);
+    d.point(side, 1, serving(), rotateOnSideOut, ending);
+    return d.write;
+}
+
 StepWrite Book::rotate(int side, bool back, const QDateTime& at) const
 {
     Draft d = DraftOn(m_log, nextStep(), at);
@@ -487,6 +511,13 @@ StepWrite Book::libero(int side, int zone, const QDateTime& at) const
     case LiberoMove::EmptyBox:
         break;
     }
+    return d.write;
+}
+
+StepWrite Book::liberoSwap(int side, const RecordId& in, const RecordId& out, int amount, const QDateTime& at) const
+{
+    Draft d = DraftOn(m_log, nextStep(), at);
+    d.swap(side == kAway ? kAway : kHome, in, out, amount > 0 ? 1 : -1);
     return d.write;
 }
 

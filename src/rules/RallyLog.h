@@ -137,7 +137,8 @@ inline bool BackRow(int zone)
 
 // The action that decided a point won by a side and not yet scored: of the actions since the last
 // point that stands, the newest that wins the rally for that side (a kill, ace or block of its
-// own, an error of the other side). Nothing when none fits.
+// own, an error of the other side); of a block of two, its first player. Nothing when none fits:
+// the second player of a block that won the last point, recorded after it, decides nothing.
 const Entry* DecidingAction(const Log& log, int side);
 // A rally-ending kind's group in the report: the point won by attack, block, serve, or by the
 // other side's error.
@@ -191,11 +192,18 @@ public:
     // won keeps its deciding action (DecidingAction) when linkEnding is set; a point taken off
     // also turns back the side that its own step turned.
     StepWrite point(int side, int amount, bool rotateOnSideOut, const QDateTime& at, bool linkEnding = true) const;
+    // A point won whose ending the caller names: an entry of the log, or none for a point only (a
+    // scout file says which line decided its rally).
+    StepWrite pointEndedBy(int side, const Entry* ending, bool rotateOnSideOut, const QDateTime& at) const;
     // A turn that brings a libero to the front row, or to serve, brings back the player she
     // replaced in the same step; so does the side-out turn of a point.
     StepWrite rotate(int side, bool back, const QDateTime& at) const;
     // The libero key on a side's zone (CheckLibero): her swap, or nothing when it is refused.
     StepWrite libero(int side, int zone, const QDateTime& at) const;
+    // A libero swap as a scout file's line-ups show it: `in` comes on where `out` stands, amount +1
+    // the libero coming in, -1 going off. Where she stands is the file's word: a file that breaks
+    // the libero's rules is read as it is, not refused. Nothing when `out` is not on court.
+    StepWrite liberoSwap(int side, const RecordId& in, const RecordId& out, int amount, const QDateTime& at) const;
     // A timeout of a side at the score as it stands.
     StepWrite timeout(int side, const QDateTime& at) const;
     // Both sides as the line-up window left them; one entry per player exchanged. Empty when

@@ -139,6 +139,12 @@ public:
             line(Line::Kind::Action, ActionCode(i.side, who->second, row->skill, row->written, custom), i.at, court));
     }
 
+    void timeout(const Rally::Entry& e)
+    {
+        m.lines.push_back(line(Line::Kind::Timeout, QStringLiteral("%1T").arg(QLatin1Char(e.side == kHome ? '*' : 'a')),
+                               e.entered, courtOf(e.zones)));
+    }
+
     void logged(const RecordedGame& g, const std::vector<ExportItem>& items, std::array<int, 2>& starters)
     {
         const Rally::Log& log = g.log;
@@ -149,33 +155,52 @@ public:
         std::map<int, size_t> itemAt; // entry number -> item
         for (size_t k = 0; k < items.size(); ++k)
             itemAt[items[k].order] = k;
-        std::vector<size_t> pending;
+        // What waits for its rally's point: its actions (items) and any timeout recorded between
+        // them, in the order recorded.
+        struct Waiting
+        {
+            size_t item = 0;
+            const Rally::Entry* timeout = nullptr;
+        };
+        std::vector<Waiting> pending;
         auto flush = [&](const Rally::Entry* point) {
             if (point) {
                 const int server = point->server == kAway ? kAway : kHome;
                 // The rally opens with its serve: a serve recorded for the serving side, else one
                 // made for the player in zone 1, which says who served.
-                auto serve = std::find_if(pending.begin(), pending.end(), [&](size_t k) {
-                    const ExportItem& i = items[k];
+                auto serve = std::find_if(pending.begin(), pending.end(), [&](const Waiting& w) {
+                    if (w.timeout)
+                        return false;
+                    const ExportItem& i = items[w.item];
                     const ScoutKind* row = ScoutKindToWrite(i.kind->key, i.value, ScoutRule::Plain);
                     return i.side == server && row && row->skill == 'S';
                 });
                 if (serve != pending.end()) {
-                    action(items, items[*serve]);
+                    action(items, items[serve->item]);
                     pending.erase(serve);
                 } else {
                     const auto who = shirt(point->zones[size_t(server)][0]);
                     const ScoutKind* neutral = ScoutKindFor('S', '!', "");
-                    const QDateTime at = pending.empty() ? point->entered : items[pending.front()].at;
+                    const auto first = std::find_if(pending.begin(), pending.end(), [](const Waiting& w) { return !w.timeout; });
+                    const QDateTime at = first == pending.end() ? point->entered : items[first->item].at;
                     m.lines.push_back(line(Line::Kind::Action,
                                            ActionCode(server, who ? who->second : -1, 'S', neutral->written), at,
                                            courtOf(point->zones)));
                 }
             }
-            for (size_t k : pending)
-                action(items, items[k]);
+            for (const Waiting& w : pending) {
+                if (w.timeout)
+                    timeout(*w.timeout);
+                else
+                    action(items, items[w.item]);
+            }
             pending.clear();
             if (point) {
+                // A point that no action decided: the rally's end credited to nobody, as the format
+                // writes it, so that other readers know the point was won and by nobody's action.
+                if (point->stat.isEmpty())
+                    m.lines.push_back(line(Line::Kind::Other, ActionCode(point->side, -1, '&', '#'), point->entered,
+                                           courtOf(point->zones)));
                 ++set.score[size_t(point->side)];
                 m.lines.push_back(line(Line::Kind::Point,
                                        QStringLiteral("%1p%2:%3")
@@ -209,7 +234,15 @@ public:
                 break;
             case Rally::Kind::Action:
                 if (const auto it = itemAt.find(e.entry); it != itemAt.end())
-                    pending.push_back(it->second);
+                    pending.push_back({it->second, nullptr});
+                break;
+            case Rally::Kind::Timeout:
+                // Between rallies at once; one recorded among a rally's actions keeps its place
+                // among them, after the rally's serve.
+                if (pending.empty())
+                    timeout(e);
+                else
+                    pending.push_back({0, &e});
                 break;
             case Rally::Kind::Point:
                 if (standingPoints.count(e.entry))
@@ -245,9 +278,8 @@ public:
                 break;
             }
             case Rally::Kind::Undo:
-            // A timeout has no line; a libero swap shows in the line-ups of the lines after it.
+            // A libero swap has no line of its own: it shows in the line-ups of the lines after it.
             case Rally::Kind::Libero:
-            case Rally::Kind::Timeout:
                 break;
             }
         }
@@ -310,6 +342,12 @@ ScoutMatch FromRecorded(const RecordedMatch& r)
     if (r.games.size() > size_t(kMaxSets))
         throw ExportError(
             Words::tr("The match has %1 games; a scout file holds at most %2.").arg(r.games.size()).arg(kMaxSets));
+    // The match's liberos: whoever a game's start names.
+    std::set<RecordId> liberos;
+    for (const RecordedGame& g : r.games)
+        for (const RecordId& id : Rally::Liberos(g.log))
+            if (!id.isNull())
+                liberos.insert(id);
     for (int side = 0; side < 2; ++side) {
         Team& t = m.teams[size_t(side)];
         t.code = CodeOf(QLatin1Char('T'), r.teamIds[size_t(side)]);
@@ -323,6 +361,7 @@ ScoutMatch FromRecorded(const RecordedMatch& r)
                         .arg(other->name(), p.name, t.name));
             Player pl;
             pl.number = p.number;
+            pl.role = liberos.count(p.id) ? kLiberoRole : 0;
             pl.code = CodeOf(QLatin1Char('P'), p.id);
             // The last word is the last name, so that "First Last" reads back as it was.
             const qsizetype space = p.name.lastIndexOf(QLatin1Char(' '));

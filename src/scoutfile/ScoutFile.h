@@ -67,6 +67,9 @@ inline constexpr Zones kNoZones{-1, -1, -1, -1, -1, -1};
 bool Complete(const Zones& zones);
 bool Complete(const Court& court);
 
+// The role field of a player line that marks a libero.
+inline constexpr int kLiberoRole = 1;
+
 struct Player
 {
     int number = 0;
@@ -75,11 +78,13 @@ struct Player
     QString firstName;
     // Per set: the starting zone "1" to "6", "*" (came on during the set) or "" (did not play).
     std::array<QString, kMaxSets> sets;
+    int role = 0; // 1 libero, 2 outside, 3 opposite, 4 middle, 5 setter; 0 none given
     int line = 0;
 
     // "First Last", or the one that is there.
     QString name() const;
     bool playedIn(int set) const; // set from 1
+    bool libero() const { return role == kLiberoRole; }
 };
 
 struct Team
@@ -115,7 +120,8 @@ struct Line
         Substitution, // *c15:08: player out : player in
         LineUp, // *P04>LUp, *z3>LUp: the start of a set
         SetEnd, // **1set
-        Other, // time-outs and whatever else a scout writes
+        Timeout, // *T: the side took a timeout
+        Other, // a rally's end credited to nobody (*$$&H#) and whatever else a scout writes
     };
     Kind kind = Kind::Other;
     int line = 0; // in the file; 0 for a line made by the writer

@@ -88,6 +88,33 @@ bool KillFollows(const ScoutMatch& m, const Set& s, size_t j, int side)
     return false;
 }
 
+// A side's libero in a set: of the players its roster marks as liberos, the first whom the set's
+// line-ups place on court, else the first who played in the set (her set column, or a line of
+// hers). A second libero in the same set plays as the file's line-ups say, as any player.
+int LiberoOf(const ScoutMatch& m, const Set& s, int side)
+{
+    std::vector<int> liberos;
+    for (const Player& p : m.teams[size_t(side)].players)
+        if (p.libero())
+            liberos.push_back(p.number);
+    if (liberos.empty())
+        return -1;
+    std::optional<int> acted;
+    for (int index : s.lines) {
+        const Line& l = m.lines[size_t(index)];
+        for (int number : liberos) {
+            if (ZoneOf(l.zones[size_t(side)], number) != 0)
+                return number;
+            if (!acted && l.side == side && l.isPlayerAction() && (l.number == number || l.partner == number))
+                acted = number;
+        }
+    }
+    for (int number : liberos)
+        if (m.teams[size_t(side)].player(number)->playedIn(s.number))
+            return number;
+    return acted.value_or(-1);
+}
+
 class GameBuilder
 {
 public:
@@ -114,13 +141,8 @@ public:
                 firstPlay = j;
         }
         logged = s.hasPoints && startAt && firstPlay && *startAt <= *firstPlay;
-        if (logged) {
-            const Rally::Court court{ids(line(*startAt).zones[0], kHome), ids(line(*startAt).zones[1], kAway)};
-            add(book.start(court, FirstServer(m, s), times[*startAt]));
-            for (const Rally::Zones& side : court)
-                for (const RecordId& p : side)
-                    played.insert(p);
-        }
+        if (logged)
+            start(*startAt);
         for (size_t j = 0; j < s.lines.size(); ++j) {
             const Line& l = line(j);
             const QDateTime& at = times[j];
@@ -135,8 +157,14 @@ public:
             case Line::Kind::Point:
                 if (logged) {
                     align(l.zones, at);
-                    add(book.point(l.side, 1, true, at));
+                    add(book.pointEndedBy(l.side, ending(l.side), true, at));
                 }
+                deciding = {};
+                lastWin = -1;
+                break;
+            case Line::Kind::Timeout:
+                if (logged && book.started())
+                    add(book.timeout(l.side, at));
                 break;
             case Line::Kind::Action:
                 action(j, l, at);
@@ -169,6 +197,80 @@ private:
         return out;
     }
 
+    // The start with both line-ups, the first server and each side's libero. A libero whom the
+    // first line-up already places came in for the player the roster gives her zone to at the
+    // start of the set, where it gives one: he starts, and the first line-up read after the start
+    // brings her in.
+    void start(size_t startAt)
+    {
+        const Line& first = line(startAt);
+        Rally::Court court{ids(first.zones[0], kHome), ids(first.zones[1], kAway)};
+        for (int side = 0; side < 2; ++side) {
+            const int number = LiberoOf(m, s, side);
+            if (number < 0)
+                continue;
+            liberos[size_t(side)] = players(side, number);
+            const int zone = ZoneOf(first.zones[size_t(side)], number);
+            for (const Player& p : m.teams[size_t(side)].players)
+                if (zone != 0 && p.sets[size_t(s.number - 1)] == QString::number(zone)
+                    && ZoneOf(first.zones[size_t(side)], p.number) == 0) {
+                    court[size_t(side)][size_t(zone - 1)] = players(side, p.number);
+                    break;
+                }
+        }
+        add(book.start(court, FirstServer(m, s), times[startAt], liberos));
+        for (const Rally::Zones& side : court)
+            for (const RecordId& p : side)
+                played.insert(p);
+    }
+
+    // The log's entry of the line that decided the rally for a side, or none (a point only).
+    const Rally::Entry* ending(int side) const
+    {
+        const int entry = deciding[size_t(side)].entry;
+        if (entry == 0)
+            return nullptr;
+        const Rally::Log& log = book.log();
+        const auto it = std::find_if(log.rbegin(), log.rend(), [&](const Rally::Entry& e) { return e.entry == entry; });
+        return it == log.rend() ? nullptr : &*it;
+    }
+
+    // Whether one side's line-up `to` differs from `from` only by the libero: she comes in for
+    // one player, goes off for another, or both.
+    bool liberoOnly(int side, const Rally::Zones& from, const Rally::Zones& to) const
+    {
+        const RecordId& libero = liberos[size_t(side)];
+        if (libero.isNull())
+            return false;
+        for (size_t z = 0; z < from.size(); ++z) {
+            if (from[z] == to[z])
+                continue;
+            const bool in = to[z] == libero && ZoneOf(to, from[z]) == 0;
+            const bool off = from[z] == libero && ZoneOf(from, to[z]) == 0 && !to[z].isNull();
+            if (!in && !off)
+                return false;
+        }
+        return true;
+    }
+
+    // The libero's part of the change from a side's court to the line-up given, as her swaps:
+    // off first, for the player the line-up puts in her place when he is not on court, then in,
+    // for the player there when the line-up leaves him off.
+    void swapLibero(int side, const Rally::Zones& target, const QDateTime& at)
+    {
+        const RecordId libero = liberos[size_t(side)];
+        if (libero.isNull())
+            return;
+        const Rally::Zones now = book.court()[size_t(side)];
+        if (const int off = ZoneOf(now, libero); off != 0 && target[size_t(off - 1)] != libero
+                                                   && ZoneOf(now, target[size_t(off - 1)]) == 0)
+            add(book.liberoSwap(side, target[size_t(off - 1)], libero, -1, at));
+        const Rally::Zones after = book.court()[size_t(side)];
+        if (const int in = ZoneOf(target, libero); in != 0 && after[size_t(in - 1)] != libero
+                                                  && ZoneOf(target, after[size_t(in - 1)]) == 0)
+            add(book.liberoSwap(side, libero, after[size_t(in - 1)], 1, at));
+    }
+
     // The court as it stands with one side's players replaced.
     Rally::Court WithSide(int side, const Rally::Zones& zones) const
     {
@@ -184,12 +286,14 @@ private:
         for (const Rally::PlayWrite& p : step.plays)
             g.plays.push_back({p.player, p.position, p.kind, p.value, at});
         for (const Rally::Entry& e : step.entries)
-            if (e.kind == Rally::Kind::Sub)
+            if (e.kind == Rally::Kind::Sub || (e.kind == Rally::Kind::Libero && e.amount > 0))
                 played.insert(e.player);
     }
 
     // Brings the court in line with a line's line-ups: a side turned one place either way is a
-    // rotation, any other change a substitution of each player exchanged.
+    // rotation (with the libero's return the rules bring in its step, and any swap of hers the
+    // line-up shows beyond that); in any other change the libero's part is her swap, and the rest
+    // a substitution of each player exchanged.
     void align(const Court& court, const QDateTime& at)
     {
         for (int side = 0; side < 2; ++side) {
@@ -199,11 +303,21 @@ private:
             const Rally::Zones now = book.court()[size_t(side)];
             if (now == target)
                 continue;
-            if (Rally::Rotated(now, false) == target)
-                add(book.rotate(side, false, at));
-            else if (Rally::Rotated(now, true) == target)
-                add(book.rotate(side, true, at));
-            else
+            bool turned = false;
+            for (const bool back : {false, true}) {
+                const Rally::StepWrite turn = book.rotate(side, back, at);
+                const Rally::Zones after = turn.entries.back().zones[size_t(side)];
+                if (after == target || liberoOnly(side, after, target)) {
+                    add(turn);
+                    swapLibero(side, target, at);
+                    turned = true;
+                    break;
+                }
+            }
+            if (turned)
+                continue;
+            swapLibero(side, target, at);
+            if (book.court()[size_t(side)] != target)
                 add(book.substitute(WithSide(side, target), at));
         }
     }
@@ -214,8 +328,12 @@ private:
         played.insert(in);
         if (!logged || !book.started())
             return;
-        Rally::Zones now = book.court()[size_t(l.side)];
         const RecordId out = players(l.side, l.out);
+        // A player the libero stands in for comes back before he goes off: the line-ups between
+        // them show her leaving.
+        if (ZoneOf(book.court()[size_t(l.side)], out) == 0 && Rally::LiberoStandsFor(book.log(), l.side) == out)
+            add(book.liberoSwap(l.side, out, liberos[size_t(l.side)], -1, at));
+        Rally::Zones now = book.court()[size_t(l.side)];
         const int outZone = ZoneOf(now, out);
         if (outZone == 0)
             Refuse(l.line, Words::tr("player %1 is not on court to go off.").arg(l.out));
@@ -237,36 +355,61 @@ private:
 
     void action(size_t j, const Line& l, const QDateTime& at)
     {
-        if (l.number < 0)
+        if (l.number < 0) {
+            lastWin = -1;
             return;
+        }
         const ScoutKind* row = ScoutKindFor(l.skill, l.evaluation, l.mark.toLatin1().constData());
         if ((!row || !row->statKey) && KillFollows(m, s, j, l.side) && l.skill == 'E')
             row = ScoutAssistBeforeKill(l.evaluation);
         const StatKind* kind = row ? ScoutStat(*row) : nullptr;
-        record(l, l.number, l.zone, kind, row ? row->value : 0, at);
+        const int entry = record(l, l.number, l.zone, kind, row ? row->value : 0, at);
         // A block of two in one line: the partner it names blocked too.
         if (kind && row->rule == ScoutRule::Marked && l.partner >= 0)
             record(l, l.partner, 0, kind, row->value, at);
+        // How a side's point ended, as the court links it: the newest line of the rally that wins
+        // it for the side (its kill, ace or block, the other side's error); of a block, its first
+        // player (the line's own, where it names a partner). A scout writes an ace's reception
+        // error and a kill's block error right after them: such an error leaves the point to the
+        // action it answers.
+        const int previousWin = lastWin;
+        lastWin = -1;
+        if (entry == 0 || kind->rallyEnd == RallyEnd::None)
+            return;
+        if (kind->rallyEnd == RallyEnd::Loses) {
+            const int to = Rally::Other(l.side);
+            if (previousWin != to)
+                deciding[size_t(to)] = {entry, false};
+            return;
+        }
+        lastWin = l.side;
+        const bool block = kind->rallyEnd == RallyEnd::FirstWins;
+        if (!(block && deciding[size_t(l.side)].block))
+            deciding[size_t(l.side)] = {entry, block};
     }
 
     // An action of the player with this shirt in the line's side: in the zone the line gives
     // (zoneGiven), else the one its line-ups give the player, else the court's, else the libero's.
-    void record(const Line& l, int number, int zoneGiven, const StatKind* kind, int value, const QDateTime& at)
+    // Its entry in the log, or 0 when there is none.
+    int record(const Line& l, int number, int zoneGiven, const StatKind* kind, int value, const QDateTime& at)
     {
         const RecordId player = players(l.side, number);
         played.insert(player);
         if (!kind)
-            return;
+            return 0;
         int zone = zoneGiven > 0 ? zoneGiven : ZoneOf(l.zones[size_t(l.side)], number);
         if (zone == 0 && logged)
             zone = ZoneOf(book.court()[size_t(l.side)], player);
         if (zone == 0)
             zone = kUnplacedZone;
         const int box = Box(l.side, s.number, zone);
-        if (logged)
-            add(book.action(player, l.side, box, *kind, value, std::nullopt, false, at));
-        else
+        if (!logged) {
             g.plays.push_back({player, box, kind, value, at});
+            return 0;
+        }
+        const Rally::StepWrite step = book.action(player, l.side, box, *kind, value, std::nullopt, false, at);
+        add(step);
+        return step.entries.front().entry;
     }
 
     const ScoutMatch& m;
@@ -277,6 +420,17 @@ private:
     Rally::Book book;
     bool logged = false;
     std::set<RecordId> played;
+    std::array<RecordId, 2> liberos; // each side's in this set; null: none
+    // Per side, in the rally under way: the entry of the line that would end it for the side (0:
+    // none), and whether that is a block's; the side whose winning action the last action line
+    // was (-1: none).
+    struct Deciding
+    {
+        int entry = 0;
+        bool block = false;
+    };
+    std::array<Deciding, 2> deciding;
+    int lastWin = -1;
 };
 
 } // namespace

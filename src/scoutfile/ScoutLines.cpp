@@ -101,6 +101,10 @@ void ReadCode(Line& l)
         l.number = m.captured(2).toInt();
         return;
     }
+    if (c.size() == 2 && second == QLatin1Char('T')) {
+        l.kind = Line::Kind::Timeout;
+        return;
+    }
     // A point, rotation or substitution that does not read as one would change the game unseen.
     if (second == QLatin1Char('p') || second == QLatin1Char('z') || second == QLatin1Char('c'))
         Refuse(l.line, Words::tr("the code \"%1\" cannot be read.").arg(c.left(40)));

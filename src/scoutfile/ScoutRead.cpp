@@ -270,6 +270,8 @@ void ReadPlayers(const Section& s, const SectionText& r, const Names& names, int
             p.sets[size_t(set)] = z;
         }
         p.code = f.at(8);
+        // The role is a digit where a file gives one; anything else says nothing of the player.
+        p.role = Number(f.view(13), 0, 9).value_or(0);
         p.lastName = names.of(f, 9);
         p.firstName = names.of(f, 10);
         if (p.name().isEmpty())

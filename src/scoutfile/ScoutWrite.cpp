@@ -159,8 +159,9 @@ QByteArray Write(const ScoutMatch& m)
             f << (p.code.isEmpty()
                       ? QStringLiteral("%1%2").arg(side == kHome ? QLatin1Char('H') : QLatin1Char('V')).arg(p.number)
                       : Field(p.code))
-              << Field(p.lastName) << Field(p.firstName) << QString() << QString() << QString()
-              << QStringLiteral("False") << QString() << QString() << QString();
+              << Field(p.lastName) << Field(p.firstName) << QString() << QString()
+              << (p.role > 0 ? QString::number(p.role) : QString()) << QStringLiteral("False") << QString()
+              << QString() << QString();
             out << f.join(QLatin1Char(';'));
         }
     }

@@ -29,6 +29,14 @@ QVariant TextOrNull(const QString& text)
     return text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
 }
 
+// The kinds whose entries carry an amount; the others store none.
+bool HasAmount(Rally::Kind kind)
+{
+    using Rally::Kind;
+    return kind == Kind::Point || kind == Kind::Rotate || kind == Kind::Action || kind == Kind::Undo
+        || kind == Kind::Libero;
+}
+
 QVariantList Values(const RecordId& game, const Rally::Entry& e)
 {
     using Rally::Kind;
@@ -39,8 +47,7 @@ QVariantList Values(const RecordId& game, const Rally::Entry& e)
                    e.entered.toString(kTimeFormat),
                    OrNull(e.side, e.side >= 0),
                    OrNull(e.server, e.server >= 0),
-                   OrNull(e.amount, e.kind == Kind::Point || e.kind == Kind::Rotate || e.kind == Kind::Action
-                                        || e.kind == Kind::Undo || e.kind == Kind::Libero),
+                   OrNull(e.amount, HasAmount(e.kind)),
                    e.homeScore,
                    e.awayScore,
                    Bind(e.player),
@@ -107,7 +114,7 @@ void Append(const RecordId& game, const Rally::Log& entries)
     // of the 27 values cost many times the engine's own.
     RowBlock rows(kColumns.count(QLatin1Char(',')) + 1);
     StoredTexts texts;
-    std::array<std::string, 6> kinds;
+    std::array<std::string, size_t(Kind::Timeout) + 1> kinds;
     for (const Rally::Entry& e : entries) {
         texts.add(rows, game);
         rows.addNumber(e.entry);
@@ -120,8 +127,7 @@ void Append(const RecordId& game, const Rally::Log& entries)
         auto numberOrNull = [&](int value, bool present) { present ? rows.addNumber(value) : rows.addNull(); };
         numberOrNull(e.side, e.side >= 0);
         numberOrNull(e.server, e.server >= 0);
-        numberOrNull(e.amount,
-                     e.kind == Kind::Point || e.kind == Kind::Rotate || e.kind == Kind::Action || e.kind == Kind::Undo);
+        numberOrNull(e.amount, HasAmount(e.kind));
         rows.addNumber(e.homeScore);
         rows.addNumber(e.awayScore);
         texts.add(rows, e.player);

@@ -88,6 +88,13 @@ inline void Count(RallyCounts& c, int server, int winner)
         ++c.sideouts[size_t(receiver)];
 }
 
+// A player's shirt number; -1 for none.
+inline int Shirt(const RecordId& id)
+{
+    const auto player = RosterStore::Player(id);
+    return player ? player->number : -1;
+}
+
 // The rally numbers of a stored match, from its logs as the court's rules read them.
 inline RallyCounts StoredRallies(const RecordId& match, std::vector<std::vector<QString>>* points = nullptr)
 {
@@ -104,17 +111,20 @@ inline RallyCounts StoredRallies(const RecordId& match, std::vector<std::vector<
             continue;
         for (const Rally::Point& p : Rally::StandingPoints(it->second)) {
             Count(c, p.server, p.winner);
-            // Who stood where, by shirt number, as the rally was played.
+            // Who stood where, by shirt number, as the rally was played, and how the point ended
+            // (its deciding action and player, as the rally export names them; "-" a point only).
             QStringList zones;
             for (const Rally::Zones& side : p.zones)
                 for (const RecordId& id : side)
-                    zones << QString::number(RosterStore::Player(id) ? RosterStore::Player(id)->number : -1);
-            game.push_back(QStringLiteral("%1>%2 %3:%4 [%5]")
+                    zones << QString::number(Shirt(id));
+            game.push_back(QStringLiteral("%1>%2 %3:%4 [%5] %6")
                                .arg(p.server)
                                .arg(p.winner)
                                .arg(p.homeScore)
                                .arg(p.awayScore)
-                               .arg(zones.join(' ')));
+                               .arg(zones.join(' '))
+                               .arg(p.ended.isEmpty() ? QStringLiteral("-")
+                                                      : QStringLiteral("%1 #%2").arg(p.ended).arg(Shirt(p.endedBy))));
         }
         if (points)
             points->push_back(game);
@@ -157,10 +167,20 @@ inline QStringList Numbers(const RecordId& match)
             .arg(t.wonReceiving)
             .arg(t.received);
     };
+    auto won = [](const TeamNumbers::PointsWon& w) {
+        return QStringLiteral("won by attack %1, block %2, serve %3, errors %4, otherwise %5")
+            .arg(w.attack)
+            .arg(w.block)
+            .arg(w.serve)
+            .arg(w.errors)
+            .arg(w.other);
+    };
     QStringList out;
     const TeamNumbers::Numbers n = TeamNumbers::Compute(games);
     for (const TeamNumbers::Team& t : n.teams) {
-        out << t.name + QStringLiteral(": ") + tally(t.tally);
+        out << t.name + QStringLiteral(": ") + tally(t.tally) + QStringLiteral("; ") + won(t.won);
+        for (const TeamNumbers::GamePoints& g : t.games)
+            out << QStringLiteral("  game %1 ").arg(g.game) + won(g.won);
         for (const TeamNumbers::Run& run : t.runs)
             out << QStringLiteral("  longest run in game %1: %2").arg(run.game).arg(run.points);
         for (const TeamNumbers::Rotation& r : t.rotations)
@@ -172,7 +192,14 @@ inline QStringList Numbers(const RecordId& match)
         QStringList leads;
         for (int lead : f.leads)
             leads << QString::number(lead);
-        out << QStringLiteral("game %1 %2-%3: %4").arg(f.number).arg(f.homeScore).arg(f.awayScore).arg(leads.join(' '));
+        QStringList timeouts;
+        for (const TeamNumbers::FlowTimeout& t : f.timeouts)
+            timeouts << QStringLiteral("%1 after %2 at %3-%4").arg(t.side).arg(t.afterRally).arg(t.homeScore).arg(t.awayScore);
+        out << QStringLiteral("game %1 %2-%3: %4; timeouts: %5")
+                   .arg(f.number)
+                   .arg(f.homeScore)
+                   .arg(f.awayScore)
+                   .arg(leads.join(' '), timeouts.join(QStringLiteral(", ")));
     }
     return out;
 }

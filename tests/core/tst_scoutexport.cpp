@@ -3,6 +3,7 @@
 #include "ScoutRecorder.h"
 #include "storage/MatchStore.h"
 #include "storage/PlayStore.h"
+#include "storage/RallyStore.h"
 #include "scoutfile/ScoutFile.h"
 #include "storage/ScoutStore.h"
 #include "support/Fixture.h"
@@ -31,7 +32,16 @@ class TestScoutRoundTrip : public QObject
         QStringList numbers;
         std::vector<std::vector<QString>> points;
         QList<QVariantList> games;
+        QStringList courts; // per game as it ended: the liberos, whom each stands in for, the line-ups
     };
+
+    static QString Shirts(const Rally::Zones& zones)
+    {
+        QStringList out;
+        for (const RecordId& id : zones)
+            out << QString::number(Shirt(id));
+        return out.join(' ');
+    }
 
     Snapshot Take(const RecordId& match)
     {
@@ -43,6 +53,29 @@ class TestScoutRoundTrip : public QObject
         s.games = app->rows(QStringLiteral("SELECT GAMENUMBER, HOMESCORE, AWAYSCORE FROM GAME WHERE MATCHID = ? "
                                            "ORDER BY GAMENUMBER"),
                             {Bind(match)});
+        QList<RecordId> games;
+        for (const QVariantList& g :
+             app->rows(QStringLiteral("SELECT GAMEID FROM GAME WHERE MATCHID = ? ORDER BY GAMENUMBER"), {Bind(match)}))
+            games << RecordId::fromText(g[0].toString());
+        const auto logs = RallyStore::GameLogs(games);
+        for (const RecordId& g : games) {
+            const auto it = logs.find(g);
+            if (it == logs.end())
+                continue;
+            const Rally::Log& log = it->second;
+            QStringList game;
+            for (int side = 0; side < 2; ++side)
+                game << QStringLiteral("libero %1 for %2 [%3]")
+                            .arg(Shirt(Rally::Liberos(log)[size_t(side)]))
+                            .arg(Shirt(Rally::LiberoStandsFor(log, side).value_or(RecordId())))
+                            .arg(Shirts(log.back().zones[size_t(side)]));
+            // Swaps are not substitutions.
+            const QSet<int> reversed = Rally::ReversedSteps(log);
+            game << QStringLiteral("%1 substitutions").arg(std::count_if(log.begin(), log.end(), [&](const Rally::Entry& e) {
+                        return e.kind == Rally::Kind::Sub && !reversed.contains(e.step);
+                    }));
+            s.courts << game.join(QStringLiteral("; "));
+        }
         return s;
     }
 
@@ -66,8 +99,15 @@ class TestScoutRoundTrip : public QObject
         QCOMPARE(b.apart, WithoutNoughts(b.apart));
         QCOMPARE(b.apart, WithoutNoughts(a.apart));
         QCOMPARE(b.rallies, a.rallies);
+        // Point by point first: the place a difference shows.
+        QCOMPARE(b.points.size(), a.points.size());
+        for (size_t g = 0; g < a.points.size(); ++g) {
+            QCOMPARE(b.points[g].size(), a.points[g].size());
+            for (size_t p = 0; p < a.points[g].size(); ++p)
+                QCOMPARE(b.points[g][p], a.points[g][p]);
+        }
         QCOMPARE(b.numbers, a.numbers);
-        QCOMPARE(b.points, a.points);
+        QCOMPARE(b.courts, a.courts);
     }
 
 private slots:
@@ -122,9 +162,13 @@ private slots:
         Same(recorded, other);
     }
 
-    // Libero swaps (by her key and by herself) and timeouts leave the export whole: the file read
-    // back gives the same report, rallies, line-ups and team numbers. How the file marks the libero
-    // is for the scout format's own work; here her swaps are line-ups that change.
+    // Libero swaps (by her key, in and out, and by herself when a turn would take her to the
+    // front row), timeouts (one taken back, one recorded between a rally's actions and its point)
+    // and every kind of point ending leave the export whole: the file read back gives the same
+    // report, rallies with their endings, line-ups, team numbers (points won and timeouts
+    // included) and each game's court as it ended, the libero on it. The file marks the liberos
+    // with role 1, shows her where she stood, writes the timeouts that stand and a point only as
+    // a rally's end credited to nobody.
     void liberoAndTimeoutsLeaveTheExportWhole()
     {
         scoutrecord::Recorder r(*app, QDateTime(QDate(2026, 3, 7), QTime(18, 0)));
@@ -142,20 +186,62 @@ private slots:
         r.timeout(Rally::kHome);
         r.takeBack();
         r.act(Rally::kHome, 1, "ServeError");
-        r.playGame(25, 7);
-        QVERIFY(app->scalar(QStringLiteral("SELECT COUNT(*) FROM RALLY WHERE KIND = 'LIBERO'")).toInt() >= 4);
+        r.playGame(15, 7);
+        r.libero(Rally::kAway, 6); // out by her key: the player she replaced comes back
+        r.playGame(25, 8);
+        // Game 2: the liberos again; a timeout between a rally's pass and its point.
+        r.startGame(hawks, owls, 2, Rally::kHome, false, {hawks.players[7], owls.players[7]});
+        r.libero(Rally::kAway, 5);
+        r.act(Rally::kAway, 5, "3");
+        r.timeout(Rally::kHome);
+        r.point(Rally::kAway);
+        // A libero who never came on is not the file's to tell: each game's here plays.
+        r.libero(Rally::kHome, 6);
+        r.playGame(25, 9);
         const RecordId match = r.match();
+        QVERIFY(app->scalar(QStringLiteral("SELECT COUNT(*) FROM RALLY WHERE KIND = 'LIBERO'")).toInt() >= 6);
         const Snapshot recorded = Take(match);
+        // Every kind of ending is in the match.
+        QSet<QString> endings;
+        for (const auto& game : recorded.points)
+            for (const QString& p : game)
+                endings << p.mid(p.indexOf(QLatin1Char(']')) + 2).section(QLatin1Char(' '), 0, 0);
+        for (const char* e : {"-", "KILL", "SERVEACE", "SOLOBLOCK", "BLOCKASSIST", "ERROR", "SERVEERROR", "RECEIVEERROR",
+                              "BLOCKERROR", "BALLHANDLEERROR"})
+            QVERIFY2(endings.contains(QLatin1String(e)), e);
+
         const QByteArray file = ScoutStore::ExportMatch(match);
-        // No line shows a libero (home's #8, away's #17) in the front row, where she never stood.
         const QList<QByteArray> lines = Lines(file);
+        // The liberos (home's #8, away's #17), and only they, carry role 1.
+        QStringList liberos;
+        for (const QByteArray& l : lines)
+            if (l.startsWith("0;") || l.startsWith("1;"))
+                if (l.split(';').value(13) == "1")
+                    liberos << QString::fromLatin1(l.split(';').mid(0, 2).join(':'));
+        QCOMPARE(liberos, (QStringList{"0:8", "1:17"}));
+        int standingIn = 0;
+        QMap<QByteArray, int> codes;
         for (qsizetype i = lines.indexOf("[3SCOUT]") + 1; i < lines.size(); ++i) {
             const QList<QByteArray> f = lines[i].split(';');
-            for (int zone : {2, 3, 4}) {
-                QVERIFY2(f.value(13 + zone) != "8", lines[i].constData());
-                QVERIFY2(f.value(19 + zone) != "17", lines[i].constData());
+            ++codes[f[0]];
+            // Never in the front row, where she never stood; in the back row, as the log had her.
+            for (int zone = 1; zone <= 6; ++zone) {
+                const bool front = zone >= 2 && zone <= 4;
+                QVERIFY2(!front || f.value(13 + zone) != "8", lines[i].constData());
+                QVERIFY2(!front || f.value(19 + zone) != "17", lines[i].constData());
+                standingIn += !front && (f.value(13 + zone) == "8" || f.value(19 + zone) == "17") ? 1 : 0;
             }
         }
+        QVERIFY(standingIn > 20);
+        // The timeouts that stand (the one taken back is not written), and a rally's end credited to
+        // nobody for each point only.
+        int pointsOnly = 0;
+        for (const auto& game : recorded.points)
+            pointsOnly += int(std::count_if(game.begin(), game.end(), [](const QString& p) { return p.endsWith(" -"); }));
+        QCOMPARE(codes.value("*T"), 1); // game 2; game 1's was taken back
+        QCOMPARE(codes.value("aT"), 1);
+        QCOMPARE(codes.value("*$$&H#") + codes.value("a$$&H#"), pointsOnly);
+
         MatchStore::ForgetMatches();
         const RecordId again = ImportBytes(file);
         QCOMPARE(again, match);

@@ -4,6 +4,7 @@
 #include "storage/ArchiveStore.h"
 #include "storage/MatchStore.h"
 #include "storage/PlayStore.h"
+#include "storage/RallyStore.h"
 #include "scoutfile/ScoutFile.h"
 #include "storage/ScoutStore.h"
 #include "support/Fixture.h"
@@ -71,10 +72,14 @@ private slots:
         std::vector<std::vector<QString>> points;
         StoredRallies(imported.match, &points);
         QCOMPARE(int(points.size()), 3);
-        QCOMPARE(points[0].front(), QStringLiteral("0>0 1:0 [6 15 4 12 10 9 11 15 10 13 3 16]"));
+        // Each point ends as its lines say: an ace with its reception error is the ace, a kill with
+        // the block error it drew is the kill, a serve error or an attack error with the rally's end
+        // credited to nobody (*$$&H#) the error.
+        QCOMPARE(points[0].front(), QStringLiteral("0>0 1:0 [6 15 4 12 10 9 11 15 10 13 3 16] SERVEACE #6"));
         // After the first side-out the visitors turned: zone 2's player serves.
-        QCOMPARE(points[0][1], QStringLiteral("0>1 1:1 [6 15 4 12 10 9 11 15 10 13 3 16]"));
-        QCOMPARE(points[0][2], QStringLiteral("1>0 2:1 [6 15 4 12 10 9 15 10 13 3 16 11]"));
+        QCOMPARE(points[0][1], QStringLiteral("0>1 1:1 [6 15 4 12 10 9 11 15 10 13 3 16] KILL #16"));
+        QCOMPARE(points[0][2], QStringLiteral("1>0 2:1 [6 15 4 12 10 9 15 10 13 3 16 11] SERVEERROR #15"));
+        QCOMPARE(points[0][3], QStringLiteral("0>0 3:1 [15 4 12 10 9 6 15 10 13 3 16 11] ERROR #13"));
         QCOMPARE(points[2].back().left(10), QStringLiteral("1>0 25:22 "));
         const QString start = app->scalar(QStringLiteral("SELECT KIND || ' ' || SERVER FROM RALLY R JOIN GAME G "
                                                          "ON G.GAMEID = R.GAMEID WHERE G.GAMENUMBER = 2 AND ENTRY = 1"))
@@ -99,6 +104,25 @@ private slots:
                  app->rows(QStringLiteral("SELECT GAMEID, PLAYERID, POSITION, PLAYID, COUNT(*) FROM PLAY GROUP BY 1, 2, "
                                           "3, 4 ORDER BY 1, 2, 3, 4")));
         QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(*) FROM RALLY WHERE KIND = 'SUB'")).toInt(), 13);
+
+        // Each set names the liberos who played it (home's #1, not #7, who never played; the
+        // visitors' #6), and holds the file's timeouts at their scores.
+        QList<RecordId> games;
+        for (const QVariantList& r : app->rows(QStringLiteral("SELECT GAMEID FROM GAME ORDER BY GAMENUMBER")))
+            games << RecordId::fromText(r[0].toString());
+        const auto logs = RallyStore::GameLogs(games);
+        QStringList liberos;
+        QStringList timeouts;
+        for (const RecordId& g : games) {
+            const Rally::Log& log = logs.at(g);
+            liberos << QStringLiteral("%1 %2").arg(Shirt(Rally::Liberos(log)[0])).arg(Shirt(Rally::Liberos(log)[1]));
+            QStringList game;
+            for (const Rally::Timeout& t : Rally::StandingTimeouts(log))
+                game << QStringLiteral("%1@%2:%3").arg(t.side == Rally::kHome ? 'h' : 'a').arg(t.homeScore).arg(t.awayScore);
+            timeouts << game.join(' ');
+        }
+        QCOMPARE(liberos, (QStringList{"1 6", "1 6", "1 6"}));
+        QCOMPARE(timeouts, (QStringList{"a@9:7 a@17:10", "a@18:8", "a@6:2 h@15:13 a@18:14 h@22:18"}));
     }
 
     // A match is known again by what its file says of it (date and time, team codes, set scores),
@@ -283,6 +307,104 @@ private slots:
         return Join(lines.mid(0, 121)
                     + QList<QByteArray>{"*06SM+;;;;;;;14.31.13;1;3;3;;;;6;15;4;12;10;9;11;15;10;13;3;16;"} + rally
                     + lines.mid(123));
+    }
+
+    // The real match with its home libero (#1) put into the line-ups of some of its lines, where the
+    // file's own scout left her out: a change of the libero alone is her swap, not a substitution;
+    // a turn that takes her to the front row brings back the player she replaced in its step; a
+    // file that has her in the front row, or in the set's first line-up, is read as it says.
+    void liberoInTheLineUps_data()
+    {
+        QTest::addColumn<int>("from"); // the file's lines (from 1) that show her
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("zone"); // where, in place of the player the line has there
+        QTest::addColumn<QString>("swaps"); // the LIBERO entries of set 1 (", turn": in a rotation's step)
+        QTest::addColumn<QString>("rally"); // a point of her time on court: its score, home's line-up "[..."
+
+        QTest::newRow("in and out between rallies") << 168 << 170 << 6 << "1 for 6 | 6 for 1"
+                                                    << "4:3 [15 4 12 10 9 1";
+        QTest::newRow("her return with the turn") << 204 << 205 << 5 << "1 for 9 | 9 for 1, turn"
+                                                  << "5:6 [15 4 12 10 1 6";
+        QTest::newRow("front row, as the file says") << 168 << 170 << 3 << "1 for 12 | 12 for 1"
+                                                     << "4:3 [15 4 1 10 9 6";
+        // The turn after 5:6 takes her to zone 4 and brings #9 back; the file keeps her there.
+        QTest::newRow("on through the turn, as the file says")
+            << 204 << 208 << 5 << "1 for 9 | 9 for 1, turn | 1 for 9 | 9 for 1" << "5:6 [15 4 12 10 1 6";
+        // She stands in for #15 (front row, then serving: as the file says) when he is substituted.
+        QTest::newRow("a substitution of the player she stands in for")
+            << 339 << 350 << 2 << "1 for 15 | 15 for 1, turn | 1 for 15 | 15 for 1" << "18:11 [6 1 4 12 10 9";
+        QTest::newRow("in the set's first line-up") << 118 << 124 << 6 << "1 for 9 | 9 for 1"
+                                                    << "1:0 [6 15 4 12 10 1";
+    }
+    void liberoInTheLineUps()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, zone);
+        QFETCH(QString, swaps);
+        QFETCH(QString, rally);
+        QList<QByteArray> lines = Lines();
+        // Where the file has the player she replaced: after a turn, the zone he went to.
+        const QByteArray replaced = lines[from - 1].split(';')[13 + zone];
+        for (int n = from; n <= to; ++n) {
+            QList<QByteArray> f = lines[n - 1].split(';');
+            f[int(f.indexOf(replaced, 14))] = "1";
+            lines[n - 1] = f.join(';');
+        }
+        const RecordId match = ImportBytes(Join(lines));
+        QVERIFY(!match.isNull());
+        QList<RecordId> games;
+        for (const QVariantList& r : app->rows(QStringLiteral("SELECT GAMEID FROM GAME ORDER BY GAMENUMBER")))
+            games << RecordId::fromText(r[0].toString());
+        const Rally::Log log = RallyStore::GameLog(games.front());
+        QStringList seen;
+        for (const Rally::Entry& e : log) {
+            if (e.kind != Rally::Kind::Libero)
+                continue;
+            const auto step = Rally::StepEntries(log, e.step);
+            const bool turn = std::any_of(step.begin(), step.end(), [](const Rally::Entry* s) { return s->kind == Rally::Kind::Rotate; });
+            seen << QStringLiteral("%1 for %2%3").arg(Shirt(e.player)).arg(Shirt(e.out)).arg(turn ? ", turn" : "");
+            QCOMPARE(e.amount, Shirt(e.player) == 1 ? 1 : -1);
+        }
+        QCOMPARE(seen.join(QStringLiteral(" | ")), swaps);
+        // Not one substitution more than the file's own, and the set starts with the players the
+        // roster gives the zones: she is never one of the six of a start.
+        QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(*) FROM RALLY WHERE KIND = 'SUB'")).toInt(), 13);
+        QCOMPARE(Shirt(Rally::Liberos(log)[0]), 1);
+        QStringList start;
+        for (const RecordId& id : log.front().zones[0])
+            start << QString::number(Shirt(id));
+        QCOMPARE(start.join(' '), QStringLiteral("6 15 4 12 10 9"));
+        std::vector<std::vector<QString>> points;
+        StoredRallies(match, &points);
+        const QString score = rally.section(' ', 0, 0);
+        const auto it = std::find_if(points[0].begin(), points[0].end(),
+                                     [&](const QString& p) { return p.section(' ', 1, 1) == score; });
+        QVERIFY(it != points[0].end());
+        QCOMPARE(it->section(' ', 1, 7), rally);
+    }
+
+    // A line-up that shows a turn and a swap of the libero at once is both: the turn, then her swap.
+    // A rotation line is put after the point at 4:3 turning home forward with the libero in for
+    // #6; the lines after it have home as before, a turn back with her gone off.
+    void liberoSwapWithATurn()
+    {
+        QList<QByteArray> lines = Lines();
+        QCOMPARE(lines[169].left(8), QByteArray("ap04:03;"));
+        lines.insert(170, "*z2;;;;;;;14.33.57;1;2;1;;;;4;12;10;9;1;15;10;13;3;16;11;15;");
+        QVERIFY(!ImportBytes(Join(lines)).isNull());
+        QList<RecordId> games;
+        for (const QVariantList& r : app->rows(QStringLiteral("SELECT GAMEID FROM GAME ORDER BY GAMENUMBER")))
+            games << RecordId::fromText(r[0].toString());
+        QStringList seen;
+        for (const Rally::Entry& e : RallyStore::GameLog(games.front())) {
+            if (e.kind == Rally::Kind::Libero)
+                seen << QStringLiteral("%1 for %2").arg(Shirt(e.player)).arg(Shirt(e.out));
+            else if (e.kind == Rally::Kind::Rotate && e.homeScore == 4 && e.awayScore == 3)
+                seen << QStringLiteral("turn %1").arg(e.amount);
+        }
+        QCOMPARE(seen.join(QStringLiteral(" | ")), QStringLiteral("turn 1 | 1 for 6 | turn -1 | 6 for 1"));
+        QCOMPARE(app->scalar(QStringLiteral("SELECT COUNT(*) FROM RALLY WHERE KIND = 'SUB'")).toInt(), 13);
     }
 
     // Each code of the mapping, in a rally of its own, records its kind (or nothing) for the player;
