@@ -101,6 +101,10 @@ void ReserveCheckColumn(QMenu* menu)
 
 void SetBackground(QWidget* w, const QColor& colour)
 {
+    // A palette set again, even the same, repaints the widget: every box of a side was repainted
+    // after each command that placed it.
+    if (w->testAttribute(Qt::WA_SetPalette) && w->palette().color(QPalette::Window) == colour)
+        return;
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, colour);
     w->setPalette(pal);
