@@ -52,25 +52,21 @@ int FittingPixelSize(QFont font, const QString& text, int want, int least, const
                 return px;
         return least;
     }
-    bool first = true;
-    for (int px = want; px > least; --px) {
-        font.setPixelSize(px);
-        const QFontMetrics fm(font);
-        const QRect need = fm.boundingRect(QRect(0, 0, room.width(), 100000), flags, text);
-        if (need.width() <= room.width() && need.height() <= room.height())
+    // The wanted size is often many times what the room holds (the status line's text asks for
+    // the whole bar's height): a size whose one line is taller than the room, or, on one line,
+    // whose text is wider, cannot fit, so after the wanted size the search goes on just above the
+    // size where the text's height (and width) come within the room, as they grow with the size.
+    font.setPixelSize(want);
+    const QFontMetrics fm(font);
+    const QRect need = fm.boundingRect(QRect(0, 0, room.width(), 100000), flags, text);
+    if (need.width() <= room.width() && need.height() <= room.height())
+        return want;
+    double scale = double(room.height()) / std::max(1, wrap ? fm.height() : need.height());
+    if (!wrap)
+        scale = std::min(scale, double(room.width()) / std::max(1, need.width()));
+    for (int px = std::min(want - 1, int(want * scale) + 3); px > least; --px)
+        if (fits(px))
             return px;
-        if (!first)
-            continue;
-        first = false;
-        // The wanted size is often many times what the room holds (the status line's text asks
-        // for the whole bar's height): a size whose one line is taller than the room, or, on one
-        // line, whose text is wider, cannot fit, so the search goes on just above the size where
-        // the text's height (and width) come within the room, as they grow with the size.
-        double scale = double(room.height()) / std::max(1, wrap ? fm.height() : need.height());
-        if (!wrap)
-            scale = std::min(scale, double(room.width()) / std::max(1, need.width()));
-        px = std::min(px - 1, int(px * scale) + 3) + 1;
-    }
     return least;
 }
 
