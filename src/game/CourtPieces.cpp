@@ -29,17 +29,44 @@ QString WithoutAccessKeys(QString text)
     return text;
 }
 
-int FittingPixelSize(QFont font, const QString& text, int want, int least, const QSize& room, bool wrap)
+int FittingPixelSize(QFont font, const QString& text, int want, int least, const QSize& room, bool wrap, int near)
 {
     want = std::max(want, least);
-    for (int px = want; px > least; --px) {
+    const int flags = Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0);
+    const auto fits = [&](int px) {
         font.setPixelSize(px);
-        const QFontMetrics fm(font);
-        const int flags = Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0);
-        const QRect need = fm.boundingRect(QRect(0, 0, room.width(), 100000), flags, text);
-        if (need.width() <= room.width() && need.height() <= room.height())
+        const QRect need = QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 100000), flags, text);
+        return need.width() <= room.width() && need.height() <= room.height();
+    };
+    if (near > least && near < want) {
+        // Up while the next size fits, or down until one does: the same size as from the top,
+        // measured at the few sizes around the one shown, whose glyphs are at hand.
+        if (fits(near)) {
+            int px = near;
+            while (px < want && fits(px + 1))
+                ++px;
             return px;
+        }
+        for (int px = near - 1; px > least; --px)
+            if (fits(px))
+                return px;
+        return least;
     }
+    // The wanted size is often many times what the room holds (the status line's text asks for
+    // the whole bar's height): a size whose one line is taller than the room, or, on one line,
+    // whose text is wider, cannot fit, so after the wanted size the search goes on just above the
+    // size where the text's height (and width) come within the room, as they grow with the size.
+    font.setPixelSize(want);
+    const QFontMetrics fm(font);
+    const QRect need = fm.boundingRect(QRect(0, 0, room.width(), 100000), flags, text);
+    if (need.width() <= room.width() && need.height() <= room.height())
+        return want;
+    double scale = double(room.height()) / std::max(1, wrap ? fm.height() : need.height());
+    if (!wrap)
+        scale = std::min(scale, double(room.width()) / std::max(1, need.width()));
+    for (int px = std::min(want - 1, int(want * scale) + 3); px > least; --px)
+        if (fits(px))
+            return px;
     return least;
 }
 
@@ -70,6 +97,10 @@ void ReserveCheckColumn(QMenu* menu)
 
 void SetBackground(QWidget* w, const QColor& colour)
 {
+    // A palette set again, even the same, repaints the widget: every box of a side was repainted
+    // after each command that placed it.
+    if (w->testAttribute(Qt::WA_SetPalette) && w->palette().color(QPalette::Window) == colour)
+        return;
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, colour);
     w->setPalette(pal);
@@ -239,7 +270,12 @@ void PlayerBox::fitText()
     // hint keeps the bottom tenth.
     const QRect inside = contentsRect().marginsRemoved(QMargins() + margin());
     const QSize room(std::max(1, inside.width() - 2), std::max(1, inside.height() - height() / 10));
-    SetPixelSize(this, FittingPixelSize(font(), m_caption, m_wanted, 9, room, true));
+    // In the same box at the same wanted size (a turn, a swap: only the name changed), the new
+    // name's size is looked for from the size shown.
+    const bool same = room == m_fittedRoom && m_wanted == m_fittedWanted;
+    SetPixelSize(this, FittingPixelSize(font(), m_caption, m_wanted, 9, room, true, same ? font().pixelSize() : 0));
+    m_fittedRoom = room;
+    m_fittedWanted = m_wanted;
     // A name that does not fit even so loses its middle on the screen, never its ends; the status
     // line and the stats view keep it whole.
     QString shown = m_caption;

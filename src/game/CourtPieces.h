@@ -16,8 +16,11 @@ class clsPlayer;
 namespace CourtText {
 // The caption as shown: access-key ampersands gone ("&&" stays one "&").
 QString WithoutAccessKeys(QString text);
-// The largest pixel size, from want down to least, at which text fits room.
-int FittingPixelSize(QFont font, const QString& text, int want, int least, const QSize& room, bool wrap);
+// The largest pixel size, from want down to least, at which text fits room. near, when between
+// the two, is where the search starts (the size shown now: a new text of a line or box most often
+// fits at it or close to it).
+int FittingPixelSize(QFont font, const QString& text, int want, int least, const QSize& room, bool wrap,
+                     int near = 0);
 void SetPixelSize(QWidget* w, int px);
 // The style sizes a menu with a narrow check column but draws that column as wide as four fifths
 // of an item's height: in the court's large fonts the longest captions would lose their middle
@@ -80,6 +83,8 @@ private:
     bool m_libero = false;
     QString m_who; // "#7 Ann Lee"
     int m_wanted = 14;
+    QSize m_fittedRoom; // the room and wanted size of the last fit
+    int m_fittedWanted = 0;
     RecordId m_playerId;
     QString m_caption;
 };

@@ -86,7 +86,7 @@ bool RallyKeeper::gameIsWon() const
 
 RallyKeeper::Done RallyKeeper::libero(int side, int zone)
 {
-    const Rally::LiberoMove move = Rally::CheckLibero(m_book.log(), side, zone);
+    const Rally::LiberoMove move = m_book.checkLibero(side, zone);
     if (move != Rally::LiberoMove::In && move != Rally::LiberoMove::Out) {
         Done refused;
         refused.liberoRefused = move;
@@ -294,11 +294,18 @@ QString RallyWords::entry(const Rally::Entry& e, const Rally::Log& log) const
                             : tr("%1: %2 back in for the libero %3").arg(team(e.side), player(e.player), player(e.out));
     case Kind::Timeout:
         return tr("Timeout %1, %2").arg(team(e.side), score);
-    case Kind::Undo:
-        for (const Rally::Entry& reversed : log)
-            if (reversed.step == e.reverses)
-                return tr("Took back: %1").arg(entry(reversed, log));
-        return tr("Took back an entry");
+    case Kind::Undo: {
+        // The step's first entry; a step's entries stand together, and the step taken back is
+        // most often the last but one, so the log is searched from its end.
+        const Rally::Entry* first = nullptr;
+        for (auto it = log.rbegin(); it != log.rend(); ++it) {
+            if (it->step == e.reverses)
+                first = &*it;
+            else if (first)
+                break;
+        }
+        return first ? tr("Took back: %1").arg(entry(*first, log)) : tr("Took back an entry");
+    }
     }
     return {};
 }

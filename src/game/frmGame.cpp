@@ -130,8 +130,11 @@ void frmGame::placeSide(bool home)
     const int first = onLeft ? 1 : 7;
     const QList<std::shared_ptr<clsPlayer>> players = (home ? colHomePlayers : colAwayPlayers).mid(0, 6);
     cmdScore[size_t(bar)]->setText(home ? tr("Score &Home") : tr("Score &Away"));
-    lblTeamName[size_t(bar)]->setProperty("fullText", m_session.rosters[home ? 0 : 1].name);
-    fitTeamNames();
+    // Names are fitted again only when one changes: a turn or a swap leaves them as they are.
+    if (lblTeamName[size_t(bar)]->property("fullText").toString() != m_session.rosters[home ? 0 : 1].name) {
+        lblTeamName[size_t(bar)]->setProperty("fullText", m_session.rosters[home ? 0 : 1].name);
+        fitTeamNames();
+    }
     cmdRotate[size_t(bar)]->setText(home ? tr("&Rotate Home") : tr("R&otate Away"));
     const QString team = m_session.rosters[home ? 0 : 1].name;
     a11y::SetDescription(cmdScore[size_t(bar)], tr("A point for %1").arg(team));
@@ -155,6 +158,7 @@ void frmGame::placeSide(bool home)
 void frmGame::continueFrom(Rally::Log log)
 {
     m_rally = std::make_unique<RallyKeeper>(m_session, std::move(log));
+    m_entryWords.clear();
     if (m_session.game && m_session.game->view() == this)
         m_session.game->setRally(m_rally.get());
     const Rally::Court court = m_rally->book().court();
@@ -241,11 +245,16 @@ void frmGame::fitStatus()
     const QSize room(std::max(1, lblStatus->width() - 10), std::max(1, lblStatus->height() - 2));
     const int want = int(std::lround(180 * f));
     QFont line = lblStatus->font();
-    line.setPixelSize(FittingPixelSize(line, shown, want, 9, room, false));
+    // In the line as it was last fitted (a command's new text), from the size shown now.
+    const bool same = room == m_statusRoom && want == m_statusWant;
+    m_statusRoom = room;
+    m_statusWant = want;
+    const int near = same ? line.pixelSize() : 0;
+    line.setPixelSize(FittingPixelSize(line, shown, want, 9, room, false, near));
     // What does not fit on one line even in the least size goes on two, rather than be cut.
     const bool oneLine = QFontMetrics(line).horizontalAdvance(shown) <= room.width();
     lblStatus->setWordWrap(!oneLine);
-    SetPixelSize(lblStatus, oneLine ? line.pixelSize() : FittingPixelSize(line, shown, want, 8, room, true));
+    SetPixelSize(lblStatus, oneLine ? line.pixelSize() : FittingPixelSize(line, shown, want, 8, room, true, near));
     lblStatus->setText(shown);
 }
 
@@ -273,7 +282,7 @@ void frmGame::lblPlayer_Click(int index)
     game().PlayerOnClick(qint16(index));
     // The libero key where it can do something: on a back-row box while she is on the bench, on
     // her own box while she plays.
-    const Rally::LiberoMove move = Rally::CheckLibero(m_rally->book().log(), sideOfBox(index), (index - 1) % 6 + 1);
+    const Rally::LiberoMove move = m_rally->book().checkLibero(sideOfBox(index), (index - 1) % 6 + 1);
     mnuLibero->setText(move == Rally::LiberoMove::Out ? tr("L&ibero Out") : tr("L&ibero In"));
     mnuLibero->setVisible(move == Rally::LiberoMove::In || move == Rally::LiberoMove::Out
                           || move == Rally::LiberoMove::WouldServe);
@@ -344,14 +353,11 @@ void frmGame::cmdRotate_Click(int index)
         return;
     RunCommand([&] {
         const bool subtract = subtractMode();
-        BusyPointer busy;
         game();
         const bool home = homeOnHalf(index);
-        RallyKeeper::Done done;
-        {
-            ProgressNote working(this, home ? tr("Rotating Home...") : tr("Rotating Away..."));
-            done = m_rally->rotate(home ? Rally::kHome : Rally::kAway, subtract);
-        }
+        // One short write, like a point: no progress text or busy pointer, whose painting at once
+        // cost more than the turn itself and was never seen.
+        const RallyKeeper::Done done = m_rally->rotate(home ? Rally::kHome : Rally::kAway, subtract);
         // A turn says nothing of itself, but the libero's return to the bench is heard.
         showRally(done, m_rally->said(done));
     });
@@ -467,10 +473,16 @@ void frmGame::showRally(const RallyKeeper::Done& done, const QString& status)
 
     QStringList shown;
     const Rally::Log& log = book.log();
-    const QSet<int> reversed = Rally::ReversedSteps(log);
+    const QSet<int>& reversed = book.reversed();
     for (auto it = log.rbegin(); it != log.rend() && shown.size() < LogStrip::kKept; ++it) {
-        const QString entry = m_rally->words().entry(*it, log);
-        shown << (reversed.contains(it->step) ? tr("%1 (taken back)").arg(entry) : entry);
+        auto words = m_entryWords.constFind(it->entry);
+        if (words == m_entryWords.constEnd()) {
+            // A long match does not grow it without end.
+            if (m_entryWords.size() > 4 * LogStrip::kKept)
+                m_entryWords.clear();
+            words = m_entryWords.insert(it->entry, m_rally->words().entry(*it, log));
+        }
+        shown << (reversed.contains(it->step) ? tr("%1 (taken back)").arg(*words) : *words);
     }
     lstLog->showEntries(shown);
 

@@ -11,6 +11,7 @@
 #include "roster/clsPlayer.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <array>
@@ -154,6 +155,11 @@ private:
     QAction* mnuLibero = nullptr;
     QAction* mnuTimeout = nullptr;
     std::unique_ptr<RallyKeeper> m_rally;
+    // The entries strip's words for each entry shown so far, by entry number: an entry never
+    // changes once logged, and the strip shows the same few again after every command.
+    QHash<int, QString> m_entryWords;
+    QSize m_statusRoom; // the status line's room and wanted size when it was last fitted
+    int m_statusWant = 0;
     QLabel* lblSubtractBanner = nullptr;
     QWidget* Line1 = nullptr;
     QMenuBar* m_menuBar = nullptr;

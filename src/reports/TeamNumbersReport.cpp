@@ -6,6 +6,7 @@
 #include "reports/ReportParts.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -147,9 +148,27 @@ const TeamNumbers::Team* NumbersOf(const ReportRallies& r, const RecordId& id)
     return nullptr;
 }
 
+// Each match's name, made once for the whole section: every team's tables name the matches it
+// played, and the date in the user's form was most of the cost of a season's tables.
+class MatchNames
+{
+public:
+    const QString& of(const TeamNumbers::GameRecord& g)
+    {
+        auto found = m_names.constFind(g.match);
+        if (found == m_names.constEnd())
+            found = m_names.insert(g.match, MatchName(g));
+        return *found;
+    }
+
+private:
+    QHash<RecordId, QString> m_names;
+};
+
 // A team's longest run in each of its games, grouped by match: the match's name, then the games
 // ("Game 1: 5") and the games without a log ("No rally log for game 3").
-QList<QStringList> RunsByMatch(const ReportRallies& r, const RecordId& team, const TeamNumbers::Team* numbers)
+QList<QStringList> RunsByMatch(const ReportRallies& r, const RecordId& team, const TeamNumbers::Team* numbers,
+                               MatchNames& names)
 {
     QList<QStringList> rows;
     RecordId match;
@@ -160,7 +179,7 @@ QList<QStringList> RunsByMatch(const ReportRallies& r, const RecordId& team, con
             continue;
         if (!first || !(g.match == match)) {
             if (first)
-                rows.append({MatchName(*first), games.join(QStringLiteral(", "))});
+                rows.append({names.of(*first), games.join(QStringLiteral(", "))});
             games.clear();
             first = &g;
             match = g.match;
@@ -177,13 +196,13 @@ QList<QStringList> RunsByMatch(const ReportRallies& r, const RecordId& team, con
         games << QCoreApplication::translate("ReportData", "Game %1: %2").arg(g.number).arg(longest);
     }
     if (first)
-        rows.append({MatchName(*first), games.join(QStringLiteral(", "))});
+        rows.append({names.of(*first), games.join(QStringLiteral(", "))});
     return rows;
 }
 
 // A team's points won per game, each game named by its number (and its match, when the report
 // covers several), then over all of them.
-FigureRows PointsWonRows(const ReportRallies& r, const TeamNumbers::Team& team)
+FigureRows PointsWonRows(const ReportRallies& r, const TeamNumbers::Team& team, MatchNames& names)
 {
     const bool oneMatch = std::all_of(r.games.begin(), r.games.end(),
                                       [&](const TeamNumbers::GameRecord& g) { return g.match == r.games.front().match; });
@@ -194,7 +213,7 @@ FigureRows PointsWonRows(const ReportRallies& r, const TeamNumbers::Team& team)
         });
         QString label = QCoreApplication::translate("ReportData", "Game %1").arg(game.game);
         if (!oneMatch && record != r.games.end())
-            label = QStringLiteral("%1, %2").arg(MatchName(*record), label);
+            label = QStringLiteral("%1, %2").arg(names.of(*record), label);
         rows.append({label, PointsWonFigures(game.won)});
     }
     rows.append({QCoreApplication::translate("ReportData", "Team Totals"), PointsWonFigures(team.won)});
@@ -257,6 +276,7 @@ void InsertRallies(QTextCursor& c, const Look& look, const QFont& base, qreal u,
         FigureRows rows;
     };
     std::vector<Part> parts;
+    MatchNames matchNames;
     QStringList longest = heads;
     // The percentages as the user's language writes them; the CSV keeps the point.
     const auto paper = [](QStringList figures) {
@@ -298,11 +318,11 @@ void InsertRallies(QTextCursor& c, const Look& look, const QFont& base, qreal u,
         InsertTextTable(c, look, u,
                         {QCoreApplication::translate("ReportData", "Match"),
                          QCoreApplication::translate("ReportData", "Longest run of points in each game")},
-                        RunsByMatch(r, id, numbers));
+                        RunsByMatch(r, id, numbers, matchNames));
         if (numbers && !numbers->games.empty()) {
             c.insertBlock(gap);
             InsertFigureTable(c, look, base, u, QCoreApplication::translate("ReportData", "Points won"), wonHeads,
-                              wonLongest, PointsWonRows(r, *numbers), true);
+                              wonLongest, PointsWonRows(r, *numbers, matchNames), true);
         }
     }
     QTextBlockFormat legendBlock;
@@ -329,7 +349,7 @@ void InsertRallies(QTextCursor& c, const Look& look, const QFont& base, qreal u,
     for (size_t i = 0; i < r.games.size() && i < flows.size();) {
         const RecordId match = r.games[i].match;
         c.insertBlock(matchBlock);
-        c.insertText(MatchName(r.games[i]), look.bold);
+        c.insertText(matchNames.of(r.games[i]), look.bold);
         size_t end = i;
         while (end < r.games.size() && r.games[end].match == match)
             ++end;

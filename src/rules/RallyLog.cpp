@@ -188,20 +188,35 @@ std::vector<Point> StandingPoints(const Log& log)
     return points;
 }
 
-int Serving(const Log& log)
+namespace {
+// The rules below as the book asks them after every command, given the steps taken back that it
+// keeps, so that none of them walks the whole log to collect those again. Each walks back from
+// the newest entry and stops at the first that tells.
+
+int ServingGiven(const Log& log, const QSet<int>& reversed)
 {
-    const std::vector<Point> points = StandingPoints(log);
-    if (!points.empty())
-        return points.back().winner;
+    // The newest point that stands: walking back, a point taken off by a side cancels that side's
+    // next point met, as going forward it cancels that side's last point before it.
+    std::array<int, 2> takenOff{0, 0};
+    for (auto it = log.rbegin(); it != log.rend(); ++it) {
+        if (it->kind != Kind::Point || (it->side != kHome && it->side != kAway) || reversed.contains(it->step))
+            continue;
+        int& pending = takenOff[size_t(it->side)];
+        if (it->amount <= 0)
+            ++pending;
+        else if (pending > 0)
+            --pending;
+        else
+            return it->side;
+    }
     for (const Entry& e : log)
         if (e.kind == Kind::Start && (e.server == kHome || e.server == kAway))
             return e.server;
     return kHome;
 }
 
-std::optional<int> StepToTakeBack(const Log& log)
+std::optional<int> StepToTakeBackGiven(const Log& log, const QSet<int>& reversed)
 {
-    const QSet<int> reversed = ReversedSteps(log);
     for (auto it = log.rbegin(); it != log.rend(); ++it) {
         const bool reversible = it->kind == Kind::Point || it->kind == Kind::Rotate || it->kind == Kind::Action
                              || it->kind == Kind::Libero || it->kind == Kind::Timeout;
@@ -209,6 +224,52 @@ std::optional<int> StepToTakeBack(const Log& log)
             return it->step;
     }
     return std::nullopt;
+}
+
+std::optional<RecordId> LiberoStandsForGiven(const Log& log, int side, const QSet<int>& reversed)
+{
+    // Whole steps are taken back, so the newest swap that stands tells where she is.
+    for (auto it = log.rbegin(); it != log.rend(); ++it) {
+        if (it->kind != Kind::Libero || it->side != side || reversed.contains(it->step))
+            continue;
+        if (it->amount > 0)
+            return it->out;
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+LiberoMove CheckLiberoGiven(const Log& log, int side, int zone, const QSet<int>& reversed, int serving)
+{
+    if ((side != kHome && side != kAway) || zone < 1 || zone > 6)
+        return LiberoMove::EmptyBox;
+    const RecordId libero = Liberos(log)[size_t(side)];
+    if (libero.isNull() || log.empty())
+        return LiberoMove::NoLibero;
+    const Zones& zones = log.back().zones[size_t(side)];
+    const RecordId& here = zones[size_t(zone - 1)];
+    if (here == libero)
+        return LiberoStandsForGiven(log, side, reversed) ? LiberoMove::Out : LiberoMove::Elsewhere;
+    if (ZoneOf(zones, libero) != 0)
+        return LiberoMove::Elsewhere;
+    if (here.isNull())
+        return LiberoMove::EmptyBox;
+    if (!BackRow(zone))
+        return LiberoMove::FrontRow;
+    if (zone == 1 && serving == side)
+        return LiberoMove::WouldServe;
+    return LiberoMove::In;
+}
+} // namespace
+
+int Serving(const Log& log)
+{
+    return ServingGiven(log, ReversedSteps(log));
+}
+
+std::optional<int> StepToTakeBack(const Log& log)
+{
+    return StepToTakeBackGiven(log, ReversedSteps(log));
 }
 
 std::vector<const Entry*> StepEntries(const Log& log, int step)
@@ -250,43 +311,18 @@ std::array<RecordId, 2> Liberos(const Log& log)
 
 std::optional<RecordId> LiberoStandsFor(const Log& log, int side)
 {
-    // Whole steps are taken back, so the newest swap that stands tells where she is.
-    const QSet<int> reversed = ReversedSteps(log);
-    for (auto it = log.rbegin(); it != log.rend(); ++it) {
-        if (it->kind != Kind::Libero || it->side != side || reversed.contains(it->step))
-            continue;
-        if (it->amount > 0)
-            return it->out;
-        return std::nullopt;
-    }
-    return std::nullopt;
+    return LiberoStandsForGiven(log, side, ReversedSteps(log));
 }
 
 LiberoMove CheckLibero(const Log& log, int side, int zone)
 {
-    if ((side != kHome && side != kAway) || zone < 1 || zone > 6)
-        return LiberoMove::EmptyBox;
-    const RecordId libero = Liberos(log)[size_t(side)];
-    if (libero.isNull() || log.empty())
-        return LiberoMove::NoLibero;
-    const Zones& zones = log.back().zones[size_t(side)];
-    const RecordId& here = zones[size_t(zone - 1)];
-    if (here == libero)
-        return LiberoStandsFor(log, side) ? LiberoMove::Out : LiberoMove::Elsewhere;
-    if (ZoneOf(zones, libero) != 0)
-        return LiberoMove::Elsewhere;
-    if (here.isNull())
-        return LiberoMove::EmptyBox;
-    if (!BackRow(zone))
-        return LiberoMove::FrontRow;
-    if (zone == 1 && Serving(log) == side)
-        return LiberoMove::WouldServe;
-    return LiberoMove::In;
+    const QSet<int> reversed = ReversedSteps(log);
+    return CheckLiberoGiven(log, side, zone, reversed, ServingGiven(log, reversed));
 }
 
-const Entry* DecidingAction(const Log& log, int side)
+namespace {
+const Entry* DecidingActionGiven(const Log& log, int side, const QSet<int>& reversed)
 {
-    const QSet<int> reversed = ReversedSteps(log);
     // An action taken off in subtraction mode cancels the newest one of its kind and player.
     std::vector<const Entry*> takenOff;
     // A block assist that fits: the block's first player is looked for before it.
@@ -332,6 +368,12 @@ const Entry* DecidingAction(const Log& log, int side)
         found = &*it;
     }
     return found;
+}
+} // namespace
+
+const Entry* DecidingAction(const Log& log, int side)
+{
+    return DecidingActionGiven(log, side, ReversedSteps(log));
 }
 
 Ending EndingOf(const QString& column)
@@ -397,7 +439,7 @@ std::optional<int> PointFromAction(const StatKind& kind, int playerSide, int val
     return playerSide;
 }
 
-Book::Book(Log log) : m_log(std::move(log))
+Book::Book(Log log) : m_log(std::move(log)), m_reversed(ReversedSteps(m_log))
 {
     for (const Entry& e : m_log) {
         m_lastStep = std::max(m_lastStep, e.step);
@@ -408,8 +450,18 @@ Book::Book(Log log) : m_log(std::move(log))
 int Book::serving() const
 {
     if (!m_serving)
-        m_serving = Serving(m_log);
+        m_serving = ServingGiven(m_log, m_reversed);
     return *m_serving;
+}
+
+LiberoMove Book::checkLibero(int side, int zone) const
+{
+    return CheckLiberoGiven(m_log, side, zone, m_reversed, serving());
+}
+
+std::optional<int> Book::stepToTakeBack() const
+{
+    return StepToTakeBackGiven(m_log, m_reversed);
 }
 
 Court Book::court() const
@@ -423,7 +475,7 @@ int Book::score(int side) const
 }
 
 namespace {
-Draft DraftOn(const Log& log, int step, const QDateTime& at)
+Draft DraftOn(const Log& log, int step, const QDateTime& at, const QSet<int>& reversed, int serving)
 {
     Draft d;
     d.entry = log.empty() ? 0 : log.back().entry;
@@ -433,8 +485,8 @@ Draft DraftOn(const Log& log, int step, const QDateTime& at)
     d.at = at;
     d.liberos = Liberos(log);
     for (int side = 0; side < 2; ++side)
-        d.standsFor[size_t(side)] = LiberoStandsFor(log, side).value_or(RecordId());
-    d.serving = Serving(log);
+        d.standsFor[size_t(side)] = LiberoStandsForGiven(log, side, reversed).value_or(RecordId());
+    d.serving = serving;
     return d;
 }
 } // namespace
@@ -442,7 +494,7 @@ Draft DraftOn(const Log& log, int step, const QDateTime& at)
 StepWrite Book::start(const Court& court, int firstServer, const QDateTime& at,
                        const std::array<RecordId, 2>& liberos) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at);
+    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
     d.court = court;
     Entry& e = d.add(Kind::Start);
     e.server = firstServer;
@@ -453,9 +505,10 @@ StepWrite Book::start(const Court& court, int firstServer, const QDateTime& at,
 
 StepWrite Book::point(int side, int amount, bool rotateOnSideOut, const QDateTime& at, bool linkEnding) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at);
+    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
     if (amount > 0) {
-        d.point(side, amount, serving(), rotateOnSideOut, linkEnding ? DecidingAction(m_log, side) : nullptr);
+        const Entry* ending = linkEnding ? DecidingActionGiven(m_log, side, m_reversed) : nullptr;
+        d.point(side, amount, serving(), rotateOnSideOut, ending);
         return d.write;
     }
     d.point(side, amount, serving(), false);
@@ -488,16 +541,16 @@ StepWrite Book::pointEndedBy(int side, const Entry* ending, bool rotateOnSideOut
 
 StepWrite Book::rotate(int side, bool back, const QDateTime& at) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at);
+    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
     d.rotate(side, back);
     return d.write;
 }
 
 StepWrite Book::libero(int side, int zone, const QDateTime& at) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at);
+    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
     const RecordId libero = d.liberos[size_t(side == kAway ? kAway : kHome)];
-    switch (CheckLibero(m_log, side, zone)) {
+    switch (checkLibero(side, zone)) {
     case LiberoMove::In:
         d.swap(side, libero, d.court[size_t(side)][size_t(zone - 1)], 1);
         break;
@@ -523,14 +576,14 @@ StepWrite Book::liberoSwap(int side, const RecordId& in, const RecordId& out, in
 
 StepWrite Book::timeout(int side, const QDateTime& at) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at);
+    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
     d.add(Kind::Timeout).side = side;
     return d.write;
 }
 
 StepWrite Book::substitute(const Court& now, const QDateTime& at) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at);
+    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
     for (int side = 0; side < 2; ++side) {
         for (size_t z = 0; z < Zones().size(); ++z) {
             RecordId& place = d.court[size_t(side)][z];
@@ -551,7 +604,7 @@ StepWrite Book::substitute(const Court& now, const QDateTime& at) const
 StepWrite Book::action(const RecordId& player, int side, int position, const StatKind& kind, int value,
                        std::optional<int> pointFor, bool rotateOnSideOut, const QDateTime& at) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at);
+    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
     Entry& e = d.add(Kind::Action);
     e.side = side;
     e.amount = value;
@@ -566,11 +619,11 @@ StepWrite Book::action(const RecordId& player, int side, int position, const Sta
 
 std::optional<StepWrite> Book::takeBack(const QDateTime& at) const
 {
-    const std::optional<int> step = StepToTakeBack(m_log);
+    const std::optional<int> step = stepToTakeBack();
     if (!step)
         return std::nullopt;
     const std::vector<const Entry*> entries = StepEntries(m_log, *step);
-    Draft d = DraftOn(m_log, nextStep(), at);
+    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
     // Undone newest first, so that a rotation a point brought goes before the point.
     for (auto it = entries.rbegin(); it != entries.rend(); ++it)
         d.reverse(**it);
@@ -604,6 +657,7 @@ void Book::append(const StepWrite& step)
                 m_serving.reset();
             break;
         case Kind::Undo:
+            m_reversed.insert(e.reverses);
             m_serving.reset();
             break;
         case Kind::Rotate:

@@ -182,6 +182,11 @@ public:
     Court court() const;
     int score(int side) const;
     int serving() const;
+    // The steps taken back so far, kept as entries come.
+    const QSet<int>& reversed() const { return m_reversed; }
+    // CheckLibero and StepToTakeBack on this log.
+    LiberoMove checkLibero(int side, int zone) const;
+    std::optional<int> stepToTakeBack() const;
 
     // The first entry of a game: both line-ups, the side that serves first and each side's
     // libero (null: none).
@@ -230,6 +235,7 @@ private:
     // few entries as on one of many thousands (an imported rally may hold any number).
     int m_lastStep = 0;
     bool m_started = false;
+    QSet<int> m_reversed;
     // The side to serve, while no take-back or point taken off has made it a question for the
     // whole log again.
     mutable std::optional<int> m_serving;

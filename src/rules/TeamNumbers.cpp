@@ -1,5 +1,7 @@
 #include "rules/TeamNumbers.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <map>
 
@@ -89,6 +91,15 @@ Numbers Compute(const std::vector<GameRecord>& games, const std::optional<Record
         return out.teams.back();
     };
 
+    // A season's points end in a dozen ways: each is looked up among the kinds once.
+    QHash<QString, Rally::Ending> endings;
+    const auto endingOf = [&](const QString& column) {
+        auto found = endings.constFind(column);
+        if (found == endings.constEnd())
+            found = endings.insert(column, Rally::EndingOf(column));
+        return *found;
+    };
+
     for (const GameRecord& g : games) {
         Flow flow{g.match, g.number, g.names, g.homeScore, g.awayScore, Logged(g.log), {}, {}};
         if (!flow.logged) {
@@ -113,7 +124,7 @@ Numbers Compute(const std::vector<GameRecord>& games, const std::optional<Record
             int streak = 0;
             for (const Rally::Point& p : points) {
                 if (p.winner == side)
-                    won.won.add(Rally::EndingOf(p.ended));
+                    won.won.add(endingOf(p.ended));
                 Count(t.tally, side, p);
                 const RecordId& zoneOne = p.zones[size_t(side)][0];
                 auto rotation = std::find_if(t.rotations.begin(), t.rotations.end(),

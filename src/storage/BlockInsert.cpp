@@ -1,9 +1,9 @@
 #include "storage/BlockInsert.h"
 
 #include "storage/Database.h"
+#include "storage/EngineRead.h"
 
 #include <QCoreApplication>
-#include <QSqlDriver>
 #include <QVariant>
 
 #include <sqlite3.h>
@@ -159,16 +159,6 @@ const sqlite3_module& Module()
     return module;
 }
 
-// The engine beneath a connection of Qt's SQLite driver, which hands it out for work its own
-// classes do not offer; null when there is none.
-sqlite3* Engine(const QSqlDatabase& db)
-{
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.constData());
-}
-
 QString Message(sqlite3* engine)
 {
     return QString::fromUtf8(sqlite3_errmsg(engine));
@@ -178,7 +168,7 @@ QString Message(sqlite3* engine)
 
 bool BlockInsert::enable(const QSqlDatabase& db, QString* error)
 {
-    sqlite3* engine = Engine(db);
+    sqlite3* engine = SqliteEngine(db);
     if (!engine) {
         if (error)
             *error = QCoreApplication::translate("Db", "The database connection is not an SQLite one.");
@@ -201,7 +191,7 @@ BlockInsert::BlockInsert(const QString& table, const QStringList& columns, const
     m_sql = QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM sidelines_rows(?) WHERE true %4")
                 .arg(table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")), onConflict)
                 .trimmed();
-    sqlite3* engine = Engine(Db::connection());
+    sqlite3* engine = SqliteEngine(Db::connection());
     if (!engine)
         throw DbError(QCoreApplication::translate("Db", "The database connection is not an SQLite one."), m_sql);
     if (columns.size() > kMostColumns)

@@ -5,9 +5,13 @@
 #include "storage/MatchStore.h"
 #include "storage/PlayStore.h"
 #include "storage/RecordIssue.h"
+#include "storage/EngineRead.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
+#include <array>
+#include <string>
+#include <unordered_map>
 
 namespace RallyStore {
 
@@ -201,60 +205,75 @@ std::map<RecordId, Rally::Log> PointLogs(const QList<RecordId>& games, LineUps l
 {
     using Rally::Kind;
     std::map<RecordId, Rally::Log> logs;
-    // A season holds tens of thousands of these entries and the driver hands over every column of
-    // every row as a value of its own, so only what is asked for is read: the kind as a number, and
-    // of the line-ups zone 1 alone unless all six are wanted.
+    // A season holds tens of thousands of these entries, so only what is asked for is read (the
+    // kind as a number, and of the line-ups zone 1 alone unless all six are wanted), straight from
+    // the engine: through the query classes, each value's wrapping cost more than its reading.
     const bool whole = lineUps == LineUps::Whole;
     const QString zones
         = whole ? QStringLiteral("H1, H2, H3, H4, H5, H6, A1, A2, A3, A4, A5, A6") : QStringLiteral("H1, A1");
     const int perSide = whole ? 6 : 1;
     constexpr int zonesAt = 12;
+    // A season's line-ups name the same few hundred players tens of thousands of times, and a
+    // column most often names the same player as in the row before.
+    std::unordered_map<std::string, RecordId> players;
+    std::array<std::pair<std::string, RecordId>, zonesAt + 12> last;
+    const auto player = [&](const EngineRead& r, int column) {
+        const std::string_view text = r.bytes(column);
+        if (text.empty())
+            return RecordId();
+        auto& [lastText, lastId] = last[size_t(column)];
+        if (text == lastText)
+            return lastId;
+        auto found = players.find(std::string(text));
+        if (found == players.end()) {
+            const RecordId id = RecordId::fromText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+            found = players.emplace(std::string(text), id).first;
+        }
+        lastText = found->first;
+        lastId = found->second;
+        return lastId;
+    };
     // In slices, so that a season of games never meets the engine's limit on bound values. The
     // kinds are written as the index RALLY_POINTS names them (the program's own words, no value
     // of a user's), so that the engine reads that index alone.
     constexpr qsizetype slice = 500;
     for (qsizetype from = 0; from < games.size(); from += slice) {
         const QList<RecordId> part = games.mid(from, slice);
-        QVariantList binds;
-        for (const RecordId& g : part)
-            binds << Bind(g);
-        Query q(QStringLiteral("SELECT GAMEID, ENTRY, STEP, CASE KIND WHEN 'START' THEN 0 WHEN 'POINT' THEN 1 WHEN "
-                               "'TIMEOUT' THEN 3 ELSE 2 END, SIDE, SERVER, AMOUNT, HOMESCORE, AWAYSCORE, REVERSES, STAT, "
-                               "PLAYERID, %1 FROM RALLY WHERE KIND IN ('START', 'POINT', 'UNDO', 'TIMEOUT') AND GAMEID IN "
-                               "(%2) ORDER BY GAMEID, ENTRY")
-                    .arg(zones, Marks(part.size())),
-                binds);
-        q.raw().setForwardOnly(true);
-        q.exec();
-        QString gameText;
+        EngineRead r(QStringLiteral("SELECT GAMEID, ENTRY, STEP, CASE KIND WHEN 'START' THEN 0 WHEN 'POINT' THEN 1 WHEN "
+                                    "'TIMEOUT' THEN 3 ELSE 2 END, SIDE, SERVER, AMOUNT, HOMESCORE, AWAYSCORE, REVERSES, "
+                                    "STAT, PLAYERID, %1 FROM RALLY WHERE KIND IN ('START', 'POINT', 'UNDO', 'TIMEOUT') AND "
+                                    "GAMEID IN (%2) ORDER BY GAMEID, ENTRY")
+                         .arg(zones, Marks(part.size())));
+        for (qsizetype i = 0; i < part.size(); ++i)
+            r.bind(int(i) + 1, part[i].text());
+        std::string gameText;
         Rally::Log* log = nullptr;
-        while (q.next()) {
-            const QSqlQuery& r = q.raw();
+        while (r.next()) {
             // The rows of one game come together: its identifier is read once.
-            const QString text = r.value(0).toString();
+            const std::string_view text = r.bytes(0);
             if (!log || text != gameText) {
-                gameText = text;
-                log = &logs[RecordId::fromText(text)];
+                gameText = std::string(text);
+                log = &logs[RecordId::fromText(QString::fromUtf8(text.data(), qsizetype(text.size())))];
             }
             Rally::Entry& e = log->emplace_back();
-            e.entry = r.value(1).toInt();
-            e.step = r.value(2).toInt();
-            const int kind = r.value(3).toInt();
+            e.entry = r.number(1);
+            e.step = r.number(2);
+            const int kind = r.number(3);
             e.kind = kind == 0 ? Kind::Start : kind == 1 ? Kind::Point : kind == 3 ? Kind::Timeout : Kind::Undo;
-            e.side = r.value(4).isNull() ? -1 : r.value(4).toInt();
-            e.server = r.value(5).isNull() ? -1 : r.value(5).toInt();
-            e.amount = r.value(6).toInt();
-            e.homeScore = r.value(7).toInt();
-            e.awayScore = r.value(8).toInt();
-            e.reverses = r.value(9).toInt();
+            e.side = r.isNull(4) ? -1 : r.number(4);
+            e.server = r.isNull(5) ? -1 : r.number(5);
+            e.amount = r.number(6);
+            e.homeScore = r.number(7);
+            e.awayScore = r.number(8);
+            e.reverses = r.number(9);
             // Only a point's deciding action is wanted; the start's players are its liberos.
             if (e.kind == Kind::Point) {
-                e.stat = r.value(10).toString();
-                e.player = RecordId::fromText(r.value(11).toString());
+                e.stat = r.text(10);
+                e.player = player(r, 11);
             }
             for (int s = 0; s < 2; ++s)
                 for (int z = 0; z < perSide; ++z)
-                    e.zones[size_t(s)][size_t(z)] = RecordId::fromText(r.value(zonesAt + s * perSide + z).toString());
+                    e.zones[size_t(s)][size_t(z)] = player(r, zonesAt + s * perSide + z);
         }
     }
     return logs;

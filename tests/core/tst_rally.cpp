@@ -7,6 +7,7 @@
 #include "support/TestMain.h"
 #include "storage/RecordIssue.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace Rally;
@@ -111,6 +112,25 @@ Book Play(const QString& script, bool sideOut = false, bool fromAction = false)
     return book;
 }
 
+// A script of many commands drawn from the words Play knows, the same for the same seed: points
+// won and taken off, turns, actions that may end rallies, timeouts, libero keys, substitutions and
+// take-backs, often several take-backs in a row.
+QString Shuffled(quint32 seed, int words)
+{
+    static const QStringList vocabulary{
+        QStringLiteral("ph"), QStringLiteral("pa"), QStringLiteral("ph"), QStringLiteral("pa"), QStringLiteral("-ph"),
+        QStringLiteral("-pa"), QStringLiteral("rh"), QStringLiteral("ra"), QStringLiteral("-rh"),
+        QStringLiteral("a:Kill:h4"), QStringLiteral("a:Kill:a3"), QStringLiteral("a:Dig:h5"),
+        QStringLiteral("a:ServeError:a1"), QStringLiteral("a:BlockAssist:h3"), QStringLiteral("to:h"), QStringLiteral("to:a"),
+        QStringLiteral("li:h5"), QStringLiteral("li:h6"), QStringLiteral("li:a1"), QStringLiteral("li:a5"),
+        QStringLiteral("sub:h2:H7"), QStringLiteral("u"), QStringLiteral("u"), QStringLiteral("u")};
+    QRandomGenerator random(seed);
+    QStringList script{seed % 2 ? QStringLiteral("start:a:H9:A9") : QStringLiteral("start:h:H9:A9")};
+    for (int i = 0; i < words; ++i)
+        script << vocabulary[random.bounded(int(vocabulary.size()))];
+    return script.join(QLatin1Char(' '));
+}
+
 QString Winners(const Log& log)
 {
     QString out;
@@ -205,6 +225,52 @@ private slots:
         // The kill, its point and its turn are one step of three entries.
         QCOMPARE(StepEntries(book.log(), 2).size(), size_t(3));
         QVERIFY(!book.takeBack(QDateTime::currentDateTime()));
+    }
+
+    // What the book keeps as entries come (the steps taken back, the side to serve) answers as
+    // the whole log does after every command of long scripts full of take-backs: the server (from
+    // the points that stand), the step a take-back would reverse and the libero key on every zone.
+    // A book made from a stored log (a match continued) answers the same.
+    void keptAnswersFollowTheLog_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("sideOut");
+        QTest::addColumn<bool>("fromAction");
+        QTest::newRow("points taken off, then back")
+            << QStringLiteral("start:h:H9:A9 ph pa ph -ph -pa u u u pa u") << false << false;
+        QTest::newRow("take-backs past a libero's swap")
+            << QStringLiteral("start:a:H9:A9 pa li:h5 ph rh li:h5 u u u to:a u") << true << false;
+        for (quint32 seed = 1; seed <= 8; ++seed)
+            QTest::addRow("shuffled %u", seed) << Shuffled(seed, 80) << (seed % 3 != 0) << (seed % 4 == 1);
+    }
+
+    void keptAnswersFollowTheLog()
+    {
+        QFETCH(QString, script);
+        QFETCH(bool, sideOut);
+        QFETCH(bool, fromAction);
+        const QStringList words = script.split(QLatin1Char(' '));
+        for (qsizetype n = 1; n <= words.size(); ++n) {
+            const Book book = Play(words.mid(0, n).join(QLatin1Char(' ')), sideOut, fromAction);
+            const Log& log = book.log();
+            const Book continued{Log(log)};
+            const QString at = QStringLiteral("after %1").arg(words.mid(0, n).join(QLatin1Char(' ')));
+            // The server told by the points that stand, walked forward.
+            const std::vector<Point> points = StandingPoints(log);
+            const int server = points.empty() ? log.front().server : points.back().winner;
+            QVERIFY2(book.serving() == server, qPrintable(at));
+            QVERIFY2(continued.serving() == server, qPrintable(at));
+            QVERIFY2(Serving(log) == server, qPrintable(at));
+            QVERIFY2(book.reversed() == ReversedSteps(log), qPrintable(at));
+            QVERIFY2(continued.reversed() == ReversedSteps(log), qPrintable(at));
+            QVERIFY2(book.stepToTakeBack() == StepToTakeBack(log), qPrintable(at));
+            QVERIFY2(continued.stepToTakeBack() == StepToTakeBack(log), qPrintable(at));
+            for (int side = 0; side < 2; ++side)
+                for (int zone = 1; zone <= 6; ++zone) {
+                    QVERIFY2(book.checkLibero(side, zone) == CheckLibero(log, side, zone), qPrintable(at));
+                    QVERIFY2(continued.checkLibero(side, zone) == CheckLibero(log, side, zone), qPrintable(at));
+                }
+        }
     }
 
     // The libero comes in for a back-row player and out for him again, never stands in the front
@@ -424,7 +490,88 @@ class TestRallyStore : public QObject
 {
     Q_OBJECT
 
+    // Stores a book's log step by step as the court does (the score, the actions' PLAY rows and
+    // the entries of each step in one transaction); returns the book of what was stored.
+    static Book Store(const RecordId& game, const Book& book)
+    {
+        Book stored;
+        for (int step = 1; step <= book.log().back().step; ++step) {
+            StepWrite write;
+            for (const Entry* e : StepEntries(book.log(), step))
+                write.entries.push_back(*e);
+            for (const Entry& e : write.entries) {
+                if (e.kind == Kind::Point)
+                    write.scoreChange[size_t(e.side)] += e.amount;
+                if (e.kind == Kind::Action)
+                    write.plays.push_back({e.player, e.position, StatByColumn(e.stat), e.amount});
+            }
+            RallyStore::Write(game, write);
+            stored.append(write);
+        }
+        return stored;
+    }
+
 private slots:
+    // What the team numbers read of stored logs, every field of it, in both forms (zone 1 of each
+    // line-up, or all six), for games of long scripts with take-backs, points taken off, swaps and
+    // timeouts, several games read at once; a game not asked for is not read.
+    void pointLogsReadAsWritten_data()
+    {
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("zone 1") << false;
+        QTest::newRow("whole line-ups") << true;
+    }
+
+    void pointLogsReadAsWritten()
+    {
+        QFETCH(bool, whole);
+        TestApp app;
+        QVERIFY(app.ok());
+        const RecordId team = app.addTeam(QStringLiteral("Hawks"));
+        const RecordId match = NewRecordId(RecordKind::Match);
+        QList<RecordId> games;
+        std::map<RecordId, Log> written;
+        for (quint32 seed = 1; seed <= 4; ++seed) {
+            const RecordId game = NewRecordId(RecordKind::Game);
+            if (seed == 1)
+                MatchStore::AddMatch(match, team, team, game, 1);
+            else
+                MatchStore::AddGame(match, game, int(seed));
+            written[game] = Store(game, Play(Shuffled(seed, 60), seed % 2 == 0, seed == 3)).log();
+            if (seed != 4)
+                games << game;
+        }
+        const auto read = RallyStore::PointLogs(games, whole ? RallyStore::LineUps::Whole : RallyStore::LineUps::ZoneOne);
+        QCOMPARE(read.size(), size_t(3));
+        for (const RecordId& game : games) {
+            Log expected;
+            for (const Entry& e : written[game])
+                if (e.kind == Kind::Start || e.kind == Kind::Point || e.kind == Kind::Timeout || e.kind == Kind::Undo)
+                    expected.push_back(e);
+            const Log& got = read.at(game);
+            QCOMPARE(got.size(), expected.size());
+            for (size_t i = 0; i < got.size(); ++i) {
+                const Entry& a = got[i];
+                const Entry& b = expected[i];
+                QCOMPARE(a.entry, b.entry);
+                QCOMPARE(a.step, b.step);
+                QCOMPARE(a.kind, b.kind);
+                QCOMPARE(a.side, b.side);
+                QCOMPARE(a.server, b.server);
+                QCOMPARE(a.amount, b.kind == Kind::Start || b.kind == Kind::Timeout ? 0 : b.amount);
+                QCOMPARE(a.homeScore, b.homeScore);
+                QCOMPARE(a.awayScore, b.awayScore);
+                QCOMPARE(a.reverses, b.reverses);
+                // A point's deciding action; nothing of the other kinds.
+                QCOMPARE(a.stat, b.kind == Kind::Point ? b.stat : QString());
+                QCOMPARE(a.player, b.kind == Kind::Point ? b.player : RecordId());
+                for (size_t side = 0; side < 2; ++side)
+                    for (size_t z = 0; z < 6; ++z)
+                        QCOMPARE(a.zones[side][z], whole || z == 0 ? b.zones[side][z] : RecordId());
+            }
+        }
+    }
+
     // Command by command as the court stores them, or the whole log at once as an import does.
     void stepsStoreAndReadBack_data()
     {
@@ -448,19 +595,8 @@ private slots:
         const QDateTime at(QDate(2026, 12, 7), QTime(10, 0, 5));
         if (whole)
             RallyStore::Append(game, book.log());
-        for (int step = 1; !whole && step <= book.log().back().step; ++step) {
-            StepWrite write;
-            for (const Entry* e : StepEntries(book.log(), step))
-                write.entries.push_back(*e);
-            for (const Entry& e : write.entries) {
-                if (e.kind == Kind::Point)
-                    write.scoreChange[size_t(e.side)] += e.amount;
-                if (e.kind == Kind::Action)
-                    write.plays.push_back({e.player, e.position, StatByColumn(e.stat), e.amount});
-            }
-            RallyStore::Write(game, write);
-            stored.append(write);
-        }
+        else
+            stored = Store(game, book);
         // Every entry reads back as written; what the team numbers read of the start, the points
         // with how they ended, the timeouts and the take-backs too.
         const auto everything = [](const Entry& e) {

@@ -211,6 +211,30 @@ private slots:
         QCOMPARE(plain.count("No rally log for game 3"), choices.startsWith("game=") ? 0 : withThird);
     }
 
+    // Over several matches, every team's runs name the matches that team played, and the score
+    // flow heads each match's charts with its own name: the names are made once for the report,
+    // never one match's for another's.
+    void everyMatchNamedByItself()
+    {
+        TestApp app;
+        const seed::Season s = RecordSeason(app);
+        const ReportModel model = seed::Model(seed::choices(s, ""));
+        frmReportView window(model);
+        const QString plain = Child<QTextBrowser>(&window, "txtPreview")->document()->toPlainText();
+        int named = 0;
+        for (const char* team : {"Eagles", "Hawks", "Owls", "Vipers"})
+            for (const QString& row : TeamSection(plain, team))
+                if (row.section(QLatin1Char('|'), 0, 0).contains(QLatin1String(" vs "))) {
+                    QVERIFY2(row.section(QLatin1Char('|'), 0, 0).contains(QLatin1String(team)),
+                             qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(team), row)));
+                    ++named;
+                }
+        QVERIFY(named >= 4);
+        const QString flows = plain.mid(plain.lastIndexOf(QLatin1String("Score Flow")));
+        for (const char* team : {"Eagles", "Hawks", "Owls", "Vipers"})
+            QVERIFY2(flows.contains(QLatin1String(team)), team);
+    }
+
     // Each game's timeouts with the scores they were taken at, under its chart and on it, and the
     // points won by attack among the points won.
     void timeoutsAndPointsWonInTheDocument()
