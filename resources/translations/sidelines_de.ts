@@ -253,132 +253,132 @@ Bitte geben Sie es für diese Sitzung ein.</translation>
 <context>
     <name>ClubStore</name>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="482"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="40"/>
         <source>The connection to the club server was lost.</source>
         <translation>Die Verbindung zum Vereinsserver ist abgebrochen.</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="484"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="42"/>
         <source>The club server refused the password of %1. (%2)</source>
         <translation>Der Vereinsserver hat das Passwort von %1 abgelehnt. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="486"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="44"/>
         <source>The club server asks for a password, and none is kept for %1: type it in File &gt; Club Server. (%2)</source>
         <translation>Der Vereinsserver verlangt ein Passwort, und für %1 ist keines hinterlegt: Geben Sie es unter Datei &gt; Vereinsserver ein. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="490"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="48"/>
         <source>The club server has no database &quot;%1&quot;. (%2)</source>
         <translation>Der Vereinsserver hat keine Datenbank „%1“. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="492"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="50"/>
         <source>The club server has no login role &quot;%1&quot;. (%2)</source>
         <translation>Der Vereinsserver hat keine Anmelderolle „%1“. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="494"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="52"/>
         <source>The club server at %1 could not prove that it is %1: its certificate was made for another host, so Sidelines did not connect. (%2)</source>
         <translation>Der Vereinsserver unter %1 konnte nicht nachweisen, dass er %1 ist: Sein Zertifikat wurde für einen anderen Rechner ausgestellt, daher hat Sidelines keine Verbindung aufgebaut. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="498"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="56"/>
         <source>The club server at %1 could not prove that it is %1: its certificate is not signed by the CA certificate %2, so Sidelines did not connect. (%3)</source>
         <translation>Der Vereinsserver unter %1 konnte nicht nachweisen, dass er %1 ist: Sein Zertifikat ist nicht mit dem CA-Zertifikat %2 signiert, daher hat Sidelines keine Verbindung aufgebaut. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="502"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="60"/>
         <source>The CA certificate file %1 cannot be used. (%2)</source>
         <translation>Die CA-Zertifikatsdatei %1 kann nicht verwendet werden. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="504"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="62"/>
         <source>The club server at %1 offers no encrypted connection, which a server not on this computer must. (%2)</source>
         <translation>Der Vereinsserver unter %1 bietet keine verschlüsselte Verbindung an, die ein Server außerhalb dieses Computers bieten muss. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="508"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="66"/>
         <source>The club server at %1 did not answer within %2 seconds. (%3)</source>
         <translation>Der Vereinsserver unter %1 hat nicht innerhalb von %2 Sekunden geantwortet. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="511"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="69"/>
         <source>Nothing answers at %1, port %2: the club server is not running there, or a firewall is in the way. (%3)</source>
         <translation>Unter %1, Port %2 antwortet nichts: Der Vereinsserver läuft dort nicht, oder eine Firewall ist im Weg. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="515"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="73"/>
         <source>The name %1 cannot be found: check it, and the network. (%2)</source>
         <translation>Der Name %1 wurde nicht gefunden: Prüfen Sie ihn und das Netzwerk. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="517"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="75"/>
         <source>There is no club server at the socket folder %1, port %2. (%3)</source>
         <translation>Im Socket-Ordner %1, Port %2 gibt es keinen Vereinsserver. (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="520"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="78"/>
         <source>The club server does not let %1 in from this computer. (%2)</source>
         <translation>Der Vereinsserver lässt %1 von diesem Computer aus nicht zu. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="522"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="80"/>
         <source>The club server refused to store this bench&apos;s matches: the login role %1 may write only its own bench&apos;s rows, and this bench&apos;s identifier belongs to another login role. (%2)</source>
         <translation>Der Vereinsserver hat es abgelehnt, die Spiele dieser Bank zu speichern: Die Anmelderolle %1 darf nur die Zeilen ihrer eigenen Bank schreiben, und die Kennung dieser Bank gehört einer anderen Anmelderolle. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="526"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="84"/>
         <source>The login role %1 lacks a right that the club server&apos;s set-up gives every bench. (%2)</source>
         <translation>Der Anmelderolle %1 fehlt ein Recht, das die Einrichtung des Vereinsservers jeder Bank gibt. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="529"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="87"/>
         <source>The club server&apos;s database %1 does not have the Sidelines tables as this Sidelines needs them: set it up with schema.sql (see the README). (%2)</source>
         <translation>Die Datenbank %1 des Vereinsservers hat die Sidelines-Tabellen nicht so, wie dieses Sidelines sie braucht: Richten Sie sie mit schema.sql ein (siehe README). (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="533"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="91"/>
         <source>The club server took longer than %1 seconds over one statement. (%2)</source>
         <translation>Der Vereinsserver hat für eine Anweisung länger als %1 Sekunden gebraucht. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="537"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="95"/>
         <source>The connection to the club server was lost. (%1)</source>
         <translation>Die Verbindung zum Vereinsserver ist abgebrochen. (%1)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="538"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="96"/>
         <source>The club server refused: %1</source>
         <translation>Der Vereinsserver hat abgelehnt: %1</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="575"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="171"/>
         <source>No club server is set up: see File &gt; Club Server.</source>
         <translation>Es ist noch kein Vereinsserver eingerichtet: Datei &gt; Vereinsserver.</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="598"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="194"/>
         <source>The PostgreSQL driver of Qt is not installed (Debian package libqt6sql6-psql).</source>
         <translation>Der PostgreSQL-Treiber von Qt ist nicht installiert (Debian-Paket libqt6sql6-psql).</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="808"/>
+        <location filename="../../src/club/ClubSend.cpp" line="38"/>
         <source>The match %1 is no longer in the archive.</source>
         <translation>Das Spiel %1 ist nicht mehr im Archiv.</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="901"/>
+        <location filename="../../src/club/ClubRestore.cpp" line="92"/>
         <source>The club server sent rows of the match %1 that this program cannot read.</source>
         <translation>Der Vereinsserver hat Zeilen des Spiels %1 gesendet, die dieses Programm nicht lesen kann.</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="1247"/>
+        <location filename="../../src/club/ClubMapping.cpp" line="35"/>
         <source>The archive of saved matches %1 cannot be used: %2</source>
         <translation>Das Archiv der gespeicherten Spiele %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="1315"/>
+        <location filename="../../src/club/ClubMapping.cpp" line="103"/>
         <source>Another bench&apos;s record %1 cannot be restored: this computer has a record with the same identifier.</source>
         <translation>Der Datensatz %1 einer anderen Bank kann nicht wiederhergestellt werden: Auf diesem Computer gibt es einen Datensatz mit derselben Kennung.</translation>
     </message>
@@ -506,8 +506,9 @@ kopieren.
 <context>
     <name>Db</name>
     <message>
-        <location filename="../../src/storage/BlockInsert.cpp" line="184"/>
-        <location filename="../../src/storage/BlockInsert.cpp" line="206"/>
+        <location filename="../../src/storage/BlockInsert.cpp" line="174"/>
+        <location filename="../../src/storage/BlockInsert.cpp" line="196"/>
+        <location filename="../../src/storage/EngineRead.cpp" line="23"/>
         <source>The database connection is not an SQLite one.</source>
         <translation>Die Datenbankverbindung ist keine SQLite-Verbindung.</translation>
     </message>
@@ -599,37 +600,37 @@ kopieren.
 <context>
     <name>PlayerBox</name>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="178"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="209"/>
         <source>Left half, zone %1, key F%2</source>
         <translation>Linke Hälfte, Position %1, Taste F%2</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="179"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="210"/>
         <source>Right half, zone %1, key F%2</source>
         <translation>Rechte Hälfte, Position %1, Taste F%2</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="186"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="217"/>
         <source>Box %1: %2</source>
         <translation>Feld %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="188"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="219"/>
         <source>empty</source>
         <translation>leer</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="190"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="221"/>
         <source>%1, libero</source>
         <translation>%1, Libero</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="192"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="223"/>
         <source>%1, selected</source>
         <translation>%1, ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="194"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="225"/>
         <source>%1, serving</source>
         <translation>%1, hat Aufschlag</translation>
     </message>
@@ -718,12 +719,12 @@ kopieren.
 <context>
     <name>RallyStore</name>
     <message>
-        <location filename="../../src/storage/RallyStore.cpp" line="145"/>
+        <location filename="../../src/storage/RallyStore.cpp" line="155"/>
         <source>There is no game under way to record in.</source>
         <translation>Es läuft kein Satz, in dem etwas erfasst werden könnte.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/RallyStore.cpp" line="157"/>
+        <location filename="../../src/storage/RallyStore.cpp" line="167"/>
         <source>The point was not stored: this game is not in the database.</source>
         <translation>Der Punkt wurde nicht gespeichert: Dieser Satz ist nicht in der Datenbank.</translation>
     </message>
@@ -796,12 +797,12 @@ kopieren.
         <translation>Auszeit %1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="300"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="307"/>
         <source>Took back: %1</source>
         <translation>Zurückgenommen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="301"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="307"/>
         <source>Took back an entry</source>
         <translation>Einen Eintrag zurückgenommen</translation>
     </message>
@@ -843,9 +844,9 @@ kopieren.
     <name>ReportData</name>
     <message>
         <location filename="../../src/reports/ReportData.cpp" line="36"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="200"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="275"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="414"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="219"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="295"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="434"/>
         <source>Team Totals</source>
         <translation>Teamsumme</translation>
     </message>
@@ -855,218 +856,218 @@ kopieren.
         <translation>die Summen von %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="37"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="38"/>
         <source>Rotation with zone 1 empty</source>
         <translation>Rotation mit leerer Position 1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="40"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="41"/>
         <source>Rotation of #%1 %2</source>
         <translation>Rotation von #%1 %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="43"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="44"/>
         <source>Rotation of a player no longer on the roster</source>
         <translation>Rotation eines Spielers, der nicht mehr im Kader ist</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="45"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="46"/>
         <source>Rotation of a player no longer on the roster (%1)</source>
         <translation>Rotation eines Spielers, der nicht mehr im Kader ist (%1)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="74"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="75"/>
         <source>SRV</source>
         <translation>AUFS</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="74"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="75"/>
         <source>rallies served</source>
         <translation>Ballwechsel mit eigenem Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="75"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="76"/>
         <source>WS</source>
         <translation>PA</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="75"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="76"/>
         <source>points won on own serve</source>
         <translation>Punkte bei eigenem Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="76"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="77"/>
         <source>BP%</source>
         <translation>BP%</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="76"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="77"/>
         <source>break-point percentage WS/SRV</source>
         <translation>Breakpoint-Quote PA/AUFS</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="77"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="78"/>
         <source>REC</source>
         <translation>EMPF</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="78"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="79"/>
         <source>rallies received (the other side served)</source>
         <translation>Ballwechsel in der Annahme (die andere Seite schlug auf)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="79"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="80"/>
         <source>WR</source>
         <translation>PE</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="80"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="81"/>
         <source>points won on the other side&apos;s serve, its serve errors included</source>
         <translation>Punkte bei gegnerischem Aufschlag, dessen Aufschlagfehler eingeschlossen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="81"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="82"/>
         <source>SO%</source>
         <translation>SO%</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="81"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="82"/>
         <source>sideout percentage WR/REC</source>
         <translation>Sideout-Quote PE/EMPF</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="82"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="83"/>
         <source>W</source>
         <translation>G</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="82"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="83"/>
         <source>points won</source>
         <translation>gewonnene Punkte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="83"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="84"/>
         <source>L</source>
         <translation>V</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="83"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="84"/>
         <source>points lost</source>
         <translation>verlorene Punkte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="84"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="384"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="85"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="404"/>
         <source>+/-</source>
         <translation>+/-</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="84"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="85"/>
         <source>points won less points lost</source>
         <translation>gewonnene weniger verlorene Punkte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="97"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="98"/>
         <source>ATK</source>
         <translation>ANG</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="97"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="98"/>
         <source>points won by a kill</source>
         <translation>Punkte durch Angriff</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="98"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="99"/>
         <source>BLK</source>
         <translation>BLO</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="98"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="99"/>
         <source>points won by a block</source>
         <translation>Punkte durch Block</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="99"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="100"/>
         <source>ACE</source>
         <translation>ASS</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="99"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="100"/>
         <source>points won by a serve ace</source>
         <translation>Punkte durch Aufschlag-Ass</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="100"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="101"/>
         <source>OPE</source>
         <translation>FGG</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="100"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="101"/>
         <source>points won by the other side&apos;s errors</source>
         <translation>Punkte durch Fehler des Gegners</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="101"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="102"/>
         <source>OTH</source>
         <translation>AND</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="102"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="103"/>
         <source>points scored without a deciding action recorded</source>
         <translation>Punkte ohne erfasste entscheidende Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="103"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="104"/>
         <source>WON</source>
         <translation>GES</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="103"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="104"/>
         <source>points won in all</source>
         <translation>gewonnene Punkte insgesamt</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="110"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="111"/>
         <source>No timeout in game %1.</source>
         <translation>Keine Auszeit in Satz %1.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="113"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="114"/>
         <source>%1 at %2–%3</source>
         <translation>%1 bei %2–%3</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="117"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="118"/>
         <source>Timeouts in game %1: %2.</source>
         <translation>Auszeiten in Satz %1: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="316"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="336"/>
         <source>The lead after each rally that stands: above the middle line the home team leads, below it the away team. A dashed line marks a timeout, in the colour of the side that took it.</source>
         <translation>Die Führung nach jedem gültigen Ballwechsel: Über der Mittellinie führt das Heimteam, darunter das Gastteam. Eine gestrichelte Linie markiert eine Auszeit, in der Farbe der Seite, die sie genommen hat.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="386"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="406"/>
         <source>Won by Attack</source>
         <translation>Gewonnen durch Angriff</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="387"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="407"/>
         <source>Won by Block</source>
         <translation>Gewonnen durch Block</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="388"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="408"/>
         <source>Won by Serve</source>
         <translation>Gewonnen durch Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="389"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="409"/>
         <source>Won by Opponent Errors</source>
         <translation>Gewonnen durch Fehler des Gegners</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="390"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="410"/>
         <source>Won Otherwise</source>
         <translation>Anders gewonnen</translation>
     </message>
@@ -1116,60 +1117,60 @@ kopieren.
         <translation>Punkte AP + ASS + EB + ½ BB</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="169"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="360"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="438"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="188"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="380"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="458"/>
         <source>No rally log for game %1</source>
         <translation>Kein Ballwechsel-Protokoll für Satz %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="177"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="196"/>
         <source>Game %1: %2</source>
         <translation>Satz %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="195"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="214"/>
         <source>Game %1</source>
         <translation>Satz %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="224"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="243"/>
         <source>Team Numbers</source>
         <translation>Teamwerte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="225"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="244"/>
         <source>Every rally of the games chosen, from each game&apos;s rally log; a point taken back counts nowhere.</source>
         <translation>Jeder Ballwechsel der gewählten Sätze, aus dem Protokoll jedes Satzes; ein zurückgenommener Punkt zählt nirgends.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="229"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="248"/>
         <source>The player and position chosen do not narrow the team numbers: they count every rally of these games.</source>
         <translation>Gewählter Spieler und gewählte Position schränken die Teamwerte nicht ein: Sie zählen jeden Ballwechsel dieser Sätze.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="292"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="312"/>
         <source>Rotation</source>
         <translation>Rotation</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="299"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="374"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="319"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="394"/>
         <source>Match</source>
         <translation>Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="300"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="320"/>
         <source>Longest run of points in each game</source>
         <translation>Längste Punkteserie in jedem Satz</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="304"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="324"/>
         <source>Points won</source>
         <translation>Gewonnene Punkte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="315"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="335"/>
         <source>Score Flow</source>
         <translation>Spielverlauf</translation>
     </message>
@@ -1252,63 +1253,63 @@ kopieren.
     </message>
     <message>
         <location filename="../../src/reports/ReportData.cpp" line="337"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="372"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="392"/>
         <source>Team</source>
         <translation>Team</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="373"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="393"/>
         <source>Line</source>
         <translation>Zeile</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="375"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="425"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="395"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="445"/>
         <source>Game</source>
         <translation>Satz</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="376"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="396"/>
         <source>Served</source>
         <translation>Aufschläge</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="377"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="397"/>
         <source>Won Serving</source>
         <translation>Gewonnen bei Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="378"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="398"/>
         <source>Break Point %</source>
         <translation>Breakpoint %</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="379"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="399"/>
         <source>Received</source>
         <translation>Annahmen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="380"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="400"/>
         <source>Won Receiving</source>
         <translation>Gewonnen bei Annahme</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="381"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="401"/>
         <source>Sideout %</source>
         <translation>Sideout %</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="382"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="402"/>
         <source>Won</source>
         <translation>Gewonnen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="383"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="403"/>
         <source>Lost</source>
         <translation>Verloren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="385"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="405"/>
         <source>Longest Run</source>
         <translation>Längste Serie</translation>
     </message>
@@ -1366,8 +1367,8 @@ kopieren.
         <translation>Das Byte 0x%1 steht in %2 für kein Zeichen; wählen Sie die Zeichenkodierung, in der die Datei geschrieben wurde.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="352"/>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="461"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="354"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="463"/>
         <source>the line holds characters that are not text: this is no scout file, or it is damaged.</source>
         <translation>Die Zeile enthält Zeichen, die kein Text sind: Das ist keine Scout-Datei, oder sie ist beschädigt.</translation>
     </message>
@@ -1377,12 +1378,12 @@ kopieren.
         <translation>Die Zeile ist kein UTF-8-Text; wählen Sie die Zeichenkodierung, in der die Datei geschrieben wurde.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="523"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="525"/>
         <source>home</source>
         <translation>Heim</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="523"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="525"/>
         <source>visiting</source>
         <translation>Gast</translation>
     </message>
@@ -1442,22 +1443,22 @@ kopieren.
         <translation>Der Platz von Spieler %1 in Satz %2 muss eine Position von 1 bis 6, „*“ oder leer sein, nicht „%3“.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="276"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="278"/>
         <source>player %1 of the %2 team has no name.</source>
         <translation>Spieler %1 des %2teams hat keinen Namen.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="278"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="280"/>
         <source>player %1&apos;s name is too long to be a player&apos;s name.</source>
         <translation>Der Name von Spieler %1 ist zu lang für einen Spielernamen.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="282"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="284"/>
         <source>the %1 team has no players.</source>
         <translation>Das %1team hat keine Spieler.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="296"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="298"/>
         <source>the final score &quot;%1&quot; cannot be read.</source>
         <translation>Das Endergebnis „%1“ kann nicht gelesen werden.</translation>
     </message>
@@ -1477,158 +1478,158 @@ kopieren.
         <translation>Der Code „%1“ nennt kein Spielelement: Die Spielelemente sind S, R, A, B, D, E und F.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="106"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="110"/>
         <source>the code &quot;%1&quot; cannot be read.</source>
         <translation>Der Code „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="125"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="129"/>
         <source>the scout line is cut short: it has %1 fields where one has %2.</source>
         <translation>Die Scout-Zeile ist unvollständig: Sie hat %1 Felder statt %2.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="132"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="136"/>
         <source>the time &quot;%1&quot; cannot be read.</source>
         <translation>Die Uhrzeit „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="137"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="141"/>
         <source>the set number &quot;%2&quot; is not one from 1 to %1.</source>
         <translation>Die Satznummer „%2“ liegt nicht zwischen 1 und %1.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="151"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="155"/>
         <source>the %1 player in zone %2 is &quot;%3&quot;, not a shirt number from 0 to 99.</source>
         <translation>Der %1spieler auf Position %2 ist „%3“, keine Rückennummer von 0 bis 99.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="173"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="177"/>
         <source>%1 names shirt number %2, who is not on the %3 team&apos;s roster.</source>
         <translation>%1 nennt die Rückennummer %2, die nicht im Kader des %3teams steht.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="169"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="173"/>
         <source>the action</source>
         <translation>Die Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="170"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="174"/>
         <source>the substitution</source>
         <translation>Der Wechsel</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="188"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="192"/>
         <source>the substitution exchanges player %1 for the same player.</source>
         <translation>Der Wechsel tauscht Spieler %1 gegen sich selbst.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="171"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="175"/>
         <source>the line-up</source>
         <translation>Die Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="199"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="203"/>
         <source>the %1 player %2 stands in two zones at once.</source>
         <translation>Der %1spieler %2 steht auf zwei Positionen zugleich.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="228"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="232"/>
         <source>the line ends set %1, but set %2 is being played.</source>
         <translation>Die Zeile beendet Satz %1, gespielt wird aber Satz %2.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="240"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="244"/>
         <source>the line lies past the end of set %1, and a match has at most %1 sets.</source>
         <translation>Die Zeile liegt hinter dem Ende von Satz %1, und ein Spiel hat höchstens %1 Sätze.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="249"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="253"/>
         <source>the score %1:%2 does not follow from %3:%4 with a point for the %5 team.</source>
         <translation>Der Spielstand %1:%2 folgt nicht aus %3:%4 mit einem Punkt für das %5team.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="281"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="285"/>
         <source>the file ends before set %1, which [3SET] gives as played %2-%3: it is cut short.</source>
         <translation>Die Datei endet vor Satz %1, den [3SET] als mit %2-%3 gespielt angibt: Sie ist unvollständig.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="294"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="298"/>
         <source>set %1 is scouted, but [3SET] gives it no final score.</source>
         <translation>Satz %1 ist erfasst, aber [3SET] nennt kein Endergebnis dafür.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="299"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="303"/>
         <source>set %1 ends %2-%3 by its points, but [3SET] gives %4-%5%6.</source>
         <translation>Satz %1 endet nach seinen Punkten %2-%3, aber [3SET] nennt %4-%5%6.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="305"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="309"/>
         <source>: the file is cut short</source>
         <translation>: Die Datei ist unvollständig</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="313"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="317"/>
         <source>the file ends in the middle of set %1 (%2-%3): it is cut short.</source>
         <translation>Die Datei endet mitten in Satz %1 (%2-%3): Sie ist unvollständig.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="319"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="323"/>
         <source>the file holds no set that was played.</source>
         <translation>Die Datei enthält keinen gespielten Satz.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="321"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="325"/>
         <source>the file holds %1 sets; a match has at most %2.</source>
         <translation>Die Datei enthält %1 Sätze; ein Spiel hat höchstens %2.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="333"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="337"/>
         <source>the %1 team is said to have won %2 sets, but the set scores give it %3.</source>
         <translation>Das %1team soll %2 Sätze gewonnen haben, nach den Satzergebnissen sind es aber %3.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="340"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="342"/>
         <source>the section [%1] appears a second time (first at line %2).</source>
         <translation>Der Abschnitt [%1] kommt ein zweites Mal vor (zuerst in Zeile %2).</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="354"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="356"/>
         <source>this is no scout file: a scout file begins with a section such as [3DATAVOLLEYSCOUT].</source>
         <translation>Das ist keine Scout-Datei: Eine Scout-Datei beginnt mit einem Abschnitt wie [3DATAVOLLEYSCOUT].</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="360"/>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="536"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="362"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="538"/>
         <source>the file is empty.</source>
         <translation>Die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="370"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="372"/>
         <source>the file ends without its [%1] section: it is cut short, or it is no scout file.</source>
         <translation>Die Datei endet ohne ihren Abschnitt [%1]: Sie ist unvollständig, oder sie ist keine Scout-Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="382"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="384"/>
         <source>[3MATCH] is empty: it gives the match&apos;s date.</source>
         <translation>[3MATCH] ist leer: Dort steht das Datum des Spiels.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="392"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="394"/>
         <source>the match&apos;s date &quot;%1&quot; cannot be read.</source>
         <translation>Das Spieldatum „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="394"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="396"/>
         <source>the match&apos;s date %1 is no date of a scouted match.</source>
         <translation>Das Spieldatum %1 kommt für ein erfasstes Spiel nicht in Frage.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="398"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="400"/>
         <source>the match&apos;s date %1 lies in the future.</source>
         <translation>Das Spieldatum %1 liegt in der Zukunft.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="401"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="403"/>
         <source>the match&apos;s time &quot;%1&quot; cannot be read.</source>
         <translation>Die Uhrzeit des Spiels „%1“ kann nicht gelesen werden.</translation>
     </message>
@@ -1643,82 +1644,82 @@ kopieren.
         <translation>Automatisch</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="551"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="553"/>
         <source>the file declares its text as UTF-8, but this line is not UTF-8; choose the text encoding the file was written in.</source>
         <translation>Die Datei gibt ihren Text als UTF-8 an, aber diese Zeile ist kein UTF-8; wählen Sie die Zeichenkodierung, in der die Datei geschrieben wurde.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutGames.cpp" line="221"/>
+        <location filename="../../src/scoutfile/ScoutGames.cpp" line="339"/>
         <source>player %1 is not on court to go off.</source>
         <translation>Spieler %1 steht nicht auf dem Feld und kann nicht ausgewechselt werden.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutGames.cpp" line="223"/>
+        <location filename="../../src/scoutfile/ScoutGames.cpp" line="341"/>
         <source>player %1 is on court already.</source>
         <translation>Spieler %1 steht bereits auf dem Feld.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutGames.cpp" line="228"/>
+        <location filename="../../src/scoutfile/ScoutGames.cpp" line="346"/>
         <source>the line-up of the line does not show player %1 coming on for player %2.</source>
         <translation>Die Aufstellung in der Zeile zeigt nicht, dass Spieler %1 für Spieler %2 kommt.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutExport.cpp" line="312"/>
+        <location filename="../../src/scoutfile/ScoutExport.cpp" line="344"/>
         <source>The match has %1 games; a scout file holds at most %2.</source>
         <translation>Das Spiel hat %1 Sätze; eine Scout-Datei fasst höchstens %2.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutExport.cpp" line="320"/>
+        <location filename="../../src/scoutfile/ScoutExport.cpp" line="358"/>
         <source>%2 and %3 of %4 both wear number %1: a scout file tells players apart by their numbers. Change one of them, then export again.</source>
         <translation>%2 und %3 von %4 tragen beide die Nummer %1: Eine Scout-Datei unterscheidet Spieler an ihren Nummern. Ändern Sie eine davon und exportieren Sie dann erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutExport.cpp" line="336"/>
+        <location filename="../../src/scoutfile/ScoutExport.cpp" line="375"/>
         <source>Both teams of the match are called &quot;%1&quot;: a scout file could not tell their players apart.</source>
         <translation>Beide Teams des Spiels heißen „%1“: Eine Scout-Datei könnte ihre Spieler nicht unterscheiden.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutExport.cpp" line="450"/>
+        <location filename="../../src/scoutfile/ScoutExport.cpp" line="489"/>
         <source>Recorded without a rally log: game %1 has its actions and final score only, not its points, rotations and substitutions.</source>
         <translation>Ohne Ballwechsel-Protokoll erfasst: Satz %1 enthält nur seine Aktionen und sein Endergebnis, nicht seine Punkte, Rotationen und Wechsel.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutExport.cpp" line="455"/>
+        <location filename="../../src/scoutfile/ScoutExport.cpp" line="494"/>
         <source>%1 actions taken back in subtraction mode had no action left to take back and are not written.</source>
         <translation>Im Korrekturmodus zurückgenommene Aktionen, für die es nichts mehr zurückzunehmen gab, werden nicht geschrieben: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutExport.cpp" line="459"/>
+        <location filename="../../src/scoutfile/ScoutExport.cpp" line="498"/>
         <source>%1 actions of players no longer on the roster are not written.</source>
         <translation>Aktionen von Spielern, die nicht mehr im Kader sind, werden nicht geschrieben: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="583"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="585"/>
         <source>read as %1, as chosen</source>
         <translation>gelesen als %1, wie gewählt</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="585"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="587"/>
         <source>read as %1</source>
         <translation>gelesen als %1</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="587"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="589"/>
         <source>read as %1, as the file declares</source>
         <translation>gelesen als %1, wie die Datei angibt</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="589"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="591"/>
         <source>read as %1, found in the file&apos;s letters</source>
         <translation>gelesen als %1, an den Buchstaben der Datei erkannt</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutRead.cpp" line="591"/>
+        <location filename="../../src/scoutfile/ScoutRead.cpp" line="593"/>
         <source>read as %1: the file&apos;s letters tell no other</source>
         <translation>gelesen als %1: Die Buchstaben der Datei deuten auf keine andere</translation>
     </message>
     <message>
-        <location filename="../../src/scoutfile/ScoutLines.cpp" line="182"/>
+        <location filename="../../src/scoutfile/ScoutLines.cpp" line="186"/>
         <source>the block names player %1 as the partner of the same player.</source>
         <translation>Der Block nennt Spieler %1 als Partner desselben Spielers.</translation>
     </message>
@@ -2328,7 +2329,7 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>Words</name>
     <message>
-        <location filename="../../src/club/ClubStore.cpp" line="1795"/>
+        <location filename="../../src/club/ClubRestore.cpp" line="294"/>
         <source>Not every chosen match came from the club server; nothing was restored.</source>
         <translation>Nicht jedes gewählte Spiel kam vom Vereinsserver; es wurde nichts wiederhergestellt.</translation>
     </message>
@@ -2898,7 +2899,7 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <translation>N&amp;euer Satz</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="135"/>
+        <location filename="../../src/game/frmGame.cpp" line="138"/>
         <location filename="../../src/game/frmGameLayout.cpp" line="226"/>
         <source>&amp;Rotate Home</source>
         <translation>Heim &amp;rotieren</translation>
@@ -2921,7 +2922,7 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <translation>Punkt G&amp;ast</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="135"/>
+        <location filename="../../src/game/frmGame.cpp" line="138"/>
         <location filename="../../src/game/frmGameLayout.cpp" line="229"/>
         <source>R&amp;otate Away</source>
         <translation>Gast r&amp;otieren</translation>
@@ -3014,114 +3015,104 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <translation>Ein Spieler auf dem Feld hat keine Kennung.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="137"/>
+        <location filename="../../src/game/frmGame.cpp" line="140"/>
         <source>A point for %1</source>
         <translation>Ein Punkt für %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="138"/>
+        <location filename="../../src/game/frmGame.cpp" line="141"/>
         <source>Turns %1 one place</source>
         <translation>Rotiert %1 um eine Position</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="277"/>
+        <location filename="../../src/game/frmGame.cpp" line="286"/>
         <source>L&amp;ibero Out</source>
         <translation>L&amp;ibero raus</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="277"/>
+        <location filename="../../src/game/frmGame.cpp" line="286"/>
         <location filename="../../src/game/frmGameLayout.cpp" line="381"/>
         <source>L&amp;ibero In</source>
         <translation>L&amp;ibero rein</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="290"/>
-        <location filename="../../src/game/frmGame.cpp" line="537"/>
+        <location filename="../../src/game/frmGame.cpp" line="299"/>
+        <location filename="../../src/game/frmGame.cpp" line="549"/>
         <source>There is no player in this box.</source>
         <translation>In diesem Feld steht kein Spieler.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="312"/>
+        <location filename="../../src/game/frmGame.cpp" line="321"/>
         <source>There is no game under way to score.</source>
         <translation>Es läuft kein Satz, in dem gezählt werden könnte.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="330"/>
+        <location filename="../../src/game/frmGame.cpp" line="339"/>
         <source>Not counted: this game is played to %1, won by two. &quot;Points per Game&quot; can be changed in the match options.</source>
         <translation>Nicht gezählt: Dieser Satz geht bis %1, mit zwei Punkten Vorsprung. „Punkte pro Satz“ lässt sich in den Spieloptionen ändern.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="334"/>
+        <location filename="../../src/game/frmGame.cpp" line="343"/>
         <source>Not taken back: a score cannot go below 0.</source>
         <translation>Nicht zurückgenommen: Ein Spielstand kann nicht unter 0 fallen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="338"/>
+        <location filename="../../src/game/frmGame.cpp" line="347"/>
         <source>Not taken back: past %1 a score only comes back to within two points of the other side.</source>
         <translation>Nicht zurückgenommen: Über %1 geht ein Spielstand nur bis auf zwei Punkte an die andere Seite zurück.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="352"/>
-        <source>Rotating Home...</source>
-        <translation>Heim rotiert...</translation>
-    </message>
-    <message>
-        <location filename="../../src/game/frmGame.cpp" line="352"/>
-        <source>Rotating Away...</source>
-        <translation>Gast rotiert...</translation>
-    </message>
-    <message>
-        <location filename="../../src/game/frmGame.cpp" line="397"/>
+        <location filename="../../src/game/frmGame.cpp" line="403"/>
         <source>%1 have taken 2 timeouts in this game. Record a third?</source>
         <translation>%1 hat in diesem Satz schon 2 Auszeiten genommen. Eine dritte erfassen?</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="398"/>
+        <location filename="../../src/game/frmGame.cpp" line="404"/>
         <source>%1 have taken %2 timeouts in this game. Record another?</source>
         <translation>%1 hat in diesem Satz schon %2 Auszeiten genommen. Noch eine erfassen?</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="399"/>
+        <location filename="../../src/game/frmGame.cpp" line="405"/>
         <source>Timeout</source>
         <translation>Auszeit</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="407"/>
+        <location filename="../../src/game/frmGame.cpp" line="413"/>
         <source>Not recorded: %1</source>
         <translation>Nicht erfasst: %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="422"/>
+        <location filename="../../src/game/frmGame.cpp" line="428"/>
         <source>Nothing to take back in this game.</source>
         <translation>In diesem Satz gibt es nichts zurückzunehmen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="429"/>
+        <location filename="../../src/game/frmGame.cpp" line="435"/>
         <source>Score %1–%2.</source>
         <translation>Spielstand %1–%2.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="473"/>
+        <location filename="../../src/game/frmGame.cpp" line="485"/>
         <source>%1 (taken back)</source>
         <translation>%1 (zurückgenommen)</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="499"/>
+        <location filename="../../src/game/frmGame.cpp" line="511"/>
         <source>Score of %1: %2</source>
         <translation>Punkte %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="534"/>
+        <location filename="../../src/game/frmGame.cpp" line="546"/>
         <source>Getting the Stats for </source>
         <translation>Statistik wird geholt für </translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="540"/>
+        <location filename="../../src/game/frmGame.cpp" line="552"/>
         <source> Stats</source>
         <translation> – Statistik</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="566"/>
+        <location filename="../../src/game/frmGame.cpp" line="578"/>
         <source>End Match</source>
         <translation>Spiel beenden</translation>
     </message>
