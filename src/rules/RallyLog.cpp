@@ -534,7 +534,7 @@ StepWrite Book::point(int side, int amount, bool rotateOnSideOut, const QDateTim
 
 StepWrite Book::pointEndedBy(int side, const Entry* ending, bool rotateOnSideOut, const QDateTime& at) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at);
+    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
     d.point(side, 1, serving(), rotateOnSideOut, ending);
     return d.write;
 }
@@ -569,7 +569,7 @@ StepWrite Book::libero(int side, int zone, const QDateTime& at) const
 
 StepWrite Book::liberoSwap(int side, const RecordId& in, const RecordId& out, int amount, const QDateTime& at) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at);
+    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
     d.swap(side == kAway ? kAway : kHome, in, out, amount > 0 ? 1 : -1);
     return d.write;
 }
