@@ -257,3 +257,8 @@ bool HasControlCharacters(const QString& name)
     }
     return false;
 }
+
+QString TypedName(const QString& typed)
+{
+    return typed.trimmed();
+}

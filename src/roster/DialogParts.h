@@ -130,5 +130,10 @@ private:
 // character (tab, line break, ...) or one that reorders the text around it.
 bool HasControlCharacters(const QString& name);
 
+// A typed name as it is stored: without white space at its ends, which no one sees in a list or
+// a report and which would make " Falcons" another team than "Falcons" (names read from a scout
+// file lose theirs too). A name of white space alone comes out empty and is refused as one.
+QString TypedName(const QString& typed);
+
 // Widens a chooser's list to show its longest name next to the identifier.
 void FitListWidth(QListWidget* list, int widestName);

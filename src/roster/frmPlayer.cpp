@@ -63,7 +63,8 @@ void frmPlayer::cmdOk_Click()
         txtPlayerNumber->setFocus();
         return;
     }
-    if (txtPlayerName->text().isEmpty()) {
+    const QString name = TypedName(txtPlayerName->text());
+    if (name.isEmpty()) {
         MsgBox(tr("Please fill in the Player's Name."), QMessageBox::Ok, QMessageBox::NoIcon,
                tr("Player's Name"));
         txtPlayerName->setFocus();
@@ -81,13 +82,13 @@ void frmPlayer::cmdOk_Click()
         return;
     }
     const int number = typed.toInt();
-    if (HasControlCharacters(txtPlayerName->text())) {
+    if (HasControlCharacters(name)) {
         MsgBox(tr("A name cannot hold tabs, line breaks or other control characters."), QMessageBox::Ok,
                QMessageBox::NoIcon, tr("Player's Name"));
         txtPlayerName->setFocus();
         return;
     }
-    m_entry = {static_cast<qint16>(number), txtPlayerName->text()};
+    m_entry = {static_cast<qint16>(number), name};
     QDialog::done(QDialog::Accepted);
 }
 

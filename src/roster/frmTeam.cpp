@@ -41,19 +41,20 @@ QWidget* frmTeam::FirstBox() const
 
 void frmTeam::cmdOk_Click()
 {
-    if (txtTeamName->text().isEmpty()) {
+    const QString name = TypedName(txtTeamName->text());
+    if (name.isEmpty()) {
         MsgBox(tr("Please fill in the Team Name."), QMessageBox::Ok, QMessageBox::NoIcon,
                tr("Team Name"));
         txtTeamName->setFocus();
         return;
     }
-    if (HasControlCharacters(txtTeamName->text())) {
+    if (HasControlCharacters(name)) {
         MsgBox(tr("A name cannot hold tabs, line breaks or other control characters."), QMessageBox::Ok,
                QMessageBox::NoIcon, tr("Team Name"));
         txtTeamName->setFocus();
         return;
     }
-    m_name = txtTeamName->text();
+    m_name = name;
     QDialog::done(QDialog::Accepted);
 }
 

@@ -93,7 +93,9 @@ private slots:
         const Step yes = Answer(QMessageBox::Yes, PickTeamRow(0)), no = Answer(QMessageBox::No, PickTeamRow(0));
         const std::tuple<const char*, int, QList<Step>, QString, QString, QString> rows[]{
             {"add a team", AddTeam, {TypeTeam(h)}, t + "|" + h, p, ""},
-            {"add a team of blanks", AddTeam, {TypeTeam("   ")}, t + "|   ", p, ""},
+            // White space at a name's ends goes, as it does in an imported file; inside, it stays.
+            {"add a team with blanks around and within", AddTeam,
+             {Steps({Paste("txtTeamName", "  Red   Owls \u3000"), Ok()})}, t + "|Red   Owls", p, ""},
             {"rename the second team", RenameTeam, {PickTeamRow(1), TypeTeam("Owls")}, "Falcons|Owls",
              "Ann 7 Falcons|Bea 8 Falcons|Cy 9 Owls", ""},
             {"delete a team with its players", DeleteTeam, {yes}, "Herons", "Cy 9 Herons", ""},
@@ -102,6 +104,9 @@ private slots:
              p + "|Di 1 Herons|" + h + " 0 Herons|Ed 99 Herons", ""},
             {"edit the second player", EditPlayer, {PickTeamRow(0), PickPlayerRow(1), TypePlayer("12", h)}, t,
              "Ann 7 Falcons|" + h + " 12 Falcons|Cy 9 Herons", ""},
+            {"player named with blanks around and within", EditPlayer,
+             {PickTeamRow(0), PickPlayerRow(0), Steps({Paste("txtPlayerName", " Ann  Lee\u00A0"), Ok()})}, t,
+             "Ann  Lee 7 Falcons|Bea 8 Falcons|Cy 9 Herons", ""},
             {"delete one player", DeletePlayer, {PickTeamRow(0), Answer(QMessageBox::Yes, PickPlayerRow(0))}, t,
              "Bea 8 Falcons|Cy 9 Herons", ""},
             // Every way out.
@@ -150,7 +155,7 @@ private slots:
     }
 
     // What cannot be stored as typed is refused with a reason, never cut or changed on the way,
-    // and the window stays open: empty boxes, shirt numbers outside 0 to 99, names holding control
+    // and the window stays open: empty boxes (or names of white space only), shirt numbers outside 0 to 99, names holding control
     // characters (pasted text counts too), a chooser with nothing chosen. So is a row another tool
     // stored with an identifier that is none, or another record's (as bytes: the key refuses the
     // text twice): choosing it names it and acts on nothing.
@@ -172,6 +177,14 @@ private slots:
         QTest::newRow("tab in a team name") << int(AddTeam) << team("Fal\tcons") << control << noStray;
         QTest::newRow("no number") << int(AddPlayer) << player("", "Ann") << "fill in the Player's Number." << noStray;
         QTest::newRow("no player name") << int(AddPlayer) << player("7", "") << "fill in the Player's Name." << noStray;
+        // A name of white space alone is no name, whichever kind of blank it is made of.
+        for (const char* blank : {" ", "   ", "\t", " \t ", "\u00A0\u3000"}) {
+            const QString shown = QString::fromUtf8(blank).toUtf8().toPercentEncoding();
+            QTest::addRow("team name %s", qPrintable(shown)) << int(AddTeam) << team(QString::fromUtf8(blank))
+                                                            << "Please fill in the Team Name." << noStray;
+            QTest::addRow("player name %s", qPrintable(shown))
+                << int(AddPlayer) << player("7", QString::fromUtf8(blank)) << "fill in the Player's Name." << noStray;
+        }
         for (const char* number : {"100", "-1", "123456789", "1.5", "7a"})
             QTest::newRow(number) << int(AddPlayer) << player(number, "Ann") << range << noStray;
         QTest::newRow("tab in a player's name") << int(AddPlayer) << player("7", "Ann\tLee") << control << noStray;
