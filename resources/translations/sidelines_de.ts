@@ -529,7 +529,7 @@ kopieren.
 <context>
     <name>InstanceLock</name>
     <message>
-        <location filename="../../src/shell/InstanceLock.cpp" line="48"/>
+        <location filename="../../src/shell/InstanceLock.cpp" line="56"/>
         <source>The file was replaced each time it was locked.</source>
         <translation>Die Datei wurde bei jedem Sperren ersetzt.</translation>
     </message>
@@ -1958,19 +1958,53 @@ kopieren.
 <context>
     <name>SidelinesStart</name>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="238"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="259"/>
         <source>Sidelines cannot create its data folder
 %1</source>
         <translation>Sidelines kann seinen Datenordner nicht anlegen:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="250"/>
-        <source>Sidelines is already running.</source>
-        <translation>Sidelines läuft bereits.</translation>
+        <location filename="../../src/shell/frmSplash.cpp" line="235"/>
+        <source>Sidelines is already running.
+
+Its lock file
+%1
+is held by another process.</source>
+        <translation>Sidelines läuft bereits.
+
+Seine Sperrdatei
+%1
+wird von einem anderen Prozess gehalten.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="258"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="239"/>
+        <source>Sidelines is already running.
+
+Its lock file
+%1
+is held by process %2.</source>
+        <translation>Sidelines läuft bereits.
+
+Seine Sperrdatei
+%1
+wird von Prozess %2 gehalten.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmSplash.cpp" line="242"/>
+        <source>Sidelines is already running.
+
+Its lock file
+%1
+is held by process %2 on %3.</source>
+        <translation>Sidelines läuft bereits.
+
+Seine Sperrdatei
+%1
+wird von Prozess %2 auf %3 gehalten.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/frmSplash.cpp" line="278"/>
         <source>Sidelines cannot start: its lock file
 %1
 cannot be used: %2
@@ -1983,7 +2017,7 @@ kann nicht verwendet werden: %2
 Ohne sie könnte eine zweite Sidelines-Kopie mit derselben Datenbank starten und die Spiele löschen, die diese erfasst. Wenn keine andere Kopie läuft, entfernen oder reparieren Sie die Datei und starten Sie Sidelines erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="279"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="299"/>
         <source>Sidelines cannot open its database
 %1
 
@@ -1995,12 +2029,12 @@ nicht öffnen.
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="285"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="305"/>
         <source>Database: %1</source>
         <translation>Datenbank: %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmSplash.cpp" line="287"/>
+        <location filename="../../src/shell/frmSplash.cpp" line="307"/>
         <source>Sidelines can read its database
 %1
 but cannot write to it: %2
@@ -3664,28 +3698,28 @@ Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen ent
     </message>
     <message>
         <location filename="../../src/roster/frmPlayer.cpp" line="62"/>
-        <location filename="../../src/roster/frmPlayer.cpp" line="78"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="79"/>
         <source>Player Number</source>
         <translation>Rückennummer</translation>
     </message>
     <message>
-        <location filename="../../src/roster/frmPlayer.cpp" line="67"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="68"/>
         <source>Please fill in the Player&apos;s Name.</source>
         <translation>Bitte geben Sie den Namen des Spielers ein.</translation>
     </message>
     <message>
-        <location filename="../../src/roster/frmPlayer.cpp" line="68"/>
-        <location filename="../../src/roster/frmPlayer.cpp" line="86"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="69"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="87"/>
         <source>Player&apos;s Name</source>
         <translation>Name des Spielers</translation>
     </message>
     <message>
-        <location filename="../../src/roster/frmPlayer.cpp" line="77"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="78"/>
         <source>The Player&apos;s Number must be a whole number from 0 to 99.</source>
         <translation>Die Rückennummer muss eine ganze Zahl von 0 bis 99 sein.</translation>
     </message>
     <message>
-        <location filename="../../src/roster/frmPlayer.cpp" line="85"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="86"/>
         <source>A name cannot hold tabs, line breaks or other control characters.</source>
         <translation>Ein Name darf keine Tabulatoren, Zeilenumbrüche oder andere Steuerzeichen enthalten.</translation>
     </message>
@@ -4398,18 +4432,18 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/roster/frmTeam.cpp" line="45"/>
+        <location filename="../../src/roster/frmTeam.cpp" line="46"/>
         <source>Please fill in the Team Name.</source>
         <translation>Bitte geben Sie den Teamnamen ein.</translation>
     </message>
     <message>
-        <location filename="../../src/roster/frmTeam.cpp" line="46"/>
-        <location filename="../../src/roster/frmTeam.cpp" line="52"/>
+        <location filename="../../src/roster/frmTeam.cpp" line="47"/>
+        <location filename="../../src/roster/frmTeam.cpp" line="53"/>
         <source>Team Name</source>
         <translation>Teamname</translation>
     </message>
     <message>
-        <location filename="../../src/roster/frmTeam.cpp" line="51"/>
+        <location filename="../../src/roster/frmTeam.cpp" line="52"/>
         <source>A name cannot hold tabs, line breaks or other control characters.</source>
         <translation>Ein Name darf keine Tabulatoren, Zeilenumbrüche oder andere Steuerzeichen enthalten.</translation>
     </message>

@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
+#include <QSysInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -23,20 +25,26 @@ InstanceLock::InstanceLock(const QString& path) : m_path(path)
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int failure = errno;
-            ::close(fd);
-            if (failure == EWOULDBLOCK)
+            if (failure == EWOULDBLOCK) {
                 m_state = State::HeldElsewhere;
-            else
+                char note[512];
+                const ssize_t size = ::read(fd, note, sizeof note);
+                if (size > 0)
+                    m_holder = ReadNote(QByteArray(note, qsizetype(size)));
+            } else {
                 m_reason = qt_error_string(failure);
+            }
+            ::close(fd);
             return;
         }
         struct stat opened {};
         struct stat named {};
         if (::fstat(fd, &opened) == 0 && ::stat(name.constData(), &named) == 0 && opened.st_dev == named.st_dev
             && opened.st_ino == named.st_ino) {
-            // Who holds it, for a person looking at the folder; nothing depends on it, so the
-            // lock holds whether or not the note could be written.
-            const QByteArray who = QByteArray::number(qint64(::getpid())) + "\nsidelines\n";
+            // Who holds it, for a copy that is refused (it names the holder) and for a person
+            // looking at the folder; the lock holds whether or not the note could be written.
+            const QByteArray who = QByteArray::number(qint64(::getpid())) + "\nsidelines\n"
+                + QSysInfo::machineHostName().toUtf8() + "\n";
             [[maybe_unused]] const bool noted
                 = ::ftruncate(fd, 0) == 0 && ::write(fd, who.constData(), size_t(who.size())) == who.size();
             m_fd = fd;
@@ -46,6 +54,24 @@ InstanceLock::InstanceLock(const QString& path) : m_path(path)
         ::close(fd);
     }
     m_reason = QCoreApplication::translate("InstanceLock", "The file was replaced each time it was locked.");
+}
+
+std::optional<InstanceLock::Holder> InstanceLock::ReadNote(const QByteArray& note)
+{
+    const QList<QByteArray> lines = note.split('\n');
+    bool ok = false;
+    const qint64 pid = lines.first().toLongLong(&ok);
+    if (!ok || pid <= 0)
+        return std::nullopt;
+    Holder holder{pid, {}};
+    // The host is shown to the user: a garbled one is left out rather than shown.
+    const QString host = lines.size() > 2 ? QString::fromUtf8(lines[2]) : QString();
+    const bool plain = std::none_of(host.cbegin(), host.cend(), [](QChar c) {
+        return !c.isPrint() || c == QChar::ReplacementCharacter;
+    });
+    if (plain && host.size() <= 255)
+        holder.host = host;
+    return holder;
 }
 
 InstanceLock::~InstanceLock()

@@ -224,6 +224,27 @@ frmMain* SidelinesStart::mainWindow() const
     return m_splash ? m_splash->mainWindow() : nullptr;
 }
 
+namespace {
+// Names the lock file and, when its note says so, the process holding it: a copy left running on
+// another computer sharing the folder, or hung without a window, can then be found and ended.
+QString AlreadyRunningText(const InstanceLock& lock)
+{
+    const QString file = QDir::toNativeSeparators(lock.path());
+    const auto& holder = lock.holder();
+    if (!holder)
+        return QCoreApplication::translate("SidelinesStart", "Sidelines is already running.\n\n"
+                                                             "Its lock file\n%1\nis held by another process.")
+            .arg(file);
+    if (holder->host.isEmpty())
+        return QCoreApplication::translate("SidelinesStart", "Sidelines is already running.\n\n"
+                                                             "Its lock file\n%1\nis held by process %2.")
+            .arg(file, QString::number(holder->pid));
+    return QCoreApplication::translate("SidelinesStart", "Sidelines is already running.\n\n"
+                                                         "Its lock file\n%1\nis held by process %2 on %3.")
+        .arg(file, QString::number(holder->pid), holder->host);
+}
+} // namespace
+
 bool SidelinesStart::begin()
 {
     // Made first, so that its picture is drawn while the database is found and opened.
@@ -247,8 +268,7 @@ bool SidelinesStart::begin()
     // database would wipe a match that the first is recording.
     m_lock = std::make_unique<InstanceLock>(LockPathFor(place.database));
     if (m_lock->state() == InstanceLock::State::HeldElsewhere) {
-        MsgBox(QCoreApplication::translate("SidelinesStart", "Sidelines is already running."), QMessageBox::Ok, QMessageBox::Information,
-               QStringLiteral("Sidelines"));
+        MsgBox(AlreadyRunningText(*m_lock), QMessageBox::Ok, QMessageBox::Information, QStringLiteral("Sidelines"));
         m_splash.reset();
         return false;
     }

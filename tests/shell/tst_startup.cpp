@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QSettings>
+#include <QSysInfo>
 
 #include <cerrno>
 #include <unistd.h>
@@ -39,6 +40,14 @@ void WriteTips(const QString& dir, const QByteArray& content)
 QString TipText(QWidget* tip)
 {
     return Child<QLabel>(tip, QStringLiteral("lblTipText"))->text();
+}
+
+// The refusal of a second copy: the lock file beside the test's real database, then its holder.
+QString AlreadyRunning(const TestApp& app, const QString& holder)
+{
+    const QString lock = QDir(QFileInfo(app.dir()).canonicalFilePath()).filePath(SidelinesStart::LockFileName());
+    return QStringLiteral("Sidelines is already running.\n\nIts lock file\n%1\nis held by %2.")
+        .arg(QDir::toNativeSeparators(lock), holder);
 }
 }  // namespace
 
@@ -232,7 +241,11 @@ private slots:
         {
             SidelinesStart second(linked ? other.path() : app.dir());
             QVERIFY(!second.begin());
-            QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("Sidelines is already running.")});
+            // Named by the first copy's file beside the real database, and the first copy's note.
+            QCOMPARE(MsgBoxHook::prompts(),
+                     QStringList{AlreadyRunning(app, QStringLiteral("process %1 on %2")
+                                                         .arg(QCoreApplication::applicationPid())
+                                                         .arg(QSysInfo::machineHostName()))});
             QCOMPARE(MsgBoxHook::asked().first().icon, QMessageBox::Information);
             QVERIFY(second.splash() == nullptr);
         }
@@ -310,27 +323,44 @@ private slots:
     }
 
     // The lock is the system's lock on the file: while another process holds it no copy starts,
-    // and once that process is killed the next start takes it over at once.
+    // and once that process is killed the next start takes it over at once. The refusal names
+    // the holder as far as the holder's note in the file tells it, and never shows a garbled host.
+    void lockHeldByAProcessUntilItIsKilled_data()
+    {
+        QTest::addColumn<QString>("note");   // what the holder writes; %1: its process id
+        QTest::addColumn<QString>("holder"); // how the refusal names it; %1: its process id
+        QTest::newRow("id and host") << "%1\nsidelines\nfar-laptop\n" << "process %1 on far-laptop";
+        QTest::newRow("id only") << "%1\n" << "process %1";
+        QTest::newRow("no note") << "" << "another process";
+        QTest::newRow("no id") << "sidelines\nfar-laptop\n" << "another process";
+        QTest::newRow("id of zero") << "0\nsidelines\nfar-laptop\n" << "another process";
+        QTest::newRow("carriage return in the host") << "%1\nsidelines\nfar\rlaptop\n" << "process %1";
+        QTest::newRow("host not text") << "%1\nsidelines\nfar\\377\n" << "process %1";
+    }
+
     void lockHeldByAProcessUntilItIsKilled()
     {
+        QFETCH(QString, note);
+        QFETCH(QString, holder);
         TestApp app;
         const QString lockPath = app.dir() + QLatin1Char('/') + SidelinesStart::LockFileName();
-        QProcess holder;
+        QProcess holding;
         // The shell becomes the sleeping process that holds the lock, so killing it lets the lock go.
-        // It says when it holds it: looking for the lock before then would race it for the file.
-        holder.start(QStringLiteral("sh"),
-                     {QStringLiteral("-c"), QStringLiteral("exec 9>\"$0\" && flock -n 9 && echo held && exec sleep 60"),
-                      lockPath});
-        QVERIFY(holder.waitForStarted());
-        QVERIFY(QTest::qWaitFor([&] { return holder.readAllStandardOutput().contains("held") || holder.state() == QProcess::NotRunning; }));
-        QCOMPARE(holder.state(), QProcess::Running);
+        // It says when it holds it and has written its note: looking before then would race it.
+        holding.start(QStringLiteral("sh"),
+                      {QStringLiteral("-c"),
+                       QStringLiteral("exec 9>\"$0\" && flock -n 9 && printf \"$1\" \"$$\" >&9 && echo held && exec sleep 60"),
+                       lockPath, QString(note).replace(QStringLiteral("%1"), QStringLiteral("%s"))});
+        QVERIFY(holding.waitForStarted());
+        QVERIFY(QTest::qWaitFor([&] { return holding.readAllStandardOutput().contains("held") || holding.state() == QProcess::NotRunning; }));
+        QCOMPARE(holding.state(), QProcess::Running);
         {
             SidelinesStart refused(app.dir());
             QVERIFY(!refused.begin());
-            QCOMPARE(MsgBoxHook::prompts(), QStringList{QStringLiteral("Sidelines is already running.")});
+            QCOMPARE(MsgBoxHook::prompts(), QStringList{AlreadyRunning(app, QString(holder).replace("%1", QString::number(holding.processId())))});
         }
-        holder.kill();
-        QVERIFY(holder.waitForFinished());
+        holding.kill();
+        QVERIFY(holding.waitForFinished());
         SidelinesStart start(app.dir());
         QVERIFY(start.begin());
         start.splash()->hide();
