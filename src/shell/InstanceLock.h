@@ -37,12 +37,13 @@ public:
     // The holder when the lock is HeldElsewhere and the holder's note could be read; the note is
     // written just after the lock is taken, so a start at that very moment may find none yet.
     const std::optional<Holder>& holder() const { return m_holder; }
-    // Reads a holder's note: its process id, the program's name and the host, one a line.
-    static std::optional<Holder> ReadNote(const QByteArray& note);
     // Removes the file and lets the lock go; also done by the destructor.
     void release();
 
 private:
+    // Reads a holder's note: its process id, the program's name and the host, one a line.
+    static std::optional<Holder> ReadNote(const QByteArray& note);
+
     QString m_path;
     QString m_reason;
     std::optional<Holder> m_holder;
