@@ -27,6 +27,12 @@ void MatchSession::setStoredOptions(const MatchStore::MatchOptions& options)
                            options.scoreFromAction});
 }
 
+void MatchSession::storeMatch()
+{
+    MatchStore::AddMatch(matchId, homeTeamId, awayTeamId, game->GameID(), int(game->GameNumber()), storedOptions());
+    stored = true;
+}
+
 int MatchSession::scoreLimit() const
 {
     return scoreLimit(game ? game->GameNumber() : 0);

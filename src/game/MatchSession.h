@@ -50,11 +50,18 @@ public:
     std::array<QList<RecordId>, 2> startingSix;
     // The libero each side named for the game under way (null: none); the next game proposes them.
     std::array<RecordId, 2> liberos;
+    // A new match is written with its first game's start, in the same transaction (RallyKeeper):
+    // one cancelled at the line-up window, or stopped there, leaves nothing behind. False until
+    // then.
+    bool stored = true;
 
     void setOptions(const GameOptions& options);
     // The options as the match's row keeps them, and back.
     MatchStore::MatchOptions storedOptions() const;
     void setStoredOptions(const MatchStore::MatchOptions& options);
+    // Writes the match with its game under way and its options, inside the caller's transaction.
+    // Throws DbError.
+    void storeMatch();
     bool homeOnLeft() const { return side == QLatin1String("LEFT"); }
     // The points that win the game under way.
     int scoreLimit() const;

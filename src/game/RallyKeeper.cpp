@@ -20,7 +20,14 @@ RallyKeeper::Done RallyKeeper::store(Rally::StepWrite step, const QList<RecordId
     if (step.entries.empty() && onCourt.isEmpty())
         return done;
     const RecordId game = m_session.game ? m_session.game->GameID() : RecordId();
-    RallyStore::Write(game, step, onCourt);
+    if (m_session.stored) {
+        RallyStore::Write(game, step, onCourt);
+    } else {
+        Transaction t;
+        m_session.storeMatch();
+        RallyStore::Write(game, step, onCourt);
+        t.commit();
+    }
     // Only what the database holds joins the log.
     m_book.append(step);
     done.stored = !step.entries.empty();
@@ -37,7 +44,7 @@ RallyKeeper::Done RallyKeeper::enterLineUps(const QList<RecordId>& home, const Q
     const bool complete = home.size() == 6 && away.size() == 6;
     if (!complete) {
         // Without both line-ups there is no court to log; the players are still on it.
-        MatchStore::RecordPlayed(m_session.game ? m_session.game->GameID() : RecordId(), onCourt);
+        store({}, onCourt);
         return {};
     }
     Rally::Court court;

@@ -78,10 +78,10 @@ void clsMatch::StartNewMatch()
     {
         BusyPointer busy;
         CheckSumStats();
-        // With its options, so that a stop at any moment from now on leaves it to be continued.
-        MatchStore::AddMatch(m_match, m_home, m_away, session.game->GameID(), int(session.game->GameNumber()),
-                             session.storedOptions());
     }
+    // Written with its options when its first game starts, so that a stop at any moment from then
+    // on leaves it to be continued, and a match given up before has left nothing.
+    session.stored = false;
     RunMatch(session, L, false);
 }
 
