@@ -417,7 +417,9 @@ bool frmMain::ForgetMatches()
     } catch (const ArchiveStore::ArchiveError& e) {
         // The archive is a file the user can act on: where it is, and what frees the way.
         const QFileInfo archive(e.path());
-        const QString reason = e.reason().left(1).toUpper() + e.reason().mid(1);
+        QString reason = DiskFullReason(e.reason(), e.path());
+        if (reason.isEmpty())
+            reason = e.reason().left(1).toUpper() + e.reason().mid(1);
         MsgBox(tr("The recorded matches could not be saved to the archive %1 in the folder\n%2\n\n%3\n\n"
                   "Make room on that drive, or move %1 aside; nothing was cleared, and the matches are still in "
                   "the database. Sidelines closes now.")

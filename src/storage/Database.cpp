@@ -8,9 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QSqlError>
+#include <QStorageInfo>
 #include <QStringList>
 #include <QTimer>
 
@@ -34,6 +36,33 @@ DbError::DbError(const QString& message, const QString& statement)
         qCWarning(lcDatabase).noquote() << message + QStringLiteral("\n  in: ") + statement;
 }
 
+QString DiskFullReason(const QString& engineMessage, const QString& file, qint64 bytesFree)
+{
+    // Below this an I/O error of a write is taken for the disk's room running out: the log and
+    // its index grow by a few pages at a time, and a checkpoint needs the file's room again.
+    constexpr qint64 kNearlyFull = 16 * 1024 * 1024;
+    const bool full = engineMessage.contains(QLatin1String("disk is full"), Qt::CaseInsensitive)
+                      || engineMessage.contains(QLatin1String("No space left"), Qt::CaseInsensitive)
+                      || (engineMessage.contains(QLatin1String("disk I/O error"), Qt::CaseInsensitive)
+                          && bytesFree >= 0 && bytesFree < kNearlyFull);
+    if (!full || file.isEmpty())
+        return {};
+    const QString where = QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
+    if (bytesFree < 0)
+        return QCoreApplication::translate("Sidelines", "The disk holding %1 is full: nothing more could be written "
+                                                        "to it. Make room on that disk, then try again.")
+            .arg(where);
+    return QCoreApplication::translate("Sidelines", "The disk holding %1 is full (%2 free): nothing more could be "
+                                                    "written to it. Make room on that disk, then try again.")
+        .arg(where, QLocale().formattedDataSize(bytesFree));
+}
+
+QString DiskFullReason(const QString& engineMessage, const QString& file)
+{
+    const QStorageInfo disk(QFileInfo(file).absolutePath());
+    return DiskFullReason(engineMessage, file, disk.isValid() ? disk.bytesAvailable() : -1);
+}
+
 QString DescribeFailure(const DbError& error)
 {
     const QString file = Db::isOpen() ? Db::connection().databaseName() : QString();
@@ -41,6 +70,10 @@ QString DescribeFailure(const DbError& error)
         return QCoreApplication::translate("Sidelines", "The database file %1 is no longer there: it was moved or "
                                                         "deleted while Sidelines was running.")
             .arg(QDir::toNativeSeparators(file));
+    if (!file.isEmpty()) {
+        if (const QString full = DiskFullReason(error.message(), file); !full.isEmpty())
+            return full;
+    }
     return error.message();
 }
 

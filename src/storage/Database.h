@@ -29,6 +29,12 @@ private:
 // What the user is told of a failed statement: the engine's message, or that the database file
 // has gone from its place while the program ran (the engine would only call it read-only).
 QString DescribeFailure(const DbError& error);
+// When the engine's words for a failed write mean that the disk holding file has no room (the
+// engine calls it "database or disk is full", or, where its log could not grow, "disk I/O error"),
+// says so with the file and the room left; otherwise nothing. bytesFree < 0: unknown.
+QString DiskFullReason(const QString& engineMessage, const QString& file, qint64 bytesFree);
+// The same for the disk as it stands now.
+QString DiskFullReason(const QString& engineMessage, const QString& file);
 // The failing statement, for the details of a message ("The statement that failed: ..."); empty
 // when the failure was not a statement's.
 QString FailureDetails(const DbError& error);

@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
 #include <QSqlQuery>
+#include <QStorageInfo>
 
 namespace Db::detail {
 
@@ -96,11 +98,18 @@ bool keepBackup(QSqlDatabase& db, const QString& path, int version, QString* err
         copied = !block.isEmpty() && copy.write(block) == block.size();
     }
     copied = copied && copy.commit();
-    if (!copied && error)
+    if (!copied && error) {
+        QString why = source.error() != QFileDevice::NoError ? source.errorString() : copy.errorString();
+        // A disk without room for the copy is told as such: the system's word for it, once the
+        // copy is given up, is often "Unknown error".
+        const QStorageInfo disk(QFileInfo(backup).absolutePath());
+        if (source.error() == QFileDevice::NoError && disk.isValid() && disk.bytesAvailable() < source.size())
+            why = QCoreApplication::translate("Database", "the disk holding it is full (%1 free, %2 needed)")
+                      .arg(QLocale().formattedDataSize(disk.bytesAvailable()), QLocale().formattedDataSize(source.size()));
         *error = QCoreApplication::translate("Database", "it needs an upgrade, and the copy kept before upgrading "
                                                          "could not be written as %1: %2")
-                     .arg(QDir::toNativeSeparators(backup),
-                          source.error() != QFileDevice::NoError ? source.errorString() : copy.errorString());
+                     .arg(QDir::toNativeSeparators(backup), why);
+    }
     return copied;
 }
 }  // namespace
