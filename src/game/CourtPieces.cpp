@@ -1,5 +1,6 @@
 #include "game/CourtPieces.h"
 
+#include "base/Names.h"
 #include "widgets/Accessible.h"
 #include "roster/clsPlayer.h"
 
@@ -153,7 +154,7 @@ PlayerBox::PlayerBox(int index, QWidget* parent) : QLabel(parent), m_index(index
 
 QString PlayerBox::CaptionOf(const clsPlayer& p)
 {
-    return p.PlayerName() + QLatin1Char('\n') + QLatin1Char('#') + QString::number(p.PlayerNumber());
+    return names::Isolated(p.PlayerName()) + QLatin1Char('\n') + QLatin1Char('#') + QString::number(p.PlayerNumber());
 }
 
 void PlayerBox::setPlayer(const clsPlayer& p)
@@ -162,7 +163,7 @@ void PlayerBox::setPlayer(const clsPlayer& p)
     m_caption = CaptionOf(p);
     setText(m_caption);
     setProperty("playerId", m_playerId.text());
-    m_who = QStringLiteral("#%1 %2").arg(p.PlayerNumber()).arg(p.PlayerName());
+    m_who = QStringLiteral("#%1 %2").arg(p.PlayerNumber()).arg(names::Shown(p.PlayerName()));
     updateName();
     fitText();
 }

@@ -1,5 +1,6 @@
 #include "game/RallyKeeper.h"
 
+#include "base/Names.h"
 #include "storage/Database.h"
 #include "storage/MatchStore.h"
 #include "storage/PlayStore.h"
@@ -242,7 +243,7 @@ QString RallyKeeper::liberoRefusal(Rally::LiberoMove why, int side) const
 RallyWords::RallyWords(const MatchSession& session)
 {
     for (size_t side = 0; side < 2; ++side) {
-        m_teams[side] = session.rosters[side].name;
+        m_teams[side] = names::Shown(session.rosters[side].name);
         for (const PlayerRow& p : session.rosters[side].players)
             m_players.insert(p.id, {p.number, p.name});
     }
@@ -264,7 +265,7 @@ QString RallyWords::player(const RecordId& id) const
     const auto found = m_players.constFind(id);
     if (found == m_players.constEnd())
         return id.isNull() ? QString() : tr("a player no longer on the roster");
-    return QStringLiteral("#%1 %2").arg(found->first).arg(found->second);
+    return QStringLiteral("#%1 %2").arg(found->first).arg(names::Shown(found->second));
 }
 
 QString RallyWords::statName(const QString& column, int value)

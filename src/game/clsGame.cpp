@@ -1,5 +1,6 @@
 #include "game/clsGame.h"
 
+#include "base/Names.h"
 #include "storage/Database.h"
 #include "storage/MatchStore.h"
 #include "widgets/MsgBox.h"
@@ -102,7 +103,7 @@ QString clsGame::NextGameQuestion(const MatchSession& session)
     if (session.decided(won)) {
         const bool home = won.first > won.second;
         return clsGame::tr("%1 have won the match %2\u2013%3. Go to game %4 anyway?")
-            .arg(session.rosters[home ? 0 : 1].name)
+            .arg(names::Shown(session.rosters[home ? 0 : 1].name))
             .arg(std::max(won.first, won.second))
             .arg(std::min(won.first, won.second))
             .arg(next);

@@ -1,5 +1,6 @@
 #include "game/frmGame.h"
 
+#include "base/Names.h"
 #include "widgets/Accessible.h"
 #include "storage/Database.h"
 #include "storage/MatchStore.h"
@@ -136,7 +137,7 @@ void frmGame::placeSide(bool home)
         fitTeamNames();
     }
     cmdRotate[size_t(bar)]->setText(home ? tr("&Rotate Home") : tr("R&otate Away"));
-    const QString team = m_session.rosters[home ? 0 : 1].name;
+    const QString team = names::Shown(m_session.rosters[home ? 0 : 1].name);
     a11y::SetDescription(cmdScore[size_t(bar)], tr("A point for %1").arg(team));
     a11y::SetDescription(cmdRotate[size_t(bar)], tr("Turns %1 one place").arg(team));
     nameScores();
@@ -507,7 +508,7 @@ void frmGame::showRally(const RallyKeeper::Done& done, const QString& status)
 void frmGame::nameScores()
 {
     for (int half = 0; half < 2; ++half) {
-        const QString& team = m_session.rosters[homeOnHalf(half) ? 0 : 1].name;
+        const QString team = names::Shown(m_session.rosters[homeOnHalf(half) ? 0 : 1].name);
         a11y::SetName(lblScore[size_t(half)], tr("Score of %1: %2").arg(team, lblScore[size_t(half)]->text()));
     }
 }

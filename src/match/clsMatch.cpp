@@ -1,5 +1,6 @@
 #include "match/clsMatch.h"
 
+#include "base/Names.h"
 #include "storage/Database.h"
 #include "storage/MatchStore.h"
 #include "widgets/MsgBox.h"
@@ -134,7 +135,7 @@ QString OpenCaption(const MatchStore::OpenMatch& m)
     const QString deleted = clsMatch::tr("(deleted team)");
     const std::pair<int, int> score = m.scores.empty() ? std::pair{0, 0} : m.scores.back();
     return clsMatch::tr("%1 vs %2, game %3, %4\u2013%5")
-        .arg(m.homeName.value_or(deleted), m.awayName.value_or(deleted))
+        .arg(names::Shown(m.homeName.value_or(deleted)), names::Shown(m.awayName.value_or(deleted)))
         .arg(std::max<size_t>(1, m.scores.size()))
         .arg(score.first)
         .arg(score.second);

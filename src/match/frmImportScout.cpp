@@ -1,5 +1,6 @@
 #include "match/frmImportScout.h"
 
+#include "base/Names.h"
 #include "storage/Database.h"
 #include "widgets/MsgBox.h"
 #include "base/RecordId.h"
@@ -174,7 +175,7 @@ void frmImportScout::fill()
     const std::array<QListWidget*, 2> lists{lstHome, lstAway};
     for (int side = 0; side < 2; ++side) {
         const Scout::Team& t = m.teams[size_t(side)];
-        QString heading = (side == Scout::kHome ? tr("Home: %1") : tr("Visiting: %1")).arg(t.name);
+        QString heading = (side == Scout::kHome ? tr("Home: %1") : tr("Visiting: %1")).arg(names::Shown(t.name));
         if (plan.newTeam(side))
             heading += tr(" (new team)");
         names[size_t(side)]->setText(heading);
@@ -196,7 +197,7 @@ void frmImportScout::fill()
     QStringList sets;
     for (const Scout::Set& s : m.sets)
         sets << tr("%1-%2").arg(s.away).arg(s.home);
-    lblSets->setText(tr("Sets: %1 (%2 first)").arg(sets.join(QStringLiteral(", ")), m.teams[Scout::kAway].name));
+    lblSets->setText(tr("Sets: %1 (%2 first)").arg(sets.join(QStringLiteral(", ")), names::Shown(m.teams[Scout::kAway].name)));
     if (plan.duplicate) {
         lblProblem->setText(
             plan.duplicate->archived

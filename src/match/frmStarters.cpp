@@ -1,5 +1,6 @@
 #include "match/frmStarters.h"
 
+#include "base/Names.h"
 #include "widgets/Accessible.h"
 #include "storage/Database.h"
 #include "widgets/MsgBox.h"
@@ -101,6 +102,7 @@ frmStarters::frmStarters(MatchSession& session, QWidget* parent) : QDialog(paren
         f.setPointSizeF(f.pointSizeF() * 1.25);
         label->setFont(f);
         label->setTextFormat(Qt::PlainText);  // team names are data, never markup
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     }
 
     cmdHMoveStart = MakeButton(QStringLiteral("cmdHMoveStart"), tr(">"), this);
@@ -322,9 +324,10 @@ void frmStarters::SetupTheAwayTeam()
 void frmStarters::SetupTeam(int side)
 {
     const TeamRoster& team = m_session.rosters[size_t(side)];
-    (side == 0 ? lblHomeTeam : lblAwayTeam)->setText(team.name);
+    (side == 0 ? lblHomeTeam : lblAwayTeam)->setProperty("fullText", names::Shown(team.name));
+    fitTeamNames();
     for (int list : {side * 2, side * 2 + 1})
-        a11y::SetDescription(m_lists[size_t(list)], team.name);
+        a11y::SetDescription(m_lists[size_t(list)], names::Shown(team.name));
     QListWidget* roster = m_lists[size_t(side * 2)];
     roster->clear();
     m_lists[size_t(side * 2 + 1)]->clear();
@@ -600,6 +603,23 @@ void frmStarters::EndSubstitutionMode()
     frameServe->setEnabled(true);
     for (QComboBox* list : cboLibero)
         list->setEnabled(true);
+}
+
+void frmStarters::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    fitTeamNames();
+}
+
+void frmStarters::fitTeamNames()
+{
+    for (QLabel* label : {lblHomeTeam, lblAwayTeam}) {
+        const QString full = label->property("fullText").toString();
+        // Until the window is shown the label's width means nothing yet.
+        label->setText(isVisible() ? label->fontMetrics().elidedText(full, Qt::ElideMiddle, std::max(1, label->width()))
+                                   : full);
+        label->setToolTip(label->text() == full ? QString() : full);
+    }
 }
 
 void frmStarters::showEvent(QShowEvent* event)

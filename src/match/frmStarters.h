@@ -73,8 +73,12 @@ public:
 protected:
     // Each showing says which game it is for and fits the window to the screen and the roster.
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The teams' names over their lists, shortened in the middle to the width they are given: a
+    // long name never widens the window past the screen.
+    void fitTeamNames();
     void SetupTeam(int side);
     void GetStarters(int side);
     void MoveStart(int side);

@@ -2,6 +2,7 @@
 // points were won, the timeouts and the score flow of each game in the document; the team numbers
 // and the rallies for spreadsheets.
 
+#include "base/Names.h"
 #include "reports/ReportData.h"
 #include "reports/ReportParts.h"
 
@@ -39,7 +40,7 @@ QStringList RotationNames(const TeamNumbers::Team& team, const ReportStore::Line
         } else if (const auto found = players.find(r.player); found != players.end()) {
             // The name is data: it is joined as characters, never read as a pattern.
             names << QCoreApplication::translate("ReportData", "Rotation of #%1 %2")
-                         .arg(QString::number(found->second.number), found->second.name);
+                         .arg(QString::number(found->second.number), names::Shown(found->second.name));
         } else if (gone == 1) {
             names << QCoreApplication::translate("ReportData", "Rotation of a player no longer on the roster");
         } else {

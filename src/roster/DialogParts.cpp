@@ -1,5 +1,6 @@
 #include "roster/DialogParts.h"
 
+#include "base/Names.h"
 #include "storage/Database.h"
 #include "widgets/MsgBox.h"
 #include "widgets/mConstants.h"
@@ -63,6 +64,16 @@ void RosterEditor::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     CentreOnScreen(this);
     FirstBox()->setFocus();
+}
+
+bool RosterEditor::RefusedAsTooLong(const QString& name, const QString& title, QWidget* box)
+{
+    if (name.size() <= names::kLongest)
+        return false;
+    MsgBox(tr("A name can be at most %1 characters long; this one has %2.").arg(names::kLongest).arg(name.size()),
+           QMessageBox::Ok, QMessageBox::NoIcon, title);
+    box->setFocus();
+    return true;
 }
 
 void RosterEditor::AddButtonRow(QGridLayout* grid, int row, const QString& ok, const QString& cancel)

@@ -59,6 +59,10 @@ protected:
 
     // Puts the button row across both columns of the given grid row and fixes the window's size.
     void AddButtonRow(QGridLayout* grid, int row, const QString& ok, const QString& cancel);
+
+    // A name longer than a court box, a heading or a printed line can show is refused: the user
+    // is told, titled as the box's other messages are, and the box takes the focus back.
+    bool RefusedAsTooLong(const QString& name, const QString& title, QWidget* box);
 };
 
 // The team and player choosers: one list above Ok/Cancel, one line per stored record.

@@ -1,5 +1,6 @@
 #include "roster/clsPlayer.h"
 
+#include "base/Names.h"
 #include "widgets/MsgBox.h"
 #include "storage/RosterStore.h"
 #include "widgets/mConstants.h"
@@ -23,7 +24,7 @@ void SayNumberTaken(const NumberTaken& taken)
 {
     // One arg() call: a name holding "%2" stays as it is.
     MsgBox(clsPlayer::tr("Number %1 is already worn by %2 of %3. Please give this player another number.")
-               .arg(QString::number(taken.wearer.number), taken.wearer.name, taken.teamName),
+               .arg(QString::number(taken.wearer.number), names::Shown(taken.wearer.name), names::Shown(taken.teamName)),
            QMessageBox::Ok, QMessageBox::NoIcon, clsPlayer::tr("Player Number"));
 }
 } // namespace
@@ -75,7 +76,7 @@ void clsPlayer::Delete()
     if (!player)
         return;
     *this = clsPlayer(*player);
-    if (MsgBox(tr("Are you sure you would like to delete ") + m_name + QStringLiteral("?"),
+    if (MsgBox(tr("Are you sure you would like to delete ") + names::Shown(m_name) + QStringLiteral("?"),
                QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon, tr("Delete"))
         != QMessageBox::Yes)
         return;

@@ -1,5 +1,6 @@
 #include "roster/clsTeam.h"
 
+#include "base/Names.h"
 #include "widgets/MsgBox.h"
 #include "storage/RosterStore.h"
 #include "widgets/mConstants.h"
@@ -42,7 +43,7 @@ void clsTeam::Delete()
     if (!team)
         return;
     *this = *team;
-    if (MsgBox(tr("Are you sure you would like to delete ") + m_name + QStringLiteral("?"),
+    if (MsgBox(tr("Are you sure you would like to delete ") + names::Shown(m_name) + QStringLiteral("?"),
                QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon, tr("Delete"))
         != QMessageBox::Yes)
         return;

@@ -88,6 +88,8 @@ void frmPlayer::cmdOk_Click()
         txtPlayerName->setFocus();
         return;
     }
+    if (RefusedAsTooLong(name, tr("Player's Name"), txtPlayerName))
+        return;
     m_entry = {static_cast<qint16>(number), name};
     QDialog::done(QDialog::Accepted);
 }

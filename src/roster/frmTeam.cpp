@@ -54,6 +54,8 @@ void frmTeam::cmdOk_Click()
         txtTeamName->setFocus();
         return;
     }
+    if (RefusedAsTooLong(name, tr("Team Name"), txtTeamName))
+        return;
     m_name = name;
     QDialog::done(QDialog::Accepted);
 }

@@ -1,5 +1,6 @@
 #include "storage/MatchStore.h"
 
+#include "base/Names.h"
 #include "storage/Database.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,8 @@
 QString MatchCaption(const std::optional<QString>& away, const std::optional<QString>& home, const QString& when)
 {
     const QString deleted = QCoreApplication::translate("MatchCaption", "(deleted team)");
-    return away.value_or(deleted) + QCoreApplication::translate("MatchCaption", " vs ") + home.value_or(deleted)
+    return names::Shown(away.value_or(deleted)) + QCoreApplication::translate("MatchCaption", " vs ")
+        + names::Shown(home.value_or(deleted))
         + QCoreApplication::translate("MatchCaption", " on ") + when;
 }
 

@@ -96,6 +96,7 @@ private slots:
             // White space at a name's ends goes, as it does in an imported file; inside, it stays.
             {"add a team with blanks around and within", AddTeam,
              {Steps({Paste("txtTeamName", "  Red   Owls \u3000"), Ok()})}, t + "|Red   Owls", p, ""},
+            {"add a team of the longest name", AddTeam, {TypeTeam(QString(60, 'W'))}, t + "|" + QString(60, 'W'), p, ""},
             {"rename the second team", RenameTeam, {PickTeamRow(1), TypeTeam("Owls")}, "Falcons|Owls",
              "Ann 7 Falcons|Bea 8 Falcons|Cy 9 Owls", ""},
             {"delete a team with its players", DeleteTeam, {yes}, "Herons", "Cy 9 Herons", ""},
@@ -189,6 +190,10 @@ private slots:
             QTest::newRow(number) << int(AddPlayer) << player(number, "Ann") << range << noStray;
         QTest::newRow("tab in a player's name") << int(AddPlayer) << player("7", "Ann\tLee") << control << noStray;
         QTest::newRow("text turned right to left") << int(AddPlayer) << player("7", "\u202Eenna") << control << noStray;
+        // As long as a court box, a heading and a printed line can show, and not one character more.
+        const QString tooLong = "at most 60 characters long; this one has 61.";
+        QTest::newRow("team name too long") << int(AddTeam) << team(QString(61, 'W')) << tooLong << noStray;
+        QTest::newRow("player name too long") << int(AddPlayer) << player("7", " " + QString(61, 'W') + " ") << tooLong << noStray;
         QTest::newRow("no team chosen")
             << int(RenameTeam)
             << QList<Step>{Refused(Look([](QWidget* w) { Child<QListWidget>(w, "lstTeams")->clearSelection(); }))}
