@@ -433,72 +433,77 @@ kopieren.
 <context>
     <name>Database</name>
     <message>
-        <location filename="../../src/storage/Schema.cpp" line="29"/>
+        <location filename="../../src/storage/Schema.cpp" line="31"/>
         <source>The database did not accept the statement.</source>
         <translation>Die Datenbank hat die Anweisung nicht angenommen.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/Schema.cpp" line="100"/>
+        <location filename="../../src/storage/Schema.cpp" line="107"/>
+        <source>the disk holding it is full (%1 free, %2 needed)</source>
+        <translation>der Datenträger, auf dem sie liegt, ist voll (%1 frei, %2 nötig)</translation>
+    </message>
+    <message>
+        <location filename="../../src/storage/Schema.cpp" line="109"/>
         <source>it needs an upgrade, and the copy kept before upgrading could not be written as %1: %2</source>
         <translation>sie muss aktualisiert werden, und die Sicherungskopie vor der Aktualisierung konnte nicht als %1 geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/storage/Schema.cpp" line="115"/>
+        <location filename="../../src/storage/Schema.cpp" line="124"/>
         <source>It needs an upgrade from database version %1, but it cannot be written: %2</source>
         <translation>Sie muss von Datenbankversion %1 aktualisiert werden, ist aber nicht beschreibbar: %2</translation>
     </message>
     <message>
-        <location filename="../../src/storage/Schema.cpp" line="128"/>
+        <location filename="../../src/storage/Schema.cpp" line="137"/>
         <source>It could not be upgraded from database version %1: %2</source>
         <translation>Sie konnte nicht von Datenbankversion %1 aktualisiert werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/storage/Database.cpp" line="174"/>
+        <location filename="../../src/storage/Database.cpp" line="207"/>
         <source>The file does not exist.</source>
         <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/Database.cpp" line="179"/>
+        <location filename="../../src/storage/Database.cpp" line="212"/>
         <source>The file cannot be read.</source>
         <translation>Die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/Database.cpp" line="197"/>
+        <location filename="../../src/storage/Database.cpp" line="230"/>
         <source>It is not a Sidelines database: the table %1 is missing.</source>
         <translation>Das ist keine Sidelines-Datenbank: Die Tabelle %1 fehlt.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/Database.cpp" line="205"/>
+        <location filename="../../src/storage/Database.cpp" line="238"/>
         <source>It was written by a newer Sidelines (database version %1); this Sidelines reads database version %2 and older.</source>
         <translation>Sie wurde von einem neueren Sidelines geschrieben (Datenbankversion %1); dieses Sidelines liest Datenbankversion %2 und älter.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/Schema.cpp" line="170"/>
+        <location filename="../../src/storage/Schema.cpp" line="179"/>
         <source>The schema is missing from the program.</source>
         <translation>Dem Programm fehlt das Datenbankschema.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/Schema.cpp" line="201"/>
+        <location filename="../../src/storage/Schema.cpp" line="210"/>
         <source>The file already exists.</source>
         <translation>Die Datei existiert bereits.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/Schema.cpp" line="250"/>
+        <location filename="../../src/storage/Schema.cpp" line="259"/>
         <source>it could not be written.</source>
         <translation>sie konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/Schema.cpp" line="271"/>
+        <location filename="../../src/storage/Schema.cpp" line="280"/>
         <source>it is not a Sidelines database.</source>
         <translation>sie ist keine Sidelines-Datenbank.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/Schema.cpp" line="280"/>
+        <location filename="../../src/storage/Schema.cpp" line="289"/>
         <source>it was written by a newer Sidelines (database version %1); this Sidelines reads database version %2 and older.</source>
         <translation>sie wurde von einem neueren Sidelines geschrieben (Datenbankversion %1); dieses Sidelines liest Datenbankversion %2 und älter.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/Schema.cpp" line="290"/>
+        <location filename="../../src/storage/Schema.cpp" line="299"/>
         <source>it needs an upgrade from database version %1, but it cannot be written: %2</source>
         <translation>sie muss von Datenbankversion %1 aktualisiert werden, ist aber nicht beschreibbar: %2</translation>
     </message>
@@ -545,17 +550,17 @@ kopieren.
 <context>
     <name>MatchCaption</name>
     <message>
-        <location filename="../../src/storage/MatchStore.cpp" line="11"/>
+        <location filename="../../src/storage/MatchStore.cpp" line="12"/>
         <source>(deleted team)</source>
         <translation>(gelöschtes Team)</translation>
     </message>
     <message>
-        <location filename="../../src/storage/MatchStore.cpp" line="12"/>
+        <location filename="../../src/storage/MatchStore.cpp" line="13"/>
         <source> vs </source>
         <translation> gegen </translation>
     </message>
     <message>
-        <location filename="../../src/storage/MatchStore.cpp" line="13"/>
+        <location filename="../../src/storage/MatchStore.cpp" line="15"/>
         <source> on </source>
         <translation> am </translation>
     </message>
@@ -563,23 +568,23 @@ kopieren.
 <context>
     <name>MatchSession</name>
     <message>
-        <location filename="../../src/game/MatchSession.cpp" line="60"/>
-        <location filename="../../src/game/MatchSession.cpp" line="63"/>
+        <location filename="../../src/game/MatchSession.cpp" line="66"/>
+        <location filename="../../src/game/MatchSession.cpp" line="69"/>
         <source>Are you sure you would like to end the Match?</source>
         <translation>Möchten Sie das Spiel wirklich beenden?</translation>
     </message>
     <message>
-        <location filename="../../src/game/MatchSession.cpp" line="64"/>
+        <location filename="../../src/game/MatchSession.cpp" line="70"/>
         <source>The match is not decided (%1–%2). End it anyway?</source>
         <translation>Das Spiel ist noch nicht entschieden (%1–%2). Trotzdem beenden?</translation>
     </message>
     <message>
-        <location filename="../../src/game/MatchSession.cpp" line="73"/>
+        <location filename="../../src/game/MatchSession.cpp" line="79"/>
         <source>Setting up the Home Team...</source>
         <translation>Heimteam wird aufgestellt...</translation>
     </message>
     <message>
-        <location filename="../../src/game/MatchSession.cpp" line="74"/>
+        <location filename="../../src/game/MatchSession.cpp" line="80"/>
         <source>Setting up the Away Team...</source>
         <translation>Gastteam wird aufgestellt...</translation>
     </message>
@@ -587,12 +592,12 @@ kopieren.
 <context>
     <name>MatchStore</name>
     <message>
-        <location filename="../../src/storage/MatchStore.cpp" line="169"/>
+        <location filename="../../src/storage/MatchStore.cpp" line="171"/>
         <source>There is no game under way to put the players on court in.</source>
         <translation>Es läuft kein Satz, in dem die Spieler aufs Feld gestellt werden könnten.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/MatchStore.cpp" line="175"/>
+        <location filename="../../src/storage/MatchStore.cpp" line="177"/>
         <source>A player on court has no identifier.</source>
         <translation>Ein Spieler auf dem Feld hat keine Kennung.</translation>
     </message>
@@ -600,37 +605,37 @@ kopieren.
 <context>
     <name>PlayerBox</name>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="209"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="210"/>
         <source>Left half, zone %1, key F%2</source>
         <translation>Linke Hälfte, Position %1, Taste F%2</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="210"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="211"/>
         <source>Right half, zone %1, key F%2</source>
         <translation>Rechte Hälfte, Position %1, Taste F%2</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="217"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="218"/>
         <source>Box %1: %2</source>
         <translation>Feld %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="219"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="220"/>
         <source>empty</source>
         <translation>leer</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="221"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="222"/>
         <source>%1, libero</source>
         <translation>%1, Libero</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="223"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="224"/>
         <source>%1, selected</source>
         <translation>%1, ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/game/CourtPieces.cpp" line="225"/>
+        <location filename="../../src/game/CourtPieces.cpp" line="226"/>
         <source>%1, serving</source>
         <translation>%1, hat Aufschlag</translation>
     </message>
@@ -646,72 +651,72 @@ kopieren.
 <context>
     <name>RallyKeeper</name>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="173"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="181"/>
         <source>%1 win game %2, %3, and the match %4. Alt+N ends the match.</source>
         <translation>%1 gewinnt Satz %2, %3, und das Spiel %4. Alt+N beendet das Spiel.</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="179"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="187"/>
         <source>%1 win game %2, %3. Alt+E goes to game %4.</source>
         <translation>%1 gewinnt Satz %2, %3. Alt+E geht zu Satz %4.</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="190"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="198"/>
         <source>Point %1: %2.</source>
         <translation>Punkt %1: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="191"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="199"/>
         <source>Point taken off %1: %2.</source>
         <translation>Punkt abgezogen %1: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="194"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="202"/>
         <source>Libero %1 in for %2.</source>
         <translation>Libero %1 kommt für %2.</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="195"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="203"/>
         <source>%1 back in for the libero %2.</source>
         <translation>%1 kommt für den Libero %2 zurück.</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="199"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="207"/>
         <source>Timeout %1 at %2.</source>
         <translation>Auszeit %1 bei %2.</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="217"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="225"/>
         <source>No libero was named for %1 in this game.</source>
         <translation>Für %1 ist in diesem Satz kein Libero benannt.</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="219"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="227"/>
         <source>Not done: the libero plays in the back row only (zones 1, 5 and 6).</source>
         <translation>Nicht ausgeführt: Der Libero spielt nur in der Hinterreihe (Positionen 1, 5 und 6).</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="221"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="229"/>
         <source>Not done: the libero does not serve, and %1 are serving.</source>
         <translation>Nicht ausgeführt: Der Libero schlägt nicht auf, und %1 hat den Aufschlag.</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="223"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="231"/>
         <source>Not done: the libero %1 is on court already.</source>
         <translation>Nicht ausgeführt: Der Libero %1 steht schon auf dem Feld.</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="225"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="233"/>
         <source>There is no player in this box.</source>
         <translation>In diesem Feld steht kein Spieler.</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="159"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="167"/>
         <source>Home won the serve back: rotate Home (Alt+R).</source>
         <translation>Heim hat den Aufschlag zurückgewonnen: Heim rotieren (Alt+R).</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="160"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="168"/>
         <source>Away won the serve back: rotate Away (Alt+O).</source>
         <translation>Gast hat den Aufschlag zurückgewonnen: Gast rotieren (Alt+O).</translation>
     </message>
@@ -732,77 +737,77 @@ kopieren.
 <context>
     <name>RallyWords</name>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="259"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="267"/>
         <source>a player no longer on the roster</source>
         <translation>ein Spieler, der nicht mehr im Kader ist</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="269"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="277"/>
         <source>Pass %1</source>
         <translation>Annahme %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="281"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="289"/>
         <source>Game starts, %1 serve first</source>
         <translation>Satzbeginn, %1 hat den ersten Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="283"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="291"/>
         <source>Point %1, %2</source>
         <translation>Punkt %1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="284"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="292"/>
         <source>Point taken off %1, %2</source>
         <translation>Punkt abgezogen %1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="286"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="294"/>
         <source>%1 rotate</source>
         <translation>%1 rotiert</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="286"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="294"/>
         <source>%1 rotate back</source>
         <translation>%1 rotiert zurück</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="288"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="296"/>
         <source>%1: %2 in for %3</source>
         <translation>%1: %2 kommt für %3</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="290"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="298"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="291"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="299"/>
         <source>Taken off: %1, %2</source>
         <translation>Abgezogen: %1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="293"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="301"/>
         <source>%1: libero %2 in for %3</source>
         <translation>%1: Libero %2 kommt für %3</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="294"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="302"/>
         <source>%1: %2 back in for the libero %3</source>
         <translation>%1: %2 kommt für den Libero %3 zurück</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="296"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="304"/>
         <source>Timeout %1, %2</source>
         <translation>Auszeit %1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="307"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="315"/>
         <source>Took back: %1</source>
         <translation>Zurückgenommen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/RallyKeeper.cpp" line="307"/>
+        <location filename="../../src/game/RallyKeeper.cpp" line="315"/>
         <source>Took back an entry</source>
         <translation>Einen Eintrag zurückgenommen</translation>
     </message>
@@ -844,9 +849,9 @@ kopieren.
     <name>ReportData</name>
     <message>
         <location filename="../../src/reports/ReportData.cpp" line="36"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="219"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="295"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="434"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="220"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="296"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="435"/>
         <source>Team Totals</source>
         <translation>Teamsumme</translation>
     </message>
@@ -856,218 +861,218 @@ kopieren.
         <translation>die Summen von %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="38"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="39"/>
         <source>Rotation with zone 1 empty</source>
         <translation>Rotation mit leerer Position 1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="41"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="42"/>
         <source>Rotation of #%1 %2</source>
         <translation>Rotation von #%1 %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="44"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="45"/>
         <source>Rotation of a player no longer on the roster</source>
         <translation>Rotation eines Spielers, der nicht mehr im Kader ist</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="46"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="47"/>
         <source>Rotation of a player no longer on the roster (%1)</source>
         <translation>Rotation eines Spielers, der nicht mehr im Kader ist (%1)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="75"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="76"/>
         <source>SRV</source>
         <translation>AUFS</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="75"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="76"/>
         <source>rallies served</source>
         <translation>Ballwechsel mit eigenem Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="76"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="77"/>
         <source>WS</source>
         <translation>PA</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="76"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="77"/>
         <source>points won on own serve</source>
         <translation>Punkte bei eigenem Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="77"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="78"/>
         <source>BP%</source>
         <translation>BP%</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="77"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="78"/>
         <source>break-point percentage WS/SRV</source>
         <translation>Breakpoint-Quote PA/AUFS</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="78"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="79"/>
         <source>REC</source>
         <translation>EMPF</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="79"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="80"/>
         <source>rallies received (the other side served)</source>
         <translation>Ballwechsel in der Annahme (die andere Seite schlug auf)</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="80"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="81"/>
         <source>WR</source>
         <translation>PE</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="81"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="82"/>
         <source>points won on the other side&apos;s serve, its serve errors included</source>
         <translation>Punkte bei gegnerischem Aufschlag, dessen Aufschlagfehler eingeschlossen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="82"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="83"/>
         <source>SO%</source>
         <translation>SO%</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="82"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="83"/>
         <source>sideout percentage WR/REC</source>
         <translation>Sideout-Quote PE/EMPF</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="83"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="84"/>
         <source>W</source>
         <translation>G</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="83"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="84"/>
         <source>points won</source>
         <translation>gewonnene Punkte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="84"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="85"/>
         <source>L</source>
         <translation>V</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="84"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="85"/>
         <source>points lost</source>
         <translation>verlorene Punkte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="85"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="404"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="86"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="405"/>
         <source>+/-</source>
         <translation>+/-</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="85"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="86"/>
         <source>points won less points lost</source>
         <translation>gewonnene weniger verlorene Punkte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="98"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="99"/>
         <source>ATK</source>
         <translation>ANG</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="98"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="99"/>
         <source>points won by a kill</source>
         <translation>Punkte durch Angriff</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="99"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="100"/>
         <source>BLK</source>
         <translation>BLO</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="99"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="100"/>
         <source>points won by a block</source>
         <translation>Punkte durch Block</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="100"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="101"/>
         <source>ACE</source>
         <translation>ASS</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="100"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="101"/>
         <source>points won by a serve ace</source>
         <translation>Punkte durch Aufschlag-Ass</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="101"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="102"/>
         <source>OPE</source>
         <translation>FGG</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="101"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="102"/>
         <source>points won by the other side&apos;s errors</source>
         <translation>Punkte durch Fehler des Gegners</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="102"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="103"/>
         <source>OTH</source>
         <translation>AND</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="103"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="104"/>
         <source>points scored without a deciding action recorded</source>
         <translation>Punkte ohne erfasste entscheidende Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="104"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="105"/>
         <source>WON</source>
         <translation>GES</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="104"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="105"/>
         <source>points won in all</source>
         <translation>gewonnene Punkte insgesamt</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="111"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="112"/>
         <source>No timeout in game %1.</source>
         <translation>Keine Auszeit in Satz %1.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="114"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="115"/>
         <source>%1 at %2–%3</source>
         <translation>%1 bei %2–%3</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="118"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="119"/>
         <source>Timeouts in game %1: %2.</source>
         <translation>Auszeiten in Satz %1: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="336"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="337"/>
         <source>The lead after each rally that stands: above the middle line the home team leads, below it the away team. A dashed line marks a timeout, in the colour of the side that took it.</source>
         <translation>Die Führung nach jedem gültigen Ballwechsel: Über der Mittellinie führt das Heimteam, darunter das Gastteam. Eine gestrichelte Linie markiert eine Auszeit, in der Farbe der Seite, die sie genommen hat.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="406"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="407"/>
         <source>Won by Attack</source>
         <translation>Gewonnen durch Angriff</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="407"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="408"/>
         <source>Won by Block</source>
         <translation>Gewonnen durch Block</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="408"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="409"/>
         <source>Won by Serve</source>
         <translation>Gewonnen durch Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="409"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="410"/>
         <source>Won by Opponent Errors</source>
         <translation>Gewonnen durch Fehler des Gegners</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="410"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="411"/>
         <source>Won Otherwise</source>
         <translation>Anders gewonnen</translation>
     </message>
@@ -1117,60 +1122,60 @@ kopieren.
         <translation>Punkte AP + ASS + EB + ½ BB</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="188"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="380"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="458"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="189"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="381"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="459"/>
         <source>No rally log for game %1</source>
         <translation>Kein Ballwechsel-Protokoll für Satz %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="196"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="197"/>
         <source>Game %1: %2</source>
         <translation>Satz %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="214"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="215"/>
         <source>Game %1</source>
         <translation>Satz %1</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="243"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="244"/>
         <source>Team Numbers</source>
         <translation>Teamwerte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="244"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="245"/>
         <source>Every rally of the games chosen, from each game&apos;s rally log; a point taken back counts nowhere.</source>
         <translation>Jeder Ballwechsel der gewählten Sätze, aus dem Protokoll jedes Satzes; ein zurückgenommener Punkt zählt nirgends.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="248"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="249"/>
         <source>The player and position chosen do not narrow the team numbers: they count every rally of these games.</source>
         <translation>Gewählter Spieler und gewählte Position schränken die Teamwerte nicht ein: Sie zählen jeden Ballwechsel dieser Sätze.</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="312"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="313"/>
         <source>Rotation</source>
         <translation>Rotation</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="319"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="394"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="320"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="395"/>
         <source>Match</source>
         <translation>Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="320"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="321"/>
         <source>Longest run of points in each game</source>
         <translation>Längste Punkteserie in jedem Satz</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="324"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="325"/>
         <source>Points won</source>
         <translation>Gewonnene Punkte</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="335"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="336"/>
         <source>Score Flow</source>
         <translation>Spielverlauf</translation>
     </message>
@@ -1253,63 +1258,63 @@ kopieren.
     </message>
     <message>
         <location filename="../../src/reports/ReportData.cpp" line="337"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="392"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="393"/>
         <source>Team</source>
         <translation>Team</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="393"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="394"/>
         <source>Line</source>
         <translation>Zeile</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="395"/>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="445"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="396"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="446"/>
         <source>Game</source>
         <translation>Satz</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="396"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="397"/>
         <source>Served</source>
         <translation>Aufschläge</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="397"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="398"/>
         <source>Won Serving</source>
         <translation>Gewonnen bei Aufschlag</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="398"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="399"/>
         <source>Break Point %</source>
         <translation>Breakpoint %</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="399"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="400"/>
         <source>Received</source>
         <translation>Annahmen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="400"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="401"/>
         <source>Won Receiving</source>
         <translation>Gewonnen bei Annahme</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="401"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="402"/>
         <source>Sideout %</source>
         <translation>Sideout %</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="402"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="403"/>
         <source>Won</source>
         <translation>Gewonnen</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="403"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="404"/>
         <source>Lost</source>
         <translation>Verloren</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TeamNumbersReport.cpp" line="405"/>
+        <location filename="../../src/reports/TeamNumbersReport.cpp" line="406"/>
         <source>Longest Run</source>
         <translation>Längste Serie</translation>
     </message>
@@ -1334,29 +1339,37 @@ kopieren.
 <context>
     <name>RosterChooser</name>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="90"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="101"/>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="90"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="101"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="146"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="157"/>
         <source>Teams</source>
         <translation>Teams</translation>
     </message>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="153"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="164"/>
         <source>&quot;%1&quot; cannot be chosen: its identifier &quot;%2&quot; is not a date and time written as YYYY-MM-DD HH:MM:SS, so Sidelines cannot tell which record it is. Nothing was changed.</source>
         <translation>„%1“ kann nicht gewählt werden: Seine Kennung „%2“ ist kein Datum mit Uhrzeit in der Form JJJJ-MM-TT HH:MM:SS, daher kann Sidelines den Datensatz nicht bestimmen. Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../../src/roster/DialogParts.cpp" line="172"/>
+        <location filename="../../src/roster/DialogParts.cpp" line="183"/>
         <source>&quot;%1&quot; cannot be chosen: %2 records share its identifier &quot;%3&quot;, so Sidelines cannot tell them apart. Nothing was changed.</source>
         <translation>„%1“ kann nicht gewählt werden: %2 Datensätze teilen sich die Kennung „%3“, daher kann Sidelines sie nicht unterscheiden. Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>RosterEditor</name>
+    <message>
+        <location filename="../../src/roster/DialogParts.cpp" line="73"/>
+        <source>A name can be at most %1 characters long; this one has %2.</source>
+        <translation>Ein Name darf höchstens %1 Zeichen lang sein; dieser hat %2.</translation>
     </message>
 </context>
 <context>
@@ -1939,12 +1952,22 @@ kopieren.
 <context>
     <name>Sidelines</name>
     <message>
-        <location filename="../../src/storage/Database.cpp" line="41"/>
+        <location filename="../../src/storage/Database.cpp" line="52"/>
+        <source>The disk holding %1 is full: nothing more could be written to it. Make room on that disk, then try again.</source>
+        <translation>Der Datenträger mit %1 ist voll: Es konnte nichts mehr darauf geschrieben werden. Schaffen Sie dort Platz und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <location filename="../../src/storage/Database.cpp" line="55"/>
+        <source>The disk holding %1 is full (%2 free): nothing more could be written to it. Make room on that disk, then try again.</source>
+        <translation>Der Datenträger mit %1 ist voll (%2 frei): Es konnte nichts mehr darauf geschrieben werden. Schaffen Sie dort Platz und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <location filename="../../src/storage/Database.cpp" line="70"/>
         <source>The database file %1 is no longer there: it was moved or deleted while Sidelines was running.</source>
         <translation>Die Datenbankdatei %1 ist nicht mehr vorhanden: Sie wurde verschoben oder gelöscht, während Sidelines lief.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/Database.cpp" line="51"/>
+        <location filename="../../src/storage/Database.cpp" line="84"/>
         <source>The statement that failed:</source>
         <translation>Die Anweisung, die fehlschlug:</translation>
     </message>
@@ -2371,88 +2394,88 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>clsGame</name>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="25"/>
+        <location filename="../../src/game/clsGame.cpp" line="26"/>
         <source>Took back a %1 Passing stat from </source>
         <translation>Annahme %1 zurückgenommen bei </translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="25"/>
+        <location filename="../../src/game/clsGame.cpp" line="26"/>
         <source>Added a %1 Passing stat to </source>
         <translation>Annahme %1 erfasst für </translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="28"/>
+        <location filename="../../src/game/clsGame.cpp" line="29"/>
         <source>Took back 1 %1 and 1 Attempt from </source>
         <translation>1 × %1 und 1 Angriffsversuch zurückgenommen bei </translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="28"/>
+        <location filename="../../src/game/clsGame.cpp" line="29"/>
         <source>Added 1 %1 and 1 Attempt to </source>
         <translation>1 × %1 und 1 Angriffsversuch erfasst für </translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="33"/>
+        <location filename="../../src/game/clsGame.cpp" line="34"/>
         <source>Took back 1 %1 from </source>
         <translation>1 × %1 zurückgenommen bei </translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="33"/>
+        <location filename="../../src/game/clsGame.cpp" line="34"/>
         <source>Added 1 %1 to </source>
         <translation>1 × %1 erfasst für </translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="51"/>
+        <location filename="../../src/game/clsGame.cpp" line="52"/>
         <source>Unknown statistic: %1</source>
         <translation>Unbekannte Statistik: %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="63"/>
+        <location filename="../../src/game/clsGame.cpp" line="64"/>
         <source>pass rated %1</source>
         <translation>Annahme mit Note %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="64"/>
+        <location filename="../../src/game/clsGame.cpp" line="65"/>
         <source>Not taken back: %1 has no %2 to take back in this game.</source>
         <translation>Nicht zurückgenommen: %1 hat in diesem Satz keinen Eintrag „%2“ zum Zurücknehmen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="125"/>
+        <location filename="../../src/game/clsGame.cpp" line="126"/>
         <source>You cannot have more than five games per match</source>
         <translation>Ein Spiel hat höchstens fünf Sätze</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="126"/>
-        <location filename="../../src/game/clsGame.cpp" line="131"/>
+        <location filename="../../src/game/clsGame.cpp" line="127"/>
+        <location filename="../../src/game/clsGame.cpp" line="132"/>
         <source>Match</source>
         <translation>Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="130"/>
+        <location filename="../../src/game/clsGame.cpp" line="131"/>
         <source>You choose a best of 3 match. There can be no game 4.</source>
         <translation>Sie haben ein Spiel über höchstens 3 Sätze gewählt. Einen 4. Satz gibt es nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="116"/>
+        <location filename="../../src/game/clsGame.cpp" line="117"/>
         <source>Are you sure you want to go to game %1?</source>
         <translation>Möchten Sie wirklich zu Satz %1 wechseln?</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="74"/>
+        <location filename="../../src/game/clsGame.cpp" line="75"/>
         <source>Not recorded: %1</source>
         <translation>Nicht erfasst: %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="104"/>
+        <location filename="../../src/game/clsGame.cpp" line="105"/>
         <source>%1 have won the match %2–%3. Go to game %4 anyway?</source>
         <translation>%1 hat das Spiel %2–%3 gewonnen. Trotzdem zu Satz %4 wechseln?</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="111"/>
+        <location filename="../../src/game/clsGame.cpp" line="112"/>
         <source>Game %1 stands %2–%3 and is not decided. Go to game %4 anyway?</source>
         <translation>Satz %1 steht %2–%3 und ist nicht entschieden. Trotzdem zu Satz %4 wechseln?</translation>
     </message>
     <message>
-        <location filename="../../src/game/clsGame.cpp" line="135"/>
+        <location filename="../../src/game/clsGame.cpp" line="136"/>
         <source>New Game</source>
         <translation>Neuer Satz</translation>
     </message>
@@ -2460,59 +2483,59 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>clsMatch</name>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="34"/>
+        <location filename="../../src/match/clsMatch.cpp" line="35"/>
         <source>This Team has no Players. Please use another team.</source>
         <translation>Dieses Team hat keine Spieler. Bitte wählen Sie ein anderes Team.</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="35"/>
+        <location filename="../../src/match/clsMatch.cpp" line="36"/>
         <source>Sidelines</source>
         <translation>Sidelines</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="45"/>
+        <location filename="../../src/match/clsMatch.cpp" line="46"/>
         <source>Please Choose the Home Team</source>
         <translation>Bitte wählen Sie das Heimteam</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="50"/>
+        <location filename="../../src/match/clsMatch.cpp" line="51"/>
         <source>Please Choose the Away Team</source>
         <translation>Bitte wählen Sie das Gastteam</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="134"/>
+        <location filename="../../src/match/clsMatch.cpp" line="135"/>
         <source>(deleted team)</source>
         <translation>(gelöschtes Team)</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="136"/>
+        <location filename="../../src/match/clsMatch.cpp" line="137"/>
         <source>%1 vs %2, game %3, %4–%5</source>
         <translation>%1 gegen %2, Satz %3, %4–%5</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="167"/>
+        <location filename="../../src/match/clsMatch.cpp" line="168"/>
         <source>%1, on %2</source>
         <translation>%1, am %2</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="170"/>
+        <location filename="../../src/match/clsMatch.cpp" line="171"/>
         <source>Every match is finished: there is none to continue.</source>
         <translation>Jedes Spiel ist abgeschlossen: Es gibt keines fortzusetzen.</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="171"/>
-        <location filename="../../src/match/clsMatch.cpp" line="175"/>
-        <location filename="../../src/match/clsMatch.cpp" line="247"/>
+        <location filename="../../src/match/clsMatch.cpp" line="172"/>
+        <location filename="../../src/match/clsMatch.cpp" line="176"/>
+        <location filename="../../src/match/clsMatch.cpp" line="248"/>
         <source>Continue Match</source>
         <translation>Spiel fortsetzen</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="175"/>
+        <location filename="../../src/match/clsMatch.cpp" line="176"/>
         <source>Matches not finished, newest first</source>
         <translation>Nicht abgeschlossene Spiele, neueste zuerst</translation>
     </message>
     <message>
-        <location filename="../../src/match/clsMatch.cpp" line="245"/>
+        <location filename="../../src/match/clsMatch.cpp" line="246"/>
         <source>A match was being recorded when Sidelines last stopped: %1. Continue it?</source>
         <translation>Als Sidelines zuletzt anhielt, wurde gerade ein Spiel erfasst: %1. Fortsetzen?</translation>
     </message>
@@ -2520,42 +2543,42 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>clsPlayer</name>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="15"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="16"/>
         <source>Choose Team that the Player is on</source>
         <translation>Team des Spielers wählen</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="25"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="26"/>
         <source>Number %1 is already worn by %2 of %3. Please give this player another number.</source>
         <translation>Die Nummer %1 trägt schon %2 von %3. Bitte geben Sie diesem Spieler eine andere Nummer.</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="27"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="28"/>
         <source>Player Number</source>
         <translation>Rückennummer</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="38"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="39"/>
         <source>Please Choose Team to Add to</source>
         <translation>Bitte wählen Sie das Team, dem der Spieler hinzugefügt werden soll</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="78"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="79"/>
         <source>Are you sure you would like to delete </source>
         <translation>Möchten Sie wirklich löschen: </translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="79"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="80"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="100"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="101"/>
         <source>&amp;Update</source>
         <translation>Ä&amp;ndern</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsPlayer.cpp" line="100"/>
+        <location filename="../../src/roster/clsPlayer.cpp" line="101"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
@@ -2699,32 +2722,32 @@ Kader und erfasste Spiele lassen sich ansehen. Alles, was speichert (Hinzufügen
 <context>
     <name>clsTeam</name>
     <message>
-        <location filename="../../src/roster/clsTeam.cpp" line="41"/>
+        <location filename="../../src/roster/clsTeam.cpp" line="42"/>
         <source>Please Choose the Team to Delete</source>
         <translation>Bitte wählen Sie das zu löschende Team</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsTeam.cpp" line="45"/>
+        <location filename="../../src/roster/clsTeam.cpp" line="46"/>
         <source>Are you sure you would like to delete </source>
         <translation>Möchten Sie wirklich löschen: </translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsTeam.cpp" line="46"/>
+        <location filename="../../src/roster/clsTeam.cpp" line="47"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsTeam.cpp" line="55"/>
+        <location filename="../../src/roster/clsTeam.cpp" line="56"/>
         <source>Please Choose the Team to Update</source>
         <translation>Bitte wählen Sie das zu ändernde Team</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsTeam.cpp" line="62"/>
+        <location filename="../../src/roster/clsTeam.cpp" line="63"/>
         <source>&amp;Update</source>
         <translation>Ä&amp;ndern</translation>
     </message>
     <message>
-        <location filename="../../src/roster/clsTeam.cpp" line="62"/>
+        <location filename="../../src/roster/clsTeam.cpp" line="63"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
@@ -2933,30 +2956,30 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <translation>N&amp;euer Satz</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="138"/>
+        <location filename="../../src/game/frmGame.cpp" line="139"/>
         <location filename="../../src/game/frmGameLayout.cpp" line="226"/>
         <source>&amp;Rotate Home</source>
         <translation>Heim &amp;rotieren</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="132"/>
+        <location filename="../../src/game/frmGame.cpp" line="133"/>
         <location filename="../../src/game/frmGameLayout.cpp" line="227"/>
         <source>Score &amp;Home</source>
         <translation>Punkt &amp;Heim</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="105"/>
+        <location filename="../../src/game/frmGame.cpp" line="106"/>
         <source>(no longer on the roster)</source>
         <translation>(nicht mehr im Kader)</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="132"/>
+        <location filename="../../src/game/frmGame.cpp" line="133"/>
         <location filename="../../src/game/frmGameLayout.cpp" line="228"/>
         <source>Score &amp;Away</source>
         <translation>Punkt G&amp;ast</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="138"/>
+        <location filename="../../src/game/frmGame.cpp" line="139"/>
         <location filename="../../src/game/frmGameLayout.cpp" line="229"/>
         <source>R&amp;otate Away</source>
         <translation>Gast r&amp;otieren</translation>
@@ -3044,109 +3067,109 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <translation>S&amp;tatistik anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="120"/>
+        <location filename="../../src/game/frmGame.cpp" line="121"/>
         <source>A player on court has no identifier.</source>
         <translation>Ein Spieler auf dem Feld hat keine Kennung.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="140"/>
+        <location filename="../../src/game/frmGame.cpp" line="141"/>
         <source>A point for %1</source>
         <translation>Ein Punkt für %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="141"/>
+        <location filename="../../src/game/frmGame.cpp" line="142"/>
         <source>Turns %1 one place</source>
         <translation>Rotiert %1 um eine Position</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="286"/>
+        <location filename="../../src/game/frmGame.cpp" line="287"/>
         <source>L&amp;ibero Out</source>
         <translation>L&amp;ibero raus</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="286"/>
+        <location filename="../../src/game/frmGame.cpp" line="287"/>
         <location filename="../../src/game/frmGameLayout.cpp" line="381"/>
         <source>L&amp;ibero In</source>
         <translation>L&amp;ibero rein</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="299"/>
-        <location filename="../../src/game/frmGame.cpp" line="549"/>
+        <location filename="../../src/game/frmGame.cpp" line="300"/>
+        <location filename="../../src/game/frmGame.cpp" line="550"/>
         <source>There is no player in this box.</source>
         <translation>In diesem Feld steht kein Spieler.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="321"/>
+        <location filename="../../src/game/frmGame.cpp" line="322"/>
         <source>There is no game under way to score.</source>
         <translation>Es läuft kein Satz, in dem gezählt werden könnte.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="339"/>
+        <location filename="../../src/game/frmGame.cpp" line="340"/>
         <source>Not counted: this game is played to %1, won by two. &quot;Points per Game&quot; can be changed in the match options.</source>
         <translation>Nicht gezählt: Dieser Satz geht bis %1, mit zwei Punkten Vorsprung. „Punkte pro Satz“ lässt sich in den Spieloptionen ändern.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="343"/>
+        <location filename="../../src/game/frmGame.cpp" line="344"/>
         <source>Not taken back: a score cannot go below 0.</source>
         <translation>Nicht zurückgenommen: Ein Spielstand kann nicht unter 0 fallen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="347"/>
+        <location filename="../../src/game/frmGame.cpp" line="348"/>
         <source>Not taken back: past %1 a score only comes back to within two points of the other side.</source>
         <translation>Nicht zurückgenommen: Über %1 geht ein Spielstand nur bis auf zwei Punkte an die andere Seite zurück.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="403"/>
+        <location filename="../../src/game/frmGame.cpp" line="404"/>
         <source>%1 have taken 2 timeouts in this game. Record a third?</source>
         <translation>%1 hat in diesem Satz schon 2 Auszeiten genommen. Eine dritte erfassen?</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="404"/>
+        <location filename="../../src/game/frmGame.cpp" line="405"/>
         <source>%1 have taken %2 timeouts in this game. Record another?</source>
         <translation>%1 hat in diesem Satz schon %2 Auszeiten genommen. Noch eine erfassen?</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="405"/>
+        <location filename="../../src/game/frmGame.cpp" line="406"/>
         <source>Timeout</source>
         <translation>Auszeit</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="413"/>
+        <location filename="../../src/game/frmGame.cpp" line="414"/>
         <source>Not recorded: %1</source>
         <translation>Nicht erfasst: %1</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="428"/>
+        <location filename="../../src/game/frmGame.cpp" line="429"/>
         <source>Nothing to take back in this game.</source>
         <translation>In diesem Satz gibt es nichts zurückzunehmen.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="435"/>
+        <location filename="../../src/game/frmGame.cpp" line="436"/>
         <source>Score %1–%2.</source>
         <translation>Spielstand %1–%2.</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="485"/>
+        <location filename="../../src/game/frmGame.cpp" line="486"/>
         <source>%1 (taken back)</source>
         <translation>%1 (zurückgenommen)</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="511"/>
+        <location filename="../../src/game/frmGame.cpp" line="512"/>
         <source>Score of %1: %2</source>
         <translation>Punkte %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="546"/>
+        <location filename="../../src/game/frmGame.cpp" line="547"/>
         <source>Getting the Stats for </source>
         <translation>Statistik wird geholt für </translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="552"/>
+        <location filename="../../src/game/frmGame.cpp" line="553"/>
         <source> Stats</source>
         <translation> – Statistik</translation>
     </message>
     <message>
-        <location filename="../../src/game/frmGame.cpp" line="578"/>
+        <location filename="../../src/game/frmGame.cpp" line="579"/>
         <source>End Match</source>
         <translation>Spiel beenden</translation>
     </message>
@@ -3247,117 +3270,117 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
 <context>
     <name>frmImportScout</name>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="45"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="284"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="46"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="285"/>
         <source>Import Scout File</source>
         <translation>Scout-Datei importieren</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="49"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="50"/>
         <source>File: %1</source>
         <translation>Datei: %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="50"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="51"/>
         <source>Text &amp;encoding:</source>
         <translation>Zeichen&amp;kodierung:</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="84"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="85"/>
         <source>&amp;Import</source>
         <translation>&amp;Importieren</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="88"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="89"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="164"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="165"/>
         <source>This file cannot be imported. %1</source>
         <translation>Diese Datei kann nicht importiert werden. %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="165"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="166"/>
         <source>This file cannot be imported: %1</source>
         <translation>Diese Datei kann nicht importiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="177"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="178"/>
         <source>Home: %1</source>
         <translation>Heim: %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="177"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="178"/>
         <source>Visiting: %1</source>
         <translation>Gast: %1</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="179"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="180"/>
         <source> (new team)</source>
         <translation> (neues Team)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="187"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="188"/>
         <source>#%1  %2</source>
         <translation>#%1  %2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="189"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="190"/>
         <source>  (new)</source>
         <translation>  (neu)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="195"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="196"/>
         <source>Date: %1, %2</source>
         <translation>Datum: %1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="198"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="199"/>
         <source>%1-%2</source>
         <translation>%1-%2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="206"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="207"/>
         <source>This match is already among the recorded matches: %1.</source>
         <translation>Dieses Spiel ist bereits unter den erfassten Spielen: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="294"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="295"/>
         <source>Scout files (*.dvw);;All files (*)</source>
         <translation>Scout-Dateien (*.dvw);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="314"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="315"/>
         <source>%1: the file is too large to be a scout file.</source>
         <translation>%1: Die Datei ist zu groß für eine Scout-Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="326"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="337"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="354"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="356"/>
-        <location filename="../../src/match/frmImportScout.cpp" line="358"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="327"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="338"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="355"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="357"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="359"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="341"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="342"/>
         <source>%1: the match is already among the recorded matches: %2.</source>
         <translation>%1: Das Spiel ist bereits unter den erfassten Spielen: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="348"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="349"/>
         <source>Importing %1...</source>
         <translation>%1 wird importiert...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="363"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="364"/>
         <source>Scout files imported: %1.</source>
         <translation>Importierte Scout-Dateien: %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/match/frmImportScout.cpp" line="378"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="379"/>
         <source>...and %n more (Show Details lists them all).</source>
         <translation>
             <numerusform>...und %n weiterer Eintrag („Details einblenden...“ zeigt alle).</numerusform>
@@ -3365,47 +3388,47 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         </translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="381"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="382"/>
         <source>Matches imported (%1):</source>
         <translation>Importierte Spiele (%1):</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="382"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="383"/>
         <source>New teams (%1):</source>
         <translation>Neue Teams (%1):</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="383"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="384"/>
         <source>New players (%1):</source>
         <translation>Neue Spieler (%1):</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="384"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="385"/>
         <source>Not imported (%1):</source>
         <translation>Nicht importiert (%1):</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="318"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="319"/>
         <source>%1: not a regular file</source>
         <translation>%1: keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="322"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="323"/>
         <source>%1: no such file</source>
         <translation>%1: Datei nicht vorhanden</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="203"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="204"/>
         <source>This match is already in the archive of saved matches: %1. File &gt; Restore Saved Matches brings it back.</source>
         <translation>Dieses Spiel ist bereits im Archiv der gespeicherten Spiele: %1. Datei &gt; Gespeicherte Spiele wiederherstellen holt es zurück.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="340"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="341"/>
         <source>%1: the match is already in the archive of saved matches: %2.</source>
         <translation>%1: Das Spiel ist bereits im Archiv der gespeicherten Spiele: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="199"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="200"/>
         <source>Sets: %1 (%2 first)</source>
         <translation>Sätze: %1 (%2 zuerst)</translation>
     </message>
@@ -3542,7 +3565,7 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <translation>Spiele werden im Archiv gesichert...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="421"/>
+        <location filename="../../src/shell/frmMain.cpp" line="423"/>
         <source>The recorded matches could not be saved to the archive %1 in the folder
 %2
 
@@ -3558,7 +3581,7 @@ gesichert werden.
 Schaffen Sie Platz auf dem Laufwerk oder verschieben Sie %1; es wurde nichts gelöscht, die Spiele sind weiter in der Datenbank. Sidelines wird jetzt beendet.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="428"/>
+        <location filename="../../src/shell/frmMain.cpp" line="430"/>
         <source>The recorded matches could not be saved and cleared away: %1
 
 Sidelines closes now; nothing was cleared, and the matches are still in the database.</source>
@@ -3567,7 +3590,7 @@ Sidelines closes now; nothing was cleared, and the matches are still in the data
 Sidelines wird jetzt beendet; es wurde nichts gelöscht, die Spiele sind weiter in der Datenbank.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="438"/>
+        <location filename="../../src/shell/frmMain.cpp" line="440"/>
         <source>Are you sure you would like to leave Sidelines?
 
 Your recorded matches are saved to the archive and cleared from the working tables.</source>
@@ -3576,9 +3599,9 @@ Your recorded matches are saved to the archive and cleared from the working tabl
 Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen entfernt.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/frmMain.cpp" line="425"/>
-        <location filename="../../src/shell/frmMain.cpp" line="431"/>
-        <location filename="../../src/shell/frmMain.cpp" line="440"/>
+        <location filename="../../src/shell/frmMain.cpp" line="427"/>
+        <location filename="../../src/shell/frmMain.cpp" line="433"/>
+        <location filename="../../src/shell/frmMain.cpp" line="442"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
@@ -3710,6 +3733,7 @@ Ihre erfassten Spiele werden im Archiv gesichert und aus den Arbeitstabellen ent
     <message>
         <location filename="../../src/roster/frmPlayer.cpp" line="69"/>
         <location filename="../../src/roster/frmPlayer.cpp" line="87"/>
+        <location filename="../../src/roster/frmPlayer.cpp" line="91"/>
         <source>Player&apos;s Name</source>
         <translation>Name des Spielers</translation>
     </message>
@@ -4139,272 +4163,272 @@ Möchten Sie sie ersetzen?</translation>
 <context>
     <name>frmStarters</name>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="54"/>
+        <location filename="../../src/match/frmStarters.cpp" line="55"/>
         <source>Starters</source>
         <translation>Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="106"/>
-        <location filename="../../src/match/frmStarters.cpp" line="109"/>
+        <location filename="../../src/match/frmStarters.cpp" line="108"/>
+        <location filename="../../src/match/frmStarters.cpp" line="111"/>
         <source>&gt;</source>
         <translation>&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="107"/>
-        <location filename="../../src/match/frmStarters.cpp" line="110"/>
+        <location filename="../../src/match/frmStarters.cpp" line="109"/>
+        <location filename="../../src/match/frmStarters.cpp" line="112"/>
         <source>&lt;</source>
         <translation>&lt;</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="108"/>
-        <location filename="../../src/match/frmStarters.cpp" line="111"/>
+        <location filename="../../src/match/frmStarters.cpp" line="110"/>
+        <location filename="../../src/match/frmStarters.cpp" line="113"/>
         <source>&lt;&lt;</source>
         <translation>&lt;&lt;</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="114"/>
+        <location filename="../../src/match/frmStarters.cpp" line="116"/>
         <source>Up</source>
         <translation>Hoch</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="114"/>
+        <location filename="../../src/match/frmStarters.cpp" line="116"/>
         <source>Down</source>
         <translation>Runter</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="119"/>
+        <location filename="../../src/match/frmStarters.cpp" line="121"/>
         <source>Move the selected players into the starting line-up</source>
         <translation>Die gewählten Spieler in die Startaufstellung übernehmen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="121"/>
+        <location filename="../../src/match/frmStarters.cpp" line="123"/>
         <source>Take the selected starters back to the bench</source>
         <translation>Die gewählten Starter zurück auf die Bank</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="123"/>
+        <location filename="../../src/match/frmStarters.cpp" line="125"/>
         <source>Take every starter back to the bench</source>
         <translation>Alle Starter zurück auf die Bank</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="127"/>
+        <location filename="../../src/match/frmStarters.cpp" line="129"/>
         <source>Home: move into the starting order</source>
         <translation>Heim: in die Aufstellung übernehmen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="128"/>
+        <location filename="../../src/match/frmStarters.cpp" line="130"/>
         <source>Home: back to the players</source>
         <translation>Heim: zurück zu den Spielern</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="129"/>
+        <location filename="../../src/match/frmStarters.cpp" line="131"/>
         <source>Home: every starter back to the players</source>
         <translation>Heim: alle Starter zurück zu den Spielern</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="130"/>
+        <location filename="../../src/match/frmStarters.cpp" line="132"/>
         <source>Away: move into the starting order</source>
         <translation>Gast: in die Aufstellung übernehmen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="131"/>
+        <location filename="../../src/match/frmStarters.cpp" line="133"/>
         <source>Away: back to the players</source>
         <translation>Gast: zurück zu den Spielern</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="132"/>
+        <location filename="../../src/match/frmStarters.cpp" line="134"/>
         <source>Away: every starter back to the players</source>
         <translation>Gast: alle Starter zurück zu den Spielern</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="133"/>
+        <location filename="../../src/match/frmStarters.cpp" line="135"/>
         <source>Home: starter up</source>
         <translation>Heim: Starter nach oben</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="134"/>
+        <location filename="../../src/match/frmStarters.cpp" line="136"/>
         <source>Home: starter down</source>
         <translation>Heim: Starter nach unten</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="135"/>
+        <location filename="../../src/match/frmStarters.cpp" line="137"/>
         <source>Away: starter up</source>
         <translation>Gast: Starter nach oben</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="136"/>
+        <location filename="../../src/match/frmStarters.cpp" line="138"/>
         <source>Away: starter down</source>
         <translation>Gast: Starter nach unten</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="138"/>
+        <location filename="../../src/match/frmStarters.cpp" line="140"/>
         <source>Home players</source>
         <translation>Heimspieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="139"/>
+        <location filename="../../src/match/frmStarters.cpp" line="141"/>
         <source>Home starting order</source>
         <translation>Heim-Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="140"/>
+        <location filename="../../src/match/frmStarters.cpp" line="142"/>
         <source>Away players</source>
         <translation>Gastspieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="141"/>
+        <location filename="../../src/match/frmStarters.cpp" line="143"/>
         <source>Away starting order</source>
         <translation>Gast-Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="142"/>
+        <location filename="../../src/match/frmStarters.cpp" line="144"/>
         <source>Home places</source>
         <translation>Heim-Positionen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="143"/>
+        <location filename="../../src/match/frmStarters.cpp" line="145"/>
         <source>Away places</source>
         <translation>Gast-Positionen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="152"/>
+        <location filename="../../src/match/frmStarters.cpp" line="154"/>
         <source>&amp;Go To Game</source>
         <translation>Zum &amp;Satz</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="164"/>
+        <location filename="../../src/match/frmStarters.cpp" line="166"/>
         <source>Home libero</source>
         <translation>Libero Heim</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="164"/>
+        <location filename="../../src/match/frmStarters.cpp" line="166"/>
         <source>Away libero</source>
         <translation>Libero Gast</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="176"/>
+        <location filename="../../src/match/frmStarters.cpp" line="178"/>
         <source>&amp;Libero:</source>
         <translation>&amp;Libero:</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="176"/>
+        <location filename="../../src/match/frmStarters.cpp" line="178"/>
         <source>L&amp;ibero:</source>
         <translation>L&amp;ibero:</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="183"/>
+        <location filename="../../src/match/frmStarters.cpp" line="185"/>
         <source>&amp;Players</source>
         <translation>S&amp;pieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="183"/>
+        <location filename="../../src/match/frmStarters.cpp" line="185"/>
         <source>Pla&amp;yers</source>
         <translation>Spi&amp;eler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="184"/>
+        <location filename="../../src/match/frmStarters.cpp" line="186"/>
         <source>Starting &amp;order</source>
         <translation>&amp;Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="184"/>
+        <location filename="../../src/match/frmStarters.cpp" line="186"/>
         <source>Starting orde&amp;r</source>
         <translation>Aufs&amp;tellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="236"/>
+        <location filename="../../src/match/frmStarters.cpp" line="238"/>
         <source>First serve:</source>
         <translation>Erster Aufschlag:</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="240"/>
+        <location filename="../../src/match/frmStarters.cpp" line="242"/>
         <source>&amp;Home serves first</source>
         <translation>&amp;Heim schlägt auf</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="240"/>
+        <location filename="../../src/match/frmStarters.cpp" line="242"/>
         <source>&amp;Away serves first</source>
         <translation>&amp;Gast schlägt auf</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="361"/>
+        <location filename="../../src/match/frmStarters.cpp" line="364"/>
         <source>(none)</source>
         <translation>(keiner)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="378"/>
+        <location filename="../../src/match/frmStarters.cpp" line="381"/>
         <source>The libero comes on by her own key on the court (I), not by a substitution.</source>
         <translation>Der Libero kommt mit seiner eigenen Taste auf dem Spielfeld (I) aufs Feld, nicht durch einen Wechsel.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="379"/>
+        <location filename="../../src/match/frmStarters.cpp" line="382"/>
         <source>The libero leaves the court by her own key on the court (I), not by a substitution.</source>
         <translation>Der Libero verlässt das Feld mit seiner eigenen Taste auf dem Spielfeld (I), nicht durch einen Wechsel.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="382"/>
+        <location filename="../../src/match/frmStarters.cpp" line="385"/>
         <source>This player is off for the libero and comes back by the libero&apos;s key on the court (I).</source>
         <translation>Dieser Spieler ist für den Libero draußen und kommt mit der Libero-Taste auf dem Spielfeld (I) zurück.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="396"/>
-        <location filename="../../src/match/frmStarters.cpp" line="434"/>
+        <location filename="../../src/match/frmStarters.cpp" line="399"/>
+        <location filename="../../src/match/frmStarters.cpp" line="437"/>
         <source>Libero</source>
         <translation>Libero</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="412"/>
+        <location filename="../../src/match/frmStarters.cpp" line="415"/>
         <source>You can only have six Players.</source>
         <translation>Es können nur sechs Spieler starten.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="412"/>
-        <location filename="../../src/match/frmStarters.cpp" line="529"/>
+        <location filename="../../src/match/frmStarters.cpp" line="415"/>
+        <location filename="../../src/match/frmStarters.cpp" line="532"/>
         <source>Six Players</source>
         <translation>Sechs Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="426"/>
+        <location filename="../../src/match/frmStarters.cpp" line="429"/>
         <source>You can only choose one Player at a time.</source>
         <translation>Sie können nur einen Spieler auf einmal wählen.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="426"/>
+        <location filename="../../src/match/frmStarters.cpp" line="429"/>
         <source>One</source>
         <translation>Einer</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="514"/>
+        <location filename="../../src/match/frmStarters.cpp" line="517"/>
         <source>Setting up the Home Starters...</source>
         <translation>Heim-Aufstellung wird vorbereitet...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="514"/>
+        <location filename="../../src/match/frmStarters.cpp" line="517"/>
         <source>Setting up the Away Starters...</source>
         <translation>Gast-Aufstellung wird vorbereitet...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="528"/>
+        <location filename="../../src/match/frmStarters.cpp" line="531"/>
         <source>Please fill in six players for each team.</source>
         <translation>Bitte stellen Sie für jedes Team sechs Spieler auf.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="611"/>
+        <location filename="../../src/match/frmStarters.cpp" line="631"/>
         <source>Game %1: substitution under way. One player out with &quot;&lt;&quot;, one in with &quot;&gt;&quot;.</source>
         <translation>Satz %1: Wechsel läuft. Ein Spieler raus mit „&lt;“, einer rein mit „&gt;“.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="612"/>
+        <location filename="../../src/match/frmStarters.cpp" line="632"/>
         <source>Game %1: choose six starters for each team, in their order.</source>
         <translation>Satz %1: Wählen Sie für jedes Team sechs Starter in ihrer Reihenfolge.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="676"/>
+        <location filename="../../src/match/frmStarters.cpp" line="696"/>
         <source>Are you sure you would like to cancel this Match?</source>
         <translation>Möchten Sie dieses Spiel wirklich abbrechen?</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="677"/>
+        <location filename="../../src/match/frmStarters.cpp" line="697"/>
         <source>End Match</source>
         <translation>Spiel beenden</translation>
     </message>
@@ -4439,6 +4463,7 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <location filename="../../src/roster/frmTeam.cpp" line="47"/>
         <location filename="../../src/roster/frmTeam.cpp" line="53"/>
+        <location filename="../../src/roster/frmTeam.cpp" line="57"/>
         <source>Team Name</source>
         <translation>Teamname</translation>
     </message>
