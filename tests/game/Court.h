@@ -78,6 +78,24 @@ inline bool AltKey(QWidget* window, Qt::Key key)
     });
 }
 
+// The keys of a script on a court screen, apart by blanks: H A the score buttons, R O the rotate
+// buttons, M subtraction mode (each by its Alt key), Z the take-back (Ctrl+Z), b<box><key> a box's
+// function key and the stat menu item's access key. False at the first key that did not act.
+inline bool Play(QWidget* window, const QString& keys)
+{
+    for (const QString& key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (key.startsWith(QLatin1Char('b'))) {
+            if (!Record(window, key.mid(1, key.size() - 2).toInt(), Qt::Key(key.back().unicode())))
+                return false;
+        } else if (key == QLatin1String("Z")) {
+            QTest::keyClick(Focus(window), Qt::Key_Z, Qt::ControlModifier);
+        } else if (!AltKey(window, Qt::Key(key.front().unicode()))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // What each stat menu item must record and say, written out here on its own: the expectation that
 // the stat table is checked against, not a copy of it. A pass is recorded with rating 2.
 struct StatExpect
@@ -139,18 +157,25 @@ public:
     QList<RecordId> home, away; // seeded order
 };
 
+// The court screen of a session with the first six of each roster on court.
+inline std::unique_ptr<frmGame> CourtScreen(MatchSession& session)
+{
+    auto screen = std::make_unique<frmGame>(session);
+    for (int t = 0; t < 2; ++t)
+        for (const PlayerRow& r : session.rosters[size_t(t)].players.mid(0, 6))
+            (t == 0 ? screen->colHomePlayers : screen->colAwayPlayers) << std::make_shared<clsPlayer>(r);
+    screen->SetUpHome();
+    screen->SetUpAway();
+    return screen;
+}
+
 // The court screen of a seeded match with the first six of each team on court.
 class Court : public Seeded
 {
 public:
     explicit Court(const QString& side = QStringLiteral("LEFT"), int gameNumber = 1, int games = 3, int points = 15)
-        : Seeded(side, gameNumber, games, points), screen(std::make_unique<frmGame>(session))
+        : Seeded(side, gameNumber, games, points), screen(CourtScreen(session))
     {
-        for (int t = 0; t < 2; ++t)
-            for (const PlayerRow& r : session.rosters[size_t(t)].players.mid(0, 6))
-                (t == 0 ? screen->colHomePlayers : screen->colAwayPlayers) << std::make_shared<clsPlayer>(r);
-        screen->SetUpHome();
-        screen->SetUpAway();
     }
     ~Court()
     {

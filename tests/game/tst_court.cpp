@@ -5,17 +5,22 @@
 #include "support/Table.h"
 #include "support/TestMain.h"
 
+#include <QDebug>
 #include <QPushButton>
 #include <QTest>
 
 using namespace court;
 
 namespace {
-// A write to this table fails as a full disk would.
-QString Refuse(const char* table)
+// Breaks the database as a row says: "refuse TABLE" makes a write to that table fail as a full
+// disk would; anything else is a statement to run.
+void Break(const QString& breakage)
 {
-    return QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, 'disk full'); END")
-        .arg(QLatin1String(table));
+    if (breakage.startsWith(QLatin1String("refuse ")))
+        Execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                    .arg(breakage.mid(7)));
+    else if (!breakage.isEmpty())
+        Execute(breakage);
 }
 } // namespace
 
@@ -199,14 +204,7 @@ private slots:
         const QRect need = box->fontMetrics().boundingRect(box->contentsRect().marginsRemoved(QMargins() + box->margin()),
                                                            int(box->alignment()) | Qt::TextWordWrap, box->text());
         const QRect inside = box->rect().adjusted(frame, frame, -frame, -frame);
-        QVERIFY2(inside.contains(need), qPrintable(QStringLiteral("text %1,%2 %3x%4 in %5x%6 with a frame of %7")
-                                                       .arg(need.x())
-                                                       .arg(need.y())
-                                                       .arg(need.width())
-                                                       .arg(need.height())
-                                                       .arg(box->width())
-                                                       .arg(box->height())
-                                                       .arg(frame)));
+        QVERIFY2(inside.contains(need), qPrintable(QDebug::toString(need) + " in " + QDebug::toString(inside)));
         // The status line names the player whole.
         QVERIFY(c.record(1, Qt::Key_D));
         QVERIFY(c.status().contains(QLatin1String("Maximiliana Konstantinopoulou-Vanderbilt")));
@@ -230,14 +228,7 @@ private slots:
     }
 
     // A write the engine refuses shows its message and leaves the screen exactly as it was.
-    void refusedWritesLeaveTheScreen_data()
-    {
-        QTest::addColumn<QString>("breakage");
-        QTest::addColumn<int>("command"); // 0 point, 1 turn, 2 action
-        QTest::newRow("point for a game not stored") << "DELETE FROM GAME" << 0;
-        QTest::newRow("turn refused") << Refuse("RALLY") << 1;
-        QTest::newRow("action refused") << Refuse("PLAY") << 2;
-    }
+    void refusedWritesLeaveTheScreen_data() { table::Rows(QStringLiteral("court.txt")); }
     void refusedWritesLeaveTheScreen()
     {
         QFETCH(QString, breakage);
@@ -250,7 +241,7 @@ private slots:
         if (command == 1)
             c.screen->showStatus(QString()); // a turn clears the status line on every way out
         const QStringList before = look(c);
-        Execute(breakage);
+        Break(breakage);
         if (command == 0)
             c.click(QStringLiteral("cmdScore_0"));
         else if (command == 1)
@@ -305,25 +296,7 @@ private slots:
 
     // The next game's question says where the game under way stands: decided, not decided with its
     // score, or the match won already. No stays the answer Enter gives.
-    void nextGameQuestion_data()
-    {
-        QTest::addColumn<int>("games");
-        QTest::addColumn<int>("points");
-        QTest::addColumn<QList<int>>("scores"); // home, away of each game so far; the last is under way
-        QTest::addColumn<QString>("question");
-        QTest::newRow("decided") << 3 << 15 << QList<int>{15, 10} << "Are you sure you want to go to game 2?";
-        QTest::newRow("not reached") << 3 << 15 << QList<int>{1, 0}
-                                     << "Game 1 stands 1\u20130 and is not decided. Go to game 2 anyway?";
-        QTest::newRow("at the limit, one ahead") << 3 << 15 << QList<int>{14, 15}
-                                                 << "Game 1 stands 14\u201315 and is not decided. Go to game 2 anyway?";
-        QTest::newRow("won past the limit") << 3 << 15 << QList<int>{17, 19} << "Are you sure you want to go to game 2?";
-        QTest::newRow("to 25: 15 is not enough") << 5 << 25 << QList<int>{25, 20, 15, 10}
-                                                 << "Game 2 stands 15\u201310 and is not decided. Go to game 3 anyway?";
-        QTest::newRow("the match won") << 3 << 15 << QList<int>{15, 10, 15, 12}
-                                       << "Harbour Hawks have won the match 2\u20130. Go to game 3 anyway?";
-        QTest::newRow("the away side won it") << 3 << 25 << QList<int>{20, 25, 25, 23, 13, 15}
-                                              << "Owls d'Or have won the match 2\u20131. Go to game 4 anyway?";
-    }
+    void nextGameQuestion_data() { table::Rows(QStringLiteral("court.txt")); }
     void nextGameQuestion()
     {
         QFETCH(int, games);
@@ -345,25 +318,7 @@ private slots:
 
     // What the status line says after each kind of step: the point and its score, the action and
     // the point it decided as two sentences, a point taken off, and nothing of a plain turn.
-    void statusSaysWhatTheStepDid_data()
-    {
-        QTest::addColumn<bool>("fromAction");
-        QTest::addColumn<bool>("sideOut");
-        QTest::addColumn<QString>("keys"); // H, A: score buttons; M: subtraction mode; R: rotate home; b<n><key>
-        QTest::addColumn<QString>("status");
-        QTest::newRow("home's point") << false << false << "H" << "Point Harbour Hawks: 1\u20130.";
-        QTest::newRow("away's point, turning") << false << true << "H A" << "Point Owls d'Or: 1\u20131.";
-        QTest::newRow("after a take-back") << false << true << "H Z A" << "Point Owls d'Or: 0\u20131.";
-        QTest::newRow("the serve won back, to turn by hand")
-            << false << false << "H A" << "Point Owls d'Or: 1\u20131. Away won the serve back: rotate Away (Alt+O).";
-        QTest::newRow("a kill and its point")
-            << true << false << "b4K" << "Added 1 Kill and 1 Attempt to Hawk 4 #4. Point Harbour Hawks: 1\u20130.";
-        QTest::newRow("an error gives the other side the point")
-            << true << true << "b9E" << "Added 1 Error and 1 Attempt to Owl 3 #13. Point Harbour Hawks: 1\u20130.";
-        QTest::newRow("an action that decides nothing") << true << false << "b4D" << "Added 1 Dig to Hawk 4 #4";
-        QTest::newRow("a point taken off") << false << false << "H H M H" << "Point taken off Harbour Hawks: 1\u20130.";
-        QTest::newRow("a turn says so") << false << false << "H R" << "Harbour Hawks rotate.";
-    }
+    void statusSaysWhatTheStepDid_data() { table::Rows(QStringLiteral("court.txt")); }
     void statusSaysWhatTheStepDid()
     {
         QFETCH(bool, fromAction);
@@ -374,39 +329,17 @@ private slots:
         c.session.scoreFromAction = fromAction;
         c.session.sideOutRotate = sideOut;
         QVERIFY(c.show());
-        for (const QString& key : keys.split(QLatin1Char(' '))) {
-            if (key.startsWith(QLatin1Char('b')))
-                QVERIFY(c.record(key.mid(1, key.size() - 2).toInt(), Qt::Key(key.back().unicode())));
-            else if (key == QLatin1String("Z"))
-                QTest::keyClick(Focus(c.screen.get()), Qt::Key_Z, Qt::ControlModifier);
-            else if (key == QLatin1String("M"))
-                QVERIFY(AltKey(c.screen.get(), Qt::Key_M));
-            else
-                QVERIFY(AltKey(c.screen.get(), Qt::Key(key.front().unicode())));
-        }
+        QVERIFY(Play(c.screen.get(), keys));
         QCOMPARE(c.status(), status);
     }
 
     // Once a game is won, an action that would end a rally is refused as a point is, whichever
     // way points are kept; one that ends none, and a take-back, still go in.
-    void noRallyAfterTheGameIsWon_data()
-    {
-        QTest::addColumn<bool>("fromAction");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("subtract");
-        QTest::addColumn<bool>("recorded");
-        QTest::newRow("kill, points by hand") << false << int(Qt::Key_K) << false << false;
-        QTest::newRow("kill, points from actions") << true << int(Qt::Key_K) << false << false;
-        QTest::newRow("serve error") << true << int(Qt::Key_R) << false << false;
-        QTest::newRow("block assist") << true << int(Qt::Key_B) << false << false;
-        QTest::newRow("dig") << true << int(Qt::Key_D) << false << true;
-        QTest::newRow("set assist") << false << int(Qt::Key_T) << false << true;
-        QTest::newRow("a kill taken off") << true << int(Qt::Key_K) << true << true;
-    }
+    void noRallyAfterTheGameIsWon_data() { table::Rows(QStringLiteral("court.txt")); }
     void noRallyAfterTheGameIsWon()
     {
         QFETCH(bool, fromAction);
-        QFETCH(int, key);
+        QFETCH(QString, key);
         QFETCH(bool, subtract);
         QFETCH(bool, recorded);
         Court c;
@@ -422,7 +355,7 @@ private slots:
         const int rows = c.app.count(QStringLiteral("PLAY"));
         const int entries = c.app.count(QStringLiteral("RALLY"));
         const int beeps = BeepCount();
-        QVERIFY(c.record(4, Qt::Key(key)));
+        QVERIFY(c.record(4, Qt::Key(key.front().unicode())));
         QCOMPARE(c.app.count(QStringLiteral("PLAY")), rows + (recorded ? 1 : 0));
         QCOMPARE(c.app.count(QStringLiteral("RALLY")), entries + (recorded ? 1 : 0));
         QCOMPARE(BeepCount() - beeps, recorded ? 0 : 1);
@@ -443,8 +376,7 @@ private slots:
         Court c;
         c.session.sideOutRotate = sideOut;
         QVERIFY(c.show());
-        for (const QString& key : keys.split(QLatin1Char(' ')))
-            QVERIFY(AltKey(c.screen.get(), Qt::Key(key.front().unicode())));
+        QVERIFY(Play(c.screen.get(), keys));
         QCOMPARE(c.get(QStringLiteral("lblPlayer_7"))->text(), zoneOne);
         QCOMPARE(c.get(QStringLiteral("lblServe"))->property("box").toInt(), servingBox);
     }
@@ -491,22 +423,7 @@ private slots:
     }
 
     // Refused, declined or failed: the game under way goes on as it was.
-    void nextGameNotReached_data()
-    {
-        QTest::addColumn<int>("games");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("breakage");
-        QTest::addColumn<QStringList>("prompts");
-        const QString game2 = QStringLiteral("Game 1 stands 0\u20130 and is not decided. Go to game 2 anyway?");
-        QTest::newRow("best of 3 in game 3")
-            << 3 << 3 << QString() << QStringList{"You choose a best of 3 match. There can be no game 4."};
-        QTest::newRow("best of 5 in game 5")
-            << 5 << 5 << QString() << QStringList{"You cannot have more than five games per match"};
-        QTest::newRow("No to game 2") << 3 << 1 << QString() << QStringList{game2};
-        QTest::newRow("the new game row is refused") << 3 << 1 << Refuse("GAME") << QStringList{game2, "disk full"};
-        QTest::newRow("the rosters cannot be read")
-            << 3 << 1 << "ALTER TABLE PLAYER RENAME TO GONE" << QStringList{game2, "no such table: PLAYER"};
-    }
+    void nextGameNotReached_data() { table::Rows(QStringLiteral("court.txt")); }
     void nextGameNotReached()
     {
         QFETCH(int, games);
@@ -516,8 +433,7 @@ private slots:
         Court c(QStringLiteral("LEFT"), number, games);
         QVERIFY(c.show());
         const auto game = c.session.game;
-        if (!breakage.isEmpty())
-            Execute(breakage);
+        Break(breakage);
         MsgBoxHook::setNextAnswer(breakage.isEmpty() ? QMessageBox::No : QMessageBox::Yes);
         c.click(QStringLiteral("cmdGame"));
         QCOMPARE(MsgBoxHook::prompts(), prompts);

@@ -2,6 +2,7 @@
 #include "storage/PlayStore.h"
 #include "widgets/mConstants.h"
 #include "game/PlayerStats.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 #include "storage/RecordIssue.h"
 
@@ -49,42 +50,7 @@ private slots:
     // Each kind's row and words, added and taken back; a take-back of what the player does not hold
     // in this game (never recorded, another rating, already taken back) is refused with a beep and
     // writes nothing.
-    void actionWritesItsRowAndSaysSo_data()
-    {
-        QTest::addColumn<QString>("stat");
-        QTest::addColumn<QStringList>("before"); // recorded first, in normal mode
-        QTest::addColumn<bool>("subtract");
-        QTest::addColumn<QStringList>("columns");
-        QTest::addColumn<int>("value"); // 0: refused
-        QTest::addColumn<QString>("status");
-        for (const StatExpect& e : kStats) {
-            QString name = QString::fromLatin1(e.caption).remove(QLatin1Char('&'));
-            if (e.value() == 2)
-                name = QStringLiteral("2");
-            const QString added = QLatin1String("Added ") + QLatin1String(e.value() == 2 ? "a " : "1 ") + name
-                + QLatin1String(e.middle) + QStringLiteral("Box 9\n#9");
-            const QString tookBack = QLatin1String("Took back ") + QLatin1String(e.value() == 2 ? "a " : "1 ") + name
-                + QString::fromLatin1(e.middle).replace(QLatin1String(" to "), QLatin1String(" from "))
-                + QStringLiteral("Box 9\n#9");
-            const QString stat = QString::fromLatin1(e.stat);
-            QTest::addRow("%s", e.stat) << stat << QStringList() << false << e.columns << e.value() << added;
-            QTest::addRow("%s, taken back", e.stat)
-                << stat << QStringList{stat} << true << e.columns << -e.value() << tookBack;
-            QTest::addRow("%s, never recorded", e.stat)
-                << stat << QStringList() << true << e.columns << 0
-                << QStringLiteral("Not taken back: Box 9 #9 has no %1 to take back in this game.")
-                       .arg(e.value() == 2 ? QStringLiteral("pass rated 2") : name);
-        }
-        for (int rating : {1, 3})
-            QTest::addRow("rating %d", rating) << QString::number(rating) << QStringList() << false
-                                               << QStringList{"PASSING"} << rating
-                                               << QStringLiteral("Added a %1 Passing stat to Box 9\n#9").arg(rating);
-        QTest::addRow("another rating") << "3" << QStringList{"2"} << true << QStringList{"PASSING"} << 0
-                                        << "Not taken back: Box 9 #9 has no pass rated 3 to take back in this game.";
-        QTest::addRow("kill without its attempt")
-            << "Kill" << QStringList{"Kill", "Attempt"} << true << QStringList{"KILL", "ATTEMPT"} << 0
-            << "Not taken back: Box 9 #9 has no Kill to take back in this game.";
-    }
+    void actionWritesItsRowAndSaysSo_data() { table::Rows(QStringLiteral("stores.txt")); }
     void actionWritesItsRowAndSaysSo()
     {
         QFETCH(QString, stat);

@@ -1,4 +1,5 @@
 #include "game/CourtPieces.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QFont>
@@ -27,31 +28,13 @@ class TestTextFit : public QObject
     }
 
 private slots:
-    void largestSizeThatFits_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QSize>("room");
-        QTest::addColumn<int>("want");
-        QTest::addColumn<int>("least");
-        QTest::addColumn<bool>("wrap");
-        const QString status = QStringLiteral("Point Harbour Hawks: 12\u201310. Away won the serve back: rotate Away (Alt+O).");
-        QTest::newRow("status line, height binds") << QStringLiteral("Point Hawks: 1\u20130.") << QSize(779, 26) << 180 << 9 << false;
-        QTest::newRow("status line, width binds") << status << QSize(779, 26) << 180 << 9 << false;
-        QTest::newRow("status line, narrow") << status << QSize(300, 26) << 180 << 9 << false;
-        QTest::newRow("status line, nothing fits") << status << QSize(60, 26) << 180 << 9 << false;
-        QTest::newRow("status on two lines") << status << QSize(300, 40) << 180 << 8 << true;
-        QTest::newRow("box, short name") << QStringLiteral("Ann Lee\n#7") << QSize(150, 90) << 40 << 9 << true;
-        QTest::newRow("box, long name") << QStringLiteral("Maximiliane Schwarzenberger-Oberhollenzer\n#12")
-                                        << QSize(150, 90) << 40 << 9 << true;
-        QTest::newRow("box, small") << QStringLiteral("Eva Ng\n#5") << QSize(60, 40) << 40 << 9 << true;
-        QTest::newRow("team name") << QStringLiteral("Harbour Hawks") << QSize(300, 40) << 260 << 10 << false;
-        QTest::newRow("fits at the wanted size") << QStringLiteral("88") << QSize(400, 300) << 30 << 12 << false;
-    }
+    void largestSizeThatFits_data() { table::Rows(QStringLiteral("textfit.txt")); }
 
     void largestSizeThatFits()
     {
         QFETCH(QString, text);
-        QFETCH(QSize, room);
+        QFETCH(QList<int>, size);
+        const QSize room(size.value(0), size.value(1));
         QFETCH(int, want);
         QFETCH(int, least);
         QFETCH(bool, wrap);

@@ -6,6 +6,7 @@
 #include "match/frmMatch.h"
 #include "match/frmStarters.h"
 #include "support/Drive.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 #include "storage/RecordIssue.h"
 
@@ -50,33 +51,7 @@ private slots:
 
     // Home players moved in and back, and the starters reordered with Up and Down, which only
     // beep at either end or with no starter chosen.
-    void starters_data()
-    {
-        QTest::addColumn<QList<int>>("start"); // home rows moved in
-        QTest::addColumn<QList<int>>("back"); // starter rows taken back (-1: all)
-        QTest::addColumn<int>("at"); // the starter then chosen (-1: none)
-        QTest::addColumn<int>("press"); // then Up (0) or Down (1); -1: neither
-        QTest::addColumn<QStringList>("starters");
-        QTest::addColumn<int>("beeps");
-        QTest::addColumn<QString>("message");
-        auto row = [](const char* tag, QList<int> start, QList<int> back, int at, int press, QStringList starters,
-                      int beeps = 0, const char* message = "") {
-            QTest::newRow(tag) << start << back << at << press << starters << beeps << QString::fromLatin1(message);
-        };
-        const QList<int> three{0, 1, 2};
-        const QStringList still{"Hawk 1 #1", "Hawk 2 #2", "Hawk 3 #3"}, outSecond{"Hawk 1 #1", "Hawk 3 #3"};
-        row("two in, in roster order", {4, 1}, {}, -1, -1, {"Hawk 2 #2", "Hawk 5 #5"});
-        row("one back", three, {1}, -1, -1, outSecond);
-        row("all back", {0, 1}, {-1}, -1, -1, {});
-        row("no seventh", {0, 1, 2, 3, 4, 5, 6}, {}, -1, -1, still + QStringList{"Hawk 4 #4", "Hawk 5 #5", "Hawk 6 #6"},
-            0, "You can only have six Players.");
-        row("up", three, {}, 1, 0, {"Hawk 2 #2", "Hawk 1 #1", "Hawk 3 #3"});
-        row("down", three, {}, 1, 1, {"Hawk 1 #1", "Hawk 3 #3", "Hawk 2 #2"});
-        row("first up", three, {}, 0, 0, still, 1);
-        row("last down", three, {}, 2, 1, still, 1);
-        row("up, nothing chosen", three, {1}, -1, 0, outSecond, 1);
-        row("down, nothing chosen", three, {1}, -1, 1, outSecond, 1);
-    }
+    void starters_data() { table::Rows(QStringLiteral("lineup.txt")); }
     void starters()
     {
         QFETCH(QList<int>, start);
@@ -203,19 +178,7 @@ private slots:
 
     // The last answers are proposed (unreadable ones fall back); the answers come back, and are
     // kept, only on OK.
-    void options_data()
-    {
-        QTest::addColumn<QStringList>("stored"); // side, games, points; empty: never answered
-        QTest::addColumn<QStringList>("checked");
-        QTest::addColumn<int>("how"); // OK, Cancel (Escape and the close box end the same way)
-        QTest::addColumn<QString>("answer"); // empty: none
-        const QStringList first{"opt3", "opt15", "optLeft"};
-        QTest::newRow("first time, ok") << QStringList{} << first << 0 << "RIGHT 5 25";
-        QTest::newRow("five, 25, right") << QStringList{"RIGHT", "5", "25"} << QStringList{"opt5", "opt25", "optRight"}
-                                         << 0 << "RIGHT 5 25";
-        QTest::newRow("unreadable, cancel")
-            << QStringList{"left", "4", "x"} << QStringList{"opt5", "opt15", "optRight"} << 1 << QString();
-    }
+    void options_data() { table::Rows(QStringLiteral("lineup.txt")); }
     void options()
     {
         QFETCH(QStringList, stored);

@@ -3,6 +3,7 @@
 #include "match/clsMatch.h"
 #include "match/frmStarters.h"
 #include "support/Drive.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QGroupBox>
@@ -66,18 +67,7 @@ private slots:
     // match is written with its first game's start, so that one given up or stopped (killed) at the
     // line-up leaves nothing to export, archive or offer to continue. The options window's ways
     // out are the line-up's tests.
-    void leavingBeforeThePlay_data()
-    {
-        QTest::addColumn<int>("how");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<int>("written"); // matches and games
-        const QStringList none, noPlayers{QStringLiteral("This Team has no Players. Please use another team.")};
-        QTest::newRow("home chooser cancelled") << 0 << none << 0;
-        QTest::newRow("home team without players") << 1 << noPlayers << 0;
-        QTest::newRow("options cancelled") << 2 << none << 0;
-        QTest::newRow("line-up window left")
-            << 3 << QStringList(2, QStringLiteral("Are you sure you would like to cancel this Match?")) << 0;
-    }
+    void leavingBeforeThePlay_data() { table::Rows(QStringLiteral("matchflow.txt")); }
     void leavingBeforeThePlay()
     {
         QFETCH(int, how);
@@ -100,16 +90,7 @@ private slots:
 
     // The away chooser opens on the first team that is not the home team, so that Enter, Enter
     // never sets a team against itself; the home team can still be chosen on purpose.
-    void awayChooserOffersAnotherTeam_data()
-    {
-        QTest::addColumn<int>("homeRow"); // teams listed: home, away, Nobody
-        QTest::addColumn<int>("awayRow"); // chosen on purpose; -1: Enter on the line offered
-        QTest::addColumn<int>("offered");
-        QTest::addColumn<int>("started"); // the away team of the match started
-        QTest::newRow("Enter, Enter") << 0 << -1 << 1 << 1;
-        QTest::newRow("second team at home, Enter") << 1 << -1 << 0 << 0;
-        QTest::newRow("one team twice on purpose") << 0 << 0 << 1 << 0;
-    }
+    void awayChooserOffersAnotherTeam_data() { table::Rows(QStringLiteral("matchflow.txt")); }
     void awayChooserOffersAnotherTeam()
     {
         QFETCH(int, homeRow);

@@ -7,6 +7,7 @@
 #include "match/frmImportScout.h"
 #include "support/Drive.h"
 #include "support/ScreenFit.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
@@ -178,9 +179,13 @@ private slots:
     }
 
     // Several files: each shown in turn. A damaged one says why and can only be left; the same
-    // match again is named and cannot be imported; the closing message tells every file's fate.
+    // match again is named and cannot be imported; what is not a regular file is never opened for
+    // reading (a FIFO would hold the window for ever and a device never end) and never shown. The
+    // closing message tells every file's fate.
     void severalFilesEachInTurn()
     {
+        const QString fifo = files.filePath(QStringLiteral("pipe.dvw"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         const QString good = DataPath(QStringLiteral("example_data.dvw"));
         const QString cut = write(QStringLiteral("cut.dvw"), Join(Lines().mid(0, 700)));
         const QString other = write(QStringLiteral("other.dvw"), Renamed("Hawks", "Owls", "02/02/2015"));
@@ -204,7 +209,8 @@ private slots:
                            }),
                            drive::Key(Qt::Key_Return), drive::Key(Qt::Key_Escape)}),
              drive::Steps({drive::Key(Qt::Key_Return), Closed()})});
-        ImportScoutFiles(nullptr, [&] { return QStringList{good, cut, good, other}; });
+        ImportScoutFiles(nullptr,
+                         [&] { return QStringList{good, fifo, cut, good, QStringLiteral("/dev/zero"), other}; });
         QCOMPARE(seen->titles.size(), 4);
         QCOMPARE(app->count(QStringLiteral("MATCH")), 2);
         const MsgBoxHook::Asked closing = MsgBoxHook::asked().value(0);
@@ -216,12 +222,13 @@ private slots:
                                           .arg(When("2015-01-25 14:31:13"), When("2015-02-02 14:31:13"))),
             qPrintable(closing.prompt));
         QVERIFY2(closing.prompt.endsWith(QStringLiteral(
-                     "Not imported (2):\ncut.dvw: Line 700: set 2 ends 21-10 by its points, but [3SET] gives 25-14: "
-                     "the file is cut short.\nexample_data.dvw: the match is already among the recorded matches: "
-                     "Nova KBM Branik vs Braslovče on %1.").arg(When("2015-01-25 14:31:13"))),
+                     "Not imported (4):\npipe.dvw: not a regular file\ncut.dvw: Line 700: set 2 ends 21-10 by its "
+                     "points, but [3SET] gives 25-14: the file is cut short.\nexample_data.dvw: the match is already "
+                     "among the recorded matches: Nova KBM Branik vs Braslovče on %1.\nzero: not a regular file")
+                     .arg(When("2015-01-25 14:31:13"))),
                  qPrintable(closing.prompt));
         QCOMPARE(StatusText(), QStringLiteral("Scout files imported: 2."));
-        // Fifty new players and two files refused: the message as shown, its details open, on the screen.
+        // Fifty new players and four files refused: the message as shown, its details open, on the screen.
         const auto box
             = MsgBoxWindow(closing.prompt, closing.buttons, closing.icon, closing.title, closing.defaultButton);
         box->setDetailedText(closing.details);
@@ -231,22 +238,6 @@ private slots:
             if (box->buttonRole(b) == QMessageBox::ActionRole)
                 b->click();
         QCOMPARE(screenfit::Problems(box.get(), box->screen()->availableGeometry()), QStringList());
-    }
-
-    // What is not a regular file is never opened for reading: a FIFO would hold the window for
-    // ever and a device never end. Each is named in the closing message; the files among them
-    // are shown as ever.
-    void filesThatAreNotFilesAreNamed()
-    {
-        const QString fifo = files.filePath(QStringLiteral("pipe.dvw"));
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        const QString good = DataPath(QStringLiteral("example_data.dvw"));
-        const auto seen = drive::Windows({drive::Steps({drive::Key(Qt::Key_Escape), Closed()})});
-        ImportScoutFiles(nullptr, [&] { return QStringList{fifo, QStringLiteral("/dev/zero"), good}; });
-        QCOMPARE(seen->titles, QStringList{QStringLiteral("Import Scout File")});
-        QCOMPARE(app->count(QStringLiteral("MATCH")), 0);
-        QCOMPARE(MsgBoxHook::asked().value(0).prompt,
-                 QStringLiteral("Not imported (2):\npipe.dvw: not a regular file\nzero: not a regular file"));
     }
 
     // The export's chooser: Enter writes the chosen match where the user says, whole; Escape
@@ -294,27 +285,17 @@ private slots:
 
     // A file of the chosen name is replaced only when the user says Yes; No brings the dialog
     // back (here it is left with Cancel, or given another name), and nothing is written over.
-    void exportAsksBeforeReplacing_data()
-    {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("second"); // the name given when the dialog comes back; "" for Cancel
-        QTest::addColumn<int>("asked"); // times the dialog was shown
-        QTest::addColumn<bool>("replaced");
-        QTest::addColumn<bool>("other"); // written under the second name
-        QTest::newRow("Yes") << int(QMessageBox::Yes) << "" << 1 << true << false;
-        QTest::newRow("No, then Cancel") << int(QMessageBox::No) << "" << 2 << false << false;
-        QTest::newRow("No, then another name") << int(QMessageBox::No) << "another name.dvw" << 2 << false << true;
-    }
+    void exportAsksBeforeReplacing_data() { table::Rows(QStringLiteral("scoutwindows.txt")); }
     void exportAsksBeforeReplacing()
     {
-        QFETCH(int, answer);
+        QFETCH(QString, answer);
         QFETCH(QString, second);
         QFETCH(int, asked);
         QFETCH(bool, replaced);
         QFETCH(bool, other);
         RecordGame();
         const QString path = write(QStringLiteral("taken.dvw"), "a file of the user's");
-        MsgBoxHook::setNextAnswer(QMessageBox::StandardButton(answer));
+        MsgBoxHook::setNextAnswer(answer == QLatin1String("Yes") ? QMessageBox::Yes : QMessageBox::No);
         const auto seen = drive::Windows({drive::Steps({drive::Key(Qt::Key_Return), Closed()})});
         QStringList offered;
         ExportScoutFile(nullptr, [&](const QString& name) {

@@ -70,6 +70,14 @@ class TestScreens : public QObject
         if (!folder.isEmpty())
             window->grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, name, screenName()));
     }
+    // The window shown on the run's screen: it fits, and its picture is saved.
+    static void ShowFits(QWidget* window, const QString& name)
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        Fits(Problems(window, area()));
+        Shot(window, name);
+    }
     // A caption's access key as a key to press.
     static Qt::Key Key(const QString& caption) { return Qt::Key(reachable::AccessKey(caption).unicode()); }
     // The menu that the key opens at the court, checked and closed.
@@ -105,10 +113,7 @@ private slots:
         QFETCH(QString, window);
         if (window == QLatin1String("options")) {
             frmGameOptions options;
-            options.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&options));
-            Fits(Problems(&options, area()));
-            Shot(&options, window);
+            ShowFits(&options, window);
         } else if (window == QLatin1String("court")) {
             court::Court c;
             // A long name on the selected box.
@@ -142,12 +147,8 @@ private slots:
             s.session.liberos = {s.home[7], s.away[7]};
             s.session.sideOutRotate = true;
             s.session.scoreFromAction = true;
-            frmGame screen(s.session);
-            for (int t = 0; t < 2; ++t)
-                for (const PlayerRow& r : s.session.rosters[size_t(t)].players.mid(0, 6))
-                    (t == 0 ? screen.colHomePlayers : screen.colAwayPlayers) << std::make_shared<clsPlayer>(r);
-            screen.SetUpHome();
-            screen.SetUpAway();
+            const auto owned = court::CourtScreen(s.session);
+            frmGame& screen = *owned;
             screen.show();
             QApplication::setActiveWindow(&screen);
             QVERIFY(QTest::qWaitForWindowActive(&screen));
@@ -169,10 +170,7 @@ private slots:
             screen.close();
         } else if (window == QLatin1String("timeout")) {
             frmTimeout timeout(QStringLiteral("Harbour Hawks Volleyball Club"), QStringLiteral("Westfield Academy Eagles"));
-            timeout.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&timeout));
-            Fits(Problems(&timeout, area()));
-            Shot(&timeout, window);
+            ShowFits(&timeout, window);
         } else if (window == QLatin1String("wizard")) {
             // Every page; on the second, a match of two long-named teams, whose caption must show
             // whole with its date.
@@ -246,17 +244,11 @@ private slots:
                                    scoutfixture::Crowded(20, "Športno društvo Odbojkarski klub Braslovče Mladinke "
                                                              "in Kadetinje Savinjska regija"));
             QVERIFY2(preview.read().ok(), qPrintable(preview.read().refusal.text()));
-            preview.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&preview));
-            Fits(Problems(&preview, area()));
-            Shot(&preview, window);
+            ShowFits(&preview, window);
             QCOMPARE(Child<QListWidget>(&preview, QStringLiteral("lstHome"))->count(), 20);
             // A file cut short: the reason, whole.
             frmImportScout refused(QStringLiteral("cut.dvw"), scoutfixture::Join(scoutfixture::Lines().mid(0, 700)));
-            refused.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&refused));
-            Fits(Problems(&refused, area()));
-            Shot(&refused, QStringLiteral("scout import refused"));
+            ShowFits(&refused, QStringLiteral("scout import refused"));
             QVERIFY(Child<QLabel>(&refused, QStringLiteral("lblProblem"))->text().contains(QStringLiteral("700")));
         } else if (window == QLatin1String("line-up") || window == QLatin1String("substitution")) {
             // A whole club roster of fourteen, one with a long name.
@@ -278,10 +270,7 @@ private slots:
                     L.game().colHomePlayers << frmStarters::EntryPlayer(L.lstTeam(0)->item(13 - i));
                 L.BeginSubstitution(L.game().colHomePlayers, {});
             }
-            L.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&L));
-            Fits(Problems(&L, area()));
-            Shot(&L, window);
+            ShowFits(&L, window);
             QCOMPARE(Child<QLabel>(&L, QStringLiteral("lblHeading"))->text(),
                      sub ? QCoreApplication::translate("frmStarters",
                                                        "Game %1: substitution under way. One player out "
@@ -301,10 +290,7 @@ private slots:
                                          "club.example.org: its certificate was made for another host, so Sidelines did "
                                          "not connect. (server certificate for \"gym.example.org\" does not match host "
                                          "name \"club.example.org\")"));
-            club.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&club));
-            Fits(Problems(&club, area()));
-            Shot(&club, window);
+            ShowFits(&club, window);
         } else if (window == QLatin1String("restore")) {
             // A season of the club server's matches, long names and the bench's name on each line.
             ArchiveStore::ArchivedMatch match;
@@ -317,19 +303,13 @@ private slots:
                 club.push_back({QStringLiteral("b%1").arg(i), QStringLiteral("Gym A, second court"), match});
             frmRestore restore({match}, nullptr, [club] { return club; });
             Child<QRadioButton>(&restore, QStringLiteral("optSource_1"))->setChecked(true);
-            restore.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&restore));
-            Fits(Problems(&restore, area()));
-            Shot(&restore, window);
+            ShowFits(&restore, window);
         } else {
             ReportLine line;
             line.team = QStringLiteral("Harbour Hawks");
             line.player = QStringLiteral("Hawk 1 #1");
             frmReportView view(MakeReportModel(ReportLayout::PositionsTogether, ReportHeading{}, {line}));
-            view.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&view));
-            Fits(Problems(&view, area()));
-            Shot(&view, window);
+            ShowFits(&view, window);
         }
     }
 

@@ -58,12 +58,7 @@ struct Stopped : Seeded
         MatchStore::ForgetMatches();
         MatchStore::AddMatch(session.matchId, session.homeTeamId, session.awayTeamId, session.game->GameID(), 1,
                              session.storedOptions());
-        screen = std::make_unique<frmGame>(session);
-        for (int t = 0; t < 2; ++t)
-            for (const PlayerRow& r : session.rosters[size_t(t)].players.mid(0, 6))
-                (t == 0 ? screen->colHomePlayers : screen->colAwayPlayers) << std::make_shared<clsPlayer>(r);
-        screen->SetUpHome();
-        screen->SetUpAway();
+        screen = CourtScreen(session);
         screen->show();
         QApplication::setActiveWindow(screen.get());
     }
@@ -75,19 +70,8 @@ struct Stopped : Seeded
         }
     }
 
-    // The keys of a script: H A the score buttons, R O the rotate buttons, M subtraction mode, Z
-    // the take-back, b<box><key> a box's key and an item of its menu.
-    void play(const QString& keys)
-    {
-        for (const QString& key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            if (key.startsWith(QLatin1Char('b')))
-                QVERIFY(Record(screen.get(), key.mid(1, key.size() - 2).toInt(), Qt::Key(key.back().unicode())));
-            else if (key == QLatin1String("Z"))
-                QTest::keyClick(Focus(screen.get()), Qt::Key_Z, Qt::ControlModifier);
-            else
-                QVERIFY(AltKey(screen.get(), Qt::Key(key.front().unicode())));
-        }
-    }
+    // The keys of a script, as court::Play takes them.
+    void play(const QString& keys) { QVERIFY(Play(screen.get(), keys)); }
 
     std::unique_ptr<frmGame> screen;
 };
@@ -209,22 +193,12 @@ private slots:
     // The start asks about the match the last run stopped recording, before the tip: Yes takes it up
     // at once, No leaves it for Continue Match and asks no more. A match decided or ended is not
     // asked about.
-    void askedAtStart_data()
-    {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<bool>("ended");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QStringList>("windows");
-        const QStringList tip{"Tip of the Day"};
-        QTest::newRow("Yes") << "H H A" << false << int(QMessageBox::Yes) << QStringList{"Game"};
-        QTest::newRow("No") << "H H A" << false << int(QMessageBox::No) << tip;
-        QTest::newRow("ended") << "H" << true << 0 << tip;
-    }
+    void askedAtStart_data() { table::Rows(QStringLiteral("continue.txt")); }
     void askedAtStart()
     {
         QFETCH(QString, keys);
         QFETCH(bool, ended);
-        QFETCH(int, answer);
+        QFETCH(QString, answer);
         QFETCH(QStringList, windows);
         auto stopped = std::make_unique<Stopped>(QStringLiteral("LEFT"), false, false);
         QVERIFY(QTest::qWaitForWindowActive(stopped->screen.get()));
@@ -242,8 +216,8 @@ private slots:
         start.splash()->timer()->stop();
         for (int tick = 1; tick <= 4; ++tick)
             start.splash()->Timer1_Timer();
-        if (answer)
-            MsgBoxHook::setNextAnswer(QMessageBox::StandardButton(answer));
+        if (!answer.isEmpty())
+            MsgBoxHook::setNextAnswer(answer == QLatin1String("Yes") ? QMessageBox::Yes : QMessageBox::No);
         ModalWatch watch([](QWidget* modal) {
             if (modal->windowTitle() == QLatin1String("Game")) {
                 MsgBoxHook::setNextAnswer(QMessageBox::Yes);
@@ -262,7 +236,7 @@ private slots:
             QCOMPARE(MsgBoxHook::asked().value(0).defaultButton, QMessageBox::Yes);
         // Asked once: the mark is gone; the match waits for Continue Match unless it was ended.
         const std::vector<MatchStore::OpenMatch> open = MatchStore::OpenMatches();
-        QCOMPARE(open.size(), size_t(answer == QMessageBox::No ? 1 : 0));
+        QCOMPARE(open.size(), size_t(answer == QLatin1String("No") ? 1 : 0));
         for (const MatchStore::OpenMatch& m : open)
             QVERIFY(!m.recording);
         start.mainWindow()->hide();

@@ -6,6 +6,7 @@
 #include "match/clsMatch.h"
 #include "reports/ReportSeed.h"
 #include "support/Drive.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
@@ -37,52 +38,37 @@ QDateTime At(int command, int seconds = 0)
 
 QDateTime gNow;
 
-void CtrlKey(QWidget* w, Qt::Key key)
-{
-    QTest::keyClick(court::Focus(w), key, Qt::ControlModifier);
-}
-
 drive::Step CourtOf(int from, int stop);
 
-// A box's key and a menu item's: a command that cannot be given stops the child at once, so that
-// the test says so instead of waiting.
-void Record(QWidget* w, int box, Qt::Key key, int command)
-{
-    if (!court::Record(w, box, key))
-        qFatal("command %d: the menu of box %d did not take the key", command, box);
-}
+// The script's commands as court::Play takes them, but for a timeout (T and the key of the side
+// that takes it) and the next game (E). Away serves first in game 1 (home on the left: boxes 1-6),
+// so home does in game 2 (home on the right).
+const QStringList kScript{
+    "b4D", // an action
+    "b2K", // home's kill: its point, and the side-out turns it
+    "b5I", // home's libero in for zone 5
+    "TA", // away's timeout
+    "b8K", // away's kill: its point and turn
+    "Z", // taken back, turn and all
+    "A", // away's point by the button: the same turn
+    "b2K", // home's kill: home turns, and the libero leaves the front row by herself
+    "E", // the next game, with the same starters and liberos
+    "b3K", // away's kill (away's zone 3 on the left)
+    "TH", // home's timeout
+    "b12I", // home's libero in for zone 6 (on the right)
+    "H", // home's point by the button
+    "N", // the end of the match
+};
 
-// One command of the script on the court of its game. Away serves first in game 1 (home on the
-// left: boxes 1-6), so home does in game 2 (home on the right).
+// One command of the script on the court of its game; one that cannot be given stops the child at
+// once, so that the test says so instead of waiting.
 void Command(int i, QWidget* w, int stop)
 {
-    switch (i) {
-    case 0: // an action
-        Record(w, 4, Qt::Key_D, i);
-        break;
-    case 1: // home's kill: its point, and the side-out turns it
-        Record(w, 2, Qt::Key_K, i);
-        break;
-    case 2: // home's libero in for zone 5
-        Record(w, 5, Qt::Key_I, i);
-        break;
-    case 3: // away's timeout
-        drive::Windows({drive::Key(Qt::Key_A)});
-        CtrlKey(w, Qt::Key_T);
-        break;
-    case 4: // away's kill: its point and turn
-        Record(w, 8, Qt::Key_K, i);
-        break;
-    case 5: // taken back, turn and all
-        CtrlKey(w, Qt::Key_Z);
-        break;
-    case 6: // away's point by the button: the same turn
-        court::AltKey(w, Qt::Key_A);
-        break;
-    case 7: // home's kill: home turns, and the libero leaves the front row by herself
-        Record(w, 2, Qt::Key_K, i);
-        break;
-    case 8: // the next game, with the same starters and liberos
+    const QString& command = kScript[i];
+    if (command.startsWith(QLatin1Char('T'))) {
+        drive::Windows({drive::Key(Qt::Key(command.back().unicode()))});
+        QTest::keyClick(court::Focus(w), Qt::Key_T, Qt::ControlModifier);
+    } else if (command == QLatin1String("E")) {
         drive::Windows({[](QWidget* lineUp) {
                             gNow = At(kLastOfGame1, 30);
                             court::AltKey(lineUp, Qt::Key_G);
@@ -90,26 +76,11 @@ void Command(int i, QWidget* w, int stop)
                         CourtOf(kLastOfGame1 + 1, stop)});
         MsgBoxHook::setNextAnswer(QMessageBox::Yes);
         court::AltKey(w, Qt::Key_E);
-        break;
-    case 9: // away's kill (away's zone 3 on the left)
-        Record(w, 3, Qt::Key_K, i);
-        break;
-    case 10: // home's timeout
-        drive::Windows({drive::Key(Qt::Key_H)});
-        CtrlKey(w, Qt::Key_T);
-        break;
-    case 11: // home's libero in for zone 6 (on the right)
-        Record(w, 12, Qt::Key_I, i);
-        break;
-    case 12: // home's point by the button
-        court::AltKey(w, Qt::Key_H);
-        break;
-    case 13:
-        MsgBoxHook::setNextAnswer(QMessageBox::Yes);
-        court::AltKey(w, Qt::Key_N);
-        break;
-    default:
-        break;
+    } else {
+        if (command == QLatin1String("N"))
+            MsgBoxHook::setNextAnswer(QMessageBox::Yes);
+        if (!court::Play(w, command))
+            qFatal("command %d (%s) was not taken", i, qPrintable(command));
     }
     std::printf("DONE %d\n", i);
     std::fflush(stdout);
@@ -303,16 +274,7 @@ private slots:
         QCOMPARE(kinds("UNDO").size(), 1);
     }
 
-    void killedAndContinuedLeavesTheSame_data()
-    {
-        QTest::addColumn<int>("killedAfter");
-        QTest::newRow("an action") << 0;
-        QTest::newRow("a point with its rotation") << 1;
-        QTest::newRow("a libero swap") << 2;
-        QTest::newRow("a timeout") << 3;
-        QTest::newRow("a take-back") << 5;
-        QTest::newRow("a libero swap in game 2") << 11;
-    }
+    void killedAndContinuedLeavesTheSame_data() { table::Rows(QStringLiteral("killed.txt")); }
     void killedAndContinuedLeavesTheSame()
     {
         QFETCH(int, killedAfter);

@@ -1,6 +1,7 @@
 #include "storage/MatchStore.h"
 #include "game/Court.h"
 #include "support/Drive.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include "storage/ArchiveStore.h"
@@ -17,11 +18,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
-#include <QUuid>
 #include <QWindow>
 
 namespace {
@@ -33,17 +32,9 @@ const QStringList kMatchTables{QStringLiteral("GAME"), QStringLiteral("MATCH"), 
 QMap<QString, int> CountsInFile(const QString& path, const QStringList& tables)
 {
     QMap<QString, int> counts;
-    const QString name = QUuid::createUuid().toString();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        const bool open = db.open();
-        for (const QString& table : tables) {
-            QSqlQuery q(QStringLiteral("SELECT COUNT(*) FROM ") + table, db); // names from the tests only
-            counts[table] = open && q.next() ? q.value(0).toInt() : -1;
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
+    for (const QString& table : tables) // names from the tests only
+        counts[table]
+            = FileRows(path, QStringLiteral("SELECT COUNT(*) FROM ") + table).value(0, QStringLiteral("-1")).toInt();
     return counts;
 }
 const QStringList kAllTables = kMatchTables + QStringList{QStringLiteral("TEAM"), QStringLiteral("PLAYER")};
@@ -135,28 +126,7 @@ private slots:
     // running), that is said and the program still ends, with nothing half-emptied.
     // An archive that cannot take the matches is named by file and folder, each once, with what
     // frees the way.
-    void leavingAsksAndForgetsOnlyTheMatches_data()
-    {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<QString>("damage");
-        QTest::addColumn<QByteArray>("archive"); // what Archive.db is beforehand: none, "read-only", other contents
-        QTest::addColumn<QString>("said");
-        for (const char* way : {"menu", "tool bar", "close box"}) {
-            QTest::addRow("%s, yes", way) << QString::fromLatin1(way) << true << QString() << QByteArray() << QString();
-            QTest::addRow("%s, no", way) << QString::fromLatin1(way) << false << QString() << QByteArray() << QString();
-        }
-        QTest::newRow("refused: read-only") << QStringLiteral("close box") << true << QStringLiteral("PRAGMA query_only = 1")
-                                            << QByteArray() << QStringLiteral("readonly");
-        QTest::newRow("refused: a table gone") << QStringLiteral("menu") << true << QStringLiteral("DROP TABLE PLAYED")
-                                               << QByteArray() << QStringLiteral("PLAYED");
-        QTest::newRow("refused: a read-only archive") << QStringLiteral("menu") << true << QString()
-                                                      << QByteArray("read-only")
-                                                      << QStringLiteral("Attempt to write a readonly database");
-        QTest::newRow("refused: not an archive") << QStringLiteral("menu") << true << QString()
-                                                 << QByteArray("season notes")
-                                                 << QStringLiteral("File is not a database");
-    }
+    void leavingAsksAndForgetsOnlyTheMatches_data() { table::Rows(QStringLiteral("mainwindow.txt")); }
 
     void leavingAsksAndForgetsOnlyTheMatches()
     {
@@ -400,10 +370,8 @@ private slots:
         expect("line-up label", Shown(Child<QLabel>(&lineUp, "lblHomeTeam")), name);
 
         // The court screen: the player's box, the status line after an action.
-        frmGame screen(seeded.session);
-        for (const PlayerRow& r : seeded.session.rosters[0].players.mid(0, 6))
-            screen.colHomePlayers << std::make_shared<clsPlayer>(r);
-        screen.SetUpHome();
+        const auto owned = court::CourtScreen(seeded.session);
+        frmGame& screen = *owned;
         auto box = [&screen](int n) { return Child<QLabel>(&screen, QStringLiteral("lblPlayer_%1").arg(n)); };
         int n = 1;
         while (n < 12 && box(n)->property("playerId") != seeded.home[0].text())

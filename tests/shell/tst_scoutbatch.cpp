@@ -5,15 +5,15 @@
 #include "core/ScoutFixture.h"
 #include "shell/ScoutBatch.h"
 #include "shell/frmSplash.h"
+#include "support/Fixture.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUuid>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -63,23 +63,32 @@ class TestScoutBatch : public QObject
         return r;
     }
 
-    // What the database beside the program holds, read through a connection of the test's own.
+    // What the database beside the program holds (each match and its number of actions), read
+    // through a connection of the test's own.
     QStringList matches() const
     {
-        QStringList out;
-        const QString name = QUuid::createUuid().toString();
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(dir->filePath(QStringLiteral("Rally2.db")));
-            db.open();
-            QSqlQuery q(QStringLiteral("SELECT M.MATCHID, (SELECT COUNT(*) FROM PLAY P JOIN GAME G ON G.GAMEID = "
-                                       "P.GAMEID WHERE G.MATCHID = M.MATCHID) FROM MATCH M ORDER BY 1"),
-                        db);
-            while (q.next())
-                out << q.value(0).toString() + QLatin1Char(' ') + q.value(1).toString();
-        }
-        QSqlDatabase::removeDatabase(name);
-        return out;
+        return FileRows(dir->filePath(QStringLiteral("Rally2.db")),
+                        QStringLiteral("SELECT M.MATCHID || ' ' || (SELECT COUNT(*) FROM PLAY P JOIN GAME G ON "
+                                       "G.GAMEID = P.GAMEID WHERE G.MATCHID = M.MATCHID) FROM MATCH M"));
+    }
+
+    // A line of the fixture with the dates of the real match (%1) and of its renamed copy (%2) as
+    // the user's language writes them.
+    static QString Dated(const QString& line)
+    {
+        return QString(line)
+            .replace(QStringLiteral("%1"), MatchWhen(RecordId::fromText(QStringLiteral("2015-01-25 14:31:13"))))
+            .replace(QStringLiteral("%2"), MatchWhen(RecordId::fromText(QStringLiteral("2015-02-02 14:31:13"))));
+    }
+
+    // Each line printed starts with its file's name and then the fixture's line.
+    static void Printed(const QStringList& out, const QStringList& paths, const QString& lines)
+    {
+        const QStringList expected = lines.split(QLatin1Char('\n'));
+        QCOMPARE(out.size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i)
+            QVERIFY2(out[i].startsWith(QDir::toNativeSeparators(paths[i]) + QStringLiteral(": ") + Dated(expected[i])),
+                     qPrintable(out[i]));
     }
 
 private slots:
@@ -94,59 +103,13 @@ private slots:
 
     // One line per file; status 0 only when every file went in; a refused file names its line and
     // leaves nothing behind, even beside files that went in.
-    void importPrintsALinePerFile_data()
-    {
-        QTest::addColumn<QStringList>("files"); // "good", "cut", "cp1250", "undeclared", "again" (the good one a second time)
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QStringList>("lines"); // the start of each line after the file's name
-        QTest::addColumn<QStringList>("stored");
-        const QString match = QStringLiteral("2015-01-25 14:31:13 503");
-        // The match's date as the user's language writes it.
-        const QString when = MatchWhen(RecordId::fromText(QStringLiteral("2015-01-25 14:31:13")));
-        const QString imported
-            = QStringLiteral("imported: Nova KBM Branik vs Braslovče on %1 (2 new teams, 25 new players)").arg(when);
-        QTest::newRow("a real match") << QStringList{"good"} << QStringList() << 0 << QStringList{imported}
-                                      << QStringList{match};
-        QTest::newRow("with a damaged file")
-            << QStringList{"cut", "good"} << QStringList() << 1
-            << QStringList{"refused: Line 700: set 2 ends 21-10 by its points", imported} << QStringList{match};
-        QTest::newRow("the same match twice")
-            << QStringList{"good", "again"} << QStringList() << 1
-            << QStringList{imported,
-                           QStringLiteral("refused: Line 16: this match is already among the recorded matches: "
-                                          "Nova KBM Branik vs Braslovče on %1.")
-                               .arg(when)}
-            << QStringList{match};
-        QTest::newRow("a file that is not there")
-            << QStringList{"missing"} << QStringList() << 1 << QStringList{"not read: no such file"} << QStringList();
-        // Neither waits for a writer nor reads without end.
-        QTest::newRow("a FIFO, a device, then a file")
-            << QStringList{"fifo", "/dev/zero", "good"} << QStringList() << 1
-            << QStringList{"not read: not a regular file", "not read: not a regular file", imported}
-            << QStringList{match};
-        QTest::newRow("UTF-8 declared over Windows-1250")
-            << QStringList{"cp1250"} << QStringList() << 1
-            << QStringList{"refused: Line 19: the file declares its text as UTF-8"} << QStringList();
-        QTest::newRow("its encoding given")
-            << QStringList{"cp1250"} << QStringList{"--encoding", "windows-1250"} << 0
-            << QStringList{QStringLiteral("imported: Nova KBM Branik vs Braslovče on %1 (2 new teams, 25 new "
-                                          "players; read as Windows-1250, as chosen)")
-                               .arg(when)}
-            << QStringList{match};
-        QTest::newRow("its encoding found in its letters")
-            << QStringList{"undeclared"} << QStringList() << 0
-            << QStringList{QStringLiteral("imported: Nova KBM Branik vs Braslovče on %1 (2 new teams, 25 new "
-                                          "players; read as Windows-1250, found in the file's letters)")
-                               .arg(when)}
-            << QStringList{match};
-    }
+    void importPrintsALinePerFile_data() { table::Rows(QStringLiteral("scoutbatch.txt")); }
     void importPrintsALinePerFile()
     {
         QFETCH(QStringList, files);
         QFETCH(QStringList, options);
         QFETCH(int, status);
-        QFETCH(QStringList, lines);
+        QFETCH(QString, lines);
         QFETCH(QStringList, stored);
         QStringList paths;
         for (const QString& f : files) {
@@ -170,10 +133,7 @@ private slots:
         const Run r = run(QStringList{QStringLiteral("--import")} + options + paths);
         QVERIFY2(r.status == status, qPrintable(r.out.join('\n') + r.err));
         QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
-        QCOMPARE(r.out.size(), lines.size());
-        for (int i = 0; i < lines.size(); ++i)
-            QVERIFY2(r.out[i].startsWith(QDir::toNativeSeparators(paths[i]) + QStringLiteral(": ") + lines[i]),
-                     qPrintable(r.out[i]));
+        Printed(r.out, paths, lines);
         QCOMPARE(matches(), stored);
     }
 
@@ -219,26 +179,11 @@ private slots:
 
     // A match moved to the archive by the exit is not imported again: the archive is looked in
     // for every file, and a broken one refuses each file naming it.
-    void archiveLookedInForEveryFile_data()
-    {
-        QTest::addColumn<bool>("broken");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("after the exit")
-            << false
-            << QStringList{QStringLiteral("refused: Line 16: this match is already in the archive of saved matches: "
-                                          "Nova KBM Branik vs Braslovče on %1; File > Restore Saved Matches brings it "
-                                          "back.")
-                               .arg(MatchWhen(RecordId::fromText(QStringLiteral("2015-01-25 14:31:13")))),
-                           QStringLiteral("imported: Owls vs Hawks on %1")
-                               .arg(MatchWhen(RecordId::fromText(QStringLiteral("2015-02-02 14:31:13"))))};
-        QTest::newRow("a broken archive") << true
-                                          << QStringList{"refused: The archive of saved matches",
-                                                         "refused: The archive of saved matches"};
-    }
+    void archiveLookedInForEveryFile_data() { table::Rows(QStringLiteral("scoutbatch.txt")); }
     void archiveLookedInForEveryFile()
     {
         QFETCH(bool, broken);
-        QFETCH(QStringList, lines);
+        QFETCH(QString, lines);
         const QString good = file(QStringLiteral("a.dvw"), Fixture());
         QCOMPARE(run({QStringLiteral("--import"), good}).status, 0);
         const QString archive = dir->filePath(QStringLiteral("Archive.db"));
@@ -256,10 +201,7 @@ private slots:
         const QStringList files{good, file(QStringLiteral("b.dvw"), Renamed("Hawks", "Owls", "02/02/2015"))};
         const Run r = run(QStringList{QStringLiteral("--import")} + files);
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.out.size(), 2);
-        for (int i = 0; i < 2; ++i)
-            QVERIFY2(r.out[i].startsWith(QDir::toNativeSeparators(files[i]) + QStringLiteral(": ") + lines[i]),
-                     qPrintable(r.out[i]));
+        Printed(r.out, files, lines);
         QCOMPARE(matches().size(), broken ? 0 : 1);
     }
 
@@ -284,30 +226,14 @@ private slots:
     // them. A lock file that cannot be used refuses both, naming it and the system's reason,
     // except on a database that nothing can write, which the export may still read. Whatever is
     // refused leaves the database as it was and writes no file.
-    void lockKeepsTheCommandsOff_data()
-    {
-        QTest::addColumn<QString>("blocker"); // "held": a process holds the lock; "folder": a folder in its place
-        QTest::addColumn<bool>("readOnly"); // the database's header says nothing may write it
-        QTest::addColumn<bool>("importing"); // --import of a second match, else --export-scout
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QStringList>("said"); // parts of what the command prints on stderr
-        const QString running = QStringLiteral("Sidelines is running on this database; close it first.");
-        const QString unusable = QStringLiteral("The lock file %1 cannot be used: ") + qt_error_string(EISDIR);
-        QTest::newRow("held, import") << "held" << false << true << 1 << QStringList{running};
-        QTest::newRow("held, export") << "held" << false << false << 1 << QStringList{running};
-        QTest::newRow("a folder, import") << "folder" << false << true << 1 << QStringList{unusable};
-        QTest::newRow("a folder, export") << "folder" << false << false << 1 << QStringList{unusable};
-        QTest::newRow("a folder, read-only database, import")
-            << "folder" << true << true << 1 << QStringList{"Sidelines cannot write to its database"};
-        QTest::newRow("a folder, read-only database, export") << "folder" << true << false << 0 << QStringList();
-    }
+    void lockKeepsTheCommandsOff_data() { table::Rows(QStringLiteral("scoutbatch.txt")); }
     void lockKeepsTheCommandsOff()
     {
         QFETCH(QString, blocker);
         QFETCH(bool, readOnly);
         QFETCH(bool, importing);
         QFETCH(int, status);
-        QFETCH(QStringList, said);
+        QFETCH(QString, said);
         QCOMPARE(run({QStringLiteral("--import"), file(QStringLiteral("a.dvw"), Fixture())}).status, 0);
         const QString database = dir->filePath(QStringLiteral("Rally2.db"));
         if (readOnly) {
@@ -342,12 +268,9 @@ private slots:
             holder.waitForFinished();
         }
         QVERIFY2(r.status == status, qPrintable(r.out.join('\n') + r.err));
-        for (const QString& part : said)
-            QVERIFY2(r.err.contains(part.contains(QLatin1String("%1")) ? part.arg(QDir::toNativeSeparators(lockPath))
-                                                                       : part),
-                     qPrintable(r.err));
-        if (said.isEmpty())
-            QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+        said.replace(QStringLiteral("%1"), QDir::toNativeSeparators(lockPath))
+            .replace(QStringLiteral("%2"), qt_error_string(EISDIR));
+        QVERIFY2(said.isEmpty() ? r.err.isEmpty() : r.err.contains(said), qPrintable(r.err));
         QVERIFY(db.seek(0));
         QVERIFY(db.readAll() == before);
         QCOMPARE(QDir(out).entryList(QDir::Files).size(), status == 0 ? 1 : 0);
