@@ -1,6 +1,7 @@
 #include "base/StatKinds.h"
 #include "game/PlayerStats.h"
 #include "reports/ReportData.h"
+#include "reports/ReportModels.h"
 #include "support/TestMain.h"
 
 #include <QLocale>
@@ -34,15 +35,9 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(QStringList, shown);
         QLocale::setDefault(locale);
-        ReportLine line;
-        line.team = QStringLiteral("Harbour Hawks");
-        line.player = QStringLiteral("Ann Lee");
-        line.counts[StatIndex("KILL")] = 3;
-        line.counts[StatIndex("ERROR")] = 1;
-        line.counts[StatIndex("ATTEMPT")] = 8;
+        ReportLine line = reportmodels::Line(QStringLiteral("Harbour Hawks"), QStringLiteral("Ann Lee"), 4, 3, 1, 8);
         line.counts[StatIndex("BLOCKASSIST")] = 1;
-        line.pass.sum = 5;
-        line.pass.net = 2;
+        line.pass = {5, 2};
         const ReportModel model = MakeReportModel(ReportLayout::PositionsTogether, ReportHeading{}, {line});
         QTextDocument doc;
         FillReportDocument(doc, model, ReportMetrics{});
