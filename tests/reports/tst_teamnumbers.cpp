@@ -193,9 +193,9 @@ private slots:
     //   4 A's serve error: H wins (H turns: #2 serves)   5 H serves, H wins   (6 H wins, taken back)
     //   6 H serves, A wins (A turns: #13)   7 A serves, H wins (H turns)
     // Game 2: 1-3 A serves, A wins   4 A serves, H wins (H turns)   5 H serves, H wins.
-    // The teams of the section, each team's part and each chart's teams and leads after each point
-    // that stands: over several matches, every team's runs name the matches that team played, and
-    // each chart its own match's teams.
+    // The teams of the section, each team's part, the score flow's match headings and each chart's
+    // teams and leads after each point that stands: over several matches, every team's runs name
+    // the matches that team played, and the score flow heads each match's charts with its own name.
     void numbersInTheDocument_data() { table::Rows(QStringLiteral("teamnumbers.txt")); }
     void numbersInTheDocument()
     {
@@ -217,6 +217,7 @@ private slots:
             got << QString::fromLatin1(team) + ':' << section;
         }
         got.prepend("teams: " + shown.join(' '));
+        got << "score flow:" << plain.mid(plain.lastIndexOf("Score Flow")).split('\n').filter(" vs ");
         got << "charts:";
         for (const TeamNumbers::Flow& f : ScoreFlowsIn(*doc))
             got << QStringLiteral("%1, %2 at %3: %4").arg(f.number).arg(f.names[1], f.names[0], Leads(f.leads));
