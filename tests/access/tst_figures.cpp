@@ -2,6 +2,7 @@
 #include "game/PlayerStats.h"
 #include "reports/ReportData.h"
 #include "reports/ReportModels.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QLocale>
@@ -20,21 +21,12 @@ private slots:
     void init() { m_before = QLocale(); }
     void cleanup() { QLocale::setDefault(m_before); }
 
-    void decimalsInTheUsersLanguage_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QStringList>("shown"); // hitting, pass average, points
-        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << QStringList{".250", "2.50", "3.5"};
-        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << QStringList{"0,250", "2,50", "3,5"};
-        QTest::newRow("Swiss German") << QLocale(QLocale::German, QLocale::Switzerland)
-                                      << QStringList{".250", "2.50", "3.5"};
-        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << QStringList{"0,250", "2,50", "3,5"};
-    }
+    void decimalsInTheUsersLanguage_data() { table::Rows(QStringLiteral("figures.txt")); }
     void decimalsInTheUsersLanguage()
     {
-        QFETCH(QLocale, locale);
+        QFETCH(QString, locale);
         QFETCH(QStringList, shown);
-        QLocale::setDefault(locale);
+        QLocale::setDefault(QLocale(locale));
         ReportLine line = reportmodels::Line(QStringLiteral("Harbour Hawks"), QStringLiteral("Ann Lee"), 4, 3, 1, 8);
         line.counts[StatIndex("BLOCKASSIST")] = 1;
         line.pass = {5, 2};
