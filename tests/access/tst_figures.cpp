@@ -1,6 +1,8 @@
 #include "base/StatKinds.h"
 #include "game/PlayerStats.h"
 #include "reports/ReportData.h"
+#include "reports/ReportModels.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QLocale>
@@ -19,30 +21,15 @@ private slots:
     void init() { m_before = QLocale(); }
     void cleanup() { QLocale::setDefault(m_before); }
 
-    void decimalsInTheUsersLanguage_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QStringList>("shown"); // hitting, pass average, points
-        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << QStringList{".250", "2.50", "3.5"};
-        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << QStringList{"0,250", "2,50", "3,5"};
-        QTest::newRow("Swiss German") << QLocale(QLocale::German, QLocale::Switzerland)
-                                      << QStringList{".250", "2.50", "3.5"};
-        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << QStringList{"0,250", "2,50", "3,5"};
-    }
+    void decimalsInTheUsersLanguage_data() { table::Rows(QStringLiteral("figures.txt")); }
     void decimalsInTheUsersLanguage()
     {
-        QFETCH(QLocale, locale);
+        QFETCH(QString, locale);
         QFETCH(QStringList, shown);
-        QLocale::setDefault(locale);
-        ReportLine line;
-        line.team = QStringLiteral("Harbour Hawks");
-        line.player = QStringLiteral("Ann Lee");
-        line.counts[StatIndex("KILL")] = 3;
-        line.counts[StatIndex("ERROR")] = 1;
-        line.counts[StatIndex("ATTEMPT")] = 8;
+        QLocale::setDefault(QLocale(locale));
+        ReportLine line = reportmodels::Line(QStringLiteral("Harbour Hawks"), QStringLiteral("Ann Lee"), 4, 3, 1, 8);
         line.counts[StatIndex("BLOCKASSIST")] = 1;
-        line.pass.sum = 5;
-        line.pass.net = 2;
+        line.pass = {5, 2};
         const ReportModel model = MakeReportModel(ReportLayout::PositionsTogether, ReportHeading{}, {line});
         QTextDocument doc;
         FillReportDocument(doc, model, ReportMetrics{});

@@ -5,6 +5,7 @@
 #include "roster/frmPickPlayer.h"
 #include "roster/frmPickTeam.h"
 #include "shell/Texts.h"
+#include "support/Access.h"
 #include "support/Drive.h"
 #include "support/TestMain.h"
 
@@ -38,7 +39,8 @@ QStringList EntryNames(QListWidget* list)
 
 // What a screen reader meets in the wizard and the lists, in the language of the run: each
 // drop-down list named by the question it answers (not by the entry it shows), the keyboard on a
-// page's first list after Next and Back, and list entries named as people know them.
+// page's first list after Next and Back, every page without the faults of reachable::Faults, and
+// list entries named as people know them.
 class TestNamesAndFocus : public QObject
 {
     Q_OBJECT
@@ -52,7 +54,9 @@ private slots:
         TestApp app;
         seed::addSeason(app);
         QStringList seen; // per page: the list with the focus, then each shown list as name=value
+        QStringList faults;
         const auto look = drive::Look([&](QWidget* w) {
+            faults << reachable::Faults(w);
             // Where the keyboard is in the window (the window itself may not be active yet).
             QStringList page{w->focusWidget() ? w->focusWidget()->objectName() : QString()};
             for (auto* list : w->findChildren<QComboBox*>()) {
@@ -87,6 +91,7 @@ private slots:
                            QStringLiteral("cmbGames:%1 cmbMatch cmbMatch:%1").arg(named),
                            QStringLiteral("cmbOrder:%1 cmbPlayer cmbPlayer:%1 cmbPosition:%1").arg(named),
                        }));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
     // A chooser's entry is read as people know it: the team's name, the player's name and number,

@@ -68,6 +68,14 @@ inline std::unique_ptr<TestApp> FreshBench(QString* clubDatabase)
     return app;
 }
 
+// Another installation (its own folder, settings and bench) in place of the test's: the old one's
+// end closes the shared connection, before the new one opens.
+inline void AnotherInstallation(std::unique_ptr<TestApp>& app)
+{
+    app.reset();
+    app = std::make_unique<TestApp>();
+}
+
 inline ClubStore::Bench ThisBench()
 {
     return {ClubSettings::BenchId(), ClubSettings::BenchName()};
@@ -102,8 +110,17 @@ inline void RecordAndLeave(const SeasonShape& shape)
     ArchiveStore::ArchiveThenForget(ArchiveStore::DefaultPath());
 }
 
-// Every match the server holds, restored into the working tables of this bench.
-inline ArchiveStore::RestoreResult RestoreAll(const ClubServer& server, const QString& password)
+// Every match of this bench's archive, back in its working tables.
+inline void RestoreArchive()
+{
+    QList<RecordId> all;
+    for (const ArchiveStore::ArchivedMatch& m : ArchiveStore::ListMatches(ArchiveStore::DefaultPath()))
+        all << m.id;
+    ArchiveStore::Restore(ArchiveStore::DefaultPath(), all);
+}
+
+// Every match the server holds, as a restore names them.
+inline QList<ClubStore::ServerKey> ServerKeys(const ClubServer& server, const QString& password)
 {
     QList<ClubStore::ServerKey> keys;
     ClubCall call(ClubCall::Limits::Window());
@@ -111,12 +128,22 @@ inline ArchiveStore::RestoreResult RestoreAll(const ClubServer& server, const QS
         for (const ClubStore::ServerMatch& m : ClubStore::ListServerMatches(server, password, c))
             keys << ClubStore::ServerKey{m.bench, m.match.id};
     });
+    return keys;
+}
+
+// Every match the server holds, restored into the working tables of this bench.
+inline ArchiveStore::RestoreResult RestoreAll(const ClubServer& server, const QString& password)
+{
+    const QList<ClubStore::ServerKey> keys = ServerKeys(server, password);
+    ClubCall call(ClubCall::Limits::Window());
     return ClubStore::RestoreFromServer(server, password, keys, ArchiveStore::DefaultPath(), ClubSettings::BenchId(), call);
 }
 
+// The tables a match and its teams are kept in.
+inline const QStringList kMatchTables{"TEAM", "PLAYER", "MATCH", "GAME", "PLAYED", "PLAY", "RALLY"};
+
 // Every row of a file's match and roster tables, table by table.
-inline QStringList Dump(const QString& path, const QStringList& tables = {"TEAM", "PLAYER", "MATCH", "GAME", "PLAYED",
-                                                                           "PLAY", "RALLY", "CLUBSENT", "CLUBRECORD"})
+inline QStringList Dump(const QString& path, const QStringList& tables = kMatchTables + QStringList{"CLUBSENT", "CLUBRECORD"})
 {
     QStringList out;
     for (const QString& table : tables)

@@ -1,5 +1,6 @@
 #include "ClubTest.h"
 #include "support/Drive.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include "widgets/mConstants.h"
@@ -101,8 +102,8 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
-    // Enter keeps the settings and puts the password in the key store, never in the settings file;
-    // Escape and the close box keep nothing; a distant server without its CA certificate is
+    // Enter keeps the settings and puts the password in the key store, never in the settings file,
+    // where the next start finds it; Escape and the close box keep nothing; a distant server without its CA certificate is
     // refused with the reason and the window stays.
     void settingsWindowByKeys_data()
     {
@@ -143,29 +144,26 @@ private slots:
         const KeyStore::Answer stored = KeyStore::ReadPassword(wanted.describe());
         QVERIFY2(stored.reachable, qPrintable(stored.error));
         QCOMPARE(stored.password == password, kept);
+        if (!kept)
+            return;
+        // The next start reads the password from the key store; nothing is asked while one answers.
+        ClubSettings::SetSessionPassword(std::nullopt);
+        MsgBoxHook::clear();
+        ClubCommands::AtStart(main);
+        QCOMPARE(ClubSettings::SessionPassword(), std::optional<QString>(password));
+        QCOMPARE(MsgBoxHook::prompts(), QStringList());
     }
 
     // Test connects off the window's thread and says what it found, or why not.
-    void testButtonSaysWhatItFound_data()
-    {
-        QTest::addColumn<QString>("database");
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<bool>("tls");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("the club's server") << QString() << Password("bench_a") << false
-                                           << "Connected to PostgreSQL 15.";
-        QTest::newRow("over TLS") << QString() << Password("bench_a") << true
-                                  << "The club's tables are there, with 2 matches from 1 bench.";
-        QTest::newRow("wrong password") << QString() << "guess" << false << "No connection: The club server refused the password";
-        QTest::newRow("a database without the tables") << "postgres" << Password("bench_a") << false
-                                                       << "The club's tables are not there, or bench_a may not read them";
-    }
+    void testButtonSaysWhatItFound_data() { table::Rows(QStringLiteral("clubwindows.txt")); }
     void testButtonSaysWhatItFound()
     {
         QFETCH(QString, database);
         QFETCH(QString, password);
         QFETCH(bool, tls);
         QFETCH(QString, said);
+        if (password.isEmpty())
+            password = Password("bench_a");
         recordAndLeave(QStringLiteral("Harbour"), 2);
         QVERIFY(Send(Server()->socketServer(m_db, "bench_a"), Password("bench_a")).sentCount() == 2);
         const QString db = database.isEmpty() ? m_db : database;
@@ -292,32 +290,18 @@ private slots:
         QVERIFY(!status->text().contains(QLatin1String("waiting")));
     }
 
-    // The start reads the password from the key store; nothing is asked while one answers.
-    void startReadsThePasswordFromTheKeyStore()
-    {
-        const ClubServer server = Server()->socketServer(m_db, "bench_a");
-        use(server, std::nullopt);
-        QVERIFY(KeyStore::WritePassword(server.describe(), QStringLiteral("kept")).reachable);
-        frmMain* main = load();
-        ClubCommands::AtStart(main);
-        QCOMPARE(ClubSettings::SessionPassword(), std::optional<QString>(QStringLiteral("kept")));
-        QCOMPARE(MsgBoxHook::prompts(), QStringList());
-    }
-
     // The restore window lists every bench's matches on the club server with the bench's name;
     // with nothing saved here it opens on the club server. The chosen ones join the working
     // tables, and the report covers them.
     void restoreWindowListsEveryBench()
     {
         for (const auto& [role, name] : {std::pair{"bench_a", "Gym A"}, std::pair{"bench_b", "Gym B"}}) {
-            m_app.reset(); // its end closes the shared connection: before the next one opens
-            m_app = std::make_unique<TestApp>();
+            AnotherInstallation(m_app);
             ClubSettings::SetBenchName(QLatin1String(name));
             recordAndLeave(QLatin1String(name), 2);
             QCOMPARE(Send(Server()->socketServer(m_db, QLatin1String(role)), Password(QLatin1String(role))).sentCount(), 2);
         }
-        m_app.reset(); // its end closes the shared connection: before the next one opens
-        m_app = std::make_unique<TestApp>();
+        AnotherInstallation(m_app);
         use(Server()->socketServer(m_db, "bench_c"), Password("bench_c"));
         frmMain* main = load();
         auto statuses = std::make_shared<QStringList>();

@@ -1,6 +1,6 @@
+#include "ReportModels.h"
 #include "ReportSeed.h"
 #include "widgets/MsgBox.h"
-#include "rules/RallyLog.h"
 #include "reports/ReportData.h"
 #include "reports/frmReportView.h"
 #include "support/Drive.h"
@@ -20,45 +20,15 @@ namespace {
 // A line of a team, with a pass average and a hitting percentage.
 ReportLine teamLine(const QString& team, const QString& player, int number)
 {
-    ReportLine l;
-    l.team = team;
-    l.playerId = team + player;
-    l.player = player;
-    l.number = number;
-    l.position = 0;
-    l.games = 2;
-    l.counts[StatIndex("KILL")] = 3;
-    l.counts[StatIndex("ATTEMPT")] = 6;
-    l.pass = {4, 2};
-    return l;
+    return reportmodels::Line(team, player, number, 3, 0, 6);
 }
 
-// The rally log of one game, Hawks at home to Owls, three points: what the team numbers and the
-// rally file are written from.
-ReportRallies loggedGame()
-{
-    TeamNumbers::GameRecord g;
-    g.match = seed::at(3, 5, 18, 0);
-    g.game = g.match.addSecs(60);
-    g.number = 1;
-    g.teams = {seed::at(1, 1, 0, 0), seed::at(1, 1, 0, 1)};
-    g.names = {QStringLiteral("Hawks"), QStringLiteral("Owls")};
-    Rally::Book book;
-    const QDateTime at = g.match.dateTime();
-    book.append(book.start({}, Rally::kHome, at));
-    for (int side : {Rally::kHome, Rally::kAway, Rally::kHome})
-        book.append(book.point(side, 1, true, at));
-    g.log = book.log();
-    g.homeScore = 2;
-    g.awayScore = 1;
-    return MakeReportRallies({g}, {}, {});
-}
-
-// A report of these lines with the game above.
+// A report of these lines with a game of three points, the home team's, the away team's and the
+// home team's: what the team numbers and the rally file are written from.
 ReportModel withLog(const std::vector<ReportLine>& lines)
 {
     ReportModel model = MakeReportModel(ReportLayout::PositionsTogether, {}, lines);
-    model.rallies = loggedGame();
+    model.rallies = MakeReportRallies({reportmodels::Game(1, QStringLiteral("HAH"))}, {}, {});
     return model;
 }
 
@@ -121,30 +91,15 @@ class TestReportExports : public QObject
 private slots:
     void cleanup() { drive::EndTest(); }
 
-    // A spreadsheet reads a column of figures as numbers only when no cell holds text: a cell
-    // without a figure is left empty there, while the screen and the paper keep "–".
-    void csvLeavesNoFigureEmpty_data()
+    // The hitting percentage and the pass average of a line, and of its team's totals: on screen
+    // and paper the figure, or "–" where there is none; in the file a cell without a figure is
+    // left empty, as a spreadsheet reads a column of figures as numbers only when no cell holds text.
+    void hittingAndPassOnScreenAndInTheFile_data() { table::Rows(QStringLiteral("exports.txt")); }
+    void hittingAndPassOnScreenAndInTheFile()
     {
-        QTest::addColumn<QString>("column");
-        QTest::addColumn<QList<qint64>>("line"); // kills, errors, attempts, pass sum, net passes
-        QTest::addColumn<QString>("cell"); // in the file; "–" on screen when empty
-        auto row = [](const char* tag, const char* column, QList<qint64> l, const char* cell) {
-            QTest::newRow(tag) << QString::fromLatin1(column) << l << QString::fromLatin1(cell);
-        };
-        row("never passed", "PASS", {3, 1, 6, 0, 0}, "");
-        row("every pass taken back", "PASS", {3, 1, 6, 0, -1}, "");
-        row("passed", "PASS", {3, 1, 6, 5, 2}, "2.50");
-        row("attempts taken back below the kills", "PCT", {3, 0, 1, 4, 2}, "");
-        row("errors without a kill, none attempted", "PCT", {0, 2, 0, 4, 2}, "");
-        row("attacked", "PCT", {3, 1, 6, 4, 2}, ".333");
-        row("nothing attacked", "PCT", {0, 0, 0, 4, 2}, ".000");
-    }
-
-    void csvLeavesNoFigureEmpty()
-    {
-        QFETCH(QString, column);
-        QFETCH(QList<qint64>, line);
-        QFETCH(QString, cell);
+        QFETCH(QList<int>, line);
+        QFETCH(QString, pct);
+        QFETCH(QString, pass);
         ReportLine l = teamLine("Hawks", "Ann", 1);
         l.counts[StatIndex("KILL")] = line[0];
         l.counts[StatIndex("ERROR")] = line[1];
@@ -152,14 +107,16 @@ private slots:
         l.pass = {line[3], line[4]};
         const ReportModel model = MakeReportModel(ReportLayout::PositionsTogether, {}, {l});
         const QStringList rows = ReportCsv(model).split("\r\n");
-        const int at = int(rows[0].split(',').indexOf(column));
-        QVERIFY(at > 0);
-        // The player, then the team's totals of that one player.
-        QCOMPARE(rows[1].split(',').value(at), cell);
-        QCOMPARE(rows[2].split(',').value(at), cell);
         const QList<BoxColumn> cols = BoxColumns(model.layout);
-        const auto shown = std::find_if(cols.begin(), cols.end(), [&](const BoxColumn& c) { return c.head == column; });
-        QCOMPARE(shown->text(model.teams[0].lines[0], false), cell.isEmpty() ? NoFigure() : cell);
+        for (const auto& [column, cell] : {std::pair{QStringLiteral("PCT"), pct}, std::pair{QStringLiteral("PASS"), pass}}) {
+            const int at = int(rows[0].split(',').indexOf(column));
+            QVERIFY(at > 0);
+            // The player, then the team's totals of that one player.
+            QCOMPARE(rows[1].split(',').value(at), cell);
+            QCOMPARE(rows[2].split(',').value(at), cell);
+            const auto shown = std::find_if(cols.begin(), cols.end(), [&](const BoxColumn& c) { return c.head == column; });
+            QCOMPARE(shown->text(model.teams[0].lines[0], false), cell.isEmpty() ? NoFigure() : cell);
+        }
     }
 
     // A team's name in a file name: what no file system takes becomes "_", nothing is hidden, and
@@ -179,31 +136,7 @@ private slots:
     // Each export from its button, as the user does it: the file dialog opens in the Documents
     // folder (in the home folder when there is none, never the program's), a name typed without
     // the export's extension gets it, and MaxPreps writes a file per team and names them.
-    void exportsFromTheButtons_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("documents");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("teams");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("message");
-        const QString several = "MaxPreps reads one team from a file, so a file was written for each team in %1:\n";
-        QTest::newRow("CSV into Documents")
-            << "cmdExportCsv" << true << "season" << 2 << QStringList{"season.csv"} << "";
-        QTest::newRow("PDF without Documents")
-            << "cmdSavePdf" << false << "season" << 1 << QStringList{"season.pdf"} << "";
-        QTest::newRow("CSV, a date in the name")
-            << "cmdExportCsv" << true << "week 12.03" << 1 << QStringList{"week 12.03.csv"} << "";
-        QTest::newRow("MaxPreps, one team, extension typed")
-            << "cmdExportMaxPreps" << true << "season.TXT" << 1 << QStringList{"season.TXT"} << "";
-        QTest::newRow("MaxPreps, two teams") << "cmdExportMaxPreps" << true << "season" << 2
-                                             << QStringList{"season - Hawks.txt", "season - O'Brien's _Eagles_.txt"}
-                                             << several + "season - Hawks.txt\nseason - O'Brien's _Eagles_.txt";
-        QTest::newRow("team numbers into Documents")
-            << "cmdExportTeamNumbers" << true << "numbers" << 1 << QStringList{"numbers.csv"} << "";
-        QTest::newRow("rallies without Documents")
-            << "cmdExportRallies" << false << "week 12.03" << 1 << QStringList{"week 12.03.csv"} << "";
-    }
+    void exportsFromTheButtons_data() { table::Rows(QStringLiteral("exports.txt")); }
 
     void exportsFromTheButtons()
     {
@@ -242,7 +175,7 @@ private slots:
         } else if (button == "cmdExportTeamNumbers") {
             QCOMPARE(contents(folder + "/" + files[0]), "\xEF\xBB\xBF" + TeamNumbersCsv(window.model()).toUtf8());
             QVERIFY(
-                contents(folder + "/" + files[0]).contains("\r\nHawks,Team Totals,,,2,1,50.0%,1,1,100.0%,2,1,1,,0,0,0,0,2\r\n"));
+                contents(folder + "/" + files[0]).contains("\r\nHarbour Hawks,Team Totals,,,2,1,50.0%,1,1,100.0%,2,1,1,,0,0,0,0,2\r\n"));
         } else if (button == "cmdExportRallies") {
             // The game is not in the database: the file holds the header alone.
             QCOMPARE(contents(folder + "/" + files[0]),

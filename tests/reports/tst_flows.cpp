@@ -5,6 +5,7 @@
 #include "reports/clsReport.h"
 #include "reports/frmReportView.h"
 #include "support/Drive.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include <QApplication>
@@ -131,29 +132,18 @@ private slots:
 
     // The heading speaks one form of dates, the user's, on every line (the wizard's lists say the
     // same), and names the teams of a match in one order, the away team first, on every line.
-    void headingInOneForm_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QStringList>("days"); // the first and the last day, as the lists show them
-        QTest::addColumn<QString>("when"); // the first match's start
-        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << QStringList{"3/5/26", "3/12/26"}
-                               << "3/5/26 6:00 PM";
-        QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom)
-                               << QStringList{"05/03/2026", "12/03/2026"} << "05/03/2026 18:00";
-        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << QStringList{"05.03.26", "12.03.26"}
-                               << "05.03.26 18:00";
-    }
+    void headingInOneForm_data() { table::Rows(QStringLiteral("flows.txt")); }
 
     void headingInOneForm()
     {
-        QFETCH(QLocale, locale);
+        QFETCH(QString, locale);
         QFETCH(QStringList, days);
         QFETCH(QString, when);
         TestApp app;
         const seed::Season s = seed::addSeason(app);
         for (const auto& [game, home, away] : {std::tuple{"m1g1", 25, 20}, {"m1g2", 18, 25}, {"m1g3", 15, 10}})
             Execute("UPDATE GAME SET HOMESCORE = ?, AWAYSCORE = ? WHERE GAMEID = ?", {home, away, Bind(s[game])});
-        QLocale::setDefault(locale);
+        QLocale::setDefault(QLocale(locale));
         const QString match = seed::kEagles + " vs Hawks on " + when;
         const auto enter = drive::Key(Qt::Key_Return);
         drive::Windows({drive::Steps({Pick("cmbYear_0", days[0]), Toggle("chkThru_0"), Pick("cmbYear_1", days[1]),
@@ -170,32 +160,7 @@ private slots:
 
     // What stops the wizard, where it stays and what the user is told: the dates' checks, and a
     // report that fails on Finish, which keeps page 4 as it was and the report made before.
-    void wizardStays_data()
-    {
-        // The first date, the second (empty: left alone) and a first date chosen after Thru; or
-        // what breaks the report just before Finish: a table taken away, or a change.
-        QTest::addColumn<QString>("dates");
-        QTest::addColumn<QString>("breaking");
-        QTest::addColumn<int>("pageAfter");
-        QTest::addColumn<QString>("message");
-        auto row = [](const char* tag, const char* dates, int page, const QString& message, const char* breaking = "") {
-            QTest::newRow(tag) << QString::fromLatin1(dates) << QString::fromLatin1(breaking) << page << message;
-        };
-        const QString allDates = "You cannot have a second date if you choose All Dates";
-        row("same date twice", "3/12/26;3/12/26;", 2, {});
-        row("second before first", "3/12/26;3/5/26;", 1, "The second date must be greater than the first");
-        row("no second date", "3/12/26;;", 1, "Please choose the second date");
-        row("All Dates after Thru", "3/5/26;3/20/26;All Dates", 1, allDates);
-        row("Thru on All Dates", "All Dates;;", 2, allDates);
-        for (const char* table : {"REPORT", "GAMECOUNT", "GAMETOTALS"})
-            row(table, "", 4, "Error Creating report please try again", table);
-        // Kept totals another tool left too large to add up: the player is named.
-        row("sums out of range", "", 4,
-            "The report cannot be made: the figures of Ann (Hawks) are too large to add up. Correct or delete those "
-            "records and try again.",
-            "UPDATE TOTALS SET DIG = 5000000000000000000 WHERE PLAYERID = (SELECT PLAYERID FROM PLAYER WHERE "
-            "PLAYERNAME = 'Ann')");
-    }
+    void wizardStays_data() { table::Rows(QStringLiteral("flows.txt")); }
 
     void wizardStays()
     {

@@ -138,6 +138,19 @@ QStringList TeamSection(const QString& plain, const QString& team)
     return rows;
 }
 
+// The chart's fills: the home team's lead, the away team's.
+constexpr QRgb kHomeFill = 0xc4d3e8, kAwayFill = 0xf4d3ae;
+
+// A logged game's flow with these leads after its rallies.
+TeamNumbers::Flow Flow(const QList<int>& leads)
+{
+    TeamNumbers::Flow flow;
+    flow.names = {"Hawks", "Eagles"};
+    flow.logged = true;
+    flow.leads.assign(leads.begin(), leads.end());
+    return flow;
+}
+
 // A game's chart as the report draws it, two units per point.
 QImage Chart(const TeamNumbers::Flow& flow)
 {
@@ -180,8 +193,9 @@ private slots:
     //   4 A's serve error: H wins (H turns: #2 serves)   5 H serves, H wins   (6 H wins, taken back)
     //   6 H serves, A wins (A turns: #13)   7 A serves, H wins (H turns)
     // Game 2: 1-3 A serves, A wins   4 A serves, H wins (H turns)   5 H serves, H wins.
-    // The teams of the section, the Hawks' and Eagles' parts and each chart's leads after each
-    // point that stands.
+    // The teams of the section, each team's part, the score flow's match headings and each chart's
+    // teams and leads after each point that stands: over several matches, every team's runs name
+    // the matches that team played, and the score flow heads each match's charts with its own name.
     void numbersInTheDocument_data() { table::Rows(QStringLiteral("teamnumbers.txt")); }
     void numbersInTheDocument()
     {
@@ -195,44 +209,23 @@ private slots:
         const QTextDocument* doc = Child<QTextBrowser>(&window, "txtPreview")->document();
         const QString plain = doc->toPlainText();
 
-        QStringList shown;
-        for (const char* team : {"Eagles", "Hawks", "Owls", "Vipers"})
-            if (!TeamSection(plain, team).isEmpty())
+        QStringList shown, got;
+        for (const char* team : {"Eagles", "Hawks", "Owls", "Vipers"}) {
+            const QStringList section = TeamSection(plain, team);
+            if (!section.isEmpty())
                 shown << QString::fromLatin1(team);
-        QStringList got{QStringLiteral("teams: ") + shown.join(' '), QStringLiteral("Hawks:")};
-        got << TeamSection(plain, "Hawks") << QStringLiteral("Eagles:") << TeamSection(plain, "Eagles")
-            << QStringLiteral("charts:");
+            got << QString::fromLatin1(team) + ':' << section;
+        }
+        got.prepend("teams: " + shown.join(' '));
+        got << "score flow:" << plain.mid(plain.lastIndexOf("Score Flow")).split('\n').filter(" vs ");
+        got << "charts:";
         for (const TeamNumbers::Flow& f : ScoreFlowsIn(*doc))
-            got << QStringLiteral("%1: %2").arg(f.number).arg(Leads(f.leads));
+            got << QStringLiteral("%1, %2 at %3: %4").arg(f.number).arg(f.names[1], f.names[0], Leads(f.leads));
         QCOMPARE(got, table::Section(QStringLiteral("teamnumbers.txt"), QStringLiteral("numbers: ") + expected));
         QCOMPARE(plain.contains("The player and position chosen do not narrow the team numbers"), playerNote);
         // Game 3 is said to have no log under each of its teams shown and among the charts.
         const int withThird = int(shown.contains("Hawks")) + int(shown.contains("Eagles")) + 1;
         QCOMPARE(plain.count("No rally log for game 3"), choices.startsWith("game=") ? 0 : withThird);
-    }
-
-    // Over several matches, every team's runs name the matches that team played, and the score
-    // flow heads each match's charts with its own name: the names are made once for the report,
-    // never one match's for another's.
-    void everyMatchNamedByItself()
-    {
-        TestApp app;
-        const seed::Season s = RecordSeason(app);
-        const ReportModel model = seed::Model(seed::choices(s, ""));
-        frmReportView window(model);
-        const QString plain = Child<QTextBrowser>(&window, "txtPreview")->document()->toPlainText();
-        int named = 0;
-        for (const char* team : {"Eagles", "Hawks", "Owls", "Vipers"})
-            for (const QString& row : TeamSection(plain, team))
-                if (row.section(QLatin1Char('|'), 0, 0).contains(QLatin1String(" vs "))) {
-                    QVERIFY2(row.section(QLatin1Char('|'), 0, 0).contains(QLatin1String(team)),
-                             qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(team), row)));
-                    ++named;
-                }
-        QVERIFY(named >= 4);
-        const QString flows = plain.mid(plain.lastIndexOf(QLatin1String("Score Flow")));
-        for (const char* team : {"Eagles", "Hawks", "Owls", "Vipers"})
-            QVERIFY2(flows.contains(QLatin1String(team)), team);
     }
 
     // Each game's timeouts with the scores they were taken at, under its chart and on it, and the
@@ -249,11 +242,10 @@ private slots:
         QVERIFY2(plain.contains("Timeouts in game 1: Owls at 2\u20130, Vipers at 4\u20130."), qPrintable(plain));
         const std::vector<TeamNumbers::Flow> flows = ScoreFlowsIn(*doc);
         QCOMPARE(flows.size(), size_t(1));
-        QCOMPARE(flows[0].timeouts.size(), size_t(2));
-        QCOMPARE(flows[0].timeouts[0].afterRally, 2);
-        QCOMPARE(flows[0].timeouts[0].side, int(Rally::kAway));
-        QCOMPARE(flows[0].timeouts[1].afterRally, 4);
-        QCOMPARE(flows[0].timeouts[1].side, int(Rally::kHome));
+        QList<std::pair<int, int>> timeouts; // after which rally, whose
+        for (const auto& t : flows[0].timeouts)
+            timeouts.append({t.afterRally, t.side});
+        QCOMPARE(timeouts, (QList<std::pair<int, int>>{{2, int(Rally::kAway)}, {4, int(Rally::kHome)}}));
         QCOMPARE(TeamSection(plain, "Vipers").mid(3),
                  (QStringList{"Points won|ATK BLK ACE OPE OTH WON", "Game 1|1 0 0 0 3 4", "Team Totals|1 0 0 0 3 4"}));
         // A game without one says so.
@@ -308,40 +300,23 @@ private slots:
     }
 
     // The chart shows who led: the home team's colour above the middle line, the away team's below.
-    void chartShowsTheLead_data()
-    {
-        QTest::addColumn<QList<int>>("leads");
-        QTest::addColumn<bool>("homeAhead");
-        QTest::addColumn<bool>("awayAhead");
-        QTest::newRow("home ahead throughout") << QList<int>{1, 2, 3, 2} << true << false;
-        QTest::newRow("away ahead throughout") << QList<int>{-1, -2, -1} << false << true;
-        QTest::newRow("both ways") << QList<int>{1, 0, -1, -2, -1, 0, 1} << true << true;
-        QTest::newRow("level") << QList<int>{1, 0} << true << false;
-        QTest::newRow("no point yet") << QList<int>{} << false << false;
-        QTest::newRow("a long game") << QList<int>(60, -4) << false << true;
-    }
-
+    void chartShowsTheLead_data() { table::Rows(QStringLiteral("teamnumbers.txt")); }
     void chartShowsTheLead()
     {
         QFETCH(QList<int>, leads);
         QFETCH(bool, homeAhead);
         QFETCH(bool, awayAhead);
-        TeamNumbers::Flow flow;
-        flow.number = 2;
-        flow.names = {"Hawks", "Eagles"};
-        flow.logged = true;
-        flow.leads.assign(leads.begin(), leads.end());
         const qreal u = 2; // units per point, as Chart() draws
-        const QImage image = Chart(flow);
+        const QImage image = Chart(Flow(leads));
         // The fills' colours, and where they are: the home team's all above the away team's.
         int home = 0, away = 0, homeLowest = -1, awayHighest = image.height();
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
                 const QRgb c = image.pixel(x, y) & 0xffffff;
-                if (c == 0xc4d3e8) {
+                if (c == kHomeFill) {
                     ++home;
                     homeLowest = std::max(homeLowest, y);
-                } else if (c == 0xf4d3ae) {
+                } else if (c == kAwayFill) {
                     ++away;
                     awayHighest = std::min(awayHighest, y);
                 }
@@ -355,23 +330,13 @@ private slots:
 
     // Every rally takes its own width at the lead it left, the last one too: a game of two
     // rallies fills two levels, each over half of the plot.
-    void chartGivesEveryRallyItsWidth_data()
-    {
-        QTest::addColumn<QList<int>>("leads");
-        QTest::addColumn<quint32>("fill");
-        QTest::newRow("ends at -2") << QList<int>{-1, -2} << 0xf4d3aeu;
-        QTest::newRow("ends at 2") << QList<int>{1, 2} << 0xc4d3e8u;
-        QTest::newRow("ends at 1") << QList<int>{2, 1} << 0xc4d3e8u;
-    }
+    void chartGivesEveryRallyItsWidth_data() { table::Rows(QStringLiteral("teamnumbers.txt")); }
     void chartGivesEveryRallyItsWidth()
     {
         QFETCH(QList<int>, leads);
-        QFETCH(quint32, fill);
-        TeamNumbers::Flow flow;
-        flow.names = {"Hawks", "Eagles"};
-        flow.logged = true;
-        flow.leads.assign(leads.begin(), leads.end());
-        const QImage image = Chart(flow);
+        QFETCH(bool, homeAhead);
+        const QRgb fill = homeAhead ? kHomeFill : kAwayFill;
+        const QImage image = Chart(Flow(leads));
         // The depth of the fill in each column of the plot.
         QList<int> depths;
         for (int x = 0; x < image.width(); ++x) {
@@ -391,24 +356,14 @@ private slots:
     }
 
     // A timeout is marked between the rallies it came between, in its side's colour.
-    void chartMarksTimeouts_data()
-    {
-        QTest::addColumn<int>("side");
-        QTest::addColumn<int>("after");
-        QTest::addColumn<quint32>("ink");
-        QTest::newRow("away, after rally 2 of 4") << 1 << 2 << 0xa34a00u;
-        QTest::newRow("home, after rally 1 of 4") << 0 << 1 << 0x1f3a5fu;
-        QTest::newRow("home, after rally 3 of 4") << 0 << 3 << 0x1f3a5fu;
-    }
+    void chartMarksTimeouts_data() { table::Rows(QStringLiteral("teamnumbers.txt")); }
     void chartMarksTimeouts()
     {
         QFETCH(int, side);
         QFETCH(int, after);
-        QFETCH(quint32, ink);
-        TeamNumbers::Flow flow;
-        flow.names = {"Hawks", "Eagles"};
-        flow.logged = true;
-        flow.leads = {1, 0, -1, -2};
+        QFETCH(QString, colour);
+        const QRgb ink = colour.toUInt(nullptr, 16);
+        TeamNumbers::Flow flow = Flow({1, 0, -1, -2});
         const QImage plain = Chart(flow);
         flow.timeouts.push_back({after, side, 0, 0});
         const QImage marked = Chart(flow);
@@ -452,7 +407,8 @@ private slots:
     }
 
     // Finish makes the team numbers with the box score, under the same gauge: the window opens on
-    // them, and both files are written from its buttons' commands.
+    // them, offers both files, and writes the rallies' file with the line-ups the database holds
+    // (what the files hold besides is exportsFromTheButtons' test).
     void fromTheWizard()
     {
         TestApp app;
@@ -473,31 +429,13 @@ private slots:
         QCOMPARE(StatusText(), QString());
         for (const char* button : {"cmdExportTeamNumbers", "cmdExportRallies"})
             QVERIFY(Child<QPushButton>(window, button)->isEnabled());
-        const QString numbers = app.dir() + "/numbers.csv", rallies = app.dir() + "/rallies.csv";
-        QVERIFY(window->exportTeamNumbers(numbers));
+        const QString rallies = app.dir() + "/rallies.csv";
         QVERIFY(window->exportRallies(rallies));
-        QFile a(numbers), b(rallies);
-        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        QCOMPARE(a.readAll(), "\xEF\xBB\xBF" + TeamNumbersCsv(window->model()).toUtf8());
+        QFile b(rallies);
+        QVERIFY(b.open(QIODevice::ReadOnly));
         const QString lines = RalliesCsv(window->model(), ReportStore::LineUpsOf(window->model().rallies.games));
         QCOMPARE(b.readAll(), "\xEF\xBB\xBF" + lines.toUtf8());
         QCOMPARE(lines.count("\r\n"), 13);
-    }
-
-    // Every button of the report window has an access key of its own.
-    void accessKeysDiffer()
-    {
-        TestApp app;
-        frmReportView window(ReportModel{});
-        QStringList keys;
-        for (QPushButton* b : window.findChildren<QPushButton*>()) {
-            const qsizetype at = b->text().indexOf('&');
-            if (at >= 0)
-                keys << b->text().mid(at + 1, 1).toLower();
-        }
-        QCOMPARE(keys.size(), 7);
-        keys.removeDuplicates();
-        QCOMPARE(keys.size(), 7);
     }
 };
 

@@ -115,32 +115,27 @@ QStringList TabOrderProblems(QWidget* window)
     return out;
 }
 
+namespace {
+// The characters a caption marks as access keys, in order.
+QString Marked(const QString& caption)
+{
+    QString keys;
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i)
+        if (caption.at(i) == QLatin1Char('&') && caption.at(++i) != QLatin1Char('&'))
+            keys += caption.at(i);
+    return keys;
+}
+} // namespace
+
 QChar AccessKey(const QString& caption)
 {
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption.at(i) != QLatin1Char('&'))
-            continue;
-        if (caption.at(i + 1) == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return caption.at(i + 1).toUpper();
-    }
-    return {};
+    const QString keys = Marked(caption);
+    return keys.isEmpty() ? QChar() : keys.at(0).toUpper();
 }
 
 int AccessKeyCount(const QString& caption)
 {
-    int keys = 0;
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption.at(i) != QLatin1Char('&'))
-            continue;
-        if (caption.at(i + 1) == QLatin1Char('&'))
-            ++i;
-        else
-            ++keys;
-    }
-    return keys;
+    return int(Marked(caption).size());
 }
 
 namespace {
@@ -222,6 +217,15 @@ QStringList KeyClashes(QWidget* window)
                 out << MenuKeyClashes(menu);
     out.removeDuplicates();
     return Clashes(keys, QString()) + out;
+}
+
+QStringList Faults(QWidget* window)
+{
+    QStringList out;
+    const QString title = window->windowTitle().isEmpty() ? window->objectName() : window->windowTitle();
+    for (const QString& f : Unnamed(window) + TabOrderProblems(window) + KeyClashes(window))
+        out << QStringLiteral("%1: %2").arg(title, f);
+    return out;
 }
 
 } // namespace reachable

@@ -20,6 +20,8 @@ QStringList TabOrderProblems(QWidget* window);
 // control), and within each of its menus, their items'.
 QStringList KeyClashes(QWidget* window);
 QStringList MenuKeyClashes(QMenu* menu);
+// All three of a shown window, each fault after the window's title.
+QStringList Faults(QWidget* window);
 // The access key of a caption ('&' before it; "&&" is a plain ampersand), upper case, or null.
 QChar AccessKey(const QString& caption);
 // The number of access keys marked in a caption.

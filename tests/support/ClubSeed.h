@@ -25,6 +25,14 @@ struct SeasonShape
     int playsPerGame = 20;
 };
 
+// Runs a prepared statement with these values, in order.
+inline void RunWith(Query& q, const QVariantList& values)
+{
+    for (int i = 0; i < values.size(); ++i)
+        q.raw().bindValue(i, values[i]);
+    q.exec();
+}
+
 inline void SeedSeason(SeasonShape shape)
 {
     if (!shape.start.isValid())
@@ -37,17 +45,12 @@ inline void SeedSeason(SeasonShape shape)
     Query player(QStringLiteral("INSERT INTO PLAYER (PLAYERID, TEAMID, PLAYERNAME, PLAYERNUMBER) VALUES (?, ?, ?, ?)"));
     for (int i = 0; i < shape.teams; ++i) {
         teams << id(shape.start.addSecs(i));
-        team.raw().bindValue(0, teams.last());
-        team.raw().bindValue(1, QStringLiteral("%1 Team %2").arg(shape.prefix).arg(i + 1));
-        team.exec();
+        RunWith(team, {teams.last(), QStringLiteral("%1 Team %2").arg(shape.prefix).arg(i + 1)});
         QStringList roster;
         for (int p = 0; p < shape.playersPerTeam; ++p) {
             roster << id(shape.start.addSecs(100 + i * shape.playersPerTeam + p));
-            player.raw().bindValue(0, roster.last());
-            player.raw().bindValue(1, teams.last());
-            player.raw().bindValue(2, QStringLiteral("%1 Player %2-%3").arg(shape.prefix).arg(i + 1).arg(p + 1));
-            player.raw().bindValue(3, p + 1);
-            player.exec();
+            RunWith(player, {roster.last(), teams.last(),
+                             QStringLiteral("%1 Player %2-%3").arg(shape.prefix).arg(i + 1).arg(p + 1), p + 1});
         }
         rosters << roster;
     }
@@ -70,58 +73,42 @@ inline void SeedSeason(SeasonShape shape)
         const QDateTime when = shape.start.addDays(1 + m / 4).addSecs(3600 * (m % 4));
         const int home = m % shape.teams;
         const int away = (home + 1 + (m / shape.teams) % (shape.teams - 1)) % shape.teams;
-        match.raw().bindValue(0, id(when));
-        match.raw().bindValue(1, teams[home]);
-        match.raw().bindValue(2, teams[away]);
-        match.exec();
+        RunWith(match, {id(when), teams[home], teams[away]});
         for (int g = 1; g <= shape.games; ++g) {
             const QString gameId = id(when.addSecs(60 * g));
             QStringList court;
             for (int side : {home, away})
                 for (int j = 0; j < 6; ++j)
                     court << rosters[side][(g + j) % shape.playersPerTeam];
-            for (const QString& p : court) {
-                played.raw().bindValue(0, gameId);
-                played.raw().bindValue(1, p);
-                played.exec();
-            }
+            for (const QString& p : court)
+                RunWith(played, {gameId, p});
             int entry = 0;
             int step = 0;
             int score[2] = {0, 0};
             auto log = [&](const QString& kind, int side, const QVariant& amount, const QVariant& who, const QVariant& stat,
                            const QVariant& position) {
-                rally.raw().bindValue(0, gameId);
-                rally.raw().bindValue(1, ++entry);
-                rally.raw().bindValue(2, kind == QLatin1String("POINT") ? step : ++step);
-                rally.raw().bindValue(3, kind);
-                rally.raw().bindValue(4, when.addSecs(60 * g + entry).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-                rally.raw().bindValue(5, side);
-                rally.raw().bindValue(6, entry % 2);
-                rally.raw().bindValue(7, amount);
-                rally.raw().bindValue(8, score[0]);
-                rally.raw().bindValue(9, score[1]);
-                rally.raw().bindValue(10, who);
-                rally.raw().bindValue(11, stat);
-                rally.raw().bindValue(12, position);
-                for (int z = 0; z < 12; ++z)
-                    rally.raw().bindValue(13 + z, court[z]);
-                rally.exec();
+                ++entry;
+                if (kind != QLatin1String("POINT"))
+                    ++step;
+                QVariantList values{gameId, entry, step, kind,
+                                    when.addSecs(60 * g + entry).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                                    side, entry % 2, amount, score[0], score[1], who, stat, position};
+                for (const QString& p : court)
+                    values << p;
+                RunWith(rally, values);
             };
             log(QStringLiteral("START"), 0, QVariant(), QVariant(), QVariant(), QVariant());
             for (int r = 0; r < shape.playsPerGame; ++r) {
                 const StatKind& kind = kStatKinds[size_t((r + m + g) % int(kStatKinds.size()))];
                 const int who = r % court.size();
                 const int value = kind.shape == StatShape::Rating ? 1 + r % kTopRating : 1;
-                play.raw().bindValue(0, gameId);
-                play.raw().bindValue(1, id(when.addSecs(60 * g + r)));
-                play.raw().bindValue(2, court[who]);
-                play.raw().bindValue(3, 1 + r % 12);
-                for (size_t k = 0; k < kStatKinds.size(); ++k) {
-                    const bool counted = &kStatKinds[k] == &kind
-                                         || (kind.shape == StatShape::Attack && QLatin1String(kStatKinds[k].column) == QLatin1String("ATTEMPT"));
-                    play.raw().bindValue(4 + int(k), counted ? QVariant(value) : QVariant());
+                QVariantList values{gameId, id(when.addSecs(60 * g + r)), court[who], 1 + r % 12};
+                for (const StatKind& k : kStatKinds) {
+                    const bool counted = &k == &kind
+                                         || (kind.shape == StatShape::Attack && QLatin1String(k.column) == QLatin1String("ATTEMPT"));
+                    values << (counted ? QVariant(value) : QVariant());
                 }
-                play.exec();
+                RunWith(play, values);
                 log(QStringLiteral("ACTION"), who < 6 ? 0 : 1, value, court[who], QString::fromLatin1(kind.column), 1 + r % 12);
                 if (r % 2 == 1) {
                     const int winner = (r / 2 + m) % 3 == 0 ? 1 : 0;
@@ -132,12 +119,7 @@ inline void SeedSeason(SeasonShape shape)
                         std::rotate(court.begin() + 6 * winner, court.begin() + 6 * winner + 1, court.begin() + 6 * winner + 6);
                 }
             }
-            game.raw().bindValue(0, id(when));
-            game.raw().bindValue(1, gameId);
-            game.raw().bindValue(2, g);
-            game.raw().bindValue(3, score[0]);
-            game.raw().bindValue(4, score[1]);
-            game.exec();
+            RunWith(game, {id(when), gameId, g, score[0], score[1]});
         }
     }
     t.commit();

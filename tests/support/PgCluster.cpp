@@ -23,6 +23,12 @@ bool WriteFile(const QString& path, const QByteArray& contents)
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(contents) == contents.size();
 }
 
+// Fixed arguments written as one text, apart by blanks (paths, which may hold blanks, go apart).
+QStringList Words(const char* text)
+{
+    return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
 int FreePort()
 {
     QTcpServer probe;
@@ -88,36 +94,27 @@ bool PgCluster::start()
     const QString openssl = QStringLiteral("openssl");
     WriteFile(dir + QStringLiteral("/this.ext"), "subjectAltName=IP:127.0.0.1\n");
     WriteFile(dir + QStringLiteral("/other.ext"), "subjectAltName=DNS:club.example.invalid\n");
-    const QStringList ec{QStringLiteral("-newkey"), QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
-                         QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes")};
-    if (!run(openssl, QStringList{QStringLiteral("req"), QStringLiteral("-x509")} + ec
-                          + QStringList{QStringLiteral("-keyout"), dir + QStringLiteral("/ca.key"), QStringLiteral("-out"),
-                                        caFile(), QStringLiteral("-days"), QStringLiteral("30"), QStringLiteral("-subj"),
-                                        QStringLiteral("/CN=Sidelines test CA")},
+    const QStringList ec = Words("-newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes");
+    if (!run(openssl, Words("req -x509 -days 30 -subj") << QStringLiteral("/CN=Sidelines test CA") << ec << QStringLiteral("-keyout")
+                          << dir + QStringLiteral("/ca.key") << QStringLiteral("-out") << caFile(),
              true))
         return false;
     for (const QString& name : {QStringLiteral("this"), QStringLiteral("other")}) {
         const QString base = dir + QLatin1Char('/') + name;
-        if (!run(openssl, QStringList{QStringLiteral("req")} + ec
-                              + QStringList{QStringLiteral("-keyout"), base + QStringLiteral(".key"), QStringLiteral("-out"),
-                                            base + QStringLiteral(".csr"), QStringLiteral("-subj"),
-                                            name == QLatin1String("this") ? QStringLiteral("/CN=127.0.0.1")
-                                                                          : QStringLiteral("/CN=club.example.invalid")},
+        const QString subject = name == QLatin1String("this") ? QStringLiteral("/CN=127.0.0.1")
+                                                               : QStringLiteral("/CN=club.example.invalid");
+        if (!run(openssl, Words("req -subj") << subject << ec << QStringLiteral("-keyout") << base + QStringLiteral(".key")
+                                             << QStringLiteral("-out") << base + QStringLiteral(".csr"),
                  true)
-            || !run(openssl,
-                    {QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"), base + QStringLiteral(".csr"),
-                     QStringLiteral("-CA"), caFile(), QStringLiteral("-CAkey"), dir + QStringLiteral("/ca.key"),
-                     QStringLiteral("-CAcreateserial"), QStringLiteral("-out"), base + QStringLiteral(".crt"),
-                     QStringLiteral("-days"), QStringLiteral("30"), QStringLiteral("-extfile"), base + QStringLiteral(".ext")},
+            || !run(openssl, Words("x509 -req -CAcreateserial -days 30 -in") << base + QStringLiteral(".csr") << QStringLiteral("-CA")
+                                 << caFile() << QStringLiteral("-CAkey") << dir + QStringLiteral("/ca.key") << QStringLiteral("-out")
+                                 << base + QStringLiteral(".crt") << QStringLiteral("-extfile") << base + QStringLiteral(".ext"),
                     true)
             || !run(QStringLiteral("chmod"), {QStringLiteral("600"), base + QStringLiteral(".key")}, true))
             return false;
     }
     if (!run(kBin + QStringLiteral("initdb"),
-             {QStringLiteral("-D"), dir + QStringLiteral("/data"), QStringLiteral("-U"), QStringLiteral("postgres"),
-              QStringLiteral("-A"), QStringLiteral("trust"), QStringLiteral("-E"), QStringLiteral("UTF8"),
-              QStringLiteral("--locale=C.UTF-8"), QStringLiteral("--no-sync")},
-             true))
+             Words("-U postgres -A trust -E UTF8 --locale=C.UTF-8 --no-sync -D") << dir + QStringLiteral("/data"), true))
         return false;
     // The superuser over the socket without a password (the tests' own set-up); every bench with
     // its password, over the socket or over TLS, as the README sets a club's server up.
@@ -158,8 +155,8 @@ bool PgCluster::startAgain()
 {
     const QString dir = folder();
     if (!run(kBin + QStringLiteral("pg_ctl"),
-             {QStringLiteral("-D"), dir + QStringLiteral("/data"), QStringLiteral("-l"), dir + QStringLiteral("/log"),
-              QStringLiteral("-w"), QStringLiteral("start")},
+             Words("-w -D") << dir + QStringLiteral("/data") << QStringLiteral("-l") << dir + QStringLiteral("/log")
+                            << QStringLiteral("start"),
              true))
         return false;
     m_running = true;
@@ -189,8 +186,8 @@ bool PgCluster::stop(bool immediate)
         return true;
     m_running = false;
     return run(kBin + QStringLiteral("pg_ctl"),
-               {QStringLiteral("-D"), folder() + QStringLiteral("/data"), QStringLiteral("-m"),
-                immediate ? QStringLiteral("immediate") : QStringLiteral("fast"), QStringLiteral("-w"), QStringLiteral("stop")},
+               Words(immediate ? "-w -m immediate -D" : "-w -m fast -D") << folder() + QStringLiteral("/data")
+                                                                        << QStringLiteral("stop"),
                true);
 }
 
@@ -202,10 +199,8 @@ bool PgCluster::showCertificateFor(bool thisHost)
 bool PgCluster::psql(const QString& sql, const QString& database, QString* output)
 {
     return run(QStringLiteral("psql"),
-               {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-A"), QStringLiteral("-t"),
-                QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-h"), folder(),
-                QStringLiteral("-p"), QString::number(m_port), QStringLiteral("-U"), QStringLiteral("postgres"),
-                QStringLiteral("-d"), database, QStringLiteral("-f"), QStringLiteral("-")},
+               Words("-X -q -A -t -v ON_ERROR_STOP=1 -U postgres -f - -p") << QString::number(m_port) << QStringLiteral("-h")
+                   << folder() << QStringLiteral("-d") << database,
                false, output, sql.toUtf8());
 }
 
