@@ -185,7 +185,7 @@ void frmImportScout::fill()
         std::sort(players.begin(), players.end(),
                   [](const Scout::Player* a, const Scout::Player* b) { return a->number < b->number; });
         for (const Scout::Player* p : players) {
-            QString line = tr("#%1  %2").arg(p->number).arg(p->name());
+            QString line = tr("#%1  %2").arg(p->number).arg(names::Isolated(p->name()));
             if (plan.newPlayer(side, p->number))
                 line += tr("  (new)");
             auto* item = new QListWidgetItem(line, lists[size_t(side)]);

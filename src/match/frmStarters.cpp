@@ -293,7 +293,7 @@ QListWidget* frmStarters::lstTeam(int index) const
 QListWidgetItem* frmStarters::MakeEntry(const clsPlayer& player)
 {
     auto* item
-        = new QListWidgetItem(player.PlayerName() + QStringLiteral(" #") + QString::number(player.PlayerNumber()));
+        = new QListWidgetItem(names::Isolated(player.PlayerName()) + QStringLiteral(" #") + QString::number(player.PlayerNumber()));
     item->setData(PlayerIdRole, QVariant::fromValue(player.PlayerID()));
     item->setData(TeamIdRole, QVariant::fromValue(player.TeamID()));
     item->setData(NameRole, player.PlayerName());

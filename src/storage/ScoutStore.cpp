@@ -1,5 +1,6 @@
 #include "storage/ScoutStore.h"
 
+#include "base/Names.h"
 #include "storage/ArchiveStore.h"
 #include "storage/Database.h"
 #include "storage/MatchStore.h"
@@ -204,7 +205,7 @@ Imported Import(const Scout::ScoutMatch& m, ProgressScope* progress)
             const PlayerRow row{NewRecordId(RecordKind::Player), teams[size_t(side)], p.name(), p.number};
             plan.players[size_t(side)][p.number] = row.id;
             newPlayers.push_back(row);
-            result.newPlayers << Words::tr("%2 #%1 (%3)").arg(p.number).arg(p.name(), teamName);
+            result.newPlayers << Words::tr("%2 #%1 (%3)").arg(p.number).arg(names::Shown(p.name()), names::Shown(teamName));
         }
     }
     // Every shirt's player at hand: the games ask for one at each line.

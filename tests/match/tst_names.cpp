@@ -2,11 +2,13 @@
 #include "game/CourtPieces.h"
 #include "game/MatchSession.h"
 #include "game/RallyKeeper.h"
+#include "match/frmStarters.h"
 #include "roster/clsPlayer.h"
 #include "support/TestMain.h"
 
 #include <QDateTime>
 #include <QFont>
+#include <QListWidgetItem>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextLayout>
@@ -75,6 +77,8 @@ private slots:
             player.setPlayerName(p.name);
             player.setPlayerNumber(qint16(p.number));
             QTest::addRow("court box of #%d", p.number) << PlayerBox::CaptionOf(player);
+            const std::unique_ptr<QListWidgetItem> line(frmStarters::MakeEntry(player));
+            QTest::addRow("line-up entry of #%d", p.number) << line->text();
         }
         QTest::newRow("an action") << entry(Rally::Kind::Action, 0, 1, 0, "KILL");
         QTest::newRow("a point") << entry(Rally::Kind::Point, 0, 0, 0, "");
