@@ -1881,62 +1881,62 @@ kopieren.
 <context>
     <name>ScoutStore</name>
     <message>
-        <location filename="../../src/storage/ScoutStore.cpp" line="138"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="139"/>
         <source>this match is already among the recorded matches: %1.</source>
         <translation>Dieses Spiel ist bereits unter den erfassten Spielen: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/ScoutStore.cpp" line="184"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="185"/>
         <source>both teams are the same team of the roster.</source>
         <translation>Beide Teams sind dasselbe Team aus dem Kader.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/ScoutStore.cpp" line="207"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="208"/>
         <source>%2 #%1 (%3)</source>
         <translation>%2 #%1 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/storage/ScoutStore.cpp" line="229"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="230"/>
         <source>shirt number %1 of %2 was given to a player of the roster meanwhile; import the file again.</source>
         <translation>Die Rückennummer %1 von %2 wurde inzwischen an einen Spieler im Kader vergeben; importieren Sie die Datei erneut.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/ScoutStore.cpp" line="310"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="311"/>
         <source>The match of %1 is no longer among the recorded matches.</source>
         <translation>Das Spiel vom %1 ist nicht mehr unter den erfassten Spielen.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/ScoutStore.cpp" line="320"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="321"/>
         <source>The %1 team of this match has been deleted from the roster, with its players: their actions cannot be written.</source>
         <translation>Das %1team dieses Spiels wurde mit seinen Spielern aus dem Kader gelöscht: Ihre Aktionen können nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/ScoutStore.cpp" line="324"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="325"/>
         <source>home</source>
         <translation>Heim</translation>
     </message>
     <message>
-        <location filename="../../src/storage/ScoutStore.cpp" line="325"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="326"/>
         <source>away</source>
         <translation>Gast</translation>
     </message>
     <message>
-        <location filename="../../src/storage/ScoutStore.cpp" line="432"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="433"/>
         <source>deleted team</source>
         <translation>gelöschtes Team</translation>
     </message>
     <message>
-        <location filename="../../src/storage/ScoutStore.cpp" line="447"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="448"/>
         <source>The scout file could not be written to %1: %2</source>
         <translation>Die Scout-Datei konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/storage/ScoutStore.cpp" line="135"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="136"/>
         <source>this match is already in the archive of saved matches: %1; File &gt; Restore Saved Matches brings it back.</source>
         <translation>Dieses Spiel ist bereits im Archiv der gespeicherten Spiele: %1; Datei &gt; Gespeicherte Spiele wiederherstellen holt es zurück.</translation>
     </message>
     <message>
-        <location filename="../../src/storage/ScoutStore.cpp" line="435"/>
+        <location filename="../../src/storage/ScoutStore.cpp" line="436"/>
         <source> vs </source>
         <translation> gegen </translation>
     </message>
@@ -4163,272 +4163,272 @@ Möchten Sie sie ersetzen?</translation>
 <context>
     <name>frmStarters</name>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="55"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="48"/>
         <source>Starters</source>
         <translation>Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="108"/>
-        <location filename="../../src/match/frmStarters.cpp" line="111"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="101"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="104"/>
         <source>&gt;</source>
         <translation>&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="109"/>
-        <location filename="../../src/match/frmStarters.cpp" line="112"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="102"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="105"/>
         <source>&lt;</source>
         <translation>&lt;</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="110"/>
-        <location filename="../../src/match/frmStarters.cpp" line="113"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="103"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="106"/>
         <source>&lt;&lt;</source>
         <translation>&lt;&lt;</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="116"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="109"/>
         <source>Up</source>
         <translation>Hoch</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="116"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="109"/>
         <source>Down</source>
         <translation>Runter</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="121"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="114"/>
         <source>Move the selected players into the starting line-up</source>
         <translation>Die gewählten Spieler in die Startaufstellung übernehmen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="123"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="116"/>
         <source>Take the selected starters back to the bench</source>
         <translation>Die gewählten Starter zurück auf die Bank</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="125"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="118"/>
         <source>Take every starter back to the bench</source>
         <translation>Alle Starter zurück auf die Bank</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="129"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="122"/>
         <source>Home: move into the starting order</source>
         <translation>Heim: in die Aufstellung übernehmen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="130"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="123"/>
         <source>Home: back to the players</source>
         <translation>Heim: zurück zu den Spielern</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="131"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="124"/>
         <source>Home: every starter back to the players</source>
         <translation>Heim: alle Starter zurück zu den Spielern</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="132"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="125"/>
         <source>Away: move into the starting order</source>
         <translation>Gast: in die Aufstellung übernehmen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="133"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="126"/>
         <source>Away: back to the players</source>
         <translation>Gast: zurück zu den Spielern</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="134"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="127"/>
         <source>Away: every starter back to the players</source>
         <translation>Gast: alle Starter zurück zu den Spielern</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="135"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="128"/>
         <source>Home: starter up</source>
         <translation>Heim: Starter nach oben</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="136"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="129"/>
         <source>Home: starter down</source>
         <translation>Heim: Starter nach unten</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="137"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="130"/>
         <source>Away: starter up</source>
         <translation>Gast: Starter nach oben</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="138"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="131"/>
         <source>Away: starter down</source>
         <translation>Gast: Starter nach unten</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="140"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="133"/>
         <source>Home players</source>
         <translation>Heimspieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="141"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="134"/>
         <source>Home starting order</source>
         <translation>Heim-Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="142"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="135"/>
         <source>Away players</source>
         <translation>Gastspieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="143"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="136"/>
         <source>Away starting order</source>
         <translation>Gast-Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="144"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="137"/>
         <source>Home places</source>
         <translation>Heim-Positionen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="145"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="138"/>
         <source>Away places</source>
         <translation>Gast-Positionen</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="154"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="147"/>
         <source>&amp;Go To Game</source>
         <translation>Zum &amp;Satz</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="166"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="159"/>
         <source>Home libero</source>
         <translation>Libero Heim</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="166"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="159"/>
         <source>Away libero</source>
         <translation>Libero Gast</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="178"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="171"/>
         <source>&amp;Libero:</source>
         <translation>&amp;Libero:</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="178"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="171"/>
         <source>L&amp;ibero:</source>
         <translation>L&amp;ibero:</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="185"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="178"/>
         <source>&amp;Players</source>
         <translation>S&amp;pieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="185"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="178"/>
         <source>Pla&amp;yers</source>
         <translation>Spi&amp;eler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="186"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="179"/>
         <source>Starting &amp;order</source>
         <translation>&amp;Aufstellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="186"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="179"/>
         <source>Starting orde&amp;r</source>
         <translation>Aufs&amp;tellung</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="238"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="231"/>
         <source>First serve:</source>
         <translation>Erster Aufschlag:</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="242"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="235"/>
         <source>&amp;Home serves first</source>
         <translation>&amp;Heim schlägt auf</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="242"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="235"/>
         <source>&amp;Away serves first</source>
         <translation>&amp;Gast schlägt auf</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="364"/>
+        <location filename="../../src/match/frmStarters.cpp" line="113"/>
         <source>(none)</source>
         <translation>(keiner)</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="381"/>
+        <location filename="../../src/match/frmStarters.cpp" line="130"/>
         <source>The libero comes on by her own key on the court (I), not by a substitution.</source>
         <translation>Der Libero kommt mit seiner eigenen Taste auf dem Spielfeld (I) aufs Feld, nicht durch einen Wechsel.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="382"/>
+        <location filename="../../src/match/frmStarters.cpp" line="131"/>
         <source>The libero leaves the court by her own key on the court (I), not by a substitution.</source>
         <translation>Der Libero verlässt das Feld mit seiner eigenen Taste auf dem Spielfeld (I), nicht durch einen Wechsel.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="385"/>
+        <location filename="../../src/match/frmStarters.cpp" line="134"/>
         <source>This player is off for the libero and comes back by the libero&apos;s key on the court (I).</source>
         <translation>Dieser Spieler ist für den Libero draußen und kommt mit der Libero-Taste auf dem Spielfeld (I) zurück.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="399"/>
-        <location filename="../../src/match/frmStarters.cpp" line="437"/>
+        <location filename="../../src/match/frmStarters.cpp" line="148"/>
+        <location filename="../../src/match/frmStarters.cpp" line="186"/>
         <source>Libero</source>
         <translation>Libero</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="415"/>
+        <location filename="../../src/match/frmStarters.cpp" line="164"/>
         <source>You can only have six Players.</source>
         <translation>Es können nur sechs Spieler starten.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="415"/>
-        <location filename="../../src/match/frmStarters.cpp" line="532"/>
+        <location filename="../../src/match/frmStarters.cpp" line="164"/>
+        <location filename="../../src/match/frmStarters.cpp" line="281"/>
         <source>Six Players</source>
         <translation>Sechs Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="429"/>
+        <location filename="../../src/match/frmStarters.cpp" line="178"/>
         <source>You can only choose one Player at a time.</source>
         <translation>Sie können nur einen Spieler auf einmal wählen.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="429"/>
+        <location filename="../../src/match/frmStarters.cpp" line="178"/>
         <source>One</source>
         <translation>Einer</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="517"/>
+        <location filename="../../src/match/frmStarters.cpp" line="266"/>
         <source>Setting up the Home Starters...</source>
         <translation>Heim-Aufstellung wird vorbereitet...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="517"/>
+        <location filename="../../src/match/frmStarters.cpp" line="266"/>
         <source>Setting up the Away Starters...</source>
         <translation>Gast-Aufstellung wird vorbereitet...</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="531"/>
+        <location filename="../../src/match/frmStarters.cpp" line="280"/>
         <source>Please fill in six players for each team.</source>
         <translation>Bitte stellen Sie für jedes Team sechs Spieler auf.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="631"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="285"/>
         <source>Game %1: substitution under way. One player out with &quot;&lt;&quot;, one in with &quot;&gt;&quot;.</source>
         <translation>Satz %1: Wechsel läuft. Ein Spieler raus mit „&lt;“, einer rein mit „&gt;“.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="632"/>
+        <location filename="../../src/match/frmStartersLayout.cpp" line="286"/>
         <source>Game %1: choose six starters for each team, in their order.</source>
         <translation>Satz %1: Wählen Sie für jedes Team sechs Starter in ihrer Reihenfolge.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="696"/>
+        <location filename="../../src/match/frmStarters.cpp" line="373"/>
         <source>Are you sure you would like to cancel this Match?</source>
         <translation>Möchten Sie dieses Spiel wirklich abbrechen?</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmStarters.cpp" line="697"/>
+        <location filename="../../src/match/frmStarters.cpp" line="374"/>
         <source>End Match</source>
         <translation>Spiel beenden</translation>
     </message>

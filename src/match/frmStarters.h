@@ -76,6 +76,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    static constexpr int kStarters = 6;
+    // What each player entry carries, so that it maps back to exactly the player it was made from.
+    enum EntryRole { PlayerIdRole = Qt::UserRole, TeamIdRole, NameRole, NumberRole };
+
     // The teams' names over their lists, shortened in the middle to the width they are given: a
     // long name never widens the window past the screen.
     void fitTeamNames();
