@@ -400,14 +400,12 @@ private slots:
         }
         QVERIFY(libero > 10);
         // Read back, the libero acts where she did.
-        const QList<QVariantList> boxes = app->rows(QStringLiteral(
-            "SELECT DISTINCT P.POSITION FROM PLAY P JOIN PLAYER PL ON PL.PLAYERID = P.PLAYERID WHERE PL.PLAYERNUMBER = 1 "
-            "ORDER BY 1"));
+        const QString liberoBoxes = QStringLiteral("SELECT DISTINCT P.POSITION FROM PLAY P JOIN PLAYER PL ON PL.PLAYERID = "
+                                                   "P.PLAYERID WHERE PL.PLAYERNUMBER = 1 ORDER BY 1");
+        const QList<QVariantList> boxes = app->rows(liberoBoxes);
         MatchStore::ForgetMatches();
         QVERIFY(!ImportBytes(file).isNull());
-        QCOMPARE(app->rows(QStringLiteral("SELECT DISTINCT P.POSITION FROM PLAY P JOIN PLAYER PL ON PL.PLAYERID = "
-                                          "P.PLAYERID WHERE PL.PLAYERNUMBER = 1 ORDER BY 1")),
-                 boxes);
+        QCOMPARE(app->rows(liberoBoxes), boxes);
     }
 
     // On the court an assist is recorded next to its kill, before or after it (after it, it falls
