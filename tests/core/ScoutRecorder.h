@@ -64,9 +64,7 @@ public:
         write(m_book.start(court, firstServer, tick(), liberos), onCourt);
     }
 
-    int score(int side) const { return m_book.score(side); }
     RecordId match() const { return m_match; }
-    const Rally::Book& book() const { return m_book; }
 
     // The player in a zone (1 to 6) of a side now.
     RecordId at(int side, int zone) const { return m_book.court()[size_t(side)][size_t(zone - 1)]; }

@@ -140,22 +140,7 @@ private slots:
     // message that names the file once; an older one is upgraded (after a copy) and keeps what it
     // held, unless it cannot be written, when neither a copy nor an upgrade is tried. With nothing
     // recorded and no archive yet, none is made.
-    void archiveFiles_data()
-    {
-        QTest::addColumn<QByteArray>("contents"); // "v0", "v99": a database of that version; "other": with other tables
-        QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<bool>("recorded");
-        QTest::addColumn<bool>("works");
-        QTest::newRow("none yet") << QByteArray() << false << true << true;
-        QTest::newRow("none yet, nothing recorded") << QByteArray() << false << false << true;
-        QTest::newRow("empty, as a stop while making it left it") << QByteArray("empty") << false << true << true;
-        QTest::newRow("older version") << QByteArray("v0") << false << true << true;
-        QTest::newRow("older version, read-only") << QByteArray("v0") << true << true << false;
-        QTest::newRow("newer version") << QByteArray("v99") << false << true << false;
-        QTest::newRow("not a database") << QByteArray("some text") << false << true << false;
-        QTest::newRow("another program's database") << QByteArray("other") << false << true << false;
-    }
-
+    void archiveFiles_data() { table::Rows(QStringLiteral("archive.txt")); }
     void archiveFiles()
     {
         QFETCH(QByteArray, contents);

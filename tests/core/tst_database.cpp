@@ -87,16 +87,7 @@ private slots:
 
     // A text reads back as itself and steps on as the clock would (over midnight and the year);
     // an unreadable one gives a null identifier (empty next).
-    void identifierTexts_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("next");
-        QTest::newRow("end of a year") << "2026-12-31 23:59:59" << "2027-01-01 00:00:00";
-        QTest::newRow("an ordinary second") << "2026-12-06 09:05:07" << "2026-12-06 09:05:08";
-        for (const char* bad : {"", "not a date", "2026-02-30 10:00:00", "2026-02-01 24:00:00", "12/06/26 09:05:07 AM",
-                                "2026-0x-01 10:00:00", "2026-12-06 9:05:07"})
-            QTest::newRow(bad) << QString::fromLatin1(bad) << QString();
-    }
+    void identifierTexts_data() { table::Rows(QStringLiteral("database.txt")); }
 
     void identifierTexts()
     {
@@ -134,16 +125,7 @@ private slots:
 
     // A store's own transaction inside its caller's is a part of the caller's: undone alone when
     // it fails, undone with the caller when the caller fails, durable only with the caller's commit.
-    void transactionsNest_data()
-    {
-        QTest::addColumn<bool>("innerCommits");
-        QTest::addColumn<bool>("outerCommits");
-        QTest::addColumn<QStringList>("kept");
-        QTest::newRow("both commit") << true << true << QStringList{"outer", "inner", "after"};
-        QTest::newRow("inner undone") << false << true << QStringList{"outer", "after"};
-        QTest::newRow("outer undone") << true << false << QStringList{};
-        QTest::newRow("both undone") << false << false << QStringList{};
-    }
+    void transactionsNest_data() { table::Rows(QStringLiteral("database.txt")); }
 
     void transactionsNest()
     {

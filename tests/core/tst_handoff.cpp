@@ -1,11 +1,14 @@
+#include "support/Table.h"
 #include "support/TestMain.h"
 
 #include "club/OrderedHandoff.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <future>
 #include <set>
 #include <stdexcept>
@@ -36,12 +39,18 @@ bool Returns(std::future<R>& f)
     return f.wait_for(kStuck) == std::future_status::ready;
 }
 
-std::vector<int> Numbers(const QString& text)
+// The values a user takes until nothing more comes (with wait, waiting for each), and the
+// failure thrown at the end, if one is.
+QString Taken(Handoff& h, bool wait = true)
 {
-    std::vector<int> out;
-    for (const QString& n : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        out.push_back(n.toInt());
-    return out;
+    QStringList got;
+    try {
+        while (const auto item = wait ? h.take() : h.tryTake())
+            got << QString::number(item->value);
+    } catch (const std::runtime_error& e) {
+        got << QString::fromLatin1(e.what());
+    }
+    return got.join(QLatin1Char(' '));
 }
 
 } // namespace
@@ -53,60 +62,34 @@ class TestOrderedHandoff : public QObject
     Q_OBJECT
 
 private slots:
-    // Items put in any order within the window come out in index order, each with its own value.
-    void takenInOrder_data()
-    {
-        QTest::addColumn<QString>("putOrder");
-        QTest::addColumn<int>("ahead");
-        QTest::newRow("in order") << "0 1 2 3" << 4;
-        QTest::newRow("backwards") << "3 2 1 0" << 4;
-        QTest::newRow("first last") << "1 2 3 0" << 4;
-        QTest::newRow("interleaved") << "2 0 3 1" << 4;
-        QTest::newRow("window larger than the items") << "2 1 0" << 8;
-    }
+    // Items put in any order within the window come out in index order, each with its own value,
+    // taken with waiting or without; without waiting, nothing while the next item is missing, even
+    // with later ones there.
+    void takenInOrder_data() { table::Rows(QStringLiteral("handoff.txt")); }
     void takenInOrder()
     {
-        QFETCH(QString, putOrder);
+        QFETCH(QList<int>, order);
         QFETCH(int, ahead);
-        const std::vector<int> order = Numbers(putOrder);
-        Handoff h(order.size(), size_t(ahead));
-        for (const int i : order)
+        Handoff h(size_t(order.size()), size_t(ahead));
+        for (const int i : order) {
+            if (order.indexOf(0) > order.indexOf(i))
+                QCOMPARE(h.tryTake().has_value(), false);
             QVERIFY(h.put(size_t(i), 100 + i));
-        for (size_t i = 0; i < order.size(); ++i) {
-            const auto item = h.take();
+        }
+        for (size_t i = 0; i < size_t(order.size()); ++i) {
+            const auto item = i % 2 ? h.tryTake() : h.take();
             QVERIFY(item);
             QCOMPARE(item->index, i);
             QCOMPARE(item->value, 100 + int(i));
         }
         QCOMPARE(h.take().has_value(), false);
-        QCOMPARE(h.taken(), order.size());
-    }
-
-    // Without waiting: nothing while the next item is missing, even with later ones there.
-    void tryTakeWaitsForTheNext()
-    {
-        Handoff h(3, 3);
-        QVERIFY(h.put(1, 11));
-        QVERIFY(h.put(2, 12));
         QCOMPARE(h.tryTake().has_value(), false);
-        QVERIFY(h.put(0, 10));
-        for (int i = 0; i < 3; ++i) {
-            const auto item = h.tryTake();
-            QVERIFY(item);
-            QCOMPARE(item->value, 10 + i);
-        }
-        QCOMPARE(h.tryTake().has_value(), false);
+        QCOMPARE(h.taken(), size_t(order.size()));
     }
 
     // A maker that runs further ahead than the window waits until the taking catches up; one item
     // taken lets exactly one more in.
-    void makerWaitsAtTheWindow_data()
-    {
-        QTest::addColumn<int>("ahead");
-        QTest::newRow("one ahead") << 1;
-        QTest::newRow("three ahead") << 3;
-        QTest::newRow("six ahead") << 6;
-    }
+    void makerWaitsAtTheWindow_data() { table::Rows(QStringLiteral("handoff.txt")); }
     void makerWaitsAtTheWindow()
     {
         QFETCH(int, ahead);
@@ -130,21 +113,14 @@ private slots:
     }
 
     // Makers on threads of their own, each making every n-th item, the first of them slowest, so
-    // that later items are in before earlier ones: taken in order all the same, none lost or
-    // doubled, and no maker ever past the window.
-    void makersOnThreads_data()
-    {
-        QTest::addColumn<int>("makers");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("ahead");
-        QTest::newRow("two makers, six ahead") << 2 << 60 << 6;
-        QTest::newRow("three makers, three ahead") << 3 << 45 << 3;
-        QTest::newRow("four makers, one ahead") << 4 << 20 << 1;
-        QTest::newRow("one maker, three ahead") << 1 << 30 << 3;
-    }
+    // that later items are in before earlier ones, and one user or two taking at once (the send's
+    // two connections): each item goes to one user, each user takes its items in order, none is
+    // lost or doubled, and no maker ever runs past the window.
+    void makersOnThreads_data() { table::Rows(QStringLiteral("handoff.txt")); }
     void makersOnThreads()
     {
         QFETCH(int, makers);
+        QFETCH(int, users);
         QFETCH(int, count);
         QFETCH(int, ahead);
         Handoff h{size_t(count), size_t(ahead)};
@@ -168,155 +144,76 @@ private slots:
                 }
             });
         }
-        auto user = std::async(std::launch::async, [&] {
-            std::vector<int> values;
-            while (const auto item = h.take()) {
-                if (item->index != values.size())
-                    break;
-                values.push_back(item->value);
-            }
-            return values;
-        });
+        const auto use = [&] {
+            std::vector<Handoff::Item> got;
+            while (const auto item = h.take())
+                got.push_back(*item);
+            return got;
+        };
+        std::vector<std::future<std::vector<Handoff::Item>>> taking;
+        for (int u = 0; u < users; ++u)
+            taking.push_back(std::async(std::launch::async, use));
         // Items that stop coming would leave every thread waiting: closing lets them go.
-        const bool finished = Returns(user);
+        const bool finished = std::all_of(taking.begin(), taking.end(), [](auto& f) { return Returns(f); });
         if (!finished)
             h.close();
         for (std::thread& t : threads)
             t.join();
         QVERIFY2(finished, "the items stopped coming");
-        const std::vector<int> values = user.get();
-        QCOMPARE(int(values.size()), count);
-        for (int i = 0; i < count; ++i)
-            QCOMPARE(values[size_t(i)], i * 7);
+        std::vector<int> times(size_t(count), 0);
+        for (auto& f : taking) {
+            int last = -1;
+            for (const Handoff::Item& item : f.get()) {
+                QVERIFY(int(item.index) > last && int(item.index) < count);
+                QCOMPARE(item.value, int(item.index) * 7);
+                last = int(item.index);
+                ++times[item.index];
+            }
+        }
+        QCOMPARE(times, std::vector<int>(size_t(count), 1));
         QCOMPARE(pastWindow.load(), 0);
     }
 
-    // Two users taking at once (the send's two connections): each item goes to one of them.
-    void twoUsersShareTheItems()
+    // However the hand-off stops (closed, given up from outside without a word to anyone, or by a
+    // maker's failure, the first of two kept), a maker held at the window and a user waiting for
+    // an item are woken, and nothing is made after. Items handed over before a failure still
+    // come, and the user meets the failure at the first item not handed over; closing drops them.
+    void stopWakesBothSides_data() { table::Rows(QStringLiteral("handoff.txt")); }
+    void stopWakesBothSides()
     {
-        constexpr int kCount = 200;
-        Handoff h(kCount, 3);
-        std::thread maker([&] {
-            for (int i = 0; i < kCount; ++i)
-                if (!h.put(size_t(i), i))
-                    return;
-        });
-        auto use = [&] {
-            std::vector<int> got;
-            while (const auto item = h.take()) {
-                if (item->value != int(item->index))
-                    return std::vector<int>{-1};
-                got.push_back(item->value);
-            }
-            return got;
-        };
-        auto a = std::async(std::launch::async, use);
-        auto b = std::async(std::launch::async, use);
-        std::multiset<int> all;
-        for (auto* f : {&a, &b}) {
-            QVERIFY(Returns(*f));
-            for (const int v : f->get())
-                all.insert(v);
-        }
-        maker.join();
-        QCOMPARE(int(all.size()), kCount);
-        QCOMPARE(int(std::set<int>(all.begin(), all.end()).size()), kCount);
-        QCOMPARE(*all.begin(), 0);
-        QCOMPARE(*all.rbegin(), kCount - 1);
-    }
-
-    // Closing wakes a maker held at the window and a user waiting for an item; neither makes nor
-    // takes anything after.
-    void closeWakesBothSides()
-    {
-        Handoff h(4, 1);
-        QVERIFY(h.put(0, 0));
-        auto maker = std::async(std::launch::async, [&] { return h.put(1, 1); });
-        Handoff empty(4, 2);
-        auto user = std::async(std::launch::async, [&] { return empty.take().has_value(); });
-        QVERIFY(Blocked(maker));
-        QVERIFY(Blocked(user));
-
-        h.close();
-        empty.close();
-        QVERIFY(Returns(maker));
-        QCOMPARE(maker.get(), false);
-        QVERIFY(Returns(user));
-        QCOMPARE(user.get(), false);
-        QCOMPARE(h.take().has_value(), false);
-        QCOMPARE(h.waitForRoom(1), false);
-        QCOMPARE(h.put(1, 1), false);
-    }
-
-    // A stop from outside that notifies no one (a call given up): a maker held at the window
-    // notices it, and so does a user waiting for an item.
-    void givenUpFromOutside()
-    {
+        QFETCH(QString, how);
+        QFETCH(QString, waiting);
+        QFETCH(QString, left);
         std::atomic<bool> stop{false};
-        Handoff h(4, 1, [&] { return stop.load(); });
-        QVERIFY(h.put(0, 0));
-        auto maker = std::async(std::launch::async, [&] { return h.waitForRoom(1); });
+        const std::function<bool()> outside
+            = how == QLatin1String("given up") ? std::function<bool()>([&] { return stop.load(); }) : nullptr;
+        Handoff full(4, 1, outside);
+        Handoff empty(4, 2, outside);
+        Handoff filled(4, 4, outside);
+        QVERIFY(full.put(0, 0));
+        QVERIFY(filled.put(1, 11) && filled.put(0, 10));
+        auto maker = std::async(std::launch::async, [&] { return full.put(1, 1); });
+        auto user = std::async(std::launch::async, [&] { return Taken(empty); });
         QVERIFY(Blocked(maker));
+        QVERIFY(Blocked(user));
+
         stop = true;
+        for (Handoff* h : {&full, &empty, &filled}) {
+            if (how == QLatin1String("close")) {
+                h->close();
+            } else if (how == QLatin1String("fail")) {
+                h->fail(std::make_exception_ptr(std::runtime_error("first")));
+                h->fail(std::make_exception_ptr(std::runtime_error("second")));
+            }
+        }
         QVERIFY(Returns(maker));
         QCOMPARE(maker.get(), false);
-
-        std::atomic<bool> stopUser{false};
-        Handoff empty(4, 2, [&] { return stopUser.load(); });
-        auto user = std::async(std::launch::async, [&] { return empty.take().has_value(); });
-        QVERIFY(Blocked(user));
-        stopUser = true;
         QVERIFY(Returns(user));
-        QCOMPARE(user.get(), false);
-        QCOMPARE(empty.tryTake().has_value(), false);
-    }
-
-    // A maker's failure reaches the user at the item the maker stopped at: the items before it
-    // still come, a user already waiting is woken with it, and the other makers stop.
-    void failureReachesTheUser()
-    {
-        Handoff h(6, 3);
-        QVERIFY(h.put(0, 10));
-        QVERIFY(h.put(1, 11));
-        auto waiting = std::async(std::launch::async, [&] {
-            h.take();
-            h.take();
-            try {
-                h.take();
-            } catch (const std::runtime_error& e) {
-                return QString::fromLatin1(e.what());
-            }
-            return QString();
-        });
-        QVERIFY(Blocked(waiting));
-        try {
-            throw std::runtime_error("the archive went away");
-        } catch (...) {
-            h.fail(std::current_exception());
-        }
-        QVERIFY(Returns(waiting));
-        QCOMPARE(waiting.get(), QStringLiteral("the archive went away"));
-        QCOMPARE(h.put(2, 12), false);
-        QCOMPARE(h.waitForRoom(3), false);
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, h.tryTake());
-    }
-
-    // Items handed over before the failure are not lost to it; the first failure is the one kept.
-    void itemsBeforeTheFailureStillCome()
-    {
-        Handoff h(4, 4);
-        QVERIFY(h.put(1, 11));
-        QVERIFY(h.put(0, 10));
-        h.fail(std::make_exception_ptr(std::runtime_error("first")));
-        h.fail(std::make_exception_ptr(std::runtime_error("second")));
-        QCOMPARE(h.take()->value, 10);
-        QCOMPARE(h.take()->value, 11);
-        try {
-            h.take();
-            QFAIL("the failure did not reach the user");
-        } catch (const std::runtime_error& e) {
-            QCOMPARE(QString::fromLatin1(e.what()), QStringLiteral("first"));
-        }
+        QCOMPARE(user.get(), waiting);
+        QCOMPARE(Taken(empty, false), waiting);
+        QCOMPARE(Taken(filled), left);
+        QCOMPARE(full.waitForRoom(1), false);
+        QCOMPARE(full.put(1, 1), false);
     }
 };
 
