@@ -264,8 +264,8 @@ Bitte geben Sie es für diese Sitzung ein.</translation>
     </message>
     <message>
         <location filename="../../src/club/ClubConnection.cpp" line="44"/>
-        <source>The club server asks for a password, and none is kept for %1: type it in File &gt; Club Server. (%2)</source>
-        <translation>Der Vereinsserver verlangt ein Passwort, und für %1 ist keines hinterlegt: Geben Sie es unter Datei &gt; Vereinsserver ein. (%2)</translation>
+        <source>The club server asks for a password, and none is kept for %1: type it in File &gt; Club Server, or keep it in the PostgreSQL password file (~/.pgpass) of this account. (%2)</source>
+        <translation>Der Vereinsserver verlangt ein Passwort, und für %1 ist keines hinterlegt: Geben Sie es unter Datei &gt; Vereinsserver ein oder legen Sie es in der PostgreSQL-Passwortdatei (~/.pgpass) dieses Kontos ab. (%2)</translation>
     </message>
     <message>
         <location filename="../../src/club/ClubConnection.cpp" line="48"/>

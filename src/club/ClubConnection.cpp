@@ -42,7 +42,7 @@ QString Explain(const QSqlError& error, const ClubServer& server, const ClubCall
         return Words::tr("The club server refused the password of %1. (%2)").arg(server.user, engine);
     if (has("no password supplied"))
         return Words::tr("The club server asks for a password, and none is kept for %1: type it in File > Club "
-                         "Server. (%2)")
+                         "Server, or keep it in the PostgreSQL password file (~/.pgpass) of this account. (%2)")
             .arg(server.user, engine);
     if (has("database \"") && has("does not exist"))
         return Words::tr("The club server has no database \"%1\". (%2)").arg(server.database, engine);

@@ -353,6 +353,8 @@ private slots:
         });
         if (password.isEmpty())
             password = Password(user);
+        else if (password == QLatin1String("(none)"))
+            password.clear();
         const ClubServer server = otherHostsCertificate ? Server()->tlsServer(database.isEmpty() ? m_db : database, user)
                                                         : Server()->socketServer(database.isEmpty() ? m_db : database, user);
         QString failure;
