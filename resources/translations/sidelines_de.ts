@@ -62,21 +62,26 @@
     </message>
     <message>
         <location filename="../../src/shell/ClubBatch.cpp" line="105"/>
+        <source>already on the server: %1</source>
+        <translation>schon auf dem Server: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubBatch.cpp" line="109"/>
         <source>waiting: %1</source>
         <translation>wartet: %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="119"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="123"/>
         <source>Keeps the club server&apos;s settings, in libpq&apos;s form: &quot;host=... port=... dbname=... user=... sslrootcert=...&quot; (no password).</source>
         <translation>Speichert die Einstellungen des Vereinsservers in der Form von libpq: &quot;host=... port=... dbname=... user=... sslrootcert=...&quot; (ohne Passwort).</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="121"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="125"/>
         <source>settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="122"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="126"/>
         <source>Sends every match waiting for the club server.</source>
         <translation>Sendet jedes Spiel, das auf den Vereinsserver wartet.</translation>
     </message>

@@ -198,9 +198,10 @@ void SendWaiting(const QString& archivePath, const Bench& bench, const ClubServe
                 const MatchRows& rows = taken->value;
                 // A send of the same match from elsewhere at the same moment may take the copy
                 // number first; once more then finds it there or takes the next.
+                bool changed = false;
                 for (int attempt = 0;; ++attempt) {
                     try {
-                        WriteServer(on, bench, rows, w.digest);
+                        changed = WriteServer(on, bench, rows, w.digest);
                         break;
                     } catch (const DbError&) {
                         if (attempt > 0 || call.stopped() || !on.db().isOpen())
@@ -211,11 +212,14 @@ void SendWaiting(const QString& archivePath, const Bench& bench, const ClubServe
                 {
                     std::lock_guard<std::mutex> hold(lock);
                     report->matches[i].sent = true;
+                    report->matches[i].alreadyThere = !changed;
                     unmarked.push_back(i);
                 }
                 if (first == 0 && sinceMarked.elapsed() > 1000)
                     mark();
-                call.progressed(++done, count, w.caption);
+                // Named as it goes only when it went: one the server already held is told apart
+                // from the report once the call is over.
+                call.progressed(++done, count, changed ? w.caption : QString());
             }
         });
         mark();

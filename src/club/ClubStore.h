@@ -65,6 +65,7 @@ struct Sent
 {
     Waiting match;
     bool sent = false;
+    bool alreadyThere = false; // sent: the server held it unchanged (a mark lost with a stop)
 };
 struct SendReport
 {

@@ -101,6 +101,10 @@ int SendWaiting()
         return 0;
     }
     for (const ClubStore::Sent& s : report.matches) {
+        if (s.alreadyThere)
+            Out(Words::tr("already on the server: %1").arg(s.match.caption));
+    }
+    for (const ClubStore::Sent& s : report.matches) {
         if (!s.sent)
             Out(Words::tr("waiting: %1").arg(s.match.caption));
     }

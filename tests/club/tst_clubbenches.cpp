@@ -185,6 +185,10 @@ private slots:
         bench.start(again, {QStringLiteral("--send-club")});
         QVERIFY(again.waitForFinished(60000));
         QVERIFY2(again.exitCode() == 0, again.readAllStandardError().constData());
+        // What the server held without the bench's mark is told as already there, not as sent.
+        const QByteArray told = again.readAllStandardOutput();
+        QCOMPARE(Lines(told, "already on the server: ").size(), onServer.size() - marked.size());
+        QCOMPARE(Lines(told, "sent: ").size(), kMatches - onServer.size());
         QCOMPARE(ServerShapes(database, bench.benchId()), local);
         QCOMPARE(Server()->value("SELECT COUNT(*) FROM MATCH;", database), QString::number(kMatches));
         QVERIFY(ClubStore::WaitingMatches(bench.archive(), bench.benchId(), server).empty());
