@@ -454,6 +454,17 @@ int Book::serving() const
     return *m_serving;
 }
 
+std::array<RecordId, 2> Book::standsFor() const
+{
+    std::array<RecordId, 2> out;
+    for (size_t side = 0; side < 2; ++side) {
+        if (!m_standsFor[side])
+            m_standsFor[side] = LiberoStandsForGiven(m_log, int(side), m_reversed).value_or(RecordId());
+        out[side] = *m_standsFor[side];
+    }
+    return out;
+}
+
 LiberoMove Book::checkLibero(int side, int zone) const
 {
     return CheckLiberoGiven(m_log, side, zone, m_reversed, serving());
@@ -475,7 +486,7 @@ int Book::score(int side) const
 }
 
 namespace {
-Draft DraftOn(const Log& log, int step, const QDateTime& at, const QSet<int>& reversed, int serving)
+Draft DraftOn(const Log& log, int step, const QDateTime& at, int serving, const std::array<RecordId, 2>& standsFor)
 {
     Draft d;
     d.entry = log.empty() ? 0 : log.back().entry;
@@ -484,8 +495,7 @@ Draft DraftOn(const Log& log, int step, const QDateTime& at, const QSet<int>& re
     d.scores = log.empty() ? std::array<int, 2>{0, 0} : std::array<int, 2>{log.back().homeScore, log.back().awayScore};
     d.at = at;
     d.liberos = Liberos(log);
-    for (int side = 0; side < 2; ++side)
-        d.standsFor[size_t(side)] = LiberoStandsForGiven(log, side, reversed).value_or(RecordId());
+    d.standsFor = standsFor;
     d.serving = serving;
     return d;
 }
@@ -494,7 +504,7 @@ Draft DraftOn(const Log& log, int step, const QDateTime& at, const QSet<int>& re
 StepWrite Book::start(const Court& court, int firstServer, const QDateTime& at,
                        const std::array<RecordId, 2>& liberos) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
+    Draft d = DraftOn(m_log, nextStep(), at, serving(), standsFor());
     d.court = court;
     Entry& e = d.add(Kind::Start);
     e.server = firstServer;
@@ -505,7 +515,7 @@ StepWrite Book::start(const Court& court, int firstServer, const QDateTime& at,
 
 StepWrite Book::point(int side, int amount, bool rotateOnSideOut, const QDateTime& at, bool linkEnding) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
+    Draft d = DraftOn(m_log, nextStep(), at, serving(), standsFor());
     if (amount > 0) {
         const Entry* ending = linkEnding ? DecidingActionGiven(m_log, side, m_reversed) : nullptr;
         d.point(side, amount, serving(), rotateOnSideOut, ending);
@@ -534,21 +544,21 @@ StepWrite Book::point(int side, int amount, bool rotateOnSideOut, const QDateTim
 
 StepWrite Book::pointEndedBy(int side, const Entry* ending, bool rotateOnSideOut, const QDateTime& at) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
+    Draft d = DraftOn(m_log, nextStep(), at, serving(), standsFor());
     d.point(side, 1, serving(), rotateOnSideOut, ending);
     return d.write;
 }
 
 StepWrite Book::rotate(int side, bool back, const QDateTime& at) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
+    Draft d = DraftOn(m_log, nextStep(), at, serving(), standsFor());
     d.rotate(side, back);
     return d.write;
 }
 
 StepWrite Book::libero(int side, int zone, const QDateTime& at) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
+    Draft d = DraftOn(m_log, nextStep(), at, serving(), standsFor());
     const RecordId libero = d.liberos[size_t(side == kAway ? kAway : kHome)];
     switch (checkLibero(side, zone)) {
     case LiberoMove::In:
@@ -569,21 +579,21 @@ StepWrite Book::libero(int side, int zone, const QDateTime& at) const
 
 StepWrite Book::liberoSwap(int side, const RecordId& in, const RecordId& out, int amount, const QDateTime& at) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
+    Draft d = DraftOn(m_log, nextStep(), at, serving(), standsFor());
     d.swap(side == kAway ? kAway : kHome, in, out, amount > 0 ? 1 : -1);
     return d.write;
 }
 
 StepWrite Book::timeout(int side, const QDateTime& at) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
+    Draft d = DraftOn(m_log, nextStep(), at, serving(), standsFor());
     d.add(Kind::Timeout).side = side;
     return d.write;
 }
 
 StepWrite Book::substitute(const Court& now, const QDateTime& at) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
+    Draft d = DraftOn(m_log, nextStep(), at, serving(), standsFor());
     for (int side = 0; side < 2; ++side) {
         for (size_t z = 0; z < Zones().size(); ++z) {
             RecordId& place = d.court[size_t(side)][z];
@@ -604,7 +614,7 @@ StepWrite Book::substitute(const Court& now, const QDateTime& at) const
 StepWrite Book::action(const RecordId& player, int side, int position, const StatKind& kind, int value,
                        std::optional<int> pointFor, bool rotateOnSideOut, const QDateTime& at) const
 {
-    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
+    Draft d = DraftOn(m_log, nextStep(), at, serving(), standsFor());
     Entry& e = d.add(Kind::Action);
     e.side = side;
     e.amount = value;
@@ -623,7 +633,7 @@ std::optional<StepWrite> Book::takeBack(const QDateTime& at) const
     if (!step)
         return std::nullopt;
     const std::vector<const Entry*> entries = StepEntries(m_log, *step);
-    Draft d = DraftOn(m_log, nextStep(), at, m_reversed, serving());
+    Draft d = DraftOn(m_log, nextStep(), at, serving(), standsFor());
     // Undone newest first, so that a rotation a point brought goes before the point.
     for (auto it = entries.rbegin(); it != entries.rend(); ++it)
         d.reverse(**it);
@@ -647,6 +657,7 @@ void Book::append(const StepWrite& step)
         case Kind::Start:
             m_started = true;
             m_serving.reset();
+            m_standsFor = {};
             break;
         case Kind::Point:
             // A point won stands when it comes: its winner serves next. One taken off may uncover
@@ -659,11 +670,15 @@ void Book::append(const StepWrite& step)
         case Kind::Undo:
             m_reversed.insert(e.reverses);
             m_serving.reset();
+            m_standsFor = {};
+            break;
+        case Kind::Libero:
+            if (e.side == kHome || e.side == kAway)
+                m_standsFor[size_t(e.side)] = e.amount > 0 ? e.out : RecordId();
             break;
         case Kind::Rotate:
         case Kind::Sub:
         case Kind::Action:
-        case Kind::Libero:
         case Kind::Timeout:
             break;
         }

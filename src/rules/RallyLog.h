@@ -239,6 +239,11 @@ private:
     // The side to serve, while no take-back or point taken off has made it a question for the
     // whole log again.
     mutable std::optional<int> m_serving;
+    // The player each side's libero stands in for (null: she is on the bench), known as swaps
+    // come until a take-back makes it a question for the whole log again: every command drafts
+    // on it, and a long rally has no swap to stop a search of the log.
+    mutable std::array<std::optional<RecordId>, 2> m_standsFor;
+    std::array<RecordId, 2> standsFor() const;
 };
 
 } // namespace Rally
