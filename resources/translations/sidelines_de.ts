@@ -608,6 +608,17 @@ kopieren.
     </message>
 </context>
 <context>
+    <name>MsgBox</name>
+    <message numerus="yes">
+        <location filename="../../src/widgets/MsgBox.cpp" line="49"/>
+        <source>...and %n more (Show Details lists them all).</source>
+        <translation>
+            <numerusform>...und %n weiterer Eintrag („Details einblenden...“ zeigt alle).</numerusform>
+            <numerusform>...und %n weitere Einträge („Details einblenden...“ zeigt alle).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PlayerBox</name>
     <message>
         <location filename="../../src/game/CourtPieces.cpp" line="210"/>
@@ -3384,31 +3395,23 @@ Das Passwort wird nur aufbewahrt, bis Sidelines beendet wird, und Sidelines frag
         <source>Scout files imported: %1.</source>
         <translation>Importierte Scout-Dateien: %1.</translation>
     </message>
-    <message numerus="yes">
-        <location filename="../../src/match/frmImportScout.cpp" line="379"/>
-        <source>...and %n more (Show Details lists them all).</source>
-        <translation>
-            <numerusform>...und %n weiterer Eintrag („Details einblenden...“ zeigt alle).</numerusform>
-            <numerusform>...und %n weitere Einträge („Details einblenden...“ zeigt alle).</numerusform>
-        </translation>
-    </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="382"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="376"/>
         <source>Matches imported (%1):</source>
         <translation>Importierte Spiele (%1):</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="383"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="377"/>
         <source>New teams (%1):</source>
         <translation>Neue Teams (%1):</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="384"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="378"/>
         <source>New players (%1):</source>
         <translation>Neue Spieler (%1):</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmImportScout.cpp" line="385"/>
+        <location filename="../../src/match/frmImportScout.cpp" line="379"/>
         <source>Not imported (%1):</source>
         <translation>Nicht importiert (%1):</translation>
     </message>
@@ -4123,13 +4126,11 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Gespeicherte Spiele wiederhergestellt: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/match/frmRestore.cpp" line="244"/>
+        <location filename="../../src/match/frmRestore.cpp" line="246"/>
         <source>These matches are already among the recorded matches and were left as they are:
-
-%1</source>
+</source>
         <translation>Diese Spiele sind bereits unter den erfassten Spielen und wurden belassen:
-
-%1</translation>
+</translation>
     </message>
 </context>
 <context>

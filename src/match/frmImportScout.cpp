@@ -364,20 +364,14 @@ void ImportScoutFiles(QWidget* mainWindow, std::function<QStringList()> askFiles
     SetStatus(frmImportScout::tr("Scout files imported: %1.").arg(imported.size()));
     // Each list in full behind Show Details; the message itself names the first few of each, so
     // that a season's files and their new players keep it on the screen.
-    constexpr int kShown = 5;
     QStringList parts;
     QStringList whole;
     auto add = [&](const QString& heading, const QStringList& items) {
         if (items.isEmpty())
             return;
-        whole << heading + QLatin1Char('\n') + items.join(QLatin1Char('\n'));
-        if (items.size() <= kShown) {
-            parts << whole.last();
-            return;
-        }
-        parts << heading + QLatin1Char('\n') + items.mid(0, kShown - 1).join(QLatin1Char('\n')) + QLatin1Char('\n')
-                + frmImportScout::tr("...and %n more (Show Details lists them all).", nullptr,
-                                     int(items.size()) - (kShown - 1));
+        const ListedItems listed = ListFirstFew(heading, items);
+        parts << listed.shown;
+        whole << listed.whole;
     };
     add(frmImportScout::tr("Matches imported (%1):").arg(imported.size()), imported);
     add(frmImportScout::tr("New teams (%1):").arg(newTeams.size()), newTeams);

@@ -241,8 +241,10 @@ void RestoreSavedMatches(QWidget* mainWindow)
         QStringList names;
         for (const RecordId& id : result.skipped)
             names << lines.value(id.text(), MatchWhen(id));
-        MsgBox(frmRestore::tr("These matches are already among the recorded matches and were left as they are:\n\n%1")
-                   .arg(names.join(QLatin1Char('\n'))),
-               QMessageBox::Ok, QMessageBox::Information, title);
+        // A few by name; restoring a club's season again may skip hundreds.
+        const ListedItems listed = ListFirstFew(
+            frmRestore::tr("These matches are already among the recorded matches and were left as they are:\n"), names);
+        MsgBox(listed.shown, QMessageBox::Ok, QMessageBox::Information, title, QMessageBox::NoButton,
+               listed.cut ? listed.whole : QString());
     }
 }

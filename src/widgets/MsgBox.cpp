@@ -1,9 +1,16 @@
 #include "widgets/MsgBox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace {
+// The texts of this file, under the context translators know them by.
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(MsgBox)
+};
+
 struct HookState {
     bool installed = false;
     QList<QMessageBox::StandardButton> answers;
@@ -28,6 +35,20 @@ QMessageBox::StandardButton fallbackAnswer(QMessageBox::StandardButtons buttons,
     return QMessageBox::NoButton;
 }
 }  // namespace
+
+ListedItems ListFirstFew(const QString& heading, const QStringList& items, int fewest)
+{
+    ListedItems out;
+    out.whole = heading + QLatin1Char('\n') + items.join(QLatin1Char('\n'));
+    if (items.size() <= fewest) {
+        out.shown = out.whole;
+        return out;
+    }
+    out.cut = true;
+    out.shown = heading + QLatin1Char('\n') + items.mid(0, fewest - 1).join(QLatin1Char('\n')) + QLatin1Char('\n')
+                + Words::tr("...and %n more (Show Details lists them all).", nullptr, int(items.size()) - (fewest - 1));
+    return out;
+}
 
 std::unique_ptr<QMessageBox> MsgBoxWindow(const QString& prompt, QMessageBox::StandardButtons buttons,
                                           QMessageBox::Icon icon, const QString& title,

@@ -17,6 +17,17 @@ QMessageBox::StandardButton MsgBox(const QString& prompt,
                                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
                                    const QString& details = QString());
 
+// A list inside a message under its heading: whole while it is short; otherwise its first few and
+// how many more, and the whole of it meant for the details ("Show Details..."), so that a season's
+// worth of lines keeps the box on the screen.
+struct ListedItems
+{
+    QString shown;
+    QString whole;
+    bool cut = false; // shown holds only the first few
+};
+ListedItems ListFirstFew(const QString& heading, const QStringList& items, int fewest = 5);
+
 // The window MsgBox shows for a message.
 std::unique_ptr<QMessageBox> MsgBoxWindow(const QString& prompt, QMessageBox::StandardButtons buttons,
                                           QMessageBox::Icon icon, const QString& title,
