@@ -71,17 +71,22 @@
         <translation>wartet: %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="123"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="113"/>
+        <source>%1 of %2 matches went to the club server; %3 wait for the next send.</source>
+        <translation>%1 von %2 Spielen sind beim Vereinsserver angekommen; %3 warten auf das nächste Senden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ClubBatch.cpp" line="127"/>
         <source>Keeps the club server&apos;s settings, in libpq&apos;s form: &quot;host=... port=... dbname=... user=... sslrootcert=...&quot; (no password).</source>
         <translation>Speichert die Einstellungen des Vereinsservers in der Form von libpq: &quot;host=... port=... dbname=... user=... sslrootcert=...&quot; (ohne Passwort).</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="125"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="129"/>
         <source>settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ClubBatch.cpp" line="126"/>
+        <location filename="../../src/shell/ClubBatch.cpp" line="130"/>
         <source>Sends every match waiting for the club server.</source>
         <translation>Sendet jedes Spiel, das auf den Vereinsserver wartet.</translation>
     </message>
@@ -348,22 +353,22 @@ Bitte geben Sie es für diese Sitzung ein.</translation>
         <translation>Der Vereinsserver hat für eine Anweisung länger als %1 Sekunden gebraucht. (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubConnection.cpp" line="95"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="98"/>
         <source>The connection to the club server was lost. (%1)</source>
         <translation>Die Verbindung zum Vereinsserver ist abgebrochen. (%1)</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubConnection.cpp" line="96"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="99"/>
         <source>The club server refused: %1</source>
         <translation>Der Vereinsserver hat abgelehnt: %1</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubConnection.cpp" line="171"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="174"/>
         <source>No club server is set up: see File &gt; Club Server.</source>
         <translation>Es ist noch kein Vereinsserver eingerichtet: Datei &gt; Vereinsserver.</translation>
     </message>
     <message>
-        <location filename="../../src/club/ClubConnection.cpp" line="194"/>
+        <location filename="../../src/club/ClubConnection.cpp" line="197"/>
         <source>The PostgreSQL driver of Qt is not installed (Debian package libqt6sql6-psql).</source>
         <translation>Der PostgreSQL-Treiber von Qt ist nicht installiert (Debian-Paket libqt6sql6-psql).</translation>
     </message>

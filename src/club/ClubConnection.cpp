@@ -90,8 +90,11 @@ QString Explain(const QSqlError& error, const ClubServer& server, const ClubCall
     if (code == QLatin1String("57014"))
         return Words::tr("The club server took longer than %1 seconds over one statement. (%2)")
             .arg(QString::number(limits.statementMs / 1000), engine);
+    // Over TLS a connection cut short reads "SSL SYSCALL error: EOF detected" or "SSL connection
+    // has been closed unexpectedly".
     if (code.startsWith(QLatin1String("57P")) || has("server closed the connection") || has("terminating connection")
-        || has("no connection to the server"))
+        || has("no connection to the server") || has("SSL SYSCALL error") || has("EOF detected")
+        || has("SSL connection has been closed"))
         return Words::tr("The connection to the club server was lost. (%1)").arg(engine);
     return Words::tr("The club server refused: %1").arg(engine);
 }

@@ -110,6 +110,10 @@ int SendWaiting()
     }
     if (!failure.isEmpty()) {
         Err(failure);
+        Err(Words::tr("%1 of %2 matches went to the club server; %3 wait for the next send.")
+                .arg(report.sentCount())
+                .arg(report.matches.size())
+                .arg(report.matches.size() - size_t(report.sentCount())));
         return 1;
     }
     return 0;

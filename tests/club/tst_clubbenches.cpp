@@ -2,6 +2,7 @@
 #include "support/TestMain.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -159,8 +160,14 @@ private slots:
         QVERIFY(sender.waitForFinished(30000));
         out += sender.readAllStandardOutput();
         if (serverStops) {
-            QCOMPARE(sender.exitCode(), 1);
             QVERIFY(Server()->startAgain());
+            QCOMPARE(sender.exitCode(), 1);
+            // Said in words, with what went and what waits.
+            const QString said = QString::fromUtf8(sender.readAllStandardError());
+            QVERIFY2(said.contains(QStringLiteral("The connection to the club server was lost.")), qPrintable(said));
+            QVERIFY2(said.contains(QRegularExpression(QStringLiteral("\\d+ of %1 matches went to the club server; \\d+ "
+                                                                     "wait for the next send.").arg(kMatches))),
+                     qPrintable(said));
         }
         const QStringList announced = Lines(out, "sent: ");
         QVERIFY2(announced.size() < kMatches, "the send ended before it could be cut short");
