@@ -30,7 +30,6 @@ void MatchSession::setStoredOptions(const MatchStore::MatchOptions& options)
 void MatchSession::storeMatch()
 {
     MatchStore::AddMatch(matchId, homeTeamId, awayTeamId, game->GameID(), int(game->GameNumber()), storedOptions());
-    stored = true;
 }
 
 int MatchSession::scoreLimit() const

@@ -59,8 +59,8 @@ public:
     // The options as the match's row keeps them, and back.
     MatchStore::MatchOptions storedOptions() const;
     void setStoredOptions(const MatchStore::MatchOptions& options);
-    // Writes the match with its game under way and its options, inside the caller's transaction.
-    // Throws DbError.
+    // Writes the match with its game under way and its options, inside the caller's transaction;
+    // the caller marks it stored once that transaction is committed. Throws DbError.
     void storeMatch();
     bool homeOnLeft() const { return side == QLatin1String("LEFT"); }
     // The points that win the game under way.

@@ -28,6 +28,8 @@ RallyKeeper::Done RallyKeeper::store(Rally::StepWrite step, const QList<RecordId
         m_session.storeMatch();
         RallyStore::Write(game, step, onCourt);
         t.commit();
+        // Only now: a start that failed rolled the match back with it, and the next try writes it.
+        m_session.stored = true;
     }
     // Only what the database holds joins the log.
     m_book.append(step);
